@@ -1,0 +1,22 @@
+#pragma once
+// File and path services. Paths use "/" as the separator.
+
+#include <QString>
+
+namespace platform {
+
+// Copies a file; with failIfExists an existing target is left alone and the
+// copy fails. Returns false on any failure.
+bool CopyFile(const QString& from, const QString& to, bool failIfExists);
+// Deletes a file; false when it could not be deleted (or did not exist).
+bool DeleteFile(const QString& path);
+bool FileExists(const QString& path);
+
+// The text after the last "/" (all of it when there is none).
+QString FileNameOfPath(const QString& path);
+// The text before the last "/" (empty when there is none).
+QString FolderOfPath(const QString& path);
+// a + "/" + b, without doubling a separator.
+QString JoinPath(const QString& a, const QString& b);
+
+}  // namespace platform

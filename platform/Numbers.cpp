@@ -1,0 +1,64 @@
+#include "platform/Numbers.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+#include <locale.h>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+int ClampToInt(double v) {
+  if (std::isnan(v)) return 0;
+  if (v >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+  if (v <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  return static_cast<int>(v);
+}
+
+// A C locale object made once; used through uselocale so that formatting is
+// independent of setlocale() calls made by Qt or anyone else.
+locale_t CLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return loc;
+}
+
+}  // namespace
+
+int RoundHalfAway(double v) {
+  if (std::isnan(v)) return 0;
+  return ClampToInt(std::round(v));  // std::round rounds halves away from zero
+}
+
+int TruncToInt(double v) { return ClampToInt(std::trunc(v)); }
+
+QString FormatC(const char* format, ...) {
+  locale_t old = uselocale(CLocale());
+  va_list ap;
+  va_start(ap, format);
+  va_list ap2;
+  va_copy(ap2, ap);
+  char small[256];
+  int n = std::vsnprintf(small, sizeof small, format, ap);
+  QString result;
+  if (n >= 0 && n < static_cast<int>(sizeof small)) {
+    result = QString::fromUtf8(small, n);
+  } else if (n >= 0) {
+    std::vector<char> big(static_cast<size_t>(n) + 1);
+    std::vsnprintf(big.data(), big.size(), format, ap2);
+    result = QString::fromUtf8(big.data(), n);
+  }
+  va_end(ap2);
+  va_end(ap);
+  uselocale(old);
+  return result;
+}
+
+QString FormatFixed(double v, int decimals) { return FormatC("%.*f", decimals, v); }
+
+QString IntText(long long v) { return QString::number(v); }
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need,
+# only those that are missing. Sourced by run.sh and test.sh.
+
+norvalen_packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-charts-dev
+  libjpeg62-turbo-dev
+  googletest libgtest-dev libbenchmark-dev
+  xvfb xauth
+  fonts-crosextra-carlito fonts-liberation2 fonts-liberation
+  locales
+)
+
+norvalen_sudo() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+norvalen_install_missing() {
+  local missing=()
+  local p
+  for p in "${norvalen_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Asennetaan puuttuvat paketit: ${missing[*]}"
+    norvalen_sudo apt-get update -qq
+    norvalen_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  # A Finnish locale lets the tests prove that numbers never follow it.
+  if ! locale -a 2>/dev/null | grep -qi '^fi_FI.utf-\?8$'; then
+    if [ -f /etc/locale.gen ] && command -v locale-gen >/dev/null 2>&1; then
+      norvalen_sudo sed -i 's/^# *fi_FI.UTF-8 UTF-8/fi_FI.UTF-8 UTF-8/' /etc/locale.gen
+      grep -q '^fi_FI.UTF-8 UTF-8' /etc/locale.gen || echo 'fi_FI.UTF-8 UTF-8' | norvalen_sudo tee -a /etc/locale.gen >/dev/null
+      norvalen_sudo locale-gen >/dev/null 2>&1 || true
+    fi
+  fi
+}
+
+norvalen_jobs() {
+  local n
+  n=$(nproc 2>/dev/null || echo 2)
+  echo "$n"
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <clocale>
+#include <set>
+
+#include "platform/Clock.h"
+#include "platform/Cp1252.h"
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+#include "platform/Random.h"
+#include "tests/support/TempDir.h"
+
+using namespace platform;
+
+TEST(Cp1252, EveryByteRoundTripsAndFinnishLettersMapToTheirBytes) {
+  for (int b = 0; b < 256; ++b) {
+    const QChar ch = Cp1252ToUnicode(static_cast<unsigned char>(b));
+    EXPECT_EQ(UnicodeToCp1252(ch), b) << "byte " << b;
+  }
+  EXPECT_EQ(EncodeCp1252(QString::fromUtf8("Mäntyä Öö Åå €")),
+            QByteArray("M\xe4nty\xe4 \xd6\xf6 \xc5\xe5 \x80"));
+  EXPECT_EQ(DecodeCp1252(QByteArray("\x80\x96\x9a")), QString::fromUtf8("€–š"));
+  // A character outside the code page cannot be stored: it becomes '?'.
+  EXPECT_EQ(EncodeCp1252(QString::fromUtf8("a\u4e2db")), QByteArray("a?b"));
+}
+
+TEST(Numbers, RoundHalfAwayFromZeroBothSignsAndGuards) {
+  EXPECT_EQ(RoundHalfAway(0.5), 1);
+  EXPECT_EQ(RoundHalfAway(1.5), 2);
+  EXPECT_EQ(RoundHalfAway(2.5), 3);
+  EXPECT_EQ(RoundHalfAway(-0.5), -1);
+  EXPECT_EQ(RoundHalfAway(-2.5), -3);
+  EXPECT_EQ(RoundHalfAway(2.4999), 2);
+  EXPECT_EQ(RoundHalfAway(-2.4999), -2);
+  EXPECT_EQ(RoundHalfAway(static_cast<double>(12.5f)), 13);
+  EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
+  EXPECT_EQ(RoundHalfAway(1e300), std::numeric_limits<int>::max());
+  EXPECT_EQ(RoundHalfAway(-1e300), std::numeric_limits<int>::min());
+  EXPECT_EQ(TruncToInt(2.9), 2);
+  EXPECT_EQ(TruncToInt(-2.9), -2);
+  EXPECT_EQ(TruncToInt(std::nan("")), 0);
+}
+
+TEST(Numbers, FormattingIgnoresAFinnishLocale) {
+  const char* set = std::setlocale(LC_ALL, "fi_FI.UTF-8");
+  if (!set) set = std::setlocale(LC_ALL, "de_DE.UTF-8");
+  if (!set) GTEST_SKIP() << "no locale with a decimal comma is installed";
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%1.1f", 1.3);
+  ASSERT_STREQ(buf, "1,3") << "the locale under test should write a decimal comma";
+  EXPECT_EQ(FormatC("%1.1f", 1.3), "1.3");
+  EXPECT_EQ(FormatC("%6.2f|%d|%s", 12.345, 42, "x"), " 12.35|42|x");
+  EXPECT_EQ(FormatFixed(0.05, 1), "0.1");
+  std::setlocale(LC_ALL, "C");
+}
+
+TEST(Numbers, LongFormattedTextIsNotCut) {
+  const QString s = FormatC("%400d", 7);
+  EXPECT_EQ(s.size(), 400);
+  EXPECT_TRUE(s.endsWith('7'));
+}
+
+TEST(Random, SameSeedSameStreamAndRangeHolds) {
+  SeedRandom(7);
+  std::vector<int> a;
+  for (int i = 0; i < 50; ++i) a.push_back(Random(1000));
+  SeedRandom(7);
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(Random(1000), a[i]);
+  std::set<int> seen;
+  for (int i = 0; i < 2000; ++i) {
+    const int r = Random(5);
+    ASSERT_GE(r, 0);
+    ASSERT_LT(r, 5);
+    seen.insert(r);
+  }
+  EXPECT_EQ(seen.size(), 5u);
+  EXPECT_EQ(Random(0), 0);
+  EXPECT_EQ(Random(-3), 0);
+  ForceSeed(99);
+  SeedRandomFromClock();
+  const int first = Random(1 << 30);
+  SeedRandomFromClock();
+  EXPECT_EQ(Random(1 << 30), first);
+  ClearForcedSeed();
+}
+
+TEST(Clock, PauseGoesThroughTheInstalledFunctionAndTodayCanBeFixed) {
+  int asked = 0;
+  SetPauseFunction([&](int ms) { asked += ms; });
+  Pause(30);
+  Pause(5);
+  EXPECT_EQ(asked, 35);
+  SetToday(QDate(2024, 2, 29));
+  EXPECT_EQ(Today(), QDate(2024, 2, 29));
+  SetToday(QDate());
+  EXPECT_EQ(Today(), QDate::currentDate());
+}
+
+TEST(Files, PathsSplitAtTheLastSlash) {
+  EXPECT_EQ(FileNameOfPath("/home/a/Metsätilat/Tila/k12.Norvalen"), "k12.Norvalen");
+  EXPECT_EQ(FolderOfPath("/home/a/Metsätilat/Tila/k12.Norvalen"), "/home/a/Metsätilat/Tila");
+  EXPECT_EQ(FileNameOfPath("plain"), "plain");
+  EXPECT_EQ(FolderOfPath("plain"), "");
+  EXPECT_EQ(JoinPath("/a/", "/b"), "/a/b");
+  EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
+  EXPECT_EQ(JoinPath("", "b"), "b");
+}
+
+TEST(Files, CopyAndDeleteReportFailure) {
+  testsupport::TempDir dir;
+  const QString a = dir.file("a.bin"), b = dir.file("b.bin");
+  {
+    QFile f(a);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("abc");
+  }
+  EXPECT_TRUE(CopyFile(a, b, true));
+  EXPECT_FALSE(CopyFile(a, b, true)) << "an existing target is kept";
+  EXPECT_TRUE(CopyFile(a, b, false));
+  EXPECT_FALSE(CopyFile(dir.file("missing"), dir.file("c"), false));
+  EXPECT_TRUE(DeleteFile(b));
+  EXPECT_FALSE(FileExists(b));
+  EXPECT_FALSE(DeleteFile(b)) << "nothing to delete is a failure";
+}
