@@ -1,0 +1,31 @@
+#pragma once
+// Single-tree models: stem volume, the growth step of one tree, the model age
+// of the increment models and the timber outturn table. Pure functions in
+// single precision; no state.
+
+// Stem volume in dm3 of a tree of diameter d100 (1/100 cm) and height hcm (cm).
+// Species 0 pine, 1 spruce, 2 birch, 3 aspen, 4 alder, 5 a broadleaf without
+// its own factor.
+float StemVolume(float d100, float hcm, int species);
+
+// The species' model age used by the increment models.
+float ModelAge(float age, int species);
+
+// Damps the growth part of a height multiplier m by the age n (whole years).
+float HeightGrowthAgeFactor(int species, int n, float m);
+
+// One growth period of one tree: d in cm, h in m, age in years, years the
+// length of the period; G (m2/ha), Dg (cm), Hg (m) and Hdom (m) describe the
+// standing stock at the start of the period (Hg is not used by the model).
+void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
+                    int years, float G, float Dg, float Hg, float Hdom);
+
+// The outturn table: returns the log share and writes the pulpwood share, both
+// fractions of the stem volume, for a tree of diameter class dClass (whole cm)
+// and height class hClass (whole m), each rounded half away from zero by the
+// caller. The rest of the stem is energy wood.
+float AssortmentShares(float& pulpShare, int dClass, int hClass, int species);
+
+// Whether a tree of the species with diameter d (whole cm) and height h
+// (whole m) gives logs (a sawlog tree). NOTE the argument order: species first.
+bool TreeHasVolume(int species, int d, int h);

@@ -1,0 +1,386 @@
+#pragma once
+// The stand object `data`: the one open stand of the program with its 1-ha
+// tree list, species blocks, header, plot frame, grown sizes after up to two
+// growing steps, regeneration choices and six phase slots.
+//
+// Where the code lives:
+//   Data.cpp        life of the object, header and tree accessors, texts
+//   Phase.cpp       slots, recording, undo, phase predicates and year texts
+//   Outturn.cpp     tree volume into assortments, stand sums and values
+//   StandFile.cpp   the stand file and the tree sort
+//   Sample.cpp, Growth.cpp, Ages.cpp       filling from a measurement, growth
+//   Cutting.cpp, Thinning.cpp              cutting patterns and thinnings
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Tree species. A sixth per-species slot exists in every per-species table
+// and stays empty.
+enum Species : int {
+  SpeciesPine = 0,
+  SpeciesSpruce = 1,
+  SpeciesBirch = 2,
+  SpeciesAspen = 3,
+  SpeciesAlder = 4,
+};
+constexpr int kSpeciesSlots = 6;
+
+// Timber assortments: 0..5 pulpwood of species 0..5, 6..11 logs of species
+// 0..5, 12 energy wood (the rest of the stem). Alder logs are always zero.
+enum Assortment : int {
+  PinePulpwood = 0,
+  SprucePulpwood = 1,
+  BirchPulpwood = 2,
+  AspenPulpwood = 3,
+  AlderPulpwood = 4,
+  SixthPulpwood = 5,
+  PineLogs = 6,
+  SpruceLogs = 7,
+  BirchLogs = 8,
+  AspenLogs = 9,
+  AlderLogs = 10,
+  SixthLogs = 11,
+  EnergyWood = 12,
+};
+constexpr int kAssortmentCount = 13;
+
+// Phases 0..5: 0 the stand as measured, k the state after the k-th step.
+constexpr int kPhaseCount = 6;
+constexpr int kMaxTreeCount = 12000;
+// Removing phase of a tree reserved during one retention selection only.
+constexpr int kReservedPhase = 100;
+
+// m3/ha by assortment, each rounded half away from zero.
+using AssortmentVolumes = std::array<int32_t, kAssortmentCount>;
+// Unit prices by assortment (a value), or 1.0 each (a volume).
+using PriceFactors = std::array<float, kAssortmentCount>;
+
+// One tree of the 1-ha tree list (40 bytes in the stand file).
+struct TreeRecord {
+  float x = 0.0f;         // plot units along the 200 m side (20..620)
+  float y = 0.0f;         // plot units along the 50 m side (50..200)
+  float diameter = 0.0f;  // measured breast-height diameter, 1/100 cm
+  float height = 0.0f;    // measured height, cm
+  int32_t removedBy = 0;  // 0 standing; k removed by the step of phase k
+  int32_t species = 0;    // Species 0..4
+  std::array<int32_t, 4> reserved{};
+};
+
+// The size of one tree after a growing step (1/100 cm, cm).
+struct GrownSize {
+  float diameter = 0.0f;
+  float height = 0.0f;
+};
+// N sizes parallel to the tree list; empty = no such growing step.
+using GrownSizeArray = std::vector<GrownSize>;
+
+// Thirteen words per species (see SpeciesValue for how they are read).
+struct SpeciesBlock {
+  std::array<int32_t, 13> words{};
+};
+enum SpeciesWord : int {
+  WordMinDiameter = 0,   // cm
+  WordMeanDiameter = 2,  // cm
+  WordMeanHeight = 3,    // dm
+  WordMaxDiameter = 4,   // cm
+  WordBasalArea = 6,     // 0.1 m2/ha
+  WordStems = 7,         // stems per hectare = tree records of the species
+  WordAge = 8,           // stand age of the species, years
+  WordFirstAge = 9,      // first candidate age of the stand-age dialog
+  WordAgeCount = 10,     // number of candidate ages
+};
+
+// The 580-byte stand header. Texts are QString in memory and NUL-terminated
+// cp1252 in the file; a text longer than its field is cut to width - 1.
+struct StandHeader {
+  static constexpr int kBytes = 580;
+  static constexpr int kText0Width = 16;
+  static constexpr int kText1Width = 64;
+  static constexpr int kEstateNameWidth = 36;
+  static constexpr int kStandIdWidth = 14;
+  static constexpr int kInfoWidth = 402;
+
+  QString text0;       // offset 0, always empty
+  QString text1;       // offset 16, always empty
+  QString estateName;  // offset 80
+  QString standId;     // offset 116, lower case, also the file name
+  QString info;        // offset 130, additional information
+  int32_t developmentClass = 0;  // 532, DevelopmentClass 0..9
+  int32_t siteType = 0;          // 536, SiteType 0..6
+  int32_t measurementDay = 0;    // 540, days since 30 December 1899
+  int32_t structureCode = 0;     // 544, StandStructureCode
+  float area = 0.0f;             // 548, hectares
+  int32_t modelEstate = 0;       // 552, 1 = stand of the model estate
+  std::array<uint8_t, 24> reserved{};  // 556
+};
+
+// One recorded phase (144 bytes in the stand file).
+struct PhaseSlot {
+  static constexpr int kNameWidth = 64;  // at most 63 characters
+  QString name;              // empty = not recorded
+  int32_t years = 0;         // growing years, 0 for an operation
+  int32_t stems = 0;         // standing stems per hectare
+  AssortmentVolumes volumes{};
+  float basalArea = 0.0f;    // m2/ha
+  float meanDiameter = 0.0f; // basal-area-weighted, cm
+  float meanHeight = 0.0f;   // basal-area-weighted, m
+  std::array<int32_t, 2> reserved{};
+};
+
+// The nine choices of the regeneration cost estimate (40 bytes in the file).
+// Choices 0, 2, 4 and 5 are bytes on disk (sign-extended when read).
+struct RegenerationChoices {
+  static constexpr int kCount = 9;
+  std::array<int32_t, kCount> choice{0, 0, 0, 0, 0, -1, 0, 0, 0};
+  std::array<int32_t, 2> reserved{};
+};
+
+// The rectangle in which the trees lie: 600 x 150 units = 200 m x 50 m.
+struct PlotFrame {
+  int32_t left = 20;
+  int32_t top = 50;
+  int32_t right = 620;
+  int32_t bottom = 200;
+};
+void DefaultPlotFrame(PlotFrame& frame);
+
+// What the measurement window hands over to build a new tree list.
+struct MeasurementParams {
+  StandHeader header;
+  std::array<SpeciesBlock, kSpeciesSlots> blocks;
+  int sampleCount = 0;
+};
+
+// Outcome of reading or writing a stand file. Anything but Ok is shown to the
+// user as the program's message for an unreadable (or unwritable) file.
+enum class StandFileStatus {
+  Ok,
+  CannotOpen,       // missing, unreadable, or could not be created
+  TooShort,         // shorter than the fixed records
+  BadTreeCount,     // species blocks give a tree count outside 0..12000
+  BadGrowthSteps,   // more than two growing steps recorded
+  LengthMismatch,   // file length differs from what count and steps need
+  BadTreeRecord,    // species outside 0..4 or removing phase outside 0..5
+  WriteFailed,      // the file could not be written or committed
+};
+
+class data {
+ public:
+  // Allocates N tree records (zeroed), no grown sizes, the default frame.
+  // Header, blocks, choices and slots are filled by FillFromMeasurement or
+  // ReadFile. N never changes afterwards.
+  explicit data(int n);
+
+  // ---- Storage (public: the engine files work on it directly) ----
+  std::vector<TreeRecord> Trees;
+  std::array<SpeciesBlock, kSpeciesSlots> SpeciesBlocks{};
+  StandHeader Header;
+  PlotFrame Plot;
+  std::vector<float> HeightWork;  // work array of a growing step
+  GrownSizeArray GrownSizes1;     // after the first growing step
+  GrownSizeArray GrownSizes2;     // after the second growing step
+  GrownSizeArray TimingWork;      // work array of the stand-age estimate
+  RegenerationChoices Regeneration;
+  std::array<PhaseSlot, kPhaseCount> Slots{};
+
+  // ---- Trees (Data.cpp). i < N, no index checks. ----
+  int TreeCount() const { return static_cast<int>(Trees.size()); }
+  float TreeX(int i) const { return Trees[i].x; }
+  float TreeY(int i) const { return Trees[i].y; }
+  int TreeSpecies(int i) const { return Trees[i].species; }
+  int TreeRemovedBy(int i) const { return Trees[i].removedBy; }
+  void SetTreeRemovedBy(int i, int k) { Trees[i].removedBy = k; }
+  float BaseDiameter(int i) const { return Trees[i].diameter; }
+  float BaseHeight(int i) const { return Trees[i].height; }
+  // Latest sizes: measured, after the first or after the second growing step
+  // by GrowthStepCount().
+  float TreeDiameter(int i) const;
+  float TreeHeight(int i) const;
+  // After the first growing step when phase 1 is one, else measured.
+  float TreeDiameterAfterFirstGrowth(int i) const;
+  float TreeHeightAfterFirstGrowth(int i) const;
+  // The size a view shows (see Data.cpp); height selects height (cm) instead
+  // of diameter (1/100 cm).
+  float TreeValueForView(int i, bool measured, bool before, bool height) const;
+  // Fractional part of the measured height x 10000, truncated.
+  int HeightFractionKey(int i) const;
+  // Adds to counts[s] each standing tree whose pulpwood share is exactly 0.
+  void CountZeroVolumeTrees(int counts[kSpeciesSlots]) const;
+  // Whether a record of species s exists; s = 2 asks for any broadleaf.
+  bool FindSpecies(int s) const;
+  // Adds to counts[s] every tree whose removing phase is below k.
+  void CountStandingBySpecies(int k, int counts[kSpeciesSlots]) const;
+  // Exchanges trees i and j with their grown sizes.
+  void SwapTrees(int i, int j);
+
+  // ---- Species blocks, choices and header (Data.cpp) ----
+  void CopySpeciesBlock(int32_t out[13], int s) const;
+  // Value index 0..10: 0..6 words 0..6, 7 the age (word 8), 8 the first
+  // candidate age (word 9), 9 the candidate count (word 10), 10 the stems
+  // (word 7); any other index 0.
+  int32_t SpeciesValue(int s, int index) const;
+  void SetSpeciesAges(const int ages[kSpeciesSlots]);
+  void SetAgeChoices(const int first[kSpeciesSlots], const int counts[kSpeciesSlots]);
+  int RegenerationChoice(int index) const;
+  void SetRegenerationChoice(int index, int value);
+  void ResetRegenerationChoices();
+  void CopyHeader(StandHeader& out) const { out = Header; }
+  QString EstateName() const { return Header.estateName; }
+  QString InfoText() const { return Header.info; }
+  int DevelopmentClass() const { return Header.developmentClass; }
+  int SiteType() const { return Header.siteType; }
+  int MeasurementDay() const { return Header.measurementDay; }
+  int StructureCode() const { return Header.structureCode; }
+  float Area() const { return Header.area; }
+  // v < 0: the header's flag is 1; otherwise whether v is 1.
+  bool IsModelEstateStand(int v) const;
+
+  // ---- Texts (Data.cpp) ----
+  // Style 0 the identifier alone; 1 "kuvio id"; 2 "Kuvio id"; 3 "KUVIO id";
+  // others "Kuvioid".
+  QString TitleText(int style) const;
+  QString MeasurementDateText() const;  // "dd.mm.yyyy"
+  QString MeasurementYearText() const;  // "yyyy"
+  // The name of slot k; for k = 0 the description of the measured stand.
+  QString DescriptionText(int k, bool omitTitle) const;
+
+  // ---- Phase slots, recording and undo (Phase.cpp) ----
+  // Records slot k from the standing trees; source 1 / 2 takes the sizes
+  // after the first / second growing step, anything else the latest sizes.
+  void RecordPhase(int k, const QString& name, int source, int years);
+  // Slot 0 of a stand without a usable tree list, from the species blocks.
+  void RecordInitialPhase(const QString& name);
+  // Every tree removed by phase k stands again.
+  void UndoOperation(int k);
+  void ClearSlot(int k);
+  int SlotTreeCount(int k) const { return Slots[k].stems; }
+  float SlotBasalArea(int k) const { return Slots[k].basalArea; }
+  float SlotMeanDiameter(int k) const { return Slots[k].meanDiameter; }
+  float SlotMeanHeight(int k) const { return Slots[k].meanHeight; }
+  int SlotTotalVolume(int k) const;
+  // m3/ha, or for the stand's whole area (as a difference from the same
+  // rounded base, so that whole-stand removals add up).
+  int SlotAssortmentVolume(int k, int j, bool wholeStand) const;
+  // Growing stock value of slot k at the unit prices of the settings.
+  int SlotStockValue(int k, bool wholeStand) const;
+  int PhaseYears(int k) const { return Slots[k].years; }
+  int GetPhaseYears(int k) const { return PhaseYears(k); }
+  int FirstPhaseYears() const { return PhaseYears(1); }
+  int GrowthStepCount() const;
+  bool FirstPhaseIsGrowth() const;
+  bool FirstTwoPhasesAreGrowth() const;
+  bool IsCurrentPhaseGrowth() const;
+  bool IsGrowthAfterCutting() const;
+  bool IsCurrentLeadingGrowth(bool first) const;
+  bool IsPhaseSelectable(int q) const;
+  QString PhaseCalendarYearText(int k) const;
+  QString FirstPhaseYearText() const;
+  QString PhaseYearText(int k) const;
+
+  // ---- Volumes and stand sums (Outturn.cpp) ----
+  // Adds one tree (1/100 cm, cm) to 13 bins (m3); true when it gives logs.
+  static bool AddTreeVolume(float bins[kAssortmentCount], float d, float h, int species);
+  // Standing trees with the given sizes (an array shorter than N means the
+  // latest sizes): sum over j of round(round(bin j) x factor j).
+  float AssortmentTotals(const PriceFactors& factors, const GrownSizeArray& sizes) const;
+  void AssortmentTotalsOf(const GrownSizeArray& sizes, int& volume, float& basalArea,
+                          float& meanDiameter, float& meanHeight) const;
+  // Standing trees with latest sizes, or every record with measured sizes
+  // when allTrees is set; counts (countOnly) or stem volume m3 per species.
+  float SpeciesVolumes(bool allTrees, bool countOnly, float perSpecies[kSpeciesSlots]) const;
+  // Sum of the 13 rounded assortment volumes of the standing trees, m3/ha.
+  int StandingStockVolume() const;
+  // Stem volume m3 of every record at its measured size.
+  float MeasuredVolumeAllTrees() const;
+
+  // ---- Stand file (StandFile.cpp) ----
+  // Reads the whole file into this object; the object must have been
+  // constructed for the file's tree count. On failure nothing changes.
+  // On success the current phase becomes the number of named slots 1..5
+  // (0 with keepPhaseZero).
+  StandFileStatus ReadFile(const QString& path, bool keepPhaseZero);
+  // Reads a stand file into a new object (the tree count taken from the
+  // file); on failure `out` is left untouched.
+  static StandFileStatus ReadStandFile(const QString& path, bool keepPhaseZero,
+                                       std::unique_ptr<data>& out);
+  // Tree count and header of a stand file after the same checks as reading.
+  static StandFileStatus PeekStandFile(const QString& path, int& treeCount,
+                                       StandHeader* header);
+  // Writes a new file (header included), trees sorted by height.
+  StandFileStatus WriteNewFile(const QString& path);
+  // Rewrites everything after the header; the header bytes on disk stay.
+  StandFileStatus Save(const QString& path);
+  // Replaces the header in the object and at offset 0 of the file.
+  StandFileStatus RewriteHeader(const QString& path, const StandHeader& header);
+  void SortTreesForSave(bool growthKey, bool bySize);
+  // Middle-pivot partition sort, ascending; trees of equal keys keep the
+  // order this scheme gives (the cutting patterns rely on it).
+  void SortTrees(int lo, int hi, int key);
+  // 0 x; 1 y; 2 latest diameter; 3 latest height; 4 HeightFractionKey;
+  // any other key the measured height.
+  float TreeSortKey(int i, int key) const;
+
+  // ---- Stand sample and growth — Sample.cpp, Growth.cpp ----
+  // Copies header and blocks, clears the slots and fills tree i from sample
+  // tree i of the measurement window.
+  void FillFromMeasurement(const MeasurementParams& params);
+  GrownSizeArray AllocGrownSizes() const;
+  void FreeGrownSizes(GrownSizeArray& sizes);
+  void GrowTrees(GrownSizeArray& out, int q, int years, const int ages[kSpeciesSlots],
+                 bool mortality, bool fromMeasured);
+  float MeanOfTallest(int n, bool refill);
+  void ApplyMortality(int q0, int length, const int ages[kSpeciesSlots], int elapsed,
+                      bool useSlot0);
+  float MeanAgeWeighted(int s, const int ages[kSpeciesSlots], int elapsed) const;
+  int MortalityInterval(int s, int length, float meanAge) const;
+  void AllocHeightWork(int n);
+  void FreeHeightWork();
+
+  // ---- Cutting patterns and thinnings — Cutting.cpp, Thinning.cpp ----
+  void SelectStripRoads(float width, float spacing, int k);
+  void SelectCorridors(float width, float spacing, int k);
+  bool SelectSpeciesRemoval(int c0, int c1, int c2, int c3, int c4, int k);
+  void SelectLargestTrees(int p, float target);
+  void SelectSmallGapCut(int area, int p);
+  bool SelectSpacedRetention(int groups, int perGroup, int p);
+  void GroupRetainedTrees(int groups, int perGroup, const int anchors[], int k);
+  int SelectRetentionCutBySpecies(int s1, int s2, int large, int n, int nMin, int nMax, int k);
+  int SelectRetentionCut(int s1, int s2, int large, int n, int nMin, int nMax, int k);
+  int ReserveRetentionTrees(int s1, int s2);
+  void MoveLargestTreesToMiddle(int n, int nMin, int nMax);
+  void SelectStripCut(int width, int p);
+  int ThinToTargetVolume(int p, float target, int mode, bool lowThinning);
+  bool ThinToTargetBasalArea(int p, float target, int mode, bool lowThinning);
+  int ThinByMinimumSpacing(float spacing, int p, bool lowThinning, int option);
+  float SpacingThinningPass(int p, float target, int mode, bool lowThinning);
+  bool ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int option);
+  void ThinToVolumeByHeight(int p, float target, bool lowThinning);
+};
+
+// "dd.mm.yyyy" -> "yyyy" (the text without its first six characters).
+QString YearOfDateText(const QString& date);
+
+// ---- Stand-age estimate — Ages.cpp ----
+void EstimateSpeciesAges(data& stand);
+void CalibrateSpeciesAges(data& stand, int ages[kSpeciesSlots]);
+void ComputeAgeChoiceCounts(const data& stand, int counts[kSpeciesSlots],
+                            const int ages[kSpeciesSlots],
+                            const int meanDiameters[kSpeciesSlots]);
+
+// ---- Values of the open stand (Outturn.cpp) ----
+// The settings' unit prices (priced) or 1.0 each.
+void GetAssortmentPriceFactors(bool priced, PriceFactors& out);
+// 2 when phases 1 and 2 are growing steps, 1 when only phase 1 is, else 0.
+int LeadingGrowthCount(const data& stand);
+// The current phase, one less when the stand has growing steps that do not
+// lead its history.
+int DisplayedPhase(const data& stand);
+// Removal of assortment j between slot LeadingGrowthCount and slot
+// DisplayedPhase; shiftPercent moves that share of the logs to pulpwood.
+int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercent);
+int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced);
+int RemovedStemCount(const data& stand);
