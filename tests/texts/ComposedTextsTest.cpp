@@ -1,0 +1,188 @@
+// Entries composed at call time: units, the currency, the stand title, the
+// main window's view options and the carbon dioxide factor, plus a sample of
+// entries whose blanks and spellings are easy to get wrong.
+
+#include "texts/Actlan.h"
+#include "texts/Clearlan.h"
+#include "texts/Commonlan.h"
+#include "texts/Gatelan.h"
+#include "texts/Inclan.h"
+#include "texts/Introlan.h"
+#include "texts/Meoplan.h"
+#include "texts/Ploclan.h"
+#include "texts/Roadslan.h"
+#include "texts/Settlan.h"
+#include "texts/TextState.h"
+#include "texts/Th1lan.h"
+#include "texts/Tradelan.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace {
+
+// Live values that the test changes between calls.
+class FakeState : public TextState {
+public:
+    QString currency = QStringLiteral("€");
+    QString title = QStringLiteral("KUVIO 12a");
+    bool narrow = true;
+    bool far = false;
+    int carbon = 1300;
+    mutable int titleStyle = -1;
+
+    QString CurrencyUnitShort() const override { return currency; }
+    QString StandTitle(int style) const override {
+        titleStyle = style;
+        return title;
+    }
+    bool IsNarrowView() const override { return narrow; }
+    bool IsFarViewPageActive() const override { return far; }
+    int CarbonFactor() const override { return carbon; }
+};
+
+class ComposedTexts : public ::testing::Test {
+protected:
+    void SetUp() override { SetTextState(&state); }
+    void TearDown() override { SetTextState(nullptr); }
+    FakeState state;
+};
+
+TEST_F(ComposedTexts, UnitsAreJoinedFromTheirParts) {
+    EXPECT_EQ(CommonlanText(15), "m2/ha");
+    EXPECT_EQ(CommonlanText(35), "kpl/ha");
+    EXPECT_EQ(CommonlanText(64), "m3/ha");
+    // "Kuvio" + lower case of "Raportti".
+    EXPECT_EQ(CommonlanText(72), "Kuvioraportti");
+    EXPECT_EQ(InclanText(8), "kasvatusaika 1 - 20 vuotta");
+    EXPECT_EQ(ClearlanShelterTreeText(1), "Puulajit");
+    EXPECT_EQ(ClearlanSeedTreeText(1), "Puulajit");
+    EXPECT_EQ(ActlanText(90), QStringLiteral("Metsätilat - hakemistoon"));
+    EXPECT_EQ(ActlanText(91), QStringLiteral("tukkipuut isolla pisteellä  !"));
+}
+
+TEST_F(ComposedTexts, CurrencyFollowsTheSettingWithoutRefresh) {
+    EXPECT_EQ(CommonlanText(54), QStringLiteral("€"));
+    EXPECT_EQ(CommonlanText(56), QStringLiteral("€/ha"));
+    EXPECT_EQ(CommonlanText(57), QStringLiteral("€/m3"));
+    EXPECT_EQ(CommonlanText(58), QStringLiteral("€/kuvio"));
+    state.currency = QStringLiteral("Kr");
+    EXPECT_EQ(CommonlanText(54), "Kr");
+    EXPECT_EQ(CommonlanText(56), "Kr/ha");
+    EXPECT_EQ(CommonlanText(57), "Kr/m3");
+    EXPECT_EQ(CommonlanText(58), "Kr/kuvio");
+}
+
+TEST_F(ComposedTexts, StandListHelpNamesTheOpenStandInUpperCaseStyle) {
+    const QString tail = QStringLiteral(
+        "Valitsemalla vasemman yläkulman päävalikosta KUVIO 12a voidaan tarkastella kuviotietoja, "
+        "muuttaa kuviotietoja ja poistaa kuvio.");
+    QString text = ActlanText(29);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Kuviolista koostuu (esim. metsätilan) kuviotiedostoista, ")));
+    EXPECT_TRUE(text.endsWith(tail)) << text.toStdString();
+    EXPECT_EQ(state.titleStyle, 3);
+    state.title = QStringLiteral("KUVIO 7");
+    text = ActlanText(29);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("päävalikosta KUVIO 7 voidaan tarkastella kuviotietoja, "
+                                             "muuttaa kuviotietoja ja poistaa kuvio.")));
+}
+
+TEST_F(ComposedTexts, StandDatabaseHelpFollowsTheWideViewOption) {
+    const QString start = QStringLiteral("Kuviotietokanta muodostetaan kuviolistan metsikkökuvioista. ");
+    QString text = ActlanText(45);
+    EXPECT_TRUE(text.startsWith(start + QStringLiteral("Pylväsgrafiikassa havainnollistetaan ")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Lisätietoja - painikkeella saadaan tarkempaa tietoa kuviotietokannasta. ")));
+    state.narrow = false;
+    // Two blanks after "poistamalla", then Actlan 89.
+    EXPECT_EQ(ActlanText(45), start + QStringLiteral("Tietokantaliittymä avautuu poistamalla  "
+                                                     "Laaja näkymä, ei tietokantaliittymää - valinta."));
+}
+
+TEST_F(ComposedTexts, StandViewHelpPointsToTheOtherPage) {
+    QString text = ActlanText(70);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Yläkuvassa 0.5 ha metsikkönäkymä toimenpiteiden jälkeen. ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("yläkuvaan voidaan valita 0.5 ha otos hakkuukertymästä. ")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Edellisellä välilehdellä metsikkönäkymät (1.0 ha) kauempaa tarkasteluna.")));
+    state.far = true;
+    text = ActlanText(70);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Yläkuvassa 1 ha metsikkönäkymä toimenpiteiden jälkeen. ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("yläkuvaan voidaan valita 1 ha otos hakkuukertymästä. ")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Seuraavalla välilehdellä metsikkönäkymät (0.5 ha) lähempää tarkasteluna.")));
+}
+
+TEST_F(ComposedTexts, CarbonFactorIsWrittenInTonnesWithAPointUnderAFinnishLocale) {
+    const char* set = std::setlocale(LC_ALL, "fi_FI.UTF-8");
+    if (!set) set = std::setlocale(LC_ALL, "fi_FI.utf8");
+    // 1300 kg/m3 x 0.001 = 1.3 t; 2600 -> 2.6; 1000 -> 1.0.
+    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("oksiin ja juuriin 1.3 tonnia hiilidioksidia (co2). Puuston arvo")));
+    state.carbon = 2600;
+    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("juuriin 2.6 tonnia hiilidioksidia (co2). ")));
+    state.carbon = 1000;
+    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("juuriin 1.0 tonnia hiilidioksidia (co2). ")));
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST_F(ComposedTexts, DefaultsAnswerWhileNoStateIsSet) {
+    SetTextState(nullptr);
+    ASSERT_NE(CurrentTextState(), nullptr);
+    EXPECT_EQ(CommonlanText(56), QStringLiteral("€/ha"));
+    EXPECT_TRUE(ActlanText(29).contains(QStringLiteral("päävalikosta  voidaan tarkastella")));
+    EXPECT_TRUE(ActlanText(45).contains(QStringLiteral("Pylväsgrafiikassa")));
+    EXPECT_TRUE(ActlanText(70).endsWith(QStringLiteral("(1.0 ha) kauempaa tarkasteluna.")));
+    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral(" 1.3 tonnia ")));
+}
+
+TEST(PlotAreaTexts, StyleAndHalf) {
+    EXPECT_EQ(PlotAreaTextFor(0, true), "50");
+    EXPECT_EQ(PlotAreaTextFor(0, false), "100");
+    EXPECT_EQ(PlotAreaTextFor(1, true), "0.5 ha");
+    EXPECT_EQ(PlotAreaTextFor(1, false), "1.0 ha");
+    EXPECT_EQ(PlotAreaTextFor(2, true), "(0.5 ha)");
+    EXPECT_EQ(PlotAreaTextFor(2, false), "(1.0 ha)");
+    EXPECT_EQ(PlotAreaTextFor(3, true), "0.5 ha");
+    EXPECT_EQ(PlotAreaTextFor(3, false), "1 ha");
+    EXPECT_EQ(PlotAreaTextFor(7, false), "1 ha");
+}
+
+TEST(SampleTexts, BlanksAndSpellingsAreKept) {
+    EXPECT_EQ(GatelanText(2), QStringLiteral("harvennuskaytävän leveys"));
+    EXPECT_TRUE(TradelanText(4).startsWith(QStringLiteral("Liita raporttiin - painikkeella voidaan liittää ")));
+    EXPECT_TRUE(TradelanText(4).contains(QStringLiteral("tiedot puukaupasta.Luo raportti - painikkeella")));
+    EXPECT_EQ(TradelanText(23), QStringLiteral("Liitä raporttiin"));
+    EXPECT_TRUE(Th1lanText(0).endsWith(QStringLiteral("Osa vaihtohdoista saattaa rajautua metsikön erityispiirteiden vuoksi pois.")));
+    EXPECT_TRUE(IntrolanText(6).contains(QStringLiteral("puustotunnuksïen")));
+    EXPECT_EQ(CommonlanText(95), "Ala - tai  yläharvennus");
+    EXPECT_EQ(CommonlanText(77), QStringLiteral("ei hakkuutoimia,  ei hakkuukertymää  !"));
+    EXPECT_EQ(CommonlanText(119), "Talletetaanko muutokset  ?");
+    EXPECT_EQ(ActlanText(19), QStringLiteral("mahdollisia toimenpidesuosituksia ei näytetä   !"));
+    EXPECT_EQ(ActlanText(95), QStringLiteral("Puuston keskiläpimitta "));
+    EXPECT_EQ(RoadslanText(3), " : ei uria");
+    EXPECT_EQ(MeoplanMeasText(2), "  :  aseta keskipituus tai nollaa runkoluku  !");
+    EXPECT_EQ(MeoplanMeasText(24), ",  lehtipuut");
+    EXPECT_EQ(IntrolanText(33), QStringLiteral("Lisää näytön kokoa (resoluutiota), jos haluat muuttaa sovelluksen koon "));
+    EXPECT_EQ(SettlanText(8), QStringLiteral("Mänty- ,kuusi- ja sekapuumetsiköt"));
+    EXPECT_EQ(SettlanText(19), "Settings.dat");
+}
+
+TEST(SampleTexts, FixedNumbersAreWrittenWithoutGrouping) {
+    EXPECT_TRUE(MeoplanMeasText(12).contains("( max. 80 m2/ha )"));
+    EXPECT_TRUE(MeoplanMeasText(13).contains("( max. 12000 kpl/ha ) ja tilavuuden ja muodostaa"));
+    EXPECT_TRUE(GatelanText(0).contains(QStringLiteral("vähintään 1600 runkoa/ha ennen hakkuutoimenpiteitä.")));
+    EXPECT_TRUE(GatelanText(5).endsWith(QStringLiteral("vähintään 1600 kpl/ha   !")));
+    EXPECT_EQ(PloclanText(2), QStringLiteral("Poimintahakkuulle asetetut vaatimukset  :  puusto vähintään 150 m3/ha, "
+                                             "keskiläpimitta vähintään 18 cm ja runkoluku 400 - 1500 / ha. "));
+    const QString prices = SettlanText(18);
+    EXPECT_TRUE(prices.contains(QStringLiteral("pienaukkohakkuissa 10 % keskihintoja pienemmät. Uudistushakkuissa")));
+    EXPECT_TRUE(prices.contains(QStringLiteral("vastaavat hinnat ovat 10 % keskihintoja suuremmat. Oletushintoja")));
+}
+
+TEST(SampleTexts, SharedWordingsStayUnderBothNumbers) {
+    EXPECT_EQ(CommonlanText(84), CommonlanText(88));
+    EXPECT_EQ(CommonlanText(78), CommonlanText(86));
+    EXPECT_EQ(IntrolanText(32), IntrolanText(36));
+    EXPECT_EQ(ActlanText(73), ActlanText(82));
+    EXPECT_EQ(ActlanText(73), QStringLiteral("Uusi metsä"));
+}
+
+}  // namespace
