@@ -6,7 +6,8 @@
 // Where the code lives:
 //   Data.cpp        life of the object, header and tree accessors, texts
 //   Phase.cpp       slots, recording, undo, phase predicates and year texts
-//   Outturn.cpp     tree volume into assortments, stand sums and values
+//   Outturn.cpp     the outturn table (Calc.h, Outturn.h)
+//   Assortment.cpp  tree volume into assortments, stand sums and values
 //   StandFile.cpp   the stand file and the tree sort
 //   Sample.cpp, Growth.cpp, Ages.cpp       filling from a measurement, growth
 //   Cutting.cpp, Thinning.cpp              cutting patterns and thinnings
@@ -281,7 +282,7 @@ class data {
   QString FirstPhaseYearText() const;
   QString PhaseYearText(int k) const;
 
-  // ---- Volumes and stand sums (Outturn.cpp) ----
+  // ---- Volumes and stand sums (Assortment.cpp) ----
   // Adds one tree (1/100 cm, cm) to 13 bins (m3); true when it gives logs.
   static bool AddTreeVolume(float bins[kAssortmentCount], float d, float h, int species);
   // Standing trees with the given sizes (an array shorter than N means the
@@ -371,7 +372,7 @@ void ComputeAgeChoiceCounts(const data& stand, int counts[kSpeciesSlots],
                             const int ages[kSpeciesSlots],
                             const int meanDiameters[kSpeciesSlots]);
 
-// ---- Values of the open stand (Outturn.cpp) ----
+// ---- Values of the open stand (Assortment.cpp) ----
 // The settings' unit prices (priced) or 1.0 each.
 void GetAssortmentPriceFactors(bool priced, PriceFactors& out);
 // 2 when phases 1 and 2 are growing steps, 1 when only phase 1 is, else 0.

@@ -1,0 +1,174 @@
+// Tree volumes split into timber assortments, the stand sums over the
+// standing trees, and the values and removals of the open stand.
+
+#include "model/AssortmentSums.h"
+#include "model/Calc.h"
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "platform/Numbers.h"
+
+// ---- One tree ----
+
+bool data::AddTreeVolume(float bins[kAssortmentCount], float d, float h, int species) {
+  const float v = StemVolume(d, h, species) * 0.001f;
+  float pulp = 0.0f;
+  const float logs = AssortmentShares(pulp, platform::RoundHalfAway(d * 0.01f),
+                                      platform::RoundHalfAway(h * 0.01f), species);
+  bins[species] += v * pulp;
+  bins[species + 6] += v * logs;
+  bins[EnergyWood] += (1.0f - (pulp + logs)) * v;
+  return logs > 0.0f;
+}
+
+void StandingSums::Add(float d, float h, int species) {
+  ++count;
+  data::AddTreeVolume(bins, d, h, species);
+  const float r = d * 0.00005f;
+  const float g = 3.14159f * (r * r);
+  G += g;
+  D += g * d * 0.01f;
+  H += g * h * 0.01f;
+}
+
+int StandingSums::RoundedVolume() const {
+  int sum = 0;
+  for (float b : bins) sum += platform::RoundHalfAway(b);
+  return sum;
+}
+
+const GrownSize* LatestGrownSizes(const data& stand) {
+  const size_t n = stand.Trees.size();
+  const int g = stand.GrowthStepCount();
+  if (g >= 2 && stand.GrownSizes2.size() == n) return stand.GrownSizes2.data();
+  if (g == 1 && stand.GrownSizes1.size() == n) return stand.GrownSizes1.data();
+  return nullptr;
+}
+
+StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes) {
+  const size_t n = stand.Trees.size();
+  const GrownSize* s = sizes && sizes->size() == n ? sizes->data() : LatestGrownSizes(stand);
+  StandingSums sums;
+  for (size_t i = 0; i < n; ++i) {
+    const TreeRecord& t = stand.Trees[i];
+    if (t.removedBy != 0) continue;
+    if (s) {
+      sums.Add(s[i].diameter, s[i].height, t.species);
+    } else {
+      sums.Add(t.diameter, t.height, t.species);
+    }
+  }
+  return sums;
+}
+
+// ---- Stand sums ----
+
+float data::AssortmentTotals(const PriceFactors& factors, const GrownSizeArray& sizes) const {
+  const StandingSums sums = SumStandingTrees(*this, &sizes);
+  int total = 0;
+  for (int j = 0; j < kAssortmentCount; ++j) {
+    total += platform::RoundHalfAway(static_cast<float>(platform::RoundHalfAway(sums.bins[j])) *
+                                     factors[j]);
+  }
+  return static_cast<float>(total);
+}
+
+void data::AssortmentTotalsOf(const GrownSizeArray& sizes, int& volume, float& basalArea,
+                              float& meanDiameter, float& meanHeight) const {
+  const StandingSums sums = SumStandingTrees(*this, &sizes);
+  volume = sums.RoundedVolume();
+  basalArea = sums.G;
+  meanDiameter = sums.MeanDiameter();
+  meanHeight = sums.MeanHeight();
+}
+
+float data::SpeciesVolumes(bool allTrees, bool countOnly, float perSpecies[kSpeciesSlots]) const {
+  const GrownSize* latest = allTrees ? nullptr : LatestGrownSizes(*this);
+  float total = 0.0f;
+  const int n = TreeCount();
+  for (int i = 0; i < n; ++i) {
+    const TreeRecord& t = Trees[i];
+    if (!allTrees && t.removedBy != 0) continue;
+    if (countOnly) {
+      perSpecies[t.species] += 1.0f;
+      continue;
+    }
+    const float d = latest ? latest[i].diameter : t.diameter;
+    const float h = latest ? latest[i].height : t.height;
+    const float v = StemVolume(d, h, t.species) * 0.001f;
+    perSpecies[t.species] += v;
+    total += v;
+  }
+  return countOnly ? 0.0f : total;
+}
+
+int data::StandingStockVolume() const { return SumStandingTrees(*this, nullptr).RoundedVolume(); }
+
+float data::MeasuredVolumeAllTrees() const {
+  float total = 0.0f;
+  for (const TreeRecord& t : Trees) total += StemVolume(t.diameter, t.height, t.species) * 0.001f;
+  return total;
+}
+
+// ---- Values ----
+
+void GetAssortmentPriceFactors(bool priced, PriceFactors& out) {
+  if (priced) {
+    out = model::SettingsPriceVector();
+  } else {
+    out.fill(1.0f);
+  }
+}
+
+int data::SlotStockValue(int k, bool wholeStand) const {
+  PriceFactors prices;
+  GetAssortmentPriceFactors(true, prices);
+  int value = 0;
+  for (int j = 0; j < kAssortmentCount; ++j) {
+    value += platform::RoundHalfAway(static_cast<float>(SlotAssortmentVolume(k, j, wholeStand)) *
+                                     prices[j]);
+  }
+  return value;
+}
+
+int LeadingGrowthCount(const data& stand) {
+  if (stand.FirstTwoPhasesAreGrowth()) return 2;
+  if (stand.FirstPhaseIsGrowth()) return 1;
+  return 0;
+}
+
+int DisplayedPhase(const data& stand) {
+  const int p = CurrentPhase();
+  const int g = stand.GrowthStepCount();
+  if (g > 0 && LeadingGrowthCount(stand) < g && p > 0) return p - 1;
+  return p;
+}
+
+int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercent) {
+  const int P = DisplayedPhase(stand);
+  if (P == 0) return 0;
+  const int L = LeadingGrowthCount(stand);
+  auto r = [&](int q) {
+    return stand.SlotAssortmentVolume(L, q, wholeStand) - stand.SlotAssortmentVolume(P, q, wholeStand);
+  };
+  if (shiftPercent == 0 || j == AlderPulpwood || j == EnergyWood) return r(j);
+  const float share = static_cast<float>(shiftPercent) * 0.01f;
+  if (j < 6) return r(j) + platform::RoundHalfAway(share * static_cast<float>(r(j + 6)));
+  return r(j) - platform::RoundHalfAway(share * static_cast<float>(r(j)));
+}
+
+int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced) {
+  PriceFactors factors;
+  GetAssortmentPriceFactors(priced, factors);
+  const int last = withEnergyWood ? EnergyWood : EnergyWood - 1;
+  int sum = 0;
+  for (int j = 0; j <= last; ++j) {
+    sum += platform::RoundHalfAway(
+        static_cast<float>(AssortmentRemoval(stand, j, wholeStand, 0)) * factors[j]);
+  }
+  return sum;
+}
+
+int RemovedStemCount(const data& stand) {
+  return stand.SlotTreeCount(LeadingGrowthCount(stand)) - stand.SlotTreeCount(DisplayedPhase(stand));
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Sums over the standing trees of a stand, shared by phase recording and the
+// stand sums: stem count, the 13 assortment bins (m3), basal area and the
+// basal-area-weighted diameter and height. All in single precision.
+
+#include "model/Data.h"
+
+struct StandingSums {
+  int count = 0;
+  float bins[kAssortmentCount] = {};
+  float G = 0.0f;  // basal area, m2
+  float D = 0.0f;  // sum of g x diameter (cm)
+  float H = 0.0f;  // sum of g x height (m)
+
+  // One tree of diameter d (1/100 cm) and height h (cm).
+  void Add(float d, float h, int species);
+  float MeanDiameter() const { return G > 0.0f ? D / G : 0.0f; }
+  float MeanHeight() const { return G > 0.0f ? H / G : 0.0f; }
+  // Sum of the 13 bins each rounded half away from zero.
+  int RoundedVolume() const;
+};
+
+// The trees standing now (removing phase 0) with the given sizes; null, or
+// an array that does not match the tree list, means the latest sizes.
+StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes);
+
+// The latest sizes of the stand as an array, or null for the measured sizes.
+const GrownSize* LatestGrownSizes(const data& stand);
