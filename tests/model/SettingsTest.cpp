@@ -1,0 +1,397 @@
+// The settings record, its file and its readers.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+
+#include "model/Settings.h"
+#include "tests/support/TempDir.h"
+
+using namespace model;
+
+namespace {
+
+// The default record written out by hand from the table of defaults.
+QByteArray DefaultBytes() {
+  QByteArray b(188, '\0');
+  auto put = [&](int at, std::initializer_list<int> bytes) {
+    for (int v : bytes) b[at++] = static_cast<char>(v);
+  };
+  put(4, {0x01, 0, 0, 0});        // stand list on the right
+  put(16, {0x6F, 0, 0, 0});       // 111
+  put(20, {0x0B, 0, 0, 0});       // 11
+  put(40, {0, 0, 0x80, 0x3F});    // 1.0f energy wood
+  for (int at = 44; at < 80; at += 4) put(at, {0, 0, 0x20, 0x41});  // 10.0f
+  // Thresholds: birch, spruce, pine final cut 25 cm / 20 m2; thinning 14 m / 22 m2; case 2 22 m2.
+  for (int at : {120, 128, 136}) put(at, {0x19, 0, 0, 0});
+  for (int at : {124, 132, 140}) put(at, {0x14, 0, 0, 0});
+  for (int at : {144, 152, 160}) put(at, {0x0E, 0, 0, 0});
+  for (int at : {148, 156, 164, 168, 172, 176}) put(at, {0x16, 0, 0, 0});
+  put(180, {0xB8, 0x0B, 0, 0});   // 3000
+  return b;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& b) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(b);
+}
+
+}  // namespace
+
+TEST(SettingsRecord, DefaultsByteForByte) {
+  SettingsRecord r;
+  SetDefaultSettings(r);
+  EXPECT_EQ(SettingsToBytes(r), DefaultBytes());
+}
+
+TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset) {
+  // Distinct bytes everywhere: reading and writing back gives the same image.
+  QByteArray b(188, '\0');
+  for (int i = 0; i < 188; ++i) b[i] = static_cast<char>(i * 7 + 3);
+  SettingsRecord r;
+  SettingsFromBytes(r, b);
+  EXPECT_EQ(SettingsToBytes(r), b);
+  // Offsets of a few fields: 0x03 + 7i at byte i.
+  EXPECT_EQ(r.currencyIndex, static_cast<std::int32_t>(0x6C655E57u));  // bytes 12..15: 87, 94, 101, 108
+  EXPECT_EQ(r.recommendationsOff, static_cast<std::uint8_t>(184 * 7 + 3));
+  EXPECT_EQ(r.padding[2], static_cast<std::uint8_t>(187 * 7 + 3));
+}
+
+TEST(SettingsRecord, DefaultsLeavePaddingAsItWas) {
+  SettingsRecord r;
+  r.padding = {1, 2, 3};
+  r.reserved24[5] = 9;
+  r.unusedPrice = 4.0f;
+  SetDefaultSettings(r);
+  EXPECT_EQ(r.padding[0], 1);
+  EXPECT_EQ(r.padding[2], 3);
+  EXPECT_EQ(r.reserved24[5], 0);
+  EXPECT_EQ(r.unusedPrice, 0.0f);
+}
+
+TEST(SettingsFile, MissingFileIsAnnouncedDefaultedAndWritten) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  SettingsRecord r;
+  r.padding = {7, 7, 7};
+  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  EXPECT_EQ(res.state, SettingsFileState::Missing);
+  EXPECT_TRUE(res.rewritten);
+  EXPECT_FALSE(res.writeFailed);
+  EXPECT_EQ(ReadAll(path), DefaultBytes());  // padding of a new record is zero
+}
+
+TEST(SettingsFile, ExactFileIsReadAsItIs) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  QByteArray b = DefaultBytes();
+  b[12] = 5;        // currency "B"
+  b[185] = 0x55;    // padding kept
+  WriteAll(path, b);
+  SettingsRecord r;
+  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  EXPECT_EQ(res.state, SettingsFileState::Read);
+  EXPECT_FALSE(res.rewritten);
+  EXPECT_EQ(r.currencyIndex, 5);
+  EXPECT_EQ(SettingsToBytes(r), b);
+}
+
+TEST(SettingsFile, ShortFileKeepsWholeFieldsAndDefaultsTheRest) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  // 46 bytes: up to offset 44 whole fields; the price at 44 is cut in two.
+  QByteArray b(46, '\0');
+  b[8] = 2;           // price format 9999.99
+  b[16] = 101;        // title bar without the list name
+  b[40] = 0; b[41] = 0; b[42] = static_cast<char>(0xA0); b[43] = 0x40;  // 5.0f
+  b[44] = 0x11; b[45] = 0x22;
+  WriteAll(path, b);
+  SettingsRecord r;
+  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  EXPECT_EQ(res.state, SettingsFileState::WrongLength);
+  EXPECT_TRUE(res.rewritten);
+  EXPECT_EQ(r.priceFormatIndex, 2);
+  EXPECT_EQ(r.titleBarFlags, 101);
+  EXPECT_EQ(r.standListOnRight, 0);     // from the file
+  EXPECT_EQ(r.energyWoodPrice, 5.0f);
+  EXPECT_EQ(r.pulpwoodPrices[0], 10.0f);  // cut field: default
+  EXPECT_EQ(r.stemCountLowerLimit, 3000);
+  const QByteArray written = ReadAll(path);
+  ASSERT_EQ(written.size(), 188);
+  EXPECT_EQ(written, SettingsToBytes(r));
+}
+
+TEST(SettingsFile, LongFileUsesItsFirstRecordAndIsCut) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  QByteArray b = DefaultBytes();
+  b[180] = 0x10; b[181] = 0x0E;  // 3600 stems
+  b.append(QByteArray(50, 'x'));
+  WriteAll(path, b);
+  SettingsRecord r;
+  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  EXPECT_EQ(res.state, SettingsFileState::WrongLength);
+  EXPECT_EQ(r.stemCountLowerLimit, 3600);
+  EXPECT_EQ(ReadAll(path), b.left(188));
+}
+
+TEST(SettingsFile, EmptyFileIsLikeMissing) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  WriteAll(path, QByteArray());
+  SettingsRecord r;
+  EXPECT_EQ(LoadSettingsFile(r, path).state, SettingsFileState::WrongLength);
+  EXPECT_EQ(ReadAll(path), DefaultBytes());
+}
+
+TEST(SettingsFile, OutOfRangeValuesAreClamped) {
+  testsupport::TempDir dir;
+  const QString path = dir.file("Settings.dat");
+  SettingsRecord w;
+  SetDefaultSettings(w);
+  w.currencyIndex = 40;
+  w.priceFormatIndex = -3;
+  w.pulpwoodPrices[1] = NAN;
+  w.logPrices[0] = -5.0f;
+  w.logPrices[3] = 1e9f;
+  ASSERT_TRUE(WriteSettingsFile(w, path));
+  SettingsRecord r;
+  LoadSettingsFile(r, path);
+  EXPECT_EQ(r.currencyIndex, 22);
+  EXPECT_EQ(r.priceFormatIndex, 0);
+  EXPECT_EQ(r.pulpwoodPrices[1], 10.0f);
+  EXPECT_EQ(r.logPrices[0], 0.0f);
+  EXPECT_EQ(r.logPrices[3], 9999.99f);
+}
+
+TEST(SettingsFile, WriteFailureIsReported) {
+  SettingsRecord r;
+  SetDefaultSettings(r);
+  QString error;
+  EXPECT_FALSE(WriteSettingsFile(r, "/nonexistent-folder-norvalen/Settings.dat", &error));
+  EXPECT_FALSE(error.isEmpty());
+
+  // Through the current record: the failure is returned and remembered.
+  SetSettingsFolder("/nonexistent-folder-norvalen");
+  const SettingsSaveResult res = SaveDefaultSettings();
+  EXPECT_FALSE(res.written);
+  EXPECT_FALSE(res.error.isEmpty());
+  EXPECT_TRUE(SettingsFileBehind());
+  const SettingsLoadResult load = LoadSettingsFile();
+  EXPECT_EQ(load.state, SettingsFileState::Missing);
+  EXPECT_TRUE(load.writeFailed);
+
+  testsupport::TempDir dir;
+  SetSettingsFolder(dir.path());
+  EXPECT_TRUE(SaveDefaultSettings().written);
+  EXPECT_FALSE(SettingsFileBehind());
+  EXPECT_EQ(SettingsFilePath(), dir.file("Settings.dat"));
+}
+
+TEST(SettingsReaders, RecommendationParameterKeys) {
+  SettingsRecord r;
+  SetDefaultSettings(r);
+  // Defaults: th2 22 - 7 = 15, th1 22 + 7 = 29, cc d13 25 + 2 = 27.
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 15);
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_hurry"), 29);
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), 27);
+  EXPECT_EQ(RecommendationParameter(r, u"MA_cc_d13"), 0);
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_ppa_hurry"), 0);  // no such key
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13 "), 0);
+  EXPECT_EQ(RecommendationParameter(r, u"min_rlk"), 3000);
+  EXPECT_EQ(RecommendationParameter(r, u"xx_th1_ppa_hurry"), 0);
+  // Each key reads its own field.
+  r.birchThinningBasalArea = 18;   // 148
+  r.spruceTallThinningBasalArea = 30;  // 172
+  r.birchFinalCutDiameter = 23;    // 120
+  EXPECT_EQ(RecommendationParameter(r, u"ko_th1_ppa_target"), 12);
+  EXPECT_EQ(RecommendationParameter(r, u"ku_th2_ppa_hurry"), 38);
+  EXPECT_EQ(RecommendationParameter(r, u"ko_cc_d13"), 23);
+  EXPECT_EQ(RecommendationParameter(r, u"ku_th1_h"), 14);
+  // A huge stored value does not overflow.
+  r.pineTallThinningBasalArea = 2147483647;
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_hurry"), 2147483647);
+}
+
+TEST(SettingsReaders, PriceVectorByAssortment) {
+  SettingsRecord r;
+  SetDefaultSettings(r);
+  r.pulpwoodPrices[4] = 7.5f;  // alder pulpwood
+  r.logPrices[3] = 33.0f;      // aspen logs
+  const auto v = SettingsPriceVector(r);
+  for (int i : {0, 1, 2, 3, 6, 7, 8}) EXPECT_EQ(v[i], 10.0f) << i;
+  EXPECT_EQ(v[4], 7.5f);
+  EXPECT_EQ(v[9], 33.0f);
+  for (int i : {5, 10, 11}) EXPECT_EQ(v[i], 0.0f) << i;
+  EXPECT_EQ(v[12], 1.0f);
+}
+
+TEST(SettingsReaders, ParseDecimalText) {
+  EXPECT_EQ(ParseDecimalText(u"12.50"), 12.5f);
+  EXPECT_EQ(ParseDecimalText(u"0125.05"), 125.05f);
+  EXPECT_EQ(ParseDecimalText(u"12.5"), 12.5f);   // not 12.05
+  EXPECT_EQ(ParseDecimalText(u"12"), 12.0f);     // not 12.12
+  EXPECT_EQ(ParseDecimalText(u"01.00"), 1.0f);
+  EXPECT_EQ(ParseDecimalText(u" 1.00"), 1.0f);
+  EXPECT_EQ(ParseDecimalText(u"9999.99"), 9999.99f);
+  EXPECT_EQ(ParseDecimalText(u"0.10"), 0.1f);
+  EXPECT_EQ(ParseDecimalText(u"2,75"), 2.75f);
+  EXPECT_EQ(ParseDecimalText(u"3."), 3.0f);
+  EXPECT_EQ(ParseDecimalText(u".5"), 0.5f);
+  EXPECT_EQ(ParseDecimalText(u"1.234"), 1.234f);
+  for (const char16_t* bad : {u"", u"   ", u".", u"1.2.3", u"-1.00", u"1e5", u"abc", u"1 2", u"12.5x"})
+    EXPECT_FALSE(ParseDecimalText(bad).has_value()) << QString::fromUtf16(bad).toStdString();
+  EXPECT_FALSE(ParseDecimalText(QString(60, u'9')).has_value());  // beyond a float
+}
+
+TEST(SettingsReaders, DisplayFlagDigits) {
+  // 101: currency and stand identifier, not the list name.
+  EXPECT_EQ(TitleBarFlagItem(101, 1), 1);
+  EXPECT_EQ(TitleBarFlagItem(101, 2), 0);
+  EXPECT_EQ(TitleBarFlagItem(101, 3), 1);
+  // 1000: only the carbon dioxide.
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(StandViewFlagItem(1000, i), 0);
+  EXPECT_EQ(StandViewFlagItem(1000, 4), 1);
+  EXPECT_EQ(StandViewFlagItem(11, 1), 1);
+  EXPECT_EQ(StandViewFlagItem(11, 2), 1);
+  EXPECT_EQ(StandViewFlagItem(11, 3), 0);
+  SettingsRecord r;
+  r.standListOnRight = 7;
+  r.titleBarFlags = 10;
+  r.standViewFlags = 1111;
+  const DisplayValues v = DisplayValuesOf(r);
+  EXPECT_EQ(v.standListOnRight, 1);
+  EXPECT_EQ(v.titleBarFlags, 10);
+  EXPECT_EQ(v.standViewFlags, 1111);
+}
+
+TEST(SettingsReaders, CurrencyTexts) {
+  EXPECT_EQ(CurrencyListText(0), QString::fromUtf8("euro, €"));
+  EXPECT_EQ(CurrencyListText(2), QString("kruunu, Kr"));
+  EXPECT_EQ(CurrencyListText(4), QString("A"));
+  EXPECT_EQ(CurrencyListText(5), QString("B"));
+  EXPECT_EQ(CurrencyListText(12), QString("K"));   // no I or J
+  EXPECT_EQ(CurrencyListText(22), QString("X"));
+  EXPECT_EQ(CurrencyUnitOf("dollari, $", true), QString("$"));
+  EXPECT_EQ(CurrencyUnitOf("dollari, $", false), QString("dollari, $"));
+  EXPECT_EQ(CurrencyUnitOf("B", true), QString("B"));
+}
+
+TEST(SettingsRecommendation, DerivedThresholdsAndSavedRecord) {
+  testsupport::TempDir dir;
+  SetSettingsFolder(dir.path());
+  RecommendationChoices c;  // the window's defaults
+  // Birch: 12 + 2x2 = 16 m2, 22 + 1 = 23 cm, 13 + 2 = 15 m, 16 + 2 = 18 m2, 18 + 3 = 21 m2.
+  ASSERT_TRUE(SaveRecommendationSettings(c).written);
+  const SettingsRecord& r = CurrentSettings();
+  EXPECT_EQ(r.birchFinalCutBasalArea, 16);
+  EXPECT_EQ(r.birchFinalCutDiameter, 23);
+  EXPECT_EQ(r.birchThinningHeight, 15);
+  EXPECT_EQ(r.birchThinningBasalArea, 18);
+  EXPECT_EQ(r.birchTallThinningBasalArea, 21);
+  EXPECT_EQ(r.spruceFinalCutBasalArea, 20);
+  EXPECT_EQ(r.spruceFinalCutDiameter, 25);
+  EXPECT_EQ(r.spruceThinningHeight, 14);
+  EXPECT_EQ(r.spruceTallThinningBasalArea, 25);
+  EXPECT_EQ(r.pineTallThinningBasalArea, 25);
+  EXPECT_EQ(r.stemCountLowerLimit, 3000);
+  EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
+
+  c.finalCutBasalAreaIndex = 5;  // 26: birch 12 + 2 x 5 = 22, four below the others
+  EXPECT_EQ(FinalCutBasalArea(c, false), 26);
+  EXPECT_EQ(FinalCutBasalArea(c, true), 22);
+  c.finalCutBasalAreaIndex = 0;  // 16: birch 12
+  EXPECT_EQ(FinalCutBasalArea(c, true), 12);
+
+  // Choices back from a record: clamped into each group.
+  SettingsRecord odd;
+  SetDefaultSettings(odd);
+  odd.pineFinalCutBasalArea = 15;   // (15 - 16) / 2 = 0 toward zero
+  odd.pineFinalCutDiameter = 99;
+  odd.stemCountLowerLimit = -2147483647 - 1;
+  const RecommendationChoices back = RecommendationChoicesOf(odd);
+  EXPECT_EQ(back.finalCutBasalAreaIndex, 0);
+  EXPECT_EQ(back.finalCutDiameterIndex, 4);
+  EXPECT_EQ(back.stemCountIndex, 0);
+  EXPECT_EQ(RecommendationChoicesOf(r).stemCountIndex, 10);
+}
+
+namespace {
+
+struct RecordingRefresh : SettingsRefresh {
+  QStringList calls;
+  bool removalView = false;
+  void ApplyCurrencyCaptions() override { calls << "captions"; }
+  void MarkGrowthForecastForRecompute() override { calls << "forecast"; }
+  void ShowOperationRecommendation(int mode, int flag) override {
+    calls << QString("recommendation %1 %2").arg(mode).arg(flag);
+  }
+  void PlaceMainPanels() override { calls << "panels"; }
+  void MainWindowTitleText() override { calls << "title"; }
+  void RefreshStandViewAnnotations(bool ask) override { calls << QString("annotations %1").arg(ask); }
+  bool IsNewForestButtonVisible() override { return true; }
+  void RefreshRegenerationPrices() override { calls << "regeneration"; }
+  void RefreshOverviewCharts() override { calls << "charts"; }
+  bool IsRemovalViewChecked() override { return removalView; }
+  void SetDefaultTradePrices() override { calls << "trade"; }
+  void RefreshEstateOverview() override { calls << "estate"; }
+};
+
+}  // namespace
+
+TEST(SettingsSave, DisplayPageRefreshesOnlyWhatChanged) {
+  testsupport::TempDir dir;
+  SetSettingsFolder(dir.path());
+  ASSERT_TRUE(SaveDefaultSettings().written);
+  RecordingRefresh refresh;
+  SetSettingsRefresh(&refresh);
+  QFile::remove(SettingsFilePath());
+  EXPECT_TRUE(SaveDisplaySettings(DisplayValues{}).written);  // unchanged, still written
+  EXPECT_TRUE(refresh.calls.isEmpty());
+  EXPECT_TRUE(QFileInfo::exists(SettingsFilePath()));
+  EXPECT_TRUE(SaveDisplaySettings(DisplayValues{1, 101, 11}).written);
+  EXPECT_EQ(refresh.calls, QStringList{"title"});
+  EXPECT_EQ(CurrentSettings().titleBarFlags, 101);
+  refresh.calls.clear();
+  SaveDisplaySettings(DisplayValues{0, 101, 1000});
+  EXPECT_EQ(refresh.calls, (QStringList{"panels", "annotations 1"}));
+  SetSettingsRefresh(nullptr);
+}
+
+TEST(SettingsSave, ApplySettingsOrder) {
+  testsupport::TempDir dir;
+  SetSettingsFolder(dir.path());
+  ASSERT_TRUE(SaveDefaultSettings().written);
+  CurrentSettings().standViewFlags = 10;  // value annotation off
+  RecordingRefresh refresh;
+  SetSettingsRefresh(&refresh);
+  PriceValues v;
+  v.currencyIndex = 5;
+  v.priceFormatIndex = 1;
+  v.prices = {11, 12, 13, 14, 15, 21, 22, 23, 24, 2};
+  ASSERT_TRUE(ApplySettings(v, 0).written);
+  EXPECT_EQ(refresh.calls, (QStringList{"regeneration", "captions", "forecast", "title", "charts",
+                                        "annotations 0", "trade", "estate"}));
+  const SettingsRecord& r = CurrentSettings();
+  EXPECT_EQ(r.currencyIndex, 5);
+  EXPECT_EQ(r.priceFormatIndex, 1);
+  EXPECT_EQ(r.pulpwoodPrices[4], 15.0f);
+  EXPECT_EQ(r.logPrices[0], 21.0f);
+  EXPECT_EQ(r.energyWoodPrice, 2.0f);
+  EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
+  // Same currency as at activation: no regeneration refresh.
+  refresh.calls.clear();
+  refresh.removalView = true;
+  ApplySettings(v, 5);
+  EXPECT_EQ(refresh.calls.first(), QString("captions"));
+  EXPECT_TRUE(refresh.calls.contains("annotations 1"));
+  SetSettingsRefresh(nullptr);
+}
