@@ -1,0 +1,41 @@
+#pragma once
+// The application palette, the busy display and the development-class
+// predicates that every window uses.
+//
+// Colours are kept as the platform stores them: 0xBBGGRR (red in the low
+// byte). PaletteColorValue gives that value, PaletteColor the QColor.
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+// The system button-face colour's value.
+constexpr int kButtonFaceColor = static_cast<int>(0x8000000F);
+
+// The 0xBBGGRR value of a palette index; an index without a colour gives
+// 0x0000FF (red).
+int PaletteColorValue(int index);
+// A 0xBBGGRR value as a QColor; the button-face value gives the style's
+// button colour.
+QColor ColorFromBgr(int bgr);
+QColor PaletteColor(int index);
+inline QColor PaletteColor(const QWidget* /*window*/, int index) { return PaletteColor(index); }
+inline QColor PaletteColor22(const QWidget* /*window*/ = nullptr) { return PaletteColor(22); }
+// 0xF0FBFF when flag is set, else palette colour 12.
+QColor PaleOrPaletteColor12(const QWidget* window, bool flag);
+// The colour a stand picture's canvas is filled with before its background
+// bitmap: always black.
+QColor PictureBackdropColor(const QWidget* window = nullptr);
+
+// Fills a widget's background with a colour (auto-filled palette window role).
+void SetWidgetColor(QWidget* w, const QColor& c);
+
+// The busy display: a progress window of its own, captioned text + " ...",
+// its panel in colour; the bar goes 0, 3, ..., 99 in 34 steps with a pause
+// of stepMs before each, then endMs, then the window is destroyed.
+void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const QColor& colour);
+
+bool IsTreelessArea(int developmentClass);
+bool IsSmallSeedlingStand(int developmentClass);
+bool HasTreePicture(int developmentClass);

@@ -1,0 +1,71 @@
+#include "stands/Ask.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/Screen.h"
+#include "stands/IntroHelpers.h"
+
+TAskForm* AskForm = nullptr;
+
+namespace {
+constexpr int kTextPanelHeight = 86;
+constexpr int kButtonPanelHeight = 46;
+}  // namespace
+
+QWidget* VisibleWindowNamed(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) return w;
+  return nullptr;
+}
+
+QuestionLayout ComputeQuestionLayout(int line1Width, int line2Width, int yesWidth, int closeWidth,
+                                     int windowHeight, int screenWidth, int screenHeight,
+                                     int tradeWindowTop) {
+  QuestionLayout l;
+  l.windowWidth = qMax(line1Width, line2Width) + 60;
+  l.panelWidth = l.windowWidth - 6;
+  l.lineLeft = 20;
+  l.closeLeft = l.panelWidth - closeWidth - 6;
+  l.yesLeft = l.closeLeft - yesWidth - 2;
+  l.left = ScreenOffset(screenWidth, l.windowWidth, 0.5);
+  l.top = tradeWindowTop >= 0 ? tradeWindowTop + 45 : ScreenOffset(screenHeight, windowHeight, 0.4);
+  return l;
+}
+
+TAskForm::TAskForm(QWidget* parent) : TMessageWindow(QStringLiteral("AskForm"), parent) {
+  askMsg1 = MakeLine(QStringLiteral("askMsg1"));
+  askMsg2 = MakeLine(QStringLiteral("askMsg2"));
+  BitBtn1 = new QPushButton(QStringLiteral("Kyllä"), Panel5);
+  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+  BitBtn1->setFont(MessageButtonFont());
+  BitBtn1->setAutoDefault(false);
+  BitBtn1->resize(80, 28);
+  Button1->setText(QStringLiteral("Sulje"));
+  Button1->resize(80, 28);
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { done(1); });
+}
+
+void TAskForm::FormActivate() {
+  setWindowTitle(PadCaption(windowTitle()));
+  BitBtn1->setVisible(!BitBtn1->text().isEmpty());
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  const int outerHeight = kTextPanelHeight + kButtonPanelHeight + 6 + s.captionHeight;
+  const QWidget* trade = VisibleWindowNamed(QStringLiteral("TradeForm"));
+  const QuestionLayout l =
+      ComputeQuestionLayout(FitLabel(askMsg1), FitLabel(askMsg2), BitBtn1->width(), Button1->width(),
+                            outerHeight, s.width, s.height, trade ? trade->y() : -1);
+  SetOuterSize(this, l.windowWidth, outerHeight);
+  Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
+  Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);
+  askMsg1->move(l.lineLeft, 18);
+  askMsg2->move(l.lineLeft, 18 + askMsg1->height() + 8);
+  const int buttonTop = (kButtonPanelHeight - Button1->height()) / 2;
+  Button1->move(l.closeLeft, buttonTop);
+  BitBtn1->move(l.yesLeft, buttonTop);
+  move(l.left, l.top);
+  setFocus();
+  if (QWidget* f = focusWidget()) f->clearFocus();
+}

@@ -1,0 +1,63 @@
+#include "stands/MessageWindow.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainwindow/ActsPalette.h"
+#include "stands/MessageTexts.h"
+
+QFont MessageLineFont() {
+  QFont f(QStringLiteral("Calibri"));
+  f.setPixelSize(16);
+  return f;
+}
+
+QFont MessageButtonFont() {
+  QFont f(QStringLiteral("Calibri Light"));
+  f.setPixelSize(14);
+  return f;
+}
+
+TMessageWindow::TMessageWindow(const QString& name, QWidget* parent) : QDialog(parent) {
+  setObjectName(name);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel5 = new QFrame(this);
+  Panel5->setObjectName(QStringLiteral("Panel5"));
+  SetWidgetColor(Panel1, PaletteColor(1));
+  SetWidgetColor(Panel5, PaletteColor(7));
+  Button1 = new QPushButton(CommonlanText(8), Panel5);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setFont(MessageButtonFont());
+  Button1->setAutoDefault(false);
+  Button1->resize(96, 28);
+  connect(Button1, &QPushButton::clicked, this, [this] { done(2); });
+}
+
+QLabel* TMessageWindow::MakeLine(const QString& name) {
+  auto* l = new QLabel(Panel1);
+  l->setObjectName(name);
+  l->setFont(MessageLineFont());
+  l->setAttribute(Qt::WA_TranslucentBackground);
+  return l;
+}
+
+int TMessageWindow::FitLabel(QLabel* label) {
+  label->adjustSize();
+  return label->width();
+}
+
+int TMessageWindow::ShowModal() {
+  const int r = exec();
+  return r == 1 ? 1 : 2;
+}
+
+void TMessageWindow::showEvent(QShowEvent* e) {
+  FormActivate();
+  QDialog::showEvent(e);
+}
+
+void TMessageWindow::reject() { done(2); }

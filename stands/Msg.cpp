@@ -1,0 +1,51 @@
+#include "stands/Msg.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/Numbers.h"
+#include "platform/Screen.h"
+#include "stands/IntroHelpers.h"
+
+TMsgForm* MsgForm = nullptr;
+
+namespace {
+constexpr int kTextPanelHeight = 86;
+constexpr int kButtonPanelHeight = 46;
+}  // namespace
+
+MessageLayout ComputeMessageLayout(int line1Width, int line2Width, int buttonWidth, int windowHeight,
+                                   int screenWidth, int screenHeight) {
+  MessageLayout l;
+  l.lineWidth = qMax(line1Width, line2Width);
+  l.windowWidth = l.lineWidth + 60;
+  l.panelWidth = l.windowWidth - 6;
+  l.lineLeft = 10;
+  l.buttonLeft = l.panelWidth - buttonWidth - 8;
+  l.left = ScreenOffset(screenWidth, l.windowWidth, 0.5);
+  l.top = platform::TruncToInt((screenHeight - windowHeight) * 0.5 - 100);
+  return l;
+}
+
+TMsgForm::TMsgForm(QWidget* parent) : TMessageWindow(QStringLiteral("MsgForm"), parent) {
+  msg1 = MakeLine(QStringLiteral("msg1"));
+  msg2 = MakeLine(QStringLiteral("msg2"));
+  msg1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  msg2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+void TMsgForm::FormActivate() {
+  setWindowTitle(PadCaption(windowTitle()));
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  const int outerHeight = kTextPanelHeight + kButtonPanelHeight + 6 + s.captionHeight;
+  const MessageLayout l = ComputeMessageLayout(FitLabel(msg1), FitLabel(msg2), Button1->width(),
+                                               outerHeight, s.width, s.height);
+  SetOuterSize(this, l.windowWidth, outerHeight);
+  Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
+  Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);
+  msg1->setGeometry(l.lineLeft, 18, l.lineWidth, msg1->height());
+  msg2->setGeometry(l.lineLeft, 18 + msg1->height() + 8, l.lineWidth, msg2->height());
+  Button1->move(l.buttonLeft, (kButtonPanelHeight - Button1->height()) / 2);
+  move(l.left, l.top);
+}

@@ -1,0 +1,216 @@
+// The shared message windows: their geometry rules, the scripted service and
+// the caption padding.
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "platform/Screen.h"
+#include "stands/AboutDlg.h"
+#include "stands/Ask.h"
+#include "stands/Error.h"
+#include "stands/Info.h"
+#include "stands/IntroHelpers.h"
+#include "stands/MessageService.h"
+#include "stands/Msg.h"
+#include "stands/ProgBar.h"
+
+namespace {
+
+class MessageWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    saved_ = platform::GetScreenMetrics();
+    platform::ScreenMetrics m;
+    m.width = 1366;
+    m.height = 768;
+    m.captionHeight = 23;
+    platform::SetScreenMetrics(m);
+  }
+  void TearDown() override { platform::SetScreenMetrics(saved_); }
+  platform::ScreenMetrics saved_;
+};
+
+}  // namespace
+
+TEST(MessageGeometry, QuestionWidthFollowsTheLongerLine) {
+  // Lines 200 and 320 wide: 320 + 60 = 380, panels 374; close 374 - 80 - 6
+  // = 288, yes 288 - 80 - 2 = 206; left (1920 - 380) / 2 = 770, top
+  // (1080 - 160) x 0.4 = 368.
+  QuestionLayout l = ComputeQuestionLayout(200, 320, 80, 80, 160, 1920, 1080, -1);
+  EXPECT_EQ(l.windowWidth, 380);
+  EXPECT_EQ(l.panelWidth, 374);
+  EXPECT_EQ(l.lineLeft, 20);
+  EXPECT_EQ(l.closeLeft, 288);
+  EXPECT_EQ(l.yesLeft, 206);
+  EXPECT_EQ(l.left, 770);
+  EXPECT_EQ(l.top, 368);
+  // While the timber-sale window is up, 45 below its top on any screen.
+  EXPECT_EQ(ComputeQuestionLayout(200, 320, 80, 80, 160, 1920, 1080, 100).top, 145);
+  EXPECT_EQ(ComputeQuestionLayout(200, 320, 80, 80, 160, 1280, 720, 0).top, 45);
+}
+
+TEST(MessageGeometry, NoticeAndMessage) {
+  // Notice, line 150: 230 wide, panel 224, line at (224 - 150) / 2 = 37,
+  // button 224 - 96 - 8 = 120; left (1366 - 230) / 2 = 568, top
+  // (768 - 137) x 0.4 = 252.4 -> 252.
+  NoticeLayout n = ComputeNoticeLayout(150, 96, 137, 1366, 768);
+  EXPECT_EQ(n.windowWidth, 230);
+  EXPECT_EQ(n.panelWidth, 224);
+  EXPECT_EQ(n.lineLeft, 37);
+  EXPECT_EQ(n.buttonLeft, 120);
+  EXPECT_EQ(n.left, 568);
+  EXPECT_EQ(n.top, 252);
+  // Message, lines 100 and 240: 300 wide, button 294 - 96 - 8 = 190; left
+  // (1280 - 300) / 2 = 490, top (720 - 161) x 0.5 - 100 = 179.5 -> 179.
+  MessageLayout m = ComputeMessageLayout(100, 240, 96, 161, 1280, 720);
+  EXPECT_EQ(m.windowWidth, 300);
+  EXPECT_EQ(m.lineLeft, 10);
+  EXPECT_EQ(m.lineWidth, 240);
+  EXPECT_EQ(m.buttonLeft, 190);
+  EXPECT_EQ(m.left, 490);
+  EXPECT_EQ(m.top, 179);
+}
+
+TEST(MessageGeometry, HelpBlockAndProgressPlace) {
+  EXPECT_EQ(TextBlockHeight(12, 16), 198);  // 12 x 16 + 6
+  EXPECT_EQ(TextBlockHeight(1, 20), 26);
+  // Over a measurement window at (100, 50), 800 x 600: left 100 + (800 -
+  // 426) / 2 = 287, top 50 + (600 - 99) x 0.42 = 50 + 210.42 -> 260.
+  const QRect anchor(100, 50, 800, 600);
+  EXPECT_EQ(ComputeProgressPosition(426, 99, 1920, 1080, &anchor), QPoint(287, 260));
+  // No anchor: (1920 - 426) / 2 = 747, (1080 - 99) x 0.4 = 392.4 -> 392.
+  EXPECT_EQ(ComputeProgressPosition(426, 99, 1920, 1080, nullptr), QPoint(747, 392));
+}
+
+TEST(IntroHelpers, CaptionPaddingAndFittedHeight) {
+  EXPECT_EQ(PadCaption(""), " ");
+  EXPECT_EQ(PadCaption(" Tiedote"), " Tiedote");
+  EXPECT_EQ(PadCaption("Tiedote"), " Tiedote");
+  EXPECT_EQ(PadCaption(PadCaption("Kuvio")), " Kuvio");
+  EXPECT_EQ(FittedFormHeight(100, 40, 19), 165);  // + 19 + 6
+  EXPECT_EQ(FittedFormHeight(100, 40, 20), 167);  // + 20 + 7
+  EXPECT_EQ(ScreenOffset(1000, 1200, 0.5), -100);
+}
+
+TEST_F(MessageWindows, ScriptedQuestionIsLaidOutRecordedAndAnswered) {
+  MessageScript script;
+  script.Answer(1);
+  EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko", "sulkea sovelluksen  ?", "Kyllä", "Ei"), 1);
+  // No answer queued: closed.
+  EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko", "sulkea sovelluksen  ?"), 2);
+  ASSERT_EQ(script.Count(MessageKind::Question), 2);
+  const MessageRecord r = script.Records().at(0);
+  EXPECT_EQ(r.caption, "Norvalen");
+  EXPECT_EQ(r.lines, QStringList({"Haluatko", "sulkea sovelluksen  ?"}));
+  EXPECT_EQ(r.yesCaption, "Kyllä");
+  EXPECT_EQ(r.closeCaption, "Ei");
+  EXPECT_EQ(script.Records().at(1).closeCaption, "Sulje");
+  // The window was laid out by its rules: width = longer line + 60, lines at
+  // 20, caption padded, centred across at 0.4 of the free height.
+  const int longer = qMax(AskForm->askMsg1->width(), AskForm->askMsg2->width());
+  EXPECT_GT(longer, 50);
+  EXPECT_EQ(OuterWidth(AskForm), longer + 60);
+  EXPECT_EQ(AskForm->Panel1->width(), longer + 54);
+  EXPECT_EQ(AskForm->askMsg1->x(), 20);
+  EXPECT_EQ(AskForm->askMsg2->x(), 20);
+  EXPECT_EQ(AskForm->windowTitle(), " Norvalen");
+  EXPECT_EQ(AskForm->x(), (1366 - OuterWidth(AskForm)) / 2);
+  EXPECT_EQ(AskForm->y(), static_cast<int>((768 - OuterHeight(AskForm)) * 0.4));
+  // Buttons inside the panel, not overlapping.
+  EXPECT_GE(AskForm->BitBtn1->x(), 0);
+  EXPECT_LE(AskForm->BitBtn1->geometry().right(), AskForm->Button1->x());
+  EXPECT_LE(AskForm->Button1->geometry().right(), AskForm->Panel5->width());
+}
+
+TEST_F(MessageWindows, QuestionWithoutYesCaptionOnlyCloses) {
+  MessageScript script;
+  script.Answer(1);
+  EXPECT_EQ(ShowQuestion("Tiedote", "Kuviota ei voi", "avata  !", ""), 2);
+  EXPECT_TRUE(AskForm->BitBtn1->isHidden());
+  script.Answer(1);
+  EXPECT_EQ(ShowQuestion("Tiedote", "a", "b"), 1);
+  EXPECT_FALSE(AskForm->BitBtn1->isHidden());
+}
+
+TEST_F(MessageWindows, UnscriptedQuestionClosedByTitleBarReturnsTwo) {
+  EnsureMessageWindows();
+  AskForm->BitBtn1->setText("Kyllä");
+  QWidget* seen = nullptr;
+  // Close the window from inside its own modal loop, as the title bar does.
+  QMetaObject::invokeMethod(AskForm, [&] { seen = AskForm; AskForm->reject(); }, Qt::QueuedConnection);
+  EXPECT_EQ(AskForm->ShowModal(), 2);
+  EXPECT_EQ(seen, AskForm);
+  QMetaObject::invokeMethod(AskForm, [&] { AskForm->BitBtn1->click(); }, Qt::QueuedConnection);
+  EXPECT_EQ(AskForm->ShowModal(), 1);
+}
+
+TEST_F(MessageWindows, NoticeMessageAndHelpTextFollowTheirRules) {
+  MessageScript script;
+  ShowNotice("Tiedote", "Asetustiedostoa ei löydy   !");
+  const int line = ErrorForm->errorMsg->width();
+  EXPECT_EQ(OuterWidth(ErrorForm), line + 80);
+  EXPECT_EQ(ErrorForm->errorMsg->x(), (line + 74 - line) / 2);
+  EXPECT_EQ(ErrorForm->Button1->x(), line + 74 - ErrorForm->Button1->width() - 8);
+  EXPECT_EQ(ErrorForm->Button1->text(), "Sulje");
+
+  ShowMessage("Tiedote", "lyhyt", "selvästi pidempi toinen rivi");
+  const int wider = qMax(MsgForm->msg1->width(), MsgForm->msg2->width());
+  EXPECT_EQ(MsgForm->msg1->width(), MsgForm->msg2->width());  // both centred in one width
+  EXPECT_EQ(OuterWidth(MsgForm), wider + 60);
+  EXPECT_EQ(MsgForm->msg2->x(), 10);
+  EXPECT_EQ(MsgForm->y(), static_cast<int>((768 - OuterHeight(MsgForm)) * 0.5 - 100));
+
+  QStringList lines;
+  for (int i = 0; i < 12; ++i) lines << QStringLiteral("Rivi %1").arg(i);
+  ShowHelpText("Ohje", lines);
+  EXPECT_EQ(RichEditLineCount(InfoForm->RichEdit1), 12);
+  EXPECT_EQ(TextBlockHeight(InfoForm->Label1, InfoForm->RichEdit1), 12 * InfoForm->Label1->height() + 6);
+  EXPECT_GE(InfoForm->RichEdit1->height(), 12 * InfoForm->Label1->height() + 6);
+  EXPECT_LE(InfoForm->RichEdit1->height(), 12 * InfoForm->Label1->height() + 6 + 30);
+  EXPECT_EQ(InfoForm->Panel5->y(), InfoForm->RichEdit1->height());
+  EXPECT_EQ(OuterHeight(InfoForm), FittedFormHeight(InfoForm->Panel5->y(), InfoForm->Panel5->height(), 23));
+
+  ASSERT_EQ(script.Records().size(), 3u);
+  EXPECT_TRUE(script.Contains("Asetustiedostoa ei löydy"));
+  EXPECT_EQ(script.Last(MessageKind::HelpText).lines.size(), 12);
+}
+
+TEST_F(MessageWindows, LongHelpTextStaysOnTheScreen) {
+  MessageScript script;
+  QStringList lines;
+  for (int i = 0; i < 200; ++i) lines << QStringLiteral("Rivi %1").arg(i);
+  ShowHelpText("Ohje", lines);
+  EXPECT_LE(OuterHeight(InfoForm), 768);
+  EXPECT_GE(InfoForm->y(), 0);
+}
+
+TEST_F(MessageWindows, FileDialogsTakeScriptedPaths) {
+  MessageScript script;
+  script.AnswerFile("/tmp/a.Norvalen");
+  EXPECT_EQ(OpenFileDialog(nullptr, "Avaa", "/tmp", "Kuviot (*.Norvalen)"), "/tmp/a.Norvalen");
+  EXPECT_EQ(SaveFileDialog(nullptr, "Tallenna", "/tmp", "*.Norvalen"), QString());
+  EXPECT_EQ(script.Last(MessageKind::OpenFile).folder, "/tmp");
+  EXPECT_EQ(script.Last(MessageKind::SaveFile).result, 0);
+}
+
+TEST_F(MessageWindows, ShotsOfTheMessageWindows) {
+  QDir().mkpath("/tmp/shots");
+  MessageScript script;
+  ShowQuestion(" Norvalen", "Haluatko", "sulkea sovelluksen  ?", "Kyllä", "Ei");
+  EXPECT_TRUE(AskForm->grab().save("/tmp/shots/question.png"));
+  ShowNotice("Tiedote", "Asetustiedosto puuttui; oletusasetukset on talletettu   !");
+  EXPECT_TRUE(ErrorForm->grab().save("/tmp/shots/notice.png"));
+  ShowMessage("Tiedote", "Kuvio on talletettu", "tiedostoon koivu1.Norvalen");
+  EXPECT_TRUE(MsgForm->grab().save("/tmp/shots/message.png"));
+  ShowHelpText("Ohje", {"Ensimmäinen kappale, joka on niin pitkä että se rivittyy ikkunan leveydessä kahdelle "
+                        "tai useammalle riville, kun ikkuna on tavallisen levyinen.",
+                        "", "Toinen kappale."});
+  EXPECT_TRUE(InfoForm->grab().save("/tmp/shots/helptext.png"));
+  ShowAboutBox();
+  EXPECT_TRUE(AboutBox->grab().save("/tmp/shots/about.png"));
+}
