@@ -1,0 +1,460 @@
+// Reading and writing stand files, and the tree sort that goes with saving.
+
+#include "model/StandFile.h"
+
+#include "model/Phase.h"
+#include "platform/Cp1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace standfile {
+namespace {
+
+// ---- Little-endian fields ----
+
+class Writer {
+ public:
+  explicit Writer(qint64 reserve) { bytes_.reserve(static_cast<qsizetype>(reserve)); }
+  void I32(int32_t v) {
+    const uint32_t u = static_cast<uint32_t>(v);
+    const char b[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
+                       static_cast<char>((u >> 16) & 0xFF), static_cast<char>((u >> 24) & 0xFF)};
+    bytes_.append(b, 4);
+  }
+  void I8(int32_t v) {
+    bytes_.append(static_cast<char>(static_cast<int8_t>(v)));
+    bytes_.append(3, '\0');  // padding to the next word
+  }
+  void F32(float v) { I32(static_cast<int32_t>(std::bit_cast<uint32_t>(v))); }
+  void Bytes(const char* p, int n) { bytes_.append(p, n); }
+  // A NUL-terminated cp1252 text in a field of the given width.
+  void Text(const QString& text, int width) {
+    QByteArray b = platform::EncodeCp1252(text);
+    const int nul = b.indexOf('\0');
+    if (nul >= 0) b.truncate(nul);
+    if (b.size() > width - 1) b.truncate(width - 1);
+    bytes_.append(b);
+    bytes_.append(width - static_cast<int>(b.size()), '\0');
+  }
+  QByteArray& Result() { return bytes_; }
+
+ private:
+  QByteArray bytes_;
+};
+
+class Reader {
+ public:
+  explicit Reader(const char* p) : p_(p) {}
+  int32_t I32() {
+    const auto* u = reinterpret_cast<const unsigned char*>(p_);
+    p_ += 4;
+    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8) |
+                                (static_cast<uint32_t>(u[2]) << 16) |
+                                (static_cast<uint32_t>(u[3]) << 24));
+  }
+  // A byte choice, sign-extended; skips its padding.
+  int32_t I8() {
+    const int32_t v = static_cast<int8_t>(*p_);
+    p_ += 4;
+    return v;
+  }
+  float F32() { return std::bit_cast<float>(static_cast<uint32_t>(I32())); }
+  QString Text(int width) {
+    int n = 0;
+    while (n < width - 1 && p_[n] != '\0') ++n;
+    const QString s = platform::DecodeCp1252(p_, n);
+    p_ += width;
+    return s;
+  }
+  void Skip(int n) { p_ += n; }
+  const char* At() const { return p_; }
+
+ private:
+  const char* p_;
+};
+
+// ---- Records ----
+
+void WriteHeader(Writer& w, const StandHeader& h) {
+  w.Text(h.text0, StandHeader::kText0Width);
+  w.Text(h.text1, StandHeader::kText1Width);
+  w.Text(h.estateName, StandHeader::kEstateNameWidth);
+  w.Text(h.standId, StandHeader::kStandIdWidth);
+  w.Text(h.info, StandHeader::kInfoWidth);
+  w.I32(h.developmentClass);
+  w.I32(h.siteType);
+  w.I32(h.measurementDay);
+  w.I32(h.structureCode);
+  w.F32(h.area);
+  w.I32(h.modelEstate);
+  w.Bytes(reinterpret_cast<const char*>(h.reserved.data()), static_cast<int>(h.reserved.size()));
+}
+
+StandHeader ReadHeader(Reader& r) {
+  StandHeader h;
+  h.text0 = r.Text(StandHeader::kText0Width);
+  h.text1 = r.Text(StandHeader::kText1Width);
+  h.estateName = r.Text(StandHeader::kEstateNameWidth);
+  h.standId = r.Text(StandHeader::kStandIdWidth);
+  h.info = r.Text(StandHeader::kInfoWidth);
+  h.developmentClass = r.I32();
+  h.siteType = r.I32();
+  h.measurementDay = r.I32();
+  h.structureCode = r.I32();
+  h.area = r.F32();
+  h.modelEstate = r.I32();
+  std::memcpy(h.reserved.data(), r.At(), h.reserved.size());
+  r.Skip(static_cast<int>(h.reserved.size()));
+  return h;
+}
+
+void WriteBlocksChoicesSlots(Writer& w, const data& s) {
+  for (const SpeciesBlock& b : s.SpeciesBlocks) {
+    for (int32_t v : b.words) w.I32(v);
+  }
+  const auto& c = s.Regeneration.choice;
+  w.I8(c[0]);
+  w.I32(c[1]);
+  w.I8(c[2]);
+  w.I32(c[3]);
+  // Choices 4 and 5 share one word: two bytes and two bytes of padding.
+  const char pair[4] = {static_cast<char>(static_cast<int8_t>(c[4])),
+                        static_cast<char>(static_cast<int8_t>(c[5])), 0, 0};
+  w.Bytes(pair, 4);
+  w.I32(c[6]);
+  w.I32(c[7]);
+  w.I32(c[8]);
+  for (int32_t v : s.Regeneration.reserved) w.I32(v);
+  for (const PhaseSlot& slot : s.Slots) {
+    w.Text(slot.name, PhaseSlot::kNameWidth);
+    w.I32(slot.years);
+    w.I32(slot.stems);
+    for (int32_t v : slot.volumes) w.I32(v);
+    w.F32(slot.basalArea);
+    w.F32(slot.meanDiameter);
+    w.F32(slot.meanHeight);
+    for (int32_t v : slot.reserved) w.I32(v);
+  }
+}
+
+void WriteTreesAndSizes(Writer& w, const data& s) {
+  for (const TreeRecord& t : s.Trees) {
+    w.F32(t.x);
+    w.F32(t.y);
+    w.F32(t.diameter);
+    w.F32(t.height);
+    w.I32(t.removedBy);
+    w.I32(t.species);
+    for (int32_t v : t.reserved) w.I32(v);
+  }
+  const int g = s.GrowthStepCount();
+  for (int step = 1; step <= g && step <= 2; ++step) {
+    const GrownSizeArray& a = step == 1 ? s.GrownSizes1 : s.GrownSizes2;
+    const bool have = a.size() == s.Trees.size();
+    // A missing array would leave the file shorter than its slots promise;
+    // the measured sizes keep it readable.
+    for (size_t i = 0; i < s.Trees.size(); ++i) {
+      w.F32(have ? a[i].diameter : s.Trees[i].diameter);
+      w.F32(have ? a[i].height : s.Trees[i].height);
+    }
+  }
+}
+
+bool Finite(float v) { return std::isfinite(v); }
+
+// Reads a file whole, read-only. A file longer than any stand file can be is
+// refused before it is read.
+StandFileStatus ReadWholeFile(const QString& path, QByteArray& out) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
+  const qint64 size = f.size();
+  if (size > FileLength(kMaxTreeCount, 2)) return StandFileStatus::LengthMismatch;
+  out = f.readAll();
+  return out.size() == size ? StandFileStatus::Ok : StandFileStatus::CannotOpen;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  if (f.write(bytes) != bytes.size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+}  // namespace
+
+qint64 FileLength(int n, int g) {
+  return kTreesOffset + static_cast<qint64>(n) * (kTreeBytes + g * kGrownSizeBytes);
+}
+
+QByteArray EncodeHeader(const StandHeader& header) {
+  Writer w(StandHeader::kBytes);
+  WriteHeader(w, header);
+  return w.Result();
+}
+
+StandHeader DecodeHeader(const char* bytes) {
+  Reader r(bytes);
+  return ReadHeader(r);
+}
+
+QByteArray EncodeStand(const data& stand) {
+  Writer w(FileLength(stand.TreeCount(), stand.GrowthStepCount()));
+  WriteHeader(w, stand.Header);
+  WriteBlocksChoicesSlots(w, stand);
+  WriteTreesAndSizes(w, stand);
+  return w.Result();
+}
+
+int NamedStepCount(const data& stand) {
+  int named = 0;
+  for (int k = 1; k < kPhaseCount; ++k) {
+    if (!stand.Slots[k].name.isEmpty()) ++named;
+  }
+  return named;
+}
+
+StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out) {
+  if (bytes.size() < kTreesOffset) return StandFileStatus::TooShort;
+  Reader r(bytes.constData());
+  const StandHeader header = ReadHeader(r);
+
+  std::array<SpeciesBlock, kSpeciesSlots> blocks{};
+  qint64 n = 0;
+  bool negativeStems = false;
+  for (SpeciesBlock& b : blocks) {
+    for (int32_t& v : b.words) v = r.I32();
+    if (b.words[WordStems] < 0) negativeStems = true;
+    n += b.words[WordStems];
+  }
+  if (negativeStems || n > kMaxTreeCount) return StandFileStatus::BadTreeCount;
+
+  RegenerationChoices choices;
+  choices.choice[0] = r.I8();
+  choices.choice[1] = r.I32();
+  choices.choice[2] = r.I8();
+  choices.choice[3] = r.I32();
+  choices.choice[4] = static_cast<int8_t>(r.At()[0]);
+  choices.choice[5] = static_cast<int8_t>(r.At()[1]);
+  r.Skip(4);
+  choices.choice[6] = r.I32();
+  choices.choice[7] = r.I32();
+  choices.choice[8] = r.I32();
+  for (int32_t& v : choices.reserved) v = r.I32();
+
+  std::array<PhaseSlot, kPhaseCount> phaseSlots{};
+  int g = 0;
+  for (PhaseSlot& slot : phaseSlots) {
+    slot.name = r.Text(PhaseSlot::kNameWidth);
+    slot.years = r.I32();
+    slot.stems = r.I32();
+    for (int32_t& v : slot.volumes) v = r.I32();
+    slot.basalArea = r.F32();
+    slot.meanDiameter = r.F32();
+    slot.meanHeight = r.F32();
+    for (int32_t& v : slot.reserved) v = r.I32();
+    if (slot.years < 0 || slot.years > 20) return StandFileStatus::BadGrowthSteps;
+    if (slot.years != 0) ++g;
+    if (!Finite(slot.basalArea) || !Finite(slot.meanDiameter) || !Finite(slot.meanHeight)) {
+      return StandFileStatus::BadTreeRecord;
+    }
+  }
+  if (g > 2) return StandFileStatus::BadGrowthSteps;
+  const int count = static_cast<int>(n);
+  if (bytes.size() != FileLength(count, g)) return StandFileStatus::LengthMismatch;
+  if (!Finite(header.area)) return StandFileStatus::BadTreeRecord;
+
+  auto stand = std::make_unique<data>(count);
+  for (TreeRecord& t : stand->Trees) {
+    t.x = r.F32();
+    t.y = r.F32();
+    t.diameter = r.F32();
+    t.height = r.F32();
+    t.removedBy = r.I32();
+    t.species = r.I32();
+    for (int32_t& v : t.reserved) v = r.I32();
+    if (t.species < 0 || t.species > 4 || t.removedBy < 0 || t.removedBy >= kPhaseCount ||
+        !Finite(t.x) || !Finite(t.y) || !Finite(t.diameter) || !Finite(t.height)) {
+      return StandFileStatus::BadTreeRecord;
+    }
+  }
+  for (int step = 1; step <= g; ++step) {
+    GrownSizeArray& a = step == 1 ? stand->GrownSizes1 : stand->GrownSizes2;
+    a.resize(static_cast<size_t>(count));
+    for (GrownSize& s : a) {
+      s.diameter = r.F32();
+      s.height = r.F32();
+      if (!Finite(s.diameter) || !Finite(s.height)) return StandFileStatus::BadTreeRecord;
+    }
+  }
+  stand->Header = header;
+  stand->SpeciesBlocks = blocks;
+  stand->Regeneration = choices;
+  stand->Slots = phaseSlots;
+  out = std::move(stand);
+  return StandFileStatus::Ok;
+}
+
+}  // namespace standfile
+
+using namespace standfile;
+
+StandFileStatus data::ReadStandFile(const QString& path, bool keepPhaseZero,
+                                    std::unique_ptr<data>& out) {
+  QByteArray bytes;
+  StandFileStatus status = ReadWholeFile(path, bytes);
+  if (status != StandFileStatus::Ok) return status;
+  std::unique_ptr<data> stand;
+  status = DecodeStand(bytes, stand);
+  if (status != StandFileStatus::Ok) return status;
+  SetCurrentPhase(keepPhaseZero ? 0 : NamedStepCount(*stand));
+  out = std::move(stand);
+  return StandFileStatus::Ok;
+}
+
+StandFileStatus data::ReadFile(const QString& path, bool keepPhaseZero) {
+  std::unique_ptr<data> stand;
+  const StandFileStatus status = ReadStandFile(path, keepPhaseZero, stand);
+  if (status == StandFileStatus::Ok) *this = std::move(*stand);
+  return status;
+}
+
+StandFileStatus data::PeekStandFile(const QString& path, int& treeCount, StandHeader* header) {
+  QByteArray bytes;
+  StandFileStatus status = ReadWholeFile(path, bytes);
+  if (status != StandFileStatus::Ok) return status;
+  std::unique_ptr<data> stand;
+  status = DecodeStand(bytes, stand);
+  if (status != StandFileStatus::Ok) return status;
+  treeCount = stand->TreeCount();
+  if (header) *header = stand->Header;
+  return StandFileStatus::Ok;
+}
+
+StandFileStatus data::WriteNewFile(const QString& path) {
+  SortTreesForSave(false, true);
+  ResetRegenerationChoices();
+  return WriteWholeFile(path, EncodeStand(*this)) ? StandFileStatus::Ok
+                                                  : StandFileStatus::WriteFailed;
+}
+
+StandFileStatus data::Save(const QString& path) {
+  // The header bytes stay exactly as they are on disk.
+  QByteArray onDisk;
+  {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
+    onDisk = f.read(StandHeader::kBytes);
+    if (onDisk.size() != StandHeader::kBytes) return StandFileStatus::TooShort;
+  }
+  SortTreesForSave(true, true);
+  Writer w(FileLength(TreeCount(), GrowthStepCount()));
+  w.Bytes(onDisk.constData(), StandHeader::kBytes);
+  WriteBlocksChoicesSlots(w, *this);
+  WriteTreesAndSizes(w, *this);
+  SortTreesForSave(false, false);
+  return WriteWholeFile(path, w.Result()) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
+}
+
+StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& header) {
+  QByteArray bytes;
+  {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
+    bytes = f.readAll();
+  }
+  if (bytes.size() < StandHeader::kBytes) return StandFileStatus::TooShort;
+  const QByteArray head = EncodeHeader(header);
+  std::memcpy(bytes.data(), head.constData(), StandHeader::kBytes);
+  if (!WriteWholeFile(path, bytes)) return StandFileStatus::WriteFailed;
+  Header = header;
+  return StandFileStatus::Ok;
+}
+
+// ---- Sorting ----
+
+float data::TreeSortKey(int i, int key) const {
+  switch (key) {
+    case 0: return Trees[i].x;
+    case 1: return Trees[i].y;
+    case 2: return TreeDiameter(i);
+    case 3: return TreeHeight(i);
+    case 4: return static_cast<float>(HeightFractionKey(i));
+    default: return Trees[i].height;
+  }
+}
+
+namespace {
+
+// One sort of the tree list with its key resolved once.
+struct TreeSorter {
+  data& s;
+  int key;
+  GrownSize* latest;  // the latest sizes (keys 2, 3), null for measured
+  GrownSize* move1;   // grown sizes that move with their trees
+  GrownSize* move2;
+
+  float Key(int i) const {
+    const TreeRecord& t = s.Trees[i];
+    switch (key) {
+      case 0: return t.x;
+      case 1: return t.y;
+      case 2: return latest ? latest[i].diameter : t.diameter;
+      case 3: return latest ? latest[i].height : t.height;
+      case 4: return static_cast<float>(s.HeightFractionKey(i));
+      default: return t.height;
+    }
+  }
+  void Swap(int i, int j) {
+    std::swap(s.Trees[i], s.Trees[j]);
+    if (move1) std::swap(move1[i], move1[j]);
+    if (move2) std::swap(move2[i], move2[j]);
+  }
+  void Sort(int lo, int hi) {
+    const float pivot = Key((lo + hi) / 2);
+    int i = lo;
+    int j = hi;
+    do {
+      while (Key(i) < pivot) ++i;
+      while (Key(j) > pivot) --j;
+      if (i <= j) {
+        Swap(i, j);
+        ++i;
+        --j;
+      }
+    } while (j > i);
+    if (lo < j) Sort(lo, j);
+    if (i < hi) Sort(i, hi);
+  }
+};
+
+}  // namespace
+
+void data::SortTrees(int lo, int hi, int key) {
+  if (lo >= hi || lo < 0 || hi >= TreeCount()) return;
+  const size_t n = Trees.size();
+  const int g = GrowthStepCount();
+  TreeSorter sorter{*this, key, nullptr, nullptr, nullptr};
+  if (g >= 2 && GrownSizes2.size() == n) {
+    sorter.latest = GrownSizes2.data();
+  } else if (g == 1 && GrownSizes1.size() == n) {
+    sorter.latest = GrownSizes1.data();
+  }
+  if (g >= 1 && GrownSizes1.size() == n) sorter.move1 = GrownSizes1.data();
+  if (g >= 2 && GrownSizes2.size() == n) sorter.move2 = GrownSizes2.data();
+  sorter.Sort(lo, hi);
+}
+
+void data::SortTreesForSave(bool growthKey, bool bySize) {
+  if (Trees.empty() || Header.developmentClass == 2) return;
+  int key = 1;
+  if (bySize) key = growthKey && GrowthStepCount() > 0 ? 5 : 3;
+  SortTrees(0, TreeCount() - 1, key);
+}
