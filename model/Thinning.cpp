@@ -1,0 +1,361 @@
+// Low and high thinning and the thinning pass of a selection cutting: a
+// spacing pass removes one tree of every close pair, the distance searched so
+// that the pass takes a planned share of the removal; a size pass then
+// removes trees in height order until the stand reaches its target volume,
+// basal area or stem count.
+
+#include "model/AssortmentSums.h"
+#include "model/Data.h"
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kSortY = 1;
+constexpr int kSortHeight = 3;
+
+bool Standing(const TreeRecord& t) { return t.removedBy == 0; }
+
+void SortWholeList(data& stand, int key) {
+  if (stand.TreeCount() > 1) stand.SortTrees(0, stand.TreeCount() - 1, key);
+}
+
+// The spacing pass compares list neighbours, so it needs the list in y
+// order; the cutting patterns leave it so, a freshly opened stand does not.
+void EnsureYOrder(data& stand) {
+  for (int i = 1; i < stand.TreeCount(); ++i) {
+    if (stand.Trees[i].y < stand.Trees[i - 1].y) {
+      SortWholeList(stand, kSortY);
+      return;
+    }
+  }
+}
+
+// Basal area of one tree of diameter d (1/100 cm), m2, as the stand sums take it.
+float TreeBasalArea(float d) {
+  const float r = d * 0.00005f;
+  return 3.14159f * (r * r);
+}
+
+// Which tree of a close pair goes: true for tree i, false for tree j.
+// Heights are the latest heights; xj and yj the truncated position of j.
+bool ChoosePairTree(float heightI, float heightJ, int xj, int yj, bool lowThinning, int option) {
+  const bool xRule = xj % 2 != 0;  // i goes when xj is odd, j when even
+  if (lowThinning) return heightI < heightJ;
+  if (option != 3 && yj % 2 != 0) return heightI < heightJ || xRule;
+  return heightI > heightJ || xRule;
+}
+
+// One scan of the minimum-spacing rule over the list in its present (y)
+// order. Tree i is compared with the standing trees at most `window` list
+// positions before it, in list order, until it is itself taken. A grid of
+// cells at least r wide finds the trees near i, so a scan costs about N
+// times the trees within r, not N times the window; the order in which the
+// pairs are decided is that of the plain scan.
+class SpacingScanner {
+ public:
+  explicit SpacingScanner(data& stand) : stand_(stand) {
+    const int n = stand.TreeCount();
+    heights_.resize(n);
+    next_.resize(n);
+    cellOf_.resize(n);
+    for (int i = 0; i < n; ++i) heights_[i] = stand.TreeHeight(i);
+    if (n > 0) {
+      minX_ = maxX_ = stand.Trees[0].x;
+      minY_ = maxY_ = stand.Trees[0].y;
+      for (const TreeRecord& t : stand.Trees) {
+        minX_ = std::min(minX_, t.x);
+        maxX_ = std::max(maxX_, t.x);
+        minY_ = std::min(minY_, t.y);
+        maxY_ = std::max(maxY_, t.y);
+      }
+    }
+  }
+
+  // Minimum distance s metres; marks the trees taken with phase k and, when
+  // `marked` is given, appends them to it. Returns how many were taken.
+  int Scan(float s, int k, bool lowThinning, int option, std::vector<int>* marked) {
+    const int n = stand_.TreeCount();
+    const float r = static_cast<float>(150 * s * 0.02);  // units, 3 per metre
+    const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
+    if (!(r > 0.0f) || window <= 0 || n < 2) return 0;
+    PlaceGrid(r);
+    const double r2 = static_cast<double>(r) * r;
+    std::vector<TreeRecord>& trees = stand_.Trees;
+    int count = 0;
+    std::vector<int> close;
+    for (int i = 0; i < n; ++i) {
+      if (!Standing(trees[i])) continue;
+      const int lo = std::max(0, i - window);
+      const float xi = trees[i].x;
+      const float yi = trees[i].y;
+      const int cx = cellOf_[i] % cellsX_;
+      const int cy = cellOf_[i] / cellsX_;
+      close.clear();
+      for (int gy = std::max(0, cy - 1); gy <= std::min(cellsY_ - 1, cy + 1); ++gy) {
+        for (int gx = std::max(0, cx - 1); gx <= std::min(cellsX_ - 1, cx + 1); ++gx) {
+          // Each cell lists its trees from the latest (highest index) down.
+          for (int j = head_[gy * cellsX_ + gx]; j >= lo; j = next_[j]) {
+            if (Standing(trees[j]) && Closer(xi - trees[j].x, yi - trees[j].y, r, r2)) {
+              close.push_back(j);
+            }
+          }
+        }
+      }
+      std::sort(close.begin(), close.end());
+      bool taken = false;
+      for (int j : close) {
+        const bool goesI = ChoosePairTree(heights_[i], heights_[j],
+                                          platform::TruncToInt(trees[j].x),
+                                          platform::TruncToInt(trees[j].y), lowThinning, option);
+        const int gone = goesI ? i : j;
+        trees[gone].removedBy = k;
+        if (marked) marked->push_back(gone);
+        ++count;
+        if (goesI) {
+          taken = true;
+          break;
+        }
+      }
+      if (!taken) {
+        const int c = cellOf_[i];
+        next_[i] = head_[c];
+        head_[c] = i;
+      }
+    }
+    return count;
+  }
+
+ private:
+  // hypot(dx, dy) < r, decided on the squares unless it is too close to
+  // call, where the distance itself is taken.
+  static bool Closer(float dx, float dy, float r, double r2) {
+    const double d2 = static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
+    if (d2 < r2 * (1.0 - 1e-9)) return true;
+    if (d2 > r2 * (1.0 + 1e-9)) return false;
+    return std::hypot(static_cast<double>(dx), static_cast<double>(dy)) < r;
+  }
+
+  // Cells at least r wide (two trees closer than r lie in the same or in
+  // neighbouring cells), and not many more cells than trees.
+  void PlaceGrid(float r) {
+    const double w = static_cast<double>(maxX_) - minX_;
+    const double h = static_cast<double>(maxY_) - minY_;
+    const int n = stand_.TreeCount();
+    double cell = static_cast<double>(r) * 1.0001 + 1e-4;
+    cell = std::max(cell, std::sqrt(w * h / (2.0 * n)));
+    cellsX_ = static_cast<int>(w / cell) + 1;
+    cellsY_ = static_cast<int>(h / cell) + 1;
+    head_.assign(static_cast<size_t>(cellsX_) * cellsY_, -1);
+    for (int i = 0; i < n; ++i) {
+      const int gx = std::min(cellsX_ - 1, static_cast<int>((stand_.Trees[i].x - minX_) / cell));
+      const int gy = std::min(cellsY_ - 1, static_cast<int>((stand_.Trees[i].y - minY_) / cell));
+      cellOf_[i] = gy * cellsX_ + gx;
+    }
+  }
+
+  data& stand_;
+  std::vector<float> heights_;
+  std::vector<int> head_;
+  std::vector<int> next_;
+  std::vector<int> cellOf_;
+  float minX_ = 0.0f, maxX_ = 0.0f, minY_ = 0.0f, maxY_ = 0.0f;
+  int cellsX_ = 1, cellsY_ = 1;
+};
+
+// The standing stock volume of the list in its present order, kept while
+// trees are marked and reinstated. It is the same number as
+// data::StandingStockVolume: each tree's 13 bin contributions are computed
+// once, and the bins are summed in list order in single precision as the
+// full pass sums them. A change at tree i invalidates the running sums from
+// i on only; they are summed again from the last checkpoint before i.
+class StockVolumeTracker {
+ public:
+  explicit StockVolumeTracker(data& stand) : stand_(stand) {
+    const int n = stand.TreeCount();
+    trees_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      const int s = stand.Trees[i].species;
+      float bins[kAssortmentCount] = {};
+      data::AddTreeVolume(bins, stand.TreeDiameter(i), stand.TreeHeight(i), s);
+      trees_[i] = {s, bins[s], bins[s + 6], bins[EnergyWood]};
+    }
+    checkpoints_.assign(n / kBlock + 1, Bins{});
+  }
+
+  void Mark(int i, int k) { Set(i, k); }
+  void Reinstate(int i) { Set(i, 0); }
+
+  int Volume() {
+    const int n = static_cast<int>(trees_.size());
+    if (dirtyFrom_ < n) {
+      int i = dirtyFrom_ / kBlock * kBlock;
+      Bins bins = checkpoints_[i / kBlock];
+      const std::vector<TreeRecord>& list = stand_.Trees;
+      for (; i < n; ++i) {
+        if (i % kBlock == 0) checkpoints_[i / kBlock] = bins;
+        if (list[i].removedBy != 0) continue;
+        const Contribution& c = trees_[i];
+        bins[c.species] += c.pulp;
+        bins[c.species + 6] += c.logs;
+        bins[EnergyWood] += c.energy;
+      }
+      total_ = 0;
+      for (float b : bins) total_ += platform::RoundHalfAway(b);
+      dirtyFrom_ = n;
+    }
+    return total_;
+  }
+
+ private:
+  static constexpr int kBlock = 64;
+  using Bins = std::array<float, kAssortmentCount>;
+  struct Contribution {
+    int species;
+    float pulp;
+    float logs;
+    float energy;
+  };
+
+  void Set(int i, int phase) {
+    if (stand_.Trees[i].removedBy == phase) return;
+    stand_.Trees[i].removedBy = phase;
+    dirtyFrom_ = std::min(dirtyFrom_, i);
+  }
+
+  data& stand_;
+  std::vector<Contribution> trees_;
+  std::vector<Bins> checkpoints_;  // bins before tree b x kBlock
+  int dirtyFrom_ = 0;  // first tree whose running sums are out of date
+  int total_ = 0;
+};
+
+}  // namespace
+
+bool data::ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int option) {
+  return ChoosePairTree(TreeHeight(i), TreeHeight(j), xj, yj, lowThinning, option);
+}
+
+int data::ThinByMinimumSpacing(float spacing, int p, bool lowThinning, int option) {
+  EnsureYOrder(*this);
+  SpacingScanner scanner(*this);
+  return scanner.Scan(spacing, p + 1, lowThinning, option, nullptr);
+}
+
+float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning) {
+  EnsureYOrder(*this);
+  const int k = p + 1;
+  const int stems = SlotTreeCount(p);
+  const double density = stems / 12000.0;
+  // Start spacing in hundredths of a metre: close for a dense stand.
+  int t = 150 - platform::RoundHalfAway(150 * std::pow(density, 0.25));
+  const double current = mode >= 2 ? SlotTotalVolume(p) : mode == 1 ? SlotBasalArea(p) : stems;
+  int wanted = 0;
+  if (current > 0) {
+    const double weight = (lowThinning ? 0.4 : 0.0) + 0.4 * std::sqrt(density) + 0.5 -
+                          (mode == 4 ? 0.2 : 0.0) - (mode == 5 ? 0.4 : 0.0);
+    const double f = (mode == 0 ? 0.6692307692307692 : 1.0) * weight;
+    wanted = platform::RoundHalfAway((current - target) / current * f * stems);
+  }
+
+  SpacingScanner scanner(*this);
+  std::vector<int> trial;
+  int step = 10;
+  int lastRemoved = 0;
+  for (;;) {
+    trial.clear();
+    lastRemoved = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, &trial);
+    for (int i : trial) Trees[i].removedBy = 0;
+    if (t >= 301) {  // never beyond 3.00 m
+      t -= step;
+      break;
+    }
+    if (lastRemoved > wanted) {
+      if (step == 1) {
+        t -= 1;
+        break;
+      }
+      // Back to the last spacing that did not take too many, then climb by 1 cm.
+      t = t - 11 + 1;
+      step = 1;
+    } else {
+      t += step;
+    }
+  }
+  int taken = 0;
+  if (lastRemoved > 0) taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, nullptr);
+  if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
+  return static_cast<float>(taken);
+}
+
+int data::ThinToTargetVolume(int p, float target, int mode, bool lowThinning) {
+  SpacingThinningPass(p, target, mode, lowThinning);
+  SortWholeList(*this, kSortHeight);
+  ThinToVolumeByHeight(p, target, lowThinning);
+  SortWholeList(*this, kSortY);
+  return StandingStockVolume();
+}
+
+void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
+  const int n = TreeCount();
+  const int k = p + 1;
+  StockVolumeTracker stock(*this);
+  // In stands of small trees the volume is summed again only every 25 (low)
+  // or 5 (high thinning) trees while it is more than 10 m3/ha above the target.
+  const int batchSize = lowThinning ? 25 : 5;
+  int batch = platform::RoundHalfAway(SlotMeanDiameter(p)) < 26 ? 0 : -1;
+  double vol = stock.Volume();
+  bool stale = false;  // vol stands in for a sum not taken inside a batch
+  for (int i = lowThinning ? 0 : n - 1; vol > target && i >= 0 && i < n;
+       i += lowThinning ? 1 : -1) {
+    if (!Standing(Trees[i])) continue;
+    stock.Mark(i, k);
+    if (batch >= 0) ++batch;
+    if (batch == batchSize) {
+      vol = stock.Volume();
+      batch = target + 10 < vol ? 0 : -1;
+      stale = false;
+    } else if (batch < 0) {
+      vol = stock.Volume();
+      stale = false;
+    } else {
+      vol = target + 1.0;
+      stale = true;
+    }
+  }
+  // A batch cut short by the end of the list leaves no true sum behind.
+  if (stale) vol = stock.Volume();
+
+  // Correction: walk the list once, reinstating marked trees while the
+  // volume is at or below the target and marking standing ones while above,
+  // until it is exactly the target.
+  for (int j = 0; j < n && vol != target; ++j) {
+    if (vol <= target && Trees[j].removedBy == k) {
+      stock.Reinstate(j);
+      vol = stock.Volume();
+    } else if (vol > target && Standing(Trees[j])) {
+      stock.Mark(j, k);
+      vol = stock.Volume();
+    }
+  }
+}
+
+bool data::ThinToTargetBasalArea(int p, float target, int mode, bool lowThinning) {
+  const double current = mode == 1 ? static_cast<double>(SlotBasalArea(p)) : SlotTreeCount(p);
+  if (target >= current) return false;
+  float removed = mode == 100 ? 0.0f : SpacingThinningPass(p, target, mode, lowThinning);
+  SortWholeList(*this, kSortHeight);
+  const int n = TreeCount();
+  for (int i = lowThinning ? 0 : n - 1; target + removed < current && i >= 0 && i < n;
+       i += lowThinning ? 1 : -1) {
+    if (!Standing(Trees[i])) continue;
+    Trees[i].removedBy = p + 1;
+    removed += mode == 1 ? TreeBasalArea(TreeDiameter(i)) : 1.0f;
+  }
+  SortWholeList(*this, kSortY);
+  return true;
+}
