@@ -1,0 +1,426 @@
+// Stand sample engine and the measurement class tables.
+
+#include "model/ClassTables.h"
+#include "model/Data.h"
+#include "model/Sample.h"
+#include "platform/Numbers.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+float BasalArea(float d) {
+    const float r = 0.00005f * d;
+    return 3.14159f * r * r;
+}
+
+// A measurement with the classes of the default alternative filled in.
+SampleMeasurement Measure(std::array<int, 5> diameter, std::array<int, 5> heightTenths,
+                          std::array<int, 5> basalTenths, int grouping = 1, int devClass = 4) {
+    SampleMeasurement m;
+    m.meanDiameter = diameter;
+    m.meanHeightTenths = heightTenths;
+    m.basalAreaTenths = basalTenths;
+    m.grouping = grouping;
+    m.developmentClass = devClass;
+    int stems[5] = {};
+    ApplyStemCountAlternative(basalTenths.data(), diameter.data(), kDefaultStemCountAlternative,
+                              stems, m.classes);
+    for (int s = 0; s < 5; ++s) m.stems[static_cast<std::size_t>(s)] = stems[s];
+    return m;
+}
+
+class SampleFixture : public ::testing::Test {
+protected:
+    void SetUp() override { platform::ForceSeed(20240601); }
+    void TearDown() override {
+        platform::ClearForcedSeed();
+        FreeSampleTrees();
+    }
+};
+
+}  // namespace
+
+// ---- Class tables ------------------------------------------------------------
+
+TEST(ClassTables, DiameterBoundsOfTheFiveAlternatives) {
+    const int lower[] = {6, 7, 10, 12, 14};
+    const int upper[] = {34, 33, 30, 28, 25};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(DiameterLowerBound(k, 20), lower[k]) << k;
+        EXPECT_EQ(DiameterUpperBound(k, 20), upper[k]) << k;
+        EXPECT_EQ(DiameterLowerBound(k, 2), 1) << k;
+        EXPECT_EQ(DiameterUpperBound(k, 2), 3) << k;
+    }
+    // Any other alternative is "B1".
+    EXPECT_EQ(DiameterLowerBound(9, 20), 14);
+}
+
+TEST(ClassTables, BetaFit) {
+    // (10, 20, 30): m = 20, s^2 = 200 / 11, p = 0.5, v^2 = s^2 / 400 = 1 / 22,
+    // r = 1, q = (22 / 4 - 1) / 2 - 1 = 1.25, a1 = 2 x 2.25 / 2 ... = 1.25.
+    float a = 0, b = 0;
+    FitBetaDistribution(10, 20, 30, a, b);
+    EXPECT_NEAR(a, 1.25f, 1e-4f);
+    EXPECT_NEAR(b, 1.25f, 1e-4f);
+    // Bounds that meet, or a middle on a bound, fall back to even weights.
+    FitBetaDistribution(5, 5, 5, a, b);
+    EXPECT_EQ(a, 0.0f);
+    EXPECT_EQ(b, 0.0f);
+    FitBetaDistribution(5, 5, 9, a, b);
+    EXPECT_TRUE(std::isfinite(a) && std::isfinite(b));
+}
+
+TEST(ClassTables, StemCountsOfPineTwentyCentimetres) {
+    // Pine 20 cm, 20.0 m2/ha: 903, 849, 743, 699, 670 stems for B5 .. B1.
+    const int totals[] = {903, 849, 743, 699, 670};
+    for (int k = 0; k < 5; ++k) {
+        DiameterClassRow row;
+        EXPECT_NEAR(SpeciesStemCountFromBasalArea(200, 20, k, 0, &row), totals[k], 1) << k;
+    }
+    // "B3": classes of 2 cm from 11 cm, class ends 42, 145, ..., 743.
+    DiameterClassRow row;
+    const int n = SpeciesStemCountFromBasalArea(200, 20, 2, 5, &row);
+    const int ends[] = {42, 145, 272, 397, 508, 599, 667, 713, 737, 743};
+    EXPECT_EQ(row.cum[0], 5);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_NEAR(row.cum[i + 1], ends[i] + 5, 1) << i;
+        EXPECT_NEAR(row.c[i + 1], 1100 + 200 * i, 1) << i;
+    }
+    EXPECT_EQ(row.cum[10], n + 5);
+    EXPECT_EQ(SpeciesStemCountFromBasalArea(200, 0, 2, 0, nullptr), 0);
+    EXPECT_EQ(SpeciesStemCountFromBasalArea(0, 20, 2, 0, nullptr), 0);
+}
+
+TEST(ClassTables, AlternativeAppliesSpeciesInOrder) {
+    const int basal[5] = {200, 0, 50, 0, 0};
+    const int diam[5] = {20, 0, 12, 0, 0};
+    int stems[5] = {};
+    DiameterClassTable rows;
+    ApplyStemCountAlternative(basal, diam, 2, stems, rows);
+    EXPECT_NEAR(stems[0], 743, 1);
+    EXPECT_EQ(stems[1], 0);
+    EXPECT_EQ(rows[2].cum[0], stems[0]);
+    EXPECT_EQ(rows[2].cum[10], stems[0] + stems[2]);
+    EXPECT_EQ(StemCountAlternativeTotal(basal, diam, 2), stems[0] + stems[2]);
+}
+
+TEST(ClassTables, ListTexts) {
+    EXPECT_EQ(StemCountAlternativeText(1456, 2), QStringLiteral("B3 :  1456  runkoa/ha    ( oletus )"));
+    EXPECT_EQ(StemCountAlternativeText(903, 0), QStringLiteral("B5 :  903  runkoa/ha"));
+    EXPECT_EQ(StemCountAlternativeName(7), QStringLiteral("B1"));
+    int lo = 0, hi = 0;
+    MeanHeightRange(4, lo, hi, 0);
+    EXPECT_EQ(lo, 4);
+    EXPECT_EQ(hi, 8);
+    MeanHeightRange(4, lo, hi, 2);
+    EXPECT_EQ(hi, 9);
+    MeanHeightRange(31, lo, hi, 3);
+    EXPECT_EQ(lo, 15);
+    EXPECT_EQ(hi, 31);
+    MeanHeightRange(44, lo, hi, 0);
+    EXPECT_EQ(lo, 16);
+    EXPECT_EQ(hi, 33);
+    EXPECT_EQ(TenthsFromText(QStringLiteral("25.5")), 255);
+    EXPECT_EQ(TenthsFromText(QStringLiteral(" 0.1")), 1);
+    EXPECT_EQ(TenthsFromText(QStringLiteral(" 0.0")), 0);
+}
+
+// ---- Engine pieces -------------------------------------------------------------
+
+TEST(SampleEngine, MinimumSpacing) {
+    // N = 1: t = 11999 / 12000, 7 t^8 + 2 = 8.995.
+    EXPECT_NEAR(MinTreeSpacing(1, 0), 8.995f, 0.001f);
+    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 0), 2.0f);
+    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 1), 1.5f);
+    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 2), 0.5f);
+    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 7), 0.5f);
+}
+
+TEST(SampleEngine, ClassDiameterUsesTheMiddleOfItsOwnClass) {
+    // Classes of 2 cm with middles 11, 13, ... cm; two trees in class 0, three
+    // in class 1. Class 0 spreads 2 trees over 10..12 cm: 11 and 12 cm.
+    DiameterClassRow row;
+    const int cum[] = {0, 2, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    for (int i = 0; i < 11; ++i) row.cum[i] = cum[i];
+    for (int i = 0; i < 10; ++i) row.c[i + 1] = 1100 + 200 * i;
+    EXPECT_FLOAT_EQ(ClassDiameter(row, 0), 1100.0f);  // 1100 - 100 + 1 x 200 / 2
+    EXPECT_FLOAT_EQ(ClassDiameter(row, 1), 1200.0f);
+    EXPECT_NEAR(ClassDiameter(row, 2), 1266.67f, 0.01f);  // 1300 - 100 + 200 / 3
+    EXPECT_FLOAT_EQ(ClassDiameter(row, 4), 1400.0f);
+}
+
+TEST(SampleEngine, HeightCurveAndParityVariation) {
+    // Pine D = 20 cm, H = 18 m: b = 0.2908 + 0.001341 x 20 - 0.006337 x 18 =
+    // 0.203554, a = 20 / sqrt(16.7) - 20 b = 0.82301.
+    float a = 0, b = 0;
+    HeightCurveParameters(0, 20.0f, 180, a, b);
+    EXPECT_NEAR(b, 0.203554f, 1e-5f);
+    EXPECT_NEAR(a, 0.82301f, 1e-4f);
+    // Curve heights (cm) 1800.56 / 1801.40 / 1801.68 / 1802.52 at d = 2002,
+    // 2005, 2006, 2009: even/even 1.01, odd/odd 0.94, even/odd 1.09,
+    // odd/even 0.97.
+    EXPECT_NEAR(HeightFromDiameter(0, 2002, 20, 180), 1.01f * 1800.561f, 0.05f);
+    EXPECT_NEAR(HeightFromDiameter(0, 2005, 20, 180), 0.94f * 1801.402f, 0.05f);
+    EXPECT_NEAR(HeightFromDiameter(0, 2006, 20, 180), 1.09f * 1801.681f, 0.05f);
+    EXPECT_NEAR(HeightFromDiameter(0, 2009, 20, 180), 0.97f * 1802.519f, 0.05f);
+    // Spruce curve with the cube: d = 1501 gives 1400.64 cm, odd/even.
+    EXPECT_NEAR(HeightFromDiameter(1, 1501, 15, 140), 0.97f * 1400.639f, 0.05f);
+    // Birch: b = 0.2754 - 0.004176 x 13, 1201 gives 1300.47 cm.
+    EXPECT_NEAR(HeightFromDiameter(2, 1201, 12, 130), 0.97f * 1300.475f, 0.05f);
+    // A mean height at breast height or below has no curve: still finite.
+    EXPECT_TRUE(std::isfinite(HeightFromDiameter(0, 500, 5, 13)));
+    EXPECT_TRUE(std::isfinite(HeightFromDiameter(1, 500, 5, 0)));
+}
+
+TEST_F(SampleFixture, AdjustmentEndsTwoStepsLowerWhenAlreadyExact) {
+    AllocSampleTrees(3);
+    float sum = 0;
+    for (int i = 0; i < 3; ++i) {
+        SetSampleTree(i, 30, 60, 2000, 1800, 0);
+        sum += BasalArea(2000);
+    }
+    AdjustSampleDiameters(0, 3, sum, sum);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(SampleTreeDiameter(i), 1999.6f, 1e-3f);
+    // Mean height 18 m already: two steps of 0.2 cm down as well.
+    AdjustSampleHeights(0, 3, 18.0f, 18.0f);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(SampleTreeHeight(i), 1799.6f, 1e-3f);
+}
+
+TEST_F(SampleFixture, AdjustmentReachesItsTargetWithinAStep) {
+    AllocSampleTrees(4);
+    const float d[] = {1000, 1500, 2000, 2500};
+    float sum = 0;
+    for (int i = 0; i < 4; ++i) {
+        SetSampleTree(i, 30, 60, d[i], 1500, 1);
+        sum += BasalArea(d[i]);
+    }
+    const float target = sum * 1.05f;
+    AdjustSampleDiameters(0, 4, sum, target);
+    float now = 0, next = 0;
+    for (int i = 0; i < 4; ++i) {
+        now += BasalArea(SampleTreeDiameter(i));
+        next += BasalArea(SampleTreeDiameter(i) + 0.2f);
+    }
+    EXPECT_LE(std::abs(now - target), next - now);
+    // The diameters moved up together.
+    EXPECT_NEAR(SampleTreeDiameter(3) - SampleTreeDiameter(0), 1500.0f, 1e-2f);
+}
+
+TEST_F(SampleFixture, SortByYAndByHeight) {
+    AllocSampleTrees(6);
+    const float y[] = {90, 60, 150, 60, 70, 200};
+    for (int i = 0; i < 6; ++i) SetSampleTree(i, 20, y[i], 100, 600 - 100 * i, i % 5);
+    SortSampleTrees(0, 5, true);
+    for (int i = 1; i < 6; ++i) EXPECT_LE(SampleTreeY(i - 1), SampleTreeY(i));
+    SortSampleTrees(0, 5, false);
+    for (int i = 1; i < 6; ++i) EXPECT_LE(SampleTreeHeight(i - 1), SampleTreeHeight(i));
+    EXPECT_FLOAT_EQ(SampleTreeSortKey(0, false), 100.0f);
+}
+
+// ---- Placement and the whole build ---------------------------------------------
+
+TEST_F(SampleFixture, PlacementKeepsTheSpacingAgainstItsPredecessors) {
+    for (int grouping = 0; grouping < 3; ++grouping) {
+        for (int n : {1, 10, 60, 3000, 12000}) {
+            AllocSampleTrees(n);
+            platform::SeedRandom(77 + n);
+            PlaceSampleTrees(n, grouping);
+            const float spacing = MinTreeSpacing(n, grouping);
+            const int k = platform::RoundHalfAway(300.0 / spacing);
+            int violations = 0;
+            for (int i = 0; i < n; ++i) {
+                ASSERT_GE(SampleTreeX(i), 20.0f);
+                ASSERT_LT(SampleTreeX(i), 621.0f);
+                ASSERT_GE(SampleTreeY(i), 50.0f);
+                ASSERT_LT(SampleTreeY(i), 201.0f);
+                if (i > 0) {
+                    ASSERT_LE(SampleTreeY(i - 1), SampleTreeY(i));
+                }
+                for (int j = std::max(i - k, 0); j < i; ++j) {
+                    const float dx = SampleTreeX(i) - SampleTreeX(j);
+                    const float dy = SampleTreeY(i) - SampleTreeY(j);
+                    if (std::abs(std::trunc(dx)) < spacing && std::abs(std::trunc(dy)) < spacing &&
+                        std::hypot(dx, dy) < spacing)
+                        ++violations;
+                }
+            }
+            EXPECT_EQ(violations, 0) << "grouping " << grouping << " n " << n;
+        }
+    }
+}
+
+TEST_F(SampleFixture, RebuildGivesEachSpeciesItsStemsBasalAreaAndMeanHeight) {
+    // Pine 20 cm / 18.0 m / 12.0 m2/ha, spruce 14 cm / 13.5 m / 6.5 m2/ha,
+    // birch 8 cm / 9.0 m / 1.5 m2/ha.
+    const SampleMeasurement m = Measure({20, 14, 8, 0, 0}, {180, 135, 90, 0, 0}, {120, 65, 15, 0, 0});
+    const int n = RebuildStandSample(m);
+    ASSERT_EQ(n, m.TotalStems());
+    ASSERT_EQ(SampleTreeCount(), n);
+    int first = 0;
+    for (int s = 0; s < 5; ++s) {
+        const int count = m.stems[static_cast<std::size_t>(s)];
+        float G = 0, GH = 0, Gnext = 0;
+        int ofSpecies = 0;
+        for (int i = 0; i < n; ++i) {
+            if (SampleTreeSpecies(i) != s) continue;
+            ++ofSpecies;
+            EXPECT_GT(SampleTreeDiameter(i), 0.0f);
+            const float g = BasalArea(SampleTreeDiameter(i));
+            G += g;
+            GH += g * 0.01f * SampleTreeHeight(i);
+            Gnext += BasalArea(SampleTreeDiameter(i) + 0.2f);
+        }
+        EXPECT_EQ(ofSpecies, count) << s;
+        if (count == 0) continue;
+        const float target = m.basalAreaTenths[static_cast<std::size_t>(s)] / 10.0f;
+        EXPECT_LE(std::abs(G - target), Gnext - G + 1e-5f) << s;
+        // One height step moves the mean by 0.002 m.
+        EXPECT_NEAR(GH / G, m.meanHeightTenths[static_cast<std::size_t>(s)] / 10.0f, 0.0021f) << s;
+        first += count;
+    }
+}
+
+TEST_F(SampleFixture, RebuildIsReproducibleForASeedAndShuffled) {
+    const SampleMeasurement m = Measure({16, 0, 10, 0, 6}, {150, 0, 110, 0, 70}, {100, 0, 40, 0, 10});
+    const int n = RebuildStandSample(m);
+    ASSERT_GT(n, 100);
+    std::vector<SampleTree> first;
+    for (int i = 0; i < n; ++i)
+        first.push_back({SampleTreeX(i), SampleTreeY(i), SampleTreeDiameter(i), SampleTreeHeight(i),
+                         SampleTreeSpecies(i)});
+    ASSERT_EQ(RebuildStandSample(m), n);
+    int sortedPairs = 0;
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(SampleTreeX(i), first[static_cast<std::size_t>(i)].x);
+        EXPECT_EQ(SampleTreeY(i), first[static_cast<std::size_t>(i)].y);
+        EXPECT_EQ(SampleTreeDiameter(i), first[static_cast<std::size_t>(i)].diameter);
+        EXPECT_EQ(SampleTreeHeight(i), first[static_cast<std::size_t>(i)].height);
+        if (i > 0 && SampleTreeY(i - 1) <= SampleTreeY(i)) ++sortedPairs;
+    }
+    // The y order of the placement is undone by the shuffle.
+    EXPECT_LT(sortedPairs, n * 3 / 4);
+    // Another seed, another sample.
+    platform::ForceSeed(99);
+    RebuildStandSample(m);
+    int same = 0;
+    for (int i = 0; i < n; ++i) same += SampleTreeX(i) == first[static_cast<std::size_t>(i)].x;
+    EXPECT_LT(same, n / 10);
+}
+
+TEST_F(SampleFixture, SmallStandsUnderTheSanitizers) {
+    // 10 to 60 trees: basal areas that give few stems.
+    for (int tenths : {5, 10, 15, 20, 25, 30}) {
+        const SampleMeasurement m = Measure({30, 0, 0, 0, 0}, {220, 0, 0, 0, 0}, {tenths, 0, 0, 0, 0}, 0);
+        const int n = RebuildStandSample(m);
+        EXPECT_EQ(n, m.stems[0]);
+        EXPECT_GE(n, 5);
+        EXPECT_LE(n, 70);
+        for (int i = 0; i < n; ++i) {
+            EXPECT_TRUE(std::isfinite(SampleTreeDiameter(i)));
+            EXPECT_GT(SampleTreeHeight(i), 0.0f);
+        }
+    }
+}
+
+TEST_F(SampleFixture, SmallSeedlingStandGetsSpeciesWithoutSizes) {
+    SampleMeasurement m;
+    m.stems = {300, 200, 0, 0, 100};
+    m.developmentClass = 2;
+    const int n = RebuildStandSample(m);
+    ASSERT_EQ(n, 600);
+    int counts[5] = {};
+    for (int i = 0; i < n; ++i) {
+        ++counts[SampleTreeSpecies(i)];
+        EXPECT_EQ(SampleTreeDiameter(i), 0.0f);
+        EXPECT_EQ(SampleTreeHeight(i), 0.0f);
+    }
+    EXPECT_EQ(counts[0], 300);
+    EXPECT_EQ(counts[1], 200);
+    EXPECT_EQ(counts[4], 100);
+    const SampleSummary summary = SummariseSample(n, 0.0f, true);
+    EXPECT_TRUE(summary.drawn);
+    EXPECT_TRUE(summary.anyBroadleaf);
+    EXPECT_EQ(summary.totalVolume, 0);
+    EXPECT_EQ(summary.basalArea, 0.0f);
+}
+
+TEST_F(SampleFixture, NoSampleOutsideTheStemLimits) {
+    SampleMeasurement m;
+    EXPECT_EQ(RebuildStandSample(m), 0);
+    EXPECT_FALSE(HasSampleTrees());
+    m.stems = {12001, 0, 0, 0, 0};
+    EXPECT_EQ(RebuildStandSample(m), 0);
+    EXPECT_FALSE(HasSampleTrees());
+    m.stems = {1, 0, 0, 0, 0};
+    m.developmentClass = 2;
+    EXPECT_EQ(RebuildStandSample(m), 1);
+    EXPECT_TRUE(HasSampleTrees());
+}
+
+TEST_F(SampleFixture, NewStandTakesTheSample) {
+    const SampleMeasurement m = Measure({18, 0, 0, 0, 0}, {160, 0, 0, 0, 0}, {10, 0, 0, 0, 0});
+    const int n = RebuildStandSample(m);
+    ASSERT_GT(n, 0);
+    data stand(n);
+    stand.Slots[2].name = QStringLiteral("vanha");
+    stand.Trees[0].removedBy = 3;
+    MeasurementParams params;
+    params.header.standId = QStringLiteral("12a");
+    params.blocks[0].words[WordStems] = n;
+    params.sampleCount = n;
+    stand.FillFromMeasurement(params);
+    EXPECT_EQ(stand.Header.standId, QStringLiteral("12a"));
+    EXPECT_EQ(stand.SpeciesValue(0, 10), n);
+    EXPECT_TRUE(stand.Slots[2].name.isEmpty());
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(stand.TreeX(i), SampleTreeX(i));
+        EXPECT_EQ(stand.TreeY(i), SampleTreeY(i));
+        EXPECT_EQ(stand.BaseDiameter(i), SampleTreeDiameter(i));
+        EXPECT_EQ(stand.BaseHeight(i), SampleTreeHeight(i));
+        EXPECT_EQ(stand.TreeSpecies(i), SampleTreeSpecies(i));
+        EXPECT_EQ(stand.TreeRemovedBy(i), 0);
+    }
+}
+
+// ---- What the window shows ------------------------------------------------------
+
+TEST_F(SampleFixture, SummaryMeansAndLimits) {
+    // 20 cm / 18 m and 10 cm / 12 m: g = 0.0314159 and 0.00785398;
+    // hg = (0.0314159 x 18 + 0.00785398 x 12) / 0.0392699 = 16.8 m,
+    // dg = (0.0314159 x 20 + 0.00785398 x 10) / 0.0392699 = 18.0 cm.
+    AllocSampleTrees(2);
+    SetSampleTree(0, 100, 100, 2000, 1800, 0);
+    SetSampleTree(1, 200, 100, 1000, 1200, 3);
+    SampleSummary s = SummariseSample(2, 10.0f, false);
+    EXPECT_TRUE(s.drawn);
+    EXPECT_NEAR(s.basalArea, 0.0392699f, 1e-6f);
+    EXPECT_NEAR(s.meanHeight, 16.8f, 1e-4f);
+    EXPECT_NEAR(s.meanDiameter, 18.0f, 1e-4f);
+    EXPECT_TRUE(s.anyBroadleaf);
+    EXPECT_EQ(s.Code() % 10, 1);
+    EXPECT_FALSE(SummariseSample(2, 80.1f, false).drawn);
+    EXPECT_TRUE(SummariseSample(2, 80.0f, false).drawn);
+    EXPECT_FALSE(SummariseSample(0, 1.0f, false).drawn);
+}
+
+TEST(StandMeans, CodesAndTexts) {
+    EXPECT_EQ(StandMeansCode(500, 80.1f, 20.0f, false), -4.0f);
+    EXPECT_EQ(StandMeansCode(12001, 80.0f, 20.0f, false), -3.0f);
+    EXPECT_EQ(StandMeansCode(12001, 10.0f, 0.0f, true), -2.0f);
+    EXPECT_EQ(StandMeansCode(12000, 10.0f, 0.0f, true), -1.0f);
+    EXPECT_EQ(StandMeansCode(12000, 80.0f, 22.5f, false), 22.5f);
+    EXPECT_EQ(StandMeansText(0, 0, -4), QStringLiteral("pohjapinta-ala ylittää 80 m2/ha  !"));
+    EXPECT_EQ(StandMeansText(0, 0, -3),
+              QStringLiteral("yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !"));
+    EXPECT_EQ(StandMeansText(0, 0, -2), QStringLiteral("yli 12000 runkoa/ha"));
+    EXPECT_EQ(StandMeansText(3.4f, 0, -1), QStringLiteral("keskipituus 3.4 m"));
+    EXPECT_EQ(StandMeansText(16.8f, 17.5f, 22.5f),
+              QStringLiteral("keskiläpimitta 18 cm,  keskipituus 16.8 m,  pohjapinta-ala 22.5 m2/ha"));
+    EXPECT_EQ(StandMeansText(0, 0, 0),
+              QStringLiteral("keskiläpimitta 0 cm,  keskipituus 0 m,  pohjapinta-ala 0 m2/ha"));
+}
