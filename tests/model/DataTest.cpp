@@ -1,0 +1,369 @@
+// The stand object: accessors, index remapping, texts, names, phase recording
+// and undo.
+
+#include "model/Data.h"
+#include "model/Names.h"
+#include "model/Phase.h"
+#include "tests/model/StandFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A stand of 161 trees whose sums are worked out by hand:
+//   100 pine 21 cm 18 m: V = 0.300973 m3, cell 78/20 -> logs 0.7566, pulp 0.2234
+//    50 spruce 28 cm 22 m: V = 0.631751 m3, cell 90/9 -> logs 0.873, pulp 0.117
+//    10 birch 7 cm 9 m: V = 0.0169334 m3, all energy wood
+//     1 pine removed by phase 1, and 1 tree reserved (100), neither counted
+// Bins (m3/ha): pine pulp 6.724, spruce pulp 3.696, pine logs 22.772,
+// spruce logs 27.576, energy wood 1.087 -> 7, 4, 23, 28, 1 (total 63).
+// G = sum 3.14159 (d/2)^2 = 6.58085 m2/ha; basal-area-weighted means
+// D = 24.1930 cm, H = 19.8187 m.
+std::unique_ptr<data> HandStand() {
+  auto s = std::make_unique<data>(162);
+  int i = 0;
+  auto put = [&](int count, float d, float h, int sp, int removed) {
+    for (int k = 0; k < count; ++k, ++i) {
+      s->Trees[i] = TreeRecord{30.0f + i, 60.0f + i % 100, d, h, removed, sp, {}};
+    }
+  };
+  put(100, 2100, 1800, 0, 0);
+  put(50, 2800, 2200, 1, 0);
+  put(10, 700, 900, 2, 0);
+  put(1, 3000, 2500, 0, 1);
+  put(1, 3000, 2500, 1, kReservedPhase);
+  s->Header.standId = "12a";
+  s->Header.measurementDay = 43631;  // 15.06.2019
+  s->Header.area = 2.5f;
+  return s;
+}
+
+TEST(DataTest, NewStandDefaults) {
+  data s(5);
+  EXPECT_EQ(s.TreeCount(), 5);
+  EXPECT_EQ(s.Plot.left, 20);
+  EXPECT_EQ(s.Plot.top, 50);
+  EXPECT_EQ(s.Plot.right, 620);
+  EXPECT_EQ(s.Plot.bottom, 200);
+  EXPECT_TRUE(s.GrownSizes1.empty());
+  EXPECT_EQ(s.RegenerationChoice(5), -1);
+
+  data empty(0);
+  int counts[6] = {};
+  float vols[6] = {};
+  empty.CountStandingBySpecies(100, counts);
+  EXPECT_EQ(empty.SpeciesVolumes(true, false, vols), 0.0f);
+  EXPECT_EQ(empty.StandingStockVolume(), 0);
+  EXPECT_FALSE(empty.FindSpecies(2));
+  empty.RecordPhase(0, "x", 0, 0);
+  EXPECT_EQ(empty.SlotTreeCount(0), 0);
+}
+
+TEST(DataTest, SpeciesValueRemapsIndices) {
+  data s(0);
+  for (int w = 0; w < 13; ++w) s.SpeciesBlocks[3].words[w] = 100 + w;
+  for (int i = 0; i <= 6; ++i) EXPECT_EQ(s.SpeciesValue(3, i), 100 + i);
+  EXPECT_EQ(s.SpeciesValue(3, 7), 108);   // the age, word 8
+  EXPECT_EQ(s.SpeciesValue(3, 8), 109);
+  EXPECT_EQ(s.SpeciesValue(3, 9), 110);
+  EXPECT_EQ(s.SpeciesValue(3, 10), 107);  // the stems, word 7
+  EXPECT_EQ(s.SpeciesValue(3, 11), 0);
+  EXPECT_EQ(s.SpeciesValue(3, -1), 0);
+
+  const int ages[6] = {1, 2, 3, 4, 5, 6};
+  const int first[6] = {11, 12, 13, 14, 15, 16};
+  const int counts[6] = {21, 22, 23, 24, 25, 26};
+  s.SetSpeciesAges(ages);
+  s.SetAgeChoices(first, counts);
+  EXPECT_EQ(s.SpeciesValue(4, 7), 5);
+  EXPECT_EQ(s.SpeciesValue(4, 8), 15);
+  EXPECT_EQ(s.SpeciesValue(4, 9), 25);
+  int32_t block[13];
+  s.CopySpeciesBlock(block, 4);
+  EXPECT_EQ(block[8], 5);
+  EXPECT_EQ(block[10], 25);
+}
+
+TEST(DataTest, HeaderFlagsChoicesAndSpecies) {
+  data s(2);
+  s.Trees[0].species = 3;  // aspen
+  s.Trees[1].species = 3;
+  EXPECT_TRUE(s.FindSpecies(2));  // any broadleaf
+  EXPECT_TRUE(s.FindSpecies(3));
+  EXPECT_FALSE(s.FindSpecies(0));
+
+  EXPECT_FALSE(s.IsModelEstateStand(-1));
+  EXPECT_FALSE(s.IsModelEstateStand(0));
+  EXPECT_TRUE(s.IsModelEstateStand(1));
+  s.Header.modelEstate = 1;
+  EXPECT_TRUE(s.IsModelEstateStand(-1));
+  EXPECT_FALSE(s.IsModelEstateStand(0));
+
+  for (int i = 0; i < 9; ++i) s.SetRegenerationChoice(i, 7);
+  s.SetRegenerationChoice(9, 7);  // no such choice
+  EXPECT_EQ(s.RegenerationChoice(9), 0);
+  s.SetRegenerationChoice(2, 200);  // a byte choice wraps as the file keeps it
+  EXPECT_EQ(s.RegenerationChoice(2), -56);
+  s.ResetRegenerationChoices();
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(s.RegenerationChoice(i), i == 5 ? -1 : 0);
+}
+
+TEST(DataTest, TitleAndDescriptionTexts) {
+  auto s = HandStand();
+  EXPECT_EQ(s->TitleText(0), "12a");
+  EXPECT_EQ(s->TitleText(1), "kuvio 12a");
+  EXPECT_EQ(s->TitleText(2), "Kuvio 12a");
+  EXPECT_EQ(s->TitleText(3), "KUVIO 12a");
+  EXPECT_EQ(s->TitleText(7), "Kuvio12a");
+  EXPECT_EQ(s->MeasurementDateText(), "15.06.2019");
+  EXPECT_EQ(s->MeasurementYearText(), "2019");
+  EXPECT_EQ(YearOfDateText("01.02.1999"), "1999");
+  EXPECT_EQ(s->DescriptionText(0, false), QString::fromUtf8("kuvio 12a, mitattu 2019, ei toimenpiteitä"));
+  EXPECT_EQ(s->DescriptionText(0, true), QString::fromUtf8("mitattu 2019, ei toimenpiteitä"));
+  s->Slots[2].name = "Harvennus";
+  EXPECT_EQ(s->DescriptionText(2, false), "Harvennus");
+}
+
+TEST(DataTest, TreeSizesByGrowthSteps) {
+  data s(1);
+  s.Trees[0] = TreeRecord{100, 100, 1000, 900, 0, 0, {}};
+  s.GrownSizes1 = {{1200, 1000}};
+  s.GrownSizes2 = {{1500, 1200}};
+  EXPECT_EQ(s.TreeDiameter(0), 1000);  // no growing step recorded
+  // One growing step in phase 1.
+  s.Slots[1].years = 5;
+  EXPECT_EQ(s.TreeDiameter(0), 1200);
+  EXPECT_EQ(s.TreeHeightAfterFirstGrowth(0), 1000);
+  EXPECT_EQ(s.TreeValueForView(0, true, false, false), 1000);
+  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
+  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1000);
+  // One growing step after a cutting: "before" shows the measured size.
+  s.Slots[1].years = 0;
+  s.Slots[2].years = 5;
+  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1000);
+  EXPECT_EQ(s.TreeValueForView(0, false, false, false), 1200);
+  EXPECT_EQ(s.TreeDiameterAfterFirstGrowth(0), 1000);
+  // Two growing steps.
+  s.Slots[1].years = 5;
+  EXPECT_EQ(s.TreeDiameter(0), 1500);
+  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
+  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1200);
+}
+
+TEST(DataTest, CountsAndVolumesBySpecies) {
+  auto s = HandStand();
+  int counts[6] = {};
+  s->CountStandingBySpecies(1, counts);
+  EXPECT_EQ(counts[0], 100);
+  EXPECT_EQ(counts[1], 50);
+  EXPECT_EQ(counts[2], 10);
+  int all[6] = {};
+  s->CountStandingBySpecies(101, all);
+  EXPECT_EQ(all[0] + all[1] + all[2], 162);
+  int zero[6] = {};
+  s->CountZeroVolumeTrees(zero);
+  EXPECT_EQ(zero[2], 10);  // the 7 cm birches give no pulpwood
+  EXPECT_EQ(zero[0] + zero[1], 0);
+
+  float vols[6] = {};
+  // 100 x 0.300973 + 50 x 0.631751 + 10 x 0.0169334 = 61.8549 m3
+  EXPECT_NEAR(s->SpeciesVolumes(false, false, vols), 61.8549f, 0.001f);
+  EXPECT_NEAR(vols[0], 30.0973f, 0.001f);
+  float n[6] = {};
+  EXPECT_EQ(s->SpeciesVolumes(true, true, n), 0.0f);
+  EXPECT_EQ(n[0], 101.0f);
+  EXPECT_EQ(n[1], 51.0f);
+}
+
+TEST(PhaseTest, RecordPhaseSums) {
+  auto s = HandStand();
+  s->RecordPhase(0, "Mitattu", 0, 0);
+  const PhaseSlot& slot = s->Slots[0];
+  EXPECT_EQ(slot.name, "Mitattu");
+  EXPECT_EQ(slot.stems, 160);
+  const AssortmentVolumes expected{7, 4, 0, 0, 0, 0, 23, 28, 0, 0, 0, 0, 1};
+  EXPECT_EQ(slot.volumes, expected);
+  EXPECT_EQ(s->SlotTotalVolume(0), 63);
+  EXPECT_EQ(s->StandingStockVolume(), 63);
+  EXPECT_NEAR(slot.basalArea, 6.58085f, 0.0002f);
+  EXPECT_NEAR(slot.meanDiameter, 24.1930f, 0.001f);
+  EXPECT_NEAR(slot.meanHeight, 19.8187f, 0.001f);
+
+  PriceFactors ones;
+  ones.fill(1.0f);
+  int volume = 0;
+  float g = 0, d = 0, h = 0;
+  s->AssortmentTotalsOf(GrownSizeArray{}, volume, g, d, h);
+  EXPECT_EQ(volume, 63);
+  EXPECT_EQ(g, slot.basalArea);
+  EXPECT_EQ(s->AssortmentTotals(ones, GrownSizeArray{}), 63.0f);
+  // Prices 10 per m3 for pine pulp and 50 for pine logs only: 70 + 1150.
+  PriceFactors prices{};
+  prices[0] = 10;
+  prices[6] = 50;
+  EXPECT_EQ(s->AssortmentTotals(prices, GrownSizeArray{}), 1220.0f);
+
+  // A name longer than the slot is cut to 63 characters.
+  s->RecordPhase(1, QString(80, QChar('a')), 0, 0);
+  EXPECT_EQ(s->Slots[1].name.size(), 63);
+}
+
+TEST(PhaseTest, RecordFromGrownSizesAndEmptyStand) {
+  data s(2);
+  s.Trees[0] = TreeRecord{100, 100, 1000, 900, 0, 0, {}};
+  s.Trees[1] = TreeRecord{100, 100, 1000, 900, 2, 0, {}};
+  s.GrownSizes1 = {{2100, 1800}, {1, 1}};
+  s.RecordPhase(1, "Kasvu", 1, 5);
+  EXPECT_EQ(s.Slots[1].years, 5);
+  EXPECT_EQ(s.Slots[1].stems, 1);
+  EXPECT_NEAR(s.Slots[1].meanDiameter, 21.0f, 0.0001f);
+  // Nothing standing: everything 0.
+  s.Trees[0].removedBy = 3;
+  s.RecordPhase(3, "Avohakkuu", 0, 0);
+  EXPECT_EQ(s.Slots[3].stems, 0);
+  EXPECT_EQ(s.Slots[3].basalArea, 0.0f);
+  EXPECT_EQ(s.Slots[3].meanDiameter, 0.0f);
+  EXPECT_EQ(s.Slots[3].meanHeight, 0.0f);
+  EXPECT_EQ(s.SlotTotalVolume(3), 0);
+}
+
+TEST(PhaseTest, RecordInitialPhaseFromBlocks) {
+  data s(0);
+  s.SpeciesBlocks[0].words[WordStems] = 1000;
+  s.SpeciesBlocks[0].words[WordMeanHeight] = 20;  // 2.0 m
+  s.SpeciesBlocks[2].words[WordStems] = 1000;
+  s.SpeciesBlocks[2].words[WordMeanHeight] = 30;
+  s.RecordInitialPhase("Taimikko");
+  EXPECT_EQ(s.Slots[0].stems, 2000);
+  EXPECT_NEAR(s.Slots[0].meanHeight, 2.5f, 1e-5f);  // (2000 + 3000) / 2000
+  EXPECT_EQ(s.SlotTotalVolume(0), 0);
+}
+
+TEST(PhaseTest, UndoRestoresExactlyTheStepsTrees) {
+  auto s = standfixture::MakeStand(300, 7);
+  for (int i = 0; i < 300; ++i) {
+    if (i % 3 == 0) s->SetTreeRemovedBy(i, 1);
+    else if (i % 7 == 1) s->SetTreeRemovedBy(i, 2);
+  }
+  s->RecordPhase(2, "Harvennus", 0, 0);
+  s->UndoOperation(2);
+  for (int i = 0; i < 300; ++i) EXPECT_EQ(s->TreeRemovedBy(i), i % 3 == 0 ? 1 : 0) << i;
+  s->ClearSlot(2);
+  EXPECT_TRUE(s->Slots[2].name.isEmpty());
+  EXPECT_EQ(s->SlotTreeCount(2), 0);
+  EXPECT_EQ(s->SlotTotalVolume(2), 0);
+}
+
+TEST(PhaseTest, CurrentPhaseStaysInRange) {
+  SetCurrentPhase(2);
+  SetCurrentPhase(100);
+  EXPECT_EQ(CurrentPhase(), 3);
+  SetCurrentPhase(-1);
+  EXPECT_EQ(CurrentPhase(), 2);
+  SetCurrentPhase(5);
+  SetCurrentPhase(100);
+  EXPECT_EQ(CurrentPhase(), 5);
+  SetCurrentPhase(0);
+  SetCurrentPhase(-1);
+  EXPECT_EQ(CurrentPhase(), 0);
+  SetCurrentPhase(6);
+  EXPECT_EQ(CurrentPhase(), 1);
+  SetCurrentPhase(0);
+}
+
+TEST(PhaseTest, PredicatesAndYearTexts) {
+  data s(0);
+  s.Header.measurementDay = 43631;  // 2019
+  s.Slots[1].years = 5;
+  s.Slots[2].years = 10;
+  EXPECT_EQ(s.GrowthStepCount(), 2);
+  EXPECT_TRUE(s.FirstTwoPhasesAreGrowth());
+  EXPECT_EQ(s.PhaseCalendarYearText(2), "2034");
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(s.PhaseYearText(k), "2024");
+  EXPECT_EQ(s.FirstPhaseYearText(), "2024");
+
+  SetCurrentPhase(2);
+  EXPECT_TRUE(s.IsCurrentLeadingGrowth(false));
+  EXPECT_FALSE(s.IsCurrentLeadingGrowth(true));
+  EXPECT_FALSE(s.IsPhaseSelectable(0));
+  EXPECT_FALSE(s.IsPhaseSelectable(2));
+  EXPECT_TRUE(s.IsPhaseSelectable(3));
+
+  // Cutting, then growth: phase 2 is a growth after a cutting.
+  s.Slots[1].years = 0;
+  s.Slots[2].years = 5;
+  EXPECT_TRUE(s.IsGrowthAfterCutting());
+  EXPECT_TRUE(s.IsCurrentPhaseGrowth());
+  EXPECT_EQ(s.PhaseYearText(2), "2019");
+  EXPECT_EQ(s.FirstPhaseYearText(), "2019");
+  SetCurrentPhase(3);
+  EXPECT_FALSE(s.IsGrowthAfterCutting());
+  EXPECT_FALSE(s.IsPhaseSelectable(3));
+  EXPECT_TRUE(s.IsPhaseSelectable(2));
+  for (int p = 0; p < 6; ++p) {
+    SetCurrentPhase(p);
+    EXPECT_FALSE(s.IsPhaseSelectable(0));
+  }
+  SetCurrentPhase(0);
+}
+
+TEST(PhaseTest, WholeStandVolumesAndRemovals) {
+  data s(0);
+  s.Header.area = 2.5f;
+  s.Slots[0].volumes[6] = 50;  // pine logs measured
+  s.Slots[1].volumes[6] = 30;  // after the cutting
+  s.Slots[0].volumes[0] = 41;
+  s.Slots[1].volumes[0] = 17;
+  s.Slots[0].stems = 900;
+  s.Slots[1].stems = 600;
+  s.Slots[1].name = "Harvennus";
+  // round(41 x 2.5) - round((41 - 17) x 2.5) = 103 - 60 = 43.
+  EXPECT_EQ(s.SlotAssortmentVolume(1, 0, true), 43);
+  EXPECT_EQ(s.SlotAssortmentVolume(0, 0, true), 103);
+  EXPECT_EQ(s.SlotAssortmentVolume(1, 0, false), 17);
+
+  SetCurrentPhase(0);
+  for (int j = 0; j < 13; ++j) EXPECT_EQ(AssortmentRemoval(s, j, false, 10), 0);
+  SetCurrentPhase(1);
+  EXPECT_EQ(AssortmentRemoval(s, 6, false, 0), 20);
+  EXPECT_EQ(AssortmentRemoval(s, 0, false, 0), 24);
+  // 10 % of the 20 m3 pine log removal moves to pine pulpwood.
+  EXPECT_EQ(AssortmentRemoval(s, 0, false, 10), 26);
+  EXPECT_EQ(AssortmentRemoval(s, 6, false, 10), 18);
+  EXPECT_EQ(RemovalValueSum(s, true, false, false), 44);
+  EXPECT_EQ(RemovedStemCount(s), 300);
+  SetCurrentPhase(0);
+}
+
+TEST(NamesTest, DevelopmentClassAndSiteType) {
+  EXPECT_EQ(DevelopmentClassName(2, 7), QString::fromUtf8("uudistuskypsä metsikkö "));
+  EXPECT_EQ(DevelopmentClassName(4, 0), "ei kehitysluokkatietoa  ");
+  EXPECT_EQ(DevelopmentClassName(0, 0), "ei tietoa puuston kehitysluokasta");
+  EXPECT_EQ(DevelopmentClassName(1, 0), "ei tietoa kehitysluokasta");
+  EXPECT_EQ(DevelopmentClassName(-1, 0), "ei tietoa kehitysluokasta");
+  EXPECT_EQ(DevelopmentClassName(9, 6), "kasvatus,vartt.");
+  EXPECT_EQ(DevelopmentClassName(0, 10), "khl - error");
+  for (int c = 0; c < 10; ++c) {
+    EXPECT_EQ(DevelopmentClassName(2, c).size(), 23) << c;
+    EXPECT_EQ(DevelopmentClassName(4, c).size(), 24) << c;
+  }
+  EXPECT_EQ(SiteTypeName(2, 0), QString::fromUtf8("ei kasvupaikkatyyppiä"));
+  EXPECT_EQ(SiteTypeName(3, 0), "ei tietoa            ");
+  EXPECT_EQ(SiteTypeName(0, 0), QString::fromUtf8("ei tietoa kuvion kasvupaikkatyypistä"));
+  EXPECT_EQ(SiteTypeName(1, 3), "tuore kangas");
+  EXPECT_EQ(SiteTypeName(2, 6), "karukkokangas        ");
+  EXPECT_EQ(SiteTypeName(1, 7), "mt - error");
+}
+
+TEST(NamesTest, Assortments) {
+  EXPECT_EQ(AssortmentName(0, true), QString::fromUtf8(" mäntykuitu"));
+  EXPECT_EQ(AssortmentName(112, false), "ranka");
+  EXPECT_EQ(AssortmentName(12, false), "ranka     ");
+  EXPECT_EQ(AssortmentName(8, false), "koivutukki");
+  EXPECT_EQ(AssortmentName(4, false), QString::fromUtf8("leppäkuitu"));
+  EXPECT_EQ(AssortmentName(1006, false), QString::fromUtf8("mäRun"));
+  EXPECT_EQ(AssortmentName(2007, false), "kuusirunko");
+  EXPECT_EQ(AssortmentName(5, false), "ranka   ");
+}
+
+}  // namespace
