@@ -284,7 +284,7 @@ void data::SelectLargestTrees(int p, float target) {
   for (int i = TreeCount() - 1; i >= 0 && removed < target; --i) {
     if (!Standing(Trees[i])) continue;
     Trees[i].removedBy = p + 1;
-    removed += static_cast<float>(StemVolume(TreeDiameter(i), TreeHeight(i), Trees[i].species) * 0.001);
+    removed += StemVolume(TreeDiameter(i), TreeHeight(i), Trees[i].species) * 0.001f;
   }
   SortWholeList(*this, kSortY);
 }

@@ -1,0 +1,412 @@
+// Cutting patterns on small hand-built stands: each pattern takes exactly the
+// trees inside its geometry, and stands of 10 to 60 trees run every pattern.
+
+#include "model/Calc.h"
+#include "model/Data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace {
+
+struct Tree {
+  float x;
+  float y;
+  float d = 2000.0f;  // 1/100 cm
+  float h = 1800.0f;  // cm
+  int species = SpeciesPine;
+};
+
+data MakeStand(const std::vector<Tree>& trees) {
+  data s(static_cast<int>(trees.size()));
+  for (size_t i = 0; i < trees.size(); ++i) {
+    TreeRecord& t = s.Trees[i];
+    t.x = trees[i].x;
+    t.y = trees[i].y;
+    t.diameter = trees[i].d;
+    t.height = trees[i].h;
+    t.species = trees[i].species;
+  }
+  s.RecordPhase(0, "mitattu", 0, 0);
+  return s;
+}
+
+// Trees at x = 20.5, 21.5, ..., 619.5 (one per unit across the plot).
+data RowAcrossX() {
+  std::vector<Tree> trees;
+  for (int i = 0; i < 600; ++i) trees.push_back({20.5f + i, 120.0f});
+  return MakeStand(trees);
+}
+
+int CountMarked(const data& s, int k) {
+  return static_cast<int>(std::count_if(s.Trees.begin(), s.Trees.end(),
+                                        [k](const TreeRecord& t) { return t.removedBy == k; }));
+}
+
+// The removing phase of the (first) tree at x.
+int PhaseAtX(const data& s, float x) {
+  for (const TreeRecord& t : s.Trees) {
+    if (t.x == x) return t.removedBy;
+  }
+  ADD_FAILURE() << "no tree at x " << x;
+  return -1;
+}
+
+bool SortedByY(const data& s) {
+  for (int i = 1; i < s.TreeCount(); ++i) {
+    if (s.Trees[i].y < s.Trees[i - 1].y) return false;
+  }
+  return true;
+}
+
+// A stand drawn at random over the plot, sizes of a young mixed stand.
+data RandomStand(int n, unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<float> ux(20.0f, 620.0f), uy(50.0f, 200.0f);
+  std::uniform_real_distribution<float> ud(300.0f, 3500.0f);
+  std::uniform_int_distribution<int> usp(0, 4);
+  std::vector<Tree> trees;
+  for (int i = 0; i < n; ++i) {
+    const float d = ud(rng);
+    trees.push_back({ux(rng), uy(rng), d, 300.0f + d * 0.6f + ud(rng) * 0.05f, usp(rng)});
+  }
+  return MakeStand(trees);
+}
+
+TEST(StripCut, WidthTwentyTakesTheFiveStripsBoundariesStay) {
+  // w 20: a 10, c 11; h = 20 x 0.0025 x 600 = 30 units; P = 30, 70, ..., 190 m
+  // gives strips (50, 110), (170, 230), (290, 350), (410, 470), (530, 590) units.
+  data s = MakeStand({{50.0f, 100.0f}, {50.5f, 100.0f}, {109.5f, 100.0f}, {110.0f, 100.0f},
+                      {140.0f, 100.0f}, {171.0f, 100.0f}, {589.0f, 100.0f}, {600.0f, 100.0f}});
+  s.SelectStripCut(20, 2);
+  EXPECT_EQ(PhaseAtX(s, 50.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 50.5f), 3);
+  EXPECT_EQ(PhaseAtX(s, 109.5f), 3);
+  EXPECT_EQ(PhaseAtX(s, 110.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 140.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 171.0f), 3);
+  EXPECT_EQ(PhaseAtX(s, 589.0f), 3);
+  EXPECT_EQ(PhaseAtX(s, 600.0f), 0);
+}
+
+TEST(StripCut, LastStripOfAnEvenCountRunsToTheRightEdge) {
+  // w 25: a 25, c 8; the last strip (i = 7) starts at P - w = 175 m, 545 units.
+  data s = MakeStand({{545.0f, 100.0f}, {545.5f, 100.0f}, {620.0f, 100.0f}, {540.0f, 100.0f}});
+  s.SelectStripCut(25, 0);
+  EXPECT_EQ(PhaseAtX(s, 545.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 545.5f), 1);
+  EXPECT_EQ(PhaseAtX(s, 620.0f), 1);
+  EXPECT_EQ(PhaseAtX(s, 540.0f), 0);
+}
+
+TEST(StripCut, EveryWidthTakesHalfThePlotAndOnlyStandingTrees) {
+  for (int w : {20, 25, 30, 35, 40, 45, 50, 60, 70, 80, 90, 100}) {
+    data s = RowAcrossX();
+    s.Trees[0].removedBy = 1;  // x 20.5: never in a strip
+    s.Trees[40].removedBy = 1;  // x 60.5: in the first strip of most widths
+    const bool inStrip = w == 20 || w == 45 || w == 90 || w == 30;
+    s.SelectStripCut(w, 1);
+    // Strips hold 3 w units each: 300 of the 600 trees, less the one that
+    // was removed before when it lies in a strip.
+    EXPECT_EQ(CountMarked(s, 2), inStrip ? 299 : 300) << "width " << w;
+    EXPECT_EQ(s.Trees[40].removedBy, 1);
+  }
+}
+
+TEST(SmallGapCut, HalfDiscAroundTheMiddleOfTheFrontEdge) {
+  // 0.05 ha: r = sqrt(5 x 200 / pi) = 17.841 m, R = 53.52 units around (320, 200).
+  data s = MakeStand({{320.0f, 147.0f}, {320.0f, 146.0f}, {373.5f, 200.0f},
+                      {373.6f, 200.0f}, {20.0f, 50.0f}});
+  s.SelectSmallGapCut(5, 0);
+  EXPECT_EQ(s.Trees[0].removedBy, 1);  // 53 units away
+  EXPECT_EQ(s.Trees[1].removedBy, 0);  // 54
+  EXPECT_EQ(s.Trees[2].removedBy, 1);  // 53.5
+  EXPECT_EQ(s.Trees[3].removedBy, 0);  // 53.6
+  EXPECT_EQ(s.Trees[4].removedBy, 0);
+  // 0.30 ha: r = sqrt(30 x 200 / pi) = 43.70 m, R = 131.1 units.
+  data t = MakeStand({{320.0f, 69.0f}, {189.0f, 200.0f}, {188.8f, 200.0f}});
+  t.SelectSmallGapCut(30, 2);
+  EXPECT_EQ(t.Trees[0].removedBy, 3);
+  EXPECT_EQ(t.Trees[1].removedBy, 3);
+  EXPECT_EQ(t.Trees[2].removedBy, 0);
+}
+
+// 40 trees whose height fractions order them by index i (key 156.25 x (i + 1),
+// truncated), laid into the list in a scrambled order. Species by i: every
+// third pine, the next birch, the next spruce; i = 39 is pine.
+data RetentionStand() {
+  std::vector<Tree> trees;
+  for (int i = 0; i < 40; ++i) {
+    const int j = (i * 17) % 40;  // scrambled list position -> key index j
+    const int species = j % 3 == 0 ? SpeciesPine : j % 3 == 1 ? SpeciesBirch : SpeciesSpruce;
+    trees.push_back({20.0f + 10 * j, 60.0f + j, 2000.0f, 1500.0f + (j + 1) / 64.0f, species});
+  }
+  return MakeStand(trees);
+}
+
+// Key index of each tree left standing, by the tree's height fraction.
+std::set<int> StandingKeys(const data& s) {
+  std::set<int> keys;
+  for (const TreeRecord& t : s.Trees) {
+    EXPECT_NE(t.removedBy, kReservedPhase);
+    if (t.removedBy == 0) keys.insert(static_cast<int>(std::lround((t.height - 1500.0f) * 64)) - 1);
+  }
+  return keys;
+}
+
+TEST(RetentionCut, SeedTreesKeepTheLastTenOfEachChosenSpecies) {
+  // Pine j = 0, 3, ..., 39 (14 trees), birch j = 1, 4, ..., 37 (13). Walking
+  // from j = 39 down, the reservation takes pine 39..12 and birch 37..10.
+  data s = RetentionStand();
+  EXPECT_EQ(s.SelectRetentionCutBySpecies(SpeciesPine, SpeciesBirch, 0, 20, 20, 150, 1), 20);
+  std::set<int> expected;
+  for (int j = 12; j <= 39; j += 3) expected.insert(j);
+  for (int j = 10; j <= 37; j += 3) expected.insert(j);
+  EXPECT_EQ(StandingKeys(s), expected);
+  EXPECT_TRUE(SortedByY(s));
+
+  // With 23 to keep the walk adds the next eligible trees from the end of
+  // the list that were not reserved: pine 9, birch 7, pine 6.
+  data t = RetentionStand();
+  EXPECT_EQ(t.SelectRetentionCutBySpecies(SpeciesPine, SpeciesBirch, 0, 23, 20, 150, 1), 23);
+  expected.insert({9, 7, 6});
+  EXPECT_EQ(StandingKeys(t), expected);
+}
+
+TEST(RetentionCut, SeedTreesOfOneSpeciesAreNotReserved) {
+  // Only pine chosen: no reservation; the walk keeps the last 5 pine.
+  data s = RetentionStand();
+  EXPECT_EQ(s.SelectRetentionCutBySpecies(SpeciesPine, -1, 0, 5, 20, 150, 2), 5);
+  EXPECT_EQ(StandingKeys(s), (std::set<int>{27, 30, 33, 36, 39}));
+  EXPECT_EQ(CountMarked(s, 2), 35);
+  // No species: nothing is kept.
+  data t = RetentionStand();
+  EXPECT_EQ(t.SelectRetentionCutBySpecies(-1, -1, 0, 50, 20, 150, 1), 0);
+  EXPECT_EQ(CountMarked(t, 1), 40);
+}
+
+TEST(RetentionCut, ShelterwoodAlwaysKeepsSpruce) {
+  // No species chosen: only spruce (j = 2, 5, ...) qualifies, the last 4 stay.
+  data s = RetentionStand();
+  EXPECT_EQ(s.SelectRetentionCut(-1, -1, 0, 4, 100, 300, 1), 4);
+  EXPECT_EQ(StandingKeys(s), (std::set<int>{29, 32, 35, 38}));
+  // Birch chosen: the last 10 birch (37..10) are reserved, then the walk
+  // from the end keeps spruce 38, 35 (pine is not eligible).
+  data t = RetentionStand();
+  EXPECT_EQ(t.SelectRetentionCut(-1, SpeciesBirch, 0, 12, 100, 300, 1), 12);
+  std::set<int> expected{38, 35};
+  for (int j = 10; j <= 37; j += 3) expected.insert(j);
+  EXPECT_EQ(StandingKeys(t), expected);
+}
+
+TEST(RetentionCut, LargeTreesMoveToTheMiddle) {
+  // 200 trees sorted by diameter 1..200 cm. h = 100; with n = 200 of
+  // 100..300: m = round(100 x 0.15 x 0.5) + 25 = round(7.5) + 25 = 33.
+  std::vector<Tree> trees;
+  for (int i = 0; i < 200; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
+  data s = MakeStand(trees);
+  s.MoveLargestTreesToMiddle(200, 100, 300);
+  for (int t = 0; t < 33; ++t) {
+    EXPECT_EQ(s.Trees[100 + t].diameter, 100.0f * (200 - t));
+    EXPECT_EQ(s.Trees[199 - t].diameter, 100.0f * (101 + t));
+  }
+  EXPECT_EQ(s.Trees[133].diameter, 13400.0f);  // untouched
+  EXPECT_EQ(s.Trees[99].diameter, 10000.0f);
+}
+
+TEST(RetentionCut, MovingLargeTreesInASmallStandStaysInsideTheList) {
+  // 10 trees: m would be 25; at most (10 - 5) / 2 = 2 exchanges, so the
+  // blocks at 5.. and at the end do not overlap. One choice (nMin = nMax)
+  // gives the base 25 without dividing by zero.
+  std::vector<Tree> trees;
+  for (int i = 0; i < 10; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
+  data s = MakeStand(trees);
+  s.MoveLargestTreesToMiddle(100, 100, 100);
+  const float expected[10] = {1, 2, 3, 4, 5, 10, 9, 8, 7, 6};
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(s.Trees[i].diameter, 100.0f * expected[i]) << i;
+}
+
+// Trees on a line at x = 20, 30, ..., 20 + 10 (n - 1), all at y 100 + i / 100.
+data LineStand(int n) {
+  std::vector<Tree> trees;
+  for (int i = n - 1; i >= 0; --i) trees.push_back({20.0f + 10 * i, 100.0f + i / 100.0f});
+  return MakeStand(trees);
+}
+
+TEST(SpacedRetention, NoGroupsIsAClearCut) {
+  data s = LineStand(12);
+  s.Trees[3].removedBy = 1;
+  EXPECT_TRUE(s.SelectSpacedRetention(0, 5, 1));
+  EXPECT_EQ(CountMarked(s, 2), 11);
+  EXPECT_EQ(s.Trees[3].removedBy, 1);
+}
+
+TEST(SpacedRetention, ThreeGroupsOfOneSpreadAlongX) {
+  // 12 trees: step 12 / 3 = 4, anchors at x-order positions 2, 6, 10.
+  data s = LineStand(12);
+  EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
+  EXPECT_EQ(CountMarked(s, 1), 9);
+  EXPECT_EQ(PhaseAtX(s, 40.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 80.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 120.0f), 0);
+  EXPECT_TRUE(SortedByY(s));
+}
+
+TEST(SpacedRetention, AnchorSkipsRemovedTreesAndGroupsGatherTheNearest) {
+  // Position 6 (x 80) was removed before: the anchor moves to x 90. Groups of
+  // 3: around x 40 the trees at 30 and 50 are both 10 away; the first in the
+  // list wins, then the other. Around x 90: 100 (10), then 70 (20; 80 is
+  // not marked by this cutting). Around x 120: 110 and 130.
+  data s = LineStand(14);
+  for (TreeRecord& t : s.Trees) {
+    if (t.x == 80.0f) t.removedBy = 1;
+  }
+  s.RecordPhase(0, "mitattu", 0, 0);
+  s.Slots[0].stems = 12;  // step 4 as in the stand measured with 12 trees
+  EXPECT_TRUE(s.SelectSpacedRetention(3, 3, 1));
+  std::set<float> standing;
+  for (const TreeRecord& t : s.Trees) {
+    if (t.removedBy == 0) standing.insert(t.x);
+  }
+  EXPECT_EQ(standing, (std::set<float>{30, 40, 50, 70, 90, 100, 110, 120, 130}));
+  EXPECT_EQ(PhaseAtX(s, 80.0f), 1);
+}
+
+TEST(SpacedRetention, SmallStandPlacesNoMoreAnchorsThanGroups) {
+  // 11 trees, 3 groups: step 3, positions 1, 4, 7, and 10 would make a
+  // fourth anchor; only three trees stay.
+  data s = LineStand(11);
+  EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
+  EXPECT_EQ(CountMarked(s, 1), 8);
+  EXPECT_EQ(PhaseAtX(s, 30.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 60.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 90.0f), 0);
+  EXPECT_EQ(PhaseAtX(s, 120.0f), 1);
+}
+
+TEST(SpeciesRemoval, ChoicesByTreeSize) {
+  // A 7 cm tree has no pulpwood share (all energy wood); a 20 cm, 15 m pine
+  // has. Spruce with choice 1 goes whatever its size.
+  data s = MakeStand({{30, 60, 700, 900, SpeciesPine},
+                      {40, 70, 2000, 1500, SpeciesPine},
+                      {50, 80, 2000, 1500, SpeciesSpruce},
+                      {60, 90, 700, 900, SpeciesBirch}});
+  EXPECT_FALSE(s.SelectSpeciesRemoval(2, 1, 0, 0, 0, 1));
+  EXPECT_EQ(s.Trees[0].removedBy, 1);
+  EXPECT_EQ(s.Trees[1].removedBy, 0);
+  EXPECT_EQ(s.Trees[2].removedBy, 1);
+  EXPECT_EQ(s.Trees[3].removedBy, 0);
+}
+
+TEST(SpeciesRemoval, EveryChoiceOneRemovesTheWholeStand) {
+  data s = RandomStand(30, 3);
+  s.Trees[4].removedBy = 1;
+  s.RecordPhase(1, "harvennus", 0, 0);  // 29 standing
+  EXPECT_TRUE(s.SelectSpeciesRemoval(1, 1, 1, 1, 1, 2));
+  EXPECT_EQ(CountMarked(s, 2), 29);
+  EXPECT_EQ(s.Trees[4].removedBy, 1);
+}
+
+TEST(Corridors, BandsAcrossTheShortSide) {
+  // w 4, s 20: n = round(2.5) = 3, h = 0.01 x 4 x 150 = 6 units; centres
+  // 5, 25, 45 m, that is y 65, 125, 185: bands (59, 71), (119, 131), (179, 191).
+  data s = MakeStand({{100, 59}, {101, 59.5f}, {102, 70.9f}, {103, 71}, {104, 100},
+                      {105, 125}, {106, 190}, {107, 191}});
+  s.SelectCorridors(4.0f, 20.0f, 2);
+  const int expected[] = {0, 2, 2, 0, 0, 2, 2, 0};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
+}
+
+TEST(StripRoads, RoadsAlongTheLongSide) {
+  // s 20: n = round(9.995) = 10 roads at 10, 30, ..., 190 m, x 50, 110, ...,
+  // 590; w 4: h = 0.00125 x 4 x 600 = 3 units. Half-unit trees inside
+  // (C - 3, C + 3): 6 per road.
+  data s = RowAcrossX();
+  s.SelectStripRoads(4.0f, 20.0f, 1);
+  EXPECT_EQ(CountMarked(s, 1), 60);
+  EXPECT_EQ(PhaseAtX(s, 47.5f), 1);
+  EXPECT_EQ(PhaseAtX(s, 52.5f), 1);
+  EXPECT_EQ(PhaseAtX(s, 53.5f), 0);
+  // s 25: n = round(7.996) = 8 roads at 12.5, ..., 187.5 m, x 57.5, ...;
+  // (54.5, 60.5) holds 5 half-unit trees.
+  data t = RowAcrossX();
+  t.SelectStripRoads(4.0f, 25.0f, 1);
+  EXPECT_EQ(CountMarked(t, 1), 40);
+  EXPECT_EQ(PhaseAtX(t, 54.5f), 0);
+  EXPECT_EQ(PhaseAtX(t, 55.5f), 1);
+  EXPECT_EQ(PhaseAtX(t, 582.5f), 1);
+}
+
+TEST(StripRoads, BoundaryTreesStay) {
+  data s = MakeStand({{47, 100}, {53, 100}, {50, 100}});
+  s.SelectStripRoads(4.0f, 20.0f, 3);
+  EXPECT_EQ(s.Trees[0].removedBy, 0);
+  EXPECT_EQ(s.Trees[1].removedBy, 0);
+  EXPECT_EQ(s.Trees[2].removedBy, 3);
+}
+
+TEST(LargestTrees, TakesFromTheLargestUntilTheTargetIsReached) {
+  // Diameters 20, 30, 40, 50 cm; removal stops once the taken volume reaches
+  // the target, the last tree carrying it past.
+  data s = MakeStand({{100, 150, 3000}, {110, 60, 5000}, {120, 90, 2000}, {130, 120, 4000}});
+  const float v50 = StemVolume(5000, 1800, SpeciesPine) * 0.001f;
+  const float v40 = StemVolume(4000, 1800, SpeciesPine) * 0.001f;
+  data a = s;
+  a.SelectLargestTrees(0, 0.9f * v50);
+  EXPECT_EQ(CountMarked(a, 1), 1);
+  data b = s;
+  b.SelectLargestTrees(0, v50 + 0.5f * v40);
+  EXPECT_EQ(CountMarked(b, 1), 2);
+  for (const TreeRecord& t : b.Trees) EXPECT_EQ(t.removedBy == 1, t.diameter >= 4000) << t.diameter;
+  EXPECT_TRUE(SortedByY(b));
+}
+
+TEST(SmallStands, EveryPatternRunsOnTenToSixtyTrees) {
+  for (int n : {10, 11, 12, 13, 17, 23, 31, 44, 60}) {
+    const data base = RandomStand(n, 100 + n);
+    auto check = [n](const data& s, int k, const char* what) {
+      for (const TreeRecord& t : s.Trees) {
+        EXPECT_TRUE(t.removedBy == 0 || t.removedBy == k) << what << " n " << n;
+      }
+    };
+    for (int w : {20, 25, 100}) {
+      data s = base;
+      s.SelectStripCut(w, 0);
+      check(s, 1, "strip");
+    }
+    for (int large : {0, 1}) {
+      data s = base;
+      const int kept = s.SelectRetentionCutBySpecies(0, 2, large, 20, 20, 150, 1);
+      EXPECT_EQ(kept, n - CountMarked(s, 1));
+      check(s, 1, "seed tree");
+      data t = base;
+      const int keptT = t.SelectRetentionCut(0, 2, large, 100, 100, 300, 1);
+      EXPECT_EQ(keptT, n - CountMarked(t, 1));
+      check(t, 1, "shelterwood");
+    }
+    for (int g = 0; g <= 3; ++g) {
+      data s = base;
+      s.SelectSpacedRetention(g, 10, 0);
+      check(s, 1, "retention groups");
+      if (g > 0) {
+        EXPECT_LE(n - CountMarked(s, 1), std::min(n, g * 10));
+      }
+    }
+    {
+      data s = base;
+      s.SelectSmallGapCut(30, 0);
+      s.SelectCorridors(4.0f, 20.0f, 1);
+      s.SelectStripRoads(5.0f, 20.0f, 1);
+      s.SelectSpeciesRemoval(2, 2, 2, 2, 2, 1);
+      s.SelectLargestTrees(0, 1.0f);
+      check(s, 1, "geometric");
+    }
+  }
+}
+
+}  // namespace
