@@ -1,0 +1,444 @@
+// The stand file: byte layout of a hand-built stand, round trips, Save and
+// the refusal of broken files.
+
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/StandFile.h"
+#include "tests/model/StandFixture.h"
+#include "tests/support/TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+  return f.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+int32_t I32At(const QByteArray& b, int at) {
+  const auto* u = reinterpret_cast<const unsigned char*>(b.constData() + at);
+  return static_cast<int32_t>(u[0] | (u[1] << 8) | (u[2] << 16) | (static_cast<uint32_t>(u[3]) << 24));
+}
+
+float F32At(const QByteArray& b, int at) {
+  const uint32_t u = static_cast<uint32_t>(I32At(b, at));
+  float f;
+  std::memcpy(&f, &u, 4);
+  return f;
+}
+
+void PutI32(QByteArray& b, int at, int32_t v) {
+  for (int k = 0; k < 4; ++k) b[at + k] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * k)) & 0xFF);
+}
+
+// Three trees by hand; heights 15, 9 and 12 m, so the file holds them in the
+// order 9, 12, 15 m.
+std::unique_ptr<data> HandStand() {
+  auto s = std::make_unique<data>(3);
+  s->Header.estateName = QString::fromUtf8("Mäkelä");
+  s->Header.standId = "12a";
+  s->Header.info = "Lisätieto";
+  s->Header.developmentClass = 6;
+  s->Header.siteType = 3;
+  s->Header.measurementDay = 43631;
+  s->Header.structureCode = -2;
+  s->Header.area = 1.5f;
+  s->Header.modelEstate = 1;
+  s->Header.reserved[0] = 0xAB;
+  s->SpeciesBlocks[0].words[WordStems] = 2;
+  s->SpeciesBlocks[0].words[WordMinDiameter] = 8;
+  s->SpeciesBlocks[1].words[WordStems] = 1;
+  s->Trees[0] = TreeRecord{100.5f, 60.0f, 2000.0f, 1500.0f, 0, 0, {}};
+  s->Trees[1] = TreeRecord{200.0f, 70.0f, 1200.0f, 900.0f, 0, 1, {}};
+  s->Trees[2] = TreeRecord{300.0f, 80.0f, 1600.0f, 1200.0f, 1, 0, {}};
+  s->Slots[0].name = "Mitattu";
+  s->Slots[0].stems = 3;
+  s->Slots[0].volumes[6] = 41;
+  s->Slots[0].basalArea = 7.25f;
+  s->Slots[1].name = "Harvennus";
+  return s;
+}
+
+class StandFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentPhase(0); }
+  void TearDown() override { SetCurrentPhase(0); }
+  testsupport::TempDir dir;
+};
+
+TEST_F(StandFileTest, ByteLayoutOfNewFile) {
+  auto s = HandStand();
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  const QByteArray b = ReadAll(path);
+  ASSERT_EQ(b.size(), 1796 + 40 * 3);
+  // Header: texts NUL-terminated cp1252 ("ä" is 0xE4).
+  EXPECT_EQ(b.mid(80, 7), QByteArray("M\xE4kel\xE4\0", 7));
+  EXPECT_EQ(b.mid(116, 4), QByteArray("12a\0", 4));
+  EXPECT_EQ(static_cast<unsigned char>(b[133]), 0xE4);  // "Lis" + "ä"
+  EXPECT_EQ(I32At(b, 532), 6);
+  EXPECT_EQ(I32At(b, 536), 3);
+  EXPECT_EQ(I32At(b, 540), 43631);
+  EXPECT_EQ(I32At(b, 544), -2);
+  EXPECT_EQ(F32At(b, 548), 1.5f);
+  EXPECT_EQ(I32At(b, 552), 1);
+  EXPECT_EQ(static_cast<unsigned char>(b[556]), 0xAB);
+  // Species blocks: word 7 (stems) and word 0 of species 0, stems of spruce.
+  EXPECT_EQ(I32At(b, 580), 8);
+  EXPECT_EQ(I32At(b, 580 + 28), 2);
+  EXPECT_EQ(I32At(b, 580 + 52 + 28), 1);
+  // Choices reset: choice 5 is -1 (byte 909), the rest 0.
+  EXPECT_EQ(static_cast<unsigned char>(b[909]), 0xFF);
+  EXPECT_EQ(I32At(b, 896), 0);
+  // Slots: name, growing years, stems, volume 6, basal area.
+  EXPECT_EQ(b.mid(932, 8), QByteArray("Mitattu\0", 8));
+  EXPECT_EQ(I32At(b, 932 + 64), 0);
+  EXPECT_EQ(I32At(b, 932 + 68), 3);
+  EXPECT_EQ(I32At(b, 932 + 72 + 6 * 4), 41);
+  EXPECT_EQ(F32At(b, 932 + 124), 7.25f);
+  EXPECT_EQ(b.mid(932 + 144, 10), QByteArray("Harvennus\0", 10));
+  // Trees in ascending height: 9 m, 12 m, 15 m.
+  EXPECT_EQ(F32At(b, 1796 + 12), 900.0f);
+  EXPECT_EQ(I32At(b, 1796 + 20), 1);
+  EXPECT_EQ(F32At(b, 1836), 300.0f);
+  EXPECT_EQ(I32At(b, 1836 + 16), 1);
+  EXPECT_EQ(F32At(b, 1876), 100.5f);
+  EXPECT_EQ(F32At(b, 1876 + 4), 60.0f);
+  EXPECT_EQ(F32At(b, 1876 + 8), 2000.0f);
+  EXPECT_EQ(b.mid(1876 + 24, 16), QByteArray(16, '\0'));
+  // The object keeps the height order.
+  EXPECT_EQ(s->BaseHeight(0), 900.0f);
+}
+
+TEST_F(StandFileTest, ChoicesLayoutAndLongTexts) {
+  auto s = HandStand();
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  s->SetRegenerationChoice(0, -3);
+  s->SetRegenerationChoice(1, 1000);
+  s->SetRegenerationChoice(4, 2);
+  s->SetRegenerationChoice(5, 1);
+  s->SetRegenerationChoice(8, 77);
+  s->Slots[2].name = QString(80, QChar('x'));
+  ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
+  const QByteArray b = ReadAll(path);
+  EXPECT_EQ(static_cast<unsigned char>(b[892]), 0xFD);
+  EXPECT_EQ(b.mid(893, 3), QByteArray(3, '\0'));
+  EXPECT_EQ(I32At(b, 896), 1000);
+  EXPECT_EQ(b[908], 2);
+  EXPECT_EQ(b[909], 1);
+  EXPECT_EQ(I32At(b, 920), 77);
+  // A name longer than its field: 63 characters and the NUL.
+  EXPECT_EQ(b.mid(932 + 288, 64), QByteArray(63, 'x') + QByteArray(1, '\0'));
+
+  std::unique_ptr<data> back;
+  ASSERT_EQ(data::ReadStandFile(path, true, back), StandFileStatus::Ok);
+  EXPECT_EQ(back->RegenerationChoice(0), -3);
+  EXPECT_EQ(back->RegenerationChoice(5), 1);
+  EXPECT_EQ(back->RegenerationChoice(8), 77);
+  EXPECT_EQ(back->Slots[2].name, QString(63, QChar('x')));
+
+  StandHeader h;
+  h.estateName = QString(50, QChar('e'));
+  const QByteArray hb = standfile::EncodeHeader(h);
+  ASSERT_EQ(hb.size(), 580);
+  EXPECT_EQ(hb.mid(80, 36), QByteArray(35, 'e') + QByteArray(1, '\0'));
+  EXPECT_EQ(standfile::DecodeHeader(hb.constData()).estateName, QString(35, QChar('e')));
+}
+
+void ExpectSameStand(const data& a, const data& b) {
+  ASSERT_EQ(a.TreeCount(), b.TreeCount());
+  EXPECT_EQ(a.Header.estateName, b.Header.estateName);
+  EXPECT_EQ(a.Header.standId, b.Header.standId);
+  EXPECT_EQ(a.Header.info, b.Header.info);
+  EXPECT_EQ(a.Header.developmentClass, b.Header.developmentClass);
+  EXPECT_EQ(a.Header.siteType, b.Header.siteType);
+  EXPECT_EQ(a.Header.measurementDay, b.Header.measurementDay);
+  EXPECT_EQ(a.Header.structureCode, b.Header.structureCode);
+  EXPECT_EQ(a.Header.area, b.Header.area);
+  EXPECT_EQ(a.Header.modelEstate, b.Header.modelEstate);
+  EXPECT_EQ(a.Header.reserved, b.Header.reserved);
+  for (int s = 0; s < 6; ++s) EXPECT_EQ(a.SpeciesBlocks[s].words, b.SpeciesBlocks[s].words);
+  EXPECT_EQ(a.Regeneration.choice, b.Regeneration.choice);
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(a.Slots[k].name, b.Slots[k].name);
+    EXPECT_EQ(a.Slots[k].years, b.Slots[k].years);
+    EXPECT_EQ(a.Slots[k].stems, b.Slots[k].stems);
+    EXPECT_EQ(a.Slots[k].volumes, b.Slots[k].volumes);
+    EXPECT_EQ(a.Slots[k].basalArea, b.Slots[k].basalArea);
+    EXPECT_EQ(a.Slots[k].meanDiameter, b.Slots[k].meanDiameter);
+    EXPECT_EQ(a.Slots[k].meanHeight, b.Slots[k].meanHeight);
+  }
+  for (int i = 0; i < a.TreeCount(); ++i) {
+    const TreeRecord& x = a.Trees[i];
+    const TreeRecord& y = b.Trees[i];
+    ASSERT_TRUE(x.x == y.x && x.y == y.y && x.diameter == y.diameter && x.height == y.height &&
+                x.removedBy == y.removedBy && x.species == y.species && x.reserved == y.reserved)
+        << "tree " << i;
+  }
+  ASSERT_EQ(a.GrownSizes1.size(), b.GrownSizes1.size());
+  ASSERT_EQ(a.GrownSizes2.size(), b.GrownSizes2.size());
+  for (size_t i = 0; i < a.GrownSizes1.size(); ++i) {
+    ASSERT_EQ(a.GrownSizes1[i].diameter, b.GrownSizes1[i].diameter);
+    ASSERT_EQ(a.GrownSizes1[i].height, b.GrownSizes1[i].height);
+  }
+  for (size_t i = 0; i < a.GrownSizes2.size(); ++i) {
+    ASSERT_EQ(a.GrownSizes2[i].diameter, b.GrownSizes2[i].diameter);
+    ASSERT_EQ(a.GrownSizes2[i].height, b.GrownSizes2[i].height);
+  }
+}
+
+// Gives the stand two growing steps with grown sizes unique per tree.
+void AddGrowth(data& s, int steps) {
+  const int n = s.TreeCount();
+  s.Slots[1].name = "Kasvu 5 v";
+  s.Slots[1].years = 5;
+  s.GrownSizes1.resize(n);
+  for (int i = 0; i < n; ++i) s.GrownSizes1[i] = {s.Trees[i].diameter + 100, s.Trees[i].x};
+  if (steps == 2) {
+    s.Slots[2].name = "Kasvu 10 v";
+    s.Slots[2].years = 10;
+    s.GrownSizes2.resize(n);
+    for (int i = 0; i < n; ++i) s.GrownSizes2[i] = {s.Trees[i].diameter + 300, s.Trees[i].y};
+  }
+}
+
+TEST_F(StandFileTest, RoundTripFieldForField) {
+  auto s = standfixture::MakeStand(500, 11);
+  for (int i = 0; i < 500; i += 5) s->SetTreeRemovedBy(i, 3);
+  s->RecordPhase(0, QString::fromUtf8("Mitattu, ei toimenpiteitä"), 0, 0);
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  std::unique_ptr<data> back;
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  ExpectSameStand(*s, *back);
+
+  AddGrowth(*s, 2);
+  ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
+  EXPECT_EQ(ReadAll(path).size(), 1796 + 56 * 500);
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  // Save leaves the object in y order and the file in measured-height order.
+  s->SortTreesForSave(true, true);
+  ExpectSameStand(*s, *back);
+  EXPECT_EQ(CurrentPhase(), 2);
+}
+
+TEST_F(StandFileTest, SaveKeepsHeaderAndMovesGrownSizes) {
+  auto s = standfixture::MakeStand(400, 5);
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  const QByteArray headerOnDisk = ReadAll(path).left(580);
+
+  s->Header.estateName = "Toinen tila";
+  s->Header.area = 9.0f;
+  AddGrowth(*s, 1);
+  ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
+  QByteArray b = ReadAll(path);
+  EXPECT_EQ(b.size(), 1796 + 48 * 400);
+  EXPECT_EQ(b.left(580), headerOnDisk);
+  // After Save the list is in y order.
+  for (int i = 1; i < 400; ++i) ASSERT_LE(s->TreeY(i - 1), s->TreeY(i));
+
+  std::unique_ptr<data> back;
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  EXPECT_EQ(back->Header.estateName, QString::fromUtf8("Testitila Mäkelä"));
+  // Every tree carries its own grown sizes (diameter + 1 cm, height = its x).
+  for (int i = 0; i < 400; ++i) {
+    ASSERT_EQ(back->GrownSizes1[i].diameter, back->Trees[i].diameter + 100);
+    ASSERT_EQ(back->GrownSizes1[i].height, back->Trees[i].x);
+  }
+  // Stored in ascending measured height.
+  for (int i = 1; i < 400; ++i) ASSERT_LE(back->BaseHeight(i - 1), back->BaseHeight(i));
+
+  // Undoing the growth and saving leaves no stale sizes behind.
+  s->UndoOperation(1);
+  s->GrownSizes1.clear();
+  s->ClearSlot(1);
+  ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
+  b = ReadAll(path);
+  EXPECT_EQ(b.size(), 1796 + 40 * 400);
+  EXPECT_EQ(b.left(580), headerOnDisk);
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  EXPECT_TRUE(back->GrownSizes1.empty());
+}
+
+TEST_F(StandFileTest, RewriteHeader) {
+  auto s = HandStand();
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  const QByteArray before = ReadAll(path);
+  StandHeader h = s->Header;
+  h.info = "Uusi tieto";
+  ASSERT_EQ(s->RewriteHeader(path, h), StandFileStatus::Ok);
+  const QByteArray after = ReadAll(path);
+  EXPECT_EQ(after.size(), before.size());
+  EXPECT_EQ(after.mid(580), before.mid(580));
+  EXPECT_EQ(after.mid(130, 11), QByteArray("Uusi tieto\0", 11));
+  EXPECT_EQ(s->InfoText(), "Uusi tieto");
+
+  // A file too short for a header is refused and the object keeps its header.
+  WriteAll(dir.file("short.Norvalen"), QByteArray(100, 'x'));
+  h.info = "Kolmas";
+  EXPECT_EQ(s->RewriteHeader(dir.file("short.Norvalen"), h), StandFileStatus::TooShort);
+  EXPECT_EQ(s->InfoText(), "Uusi tieto");
+  EXPECT_EQ(s->RewriteHeader(dir.file("missing.Norvalen"), h), StandFileStatus::CannotOpen);
+}
+
+TEST_F(StandFileTest, EqualKeysKeepThePartitionOrder) {
+  // Heights 2, 1, 2, 1 m for trees A, B, C, D. Pivot = key of index 1 (1 m):
+  // i stops at A, j at D, swap -> D B C A, i = 1, j = 2; i stops at B, j
+  // passes C to B, swap B with itself, i = 2, j = 0. Then (2, 3): pivot 2,
+  // swap C and A -> D B A C. A stable sort would give B D A C.
+  data s(4);
+  s.Header.developmentClass = 6;
+  const float heights[4] = {200, 100, 200, 100};
+  for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{static_cast<float>(i + 1), 60, 1000, heights[i], 0, 0, {}};
+  s.SortTreesForSave(false, true);
+  EXPECT_EQ(s.TreeX(0), 4.0f);
+  EXPECT_EQ(s.TreeX(1), 2.0f);
+  EXPECT_EQ(s.TreeX(2), 1.0f);
+  EXPECT_EQ(s.TreeX(3), 3.0f);
+
+  // A small seedling stand keeps its order.
+  data seedlings(4);
+  seedlings.Header.developmentClass = 2;
+  for (int i = 0; i < 4; ++i) seedlings.Trees[i] = TreeRecord{static_cast<float>(i + 1), 60, 1000, heights[i], 0, 0, {}};
+  seedlings.SortTreesForSave(false, true);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(seedlings.TreeX(i), static_cast<float>(i + 1));
+
+  // A large sort ends ascending.
+  auto big = standfixture::MakeStand(3000, 9);
+  big->SortTrees(0, 2999, 0);
+  for (int i = 1; i < 3000; ++i) ASSERT_LE(big->TreeX(i - 1), big->TreeX(i));
+}
+
+TEST_F(StandFileTest, OpenedStandShowsItsLastStep) {
+  auto s = HandStand();
+  s->Slots[2].name = "Kasvu";
+  s->Slots[3].name = "Avohakkuu";
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  data opened(3);
+  ASSERT_EQ(opened.ReadFile(path, false), StandFileStatus::Ok);
+  EXPECT_EQ(CurrentPhase(), 3);
+  ASSERT_EQ(opened.ReadFile(path, true), StandFileStatus::Ok);
+  EXPECT_EQ(CurrentPhase(), 0);
+  int count = -1;
+  StandHeader h;
+  ASSERT_EQ(data::PeekStandFile(path, count, &h), StandFileStatus::Ok);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(h.standId, "12a");
+}
+
+TEST_F(StandFileTest, BrokenFilesAreRefusedAndNothingChanges) {
+  auto s = HandStand();
+  const QString good = dir.file("good.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(good), StandFileStatus::Ok);
+  const QByteArray valid = ReadAll(good);
+
+  auto expectRefused = [&](const QByteArray& bytes, StandFileStatus status, const char* what) {
+    SCOPED_TRACE(what);
+    const QString path = dir.file("bad.Norvalen");
+    WriteAll(path, bytes);
+    data open(1);
+    open.Header.standId = "vanha";
+    open.Trees[0].x = 42;
+    SetCurrentPhase(4);
+    EXPECT_EQ(open.ReadFile(path, false), status);
+    EXPECT_EQ(open.Header.standId, "vanha");
+    EXPECT_EQ(open.TreeCount(), 1);
+    EXPECT_EQ(open.TreeX(0), 42.0f);
+    EXPECT_EQ(CurrentPhase(), 4);
+    std::unique_ptr<data> fresh;
+    EXPECT_EQ(data::ReadStandFile(path, false, fresh), status);
+    EXPECT_EQ(fresh, nullptr);
+  };
+
+  expectRefused(QByteArray(), StandFileStatus::TooShort, "empty");
+  expectRefused(valid.left(1795), StandFileStatus::TooShort, "no trees");
+  expectRefused(valid.left(valid.size() - 1), StandFileStatus::LengthMismatch, "truncated");
+  expectRefused(valid + QByteArray(8, '\0'), StandFileStatus::LengthMismatch, "oversized");
+  expectRefused(valid + QByteArray(700000, '\0'), StandFileStatus::LengthMismatch, "huge");
+
+  QByteArray b = valid;
+  PutI32(b, 580 + 28, 12001);
+  expectRefused(b, StandFileStatus::BadTreeCount, "too many trees");
+  b = valid;
+  PutI32(b, 580 + 52 + 28, -1);
+  expectRefused(b, StandFileStatus::BadTreeCount, "negative stems");
+  b = valid;
+  for (int k = 1; k <= 3; ++k) PutI32(b, 932 + 144 * k + 64, 5);
+  expectRefused(b, StandFileStatus::BadGrowthSteps, "three growing steps");
+  b = valid;
+  PutI32(b, 1796 + 20, 5);
+  expectRefused(b, StandFileStatus::BadTreeRecord, "species 5");
+  b = valid;
+  PutI32(b, 1796 + 16, 100);
+  expectRefused(b, StandFileStatus::BadTreeRecord, "reserved mark left behind");
+  b = valid;
+  PutI32(b, 1796 + 16, -1);
+  expectRefused(b, StandFileStatus::BadTreeRecord, "negative phase");
+  b = valid;
+  PutI32(b, 1796, 0x7FC00000);  // NaN x
+  expectRefused(b, StandFileStatus::BadTreeRecord, "not a number");
+
+  data open(1);
+  EXPECT_EQ(open.ReadFile(dir.file("missing.Norvalen"), false), StandFileStatus::CannotOpen);
+}
+
+TEST_F(StandFileTest, RandomBytesNeverCrash) {
+  auto s = HandStand();
+  const QString good = dir.file("good.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(good), StandFileStatus::Ok);
+  const QByteArray valid = ReadAll(good);
+  std::mt19937 gen(1234);
+  const QString path = dir.file("random.Norvalen");
+  for (int round = 0; round < 300; ++round) {
+    QByteArray b;
+    if (round % 2 == 0) {
+      b.resize(std::uniform_int_distribution<int>(0, 4000)(gen));
+      for (char& c : b) c = static_cast<char>(gen());
+    } else {
+      b = valid;  // a valid file with a few bytes changed
+      for (int k = 0; k < 4; ++k) b[std::uniform_int_distribution<int>(0, b.size() - 1)(gen)] = static_cast<char>(gen());
+    }
+    WriteAll(path, b);
+    std::unique_ptr<data> out;
+    const StandFileStatus st = data::ReadStandFile(path, false, out);
+    if (st == StandFileStatus::Ok) {
+      ASSERT_NE(out, nullptr);
+      out->RecordPhase(0, "x", 0, 0);  // a stand that was accepted is usable
+    }
+  }
+}
+
+TEST_F(StandFileTest, ReadOnlyFilesReadAndFailedWritesReported) {
+  auto s = HandStand();
+  const QString path = dir.file("ro.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  QFile::setPermissions(path, QFileDevice::ReadOwner);
+  std::unique_ptr<data> back;
+  EXPECT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+  EXPECT_EQ(s->WriteNewFile(dir.file("no/such/folder/x.Norvalen")), StandFileStatus::WriteFailed);
+  EXPECT_EQ(s->Save(dir.file("missing.Norvalen")), StandFileStatus::CannotOpen);
+  EXPECT_FALSE(QFile::exists(dir.file("missing.Norvalen")));
+}
+
+}  // namespace
