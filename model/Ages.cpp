@@ -81,9 +81,15 @@ void CalibrateSpeciesAges(data& stand, int ages[kSpeciesSlots]) {
         float meanHeight = 0.0f;
         stand.AssortmentTotalsOf(stand.TimingWork, V20, basalArea, meanDiameter, meanHeight);
         if (!(static_cast<float>(V20) - T > V0)) break;
+        bool anyAge = false;
         for (int s = 0; s < kSpeciesSlots; ++s) {
-            if (ages[s] > 0) ages[s] += step;
+            if (ages[s] > 0) {
+                ages[s] += step;
+                anyAge = true;
+            }
         }
+        // Without an age to raise the next round would grow the same again.
+        if (!anyAge) break;
         raised = true;
     }
     stand.FreeGrownSizes(stand.TimingWork);

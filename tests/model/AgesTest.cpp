@@ -1,0 +1,138 @@
+// Stand-age estimate: start ages, calibration and candidate counts.
+
+#include "model/Ages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// n trees of one species and size, recorded as measured, with the species
+// block's mean diameter set.
+data OneSpeciesStand(int n, int species, float d, float h) {
+    data stand(n);
+    for (int i = 0; i < n; ++i) {
+        TreeRecord& t = stand.Trees[static_cast<std::size_t>(i)];
+        t.x = 20.0f + static_cast<float>((i * 37) % 600);
+        t.y = 50.0f + static_cast<float>((i * 11) % 150);
+        // a little spread so that the trees are not all alike
+        t.diameter = d * (0.8f + 0.4f * static_cast<float>(i % 5) / 4.0f);
+        t.height = h * (0.9f + 0.2f * static_cast<float>(i % 3) / 2.0f);
+        t.species = species;
+    }
+    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordMeanDiameter] =
+        static_cast<int>(std::lround(d / 100.0f));
+    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordStems] = n;
+    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordAge] = 77;
+    stand.RecordPhase(0, QStringLiteral("mitattu"), 0, 0);
+    return stand;
+}
+
+// V20 - T > V0 for the given ages, as the calibration tests it.
+bool StillAboveTarget(data& stand, const int ages[kSpeciesSlots], float T) {
+    GrownSizeArray work = stand.AllocGrownSizes();
+    stand.GrowTrees(work, 1, 20, ages, false, true);
+    int V20 = 0;
+    float g = 0, dg = 0, hg = 0;
+    stand.AssortmentTotalsOf(work, V20, g, dg, hg);
+    return static_cast<float>(V20) - T > stand.MeasuredVolumeAllTrees();
+}
+
+}  // namespace
+
+TEST(Ages, StartAgesByMeanDiameter) {
+    // Table rows and the formula beyond 10 cm: pine 12 cm 12 + R(3.3) = 15,
+    // alder 14 cm 14, spruce 13 cm 16 + R(4.62) = 21, birch 35 cm
+    // 10 + R(28.5) = 39, aspen 20 cm 20.
+    EXPECT_EQ(StartAge(0, 2), 6);
+    EXPECT_EQ(StartAge(1, 3), 10);
+    EXPECT_EQ(StartAge(2, 5), 5);
+    EXPECT_EQ(StartAge(0, 7), 9);
+    EXPECT_EQ(StartAge(1, 10), 16);
+    EXPECT_EQ(StartAge(4, 8), 8);
+    EXPECT_EQ(StartAge(0, 12), 15);
+    EXPECT_EQ(StartAge(4, 14), 14);
+    EXPECT_EQ(StartAge(1, 13), 21);
+    EXPECT_EQ(StartAge(2, 35), 39);
+    EXPECT_EQ(StartAge(3, 20), 20);
+    // Below the table pine would start at 12 - 15 = -3: one year instead.
+    EXPECT_EQ(StartAge(0, 1), 1);
+    EXPECT_EQ(StartAge(2, 1), 1);
+}
+
+TEST(Ages, CalibrationTarget) {
+    // Only birch, 6 cm, G 10, N 1800: 240 - 20 x 2 + 20 + 60 x 0.125^2 +
+    // 60 x 0.15 = 229.9375.
+    EXPECT_NEAR(AgeCalibrationTarget(6.0f, 10.0f, 1800, true), 229.9375f, 1e-3f);
+    EXPECT_NEAR(AgeCalibrationTarget(6.0f, 10.0f, 1800, false), 209.9375f, 1e-3f);
+    // 12 cm, G 0, N 900: 240 + 4.5 = 244.5, pulled toward 30:
+    // sqrt(0.5) x 214.5 + 30 = 181.675.
+    EXPECT_NEAR(AgeCalibrationTarget(12.0f, 0.0f, 900, false), 181.675f, 1e-3f);
+    // d = 8 takes no diameter term; the broadleaf term needs d below 8.
+    EXPECT_NEAR(AgeCalibrationTarget(8.0f, 0.0f, 1800, true), 249.0f, 1e-3f);
+}
+
+TEST(Ages, CandidateCounts) {
+    // pine 25 cm: 62 capped at 51; pine 6 cm: 15 < 20 -> trunc(1.5 x 8) = 12;
+    // birch 10 cm: 25; aspen 20 cm: 50 capped at 31; alder 10 cm: 25 capped
+    // at 21; no diameter: 0.
+    data stand(1);
+    const int ages[kSpeciesSlots] = {8, 0, 11, 20, 10, 0};
+    int counts[kSpeciesSlots] = {};
+    const int m1[kSpeciesSlots] = {25, 0, 10, 20, 10, 0};
+    ComputeAgeChoiceCounts(stand, counts, ages, m1);
+    EXPECT_EQ(counts[0], 51);
+    EXPECT_EQ(counts[1], 0);
+    EXPECT_EQ(counts[2], 25);
+    EXPECT_EQ(counts[3], 31);
+    EXPECT_EQ(counts[4], 21);
+    const int m2[kSpeciesSlots] = {6, 0, 7, 0, 0, 0};
+    ComputeAgeChoiceCounts(stand, counts, ages, m2);
+    EXPECT_EQ(counts[0], 12);
+    EXPECT_EQ(counts[2], 16);  // 17 < 20 -> trunc(1.5 x 11)
+}
+
+TEST(Ages, SparseStandKeepsItsStartAges) {
+    // 20 pines of 12 cm: target sqrt(20 / 1800) (240.1 - 30) + 30 = 52 m3/ha,
+    // far above what 20 trees add in 20 years; no raise, no step back.
+    data stand = OneSpeciesStand(20, 0, 1200.0f, 1100.0f);
+    EstimateSpeciesAges(stand);
+    EXPECT_EQ(stand.SpeciesValue(0, 7), 0);    // word 8 cleared
+    EXPECT_EQ(stand.SpeciesValue(0, 8), 15);   // 12 + R(3.3)
+    EXPECT_EQ(stand.SpeciesValue(0, 9), 30);   // trunc(2.5 x 12)
+    EXPECT_EQ(stand.SpeciesValue(2, 8), 0);
+    EXPECT_EQ(stand.SpeciesValue(2, 9), 0);
+    EXPECT_TRUE(stand.TimingWork.empty());
+}
+
+TEST(Ages, DenseStandIsRaisedUntilItsIncrementFallsToTheTarget) {
+    data stand = OneSpeciesStand(2500, 0, 1400.0f, 1200.0f);
+    int ages[kSpeciesSlots] = {StartAge(0, 14), 0, 0, 0, 0, 0};
+    const int start = ages[0];
+    const float T = AgeCalibrationTarget(stand.SlotMeanDiameter(0), stand.SlotBasalArea(0),
+                                         stand.SlotTreeCount(0), false);
+    ASSERT_TRUE(StillAboveTarget(stand, ages, T));
+    CalibrateSpeciesAges(stand, ages);
+    // Weighted mean diameter 14 cm: steps of 2; the result is one below the
+    // age that stopped the loop, and one step less was still above it.
+    ASSERT_GT(ages[0], start);
+    EXPECT_EQ((ages[0] + 1 - start) % 2, 0);
+    int stopped[kSpeciesSlots] = {ages[0] + 1, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(StillAboveTarget(stand, stopped, T));
+    int before[kSpeciesSlots] = {ages[0] + 1 - 2, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(StillAboveTarget(stand, before, T));
+}
+
+TEST(Ages, CalibrationWithoutAgesEnds) {
+    // No species has an age to raise: the increment cannot change, so the
+    // calibration ends at once instead of growing the same stand forever.
+    data stand = OneSpeciesStand(2500, 0, 1400.0f, 1200.0f);
+    int ages[kSpeciesSlots] = {};
+    const float T = AgeCalibrationTarget(stand.SlotMeanDiameter(0), stand.SlotBasalArea(0),
+                                         stand.SlotTreeCount(0), false);
+    ASSERT_TRUE(StillAboveTarget(stand, ages, T));
+    CalibrateSpeciesAges(stand, ages);
+    for (int a : ages) EXPECT_EQ(a, 0);
+    EXPECT_TRUE(stand.TimingWork.empty());
+}
