@@ -3,49 +3,28 @@
 
 #include "model/Calc.h"
 #include "model/Data.h"
+#include "tests/model/CuttingStands.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <set>
 #include <vector>
 
 namespace {
 
-struct Tree {
-  float x;
-  float y;
-  float d = 2000.0f;  // 1/100 cm
-  float h = 1800.0f;  // cm
-  int species = SpeciesPine;
-};
-
-data MakeStand(const std::vector<Tree>& trees) {
-  data s(static_cast<int>(trees.size()));
-  for (size_t i = 0; i < trees.size(); ++i) {
-    TreeRecord& t = s.Trees[i];
-    t.x = trees[i].x;
-    t.y = trees[i].y;
-    t.diameter = trees[i].d;
-    t.height = trees[i].h;
-    t.species = trees[i].species;
-  }
-  s.RecordPhase(0, "mitattu", 0, 0);
-  return s;
-}
+using cuttingstands::CountMarked;
+using cuttingstands::MakeStand;
+using cuttingstands::RandomStand;
+using cuttingstands::SortedByY;
+using cuttingstands::Tree;
 
 // Trees at x = 20.5, 21.5, ..., 619.5 (one per unit across the plot).
 data RowAcrossX() {
   std::vector<Tree> trees;
   for (int i = 0; i < 600; ++i) trees.push_back({20.5f + i, 120.0f});
   return MakeStand(trees);
-}
-
-int CountMarked(const data& s, int k) {
-  return static_cast<int>(std::count_if(s.Trees.begin(), s.Trees.end(),
-                                        [k](const TreeRecord& t) { return t.removedBy == k; }));
 }
 
 // The removing phase of the (first) tree at x.
@@ -55,27 +34,6 @@ int PhaseAtX(const data& s, float x) {
   }
   ADD_FAILURE() << "no tree at x " << x;
   return -1;
-}
-
-bool SortedByY(const data& s) {
-  for (int i = 1; i < s.TreeCount(); ++i) {
-    if (s.Trees[i].y < s.Trees[i - 1].y) return false;
-  }
-  return true;
-}
-
-// A stand drawn at random over the plot, sizes of a young mixed stand.
-data RandomStand(int n, unsigned seed) {
-  std::mt19937 rng(seed);
-  std::uniform_real_distribution<float> ux(20.0f, 620.0f), uy(50.0f, 200.0f);
-  std::uniform_real_distribution<float> ud(300.0f, 3500.0f);
-  std::uniform_int_distribution<int> usp(0, 4);
-  std::vector<Tree> trees;
-  for (int i = 0; i < n; ++i) {
-    const float d = ud(rng);
-    trees.push_back({ux(rng), uy(rng), d, 300.0f + d * 0.6f + ud(rng) * 0.05f, usp(rng)});
-  }
-  return MakeStand(trees);
 }
 
 TEST(StripCut, WidthTwentyTakesTheFiveStripsBoundariesStay) {

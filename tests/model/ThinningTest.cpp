@@ -1,0 +1,266 @@
+// Thinnings: the pair rule, the minimum-spacing pass and its searched
+// spacing, the size passes to a stem count, basal area or standing volume.
+
+#include "model/Data.h"
+#include "tests/model/CuttingStands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace {
+
+using cuttingstands::CountMarked;
+using cuttingstands::MakeStand;
+using cuttingstands::RandomStand;
+using cuttingstands::SortedByY;
+using cuttingstands::Tree;
+
+TEST(PairRule, LowThinningTakesTheLowerTreeOfThePairOrTheEarlierOfEqualOnes) {
+  data s = MakeStand({{100, 100, 2000, 1000}, {101, 101, 2000, 1200}, {102, 102, 2000, 1000}});
+  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 101, 101, true, 0));   // i lower: i goes
+  EXPECT_FALSE(s.ChooseTreeOfPair(1, 0, 100, 100, true, 0));  // i higher: j goes
+  EXPECT_FALSE(s.ChooseTreeOfPair(2, 0, 100, 100, true, 0));  // equal: j, the earlier
+}
+
+TEST(PairRule, HighThinningByHeightAndTheParityOfThePosition) {
+  data s = MakeStand({{100, 100, 2000, 1000}, {101, 101, 2000, 1200}});
+  // Option 0, yj odd: the lower i goes, otherwise i goes when xj is odd.
+  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 100, 101, false, 0));
+  EXPECT_FALSE(s.ChooseTreeOfPair(1, 0, 100, 101, false, 0));
+  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 101, 101, false, 0));
+  // yj even, or option 3: the higher i goes, otherwise the x rule.
+  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 100, 100, false, 0));
+  EXPECT_FALSE(s.ChooseTreeOfPair(0, 1, 100, 100, false, 0));
+  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 101, 100, false, 0));
+  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 100, 101, false, 3));
+  EXPECT_FALSE(s.ChooseTreeOfPair(0, 1, 100, 101, false, 3));
+}
+
+// 110 trees in y order: six close pairs, one above the other, at distances
+// 3.0, 3.2, 3.35, 3.5, 3.77 and 3.8 units, pair k at x 50 + 80 k, y 60 + 10 k;
+// then 98 trees 6 units apart along y 195, taller than any pair tree.
+// Heights of the pairs (first, second): which goes in a low thinning is
+// marked *: (1000*, 1100), (1150, 1050*), (1200*, 1200), (1010*, 1300),
+// (1400, 1020*), (1030, 1040).
+data PairStand() {
+  const float gaps[6] = {3.0f, 3.2f, 3.35f, 3.5f, 3.77f, 3.8f};
+  const float heights[6][2] = {{1000, 1100}, {1150, 1050}, {1200, 1200},
+                               {1010, 1300}, {1400, 1020}, {1030, 1040}};
+  std::vector<Tree> trees;
+  for (int k = 0; k < 6; ++k) {
+    const float x = 50.0f + 80 * k;
+    const float y = 60.0f + 10 * k;
+    trees.push_back({x, y, 1500, heights[k][0]});
+    trees.push_back({x, y + gaps[k], 1500, heights[k][1]});
+  }
+  for (int j = 0; j < 98; ++j) trees.push_back({25.0f + 6 * j, 195.0f + 0.01f * j, 2500, 1500.0f + j});
+  return MakeStand(trees);
+}
+
+// Heights of the trees marked with phase k.
+std::multiset<float> MarkedHeights(const data& s, int k) {
+  std::multiset<float> h;
+  for (const TreeRecord& t : s.Trees) {
+    if (t.removedBy == k) h.insert(t.height);
+  }
+  return h;
+}
+
+TEST(MinimumSpacing, LowThinningTakesTheLowerTreeOfEachClosePair) {
+  // 1.2 m: r = 150 x 1.2 x 0.02 = 3.6 units, window trunc(0.75 x 1.2 x 0.02 x
+  // 110) = 1 position; the pairs closer than 3.6 are the first four.
+  data s = PairStand();
+  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 0, true, 3), 4);
+  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010}));
+}
+
+TEST(MinimumSpacing, UnsortedListIsPutInYOrderFirst) {
+  data s = PairStand();
+  std::mt19937 rng(5);
+  std::shuffle(s.Trees.begin(), s.Trees.end(), rng);
+  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 0, true, 3), 4);
+  EXPECT_TRUE(SortedByY(s));
+  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010}));
+}
+
+TEST(MinimumSpacing, HighThinningWithOptionThreeTakesTheHigherTree) {
+  data s = PairStand();
+  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 2, false, 3), 4);
+  // Pair 2 is of equal heights: the x rule with x 210 (even) takes the first.
+  EXPECT_EQ(MarkedHeights(s, 3), (std::multiset<float>{1100, 1150, 1200, 1300}));
+}
+
+TEST(SpacingSearch, StepsBackAndClimbsByOneCentimetre) {
+  // Stems to 102 of 110, low: f = 0.6692 x (0.4 + 0.4 sqrt(110/12000) + 0.5)
+  // = 0.6279, wanted = round(8 x 0.6279) = 5. Start t = 150 - round(150 x
+  // (110/12000)^0.25) = 150 - 46 = 104 (r = 0.03 t units). Trials: 104 -> 1,
+  // 114 -> 3, 124 -> 4, 134 -> 6 > 5: back to 124 -> 4, 125 -> 4, 126 -> 5,
+  // 127 -> 6 > 5: t = 126, which takes 5 trees (the first five pairs).
+  data s = PairStand();
+  EXPECT_FLOAT_EQ(s.SpacingThinningPass(0, 102.0f, 0, true), 5.0f);
+  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010, 1020}));
+}
+
+TEST(SpacingSearch, KeepsTheMarksOfAnEarlierPassOfTheSameStep) {
+  // The selection cutting marks its largest trees first; the trials only
+  // let their own trees stand again.
+  data s = PairStand();
+  s.Trees[109].removedBy = 1;
+  s.Trees[108].removedBy = 1;
+  s.SpacingThinningPass(0, 102.0f, 0, true);
+  EXPECT_EQ(s.Trees[109].removedBy, 1);
+  EXPECT_EQ(s.Trees[108].removedBy, 1);
+  EXPECT_EQ(CountMarked(s, 1), 7);
+}
+
+TEST(SpacingSearch, NeverBeyondThreeMetres) {
+  // 40 trees: pair A 8.7 units apart, pair B 9.0, 36 trees 10 apart. Stems to
+  // 10: wanted = round(30 x 0.6178) = 19, never reached. t runs 114, 124, ...,
+  // 294, 304; at 304 (r 9.12) both pairs go, t >= 301 ends the search at 294
+  // (r 8.82), which takes pair A only.
+  std::vector<Tree> trees{{500, 60, 1500, 1000}, {500, 68.7f, 1500, 1100},
+                          {560, 80, 1500, 1000}, {560, 89, 1500, 1100}};
+  for (int j = 0; j < 36; ++j) trees.push_back({25.0f + 10 * j, 195.0f + 0.01f * j, 2500, 1500});
+  data s = MakeStand(trees);
+  EXPECT_FLOAT_EQ(s.SpacingThinningPass(0, 10.0f, 0, true), 1.0f);
+  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
+  EXPECT_EQ(s.Trees[0].removedBy, 1);
+}
+
+TEST(StemTarget, SpacingPassThenTheLowestTrees) {
+  // The spacing pass takes 5 (above); 102 + 5 < 110 leaves three more, the
+  // lowest standing: 1030, 1040 (pair 5) and 1100.
+  data s = PairStand();
+  EXPECT_TRUE(s.ThinToTargetBasalArea(0, 102.0f, 0, true));
+  EXPECT_EQ(MarkedHeights(s, 1),
+            (std::multiset<float>{1000, 1050, 1200, 1010, 1020, 1030, 1040, 1100}));
+  EXPECT_TRUE(SortedByY(s));
+}
+
+TEST(StemTarget, WithoutSpacingPassByHeightFromBelowOrAbove) {
+  data low = PairStand();
+  EXPECT_TRUE(low.ThinToTargetBasalArea(0, 105.0f, 100, true));
+  EXPECT_EQ(MarkedHeights(low, 1), (std::multiset<float>{1000, 1010, 1020, 1030, 1040}));
+  data high = PairStand();
+  EXPECT_TRUE(high.ThinToTargetBasalArea(0, 105.0f, 100, false));
+  EXPECT_EQ(MarkedHeights(high, 1), (std::multiset<float>{1597, 1596, 1595, 1594, 1593}));
+}
+
+TEST(StemTarget, TargetNotBelowTheStandMarksNothing) {
+  data s = PairStand();
+  EXPECT_FALSE(s.ThinToTargetBasalArea(0, 110.0f, 0, true));
+  EXPECT_FALSE(s.ThinToTargetBasalArea(0, s.SlotBasalArea(0), 1, false));
+  EXPECT_EQ(CountMarked(s, 1), 0);
+}
+
+TEST(BasalAreaTarget, StopsOnceTheTakenBasalAreaReachesTheDifference) {
+  data s = RandomStand(800, 21);
+  const float g0 = s.SlotBasalArea(0);
+  const float target = g0 - 6.0f;
+  EXPECT_TRUE(s.ThinToTargetBasalArea(0, target, 1, true));
+  s.RecordPhase(1, "alaharvennus", 0, 0);
+  // The last tree taken may carry the removal past the target by at most
+  // one tree of 40 cm (0.126 m2).
+  EXPECT_LE(s.SlotBasalArea(1), target + 0.01f);
+  EXPECT_GT(s.SlotBasalArea(1), target - 0.13f);
+}
+
+// Mean latest height of the trees with removing phase k.
+double MeanHeight(const data& s, int k) {
+  double sum = 0;
+  int n = 0;
+  for (int i = 0; i < s.TreeCount(); ++i) {
+    if (s.Trees[i].removedBy == k) {
+      sum += s.TreeHeight(i);
+      ++n;
+    }
+  }
+  return n ? sum / n : 0.0;
+}
+
+TEST(VolumeTarget, EndsOnTheTargetFromBelowAndFromAbove) {
+  for (bool low : {true, false}) {
+    data s = RandomStand(1500, 7);
+    const int v0 = s.SlotTotalVolume(0);
+    const int target = v0 - 60;
+    EXPECT_EQ(s.ThinToTargetVolume(0, static_cast<float>(target), 2, low), target) << low;
+    EXPECT_TRUE(SortedByY(s));
+    s.RecordPhase(1, "harvennus", 0, 0);
+    EXPECT_EQ(s.SlotTotalVolume(1), target);
+    if (low) {
+      EXPECT_LT(MeanHeight(s, 1), MeanHeight(s, 0));
+    } else {
+      EXPECT_GT(MeanHeight(s, 1), MeanHeight(s, 0));
+    }
+  }
+}
+
+TEST(VolumeTarget, SizePassAndCorrectionWalkHitTheTargetExactly) {
+  // Sorted by height as the volume thinning sorts it; the standing volume
+  // summed over the list afterwards is the target, for stands of small
+  // trees (sums every 25 or 5 trees) and of large ones (every tree).
+  for (int seed : {1, 2, 3}) {
+    for (bool low : {true, false}) {
+      for (bool small : {true, false}) {
+        data s = RandomStand(2000, seed);
+        if (small) {
+          for (TreeRecord& t : s.Trees) {
+            t.diameter *= 0.4f;
+            t.height *= 0.6f;
+          }
+          s.RecordPhase(0, "mitattu", 0, 0);
+        }
+        ASSERT_EQ(s.SlotMeanDiameter(0) < 25.5f, small);
+        s.SortTrees(0, s.TreeCount() - 1, 3);
+        const float target = std::floor(s.SlotTotalVolume(0) * 0.7f);
+        s.ThinToVolumeByHeight(0, target, low);
+        EXPECT_EQ(s.StandingStockVolume(), static_cast<int>(target))
+            << seed << " " << low << " " << small;
+      }
+    }
+  }
+}
+
+TEST(VolumeTarget, SelectionCuttingLargestTreesThenThinningFromAbove) {
+  data s = RandomStand(1200, 9);
+  const int v0 = s.SlotTotalVolume(0);
+  const int target = v0 - 80;
+  s.SelectLargestTrees(0, 16.0f);  // 0.2 x 80
+  const int largest = CountMarked(s, 1);
+  EXPECT_GT(largest, 0);
+  for (int mode : {4, 5}) {
+    data t = s;
+    EXPECT_EQ(t.ThinToTargetVolume(0, static_cast<float>(target), mode, false), target);
+    EXPECT_GT(CountMarked(t, 1), largest);
+  }
+}
+
+TEST(SmallStands, EveryThinningRunsOnTenToSixtyTrees) {
+  for (int n : {10, 11, 12, 17, 23, 31, 44, 60}) {
+    const data base = RandomStand(n, 300 + n);
+    for (bool low : {true, false}) {
+      data a = base;
+      const int v = a.ThinToTargetVolume(0, base.SlotTotalVolume(0) * 0.6f, 2, low);
+      EXPECT_LE(v, base.SlotTotalVolume(0));
+      data b = base;
+      EXPECT_TRUE(b.ThinToTargetBasalArea(0, static_cast<float>(n / 2), 0, low));
+      EXPECT_EQ(b.TreeCount() - CountMarked(b, 1), n / 2) << n;
+      data c = base;
+      EXPECT_TRUE(c.ThinToTargetBasalArea(0, base.SlotBasalArea(0) * 0.5f, 1, low));
+      data d = base;
+      EXPECT_GE(d.ThinByMinimumSpacing(5.0f, 0, low, 3), 0);
+      data e = base;
+      e.SelectLargestTrees(0, base.SlotTotalVolume(0) * 0.1f);
+      e.ThinToTargetVolume(0, base.SlotTotalVolume(0) * 0.5f, 5, false);
+      for (const data* s : {&a, &b, &c, &d, &e}) {
+        for (const TreeRecord& t : s->Trees) EXPECT_TRUE(t.removedBy == 0 || t.removedBy == 1);
+      }
+    }
+  }
+}
+
+}  // namespace
