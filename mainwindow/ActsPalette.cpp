@@ -95,6 +95,7 @@ void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const 
   }
   platform::Pause(endMs);
   delete form;
+  if (ProgBarForm == form) ProgBarForm = nullptr;
 }
 
 bool IsTreelessArea(int developmentClass) { return developmentClass == 1; }

@@ -9,7 +9,8 @@
 
 #include "mainwindow/ActsPalette.h"
 #include "stands/IntroHelpers.h"
-#include "stands/MessageTexts.h"
+#include "texts/Aboutlan.h"
+#include "texts/Commonlan.h"
 
 TAboutBox* AboutBox = nullptr;
 

@@ -4,8 +4,10 @@
 #include <QWidget>
 
 #include "platform/Numbers.h"
+#include "platform/Files.h"
 #include "platform/Screen.h"
-#include "stands/MessageTexts.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
 
 namespace {
 constexpr int kFrame = 3;  // frame width on every side of a dialog
@@ -19,6 +21,21 @@ QString PadCaption(const QString& text) {
 QString ProgramTitleText() { return CommonlanText(0); }
 
 QString MainWindowTitle(bool hasStand) { return PadCaption(CommonlanText(hasStand ? 0 : 24)); }
+
+QString WindowTextByMode(const QString& path, int mode) {
+  const QString n = platform::FileNameOfPath(path);
+  const QString folderWord = ActlanText(3);
+  const QString listWord = ActlanText(72);
+  const QChar blank = QLatin1Char(' ');
+  switch (mode) {
+    case 1: return folderWord.toLower() + blank + n;
+    case 2: return folderWord + blank + n;
+    case 3: return listWord.toLower() + blank + n;
+    case 4: return listWord + blank + n;
+    case 5: return listWord.toLower() + QStringLiteral("   •   ") + folderWord.toLower() + blank + n;
+    default: return n;
+  }
+}
 
 int FittedFormHeight(int top, int height, int captionHeight) {
   return top + height + captionHeight + (captionHeight >= 20 ? 7 : 6);

@@ -15,6 +15,11 @@ QString PadCaption(const QString& text);
 QString MainWindowTitle(bool hasStand);
 QString ProgramTitleText();
 
+// A main-window text built from a path: n = the path's last part; mode 1
+// "hakemisto n", 2 "Hakemisto n", 3 "kuviolista n", 4 "Kuviolista n",
+// 5 "kuviolista   •   hakemisto n", any other mode n.
+QString WindowTextByMode(const QString& path, int mode);
+
 // Outer window height for a lowest control ending at top + height: adds the
 // caption height and the frame, 6 pixels, or 7 when the caption is 20 pixels
 // or more.

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -10,6 +11,7 @@
 #include "stands/Error.h"
 #include "stands/Info.h"
 #include "stands/Msg.h"
+#include "texts/Commonlan.h"
 
 namespace {
 MessageScript* g_script = nullptr;
@@ -191,6 +193,23 @@ QString FolderDialog(QWidget* parent, const QString& caption, const QString& fol
   if (g_script) return ScriptedFile(MessageKind::Folder, caption, folder, QString());
   return QFileDialog::getExistingDirectory(parent, caption, folder,
                                            QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+}
+
+int SystemMessageBox(const QString& caption, const QString& text, bool yesNo) {
+  if (g_script) {
+    MessageRecord r = MakeRecord(MessageKind::SystemBox, caption, {text});
+    r.result = yesNo ? (Access::NextAnswer() == 1 ? 1 : 2) : 1;
+    Access::Record(r, nullptr);
+    return r.result;
+  }
+  QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::Warning, caption, text,
+                  yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
+  if (yesNo) {
+    box.button(QMessageBox::Yes)->setText(CommonlanText(38));
+    box.button(QMessageBox::No)->setText(CommonlanText(39));
+  }
+  const int r = box.exec();
+  return (r == QMessageBox::Ok || r == QMessageBox::Yes) ? 1 : 2;
 }
 
 void RecordBusyDisplay(const QString& text) {

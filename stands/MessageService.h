@@ -19,7 +19,7 @@
 
 class QWidget;
 
-enum class MessageKind { Notice, Question, Message, HelpText, About, OpenFile, SaveFile, Folder, Busy };
+enum class MessageKind { Notice, Question, Message, HelpText, About, OpenFile, SaveFile, Folder, Busy, SystemBox };
 
 struct MessageRecord {
   MessageKind kind = MessageKind::Notice;
@@ -96,6 +96,12 @@ QString OpenFileDialog(QWidget* parent, const QString& caption, const QString& f
 QString SaveFileDialog(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter);
 QString FolderDialog(QWidget* parent, const QString& caption, const QString& folder);
+
+// The platform's own message box, used only by the screen test at start
+// before any window of the program is shown: an OK box, or a Yes / No box
+// (yesNo). Returns 1 for OK or Yes, 2 for No. Scripted answers as questions
+// (without one: OK, or No).
+int SystemMessageBox(const QString& caption, const QString& text, bool yesNo);
 
 // Recorded by the busy display so that tests see its text.
 void RecordBusyDisplay(const QString& text);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "mainwindow/ActsPalette.h"
-#include "stands/MessageTexts.h"
+#include "texts/Commonlan.h"
 
 QFont MessageLineFont() {
   QFont f(QStringLiteral("Calibri"));

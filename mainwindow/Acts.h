@@ -1,0 +1,189 @@
+#pragma once
+// The main window `TActForm` (one object, `ActForm`): the open stand's card,
+// the estate stand list and summary, the three stand pages and the menu.
+//
+// Where the code lives:
+//   Acts.cpp          creation: controls, captions, colours, menu captions
+//   ActsView.cpp      the view dispatcher UpdateView, the full reset, window
+//                     modes, title, info labels, estate panel reset
+//   ActsLayout.cpp    size by screen, layout for the three sizes, panel
+//                     placement, wide view, currency captions
+//   ActsActivate.cpp  first activation and the screen test
+//   ActsPalette.cpp   palette, busy display, development-class predicates
+//   ActsState.cpp     the live values the texts and the settings read
+//   ActsFileLists.cpp the hidden stand-file and folder lists
+
+#include <QMainWindow>
+#include <QString>
+
+#include "mainwindow/ActsCanvas.h"
+#include "mainwindow/ActsFileLists.h"
+#include "mainwindow/ActsLayout.h"
+#include "mainwindow/ActsPalette.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+class TActForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TActForm(QWidget* parent = nullptr);  // FormCreate
+  ~TActForm() override;
+
+  // ---- Controls (layout names) ----
+  QWidget* Client = nullptr;   // the client area below the menu
+  TCanvas* Image12 = nullptr;  // window background
+  QLabel* Label7 = nullptr;    // hidden, measures texts
+  // Stand card.
+  QFrame* Panel1 = nullptr;
+  QLabel* Image4 = nullptr;    // stand card picture
+  QLabel* Image8 = nullptr;    // small card frame
+  QLabel* Label10 = nullptr;   // stand title
+  QLabel* Label4 = nullptr;    // area
+  QLabel* Label16 = nullptr;   // development class
+  QLabel* Label11 = nullptr;   // measurement year
+  QLabel* Label15 = nullptr;   // cutting removal
+  QListWidget* ListBox3 = nullptr;  // cutting stage
+  QPushButton* Button7 = nullptr;   // thinning
+  QPushButton* Button10 = nullptr;  // species removal
+  QPushButton* Button5 = nullptr;   // strip roads
+  QPushButton* Button15 = nullptr;  // selection cutting
+  QPushButton* Button14 = nullptr;  // regeneration cutting
+  QPushButton* Button1 = nullptr;   // corridor
+  QPushButton* Button4 = nullptr;   // species removal with selection
+  QPushButton* Panel4 = nullptr;    // grow
+  QPushButton* Panel10 = nullptr;   // save
+  QPushButton* Button12 = nullptr;  // undo
+  QPushButton* Button3 = nullptr;   // report
+  QPushButton* Panel11 = nullptr;   // timber sale
+  QPushButton* Button11 = nullptr;  // new forest
+  QPushButton* BitBtn2 = nullptr;   // help
+  QFrame* Panel14 = nullptr;
+  QLabel* Label40 = nullptr;
+  QLabel* Image14 = nullptr;
+  QLabel* Image15 = nullptr;
+  QLabel* Image16 = nullptr;
+  QLabel* Image17 = nullptr;
+  // Estate stand list.
+  QFrame* Panel2 = nullptr;
+  QLabel* Label14 = nullptr;
+  QListWidget* ListBox1 = nullptr;
+  TFileListBox* FileListBox1 = nullptr;
+  // Estate summary.
+  QFrame* Panel9 = nullptr;
+  QFrame* Panel5 = nullptr;
+  QFrame* Panel8 = nullptr;
+  TDirectoryListBox* DirectoryListBox1 = nullptr;
+  // Stand pages.
+  QTabWidget* PageControl2 = nullptr;
+  QWidget* TabSheet8 = nullptr;  // stand view
+  QWidget* TabSheet9 = nullptr;  // close-up
+  QWidget* TabSheet6 = nullptr;  // dot maps and overview charts
+  QFrame* Panel6 = nullptr;      // stand-view panel of TabSheet8
+  QFrame* Panel7 = nullptr;      // stand-view panel of TabSheet9
+  QFrame* Panel3 = nullptr;      // overview panel of TabSheet6
+  QCheckBox* CheckBox15 = nullptr;  // wide view
+  // Menu.
+  QMenu* M1 = nullptr;
+  QAction* M11 = nullptr;
+  QAction* M12 = nullptr;
+  QAction* M13 = nullptr;
+  QAction* M15 = nullptr;
+  QMenu* M2 = nullptr;
+  QAction* M22 = nullptr;
+  QAction* M23 = nullptr;
+  QAction* M24 = nullptr;
+  QMenu* M3 = nullptr;
+  QAction* M31 = nullptr;
+  QAction* M32 = nullptr;
+
+  // ---- State ----
+  int MainWindowWidth = 0;
+  int MainWindowHeight = 0;
+  int PictureWidth = 0;
+  int PageControlOffset = -2;
+  int PanelOffset = -1;
+  bool LayoutPending = true;
+  bool StandCardDirty = false;
+  bool Resetting = false;
+  bool BeforePictureDirty = false;
+  bool AfterPictureDirty = false;
+  bool CloseBeforePictureDirty = false;
+  bool CloseAfterPictureDirty = false;
+  int TreeGroupIndex = 0;
+  QString StandFileName;
+
+  // ---- View (ActsView.cpp) ----
+  void UpdateView(int level);
+  void UpdateMainWindow(int phase);
+  void SetMainWindowMode(int mode);
+  bool IsNarrowView() const;
+  void ShowStandInfoLabels(int n);
+  void SetMenuCaptions(int mode);
+  void MainWindowTitleText();
+  void ResetEstatePanel(const QString& fileName, const QString& folder);
+  void PageControl2Change();
+  // Reaction to the measurement-year warning etc. come later; these hooks
+  // are the places where the picture, card and estate refreshes join.
+  void SetStandCardLabelsVisible(bool visible);
+  void SetOperationControlsVisible(bool visible);
+
+  // ---- Layout (ActsLayout.cpp) ----
+  void ComputeMainWindowSize(int width, int height, bool atStart);
+  int GetMainWindowSize(char axis) const;
+  void PositionMainWindow(bool pause);
+  void CenterIntroOverMain();
+  void ArrangeMainWindow(bool estateFeatures);
+  void LayoutMainWindow();
+  void HorizontalLayout(bool showEstate, bool initial);
+  void PlaceMainPanels();
+  void ApplyWideView(bool initial);
+  void PlaceWideViewCheckBox();
+  void ApplyCurrencyCaptions();
+  void CheckBox15Click();
+  // The height of the band that holds the stand card and the stand list.
+  int CardBandHeight() const;
+
+  // ---- Activation (ActsActivate.cpp) ----
+  void FormActivate();
+  bool CheckScreenSuitability();
+  void SetStartupPanelsVisibility(bool visible);
+  // True once the first activation has run (and the screen was accepted).
+  bool Started() const { return started_; }
+  bool Refused() const { return refused_; }
+
+  // Menu commands.
+  void M15Click();
+  void M32Click();
+  // The settings menu: 1 prices, 2 recommendations, 3 display options.
+  void ShowSettingsForm(int page);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void CreateStandCard();
+  void CreateEstatePanels();
+  void CreatePages();
+  void CreateMenu();
+  void SetMainWindowCaptions();
+  void PaintBackground();
+  void SetWindowColor(const QColor& c);
+
+  bool activationQueued_ = false;
+  bool started_ = false;
+  bool refused_ = false;
+  // The live values for the texts and the settings refreshes (ActsState.cpp).
+  struct Hooks;
+  Hooks* hooks_ = nullptr;
+  void InstallHooks();
+};
+
+extern TActForm* ActForm;

@@ -1,0 +1,333 @@
+#include "mainwindow/ActsLayout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "mainwindow/Acts.h"
+#include "model/Settings.h"
+#include "platform/Clock.h"
+#include "platform/Numbers.h"
+#include "platform/Screen.h"
+#include "stands/Ask.h"
+#include "stands/Intro.h"
+#include "stands/IntroHelpers.h"
+#include "stands/Settings.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+
+// ---- Plain rules ---------------------------------------------------------
+
+bool IsSixteenNine(int width, int height) {
+  return height > 0 && static_cast<double>(width + 10) / height >= 16.0 / 9.0;
+}
+
+bool IsSixteenTen(int width, int height) {
+  return height > 0 && static_cast<double>(width + 10) / height >= 1.6;
+}
+
+ScreenShape ShapeOf(int width, int height) {
+  if (width <= 0 || height <= 0) return ScreenShape::Other;
+  if (height * 100 / width == 75) return ScreenShape::FourThree;
+  if (IsSixteenNine(width, height)) return ScreenShape::SixteenNine;
+  if (IsSixteenTen(width, height)) return ScreenShape::SixteenTen;
+  if (static_cast<double>(height + 1) / width > 0.8) return ScreenShape::FiveFour;
+  return ScreenShape::Other;
+}
+
+MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int realScreenWidth) {
+  MainWindowSize s{width, height};
+  switch (ShapeOf(width, height)) {
+    case ScreenShape::FourThree:
+      if (width >= 1337) s = {1336, 752};
+      else s = {width, 700};
+      break;
+    case ScreenShape::SixteenNine:
+      if (width >= 1351) {
+        const bool large = atStart ? width >= ScreenAllowsLargeWindow(true, width) : width >= 1439;
+        s.height = large ? 752 : 728;
+        s.width = platform::RoundHalfAway(s.height * (large ? 1.9 : 1.85));
+      } else if (realScreenWidth > width) {
+        s = {platform::RoundHalfAway(708 * 1.85), 708};
+      } else {
+        s = {1266, 700};
+      }
+      break;
+    case ScreenShape::SixteenTen:
+    case ScreenShape::FiveFour:
+      s.width = width >= 1440 ? 1365 : width;
+      s.height = platform::RoundHalfAway(s.width * 0.9 * 0.625);
+      break;
+    case ScreenShape::Other:
+      break;
+  }
+  return s;
+}
+
+bool IsWindowHeightClass(int heightClass, int height) {
+  switch (heightClass) {
+    case 0: return height == 700;
+    case 1: return height < 728;
+    case 2: return height < 752;
+    default: return false;
+  }
+}
+
+int ScreenAllowsLargeWindow(bool forced, int screenWidth) {
+  if (forced) return 1920;
+  return screenWidth >= 1536 ? 1 : 0;
+}
+
+int StandListPanelWidth(int width, int height) {
+  int w = 530;
+  if (height < 752) w -= 35;
+  if (height < 728) w -= 20;
+  if (width <= 1280) {
+    if (width >= 1200) w -= 10;
+    else if (width >= 1100) w -= 80;
+    else w -= 140;
+  }
+  return w;
+}
+
+int EstateSummaryPanelWidth(int height) { return height < 752 ? 235 : 244; }
+
+DotMapSize DotMapSizeFor(int width, int height) {
+  if (width < 1100) return {436, 0.56, 6, 3};
+  if (width < 1200) return {508, 0.62, 6, 3};
+  // A window of neither wide shape is laid out as 16:10.
+  if (IsSixteenNine(width, height)) {
+    if (width < 1300) return {510, 0.68, -20, -13};
+    if (width < 1370) return {556, 0.59, -6, -8};
+    return {580, 0.68, -10, -2};
+  }
+  if (width < 1300) return {510, 0.68, -20, -13};
+  return {560, 0.54, 16, 18};
+}
+
+int MainWindowTop(int screenHeight, int windowHeight, int menuBarHeight) {
+  return platform::TruncToInt((screenHeight - windowHeight - 1.6 * menuBarHeight) * 0.5);
+}
+
+int MainWindowLeft(int screenWidth, int windowWidth) { return (screenWidth - windowWidth) / 2; }
+
+ScreenTest RefusalOf(int width, int height) {
+  if (width < 1.2 * height) return ScreenTest::RefuseAspect;
+  if (height < 700 || (height < 768 && width < 1100)) return ScreenTest::RefuseSize;
+  return ScreenTest::Accept;
+}
+
+bool AsksSmallScreen(int width) { return width < 1100; }
+bool AsksLargeFont(int menuBarHeight) { return menuBarHeight > 20; }
+
+QString CurrencyArrow(int unitLength, int fieldMaxLength) {
+  const int n = unitLength + fieldMaxLength;
+  return (n >= 9 && n <= 11) ? QStringLiteral("  -->") : QStringLiteral("  ->");
+}
+
+// ---- The window ------------------------------------------------------------
+
+void TActForm::ComputeMainWindowSize(int width, int height, bool atStart) {
+  const platform::ScreenMetrics m = platform::GetScreenMetrics();
+  const MainWindowSize s = ComputeMainWindowSizeFor(width, height, atStart, m.width);
+  MainWindowWidth = s.width;
+  MainWindowHeight = s.height;
+  const int outerHeight = s.height - m.menuBarHeight;
+  setFixedSize(qMax(1, s.width - 6), qMax(1, outerHeight - 6 - m.captionHeight));
+  PaintBackground();
+  PositionMainWindow(atStart);
+}
+
+int TActForm::GetMainWindowSize(char axis) const { return axis == 'x' ? MainWindowWidth : MainWindowHeight; }
+
+void TActForm::PositionMainWindow(bool pause) {
+  const platform::ScreenMetrics m = platform::GetScreenMetrics();
+  move(MainWindowLeft(m.width, OuterWidth(this)), MainWindowTop(m.height, OuterHeight(this), m.menuBarHeight));
+  if (pause) platform::Pause(250);
+  CenterIntroOverMain();
+}
+
+void TActForm::CenterIntroOverMain() {
+  if (!IntroForm) return;
+  IntroForm->move(platform::TruncToInt(x() + (OuterWidth(this) - OuterWidth(IntroForm)) * 0.5),
+                  platform::TruncToInt(y() + (OuterHeight(this) - OuterHeight(IntroForm)) * 0.25));
+}
+
+int TActForm::CardBandHeight() const {
+  if (IsWindowHeightClass(1, MainWindowHeight)) return 196;
+  if (IsWindowHeightClass(2, MainWindowHeight)) return 206;
+  return 216;
+}
+
+void TActForm::ArrangeMainWindow(bool /*estateFeatures*/) {
+  LayoutMainWindow();
+  HorizontalLayout(true, true);
+  PlaceMainPanels();
+  // The estate grid's layout joins here once the estate summary is built.
+}
+
+void TActForm::LayoutMainWindow() {
+  const int w = MainWindowWidth;
+  const int h = MainWindowHeight;
+  const int band = CardBandHeight();
+  const int clientHeight = Client->height();
+  Panel2->setGeometry(Panel2->x(), 0, StandListPanelWidth(w, h), band);
+  Panel9->setGeometry(Panel9->x(), band, EstateSummaryPanelWidth(h), clientHeight - band);
+  Panel1->setGeometry(Panel1->x(), 0, Client->width() - Panel2->width() + 1, band);
+
+  const bool small = IsWindowHeightClass(1, h);
+  QFont cardFont(QStringLiteral("Calibri"));
+  cardFont.setPointSize(small ? 9 : 10);
+  for (QLabel* l : {Label10, Label4, Label16, Label11, Label15}) l->setFont(cardFont);
+  QFont listFont(h == 700 && w < 1200 ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"));
+  listFont.setPointSize(small ? 9 : 10);
+  if (h == 700 && w < 1100) listFont.setPointSize(listFont.pointSize() - 1);
+  ListBox1->setFont(listFont);
+  QFont stageFont(QStringLiteral("Calibri"));
+  stageFont.setPointSize(IsWindowHeightClass(2, h) ? 9 : 10);
+  if (h == 700 && w < 1100) stageFont.setPointSize(stageFont.pointSize() - 1);
+  ListBox3->setFont(stageFont);
+  QFont newForestFont(h == 700 ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"));
+  newForestFont.setPointSize(10);
+  Label40->setFont(newForestFont);
+
+  // Stand card: the info labels on the left, the cutting stage and the
+  // operation buttons to their right, save and undo at the bottom.
+  const int stageLeft = small ? 175 : 190;
+  int stageWidth = IsWindowHeightClass(2, h) ? 164 : 186;
+  if (h == 700 && w < 1200) stageWidth -= 6;
+  const int pad = 10;
+  int y = pad;
+  for (QLabel* l : {Label10, Label4, Label16, Label11, Label15}) {
+    l->adjustSize();
+    l->setGeometry(pad, y, stageLeft - 2 * pad, l->height());
+    y += l->height() + (l == Label10 ? 6 : 2);
+  }
+  const int rowHeight = small ? 24 : 26;
+  ListBox3->setGeometry(stageLeft, pad, stageWidth, 2 * (QFontMetrics(stageFont).height() + 4) + 6);
+  const int buttonLeft = stageLeft + stageWidth + 8;
+  const int buttonWidth = small ? 104 : 116;
+  QPushButton* column1[] = {Button7, Button10, Button5, Button15};
+  QPushButton* column2[] = {Button14, Button1, Button4, Panel4};
+  for (int i = 0; i < 4; ++i) {
+    column1[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
+    column2[i]->setGeometry(buttonLeft + buttonWidth + 6, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
+  }
+  const int bottom = band - pad - rowHeight;
+  Panel10->setGeometry(pad, bottom, 90, rowHeight);
+  Button12->setGeometry(pad + 96, bottom, 120, rowHeight);
+  Button3->setGeometry(stageLeft, bottom, 90, rowHeight);
+  Panel11->setGeometry(stageLeft + 96, bottom, 90, rowHeight);
+  int newForestWidth = 82;
+  if (h < 752) newForestWidth -= 6;
+  if (h < 728) newForestWidth -= 4;
+  Button11->setGeometry(buttonLeft, bottom, newForestWidth, rowHeight);
+  BitBtn2->setGeometry(Panel1->width() - 70, bottom, 60, rowHeight);
+  Image8->setGeometry(stageLeft - 4, pad - 4, stageWidth + 8, ListBox3->height() + 8);
+
+  // Estate stand list.
+  Label14->setGeometry(8, 4, Panel2->width() - 16, 18);
+  ListBox1->setGeometry(8, 24, Panel2->width() - 16, band - 32);
+
+  // Pages: stand view first, close-up second, overview third.
+  PageControl2->setGeometry(PageControl2->x(), band, PageControl2->width(), clientHeight - band);
+  if (PageControl2->indexOf(TabSheet8) != 0 || PageControl2->indexOf(TabSheet6) != 2) {
+    const QString t8 = ActlanText(4), t9 = ActlanText(2), t6 = CommonlanText(68);
+    PageControl2->clear();
+    PageControl2->addTab(TabSheet8, t8);
+    PageControl2->addTab(TabSheet9, t9);
+    PageControl2->addTab(TabSheet6, t6);
+  }
+  PageControl2->setCurrentIndex(0);
+}
+
+void TActForm::HorizontalLayout(bool showEstate, bool initial) {
+  Panel9->setVisible(showEstate && !initial);
+  const int width = Client->width() + 5 + (showEstate ? 0 : 1) - (showEstate ? Panel9->width() : 0);
+  PageControl2->resize(width, PageControl2->height());
+  if (Panel9->x() < 1) PageControl2->move(showEstate ? Panel9->x() + Panel9->width() : PageControlOffset, PageControl2->y());
+  if (!initial) PlaceWideViewCheckBox();
+  for (QFrame* p : {Panel6, Panel7}) p->setGeometry(0, 0, p->parentWidget()->width(), p->parentWidget()->height());
+  Panel3->setGeometry(0, 0, TabSheet6->width(), TabSheet6->height());
+  if (initial && PictureWidth == 0) PictureWidth = Panel6->width() + Panel9->width() - 1;
+}
+
+void TActForm::PlaceMainPanels() {
+  if (model::CurrentSettings().standListOnRight != 0) {
+    Panel1->move(0, Panel1->y());
+    Panel2->move(Panel1->x() + Panel1->width(), Panel2->y());
+    PageControl2->move(-3, PageControl2->y());
+    Panel9->move(PageControl2->x() + PageControl2->width() - 2, Panel9->y());
+  } else {
+    Panel9->move(PanelOffset, Panel9->y());
+    Panel2->move(PanelOffset, Panel2->y());
+    PageControl2->move(Panel9->x() + Panel9->width() - 1, PageControl2->y());
+    Panel1->move(Panel2->x() + Panel2->width(), Panel1->y());
+  }
+  PlaceWideViewCheckBox();
+}
+
+void TActForm::PlaceWideViewCheckBox() {
+  CheckBox15->adjustSize();
+  const int tabBarHeight = PageControl2->tabBar()->sizeHint().height();
+  CheckBox15->move(PageControl2->x() + PageControl2->width() - CheckBox15->width() - 20,
+                   PageControl2->y() + qMax(0, (tabBarHeight - CheckBox15->height()) / 2));
+  CheckBox15->raise();
+}
+
+void TActForm::ApplyWideView(bool initial) { HorizontalLayout(IsNarrowView(), initial); }
+
+void TActForm::CheckBox15Click() {
+  if (!CheckBox15->isVisible()) return;
+  // The pictures take their narrowed width once the stand picture is built.
+  ApplyWideView(false);
+  if (QWidget* f = focusWidget()) f->clearFocus();
+}
+
+namespace {
+
+void SetChildText(QWidget* window, const char* name, const QString& text) {
+  if (!window) return;
+  if (auto* box = window->findChild<QAbstractButton*>(QLatin1String(name))) box->setText(text);
+  else if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
+}
+
+QWidget* TopLevelNamed(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name) return w;
+  return nullptr;
+}
+
+}  // namespace
+
+void TActForm::ApplyCurrencyCaptions() {
+  const QString unit = CommonlanText(54);
+  for (const char* name : {"CheckBox19", "CheckBox7", "CheckBox9", "CheckBox11", "CheckBox13", "CheckBox17"})
+    SetChildText(this, name, unit);
+  if (auto* box = findChild<QCheckBox*>(QStringLiteral("CheckBox17"))) {
+    box->resize(unit.size() == 1 ? 25 : 30, box->height());
+    if (auto* group = findChild<QWidget*>(QStringLiteral("RadioGroup1")))
+      box->move(group->x() + group->width() - box->width() - 4, box->y());
+  }
+  for (const char* form : {"ClearForm", "GateForm", "Th4Form"}) SetChildText(TopLevelNamed(form), "CheckBox6", unit);
+  SetChildText(TopLevelNamed(QStringLiteral("GraphForm")), "CheckBox2", unit);
+  for (const char* form : {"MeasForm", "OpenForm", "PlocCuttForm", "Th1Form"})
+    SetChildText(TopLevelNamed(form), "CheckBox1", unit);
+  if (QWidget* trade = TopLevelNamed(QStringLiteral("TradeForm"))) {
+    const int fieldLength = SettForm && SettForm->MaskEdit1 ? SettForm->MaskEdit1->maxLength() : 0;
+    const QString perCubic = CommonlanText(57);
+    const QString text = perCubic + CurrencyArrow(perCubic.size(), fieldLength);
+    for (const char* name : {"Label34", "Label33", "Label11", "Label94", "Label95", "Label37", "Label36", "Label35",
+                             "Label89", "Label114"})
+      SetChildText(trade, name, text);
+  }
+  SetChildText(TopLevelNamed(QStringLiteral("FolderForm")), "CheckBox1",
+               QStringLiteral("m3/ha,   ") + CommonlanText(56));
+  for (const char* name : {"Label4", "Label9"}) SetChildText(TopLevelNamed(QStringLiteral("NewFrstForm")), name, CommonlanText(56));
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The main window's size for a screen and the size-dependent choices of its
+// layout, as plain functions.
+
+#include <QString>
+
+// Shape of a width and height, tested in this order.
+enum class ScreenShape { FourThree, SixteenNine, SixteenTen, FiveFour, Other };
+ScreenShape ShapeOf(int width, int height);
+bool IsSixteenNine(int width, int height);
+bool IsSixteenTen(int width, int height);
+
+struct MainWindowSize {
+  int width = 0;
+  int height = 0;
+};
+// The main window's size for a target width and height (the screen at start,
+// or the size chosen in the start window); realScreenWidth is the width of
+// the screen itself.
+MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int realScreenWidth);
+
+// Height classes of a window height: 0 = exactly 700, 1 = below 728,
+// 2 = below 752.
+bool IsWindowHeightClass(int heightClass, int height);
+
+// The widest sizes: 1920 when forced, else 1 when the screen is at least 1536
+// pixels wide, else 0.
+int ScreenAllowsLargeWindow(bool forced, int screenWidth);
+
+// Width of the estate stand-list panel for a window size.
+int StandListPanelWidth(int width, int height);
+// Width of the estate summary panel.
+int EstateSummaryPanelWidth(int height);
+
+// Dot-map placement on the overview page.
+struct DotMapSize {
+  int width = 0;
+  double f = 0;
+  int d1 = 0;
+  int d2 = 0;
+};
+DotMapSize DotMapSizeFor(int width, int height);
+
+// Main window and start window places.
+int MainWindowTop(int screenHeight, int windowHeight, int menuBarHeight);
+int MainWindowLeft(int screenWidth, int windowWidth);
+
+// The verdict of the screen test before any question is asked.
+enum class ScreenTest { Accept, RefuseAspect, RefuseSize };
+ScreenTest RefusalOf(int width, int height);
+bool AsksSmallScreen(int width);
+bool AsksLargeFont(int menuBarHeight);
+
+// The currency-label arrow of the timber-sale window: "  -->" when the unit
+// text length plus the currency field's length is 9, 10 or 11, else "  ->".
+QString CurrencyArrow(int unitLength, int fieldMaxLength);

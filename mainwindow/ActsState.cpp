@@ -1,0 +1,51 @@
+// The live values that composed texts read (currency, stand title, view
+// options, carbon factor) and the refreshes that follow a saved setting,
+// answered by the main window.
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include "mainwindow/Acts.h"
+#include "model/Data.h"
+#include "model/Settings.h"
+#include "stands/Intro.h"
+#include "texts/TextState.h"
+
+struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
+  explicit Hooks(TActForm* f) : form(f) {
+    SetTextState(this);
+    model::SetSettingsRefresh(this);
+  }
+  ~Hooks() override {
+    if (CurrentTextState() == this) SetTextState(nullptr);
+    if (model::GetSettingsRefresh() == this) model::SetSettingsRefresh(nullptr);
+  }
+
+  // ---- TextState ----
+  QString CurrencyUnitShort() const override {
+    const model::SettingsRecord& s = model::CurrentSettings();
+    return model::CurrencyUnitOf(model::CurrencyListText(s.currencyIndex), true);
+  }
+  QString StandTitle(int style) const override {
+    const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+    return stand ? stand->TitleText(style) : QString();
+  }
+  bool IsNarrowView() const override { return form->IsNarrowView(); }
+  bool IsFarViewPageActive() const override { return form->PageControl2->currentWidget() == form->TabSheet8; }
+  QString PlotAreaText(int style, bool half) const override { return PlotAreaTextFor(style, half); }
+  int CarbonFactor() const override { return 1300; }
+
+  // ---- SettingsRefresh ----
+  void ApplyCurrencyCaptions() override { form->ApplyCurrencyCaptions(); }
+  void PlaceMainPanels() override { form->PlaceMainPanels(); }
+  void MainWindowTitleText() override { form->MainWindowTitleText(); }
+
+  TActForm* form;
+};
+
+void TActForm::InstallHooks() { hooks_ = new Hooks(this); }
+
+TActForm::~TActForm() {
+  delete hooks_;
+  hooks_ = nullptr;
+  if (ActForm == this) ActForm = nullptr;
+}

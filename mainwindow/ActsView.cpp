@@ -1,0 +1,170 @@
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "mainwindow/Acts.h"
+#include "model/Data.h"
+#include "model/Names.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "platform/Numbers.h"
+#include "stands/Intro.h"
+#include "stands/IntroHelpers.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+
+namespace {
+
+::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
+void ClearFocusOf(QWidget* window) {
+  if (QWidget* f = window->focusWidget()) f->clearFocus();
+}
+
+}  // namespace
+
+bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
+
+void TActForm::UpdateView(int level) {
+  if (level > 2) level = 2;
+  const int phase = CurrentPhase();
+  ::data* stand = OpenStand();
+  const int developmentClass = stand ? stand->DevelopmentClass() : 0;
+  // The growth forecast is recomputed at its next showing (joined when the
+  // growth window exists).
+  if (level > 0) UpdateMainWindow(-1);
+  if (stand && HasTreePicture(developmentClass) && PageControl2->currentWidget() != TabSheet6) {
+    // The stand-view pictures are redrawn here once the stand painter exists.
+  }
+  if (level > 0) UpdateMainWindow(phase);
+  if (level > 0 || StandCardDirty) {
+    // Stand card, recommendation and overview tab are redrawn here.
+    StandCardDirty = false;
+  }
+  // Level 2 refreshes the stand-list summary (joined with the estate panel).
+  ClearFocusOf(this);
+}
+
+void TActForm::UpdateMainWindow(int phase) {
+  ::data* stand = OpenStand();
+  if (phase < 0) {
+    if (LayoutPending) {
+      if (IsNarrowView()) Panel9->show();
+      LayoutPending = false;
+    }
+    Panel2->update();
+    Panel9->update();
+    for (QLabel* l : {Image4, Image8}) l->clear();
+    Button11->hide();
+    Label40->hide();
+    BeforePictureDirty = true;
+    CloseBeforePictureDirty = true;
+    CheckBox15->hide();
+    Label7->setFont(CheckBox15->font());
+    Label7->setText(ActlanText(89));
+    Label7->adjustSize();
+    CheckBox15->setText(ActlanText(89));
+    CheckBox15->resize(Label7->width() + 22, CheckBox15->sizeHint().height());
+    HorizontalLayout(IsNarrowView(), false);
+    ShowStandInfoLabels(-1);
+    setWindowTitle(MainWindowTitle(stand != nullptr));
+    SetMenuCaptions(2);
+    Resetting = true;
+    TreeGroupIndex = 0;
+    Resetting = false;
+    Panel1->update();
+    return;
+  }
+  // Phase-dependent part.
+  MainWindowTitleText();
+  SetMainWindowMode(1);
+}
+
+void TActForm::SetStandCardLabelsVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Label10, Label16, Label4, Label11, Label15, Button12, Button3,
+                                                    Panel10, BitBtn2, Panel11})
+    w->setVisible(visible);
+}
+
+void TActForm::SetOperationControlsVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{ListBox3, Button5, Button7, Button14, Button4, Button15, Button10,
+                                                    Button1, Image8, Panel4, Image14, Image15, Image16, Image17})
+    w->setVisible(visible);
+  if (!visible) Panel14->hide();
+}
+
+void TActForm::SetMainWindowMode(int mode) {
+  const bool introShown = IntroForm && IntroForm->isVisible();
+  if (mode == 0 || mode == 1) {
+    const bool on = mode == 1;
+    SetStandCardLabelsVisible(on);
+    SetOperationControlsVisible(on);
+    // Mode 1 then applies the operation button rules for the stand's class
+    // and phase (joined with those rules).
+    if (!introShown) {
+      SetWindowColor(on ? ColorFromBgr(kButtonFaceColor) : PaletteColor(7));
+      CheckBox15->setVisible(on);
+      PageControl2->setVisible(on);
+      Panel1->setVisible(on);
+    }
+    return;
+  }
+  if (introShown) return;
+  Panel1->show();
+  SetWindowColor(ColorFromBgr(kButtonFaceColor));
+  PageControl2->show();
+  if (PageControl2->currentWidget() == TabSheet6) update();
+}
+
+void TActForm::ShowStandInfoLabels(int n) {
+  ::data* stand = OpenStand();
+  const QString dash = QStringLiteral("- ");
+  if (n >= 0) {
+    Label15->setText(dash + CommonlanText(52).toLower() + QLatin1Char(' ') + platform::IntText(n) +
+                     QStringLiteral(" m3/ha"));
+    return;
+  }
+  if (!stand) {
+    for (QLabel* l : {Label10, Label4, Label16, Label11}) l->clear();
+    return;
+  }
+  Label10->setText(stand->TitleText(2));
+  Label4->setText(dash + platform::FormatC("%1.2f ha", static_cast<double>(stand->Area())));
+  Label16->setText(dash + DevelopmentClassName(1, stand->DevelopmentClass()));
+  Label11->setText(dash + CommonlanText(51).toLower() + QLatin1Char(' ') + stand->PhaseCalendarYearText(0));
+}
+
+void TActForm::MainWindowTitleText() {
+  ::data* stand = OpenStand();
+  QString title = MainWindowTitle(stand != nullptr);
+  const model::SettingsRecord& s = model::CurrentSettings();
+  const QString dot = QStringLiteral("  •  ");
+  if (model::TitleBarFlagItem(s.titleBarFlags, 1))
+    title += dot + QStringLiteral("rahayksikkö ") + CommonlanText(54);
+  if (model::TitleBarFlagItem(s.titleBarFlags, 2) && !DirectoryListBox1->Directory().isEmpty())
+    title += dot + WindowTextByMode(DirectoryListBox1->Directory(), 3);
+  if (model::TitleBarFlagItem(s.titleBarFlags, 3) && stand) title += dot + stand->TitleText(1);
+  setWindowTitle(title);
+}
+
+void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) {
+  const QString previous = FileListBox1->Directory();
+  FileListBox1->SetDirectory(folder);
+  StandFileName = fileName;
+  FileListBox1->SetFileName(fileName);
+  Label14->clear();
+  DirectoryListBox1->hide();
+  Panel8->hide();
+  ListBox1->clear();
+  Panel5->hide();
+  DirectoryListBox1->SetDirectory(folder);
+  HorizontalLayout(IsNarrowView(), false);
+  // A stand of another folder makes the map window reload its picture
+  // (joined with the map window).
+  Q_UNUSED(previous);
+}
+
+void TActForm::PageControl2Change() { UpdateView(0); }

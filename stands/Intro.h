@@ -1,0 +1,92 @@
+#pragma once
+// The start window `TIntroForm` (one object, `IntroForm`): what the user
+// sees before the first stand is opened, and the holder of the application's
+// data for the whole run (the open stand, the program folder, the path of the
+// open stand file).
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "model/Data.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Window-size choices of the start window.
+struct SizeChoice {
+  bool listVisible = false;
+  int itemIndex = -1;          // 0 suuri, 1 keski, 2 pieni, -1 none
+  int smallestSizeIndex = -1;  // the smallest index the user may choose
+};
+// The offered choice for a computed main-window size on a screen of the given
+// width.
+SizeChoice SizeChoiceFor(int mainWindowWidth, int mainWindowHeight, int screenWidth);
+// The target size of a choice: 0 the full screen, 1 1366 x 768, 2 1280 x 720.
+QSize TargetSizeOfChoice(int index, int screenWidth, int screenHeight);
+
+class TIntroForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TIntroForm(QWidget* parent = nullptr);  // IntroCreate
+  ~TIntroForm() override;
+
+  // ---- Controls (layout names) ----
+  QLabel* Image1 = nullptr;   // start picture, shown by the main window
+  QLabel* Image2 = nullptr;   // program icon
+  QLabel* Label4 = nullptr;   // program title
+  QLabel* Label6 = nullptr;   // first description line
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLabel* Label11 = nullptr;
+  QLabel* Label12 = nullptr;
+  QLabel* Label13 = nullptr;
+  QLabel* Label14 = nullptr;
+  QLabel* Label15 = nullptr;
+  QLabel* Label17 = nullptr;  // hint line
+  QLabel* Label5 = nullptr;   // caption of the size list
+  QListWidget* ListBox1 = nullptr;  // window size
+  QPushButton* Button3 = nullptr;   // stand list
+  QPushButton* Button2 = nullptr;   // new stand
+  QPushButton* Button1 = nullptr;   // close
+  QString OpenDialog1Filter;        // filter of the stand-file open dialog
+
+  // ---- The application's data ----
+  int SmallestSizeIndex = -1;
+  int SizeIndex = -1;
+  bool FirstActivation = true;
+  bool FirstStandActivation = true;
+  std::unique_ptr<::data> CurrentStand;
+  QString ProgramFolder;
+  QString StandPath;
+
+  // ---- Handlers ----
+  void FormActivate();
+  void ListBox1Click(int index);
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void SetStandPath(const QString& path) { StandPath = path; }
+  // Shows the start picture (the main window's first activation does).
+  void ShowStartPicture();
+  // The description lines in order (Label6, Label8 ... Label15).
+  QList<QLabel*> DescriptionLines() const;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  bool event(QEvent* e) override;
+
+ private:
+  void LayOutStartDisplay();
+  void ClearActiveControl();
+};
+
+extern TIntroForm* IntroForm;
+
+// The folder that holds the program folder.
+QString ProgramParentFolder();
+// The estates folder beside the program folder ("Metsätilat").
+QString EstatesFolder();

@@ -1,0 +1,103 @@
+#include "stands/IntroStartup.h"
+
+#include <QScreen>
+#include <vector>
+
+#include "mainwindow/Acts.h"
+#include "platform/Numbers.h"
+#include "platform/Screen.h"
+#include "stands/AboutDlg.h"
+#include "stands/Ask.h"
+#include "stands/Error.h"
+#include "stands/Info.h"
+#include "stands/Intro.h"
+#include "stands/IntroHelpers.h"
+#include "stands/Msg.h"
+#include "stands/ProgBar.h"
+#include "stands/Settings.h"
+#include "stands/Settings1.h"
+#include "stands/Settings2.h"
+
+namespace {
+std::vector<QWidget*> g_windows;
+}
+
+int MenuBarHeightForDpi(double logicalDpi) {
+  if (!(logicalDpi > 0)) return 20;
+  return platform::RoundHalfAway(20.0 * logicalDpi / 96.0);
+}
+
+void ReadScreenMetrics(const QScreen* screen) {
+  platform::ScreenMetrics m = platform::GetScreenMetrics();
+  if (screen) {
+    m.width = screen->size().width();
+    m.height = screen->size().height();
+    m.logicalDpi = screen->logicalDotsPerInchY();
+  }
+  m.menuBarHeight = MenuBarHeightForDpi(m.logicalDpi);
+  platform::SetScreenMetrics(m);
+}
+
+TPendingWindow::TPendingWindow(const QString& name, int width, int height, QWidget* parent) : QDialog(parent) {
+  setObjectName(name);
+  setWindowTitle(PadCaption(QString()));
+  SetOuterSize(this, width, height);
+}
+
+QStringList CreateApplicationWindows() {
+  auto add = [](QWidget* w) { g_windows.push_back(w); };
+  auto pending = [&](const char* name, int w, int h) { add(new TPendingWindow(QLatin1String(name), w, h)); };
+  add(new TActForm);
+  add(new TIntroForm);
+  add(AboutBox = new TAboutBox);
+  pending("AgesForm", 640, 420);
+  add(AskForm = new TAskForm);
+  pending("ClearForm", 1000, 700);
+  pending("dbRapForm", 900, 640);
+  add(ErrorForm = new TErrorForm);
+  pending("FolderForm", 1000, 700);
+  pending("GateForm", 1000, 700);
+  pending("GraphForm", 1000, 700);
+  pending("HelpDlg", 900, 640);
+  pending("IncForm", 900, 640);
+  pending("IncForm1", 900, 640);
+  add(InfoForm = new TInfoForm);
+  pending("MapForm", 1000, 700);
+  pending("MeasForm", 1000, 700);
+  add(MsgForm = new TMsgForm);
+  pending("NewFrstForm", 900, 640);
+  pending("OpenForm", 1000, 700);
+  pending("PlocCuttForm", 1000, 700);
+  add(ProgBarForm = new TProgBarForm);
+  pending("RapForm", 900, 640);
+  pending("RoadForm", 1000, 700);
+  add(new TSettForm);
+  add(new TSettForm1);
+  add(new TSettForm2);
+  pending("Th1Form", 1000, 700);
+  pending("Th4Form", 1000, 700);
+  pending("TradeForm", 900, 640);
+  QStringList names;
+  for (QWidget* w : g_windows) names << w->objectName();
+  return names;
+}
+
+void DestroyApplicationWindows() {
+  while (!g_windows.empty()) {
+    QWidget* w = g_windows.back();
+    g_windows.pop_back();
+    if (w == AboutBox) AboutBox = nullptr;
+    if (w == AskForm) AskForm = nullptr;
+    if (w == ErrorForm) ErrorForm = nullptr;
+    if (w == InfoForm) InfoForm = nullptr;
+    if (w == MsgForm) MsgForm = nullptr;
+    if (w == ProgBarForm) ProgBarForm = nullptr;
+    delete w;
+  }
+}
+
+QWidget* ApplicationWindow(const QString& name) {
+  for (QWidget* w : g_windows)
+    if (w->objectName() == name) return w;
+  return nullptr;
+}
