@@ -10,7 +10,9 @@
 
 #include <bit>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace standfile {
 namespace {
@@ -19,32 +21,47 @@ namespace {
 
 class Writer {
  public:
-  explicit Writer(qint64 reserve) { bytes_.reserve(static_cast<qsizetype>(reserve)); }
+  explicit Writer(qint64 expected) { bytes_.resize(static_cast<qsizetype>(expected)); }
   void I32(int32_t v) {
     const uint32_t u = static_cast<uint32_t>(v);
-    const char b[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
-                       static_cast<char>((u >> 16) & 0xFF), static_cast<char>((u >> 24) & 0xFF)};
-    bytes_.append(b, 4);
+    char* p = Room(4);
+    p[0] = static_cast<char>(u & 0xFF);
+    p[1] = static_cast<char>((u >> 8) & 0xFF);
+    p[2] = static_cast<char>((u >> 16) & 0xFF);
+    p[3] = static_cast<char>((u >> 24) & 0xFF);
   }
+  // A byte choice and the padding to the next word.
   void I8(int32_t v) {
-    bytes_.append(static_cast<char>(static_cast<int8_t>(v)));
-    bytes_.append(3, '\0');  // padding to the next word
+    char* p = Room(4);
+    p[0] = static_cast<char>(static_cast<int8_t>(v));
+    p[1] = p[2] = p[3] = '\0';
   }
   void F32(float v) { I32(static_cast<int32_t>(std::bit_cast<uint32_t>(v))); }
-  void Bytes(const char* p, int n) { bytes_.append(p, n); }
+  void Bytes(const char* from, int n) { std::memcpy(Room(n), from, static_cast<size_t>(n)); }
   // A NUL-terminated cp1252 text in a field of the given width.
   void Text(const QString& text, int width) {
     QByteArray b = platform::EncodeCp1252(text);
     const int nul = b.indexOf('\0');
     if (nul >= 0) b.truncate(nul);
     if (b.size() > width - 1) b.truncate(width - 1);
-    bytes_.append(b);
-    bytes_.append(width - static_cast<int>(b.size()), '\0');
+    char* p = Room(width);
+    std::memcpy(p, b.constData(), static_cast<size_t>(b.size()));
+    std::memset(p + b.size(), 0, static_cast<size_t>(width - b.size()));
   }
-  QByteArray& Result() { return bytes_; }
+  QByteArray& Result() {
+    bytes_.truncate(static_cast<qsizetype>(used_));
+    return bytes_;
+  }
 
  private:
+  char* Room(int n) {
+    if (used_ + n > bytes_.size()) bytes_.resize((used_ + n) * 2);
+    char* p = bytes_.data() + used_;
+    used_ += n;
+    return p;
+  }
   QByteArray bytes_;
+  qsizetype used_ = 0;
 };
 
 class Reader {
@@ -393,47 +410,32 @@ float data::TreeSortKey(int i, int key) const {
 
 namespace {
 
-// One sort of the tree list with its key resolved once.
-struct TreeSorter {
-  data& s;
-  int key;
-  GrownSize* latest;  // the latest sizes (keys 2, 3), null for measured
-  GrownSize* move1;   // grown sizes that move with their trees
-  GrownSize* move2;
-
-  float Key(int i) const {
-    const TreeRecord& t = s.Trees[i];
-    switch (key) {
-      case 0: return t.x;
-      case 1: return t.y;
-      case 2: return latest ? latest[i].diameter : t.diameter;
-      case 3: return latest ? latest[i].height : t.height;
-      case 4: return static_cast<float>(s.HeightFractionKey(i));
-      default: return t.height;
+// The partition sort on an array of keys, carrying the original positions
+// along; the trees themselves are moved once afterwards.
+void PartitionSort(std::vector<float>& keys, std::vector<int>& origin, int lo, int hi) {
+  const float pivot = keys[(lo + hi) / 2];
+  int i = lo;
+  int j = hi;
+  do {
+    while (keys[i] < pivot) ++i;
+    while (keys[j] > pivot) --j;
+    if (i <= j) {
+      std::swap(keys[i], keys[j]);
+      std::swap(origin[i], origin[j]);
+      ++i;
+      --j;
     }
-  }
-  void Swap(int i, int j) {
-    std::swap(s.Trees[i], s.Trees[j]);
-    if (move1) std::swap(move1[i], move1[j]);
-    if (move2) std::swap(move2[i], move2[j]);
-  }
-  void Sort(int lo, int hi) {
-    const float pivot = Key((lo + hi) / 2);
-    int i = lo;
-    int j = hi;
-    do {
-      while (Key(i) < pivot) ++i;
-      while (Key(j) > pivot) --j;
-      if (i <= j) {
-        Swap(i, j);
-        ++i;
-        --j;
-      }
-    } while (j > i);
-    if (lo < j) Sort(lo, j);
-    if (i < hi) Sort(i, hi);
-  }
-};
+  } while (j > i);
+  if (lo < j) PartitionSort(keys, origin, lo, j);
+  if (i < hi) PartitionSort(keys, origin, i, hi);
+}
+
+template <typename T>
+void Reorder(std::vector<T>& items, const std::vector<int>& origin, int lo) {
+  std::vector<T> moved(origin.size());
+  for (size_t k = 0; k < origin.size(); ++k) moved[k] = items[static_cast<size_t>(origin[k])];
+  std::copy(moved.begin(), moved.end(), items.begin() + lo);
+}
 
 }  // namespace
 
@@ -441,15 +443,35 @@ void data::SortTrees(int lo, int hi, int key) {
   if (lo >= hi || lo < 0 || hi >= TreeCount()) return;
   const size_t n = Trees.size();
   const int g = GrowthStepCount();
-  TreeSorter sorter{*this, key, nullptr, nullptr, nullptr};
+  const GrownSize* latest = nullptr;
   if (g >= 2 && GrownSizes2.size() == n) {
-    sorter.latest = GrownSizes2.data();
+    latest = GrownSizes2.data();
   } else if (g == 1 && GrownSizes1.size() == n) {
-    sorter.latest = GrownSizes1.data();
+    latest = GrownSizes1.data();
   }
-  if (g >= 1 && GrownSizes1.size() == n) sorter.move1 = GrownSizes1.data();
-  if (g >= 2 && GrownSizes2.size() == n) sorter.move2 = GrownSizes2.data();
-  sorter.Sort(lo, hi);
+  const int count = hi - lo + 1;
+  std::vector<float> keys(static_cast<size_t>(count));
+  std::vector<int> origin(static_cast<size_t>(count));
+  for (int k = 0; k < count; ++k) {
+    const int i = lo + k;
+    const TreeRecord& t = Trees[i];
+    float v;
+    switch (key) {
+      case 0: v = t.x; break;
+      case 1: v = t.y; break;
+      case 2: v = latest ? latest[i].diameter : t.diameter; break;
+      case 3: v = latest ? latest[i].height : t.height; break;
+      case 4: v = static_cast<float>(HeightFractionKey(i)); break;
+      default: v = t.height; break;
+    }
+    keys[k] = v;
+    origin[k] = i;
+  }
+  PartitionSort(keys, origin, 0, count - 1);
+  Reorder(Trees, origin, lo);
+  // Grown sizes move with their trees.
+  if (g >= 1 && GrownSizes1.size() == n) Reorder(GrownSizes1, origin, lo);
+  if (g >= 2 && GrownSizes2.size() == n) Reorder(GrownSizes2, origin, lo);
 }
 
 void data::SortTreesForSave(bool growthKey, bool bySize) {
