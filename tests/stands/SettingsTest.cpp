@@ -1,0 +1,205 @@
+// The price settings window: loading, price edits, currency and the close
+// question.
+#include <QListWidget>
+#include <QPushButton>
+
+#include "tests/stands/SettingsFixture.h"
+#include "texts/Commonlan.h"
+
+namespace {
+
+QStringList EditTexts(const TSettForm& w) {
+  QStringList out;
+  for (QLineEdit* e : w.PriceEdits()) out << e->displayText();
+  return out;
+}
+
+}  // namespace
+
+TEST_F(SettingsWindows, StartWithoutFileAnnouncesAndWritesDefaults) {
+  price->LoadSettings(0);
+  ASSERT_EQ(script.Count(MessageKind::Notice), 1);
+  const MessageRecord notice = script.Last(MessageKind::Notice);
+  EXPECT_EQ(notice.caption, "Tiedote");
+  EXPECT_EQ(notice.lines, QStringList{"puuttuva tiedosto korvataan uudella Settings.dat"});
+  model::SettingsRecord defaults;
+  model::SetDefaultSettings(defaults);
+  EXPECT_EQ(FileBytes(), model::SettingsToBytes(defaults));
+
+  // Loading again finds the file: no notice.
+  script.Clear();
+  price->LoadSettings(0);
+  EXPECT_EQ(script.Count(MessageKind::Notice), 0);
+}
+
+TEST_F(SettingsWindows, DamagedFileIsAnnouncedLikeAMissingOne) {
+  QFile f(model::SettingsFilePath());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(100, '\0'));
+  f.close();
+  price->LoadSettings(0);
+  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(FileBytes().size(), 188);
+}
+
+TEST_F(SettingsWindows, ReadOnlyFolderReportsTheFailedWrite) {
+  model::SetSettingsFolder(dir.file("no-such-folder"));
+  price->LoadSettings(0);
+  EXPECT_EQ(script.Count(MessageKind::Notice), 2);
+  EXPECT_TRUE(script.Contains("Asetuksia ei voitu tallettaa tiedostoon"));
+  // The window still holds the defaults.
+  EXPECT_EQ(price->MaskEdit1->displayText(), "10.00");
+  script.Clear();
+  EXPECT_FALSE(price->SaveSettings(1));
+  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
+}
+
+TEST_F(SettingsWindows, DefaultPricesCaptionsAndWidths) {
+  LoadAll();
+  QStringList expected;
+  for (int i = 0; i < 9; ++i) expected << "10.00";
+  expected << "01.00";  // " 1.00" with its blank filled
+  EXPECT_EQ(EditTexts(*price), expected);
+  for (QLineEdit* e : price->PriceEdits()) EXPECT_EQ(e->width(), 33);
+  const auto edits = price->PriceEdits();
+  const auto labels = price->UnitLabels();
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(labels[i]->x(), edits[i]->x() + 33 + 7) << i;
+    EXPECT_EQ(labels[i]->text(), QString::fromUtf8("€/m3"));
+  }
+  EXPECT_EQ(price->ListBox1->item(2)->text(), QString::fromUtf8("9999.99 €"));
+  EXPECT_EQ(price->ListBox2->count(), 23);
+  EXPECT_EQ(price->ListBox2->item(3)->text(), "markka, M");
+  EXPECT_EQ(price->Label1->text(), QString::fromUtf8("mäntykuitu"));
+  EXPECT_EQ(price->Label6->text(), "koivutukki");
+  EXPECT_EQ(price->Label39->text(), "ranka");
+  EXPECT_EQ(price->Label20->text(), "Puutavaralajien keskihinnat       :");
+  EXPECT_EQ(price->BitBtn1->text(), "Talleta ja sulje");
+  EXPECT_EQ(price->windowTitle(), " Puutavaralajien hinnat");
+}
+
+TEST_F(SettingsWindows, PriceFormatWidensEditsAndClamps) {
+  LoadAll();
+  model::CurrentSettings().logPrices[0] = 150.0f;  // above 99.99
+  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), -1);
+  EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
+
+  // The user picks 9999.99: edits 33 + 14 = 47 wide, labels 7 behind.
+  price->ListBox1->setCurrentRow(2);
+  EXPECT_EQ(price->MaskEdit6->displayText(), "0150.00");
+  EXPECT_EQ(price->MaskEdit10->displayText(), "0001.00");
+  for (QLineEdit* e : price->PriceEdits()) EXPECT_EQ(e->width(), 47);
+  EXPECT_EQ(price->Label40->x(), price->MaskEdit10->x() + 54);
+  EXPECT_TRUE(price->BitBtn1->isEnabled());
+}
+
+TEST_F(SettingsWindows, TenPercentFilling) {
+  LoadAll();
+  QLineEdit edit;
+  QLabel label;
+  price->FillPriceEdit(95.0f, 10, &edit, &label);   // 95 + 9.5 -> 95 + 10 = 105, clamped
+  EXPECT_EQ(edit.displayText(), "99.99");
+  price->FillPriceEdit(4.0f, -10, &edit, &label);   // -0.4 rounds to 0
+  EXPECT_EQ(edit.displayText(), "04.00");
+  price->FillPriceEdit(5.0f, -10, &edit, &label);   // -0.5 rounds away from zero to -1
+  EXPECT_EQ(edit.displayText(), "04.00");
+  price->FillPriceEdit(0.0f, -10, &edit, &label);
+  EXPECT_EQ(edit.displayText(), "00.00");
+  EXPECT_EQ(label.x(), edit.x() + 40);
+
+  // Mode 1 raises the nine prices by 1 (10 % of 10), not the energy wood.
+  std::array<QLineEdit, 10> edits;
+  std::array<QLabel, 10> labels;
+  std::array<QLineEdit*, 10> e;
+  std::array<QLabel*, 10> l;
+  for (int i = 0; i < 10; ++i) {
+    e[i] = &edits[i];
+    l[i] = &labels[i];
+  }
+  price->FillPriceEdits(e, l, 1);
+  EXPECT_EQ(edits[0].displayText(), "11.00");
+  EXPECT_EQ(edits[9].displayText(), "01.00");
+  price->FillPriceEdits(e, l, 0);
+  EXPECT_EQ(edits[8].displayText(), "09.00");
+}
+
+TEST_F(SettingsWindows, CurrencyCaptionsFollowTheChoice) {
+  LoadAll();
+  price->show();
+  EXPECT_FALSE(price->BitBtn1->isEnabled());
+  price->ListBox2->setCurrentRow(5);  // "B"
+  EXPECT_EQ(CurrencyUnitText(true), "B");
+  EXPECT_EQ(price->Label11->text(), "B/m3");
+  EXPECT_EQ(price->ListBox1->item(0)->text(), "99.99 B");
+  EXPECT_TRUE(price->BitBtn1->isEnabled());
+  price->ListBox2->setCurrentRow(1);
+  EXPECT_EQ(CurrencyUnitText(true), "$");
+  EXPECT_EQ(CurrencyUnitText(false), "dollari, $");
+  EXPECT_EQ(CommonlanText(57), "$/m3");
+  Shoot(price.get(), "settings_price");
+}
+
+TEST_F(SettingsWindows, EditChangeFillsBlanksAndMarksTheWindow) {
+  LoadAll();
+  price->show();
+  EXPECT_FALSE(price->BitBtn1->isEnabled());
+  price->MaskEdit2->setCursorPosition(0);
+  price->MaskEdit2->del();  // "_0.00" becomes "00.00"
+  EXPECT_EQ(price->MaskEdit2->displayText(), "00.00");
+  EXPECT_TRUE(price->BitBtn1->isEnabled());
+  EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 0.0f);
+}
+
+TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
+  LoadAll();
+  price->show();
+  price->MaskEdit1->setText("12.50");
+  price->MaskEdit10->setText("02.75");
+  price->ListBox2->setCurrentRow(2);
+  price->BitBtn1->click();
+  EXPECT_EQ(price->result(), 1);
+  EXPECT_EQ(script.Count(MessageKind::Question), 0);
+  EXPECT_TRUE(price->ApplySettings());
+  const model::SettingsRecord& r = model::CurrentSettings();
+  EXPECT_EQ(r.pulpwoodPrices[0], 12.5f);
+  EXPECT_EQ(r.energyWoodPrice, 2.75f);
+  EXPECT_EQ(r.currencyIndex, 2);
+  EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
+}
+
+TEST_F(SettingsWindows, ClosingWithChangesDeclinedRestoresStoredPrices) {
+  LoadAll();
+  price->show();
+  price->MaskEdit3->setText("55.00");
+  script.Answer(2);
+  price->Button1->click();
+  ASSERT_EQ(script.Count(MessageKind::Question), 1);
+  const MessageRecord q = script.Last(MessageKind::Question);
+  EXPECT_EQ(q.caption, "Asetukset");
+  EXPECT_EQ(q.lines, (QStringList{"Puutavaralajien hintoja muutettu  !", "Talletetaanko muutokset  ?"}));
+  EXPECT_EQ(q.yesCaption, QString::fromUtf8("Kyllä"));
+  EXPECT_EQ(q.closeCaption, "Ei");
+  EXPECT_EQ(price->result(), 2);
+  EXPECT_FALSE(price->isVisible());
+  EXPECT_EQ(price->MaskEdit3->displayText(), "10.00");
+  EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[2], 10.0f);
+}
+
+TEST_F(SettingsWindows, ClosingWithChangesAcceptedReturnsOk) {
+  LoadAll();
+  price->show();
+  price->MaskEdit3->setText("55.00");
+  script.Answer(1);
+  price->close();  // the title bar
+  EXPECT_EQ(script.Count(MessageKind::Question), 1);
+  EXPECT_EQ(price->result(), 1);
+  EXPECT_EQ(price->MaskEdit3->displayText(), "55.00");
+}
+
+TEST_F(SettingsWindows, ClosingWithoutChangesAsksNothing) {
+  LoadAll();
+  price->show();
+  price->Button1->click();
+  EXPECT_EQ(script.Count(MessageKind::Question), 0);
+  EXPECT_EQ(price->result(), 2);
+}
