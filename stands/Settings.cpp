@@ -139,7 +139,10 @@ int InfoTextHeight(const QTextEdit* edit, int lineHeight) {
 }
 
 void ClearActiveControl(QWidget* window) {
-  if (QWidget* w = window->focusWidget()) w->clearFocus();
+  // The window itself takes the focus, so that no control shows it and the
+  // window does not hand it to its first control when activated.
+  if (QWidget* w = window->focusWidget(); w && w != window) w->clearFocus();
+  window->setFocus(Qt::OtherFocusReason);
 }
 
 TSettingsWindow::TSettingsWindow(QWidget* parent, const QString& name, int page) : QDialog(parent), page_(page) {

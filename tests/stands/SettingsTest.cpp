@@ -1,5 +1,6 @@
 // The price settings window: loading, price edits, currency and the close
 // question.
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -85,7 +86,12 @@ TEST_F(SettingsWindows, PriceFormatWidensEditsAndClamps) {
   EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
 
   // The user picks 9999.99: edits 33 + 14 = 47 wide, labels 7 behind.
+  price->show();
+  QApplication::processEvents();
+  // No control keeps the focus.
+  EXPECT_TRUE(price->focusWidget() == nullptr || price->focusWidget() == price.get());
   price->ListBox1->setCurrentRow(2);
+  Shoot(price.get(), "settings_price_format2");
   EXPECT_EQ(price->MaskEdit6->displayText(), "0150.00");
   EXPECT_EQ(price->MaskEdit10->displayText(), "0001.00");
   for (QLineEdit* e : price->PriceEdits()) EXPECT_EQ(e->width(), 47);
