@@ -32,9 +32,9 @@ void StandingSums::Add(float d, float h, int species) {
 }
 
 int StandingSums::RoundedVolume() const {
-  int sum = 0;
+  long long sum = 0;
   for (float b : bins) sum += platform::RoundHalfAway(b);
-  return sum;
+  return ClampToInt(sum);
 }
 
 const GrownSize* LatestGrownSizes(const data& stand) {
@@ -65,7 +65,7 @@ StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes) {
 
 float data::AssortmentTotals(const PriceFactors& factors, const GrownSizeArray& sizes) const {
   const StandingSums sums = SumStandingTrees(*this, &sizes);
-  int total = 0;
+  long long total = 0;
   for (int j = 0; j < kAssortmentCount; ++j) {
     total += platform::RoundHalfAway(static_cast<float>(platform::RoundHalfAway(sums.bins[j])) *
                                      factors[j]);
@@ -123,12 +123,12 @@ void GetAssortmentPriceFactors(bool priced, PriceFactors& out) {
 int data::SlotStockValue(int k, bool wholeStand) const {
   PriceFactors prices;
   GetAssortmentPriceFactors(true, prices);
-  int value = 0;
+  long long value = 0;
   for (int j = 0; j < kAssortmentCount; ++j) {
     value += platform::RoundHalfAway(static_cast<float>(SlotAssortmentVolume(k, j, wholeStand)) *
                                      prices[j]);
   }
-  return value;
+  return ClampToInt(value);
 }
 
 int LeadingGrowthCount(const data& stand) {
@@ -149,26 +149,32 @@ int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercen
   if (P == 0) return 0;
   const int L = LeadingGrowthCount(stand);
   auto r = [&](int q) {
-    return stand.SlotAssortmentVolume(L, q, wholeStand) - stand.SlotAssortmentVolume(P, q, wholeStand);
+    return ClampToInt(static_cast<long long>(stand.SlotAssortmentVolume(L, q, wholeStand)) -
+                      stand.SlotAssortmentVolume(P, q, wholeStand));
   };
   if (shiftPercent == 0 || j == AlderPulpwood || j == EnergyWood) return r(j);
   const float share = static_cast<float>(shiftPercent) * 0.01f;
-  if (j < 6) return r(j) + platform::RoundHalfAway(share * static_cast<float>(r(j + 6)));
-  return r(j) - platform::RoundHalfAway(share * static_cast<float>(r(j)));
+  if (j < 6) {
+    return ClampToInt(static_cast<long long>(r(j)) +
+                      platform::RoundHalfAway(share * static_cast<float>(r(j + 6))));
+  }
+  return ClampToInt(static_cast<long long>(r(j)) -
+                    platform::RoundHalfAway(share * static_cast<float>(r(j))));
 }
 
 int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced) {
   PriceFactors factors;
   GetAssortmentPriceFactors(priced, factors);
   const int last = withEnergyWood ? EnergyWood : EnergyWood - 1;
-  int sum = 0;
+  long long sum = 0;
   for (int j = 0; j <= last; ++j) {
     sum += platform::RoundHalfAway(
         static_cast<float>(AssortmentRemoval(stand, j, wholeStand, 0)) * factors[j]);
   }
-  return sum;
+  return ClampToInt(sum);
 }
 
 int RemovedStemCount(const data& stand) {
-  return stand.SlotTreeCount(LeadingGrowthCount(stand)) - stand.SlotTreeCount(DisplayedPhase(stand));
+  return ClampToInt(static_cast<long long>(stand.SlotTreeCount(LeadingGrowthCount(stand))) -
+                    stand.SlotTreeCount(DisplayedPhase(stand)));
 }

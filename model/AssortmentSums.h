@@ -5,6 +5,8 @@
 
 #include "model/Data.h"
 
+#include <limits>
+
 struct StandingSums {
   int count = 0;
   float bins[kAssortmentCount] = {};
@@ -26,3 +28,11 @@ StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes);
 
 // The latest sizes of the stand as an array, or null for the measured sizes.
 const GrownSize* LatestGrownSizes(const data& stand);
+
+// A wide sum brought back into the int range (volumes and values of absurd
+// stands saturate instead of wrapping).
+inline int ClampToInt(long long v) {
+  if (v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (v < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(v);
+}

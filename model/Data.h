@@ -165,7 +165,10 @@ enum class StandFileStatus {
   BadTreeCount,     // species blocks give a tree count outside 0..12000
   BadGrowthSteps,   // more than two growing steps recorded
   LengthMismatch,   // file length differs from what count and steps need
-  BadTreeRecord,    // species outside 0..4 or removing phase outside 0..5
+  BadHeader,        // area not a number or outside 0..1000 ha
+  BadSlot,          // a phase slot with impossible stems, volumes or sums
+  BadTreeRecord,    // species outside 0..4, removing phase outside 0..5,
+                    // or a size or position that is not a number
   WriteFailed,      // the file could not be written or committed
 };
 
@@ -340,6 +343,11 @@ class data {
   int MortalityInterval(int s, int length, float meanAge) const;
   void AllocHeightWork(int n);
   void FreeHeightWork();
+  // GrowTrees without mortality into the caller's arrays (heightWork is the
+  // work array of the dominant height). Touches nothing of the stand, so
+  // several such growths may run at once on one stand.
+  void GrowTreesInto(GrownSizeArray& out, std::vector<float>& heightWork, int q, int years,
+                     const int ages[kSpeciesSlots], bool fromMeasured) const;
 
   // ---- Cutting patterns and thinnings — Cutting.cpp, Thinning.cpp ----
   void SelectStripRoads(float width, float spacing, int k);

@@ -9,7 +9,7 @@
 
 namespace {
 int currentPhase = 0;
-}
+}  // namespace
 
 int CurrentPhase() { return currentPhase; }
 
@@ -61,9 +61,9 @@ void data::UndoOperation(int k) {
 void data::ClearSlot(int k) { Slots[k] = PhaseSlot{}; }
 
 int data::SlotTotalVolume(int k) const {
-  int sum = 0;
+  long long sum = 0;
   for (int v : Slots[k].volumes) sum += v;
-  return sum;
+  return ClampToInt(sum);
 }
 
 int data::SlotAssortmentVolume(int k, int j, bool wholeStand) const {
@@ -72,9 +72,10 @@ int data::SlotAssortmentVolume(int k, int j, bool wholeStand) const {
   // round(m x area) - round((m - c) x area) with m the larger of slots 0 and
   // 1: every whole-stand volume is a difference from the same rounded base.
   const int m = Slots[0].volumes[j] > Slots[1].volumes[j] ? Slots[0].volumes[j] : Slots[1].volumes[j];
-  const float area = Area();
-  return platform::RoundHalfAway(static_cast<float>(m) * area) -
-         platform::RoundHalfAway(static_cast<float>(m - c) * area);
+  const double area = Area();
+  const long long base = platform::RoundHalfAway(static_cast<double>(m) * area);
+  const long long rest = platform::RoundHalfAway((static_cast<double>(m) - c) * area);
+  return ClampToInt(base - rest);
 }
 
 int data::GrowthStepCount() const {

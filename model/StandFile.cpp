@@ -184,6 +184,24 @@ void WriteTreesAndSizes(Writer& w, const data& s) {
 
 bool Finite(float v) { return std::isfinite(v); }
 
+// Limits that no real stand comes near; beyond them sums would overflow.
+constexpr float kMaxArea = 1000.0f;        // hectares
+constexpr int32_t kMaxSlotVolume = 100000;  // m3/ha of one assortment
+
+// Tree sizes (1/100 cm, cm) and plot positions far beyond any real tree are
+// refused, so that every later sum and conversion stays in range.
+constexpr float kMaxTreeValue = 1.0e6f;
+bool SizeIsSound(float v) { return Finite(v) && v >= 0.0f && v <= kMaxTreeValue; }
+bool PositionIsSound(float v) { return Finite(v) && v >= -kMaxTreeValue && v <= kMaxTreeValue; }
+
+bool SlotIsSound(const PhaseSlot& slot) {
+  if (slot.stems < 0 || slot.stems > kMaxTreeCount) return false;
+  for (int32_t v : slot.volumes) {
+    if (v < 0 || v > kMaxSlotVolume) return false;
+  }
+  return Finite(slot.basalArea) && Finite(slot.meanDiameter) && Finite(slot.meanHeight);
+}
+
 // Reads a file whole, read-only. A file longer than any stand file can be is
 // refused before it is read.
 StandFileStatus ReadWholeFile(const QString& path, QByteArray& out) {
@@ -279,14 +297,14 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     for (int32_t& v : slot.reserved) v = r.I32();
     if (slot.years < 0 || slot.years > 20) return StandFileStatus::BadGrowthSteps;
     if (slot.years != 0) ++g;
-    if (!Finite(slot.basalArea) || !Finite(slot.meanDiameter) || !Finite(slot.meanHeight)) {
-      return StandFileStatus::BadTreeRecord;
-    }
+    if (!SlotIsSound(slot)) return StandFileStatus::BadSlot;
   }
   if (g > 2) return StandFileStatus::BadGrowthSteps;
   const int count = static_cast<int>(n);
   if (bytes.size() != FileLength(count, g)) return StandFileStatus::LengthMismatch;
-  if (!Finite(header.area)) return StandFileStatus::BadTreeRecord;
+  if (!Finite(header.area) || header.area < 0.0f || header.area > kMaxArea) {
+    return StandFileStatus::BadHeader;
+  }
 
   auto stand = std::make_unique<data>(count);
   for (TreeRecord& t : stand->Trees) {
@@ -298,7 +316,8 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     t.species = r.I32();
     for (int32_t& v : t.reserved) v = r.I32();
     if (t.species < 0 || t.species > 4 || t.removedBy < 0 || t.removedBy >= kPhaseCount ||
-        !Finite(t.x) || !Finite(t.y) || !Finite(t.diameter) || !Finite(t.height)) {
+        !PositionIsSound(t.x) || !PositionIsSound(t.y) || !SizeIsSound(t.diameter) ||
+        !SizeIsSound(t.height)) {
       return StandFileStatus::BadTreeRecord;
     }
   }
@@ -308,7 +327,7 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     for (GrownSize& s : a) {
       s.diameter = r.F32();
       s.height = r.F32();
-      if (!Finite(s.diameter) || !Finite(s.height)) return StandFileStatus::BadTreeRecord;
+      if (!SizeIsSound(s.diameter) || !SizeIsSound(s.height)) return StandFileStatus::BadTreeRecord;
     }
   }
   stand->Header = header;

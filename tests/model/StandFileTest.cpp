@@ -397,6 +397,19 @@ TEST_F(StandFileTest, BrokenFilesAreRefusedAndNothingChanges) {
   PutI32(b, 1796, 0x7FC00000);  // NaN x
   expectRefused(b, StandFileStatus::BadTreeRecord, "not a number");
 
+  b = valid;
+  PutI32(b, 1796 + 8, 0x7F000000);  // a diameter of 1.7e38
+  expectRefused(b, StandFileStatus::BadTreeRecord, "absurd diameter");
+  b = valid;
+  PutI32(b, 548, 0x7F000000);
+  expectRefused(b, StandFileStatus::BadHeader, "absurd area");
+  b = valid;
+  PutI32(b, 932 + 72, -2147483647 - 1);
+  expectRefused(b, StandFileStatus::BadSlot, "negative slot volume");
+  b = valid;
+  PutI32(b, 932 + 68, 50000);
+  expectRefused(b, StandFileStatus::BadSlot, "slot stems beyond the sample limit");
+
   data open(1);
   EXPECT_EQ(open.ReadFile(dir.file("missing.Norvalen"), false), StandFileStatus::CannotOpen);
 }
