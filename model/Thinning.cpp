@@ -4,6 +4,8 @@
 // removes trees in height order until the stand reaches its target volume,
 // basal area or stem count.
 
+#include "model/Thinning.h"
+
 #include "model/AssortmentSums.h"
 #include "model/Data.h"
 #include "platform/Numbers.h"
@@ -167,74 +169,80 @@ class SpacingScanner {
   int cellsX_ = 1, cellsY_ = 1;
 };
 
-// The standing stock volume of the list in its present order, kept while
-// trees are marked and reinstated. It is the same number as
-// data::StandingStockVolume: each tree's 13 bin contributions are computed
-// once, and the bins are summed in list order in single precision as the
-// full pass sums them. A change at tree i invalidates the running sums from
-// i on only; they are summed again from the last checkpoint before i.
-class StockVolumeTracker {
- public:
-  explicit StockVolumeTracker(data& stand) : stand_(stand) {
-    const int n = stand.TreeCount();
-    trees_.resize(n);
-    for (int i = 0; i < n; ++i) {
-      const int s = stand.Trees[i].species;
-      float bins[kAssortmentCount] = {};
-      data::AddTreeVolume(bins, stand.TreeDiameter(i), stand.TreeHeight(i), s);
-      trees_[i] = {s, bins[s], bins[s + 6], bins[EnergyWood]};
-    }
-    checkpoints_.assign(n / kBlock + 1, Bins{});
-  }
-
-  void Mark(int i, int k) { Set(i, k); }
-  void Reinstate(int i) { Set(i, 0); }
-
-  int Volume() {
-    const int n = static_cast<int>(trees_.size());
-    if (dirtyFrom_ < n) {
-      int i = dirtyFrom_ / kBlock * kBlock;
-      Bins bins = checkpoints_[i / kBlock];
-      const std::vector<TreeRecord>& list = stand_.Trees;
-      for (; i < n; ++i) {
-        if (i % kBlock == 0) checkpoints_[i / kBlock] = bins;
-        if (list[i].removedBy != 0) continue;
-        const Contribution& c = trees_[i];
-        bins[c.species] += c.pulp;
-        bins[c.species + 6] += c.logs;
-        bins[EnergyWood] += c.energy;
-      }
-      total_ = 0;
-      for (float b : bins) total_ += platform::RoundHalfAway(b);
-      dirtyFrom_ = n;
-    }
-    return total_;
-  }
-
- private:
-  static constexpr int kBlock = 64;
-  using Bins = std::array<float, kAssortmentCount>;
-  struct Contribution {
-    int species;
-    float pulp;
-    float logs;
-    float energy;
-  };
-
-  void Set(int i, int phase) {
-    if (stand_.Trees[i].removedBy == phase) return;
-    stand_.Trees[i].removedBy = phase;
-    dirtyFrom_ = std::min(dirtyFrom_, i);
-  }
-
-  data& stand_;
-  std::vector<Contribution> trees_;
-  std::vector<Bins> checkpoints_;  // bins before tree b x kBlock
-  int dirtyFrom_ = 0;  // first tree whose running sums are out of date
-  int total_ = 0;
-};
-
 }  // namespace
+
+StockVolumeTracker::StockVolumeTracker(data& stand) : stand_(stand), n_(stand.TreeCount()) {
+  trees_.resize(n_);
+  before_.assign(n_ + 1, {});
+  for (int i = 0; i < n_; ++i) {
+    const int s = stand.Trees[i].species;
+    float bins[kAssortmentCount] = {};
+    data::AddTreeVolume(bins, stand.TreeDiameter(i), stand.TreeHeight(i), s);
+    trees_[i] = {s, bins[s], bins[s + 6], bins[EnergyWood]};
+    magnitude_[s] += std::fabs(bins[s]);
+    magnitude_[s + 6] += std::fabs(bins[s + 6]);
+    magnitude_[EnergyWood] += std::fabs(bins[EnergyWood]);
+    before_[i + 1] = before_[i];
+    ++before_[i + 1][s];
+  }
+  checkpoints_.assign(n_ / kBlock + 1, Bins{});
+  dirtyFrom_ = 0;
+  SumAgain();
+}
+
+int StockVolumeTracker::Volume() {
+  if (dirtyFrom_ == n_) return total_;
+  int lo = 0;
+  int hi = 0;
+  for (int b = 0; b < kAssortmentCount; ++b) {
+    // Additions to this bin from its first changed tree on.
+    const int s = b % 6;
+    const int first = b == EnergyWood ? dirtyFrom_ : firstOfSpecies_[s];
+    const int later = b == EnergyWood ? n_ - first : before_[n_][s] - before_[first][s];
+    const double v = static_cast<double>(sums_[b]) + change_[b];
+    const double e =
+        later * 0x1p-23 * magnitude_[b] * (1.0 + 1e-6) + 1e-9 * (magnitude_[b] + 1.0);
+    lo += platform::RoundHalfAway(v - e);
+    hi += platform::RoundHalfAway(v + e);
+  }
+  if (lo == hi) return lo;
+  SumAgain();
+  return total_;
+}
+
+void StockVolumeTracker::Set(int i, int phase) {
+  TreeRecord& t = stand_.Trees[i];
+  const bool wasStanding = t.removedBy == 0;
+  t.removedBy = phase;
+  if (wasStanding == (phase == 0)) return;
+  const Contribution& c = trees_[i];
+  const double sign = wasStanding ? -1.0 : 1.0;
+  change_[c.species] += sign * c.pulp;
+  change_[c.species + 6] += sign * c.logs;
+  change_[EnergyWood] += sign * c.energy;
+  firstOfSpecies_[c.species] = std::min(firstOfSpecies_[c.species], i);
+  dirtyFrom_ = std::min(dirtyFrom_, i);
+}
+
+void StockVolumeTracker::SumAgain() {
+  int i = dirtyFrom_ / kBlock * kBlock;
+  Bins bins = checkpoints_[i / kBlock];
+  const std::vector<TreeRecord>& list = stand_.Trees;
+  for (; i < n_; ++i) {
+    if (i % kBlock == 0) checkpoints_[i / kBlock] = bins;
+    if (list[i].removedBy != 0) continue;
+    const Contribution& c = trees_[i];
+    bins[c.species] += c.pulp;
+    bins[c.species + 6] += c.logs;
+    bins[EnergyWood] += c.energy;
+  }
+  total_ = 0;
+  for (float b : bins) total_ += platform::RoundHalfAway(b);
+  sums_ = bins;
+  change_.fill(0.0);
+  firstOfSpecies_.fill(n_);
+  dirtyFrom_ = n_;
+}
 
 bool data::ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int option) {
   return ChoosePairTree(TreeHeight(i), TreeHeight(j), xj, yj, lowThinning, option);

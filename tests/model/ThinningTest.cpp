@@ -2,6 +2,8 @@
 // spacing, the size passes to a stem count, basal area or standing volume.
 
 #include "model/Data.h"
+#include "model/Thinning.h"
+#include "platform/Numbers.h"
 #include "tests/model/CuttingStands.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +239,50 @@ TEST(VolumeTarget, SelectionCuttingLargestTreesThenThinningFromAbove) {
     EXPECT_EQ(t.ThinToTargetVolume(0, static_cast<float>(target), mode, false), target);
     EXPECT_GT(CountMarked(t, 1), largest);
   }
+}
+
+TEST(StockVolume, FollowsTheFullSumThroughRandomChanges) {
+  data s = RandomStand(1000, 11);
+  StockVolumeTracker tracker(s);
+  std::mt19937 rng(4);
+  std::uniform_int_distribution<int> pick(0, 999);
+  for (int step = 0; step < 600; ++step) {
+    const int i = pick(rng);
+    if (s.Trees[i].removedBy == 0) {
+      tracker.Mark(i, 1);
+    } else {
+      tracker.Reinstate(i);
+    }
+    ASSERT_EQ(tracker.Volume(), s.StandingStockVolume()) << "step " << step;
+  }
+}
+
+TEST(StockVolume, RoundsTheListOrderSumNotTheExactOne) {
+  // 3000 equal pines of 3 cm and 8.5 m: all their volume c is energy wood, the
+  // full sum adds c in single precision 3000 times. Find a count K whose
+  // list-order sum rounds otherwise than the sum of all 3000 less the exact
+  // (3000 - K) c taken away: there the volume must come from summing again.
+  const int n = 3000;
+  std::vector<Tree> trees;
+  for (int i = 0; i < n; ++i) trees.push_back({20.0f + i * 0.2f, 100.0f, 300, 850});
+  data s = MakeStand(trees);
+  float bins[kAssortmentCount] = {};
+  data::AddTreeVolume(bins, 300, 850, SpeciesPine);
+  const float c = bins[EnergyWood];
+  std::vector<float> prefix(n + 1, 0.0f);
+  for (int k = 1; k <= n; ++k) prefix[k] = prefix[k - 1] + c;
+  int found = -1;
+  for (int k = n - 1; k > 0 && found < 0; --k) {
+    if (platform::RoundHalfAway(prefix[k]) !=
+        platform::RoundHalfAway(prefix[n] - static_cast<double>(c) * (n - k))) {
+      found = k;
+    }
+  }
+  ASSERT_GT(found, 0);
+  StockVolumeTracker tracker(s);
+  for (int i = n - 1; i >= found; --i) tracker.Mark(i, 1);
+  EXPECT_EQ(tracker.Volume(), platform::RoundHalfAway(prefix[found]));
+  EXPECT_EQ(tracker.Volume(), s.StandingStockVolume());
 }
 
 TEST(SmallStands, EveryThinningRunsOnTenToSixtyTrees) {
