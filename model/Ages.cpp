@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -19,6 +21,29 @@ int CandidateCeiling(int species) {
     if (species <= 1) return 51;
     if (species <= 3) return 31;
     return 21;
+}
+
+// Whether round r of the calibration (every age above 0 raised r times by
+// step) still grows more than the target in 20 years.
+bool RoundExceedsTarget(const data& stand, const int ages[kSpeciesSlots], int r, int step, float T,
+                        float V0, GrownSizeArray& sizes, std::vector<float>& heights) {
+    int raised[kSpeciesSlots];
+    for (int s = 0; s < kSpeciesSlots; ++s) raised[s] = ages[s] > 0 ? ages[s] + r * step : ages[s];
+    stand.GrowTreesInto(sizes, heights, 1, 20, raised, true);
+    int V20 = 0;
+    float basalArea = 0.0f;
+    float meanDiameter = 0.0f;
+    float meanHeight = 0.0f;
+    stand.AssortmentTotalsOf(sizes, V20, basalArea, meanDiameter, meanHeight);
+    return static_cast<float>(V20) - T > V0;
+}
+
+// Rounds tried at once: one for a small stand, else one per processor (at
+// most eight).
+int CalibrationLanes(int trees) {
+    if (trees < 500) return 1;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(cores, 1u, 8u));
 }
 
 }  // namespace
@@ -69,34 +94,53 @@ void CalibrateSpeciesAges(data& stand, int ages[kSpeciesSlots]) {
     const bool onlyBroadleaves =
         ages[0] == 0 && ages[1] == 0 && (ages[2] != 0 || ages[3] != 0 || ages[4] != 0);
     const float T = AgeCalibrationTarget(d, G, N, onlyBroadleaves);
+    // Without an age to raise every round would grow the same again: the
+    // ages stay as they are.
+    bool anyAge = false;
+    for (int s = 0; s < kSpeciesSlots; ++s) anyAge = anyAge || ages[s] > 0;
+    if (!anyAge) return;
     const float V0 = stand.MeasuredVolumeAllTrees();
 
+    // Round r grows the stand at the ages raised r times; the ages are raised
+    // until a round no longer exceeds the target. Rounds do not depend on one
+    // another, so a large stand tries several at once; the first round that
+    // meets the target decides, exactly as one round after another would.
+    const int lanes = CalibrationLanes(stand.TreeCount());
     stand.TimingWork = stand.AllocGrownSizes();
-    bool raised = false;
-    for (int round = 0; round < kMaxAgeCalibrationRounds; ++round) {
-        stand.GrowTrees(stand.TimingWork, 1, 20, ages, false, true);
-        int V20 = 0;
-        float basalArea = 0.0f;
-        float meanDiameter = 0.0f;
-        float meanHeight = 0.0f;
-        stand.AssortmentTotalsOf(stand.TimingWork, V20, basalArea, meanDiameter, meanHeight);
-        if (!(static_cast<float>(V20) - T > V0)) break;
-        bool anyAge = false;
-        for (int s = 0; s < kSpeciesSlots; ++s) {
-            if (ages[s] > 0) {
-                ages[s] += step;
-                anyAge = true;
-            }
+    std::vector<GrownSizeArray> sizes(static_cast<std::size_t>(lanes));
+    std::vector<std::vector<float>> heights(static_cast<std::size_t>(lanes));
+    for (int l = 0; l < lanes; ++l) {
+        if (l > 0) sizes[static_cast<std::size_t>(l)] = stand.AllocGrownSizes();
+        heights[static_cast<std::size_t>(l)].reserve(static_cast<std::size_t>(stand.TreeCount()));
+    }
+    auto lane = [&](int l) -> GrownSizeArray& {
+        return l == 0 ? stand.TimingWork : sizes[static_cast<std::size_t>(l)];
+    };
+
+    int raises = kMaxAgeCalibrationRounds;
+    for (int first = 0; first < kMaxAgeCalibrationRounds; first += lanes) {
+        const int batch = std::min(lanes, kMaxAgeCalibrationRounds - first);
+        std::vector<char> above(static_cast<std::size_t>(batch), 0);
+        auto probe = [&](int l) {
+            above[static_cast<std::size_t>(l)] =
+                RoundExceedsTarget(stand, ages, first + l, step, T, V0, lane(l),
+                                   heights[static_cast<std::size_t>(l)]);
+        };
+        std::vector<std::thread> workers;
+        for (int l = 1; l < batch; ++l) workers.emplace_back(probe, l);
+        probe(0);
+        for (std::thread& w : workers) w.join();
+        const auto met = std::find(above.begin(), above.end(), 0);
+        if (met != above.end()) {
+            raises = first + static_cast<int>(met - above.begin());
+            break;
         }
-        // Without an age to raise the next round would grow the same again.
-        if (!anyAge) break;
-        raised = true;
     }
     stand.FreeGrownSizes(stand.TimingWork);
-    if (raised) {
-        for (int s = 0; s < kSpeciesSlots; ++s) {
-            if (ages[s] > 0) ages[s] -= 1;
-        }
+
+    // The ages of the last round that still exceeded the target, less one.
+    for (int s = 0; s < kSpeciesSlots; ++s) {
+        if (ages[s] > 0 && raises > 0) ages[s] += raises * step - 1;
     }
 }
 

@@ -20,6 +20,136 @@ struct StockMeans {
     float Hg = 0.0f;  // basal-area-weighted mean height, m
 };
 
+// The dominant height over entries 0..n-1 of a work array: the mean of the
+// min(n, 100) largest. With refill the entries are first taken from the
+// latest heights (m) of the standing trees, from the last tree to the first.
+// The largest entries end sorted at the top of 0..n-1; below them the entries
+// are in no particular order (SettleStaleHeights completes that part when it
+// matters).
+float MeanOfTallestIn(const data& stand, std::vector<float>& work, int n, bool refill) {
+    n = std::clamp(n, 0, static_cast<int>(work.size()));
+    const int m = std::min(n, 100);
+    if (refill) {
+        std::size_t next = 0;
+        for (int i = stand.TreeCount() - 1; i >= 0 && next < work.size(); --i) {
+            if (stand.TreeRemovedBy(i) == 0) work[next++] = stand.TreeHeight(i) * 0.01f;
+        }
+    }
+    if (m <= 0) return 0.0f;
+    const auto top = work.begin() + (n - m);
+    std::nth_element(work.begin(), top, work.begin() + n);
+    std::sort(top, work.begin() + n);
+    float sum = 0.0f;
+    for (int i = n - m; i < n; ++i) sum += work[static_cast<std::size_t>(i)];
+    return sum / static_cast<float>(m);
+}
+
+// When trees died, a period writes fewer heights than the work array holds;
+// the entries above the written ones keep what the dominant height left
+// there, which is the ascending order of all entries. MeanOfTallestIn sorted
+// only its top; this sorts the part from `written` up to that top.
+void SettleStaleHeights(std::vector<float>& work, int n, int written) {
+    n = std::clamp(n, 0, static_cast<int>(work.size()));
+    const int sortedFrom = n - std::min(n, 100);
+    if (written >= sortedFrom || written < 0) return;
+    std::nth_element(work.begin(), work.begin() + written, work.begin() + sortedFrom);
+    std::sort(work.begin() + written, work.begin() + sortedFrom);
+}
+
+// The growth of the standing trees from slot q - 1 over the given years.
+// beforePeriod(length, elapsed) runs after the dominant height of each period
+// and before its growth (the mortality of the period); it returns whether
+// trees may have died.
+template <typename BeforePeriod>
+void GrowPeriods(const data& stand, GrownSizeArray& out, std::vector<float>& work, int q,
+                 int years, const int ages[kSpeciesSlots], bool fromMeasured,
+                 BeforePeriod beforePeriod) {
+    const int n = stand.TreeCount();
+    if (static_cast<int>(out.size()) != n) out.assign(static_cast<std::size_t>(n), GrownSize{});
+    const bool fromFirstGrowth = !fromMeasured && static_cast<int>(stand.GrownSizes1.size()) == n;
+
+    auto startSize = [&](int j) {
+        if (fromFirstGrowth) return stand.GrownSizes1[static_cast<std::size_t>(j)];
+        return GrownSize{stand.BaseDiameter(j), stand.BaseHeight(j)};
+    };
+
+    const int periods = (years - 1) / kPeriodYears + 1;
+    int length = kPeriodYears;
+    int elapsed = 0;
+
+    const PhaseSlot& from = stand.Slots[static_cast<std::size_t>(q - 1)];
+    StockMeans now{from.basalArea, from.meanDiameter, from.meanHeight};
+    int standing = 0;
+    StockMeans start;
+    for (int j = 0; j < n; ++j) {
+        if (stand.TreeRemovedBy(j) != 0) continue;
+        ++standing;
+        const GrownSize size = startSize(j);
+        const float d = size.diameter * 0.01f;
+        const float g = kPi * (0.005f * d) * (0.005f * d);
+        start.G += g;
+        start.Dg += g * d;
+        start.Hg += g * size.height * 0.01f;
+    }
+    // A slot that was not recorded from these trees gives no basal area; the
+    // trees themselves then give the stock.
+    if (!(now.G > 0.0f) && start.G > 0.0f) {
+        now = StockMeans{start.G, start.Dg / start.G, start.Hg / start.G};
+    }
+    // The work array holds one height per tree that actually stands.
+    work.assign(static_cast<std::size_t>(standing), 0.0f);
+    StockMeans next;
+
+    for (int i = 0; i < periods; ++i) {
+        const float Hdom = MeanOfTallestIn(stand, work, standing, i == 0);
+        if (i > 0) {
+            now = next;
+            next = StockMeans{};
+        }
+        if (i == periods - 1) length = years - kPeriodYears * (periods - 1);
+        elapsed += length;
+        if (beforePeriod(length, elapsed)) {
+            int alive = 0;
+            for (int j = 0; j < n; ++j) alive += stand.TreeRemovedBy(j) == 0;
+            SettleStaleHeights(work, standing, alive);
+        }
+        std::size_t written = 0;
+        for (int j = 0; j < n; ++j) {
+            GrownSize& target = out[static_cast<std::size_t>(j)];
+            if (stand.TreeRemovedBy(j) != 0) {
+                target = GrownSize{1.0f, 1.0f};
+                continue;
+            }
+            const GrownSize size = i > 0 ? target : startSize(j);
+            const float d = size.diameter * 0.01f;
+            const float h = size.height * 0.01f;
+            const int species = stand.TreeSpecies(j);
+            const float age = static_cast<float>(ages[std::clamp(species, 0, kSpeciesSlots - 1)] +
+                                                 kPeriodYears * i);
+            float newD = d;
+            float newH = h;
+            if (d > 0.0f && h > 0.0f && now.G > 0.0f && now.Dg > 0.0f && Hdom > 0.0f) {
+                TreeGrowthStep(newD, newH, d, h, species, age, length, now.G, now.Dg, now.Hg,
+                               Hdom);
+                // A tree never shrinks: beyond about 82 cm the model's size
+                // factor turns negative, and growth then stops instead.
+                if (!(newD >= d)) newD = d;
+                if (!(newH >= h)) newH = h;
+            }
+            target = GrownSize{newD * 100.0f, newH * 100.0f};
+            if (written < work.size()) work[written++] = newH;
+            const float g = kPi * (0.005f * newD) * (0.005f * newD);
+            next.G += g;
+            next.Dg += g * newD;
+            next.Hg += g * newH;
+        }
+        if (next.G != 0.0f) {
+            next.Dg = next.Dg / next.G;
+            next.Hg = next.Hg / next.G;
+        }
+    }
+}
+
 }  // namespace
 
 GrownSizeArray data::AllocGrownSizes() const {
@@ -34,21 +164,7 @@ void data::AllocHeightWork(int n) {
 
 void data::FreeHeightWork() { std::vector<float>().swap(HeightWork); }
 
-float data::MeanOfTallest(int n, bool refill) {
-    n = std::clamp(n, 0, static_cast<int>(HeightWork.size()));
-    const int m = std::min(n, 100);
-    if (refill) {
-        std::size_t next = 0;
-        for (int i = TreeCount() - 1; i >= 0 && next < HeightWork.size(); --i) {
-            if (TreeRemovedBy(i) == 0) HeightWork[next++] = TreeHeight(i) * 0.01f;
-        }
-    }
-    if (m <= 0) return 0.0f;
-    std::sort(HeightWork.begin(), HeightWork.begin() + n);
-    float sum = 0.0f;
-    for (int i = n - m; i < n; ++i) sum += HeightWork[static_cast<std::size_t>(i)];
-    return sum / static_cast<float>(m);
-}
+float data::MeanOfTallest(int n, bool refill) { return MeanOfTallestIn(*this, HeightWork, n, refill); }
 
 float data::MeanAgeWeighted(int s, const int ages[kSpeciesSlots], int elapsed) const {
     const PhaseSlot& slot = Slots[static_cast<std::size_t>(s)];
@@ -122,90 +238,18 @@ void data::ApplyMortality(int q0, int length, const int ages[kSpeciesSlots], int
 void data::GrowTrees(GrownSizeArray& out, int q, int years, const int ages[kSpeciesSlots],
                      bool mortality, bool fromMeasured) {
     if (years < 1 || years > kMaxGrowingYears || q < 1 || q >= kPhaseCount) return;
-    const int n = TreeCount();
-    if (static_cast<int>(out.size()) != n) out.assign(static_cast<std::size_t>(n), GrownSize{});
-    const bool fromFirstGrowth =
-        !fromMeasured && static_cast<int>(GrownSizes1.size()) == n;
-
-    auto startSize = [&](int j) {
-        if (fromFirstGrowth) return GrownSizes1[static_cast<std::size_t>(j)];
-        return GrownSize{BaseDiameter(j), BaseHeight(j)};
-    };
-
-    const int periods = (years - 1) / kPeriodYears + 1;
-    int length = kPeriodYears;
-    int elapsed = 0;
-
-    const PhaseSlot& from = Slots[static_cast<std::size_t>(q - 1)];
-    StockMeans now{from.basalArea, from.meanDiameter, from.meanHeight};
-    int standing = 0;
-    StockMeans start;
-    for (int j = 0; j < n; ++j) {
-        if (TreeRemovedBy(j) != 0) continue;
-        ++standing;
-        const GrownSize size = startSize(j);
-        const float d = size.diameter * 0.01f;
-        const float g = kPi * (0.005f * d) * (0.005f * d);
-        start.G += g;
-        start.Dg += g * d;
-        start.Hg += g * size.height * 0.01f;
-    }
-    // A slot that was not recorded from these trees gives no basal area; the
-    // trees themselves then give the stock.
-    if (!(now.G > 0.0f) && start.G > 0.0f) {
-        now = StockMeans{start.G, start.Dg / start.G, start.Hg / start.G};
-    }
-    // The work array holds one height per tree that actually stands.
-    AllocHeightWork(standing);
-    StockMeans next;
-
-    for (int i = 0; i < periods; ++i) {
-        const float Hdom = MeanOfTallest(standing, i == 0);
-        if (i > 0) {
-            now = next;
-            next = StockMeans{};
-        }
-        if (i == periods - 1) length = years - kPeriodYears * (periods - 1);
-        if (mortality) {
-            elapsed += length;
-            const bool useSlot0 = (q == 2 && !fromMeasured) ||
-                                  (q == 3 && Slots[1].stems == Slots[2].stems);
-            ApplyMortality(q - 1, length, ages, elapsed, useSlot0);
-        }
-        std::size_t work = 0;
-        for (int j = 0; j < n; ++j) {
-            GrownSize& target = out[static_cast<std::size_t>(j)];
-            if (TreeRemovedBy(j) != 0) {
-                target = GrownSize{1.0f, 1.0f};
-                continue;
-            }
-            const GrownSize size = i > 0 ? target : startSize(j);
-            const float d = size.diameter * 0.01f;
-            const float h = size.height * 0.01f;
-            const int species = TreeSpecies(j);
-            const float age = static_cast<float>(ages[std::clamp(species, 0, kSpeciesSlots - 1)] +
-                                                 kPeriodYears * i);
-            float newD = d;
-            float newH = h;
-            if (d > 0.0f && h > 0.0f && now.G > 0.0f && now.Dg > 0.0f && Hdom > 0.0f) {
-                TreeGrowthStep(newD, newH, d, h, species, age, length, now.G, now.Dg, now.Hg,
-                               Hdom);
-                // A tree never shrinks: beyond about 82 cm the model's size
-                // factor turns negative, and growth then stops instead.
-                if (!(newD >= d)) newD = d;
-                if (!(newH >= h)) newH = h;
-            }
-            target = GrownSize{newD * 100.0f, newH * 100.0f};
-            if (work < HeightWork.size()) HeightWork[work++] = newH;
-            const float g = kPi * (0.005f * newD) * (0.005f * newD);
-            next.G += g;
-            next.Dg += g * newD;
-            next.Hg += g * newH;
-        }
-        if (next.G != 0.0f) {
-            next.Dg = next.Dg / next.G;
-            next.Hg = next.Hg / next.G;
-        }
-    }
+    const bool useSlot0 = (q == 2 && !fromMeasured) || (q == 3 && Slots[1].stems == Slots[2].stems);
+    GrowPeriods(*this, out, HeightWork, q, years, ages, fromMeasured,
+                [&](int length, int elapsed) {
+                    if (mortality) ApplyMortality(q - 1, length, ages, elapsed, useSlot0);
+                    return mortality;
+                });
     FreeHeightWork();
+}
+
+void data::GrowTreesInto(GrownSizeArray& out, std::vector<float>& heightWork, int q, int years,
+                         const int ages[kSpeciesSlots], bool fromMeasured) const {
+    if (years < 1 || years > kMaxGrowingYears || q < 1 || q >= kPhaseCount) return;
+    GrowPeriods(*this, out, heightWork, q, years, ages, fromMeasured,
+                [](int, int) { return false; });
 }
