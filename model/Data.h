@@ -302,18 +302,23 @@ class data {
   float MeasuredVolumeAllTrees() const;
 
   // ---- Stand file (StandFile.cpp) ----
-  // Reads the whole file into this object; the object must have been
-  // constructed for the file's tree count. On failure nothing changes.
-  // On success the current phase becomes the number of named slots 1..5
-  // (0 with keepPhaseZero).
+  // Reads the whole file into this object (its tree count becomes the
+  // file's). The file is opened read-only and checked whole first: on any
+  // failure neither the object nor the current phase changes. On success the
+  // current phase becomes the number of named slots 1..5 (0 with
+  // keepPhaseZero), so an opened stand shows its last recorded step.
   StandFileStatus ReadFile(const QString& path, bool keepPhaseZero);
-  // Reads a stand file into a new object (the tree count taken from the
-  // file); on failure `out` is left untouched.
+  // The same into a new object; on failure `out` is left untouched. Opening
+  // a stand this way and replacing the open one only on Ok keeps the open
+  // stand when a file turns out unreadable.
   static StandFileStatus ReadStandFile(const QString& path, bool keepPhaseZero,
                                        std::unique_ptr<data>& out);
-  // Tree count and header of a stand file after the same checks as reading.
+  // Tree count and header of a stand file after the same checks as reading;
+  // the current phase is not touched (previews and stand lists).
   static StandFileStatus PeekStandFile(const QString& path, int& treeCount,
                                        StandHeader* header);
+  // Every write goes through a temporary file renamed over the old one and
+  // reports failure; a failed write leaves the old file as it was.
   // Writes a new file (header included), trees sorted by height.
   StandFileStatus WriteNewFile(const QString& path);
   // Rewrites everything after the header; the header bytes on disk stay.
