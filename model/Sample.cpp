@@ -392,7 +392,12 @@ SampleSummary SummariseSample(int n, float enteredBasalArea, bool smallSeedlingS
     SampleSummary out;
     if (n <= 0 || n > kMaxStems || enteredBasalArea > 80.0f) return out;
     n = std::min(n, SampleTreeCount());
-    out.drawn = true;
+    if (smallSeedlingStand) {
+        ShuffleSampleTrees(n);
+    } else {
+        out.drawn = true;
+        SortSampleTrees(0, n - 1, true);
+    }
     float bins[kAssortmentCount] = {};
     float G = 0.0f;
     float GH = 0.0f;

@@ -123,7 +123,7 @@ int RebuildStandSample(const SampleMeasurement& m);
 // ---- What the measurement window shows of the sample ----------------------
 
 struct SampleSummary {
-    bool drawn = false;         // the sample lies within the limits
+    bool drawn = false;         // a sample with sizes lies within the limits
     bool anyLog = false;        // a log tree is among the sample
     bool anyBroadleaf = false;  // a species above spruce is among the sample
     std::array<std::int32_t, 13> volumes{};  // m3/ha by assortment, rounded
@@ -135,9 +135,11 @@ struct SampleSummary {
     int Code() const { return (anyLog ? 10 : 0) + (anyBroadleaf ? 1 : 0); }
 };
 
-// Growing stock of the first n sample trees. Nothing is summed unless
-// 0 < n <= 12000 and the entered basal area is at most 80 m2/ha; a small
-// seedling stand's trees count for species only. Does not reorder the array.
+// Orders the first n sample trees for the sample map and sums their growing
+// stock. Nothing happens unless 0 < n <= 12000 and the entered basal area is
+// at most 80 m2/ha. A small seedling stand's trees are shuffled and count for
+// species only (not drawn as a stand); any other sample is sorted by y, so
+// that trees further back are drawn first, and summed.
 SampleSummary SummariseSample(int n, float enteredBasalArea, bool smallSeedlingStand);
 
 // Whether sample tree i gives logs (diameter and height rounded to whole cm

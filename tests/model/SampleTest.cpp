@@ -211,17 +211,6 @@ TEST_F(SampleFixture, AdjustmentReachesItsTargetWithinAStep) {
     EXPECT_NEAR(SampleTreeDiameter(3) - SampleTreeDiameter(0), 1500.0f, 1e-2f);
 }
 
-TEST_F(SampleFixture, SortByYAndByHeight) {
-    AllocSampleTrees(6);
-    const float y[] = {90, 60, 150, 60, 70, 200};
-    for (int i = 0; i < 6; ++i) SetSampleTree(i, 20, y[i], 100, 600 - 100 * i, i % 5);
-    SortSampleTrees(0, 5, true);
-    for (int i = 1; i < 6; ++i) EXPECT_LE(SampleTreeY(i - 1), SampleTreeY(i));
-    SortSampleTrees(0, 5, false);
-    for (int i = 1; i < 6; ++i) EXPECT_LE(SampleTreeHeight(i - 1), SampleTreeHeight(i));
-    EXPECT_FLOAT_EQ(SampleTreeSortKey(0, false), 100.0f);
-}
-
 // ---- Placement and the whole build ---------------------------------------------
 
 TEST_F(SampleFixture, PlacementKeepsTheSpacingAgainstItsPredecessors) {
@@ -343,7 +332,7 @@ TEST_F(SampleFixture, SmallSeedlingStandGetsSpeciesWithoutSizes) {
     EXPECT_EQ(counts[1], 200);
     EXPECT_EQ(counts[4], 100);
     const SampleSummary summary = SummariseSample(n, 0.0f, true);
-    EXPECT_TRUE(summary.drawn);
+    EXPECT_FALSE(summary.drawn);
     EXPECT_TRUE(summary.anyBroadleaf);
     EXPECT_EQ(summary.totalVolume, 0);
     EXPECT_EQ(summary.basalArea, 0.0f);
@@ -395,9 +384,11 @@ TEST_F(SampleFixture, SummaryMeansAndLimits) {
     // dg = (0.0314159 x 20 + 0.00785398 x 10) / 0.0392699 = 18.0 cm.
     AllocSampleTrees(2);
     SetSampleTree(0, 100, 100, 2000, 1800, 0);
-    SetSampleTree(1, 200, 100, 1000, 1200, 3);
+    SetSampleTree(1, 200, 60, 1000, 1200, 3);
     SampleSummary s = SummariseSample(2, 10.0f, false);
     EXPECT_TRUE(s.drawn);
+    // sorted by y for the map: the tree at y 60 first
+    EXPECT_EQ(SampleTreeSpecies(0), 3);
     EXPECT_NEAR(s.basalArea, 0.0392699f, 1e-6f);
     EXPECT_NEAR(s.meanHeight, 16.8f, 1e-4f);
     EXPECT_NEAR(s.meanDiameter, 18.0f, 1e-4f);
