@@ -70,6 +70,9 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CreateStandCard();
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
+  QPalette boxText = CheckBox15->palette();
+  boxText.setColor(QPalette::WindowText, QColor(240, 240, 240));
+  CheckBox15->setPalette(boxText);
   connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
   CreateMenu();
 
@@ -285,5 +288,5 @@ void TActForm::closeEvent(QCloseEvent* e) {
   // Closing the main window ends the program at once.
   e->accept();
   if (IntroForm && IntroForm->isVisible()) IntroForm->hide();
-  QApplication::quit();
+  EndProgram();
 }

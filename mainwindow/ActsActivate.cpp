@@ -32,7 +32,7 @@ void TActForm::FormActivate() {
     // A refused screen ends the program here; nothing else of the start runs.
     refused_ = true;
     hide();
-    QApplication::exit(0);
+    EndProgram();
     return;
   }
   platform::Pause(500);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -140,6 +141,8 @@ void TActForm::ComputeMainWindowSize(int width, int height, bool atStart) {
   MainWindowHeight = s.height;
   const int outerHeight = s.height - m.menuBarHeight;
   setFixedSize(qMax(1, s.width - 6), qMax(1, outerHeight - 6 - m.captionHeight));
+  // The client area below the menu takes the new size at once, shown or not.
+  if (layout()) layout()->activate();
   PaintBackground();
   PositionMainWindow(atStart);
 }
@@ -212,22 +215,29 @@ void TActForm::LayoutMainWindow() {
   const int rowHeight = small ? 24 : 26;
   ListBox3->setGeometry(stageLeft, pad, stageWidth, 2 * (QFontMetrics(stageFont).height() + 4) + 6);
   const int buttonLeft = stageLeft + stageWidth + 8;
-  const int buttonWidth = small ? 104 : 116;
   QPushButton* column1[] = {Button7, Button10, Button5, Button15};
   QPushButton* column2[] = {Button14, Button1, Button4, Panel4};
+  int buttonWidth = small ? 96 : 108;
+  for (QPushButton* b : column1) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
+  for (QPushButton* b : column2) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
   for (int i = 0; i < 4; ++i) {
     column1[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
     column2[i]->setGeometry(buttonLeft + buttonWidth + 6, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
   }
+  // Bottom row: save, undo, report and timber sale side by side; the
+  // new-forest button under the operation buttons; help at the right.
   const int bottom = band - pad - rowHeight;
-  Panel10->setGeometry(pad, bottom, 90, rowHeight);
-  Button12->setGeometry(pad + 96, bottom, 120, rowHeight);
-  Button3->setGeometry(stageLeft, bottom, 90, rowHeight);
-  Panel11->setGeometry(stageLeft + 96, bottom, 90, rowHeight);
+  int left = pad;
+  for (QPushButton* b : {Panel10, Button12, Button3, Panel11}) {
+    const int w = qMax(small ? 80 : 88, b->sizeHint().width() + 6);
+    b->setGeometry(left, bottom, w, rowHeight);
+    left += w + 6;
+  }
   int newForestWidth = 82;
   if (h < 752) newForestWidth -= 6;
   if (h < 728) newForestWidth -= 4;
-  Button11->setGeometry(buttonLeft, bottom, newForestWidth, rowHeight);
+  Button11->setGeometry(qMax(buttonLeft, left + 6), bottom, qMax(newForestWidth, Button11->sizeHint().width()),
+                        rowHeight);
   BitBtn2->setGeometry(Panel1->width() - 70, bottom, 60, rowHeight);
   Image8->setGeometry(stageLeft - 4, pad - 4, stageWidth + 8, ListBox3->height() + 8);
 

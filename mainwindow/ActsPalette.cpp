@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <QProgressBar>
+#include <QThread>
 #include <QWidget>
 
 #include "platform/Clock.h"
@@ -96,6 +97,10 @@ void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const 
   platform::Pause(endMs);
   delete form;
   if (ProgBarForm == form) ProgBarForm = nullptr;
+}
+
+void EndProgram() {
+  if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
 }
 
 bool IsTreelessArea(int developmentClass) { return developmentClass == 1; }

@@ -36,6 +36,10 @@ void SetWidgetColor(QWidget* w, const QColor& c);
 // of stepMs before each, then endMs, then the window is destroyed.
 void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const QColor& colour);
 
+// Ends the event loop of the program (the program then ends); nothing when
+// no loop runs (a test driving the windows directly).
+void EndProgram();
+
 bool IsTreelessArea(int developmentClass);
 bool IsSmallSeedlingStand(int developmentClass);
 bool HasTreePicture(int developmentClass);

@@ -1,0 +1,225 @@
+// The main window frame: palette, busy display, modes, captions, the estate
+// file list and pictures of the frame at the three sizes.
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include "mainwindow/Acts.h"
+#include "model/Settings.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroHelpers.h"
+#include "stands/IntroStartup.h"
+#include "stands/MessageService.h"
+#include "stands/ProgBar.h"
+#include "tests/support/TempDir.h"
+#include "texts/TextState.h"
+
+TEST(Palette, ColoursAndAliases) {
+  // 0xBBGGRR: 0x7AE0FF is red 255, green 224, blue 122.
+  EXPECT_EQ(PaletteColor(1), QColor(255, 224, 122));
+  EXPECT_EQ(PaletteColor(20), QColor(86, 112, 153));
+  EXPECT_EQ(PaletteColor(222), QColor(255, 107, 81));
+  for (int i : {0, 11, 31, 149, 254, -1, -300}) EXPECT_EQ(PaletteColorValue(i), 0x0000FF) << i;
+  EXPECT_EQ(PaletteColor(0), QColor(255, 0, 0));
+  EXPECT_EQ(PaletteColorValue(23), PaletteColorValue(252));
+  EXPECT_EQ(PaletteColorValue(22), PaletteColorValue(15));
+  EXPECT_EQ(PaletteColorValue(10), PaletteColorValue(19));
+  EXPECT_EQ(PaletteColorValue(26), PaletteColorValue(19));
+  EXPECT_EQ(PaletteColor22(), QColor(242, 242, 165));
+  EXPECT_EQ(PaletteColorValue(30), kButtonFaceColor);
+  EXPECT_EQ(PaleOrPaletteColor12(nullptr, true), QColor(255, 251, 240));
+  EXPECT_EQ(PaleOrPaletteColor12(nullptr, false), QColor(71, 71, 71));
+  EXPECT_EQ(PictureBackdropColor(), QColor(0, 0, 0));
+}
+
+TEST(Palette, DevelopmentClassPredicates) {
+  EXPECT_TRUE(IsTreelessArea(1));
+  EXPECT_FALSE(IsTreelessArea(2));
+  EXPECT_TRUE(IsSmallSeedlingStand(2));
+  EXPECT_FALSE(IsSmallSeedlingStand(1));
+  EXPECT_TRUE(HasTreePicture(0));
+  EXPECT_FALSE(HasTreePicture(1));
+  EXPECT_FALSE(HasTreePicture(2));
+  EXPECT_TRUE(HasTreePicture(9));
+}
+
+TEST(BusyDisplay, ThirtyFourStepsThenGone) {
+  MessageScript script;
+  std::vector<int> steps;
+  platform::SetPauseFunction([&](int) {
+    if (ProgBarForm) steps.push_back(ProgBarForm->ProgressBar1->value());
+  });
+  const long long before = platform::PausedMilliseconds();
+  ShowBusy(nullptr, 10, 100, "Talletetaan", PaletteColor(20));
+  // 34 x 10 + 100 = 440 ms.
+  EXPECT_EQ(platform::PausedMilliseconds() - before, 440);
+  // 35 pauses: before each of the 34 steps and the end pause; the bar was at
+  // 0, 0, 3, ..., 96 before them and at 99 for the end pause.
+  ASSERT_EQ(steps.size(), 35u);
+  EXPECT_EQ(steps.front(), 0);
+  EXPECT_EQ(steps.back(), 99);
+  EXPECT_EQ(ProgBarForm, nullptr);
+  EXPECT_EQ(script.Last(MessageKind::Busy).caption, "Talletetaan");
+  const long long before2 = platform::PausedMilliseconds();
+  ShowBusy(nullptr, 5, 50, "x", PaletteColor(222));
+  EXPECT_EQ(platform::PausedMilliseconds() - before2, 220);
+  platform::SetPauseFunction([](int) {});
+}
+
+namespace {
+
+class MainFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    saved_ = platform::GetScreenMetrics();
+    savedFolder_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
+  }
+  void TearDown() override {
+    DestroyApplicationWindows();
+    QDir::setCurrent(savedFolder_);
+    model::SetSettingsFolder(savedFolder_);
+    platform::SetScreenMetrics(saved_);
+  }
+  void Start(int w, int h) {
+    platform::ScreenMetrics m;
+    m.width = w;
+    m.height = h;
+    platform::SetScreenMetrics(m);
+    CreateApplicationWindows();
+    ActForm->show();
+    ActForm->FormActivate();
+  }
+  testsupport::TempDir folder_;
+  MessageScript script_;
+  platform::ScreenMetrics saved_;
+  QString savedFolder_;
+};
+
+}  // namespace
+
+TEST_F(MainFrame, CaptionsMenusAndTitle) {
+  Start(1920, 1080);
+  EXPECT_EQ(ActForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio");
+  EXPECT_EQ(ActForm->M1->title(), "KUVIO");
+  EXPECT_EQ(ActForm->M11->text(), "KUVIOTIEDOT ...");
+  EXPECT_EQ(ActForm->M15->text(), "SULJE NORVALEN");
+  EXPECT_EQ(ActForm->M2->title(), "ASETUKSET");
+  EXPECT_EQ(ActForm->M22->text(), "PUUTAVARALAJIEN HINNAT ...");
+  EXPECT_EQ(ActForm->M3->title(), "OHJEET");
+  EXPECT_EQ(ActForm->M32->text(), "TIETOJA OHJELMASTA ...");
+  EXPECT_EQ(ActForm->Button7->text(), "Harvennus");
+  EXPECT_EQ(ActForm->PageControl2->tabText(0), "Kaukonäkymä");
+  EXPECT_EQ(ActForm->PageControl2->tabText(2), "Puustotunnukset");
+  // The title options: the currency unit after the title (the defaults
+  // switch it on).
+  model::CurrentSettings().titleBarFlags = 1;
+  ActForm->MainWindowTitleText();
+  EXPECT_EQ(ActForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio  •  rahayksikkö €");
+  // The texts read the live values from the main window.
+  EXPECT_TRUE(CurrentTextState()->IsNarrowView());
+  ActForm->CheckBox15->setChecked(true);
+  EXPECT_FALSE(CurrentTextState()->IsNarrowView());
+  EXPECT_EQ(CurrentTextState()->CarbonFactor(), 1300);
+  EXPECT_EQ(CurrentTextState()->CurrencyUnitShort(), "€");
+  // The about box from the menu.
+  ActForm->M32->trigger();
+  EXPECT_EQ(script_.Count(MessageKind::About), 1);
+}
+
+TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
+  Start(1366, 768);
+  ASSERT_TRUE(IntroForm->isVisible());
+  ActForm->SetMainWindowMode(1);
+  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
+  EXPECT_FALSE(ActForm->PageControl2->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
+  ActForm->SetMainWindowMode(2);
+  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
+  // With the start window hidden the modes switch the card and pages.
+  IntroForm->hide();
+  ActForm->SetStartupPanelsVisibility(true);
+  EXPECT_TRUE(ActForm->isEnabled());
+  ActForm->SetMainWindowMode(0);
+  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
+  EXPECT_FALSE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
+  EXPECT_EQ(ActForm->Client->palette().color(QPalette::Window), PaletteColor(7));
+  ActForm->SetMainWindowMode(1);
+  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->Label10->isVisibleTo(ActForm->Panel1));
+}
+
+TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
+  Start(1920, 1080);
+  testsupport::TempDir estate;
+  for (const char* name : {"b2.Norvalen", "a1.Norvalen", "notes.txt", "C3.Norvalen"}) {
+    QFile f(estate.file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  ActForm->ResetEstatePanel("b2.Norvalen", estate.path());
+  ASSERT_EQ(ActForm->FileListBox1->count(), 3);
+  EXPECT_EQ(ActForm->FileListBox1->item(0)->text(), "a1.Norvalen");
+  EXPECT_EQ(ActForm->FileListBox1->item(2)->text(), "C3.Norvalen");
+  EXPECT_EQ(ActForm->FileListBox1->currentRow(), 1);
+  EXPECT_EQ(ActForm->FileListBox1->FileName(), estate.file("b2.Norvalen"));
+  EXPECT_EQ(ActForm->StandFileName, "b2.Norvalen");
+  EXPECT_EQ(ActForm->DirectoryListBox1->Directory(), estate.path());
+  EXPECT_EQ(WindowTextByMode(estate.path() + "/Koivula", 3), "kuviolista Koivula");
+  EXPECT_EQ(WindowTextByMode("/a/Koivula", 5), "kuviolista   •   hakemisto Koivula");
+  EXPECT_EQ(WindowTextByMode("/a/Koivula", 0), "Koivula");
+}
+
+TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
+  QDir().mkpath("/tmp/shots");
+  struct Case {
+    int w, h;
+    const char* file;
+  } cases[] = {{1920, 1080, "main_1920.png"}, {1366, 768, "main_1366.png"}, {1280, 720, "main_1280.png"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    Start(c.w, c.h);
+    EXPECT_TRUE(IntroForm->grab().save(QStringLiteral("/tmp/shots/intro_%1.png").arg(c.w)));
+    // The frame as a stand activation leaves it (the card and pages empty).
+    IntroForm->hide();
+    ActForm->ArrangeMainWindow(true);
+    ActForm->SetStartupPanelsVisibility(true);
+    ActForm->UpdateView(2);
+    const QRect client = ActForm->Client->rect();
+    for (QWidget* w : {static_cast<QWidget*>(ActForm->Panel1), static_cast<QWidget*>(ActForm->Panel2),
+                       static_cast<QWidget*>(ActForm->PageControl2)}) {
+      EXPECT_TRUE(w->isVisibleTo(ActForm)) << w->objectName().toStdString();
+      EXPECT_GE(w->geometry().right(), client.left());
+      EXPECT_LE(w->x(), client.right());
+      EXPECT_LE(w->geometry().bottom(), client.bottom() + 1) << w->objectName().toStdString();
+    }
+    // Card band and page control do not overlap; the card's buttons stay in
+    // the card.
+    EXPECT_GE(ActForm->PageControl2->y(), ActForm->Panel1->geometry().bottom());
+    QList<QPushButton*> shown;
+    for (QPushButton* b : ActForm->Panel1->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(ActForm->Panel1)) continue;
+      EXPECT_TRUE(ActForm->Panel1->rect().contains(b->geometry())) << b->objectName().toStdString();
+      EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 8)  // text not cut
+          << b->objectName().toStdString();
+      for (QPushButton* other : shown)
+        EXPECT_FALSE(b->geometry().intersects(other->geometry()))
+            << b->objectName().toStdString() << " " << other->objectName().toStdString();
+      shown << b;
+    }
+    EXPECT_TRUE(ActForm->grab().save(QStringLiteral("/tmp/shots/%1").arg(c.file)));
+    DestroyApplicationWindows();
+  }
+}
