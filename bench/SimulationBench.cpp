@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -70,7 +71,7 @@ void BM_RebuildStandSample(benchmark::State& state) {
     platform::ForceSeed(kSeed);
     for (auto _ : state) benchmark::DoNotOptimize(RebuildStandSample(m));
     platform::ClearForcedSeed();
-    state.counters["trees"] = m.TotalStems();
+    state.SetLabel(std::to_string(m.TotalStems()) + " trees");
     FreeSampleTrees();
 }
 BENCHMARK(BM_RebuildStandSample)->Arg(12000)->Unit(benchmark::kMillisecond);
@@ -85,14 +86,14 @@ void BM_GrowTrees(benchmark::State& state) {
         stand->UndoOperation(1);
         state.ResumeTiming();
     }
-    state.counters["trees"] = stand->TreeCount();
+    state.SetLabel(std::to_string(stand->TreeCount()) + " trees");
 }
 BENCHMARK(BM_GrowTrees)->Arg(12000)->Unit(benchmark::kMillisecond);
 
 void BM_EstimateStandAges(benchmark::State& state) {
     auto stand = StandOf(static_cast<int>(state.range(0)));
     for (auto _ : state) EstimateSpeciesAges(*stand);
-    state.counters["trees"] = stand->TreeCount();
+    state.SetLabel(std::to_string(stand->TreeCount()) + " trees");
     state.counters["pineAge"] = stand->SpeciesValue(0, 8);
 }
 BENCHMARK(BM_EstimateStandAges)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
