@@ -52,28 +52,26 @@ bool ChoosePairTree(float heightI, float heightJ, int xj, int yj, bool lowThinni
   return heightI > heightJ || xRule;
 }
 
-// One scan of the minimum-spacing rule over the list in its present (y)
-// order. Tree i is compared with the standing trees at most `window` list
-// positions before it, in list order, until it is itself taken. A grid of
-// cells at least r wide finds the trees near i, so a scan costs about N
-// times the trees within r, not N times the window; the order in which the
-// pairs are decided is that of the plain scan.
+// One scan of the minimum-spacing rule over the list in y order. Tree i is
+// compared with the standing trees at most `window` list positions before it,
+// in list order, until it is itself taken. The trees already scanned are kept
+// in columns at least r wide, each column latest first, that is from the
+// highest y down; a tree's close neighbours are in its own and the two
+// neighbouring columns, and a column is left at the first tree r or more
+// below in y. The pairs are decided in the order of the plain scan.
 class SpacingScanner {
  public:
   explicit SpacingScanner(data& stand) : stand_(stand) {
     const int n = stand.TreeCount();
     heights_.resize(n);
     next_.resize(n);
-    cellOf_.resize(n);
+    column_.resize(n);
     for (int i = 0; i < n; ++i) heights_[i] = stand.TreeHeight(i);
     if (n > 0) {
       minX_ = maxX_ = stand.Trees[0].x;
-      minY_ = maxY_ = stand.Trees[0].y;
       for (const TreeRecord& t : stand.Trees) {
         minX_ = std::min(minX_, t.x);
         maxX_ = std::max(maxX_, t.x);
-        minY_ = std::min(minY_, t.y);
-        maxY_ = std::max(maxY_, t.y);
       }
     }
   }
@@ -85,32 +83,27 @@ class SpacingScanner {
     const float r = static_cast<float>(150 * s * 0.02);  // units, 3 per metre
     const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
     if (!(r > 0.0f) || window <= 0 || n < 2) return 0;
-    PlaceGrid(r);
+    PlaceColumns(r);
     const double r2 = static_cast<double>(r) * r;
     std::vector<TreeRecord>& trees = stand_.Trees;
     int count = 0;
-    std::vector<int> close;
     for (int i = 0; i < n; ++i) {
       if (!Standing(trees[i])) continue;
       const int lo = std::max(0, i - window);
       const float xi = trees[i].x;
       const float yi = trees[i].y;
-      const int cx = cellOf_[i] % cellsX_;
-      const int cy = cellOf_[i] / cellsX_;
-      close.clear();
-      for (int gy = std::max(0, cy - 1); gy <= std::min(cellsY_ - 1, cy + 1); ++gy) {
-        for (int gx = std::max(0, cx - 1); gx <= std::min(cellsX_ - 1, cx + 1); ++gx) {
-          // Each cell lists its trees from the latest (highest index) down.
-          for (int j = head_[gy * cellsX_ + gx]; j >= lo; j = next_[j]) {
-            if (Standing(trees[j]) && Closer(xi - trees[j].x, yi - trees[j].y, r, r2)) {
-              close.push_back(j);
-            }
-          }
+      const int c = column_[i];
+      close_.clear();
+      for (int col = std::max(0, c - 1); col <= std::min(columns_ - 1, c + 1); ++col) {
+        for (int j = head_[col]; j >= lo; j = next_[j]) {
+          const float dy = yi - trees[j].y;
+          if (dy >= r) break;  // this and every earlier tree of the column is too far
+          if (Standing(trees[j]) && Closer(xi - trees[j].x, dy, r, r2)) close_.push_back(j);
         }
       }
-      std::sort(close.begin(), close.end());
+      if (close_.size() > 1) std::sort(close_.begin(), close_.end());
       bool taken = false;
-      for (int j : close) {
+      for (int j : close_) {
         const bool goesI = ChoosePairTree(heights_[i], heights_[j],
                                           platform::TruncToInt(trees[j].x),
                                           platform::TruncToInt(trees[j].y), lowThinning, option);
@@ -124,7 +117,6 @@ class SpacingScanner {
         }
       }
       if (!taken) {
-        const int c = cellOf_[i];
         next_[i] = head_[c];
         head_[c] = i;
       }
@@ -142,31 +134,32 @@ class SpacingScanner {
     return std::hypot(static_cast<double>(dx), static_cast<double>(dy)) < r;
   }
 
-  // Cells at least r wide (two trees closer than r lie in the same or in
-  // neighbouring cells), and not many more cells than trees.
-  void PlaceGrid(float r) {
-    const double w = static_cast<double>(maxX_) - minX_;
-    const double h = static_cast<double>(maxY_) - minY_;
-    const int n = stand_.TreeCount();
-    double cell = static_cast<double>(r) * 1.0001 + 1e-4;
-    cell = std::max(cell, std::sqrt(w * h / (2.0 * n)));
-    cellsX_ = static_cast<int>(w / cell) + 1;
-    cellsY_ = static_cast<int>(h / cell) + 1;
-    head_.assign(static_cast<size_t>(cellsX_) * cellsY_, -1);
-    for (int i = 0; i < n; ++i) {
-      const int gx = std::min(cellsX_ - 1, static_cast<int>((stand_.Trees[i].x - minX_) / cell));
-      const int gy = std::min(cellsY_ - 1, static_cast<int>((stand_.Trees[i].y - minY_) / cell));
-      cellOf_[i] = gy * cellsX_ + gx;
+  // Columns at least r wide (two trees closer than r lie in the same or in
+  // neighbouring columns), at most 1024 of them.
+  void PlaceColumns(float r) {
+    const double extent = static_cast<double>(maxX_) - minX_;
+    const double width = std::max(static_cast<double>(r) * 1.0001 + 1e-4, extent / 1024);
+    if (width == width_) {
+      std::fill(head_.begin(), head_.end(), -1);
+      return;
+    }
+    width_ = width;
+    columns_ = static_cast<int>(extent / width) + 1;
+    head_.assign(columns_, -1);
+    for (int i = 0; i < stand_.TreeCount(); ++i) {
+      column_[i] = std::min(columns_ - 1, static_cast<int>((stand_.Trees[i].x - minX_) / width));
     }
   }
 
   data& stand_;
   std::vector<float> heights_;
-  std::vector<int> head_;
-  std::vector<int> next_;
-  std::vector<int> cellOf_;
-  float minX_ = 0.0f, maxX_ = 0.0f, minY_ = 0.0f, maxY_ = 0.0f;
-  int cellsX_ = 1, cellsY_ = 1;
+  std::vector<int> head_;    // latest tree of each column, -1 for none
+  std::vector<int> next_;    // the tree before it in its column
+  std::vector<int> column_;  // column of each tree
+  std::vector<int> close_;   // close standing trees of the tree scanned
+  float minX_ = 0.0f, maxX_ = 0.0f;
+  double width_ = 0.0;
+  int columns_ = 1;
 };
 
 }  // namespace

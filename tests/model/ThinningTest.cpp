@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <set>
 #include <vector>
@@ -78,6 +79,49 @@ TEST(MinimumSpacing, LowThinningTakesTheLowerTreeOfEachClosePair) {
   data s = PairStand();
   EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 0, true, 3), 4);
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010}));
+}
+
+// The scan as the rule states it: every tree against the window of list
+// positions before it, one pair at a time.
+int PlainSpacingScan(data& s, float spacing, int k, bool low, int option) {
+  const float r = static_cast<float>(150 * spacing * 0.02);
+  const int w = platform::TruncToInt(0.75 * spacing * 0.02 * s.TreeCount());
+  int count = 0;
+  for (int i = 0; i < s.TreeCount(); ++i) {
+    if (s.Trees[i].removedBy != 0) continue;
+    for (int j = std::max(0, i - w); j < i && s.Trees[i].removedBy == 0; ++j) {
+      if (s.Trees[j].removedBy != 0) continue;
+      if (std::hypot(static_cast<double>(s.Trees[i].x - s.Trees[j].x),
+                     static_cast<double>(s.Trees[i].y - s.Trees[j].y)) < r) {
+        const bool goesI = s.ChooseTreeOfPair(i, j, platform::TruncToInt(s.Trees[j].x),
+                                              platform::TruncToInt(s.Trees[j].y), low, option);
+        s.Trees[goesI ? i : j].removedBy = k;
+        ++count;
+      }
+    }
+  }
+  return count;
+}
+
+TEST(MinimumSpacing, SameTreesAsThePlainScan) {
+  for (int n : {60, 700, 3000}) {
+    data base = RandomStand(n, 40 + n);
+    base.SortTrees(0, n - 1, 1);
+    base.Trees[n / 3].removedBy = 1;  // removed before: never compared
+    for (float spacing : {0.5f, 1.0f, 2.25f, 3.0f, 5.0f}) {
+      for (int option : {0, 3}) {
+        for (bool low : {true, false}) {
+          data a = base;
+          data b = base;
+          EXPECT_EQ(a.ThinByMinimumSpacing(spacing, 1, low, option),
+                    PlainSpacingScan(b, spacing, 2, low, option));
+          for (int i = 0; i < n; ++i) {
+            ASSERT_EQ(a.Trees[i].removedBy, b.Trees[i].removedBy) << n << " " << spacing << " " << i;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(MinimumSpacing, UnsortedListIsPutInYOrderFirst) {
