@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Norvalen (Release) and starts it with ~/Norvalen/Ohjelma as the
+# program folder: "Settings.dat" is kept there and the estates folder
+# "Metsätilat" beside it. Without a display the program runs on a virtual
+# one (Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")"
+repo=$(pwd)
+. scripts/setup.sh
+norvalen_install_missing
+
+jobs=$(norvalen_jobs)
+echo "== Käännetään (Release)"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j "$jobs" --target norvalen
+
+program_folder="$HOME/Norvalen/Ohjelma"
+mkdir -p "$program_folder" "$HOME/Norvalen/Metsätilat"
+cd "$program_folder"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Näyttöä ei ole (DISPLAY puuttuu): Norvalen käynnistetään virtuaaliseen näyttöön (Xvfb, 1920 x 1080)."
+  exec xvfb-run -a -s "-screen 0 1920x1080x24" "$repo/build/release/app/norvalen" "$@"
+fi
+exec "$repo/build/release/app/norvalen" "$@"
