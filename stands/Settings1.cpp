@@ -263,13 +263,17 @@ void TSettForm1::FormActivate() {
 // ---- Choices ------------------------------------------------------------------
 
 model::RecommendationChoices TSettForm1::Choices() const {
+  // A group without a choice (before the settings are loaded) counts as its
+  // default.
+  const model::RecommendationChoices defaults;
+  auto chosen = [](const TRadioGroup* g, int fallback) { return g->ItemIndex() < 0 ? fallback : g->ItemIndex(); };
   model::RecommendationChoices c;
   c.recommendationsOff = CheckBox1->isChecked();
-  c.finalCutBasalAreaIndex = RadioGroup1->ItemIndex();
-  c.finalCutDiameterIndex = RadioGroup2->ItemIndex();
-  c.thinningHeightIndex = RadioGroup3->ItemIndex();
-  c.thinningBasalAreaIndex = RadioGroup4->ItemIndex();
-  c.stemCountIndex = RadioGroup5->ItemIndex();
+  c.finalCutBasalAreaIndex = chosen(RadioGroup1, defaults.finalCutBasalAreaIndex);
+  c.finalCutDiameterIndex = chosen(RadioGroup2, defaults.finalCutDiameterIndex);
+  c.thinningHeightIndex = chosen(RadioGroup3, defaults.thinningHeightIndex);
+  c.thinningBasalAreaIndex = chosen(RadioGroup4, defaults.thinningBasalAreaIndex);
+  c.stemCountIndex = chosen(RadioGroup5, defaults.stemCountIndex);
   return c;
 }
 
@@ -291,7 +295,9 @@ int TSettForm1::TallStandThinningBasalArea(bool birch) const {
 }
 int TSettForm1::StemCountLowerLimit() const {
   // The chosen item's text as a number.
-  return RadioGroup5->ItemText(RadioGroup5->ItemIndex()).toInt();
+  bool ok = false;
+  const int limit = RadioGroup5->ItemText(RadioGroup5->ItemIndex()).toInt(&ok);
+  return ok ? limit : model::StemCountLowerLimit(Choices());
 }
 bool TSettForm1::RecommendationsOff() const { return CheckBox1->isChecked(); }
 

@@ -121,3 +121,12 @@ TEST_F(SettingsWindows, StoredValuesOutsideTheGroupsAreClamped) {
   EXPECT_EQ(recommendation->RadioGroup3->ItemIndex(), 0);
   EXPECT_EQ(recommendation->RadioGroup5->ItemIndex(), 15);
 }
+
+TEST_F(SettingsWindows, UnloadedGroupsSaveTheDefaults) {
+  // Created but never loaded: the groups have no choice yet.
+  EXPECT_EQ(recommendation->RadioGroup1->ItemIndex(), -1);
+  EXPECT_EQ(recommendation->StemCountLowerLimit(), 3000);
+  ASSERT_TRUE(price->SaveSettings(2));
+  EXPECT_EQ(model::CurrentSettings().pineFinalCutBasalArea, 20);
+  EXPECT_EQ(model::CurrentSettings().birchFinalCutBasalArea, 16);
+}
