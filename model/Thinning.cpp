@@ -310,7 +310,11 @@ void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
   const int batchSize = lowThinning ? 25 : 5;
   int batch = platform::RoundHalfAway(SlotMeanDiameter(p)) < 26 ? 0 : -1;
   double vol = stock.Volume();
-  bool stale = false;  // vol stands in for a sum not taken inside a batch
+  // The trees of a batch not yet summed. A batch that the end of the list
+  // cuts short (in a stand of fewer trees than a batch, all of them) is
+  // taken again tree by tree, so that it stops at the target instead of
+  // removing every tree it reached.
+  std::vector<int> unsummed;
   for (int i = lowThinning ? 0 : n - 1; vol > target && i >= 0 && i < n;
        i += lowThinning ? 1 : -1) {
     if (!Standing(Trees[i])) continue;
@@ -319,17 +323,22 @@ void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
     if (batch == batchSize) {
       vol = stock.Volume();
       batch = target + 10 < vol ? 0 : -1;
-      stale = false;
+      unsummed.clear();
     } else if (batch < 0) {
       vol = stock.Volume();
-      stale = false;
     } else {
       vol = target + 1.0;
-      stale = true;
+      unsummed.push_back(i);
     }
   }
-  // A batch cut short by the end of the list leaves no true sum behind.
-  if (stale) vol = stock.Volume();
+  if (!unsummed.empty()) {
+    for (int i : unsummed) stock.Reinstate(i);
+    vol = stock.Volume();
+    for (size_t u = 0; u < unsummed.size() && vol > target; ++u) {
+      stock.Mark(unsummed[u], k);
+      vol = stock.Volume();
+    }
+  }
 
   // Correction: walk the list once, reinstating marked trees while the
   // volume is at or below the target and marking standing ones while above,

@@ -271,6 +271,27 @@ TEST(VolumeTarget, SizePassAndCorrectionWalkHitTheTargetExactly) {
   }
 }
 
+TEST(VolumeTarget, StandOfFewerTreesThanABatchIsNotCutWhole) {
+  // 20 pines of 24 cm, 18..21.8 m: mean diameter below 26 cm, so the low
+  // thinning sums the volume every 25 trees, more than the stand has. The
+  // batch is taken tree by tree: the lowest trees go until the volume is at
+  // the target, the tallest stay.
+  std::vector<Tree> trees;
+  for (int i = 0; i < 20; ++i) trees.push_back({30.0f + 25 * i, 60.0f + 7 * i, 2400, 1800.0f + 20 * i});
+  data s = MakeStand(trees);
+  const int v0 = s.SlotTotalVolume(0);
+  ASSERT_GE(v0, 6);
+  s.ThinToVolumeByHeight(0, static_cast<float>(v0 - 2), true);
+  EXPECT_EQ(s.StandingStockVolume(), v0 - 2);
+  EXPECT_LT(CountMarked(s, 1), 10);
+  EXPECT_EQ(s.Trees[19].removedBy, 0);
+  for (bool low : {true, false}) {
+    data t = MakeStand(trees);
+    EXPECT_EQ(t.ThinToTargetVolume(0, static_cast<float>(v0 - 2), 2, low), v0 - 2) << low;
+    EXPECT_LT(CountMarked(t, 1), 10);
+  }
+}
+
 TEST(VolumeTarget, SelectionCuttingLargestTreesThenThinningFromAbove) {
   data s = RandomStand(1200, 9);
   const int v0 = s.SlotTotalVolume(0);
