@@ -1,6 +1,7 @@
 #include "model/Ages.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -117,25 +118,28 @@ void CalibrateSpeciesAges(data& stand, int ages[kSpeciesSlots]) {
         return l == 0 ? stand.TimingWork : sizes[static_cast<std::size_t>(l)];
     };
 
-    int raises = kMaxAgeCalibrationRounds;
-    for (int first = 0; first < kMaxAgeCalibrationRounds; first += lanes) {
-        const int batch = std::min(lanes, kMaxAgeCalibrationRounds - first);
-        std::vector<char> above(static_cast<std::size_t>(batch), 0);
-        auto probe = [&](int l) {
-            above[static_cast<std::size_t>(l)] =
-                RoundExceedsTarget(stand, ages, first + l, step, T, V0, lane(l),
-                                   heights[static_cast<std::size_t>(l)]);
-        };
-        std::vector<std::thread> workers;
-        for (int l = 1; l < batch; ++l) workers.emplace_back(probe, l);
-        probe(0);
-        for (std::thread& w : workers) w.join();
-        const auto met = std::find(above.begin(), above.end(), 0);
-        if (met != above.end()) {
-            raises = first + static_cast<int>(met - above.begin());
-            break;
+    // Each lane takes the next untried round until a round at or below it is
+    // known to meet the target; every round below the first that meets it is
+    // therefore tried.
+    std::atomic<int> nextRound{0};
+    std::atomic<int> firstMet{kMaxAgeCalibrationRounds};
+    auto work = [&](int l) {
+        for (;;) {
+            const int r = nextRound.fetch_add(1);
+            if (r >= kMaxAgeCalibrationRounds || r > firstMet.load()) return;
+            if (!RoundExceedsTarget(stand, ages, r, step, T, V0, lane(l),
+                                    heights[static_cast<std::size_t>(l)])) {
+                int known = firstMet.load();
+                while (r < known && !firstMet.compare_exchange_weak(known, r)) {
+                }
+            }
         }
-    }
+    };
+    std::vector<std::thread> workers;
+    for (int l = 1; l < lanes; ++l) workers.emplace_back(work, l);
+    work(0);
+    for (std::thread& w : workers) w.join();
+    const int raises = firstMet.load();
     stand.FreeGrownSizes(stand.TimingWork);
 
     // The ages of the last round that still exceeded the target, less one.
