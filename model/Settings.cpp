@@ -470,7 +470,6 @@ SettingsSaveResult SaveDefaultSettings() {
 SettingsSaveResult SavePriceSettings(const PriceValues& v) {
   SettingsRecord& r = g_settings;
   ZeroReserved(r);
-  if (g_refresh) g_refresh->ApplyCurrencyCaptions();
   // Stored sign-extended from a byte, as the lists hold at most 23 items.
   r.priceFormatIndex = static_cast<std::int8_t>(v.priceFormatIndex);
   r.currencyIndex = static_cast<std::int8_t>(v.currencyIndex);
@@ -479,6 +478,10 @@ SettingsSaveResult SavePriceSettings(const PriceValues& v) {
   r.energyWoodPrice = v.prices[9];
   r.unusedPrice = 0.0f;
   ClampSettings(r);
+  // The captions come first of the refreshes; the record already holds the
+  // new currency, so captions read from the record or from the price
+  // window's list agree.
+  if (g_refresh) g_refresh->ApplyCurrencyCaptions();
   if (g_refresh) g_refresh->MarkGrowthForecastForRecompute();
   return WriteCurrent();
 }

@@ -245,8 +245,8 @@ struct SettingsSaveResult {
 
 // Page 0: defaults, then the file.
 SettingsSaveResult SaveDefaultSettings();
-// Page 1: currency captions first, then the values, the file and the growth
-// forecast mark.
+// Page 1: the values, then the currency captions (reading the new currency),
+// the growth forecast mark and the file.
 SettingsSaveResult SavePriceSettings(const PriceValues& v);
 // Page 2: derived thresholds for all three species, the file, the
 // recommendation line and the growth forecast mark.

@@ -349,13 +349,16 @@ QString TSettForm::CurrencyUnitText(bool shorten) const {
 float TSettForm::MaxPriceValue() const { return model::MaxPriceOfFormat(PriceFormatIndex()); }
 
 void TSettForm::FillPriceListText() {
+  // Common texts 54 (the unit) and 57 (unit per m3), taken from this
+  // window's list as it is now, also before the choice is saved.
+  const QString unit = CurrencyUnitText(true);
   for (QLabel* l : UnitLabels()) {
-    l->setText(CommonlanText(57));
+    l->setText(unit + QLatin1Char('/') + CommonlanText(53));
     l->resize(l->sizeHint().width(), l->height());
   }
   static const char* const kLargest[] = {"99.99 ", "999.99 ", "9999.99 "};
   for (int i = 0; i < model::kPriceFormatCount; ++i)
-    ListBox1->item(i)->setText(QString::fromLatin1(kLargest[i]) + CommonlanText(54));
+    ListBox1->item(i)->setText(QString::fromLatin1(kLargest[i]) + unit);
 }
 
 void TSettForm::FillPriceEdits(const std::array<QLineEdit*, model::kPriceEditCount>& edits,

@@ -329,7 +329,11 @@ namespace {
 struct RecordingRefresh : SettingsRefresh {
   QStringList calls;
   bool removalView = false;
-  void ApplyCurrencyCaptions() override { calls << "captions"; }
+  int currencyAtCaptions = -1;
+  void ApplyCurrencyCaptions() override {
+    calls << "captions";
+    currencyAtCaptions = CurrentSettings().currencyIndex;
+  }
   void MarkGrowthForecastForRecompute() override { calls << "forecast"; }
   void ShowOperationRecommendation(int mode, int flag) override {
     calls << QString("recommendation %1 %2").arg(mode).arg(flag);
@@ -381,6 +385,7 @@ TEST(SettingsSave, ApplySettingsOrder) {
   EXPECT_EQ(refresh.calls, (QStringList{"regeneration", "captions", "forecast", "title", "charts",
                                         "annotations 0", "trade", "estate"}));
   const SettingsRecord& r = CurrentSettings();
+  EXPECT_EQ(refresh.currencyAtCaptions, 5);  // the captions see the new currency
   EXPECT_EQ(r.currencyIndex, 5);
   EXPECT_EQ(r.priceFormatIndex, 1);
   EXPECT_EQ(r.pulpwoodPrices[4], 15.0f);
