@@ -1,5 +1,7 @@
 #include "model/Ages.h"
 
+#include "platform/Numbers.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -50,6 +52,7 @@ int CalibrationLanes(int trees) {
 }  // namespace
 
 int StartAge(int species, int m) {
+    m = std::clamp(m, 0, 200);
     int age;
     if (m >= 2 && m <= 10) {
         // 2-3 and 4-5 share a row; from 6 cm the age follows the diameter.
@@ -157,9 +160,9 @@ void ComputeAgeChoiceCounts(const data& /*stand*/, int counts[kSpeciesSlots],
             counts[s] = 0;
             continue;
         }
-        int c = static_cast<int>(2.5f * static_cast<float>(m));
+        int c = platform::TruncToInt(2.5f * static_cast<float>(m));
         c = std::min(c, CandidateCeiling(s));
-        if (c < 20) c = static_cast<int>(1.5f * static_cast<float>(ages[s]));
+        if (c < 20) c = platform::TruncToInt(1.5f * static_cast<float>(ages[s]));
         counts[s] = c;
     }
 }
