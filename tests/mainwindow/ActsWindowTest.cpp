@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/Acts.h"
+#include "model/Data.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
@@ -160,6 +161,30 @@ TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
   EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
   EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
   EXPECT_TRUE(ActForm->Label10->isVisibleTo(ActForm->Panel1));
+}
+
+TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
+  Start(1920, 1080);
+  IntroForm->hide();
+  auto stand = std::make_unique<data>(0);
+  stand->Header.standId = "koivu7";
+  stand->Header.area = 2.345f;
+  stand->Header.developmentClass = 5;
+  // 45292 days after 30.12.1899 is 1.1.2024.
+  stand->Header.measurementDay = 45292;
+  IntroForm->CurrentStand = std::move(stand);
+  model::CurrentSettings().titleBarFlags = 100;  // the stand title only
+  ActForm->UpdateView(1);
+  EXPECT_EQ(ActForm->Label10->text(), "Kuvio koivu7");
+  EXPECT_EQ(ActForm->Label4->text(), "- 2.35 ha");  // "%1.2f" of 2.345f (2.34500003)
+  EXPECT_TRUE(ActForm->Label16->text().startsWith("- "));
+  EXPECT_EQ(ActForm->Label11->text(), "- puusto mitattu 2024");
+  EXPECT_EQ(ActForm->M1->title(), "KUVIO koivu7");
+  EXPECT_EQ(ActForm->windowTitle(), " Norvalen  •  kuvio koivu7");
+  ActForm->ShowStandInfoLabels(125);
+  EXPECT_EQ(ActForm->Label15->text(), "- hakkuukertymä 125 m3/ha");
+  EXPECT_EQ(CurrentTextState()->StandTitle(3), "KUVIO koivu7");
+  IntroForm->CurrentStand.reset();
 }
 
 TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {

@@ -2,6 +2,8 @@
 // first activation with its screen test, the start window's first activation
 // with the settings and the window sizes, and the size choice.
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -268,7 +270,35 @@ TEST_F(StartUp, CloseAsksAndEndsOnYes) {
   EXPECT_FALSE(ActForm->isVisible());
 }
 
+TEST_F(StartUp, ShowingTheMainWindowRunsTheStartFromTheEventLoop) {
+  platform::ScreenMetrics m;
+  m.width = 1366;
+  m.height = 768;
+  platform::SetScreenMetrics(m);
+  CreateApplicationWindows();
+  ActForm->show();
+  EXPECT_FALSE(ActForm->Started());  // nothing inside show()
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(ActForm->Started());
+  EXPECT_TRUE(IntroForm->isVisible());
+  EXPECT_FALSE(IntroForm->FirstActivation);
+  EXPECT_EQ(script_.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(SettingsBytes().size(), 188);
+  // Later activations change nothing.
+  ActForm->FormActivate();
+  IntroForm->FormActivate();
+  EXPECT_EQ(script_.Count(MessageKind::Notice), 1);
+}
+
 TEST(StartMetrics, MenuBarFollowsTheFontSize) {
+  const platform::ScreenMetrics saved = platform::GetScreenMetrics();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  ASSERT_NE(screen, nullptr);
+  ReadScreenMetrics(screen);
+  EXPECT_EQ(platform::GetScreenMetrics().width, screen->size().width());
+  EXPECT_EQ(platform::GetScreenMetrics().height, screen->size().height());
+  platform::SetScreenMetrics(saved);
   EXPECT_EQ(MenuBarHeightForDpi(96), 20);
   EXPECT_EQ(MenuBarHeightForDpi(120), 25);
   EXPECT_EQ(MenuBarHeightForDpi(0), 20);
