@@ -374,4 +374,25 @@ TEST(SmallStands, EveryThinningRunsOnTenToSixtyTrees) {
   }
 }
 
+TEST(SmallStands, EmptyAndSingleTreeStandsRunEveryOperation) {
+  for (int n : {0, 1}) {
+    data s = n == 0 ? MakeStand({}) : MakeStand({{100, 100}});
+    s.SelectStripCut(20, 0);
+    s.SelectSmallGapCut(30, 0);
+    s.SelectRetentionCut(0, 2, 1, 100, 100, 300, 1);
+    s.SelectRetentionCutBySpecies(0, 2, 1, 20, 20, 150, 1);
+    s.SelectSpacedRetention(3, 10, 0);
+    s.SelectSpeciesRemoval(1, 1, 1, 1, 1, 1);
+    s.SelectCorridors(4.0f, 20.0f, 1);
+    s.SelectStripRoads(5.0f, 20.0f, 1);
+    s.SelectLargestTrees(0, 5.0f);
+    s.UndoOperation(1);
+    EXPECT_EQ(s.ThinToTargetVolume(0, 0.0f, 2, true), 0);
+    s.UndoOperation(1);
+    EXPECT_EQ(s.ThinToTargetBasalArea(0, 0.0f, 0, false), n == 1);
+    EXPECT_EQ(s.ThinByMinimumSpacing(3.0f, 0, true, 3), 0);
+    EXPECT_EQ(CountMarked(s, 1), n);
+  }
+}
+
 }  // namespace
