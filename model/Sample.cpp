@@ -2,8 +2,10 @@
 
 #include "model/Calc.h"
 #include "model/Data.h"
+#include "model/Names.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
+#include "texts/Commonlan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -471,4 +473,51 @@ void data::FillFromMeasurement(const MeasurementParams& params) {
         tree.height = SampleTreeHeight(i);
         tree.species = SampleTreeSpecies(i);
     }
+}
+
+int GrowingStockState(int stems, float enteredBasalArea) {
+    if (enteredBasalArea > 80.0f) return 2;
+    if (stems > kMaxStems) return 1;
+    return 0;
+}
+
+GrowingStockChart GrowingStockChartContent(const std::array<std::int32_t, 13>& volumes, int state,
+                                           bool asValue) {
+    // Bars in their order: assortment and species colour code.
+    static const int kBars[10][2] = {{9, 13}, {8, 2},  {7, 11}, {6, 0}, {4, 14},
+                                     {3, 13}, {2, 2},  {1, 11}, {0, 0}, {12, 100}};
+    PriceFactors factors;
+    GetAssortmentPriceFactors(asValue, factors);
+    std::array<int, kAssortmentCount> v{};
+    GrowingStockChart chart;
+    int logs = 0;
+    for (int j = 0; j < kAssortmentCount; ++j) {
+        const auto ju = static_cast<std::size_t>(j);
+        v[ju] = platform::RoundHalfAway(static_cast<double>(static_cast<float>(volumes[ju]) * factors[ju]));
+        chart.total += v[ju];
+        if (j >= 6 && j <= 11) logs += v[ju];
+    }
+    if (state >= 1) {
+        chart.title1 = QStringLiteral("ei puustoarviota, max.");
+        chart.title2 = state == 2 ? QStringLiteral("pohjapinta-ala 80 m2/ha  !")
+                                  : QStringLiteral("runkoluku 12000 kpl/ha  !");
+    } else {
+        chart.title1 = asValue ? QStringLiteral("puuston arvo ") : QStringLiteral("puuston tilavuus ");
+        const QString unit = asValue ? CommonlanText(56) : QStringLiteral("m3/ha");
+        if (chart.total != 0) {
+            const int share = platform::RoundHalfAway(100.0 * logs / chart.total);
+            chart.title2 = platform::IntText(chart.total) + u' ' + unit + QStringLiteral(", tukki % ") +
+                           platform::IntText(share);
+        } else {
+            chart.title1 += QStringLiteral("0 ") + unit;
+        }
+    }
+    chart.axisVisible = chart.total > 0 && state < 2;
+    if (chart.axisVisible) {
+        for (const auto& bar : kBars) {
+            chart.bars.push_back(GrowingStockBar{bar[0], v[static_cast<std::size_t>(bar[0])], bar[1],
+                                                 AssortmentName(bar[0], false)});
+        }
+    }
+    return chart;
 }

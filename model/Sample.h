@@ -21,6 +21,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // One tree of the sample.
 struct SampleTree {
@@ -152,3 +153,30 @@ bool SampleTreeIsLogTree(int i);
 float StandMeansCode(int stems, float enteredBasalArea, float basalArea, bool smallSeedlingStand);
 // The stand-means line for a code of StandMeansCode.
 QString StandMeansText(float meanHeight, float meanDiameter, float basalAreaOrCode);
+
+// ---- The growing-stock estimate chart ------------------------------------
+
+// 2 when the entered basal area is over 80 m2/ha, else 1 with more than
+// 12000 stems, else 0.
+int GrowingStockState(int stems, float enteredBasalArea);
+
+struct GrowingStockBar {
+    int assortment = 0;  // Assortment index
+    int value = 0;       // m3/ha, or its value at the unit prices
+    int colourCode = 0;  // species colour code of the bar
+    QString label;       // the assortment's name
+};
+
+struct GrowingStockChart {
+    QString title1;
+    QString title2;
+    int total = 0;             // sum of the 13 (priced) volumes
+    bool axisVisible = false;  // the left axis, and with it the currency box
+    std::vector<GrowingStockBar> bars;  // ten bars when the axis is visible
+};
+
+// The growing-stock estimate of the measurement window: the volumes of the
+// drawn sample (or their value at the settings' prices when asValue) as ten
+// bars, aspen logs first and energy wood last, under a two-line title.
+GrowingStockChart GrowingStockChartContent(const std::array<std::int32_t, 13>& volumes, int state,
+                                           bool asValue);

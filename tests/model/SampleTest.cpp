@@ -3,6 +3,8 @@
 #include "model/ClassTables.h"
 #include "model/Data.h"
 #include "model/Sample.h"
+#include "model/Settings.h"
+#include "texts/Commonlan.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 
@@ -414,4 +416,44 @@ TEST(StandMeans, CodesAndTexts) {
               QStringLiteral("keskiläpimitta 18 cm,  keskipituus 16.8 m,  pohjapinta-ala 22.5 m2/ha"));
     EXPECT_EQ(StandMeansText(0, 0, 0),
               QStringLiteral("keskiläpimitta 0 cm,  keskipituus 0 m,  pohjapinta-ala 0 m2/ha"));
+}
+
+TEST(GrowingStock, ChartOfVolumesAndValues) {
+    model::SetDefaultSettings(model::CurrentSettings());
+    std::array<std::int32_t, 13> volumes{};
+    volumes[0] = 10;
+    volumes[6] = 30;
+    volumes[12] = 5;
+    // 45 m3/ha, logs 30 / 45 = 66.7 % -> 67.
+    GrowingStockChart c = GrowingStockChartContent(volumes, 0, false);
+    EXPECT_EQ(c.title1, QStringLiteral("puuston tilavuus "));
+    EXPECT_EQ(c.title2, QStringLiteral("45 m3/ha, tukki % 67"));
+    ASSERT_TRUE(c.axisVisible);
+    ASSERT_EQ(c.bars.size(), 10u);
+    EXPECT_EQ(c.bars[0].assortment, 9);
+    EXPECT_EQ(c.bars[3].assortment, 6);
+    EXPECT_EQ(c.bars[3].value, 30);
+    EXPECT_EQ(c.bars[3].colourCode, 0);
+    EXPECT_EQ(c.bars[9].assortment, 12);
+    EXPECT_EQ(c.bars[9].colourCode, 100);
+    // Default prices 10 per m3 of pulpwood and logs, 1 of energy wood:
+    // 100 + 300 + 5 = 405, logs 300 / 405 = 74.1 % -> 74.
+    c = GrowingStockChartContent(volumes, 0, true);
+    EXPECT_EQ(c.title1, QStringLiteral("puuston arvo "));
+    EXPECT_EQ(c.title2, QStringLiteral("405 ") + CommonlanText(56) + QStringLiteral(", tukki % 74"));
+    EXPECT_EQ(c.bars[3].value, 300);
+    // Nothing drawn: a zero on the first line, no axis, no bars.
+    c = GrowingStockChartContent({}, 0, false);
+    EXPECT_EQ(c.title1, QStringLiteral("puuston tilavuus 0 m3/ha"));
+    EXPECT_TRUE(c.title2.isEmpty());
+    EXPECT_FALSE(c.axisVisible);
+    EXPECT_TRUE(c.bars.empty());
+    // Over the limits.
+    EXPECT_EQ(GrowingStockState(12000, 80.0f), 0);
+    EXPECT_EQ(GrowingStockState(12001, 80.0f), 1);
+    EXPECT_EQ(GrowingStockState(100, 80.1f), 2);
+    c = GrowingStockChartContent({}, 2, false);
+    EXPECT_EQ(c.title1, QStringLiteral("ei puustoarviota, max."));
+    EXPECT_EQ(c.title2, QStringLiteral("pohjapinta-ala 80 m2/ha  !"));
+    EXPECT_EQ(GrowingStockChartContent({}, 1, false).title2, QStringLiteral("runkoluku 12000 kpl/ha  !"));
 }
