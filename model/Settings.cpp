@@ -270,6 +270,28 @@ SettingsLoadResult LoadSettingsFile() {
   return res;
 }
 
+SettingsLoadResult ReloadSettingsFile() {
+  SettingsLoadResult res;
+  if (g_fileBehind) return res;
+  QFile f(SettingsFilePath());
+  if (f.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = f.read(kSettingsRecordSize + 1);
+    f.close();
+    if (bytes.size() == kSettingsRecordSize) {
+      SettingsFromBytes(g_settings, bytes);
+      ClampSettings(g_settings);
+      return res;
+    }
+    res.state = SettingsFileState::WrongLength;
+  } else {
+    res.state = SettingsFileState::Missing;
+  }
+  res.rewritten = WriteSettingsFile(g_settings, SettingsFilePath(), &res.writeError);
+  res.writeFailed = !res.rewritten;
+  g_fileBehind = res.writeFailed;
+  return res;
+}
+
 bool SettingsFileBehind() { return g_fileBehind; }
 
 // ---- Readers -------------------------------------------------------------

@@ -112,6 +112,13 @@ SettingsLoadResult LoadSettingsFile();  // CurrentSettings() and SettingsFilePat
 // Returns false and an error text when the file could not be written.
 bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* error = nullptr);
 
+// Reads the file again for a settings page whose changes were discarded.
+// A whole record replaces CurrentSettings(); a missing or damaged file leaves
+// the record as it is (it holds what was last accepted) and writes it back.
+// While the file is behind (SettingsFileBehind) the record is kept and the
+// file is not read.
+SettingsLoadResult ReloadSettingsFile();
+
 // True while the last write of CurrentSettings() failed: the record then
 // holds accepted settings that the file lacks, and a page whose changes the
 // user discards is restored from the record, not from the file.

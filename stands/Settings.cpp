@@ -388,10 +388,10 @@ void TSettForm::FillPriceEdit(float price, int percent, QLineEdit* edit, QLabel*
   edit->setText(FillMaskBlanks(platform::FormatC(kFormats[format].format, v)));
 }
 
-QString TSettForm::FillMaskBlanks(const QString& text) {
+QString TSettForm::FillMaskBlanks(const QString& text, QChar blank) {
   QString out = text;
   for (QChar& c : out)
-    if (c == u' ' || c == u'_') c = u'0';
+    if (c == u' ' || c == blank) c = u'0';
   return out;
 }
 
@@ -449,15 +449,14 @@ void TSettForm::ReportWriteFailure(const QString& error) {
 }
 
 void TSettForm::LoadSettings(int page) {
-  // A page whose changes were discarded returns to the stored values. When
-  // the last write failed the record is ahead of the file and is used as it
-  // is, so that accepted settings are not lost.
-  if (page == model::kAllPages || !model::SettingsFileBehind()) {
-    const model::SettingsLoadResult res = model::LoadSettingsFile();
-    if (res.state != model::SettingsFileState::Read)
-      ShowNotice(CommonlanText(87), SettlanText(4).toLower() + QLatin1Char(' ') + SettlanText(19));
-    if (res.writeFailed) ReportWriteFailure(res.writeError);
-  }
+  // A page whose changes were discarded returns to the stored values; a
+  // file that has gone or been damaged meanwhile does not undo the settings
+  // accepted before (the record is written back instead).
+  const model::SettingsLoadResult res =
+      page == model::kAllPages ? model::LoadSettingsFile() : model::ReloadSettingsFile();
+  if (res.state != model::SettingsFileState::Read)
+    ShowNotice(CommonlanText(87), SettlanText(4).toLower() + QLatin1Char(' ') + SettlanText(19));
+  if (res.writeFailed) ReportWriteFailure(res.writeError);
   if (page == model::kAllPages || page == model::kPricePage) FillPricePage();
   if ((page == model::kAllPages || page == model::kRecommendationPage) && SettForm1)
     SettForm1->ShowChoices(model::RecommendationChoicesOf(Settings));

@@ -117,8 +117,9 @@ class TSettForm : public TSettingsWindow {
                       const std::array<QLabel*, model::kPriceEditCount>& labels, int mode);
   void FillPriceEdit(float price, int percent, QLineEdit* edit, QLabel* label);
   float MaxPriceValue() const;
-  // The text with every blank of the edit mask replaced by "0".
-  static QString FillMaskBlanks(const QString& text);
+  // The text with every blank (the mask's blank character, or a space)
+  // replaced by "0".
+  static QString FillMaskBlanks(const QString& text, QChar blank = u'_');
   // The values of the window as the price page stores them.
   model::PriceValues PriceValuesOfWindow() const;
 

@@ -1,6 +1,7 @@
 // The price settings window: loading, price edits, currency and the close
 // question.
 #include <QApplication>
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -208,4 +209,35 @@ TEST_F(SettingsWindows, ClosingWithoutChangesAsksNothing) {
   price->Button1->click();
   EXPECT_EQ(script.Count(MessageKind::Question), 0);
   EXPECT_EQ(price->result(), 2);
+}
+
+TEST_F(SettingsWindows, DiscardedPageAfterTheFileWasLostKeepsAcceptedSettings) {
+  LoadAll();
+  // Prices accepted earlier, then the file disappears.
+  price->MaskEdit1->setText("20.00");
+  ASSERT_TRUE(price->SaveSettings(1));
+  QFile::remove(model::SettingsFilePath());
+  display->show();
+  display->CheckBox5->click();
+  script.Answer(2);
+  display->close();
+  // Announced as a missing file, but the accepted prices stay and are written.
+  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[0], 20.0f);
+  EXPECT_FALSE(display->CheckBox5->isChecked());
+  EXPECT_EQ(FileBytes(), model::SettingsToBytes(model::CurrentSettings()));
+}
+
+TEST_F(SettingsWindows, DiscardedPageWhileTheFileIsBehindKeepsTheRecord) {
+  LoadAll();
+  model::SetSettingsFolder(dir.file("no-such-folder"));
+  price->MaskEdit1->setText("30.00");
+  EXPECT_FALSE(price->SaveSettings(1));  // reported
+  script.Clear();
+  price->show();
+  price->MaskEdit1->setText("40.00");
+  script.Answer(2);
+  price->close();
+  EXPECT_EQ(script.Count(MessageKind::Notice), 0);
+  EXPECT_EQ(price->MaskEdit1->displayText(), "30.00");
 }
