@@ -521,3 +521,29 @@ GrowingStockChart GrowingStockChartContent(const std::array<std::int32_t, 13>& v
     }
     return chart;
 }
+
+std::vector<StemCountBar> StemCountChartBars(const int counts[6], bool show) {
+    // species, common text of its name, colour code
+    static const int kBars[5][3] = {{4, 9, 14}, {3, 10, 13}, {2, 11, 2}, {1, 12, 11}, {0, 13, 0}};
+    std::vector<StemCountBar> bars;
+    int total = 0;
+    for (int s = 0; s < 6; ++s) total += counts[s];
+    if (!show || total <= 0) return bars;
+    for (const auto& bar : kBars) {
+        const int count = counts[bar[0]];
+        bars.push_back(StemCountBar{bar[0], count, bar[2],
+                                    count < 1 ? QStringLiteral(" ") : CommonlanText(bar[1]).toLower()});
+    }
+    return bars;
+}
+
+QString StemCountCaption(bool show, int total, bool groupingShown, const QString& groupingCode,
+                         int alternative) {
+    QString text = show ? platform::IntText(total) + QStringLiteral(" runkoa/ha") : QString();
+    if (groupingShown) {
+        text += QStringLiteral("     (") + groupingCode.left(2);
+        text += alternative >= 0 ? QStringLiteral(", ") + StemCountAlternativeName(alternative) + u')'
+                                 : QStringLiteral(")");
+    }
+    return text;
+}

@@ -180,3 +180,23 @@ struct GrowingStockChart {
 // bars, aspen logs first and energy wood last, under a two-line title.
 GrowingStockChart GrowingStockChartContent(const std::array<std::int32_t, 13>& volumes, int state,
                                            bool asValue);
+
+// ---- The stem-count chart ------------------------------------------------
+
+struct StemCountBar {
+    int species = 0;     // 4 alder, 3 aspen, 2 birch, 1 spruce, 0 pine
+    int value = 0;       // stems per hectare
+    int colourCode = 0;  // species colour code
+    QString label;       // the species name in lower case, a blank for no stems
+};
+
+// The five bars (alder first, pine last); none unless show and the counts
+// add up to more than 0.
+std::vector<StemCountBar> StemCountChartBars(const int counts[6], bool show);
+
+// The caption over the stem-count chart: the total and " runkoa/ha" when
+// show, then, while the grouping list is shown, "     (" + its code ("A2")
+// and ", " + the alternative's name + ")" for an alternative of 0 or more,
+// else ")".
+QString StemCountCaption(bool show, int total, bool groupingShown, const QString& groupingCode,
+                         int alternative);

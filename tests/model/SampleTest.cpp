@@ -457,3 +457,23 @@ TEST(GrowingStock, ChartOfVolumesAndValues) {
     EXPECT_EQ(c.title2, QStringLiteral("pohjapinta-ala 80 m2/ha  !"));
     EXPECT_EQ(GrowingStockChartContent({}, 1, false).title2, QStringLiteral("runkoluku 12000 kpl/ha  !"));
 }
+
+TEST(StemCountChart, BarsAndCaption) {
+    const int counts[6] = {700, 0, 150, 0, 25, 0};
+    const std::vector<StemCountBar> bars = StemCountChartBars(counts, true);
+    ASSERT_EQ(bars.size(), 5u);
+    EXPECT_EQ(bars[0].species, 4);
+    EXPECT_EQ(bars[0].label, QStringLiteral("leppä"));
+    EXPECT_EQ(bars[0].colourCode, 14);
+    EXPECT_EQ(bars[1].label, QStringLiteral(" "));  // no aspen
+    EXPECT_EQ(bars[4].label, QStringLiteral("mänty"));
+    EXPECT_EQ(bars[4].value, 700);
+    EXPECT_TRUE(StemCountChartBars(counts, false).empty());
+    const int none[6] = {};
+    EXPECT_TRUE(StemCountChartBars(none, true).empty());
+    EXPECT_EQ(StemCountCaption(true, 875, true, QStringLiteral("A2 :  puuston ryhmitys normaali"), 2),
+              QStringLiteral("875 runkoa/ha     (A2, B3)"));
+    EXPECT_EQ(StemCountCaption(true, 0, true, QStringLiteral("A1 :  x"), -1),
+              QStringLiteral("0 runkoa/ha     (A1)"));
+    EXPECT_EQ(StemCountCaption(false, 875, false, QString(), 2), QString());
+}
