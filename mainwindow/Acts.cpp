@@ -91,6 +91,8 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   Image12->lower();
   PaintBackground();
   resize(1266 - 6, 700 - 20 - 6 - 23);
+  // Until a stand is activated the window shows none of its panels.
+  SetStartupPanelsVisibility(false);
 
   InstallHooks();
 }

@@ -187,8 +187,10 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->resize(64, 3 * ListBox1->sizeHintForRow(0) + 2 * ListBox1->frameWidth());
-  connect(ListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    ListBox1Click(ListBox1->row(item));
+  // A choice by mouse or keys; the program's own settings of the row are
+  // made with the signals blocked.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) ListBox1Click(row);
   });
   Button3 = IntroButton(this, "Button3");
   Button2 = IntroButton(this, "Button2");

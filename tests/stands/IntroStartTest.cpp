@@ -165,8 +165,9 @@ TEST_F(StartUp, ChoosingAWindowSize) {
             "Lisää näytön kokoa (resoluutiota), jos haluat muuttaa sovelluksen koon suureksi  !");
   EXPECT_EQ(IntroForm->ListBox1->currentRow(), 1);
   EXPECT_EQ(IntroForm->SizeIndex, 1);
-  // "pieni": 1280 x 720 on a 1366 screen, which is wider: 1310 x 708.
-  IntroForm->ListBox1Click(2);
+  // "pieni" chosen in the list: 1280 x 720 on a 1366 screen, which is wider:
+  // 1310 x 708.
+  IntroForm->ListBox1->setCurrentRow(2);
   EXPECT_EQ(IntroForm->SizeIndex, 2);
   EXPECT_EQ(ActForm->GetMainWindowSize('x'), 1310);
   EXPECT_EQ(ActForm->GetMainWindowSize('y'), 708);
