@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -139,7 +140,14 @@ void CalibrateSpeciesAges(data& stand, int ages[kSpeciesSlots]) {
         }
     };
     std::vector<std::thread> workers;
-    for (int l = 1; l < lanes; ++l) workers.emplace_back(work, l);
+    for (int l = 1; l < lanes; ++l) {
+        // A lane that cannot be started leaves its rounds to the others.
+        try {
+            workers.emplace_back(work, l);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     work(0);
     for (std::thread& w : workers) w.join();
     const int raises = firstMet.load();
