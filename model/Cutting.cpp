@@ -37,10 +37,10 @@ void MarkBetween(data& stand, bool alongX, float lo, float hi, int k) {
   }
 }
 
-// Bands of half width h units, n of them, spaced s metres apart and centred
-// on a side of lengthMetres metres. The centre of band i in metres is
-// i x s + (length - (n - 1) x s) / 2; in units it is centre x factor x extent
-// + origin, the frame's extent being factor x extent units per metre.
+// Marks the trees inside n bands of half width h units, s metres apart and
+// centred on a side of lengthMetres metres: band i is centred at
+// i x s + (length - (n - 1) x s) / 2 metres, that is at centre x factor x
+// extent + origin units (factor x extent is 3 units per metre).
 void MarkSpacedBands(data& stand, bool alongX, float s, int n, float lengthMetres,
                      double factor, int extent, int origin, float h, int k) {
   const float first = static_cast<float>((lengthMetres - static_cast<float>(n - 1) * s) * 0.5);
@@ -53,7 +53,7 @@ void MarkSpacedBands(data& stand, bool alongX, float s, int n, float lengthMetre
 
 struct StripLayout {
   int width;
-  int offset;  // metres from the left edge to the first strip's gap start
+  int offset;  // metres from the left edge to the first strip
   int count;   // strips and gaps together
 };
 
