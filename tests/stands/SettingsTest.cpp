@@ -2,6 +2,7 @@
 // question.
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -155,6 +156,16 @@ TEST_F(SettingsWindows, EditChangeFillsBlanksAndMarksTheWindow) {
   EXPECT_EQ(price->MaskEdit2->displayText(), "00.00");
   EXPECT_TRUE(price->BitBtn1->isEnabled());
   EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 0.0f);
+
+  // Typing over the digits: "2", "5" at the start give 25.00.
+  price->MaskEdit2->setFocus();
+  price->MaskEdit2->setCursorPosition(0);
+  for (const char* key : {"2", "5"}) {
+    QKeyEvent press(QEvent::KeyPress, key[0] == '2' ? Qt::Key_2 : Qt::Key_5, Qt::NoModifier, key);
+    QApplication::sendEvent(price->MaskEdit2, &press);
+  }
+  EXPECT_EQ(price->MaskEdit2->displayText(), "25.00");
+  EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 25.0f);
 }
 
 TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
