@@ -164,43 +164,63 @@ class SpacingScanner {
 
 }  // namespace
 
-StockVolumeTracker::StockVolumeTracker(data& stand) : stand_(stand), n_(stand.TreeCount()) {
-  trees_.resize(n_);
-  before_.assign(n_ + 1, {});
-  for (int i = 0; i < n_; ++i) {
+StockVolumeTracker::StockVolumeTracker(data& stand) : stand_(stand) {
+  const int n = stand.TreeCount();
+  place_.resize(n);
+  standing_.resize(n);
+  Group& energy = groups_[kEnergyGroup];
+  energy.trees.resize(n);
+  energy.values.resize(n);
+  for (int i = 0; i < n; ++i) {
     const int s = stand.Trees[i].species;
     float bins[kAssortmentCount] = {};
     data::AddTreeVolume(bins, stand.TreeDiameter(i), stand.TreeHeight(i), s);
-    trees_[i] = {s, bins[s], bins[s + 6], bins[EnergyWood]};
-    magnitude_[s] += std::fabs(bins[s]);
-    magnitude_[s + 6] += std::fabs(bins[s + 6]);
-    magnitude_[EnergyWood] += std::fabs(bins[EnergyWood]);
-    before_[i + 1] = before_[i];
-    ++before_[i + 1][s];
+    Group& g = groups_[s];
+    place_[i] = static_cast<int>(g.trees.size());
+    g.trees.push_back(i);
+    g.values.push_back({bins[s], bins[s + 6]});
+    energy.trees[i] = i;
+    energy.values[i] = {bins[EnergyWood], 0.0f};
+    standing_[i] = stand.Trees[i].removedBy == 0;
   }
-  checkpoints_.assign(n_ / kBlock + 1, Bins{});
-  dirtyFrom_ = 0;
-  SumAgain();
+  for (Group& g : groups_) {
+    for (const auto& v : g.values) {
+      g.magnitude[0] += std::fabs(v[0]);
+      g.magnitude[1] += std::fabs(v[1]);
+    }
+    g.checkpoints.assign(g.trees.size() / kBlock + 1, {0.0f, 0.0f});
+    g.dirtyFrom = 0;
+    SumAgain(g);
+  }
 }
 
 int StockVolumeTracker::Volume() {
-  if (dirtyFrom_ == n_) return total_;
-  int lo = 0;
-  int hi = 0;
-  for (int b = 0; b < kAssortmentCount; ++b) {
-    // Additions to this bin from its first changed tree on.
-    const int s = b % 6;
-    const int first = b == EnergyWood ? dirtyFrom_ : firstOfSpecies_[s];
-    const int later = b == EnergyWood ? n_ - first : before_[n_][s] - before_[first][s];
-    const double v = static_cast<double>(sums_[b]) + change_[b];
-    const double e =
-        later * 0x1p-23 * magnitude_[b] * (1.0 + 1e-6) + 1e-9 * (magnitude_[b] + 1.0);
-    lo += platform::RoundHalfAway(v - e);
-    hi += platform::RoundHalfAway(v + e);
+  for (int pass = 0;; ++pass) {
+    int lo = 0;
+    int hi = 0;
+    std::array<bool, kGroups> unsure{};
+    for (int b = 0; b < kAssortmentCount; ++b) {
+      const Group& g = groups_[GroupOf(b)];
+      const int slot = SlotOf(b);
+      // Additions to this bin from its first changed tree on; none: the
+      // sum is the list-order sum itself.
+      const int later = static_cast<int>(g.trees.size()) - g.dirtyFrom;
+      const double v = static_cast<double>(g.sums[slot]) + g.change[slot];
+      const double e = later == 0 ? 0.0
+                                  : later * 0x1p-23 * g.magnitude[slot] * (1.0 + 1e-6) +
+                                        1e-9 * (g.magnitude[slot] + 1.0);
+      const int a = platform::RoundHalfAway(v - e);
+      const int c = platform::RoundHalfAway(v + e);
+      lo += a;
+      hi += c;
+      if (a != c) unsure[GroupOf(b)] = true;
+    }
+    // After one summing every bin is exact or certain.
+    if (lo == hi || pass > 0) return lo;
+    for (int g = 0; g < kGroups; ++g) {
+      if (unsure[g]) SumAgain(groups_[g]);
+    }
   }
-  if (lo == hi) return lo;
-  SumAgain();
-  return total_;
 }
 
 void StockVolumeTracker::Set(int i, int phase) {
@@ -208,33 +228,32 @@ void StockVolumeTracker::Set(int i, int phase) {
   const bool wasStanding = t.removedBy == 0;
   t.removedBy = phase;
   if (wasStanding == (phase == 0)) return;
-  const Contribution& c = trees_[i];
+  standing_[i] = !wasStanding;
   const double sign = wasStanding ? -1.0 : 1.0;
-  change_[c.species] += sign * c.pulp;
-  change_[c.species + 6] += sign * c.logs;
-  change_[EnergyWood] += sign * c.energy;
-  firstOfSpecies_[c.species] = std::min(firstOfSpecies_[c.species], i);
-  dirtyFrom_ = std::min(dirtyFrom_, i);
+  Group& g = groups_[t.species];
+  const int e = place_[i];
+  g.change[0] += sign * g.values[e][0];
+  g.change[1] += sign * g.values[e][1];
+  g.dirtyFrom = std::min(g.dirtyFrom, e);
+  Group& energy = groups_[kEnergyGroup];
+  energy.change[0] += sign * energy.values[i][0];
+  energy.dirtyFrom = std::min(energy.dirtyFrom, i);
 }
 
-void StockVolumeTracker::SumAgain() {
-  int i = dirtyFrom_ / kBlock * kBlock;
-  Bins bins = checkpoints_[i / kBlock];
-  const std::vector<TreeRecord>& list = stand_.Trees;
-  for (; i < n_; ++i) {
-    if (i % kBlock == 0) checkpoints_[i / kBlock] = bins;
-    if (list[i].removedBy != 0) continue;
-    const Contribution& c = trees_[i];
-    bins[c.species] += c.pulp;
-    bins[c.species + 6] += c.logs;
-    bins[EnergyWood] += c.energy;
+void StockVolumeTracker::SumAgain(Group& g) {
+  const int n = static_cast<int>(g.trees.size());
+  if (g.dirtyFrom >= n) return;
+  int e = g.dirtyFrom / kBlock * kBlock;
+  std::array<float, 2> sums = g.checkpoints[e / kBlock];
+  for (; e < n; ++e) {
+    if (e % kBlock == 0) g.checkpoints[e / kBlock] = sums;
+    if (!standing_[g.trees[e]]) continue;
+    sums[0] += g.values[e][0];
+    sums[1] += g.values[e][1];
   }
-  total_ = 0;
-  for (float b : bins) total_ += platform::RoundHalfAway(b);
-  sums_ = bins;
-  change_.fill(0.0);
-  firstOfSpecies_.fill(n_);
-  dirtyFrom_ = n_;
+  g.sums = sums;
+  g.change = {0.0, 0.0};
+  g.dirtyFrom = n;
 }
 
 bool data::ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int option) {

@@ -5,19 +5,22 @@
 #include "model/Data.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // Always the same number as data::StandingStockVolume for the list in its
-// present order. That sum adds each standing tree's 13 bin contributions in
-// list order in single precision and rounds each bin. Here the contributions
-// are computed once, and a full sum is taken only when it can matter:
+// present order. That sum adds each standing tree's contributions to its
+// species' pulpwood and log bins and to the energy-wood bin in list order in
+// single precision and rounds each of the 13 bins. Here the contributions
+// are computed once, and a bin is summed again only when it can matter:
 //  - after changes the exact change of each bin is known, and the rounding
 //    of a single-precision sum moves a bin by at most 2^-24 x (sum of the
 //    bin's |contributions|) per addition from its first changed tree on, for
-//    the old and for the new sum. When both ends of that interval round alike
-//    in every bin, the rounded volume is certain without summing;
-//  - otherwise the bins are summed again in list order from the checkpoint
-//    before the first changed tree (the sums up to it have not changed).
+//    the old and for the new sum. When both ends of that interval round
+//    alike, the bin's rounded volume is certain without summing;
+//  - otherwise that bin's trees (those of one species, or all trees for
+//    energy wood) are summed again in list order from the checkpoint before
+//    the first changed one; the sums up to it have not changed.
 // The list must not be reordered while a tracker is in use, and its trees
 // must be marked and reinstated through it.
 class StockVolumeTracker {
@@ -31,27 +34,28 @@ class StockVolumeTracker {
 
  private:
   static constexpr int kBlock = 64;
-  using Bins = std::array<float, kAssortmentCount>;
-  struct Contribution {
-    int species;
-    float pulp;
-    float logs;
-    float energy;
+  // Groups of bins summed over the same trees: one per species (its pulpwood
+  // and log bins), and energy wood over every tree.
+  static constexpr int kEnergyGroup = kSpeciesSlots;
+  static constexpr int kGroups = kSpeciesSlots + 1;
+  struct Group {
+    std::vector<int> trees;                    // list positions, in list order
+    std::vector<std::array<float, 2>> values;  // contributions to the two bins
+    std::vector<std::array<float, 2>> checkpoints;  // sums before element b x kBlock
+    std::array<float, 2> sums{};               // at the last full sum
+    std::array<double, 2> change{};            // exact change since then
+    std::array<double, 2> magnitude{};         // sum of |contribution|
+    int dirtyFrom = 0;                         // first changed element
   };
 
   void Set(int i, int phase);
-  void SumAgain();
+  void SumAgain(Group& g);
+  // Bin b of the stand: its group and its place in the group.
+  static int GroupOf(int b) { return b == EnergyWood ? kEnergyGroup : b % 6; }
+  static int SlotOf(int b) { return b >= 6 && b != EnergyWood ? 1 : 0; }
 
   data& stand_;
-  const int n_;
-  std::vector<Contribution> trees_;
-  std::vector<Bins> checkpoints_;  // bins before tree b x kBlock
-  // Trees of each species before list position i, i = 0..N.
-  std::vector<std::array<int, kSpeciesSlots>> before_;
-  std::array<double, kAssortmentCount> magnitude_{};  // sum of |contribution|
-  Bins sums_{};                                       // at the last full sum
-  std::array<double, kAssortmentCount> change_{};     // exact change since then
-  std::array<int, kSpeciesSlots> firstOfSpecies_{};   // first changed tree, N for none
-  int dirtyFrom_ = 0;                                 // first changed tree of any species
-  int total_ = 0;
+  std::array<Group, kGroups> groups_;
+  std::vector<int> place_;            // element of each tree in its species group
+  std::vector<uint8_t> standing_;     // by list position
 };
