@@ -307,7 +307,9 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
     }
   }
   int taken = 0;
-  if (lastRemoved > 0) taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, nullptr);
+  if (lastRemoved > 0) {
+    taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, nullptr);
+  }
   if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
   return static_cast<float>(taken);
 }
