@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -176,6 +177,14 @@ void TActForm::CreatePages() {
   Panel6 = MakePanel(TabSheet8, "Panel6", 20);
   Panel7 = MakePanel(TabSheet9, "Panel7", 20);
   Panel3 = MakePanel(TabSheet6, "Panel3", 13);
+  ComboBox28 = new QComboBox(Panel6);
+  ComboBox28->setObjectName(QStringLiteral("ComboBox28"));
+  ComboBox28->move(8, 8);
+  QPalette groupColour = ComboBox28->palette();
+  groupColour.setColor(QPalette::Button, PaletteColor(15));
+  groupColour.setColor(QPalette::Base, PaletteColor(15));
+  ComboBox28->setPalette(groupColour);
+  ComboBox28->hide();
   PageControl2->addTab(TabSheet8, QString());
   PageControl2->addTab(TabSheet9, QString());
   PageControl2->addTab(TabSheet6, QString());

@@ -23,6 +23,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -86,6 +87,7 @@ class TActForm : public QMainWindow {
   QWidget* TabSheet9 = nullptr;  // close-up
   QWidget* TabSheet6 = nullptr;  // dot maps and overview charts
   QFrame* Panel6 = nullptr;      // stand-view panel of TabSheet8
+  QComboBox* ComboBox28 = nullptr;  // tree group of the stand view
   QFrame* Panel7 = nullptr;      // stand-view panel of TabSheet9
   QFrame* Panel3 = nullptr;      // overview panel of TabSheet6
   QCheckBox* CheckBox15 = nullptr;  // wide view

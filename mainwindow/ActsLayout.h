@@ -3,6 +3,7 @@
 // layout, as plain functions.
 
 #include <QString>
+#include <QStringList>
 
 // Shape of a width and height, tested in this order.
 enum class ScreenShape { FourThree, SixteenNine, SixteenTen, FiveFour, Other };
@@ -50,6 +51,12 @@ enum class ScreenTest { Accept, RefuseAspect, RefuseSize };
 ScreenTest RefusalOf(int width, int height);
 bool AsksSmallScreen(int width);
 bool AsksLargeFont(int menuBarHeight);
+
+// Items of the stand view's tree-group list: the title, ", " and log trees;
+// pines and spruces where the stand has them; broadleaved trees only when
+// the list already holds more than two items; a list of exactly three items
+// loses its third.
+QStringList TreeGroupItems(const QString& title, bool hasPine, bool hasSpruce, bool hasBroadleaf);
 
 // The currency-label arrow of the timber-sale window: "  -->" when the unit
 // text length plus the currency field's length is 9, 10 or 11, else "  ->".

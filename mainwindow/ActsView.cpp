@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +16,16 @@
 #include "stands/IntroHelpers.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+
+QStringList TreeGroupItems(const QString& title, bool hasPine, bool hasSpruce, bool hasBroadleaf) {
+  const QString prefix = title + QStringLiteral(", ");
+  QStringList items{prefix + ActlanText(106)};
+  if (hasPine) items << prefix + ActlanText(107);
+  if (hasSpruce) items << prefix + ActlanText(108);
+  if (items.size() > 2 && hasBroadleaf) items << prefix + ActlanText(109);
+  if (items.size() == 3) items.removeLast();
+  return items;
+}
 
 namespace {
 
@@ -58,6 +69,7 @@ void TActForm::UpdateMainWindow(int phase) {
     Panel2->update();
     Panel9->update();
     for (QLabel* l : {Image4, Image8}) l->clear();
+    ComboBox28->hide();
     Button11->hide();
     Label40->hide();
     BeforePictureDirty = true;
@@ -73,7 +85,19 @@ void TActForm::UpdateMainWindow(int phase) {
     setWindowTitle(MainWindowTitle(stand != nullptr));
     SetMenuCaptions(2);
     Resetting = true;
-    TreeGroupIndex = 0;
+    {
+      const QSignalBlocker block(ComboBox28);
+      ComboBox28->clear();
+      if (stand)
+        ComboBox28->addItems(TreeGroupItems(stand->TitleText(2), stand->FindSpecies(0), stand->FindSpecies(1),
+                                            stand->FindSpecies(2)));
+      Label7->setFont(ComboBox28->font());
+      Label7->setText(ComboBox28->itemText(0));
+      Label7->adjustSize();
+      ComboBox28->resize(Label7->width() + 30, ComboBox28->height());
+      TreeGroupIndex = 0;
+      ComboBox28->setCurrentIndex(0);
+    }
     Resetting = false;
     Panel1->update();
     return;

@@ -104,3 +104,16 @@ TEST(ScreenTest, RefusalsAndQuestions) {
   EXPECT_FALSE(AsksLargeFont(20));
   EXPECT_TRUE(AsksLargeFont(21));
 }
+
+TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {
+  // Pines and spruces, no broadleaved trees: three items, the third dropped.
+  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, false),
+            QStringList({"Kuvio a, tukkipuut", "Kuvio a, männyt"}));
+  // All three groups: four items.
+  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, true).size(), 4);
+  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, true).last(), "Kuvio a, lehtipuut");
+  // Pines and broadleaved trees only: two items, broadleaved not added.
+  EXPECT_EQ(TreeGroupItems("Kuvio a", true, false, true),
+            QStringList({"Kuvio a, tukkipuut", "Kuvio a, männyt"}));
+  EXPECT_EQ(TreeGroupItems("Kuvio a", false, false, true), QStringList({"Kuvio a, tukkipuut"}));
+}

@@ -2,6 +2,7 @@
 // file list and pictures of the frame at the three sizes.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -184,7 +185,21 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
   ActForm->ShowStandInfoLabels(125);
   EXPECT_EQ(ActForm->Label15->text(), "- hakkuukertymä 125 m3/ha");
   EXPECT_EQ(CurrentTextState()->StandTitle(3), "KUVIO koivu7");
+  EXPECT_EQ(ActForm->ComboBox28->count(), 1);  // no trees: log trees only
+  EXPECT_EQ(ActForm->ComboBox28->itemText(0), "Kuvio koivu7, tukkipuut");
   IntroForm->CurrentStand.reset();
+}
+
+TEST_F(MainFrame, CurrencyCaptionsReachTheOtherWindowsByName) {
+  Start(1920, 1080);
+  QWidget* clear = ApplicationWindow("ClearForm");
+  ASSERT_NE(clear, nullptr);
+  auto* box = new QCheckBox(clear);
+  box->setObjectName("CheckBox6");
+  model::CurrentSettings().currencyIndex = 1;  // "dollari, $"
+  ActForm->ApplyCurrencyCaptions();
+  EXPECT_EQ(box->text(), "$");
+  model::CurrentSettings().currencyIndex = 0;
 }
 
 TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
