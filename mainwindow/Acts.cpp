@@ -218,7 +218,7 @@ void TActForm::CreateMenu() {
   connect(M22, &QAction::triggered, this, [this] { ShowSettingsForm(1); });
   connect(M23, &QAction::triggered, this, [this] { ShowSettingsForm(2); });
   connect(M24, &QAction::triggered, this, [this] { ShowSettingsForm(3); });
-  for (QAction* a : {M11, M12, M13, M31}) a->setEnabled(false);  // joined when their windows exist
+  for (QAction* a : {M11, M12, M13, M31}) a->setEnabled(false);
 }
 
 void TActForm::SetMainWindowCaptions() {

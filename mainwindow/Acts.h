@@ -131,8 +131,7 @@ class TActForm : public QMainWindow {
   void MainWindowTitleText();
   void ResetEstatePanel(const QString& fileName, const QString& folder);
   void PageControl2Change();
-  // Reaction to the measurement-year warning etc. come later; these hooks
-  // are the places where the picture, card and estate refreshes join.
+  // The card labels and the operation controls shown or hidden together.
   void SetStandCardLabelsVisible(bool visible);
   void SetOperationControlsVisible(bool visible);
 

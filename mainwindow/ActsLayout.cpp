@@ -172,7 +172,6 @@ void TActForm::ArrangeMainWindow(bool /*estateFeatures*/) {
   LayoutMainWindow();
   HorizontalLayout(true, true);
   PlaceMainPanels();
-  // The estate grid's layout joins here once the estate summary is built.
 }
 
 void TActForm::LayoutMainWindow() {
@@ -295,7 +294,6 @@ void TActForm::ApplyWideView(bool initial) { HorizontalLayout(IsNarrowView(), in
 
 void TActForm::CheckBox15Click() {
   if (!CheckBox15->isVisible()) return;
-  // The pictures take their narrowed width once the stand picture is built.
   ApplyWideView(false);
   if (QWidget* f = focusWidget()) f->clearFocus();
 }

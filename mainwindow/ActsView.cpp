@@ -42,20 +42,9 @@ bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
 void TActForm::UpdateView(int level) {
   if (level > 2) level = 2;
   const int phase = CurrentPhase();
-  ::data* stand = OpenStand();
-  const int developmentClass = stand ? stand->DevelopmentClass() : 0;
-  // The growth forecast is recomputed at its next showing (joined when the
-  // growth window exists).
   if (level > 0) UpdateMainWindow(-1);
-  if (stand && HasTreePicture(developmentClass) && PageControl2->currentWidget() != TabSheet6) {
-    // The stand-view pictures are redrawn here once the stand painter exists.
-  }
   if (level > 0) UpdateMainWindow(phase);
-  if (level > 0 || StandCardDirty) {
-    // Stand card, recommendation and overview tab are redrawn here.
-    StandCardDirty = false;
-  }
-  // Level 2 refreshes the stand-list summary (joined with the estate panel).
+  if (level > 0 || StandCardDirty) StandCardDirty = false;
   ClearFocusOf(this);
 }
 
@@ -126,8 +115,6 @@ void TActForm::SetMainWindowMode(int mode) {
     const bool on = mode == 1;
     SetStandCardLabelsVisible(on);
     SetOperationControlsVisible(on);
-    // Mode 1 then applies the operation button rules for the stand's class
-    // and phase (joined with those rules).
     if (!introShown) {
       SetWindowColor(on ? ColorFromBgr(kButtonFaceColor) : PaletteColor(7));
       CheckBox15->setVisible(on);
@@ -175,7 +162,6 @@ void TActForm::MainWindowTitleText() {
 }
 
 void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) {
-  const QString previous = FileListBox1->Directory();
   FileListBox1->SetDirectory(folder);
   StandFileName = fileName;
   FileListBox1->SetFileName(fileName);
@@ -186,9 +172,6 @@ void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) 
   Panel5->hide();
   DirectoryListBox1->SetDirectory(folder);
   HorizontalLayout(IsNarrowView(), false);
-  // A stand of another folder makes the map window reload its picture
-  // (joined with the map window).
-  Q_UNUSED(previous);
 }
 
 void TActForm::PageControl2Change() { UpdateView(0); }

@@ -323,8 +323,6 @@ void TIntroForm::Button1Click() {
     ClearActiveControl();
 }
 
-// A new stand and the opening of a stand list join here with the measurement
-// and open-stand windows.
 void TIntroForm::Button2Click() { ClearActiveControl(); }
 void TIntroForm::Button3Click() { ClearActiveControl(); }
 
