@@ -262,6 +262,9 @@ void TIntroForm::LayOutStartDisplay() {
 
 void TIntroForm::FormActivate() {
   if (FirstActivation) {
+    // Cleared first: the settings notice runs an event loop of its own, in
+    // which this window is activated again.
+    FirstActivation = false;
     // 1. The program folder is the working directory at start.
     ProgramFolder = QDir::currentPath();
     if (ProgramFolder.size() > 1 && ProgramFolder.endsWith(QLatin1Char('/'))) ProgramFolder.chop(1);
@@ -287,9 +290,8 @@ void TIntroForm::FormActivate() {
     }
     SmallestSizeIndex = c.smallestSizeIndex;
     SizeIndex = c.itemIndex;
-    // 9, 10.
+    // 9.
     setWindowTitle(PadCaption(windowTitle()));
-    FirstActivation = false;
   }
   ClearActiveControl();
 }
