@@ -85,8 +85,8 @@ void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const 
   form->setWindowTitle(text + " ...");
   SetWidgetColor(form->Panel1, colour);
   form->ProgressBar1->setValue(0);
-  form->show();
   form->FormActivate();
+  form->show();
   form->repaint();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   for (int i = 0; i < 34; ++i) {

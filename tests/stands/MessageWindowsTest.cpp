@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QWidget>
@@ -14,6 +15,7 @@
 #include "stands/Error.h"
 #include "stands/Info.h"
 #include "stands/IntroHelpers.h"
+#include "stands/IntroStartup.h"
 #include "stands/MessageService.h"
 #include "stands/Msg.h"
 #include "stands/ProgBar.h"
@@ -189,6 +191,29 @@ TEST_F(MessageWindows, LongHelpTextStaysOnTheScreen) {
   EXPECT_GE(InfoForm->y(), 0);
 }
 
+TEST_F(MessageWindows, ProgressWindowOverTheMeasurementWindow) {
+  TPendingWindow meas("MeasForm", 1000, 700);
+  meas.move(100, 20);
+  meas.show();
+  TProgBarForm progress;
+  progress.FormActivate();
+  EXPECT_EQ(progress.x(), 100 + (1000 - OuterWidth(&progress)) / 2);
+  EXPECT_EQ(progress.y(), 20 + static_cast<int>((700 - OuterHeight(&progress)) * 0.42));
+  meas.hide();
+  progress.FormActivate();
+  EXPECT_EQ(progress.x(), (1366 - OuterWidth(&progress)) / 2);
+  EXPECT_EQ(progress.y(), static_cast<int>((768 - OuterHeight(&progress)) * 0.4));
+}
+
+TEST_F(MessageWindows, QuestionBelowTheTimberSaleWindow) {
+  TPendingWindow trade("TradeForm", 900, 640);
+  trade.move(200, 77);
+  trade.show();
+  MessageScript script;
+  ShowQuestion("Puukauppa", "a", "b");
+  EXPECT_EQ(AskForm->y(), trade.y() + 45);
+}
+
 TEST_F(MessageWindows, FileDialogsTakeScriptedPaths) {
   MessageScript script;
   script.AnswerFile("/tmp/a.Norvalen");
@@ -213,4 +238,10 @@ TEST_F(MessageWindows, ShotsOfTheMessageWindows) {
   EXPECT_TRUE(InfoForm->grab().save("/tmp/shots/helptext.png"));
   ShowAboutBox();
   EXPECT_TRUE(AboutBox->grab().save("/tmp/shots/about.png"));
+  TProgBarForm progress;
+  progress.setWindowTitle("Talletetaan ...");
+  progress.ProgressBar1->setValue(57);
+  progress.FormActivate();
+  EXPECT_EQ(progress.windowTitle(), " Talletetaan ...");
+  EXPECT_TRUE(progress.grab().save("/tmp/shots/progress.png"));
 }
