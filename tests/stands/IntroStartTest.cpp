@@ -154,6 +154,44 @@ TEST_F(StartUp, WindowSizesOfferedByTheScreen) {
   }
 }
 
+TEST_F(StartUp, StartWindowLayout) {
+  Start(1920, 1080);
+  // 888 x 332; the description column at 888 x 0.482 = 428.
+  EXPECT_EQ(OuterWidth(IntroForm), 888);
+  EXPECT_EQ(OuterHeight(IntroForm), 332);
+  EXPECT_EQ(IntroForm->Label6->x(), 428);
+  EXPECT_EQ(IntroForm->Image1->height(), 332 - 34);
+  EXPECT_EQ(IntroForm->Label4->text(), "Norvalen");
+  EXPECT_EQ(IntroForm->Button2->text(), "Uusi kuvio");
+  EXPECT_EQ(IntroForm->Button3->text(), "Kuviolista");
+  EXPECT_EQ(IntroForm->Button1->text(), "Sulje");
+  EXPECT_EQ(IntroForm->Label5->text(), "sovelluksen koko");
+  EXPECT_EQ(IntroForm->Label17->text(), "Voit avata kuviolistan tai antaa uuden kuvion tiedot  !");
+  EXPECT_EQ(IntroForm->OpenDialog1Filter.right(11), "|*.Norvalen");
+  // Lines: Label6.Top + 7 x group + (Label6.Height - 2) x k.
+  const QList<QLabel*> lines = IntroForm->DescriptionLines();
+  const int step = IntroForm->Label6->height() - 2;
+  EXPECT_EQ(lines[3]->y(), IntroForm->Label6->y() + 3 * step);
+  EXPECT_EQ(lines[4]->y(), IntroForm->Label6->y() + 7 + 4 * step);
+  EXPECT_EQ(lines[8]->y(), IntroForm->Label6->y() + 14 + 8 * step);
+  // Nothing leaves the window, nothing overlaps the size list or the buttons.
+  const QRect client = IntroForm->rect();
+  for (QWidget* w : IntroForm->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(IntroForm) || w->parentWidget() != IntroForm || w == IntroForm->Image1) continue;
+    EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString();
+  }
+  for (QLabel* l : lines) EXPECT_FALSE(l->geometry().intersects(IntroForm->ListBox1->geometry()));
+  EXPECT_LE(IntroForm->Button1->geometry().right(), client.right());
+  EXPECT_GE(IntroForm->Button3->y(), IntroForm->Label17->geometry().bottom());
+  // Caption buttons 18 pixels high: the picture leaves 29 pixels.
+  DestroyApplicationWindows();
+  platform::ScreenMetrics m = platform::GetScreenMetrics();
+  m.captionButtonHeight = 18;
+  platform::SetScreenMetrics(m);
+  CreateApplicationWindows();
+  EXPECT_EQ(IntroForm->Image1->height(), 332 - 29);
+}
+
 TEST_F(StartUp, ChoosingAWindowSize) {
   Start(1366, 768);
   script_.Clear();
