@@ -49,7 +49,8 @@ int OuterHeight(const QWidget* window) {
 
 void SetOuterSize(QWidget* window, int width, int height) {
   const int caption = platform::GetScreenMetrics().captionHeight;
-  window->resize(qMax(1, width - 2 * kFrame), qMax(1, height - 2 * kFrame - caption));
+  // The user does not resize the program's windows; they size themselves.
+  window->setFixedSize(qMax(1, width - 2 * kFrame), qMax(1, height - 2 * kFrame - caption));
 }
 
 void SetOuterWidth(QWidget* window, int width) { SetOuterSize(window, width, OuterHeight(window)); }

@@ -30,7 +30,8 @@ void FitFormHeight(QWidget* window, int top, int height);
 
 // The outer size of a window (frame and caption included) as the windows'
 // layouts count it, and its setting: the client area is the outer size less
-// the 3-pixel frame on every side and the caption.
+// the 3-pixel frame on every side and the caption. The size is fixed: the
+// user does not resize the windows.
 int OuterWidth(const QWidget* window);
 int OuterHeight(const QWidget* window);
 void SetOuterSize(QWidget* window, int width, int height);
