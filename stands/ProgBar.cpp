@@ -23,7 +23,7 @@ TProgBarForm::TProgBarForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ProgBarForm"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  resize(420, 64);
+  setFixedSize(420, 64);
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setGeometry(0, 0, 420, 64);
