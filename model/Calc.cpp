@@ -3,6 +3,8 @@
 
 #include "model/Calc.h"
 
+#include "platform/Numbers.h"
+
 #include <cmath>
 
 namespace {
@@ -73,41 +75,62 @@ float ModelAge(float age, int species) {
   return a;
 }
 
-float HeightGrowthAgeFactor(int /*species*/, int n, float m) {
-  float f;
-  if (n < 46) {
-    f = 1.0f;
-  } else if (n <= 69) {
-    f = 1.0f - 0.02f * static_cast<float>(n - 45);
-  } else if (n <= 85) {
-    f = 0.51f - 0.01f * static_cast<float>(n - 70);
-  } else {
-    f = 0.36f;
-  }
-  return 1.0f + (m - 1.0f) * f;
+namespace {
+
+// f(n) of the height-growth age factor: the share of the growth part kept at
+// the age of n whole years.
+float HeightGrowthAgeShare(int n) {
+  if (n < 46) return 1.0f;
+  if (n <= 69) return 1.0f - 0.02f * static_cast<float>(n - 45);
+  if (n <= 85) return 0.51f - 0.01f * static_cast<float>(n - 70);
+  return 0.36f;
 }
 
-void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
-                    int years, float G, float Dg, float /*Hg*/, float Hdom) {
-  float A = ModelAge(age, species);
-  // The increment equations need a positive model age; a very young spruce
-  // (model age a - 3) grows as a tree of one year.
-  if (!(A >= 1.0f)) A = 1.0f;
-  // Spruce grows with the pine equations after its own model age.
-  if (species == 1) species = 0;
+}  // namespace
 
-  const float id = std::exp(5.4625f - 0.6675f * std::log(A) - 0.4758f * std::log(G) +
-                            0.1773f * std::log(Dg) - 0.9442f * std::log(Hdom) -
-                            0.3631f * std::log(d) + 0.7762f * std::log(h));
+float HeightGrowthAgeFactor(int /*species*/, int n, float m) {
+  return 1.0f + (m - 1.0f) * HeightGrowthAgeShare(n);
+}
+
+GrowthAgeTerms MakeGrowthAgeTerms(float age, int species) {
+  float A = ModelAge(age, species);
+  // The increment equations need a positive model age: a spruce younger than
+  // four years (model age a - 3) and a tree of age 0 grow as at model age 1.
+  if (!(A > 0.0f)) A = 1.0f;
+  // From here on every species grows with the same (pine) equations; spruce
+  // differs only through its model age.
+  const float lnA = std::log(A);
+  GrowthAgeTerms t;
+  t.diameter = 0.6675f * lnA;
+  t.height = 0.9002f * lnA;
+  t.heightShare = HeightGrowthAgeShare(platform::TruncToInt(A));
+  return t;
+}
+
+GrowthStockTerms MakeGrowthStockTerms(float G, float Dg, float Hdom) {
+  GrowthStockTerms t;
+  t.basalArea = 0.4758f * std::log(G);
+  t.meanDiameter = 0.1773f * std::log(Dg);
+  t.dominantHeight = 0.9442f * std::log(Hdom);
+  return t;
+}
+
+void TreeGrowthStep(float& newD, float& newH, float d, float h, int years,
+                    const GrowthAgeTerms& age, const GrowthStockTerms& stock) {
+  const float id = std::exp(5.4625f - age.diameter - stock.basalArea + stock.meanDiameter -
+                            stock.dominantHeight - 0.3631f * std::log(d) +
+                            0.7762f * std::log(h));
   const float h3 = h >= 3.0f ? h : 3.0f;
-  const float ih =
-      std::exp(5.4636f - 0.9002f * std::log(A) + 0.5475f * std::log(d) - 1.1339f * std::log(h3));
+  const float ih = std::exp(5.4636f - age.height + 0.5475f * std::log(d) - 1.1339f * std::log(h3));
 
   float Mh = PeriodMultiplier(ih, years);
-  Mh = HeightGrowthAgeFactor(species, static_cast<int>(A), Mh);
+  Mh = 1.0f + (Mh - 1.0f) * age.heightShare;
   float Md = PeriodMultiplier(id, years);
 
-  const float f = 1.15f - 0.7f * 0.02f * d;
+  // Size factor of both growth parts; from about 82 cm on it would turn
+  // negative and shrink the tree, so it stops at 0 (no growth).
+  float f = 1.15f - 0.7f * 0.02f * d;
+  if (f < 0.0f) f = 0.0f;
   Mh = (Mh - 1.0f) * f + 1.0f;
   Md = (Md - 1.0f) * f + 1.0f;
 
@@ -121,4 +144,10 @@ void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, flo
 
   newD = Md * d;
   newH = Mh * h;
+}
+
+void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
+                    int years, float G, float Dg, float /*Hg*/, float Hdom) {
+  TreeGrowthStep(newD, newH, d, h, years, MakeGrowthAgeTerms(age, species),
+                 MakeGrowthStockTerms(G, Dg, Hdom));
 }

@@ -20,6 +20,27 @@ float HeightGrowthAgeFactor(int species, int n, float m);
 void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
                     int years, float G, float Dg, float Hg, float Hdom);
 
+// The same step with the terms that do not depend on the tree worked out
+// beforehand: the age terms once per species and age, the stock terms once
+// per period. The results are bit for bit those of the call above:
+//   const GrowthStockTerms stock = MakeGrowthStockTerms(G, Dg, Hdom);
+//   const GrowthAgeTerms a = MakeGrowthAgeTerms(age, species);
+//   TreeGrowthStep(newD, newH, d, h, years, a, stock);
+struct GrowthAgeTerms {
+  float diameter = 0.0f;     // 0.6675 ln A of the diameter increment
+  float height = 0.0f;       // 0.9002 ln A of the height increment
+  float heightShare = 1.0f;  // share of the height growth kept at age trunc(A)
+};
+struct GrowthStockTerms {
+  float basalArea = 0.0f;       // 0.4758 ln G
+  float meanDiameter = 0.0f;    // 0.1773 ln Dg
+  float dominantHeight = 0.0f;  // 0.9442 ln Hdom
+};
+GrowthAgeTerms MakeGrowthAgeTerms(float age, int species);
+GrowthStockTerms MakeGrowthStockTerms(float G, float Dg, float Hdom);
+void TreeGrowthStep(float& newD, float& newH, float d, float h, int years,
+                    const GrowthAgeTerms& age, const GrowthStockTerms& stock);
+
 // The outturn table: returns the log share and writes the pulpwood share, both
 // fractions of the stem volume, for a tree of diameter class dClass (whole cm)
 // and height class hClass (whole m), each rounded half away from zero by the

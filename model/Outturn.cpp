@@ -141,9 +141,25 @@ Group BuildGroup(const ListedRow (&listed)[n]) {
   return group;
 }
 
+// Single cells of unlisted rows that are known as they stand; they replace
+// the interpolated cell (the 31 cm pine row at 27 m, beside the 27 m cell of
+// the 32 cm row above).
+struct KnownCell {
+  int group;
+  int diameter;
+  int height;
+  OutturnCell cell;
+};
+constexpr KnownCell kKnownCells[] = {{0, 31, 27, {92, 6}}};
+
+std::array<Group, kGroups> BuildTable() {
+  std::array<Group, kGroups> table{BuildGroup(kPine), BuildGroup(kSpruce), BuildGroup(kBroadleaf)};
+  for (const KnownCell& k : kKnownCells) table[k.group][k.diameter][k.height] = k.cell;
+  return table;
+}
+
 const std::array<Group, kGroups>& Table() {
-  static const std::array<Group, kGroups> table{BuildGroup(kPine), BuildGroup(kSpruce),
-                                                BuildGroup(kBroadleaf)};
+  static const std::array<Group, kGroups> table = BuildTable();
   return table;
 }
 

@@ -123,6 +123,40 @@ TEST(TreeGrowthStepTest, VeryYoungSpruceStaysFinite) {
   EXPECT_GE(d, 2.0f);
 }
 
+TEST(TreeGrowthStepTest, LargeTreesDoNotShrink) {
+  // Pine 90 cm 30 m: the size factor 1.15 - 0.014 x 90 = -0.11 stops at 0, so
+  // both multipliers are 1 (without the stop: 89.80 cm and 29.95 m).
+  float d = 0, h = 0;
+  TreeGrowthStep(d, h, 90, 30, 0, 120, 5, 30, 40, 30, 30);
+  EXPECT_EQ(d, 90.0f);
+  EXPECT_EQ(h, 30.0f);
+  // At 82.2 cm the factor is just below 0 as well.
+  TreeGrowthStep(d, h, 82.2f, 30, 2, 90, 5, 30, 40, 30, 30);
+  EXPECT_EQ(d, 82.2f);
+  EXPECT_EQ(h, 30.0f);
+}
+
+TEST(TreeGrowthStepTest, ModelAgeBelowOneIsKept) {
+  // Birch of age 1: model age (-0.19 + 1.05) x 1 = 0.86, a valid model age.
+  // d 3 cm, h 2.5 m (h3 = 3), 1 year, G 4, Dg 3, Hdom 3:
+  //   id = exp(5.4625 - 0.6675 ln 0.86 - 0.4758 ln 4 + 0.1773 ln 3
+  //            - 0.9442 ln 3 - 0.3631 ln 3 + 0.7762 ln 2.5) = 79.3103 %
+  //   ih = exp(5.4636 - 0.9002 ln 0.86 + 0.5475 ln 3 - 1.1339 ln 3) = 141.903 %
+  //   f = 1.15 - 0.042 = 1.108: Md = 1.87876, Mh = 2.57229; the increment
+  //   2.636 cm is damped with g = 0.48: Md = 1.6 + 0.27876 x 0.48 = 1.73380
+  //   (ceiling 2.75): 5.2014 cm, 6.4307 m. (At model age 1: 5.0802, 5.9317.)
+  float d = 0, h = 0;
+  TreeGrowthStep(d, h, 3, 2.5f, 2, 1, 1, 4, 3, 3, 3);
+  EXPECT_NEAR(d, 5.2014f, 0.001f);
+  EXPECT_NEAR(h, 6.4307f, 0.001f);
+  // A spruce of age 3 (model age 0) grows as at model age 1, like a pine of 1.
+  float d1 = 0, h1 = 0;
+  TreeGrowthStep(d, h, 3, 2.5f, 1, 3, 1, 4, 3, 3, 3);
+  TreeGrowthStep(d1, h1, 3, 2.5f, 0, 1, 1, 4, 3, 3, 3);
+  EXPECT_EQ(d, d1);
+  EXPECT_EQ(h, h1);
+}
+
 // ---- The outturn table ----
 
 // The listed rows, as given for the table ("below h" = every height under h).
@@ -238,6 +272,14 @@ TEST(OutturnTableTest, UnlistedRowsInterpolate) {
   EXPECT_EQ(OutturnTableCell(0, 13, 4).pulpPercent, 95);
   EXPECT_EQ(OutturnTableCell(0, 14, 4).pulpPercent, 95);
   EXPECT_EQ(OutturnTableCell(0, 15, 4).pulpPercent, 0);
+  // The known neighbours of the open 32 cm / 27 m pine cell: 92/6 in the 31 cm
+  // row and 93/6 in the 33 cm row.
+  c = OutturnTableCell(0, 31, 27);
+  EXPECT_EQ(c.logPercent, 92);
+  EXPECT_EQ(c.pulpPercent, 6);
+  c = OutturnTableCell(0, 33, 27);
+  EXPECT_EQ(c.logPercent, 93);
+  EXPECT_EQ(c.pulpPercent, 6);
 }
 
 TEST(AssortmentSharesTest, Transfers) {
