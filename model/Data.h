@@ -396,5 +396,11 @@ int DisplayedPhase(const data& stand);
 // Removal of assortment j between slot LeadingGrowthCount and slot
 // DisplayedPhase; shiftPercent moves that share of the logs to pulpwood.
 int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercent);
+// The whole-area volume of a stand of `area` hectares whose per-hectare volume
+// is c, taken as a difference from the base m: round(m x area) -
+// round((m - c) x area), half away from zero, with the area in whole
+// hundredths of a hectare. The stand's slots and the estate's records use it
+// alike, so that whole-area removals add up.
+int AreaScaledDifference(float area, int m, int c);
 int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced);
 int RemovedStemCount(const data& stand);

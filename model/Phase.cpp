@@ -69,13 +69,22 @@ int data::SlotTotalVolume(int k) const {
 int data::SlotAssortmentVolume(int k, int j, bool wholeStand) const {
   const int c = Slots[k].volumes[j];
   if (!wholeStand) return c;
-  // round(m x area) - round((m - c) x area) with m the larger of slots 0 and
-  // 1: every whole-stand volume is a difference from the same rounded base.
+  // Every whole-stand volume is a difference from the same rounded base, the
+  // larger of slots 0 and 1, so that whole-stand removals add up.
   const int m = Slots[0].volumes[j] > Slots[1].volumes[j] ? Slots[0].volumes[j] : Slots[1].volumes[j];
-  const double area = Area();
-  const long long base = platform::RoundHalfAway(static_cast<double>(m) * area);
-  const long long rest = platform::RoundHalfAway((static_cast<double>(m) - c) * area);
-  return ClampToInt(base - rest);
+  return AreaScaledDifference(Area(), m, c);
+}
+
+int AreaScaledDifference(float area, int m, int c) {
+  // The area is a two-decimal number of hectares; the products are taken with
+  // that decimal value in whole hundredths, so that 25 m3/ha on 0.70 ha is
+  // 17.5 and rounds to 18 (the binary 0.7f would give 17.4999997 and 17).
+  const long long hundredths = platform::RoundHalfAway(static_cast<double>(area) * 100.0);
+  auto scaled = [hundredths](long long v) {
+    const long long x = v * hundredths;
+    return x >= 0 ? (x + 50) / 100 : -((50 - x) / 100);
+  };
+  return ClampToInt(scaled(m) - scaled(static_cast<long long>(m) - c));
 }
 
 int data::GrowthStepCount() const {

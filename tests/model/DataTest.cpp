@@ -321,6 +321,13 @@ TEST(PhaseTest, WholeStandVolumesAndRemovals) {
   EXPECT_EQ(s.SlotAssortmentVolume(1, 0, true), 43);
   EXPECT_EQ(s.SlotAssortmentVolume(0, 0, true), 103);
   EXPECT_EQ(s.SlotAssortmentVolume(1, 0, false), 17);
+  // 25 m3/ha on 0.70 ha is 17.5 m3 and rounds up to 18; 15 m3/ha is 10.5 ->
+  // 11, so a slot of 10 m3/ha is 18 - 11 = 7.
+  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 25), 18);
+  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 10), 7);
+  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 0), 0);
+  // A later slot above the base: round(25 x 0.7) - round(-15 x 0.7) = 18 + 11.
+  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 40), 29);
 
   SetCurrentPhase(0);
   for (int j = 0; j < 13; ++j) EXPECT_EQ(AssortmentRemoval(s, j, false, 10), 0);
