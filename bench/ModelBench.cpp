@@ -93,4 +93,38 @@ void BM_SortTreesForSave(benchmark::State& state) {
 }
 BENCHMARK(BM_SortTreesForSave)->Arg(12000)->Unit(benchmark::kMillisecond);
 
+// One growth period of every tree of the stand: each call working out the
+// stock and age terms itself, or with the terms worked out once per period
+// (stock) and per species (age), as the stand growth can call it.
+void BM_TreeGrowthStep(benchmark::State& state, bool precomputed) {
+  auto s = standfixture::MakeStand(static_cast<int>(state.range(0)), 2026);
+  const int n = s->TreeCount();
+  const float G = 22.0f, Dg = 21.0f, Hdom = 20.0f;
+  for (auto _ : state) {
+    float sum = 0.0f;
+    if (precomputed) {
+      const GrowthStockTerms stock = MakeGrowthStockTerms(G, Dg, Hdom);
+      GrowthAgeTerms ages[kSpeciesSlots];
+      for (int sp = 0; sp < kSpeciesSlots; ++sp) ages[sp] = MakeGrowthAgeTerms(40.0f + sp, sp);
+      for (int i = 0; i < n; ++i) {
+        const TreeRecord& t = s->Trees[i];
+        float d = 0.0f, h = 0.0f;
+        TreeGrowthStep(d, h, t.diameter * 0.01f, t.height * 0.01f, 5, ages[t.species], stock);
+        sum += d + h;
+      }
+    } else {
+      for (int i = 0; i < n; ++i) {
+        const TreeRecord& t = s->Trees[i];
+        float d = 0.0f, h = 0.0f;
+        TreeGrowthStep(d, h, t.diameter * 0.01f, t.height * 0.01f, t.species,
+                       40.0f + t.species, 5, G, Dg, 0.0f, Hdom);
+        sum += d + h;
+      }
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK_CAPTURE(BM_TreeGrowthStep, per_call, false)->Arg(12000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_TreeGrowthStep, precomputed, true)->Arg(12000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -117,11 +117,13 @@ GrowthStockTerms MakeGrowthStockTerms(float G, float Dg, float Hdom) {
 
 void TreeGrowthStep(float& newD, float& newH, float d, float h, int years,
                     const GrowthAgeTerms& age, const GrowthStockTerms& stock) {
+  const float lnD = std::log(d);
+  const float lnH = std::log(h);
   const float id = std::exp(5.4625f - age.diameter - stock.basalArea + stock.meanDiameter -
-                            stock.dominantHeight - 0.3631f * std::log(d) +
-                            0.7762f * std::log(h));
-  const float h3 = h >= 3.0f ? h : 3.0f;
-  const float ih = std::exp(5.4636f - age.height + 0.5475f * std::log(d) - 1.1339f * std::log(h3));
+                            stock.dominantHeight - 0.3631f * lnD + 0.7762f * lnH);
+  // The height increment takes the height as at least 3 m.
+  const float lnH3 = h >= 3.0f ? lnH : std::log(3.0f);
+  const float ih = std::exp(5.4636f - age.height + 0.5475f * lnD - 1.1339f * lnH3);
 
   float Mh = PeriodMultiplier(ih, years);
   Mh = 1.0f + (Mh - 1.0f) * age.heightShare;
