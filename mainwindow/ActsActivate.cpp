@@ -26,7 +26,7 @@ void TActForm::FormActivate() {
   // The start window's caption is empty only until this has run once.
   if (started_ || refused_ || !IntroForm || !IntroForm->windowTitle().isEmpty()) return;
   const platform::ScreenMetrics m = platform::GetScreenMetrics();
-  setWindowTitle(MainWindowTitle(false));
+  setWindowTitle(MainWindowTitle(true));
   ComputeMainWindowSize(m.width, m.height, true);
   if (!CheckScreenSuitability()) {
     // A refused screen ends the program here; nothing else of the start runs.

@@ -71,7 +71,7 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox15->resize(Label7->width() + 22, CheckBox15->sizeHint().height());
     HorizontalLayout(IsNarrowView(), false);
     ShowStandInfoLabels(-1);
-    setWindowTitle(MainWindowTitle(stand != nullptr));
+    setWindowTitle(MainWindowTitle(true));
     SetMenuCaptions(2);
     Resetting = true;
     {
@@ -127,7 +127,9 @@ void TActForm::SetMainWindowMode(int mode) {
   Panel1->show();
   SetWindowColor(ColorFromBgr(kButtonFaceColor));
   PageControl2->show();
-  if (PageControl2->currentWidget() == TabSheet6) update();
+  // The stand view's own controls come back with its next picture.
+  if (PageControl2->currentWidget() == TabSheet8) ComboBox28->hide();
+  else if (PageControl2->currentWidget() == TabSheet6) update();
 }
 
 void TActForm::ShowStandInfoLabels(int n) {
@@ -150,7 +152,9 @@ void TActForm::ShowStandInfoLabels(int n) {
 
 void TActForm::MainWindowTitleText() {
   ::data* stand = OpenStand();
-  QString title = MainWindowTitle(stand != nullptr);
+  // The program title, also before a stand is open (the start window shows
+  // the text for opening a stand list meanwhile).
+  QString title = MainWindowTitle(true);
   const model::SettingsRecord& s = model::CurrentSettings();
   const QString dot = QStringLiteral("  •  ");
   if (model::TitleBarFlagItem(s.titleBarFlags, 1))

@@ -25,7 +25,8 @@ QuestionLayout ComputeQuestionLayout(int line1Width, int line2Width, int yesWidt
                                      int windowHeight, int screenWidth, int screenHeight,
                                      int tradeWindowTop) {
   QuestionLayout l;
-  l.windowWidth = qMax(line1Width, line2Width) + 60;
+  // Short lines still leave the buttons whole, 8 pixels in from the left.
+  l.windowWidth = qMax(qMax(line1Width, line2Width) + 60, 8 + yesWidth + 2 + closeWidth + 6 + 6);
   l.panelWidth = l.windowWidth - 6;
   l.lineLeft = 20;
   l.closeLeft = l.panelWidth - closeWidth - 6;
@@ -54,9 +55,11 @@ void TAskForm::FormActivate() {
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
   const int outerHeight = kTextPanelHeight + kButtonPanelHeight + 6 + s.captionHeight;
   const QWidget* trade = VisibleWindowNamed(QStringLiteral("TradeForm"));
-  const QuestionLayout l =
-      ComputeQuestionLayout(FitLabel(askMsg1), FitLabel(askMsg2), BitBtn1->width(), Button1->width(),
-                            outerHeight, s.width, s.height, trade ? trade->y() : -1);
+  // Captions set by the caller are never cut.
+  for (QPushButton* b : {BitBtn1, Button1}) b->resize(qMax(80, b->sizeHint().width()), b->height());
+  const int yesWidth = BitBtn1->text().isEmpty() ? 0 : BitBtn1->width();
+  const QuestionLayout l = ComputeQuestionLayout(FitLabel(askMsg1), FitLabel(askMsg2), yesWidth, Button1->width(),
+                                                 outerHeight, s.width, s.height, trade ? trade->y() : -1);
   SetOuterSize(this, l.windowWidth, outerHeight);
   Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
   Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);

@@ -17,7 +17,8 @@ constexpr int kButtonPanelHeight = 46;
 NoticeLayout ComputeNoticeLayout(int lineWidth, int buttonWidth, int windowHeight, int screenWidth,
                                  int screenHeight) {
   NoticeLayout l;
-  l.windowWidth = lineWidth + 80;
+  // A short line still leaves the button whole, 8 pixels in from the left.
+  l.windowWidth = qMax(lineWidth + 80, 8 + buttonWidth + 8 + 6);
   l.panelWidth = l.windowWidth - 6;
   l.lineLeft = (l.panelWidth - lineWidth) / 2;
   l.buttonLeft = l.panelWidth - buttonWidth - 8;

@@ -19,7 +19,8 @@ MessageLayout ComputeMessageLayout(int line1Width, int line2Width, int buttonWid
                                    int screenWidth, int screenHeight) {
   MessageLayout l;
   l.lineWidth = qMax(line1Width, line2Width);
-  l.windowWidth = l.lineWidth + 60;
+  // Short lines still leave the button whole, 8 pixels in from the left.
+  l.windowWidth = qMax(l.lineWidth + 60, 8 + buttonWidth + 8 + 6);
   l.panelWidth = l.windowWidth - 6;
   l.lineLeft = 10;
   l.buttonLeft = l.panelWidth - buttonWidth - 8;

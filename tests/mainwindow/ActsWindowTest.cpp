@@ -114,7 +114,10 @@ class MainFrame : public ::testing::Test {
 
 TEST_F(MainFrame, CaptionsMenusAndTitle) {
   Start(1920, 1080);
-  EXPECT_EQ(ActForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio");
+  // The main window carries the program title from its first activation;
+  // the start window the text for opening a stand list.
+  EXPECT_EQ(ActForm->windowTitle(), " Norvalen");
+  EXPECT_EQ(IntroForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio");
   EXPECT_EQ(ActForm->M1->title(), "KUVIO");
   EXPECT_EQ(ActForm->M11->text(), "KUVIOTIEDOT ...");
   EXPECT_EQ(ActForm->M15->text(), "SULJE NORVALEN");
@@ -129,7 +132,7 @@ TEST_F(MainFrame, CaptionsMenusAndTitle) {
   // switch it on).
   model::CurrentSettings().titleBarFlags = 1;
   ActForm->MainWindowTitleText();
-  EXPECT_EQ(ActForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio  •  rahayksikkö €");
+  EXPECT_EQ(ActForm->windowTitle(), " Norvalen  •  rahayksikkö €");
   // The texts read the live values from the main window.
   EXPECT_TRUE(CurrentTextState()->IsNarrowView());
   ActForm->CheckBox15->setChecked(true);
@@ -162,6 +165,16 @@ TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
   EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
   EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
   EXPECT_TRUE(ActForm->Label10->isVisibleTo(ActForm->Panel1));
+  // Mode 2 (after the measurement window saved) on the stand view: card,
+  // colour and pages back, the tree-group list hidden until the next picture.
+  ActForm->SetMainWindowMode(0);
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
+  ActForm->ComboBox28->show();
+  ActForm->SetMainWindowMode(2);
+  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
+  EXPECT_EQ(ActForm->Client->palette().color(QPalette::Window), ColorFromBgr(kButtonFaceColor));
+  EXPECT_FALSE(ActForm->ComboBox28->isVisibleTo(ActForm->Panel6));
 }
 
 TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {

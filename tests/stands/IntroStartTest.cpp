@@ -97,6 +97,7 @@ TEST_F(StartUp, FirstStartAnnouncesAndWritesTheSettings) {
   EXPECT_TRUE(IntroForm->isVisible());
   EXPECT_TRUE(IntroForm->Image1->isVisible());
   EXPECT_EQ(IntroForm->windowTitle(), " Kuviolistan avaus / uusi metsikkökuvio");
+  EXPECT_EQ(ActForm->windowTitle(), " Norvalen");
   EXPECT_FALSE(ActForm->isEnabled());
   EXPECT_FALSE(ActForm->Panel1->isVisible());
   EXPECT_FALSE(ActForm->PageControl2->isVisible());

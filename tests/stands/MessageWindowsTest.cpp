@@ -37,6 +37,24 @@ class MessageWindows : public ::testing::Test {
   platform::ScreenMetrics saved_;
 };
 
+// The outer place of a message window while it is shown (the show function
+// runs it modally; it is closed from its own loop). A window that has been
+// shown once reports, while hidden, its position less the frame of its last
+// showing, so the place is read while the window is up.
+template <class Show>
+QRect FrameWhileShown(QDialog* window, Show show) {
+  QRect frame;
+  QMetaObject::invokeMethod(
+      window,
+      [&] {
+        frame = window->frameGeometry();
+        window->reject();
+      },
+      Qt::QueuedConnection);
+  show();
+  return frame;
+}
+
 }  // namespace
 
 TEST(MessageGeometry, QuestionWidthFollowsTheLongerLine) {
@@ -54,6 +72,11 @@ TEST(MessageGeometry, QuestionWidthFollowsTheLongerLine) {
   // While the timber-sale window is up, 45 below its top on any screen.
   EXPECT_EQ(ComputeQuestionLayout(200, 320, 80, 80, 160, 1920, 1080, 100).top, 145);
   EXPECT_EQ(ComputeQuestionLayout(200, 320, 80, 80, 160, 1280, 720, 0).top, 45);
+  // Lines 10 and 12 wide would give 72: the buttons need 8 + 80 + 2 + 80 +
+  // 6 and the frame 6: 182, yes at 176 - 80 - 6 - 80 - 2 = 8.
+  l = ComputeQuestionLayout(10, 12, 80, 80, 160, 1920, 1080, -1);
+  EXPECT_EQ(l.windowWidth, 182);
+  EXPECT_EQ(l.yesLeft, 8);
 }
 
 TEST(MessageGeometry, NoticeAndMessage) {
@@ -76,6 +99,12 @@ TEST(MessageGeometry, NoticeAndMessage) {
   EXPECT_EQ(m.buttonLeft, 190);
   EXPECT_EQ(m.left, 490);
   EXPECT_EQ(m.top, 179);
+  // Lines of 20 pixels would give 100 and 80: the button needs 8 + 96 + 8
+  // and the frame 6: 118, button at 112 - 96 - 8 = 8.
+  EXPECT_EQ(ComputeNoticeLayout(20, 96, 137, 1366, 768).windowWidth, 118);
+  EXPECT_EQ(ComputeNoticeLayout(20, 96, 137, 1366, 768).buttonLeft, 8);
+  EXPECT_EQ(ComputeMessageLayout(20, 12, 96, 161, 1366, 768).windowWidth, 118);
+  EXPECT_EQ(ComputeMessageLayout(20, 12, 96, 161, 1366, 768).buttonLeft, 8);
 }
 
 TEST(MessageGeometry, HelpBlockAndProgressPlace) {
@@ -99,7 +128,7 @@ TEST(IntroHelpers, CaptionPaddingAndFittedHeight) {
   EXPECT_EQ(ScreenOffset(1000, 1200, 0.5), -100);
 }
 
-TEST_F(MessageWindows, ScriptedQuestionIsLaidOutRecordedAndAnswered) {
+TEST_F(MessageWindows, ScriptedQuestionIsRecordedAndAnswered) {
   MessageScript script;
   script.Answer(1);
   EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko", "sulkea sovelluksen  ?", "Kyllä", "Ei"), 1);
@@ -112,21 +141,48 @@ TEST_F(MessageWindows, ScriptedQuestionIsLaidOutRecordedAndAnswered) {
   EXPECT_EQ(r.yesCaption, "Kyllä");
   EXPECT_EQ(r.closeCaption, "Ei");
   EXPECT_EQ(script.Records().at(1).closeCaption, "Sulje");
-  // The window was laid out by its rules: width = longer line + 60, lines at
-  // 20, caption padded, centred across at 0.4 of the free height.
-  const int longer = qMax(AskForm->askMsg1->width(), AskForm->askMsg2->width());
-  EXPECT_GT(longer, 50);
-  EXPECT_EQ(OuterWidth(AskForm), longer + 60);
-  EXPECT_EQ(AskForm->Panel1->width(), longer + 54);
-  EXPECT_EQ(AskForm->askMsg1->x(), 20);
-  EXPECT_EQ(AskForm->askMsg2->x(), 20);
   EXPECT_EQ(AskForm->windowTitle(), " Norvalen");
-  EXPECT_EQ(AskForm->x(), (1366 - OuterWidth(AskForm)) / 2);
-  EXPECT_EQ(AskForm->y(), static_cast<int>((768 - OuterHeight(AskForm)) * 0.4));
-  // Buttons inside the panel, not overlapping.
-  EXPECT_GE(AskForm->BitBtn1->x(), 0);
-  EXPECT_LE(AskForm->BitBtn1->geometry().right(), AskForm->Button1->x());
+}
+
+TEST_F(MessageWindows, QuestionIsLaidOutAndPlacedWhereItIsShown) {
+  EnsureMessageWindows();
+  // Twice: a window that has been up before lands on the same place.
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    const QRect frame = FrameWhileShown(AskForm, [] {
+      EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko varmasti", "sulkea sovelluksen ja sen ikkunat  ?", "Kyllä", "Ei"),
+                2);
+    });
+    // Width = longer line + 60, lines at 20, centred across at 0.4 of the
+    // free height.
+    const int longer = qMax(AskForm->askMsg1->width(), AskForm->askMsg2->width());
+    EXPECT_GT(longer, 200);
+    EXPECT_EQ(OuterWidth(AskForm), longer + 60);
+    EXPECT_EQ(AskForm->Panel1->width(), longer + 54);
+    EXPECT_EQ(AskForm->askMsg1->x(), 20);
+    EXPECT_EQ(AskForm->askMsg2->x(), 20);
+    EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(AskForm)) / 2,
+                                      static_cast<int>((768 - OuterHeight(AskForm)) * 0.4)));
+    // Buttons inside the panel, not overlapping.
+    EXPECT_GE(AskForm->BitBtn1->x(), 0);
+    EXPECT_LE(AskForm->BitBtn1->geometry().right(), AskForm->Button1->x());
+    EXPECT_LE(AskForm->Button1->geometry().right(), AskForm->Panel5->width());
+  }
+}
+
+TEST_F(MessageWindows, ShortLinesLeaveTheButtonsWhole) {
+  MessageScript script;
+  ShowQuestion("Tiedote", "a", "b", "Kyllä", "Ei");
+  EXPECT_GE(AskForm->BitBtn1->x(), 8);
   EXPECT_LE(AskForm->Button1->geometry().right(), AskForm->Panel5->width());
+  ShowNotice("Tiedote", "!");
+  EXPECT_GE(ErrorForm->Button1->x(), 8);
+  ShowMessage("Tiedote", "a", "b");
+  EXPECT_GE(MsgForm->Button1->x(), 8);
+  // A caption longer than the button is not cut.
+  ShowQuestion("Tiedote", "a", "b", "Talleta muutokset ja jatka", "Ei");
+  EXPECT_GE(AskForm->BitBtn1->width(), AskForm->BitBtn1->sizeHint().width());
+  EXPECT_GE(AskForm->BitBtn1->x(), 8);
 }
 
 TEST_F(MessageWindows, QuestionWithoutYesCaptionOnlyCloses) {
@@ -165,7 +221,6 @@ TEST_F(MessageWindows, NoticeMessageAndHelpTextFollowTheirRules) {
   EXPECT_EQ(MsgForm->msg1->width(), MsgForm->msg2->width());  // both centred in one width
   EXPECT_EQ(OuterWidth(MsgForm), wider + 60);
   EXPECT_EQ(MsgForm->msg2->x(), 10);
-  EXPECT_EQ(MsgForm->y(), static_cast<int>((768 - OuterHeight(MsgForm)) * 0.5 - 100));
 
   QStringList lines;
   for (int i = 0; i < 12; ++i) lines << QStringLiteral("Rivi %1").arg(i);
@@ -209,13 +264,23 @@ TEST_F(MessageWindows, QuestionBelowTheTimberSaleWindow) {
   TPendingWindow trade("TradeForm", 900, 640);
   trade.move(200, 77);
   trade.show();
-  MessageScript script;
-  // A window never shown keeps its place exactly (a shown one gets the
-  // platform's frame margins).
-  delete AskForm;
-  AskForm = nullptr;
-  ShowQuestion("Puukauppa", "a", "b");
-  EXPECT_EQ(AskForm->y(), trade.y() + 45);
+  EnsureMessageWindows();
+  const QRect frame = FrameWhileShown(AskForm, [] { ShowQuestion("Puukauppa", "a", "b"); });
+  EXPECT_EQ(frame.y(), trade.y() + 45);
+  EXPECT_EQ(frame.x(), (1366 - OuterWidth(AskForm)) / 2);
+}
+
+TEST_F(MessageWindows, NoticeAndMessagePlacedWhereTheyAreShown) {
+  EnsureMessageWindows();
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    QRect frame = FrameWhileShown(ErrorForm, [] { ShowNotice("Tiedote", "Asetustiedostoa ei löydy   !"); });
+    EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(ErrorForm)) / 2,
+                                      static_cast<int>((768 - OuterHeight(ErrorForm)) * 0.4)));
+    frame = FrameWhileShown(MsgForm, [] { ShowMessage("Tiedote", "lyhyt", "selvästi pidempi toinen rivi"); });
+    EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(MsgForm)) / 2,
+                                      static_cast<int>((768 - OuterHeight(MsgForm)) * 0.5 - 100)));
+  }
 }
 
 TEST_F(MessageWindows, FileDialogsTakeScriptedPaths) {
