@@ -178,3 +178,96 @@ int RemovedStemCount(const data& stand) {
   return ClampToInt(static_cast<long long>(stand.SlotTreeCount(LeadingGrowthCount(stand))) -
                     stand.SlotTreeCount(DisplayedPhase(stand)));
 }
+
+// ---- Percentage shares ----
+
+void RoundPercentsTo100(float* shares, int* out, int n) {
+  if (n <= 0) return;
+  // Each adjustment moves the rounded sum one step toward 100; the bound only
+  // guards against shares that do not add up to 100 at all.
+  for (int round = 0; round < 100 + 4 * n; ++round) {
+    int sum = 0;
+    for (int i = 0; i < n; ++i) sum += platform::RoundHalfAway(shares[i]);
+    if (sum > 100 || (sum >= 1 && sum <= 99)) {
+      const bool over = sum > 100;
+      int pick = 0;  // the first element when none gained (or lost)
+      float largest = 0.0f;
+      for (int i = 0; i < n; ++i) {
+        const float rounded = static_cast<float>(platform::RoundHalfAway(shares[i]));
+        const float change = over ? rounded - shares[i] : shares[i] - rounded;
+        if (change > largest) {
+          largest = change;
+          pick = i;
+        }
+      }
+      shares[pick] += over ? -0.5f : 0.5f;
+    }
+    int total = 0;
+    for (int i = 0; i < n; ++i) {
+      out[i] = platform::RoundHalfAway(shares[i]);
+      total += out[i];
+    }
+    if (total == 100 || total <= 0) return;
+  }
+}
+
+int AssortmentShareOf(const int volumes[kAssortmentCount], int out[kAssortmentCount], bool sawlogs) {
+  long long total = 0;
+  for (int j = 0; j < kAssortmentCount; ++j) total += volumes[j];
+  if (total <= 0) return 0;
+  float shares[kAssortmentCount];
+  for (int j = 0; j < kAssortmentCount; ++j) {
+    shares[j] = static_cast<float>(volumes[j]) * 100.0f / static_cast<float>(total);
+  }
+  RoundPercentsTo100(shares, out, kAssortmentCount);
+  int sum = 0;
+  for (int j = sawlogs ? PineLogs : PinePulpwood; j <= (sawlogs ? SixthLogs : SixthPulpwood); ++j) {
+    sum += out[j];
+  }
+  return sum;
+}
+
+int SlotVolumeByAssortmentGroup(const data& stand, int group, int k, bool priced) {
+  const auto& v = stand.Slots[k].volumes;
+  switch (group) {
+    case 1: return ClampToInt(static_cast<long long>(v[PineLogs]) + v[SpruceLogs] + v[BirchLogs] +
+                              v[AspenLogs] + v[AlderLogs] + v[SixthLogs]);
+    case 2:
+    case 3: return v[PinePulpwood];
+    case 4: return v[PineLogs];
+    case 5: return v[SprucePulpwood];
+    case 6: return v[SpruceLogs];
+    case 7: return ClampToInt(static_cast<long long>(v[BirchPulpwood]) + v[AspenPulpwood] + v[AlderPulpwood]);
+    case 8: return ClampToInt(static_cast<long long>(v[BirchLogs]) + v[AspenLogs] + v[AlderLogs]);
+    default: break;
+  }
+  if (group > 0) return 0;
+  // Group 0: the sawlog percentage of the slot's whole-area stock (volume or
+  // value); a negative group the pulpwood percentage.
+  PriceFactors factors;
+  GetAssortmentPriceFactors(priced, factors);
+  int values[kAssortmentCount];
+  for (int j = 0; j < kAssortmentCount; ++j) {
+    values[j] = platform::RoundHalfAway(
+        static_cast<float>(stand.SlotAssortmentVolume(k, j, true)) * factors[j]);
+  }
+  int percents[kAssortmentCount] = {};
+  return AssortmentShareOf(values, percents, group == 0);
+}
+
+int RemovalDifference(const data& stand, bool perAssortment, int a, int b) {
+  if (perAssortment) {
+    int differences[kAssortmentCount];
+    for (int j = 0; j < kAssortmentCount; ++j) {
+      differences[j] = ClampToInt(static_cast<long long>(stand.SlotAssortmentVolume(a, j, true)) -
+                                  stand.SlotAssortmentVolume(b, j, true));
+    }
+    int percents[kAssortmentCount] = {};
+    return AssortmentShareOf(differences, percents, true);
+  }
+  long long logs = 0;
+  for (int j = PineLogs; j <= SixthLogs; ++j) {
+    logs += static_cast<long long>(stand.Slots[a].volumes[j]) - stand.Slots[b].volumes[j];
+  }
+  return ClampToInt(logs);
+}

@@ -404,3 +404,22 @@ int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercen
 int AreaScaledDifference(float area, int m, int c);
 int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced);
 int RemovedStemCount(const data& stand);
+// Group 0: the sawlog percentage of slot k's whole-area stock (each volume
+// times its factor and rounded, shares adding up to 100); a negative group the
+// pulpwood percentage. Groups 1..8, m3/ha: 1 all logs, 2 and 3 pine pulpwood,
+// 4 pine logs, 5 spruce pulpwood, 6 spruce logs, 7 broadleaved pulpwood,
+// 8 broadleaved logs; any other group 0.
+int SlotVolumeByAssortmentGroup(const data& stand, int group, int k, bool priced);
+// perAssortment: the sawlog percentage of the whole-area difference slot a
+// minus slot b; else the per-hectare log volume of a minus that of b.
+int RemovalDifference(const data& stand, bool perAssortment, int a, int b);
+
+// ---- Percentage shares (Assortment.cpp) ----
+// Rounds n shares (half away from zero) so that they add up to 100, moving
+// the share that gained most (lost most) by 0.5 at a time; the shares are
+// left adjusted. Shares that add up to 0 or less stop at once.
+void RoundPercentsTo100(float* shares, int* out, int n);
+// Percentages of 13 assortment values adding up to 100 into out; returns the
+// sawlog share (6..11) or the pulpwood share (0..5). A total of 0 or less
+// returns 0 and leaves out as it was.
+int AssortmentShareOf(const int volumes[kAssortmentCount], int out[kAssortmentCount], bool sawlogs);

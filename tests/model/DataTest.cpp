@@ -373,4 +373,70 @@ TEST(NamesTest, Assortments) {
   EXPECT_EQ(AssortmentName(5, false), "ranka   ");
 }
 
+TEST(SharesTest, RoundPercentsTo100) {
+  // 34 + 34 + 33 = 101: the first of the equal gains is lowered by 0.5.
+  float a[3] = {33.5f, 33.5f, 33.0f};
+  int out[3] = {};
+  RoundPercentsTo100(a, out, 3);
+  EXPECT_EQ(out[0], 33);
+  EXPECT_EQ(out[1], 34);
+  EXPECT_EQ(out[2], 33);
+  EXPECT_EQ(a[0], 33.0f);
+  // Seven shares of 100/7 round to 14 (98): the first, then the second, rise.
+  float b[7];
+  int outB[7] = {};
+  for (float& x : b) x = 100.0f / 7.0f;
+  RoundPercentsTo100(b, outB, 7);
+  const int expected[7] = {15, 15, 14, 14, 14, 14, 14};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(outB[i], expected[i]) << i;
+  // Negative shares round away from zero; all zero stops at once.
+  float c[2] = {-2.5f, 102.5f};
+  int outC[2] = {};
+  RoundPercentsTo100(c, outC, 2);
+  EXPECT_EQ(outC[0], -3);
+  EXPECT_EQ(outC[1], 103);
+  float z[3] = {};
+  int outZ[3] = {7, 7, 7};
+  RoundPercentsTo100(z, outZ, 3);
+  EXPECT_EQ(outZ[0] + outZ[1] + outZ[2], 0);
+}
+
+TEST(SharesTest, SlotGroupsAndRemovalDifference) {
+  int zero[13] = {};
+  int untouched[13] = {5};
+  EXPECT_EQ(AssortmentShareOf(zero, untouched, true), 0);
+  EXPECT_EQ(untouched[0], 5);
+
+  data s(0);
+  s.Header.area = 2.0f;
+  // Slot 0: 10 pine pulp, 10 spruce pulp, 10 pine logs; whole area 20 each.
+  // Shares 33.33 round to 33 (99); the first rises: 34, 33, 33.
+  s.Slots[0].volumes[0] = 10;
+  s.Slots[0].volumes[1] = 10;
+  s.Slots[0].volumes[6] = 10;
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 0, 0, false), 33);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, -1, 0, false), 67);
+  // Slot 1 after a cutting: 4 pine pulp, 6 spruce pulp, 2 pine logs, 3 birch
+  // pulp, 1 aspen logs.
+  s.Slots[1].volumes[0] = 4;
+  s.Slots[1].volumes[1] = 6;
+  s.Slots[1].volumes[6] = 2;
+  s.Slots[1].volumes[2] = 3;
+  s.Slots[1].volumes[9] = 1;
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 1, 1, false), 3);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 3, 1, false), 4);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 6, 1, false), 0);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 7, 1, false), 3);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 8, 1, false), 1);
+  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 9, 1, false), 0);
+  // Removal 0 -> 1 over the whole area (base 10 of slot 0, so 2 x difference):
+  // pine pulp 12, spruce pulp 8, pine logs 16, birch pulp -6, aspen logs -2
+  // (total 28): log shares 57.14 and -7.14 round to 57 and -7 -> 50 % (the
+  // pulpwood 42.86 -> 43, 28.57 -> 29, -21.43 -> -21 make 101; a pulpwood
+  // share with the largest gain, 0.43, is lowered).
+  EXPECT_EQ(RemovalDifference(s, true, 0, 1), 50);
+  // Per hectare, the logs removed: (10 - 2) + (0 - 1) = 7.
+  EXPECT_EQ(RemovalDifference(s, false, 0, 1), 7);
+}
+
 }  // namespace
