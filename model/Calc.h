@@ -17,6 +17,8 @@ float HeightGrowthAgeFactor(int species, int n, float m);
 // One growth period of one tree: d in cm, h in m, age in years, years the
 // length of the period; G (m2/ha), Dg (cm), Hg (m) and Hdom (m) describe the
 // standing stock at the start of the period (Hg is not used by the model).
+// The size factor of the growth stops at 0, so trees above about 82 cm keep
+// their size; a model age of 0 or less (a spruce under 4 years) counts as 1.
 void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
                     int years, float G, float Dg, float Hg, float Hdom);
 
