@@ -80,7 +80,7 @@ class SpacingScanner {
   // `marked` is given, appends them to it. Returns how many were taken.
   int Scan(float s, int k, bool lowThinning, int option, std::vector<int>* marked) {
     const int n = stand_.TreeCount();
-    const float r = static_cast<float>(150 * s * 0.02);  // units, 3 per metre
+    const float r = static_cast<float>(150.0 * s * 0.02);  // units, 3 per metre
     const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
     if (!(r > 0.0f) || window <= 0 || n < 2) return 0;
     PlaceColumns(r);
@@ -194,29 +194,41 @@ StockVolumeTracker::StockVolumeTracker(data& stand) : stand_(stand) {
   }
 }
 
+double StockVolumeTracker::Uncertainty(const Group& g, int slot, double v) {
+  const int n = static_cast<int>(g.trees.size());
+  const int later = n - g.dirtyFrom;  // additions that may differ
+  if (later <= 0 || g.changes == 0) return 0.0;
+  constexpr double u = 0x1p-24;  // unit roundoff of single precision
+  const double nu = n * u;
+  const double growth = nu < 0.5 ? nu / (1.0 - nu) : 1.0;  // bound of g
+  // Both sums, with twice the growth for the rounding of M itself.
+  const double sums = 2.0 * u * later * g.magnitude[slot] * (1.0 + 2.0 * growth);
+  // The change summed in double: each of its additions errs by at most
+  // 2^-53 of a running sum no larger than `moved`.
+  const double change = 2.0 * g.changes * 0x1p-53 * g.moved[slot];
+  // Forming v and v -/+ e in double.
+  const double forming = 0x1p-50 * (std::fabs(v) + sums + change);
+  return sums + change + forming;
+}
+
 int StockVolumeTracker::Volume() {
   for (int pass = 0;; ++pass) {
-    int lo = 0;
-    int hi = 0;
+    long long lo = 0;
+    long long hi = 0;
     std::array<bool, kGroups> unsure{};
     for (int b = 0; b < kAssortmentCount; ++b) {
       const Group& g = groups_[GroupOf(b)];
       const int slot = SlotOf(b);
-      // Additions to this bin from its first changed tree on; none: the
-      // sum is the list-order sum itself.
-      const int later = static_cast<int>(g.trees.size()) - g.dirtyFrom;
       const double v = static_cast<double>(g.sums[slot]) + g.change[slot];
-      const double e = later == 0 ? 0.0
-                                  : later * 0x1p-23 * g.magnitude[slot] * (1.0 + 1e-6) +
-                                        1e-9 * (g.magnitude[slot] + 1.0);
+      const double e = Uncertainty(g, slot, v);
       const int a = platform::RoundHalfAway(v - e);
       const int c = platform::RoundHalfAway(v + e);
       lo += a;
       hi += c;
-      if (a != c) unsure[GroupOf(b)] = true;
+      if (a != c || !std::isfinite(v + e)) unsure[GroupOf(b)] = true;
     }
-    // After one summing every bin is exact or certain.
-    if (lo == hi || pass > 0) return lo;
+    // After one summing every bin is exact (e = 0) or certain.
+    if ((lo == hi && unsure == std::array<bool, kGroups>{}) || pass > 0) return ClampToInt(lo);
     for (int g = 0; g < kGroups; ++g) {
       if (unsure[g]) SumAgain(groups_[g]);
     }
@@ -232,11 +244,16 @@ void StockVolumeTracker::Set(int i, int phase) {
   const double sign = wasStanding ? -1.0 : 1.0;
   Group& g = groups_[t.species];
   const int e = place_[i];
-  g.change[0] += sign * g.values[e][0];
-  g.change[1] += sign * g.values[e][1];
+  for (int b = 0; b < 2; ++b) {
+    g.change[b] += sign * g.values[e][b];
+    g.moved[b] += std::fabs(g.values[e][b]);
+  }
+  ++g.changes;
   g.dirtyFrom = std::min(g.dirtyFrom, e);
   Group& energy = groups_[kEnergyGroup];
   energy.change[0] += sign * energy.values[i][0];
+  energy.moved[0] += std::fabs(energy.values[i][0]);
+  ++energy.changes;
   energy.dirtyFrom = std::min(energy.dirtyFrom, i);
 }
 
@@ -253,6 +270,8 @@ void StockVolumeTracker::SumAgain(Group& g) {
   }
   g.sums = sums;
   g.change = {0.0, 0.0};
+  g.moved = {0.0, 0.0};
+  g.changes = 0;
   g.dirtyFrom = n;
 }
 

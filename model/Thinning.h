@@ -12,12 +12,16 @@
 // present order. That sum adds each standing tree's contributions to its
 // species' pulpwood and log bins and to the energy-wood bin in list order in
 // single precision and rounds each of the 13 bins. Here the contributions
-// are computed once, and a bin is summed again only when it can matter:
-//  - after changes the exact change of each bin is known, and the rounding
-//    of a single-precision sum moves a bin by at most 2^-24 x (sum of the
-//    bin's |contributions|) per addition from its first changed tree on, for
-//    the old and for the new sum. When both ends of that interval round
-//    alike, the bin's rounded volume is certain without summing;
+// are computed once, and a bin is summed again only when its rounding is in
+// doubt:
+//  - the single-precision sums of the old and of the new set of standing
+//    trees run alike up to the first changed tree. Each of the L additions
+//    after it errs by at most u = 2^-24 times the running sum, and a running
+//    sum is at most M (1 + g): M the sum of the bin's |contributions|, g =
+//    n u / (1 - n u) for a bin of n trees. So the new sum lies within
+//    2 u L M (1 + g) of the old sum plus the exact change, which is kept in
+//    double precision with its own, far smaller error bound. When both ends
+//    of that interval round alike, the bin's rounded volume is certain;
 //  - otherwise that bin's trees (those of one species, or all trees for
 //    energy wood) are summed again in list order from the checkpoint before
 //    the first changed one; the sums up to it have not changed.
@@ -43,13 +47,19 @@ class StockVolumeTracker {
     std::vector<std::array<float, 2>> values;  // contributions to the two bins
     std::vector<std::array<float, 2>> checkpoints;  // sums before element b x kBlock
     std::array<float, 2> sums{};               // at the last full sum
-    std::array<double, 2> change{};            // exact change since then
+    std::array<double, 2> change{};            // change since then (double sum)
+    std::array<double, 2> moved{};             // sum of |change terms| since then
     std::array<double, 2> magnitude{};         // sum of |contribution|
+    int changes = 0;                           // change terms since then
     int dirtyFrom = 0;                         // first changed element
   };
 
   void Set(int i, int phase);
   void SumAgain(Group& g);
+  // Half width of the interval that holds bin `slot` of the group's
+  // single-precision sum around `v` (the last sum plus the change); 0 when
+  // nothing changed since the group was summed.
+  static double Uncertainty(const Group& g, int slot, double v);
   // Bin b of the stand: its group and its place in the group.
   static int GroupOf(int b) { return b == EnergyWood ? kEnergyGroup : b % 6; }
   static int SlotOf(int b) { return b >= 6 && b != EnergyWood ? 1 : 0; }

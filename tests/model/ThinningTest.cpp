@@ -84,7 +84,7 @@ TEST(MinimumSpacing, LowThinningTakesTheLowerTreeOfEachClosePair) {
 // The scan as the rule states it: every tree against the window of list
 // positions before it, one pair at a time.
 int PlainSpacingScan(data& s, float spacing, int k, bool low, int option) {
-  const float r = static_cast<float>(150 * spacing * 0.02);
+  const float r = static_cast<float>(150.0 * spacing * 0.02);
   const int w = platform::TruncToInt(0.75 * spacing * 0.02 * s.TreeCount());
   int count = 0;
   for (int i = 0; i < s.TreeCount(); ++i) {
@@ -122,6 +122,19 @@ TEST(MinimumSpacing, SameTreesAsThePlainScan) {
       }
     }
   }
+}
+
+TEST(MinimumSpacing, DistanceTakenInDoubleBeforeSinglePrecision) {
+  // s = 0.54f (0.540000021): r = f32(150 x 0.540000021 x 0.02) = f32(1.6200000644)
+  // = 1.62000012. The pair below is 1.62000007 apart, inside r; computing
+  // 150 x s in single precision first gives 81 exactly and r = 1.62000000,
+  // which would leave the pair. 130 trees: window trunc(0.75 x 0.54 x 0.02 x
+  // 130) = 1 position; the rest stand 4.5 units apart along y 190.
+  std::vector<Tree> trees{{100.0f, 100.0f, 1500, 1000}, {100.501198f, 101.54052f, 1500, 1100}};
+  for (int j = 0; j < 128; ++j) trees.push_back({25.0f + 4.5f * j, 190.0f + 0.01f * j, 2500, 1500});
+  data s = MakeStand(trees);
+  EXPECT_EQ(s.ThinByMinimumSpacing(0.54f, 0, true, 3), 1);
+  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
 }
 
 TEST(MinimumSpacing, UnsortedListIsPutInYOrderFirst) {
@@ -319,6 +332,27 @@ TEST(StockVolume, FollowsTheFullSumThroughRandomChanges) {
       tracker.Reinstate(i);
     }
     ASSERT_EQ(tracker.Volume(), s.StandingStockVolume()) << "step " << step;
+  }
+}
+
+TEST(StockVolume, FollowsTheFullSumThroughAThinningOfSmallTrees) {
+  // 4000 small trees of nearly equal size: every bin is a long sum of like
+  // terms, where single-precision rounding drifts most. Trees are taken from
+  // the front of the list, as a low thinning does, and some are put back, as
+  // the correction walk does; every reading must be the full sum's.
+  std::vector<Tree> trees;
+  std::mt19937 rng(8);
+  std::uniform_real_distribution<float> jitter(0.0f, 40.0f);
+  for (int i = 0; i < 4000; ++i) {
+    trees.push_back({20.0f + i * 0.15f, 100.0f, 900.0f + jitter(rng), 1000.0f + jitter(rng), i % 5});
+  }
+  data s = MakeStand(trees);
+  StockVolumeTracker tracker(s);
+  ASSERT_EQ(tracker.Volume(), s.StandingStockVolume());
+  for (int i = 0; i < 3000; ++i) {
+    tracker.Mark(i, 1);
+    if (i % 7 == 0) tracker.Reinstate(i / 2);
+    ASSERT_EQ(tracker.Volume(), s.StandingStockVolume()) << "tree " << i;
   }
 }
 
