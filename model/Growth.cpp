@@ -113,6 +113,14 @@ void GrowPeriods(const data& stand, GrownSizeArray& out, std::vector<float>& wor
             for (int j = 0; j < n; ++j) alive += stand.TreeRemovedBy(j) == 0;
             SettleStaleHeights(work, standing, alive);
         }
+        // The terms that do not depend on the tree, once per period: the
+        // stock at its start and the age of each species.
+        const bool canGrow = now.G > 0.0f && now.Dg > 0.0f && Hdom > 0.0f;
+        const GrowthStockTerms stock = canGrow ? MakeGrowthStockTerms(now.G, now.Dg, Hdom)
+                                               : GrowthStockTerms{};
+        GrowthAgeTerms ageTerms[kSpeciesSlots];
+        for (int s = 0; s < kSpeciesSlots; ++s)
+            ageTerms[s] = MakeGrowthAgeTerms(static_cast<float>(ages[s] + kPeriodYears * i), s);
         std::size_t written = 0;
         for (int j = 0; j < n; ++j) {
             GrownSize& target = out[static_cast<std::size_t>(j)];
@@ -123,14 +131,11 @@ void GrowPeriods(const data& stand, GrownSizeArray& out, std::vector<float>& wor
             const GrownSize size = i > 0 ? target : startSize(j);
             const float d = size.diameter * 0.01f;
             const float h = size.height * 0.01f;
-            const int species = stand.TreeSpecies(j);
-            const float age = static_cast<float>(ages[std::clamp(species, 0, kSpeciesSlots - 1)] +
-                                                 kPeriodYears * i);
+            const int species = std::clamp(stand.TreeSpecies(j), 0, kSpeciesSlots - 1);
             float newD = d;
             float newH = h;
-            if (d > 0.0f && h > 0.0f && now.G > 0.0f && now.Dg > 0.0f && Hdom > 0.0f) {
-                TreeGrowthStep(newD, newH, d, h, species, age, length, now.G, now.Dg, now.Hg,
-                               Hdom);
+            if (canGrow && d > 0.0f && h > 0.0f) {
+                TreeGrowthStep(newD, newH, d, h, length, ageTerms[species], stock);
                 // A tree never shrinks: beyond about 82 cm the model's size
                 // factor turns negative, and growth then stops instead.
                 if (!(newD >= d)) newD = d;
