@@ -284,7 +284,10 @@ void data::SelectLargestTrees(int p, float target) {
   for (int i = TreeCount() - 1; i >= 0 && removed < target; --i) {
     if (!Standing(Trees[i])) continue;
     Trees[i].removedBy = p + 1;
-    removed += StemVolume(TreeDiameter(i), TreeHeight(i), Trees[i].species) * 0.001f;
+    // m3 added in double, the running sum kept in single precision.
+    removed = static_cast<float>(
+        removed + static_cast<double>(StemVolume(TreeDiameter(i), TreeHeight(i), Trees[i].species)) *
+                      0.001);
   }
   SortWholeList(*this, kSortY);
 }

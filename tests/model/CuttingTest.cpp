@@ -324,6 +324,20 @@ TEST(LargestTrees, TakesFromTheLargestUntilTheTargetIsReached) {
   EXPECT_TRUE(SortedByY(b));
 }
 
+TEST(LargestTrees, RunningSumInSinglePrecisionOfTheVolumeInDouble) {
+  // removed := f32(0 + v x 0.001) after the first tree, v = 42.0588 dm3 for
+  // 10 cm and 10.1 m: 0.0420588031. A target one step above it is not yet
+  // reached, so the second tree goes too. (v x 0.001f in single precision
+  // would give 0.0420588069, already at the target.)
+  data s = MakeStand({{100, 150, 1000, 1010}, {110, 60, 900, 1000}});
+  const float v = StemVolume(1000, 1010, SpeciesPine);
+  const float taken = static_cast<float>(static_cast<double>(v) * 0.001);
+  const float target = std::nextafter(taken, 1.0f);
+  ASSERT_GE(v * 0.001f, target);
+  s.SelectLargestTrees(0, target);
+  EXPECT_EQ(CountMarked(s, 1), 2);
+}
+
 TEST(SmallStands, EveryPatternRunsOnTenToSixtyTrees) {
   for (int n : {10, 11, 12, 13, 17, 23, 31, 44, 60}) {
     const data base = RandomStand(n, 100 + n);
