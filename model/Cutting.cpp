@@ -171,10 +171,12 @@ void data::MoveLargestTreesToMiddle(int n, int nMin, int nMax) {
   const int half = count / 2;
   // The share of the count list chosen; a list of one choice gives none.
   const double share = nMax != nMin ? half * 0.15 * (n - nMin) / (nMax - nMin) : 0.0;
-  int m = platform::RoundHalfAway(share) + 25;
-  // The moved block and the middle block must not overlap: in a small stand
-  // at most half of the upper half moves.
-  m = std::clamp(m, 0, (count - half) / 2);
+  int m = std::max(0, platform::RoundHalfAway(share) + 25);
+  // Up to the size of the upper half the exchanges run as counted; when m
+  // passes the middle of the upper half, the later exchanges meet pairs
+  // already exchanged and put them back. In a stand too small for m
+  // exchanges at all, as many of the largest as fit beside the middle move.
+  if (m > count - half) m = (count - half) / 2;
   for (int t = 0; t < m; ++t) SwapTrees(count - 1 - t, half + t);
 }
 

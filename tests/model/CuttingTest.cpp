@@ -177,10 +177,30 @@ TEST(RetentionCut, LargeTreesMoveToTheMiddle) {
   EXPECT_EQ(s.Trees[99].diameter, 10000.0f);
 }
 
+TEST(RetentionCut, ExchangesPastTheMiddleOfTheUpperHalfPutPairsBack) {
+  // 100 trees sorted by diameter 1..100 cm: h = 50, n = nMax: m = round(50 x
+  // 0.15 x 1) + 25 = round(7.5) + 25 = 33 <= N - h = 50. Exchange t swaps 99 - t
+  // and 50 + t; t = 17..32 are the pairs of t' = 49 - t = 32..17 again, so
+  // those are swapped twice and stand as before; t = 0..16 move once.
+  std::vector<Tree> trees;
+  for (int i = 0; i < 100; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
+  data s = MakeStand(trees);
+  s.MoveLargestTreesToMiddle(150, 20, 150);
+  for (int t = 0; t <= 16; ++t) {
+    EXPECT_EQ(s.Trees[50 + t].diameter, 100.0f * (100 - t)) << t;
+    EXPECT_EQ(s.Trees[99 - t].diameter, 100.0f * (51 + t)) << t;
+  }
+  for (int i = 0; i < 100; ++i) {
+    if (i < 50 || (i >= 67 && i <= 82)) {
+      EXPECT_EQ(s.Trees[i].diameter, 100.0f * (i + 1)) << i;
+    }
+  }
+}
+
 TEST(RetentionCut, MovingLargeTreesInASmallStandStaysInsideTheList) {
-  // 10 trees: m would be 25; at most (10 - 5) / 2 = 2 exchanges, so the
-  // blocks at 5.. and at the end do not overlap. One choice (nMin = nMax)
-  // gives the base 25 without dividing by zero.
+  // 10 trees: m would be 25, more than the 5 of the upper half; (10 - 5) / 2
+  // = 2 exchanges, so the blocks at 5.. and at the end do not overlap. One
+  // choice (nMin = nMax) gives the base 25 without dividing by zero.
   std::vector<Tree> trees;
   for (int i = 0; i < 10; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
   data s = MakeStand(trees);
