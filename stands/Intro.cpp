@@ -188,9 +188,14 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->resize(64, 3 * ListBox1->sizeHintForRow(0) + 2 * ListBox1->frameWidth());
   // A choice by mouse or keys; the program's own settings of the row are
-  // made with the signals blocked.
+  // made with the signals blocked, and until the start-up flow has set the
+  // list a change is not the user's (the list takes its first row as current
+  // when it gets the focus without one). The choice is handled once the list
+  // has finished with the mouse press that made it: a refused size puts the
+  // list back, and the press must not select the refused row afterwards.
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) ListBox1Click(row);
+    if (row < 0 || !sizeChoiceReady_) return;
+    QMetaObject::invokeMethod(this, [this, row] { ListBox1Click(row); }, Qt::QueuedConnection);
   });
   Button3 = IntroButton(this, "Button3");
   Button2 = IntroButton(this, "Button2");
@@ -290,6 +295,7 @@ void TIntroForm::FormActivate() {
     }
     SmallestSizeIndex = c.smallestSizeIndex;
     SizeIndex = c.itemIndex;
+    sizeChoiceReady_ = true;
     // 9.
     setWindowTitle(PadCaption(windowTitle()));
   }

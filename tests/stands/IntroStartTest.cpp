@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -245,6 +247,7 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   // "pieni" chosen in the list: 1280 x 720 on a 1366 screen, which is wider:
   // 1310 x 708.
   IntroForm->ListBox1->setCurrentRow(2);
+  QCoreApplication::processEvents();
   EXPECT_EQ(IntroForm->SizeIndex, 2);
   EXPECT_EQ(ActForm->GetMainWindowSize('x'), 1310);
   EXPECT_EQ(ActForm->GetMainWindowSize('y'), 708);
@@ -256,6 +259,32 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   IntroForm->ListBox1Click(1);
   EXPECT_EQ(platform::PausedMilliseconds(), paused);
   EXPECT_EQ(script_.Count(MessageKind::Notice), 1);
+}
+
+TEST_F(StartUp, RefusedSizeClickedWithTheMouseLeavesTheListOnTheSizeInForce) {
+  Start(1366, 768);
+  script_.Clear();
+  // A click on "suuri", as the mouse makes it: press and release on the row.
+  QListWidget* list = IntroForm->ListBox1;
+  QWidget* viewport = list->viewport();
+  const QPoint p = list->visualItemRect(list->item(0)).center();
+  QMouseEvent press(QEvent::MouseButtonPress, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(viewport, &press);
+  QApplication::sendEvent(viewport, &release);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
+  // Refused: the list shows "keski" again, as current and as the selected
+  // row, and a later choice of another size still reacts.
+  EXPECT_EQ(list->currentRow(), 1);
+  ASSERT_EQ(list->selectedItems().size(), 1);
+  EXPECT_EQ(list->selectedItems().at(0), list->item(1));
+  EXPECT_EQ(IntroForm->SizeIndex, 1);
+  list->setCurrentRow(2);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(IntroForm->SizeIndex, 2);
 }
 
 TEST_F(StartUp, LargeChoiceOnAWideScreen) {
