@@ -283,8 +283,12 @@ float HeightFromDiameter(int species, float d, float D, int Hdm) {
     const float den = a + b * x;
     float h = 130.0f;
     if (den > 0.0f) {
-        const float r = x / den;
-        h = species == 1 ? 100.0f * (r * r * r + 1.3f) : 100.0f * (r * r + 1.3f);
+        if (species == 1) {
+            h = 100.0f * (x * x * x / (den * den * den) + 1.3f);
+        } else {
+            const float r = x / den;
+            h = 100.0f * (r * r + 1.3f);
+        }
     }
     const bool dEven = platform::TruncToInt(d) % 2 == 0;
     const bool hEven = platform::TruncToInt(h) % 2 == 0;
@@ -321,24 +325,46 @@ void AdjustSampleHeights(int first, int count, float current, float target) {
     const int end = std::min(first + count, static_cast<int>(trees.size()));
     if (first < 0 || first >= end) return;
     AdjustTowards(current, target, [&](float delta) {
-        float sumG = 0.0f;
-        float sumGH = 0.0f;
-        for (int i = first; i < end; ++i) {
-            SampleTree& t = trees[static_cast<std::size_t>(i)];
-            t.height += delta;
-            const float g = TreeBasalArea(t.diameter);
-            sumG += g;
-            sumGH += 0.01f * t.height * g;
-        }
-        return sumG > 0.0f ? target - sumGH / sumG : 0.0f;
+        for (int i = first; i < end; ++i) trees[static_cast<std::size_t>(i)].height += delta;
+        return target - SampleMeanHeight(first, end - first);
     });
+}
+
+float SampleBasalArea(int first, int count) {
+    const auto& trees = Sample();
+    const int end = std::min(first + count, static_cast<int>(trees.size()));
+    float sum = 0.0f;
+    for (int i = std::max(first, 0); i < end; ++i)
+        sum += TreeBasalArea(trees[static_cast<std::size_t>(i)].diameter);
+    return sum;
+}
+
+float SampleMeanHeight(int first, int count) {
+    const auto& trees = Sample();
+    const int end = std::min(first + count, static_cast<int>(trees.size()));
+    float sumG = 0.0f;
+    float sumGH = 0.0f;
+    for (int i = std::max(first, 0); i < end; ++i) {
+        const SampleTree& t = trees[static_cast<std::size_t>(i)];
+        const float g = TreeBasalArea(t.diameter);
+        sumG += g;
+        sumGH += 0.01f * t.height * g;
+    }
+    return sumG > 0.0f ? sumGH / sumG : 0.0f;
+}
+
+void MatchSampleSpecies(int first, int count, float basalArea, float meanHeight) {
+    AdjustSampleDiameters(first, count, SampleBasalArea(first, count), basalArea);
+    // The heights start from the mean that the corrected diameters give: the
+    // new weights can carry the mean across the measured height, and a
+    // correction that started from the mean before would then move the
+    // heights away from it.
+    AdjustSampleHeights(first, count, SampleMeanHeight(first, count), meanHeight);
 }
 
 void AssignSampleSizes(int n, const SampleMeasurement& m) {
     auto& trees = Sample();
     n = std::min(n, static_cast<int>(trees.size()));
-    float G[5] = {};
-    float GH[5] = {};
     for (int i = 0; i < n; ++i) {
         const int s = SpeciesOfIndex(i, m);
         const auto si = static_cast<std::size_t>(s);
@@ -350,9 +376,6 @@ void AssignSampleSizes(int n, const SampleMeasurement& m) {
         t.diameter = d;
         t.height = h;
         t.species = s;
-        const float g = TreeBasalArea(d);
-        G[s] += g;
-        GH[s] += 0.01f * h * g;
     }
     int first = 0;
     for (int s = 0; s < 5; ++s) {
@@ -361,8 +384,7 @@ void AssignSampleSizes(int n, const SampleMeasurement& m) {
         if (count > 0) {
             const float basalArea = static_cast<float>(m.basalAreaTenths[si]) / 10.0f;
             const float meanHeight = static_cast<float>(m.meanHeightTenths[si]) / 10.0f;
-            AdjustSampleDiameters(first, count, G[s], basalArea);
-            AdjustSampleHeights(first, count, G[s] > 0.0f ? GH[s] / G[s] : 0.0f, meanHeight);
+            MatchSampleSpecies(first, count, basalArea, meanHeight);
         }
         first += std::max(m.stems[si], 0);
     }

@@ -116,6 +116,15 @@ void AdjustSampleDiameters(int first, int count, float current, float target);
 // mean height target (m).
 void AdjustSampleHeights(int first, int count, float current, float target);
 
+// Basal area (m2) of records first..first+count-1, and their
+// basal-area-weighted mean height (m; 0 when they have no basal area).
+float SampleBasalArea(int first, int count);
+float SampleMeanHeight(int first, int count);
+// Matches the trees of one species, records first..first+count-1, to its
+// measured basal area (m2/ha) and mean height (m): the diameters first, then
+// the heights, starting from the mean height the corrected diameters give.
+void MatchSampleSpecies(int first, int count, float basalArea, float meanHeight);
+
 // The whole build: with 1..12000 stems a new array is placed, shuffled and
 // given species (small seedling stand) or sizes; otherwise no array exists.
 // Seeds the generator from the clock once. Returns the number of records.

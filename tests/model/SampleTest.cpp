@@ -213,6 +213,25 @@ TEST_F(SampleFixture, AdjustmentReachesItsTargetWithinAStep) {
     EXPECT_NEAR(SampleTreeDiameter(3) - SampleTreeDiameter(0), 1500.0f, 1e-2f);
 }
 
+TEST_F(SampleFixture, HeightsStartFromTheMeanOfTheCorrectedDiameters) {
+    // A: 10 cm, 20 m (g 0.00785398); B: 20 cm, 10 m (g 0.0314159): mean
+    // height (0.15708 + 0.314159) / 0.0392699 = 12.0 m. The measured basal
+    // area is that of 15 and 25 cm, 3.14159 (0.075^2 + 0.125^2) = 0.066759,
+    // so both diameters grow by about 5 cm; the small, tall tree then weighs
+    // more: (0.0176715 x 20 + 0.0490873 x 10) / 0.0667588 = 12.647 m. The
+    // measured mean height 12.05 m lies between: the heights must come down
+    // to it (steps of 0.2 cm move the mean by 0.002 m), not go up from 12.0.
+    AllocSampleTrees(2);
+    SetSampleTree(0, 30, 60, 1000, 2000, 0);
+    SetSampleTree(1, 60, 90, 2000, 1000, 0);
+    MatchSampleSpecies(0, 2, 0.066759f, 12.05f);
+    EXPECT_NEAR(SampleTreeDiameter(0), 1500.0f, 0.5f);
+    EXPECT_NEAR(SampleTreeDiameter(1) - SampleTreeDiameter(0), 1000.0f, 1e-2f);
+    EXPECT_NEAR(SampleMeanHeight(0, 2), 12.05f, 0.0021f);
+    EXPECT_LT(SampleTreeHeight(0), 2000.0f);
+    EXPECT_NEAR(SampleBasalArea(0, 2), 0.066759f, 0.00002f);
+}
+
 // ---- Placement and the whole build ---------------------------------------------
 
 TEST_F(SampleFixture, PlacementKeepsTheSpacingAgainstItsPredecessors) {
