@@ -258,6 +258,21 @@ TEST(VolumeTarget, EndsOnTheTargetFromBelowAndFromAbove) {
   }
 }
 
+// A random stand of large trees (mean diameter 26 cm or more: the volume is
+// summed after every tree) or of small ones (below 26 cm: in batches).
+data SizedStand(int n, unsigned seed, bool small) {
+  data s = RandomStand(n, seed);
+  if (small) {
+    for (TreeRecord& t : s.Trees) {
+      t.diameter *= 0.4f;
+      t.height *= 0.6f;
+    }
+    s.RecordPhase(0, "mitattu", 0, 0);
+  }
+  EXPECT_EQ(s.SlotMeanDiameter(0) < 25.5f, small);
+  return s;
+}
+
 TEST(VolumeTarget, SizePassAndCorrectionWalkHitTheTargetExactly) {
   // Sorted by height as the volume thinning sorts it; the standing volume
   // summed over the list afterwards is the target, for stands of small
@@ -265,20 +280,82 @@ TEST(VolumeTarget, SizePassAndCorrectionWalkHitTheTargetExactly) {
   for (int seed : {1, 2, 3}) {
     for (bool low : {true, false}) {
       for (bool small : {true, false}) {
-        data s = RandomStand(2000, seed);
-        if (small) {
-          for (TreeRecord& t : s.Trees) {
-            t.diameter *= 0.4f;
-            t.height *= 0.6f;
-          }
-          s.RecordPhase(0, "mitattu", 0, 0);
-        }
-        ASSERT_EQ(s.SlotMeanDiameter(0) < 25.5f, small);
+        data s = SizedStand(2000, seed, small);
         s.SortTrees(0, s.TreeCount() - 1, 3);
         const float target = std::floor(s.SlotTotalVolume(0) * 0.7f);
         s.ThinToVolumeByHeight(0, target, low);
         EXPECT_EQ(s.StandingStockVolume(), static_cast<int>(target))
             << seed << " " << low << " " << small;
+      }
+    }
+  }
+}
+
+// The size pass as the rule states it, summing the whole list for every
+// reading of the volume (with the batch cut short by the end of the list
+// taken again tree by tree).
+void PlainVolumeByHeight(data& s, int p, float target, bool low) {
+  const int n = s.TreeCount();
+  const int k = p + 1;
+  const int size = low ? 25 : 5;
+  int batch = platform::RoundHalfAway(s.SlotMeanDiameter(p)) < 26 ? 0 : -1;
+  double vol = s.StandingStockVolume();
+  std::vector<int> unsummed;
+  for (int i = low ? 0 : n - 1; vol > target && i >= 0 && i < n; i += low ? 1 : -1) {
+    if (s.Trees[i].removedBy != 0) continue;
+    s.Trees[i].removedBy = k;
+    if (batch >= 0) ++batch;
+    if (batch == size) {
+      vol = s.StandingStockVolume();
+      batch = target + 10 < vol ? 0 : -1;
+      unsummed.clear();
+    } else if (batch < 0) {
+      vol = s.StandingStockVolume();
+    } else {
+      vol = target + 1.0;
+      unsummed.push_back(i);
+    }
+  }
+  if (!unsummed.empty()) {
+    for (int i : unsummed) s.Trees[i].removedBy = 0;
+    vol = s.StandingStockVolume();
+    for (size_t u = 0; u < unsummed.size() && vol > target; ++u) {
+      s.Trees[unsummed[u]].removedBy = k;
+      vol = s.StandingStockVolume();
+    }
+  }
+  for (int j = 0; j < n && vol != target; ++j) {
+    if (vol <= target && s.Trees[j].removedBy == k) {
+      s.Trees[j].removedBy = 0;
+      vol = s.StandingStockVolume();
+    } else if (vol > target && s.Trees[j].removedBy == 0) {
+      s.Trees[j].removedBy = k;
+      vol = s.StandingStockVolume();
+    }
+  }
+}
+
+TEST(VolumeTarget, SameTreesAsSummingTheWholeListEveryTime) {
+  // Stands of small trees (batches) and of large ones, thinned from below
+  // and from above to several targets, some of them out of reach.
+  for (unsigned seed : {31u, 32u, 33u}) {
+    for (bool small : {true, false}) {
+      data base = SizedStand(900, seed, small);
+      base.Trees[5].removedBy = 3;  // removed by another step: never touched
+      base.SortTrees(0, base.TreeCount() - 1, 3);
+      const int v0 = base.StandingStockVolume();
+      for (float target : {v0 - 1.0f, std::floor(v0 * 0.8f), std::floor(v0 * 0.3f), 0.0f,
+                           v0 * 0.5f + 0.5f}) {
+        for (bool low : {true, false}) {
+          data a = base;
+          data b = base;
+          a.ThinToVolumeByHeight(0, target, low);
+          PlainVolumeByHeight(b, 0, target, low);
+          for (int i = 0; i < a.TreeCount(); ++i) {
+            ASSERT_EQ(a.Trees[i].removedBy, b.Trees[i].removedBy)
+                << seed << " " << small << " " << target << " " << low << " tree " << i;
+          }
+        }
       }
     }
   }
