@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -122,6 +123,57 @@ TEST(Ages, DenseStandIsRaisedUntilItsIncrementFallsToTheTarget) {
     EXPECT_FALSE(StillAboveTarget(stand, stopped, T));
     int before[kSpeciesSlots] = {ages[0] + 1 - 2, 0, 0, 0, 0, 0};
     EXPECT_TRUE(StillAboveTarget(stand, before, T));
+}
+
+TEST(Ages, CalibrationGivesTheAgesOfTheOneByOneLoop) {
+    // The loop as written: grow 20 years at the ages, and while V20 - T > V0
+    // raise every age above 0 by the step; at the end one year back when any
+    // age was raised. Large stands (rounds tried several at a time) and a
+    // small one, with two and three species.
+    struct Case {
+        int n;
+        float pineD, birchD, spruceD;
+    };
+    for (const Case c : {Case{3000, 1400.0f, 900.0f, 0.0f}, Case{1200, 800.0f, 600.0f, 700.0f},
+                         Case{300, 1600.0f, 0.0f, 1100.0f}}) {
+        data stand(c.n);
+        for (int i = 0; i < c.n; ++i) {
+            TreeRecord& t = stand.Trees[static_cast<std::size_t>(i)];
+            t.x = 20.0f + static_cast<float>((i * 37) % 600);
+            t.y = 50.0f + static_cast<float>((i * 11) % 150);
+            const int s = i % 3 == 0 ? 2 : (i % 3 == 1 ? 0 : 1);
+            const float d = s == 0 ? c.pineD : (s == 2 ? c.birchD : c.spruceD);
+            t.species = d > 0.0f ? s : 0;
+            const float base = d > 0.0f ? d : c.pineD;
+            t.diameter = base * (0.7f + 0.6f * static_cast<float>(i % 7) / 6.0f);
+            t.height = 0.9f * base * (0.9f + 0.2f * static_cast<float>(i % 4) / 3.0f);
+        }
+        stand.RecordPhase(0, QStringLiteral("mitattu"), 0, 0);
+        int start[kSpeciesSlots] = {StartAge(0, 14), c.spruceD > 0 ? StartAge(1, 11) : 0,
+                                    c.birchD > 0 ? StartAge(2, 9) : 0, 0, 0, 0};
+        const float d = stand.SlotMeanDiameter(0);
+        const int step = d >= 10.0f ? 2 : 1;
+        const float T = AgeCalibrationTarget(d, stand.SlotBasalArea(0), stand.SlotTreeCount(0),
+                                             false);
+        int expected[kSpeciesSlots];
+        std::copy(start, start + kSpeciesSlots, expected);
+        bool raised = false;
+        while (StillAboveTarget(stand, expected, T)) {
+            for (int& a : expected) a += a > 0 ? step : 0;
+            raised = true;
+            ASSERT_LT(expected[0], 400);
+        }
+        if (raised) {
+            for (int& a : expected) a -= a > 0 ? 1 : 0;
+        }
+        int ages[kSpeciesSlots];
+        std::copy(start, start + kSpeciesSlots, ages);
+        CalibrateSpeciesAges(stand, ages);
+        for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(ages[s], expected[s]) << c.n << " " << s;
+        if (c.n == 3000) {
+            EXPECT_TRUE(raised);
+        }
+    }
 }
 
 TEST(Ages, CalibrationWithoutAgesEnds) {
