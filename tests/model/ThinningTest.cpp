@@ -164,6 +164,21 @@ TEST(SpacingSearch, StepsBackAndClimbsByOneCentimetre) {
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010, 1020}));
 }
 
+TEST(SpacingSearch, OvershootAtTheFirstSpacingStepsBackAndClimbs) {
+  // 110 trees: pair A 2.95 units apart, pair B 3.05, the rest 5.5 apart along
+  // y 195. Stems to 109: wanted = round(1 / 110 x 0.6279 x 110) = 1; start t =
+  // 104 (r 3.12) takes both pairs, 2 > 1: back to 94 and up by 1 cm: 94..98
+  // (r 2.82..2.94) take none, 99 (2.97), 100 (3.00), 101 (3.03) take pair A,
+  // 102 (3.06) both: t = 101, whose pass takes the lower tree of pair A.
+  std::vector<Tree> trees{{100, 60, 1500, 1000}, {100, 62.95f, 1500, 1100},
+                          {300, 80, 1500, 1000}, {300, 83.05f, 1500, 1100}};
+  for (int j = 0; j < 106; ++j) trees.push_back({25.0f + 5.5f * j, 195.0f + 0.01f * j, 2500, 1500});
+  data s = MakeStand(trees);
+  EXPECT_FLOAT_EQ(s.SpacingThinningPass(0, 109.0f, 0, true), 1.0f);
+  EXPECT_EQ(s.Trees[0].removedBy, 1);
+  EXPECT_EQ(CountMarked(s, 1), 1);
+}
+
 TEST(SpacingSearch, KeepsTheMarksOfAnEarlierPassOfTheSameStep) {
   // The selection cutting marks its largest trees first; the trials only
   // let their own trees stand again.
