@@ -73,6 +73,13 @@ std::multiset<float> MarkedHeights(const data& s, int k) {
   return h;
 }
 
+// The given trees, then `rest` trees `apart` units from each other along
+// y 195, taller and thicker than those.
+data TreesAndARow(std::vector<Tree> trees, int rest, float apart) {
+  for (int j = 0; j < rest; ++j) trees.push_back({25.0f + apart * j, 195.0f + 0.01f * j, 2500, 1500});
+  return MakeStand(trees);
+}
+
 TEST(MinimumSpacing, LowThinningTakesTheLowerTreeOfEachClosePair) {
   // 1.2 m: r = 150 x 1.2 x 0.02 = 3.6 units, window trunc(0.75 x 1.2 x 0.02 x
   // 110) = 1 position; the pairs closer than 3.6 are the first four.
@@ -129,10 +136,9 @@ TEST(MinimumSpacing, DistanceTakenInDoubleBeforeSinglePrecision) {
   // = 1.62000012. The pair below is 1.62000007 apart, inside r; computing
   // 150 x s in single precision first gives 81 exactly and r = 1.62000000,
   // which would leave the pair. 130 trees: window trunc(0.75 x 0.54 x 0.02 x
-  // 130) = 1 position; the rest stand 4.5 units apart along y 190.
-  std::vector<Tree> trees{{100.0f, 100.0f, 1500, 1000}, {100.501198f, 101.54052f, 1500, 1100}};
-  for (int j = 0; j < 128; ++j) trees.push_back({25.0f + 4.5f * j, 190.0f + 0.01f * j, 2500, 1500});
-  data s = MakeStand(trees);
+  // 130) = 1 position; the rest stand 4.5 units apart along y 195.
+  data s = TreesAndARow({{100.0f, 100.0f, 1500, 1000}, {100.501198f, 101.54052f, 1500, 1100}},
+                        128, 4.5f);
   EXPECT_EQ(s.ThinByMinimumSpacing(0.54f, 0, true, 3), 1);
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
 }
@@ -170,10 +176,9 @@ TEST(SpacingSearch, OvershootAtTheFirstSpacingStepsBackAndClimbs) {
   // 104 (r 3.12) takes both pairs, 2 > 1: back to 94 and up by 1 cm: 94..98
   // (r 2.82..2.94) take none, 99 (2.97), 100 (3.00), 101 (3.03) take pair A,
   // 102 (3.06) both: t = 101, whose pass takes the lower tree of pair A.
-  std::vector<Tree> trees{{100, 60, 1500, 1000}, {100, 62.95f, 1500, 1100},
-                          {300, 80, 1500, 1000}, {300, 83.05f, 1500, 1100}};
-  for (int j = 0; j < 106; ++j) trees.push_back({25.0f + 5.5f * j, 195.0f + 0.01f * j, 2500, 1500});
-  data s = MakeStand(trees);
+  data s = TreesAndARow({{100, 60, 1500, 1000}, {100, 62.95f, 1500, 1100},
+                         {300, 80, 1500, 1000}, {300, 83.05f, 1500, 1100}},
+                        106, 5.5f);
   EXPECT_FLOAT_EQ(s.SpacingThinningPass(0, 109.0f, 0, true), 1.0f);
   EXPECT_EQ(s.Trees[0].removedBy, 1);
   EXPECT_EQ(CountMarked(s, 1), 1);
@@ -196,10 +201,9 @@ TEST(SpacingSearch, NeverBeyondThreeMetres) {
   // 10: wanted = round(30 x 0.6178) = 19, never reached. t runs 114, 124, ...,
   // 294, 304; at 304 (r 9.12) both pairs go, t >= 301 ends the search at 294
   // (r 8.82), which takes pair A only.
-  std::vector<Tree> trees{{500, 60, 1500, 1000}, {500, 68.7f, 1500, 1100},
-                          {560, 80, 1500, 1000}, {560, 89, 1500, 1100}};
-  for (int j = 0; j < 36; ++j) trees.push_back({25.0f + 10 * j, 195.0f + 0.01f * j, 2500, 1500});
-  data s = MakeStand(trees);
+  data s = TreesAndARow({{500, 60, 1500, 1000}, {500, 68.7f, 1500, 1100},
+                         {560, 80, 1500, 1000}, {560, 89, 1500, 1100}},
+                        36, 10.0f);
   EXPECT_FLOAT_EQ(s.SpacingThinningPass(0, 10.0f, 0, true), 1.0f);
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
   EXPECT_EQ(s.Trees[0].removedBy, 1);
