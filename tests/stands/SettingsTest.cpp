@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "platform/Screen.h"
 #include "tests/stands/SettingsFixture.h"
 #include "texts/Commonlan.h"
 
@@ -251,4 +252,47 @@ TEST_F(SettingsWindows, DiscardedPageWhileTheFileIsBehindKeepsTheRecord) {
   price->close();
   EXPECT_EQ(script.Count(MessageKind::Notice), 0);
   EXPECT_EQ(price->MaskEdit1->displayText(), "30.00");
+}
+
+TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
+  LoadAll();
+  const platform::ScreenMetrics saved = platform::GetScreenMetrics();
+  platform::ScreenMetrics m;
+  m.width = 1366;
+  m.height = 768;
+  m.captionHeight = 23;
+  platform::SetScreenMetrics(m);
+  for (TSettingsWindow* w : std::initializer_list<TSettingsWindow*>{price.get(), recommendation.get(), display.get()}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    // Centred on the screen (half the free width and height), also when
+    // shown again; read while the window is up.
+    for (int round = 0; round < 2; ++round) {
+      QRect frame;
+      QMetaObject::invokeMethod(
+          w,
+          [&] {
+            frame = w->frameGeometry();
+            w->reject();
+          },
+          Qt::QueuedConnection);
+      EXPECT_EQ(w->ShowModal(), 2);
+      EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(w)) / 2, (768 - OuterHeight(w)) / 2));
+      EXPECT_LE(OuterHeight(w), 768);
+    }
+    // The Esc key on a changed window asks the question too.
+    script.Clear();
+    QMetaObject::invokeMethod(
+        w,
+        [&] {
+          w->BitBtn1->setEnabled(true);
+          QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+          QApplication::sendEvent(w, &esc);
+        },
+        Qt::QueuedConnection);
+    script.Answer(2);
+    EXPECT_EQ(w->ShowModal(), 2);
+    EXPECT_EQ(script.Count(MessageKind::Question), 1);
+    EXPECT_EQ(script.Last(MessageKind::Question).lines.value(1), "Talletetaanko muutokset  ?");
+  }
+  platform::SetScreenMetrics(saved);
 }
