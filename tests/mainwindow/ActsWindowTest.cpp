@@ -281,3 +281,33 @@ TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
     DestroyApplicationWindows();
   }
 }
+
+TEST_F(MainFrame, StandListOnEitherSide) {
+  Start(1366, 768);
+  IntroForm->hide();
+  ActForm->ArrangeMainWindow(true);
+  ActForm->SetStartupPanelsVisibility(true);
+  ActForm->UpdateView(2);
+  const int clientWidth = ActForm->Client->width();
+  for (int onRight : {1, 0}) {
+    SCOPED_TRACE(onRight);
+    model::CurrentSettings().standListOnRight = onRight;
+    ActForm->PlaceMainPanels();
+    QFrame* card = ActForm->Panel1;
+    QFrame* list = ActForm->Panel2;
+    // Card and stand list side by side across the window, the list on the
+    // chosen side; the pages under them reach across the window but for the
+    // estate summary beside them.
+    EXPECT_EQ(onRight ? card->x() : list->x(), onRight ? 0 : -1);
+    EXPECT_EQ(onRight ? list->x() : card->x(), onRight ? card->geometry().right() + 1 : list->geometry().right() + 1);
+    EXPECT_GE(qMax(card->geometry().right(), list->geometry().right()), clientWidth - 2);
+    QTabWidget* pages = ActForm->PageControl2;
+    QFrame* summary = ActForm->Panel9;
+    if (summary->isVisibleTo(ActForm)) {
+      EXPECT_FALSE(pages->geometry().adjusted(2, 0, -2, 0).intersects(summary->geometry()));
+      EXPECT_EQ(onRight != 0, summary->x() > pages->x());
+    }
+    EXPECT_TRUE(ActForm->grab().save(QStringLiteral("/tmp/shots/main_1366_list%1.png").arg(onRight ? "right" : "left")));
+  }
+  model::CurrentSettings().standListOnRight = 1;
+}
