@@ -211,28 +211,43 @@ double StockVolumeTracker::Uncertainty(const Group& g, int slot, double v) {
   return sums + change + forming;
 }
 
-int StockVolumeTracker::Volume() {
-  for (int pass = 0;; ++pass) {
-    long long lo = 0;
-    long long hi = 0;
-    std::array<bool, kGroups> unsure{};
-    for (int b = 0; b < kAssortmentCount; ++b) {
-      const Group& g = groups_[GroupOf(b)];
-      const int slot = SlotOf(b);
-      const double v = static_cast<double>(g.sums[slot]) + g.change[slot];
-      const double e = Uncertainty(g, slot, v);
-      const int a = platform::RoundHalfAway(v - e);
-      const int c = platform::RoundHalfAway(v + e);
-      lo += a;
-      hi += c;
-      if (a != c || !std::isfinite(v + e)) unsure[GroupOf(b)] = true;
-    }
-    // After one summing every bin is exact (e = 0) or certain.
-    if ((lo == hi && unsure == std::array<bool, kGroups>{}) || pass > 0) return ClampToInt(lo);
-    for (int g = 0; g < kGroups; ++g) {
-      if (unsure[g]) SumAgain(groups_[g]);
-    }
+StockVolumeTracker::Range StockVolumeTracker::Bounds() const {
+  Range r;
+  for (int b = 0; b < kAssortmentCount; ++b) {
+    const Group& g = groups_[GroupOf(b)];
+    const int slot = SlotOf(b);
+    const double v = static_cast<double>(g.sums[slot]) + g.change[slot];
+    const double e = Uncertainty(g, slot, v);
+    const int a = platform::RoundHalfAway(v - e);
+    const int c = platform::RoundHalfAway(v + e);
+    r.lo += a;
+    r.hi += c;
+    if (!std::isfinite(v + e)) r.finite = false;
+    if (a != c || !std::isfinite(v + e)) r.unsure[GroupOf(b)] = true;
   }
+  return r;
+}
+
+int StockVolumeTracker::Volume() {
+  Range r = Bounds();
+  if (r.unsure != std::array<bool, kGroups>{}) {
+    for (int g = 0; g < kGroups; ++g) {
+      if (r.unsure[g]) SumAgain(groups_[g]);
+    }
+    // Every bin is now exact (no uncertainty left) or was certain before.
+    r = Bounds();
+  }
+  return ClampToInt(r.lo);
+}
+
+int StockVolumeTracker::Compare(double level) {
+  // The rounded volume lies in [lo, hi]: decide from the bounds when they
+  // leave no doubt, and only otherwise from the volume itself.
+  const Range r = Bounds();
+  if (r.finite && ClampToInt(r.lo) > level) return 1;
+  if (r.finite && ClampToInt(r.hi) < level) return -1;
+  const int v = Volume();
+  return v > level ? 1 : v < level ? -1 : 0;
 }
 
 void StockVolumeTracker::Set(int i, int phase) {
@@ -346,50 +361,57 @@ void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
   const int k = p + 1;
   StockVolumeTracker stock(*this);
   // In stands of small trees the volume is summed again only every 25 (low)
-  // or 5 (high thinning) trees while it is more than 10 m3/ha above the target.
+  // or 5 (high thinning) trees while it is more than 10 m3/ha above the
+  // target; inside such a batch it is taken as target + 1. Only comparisons
+  // of the volume with the target (and target + 10) decide anything, and the
+  // tracker settles those from its bounds, summing only when they are close.
   const int batchSize = lowThinning ? 25 : 5;
   int batch = platform::RoundHalfAway(SlotMeanDiameter(p)) < 26 ? 0 : -1;
-  double vol = stock.Volume();
+  bool inBatch = false;
+  const double standIn = static_cast<double>(target) + 1.0;
+  auto compare = [&](double level) {
+    if (!inBatch) return stock.Compare(level);
+    return standIn > level ? 1 : standIn < level ? -1 : 0;
+  };
   // The trees of a batch not yet summed. A batch that the end of the list
   // cuts short (in a stand of fewer trees than a batch, all of them) is
   // taken again tree by tree, so that it stops at the target instead of
   // removing every tree it reached.
   std::vector<int> unsummed;
-  for (int i = lowThinning ? 0 : n - 1; vol > target && i >= 0 && i < n;
+  for (int i = lowThinning ? 0 : n - 1; i >= 0 && i < n && compare(target) > 0;
        i += lowThinning ? 1 : -1) {
     if (!Standing(Trees[i])) continue;
     stock.Mark(i, k);
     if (batch >= 0) ++batch;
     if (batch == batchSize) {
-      vol = stock.Volume();
-      batch = target + 10 < vol ? 0 : -1;
+      inBatch = false;
+      batch = compare(target + 10) > 0 ? 0 : -1;
       unsummed.clear();
     } else if (batch < 0) {
-      vol = stock.Volume();
+      inBatch = false;
     } else {
-      vol = target + 1.0;
+      inBatch = true;
       unsummed.push_back(i);
     }
   }
   if (!unsummed.empty()) {
     for (int i : unsummed) stock.Reinstate(i);
-    vol = stock.Volume();
-    for (size_t u = 0; u < unsummed.size() && vol > target; ++u) {
+    inBatch = false;
+    for (size_t u = 0; u < unsummed.size() && compare(target) > 0; ++u) {
       stock.Mark(unsummed[u], k);
-      vol = stock.Volume();
     }
   }
 
   // Correction: walk the list once, reinstating marked trees while the
-  // volume is at or below the target and marking standing ones while above,
+  // volume is below the target and marking standing ones while above,
   // until it is exactly the target.
-  for (int j = 0; j < n && vol != target; ++j) {
-    if (vol <= target && Trees[j].removedBy == k) {
+  for (int j = 0; j < n; ++j) {
+    const int c = stock.Compare(target);
+    if (c == 0) break;
+    if (c < 0 && Trees[j].removedBy == k) {
       stock.Reinstate(j);
-      vol = stock.Volume();
-    } else if (vol > target && Standing(Trees[j])) {
+    } else if (c > 0 && Standing(Trees[j])) {
       stock.Mark(j, k);
-      vol = stock.Volume();
     }
   }
 }

@@ -35,6 +35,9 @@ class StockVolumeTracker {
   void Reinstate(int i) { Set(i, 0); }
   // m3/ha, equal to data::StandingStockVolume().
   int Volume();
+  // The sign of Volume() - level, summing again only when the bounds of the
+  // volume do not decide it.
+  int Compare(double level);
 
  private:
   static constexpr int kBlock = 64;
@@ -54,6 +57,14 @@ class StockVolumeTracker {
     int dirtyFrom = 0;                         // first changed element
   };
 
+  // Bounds of the rounded volume from the last sums and the changes since.
+  struct Range {
+    long long lo = 0;
+    long long hi = 0;
+    bool finite = true;
+    std::array<bool, kGroups> unsure{};  // groups whose bins are in doubt
+  };
+  Range Bounds() const;
   void Set(int i, int phase);
   void SumAgain(Group& g);
   // Half width of the interval that holds bin `slot` of the group's

@@ -427,7 +427,12 @@ TEST(StockVolume, FollowsTheFullSumThroughRandomChanges) {
     } else {
       tracker.Reinstate(i);
     }
-    ASSERT_EQ(tracker.Volume(), s.StandingStockVolume()) << "step " << step;
+    // Comparisons first (from the bounds where they decide), then the sum.
+    const int full = s.StandingStockVolume();
+    ASSERT_EQ(tracker.Compare(full - 1.5), 1) << "step " << step;
+    ASSERT_EQ(tracker.Compare(full + 0.5), -1) << "step " << step;
+    ASSERT_EQ(tracker.Compare(full), 0) << "step " << step;
+    ASSERT_EQ(tracker.Volume(), full) << "step " << step;
   }
 }
 
