@@ -25,6 +25,9 @@
 //  - otherwise that bin's trees (those of one species, or all trees for
 //    energy wood) are summed again in list order from the checkpoint before
 //    the first changed one; the sums up to it have not changed.
+// The intervals of the 13 bins bound the rounded volume; a comparison of the
+// volume with a level is taken from these bounds when they decide it, which
+// spares the summing while a thinning is still far from its target.
 // The list must not be reordered while a tracker is in use, and its trees
 // must be marked and reinstated through it.
 class StockVolumeTracker {
