@@ -120,8 +120,14 @@ TEST_F(StartUp, EveryWindowOnceInItsOrder) {
 }
 
 TEST_F(StartUp, FirstStartAnnouncesAndWritesTheSettings) {
+  // 250 ms when the main window is placed at start, then half a second
+  // before the start window is shown.
+  std::vector<std::pair<int, bool>> pauses;  // (ms, start window up)
+  platform::SetPauseFunction([&](int ms) { pauses.emplace_back(ms, IntroForm && IntroForm->isVisible()); });
   Start(1920, 1080);
+  platform::SetPauseFunction([](int) {});
   ASSERT_TRUE(ActForm->Started());
+  EXPECT_EQ(pauses, (std::vector<std::pair<int, bool>>{{250, false}, {500, false}}));
   // One notice, captioned "Tiedote", before the file existed.
   ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
   const MessageRecord notice = script_.Last(MessageKind::Notice);
