@@ -24,8 +24,12 @@ struct StockMeans {
 // min(n, 100) largest. With refill the entries are first taken from the
 // latest heights (m) of the standing trees, from the last tree to the first.
 // The largest entries end sorted at the top of 0..n-1; below them the entries
-// are in no particular order (SettleStaleHeights completes that part when it
-// matters).
+// are in no particular order. When trees died, the next period writes fewer
+// heights than the array holds and the entries above them keep what this
+// call left there; the dominant height of that period is still the one a
+// full sort would give, since every entry below the sorted top is at most
+// each of the top entries, which stay in place, so the largest min(n, 100)
+// of the array are the same values either way.
 float MeanOfTallestIn(const data& stand, std::vector<float>& work, int n, bool refill) {
     n = std::clamp(n, 0, static_cast<int>(work.size()));
     const int m = std::min(n, 100);
@@ -44,22 +48,9 @@ float MeanOfTallestIn(const data& stand, std::vector<float>& work, int n, bool r
     return sum / static_cast<float>(m);
 }
 
-// When trees died, a period writes fewer heights than the work array holds;
-// the entries above the written ones keep what the dominant height left
-// there, which is the ascending order of all entries. MeanOfTallestIn sorted
-// only its top; this sorts the part from `written` up to that top.
-void SettleStaleHeights(std::vector<float>& work, int n, int written) {
-    n = std::clamp(n, 0, static_cast<int>(work.size()));
-    const int sortedFrom = n - std::min(n, 100);
-    if (written >= sortedFrom || written < 0) return;
-    std::nth_element(work.begin(), work.begin() + written, work.begin() + sortedFrom);
-    std::sort(work.begin() + written, work.begin() + sortedFrom);
-}
-
 // The growth of the standing trees from slot q - 1 over the given years.
 // beforePeriod(length, elapsed) runs after the dominant height of each period
-// and before its growth (the mortality of the period); it returns whether
-// trees may have died.
+// and before its growth (the mortality of the period).
 template <typename BeforePeriod>
 void GrowPeriods(const data& stand, GrownSizeArray& out, std::vector<float>& work, int q,
                  int years, const int ages[kSpeciesSlots], bool fromMeasured,
@@ -108,11 +99,7 @@ void GrowPeriods(const data& stand, GrownSizeArray& out, std::vector<float>& wor
         }
         if (i == periods - 1) length = years - kPeriodYears * (periods - 1);
         elapsed += length;
-        if (beforePeriod(length, elapsed)) {
-            int alive = 0;
-            for (int j = 0; j < n; ++j) alive += stand.TreeRemovedBy(j) == 0;
-            SettleStaleHeights(work, standing, alive);
-        }
+        beforePeriod(length, elapsed);
         // The terms that do not depend on the tree, once per period: the
         // stock at its start and the age of each species.
         const bool canGrow = now.G > 0.0f && now.Dg > 0.0f && Hdom > 0.0f;
@@ -247,7 +234,6 @@ void data::GrowTrees(GrownSizeArray& out, int q, int years, const int ages[kSpec
     GrowPeriods(*this, out, HeightWork, q, years, ages, fromMeasured,
                 [&](int length, int elapsed) {
                     if (mortality) ApplyMortality(q - 1, length, ages, elapsed, useSlot0);
-                    return mortality;
                 });
     FreeHeightWork();
 }
@@ -256,5 +242,5 @@ void data::GrowTreesInto(GrownSizeArray& out, std::vector<float>& heightWork, in
                          const int ages[kSpeciesSlots], bool fromMeasured) const {
     if (years < 1 || years > kMaxGrowingYears || q < 1 || q >= kPhaseCount) return;
     GrowPeriods(*this, out, heightWork, q, years, ages, fromMeasured,
-                [](int, int) { return false; });
+                [](int, int) {});
 }
