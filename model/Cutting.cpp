@@ -276,7 +276,10 @@ void data::SelectStripRoads(float width, float spacing, int k) {
   if (!(spacing > 0.0f)) return;
   const int extent = Plot.right - Plot.left;
   const int n = platform::RoundHalfAway(199.9 / spacing);
-  const float h = static_cast<float>(0.00125 * width * extent);
+  // Half the road width in units (1.5 units per metre of width): a road of
+  // w metres clears a band w metres wide, w / 2 on either side of its centre
+  // line, as the strip-road dialog offers it.
+  const float h = static_cast<float>(0.0025 * width * extent);
   MarkSpacedBands(*this, true, spacing, n, 200.0f, 0.005, extent, Plot.left, h, k);
 }
 

@@ -300,32 +300,38 @@ TEST(Corridors, BandsAcrossTheShortSide) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
 }
 
-TEST(StripRoads, RoadsAlongTheLongSide) {
+TEST(StripRoads, RoadsAlongTheLongSideClearTheirWholeWidth) {
   // s 20: n = round(9.995) = 10 roads at 10, 30, ..., 190 m, x 50, 110, ...,
-  // 590; w 4: h = 0.00125 x 4 x 600 = 3 units. Half-unit trees inside
-  // (C - 3, C + 3): 6 per road.
+  // 590; w 4: h = 0.0025 x 4 x 600 = 6 units, 2 m on either side of the
+  // centre line. Half-unit trees inside (C - 6, C + 6): 12 per road.
   data s = RowAcrossX();
   s.SelectStripRoads(4.0f, 20.0f, 1);
-  EXPECT_EQ(CountMarked(s, 1), 60);
-  EXPECT_EQ(PhaseAtX(s, 47.5f), 1);
-  EXPECT_EQ(PhaseAtX(s, 52.5f), 1);
-  EXPECT_EQ(PhaseAtX(s, 53.5f), 0);
-  // s 25: n = round(7.996) = 8 roads at 12.5, ..., 187.5 m, x 57.5, ...;
-  // (54.5, 60.5) holds 5 half-unit trees.
+  EXPECT_EQ(CountMarked(s, 1), 120);
+  EXPECT_EQ(PhaseAtX(s, 44.5f), 1);
+  EXPECT_EQ(PhaseAtX(s, 55.5f), 1);
+  EXPECT_EQ(PhaseAtX(s, 56.5f), 0);
+  // s 25: n = round(7.996) = 8 roads at 12.5, ..., 187.5 m, x 57.5, ...,
+  // 582.5; (51.5, 63.5) holds the 11 half-unit trees 52.5 .. 62.5.
   data t = RowAcrossX();
   t.SelectStripRoads(4.0f, 25.0f, 1);
-  EXPECT_EQ(CountMarked(t, 1), 40);
-  EXPECT_EQ(PhaseAtX(t, 54.5f), 0);
-  EXPECT_EQ(PhaseAtX(t, 55.5f), 1);
-  EXPECT_EQ(PhaseAtX(t, 582.5f), 1);
+  EXPECT_EQ(CountMarked(t, 1), 88);
+  EXPECT_EQ(PhaseAtX(t, 51.5f), 0);
+  EXPECT_EQ(PhaseAtX(t, 52.5f), 1);
+  EXPECT_EQ(PhaseAtX(t, 587.5f), 1);
+  EXPECT_EQ(PhaseAtX(t, 588.5f), 0);
+  // s 50: round(3.998) = 4 roads at 25, 75, 125, 175 m; w 1.5: h = 2.25
+  // units, x 95 +- 2.25 holds 93.5 .. 96.5: 4 per road.
+  data u = RowAcrossX();
+  u.SelectStripRoads(1.5f, 50.0f, 1);
+  EXPECT_EQ(CountMarked(u, 1), 16);
 }
 
 TEST(StripRoads, BoundaryTreesStay) {
-  data s = MakeStand({{47, 100}, {53, 100}, {50, 100}});
+  // Road centre x 50, w 4: the band is (44, 56).
+  data s = MakeStand({{44, 100}, {56, 100}, {44.5f, 100}, {55.9f, 100}, {50, 100}});
   s.SelectStripRoads(4.0f, 20.0f, 3);
-  EXPECT_EQ(s.Trees[0].removedBy, 0);
-  EXPECT_EQ(s.Trees[1].removedBy, 0);
-  EXPECT_EQ(s.Trees[2].removedBy, 3);
+  const int expected[] = {0, 0, 3, 3, 3};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
 }
 
 TEST(LargestTrees, TakesFromTheLargestUntilTheTargetIsReached) {
