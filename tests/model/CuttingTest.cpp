@@ -300,20 +300,25 @@ TEST(Corridors, BandsAcrossTheShortSide) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
 }
 
+// The row of trees across x after strip roads of width w metres, s apart.
+data RoadsAcrossRow(float w, float s) {
+  data row = RowAcrossX();
+  row.SelectStripRoads(w, s, 1);
+  return row;
+}
+
 TEST(StripRoads, RoadsAlongTheLongSideClearTheirWholeWidth) {
   // s 20: n = round(9.995) = 10 roads at 10, 30, ..., 190 m, x 50, 110, ...,
   // 590; w 4: h = 0.0025 x 4 x 600 = 6 units, 2 m on either side of the
   // centre line. Half-unit trees inside (C - 6, C + 6): 12 per road.
-  data s = RowAcrossX();
-  s.SelectStripRoads(4.0f, 20.0f, 1);
+  const data s = RoadsAcrossRow(4.0f, 20.0f);
   EXPECT_EQ(CountMarked(s, 1), 120);
   EXPECT_EQ(PhaseAtX(s, 44.5f), 1);
   EXPECT_EQ(PhaseAtX(s, 55.5f), 1);
   EXPECT_EQ(PhaseAtX(s, 56.5f), 0);
   // s 25: n = round(7.996) = 8 roads at 12.5, ..., 187.5 m, x 57.5, ...,
   // 582.5; (51.5, 63.5) holds the 11 half-unit trees 52.5 .. 62.5.
-  data t = RowAcrossX();
-  t.SelectStripRoads(4.0f, 25.0f, 1);
+  const data t = RoadsAcrossRow(4.0f, 25.0f);
   EXPECT_EQ(CountMarked(t, 1), 88);
   EXPECT_EQ(PhaseAtX(t, 51.5f), 0);
   EXPECT_EQ(PhaseAtX(t, 52.5f), 1);
@@ -321,9 +326,7 @@ TEST(StripRoads, RoadsAlongTheLongSideClearTheirWholeWidth) {
   EXPECT_EQ(PhaseAtX(t, 588.5f), 0);
   // s 50: round(3.998) = 4 roads at 25, 75, 125, 175 m; w 1.5: h = 2.25
   // units, x 95 +- 2.25 holds 93.5 .. 96.5: 4 per road.
-  data u = RowAcrossX();
-  u.SelectStripRoads(1.5f, 50.0f, 1);
-  EXPECT_EQ(CountMarked(u, 1), 16);
+  EXPECT_EQ(CountMarked(RoadsAcrossRow(1.5f, 50.0f), 1), 16);
 }
 
 TEST(StripRoads, BoundaryTreesStay) {
