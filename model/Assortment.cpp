@@ -10,8 +10,20 @@
 
 // ---- One tree ----
 
+// A tree's volume in m3: the dm3 of the volume function times 0.001 in double,
+// stored in single precision.
+static float TreeVolumeM3(float d, float h, int species) {
+  return static_cast<float>(static_cast<double>(StemVolume(d, h, species)) * 0.001);
+}
+
+// Adds a tree's volume to a single-precision running sum, the addition done
+// in double and the sum stored back in single precision.
+static void AddVolumeTo(float& sum, float d, float h, int species) {
+  sum = static_cast<float>(static_cast<double>(sum) + static_cast<double>(StemVolume(d, h, species)) * 0.001);
+}
+
 bool data::AddTreeVolume(float bins[kAssortmentCount], float d, float h, int species) {
-  const float v = StemVolume(d, h, species) * 0.001f;
+  const float v = TreeVolumeM3(d, h, species);
   float pulp = 0.0f;
   const float logs = AssortmentShares(pulp, platform::RoundHalfAway(d * 0.01f),
                                       platform::RoundHalfAway(h * 0.01f), species);
@@ -95,9 +107,8 @@ float data::SpeciesVolumes(bool allTrees, bool countOnly, float perSpecies[kSpec
     }
     const float d = latest ? latest[i].diameter : t.diameter;
     const float h = latest ? latest[i].height : t.height;
-    const float v = StemVolume(d, h, t.species) * 0.001f;
-    perSpecies[t.species] += v;
-    total += v;
+    AddVolumeTo(perSpecies[t.species], d, h, t.species);
+    AddVolumeTo(total, d, h, t.species);
   }
   return countOnly ? 0.0f : total;
 }
@@ -106,7 +117,7 @@ int data::StandingStockVolume() const { return SumStandingTrees(*this, nullptr).
 
 float data::MeasuredVolumeAllTrees() const {
   float total = 0.0f;
-  for (const TreeRecord& t : Trees) total += StemVolume(t.diameter, t.height, t.species) * 0.001f;
+  for (const TreeRecord& t : Trees) AddVolumeTo(total, t.diameter, t.height, t.species);
   return total;
 }
 

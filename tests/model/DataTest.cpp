@@ -1,6 +1,7 @@
 // The stand object: accessors, index remapping, texts, names, phase recording
 // and undo.
 
+#include "model/Calc.h"
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Phase.h"
@@ -173,6 +174,27 @@ TEST(DataTest, CountsAndVolumesBySpecies) {
   EXPECT_EQ(s->SpeciesVolumes(true, true, n), 0.0f);
   EXPECT_EQ(n[0], 101.0f);
   EXPECT_EQ(n[1], 51.0f);
+}
+
+TEST(DataTest, TreeVolumeIsScaledInDoubleAndStoredSingle) {
+  // Pine 10 cm, 12 m: 48.7319756 dm3. 48.7319756 x 0.001 in double stored as
+  // single is 0.0487319753 m3; the single-precision product would be
+  // 0.048731979, one step higher.
+  data s(1);
+  s.Trees[0].x = 300.0f;
+  s.Trees[0].y = 100.0f;
+  s.Trees[0].diameter = 1000.0f;
+  s.Trees[0].height = 1200.0f;
+  ASSERT_EQ(StemVolume(1000.0f, 1200.0f, 0), 48.7319756f);
+  float vols[6] = {};
+  EXPECT_EQ(s.SpeciesVolumes(false, false, vols), 0.0487319753f);
+  EXPECT_EQ(vols[0], 0.0487319753f);
+  EXPECT_EQ(s.MeasuredVolumeAllTrees(), 0.0487319753f);
+  float bins[kAssortmentCount] = {};
+  data::AddTreeVolume(bins, 1000.0f, 1200.0f, 0);
+  float sum = 0.0f;
+  for (float b : bins) sum += b;
+  EXPECT_NEAR(sum, 0.0487319753f, 1e-9f);
 }
 
 TEST(PhaseTest, RecordPhaseSums) {
