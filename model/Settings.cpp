@@ -236,7 +236,8 @@ bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* er
   return ok;
 }
 
-SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path) {
+SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
+                                    const std::function<void()>& announce) {
   SettingsLoadResult res;
   QFile f(path);
   QByteArray bytes;
@@ -258,19 +259,20 @@ SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path) {
   ClampSettings(r);
   if (res.state != SettingsFileState::Read) {
     if (res.state == SettingsFileState::WrongLength) ZeroReserved(r);
+    if (announce) announce();
     res.rewritten = WriteSettingsFile(r, path, &res.writeError);
     res.writeFailed = !res.rewritten;
   }
   return res;
 }
 
-SettingsLoadResult LoadSettingsFile() {
-  SettingsLoadResult res = LoadSettingsFile(g_settings, SettingsFilePath());
+SettingsLoadResult LoadSettingsFile(const std::function<void()>& announce) {
+  SettingsLoadResult res = LoadSettingsFile(g_settings, SettingsFilePath(), announce);
   g_fileBehind = res.writeFailed;
   return res;
 }
 
-SettingsLoadResult ReloadSettingsFile() {
+SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce) {
   SettingsLoadResult res;
   if (g_fileBehind) return res;
   QFile f(SettingsFilePath());
@@ -286,6 +288,7 @@ SettingsLoadResult ReloadSettingsFile() {
   } else {
     res.state = SettingsFileState::Missing;
   }
+  if (announce) announce();
   res.rewritten = WriteSettingsFile(g_settings, SettingsFilePath(), &res.writeError);
   res.writeFailed = !res.rewritten;
   g_fileBehind = res.writeFailed;

@@ -17,6 +17,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace model {
@@ -105,8 +106,12 @@ struct SettingsLoadResult {
 // wrong length gives the defaults overlaid with the fields that it holds; in
 // both cases the record is written back at once. Out-of-range values are
 // clamped (ClampSettings). Nothing is thrown.
-SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path);
-SettingsLoadResult LoadSettingsFile();  // CurrentSettings() and SettingsFilePath()
+// announce, when given, runs after a missing or damaged file has been found
+// and before the defaults are written in its place (the program's notice).
+SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
+                                    const std::function<void()>& announce = {});
+// CurrentSettings() and SettingsFilePath()
+SettingsLoadResult LoadSettingsFile(const std::function<void()>& announce = {});
 
 // Writes the 188 bytes through a temporary file renamed over the old one.
 // Returns false and an error text when the file could not be written.
@@ -117,7 +122,7 @@ bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* er
 // the record as it is (it holds what was last accepted) and writes it back.
 // While the file is behind (SettingsFileBehind) the record is kept and the
 // file is not read.
-SettingsLoadResult ReloadSettingsFile();
+SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce = {});
 
 // True while the last write of CurrentSettings() failed: the record then
 // holds accepted settings that the file lacks, and a page whose changes the

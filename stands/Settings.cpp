@@ -452,10 +452,12 @@ void TSettForm::LoadSettings(int page) {
   // A page whose changes were discarded returns to the stored values; a
   // file that has gone or been damaged meanwhile does not undo the settings
   // accepted before (the record is written back instead).
-  const model::SettingsLoadResult res =
-      page == model::kAllPages ? model::LoadSettingsFile() : model::ReloadSettingsFile();
-  if (res.state != model::SettingsFileState::Read)
+  // A missing or damaged file is announced before the defaults replace it.
+  const auto announce = [] {
     ShowNotice(CommonlanText(87), SettlanText(4).toLower() + QLatin1Char(' ') + SettlanText(19));
+  };
+  const model::SettingsLoadResult res =
+      page == model::kAllPages ? model::LoadSettingsFile(announce) : model::ReloadSettingsFile(announce);
   if (res.writeFailed) ReportWriteFailure(res.writeError);
   if (page == model::kAllPages || page == model::kPricePage) FillPricePage();
   if ((page == model::kAllPages || page == model::kRecommendationPage) && SettForm1)

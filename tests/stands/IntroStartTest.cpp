@@ -124,6 +124,10 @@ TEST_F(StartUp, FirstStartAnnouncesAndWritesTheSettings) {
   // before the start window is shown.
   std::vector<std::pair<int, bool>> pauses;  // (ms, start window up)
   platform::SetPauseFunction([&](int ms) { pauses.emplace_back(ms, IntroForm && IntroForm->isVisible()); });
+  bool fileAtNotice = true;
+  script_.OnShow([&](const MessageRecord& r, QWidget*) {
+    if (r.kind == MessageKind::Notice) fileAtNotice = QFile::exists(folder_.file("Settings.dat"));
+  });
   Start(1920, 1080);
   platform::SetPauseFunction([](int) {});
   ASSERT_TRUE(ActForm->Started());
@@ -133,6 +137,7 @@ TEST_F(StartUp, FirstStartAnnouncesAndWritesTheSettings) {
   const MessageRecord notice = script_.Last(MessageKind::Notice);
   EXPECT_EQ(notice.caption, "Tiedote");
   EXPECT_EQ(notice.lines.at(0), "puuttuva tiedosto korvataan uudella Settings.dat");
+  EXPECT_FALSE(fileAtNotice);
   const QByteArray bytes = SettingsBytes();
   EXPECT_EQ(bytes.size(), 188);
   EXPECT_EQ(bytes, model::SettingsToBytes(model::CurrentSettings()));
