@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include "tests/support/Shots.h"
 #include "mainwindow/Acts.h"
 #include "model/Data.h"
 #include "model/Settings.h"
@@ -236,7 +237,6 @@ TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
 }
 
 TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
-  QDir().mkpath("/tmp/shots");
   struct Case {
     int w, h;
     const char* file;
@@ -249,7 +249,7 @@ TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
     if (c.w < 1100) script_.Answer(1);  // "Kyllä" to the small-screen question
     Start(c.w, c.h);
     ASSERT_TRUE(ActForm->Started());
-    EXPECT_TRUE(IntroForm->grab().save(QStringLiteral("/tmp/shots/intro_%1.png").arg(c.w)));
+    EXPECT_TRUE(IntroForm->grab().save(testsupport::ShotPath(QStringLiteral("intro_%1.png").arg(c.w))));
     // The frame as a stand activation leaves it (the card and pages empty).
     IntroForm->hide();
     ActForm->ArrangeMainWindow(true);
@@ -277,7 +277,7 @@ TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
             << b->objectName().toStdString() << " " << other->objectName().toStdString();
       shown << b;
     }
-    EXPECT_TRUE(ActForm->grab().save(QStringLiteral("/tmp/shots/%1").arg(c.file)));
+    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(c.file)));
     DestroyApplicationWindows();
   }
 }
@@ -307,7 +307,7 @@ TEST_F(MainFrame, StandListOnEitherSide) {
       EXPECT_FALSE(pages->geometry().adjusted(2, 0, -2, 0).intersects(summary->geometry()));
       EXPECT_EQ(onRight != 0, summary->x() > pages->x());
     }
-    EXPECT_TRUE(ActForm->grab().save(QStringLiteral("/tmp/shots/main_1366_list%1.png").arg(onRight ? "right" : "left")));
+    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_1366_list%1.png").arg(onRight ? "right" : "left"))));
   }
   model::CurrentSettings().standListOnRight = 1;
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "tests/support/Shots.h"
 #include "platform/Screen.h"
 #include "stands/AboutDlg.h"
 #include "stands/Ask.h"
@@ -293,24 +294,23 @@ TEST_F(MessageWindows, FileDialogsTakeScriptedPaths) {
 }
 
 TEST_F(MessageWindows, ShotsOfTheMessageWindows) {
-  QDir().mkpath("/tmp/shots");
   MessageScript script;
   ShowQuestion(" Norvalen", "Haluatko", "sulkea sovelluksen  ?", "Kyllä", "Ei");
-  EXPECT_TRUE(AskForm->grab().save("/tmp/shots/question.png"));
+  EXPECT_TRUE(AskForm->grab().save(testsupport::ShotPath("question.png")));
   ShowNotice("Tiedote", "Asetustiedosto puuttui; oletusasetukset on talletettu   !");
-  EXPECT_TRUE(ErrorForm->grab().save("/tmp/shots/notice.png"));
+  EXPECT_TRUE(ErrorForm->grab().save(testsupport::ShotPath("notice.png")));
   ShowMessage("Tiedote", "Kuvio on talletettu", "tiedostoon koivu1.Norvalen");
-  EXPECT_TRUE(MsgForm->grab().save("/tmp/shots/message.png"));
+  EXPECT_TRUE(MsgForm->grab().save(testsupport::ShotPath("message.png")));
   ShowHelpText("Ohje", {"Ensimmäinen kappale, joka on niin pitkä että se rivittyy ikkunan leveydessä kahdelle "
                         "tai useammalle riville, kun ikkuna on tavallisen levyinen.",
                         "", "Toinen kappale."});
-  EXPECT_TRUE(InfoForm->grab().save("/tmp/shots/helptext.png"));
+  EXPECT_TRUE(InfoForm->grab().save(testsupport::ShotPath("helptext.png")));
   ShowAboutBox();
-  EXPECT_TRUE(AboutBox->grab().save("/tmp/shots/about.png"));
+  EXPECT_TRUE(AboutBox->grab().save(testsupport::ShotPath("about.png")));
   TProgBarForm progress;
   progress.setWindowTitle("Talletetaan ...");
   progress.ProgressBar1->setValue(57);
   progress.FormActivate();
   EXPECT_EQ(progress.windowTitle(), " Talletetaan ...");
-  EXPECT_TRUE(progress.grab().save("/tmp/shots/progress.png"));
+  EXPECT_TRUE(progress.grab().save(testsupport::ShotPath("progress.png")));
 }

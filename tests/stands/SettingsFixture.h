@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "tests/support/Shots.h"
 #include "model/Settings.h"
 #include "stands/IntroHelpers.h"
 #include "stands/MessageService.h"
@@ -54,10 +55,9 @@ class SettingsWindows : public ::testing::Test {
     QFile f(model::SettingsFilePath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  // Renders a window to /tmp/shots/<name>.png.
+  // Renders a window to <name>.png among the test pictures.
   static void Shoot(QWidget* w, const QString& name) {
-    QDir().mkpath("/tmp/shots");
-    w->grab().save("/tmp/shots/" + name + ".png");
+    w->grab().save(testsupport::ShotPath(name + ".png"));
   }
 
   testsupport::TempDir dir;
