@@ -1,10 +1,15 @@
 #pragma once
-// Stands for the tests of the cutting patterns and thinnings: small ones laid
-// tree by tree, and random ones from the shared fixture, slot 0 recorded.
+// Stands and checks shared by the model tests: small stands laid tree by tree,
+// random ones from the shared fixture (slot 0 recorded), and the comparison of
+// a stand with what was read back from its file.
 
 #include "model/Data.h"
 #include "tests/model/StandFixture.h"
 
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace cuttingstands {
@@ -21,12 +26,7 @@ struct Tree {
 inline data MakeStand(const std::vector<Tree>& trees) {
   data s(static_cast<int>(trees.size()));
   for (size_t i = 0; i < trees.size(); ++i) {
-    TreeRecord& t = s.Trees[i];
-    t.x = trees[i].x;
-    t.y = trees[i].y;
-    t.diameter = trees[i].d;
-    t.height = trees[i].h;
-    t.species = trees[i].species;
+    s.Trees[i] = TreeRecord{trees[i].x, trees[i].y, trees[i].d, trees[i].h, 0, trees[i].species, {}};
   }
   s.RecordPhase(0, "mitattu", 0, 0);
   return s;
@@ -36,6 +36,13 @@ inline data RandomStand(int n, unsigned seed) {
   data s = *standfixture::MakeStand(n, seed);
   s.RecordPhase(0, "mitattu", 0, 0);
   return s;
+}
+
+// n trees of one size at x = 20 + i mod 600, y = 50 + i mod 150.
+inline data UniformStand(int n, float d, float h, int species = SpeciesPine) {
+  std::vector<Tree> trees;
+  for (int i = 0; i < n; ++i) trees.push_back({20.0f + i % 600, 50.0f + i % 150, d, h, species});
+  return MakeStand(trees);
 }
 
 inline int CountMarked(const data& s, int k) {
@@ -49,6 +56,27 @@ inline bool SortedByY(const data& s) {
     if (s.Trees[i].y < s.Trees[i - 1].y) return false;
   }
   return true;
+}
+
+// Grown sizes as (diameter, height) pairs, for comparing.
+inline std::vector<std::pair<float, float>> Sizes(const GrownSizeArray& g) {
+  std::vector<std::pair<float, float>> v;
+  for (const GrownSize& x : g) v.emplace_back(x.diameter, x.height);
+  return v;
+}
+
+// Every slot and species block of the two stands alike, field for field.
+inline void ExpectSameSlotsAndBlocks(const data& a, const data& b) {
+  for (int k = 0; k < kPhaseCount; ++k) {
+    const PhaseSlot& x = a.Slots[k];
+    const PhaseSlot& y = b.Slots[k];
+    EXPECT_EQ(x.name, y.name) << "slot " << k;
+    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes), std::tie(y.years, y.stems, y.volumes)) << "slot " << k;
+    EXPECT_EQ(std::tie(x.basalArea, x.meanDiameter, x.meanHeight),
+              std::tie(y.basalArea, y.meanDiameter, y.meanHeight))
+        << "slot " << k;
+  }
+  for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(a.SpeciesBlocks[s].words, b.SpeciesBlocks[s].words) << s;
 }
 
 }  // namespace cuttingstands

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,30 +38,34 @@ int PhaseAtX(const data& s, float x) {
   return -1;
 }
 
+void ExpectPhasesAtX(const data& s, std::initializer_list<std::pair<float, int>> phases) {
+  for (auto [x, k] : phases) EXPECT_EQ(PhaseAtX(s, x), k) << "x " << x;
+}
+
+// The removing phases in list order (for trees the pattern does not reorder).
+std::vector<int> Phases(const data& s) {
+  std::vector<int> k;
+  for (const TreeRecord& t : s.Trees) k.push_back(t.removedBy);
+  return k;
+}
+
 TEST(StripCut, WidthTwentyTakesTheFiveStripsBoundariesStay) {
   // w 20: a 10, c 11; h = 20 x 0.0025 x 600 = 30 units; P = 30, 70, ..., 190 m
   // gives strips (50, 110), (170, 230), (290, 350), (410, 470), (530, 590) units.
-  data s = MakeStand({{50.0f, 100.0f}, {50.5f, 100.0f}, {109.5f, 100.0f}, {110.0f, 100.0f},
-                      {140.0f, 100.0f}, {171.0f, 100.0f}, {589.0f, 100.0f}, {600.0f, 100.0f}});
+  const std::initializer_list<std::pair<float, int>> phases = {
+      {50.0f, 0}, {50.5f, 3}, {109.5f, 3}, {110.0f, 0}, {140.0f, 0}, {171.0f, 3}, {589.0f, 3}, {600.0f, 0}};
+  std::vector<Tree> trees;
+  for (auto [x, k] : phases) trees.push_back({x, 100.0f});
+  data s = MakeStand(trees);
   s.SelectStripCut(20, 2);
-  EXPECT_EQ(PhaseAtX(s, 50.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 50.5f), 3);
-  EXPECT_EQ(PhaseAtX(s, 109.5f), 3);
-  EXPECT_EQ(PhaseAtX(s, 110.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 140.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 171.0f), 3);
-  EXPECT_EQ(PhaseAtX(s, 589.0f), 3);
-  EXPECT_EQ(PhaseAtX(s, 600.0f), 0);
+  ExpectPhasesAtX(s, phases);
 }
 
 TEST(StripCut, LastStripOfAnEvenCountRunsToTheRightEdge) {
   // w 25: a 25, c 8; the last strip (i = 7) starts at P - w = 175 m, 545 units.
   data s = MakeStand({{545.0f, 100.0f}, {545.5f, 100.0f}, {620.0f, 100.0f}, {540.0f, 100.0f}});
   s.SelectStripCut(25, 0);
-  EXPECT_EQ(PhaseAtX(s, 545.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 545.5f), 1);
-  EXPECT_EQ(PhaseAtX(s, 620.0f), 1);
-  EXPECT_EQ(PhaseAtX(s, 540.0f), 0);
+  ExpectPhasesAtX(s, {{545.0f, 0}, {545.5f, 1}, {620.0f, 1}, {540.0f, 0}});
 }
 
 TEST(StripCut, EveryWidthTakesHalfThePlotAndOnlyStandingTrees) {
@@ -81,17 +87,11 @@ TEST(SmallGapCut, HalfDiscAroundTheMiddleOfTheFrontEdge) {
   data s = MakeStand({{320.0f, 147.0f}, {320.0f, 146.0f}, {373.5f, 200.0f},
                       {373.6f, 200.0f}, {20.0f, 50.0f}});
   s.SelectSmallGapCut(5, 0);
-  EXPECT_EQ(s.Trees[0].removedBy, 1);  // 53 units away
-  EXPECT_EQ(s.Trees[1].removedBy, 0);  // 54
-  EXPECT_EQ(s.Trees[2].removedBy, 1);  // 53.5
-  EXPECT_EQ(s.Trees[3].removedBy, 0);  // 53.6
-  EXPECT_EQ(s.Trees[4].removedBy, 0);
+  EXPECT_EQ(Phases(s), (std::vector<int>{1, 0, 1, 0, 0}));  // 53, 54, 53.5, 53.6 units away
   // 0.30 ha: r = sqrt(30 x 200 / pi) = 43.70 m, R = 131.1 units.
   data t = MakeStand({{320.0f, 69.0f}, {189.0f, 200.0f}, {188.8f, 200.0f}});
   t.SelectSmallGapCut(30, 2);
-  EXPECT_EQ(t.Trees[0].removedBy, 3);
-  EXPECT_EQ(t.Trees[1].removedBy, 3);
-  EXPECT_EQ(t.Trees[2].removedBy, 0);
+  EXPECT_EQ(Phases(t), (std::vector<int>{3, 3, 0}));
 }
 
 // 40 trees whose height fractions order them by index i (key 156.25 x (i + 1),
@@ -162,12 +162,17 @@ TEST(RetentionCut, ShelterwoodAlwaysKeepsSpruce) {
   EXPECT_EQ(StandingKeys(t), expected);
 }
 
+// n trees sorted by diameter 1..n cm.
+data DiameterLadder(int n) {
+  std::vector<Tree> trees;
+  for (int i = 0; i < n; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
+  return MakeStand(trees);
+}
+
 TEST(RetentionCut, LargeTreesMoveToTheMiddle) {
   // 200 trees sorted by diameter 1..200 cm. h = 100; with n = 200 of
   // 100..300: m = round(100 x 0.15 x 0.5) + 25 = round(7.5) + 25 = 33.
-  std::vector<Tree> trees;
-  for (int i = 0; i < 200; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
-  data s = MakeStand(trees);
+  data s = DiameterLadder(200);
   s.MoveLargestTreesToMiddle(200, 100, 300);
   for (int t = 0; t < 33; ++t) {
     EXPECT_EQ(s.Trees[100 + t].diameter, 100.0f * (200 - t));
@@ -182,18 +187,15 @@ TEST(RetentionCut, ExchangesPastTheMiddleOfTheUpperHalfPutPairsBack) {
   // 0.15 x 1) + 25 = round(7.5) + 25 = 33 <= N - h = 50. Exchange t swaps 99 - t
   // and 50 + t; t = 17..32 are the pairs of t' = 49 - t = 32..17 again, so
   // those are swapped twice and stand as before; t = 0..16 move once.
-  std::vector<Tree> trees;
-  for (int i = 0; i < 100; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
-  data s = MakeStand(trees);
+  data s = DiameterLadder(100);
   s.MoveLargestTreesToMiddle(150, 20, 150);
   for (int t = 0; t <= 16; ++t) {
     EXPECT_EQ(s.Trees[50 + t].diameter, 100.0f * (100 - t)) << t;
     EXPECT_EQ(s.Trees[99 - t].diameter, 100.0f * (51 + t)) << t;
   }
   for (int i = 0; i < 100; ++i) {
-    if (i < 50 || (i >= 67 && i <= 82)) {
-      EXPECT_EQ(s.Trees[i].diameter, 100.0f * (i + 1)) << i;
-    }
+    if (i >= 50 && (i < 67 || i > 82)) continue;
+    EXPECT_EQ(s.Trees[i].diameter, 100.0f * (i + 1)) << i;
   }
 }
 
@@ -201,9 +203,7 @@ TEST(RetentionCut, MovingLargeTreesInASmallStandStaysInsideTheList) {
   // 10 trees: m would be 25, more than the 5 of the upper half; (10 - 5) / 2
   // = 2 exchanges, so the blocks at 5.. and at the end do not overlap. One
   // choice (nMin = nMax) gives the base 25 without dividing by zero.
-  std::vector<Tree> trees;
-  for (int i = 0; i < 10; ++i) trees.push_back({20.0f + i, 100.0f, 100.0f * (i + 1)});
-  data s = MakeStand(trees);
+  data s = DiameterLadder(10);
   s.MoveLargestTreesToMiddle(100, 100, 100);
   const float expected[10] = {1, 2, 3, 4, 5, 10, 9, 8, 7, 6};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(s.Trees[i].diameter, 100.0f * expected[i]) << i;
@@ -229,9 +229,7 @@ TEST(SpacedRetention, ThreeGroupsOfOneSpreadAlongX) {
   data s = LineStand(12);
   EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
   EXPECT_EQ(CountMarked(s, 1), 9);
-  EXPECT_EQ(PhaseAtX(s, 40.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 80.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 120.0f), 0);
+  ExpectPhasesAtX(s, {{40.0f, 0}, {80.0f, 0}, {120.0f, 0}});
   EXPECT_TRUE(SortedByY(s));
 }
 
@@ -261,10 +259,7 @@ TEST(SpacedRetention, SmallStandPlacesNoMoreAnchorsThanGroups) {
   data s = LineStand(11);
   EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
   EXPECT_EQ(CountMarked(s, 1), 8);
-  EXPECT_EQ(PhaseAtX(s, 30.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 60.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 90.0f), 0);
-  EXPECT_EQ(PhaseAtX(s, 120.0f), 1);
+  ExpectPhasesAtX(s, {{30.0f, 0}, {60.0f, 0}, {90.0f, 0}, {120.0f, 1}});
 }
 
 TEST(SpeciesRemoval, ChoicesByTreeSize) {
@@ -275,10 +270,7 @@ TEST(SpeciesRemoval, ChoicesByTreeSize) {
                       {50, 80, 2000, 1500, SpeciesSpruce},
                       {60, 90, 700, 900, SpeciesBirch}});
   EXPECT_FALSE(s.SelectSpeciesRemoval(2, 1, 0, 0, 0, 1));
-  EXPECT_EQ(s.Trees[0].removedBy, 1);
-  EXPECT_EQ(s.Trees[1].removedBy, 0);
-  EXPECT_EQ(s.Trees[2].removedBy, 1);
-  EXPECT_EQ(s.Trees[3].removedBy, 0);
+  EXPECT_EQ(Phases(s), (std::vector<int>{1, 0, 1, 0}));
 }
 
 TEST(SpeciesRemoval, EveryChoiceOneRemovesTheWholeStand) {
@@ -296,8 +288,7 @@ TEST(Corridors, BandsAcrossTheShortSide) {
   data s = MakeStand({{100, 59}, {101, 59.5f}, {102, 70.9f}, {103, 71}, {104, 100},
                       {105, 125}, {106, 190}, {107, 191}});
   s.SelectCorridors(4.0f, 20.0f, 2);
-  const int expected[] = {0, 2, 2, 0, 0, 2, 2, 0};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
+  EXPECT_EQ(Phases(s), (std::vector<int>{0, 2, 2, 0, 0, 2, 2, 0}));
 }
 
 // The row of trees across x after strip roads of width w metres, s apart.
@@ -313,17 +304,12 @@ TEST(StripRoads, RoadsAlongTheLongSideClearTheirWholeWidth) {
   // centre line. Half-unit trees inside (C - 6, C + 6): 12 per road.
   const data s = RoadsAcrossRow(4.0f, 20.0f);
   EXPECT_EQ(CountMarked(s, 1), 120);
-  EXPECT_EQ(PhaseAtX(s, 44.5f), 1);
-  EXPECT_EQ(PhaseAtX(s, 55.5f), 1);
-  EXPECT_EQ(PhaseAtX(s, 56.5f), 0);
+  ExpectPhasesAtX(s, {{44.5f, 1}, {55.5f, 1}, {56.5f, 0}});
   // s 25: n = round(7.996) = 8 roads at 12.5, ..., 187.5 m, x 57.5, ...,
   // 582.5; (51.5, 63.5) holds the 11 half-unit trees 52.5 .. 62.5.
   const data t = RoadsAcrossRow(4.0f, 25.0f);
   EXPECT_EQ(CountMarked(t, 1), 88);
-  EXPECT_EQ(PhaseAtX(t, 51.5f), 0);
-  EXPECT_EQ(PhaseAtX(t, 52.5f), 1);
-  EXPECT_EQ(PhaseAtX(t, 587.5f), 1);
-  EXPECT_EQ(PhaseAtX(t, 588.5f), 0);
+  ExpectPhasesAtX(t, {{51.5f, 0}, {52.5f, 1}, {587.5f, 1}, {588.5f, 0}});
   // s 50: round(3.998) = 4 roads at 25, 75, 125, 175 m; w 1.5: h = 2.25
   // units, x 95 +- 2.25 holds 93.5 .. 96.5: 4 per road.
   EXPECT_EQ(CountMarked(RoadsAcrossRow(1.5f, 50.0f), 1), 16);
@@ -333,8 +319,7 @@ TEST(StripRoads, BoundaryTreesStay) {
   // Road centre x 50, w 4: the band is (44, 56).
   data s = MakeStand({{44, 100}, {56, 100}, {44.5f, 100}, {55.9f, 100}, {50, 100}});
   s.SelectStripRoads(4.0f, 20.0f, 3);
-  const int expected[] = {0, 0, 3, 3, 3};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(s.Trees[i].removedBy, expected[i]) << i;
+  EXPECT_EQ(Phases(s), (std::vector<int>{0, 0, 3, 3, 3}));
 }
 
 TEST(LargestTrees, TakesFromTheLargestUntilTheTargetIsReached) {

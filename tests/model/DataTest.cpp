@@ -5,9 +5,12 @@
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Phase.h"
-#include "tests/model/StandFixture.h"
+#include "tests/model/CuttingStands.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -39,14 +42,9 @@ std::unique_ptr<data> HandStand() {
   return s;
 }
 
-TEST(DataTest, NewStandDefaults) {
+TEST(DataTest, NewAndEmptyStands) {
   data s(5);
   EXPECT_EQ(s.TreeCount(), 5);
-  EXPECT_EQ(s.Plot.left, 20);
-  EXPECT_EQ(s.Plot.top, 50);
-  EXPECT_EQ(s.Plot.right, 620);
-  EXPECT_EQ(s.Plot.bottom, 200);
-  EXPECT_TRUE(s.GrownSizes1.empty());
   EXPECT_EQ(s.RegenerationChoice(5), -1);
 
   data empty(0);
@@ -63,12 +61,10 @@ TEST(DataTest, NewStandDefaults) {
 TEST(DataTest, SpeciesValueRemapsIndices) {
   data s(0);
   for (int w = 0; w < 13; ++w) s.SpeciesBlocks[3].words[w] = 100 + w;
-  for (int i = 0; i <= 6; ++i) EXPECT_EQ(s.SpeciesValue(3, i), 100 + i);
-  EXPECT_EQ(s.SpeciesValue(3, 7), 108);   // the age, word 8
-  EXPECT_EQ(s.SpeciesValue(3, 8), 109);
-  EXPECT_EQ(s.SpeciesValue(3, 9), 110);
-  EXPECT_EQ(s.SpeciesValue(3, 10), 107);  // the stems, word 7
-  EXPECT_EQ(s.SpeciesValue(3, 11), 0);
+  // Indices 0..6 are words 0..6, 7..9 the words 8..10 (the age first), 10 the
+  // stems (word 7), anything else 0.
+  const int want[] = {100, 101, 102, 103, 104, 105, 106, 108, 109, 110, 107, 0};
+  for (int i = 0; i <= 11; ++i) EXPECT_EQ(s.SpeciesValue(3, i), want[i]) << i;
   EXPECT_EQ(s.SpeciesValue(3, -1), 0);
 
   const int ages[6] = {1, 2, 3, 4, 5, 6};
@@ -76,9 +72,7 @@ TEST(DataTest, SpeciesValueRemapsIndices) {
   const int counts[6] = {21, 22, 23, 24, 25, 26};
   s.SetSpeciesAges(ages);
   s.SetAgeChoices(first, counts);
-  EXPECT_EQ(s.SpeciesValue(4, 7), 5);
-  EXPECT_EQ(s.SpeciesValue(4, 8), 15);
-  EXPECT_EQ(s.SpeciesValue(4, 9), 25);
+  EXPECT_EQ(std::tuple(s.SpeciesValue(4, 7), s.SpeciesValue(4, 8), s.SpeciesValue(4, 9)), std::tuple(5, 15, 25));
   int32_t block[13];
   s.CopySpeciesBlock(block, 4);
   EXPECT_EQ(block[8], 5);
@@ -93,12 +87,13 @@ TEST(DataTest, HeaderFlagsChoicesAndSpecies) {
   EXPECT_TRUE(s.FindSpecies(3));
   EXPECT_FALSE(s.FindSpecies(0));
 
-  EXPECT_FALSE(s.IsModelEstateStand(-1));
-  EXPECT_FALSE(s.IsModelEstateStand(0));
-  EXPECT_TRUE(s.IsModelEstateStand(1));
-  s.Header.modelEstate = 1;
-  EXPECT_TRUE(s.IsModelEstateStand(-1));
-  EXPECT_FALSE(s.IsModelEstateStand(0));
+  // Asked with -1 the header flag decides, 0 is never, 1 always.
+  for (int flag : {0, 1}) {
+    s.Header.modelEstate = flag;
+    EXPECT_EQ(s.IsModelEstateStand(-1), flag == 1);
+    EXPECT_FALSE(s.IsModelEstateStand(0));
+    EXPECT_TRUE(s.IsModelEstateStand(1));
+  }
 
   for (int i = 0; i < 9; ++i) s.SetRegenerationChoice(i, 7);
   s.SetRegenerationChoice(9, 7);  // no such choice
@@ -111,10 +106,8 @@ TEST(DataTest, HeaderFlagsChoicesAndSpecies) {
 
 TEST(DataTest, TitleAndDescriptionTexts) {
   auto s = HandStand();
-  EXPECT_EQ(s->TitleText(0), "12a");
-  EXPECT_EQ(s->TitleText(1), "kuvio 12a");
-  EXPECT_EQ(s->TitleText(2), "Kuvio 12a");
-  EXPECT_EQ(s->TitleText(3), "KUVIO 12a");
+  const char* titles[] = {"12a", "kuvio 12a", "Kuvio 12a", "KUVIO 12a"};
+  for (int style = 0; style < 4; ++style) EXPECT_EQ(s->TitleText(style), titles[style]);
   EXPECT_EQ(s->TitleText(7), "Kuvio12a");
   EXPECT_EQ(s->MeasurementDateText(), "15.06.2019");
   EXPECT_EQ(s->MeasurementYearText(), "2019");
@@ -180,11 +173,7 @@ TEST(DataTest, TreeVolumeIsScaledInDoubleAndStoredSingle) {
   // Pine 10 cm, 12 m: 48.7319756 dm3. 48.7319756 x 0.001 in double stored as
   // single is 0.0487319753 m3; the single-precision product would be
   // 0.048731979, one step higher.
-  data s(1);
-  s.Trees[0].x = 300.0f;
-  s.Trees[0].y = 100.0f;
-  s.Trees[0].diameter = 1000.0f;
-  s.Trees[0].height = 1200.0f;
+  data s = cuttingstands::MakeStand({{300.0f, 100.0f, 1000.0f, 1200.0f}});
   ASSERT_EQ(StemVolume(1000.0f, 1200.0f, 0), 48.7319756f);
   float vols[6] = {};
   EXPECT_EQ(s.SpeciesVolumes(false, false, vols), 0.0487319753f);
@@ -242,10 +231,8 @@ TEST(PhaseTest, RecordFromGrownSizesAndEmptyStand) {
   // Nothing standing: everything 0.
   s.Trees[0].removedBy = 3;
   s.RecordPhase(3, "Avohakkuu", 0, 0);
-  EXPECT_EQ(s.Slots[3].stems, 0);
-  EXPECT_EQ(s.Slots[3].basalArea, 0.0f);
-  EXPECT_EQ(s.Slots[3].meanDiameter, 0.0f);
-  EXPECT_EQ(s.Slots[3].meanHeight, 0.0f);
+  const PhaseSlot& none = s.Slots[3];
+  EXPECT_EQ(std::tuple(none.stems, none.basalArea, none.meanDiameter, none.meanHeight), std::tuple(0, 0.0f, 0.0f, 0.0f));
   EXPECT_EQ(s.SlotTotalVolume(3), 0);
 }
 
@@ -277,19 +264,14 @@ TEST(PhaseTest, UndoRestoresExactlyTheStepsTrees) {
 }
 
 TEST(PhaseTest, CurrentPhaseStaysInRange) {
-  SetCurrentPhase(2);
-  SetCurrentPhase(100);
-  EXPECT_EQ(CurrentPhase(), 3);
-  SetCurrentPhase(-1);
-  EXPECT_EQ(CurrentPhase(), 2);
-  SetCurrentPhase(5);
-  SetCurrentPhase(100);
-  EXPECT_EQ(CurrentPhase(), 5);
-  SetCurrentPhase(0);
-  SetCurrentPhase(-1);
-  EXPECT_EQ(CurrentPhase(), 0);
-  SetCurrentPhase(6);
-  EXPECT_EQ(CurrentPhase(), 1);
+  // A number past the last phase steps forward (not past 5), a negative one
+  // steps back (not below 0).
+  const int steps[][3] = {{2, 100, 3}, {3, -1, 2}, {5, 100, 5}, {0, -1, 0}, {0, 6, 1}};
+  for (auto [from, step, want] : steps) {
+    SetCurrentPhase(from);
+    SetCurrentPhase(step);
+    EXPECT_EQ(CurrentPhase(), want) << from << " " << step;
+  }
   SetCurrentPhase(0);
 }
 
@@ -364,35 +346,30 @@ TEST(PhaseTest, WholeStandVolumesAndRemovals) {
   SetCurrentPhase(0);
 }
 
-TEST(NamesTest, DevelopmentClassAndSiteType) {
-  EXPECT_EQ(DevelopmentClassName(2, 7), QString::fromUtf8("uudistuskypsä metsikkö "));
-  EXPECT_EQ(DevelopmentClassName(4, 0), "ei kehitysluokkatietoa  ");
-  EXPECT_EQ(DevelopmentClassName(0, 0), "ei tietoa puuston kehitysluokasta");
-  EXPECT_EQ(DevelopmentClassName(1, 0), "ei tietoa kehitysluokasta");
-  EXPECT_EQ(DevelopmentClassName(-1, 0), "ei tietoa kehitysluokasta");
-  EXPECT_EQ(DevelopmentClassName(9, 6), "kasvatus,vartt.");
-  EXPECT_EQ(DevelopmentClassName(0, 10), "khl - error");
+TEST(NamesTest, DevelopmentClassSiteTypeAndAssortment) {
+  struct Name {
+    QString (*of)(int, int);
+    int style, value;
+    const char* text;
+  };
+  const Name names[] = {
+      {DevelopmentClassName, 2, 7, "uudistuskypsä metsikkö "}, {DevelopmentClassName, 4, 0, "ei kehitysluokkatietoa  "},
+      {DevelopmentClassName, 0, 0, "ei tietoa puuston kehitysluokasta"},
+      {DevelopmentClassName, 1, 0, "ei tietoa kehitysluokasta"}, {DevelopmentClassName, -1, 0, "ei tietoa kehitysluokasta"},
+      {DevelopmentClassName, 9, 6, "kasvatus,vartt."}, {DevelopmentClassName, 0, 10, "khl - error"},
+      {SiteTypeName, 2, 0, "ei kasvupaikkatyyppiä"}, {SiteTypeName, 3, 0, "ei tietoa            "},
+      {SiteTypeName, 0, 0, "ei tietoa kuvion kasvupaikkatyypistä"}, {SiteTypeName, 1, 3, "tuore kangas"},
+      {SiteTypeName, 2, 6, "karukkokangas        "}, {SiteTypeName, 1, 7, "mt - error"}};
+  for (const Name& n : names) EXPECT_EQ(n.of(n.style, n.value), QString::fromUtf8(n.text)) << n.text;
   for (int c = 0; c < 10; ++c) {
     EXPECT_EQ(DevelopmentClassName(2, c).size(), 23) << c;
     EXPECT_EQ(DevelopmentClassName(4, c).size(), 24) << c;
   }
-  EXPECT_EQ(SiteTypeName(2, 0), QString::fromUtf8("ei kasvupaikkatyyppiä"));
-  EXPECT_EQ(SiteTypeName(3, 0), "ei tietoa            ");
-  EXPECT_EQ(SiteTypeName(0, 0), QString::fromUtf8("ei tietoa kuvion kasvupaikkatyypistä"));
-  EXPECT_EQ(SiteTypeName(1, 3), "tuore kangas");
-  EXPECT_EQ(SiteTypeName(2, 6), "karukkokangas        ");
-  EXPECT_EQ(SiteTypeName(1, 7), "mt - error");
-}
-
-TEST(NamesTest, Assortments) {
+  const std::pair<int, const char*> assortments[] = {
+      {112, "ranka"}, {12, "ranka     "}, {8, "koivutukki"}, {4, "leppäkuitu"},
+      {1006, "mäRun"}, {2007, "kuusirunko"}, {5, "ranka   "}};
+  for (auto [a, text] : assortments) EXPECT_EQ(AssortmentName(a, false), QString::fromUtf8(text)) << a;
   EXPECT_EQ(AssortmentName(0, true), QString::fromUtf8(" mäntykuitu"));
-  EXPECT_EQ(AssortmentName(112, false), "ranka");
-  EXPECT_EQ(AssortmentName(12, false), "ranka     ");
-  EXPECT_EQ(AssortmentName(8, false), "koivutukki");
-  EXPECT_EQ(AssortmentName(4, false), QString::fromUtf8("leppäkuitu"));
-  EXPECT_EQ(AssortmentName(1006, false), QString::fromUtf8("mäRun"));
-  EXPECT_EQ(AssortmentName(2007, false), "kuusirunko");
-  EXPECT_EQ(AssortmentName(5, false), "ranka   ");
 }
 
 TEST(SharesTest, RoundPercentsTo100) {

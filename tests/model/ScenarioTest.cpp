@@ -5,11 +5,11 @@
 
 #include "model/Ages.h"
 #include "model/ClassTables.h"
-#include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Sample.h"
 #include "model/StandFile.h"
 #include "platform/Random.h"
+#include "tests/model/CuttingStands.h"
 #include "tests/support/TempDir.h"
 
 #include <QFile>
@@ -61,27 +61,7 @@ void ExpectSameStand(const data& saved, const data& read) {
     EXPECT_EQ(read.GrownSizes1.size(), saved.GrownSizes1.size());
     EXPECT_TRUE(read.GrownSizes2.empty());
     EXPECT_TRUE(TreeKeys(read) == TreeKeys(saved));
-    for (int k = 0; k < kPhaseCount; ++k) {
-        const PhaseSlot& a = saved.Slots[static_cast<std::size_t>(k)];
-        const PhaseSlot& b = read.Slots[static_cast<std::size_t>(k)];
-        EXPECT_EQ(b.name, a.name) << k;
-        EXPECT_EQ(b.years, a.years) << k;
-        EXPECT_EQ(b.stems, a.stems) << k;
-        EXPECT_EQ(b.volumes, a.volumes) << k;
-        EXPECT_EQ(b.basalArea, a.basalArea) << k;
-        EXPECT_EQ(b.meanDiameter, a.meanDiameter) << k;
-        EXPECT_EQ(b.meanHeight, a.meanHeight) << k;
-    }
-    for (int s = 0; s < kSpeciesSlots; ++s)
-        EXPECT_EQ(read.SpeciesBlocks[static_cast<std::size_t>(s)].words,
-                  saved.SpeciesBlocks[static_cast<std::size_t>(s)].words)
-            << s;
-}
-
-int CountRemovedBy(const data& s, int k) {
-    int n = 0;
-    for (const TreeRecord& t : s.Trees) n += t.removedBy == k;
-    return n;
+    cuttingstands::ExpectSameSlotsAndBlocks(saved, read);
 }
 
 class Scenario : public ::testing::Test {
@@ -153,7 +133,7 @@ TEST_F(Scenario, MeasureThinGrowCutAndSaveTwice) {
     stand->RecordPhase(1, QStringLiteral("Alaharvennus"), 0, 0);
     SetCurrentPhase(100);
     EXPECT_EQ(stand->SlotTotalVolume(1), target);
-    const int thinned = CountRemovedBy(*stand, 1);
+    const int thinned = cuttingstands::CountMarked(*stand, 1);
     EXPECT_GT(thinned, 0);
     EXPECT_EQ(stand->SlotTreeCount(1), 12000 - thinned);
 
@@ -165,7 +145,7 @@ TEST_F(Scenario, MeasureThinGrowCutAndSaveTwice) {
     SetCurrentPhase(100);
     stand->GrowTrees(stand->GrownSizes1, 2, 10, ages, true, true);
     stand->RecordPhase(2, QStringLiteral("Kasvatus 10 v"), 1, 10);
-    const int died = CountRemovedBy(*stand, 2);
+    const int died = cuttingstands::CountMarked(*stand, 2);
     EXPECT_GT(died, 0);
     EXPECT_EQ(stand->SlotTreeCount(2), 12000 - thinned - died);
     EXPECT_GT(stand->SlotMeanDiameter(2), stand->SlotMeanDiameter(1));
@@ -175,7 +155,7 @@ TEST_F(Scenario, MeasureThinGrowCutAndSaveTwice) {
     stand->SelectStripRoads(5.0f, 20.0f, 3);
     stand->RecordPhase(3, QStringLiteral("Ajourat"), 0, 0);
     SetCurrentPhase(100);
-    const int roads = CountRemovedBy(*stand, 3);
+    const int roads = cuttingstands::CountMarked(*stand, 3);
     EXPECT_GT(roads, 0);
     EXPECT_EQ(stand->SlotTreeCount(3), 12000 - thinned - died - roads);
     ASSERT_EQ(CurrentPhase(), 3);

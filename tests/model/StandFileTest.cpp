@@ -4,17 +4,16 @@
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/StandFile.h"
-#include "tests/model/StandFixture.h"
+#include "tests/model/CuttingStands.h"
 #include "tests/support/TempDir.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -87,40 +86,28 @@ TEST_F(StandFileTest, ByteLayoutOfNewFile) {
   ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
   const QByteArray b = ReadAll(path);
   ASSERT_EQ(b.size(), 1796 + 40 * 3);
-  // Header: texts NUL-terminated cp1252 ("ä" is 0xE4).
+  // Header: texts NUL-terminated cp1252 ("ä" is 0xE4), "Lis" + "ä" at 133.
   EXPECT_EQ(b.mid(80, 7), QByteArray("M\xE4kel\xE4\0", 7));
   EXPECT_EQ(b.mid(116, 4), QByteArray("12a\0", 4));
-  EXPECT_EQ(static_cast<unsigned char>(b[133]), 0xE4);  // "Lis" + "ä"
-  EXPECT_EQ(I32At(b, 532), 6);
-  EXPECT_EQ(I32At(b, 536), 3);
-  EXPECT_EQ(I32At(b, 540), 43631);
-  EXPECT_EQ(I32At(b, 544), -2);
-  EXPECT_EQ(F32At(b, 548), 1.5f);
-  EXPECT_EQ(I32At(b, 552), 1);
-  EXPECT_EQ(static_cast<unsigned char>(b[556]), 0xAB);
-  // Species blocks: word 7 (stems) and word 0 of species 0, stems of spruce.
-  EXPECT_EQ(I32At(b, 580), 8);
-  EXPECT_EQ(I32At(b, 580 + 28), 2);
-  EXPECT_EQ(I32At(b, 580 + 52 + 28), 1);
-  // Choices reset: choice 5 is -1 (byte 909), the rest 0.
-  EXPECT_EQ(static_cast<unsigned char>(b[909]), 0xFF);
-  EXPECT_EQ(I32At(b, 896), 0);
-  // Slots: name, growing years, stems, volume 6, basal area.
+  // Slots: names at 932 + 144 k.
   EXPECT_EQ(b.mid(932, 8), QByteArray("Mitattu\0", 8));
-  EXPECT_EQ(I32At(b, 932 + 64), 0);
-  EXPECT_EQ(I32At(b, 932 + 68), 3);
-  EXPECT_EQ(I32At(b, 932 + 72 + 6 * 4), 41);
-  EXPECT_EQ(F32At(b, 932 + 124), 7.25f);
   EXPECT_EQ(b.mid(932 + 144, 10), QByteArray("Harvennus\0", 10));
-  // Trees in ascending height: 9 m, 12 m, 15 m.
-  EXPECT_EQ(F32At(b, 1796 + 12), 900.0f);
-  EXPECT_EQ(I32At(b, 1796 + 20), 1);
-  EXPECT_EQ(F32At(b, 1836), 300.0f);
-  EXPECT_EQ(I32At(b, 1836 + 16), 1);
-  EXPECT_EQ(F32At(b, 1876), 100.5f);
-  EXPECT_EQ(F32At(b, 1876 + 4), 60.0f);
-  EXPECT_EQ(F32At(b, 1876 + 8), 2000.0f);
   EXPECT_EQ(b.mid(1876 + 24, 16), QByteArray(16, '\0'));
+  // Bytes: the info text, the reserved header byte, choice 5 reset to -1 (909).
+  for (auto [at, v] : {std::pair{133, 0xE4}, {556, 0xAB}, {909, 0xFF}}) {
+    EXPECT_EQ(static_cast<unsigned char>(b[at]), v) << at;
+  }
+  // Header numbers 532.., species 0 words 0 and 7 (stems) and spruce stems,
+  // choice 1 reset, slot 0 years, stems and volume 6, tree 9 m species and
+  // tree 12 m removing phase.
+  const std::pair<int, int32_t> ints[] = {
+      {532, 6}, {536, 3}, {540, 43631}, {544, -2}, {552, 1}, {580, 8}, {580 + 28, 2}, {580 + 52 + 28, 1},
+      {896, 0}, {932 + 64, 0}, {932 + 68, 3}, {932 + 72 + 6 * 4, 41}, {1796 + 20, 1}, {1836 + 16, 1}};
+  for (auto [at, v] : ints) EXPECT_EQ(I32At(b, at), v) << at;
+  // Area, slot 0 basal area; trees in ascending height: 9 m, 12 m, 15 m.
+  const std::pair<int, float> floats[] = {{548, 1.5f},   {932 + 124, 7.25f}, {1796 + 12, 900.0f}, {1836, 300.0f},
+                                          {1876, 100.5f}, {1876 + 4, 60.0f},  {1876 + 8, 2000.0f}};
+  for (auto [at, v] : floats) EXPECT_EQ(F32At(b, at), v) << at;
   // The object keeps the height order.
   EXPECT_EQ(s->BaseHeight(0), 900.0f);
 }
@@ -161,29 +148,16 @@ TEST_F(StandFileTest, ChoicesLayoutAndLongTexts) {
   EXPECT_EQ(standfile::DecodeHeader(hb.constData()).estateName, QString(35, QChar('e')));
 }
 
+auto HeaderFields(const StandHeader& h) {
+  return std::tie(h.estateName, h.standId, h.info, h.developmentClass, h.siteType, h.measurementDay,
+                  h.structureCode, h.area, h.modelEstate, h.reserved);
+}
+
 void ExpectSameStand(const data& a, const data& b) {
   ASSERT_EQ(a.TreeCount(), b.TreeCount());
-  EXPECT_EQ(a.Header.estateName, b.Header.estateName);
-  EXPECT_EQ(a.Header.standId, b.Header.standId);
-  EXPECT_EQ(a.Header.info, b.Header.info);
-  EXPECT_EQ(a.Header.developmentClass, b.Header.developmentClass);
-  EXPECT_EQ(a.Header.siteType, b.Header.siteType);
-  EXPECT_EQ(a.Header.measurementDay, b.Header.measurementDay);
-  EXPECT_EQ(a.Header.structureCode, b.Header.structureCode);
-  EXPECT_EQ(a.Header.area, b.Header.area);
-  EXPECT_EQ(a.Header.modelEstate, b.Header.modelEstate);
-  EXPECT_EQ(a.Header.reserved, b.Header.reserved);
-  for (int s = 0; s < 6; ++s) EXPECT_EQ(a.SpeciesBlocks[s].words, b.SpeciesBlocks[s].words);
+  EXPECT_TRUE(HeaderFields(a.Header) == HeaderFields(b.Header));
   EXPECT_EQ(a.Regeneration.choice, b.Regeneration.choice);
-  for (int k = 0; k < 6; ++k) {
-    EXPECT_EQ(a.Slots[k].name, b.Slots[k].name);
-    EXPECT_EQ(a.Slots[k].years, b.Slots[k].years);
-    EXPECT_EQ(a.Slots[k].stems, b.Slots[k].stems);
-    EXPECT_EQ(a.Slots[k].volumes, b.Slots[k].volumes);
-    EXPECT_EQ(a.Slots[k].basalArea, b.Slots[k].basalArea);
-    EXPECT_EQ(a.Slots[k].meanDiameter, b.Slots[k].meanDiameter);
-    EXPECT_EQ(a.Slots[k].meanHeight, b.Slots[k].meanHeight);
-  }
+  cuttingstands::ExpectSameSlotsAndBlocks(a, b);
   for (int i = 0; i < a.TreeCount(); ++i) {
     const TreeRecord& x = a.Trees[i];
     const TreeRecord& y = b.Trees[i];
@@ -191,16 +165,8 @@ void ExpectSameStand(const data& a, const data& b) {
                 x.removedBy == y.removedBy && x.species == y.species && x.reserved == y.reserved)
         << "tree " << i;
   }
-  ASSERT_EQ(a.GrownSizes1.size(), b.GrownSizes1.size());
-  ASSERT_EQ(a.GrownSizes2.size(), b.GrownSizes2.size());
-  for (size_t i = 0; i < a.GrownSizes1.size(); ++i) {
-    ASSERT_EQ(a.GrownSizes1[i].diameter, b.GrownSizes1[i].diameter);
-    ASSERT_EQ(a.GrownSizes1[i].height, b.GrownSizes1[i].height);
-  }
-  for (size_t i = 0; i < a.GrownSizes2.size(); ++i) {
-    ASSERT_EQ(a.GrownSizes2[i].diameter, b.GrownSizes2[i].diameter);
-    ASSERT_EQ(a.GrownSizes2[i].height, b.GrownSizes2[i].height);
-  }
+  EXPECT_EQ(cuttingstands::Sizes(a.GrownSizes1), cuttingstands::Sizes(b.GrownSizes1));
+  EXPECT_EQ(cuttingstands::Sizes(a.GrownSizes2), cuttingstands::Sizes(b.GrownSizes2));
 }
 
 // Gives the stand two growing steps with grown sizes unique per tree.
@@ -304,23 +270,16 @@ TEST_F(StandFileTest, EqualKeysKeepThePartitionOrder) {
   // i stops at A, j at D, swap -> D B C A, i = 1, j = 2; i stops at B, j
   // passes C to B, swap B with itself, i = 2, j = 0. Then (2, 3): pivot 2,
   // swap C and A -> D B A C. A stable sort would give B D A C.
-  data s(4);
-  s.Header.developmentClass = 6;
   const float heights[4] = {200, 100, 200, 100};
-  for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{static_cast<float>(i + 1), 60, 1000, heights[i], 0, 0, {}};
-  s.SortTreesForSave(false, true);
-  EXPECT_EQ(s.TreeX(0), 4.0f);
-  EXPECT_EQ(s.TreeX(1), 2.0f);
-  EXPECT_EQ(s.TreeX(2), 1.0f);
-  EXPECT_EQ(s.TreeX(3), 3.0f);
-
-  // A small seedling stand keeps its order.
-  data seedlings(4);
-  seedlings.Header.developmentClass = 2;
-  for (int i = 0; i < 4; ++i) seedlings.Trees[i] = TreeRecord{static_cast<float>(i + 1), 60, 1000, heights[i], 0, 0, {}};
-  seedlings.SortTreesForSave(false, true);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(seedlings.TreeX(i), static_cast<float>(i + 1));
-
+  for (int devClass : {6, 2}) {
+    data s(4);
+    s.Header.developmentClass = devClass;
+    for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{i + 1.0f, 60, 1000, heights[i], 0, 0, {}};
+    s.SortTreesForSave(false, true);
+    // A small seedling stand (class 2) keeps its order.
+    const float order[2][4] = {{4, 2, 1, 3}, {1, 2, 3, 4}};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(s.TreeX(i), order[devClass == 2][i]) << devClass << " " << i;
+  }
   // A large sort ends ascending.
   auto big = standfixture::MakeStand(3000, 9);
   big->SortTrees(0, 2999, 0);
@@ -375,40 +334,31 @@ TEST_F(StandFileTest, BrokenFilesAreRefusedAndNothingChanges) {
   expectRefused(valid + QByteArray(8, '\0'), StandFileStatus::LengthMismatch, "oversized");
   expectRefused(valid + QByteArray(700000, '\0'), StandFileStatus::LengthMismatch, "huge");
 
+  struct Corrupt {
+    int at;
+    int32_t value;
+    StandFileStatus status;
+    const char* what;
+  };
+  const Corrupt corrupt[] = {
+      {580 + 28, 12001, StandFileStatus::BadTreeCount, "too many trees"},
+      {580 + 52 + 28, -1, StandFileStatus::BadTreeCount, "negative stems"},
+      {1796 + 20, 5, StandFileStatus::BadTreeRecord, "species 5"},
+      {1796 + 16, 100, StandFileStatus::BadTreeRecord, "reserved mark left behind"},
+      {1796 + 16, -1, StandFileStatus::BadTreeRecord, "negative phase"},
+      {1796, 0x7FC00000, StandFileStatus::BadTreeRecord, "not a number"},            // NaN x
+      {1796 + 8, 0x7F000000, StandFileStatus::BadTreeRecord, "absurd diameter"},     // 1.7e38
+      {548, 0x7F000000, StandFileStatus::BadHeader, "absurd area"},
+      {932 + 72, -2147483647 - 1, StandFileStatus::BadSlot, "negative slot volume"},
+      {932 + 68, 50000, StandFileStatus::BadSlot, "slot stems beyond the sample limit"}};
+  for (const Corrupt& c : corrupt) {
+    QByteArray b = valid;
+    PutI32(b, c.at, c.value);
+    expectRefused(b, c.status, c.what);
+  }
   QByteArray b = valid;
-  PutI32(b, 580 + 28, 12001);
-  expectRefused(b, StandFileStatus::BadTreeCount, "too many trees");
-  b = valid;
-  PutI32(b, 580 + 52 + 28, -1);
-  expectRefused(b, StandFileStatus::BadTreeCount, "negative stems");
-  b = valid;
   for (int k = 1; k <= 3; ++k) PutI32(b, 932 + 144 * k + 64, 5);
   expectRefused(b, StandFileStatus::BadGrowthSteps, "three growing steps");
-  b = valid;
-  PutI32(b, 1796 + 20, 5);
-  expectRefused(b, StandFileStatus::BadTreeRecord, "species 5");
-  b = valid;
-  PutI32(b, 1796 + 16, 100);
-  expectRefused(b, StandFileStatus::BadTreeRecord, "reserved mark left behind");
-  b = valid;
-  PutI32(b, 1796 + 16, -1);
-  expectRefused(b, StandFileStatus::BadTreeRecord, "negative phase");
-  b = valid;
-  PutI32(b, 1796, 0x7FC00000);  // NaN x
-  expectRefused(b, StandFileStatus::BadTreeRecord, "not a number");
-
-  b = valid;
-  PutI32(b, 1796 + 8, 0x7F000000);  // a diameter of 1.7e38
-  expectRefused(b, StandFileStatus::BadTreeRecord, "absurd diameter");
-  b = valid;
-  PutI32(b, 548, 0x7F000000);
-  expectRefused(b, StandFileStatus::BadHeader, "absurd area");
-  b = valid;
-  PutI32(b, 932 + 72, -2147483647 - 1);
-  expectRefused(b, StandFileStatus::BadSlot, "negative slot volume");
-  b = valid;
-  PutI32(b, 932 + 68, 50000);
-  expectRefused(b, StandFileStatus::BadSlot, "slot stems beyond the sample limit");
 
   data open(1);
   EXPECT_EQ(open.ReadFile(dir.file("missing.Norvalen"), false), StandFileStatus::CannotOpen);
