@@ -492,12 +492,22 @@ SettingsSaveResult SaveDefaultSettings() {
   return WriteCurrent();
 }
 
+namespace {
+
+// The chosen list items, stored sign-extended from a byte (the lists hold at
+// most 23 items) and brought into range.
+void StoreListChoices(SettingsRecord& r, const PriceValues& v) {
+  r.priceFormatIndex = static_cast<std::int8_t>(v.priceFormatIndex);
+  r.currencyIndex = static_cast<std::int8_t>(v.currencyIndex);
+  ClampSettings(r);
+}
+
+}  // namespace
+
 SettingsSaveResult SavePriceSettings(const PriceValues& v) {
   SettingsRecord& r = g_settings;
   ZeroReserved(r);
-  // Stored sign-extended from a byte, as the lists hold at most 23 items.
-  r.priceFormatIndex = static_cast<std::int8_t>(v.priceFormatIndex);
-  r.currencyIndex = static_cast<std::int8_t>(v.currencyIndex);
+  StoreListChoices(r, v);
   for (int i = 0; i < 5; ++i) r.pulpwoodPrices[i] = v.prices[i];
   for (int i = 0; i < 4; ++i) r.logPrices[i] = v.prices[5 + i];
   r.energyWoodPrice = v.prices[9];
@@ -553,7 +563,12 @@ SettingsSaveResult SaveDisplaySettings(const DisplayValues& v) {
 
 SettingsSaveResult ApplySettings(const PriceValues& v, int currencyAtActivation) {
   SettingsRefresh* f = g_refresh;
-  if (f && f->IsNewForestButtonVisible() && v.currencyIndex != currencyAtActivation) f->RefreshRegenerationPrices();
+  // The windows take the currency unit from the record, so the new currency
+  // is stored before the regeneration window's unit labels are refreshed.
+  if (f && f->IsNewForestButtonVisible() && v.currencyIndex != currencyAtActivation) {
+    StoreListChoices(g_settings, v);
+    f->RefreshRegenerationPrices();
+  }
   SettingsSaveResult res = SavePriceSettings(v);
   if (!f) return res;
   f->MainWindowTitleText();

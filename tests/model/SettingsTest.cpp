@@ -82,7 +82,13 @@ TEST(SettingsFile, MissingFileIsAnnouncedDefaultedAndWritten) {
   const QString path = dir.file("Settings.dat");
   SettingsRecord r;
   r.padding = {7, 7, 7};
-  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  int announced = 0;
+  // The notice comes before the defaults are written.
+  const SettingsLoadResult res = LoadSettingsFile(r, path, [&] {
+    ++announced;
+    EXPECT_FALSE(QFileInfo::exists(path));
+  });
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(res.state, SettingsFileState::Missing);
   EXPECT_TRUE(res.rewritten);
   EXPECT_FALSE(res.writeFailed);
@@ -115,7 +121,12 @@ TEST(SettingsFile, ShortFileKeepsWholeFieldsAndDefaultsTheRest) {
   b[44] = 0x11; b[45] = 0x22;
   WriteAll(path, b);
   SettingsRecord r;
-  const SettingsLoadResult res = LoadSettingsFile(r, path);
+  int announced = 0;
+  const SettingsLoadResult res = LoadSettingsFile(r, path, [&] {
+    ++announced;
+    EXPECT_EQ(QFileInfo(path).size(), 46);  // announced before it is rewritten
+  });
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(res.state, SettingsFileState::WrongLength);
   EXPECT_TRUE(res.rewritten);
   EXPECT_EQ(r.priceFormatIndex, 2);
@@ -330,6 +341,7 @@ struct RecordingRefresh : SettingsRefresh {
   QStringList calls;
   bool removalView = false;
   int currencyAtCaptions = -1;
+  int currencyAtRegeneration = -1;
   void ApplyCurrencyCaptions() override {
     calls << "captions";
     currencyAtCaptions = CurrentSettings().currencyIndex;
@@ -342,7 +354,10 @@ struct RecordingRefresh : SettingsRefresh {
   void MainWindowTitleText() override { calls << "title"; }
   void RefreshStandViewAnnotations(bool ask) override { calls << QString("annotations %1").arg(ask); }
   bool IsNewForestButtonVisible() override { return true; }
-  void RefreshRegenerationPrices() override { calls << "regeneration"; }
+  void RefreshRegenerationPrices() override {
+    calls << "regeneration";
+    currencyAtRegeneration = CurrentSettings().currencyIndex;
+  }
   void RefreshOverviewCharts() override { calls << "charts"; }
   bool IsRemovalViewChecked() override { return removalView; }
   void SetDefaultTradePrices() override { calls << "trade"; }
@@ -385,7 +400,9 @@ TEST(SettingsSave, ApplySettingsOrder) {
   EXPECT_EQ(refresh.calls, (QStringList{"regeneration", "captions", "forecast", "title", "charts",
                                         "annotations 0", "trade", "estate"}));
   const SettingsRecord& r = CurrentSettings();
-  EXPECT_EQ(refresh.currencyAtCaptions, 5);  // the captions see the new currency
+  // The unit labels read the currency from the record: both see the new one.
+  EXPECT_EQ(refresh.currencyAtRegeneration, 5);
+  EXPECT_EQ(refresh.currencyAtCaptions, 5);
   EXPECT_EQ(r.currencyIndex, 5);
   EXPECT_EQ(r.priceFormatIndex, 1);
   EXPECT_EQ(r.pulpwoodPrices[4], 15.0f);

@@ -1,7 +1,7 @@
 #pragma once
 // The three settings windows over a settings file in a temporary program
 // folder, with message windows answered by a script and the currency of the
-// text tables read from the price window.
+// text tables read from the record, as the main window reads it.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -22,7 +22,9 @@
 
 class SettingsCurrencyState : public TextState {
  public:
-  QString CurrencyUnitShort() const override { return CurrencyUnitText(true); }
+  QString CurrencyUnitShort() const override {
+    return model::CurrencyUnitOf(model::CurrencyListText(model::CurrentSettings().currencyIndex), true);
+  }
 };
 
 class SettingsWindows : public ::testing::Test {

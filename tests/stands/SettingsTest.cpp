@@ -144,7 +144,8 @@ TEST_F(SettingsWindows, CurrencyCaptionsFollowTheChoice) {
   price->ListBox2->setCurrentRow(1);
   EXPECT_EQ(CurrencyUnitText(true), "$");
   EXPECT_EQ(CurrencyUnitText(false), "dollari, $");
-  EXPECT_EQ(CommonlanText(57), "$/m3");
+  // The other windows keep the stored currency until the window is accepted.
+  EXPECT_EQ(CommonlanText(57), QString::fromUtf8("€/m3"));
   Shoot(price.get(), "settings_price");
 }
 
@@ -183,6 +184,7 @@ TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
   EXPECT_EQ(r.pulpwoodPrices[0], 12.5f);
   EXPECT_EQ(r.energyWoodPrice, 2.75f);
   EXPECT_EQ(r.currencyIndex, 2);
+  EXPECT_EQ(CommonlanText(57), "Kr/m3");
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
 }
 
