@@ -45,21 +45,11 @@ bool StillAboveTarget(data& stand, const int ages[kSpeciesSlots], float T) {
 TEST(Ages, StartAgesByMeanDiameter) {
     // Table rows and the formula beyond 10 cm: pine 12 cm 12 + R(3.3) = 15,
     // alder 14 cm 14, spruce 13 cm 16 + R(4.62) = 21, birch 35 cm
-    // 10 + R(28.5) = 39, aspen 20 cm 20.
-    EXPECT_EQ(StartAge(0, 2), 6);
-    EXPECT_EQ(StartAge(1, 3), 10);
-    EXPECT_EQ(StartAge(2, 5), 5);
-    EXPECT_EQ(StartAge(0, 7), 9);
-    EXPECT_EQ(StartAge(1, 10), 16);
-    EXPECT_EQ(StartAge(4, 8), 8);
-    EXPECT_EQ(StartAge(0, 12), 15);
-    EXPECT_EQ(StartAge(4, 14), 14);
-    EXPECT_EQ(StartAge(1, 13), 21);
-    EXPECT_EQ(StartAge(2, 35), 39);
-    EXPECT_EQ(StartAge(3, 20), 20);
-    // Below the table pine would start at 12 - 15 = -3: one year instead.
-    EXPECT_EQ(StartAge(0, 1), 1);
-    EXPECT_EQ(StartAge(2, 1), 1);
+    // 10 + R(28.5) = 39, aspen 20 cm 20. Below the table pine would start at
+    // 12 - 15 = -3: one year instead (and birch too).
+    const int cases[][3] = {{0, 2, 6},   {1, 3, 10},  {2, 5, 5},   {0, 7, 9},   {1, 10, 16}, {4, 8, 8}, {0, 12, 15},
+                            {4, 14, 14}, {1, 13, 21}, {2, 35, 39}, {3, 20, 20}, {0, 1, 1},   {2, 1, 1}};
+    for (auto [species, d, age] : cases) EXPECT_EQ(StartAge(species, d), age) << species << " " << d;
 }
 
 TEST(Ages, CalibrationTarget) {
@@ -83,11 +73,8 @@ TEST(Ages, CandidateCounts) {
     int counts[kSpeciesSlots] = {};
     const int m1[kSpeciesSlots] = {25, 0, 10, 20, 10, 0};
     ComputeAgeChoiceCounts(stand, counts, ages, m1);
-    EXPECT_EQ(counts[0], 51);
-    EXPECT_EQ(counts[1], 0);
-    EXPECT_EQ(counts[2], 25);
-    EXPECT_EQ(counts[3], 31);
-    EXPECT_EQ(counts[4], 21);
+    const int want1[kSpeciesSlots] = {51, 0, 25, 31, 21, 0};
+    for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(counts[s], want1[s]) << s;
     const int m2[kSpeciesSlots] = {6, 0, 7, 0, 0, 0};
     ComputeAgeChoiceCounts(stand, counts, ages, m2);
     EXPECT_EQ(counts[0], 12);
@@ -107,35 +94,18 @@ TEST(Ages, SparseStandKeepsItsStartAges) {
     EXPECT_TRUE(stand.TimingWork.empty());
 }
 
-TEST(Ages, DenseStandIsRaisedUntilItsIncrementFallsToTheTarget) {
-    data stand = OneSpeciesStand(2500, 0, 1400.0f, 1200.0f);
-    int ages[kSpeciesSlots] = {StartAge(0, 14), 0, 0, 0, 0, 0};
-    const int start = ages[0];
-    const float T = AgeCalibrationTarget(stand.SlotMeanDiameter(0), stand.SlotBasalArea(0),
-                                         stand.SlotTreeCount(0), false);
-    ASSERT_TRUE(StillAboveTarget(stand, ages, T));
-    CalibrateSpeciesAges(stand, ages);
-    // Weighted mean diameter 14 cm: steps of 2; the result is one below the
-    // age that stopped the loop, and one step less was still above it.
-    ASSERT_GT(ages[0], start);
-    EXPECT_EQ((ages[0] + 1 - start) % 2, 0);
-    int stopped[kSpeciesSlots] = {ages[0] + 1, 0, 0, 0, 0, 0};
-    EXPECT_FALSE(StillAboveTarget(stand, stopped, T));
-    int before[kSpeciesSlots] = {ages[0] + 1 - 2, 0, 0, 0, 0, 0};
-    EXPECT_TRUE(StillAboveTarget(stand, before, T));
-}
-
 TEST(Ages, CalibrationGivesTheAgesOfTheOneByOneLoop) {
     // The loop as written: grow 20 years at the ages, and while V20 - T > V0
     // raise every age above 0 by the step; at the end one year back when any
     // age was raised. Large stands (rounds tried several at a time) and a
-    // small one, with two and three species.
+    // small one, with one, two and three species; the one of 3000 trees and
+    // the single species must be raised (mean diameter 14 cm: steps of 2).
     struct Case {
         int n;
         float pineD, birchD, spruceD;
     };
     for (const Case c : {Case{3000, 1400.0f, 900.0f, 0.0f}, Case{1200, 800.0f, 600.0f, 700.0f},
-                         Case{300, 1600.0f, 0.0f, 1100.0f}}) {
+                         Case{300, 1600.0f, 0.0f, 1100.0f}, Case{2500, 1400.0f, 0.0f, 0.0f}}) {
         data stand(c.n);
         for (int i = 0; i < c.n; ++i) {
             TreeRecord& t = stand.Trees[static_cast<std::size_t>(i)];
@@ -170,9 +140,7 @@ TEST(Ages, CalibrationGivesTheAgesOfTheOneByOneLoop) {
         std::copy(start, start + kSpeciesSlots, ages);
         CalibrateSpeciesAges(stand, ages);
         for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(ages[s], expected[s]) << c.n << " " << s;
-        if (c.n == 3000) {
-            EXPECT_TRUE(raised);
-        }
+        EXPECT_TRUE(raised || (c.n != 3000 && c.n != 2500)) << c.n;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,103 +17,107 @@ namespace {
 // Stem volumes worked from V = b0 d^b1 b2^d h^b3 (h - 1.3)^-b4 (dm3):
 //   pine 20 cm 18 m:   0.036089 * 20^2.01395 * 0.99676^20 * 18^2.07025 * 16.7^-1.07209 = 273.692
 //   spruce 25 cm 22 m: 521.753;  birch 15 cm 16 m: 133.282;  pine 30 cm 25 m: 813.154
-TEST(StemVolumeTest, EachSpeciesAtSeveralSizes) {
-  EXPECT_NEAR(StemVolume(2000, 1800, 0), 273.692f, 0.01f);
-  EXPECT_NEAR(StemVolume(3000, 2500, 0), 813.154f, 0.03f);
-  EXPECT_NEAR(StemVolume(2500, 2200, 1), 521.753f, 0.02f);
-  EXPECT_NEAR(StemVolume(1500, 1600, 2), 133.282f, 0.01f);
-}
-
-TEST(StemVolumeTest, HeightFloorAndBirchSwitch) {
-  // Below 2.5 m the height is 2.5 m: pine 10 cm at 2.5 m = 19.7777 dm3.
-  EXPECT_NEAR(StemVolume(1000, 100, 0), 19.7777f, 0.001f);
+TEST(StemVolumeTest, EachSpeciesHeightFloorBirchSwitchAndBroadleafFactors) {
+  // Below 2.5 m the height is 2.5 m: pine 10 cm at 2.5 m = 19.7777 dm3. A
+  // birch of 2.9 m takes the pine function (19.7549), at 3.0 m the birch
+  // function (23.9362). Birch 20 cm 18 m = 259.054; aspen x (1 - 0.02) =
+  // 253.873; alder x (1 - 0.04) = 248.692.
+  struct Case {
+    float d, h;
+    int species;
+    float volume, tolerance;
+  };
+  const Case cases[] = {{2000, 1800, 0, 273.692f, 0.01f}, {3000, 2500, 0, 813.154f, 0.03f},
+                        {2500, 2200, 1, 521.753f, 0.02f}, {1500, 1600, 2, 133.282f, 0.01f},
+                        {1000, 100, 0, 19.7777f, 0.001f}, {1000, 290, 2, 19.7549f, 0.001f},
+                        {1000, 300, 2, 23.9362f, 0.001f}, {2000, 1800, 2, 259.054f, 0.01f},
+                        {2000, 1800, 3, 253.873f, 0.01f}, {2000, 1800, 4, 248.692f, 0.01f}};
+  for (const Case& c : cases) {
+    EXPECT_NEAR(StemVolume(c.d, c.h, c.species), c.volume, c.tolerance) << c.d << " " << c.h << " " << c.species;
+  }
+  // The same function exactly: the floor, birch, aspen and alder below 3 m as
+  // pine, and the sixth species as alder.
   EXPECT_EQ(StemVolume(1000, 100, 0), StemVolume(1000, 250, 0));
-  // A birch of 2.9 m takes the pine function (19.7549), at 3.0 m the birch
-  // function (23.9362).
-  EXPECT_NEAR(StemVolume(1000, 290, 2), 19.7549f, 0.001f);
-  EXPECT_EQ(StemVolume(1000, 290, 2), StemVolume(1000, 290, 0));
-  EXPECT_NEAR(StemVolume(1000, 300, 2), 23.9362f, 0.001f);
-  // Aspen and alder below 3 m: pine volume without a factor.
-  EXPECT_EQ(StemVolume(1000, 290, 3), StemVolume(1000, 290, 0));
-  EXPECT_EQ(StemVolume(1000, 290, 4), StemVolume(1000, 290, 0));
-}
-
-TEST(StemVolumeTest, BroadleafFactors) {
-  // Birch 20 cm 18 m = 259.054; aspen x (1 - 0.02) = 253.873; alder and the
-  // sixth species x (1 - 0.04) = 248.692.
-  EXPECT_NEAR(StemVolume(2000, 1800, 2), 259.054f, 0.01f);
-  EXPECT_NEAR(StemVolume(2000, 1800, 3), 253.873f, 0.01f);
-  EXPECT_NEAR(StemVolume(2000, 1800, 4), 248.692f, 0.01f);
+  for (int sp : {2, 3, 4}) EXPECT_EQ(StemVolume(1000, 290, sp), StemVolume(1000, 290, 0)) << sp;
   EXPECT_EQ(StemVolume(2000, 1800, 5), StemVolume(2000, 1800, 4));
 }
 
 TEST(ModelAgeTest, PiecesAndJoins) {
-  EXPECT_FLOAT_EQ(ModelAge(37, 0), 37);
-  EXPECT_FLOAT_EQ(ModelAge(10, 1), 7);    // a - 3
-  EXPECT_FLOAT_EQ(ModelAge(12, 1), 9);    // join of the first two pieces
-  EXPECT_FLOAT_EQ(ModelAge(20, 1), 15);   // 20 - 3 - 8 * 5 / 20
-  EXPECT_FLOAT_EQ(ModelAge(32, 1), 24);   // 32 - 3 - 5 = 32 - 8 * 1
-  EXPECT_FLOAT_EQ(ModelAge(66, 1), 64);   // 66 - 8 * (34 / 68)^2 = 66 - 2
-  EXPECT_FLOAT_EQ(ModelAge(100, 1), 100);
-  EXPECT_FLOAT_EQ(ModelAge(150, 1), 100);
-  EXPECT_FLOAT_EQ(ModelAge(40, 2), 50);   // (0.2 + 1.05) * 40
-  EXPECT_FLOAT_EQ(ModelAge(40, 3), 55);   // x 1.1
-  EXPECT_FLOAT_EQ(ModelAge(40, 4), 65);   // x 1.3
+  // Spruce: a - 3; the join of the first two pieces at 12; 20 - 3 - 8 x 5 / 20
+  // = 15; 32 - 3 - 5 = 32 - 8 x 1; 66 - 8 (34 / 68)^2 = 64; 100 from 100 on.
+  // Birch (0.2 + 1.05) x 40, aspen x 1.1, alder x 1.3.
+  const float cases[][3] = {{37, 0, 37}, {10, 1, 7},  {12, 1, 9},   {20, 1, 15}, {32, 1, 24}, {66, 1, 64},
+                            {100, 1, 100}, {150, 1, 100}, {40, 2, 50}, {40, 3, 55}, {40, 4, 65}};
+  for (auto [age, sp, want] : cases) EXPECT_FLOAT_EQ(ModelAge(age, static_cast<int>(sp)), want) << age << " " << sp;
 }
 
 TEST(HeightGrowthAgeFactorTest, ScalesTheGrowthPart) {
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(0, 45, 1.5f), 1.5f);
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(0, 46, 1.5f), 1.49f);   // f = 0.98
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(2, 69, 1.5f), 1.26f);   // f = 0.52
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(0, 70, 1.5f), 1.255f);  // f = 0.51
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(0, 85, 1.5f), 1.18f);   // f = 0.36
-  EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(4, 200, 1.5f), 1.18f);
+  // 1 + 0.5 f: f = 1 to 45, 0.98 at 46, 0.52 at 69, 0.51 at 70, 0.36 from 85.
+  const float cases[][3] = {{0, 45, 1.5f}, {0, 46, 1.49f}, {2, 69, 1.26f}, {0, 70, 1.255f}, {0, 85, 1.18f}, {4, 200, 1.18f}};
+  for (auto [sp, age, want] : cases) {
+    EXPECT_FLOAT_EQ(HeightGrowthAgeFactor(static_cast<int>(sp), static_cast<int>(age), 1.5f), want) << sp << " " << age;
+  }
 }
 
-// Growth steps worked through the equations by hand (see the comments):
-TEST(TreeGrowthStepTest, PlainStep) {
-  // Pine 20 cm 18 m, age 50, 5 years, G 20, Dg 20, Hdom 19: id = 1.39461 %,
-  // ih = 1.35631 %; Mh = 1 + (1.01356^5 - 1) * 0.9 (age factor at 50) and both
-  // growth parts x f = 1.15 - 0.28 = 0.87; increment 1.248 cm is below the
-  // damping limit and the ceiling 1.1 is not reached.
-  float d = 0, h = 0;
-  TreeGrowthStep(d, h, 20, 18, 0, 50, 5, 20, 20, 18, 19);
-  EXPECT_NEAR(d, 21.2476f, 0.001f);
-  EXPECT_NEAR(h, 18.9821f, 0.001f);
-  // Birch 25 cm 20 m age 60 (model age 87), 3 years, G 18, Dg 24, Hdom 21.
-  TreeGrowthStep(d, h, 25, 20, 2, 60, 3, 18, 24, 20, 21);
-  EXPECT_NEAR(d, 25.5771f, 0.001f);
-  EXPECT_NEAR(h, 20.1439f, 0.001f);
-}
-
-TEST(TreeGrowthStepTest, SpruceGrowsAsPineOfItsModelAge) {
+TEST(TreeGrowthStepTest, StepsWorkedByHand) {
+  // 1. Pine 20 cm 18 m, age 50, 5 years, G 20, Dg 20, Hdom 19: id = 1.39461 %,
+  //    ih = 1.35631 %; Mh = 1 + (1.01356^5 - 1) * 0.9 (age factor at 50) and
+  //    both growth parts x f = 1.15 - 0.28 = 0.87; increment 1.248 cm is below
+  //    the damping limit and the ceiling 1.1 is not reached.
+  // 2. Birch 25 cm 20 m age 60 (model age 87), 3 years, G 18, Dg 24, Hdom 21.
+  // 3. Spruce of age 20 (as pine of its model age 15): the diameter reaches
+  //    the ceiling 1.1 at 20 cm, 22 cm; height 21.4012 m.
+  // 4. Pine 10 cm 9 m age 20, G 10, Dg 10, Hdom 10: id = 4.3529 %, Md before
+  //    damping 1 + (1.043529^5 - 1) * 1.01 = 1.2431, an increment of 2.43 cm;
+  //    the part above 1.8 cm is multiplied by g = 0.01 (50 - 6.667) = 0.4333:
+  //    Md = 1.18 + 0.0631 * 0.4333 = 1.20592 (ceiling 1.5 not reached).
+  // 5. A tree of 70 cm or more gains no diameter (ceiling 1.0).
+  // 6. Birch 4 cm 3.5 m age 8: damped to 2.2686 but under its ceiling 2.05 + 0.35.
+  // 7. Large trees do not shrink: pine 90 cm 30 m, the size factor 1.15 -
+  //    0.014 x 90 = -0.11 stops at 0, so both multipliers are 1 (without the
+  //    stop: 89.80 cm and 29.95 m); at 82.2 cm the factor is just below 0 too.
+  // 8. Model age below one is kept: birch of age 1, model age (-0.19 + 1.05)
+  //    x 1 = 0.86. d 3 cm, h 2.5 m (h3 = 3), 1 year, G 4, Dg 3, Hdom 3:
+  //    id = exp(5.4625 - 0.6675 ln 0.86 - 0.4758 ln 4 + 0.1773 ln 3
+  //             - 0.9442 ln 3 - 0.3631 ln 3 + 0.7762 ln 2.5) = 79.3103 %
+  //    ih = exp(5.4636 - 0.9002 ln 0.86 + 0.5475 ln 3 - 1.1339 ln 3) = 141.903 %
+  //    f = 1.15 - 0.042 = 1.108: Md = 1.87876, Mh = 2.57229; the increment
+  //    2.636 cm is damped with g = 0.48: Md = 1.6 + 0.27876 x 0.48 = 1.73380
+  //    (ceiling 2.75): 5.2014 cm, 6.4307 m. (At model age 1: 5.0802, 5.9317.)
+  struct Case {
+    float d, h;
+    int species;
+    float age;
+    int years;
+    float G, Dg, Hg, Hdom, newD, newH, tolerance;
+  };
+  const Case cases[] = {
+      {20, 18, 0, 50, 5, 20, 20, 18, 19, 21.2476f, 18.9821f, 0.001f},  // 1
+      {25, 20, 2, 60, 3, 18, 24, 20, 21, 25.5771f, 20.1439f, 0.001f},  // 2
+      {20, 18, 1, 20, 5, 20, 20, 18, 19, 22.0f, 21.4012f, 0.001f},     // 3
+      {10, 9, 0, 20, 5, 10, 10, 9, 10, 12.0592f, 11.3173f, 0.001f},    // 4
+      {75, 30, 0, 120, 5, 30, 40, 30, 30, 75.0f, 30.0390f, 0.001f},    // 5
+      {4, 3.5f, 2, 8, 5, 2, 4, 3, 4, 9.0744f, 9.1970f, 0.001f},        // 6
+      {90, 30, 0, 120, 5, 30, 40, 30, 30, 90.0f, 30.0f, 0.0f},         // 7
+      {82.2f, 30, 2, 90, 5, 30, 40, 30, 30, 82.2f, 30.0f, 0.0f},       // 7
+      {3, 2.5f, 2, 1, 1, 4, 3, 3, 3, 5.2014f, 6.4307f, 0.001f}};       // 8
+  for (const Case& c : cases) {
+    float d = 0, h = 0;
+    TreeGrowthStep(d, h, c.d, c.h, c.species, c.age, c.years, c.G, c.Dg, c.Hg, c.Hdom);
+    EXPECT_NEAR(d, c.newD, c.tolerance) << c.d << " " << c.h << " " << c.species;
+    EXPECT_NEAR(h, c.newH, c.tolerance) << c.d << " " << c.h << " " << c.species;
+  }
+  // Case 3 exactly as the pine, and case 5 gains exactly nothing.
   float d1 = 0, h1 = 0, d2 = 0, h2 = 0;
   TreeGrowthStep(d1, h1, 20, 18, 1, 20, 5, 20, 20, 18, 19);
   TreeGrowthStep(d2, h2, 20, 18, 0, 15, 5, 20, 20, 18, 19);
-  EXPECT_EQ(d1, d2);
-  EXPECT_EQ(h1, h2);
-  // The diameter reaches the ceiling 1.1 at 20 cm: 22 cm; height 21.4012 m.
-  EXPECT_NEAR(d1, 22.0f, 0.0001f);
-  EXPECT_NEAR(h1, 21.4012f, 0.001f);
-}
-
-TEST(TreeGrowthStepTest, DampingAndCeiling) {
-  // Pine 10 cm 9 m age 20, G 10, Dg 10, Hdom 10: id = 4.3529 %, Md before
-  // damping 1 + (1.043529^5 - 1) * 1.01 = 1.2431, an increment of 2.43 cm;
-  // the part above 1.8 cm is multiplied by g = 0.01 (50 - 6.667) = 0.4333:
-  // Md = 1.18 + 0.0631 * 0.4333 = 1.20592 (ceiling 1.5 not reached).
-  float d = 0, h = 0;
-  TreeGrowthStep(d, h, 10, 9, 0, 20, 5, 10, 10, 9, 10);
-  EXPECT_NEAR(d, 12.0592f, 0.001f);
-  EXPECT_NEAR(h, 11.3173f, 0.001f);
-  // A tree of 70 cm or more gains no diameter (ceiling 1.0).
-  TreeGrowthStep(d, h, 75, 30, 0, 120, 5, 30, 40, 30, 30);
-  EXPECT_FLOAT_EQ(d, 75.0f);
-  EXPECT_NEAR(h, 30.0390f, 0.001f);
-  // Birch 4 cm 3.5 m age 8: damped to 2.2686 but under its ceiling 2.05 + 0.35.
-  TreeGrowthStep(d, h, 4, 3.5f, 2, 8, 5, 2, 4, 3, 4);
-  EXPECT_NEAR(d, 9.0744f, 0.001f);
-  EXPECT_NEAR(h, 9.1970f, 0.001f);
+  EXPECT_EQ(std::pair(d1, h1), std::pair(d2, h2));
+  TreeGrowthStep(d1, h1, 75, 30, 0, 120, 5, 30, 40, 30, 30);
+  EXPECT_FLOAT_EQ(d1, 75.0f);
+  // A spruce of age 3 (model age 0) grows as at model age 1, like a pine of 1.
+  TreeGrowthStep(d1, h1, 3, 2.5f, 1, 3, 1, 4, 3, 3, 3);
+  TreeGrowthStep(d2, h2, 3, 2.5f, 0, 1, 1, 4, 3, 3, 3);
+  EXPECT_EQ(std::pair(d1, h1), std::pair(d2, h2));
 }
 
 TEST(TreeGrowthStepTest, VeryYoungSpruceStaysFinite) {
@@ -121,40 +126,6 @@ TEST(TreeGrowthStepTest, VeryYoungSpruceStaysFinite) {
   EXPECT_TRUE(std::isfinite(d));
   EXPECT_TRUE(std::isfinite(h));
   EXPECT_GE(d, 2.0f);
-}
-
-TEST(TreeGrowthStepTest, LargeTreesDoNotShrink) {
-  // Pine 90 cm 30 m: the size factor 1.15 - 0.014 x 90 = -0.11 stops at 0, so
-  // both multipliers are 1 (without the stop: 89.80 cm and 29.95 m).
-  float d = 0, h = 0;
-  TreeGrowthStep(d, h, 90, 30, 0, 120, 5, 30, 40, 30, 30);
-  EXPECT_EQ(d, 90.0f);
-  EXPECT_EQ(h, 30.0f);
-  // At 82.2 cm the factor is just below 0 as well.
-  TreeGrowthStep(d, h, 82.2f, 30, 2, 90, 5, 30, 40, 30, 30);
-  EXPECT_EQ(d, 82.2f);
-  EXPECT_EQ(h, 30.0f);
-}
-
-TEST(TreeGrowthStepTest, ModelAgeBelowOneIsKept) {
-  // Birch of age 1: model age (-0.19 + 1.05) x 1 = 0.86, a valid model age.
-  // d 3 cm, h 2.5 m (h3 = 3), 1 year, G 4, Dg 3, Hdom 3:
-  //   id = exp(5.4625 - 0.6675 ln 0.86 - 0.4758 ln 4 + 0.1773 ln 3
-  //            - 0.9442 ln 3 - 0.3631 ln 3 + 0.7762 ln 2.5) = 79.3103 %
-  //   ih = exp(5.4636 - 0.9002 ln 0.86 + 0.5475 ln 3 - 1.1339 ln 3) = 141.903 %
-  //   f = 1.15 - 0.042 = 1.108: Md = 1.87876, Mh = 2.57229; the increment
-  //   2.636 cm is damped with g = 0.48: Md = 1.6 + 0.27876 x 0.48 = 1.73380
-  //   (ceiling 2.75): 5.2014 cm, 6.4307 m. (At model age 1: 5.0802, 5.9317.)
-  float d = 0, h = 0;
-  TreeGrowthStep(d, h, 3, 2.5f, 2, 1, 1, 4, 3, 3, 3);
-  EXPECT_NEAR(d, 5.2014f, 0.001f);
-  EXPECT_NEAR(h, 6.4307f, 0.001f);
-  // A spruce of age 3 (model age 0) grows as at model age 1, like a pine of 1.
-  float d1 = 0, h1 = 0;
-  TreeGrowthStep(d, h, 3, 2.5f, 1, 3, 1, 4, 3, 3, 3);
-  TreeGrowthStep(d1, h1, 3, 2.5f, 0, 1, 1, 4, 3, 3, 3);
-  EXPECT_EQ(d, d1);
-  EXPECT_EQ(h, h1);
 }
 
 // ---- The outturn table ----

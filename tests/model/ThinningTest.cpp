@@ -1,7 +1,6 @@
 // Thinnings: the pair rule, the minimum-spacing pass and its searched
 // spacing, the size passes to a stem count, basal area or standing volume.
 
-#include "model/Data.h"
 #include "model/Thinning.h"
 #include "platform/Numbers.h"
 #include "tests/model/CuttingStands.h"
@@ -16,31 +15,29 @@
 
 namespace {
 
-using cuttingstands::CountMarked;
-using cuttingstands::MakeStand;
-using cuttingstands::RandomStand;
-using cuttingstands::SortedByY;
-using cuttingstands::Tree;
+using namespace cuttingstands;
 
-TEST(PairRule, LowThinningTakesTheLowerTreeOfThePairOrTheEarlierOfEqualOnes) {
+TEST(PairRule, LowByHeightHighByHeightAndTheParityOfThePosition) {
+  // Heights 10, 12, 10 m. Low: the lower tree goes, of equal ones j, the
+  // earlier. High, option 0: yj odd, the lower i goes, otherwise i goes when xj
+  // is odd; yj even, or option 3: the higher i goes, otherwise the x rule.
   data s = MakeStand({{100, 100, 2000, 1000}, {101, 101, 2000, 1200}, {102, 102, 2000, 1000}});
-  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 101, 101, true, 0));   // i lower: i goes
-  EXPECT_FALSE(s.ChooseTreeOfPair(1, 0, 100, 100, true, 0));  // i higher: j goes
-  EXPECT_FALSE(s.ChooseTreeOfPair(2, 0, 100, 100, true, 0));  // equal: j, the earlier
-}
-
-TEST(PairRule, HighThinningByHeightAndTheParityOfThePosition) {
-  data s = MakeStand({{100, 100, 2000, 1000}, {101, 101, 2000, 1200}});
-  // Option 0, yj odd: the lower i goes, otherwise i goes when xj is odd.
-  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 100, 101, false, 0));
-  EXPECT_FALSE(s.ChooseTreeOfPair(1, 0, 100, 101, false, 0));
-  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 101, 101, false, 0));
-  // yj even, or option 3: the higher i goes, otherwise the x rule.
-  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 100, 100, false, 0));
-  EXPECT_FALSE(s.ChooseTreeOfPair(0, 1, 100, 100, false, 0));
-  EXPECT_TRUE(s.ChooseTreeOfPair(0, 1, 101, 100, false, 0));
-  EXPECT_TRUE(s.ChooseTreeOfPair(1, 0, 100, 101, false, 3));
-  EXPECT_FALSE(s.ChooseTreeOfPair(0, 1, 100, 101, false, 3));
+  struct Case {
+    int i, j, xj, yj;
+    bool low;
+    int option;
+    bool iGoes;
+  };
+  const Case cases[] = {{0, 1, 101, 101, true, 0, true},   {1, 0, 100, 100, true, 0, false},
+                        {2, 0, 100, 100, true, 0, false},  {0, 1, 100, 101, false, 0, true},
+                        {1, 0, 100, 101, false, 0, false}, {1, 0, 101, 101, false, 0, true},
+                        {1, 0, 100, 100, false, 0, true},  {0, 1, 100, 100, false, 0, false},
+                        {0, 1, 101, 100, false, 0, true},  {1, 0, 100, 101, false, 3, true},
+                        {0, 1, 100, 101, false, 3, false}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(s.ChooseTreeOfPair(c.i, c.j, c.xj, c.yj, c.low, c.option), c.iGoes)
+        << c.i << " " << c.j << " " << c.xj << " " << c.yj << " " << c.low << " " << c.option;
+  }
 }
 
 // 110 trees in y order: six close pairs, one above the other, at distances
@@ -78,14 +75,6 @@ std::multiset<float> MarkedHeights(const data& s, int k) {
 data TreesAndARow(std::vector<Tree> trees, int rest, float apart) {
   for (int j = 0; j < rest; ++j) trees.push_back({25.0f + apart * j, 195.0f + 0.01f * j, 2500, 1500});
   return MakeStand(trees);
-}
-
-TEST(MinimumSpacing, LowThinningTakesTheLowerTreeOfEachClosePair) {
-  // 1.2 m: r = 150 x 1.2 x 0.02 = 3.6 units, window trunc(0.75 x 1.2 x 0.02 x
-  // 110) = 1 position; the pairs closer than 3.6 are the first four.
-  data s = PairStand();
-  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 0, true, 3), 4);
-  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010}));
 }
 
 // The scan as the rule states it: every tree against the window of list
@@ -143,7 +132,10 @@ TEST(MinimumSpacing, DistanceTakenInDoubleBeforeSinglePrecision) {
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
 }
 
-TEST(MinimumSpacing, UnsortedListIsPutInYOrderFirst) {
+TEST(MinimumSpacing, LowThinningOfAnUnsortedListTakesTheLowerTreeOfEachClosePair) {
+  // 1.2 m: r = 150 x 1.2 x 0.02 = 3.6 units, window trunc(0.75 x 1.2 x 0.02 x
+  // 110) = 1 position; the pairs closer than 3.6 are the first four. The list
+  // is put in y order first.
   data s = PairStand();
   std::mt19937 rng(5);
   std::shuffle(s.Trees.begin(), s.Trees.end(), rng);
@@ -292,24 +284,6 @@ data SizedStand(int n, unsigned seed, bool small) {
   return s;
 }
 
-TEST(VolumeTarget, SizePassAndCorrectionWalkHitTheTargetExactly) {
-  // Sorted by height as the volume thinning sorts it; the standing volume
-  // summed over the list afterwards is the target, for stands of small
-  // trees (sums every 25 or 5 trees) and of large ones (every tree).
-  for (int seed : {1, 2, 3}) {
-    for (bool low : {true, false}) {
-      for (bool small : {true, false}) {
-        data s = SizedStand(2000, seed, small);
-        s.SortTrees(0, s.TreeCount() - 1, 3);
-        const float target = std::floor(s.SlotTotalVolume(0) * 0.7f);
-        s.ThinToVolumeByHeight(0, target, low);
-        EXPECT_EQ(s.StandingStockVolume(), static_cast<int>(target))
-            << seed << " " << low << " " << small;
-      }
-    }
-  }
-}
-
 // The size pass as the rule states it, summing the whole list for every
 // reading of the volume (with the batch cut short by the end of the list
 // taken again tree by tree).
@@ -355,21 +329,26 @@ void PlainVolumeByHeight(data& s, int p, float target, bool low) {
 }
 
 TEST(VolumeTarget, SameTreesAsSummingTheWholeListEveryTime) {
-  // Stands of small trees (batches) and of large ones, thinned from below
-  // and from above to several targets, some of them out of reach.
+  // Stands of small trees (batches of 25 or 5) and of large ones (every
+  // tree), sorted by height as the volume thinning sorts them, thinned from
+  // below and from above to several targets, some of them out of reach; a
+  // whole target is hit exactly by the size pass and the correction walk.
   for (unsigned seed : {31u, 32u, 33u}) {
     for (bool small : {true, false}) {
       data base = SizedStand(900, seed, small);
       base.Trees[5].removedBy = 3;  // removed by another step: never touched
       base.SortTrees(0, base.TreeCount() - 1, 3);
       const int v0 = base.StandingStockVolume();
-      for (float target : {v0 - 1.0f, std::floor(v0 * 0.8f), std::floor(v0 * 0.3f), 0.0f,
+      for (float target : {v0 - 1.0f, std::floor(v0 * 0.8f), std::floor(v0 * 0.7f), std::floor(v0 * 0.3f), 0.0f,
                            v0 * 0.5f + 0.5f}) {
         for (bool low : {true, false}) {
           data a = base;
           data b = base;
           a.ThinToVolumeByHeight(0, target, low);
           PlainVolumeByHeight(b, 0, target, low);
+          if (target == std::floor(target)) {
+            EXPECT_EQ(a.StandingStockVolume(), static_cast<int>(target)) << seed << " " << small << " " << low;
+          }
           for (int i = 0; i < a.TreeCount(); ++i) {
             ASSERT_EQ(a.Trees[i].removedBy, b.Trees[i].removedBy)
                 << seed << " " << small << " " << target << " " << low << " tree " << i;
