@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
+#include <cstring>
 
 #include "model/Settings.h"
 #include "tests/support/TempDir.h"
@@ -63,6 +64,58 @@ TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset) {
   EXPECT_EQ(r.currencyIndex, static_cast<std::int32_t>(0x6C655E57u));  // bytes 12..15: 87, 94, 101, 108
   EXPECT_EQ(r.recommendationsOff, static_cast<std::uint8_t>(184 * 7 + 3));
   EXPECT_EQ(r.padding[2], static_cast<std::uint8_t>(187 * 7 + 3));
+}
+
+TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
+  QByteArray b = DefaultBytes();
+  auto putI32 = [&](int at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  // Thresholds: offset 120 + 4k holds 100 + k.
+  for (int k = 0; k < 16; ++k) putI32(120 + 4 * k, 100 + k);
+  // Prices: offset 40 + 4i holds the float i + 1 (40 energy wood 1, 44..60
+  // pulpwood 2..6, 64..76 logs 7..10); 80 holds 99, which nothing reads.
+  for (int i = 0; i <= 10; ++i) {
+    const float f = i == 10 ? 99.0f : static_cast<float>(i + 1);
+    std::uint32_t u;
+    std::memcpy(&u, &f, 4);
+    putI32(40 + 4 * i, u);
+  }
+  putI32(4, 0);
+  putI32(8, 2);
+  putI32(16, 10);
+  putI32(20, 1100);
+  b[184] = 1;
+  SettingsRecord r;
+  SettingsFromBytes(r, b);
+
+  const struct {
+    const char16_t* key;
+    int offset;
+  } keys[] = {{u"ko_cc_d13", 120},  {u"ko_cc_ppa", 124},  {u"ku_cc_d13", 128},  {u"ku_cc_ppa", 132},
+              {u"ma_cc_d13", 136},  {u"ma_cc_ppa", 140},  {u"ko_th1_h", 144},   {u"ko_th1_ppa", 148},
+              {u"ku_th1_h", 152},   {u"ku_th1_ppa", 156}, {u"ma_th1_h", 160},   {u"ma_th1_ppa", 164},
+              {u"ko_th2_ppa", 168}, {u"ku_th2_ppa", 172}, {u"ma_th2_ppa", 176}, {u"min_rlk", 180}};
+  for (const auto& k : keys)
+    EXPECT_EQ(RecommendationParameter(r, k.key), 100 + (k.offset - 120) / 4) << k.offset;
+  // Derived keys from their own base: 136 + 2, 148 + 7, 156 - 6, 168 + 8, 176 - 7.
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), 104 + 2);
+  EXPECT_EQ(RecommendationParameter(r, u"ko_th1_ppa_hurry"), 107 + 7);
+  EXPECT_EQ(RecommendationParameter(r, u"ku_th1_ppa_target"), 109 - 6);
+  EXPECT_EQ(RecommendationParameter(r, u"ko_th2_ppa_hurry"), 112 + 8);
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 114 - 7);
+
+  const std::array<float, 13> byAssortment = {2, 3, 4, 5, 6, 0, 7, 8, 9, 10, 0, 0, 1};
+  EXPECT_EQ(SettingsPriceVector(r), byAssortment);
+  const std::array<float, kPriceEditCount> byEdit = {2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
+  EXPECT_EQ(PriceEditOrder(r), byEdit);
+
+  EXPECT_EQ(r.priceFormatIndex, 2);
+  const DisplayValues d = DisplayValuesOf(r);
+  EXPECT_EQ(d.standListOnRight, 0);
+  EXPECT_EQ(d.titleBarFlags, 10);
+  EXPECT_EQ(d.standViewFlags, 1100);
+  EXPECT_TRUE(RecommendationChoicesOf(r).recommendationsOff);
 }
 
 TEST(SettingsRecord, DefaultsLeavePaddingAsItWas) {
