@@ -173,6 +173,9 @@ TEST_F(SettingsWindows, EditChangeFillsBlanksAndMarksTheWindow) {
 TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
   LoadAll();
   price->show();
+  // Edit i (1..10) gets 10 + i; energy wood 2.75.
+  const auto edits = price->PriceEdits();
+  for (int i = 0; i < 9; ++i) edits[i]->setText(QString("%1.00").arg(11 + i));
   price->MaskEdit1->setText("12.50");
   price->MaskEdit10->setText("02.75");
   price->ListBox2->setCurrentRow(2);
@@ -181,8 +184,10 @@ TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
   EXPECT_EQ(script.Count(MessageKind::Question), 0);
   EXPECT_TRUE(price->ApplySettings());
   const model::SettingsRecord& r = model::CurrentSettings();
-  EXPECT_EQ(r.pulpwoodPrices[0], 12.5f);
-  EXPECT_EQ(r.energyWoodPrice, 2.75f);
+  // By assortment: pulpwood of pine..alder from edits 1..5, logs of
+  // pine..aspen from edits 6..9, energy wood from edit 10.
+  const std::array<float, 13> byAssortment = {12.5f, 12, 13, 14, 15, 0, 16, 17, 18, 19, 0, 0, 2.75f};
+  EXPECT_EQ(model::SettingsPriceVector(), byAssortment);
   EXPECT_EQ(r.currencyIndex, 2);
   EXPECT_EQ(CommonlanText(57), "Kr/m3");
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
