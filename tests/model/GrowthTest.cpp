@@ -1,7 +1,7 @@
 // Growth in five-year periods with natural mortality.
 
 #include "model/Calc.h"
-#include "model/Data.h"
+#include "tests/model/CuttingStands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +10,8 @@
 
 namespace {
 
-// A stand of n trees of one size, recorded as measured (slot 0).
-data UniformStand(int n, float d, float h, int species = 0) {
-    data stand(n);
-    for (int i = 0; i < n; ++i) {
-        TreeRecord& t = stand.Trees[static_cast<std::size_t>(i)];
-        t.x = 20.0f + static_cast<float>(i % 600);
-        t.y = 50.0f + static_cast<float>(i % 150);
-        t.diameter = d;
-        t.height = h;
-        t.species = species;
-    }
-    stand.RecordPhase(0, QStringLiteral("mitattu"), 0, 0);
-    return stand;
-}
+using cuttingstands::Sizes;
+using cuttingstands::UniformStand;
 
 float Basal(float dcm) { return 3.14159f * (0.005f * dcm) * (0.005f * dcm); }
 
@@ -64,17 +52,15 @@ TEST(Growth, MortalityIntervalWorkedValues) {
     // N 1000, G 20, A 50: D = 1.125 x 500 x 0.0625 + 20 = 55.16, E = 50^1.32 =
     // 174.8, R = (0.699 + 0.1 + 0.1269) x 0.2 = 0.1852, Q = 28.125 R = 5.209,
     // k = 2000 / (5 Q) = 76.8 -> 77 (L = 3: 128).
+    // N 2000, G 25, A 30: 111; N 500, G 10, A 80: 49.
     data stand(1);
-    stand.Slots[0].stems = 1000;
-    stand.Slots[0].basalArea = 20.0f;
-    EXPECT_EQ(stand.MortalityInterval(0, 5, 50.0f), 77);
-    EXPECT_EQ(stand.MortalityInterval(0, 3, 50.0f), 128);
-    stand.Slots[1].stems = 2000;
-    stand.Slots[1].basalArea = 25.0f;
-    EXPECT_EQ(stand.MortalityInterval(1, 5, 30.0f), 111);
-    stand.Slots[2].stems = 500;
-    stand.Slots[2].basalArea = 10.0f;
-    EXPECT_EQ(stand.MortalityInterval(2, 5, 80.0f), 49);
+    const float cases[][6] = {{0, 1000, 20, 5, 50, 77}, {0, 1000, 20, 3, 50, 128}, {1, 2000, 25, 5, 30, 111},
+                              {2, 500, 10, 5, 80, 49}};
+    for (auto [k, N, G, L, A, want] : cases) {
+        stand.Slots[static_cast<std::size_t>(k)].stems = static_cast<int>(N);
+        stand.Slots[static_cast<std::size_t>(k)].basalArea = G;
+        EXPECT_EQ(stand.MortalityInterval(static_cast<int>(k), static_cast<int>(L), A), static_cast<int>(want)) << k;
+    }
 }
 
 TEST(Growth, MortalityMarksEveryKthStandingTreeFromTheEnd) {
@@ -159,8 +145,7 @@ TEST(Growth, DeadTreesGetUnitSizesAndTheStepIsUndoneExactly) {
         if (stand.TreeRemovedBy(i) != 0) {
             dead.push_back(i);
             EXPECT_EQ(stand.TreeRemovedBy(i), 1);
-            EXPECT_EQ(stand.GrownSizes1[static_cast<std::size_t>(i)].diameter, 1.0f);
-            EXPECT_EQ(stand.GrownSizes1[static_cast<std::size_t>(i)].height, 1.0f);
+            EXPECT_EQ(Sizes({stand.GrownSizes1[static_cast<std::size_t>(i)]}), Sizes({{1.0f, 1.0f}}));
         } else {
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].diameter, 1500.0f);
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].height, 1400.0f);
@@ -180,9 +165,8 @@ TEST(Growth, DeadTreesGetUnitSizesAndTheStepIsUndoneExactly) {
         EXPECT_EQ(stand.Trees[i].diameter, before[i].diameter);
         EXPECT_EQ(stand.Trees[i].height, before[i].height);
     }
-    EXPECT_TRUE(stand.GrownSizes1.empty());
+    EXPECT_TRUE(stand.GrownSizes1.empty() && stand.Slots[1].name.isEmpty());
     EXPECT_EQ(stand.PhaseYears(1), 0);
-    EXPECT_TRUE(stand.Slots[1].name.isEmpty());
 }
 
 TEST(Growth, SecondStepStartsFromTheFirstGrowth) {
@@ -216,10 +200,7 @@ TEST(Growth, GuardsAgainstBadInput) {
     // Nothing stands: every tree (1, 1), no NaN.
     for (int i = 0; i < 20; ++i) stand.SetTreeRemovedBy(i, 1);
     stand.GrowTrees(out, 2, 10, ages, true, true);
-    for (const GrownSize& g : out) {
-        EXPECT_EQ(g.diameter, 1.0f);
-        EXPECT_EQ(g.height, 1.0f);
-    }
+    EXPECT_EQ(Sizes(out), Sizes(GrownSizeArray(20, {1.0f, 1.0f})));
 
     // A spruce of age 0 grows to finite sizes.
     data young = UniformStand(12, 300.0f, 350.0f, 1);

@@ -41,47 +41,34 @@ protected:
 
 }  // namespace
 
-TEST_F(Recommend, RegenerationCutting) {
+TEST_F(Recommend, RegenerationThinningAndDenseStands) {
+    // 26.5 cm counts as 27, at the urgent diameter: regeneration outright. 25
+    // cm and 24 m2/ha (not below th2_ppa 22): regeneration or thinning; with
+    // only 19.9 m2/ha no regeneration, and below 22 no thinning. H 16 m >=
+    // th1_h 14: the later-thinning limit 22 applies, urgent from 30; H 12 m <
+    // 14: first thinning, urgent from 29. Dense from 3000 stems.
+    struct Case {
+        float G, D, H;
+        int N;
+        const char* text;
+        bool regeneration;
+    };
+    const Case cases[] = {
+        {21.0f, 26.5f, 20.0f, 600, "puuston Keskiläpimitta 27 cm,  Harkitse uudistushakkuuta    !", true},
+        {24.0f, 25.4f, 20.0f, 600, "puuston Keskiläpimitta 25 cm,  Harkitse uudistus - tai kasvatushakkuuta    !", true},
+        {19.9f, 25.4f, 20.0f, 600, "", false},
+        {25.0f, 18.0f, 16.0f, 1200, "puuston Pohjapinta-ala 25.0 m2/ha,  Harkitse kasvatushakkuuta    !", false},
+        {30.0f, 18.0f, 16.0f, 1200, "puuston Pohjapinta-ala 30.0 m2/ha,  Harkitse kasvatushakkuuta välittömästi    !", false},
+        {29.0f, 14.0f, 12.0f, 2000, "puuston Pohjapinta-ala 29.0 m2/ha,  Harkitse kasvatushakkuuta välittömästi    !", false},
+        {10.0f, 8.0f, 7.0f, 3500, "puuston Runkoluku 3500 kpl/ha,  Harkitse puuston harventamista    !", false},
+        {10.0f, 8.0f, 7.0f, 2999, "", false}};
     data stand = Stand(10, 0);
-    // 26.5 cm counts as 27, at the urgent diameter: regeneration outright.
-    Slot(stand, 0, 21.0f, 26.5f, 20.0f, 600);
-    OperationRecommendation r = RecommendOperation(stand, 0, false);
-    EXPECT_EQ(r.text, QStringLiteral("puuston Keskiläpimitta 27 cm,  Harkitse uudistushakkuuta    !"));
-    EXPECT_TRUE(r.regeneration);
-    // 25 cm and 24 m2/ha (not below th2_ppa 22): regeneration or thinning.
-    Slot(stand, 0, 24.0f, 25.4f, 20.0f, 600);
-    r = RecommendOperation(stand, 0, false);
-    EXPECT_EQ(r.text,
-              QStringLiteral("puuston Keskiläpimitta 25 cm,  Harkitse uudistus - tai kasvatushakkuuta    !"));
-    // 25 cm but only 19.9 m2/ha: no regeneration, and below 22 no thinning.
-    Slot(stand, 0, 19.9f, 25.4f, 20.0f, 600);
-    r = RecommendOperation(stand, 0, false);
-    EXPECT_TRUE(r.text.isEmpty());
-    EXPECT_FALSE(r.regeneration);
-}
-
-TEST_F(Recommend, ThinningAndItsUrgency) {
-    data stand = Stand(10, 0);
-    // H 16 m >= th1_h 14: the later-thinning limit 22 applies.
-    Slot(stand, 0, 25.0f, 18.0f, 16.0f, 1200);
-    EXPECT_EQ(RecommendOperation(stand, 0, false).text,
-              QStringLiteral("puuston Pohjapinta-ala 25.0 m2/ha,  Harkitse kasvatushakkuuta    !"));
-    Slot(stand, 0, 30.0f, 18.0f, 16.0f, 1200);
-    EXPECT_EQ(RecommendOperation(stand, 0, false).text,
-              QStringLiteral("puuston Pohjapinta-ala 30.0 m2/ha,  Harkitse kasvatushakkuuta välittömästi    !"));
-    // H 12 m < 14: first thinning, urgent from 29.
-    Slot(stand, 0, 29.0f, 14.0f, 12.0f, 2000);
-    EXPECT_EQ(RecommendOperation(stand, 0, false).text,
-              QStringLiteral("puuston Pohjapinta-ala 29.0 m2/ha,  Harkitse kasvatushakkuuta välittömästi    !"));
-}
-
-TEST_F(Recommend, DenseYoungStand) {
-    data stand = Stand(10, 0);
-    Slot(stand, 0, 10.0f, 8.0f, 7.0f, 3500);
-    EXPECT_EQ(RecommendOperation(stand, 0, false).text,
-              QStringLiteral("puuston Runkoluku 3500 kpl/ha,  Harkitse puuston harventamista    !"));
-    Slot(stand, 0, 10.0f, 8.0f, 7.0f, 2999);
-    EXPECT_TRUE(RecommendOperation(stand, 0, false).text.isEmpty());
+    for (const Case& c : cases) {
+        Slot(stand, 0, c.G, c.D, c.H, c.N);
+        const OperationRecommendation r = RecommendOperation(stand, 0, false);
+        EXPECT_EQ(r.text, QString::fromUtf8(c.text)) << c.G << " " << c.D;
+        EXPECT_EQ(r.regeneration, c.regeneration) << c.G << " " << c.D;
+    }
 }
 
 TEST_F(Recommend, BasalAreaToLeaveAfterACutting) {

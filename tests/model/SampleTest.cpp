@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -115,32 +117,26 @@ TEST(ClassTables, ListTexts) {
     EXPECT_EQ(StemCountAlternativeText(1456, 2), QStringLiteral("B3 :  1456  runkoa/ha    ( oletus )"));
     EXPECT_EQ(StemCountAlternativeText(903, 0), QStringLiteral("B5 :  903  runkoa/ha"));
     EXPECT_EQ(StemCountAlternativeName(7), QStringLiteral("B1"));
-    int lo = 0, hi = 0;
-    MeanHeightRange(4, lo, hi, 0);
-    EXPECT_EQ(lo, 4);
-    EXPECT_EQ(hi, 8);
-    MeanHeightRange(4, lo, hi, 2);
-    EXPECT_EQ(hi, 9);
-    MeanHeightRange(31, lo, hi, 3);
-    EXPECT_EQ(lo, 15);
-    EXPECT_EQ(hi, 31);
-    MeanHeightRange(44, lo, hi, 0);
-    EXPECT_EQ(lo, 16);
-    EXPECT_EQ(hi, 33);
-    EXPECT_EQ(TenthsFromText(QStringLiteral("25.5")), 255);
-    EXPECT_EQ(TenthsFromText(QStringLiteral(" 0.1")), 1);
-    EXPECT_EQ(TenthsFromText(QStringLiteral(" 0.0")), 0);
+    // Mean heights offered for a diameter and species (-1: not looked at).
+    const int ranges[][4] = {{4, 0, 4, 8}, {4, 2, -1, 9}, {31, 3, 15, 31}, {44, 0, 16, 33}};
+    for (auto [d, species, lowest, highest] : ranges) {
+        int lo = 0, hi = 0;
+        MeanHeightRange(d, lo, hi, species);
+        EXPECT_EQ(std::pair(lowest < 0 ? lowest : lo, hi), std::pair(lowest, highest)) << d << " " << species;
+    }
+    for (auto [text, tenths] : {std::pair{"25.5", 255}, {" 0.1", 1}, {" 0.0", 0}}) {
+        EXPECT_EQ(TenthsFromText(QString::fromLatin1(text)), tenths) << text;
+    }
 }
 
 // ---- Engine pieces -------------------------------------------------------------
 
 TEST(SampleEngine, MinimumSpacing) {
-    // N = 1: t = 11999 / 12000, 7 t^8 + 2 = 8.995.
+    // N = 1: t = 11999 / 12000, 7 t^8 + 2 = 8.995; at 12000 stems 2, 1.5 and
+    // 0.5 m by grouping, any other grouping as the last.
     EXPECT_NEAR(MinTreeSpacing(1, 0), 8.995f, 0.001f);
-    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 0), 2.0f);
-    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 1), 1.5f);
-    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 2), 0.5f);
-    EXPECT_FLOAT_EQ(MinTreeSpacing(12000, 7), 0.5f);
+    const float cases[][2] = {{0, 2.0f}, {1, 1.5f}, {2, 0.5f}, {7, 0.5f}};
+    for (auto [grouping, spacing] : cases) EXPECT_FLOAT_EQ(MinTreeSpacing(12000, static_cast<int>(grouping)), spacing);
 }
 
 TEST(SampleEngine, ClassDiameterUsesTheMiddleOfItsOwnClass) {
@@ -271,7 +267,6 @@ TEST_F(SampleFixture, RebuildGivesEachSpeciesItsStemsBasalAreaAndMeanHeight) {
     const int n = RebuildStandSample(m);
     ASSERT_EQ(n, m.TotalStems());
     ASSERT_EQ(SampleTreeCount(), n);
-    int first = 0;
     for (int s = 0; s < 5; ++s) {
         const int count = m.stems[static_cast<std::size_t>(s)];
         float G = 0, GH = 0, Gnext = 0;
@@ -291,7 +286,6 @@ TEST_F(SampleFixture, RebuildGivesEachSpeciesItsStemsBasalAreaAndMeanHeight) {
         EXPECT_LE(std::abs(G - target), Gnext - G + 1e-5f) << s;
         // One height step moves the mean by 0.002 m.
         EXPECT_NEAR(GH / G, m.meanHeightTenths[static_cast<std::size_t>(s)] / 10.0f, 0.0021f) << s;
-        first += count;
     }
 }
 
@@ -306,10 +300,9 @@ TEST_F(SampleFixture, RebuildIsReproducibleForASeedAndShuffled) {
     ASSERT_EQ(RebuildStandSample(m), n);
     int sortedPairs = 0;
     for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(SampleTreeX(i), first[static_cast<std::size_t>(i)].x);
-        EXPECT_EQ(SampleTreeY(i), first[static_cast<std::size_t>(i)].y);
-        EXPECT_EQ(SampleTreeDiameter(i), first[static_cast<std::size_t>(i)].diameter);
-        EXPECT_EQ(SampleTreeHeight(i), first[static_cast<std::size_t>(i)].height);
+        const SampleTree& t = first[static_cast<std::size_t>(i)];
+        EXPECT_EQ(std::tuple(SampleTreeX(i), SampleTreeY(i), SampleTreeDiameter(i), SampleTreeHeight(i)),
+                  std::tuple(t.x, t.y, t.diameter, t.height)) << i;
         if (i > 0 && SampleTreeY(i - 1) <= SampleTreeY(i)) ++sortedPairs;
     }
     // The y order of the placement is undone by the shuffle.
@@ -388,12 +381,9 @@ TEST_F(SampleFixture, NewStandTakesTheSample) {
     EXPECT_EQ(stand.SpeciesValue(0, 10), n);
     EXPECT_TRUE(stand.Slots[2].name.isEmpty());
     for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(stand.TreeX(i), SampleTreeX(i));
-        EXPECT_EQ(stand.TreeY(i), SampleTreeY(i));
-        EXPECT_EQ(stand.BaseDiameter(i), SampleTreeDiameter(i));
-        EXPECT_EQ(stand.BaseHeight(i), SampleTreeHeight(i));
-        EXPECT_EQ(stand.TreeSpecies(i), SampleTreeSpecies(i));
-        EXPECT_EQ(stand.TreeRemovedBy(i), 0);
+        EXPECT_EQ(std::tuple(stand.TreeX(i), stand.TreeY(i), stand.BaseDiameter(i), stand.BaseHeight(i)),
+                  std::tuple(SampleTreeX(i), SampleTreeY(i), SampleTreeDiameter(i), SampleTreeHeight(i))) << i;
+        EXPECT_EQ(std::pair(stand.TreeSpecies(i), stand.TreeRemovedBy(i)), std::pair(SampleTreeSpecies(i), 0)) << i;
     }
 }
 
@@ -421,20 +411,30 @@ TEST_F(SampleFixture, SummaryMeansAndLimits) {
 }
 
 TEST(StandMeans, CodesAndTexts) {
-    EXPECT_EQ(StandMeansCode(500, 80.1f, 20.0f, false), -4.0f);
-    EXPECT_EQ(StandMeansCode(12001, 80.0f, 20.0f, false), -3.0f);
-    EXPECT_EQ(StandMeansCode(12001, 10.0f, 0.0f, true), -2.0f);
-    EXPECT_EQ(StandMeansCode(12000, 10.0f, 0.0f, true), -1.0f);
-    EXPECT_EQ(StandMeansCode(12000, 80.0f, 22.5f, false), 22.5f);
-    EXPECT_EQ(StandMeansText(0, 0, -4), QStringLiteral("pohjapinta-ala ylittää 80 m2/ha  !"));
-    EXPECT_EQ(StandMeansText(0, 0, -3),
-              QStringLiteral("yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !"));
-    EXPECT_EQ(StandMeansText(0, 0, -2), QStringLiteral("yli 12000 runkoa/ha"));
-    EXPECT_EQ(StandMeansText(3.4f, 0, -1), QStringLiteral("keskipituus 3.4 m"));
-    EXPECT_EQ(StandMeansText(16.8f, 17.5f, 22.5f),
-              QStringLiteral("keskiläpimitta 18 cm,  keskipituus 16.8 m,  pohjapinta-ala 22.5 m2/ha"));
-    EXPECT_EQ(StandMeansText(0, 0, 0),
-              QStringLiteral("keskiläpimitta 0 cm,  keskipituus 0 m,  pohjapinta-ala 0 m2/ha"));
+    // Over 80 m2/ha -4, over 12000 stems -3 (-2 for a small seedling stand),
+    // a small seedling stand -1, otherwise the basal area.
+    struct Code {
+        int stems;
+        float entered, basalArea;
+        bool seedlings;
+        float code;
+    };
+    const Code codes[] = {{500, 80.1f, 20.0f, false, -4.0f}, {12001, 80.0f, 20.0f, false, -3.0f},
+                          {12001, 10.0f, 0.0f, true, -2.0f}, {12000, 10.0f, 0.0f, true, -1.0f},
+                          {12000, 80.0f, 22.5f, false, 22.5f}};
+    for (const Code& c : codes) EXPECT_EQ(StandMeansCode(c.stems, c.entered, c.basalArea, c.seedlings), c.code) << c.code;
+    struct Text {
+        float h, d, code;
+        const char* text;
+    };
+    const Text texts[] = {
+        {0, 0, -4, "pohjapinta-ala ylittää 80 m2/ha  !"},
+        {0, 0, -3, "yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !"},
+        {0, 0, -2, "yli 12000 runkoa/ha"},
+        {3.4f, 0, -1, "keskipituus 3.4 m"},
+        {16.8f, 17.5f, 22.5f, "keskiläpimitta 18 cm,  keskipituus 16.8 m,  pohjapinta-ala 22.5 m2/ha"},
+        {0, 0, 0, "keskiläpimitta 0 cm,  keskipituus 0 m,  pohjapinta-ala 0 m2/ha"}};
+    for (const Text& t : texts) EXPECT_EQ(StandMeansText(t.h, t.d, t.code), QString::fromUtf8(t.text)) << t.code;
 }
 
 TEST(GrowingStock, ChartOfVolumesAndValues) {

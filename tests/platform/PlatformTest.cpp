@@ -3,6 +3,8 @@
 #include <QFile>
 #include <clocale>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
@@ -26,20 +28,11 @@ TEST(Cp1252, EveryByteRoundTripsAndFinnishLettersMapToTheirBytes) {
 }
 
 TEST(Numbers, RoundHalfAwayFromZeroBothSignsAndGuards) {
-  EXPECT_EQ(RoundHalfAway(0.5), 1);
-  EXPECT_EQ(RoundHalfAway(1.5), 2);
-  EXPECT_EQ(RoundHalfAway(2.5), 3);
-  EXPECT_EQ(RoundHalfAway(-0.5), -1);
-  EXPECT_EQ(RoundHalfAway(-2.5), -3);
-  EXPECT_EQ(RoundHalfAway(2.4999), 2);
-  EXPECT_EQ(RoundHalfAway(-2.4999), -2);
-  EXPECT_EQ(RoundHalfAway(static_cast<double>(12.5f)), 13);
-  EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
-  EXPECT_EQ(RoundHalfAway(1e300), std::numeric_limits<int>::max());
-  EXPECT_EQ(RoundHalfAway(-1e300), std::numeric_limits<int>::min());
-  EXPECT_EQ(TruncToInt(2.9), 2);
-  EXPECT_EQ(TruncToInt(-2.9), -2);
-  EXPECT_EQ(TruncToInt(std::nan("")), 0);
+  const std::pair<double, int> rounded[] = {
+      {0.5, 1},  {1.5, 2},  {2.5, 3}, {-0.5, -1}, {-2.5, -3}, {2.4999, 2}, {-2.4999, -2}, {12.5f, 13}, {std::nan(""), 0},
+      {1e300, std::numeric_limits<int>::max()}, {-1e300, std::numeric_limits<int>::min()}};
+  for (auto [x, n] : rounded) EXPECT_EQ(RoundHalfAway(x), n) << x;
+  for (auto [x, n] : {std::pair{2.9, 2}, {-2.9, -2}, {std::nan(""), 0}}) EXPECT_EQ(TruncToInt(x), n) << x;
 }
 
 TEST(Numbers, FormattingIgnoresAFinnishLocale) {
@@ -102,9 +95,9 @@ TEST(Files, PathsSplitAtTheLastSlash) {
   EXPECT_EQ(FolderOfPath("/home/a/Metsätilat/Tila/k12.Norvalen"), "/home/a/Metsätilat/Tila");
   EXPECT_EQ(FileNameOfPath("plain"), "plain");
   EXPECT_EQ(FolderOfPath("plain"), "");
-  EXPECT_EQ(JoinPath("/a/", "/b"), "/a/b");
-  EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
-  EXPECT_EQ(JoinPath("", "b"), "b");
+  for (auto [a, b, joined] : {std::tuple{"/a/", "/b", "/a/b"}, {"/a", "b", "/a/b"}, {"", "b", "b"}}) {
+    EXPECT_EQ(JoinPath(a, b), joined) << a << " + " << b;
+  }
 }
 
 TEST(Files, CopyAndDeleteReportFailure) {

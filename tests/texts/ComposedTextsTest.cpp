@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <utility>
 
 namespace {
 
@@ -63,15 +64,11 @@ TEST_F(ComposedTexts, UnitsAreJoinedFromTheirParts) {
 }
 
 TEST_F(ComposedTexts, CurrencyFollowsTheSettingWithoutRefresh) {
-    EXPECT_EQ(CommonlanText(54), QStringLiteral("€"));
-    EXPECT_EQ(CommonlanText(56), QStringLiteral("€/ha"));
-    EXPECT_EQ(CommonlanText(57), QStringLiteral("€/m3"));
-    EXPECT_EQ(CommonlanText(58), QStringLiteral("€/kuvio"));
-    state.currency = QStringLiteral("Kr");
-    EXPECT_EQ(CommonlanText(54), "Kr");
-    EXPECT_EQ(CommonlanText(56), "Kr/ha");
-    EXPECT_EQ(CommonlanText(57), "Kr/m3");
-    EXPECT_EQ(CommonlanText(58), "Kr/kuvio");
+    for (const char* currency : {"€", "Kr"}) {
+        state.currency = QString::fromUtf8(currency);
+        const std::pair<int, const char*> units[] = {{54, ""}, {56, "/ha"}, {57, "/m3"}, {58, "/kuvio"}};
+        for (auto [n, unit] : units) EXPECT_EQ(CommonlanText(n), state.currency + unit) << n;
+    }
 }
 
 TEST_F(ComposedTexts, StandListHelpNamesTheOpenStandInUpperCaseStyle) {
@@ -134,14 +131,12 @@ TEST_F(ComposedTexts, DefaultsAnswerWhileNoStateIsSet) {
 }
 
 TEST(PlotAreaTexts, StyleAndHalf) {
-    EXPECT_EQ(PlotAreaTextFor(0, true), "50");
-    EXPECT_EQ(PlotAreaTextFor(0, false), "100");
-    EXPECT_EQ(PlotAreaTextFor(1, true), "0.5 ha");
-    EXPECT_EQ(PlotAreaTextFor(1, false), "1.0 ha");
-    EXPECT_EQ(PlotAreaTextFor(2, true), "(0.5 ha)");
-    EXPECT_EQ(PlotAreaTextFor(2, false), "(1.0 ha)");
-    EXPECT_EQ(PlotAreaTextFor(3, true), "0.5 ha");
-    EXPECT_EQ(PlotAreaTextFor(3, false), "1 ha");
+    // Style by style: the half plot, then the whole.
+    const char* texts[][2] = {{"50", "100"}, {"0.5 ha", "1.0 ha"}, {"(0.5 ha)", "(1.0 ha)"}, {"0.5 ha", "1 ha"}};
+    for (int style = 0; style < 4; ++style) {
+        EXPECT_EQ(PlotAreaTextFor(style, true), texts[style][0]) << style;
+        EXPECT_EQ(PlotAreaTextFor(style, false), texts[style][1]) << style;
+    }
     EXPECT_EQ(PlotAreaTextFor(7, false), "1 ha");
 }
 
