@@ -133,9 +133,7 @@ TEST(Ages, CalibrationGivesTheAgesOfTheOneByOneLoop) {
             raised = true;
             ASSERT_LT(expected[0], 400);
         }
-        if (raised) {
-            for (int& a : expected) a -= a > 0 ? 1 : 0;
-        }
+        if (raised) for (int& a : expected) a -= a > 0 ? 1 : 0;
         int ages[kSpeciesSlots];
         std::copy(start, start + kSpeciesSlots, ages);
         CalibrateSpeciesAges(stand, ages);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -114,18 +115,16 @@ TEST(TreeGrowthStepTest, StepsWorkedByHand) {
   EXPECT_EQ(std::pair(d1, h1), std::pair(d2, h2));
   TreeGrowthStep(d1, h1, 75, 30, 0, 120, 5, 30, 40, 30, 30);
   EXPECT_FLOAT_EQ(d1, 75.0f);
-  // A spruce of age 3 (model age 0) grows as at model age 1, like a pine of 1.
-  TreeGrowthStep(d1, h1, 3, 2.5f, 1, 3, 1, 4, 3, 3, 3);
-  TreeGrowthStep(d2, h2, 3, 2.5f, 0, 1, 1, 4, 3, 3, 3);
-  EXPECT_EQ(std::pair(d1, h1), std::pair(d2, h2));
-}
-
-TEST(TreeGrowthStepTest, VeryYoungSpruceStaysFinite) {
-  float d = 0, h = 0;
-  TreeGrowthStep(d, h, 2, 1.5f, 1, 2, 5, 1, 2, 1.5f, 1.5f);  // model age -1
-  EXPECT_TRUE(std::isfinite(d));
-  EXPECT_TRUE(std::isfinite(h));
-  EXPECT_GE(d, 2.0f);
+  // A spruce of age 3 or 2 (model age 0 or -1) grows as at model age 1, like
+  // a pine of 1, to finite sizes and not smaller.
+  for (auto [d, h, age, years, G, Dg, Hg, Hdom] : {std::array{3.0f, 2.5f, 3.0f, 1.0f, 4.0f, 3.0f, 3.0f, 3.0f},
+                                                   std::array{2.0f, 1.5f, 2.0f, 5.0f, 1.0f, 2.0f, 1.5f, 1.5f}}) {
+    TreeGrowthStep(d1, h1, d, h, 1, age, static_cast<int>(years), G, Dg, Hg, Hdom);
+    TreeGrowthStep(d2, h2, d, h, 0, 1, static_cast<int>(years), G, Dg, Hg, Hdom);
+    EXPECT_EQ(std::pair(d1, h1), std::pair(d2, h2)) << age;
+    EXPECT_TRUE(std::isfinite(d1) && std::isfinite(h1)) << age;
+    EXPECT_GE(d1, d) << age;
+  }
 }
 
 // ---- The outturn table ----
@@ -201,9 +200,7 @@ TEST(OutturnTableTest, EveryGivenCell) {
       // The entry valid at h: the last listed height at or below h, or the
       // "below" entry, or none (0/0).
       const Entry* e = nullptr;
-      for (const Entry& x : entries) {
-        if (x.below ? h < x.h : h >= x.h) e = &x;
-      }
+      for (const Entry& x : entries) if (x.below ? h < x.h : h >= x.h) e = &x;
       const OutturnCell c = OutturnTableCell(row.group, row.d, h);
       if (e && e->open) continue;
       SCOPED_TRACE(::testing::Message() << "group " << row.group << " d " << row.d << " h " << h);

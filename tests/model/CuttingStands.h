@@ -52,9 +52,7 @@ inline int CountMarked(const data& s, int k) {
 }
 
 inline bool SortedByY(const data& s) {
-  for (int i = 1; i < s.TreeCount(); ++i) {
-    if (s.Trees[i].y < s.Trees[i - 1].y) return false;
-  }
+  for (int i = 1; i < s.TreeCount(); ++i) if (s.Trees[i].y < s.Trees[i - 1].y) return false;
   return true;
 }
 

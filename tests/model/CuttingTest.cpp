@@ -31,9 +31,7 @@ data RowAcrossX() {
 
 // The removing phase of the (first) tree at x.
 int PhaseAtX(const data& s, float x) {
-  for (const TreeRecord& t : s.Trees) {
-    if (t.x == x) return t.removedBy;
-  }
+  for (const TreeRecord& t : s.Trees) if (t.x == x) return t.removedBy;
   ADD_FAILURE() << "no tree at x " << x;
   return -1;
 }
@@ -239,16 +237,12 @@ TEST(SpacedRetention, AnchorSkipsRemovedTreesAndGroupsGatherTheNearest) {
   // list wins, then the other. Around x 90: 100 (10), then 70 (20; 80 is
   // not marked by this cutting). Around x 120: 110 and 130.
   data s = LineStand(14);
-  for (TreeRecord& t : s.Trees) {
-    if (t.x == 80.0f) t.removedBy = 1;
-  }
+  for (TreeRecord& t : s.Trees) if (t.x == 80.0f) t.removedBy = 1;
   s.RecordPhase(0, "mitattu", 0, 0);
   s.Slots[0].stems = 12;  // step 4 as in the stand measured with 12 trees
   EXPECT_TRUE(s.SelectSpacedRetention(3, 3, 1));
   std::set<float> standing;
-  for (const TreeRecord& t : s.Trees) {
-    if (t.removedBy == 0) standing.insert(t.x);
-  }
+  for (const TreeRecord& t : s.Trees) if (t.removedBy == 0) standing.insert(t.x);
   EXPECT_EQ(standing, (std::set<float>{30, 40, 50, 70, 90, 100, 110, 120, 130}));
   EXPECT_EQ(PhaseAtX(s, 80.0f), 1);
 }

@@ -64,9 +64,7 @@ data PairStand() {
 // Heights of the trees marked with phase k.
 std::multiset<float> MarkedHeights(const data& s, int k) {
   std::multiset<float> h;
-  for (const TreeRecord& t : s.Trees) {
-    if (t.removedBy == k) h.insert(t.height);
-  }
+  for (const TreeRecord& t : s.Trees) if (t.removedBy == k) h.insert(t.height);
   return h;
 }
 
