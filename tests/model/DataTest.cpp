@@ -327,11 +327,10 @@ TEST(PhaseTest, WholeStandVolumesAndRemovals) {
   EXPECT_EQ(s.SlotAssortmentVolume(1, 0, false), 17);
   // 25 m3/ha on 0.70 ha is 17.5 m3 and rounds up to 18; 15 m3/ha is 10.5 ->
   // 11, so a slot of 10 m3/ha is 18 - 11 = 7.
-  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 25), 18);
-  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 10), 7);
-  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 0), 0);
   // A later slot above the base: round(25 x 0.7) - round(-15 x 0.7) = 18 + 11.
-  EXPECT_EQ(AreaScaledDifference(0.7f, 25, 40), 29);
+  for (auto [slot, want] : {std::pair{25, 18}, {10, 7}, {0, 0}, {40, 29}}) {
+    EXPECT_EQ(AreaScaledDifference(0.7f, 25, slot), want) << slot;
+  }
 
   SetCurrentPhase(0);
   for (int j = 0; j < 13; ++j) EXPECT_EQ(AssortmentRemoval(s, j, false, 10), 0);
@@ -422,12 +421,8 @@ TEST(SharesTest, SlotGroupsAndRemovalDifference) {
   s.Slots[1].volumes[6] = 2;
   s.Slots[1].volumes[2] = 3;
   s.Slots[1].volumes[9] = 1;
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 1, 1, false), 3);
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 3, 1, false), 4);
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 6, 1, false), 0);
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 7, 1, false), 3);
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 8, 1, false), 1);
-  EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 9, 1, false), 0);
+  const std::pair<int, int> groups[] = {{1, 3}, {3, 4}, {6, 0}, {7, 3}, {8, 1}, {9, 0}};
+  for (auto [group, want] : groups) EXPECT_EQ(SlotVolumeByAssortmentGroup(s, group, 1, false), want) << group;
   // Removal 0 -> 1 over the whole area (base 10 of slot 0, so 2 x difference):
   // pine pulp 12, spruce pulp 8, pine logs 16, birch pulp -6, aspen logs -2
   // (total 28): log shares 57.14 and -7.14 round to 57 and -7 -> 50 % (the

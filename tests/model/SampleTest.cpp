@@ -162,14 +162,15 @@ TEST(SampleEngine, HeightCurveAndParityVariation) {
     // Curve heights (cm) 1800.56 / 1801.40 / 1801.68 / 1802.52 at d = 2002,
     // 2005, 2006, 2009: even/even 1.01, odd/odd 0.94, even/odd 1.09,
     // odd/even 0.97.
-    EXPECT_NEAR(HeightFromDiameter(0, 2002, 20, 180), 1.01f * 1800.561f, 0.05f);
-    EXPECT_NEAR(HeightFromDiameter(0, 2005, 20, 180), 0.94f * 1801.402f, 0.05f);
-    EXPECT_NEAR(HeightFromDiameter(0, 2006, 20, 180), 1.09f * 1801.681f, 0.05f);
-    EXPECT_NEAR(HeightFromDiameter(0, 2009, 20, 180), 0.97f * 1802.519f, 0.05f);
     // Spruce curve with the cube: d = 1501 gives 1400.64 cm, odd/even.
-    EXPECT_NEAR(HeightFromDiameter(1, 1501, 15, 140), 0.97f * 1400.639f, 0.05f);
     // Birch: b = 0.2754 - 0.004176 x 13, 1201 gives 1300.47 cm.
-    EXPECT_NEAR(HeightFromDiameter(2, 1201, 12, 130), 0.97f * 1300.475f, 0.05f);
+    const float cases[][5] = {{0, 2002, 20, 180, 1.01f * 1800.561f}, {0, 2005, 20, 180, 0.94f * 1801.402f},
+                              {0, 2006, 20, 180, 1.09f * 1801.681f}, {0, 2009, 20, 180, 0.97f * 1802.519f},
+                              {1, 1501, 15, 140, 0.97f * 1400.639f}, {2, 1201, 12, 130, 0.97f * 1300.475f}};
+    for (auto [species, d, D, H, h] : cases) {
+        EXPECT_NEAR(HeightFromDiameter(static_cast<int>(species), d, D, static_cast<int>(H)), h, 0.05f)
+            << species << " " << d;
+    }
     // A mean height at breast height or below has no curve: still finite.
     EXPECT_TRUE(std::isfinite(HeightFromDiameter(0, 500, 5, 13)));
     EXPECT_TRUE(std::isfinite(HeightFromDiameter(1, 500, 5, 0)));
