@@ -88,10 +88,7 @@ class MainFrame : public ::testing::Test {
     platform::SetScreenMetrics(saved_);
   }
   void Start(int w, int h) {
-    platform::ScreenMetrics m;
-    m.width = w;
-    m.height = h;
-    platform::SetScreenMetrics(m);
+    platform::SetScreenMetrics({.width = w, .height = h});
     CreateApplicationWindows();
     ActForm->show();
     ActForm->FormActivate();
@@ -218,40 +215,37 @@ TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
   EXPECT_EQ(WindowTextByMode("/a/Koivula", 0), "Koivula");
 }
 
-TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
-  struct Case {
-    int w, h;
-    const char* file;
-  } cases[] = {{1920, 1080, "main_1920.png"},
-               {1366, 768, "main_1366.png"},
-               {1280, 720, "main_1280.png"},
-               {1024, 768, "main_1024.png"}};  // 1024 x 700, started after the small-screen question
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    if (c.w < 1100) script_.Answer(1);  // "Kyllä" to the small-screen question
-    Start(c.w, c.h);
+TEST_F(MainFrame, FrameLayoutAtEverySize) {
+  // 1024 x 768: 1024 x 700, started after the small-screen question.
+  for (QSize screen : {QSize(1920, 1080), QSize(1366, 768), QSize(1280, 720), QSize(1024, 768)}) {
+    const int w = screen.width();
+    SCOPED_TRACE(w);
+    if (w < 1100) script_.Answer(1);  // "Kyllä" to the small-screen question
+    Start(w, screen.height());
     ASSERT_TRUE(ActForm->Started());
-    EXPECT_TRUE(IntroForm->grab().save(testsupport::ShotPath(QStringLiteral("intro_%1.png").arg(c.w))));
+    EXPECT_TRUE(IntroForm->grab().save(testsupport::ShotPath(QStringLiteral("intro_%1.png").arg(w))));
     // The frame as a stand activation leaves it (the card and pages empty).
     IntroForm->hide();
     ActForm->ArrangeMainWindow(true);
     ActForm->SetStartupPanelsVisibility(true);
     ActForm->UpdateView(2);
     const QRect client = ActForm->Client->rect();
-    for (QWidget* w : {static_cast<QWidget*>(ActForm->Panel1), static_cast<QWidget*>(ActForm->Panel2),
-                       static_cast<QWidget*>(ActForm->PageControl2)}) {
-      EXPECT_TRUE(w->isVisibleTo(ActForm)) << w->objectName().toStdString();
-      EXPECT_GE(w->geometry().right(), client.left());
-      EXPECT_LE(w->x(), client.right());
-      EXPECT_LE(w->geometry().bottom(), client.bottom() + 1) << w->objectName().toStdString();
+    QFrame* card = ActForm->Panel1;
+    QFrame* list = ActForm->Panel2;
+    QTabWidget* pages = ActForm->PageControl2;
+    for (QWidget* p : std::initializer_list<QWidget*>{card, list, pages}) {
+      EXPECT_TRUE(p->isVisibleTo(ActForm)) << p->objectName().toStdString();
+      EXPECT_GE(p->geometry().right(), client.left());
+      EXPECT_LE(p->x(), client.right());
+      EXPECT_LE(p->geometry().bottom(), client.bottom() + 1) << p->objectName().toStdString();
     }
     // Card band and page control do not overlap; the card's buttons stay in
     // the card.
-    EXPECT_GE(ActForm->PageControl2->y(), ActForm->Panel1->geometry().bottom());
+    EXPECT_GE(pages->y(), card->geometry().bottom());
     QList<QPushButton*> shown;
-    for (QPushButton* b : ActForm->Panel1->findChildren<QPushButton*>()) {
-      if (!b->isVisibleTo(ActForm->Panel1)) continue;
-      EXPECT_TRUE(ActForm->Panel1->rect().contains(b->geometry())) << b->objectName().toStdString();
+    for (QPushButton* b : card->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(card)) continue;
+      EXPECT_TRUE(card->rect().contains(b->geometry())) << b->objectName().toStdString();
       EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text()) + 8)  // text not cut
           << b->objectName().toStdString();
       for (QPushButton* other : shown)
@@ -259,37 +253,25 @@ TEST_F(MainFrame, FrameLayoutAtTheThreeSizes) {
             << b->objectName().toStdString() << " " << other->objectName().toStdString();
       shown << b;
     }
-    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(c.file)));
-    DestroyApplicationWindows();
-  }
-}
-
-TEST_F(MainFrame, StandListOnEitherSide) {
-  Start(1366, 768);
-  IntroForm->hide();
-  ActForm->ArrangeMainWindow(true);
-  ActForm->SetStartupPanelsVisibility(true);
-  ActForm->UpdateView(2);
-  const int clientWidth = ActForm->Client->width();
-  for (int onRight : {1, 0}) {
-    SCOPED_TRACE(onRight);
-    model::CurrentSettings().standListOnRight = onRight;
-    ActForm->PlaceMainPanels();
-    QFrame* card = ActForm->Panel1;
-    QFrame* list = ActForm->Panel2;
+    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1.png").arg(w))));
     // Card and stand list side by side across the window, the list on the
     // chosen side; the pages under them reach across the window but for the
     // estate summary beside them.
-    EXPECT_EQ(onRight ? card->x() : list->x(), onRight ? 0 : -1);
-    EXPECT_EQ(onRight ? list->x() : card->x(), onRight ? card->geometry().right() + 1 : list->geometry().right() + 1);
-    EXPECT_GE(qMax(card->geometry().right(), list->geometry().right()), clientWidth - 2);
-    QTabWidget* pages = ActForm->PageControl2;
-    QFrame* summary = ActForm->Panel9;
-    if (summary->isVisibleTo(ActForm)) {
-      EXPECT_FALSE(pages->geometry().adjusted(2, 0, -2, 0).intersects(summary->geometry()));
-      EXPECT_EQ(onRight != 0, summary->x() > pages->x());
+    for (int onRight : {0, 1}) {
+      SCOPED_TRACE(onRight);
+      model::CurrentSettings().standListOnRight = onRight;
+      ActForm->PlaceMainPanels();
+      EXPECT_EQ(onRight ? card->x() : list->x(), onRight ? 0 : -1);
+      EXPECT_EQ(onRight ? list->x() : card->x(), (onRight ? card : list)->geometry().right() + 1);
+      EXPECT_GE(qMax(card->geometry().right(), list->geometry().right()), client.width() - 2);
+      QFrame* summary = ActForm->Panel9;
+      if (summary->isVisibleTo(ActForm)) {
+        EXPECT_FALSE(pages->geometry().adjusted(2, 0, -2, 0).intersects(summary->geometry()));
+        EXPECT_EQ(onRight != 0, summary->x() > pages->x());
+      }
+      const QString side = onRight ? "right" : "left";
+      EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1_list%2.png").arg(w).arg(side))));
     }
-    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_1366_list%1.png").arg(onRight ? "right" : "left"))));
+    DestroyApplicationWindows();
   }
-  model::CurrentSettings().standListOnRight = 1;
 }

@@ -261,9 +261,7 @@ TEST_F(StartUp, StartWindowLayout) {
   EXPECT_GE(IntroForm->Button3->y(), IntroForm->Label17->geometry().bottom());
   // Caption buttons 18 pixels high: the picture leaves 29 pixels.
   DestroyApplicationWindows();
-  platform::ScreenMetrics m = platform::GetScreenMetrics();
-  m.captionButtonHeight = 18;
-  platform::SetScreenMetrics(m);
+  platform::SetScreenMetrics({.width = 1920, .height = 1080, .captionButtonHeight = 18});
   CreateApplicationWindows();
   EXPECT_EQ(IntroForm->Image1->height(), 332 - 29);
 }

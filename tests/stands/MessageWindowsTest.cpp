@@ -27,11 +27,7 @@ class MessageWindows : public ::testing::Test {
   void SetUp() override {
     InstallFontSubstitutions();
     saved_ = platform::GetScreenMetrics();
-    platform::ScreenMetrics m;
-    m.width = 1366;
-    m.height = 768;
-    m.captionHeight = 23;
-    platform::SetScreenMetrics(m);
+    platform::SetScreenMetrics({.width = 1366, .height = 768, .captionHeight = 23});
   }
   void TearDown() override { platform::SetScreenMetrics(saved_); }
   platform::ScreenMetrics saved_;
@@ -43,13 +39,7 @@ class MessageWindows : public ::testing::Test {
 // showing, so the place is read while the window is up.
 QRect FrameWhileShown(QDialog* window, const std::function<void()>& show) {
   QRect frame;
-  QMetaObject::invokeMethod(
-      window,
-      [&] {
-        frame = window->frameGeometry();
-        window->reject();
-      },
-      Qt::QueuedConnection);
+  QMetaObject::invokeMethod(window, [&] { frame = window->frameGeometry(); window->reject(); }, Qt::QueuedConnection);
   show();
   return frame;
 }
@@ -88,19 +78,16 @@ TEST(MessageGeometry, QuestionNoticeAndMessageLayouts) {
   EXPECT_EQ(Of(ComputeMessageLayout(20, 12, 96, 161, 1366, 768)), Fields({118, 112, 10, 20, 8, 624, 203}));
 }
 
-TEST(MessageGeometry, HelpBlockProgressPlaceAndCaptions) {
-  EXPECT_EQ(TextBlockHeight(12, 16), 198);  // 12 x 16 + 6
-  EXPECT_EQ(TextBlockHeight(1, 20), 26);
+TEST(MessageGeometry, ProgressPlaceAndCaptions) {
   // Over a measurement window at (100, 50), 800 x 600: left 100 + (800 -
   // 426) / 2 = 287, top 50 + (600 - 99) x 0.42 = 50 + 210.42 -> 260.
   const QRect anchor(100, 50, 800, 600);
   EXPECT_EQ(ComputeProgressPosition(426, 99, 1920, 1080, &anchor), QPoint(287, 260));
   // No anchor: (1920 - 426) / 2 = 747, (1080 - 99) x 0.4 = 392.4 -> 392.
   EXPECT_EQ(ComputeProgressPosition(426, 99, 1920, 1080, nullptr), QPoint(747, 392));
-  EXPECT_EQ(PadCaption(""), " ");
-  EXPECT_EQ(PadCaption(" Tiedote"), " Tiedote");
-  EXPECT_EQ(PadCaption("Tiedote"), " Tiedote");
-  EXPECT_EQ(PadCaption(PadCaption("Kuvio")), " Kuvio");
+  // One blank before a caption, never two.
+  for (auto [caption, padded] : {std::pair{"", " "}, {" Tiedote", " Tiedote"}, {"Tiedote", " Tiedote"}})
+    EXPECT_EQ(PadCaption(caption), padded) << caption;
   EXPECT_EQ(FittedFormHeight(100, 40, 19), 165);  // + 19 + 6
   EXPECT_EQ(FittedFormHeight(100, 40, 20), 167);  // + 20 + 7
   EXPECT_EQ(ScreenOffset(1000, 1200, 0.5), -100);
