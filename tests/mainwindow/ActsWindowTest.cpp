@@ -122,6 +122,13 @@ TEST_F(MainFrame, CaptionsMenusAndTitle) {
   // The about box from the menu.
   ActForm->M32->trigger();
   EXPECT_EQ(script_.Count(MessageKind::About), 1);
+  // The currency captions reach the other windows' controls by name.
+  auto* box = new QCheckBox(ApplicationWindow("ClearForm"));
+  box->setObjectName("CheckBox6");
+  model::CurrentSettings().currencyIndex = 1;  // "dollari, $"
+  ActForm->ApplyCurrencyCaptions();
+  EXPECT_EQ(box->text(), "$");
+  model::CurrentSettings().currencyIndex = 0;
 }
 
 TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
@@ -181,18 +188,6 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
   EXPECT_EQ(ActForm->ComboBox28->count(), 1);  // no trees: log trees only
   EXPECT_EQ(ActForm->ComboBox28->itemText(0), "Kuvio koivu7, tukkipuut");
   IntroForm->CurrentStand.reset();
-}
-
-TEST_F(MainFrame, CurrencyCaptionsReachTheOtherWindowsByName) {
-  Start(1920, 1080);
-  QWidget* clear = ApplicationWindow("ClearForm");
-  ASSERT_NE(clear, nullptr);
-  auto* box = new QCheckBox(clear);
-  box->setObjectName("CheckBox6");
-  model::CurrentSettings().currencyIndex = 1;  // "dollari, $"
-  ActForm->ApplyCurrencyCaptions();
-  EXPECT_EQ(box->text(), "$");
-  model::CurrentSettings().currencyIndex = 0;
 }
 
 TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {

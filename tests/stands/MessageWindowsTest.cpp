@@ -98,10 +98,8 @@ TEST_F(MessageWindows, ScriptedQuestionsAreRecordedAndTheirButtonsReset) {
   script.Answer(1);
   EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko", "sulkea sovelluksen  ?", "Kyllä", "Ei"), 1);
   const MessageRecord r = script.Records().at(0);
-  EXPECT_EQ(r.caption, "Norvalen");
-  EXPECT_EQ(r.lines, QStringList({"Haluatko", "sulkea sovelluksen  ?"}));
-  EXPECT_EQ(r.yesCaption, "Kyllä");
-  EXPECT_EQ(r.closeCaption, "Ei");
+  EXPECT_EQ((QStringList{r.caption, r.yesCaption, r.closeCaption} + r.lines),
+            (QStringList{"Norvalen", "Kyllä", "Ei", "Haluatko", "sulkea sovelluksen  ?"}));
   EXPECT_EQ(AskForm->windowTitle(), " Norvalen");
   // No answer queued: closed; the captions of the last question are gone.
   EXPECT_EQ(ShowQuestion("Norvalen", "Haluatko", "sulkea sovelluksen  ?"), 2);
@@ -121,10 +119,11 @@ TEST_F(MessageWindows, PlacedWhereTheyAreShown) {
   EnsureMessageWindows();
   // Centred across; the question and the notice at 0.4 of the free height,
   // the message at half of it less 100.
+  const auto question = [] {
+    ShowQuestion("Norvalen", "Haluatko varmasti", "sulkea sovelluksen ja sen ikkunat  ?", "Kyllä", "Ei");
+  };
   struct Case { QDialog* window; std::function<void()> show; double down; int lift; } cases[] = {
-      {AskForm,
-       [] { ShowQuestion("Norvalen", "Haluatko varmasti", "sulkea sovelluksen ja sen ikkunat  ?", "Kyllä", "Ei"); }, 0.4,
-       0},
+      {AskForm, question, 0.4, 0},
       {ErrorForm, [] { ShowNotice("Tiedote", "Asetustiedostoa ei löydy   !"); }, 0.4, 0},
       {MsgForm, [] { ShowMessage("Tiedote", "lyhyt", "selvästi pidempi toinen rivi"); }, 0.5, 100}};
   // Twice: a window that has been up before lands on the same place.
@@ -142,8 +141,7 @@ TEST_F(MessageWindows, PlacedWhereTheyAreShown) {
   EXPECT_GT(longer, 200);
   EXPECT_EQ(OuterWidth(AskForm), longer + 60);
   EXPECT_EQ(AskForm->Panel1->width(), longer + 54);
-  EXPECT_EQ(AskForm->askMsg1->x(), 20);
-  EXPECT_EQ(AskForm->askMsg2->x(), 20);
+  EXPECT_EQ(std::pair(AskForm->askMsg1->x(), AskForm->askMsg2->x()), std::pair(20, 20));
   EXPECT_GE(AskForm->BitBtn1->x(), 0);
   EXPECT_LE(AskForm->BitBtn1->geometry().right(), AskForm->Button1->x());
   EXPECT_LE(AskForm->Button1->geometry().right(), AskForm->Panel5->width());
@@ -155,20 +153,19 @@ TEST_F(MessageWindows, PlacedOverTheMeasurementAndTimberSaleWindows) {
   meas.show();
   TProgBarForm progress;
   progress.FormActivate();
-  EXPECT_EQ(progress.x(), 100 + (1000 - OuterWidth(&progress)) / 2);
-  EXPECT_EQ(progress.y(), 20 + static_cast<int>((700 - OuterHeight(&progress)) * 0.42));
+  EXPECT_EQ(progress.pos(), QPoint(100 + (1000 - OuterWidth(&progress)) / 2,
+                                   20 + static_cast<int>((700 - OuterHeight(&progress)) * 0.42)));
   meas.hide();
   progress.FormActivate();
-  EXPECT_EQ(progress.x(), (1366 - OuterWidth(&progress)) / 2);
-  EXPECT_EQ(progress.y(), static_cast<int>((768 - OuterHeight(&progress)) * 0.4));
+  EXPECT_EQ(progress.pos(), QPoint((1366 - OuterWidth(&progress)) / 2,
+                                   static_cast<int>((768 - OuterHeight(&progress)) * 0.4)));
   // A question 45 below the top of the timber-sale window.
   TPendingWindow trade("TradeForm", 900, 640);
   trade.move(200, 77);
   trade.show();
   EnsureMessageWindows();
   const QRect frame = FrameWhileShown(AskForm, [] { ShowQuestion("Puukauppa", "a", "b"); });
-  EXPECT_EQ(frame.y(), trade.y() + 45);
-  EXPECT_EQ(frame.x(), (1366 - OuterWidth(AskForm)) / 2);
+  EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(AskForm)) / 2, trade.y() + 45));
 }
 
 TEST_F(MessageWindows, ShortLinesLeaveTheButtonsWhole) {
