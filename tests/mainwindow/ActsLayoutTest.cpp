@@ -38,7 +38,7 @@ TEST(MainWindowSize, ClassesPanelsAndDotMaps) {
   struct Case { int w, h, standList, dotMap; } cases[] = {
       {1429, 752, 530, 580}, {1347, 728, 495, 556}, {1310, 708, 475, 556}, {1266, 700, 465, 510},
       {1100, 700, 395, 508}, {1024, 700, 335, 436}, {1365, 768, 530, 556}, {1280, 800, 520, 510},
-      {1440, 900, 530, 560}};
+      {1440, 900, 530, 560}, {1200, 675, 465, 510}};
   for (const Case& c : cases) {
     EXPECT_EQ(StandListPanelWidth(c.w, c.h), c.standList) << c.w << " x " << c.h;
     EXPECT_EQ(DotMapSizeFor(c.w, c.h).width, c.dotMap) << c.w << " x " << c.h;
@@ -57,6 +57,7 @@ TEST(ScreenTest, RefusalsBesideThoseOfTheStart) {
   // on a wide screen. The start-up tests refuse and question the others.
   EXPECT_EQ(RefusalOf(1280, 1024), ScreenTest::Accept);
   EXPECT_EQ(RefusalOf(1366, 699), ScreenTest::RefuseSize);
+  EXPECT_TRUE(AsksSmallScreen(1099));  // the question up to 1100 wide
 }
 
 TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {

@@ -34,7 +34,6 @@ TEST(Palette, ColoursAliasesAndDevelopmentClasses) {
   EXPECT_EQ(PaletteColor(20), QColor(86, 112, 153));
   EXPECT_EQ(PaletteColor(222), QColor(255, 107, 81));
   for (int i : {0, 11, 31, 149, 254, -1, -300}) EXPECT_EQ(PaletteColorValue(i), 0x0000FF) << i;
-  EXPECT_EQ(PaletteColor(0), QColor(255, 0, 0));
   for (auto [a, b] : {std::pair{23, 252}, {22, 15}, {10, 19}, {26, 19}})
     EXPECT_EQ(PaletteColorValue(a), PaletteColorValue(b)) << a << " " << b;
   EXPECT_EQ(PaletteColor22(), QColor(242, 242, 165));
