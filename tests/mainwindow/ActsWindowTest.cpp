@@ -1,5 +1,6 @@
 // The main window frame: palette, busy display, modes, captions, the estate
-// file list and pictures of the frame at the three sizes.
+// file list and pictures of the frame at every size, the stand list on
+// either side.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,17 +31,15 @@
 
 TEST(Palette, ColoursAliasesAndDevelopmentClasses) {
   // 0xBBGGRR: 0x7AE0FF is red 255, green 224, blue 122.
-  EXPECT_EQ(PaletteColor(1), QColor(255, 224, 122));
-  EXPECT_EQ(PaletteColor(20), QColor(86, 112, 153));
-  EXPECT_EQ(PaletteColor(222), QColor(255, 107, 81));
+  EXPECT_EQ((std::vector<QColor>{PaletteColor(1), PaletteColor(20), PaletteColor(222), PaletteColor22(),
+                                 PaleOrPaletteColor12(nullptr, true), PaleOrPaletteColor12(nullptr, false),
+                                 PictureBackdropColor()}),
+            (std::vector<QColor>{{255, 224, 122}, {86, 112, 153}, {255, 107, 81}, {242, 242, 165}, {255, 251, 240},
+                                 {71, 71, 71}, {0, 0, 0}}));
   for (int i : {0, 11, 31, 149, 254, -1, -300}) EXPECT_EQ(PaletteColorValue(i), 0x0000FF) << i;
   for (auto [a, b] : {std::pair{23, 252}, {22, 15}, {10, 19}, {26, 19}})
     EXPECT_EQ(PaletteColorValue(a), PaletteColorValue(b)) << a << " " << b;
-  EXPECT_EQ(PaletteColor22(), QColor(242, 242, 165));
   EXPECT_EQ(PaletteColorValue(30), kButtonFaceColor);
-  EXPECT_EQ(PaleOrPaletteColor12(nullptr, true), QColor(255, 251, 240));
-  EXPECT_EQ(PaleOrPaletteColor12(nullptr, false), QColor(71, 71, 71));
-  EXPECT_EQ(PictureBackdropColor(), QColor(0, 0, 0));
   // Class 1 is a treeless area, 2 a small seedling stand; only these two
   // have no tree picture.
   for (int c : {0, 1, 2, 9})
@@ -61,8 +60,7 @@ TEST(BusyDisplay, ThirtyFourStepsThenGone) {
   // 35 pauses: before each of the 34 steps and the end pause; the bar was at
   // 0, 0, 3, ..., 96 before them and at 99 for the end pause.
   ASSERT_EQ(steps.size(), 35u);
-  EXPECT_EQ(steps.front(), 0);
-  EXPECT_EQ(steps.back(), 99);
+  EXPECT_EQ(std::pair(steps.front(), steps.back()), std::pair(0, 99));
   EXPECT_EQ(ProgBarForm, nullptr);
   EXPECT_EQ(script.Last(MessageKind::Busy).caption, "Talletetaan");
   ShowBusy(nullptr, 5, 50, "x", PaletteColor(222));

