@@ -261,8 +261,10 @@ TEST_F(MainFrame, FrameLayoutAtEverySize) {
         EXPECT_FALSE(pages->geometry().adjusted(2, 0, -2, 0).intersects(summary->geometry()));
         EXPECT_EQ(onRight != 0, summary->x() > pages->x());
       }
-      const QString side = onRight ? "right" : "left";
-      EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1_list%2.png").arg(w).arg(side))));
+      // With the list on the right the frame is as in main_<width>.png.
+      if (!onRight) {
+        EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1_listleft.png").arg(w))));
+      }
     }
     DestroyApplicationWindows();
   }
