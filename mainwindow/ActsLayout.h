@@ -52,10 +52,11 @@ ScreenTest RefusalOf(int width, int height);
 bool AsksSmallScreen(int width);
 bool AsksLargeFont(int menuBarHeight);
 
-// Items of the stand view's tree-group list: the title, ", " and log trees;
-// pines and spruces where the stand has them; broadleaved trees only when
-// the list already holds more than two items; a list of exactly three items
-// loses its third.
+// Items of the stand view's tree-group list: the stand title alone (the whole
+// growing stock), then the title, ", " and log trees; pines and spruces where
+// the stand has them; broadleaved trees only when the list already holds
+// more than two items; a list of exactly three items loses its third (a lone
+// species group would only repeat the whole growing stock).
 QStringList TreeGroupItems(const QString& title, bool hasPine, bool hasSpruce, bool hasBroadleaf);
 
 // The currency-label arrow of the timber-sale window: "  -->" when the unit

@@ -12,6 +12,9 @@
 #include "model/Phase.h"
 #include "model/Settings.h"
 #include "platform/Numbers.h"
+#include <QAbstractItemView>
+#include <algorithm>
+
 #include "stands/Intro.h"
 #include "stands/IntroHelpers.h"
 #include "texts/Actlan.h"
@@ -19,7 +22,7 @@
 
 QStringList TreeGroupItems(const QString& title, bool hasPine, bool hasSpruce, bool hasBroadleaf) {
   const QString prefix = title + QStringLiteral(", ");
-  QStringList items{prefix + ActlanText(106)};
+  QStringList items{title, prefix + ActlanText(106)};
   if (hasPine) items << prefix + ActlanText(107);
   if (hasSpruce) items << prefix + ActlanText(108);
   if (items.size() > 2 && hasBroadleaf) items << prefix + ActlanText(109);
@@ -84,6 +87,12 @@ void TActForm::UpdateMainWindow(int phase) {
       Label7->setText(ComboBox28->itemText(0));
       Label7->adjustSize();
       ComboBox28->resize(Label7->width() + 30, ComboBox28->height());
+      // The closed box is as wide as the stand title; its list opens wide
+      // enough for the longest group item.
+      int widest = 0;
+      for (int i = 0; i < ComboBox28->count(); ++i)
+        widest = std::max(widest, ComboBox28->fontMetrics().horizontalAdvance(ComboBox28->itemText(i)));
+      ComboBox28->view()->setMinimumWidth(widest + 30);
       TreeGroupIndex = 0;
       ComboBox28->setCurrentIndex(0);
     }

@@ -61,12 +61,13 @@ TEST(ScreenTest, RefusalsBesideThoseOfTheStart) {
 }
 
 TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {
-  const QString logs = "Kuvio a, tukkipuut", pines = "Kuvio a, männyt";
-  // Pines and spruces, no broadleaved trees: three items, the third dropped;
-  // all three groups: four; pines and broadleaved only: broadleaved not added.
-  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, false), QStringList({logs, pines}));
-  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, true).size(), 4);
-  EXPECT_EQ(TreeGroupItems("Kuvio a", true, true, true).last(), "Kuvio a, lehtipuut");
-  EXPECT_EQ(TreeGroupItems("Kuvio a", true, false, true), QStringList({logs, pines}));
-  EXPECT_EQ(TreeGroupItems("Kuvio a", false, false, true), QStringList({logs}));
+  // Item 0 is the whole growing stock, item 1 the log trees; a species item
+  // only where another group stands beside it.
+  const QString all = "Kuvio a", logs = "Kuvio a, tukkipuut", pines = "Kuvio a, männyt",
+                spruces = "Kuvio a, kuuset", broad = "Kuvio a, lehtipuut";
+  EXPECT_EQ(TreeGroupItems(all, true, true, false), QStringList({all, logs, pines, spruces}));
+  EXPECT_EQ(TreeGroupItems(all, true, true, true), QStringList({all, logs, pines, spruces, broad}));
+  EXPECT_EQ(TreeGroupItems(all, true, false, true), QStringList({all, logs, pines, broad}));
+  EXPECT_EQ(TreeGroupItems(all, false, true, false), QStringList({all, logs}));  // spruces only
+  EXPECT_EQ(TreeGroupItems(all, false, false, true), QStringList({all, logs}));  // broadleaved only
 }

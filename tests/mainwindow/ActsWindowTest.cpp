@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QAbstractItemView>
 #include <gtest/gtest.h>
 
 #include "tests/support/Shots.h"
@@ -173,15 +174,19 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
   IntroForm->CurrentStand = std::move(stand);
   model::CurrentSettings().titleBarFlags = 100;  // the stand title only
   ActForm->UpdateView(1);
-  // Area "%1.2f" of 2.345f (2.34500003); no trees: log trees only in the
-  // tree-group list.
+  // Area "%1.2f" of 2.345f (2.34500003); no trees: the whole stock and the
+  // log trees in the tree-group list.
   EXPECT_EQ((QStringList{ActForm->Label10->text(), ActForm->Label4->text(), ActForm->Label11->text(),
                          ActForm->M1->title(), ActForm->windowTitle(), CurrentTextState()->StandTitle(3)}),
             (QStringList{"Kuvio koivu7", "- 2.35 ha", "- puusto mitattu 2024", "KUVIO koivu7",
                          " Norvalen  •  kuvio koivu7", "KUVIO koivu7"}));
   EXPECT_TRUE(ActForm->Label16->text().startsWith("- "));
-  EXPECT_EQ(ActForm->ComboBox28->count(), 1);
-  EXPECT_EQ(ActForm->ComboBox28->itemText(0), "Kuvio koivu7, tukkipuut");
+  ASSERT_EQ(ActForm->ComboBox28->count(), 2);
+  EXPECT_EQ(ActForm->ComboBox28->itemText(0), "Kuvio koivu7");
+  EXPECT_EQ(ActForm->ComboBox28->itemText(1), "Kuvio koivu7, tukkipuut");
+  // The list opens wide enough for its longest item.
+  EXPECT_GE(ActForm->ComboBox28->view()->minimumWidth(),
+            ActForm->ComboBox28->fontMetrics().horizontalAdvance("Kuvio koivu7, tukkipuut"));
   ActForm->ShowStandInfoLabels(125);
   EXPECT_EQ(ActForm->Label15->text(), "- hakkuukertymä 125 m3/ha");
   IntroForm->CurrentStand.reset();
