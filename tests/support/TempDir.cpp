@@ -1,1 +1,0 @@
-#include "tests/support/TempDir.h"
