@@ -43,9 +43,7 @@ QPixmap DrawTreePicture(int size, const QColor& disc) {
 
 QLabel* FixedLine(QWidget* parent, const QString& text, int top, int pixelSize, bool light) {
   auto* l = new QLabel(text, parent);
-  QFont f(light ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"));
-  f.setPixelSize(pixelSize);
-  l->setFont(f);
+  l->setFont(PixelFont(light ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"), pixelSize));
   QPalette pal = l->palette();
   pal.setColor(QPalette::WindowText, Qt::white);
   l->setPalette(pal);

@@ -31,8 +31,7 @@ constexpr int kWidth = 888;
 constexpr int kHeight = 332;
 
 QFont IntroFont(bool title, int pixelSize) {
-  QFont f(title ? QStringLiteral("Calibri") : QStringLiteral("Calibri Light"));
-  f.setPixelSize(pixelSize);
+  QFont f = PixelFont(title ? QStringLiteral("Calibri") : QStringLiteral("Calibri Light"), pixelSize);
   if (title) f.setItalic(true);
   return f;
 }

@@ -70,6 +70,13 @@ void PlaceOnScreen(QWidget* window, double fx, double fy) {
                ScreenOffset(s.height, OuterHeight(window), fy));
 }
 
+QFont PixelFont(const QString& family, int pixelSize, bool bold) {
+  QFont f(family);
+  f.setPixelSize(pixelSize);
+  if (bold) f.setBold(true);
+  return f;
+}
+
 void InstallFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
   QFont::insertSubstitution(QStringLiteral("Calibri Light"), QStringLiteral("Carlito"));

@@ -1,7 +1,9 @@
 #pragma once
 // Small helpers of the start window that every window uses: the caption
-// padding and the fitting of a window's height to its lowest control.
+// padding, the fonts and the fitting of a window's height to its lowest
+// control.
 
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -43,6 +45,10 @@ void SetOuterHeight(QWidget* window, int height);
 void PlaceOnScreen(QWidget* window, double fx, double fy);
 // The same arithmetic without a window.
 int ScreenOffset(int screenExtent, int windowExtent, double factor);
+
+// A font of the family at a size in pixels (the windows' layouts are in
+// pixels, so their fonts are too).
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
 
 // Maps the fonts the windows name to the metric-compatible fonts installed
 // with the program (Calibri -> Carlito, Arial -> Liberation Sans, ...). Run

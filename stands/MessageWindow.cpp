@@ -5,19 +5,11 @@
 #include <QPushButton>
 
 #include "mainwindow/ActsPalette.h"
+#include "stands/IntroHelpers.h"
 #include "texts/Commonlan.h"
 
-QFont MessageLineFont() {
-  QFont f(QStringLiteral("Calibri"));
-  f.setPixelSize(16);
-  return f;
-}
-
-QFont MessageButtonFont() {
-  QFont f(QStringLiteral("Calibri Light"));
-  f.setPixelSize(14);
-  return f;
-}
+QFont MessageLineFont() { return PixelFont(QStringLiteral("Calibri"), 16); }
+QFont MessageButtonFont() { return PixelFont(QStringLiteral("Calibri Light"), 14); }
 
 TMessageWindow::TMessageWindow(const QString& name, QWidget* parent) : QDialog(parent) {
   setObjectName(name);

@@ -52,24 +52,9 @@ QString LowerText(int commonNumber) { return CommonlanText(commonNumber).toLower
 
 // ---- Shared parts of the settings windows ----------------------------------
 
-QFont SettingsTextFont() {
-  QFont f(QStringLiteral("Calibri"));
-  f.setPixelSize(14);
-  return f;
-}
-
-QFont SettingsHeadingFont() {
-  QFont f(QStringLiteral("Calibri"));
-  f.setPixelSize(15);
-  f.setBold(true);
-  return f;
-}
-
-QFont SettingsButtonFont() {
-  QFont f(QStringLiteral("Calibri Light"));
-  f.setPixelSize(14);
-  return f;
-}
+QFont SettingsTextFont() { return PixelFont(QStringLiteral("Calibri"), 14); }
+QFont SettingsHeadingFont() { return PixelFont(QStringLiteral("Calibri"), 15, true); }
+QFont SettingsButtonFont() { return PixelFont(QStringLiteral("Calibri Light"), 14); }
 
 QFrame* MakeSettingsPanel(QWidget* parent, const QString& name, int colourIndex) {
   auto* p = new QFrame(parent);
@@ -233,9 +218,7 @@ TSettForm::TSettForm(QWidget* parent)
     e->setObjectName(QString::fromLatin1(r.editName));
     // Narrow digits and a thin frame: the edits are 33 pixels wide in the
     // smallest price format.
-    QFont digits(QStringLiteral("Arial Narrow"));
-    digits.setPixelSize(13);
-    e->setFont(digits);
+    e->setFont(PixelFont(QStringLiteral("Arial Narrow"), 13));
     e->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }"));
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->setGeometry(kColumnEditLeft[r.column], top, 33, kEditHeight);
