@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "platform/Files.h"
+#include "platform/LittleEndian.h"
 #include "texts/Settlan.h"
 
 namespace model {
@@ -19,47 +20,6 @@ QString g_folder;
 bool g_folderSet = false;
 bool g_fileBehind = false;
 SettingsRefresh* g_refresh = nullptr;
-
-// ---- Byte layout ---------------------------------------------------------
-
-void PutI32(QByteArray& b, int at, std::int32_t v) {
-  const auto u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
-}
-
-void PutF32(QByteArray& b, int at, float v) {
-  std::uint32_t u;
-  std::memcpy(&u, &v, 4);
-  PutI32(b, at, static_cast<std::int32_t>(u));
-}
-
-std::uint32_t GetU32(const QByteArray& b, int at) {
-  std::uint32_t u = 0;
-  for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
-  return u;
-}
-
-// Reads a field only when it lies wholly inside the bytes.
-void GetI32(const QByteArray& b, int at, std::int32_t& v) {
-  if (at + 4 <= b.size()) v = static_cast<std::int32_t>(GetU32(b, at));
-}
-
-void GetF32(const QByteArray& b, int at, float& v) {
-  if (at + 4 > b.size()) return;
-  const std::uint32_t u = GetU32(b, at);
-  std::memcpy(&v, &u, 4);
-}
-
-template <std::size_t N>
-void GetBytes(const QByteArray& b, int at, std::array<std::uint8_t, N>& v) {
-  if (at + static_cast<int>(N) > b.size()) return;
-  for (std::size_t i = 0; i < N; ++i) v[i] = static_cast<std::uint8_t>(b[at + static_cast<int>(i)]);
-}
-
-template <std::size_t N>
-void PutBytes(QByteArray& b, int at, const std::array<std::uint8_t, N>& v) {
-  for (std::size_t i = 0; i < N; ++i) b[at + static_cast<int>(i)] = static_cast<char>(v[i]);
-}
 
 // The threshold fields in file order, from offset 120.
 std::array<std::int32_t SettingsRecord::*, 16> ThresholdFields() {
@@ -148,22 +108,33 @@ void VisitFields(Record& r, Io& io) {
 
 struct Writer {
   QByteArray b = QByteArray(kSettingsRecordSize, '\0');
-  void I32(int at, std::int32_t v) { PutI32(b, at, v); }
-  void F32(int at, float v) { PutF32(b, at, v); }
+  void I32(int at, std::int32_t v) { platform::StoreI32LE(b.data() + at, v); }
+  void F32(int at, float v) { platform::StoreF32LE(b.data() + at, v); }
   void Bytes(int at, std::uint8_t v) { b[at] = static_cast<char>(v); }
   template <std::size_t N>
-  void Bytes(int at, const std::array<std::uint8_t, N>& v) { PutBytes(b, at, v); }
+  void Bytes(int at, const std::array<std::uint8_t, N>& v) {
+    for (std::size_t i = 0; i < N; ++i) Bytes(at + static_cast<int>(i), v[i]);
+  }
 };
 
+// Reads a field only when it lies wholly inside the bytes.
 struct Reader {
   const QByteArray& b;
-  void I32(int at, std::int32_t& v) { GetI32(b, at, v); }
-  void F32(int at, float& v) { GetF32(b, at, v); }
+  bool Holds(int at, int n) const { return at + n <= b.size(); }
+  void I32(int at, std::int32_t& v) {
+    if (Holds(at, 4)) v = platform::LoadI32LE(b.constData() + at);
+  }
+  void F32(int at, float& v) {
+    if (Holds(at, 4)) v = platform::LoadF32LE(b.constData() + at);
+  }
   void Bytes(int at, std::uint8_t& v) {
-    if (at < b.size()) v = static_cast<std::uint8_t>(b[at]);
+    if (Holds(at, 1)) v = static_cast<std::uint8_t>(b[at]);
   }
   template <std::size_t N>
-  void Bytes(int at, std::array<std::uint8_t, N>& v) { GetBytes(b, at, v); }
+  void Bytes(int at, std::array<std::uint8_t, N>& v) {
+    if (!Holds(at, static_cast<int>(N))) return;
+    for (std::size_t i = 0; i < N; ++i) v[i] = static_cast<std::uint8_t>(b[at + static_cast<int>(i)]);
+  }
 };
 
 }  // namespace

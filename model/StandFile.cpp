@@ -4,11 +4,11 @@
 
 #include "model/Phase.h"
 #include "platform/Cp1252.h"
+#include "platform/LittleEndian.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include <bit>
 #include <cmath>
 #include <algorithm>
 #include <cstring>
@@ -22,21 +22,14 @@ namespace {
 class Writer {
  public:
   explicit Writer(qint64 expected) { bytes_.resize(static_cast<qsizetype>(expected)); }
-  void I32(int32_t v) {
-    const uint32_t u = static_cast<uint32_t>(v);
-    char* p = Room(4);
-    p[0] = static_cast<char>(u & 0xFF);
-    p[1] = static_cast<char>((u >> 8) & 0xFF);
-    p[2] = static_cast<char>((u >> 16) & 0xFF);
-    p[3] = static_cast<char>((u >> 24) & 0xFF);
-  }
+  void I32(int32_t v) { platform::StoreI32LE(Room(4), v); }
   // A byte choice and the padding to the next word.
   void I8(int32_t v) {
     char* p = Room(4);
     p[0] = static_cast<char>(static_cast<int8_t>(v));
     p[1] = p[2] = p[3] = '\0';
   }
-  void F32(float v) { I32(static_cast<int32_t>(std::bit_cast<uint32_t>(v))); }
+  void F32(float v) { platform::StoreF32LE(Room(4), v); }
   void Bytes(const char* from, int n) { std::memcpy(Room(n), from, static_cast<size_t>(n)); }
   // A NUL-terminated cp1252 text in a field of the given width.
   void Text(const QString& text, int width) {
@@ -68,11 +61,9 @@ class Reader {
  public:
   explicit Reader(const char* p) : p_(p) {}
   int32_t I32() {
-    const auto* u = reinterpret_cast<const unsigned char*>(p_);
+    const int32_t v = platform::LoadI32LE(p_);
     p_ += 4;
-    return static_cast<int32_t>(static_cast<uint32_t>(u[0]) | (static_cast<uint32_t>(u[1]) << 8) |
-                                (static_cast<uint32_t>(u[2]) << 16) |
-                                (static_cast<uint32_t>(u[3]) << 24));
+    return v;
   }
   // A byte choice, sign-extended; skips its padding.
   int32_t I8() {
@@ -80,7 +71,11 @@ class Reader {
     p_ += 4;
     return v;
   }
-  float F32() { return std::bit_cast<float>(static_cast<uint32_t>(I32())); }
+  float F32() {
+    const float v = platform::LoadF32LE(p_);
+    p_ += 4;
+    return v;
+  }
   QString Text(int width) {
     int n = 0;
     while (n < width - 1 && p_[n] != '\0') ++n;
