@@ -292,7 +292,7 @@ void TActForm::ShowSettingsForm(int page) {
     if (page == 1) SettForm->ApplySettings();
     else SettForm->SaveSettings(page);
   }
-  if (QWidget* f = focusWidget()) f->clearFocus();
+  ClearFocus(this);
 }
 
 void TActForm::closeEvent(QCloseEvent* e) {

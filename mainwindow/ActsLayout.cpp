@@ -295,7 +295,7 @@ void TActForm::ApplyWideView(bool initial) { HorizontalLayout(IsNarrowView(), in
 void TActForm::CheckBox15Click() {
   if (!CheckBox15->isVisible()) return;
   ApplyWideView(false);
-  if (QWidget* f = focusWidget()) f->clearFocus();
+  ClearFocus(this);
 }
 
 namespace {

@@ -34,10 +34,6 @@ namespace {
 
 ::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
 
-void ClearFocusOf(QWidget* window) {
-  if (QWidget* f = window->focusWidget()) f->clearFocus();
-}
-
 }  // namespace
 
 bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
@@ -48,7 +44,7 @@ void TActForm::UpdateView(int level) {
   if (level > 0) UpdateMainWindow(-1);
   if (level > 0) UpdateMainWindow(phase);
   if (level > 0 || StandCardDirty) StandCardDirty = false;
-  ClearFocusOf(this);
+  ClearFocus(this);
 }
 
 void TActForm::UpdateMainWindow(int phase) {

@@ -70,5 +70,5 @@ void TAskForm::FormActivate() {
   BitBtn1->move(l.yesLeft, buttonTop);
   move(l.left, l.top);
   setFocus();
-  if (QWidget* f = focusWidget()) f->clearFocus();
+  ClearFocus(this);
 }

@@ -333,9 +333,7 @@ void TIntroForm::Button1Click() {
 void TIntroForm::Button2Click() { ClearActiveControl(); }
 void TIntroForm::Button3Click() { ClearActiveControl(); }
 
-void TIntroForm::ClearActiveControl() {
-  if (QWidget* f = focusWidget()) f->clearFocus();
-}
+void TIntroForm::ClearActiveControl() { ClearFocus(this); }
 
 void TIntroForm::closeEvent(QCloseEvent* e) {
   // Closing the start window in any way ends the program; nothing is saved.

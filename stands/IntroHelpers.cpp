@@ -60,6 +60,10 @@ void FitFormHeight(QWidget* window, int top, int height) {
   SetOuterHeight(window, FittedFormHeight(top, height, platform::GetScreenMetrics().captionHeight));
 }
 
+void ClearFocus(QWidget* window) {
+  if (QWidget* f = window->focusWidget()) f->clearFocus();
+}
+
 int ScreenOffset(int screenExtent, int windowExtent, double factor) {
   return platform::TruncToInt((screenExtent - windowExtent) * factor);
 }

@@ -40,6 +40,10 @@ void SetOuterSize(QWidget* window, int width, int height);
 void SetOuterWidth(QWidget* window, int width);
 void SetOuterHeight(QWidget* window, int height);
 
+// The control that has the focus in the window loses it, so that none
+// shows it.
+void ClearFocus(QWidget* window);
+
 // Centres a window by factors of the free screen space:
 // left = trunc((screen width - outer width) x fx), top likewise with fy.
 void PlaceOnScreen(QWidget* window, double fx, double fy);
