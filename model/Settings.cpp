@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "platform/Files.h"
@@ -21,17 +22,31 @@ bool g_folderSet = false;
 bool g_fileBehind = false;
 SettingsRefresh* g_refresh = nullptr;
 
-// The threshold fields in file order, from offset 120.
-std::array<std::int32_t SettingsRecord::*, 16> ThresholdFields() {
-  return {&SettingsRecord::birchFinalCutDiameter,     &SettingsRecord::birchFinalCutBasalArea,
-          &SettingsRecord::spruceFinalCutDiameter,    &SettingsRecord::spruceFinalCutBasalArea,
-          &SettingsRecord::pineFinalCutDiameter,      &SettingsRecord::pineFinalCutBasalArea,
-          &SettingsRecord::birchThinningHeight,       &SettingsRecord::birchThinningBasalArea,
-          &SettingsRecord::spruceThinningHeight,      &SettingsRecord::spruceThinningBasalArea,
-          &SettingsRecord::pineThinningHeight,        &SettingsRecord::pineThinningBasalArea,
-          &SettingsRecord::birchTallThinningBasalArea, &SettingsRecord::spruceTallThinningBasalArea,
-          &SettingsRecord::pineTallThinningBasalArea, &SettingsRecord::stemCountLowerLimit};
-}
+// The recommendation thresholds: their keys and fields, in file order from
+// offset 120.
+struct ThresholdKey {
+  const char* name;
+  std::int32_t SettingsRecord::*field;
+};
+constexpr ThresholdKey kThresholdKeys[] = {
+    {"ko_cc_d13", &SettingsRecord::birchFinalCutDiameter},
+    {"ko_cc_ppa", &SettingsRecord::birchFinalCutBasalArea},
+    {"ku_cc_d13", &SettingsRecord::spruceFinalCutDiameter},
+    {"ku_cc_ppa", &SettingsRecord::spruceFinalCutBasalArea},
+    {"ma_cc_d13", &SettingsRecord::pineFinalCutDiameter},
+    {"ma_cc_ppa", &SettingsRecord::pineFinalCutBasalArea},
+    {"ko_th1_h", &SettingsRecord::birchThinningHeight},
+    {"ko_th1_ppa", &SettingsRecord::birchThinningBasalArea},
+    {"ku_th1_h", &SettingsRecord::spruceThinningHeight},
+    {"ku_th1_ppa", &SettingsRecord::spruceThinningBasalArea},
+    {"ma_th1_h", &SettingsRecord::pineThinningHeight},
+    {"ma_th1_ppa", &SettingsRecord::pineThinningBasalArea},
+    {"ko_th2_ppa", &SettingsRecord::birchTallThinningBasalArea},
+    {"ku_th2_ppa", &SettingsRecord::spruceTallThinningBasalArea},
+    {"ma_th2_ppa", &SettingsRecord::pineTallThinningBasalArea},
+    {"min_rlk", &SettingsRecord::stemCountLowerLimit},
+};
+static_assert(std::size(kThresholdKeys) == 16);
 
 void ZeroReserved(SettingsRecord& r) {
   r.reserved0 = 0;
@@ -100,8 +115,7 @@ void VisitFields(Record& r, Io& io) {
   for (int i = 0; i < 4; ++i) io.F32(64 + 4 * i, r.logPrices[i]);
   io.F32(80, r.unusedPrice);
   io.Bytes(84, r.reserved84);
-  const auto fields = ThresholdFields();
-  for (int i = 0; i < 16; ++i) io.I32(120 + 4 * i, r.*fields[i]);
+  for (int i = 0; i < 16; ++i) io.I32(120 + 4 * i, r.*kThresholdKeys[i].field);
   io.Bytes(184, r.recommendationsOff);
   io.Bytes(185, r.padding);
 }
@@ -271,28 +285,6 @@ bool SettingsFileBehind() { return g_fileBehind; }
 // ---- Readers -------------------------------------------------------------
 
 int RecommendationParameter(const SettingsRecord& r, QStringView key) {
-  struct Key {
-    const char* name;
-    std::int32_t SettingsRecord::*field;
-  };
-  static const Key kKeys[] = {
-      {"ko_cc_d13", &SettingsRecord::birchFinalCutDiameter},
-      {"ko_cc_ppa", &SettingsRecord::birchFinalCutBasalArea},
-      {"ku_cc_d13", &SettingsRecord::spruceFinalCutDiameter},
-      {"ku_cc_ppa", &SettingsRecord::spruceFinalCutBasalArea},
-      {"ma_cc_d13", &SettingsRecord::pineFinalCutDiameter},
-      {"ma_cc_ppa", &SettingsRecord::pineFinalCutBasalArea},
-      {"ko_th1_h", &SettingsRecord::birchThinningHeight},
-      {"ko_th1_ppa", &SettingsRecord::birchThinningBasalArea},
-      {"ku_th1_h", &SettingsRecord::spruceThinningHeight},
-      {"ku_th1_ppa", &SettingsRecord::spruceThinningBasalArea},
-      {"ma_th1_h", &SettingsRecord::pineThinningHeight},
-      {"ma_th1_ppa", &SettingsRecord::pineThinningBasalArea},
-      {"ko_th2_ppa", &SettingsRecord::birchTallThinningBasalArea},
-      {"ku_th2_ppa", &SettingsRecord::spruceTallThinningBasalArea},
-      {"ma_th2_ppa", &SettingsRecord::pineTallThinningBasalArea},
-      {"min_rlk", &SettingsRecord::stemCountLowerLimit},
-  };
   // Derived keys: a base key, a suffix and the difference.
   struct Derived {
     const char* suffix;
@@ -303,7 +295,7 @@ int RecommendationParameter(const SettingsRecord& r, QStringView key) {
       {"_hurry", "_cc_d13", 2},  {"_hurry", "_th1_ppa", 7},  {"_target", "_th1_ppa", -6},
       {"_hurry", "_th2_ppa", 8}, {"_target", "_th2_ppa", -7},
   };
-  for (const Key& k : kKeys)
+  for (const ThresholdKey& k : kThresholdKeys)
     if (key == QLatin1String(k.name)) return r.*k.field;
   for (const Derived& d : kDerived) {
     const QLatin1String suffix(d.suffix);
@@ -312,7 +304,7 @@ int RecommendationParameter(const SettingsRecord& r, QStringView key) {
     if (!base.endsWith(QLatin1String(d.kind))) continue;
     const QStringView prefix = base.left(base.size() - static_cast<qsizetype>(std::strlen(d.kind)));
     if (prefix != QLatin1String("ko") && prefix != QLatin1String("ku") && prefix != QLatin1String("ma")) continue;
-    for (const Key& k : kKeys)
+    for (const ThresholdKey& k : kThresholdKeys)
       if (base == QLatin1String(k.name)) return AddSaturated(r.*k.field, d.delta);
   }
   return 0;
