@@ -39,11 +39,12 @@ namespace {
 bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
 
 void TActForm::UpdateView(int level) {
-  if (level > 2) level = 2;
   const int phase = CurrentPhase();
-  if (level > 0) UpdateMainWindow(-1);
-  if (level > 0) UpdateMainWindow(phase);
-  if (level > 0 || StandCardDirty) StandCardDirty = false;
+  if (level > 0) {
+    UpdateMainWindow(-1);
+    UpdateMainWindow(phase);
+  }
+  StandCardDirty = false;
   ClearFocus(this);
 }
 
