@@ -221,19 +221,24 @@ bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* er
   return ok;
 }
 
+namespace {
+
+// Reads the file's bytes, one beyond the record so that a longer file is told
+// apart.
+SettingsFileState ReadSettingsBytes(const QString& path, QByteArray& bytes) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return SettingsFileState::Missing;
+  bytes = f.read(kSettingsRecordSize + 1);
+  return bytes.size() == kSettingsRecordSize ? SettingsFileState::Read : SettingsFileState::WrongLength;
+}
+
+}  // namespace
+
 SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
                                     const std::function<void()>& announce) {
   SettingsLoadResult res;
-  QFile f(path);
   QByteArray bytes;
-  if (f.open(QIODevice::ReadOnly)) {
-    // One byte beyond the record tells a longer file apart.
-    bytes = f.read(kSettingsRecordSize + 1);
-    f.close();
-    res.state = bytes.size() == kSettingsRecordSize ? SettingsFileState::Read : SettingsFileState::WrongLength;
-  } else {
-    res.state = SettingsFileState::Missing;
-  }
+  res.state = ReadSettingsBytes(path, bytes);
   if (res.state != SettingsFileState::Read) {
     // What the file holds is kept, the defaults fill the rest; a record
     // that the system creates has zero padding.
@@ -260,18 +265,12 @@ SettingsLoadResult LoadSettingsFile(const std::function<void()>& announce) {
 SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce) {
   SettingsLoadResult res;
   if (g_fileBehind) return res;
-  QFile f(SettingsFilePath());
-  if (f.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = f.read(kSettingsRecordSize + 1);
-    f.close();
-    if (bytes.size() == kSettingsRecordSize) {
-      SettingsFromBytes(g_settings, bytes);
-      ClampSettings(g_settings);
-      return res;
-    }
-    res.state = SettingsFileState::WrongLength;
-  } else {
-    res.state = SettingsFileState::Missing;
+  QByteArray bytes;
+  res.state = ReadSettingsBytes(SettingsFilePath(), bytes);
+  if (res.state == SettingsFileState::Read) {
+    SettingsFromBytes(g_settings, bytes);
+    ClampSettings(g_settings);
+    return res;
   }
   if (announce) announce();
   res.rewritten = WriteSettingsFile(g_settings, SettingsFilePath(), &res.writeError);
