@@ -2,6 +2,7 @@
 
 #include "model/StandFile.h"
 
+#include "model/AssortmentSums.h"
 #include "model/Phase.h"
 #include "platform/Cp1252.h"
 #include "platform/LittleEndian.h"
@@ -411,18 +412,20 @@ StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& head
 
 // ---- Sorting ----
 
-float data::TreeSortKey(int i, int key) const {
+namespace {
+
+// The sort key of tree i; latest holds the latest sizes (LatestGrownSizes).
+float SortKeyOf(const data& stand, const GrownSize* latest, int i, int key) {
+  const TreeRecord& t = stand.Trees[i];
   switch (key) {
-    case 0: return Trees[i].x;
-    case 1: return Trees[i].y;
-    case 2: return TreeDiameter(i);
-    case 3: return TreeHeight(i);
-    case 4: return static_cast<float>(HeightFractionKey(i));
-    default: return Trees[i].height;
+    case 0: return t.x;
+    case 1: return t.y;
+    case 2: return latest ? latest[i].diameter : t.diameter;
+    case 3: return latest ? latest[i].height : t.height;
+    case 4: return static_cast<float>(stand.HeightFractionKey(i));
+    default: return t.height;
   }
 }
-
-namespace {
 
 // The partition sort on an array of keys, carrying the original positions
 // along; the trees themselves are moved once afterwards.
@@ -453,33 +456,21 @@ void Reorder(std::vector<T>& items, const std::vector<int>& origin, int lo) {
 
 }  // namespace
 
+float data::TreeSortKey(int i, int key) const {
+  return SortKeyOf(*this, LatestGrownSizes(*this), i, key);
+}
+
 void data::SortTrees(int lo, int hi, int key) {
   if (lo >= hi || lo < 0 || hi >= TreeCount()) return;
   const size_t n = Trees.size();
   const int g = GrowthStepCount();
-  const GrownSize* latest = nullptr;
-  if (g >= 2 && GrownSizes2.size() == n) {
-    latest = GrownSizes2.data();
-  } else if (g == 1 && GrownSizes1.size() == n) {
-    latest = GrownSizes1.data();
-  }
+  const GrownSize* latest = LatestGrownSizes(*this);
   const int count = hi - lo + 1;
   std::vector<float> keys(static_cast<size_t>(count));
   std::vector<int> origin(static_cast<size_t>(count));
   for (int k = 0; k < count; ++k) {
-    const int i = lo + k;
-    const TreeRecord& t = Trees[i];
-    float v;
-    switch (key) {
-      case 0: v = t.x; break;
-      case 1: v = t.y; break;
-      case 2: v = latest ? latest[i].diameter : t.diameter; break;
-      case 3: v = latest ? latest[i].height : t.height; break;
-      case 4: v = static_cast<float>(HeightFractionKey(i)); break;
-      default: v = t.height; break;
-    }
-    keys[k] = v;
-    origin[k] = i;
+    keys[k] = SortKeyOf(*this, latest, lo + k, key);
+    origin[k] = lo + k;
   }
   PartitionSort(keys, origin, 0, count - 1);
   Reorder(Trees, origin, lo);
