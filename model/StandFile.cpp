@@ -209,6 +209,13 @@ StandFileStatus ReadWholeFile(const QString& path, QByteArray& out) {
   return out.size() == size ? StandFileStatus::Ok : StandFileStatus::CannotOpen;
 }
 
+// Reads and checks a whole stand file into a new object.
+StandFileStatus LoadStand(const QString& path, std::unique_ptr<data>& out) {
+  QByteArray bytes;
+  const StandFileStatus status = ReadWholeFile(path, bytes);
+  return status == StandFileStatus::Ok ? DecodeStand(bytes, out) : status;
+}
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return false;
@@ -340,11 +347,8 @@ using namespace standfile;
 
 StandFileStatus data::ReadStandFile(const QString& path, bool keepPhaseZero,
                                     std::unique_ptr<data>& out) {
-  QByteArray bytes;
-  StandFileStatus status = ReadWholeFile(path, bytes);
-  if (status != StandFileStatus::Ok) return status;
   std::unique_ptr<data> stand;
-  status = DecodeStand(bytes, stand);
+  const StandFileStatus status = LoadStand(path, stand);
   if (status != StandFileStatus::Ok) return status;
   SetCurrentPhase(keepPhaseZero ? 0 : NamedStepCount(*stand));
   out = std::move(stand);
@@ -359,11 +363,8 @@ StandFileStatus data::ReadFile(const QString& path, bool keepPhaseZero) {
 }
 
 StandFileStatus data::PeekStandFile(const QString& path, int& treeCount, StandHeader* header) {
-  QByteArray bytes;
-  StandFileStatus status = ReadWholeFile(path, bytes);
-  if (status != StandFileStatus::Ok) return status;
   std::unique_ptr<data> stand;
-  status = DecodeStand(bytes, stand);
+  const StandFileStatus status = LoadStand(path, stand);
   if (status != StandFileStatus::Ok) return status;
   treeCount = stand->TreeCount();
   if (header) *header = stand->Header;
