@@ -71,9 +71,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CreateStandCard();
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
-  QPalette boxText = CheckBox15->palette();
-  boxText.setColor(QPalette::WindowText, QColor(240, 240, 240));
-  CheckBox15->setPalette(boxText);
+  SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
   connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
   CreateMenu();
 
@@ -109,9 +107,8 @@ void TActForm::CreateStandCard() {
   Label16->setObjectName(QStringLiteral("Label16"));
   Label11->setObjectName(QStringLiteral("Label11"));
   Label15->setObjectName(QStringLiteral("Label15"));
-  QPalette light = Panel1->palette();
-  light.setColor(QPalette::WindowText, QColor(240, 240, 240));
-  for (QLabel* l : {Label10, Label4, Label16, Label11, Label15}) l->setPalette(light);
+  for (QLabel* l : {Label10, Label4, Label16, Label11, Label15})
+    SetRoleColor(l, QPalette::WindowText, QColor(240, 240, 240));
   ListBox3 = new QListWidget(Panel1);
   ListBox3->setObjectName(QStringLiteral("ListBox3"));
   ListBox3->addItems({QStringLiteral("harvennushakkuu"), QStringLiteral("pääte- tai poimintahakkuu")});
@@ -145,14 +142,10 @@ void TActForm::CreateStandCard() {
 void TActForm::CreateEstatePanels() {
   Panel2 = MakePanel(Client, "Panel2", 20);
   Label14 = MakeLabel(Panel2, "Label14");
-  QPalette light = Panel2->palette();
-  light.setColor(QPalette::WindowText, QColor(255, 255, 255));
-  Label14->setPalette(light);
+  SetRoleColor(Label14, QPalette::WindowText, QColor(255, 255, 255));
   ListBox1 = new QListWidget(Panel2);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  QPalette lp = ListBox1->palette();
-  lp.setColor(QPalette::Base, PaletteColor(151));
-  ListBox1->setPalette(lp);
+  SetRoleColor(ListBox1, QPalette::Base, PaletteColor(151));
   FileListBox1 = new TFileListBox(Panel2);
   FileListBox1->hide();
   FileListBox1->SetMask(QStringLiteral("*.") + CommonlanText(0));
@@ -180,10 +173,8 @@ void TActForm::CreatePages() {
   ComboBox28 = new QComboBox(Panel6);
   ComboBox28->setObjectName(QStringLiteral("ComboBox28"));
   ComboBox28->move(8, 8);
-  QPalette groupColour = ComboBox28->palette();
-  groupColour.setColor(QPalette::Button, PaletteColor(15));
-  groupColour.setColor(QPalette::Base, PaletteColor(15));
-  ComboBox28->setPalette(groupColour);
+  SetRoleColor(ComboBox28, QPalette::Button, PaletteColor(15));
+  SetRoleColor(ComboBox28, QPalette::Base, PaletteColor(15));
   ComboBox28->hide();
   PageControl2->addTab(TabSheet8, QString());
   PageControl2->addTab(TabSheet9, QString());
@@ -242,9 +233,7 @@ void TActForm::SetMainWindowCaptions() {
   PageControl2->setTabText(PageControl2->indexOf(TabSheet8), ActlanText(4));
   PageControl2->setTabText(PageControl2->indexOf(TabSheet9), ActlanText(2));
   PageControl2->setTabText(PageControl2->indexOf(TabSheet6), CommonlanText(68));
-  QPalette stage = ListBox3->palette();
-  stage.setColor(QPalette::Base, PaletteColor(30));
-  ListBox3->setPalette(stage);
+  SetRoleColor(ListBox3, QPalette::Base, PaletteColor(30));
 }
 
 void TActForm::SetMenuCaptions(int mode) {

@@ -71,10 +71,14 @@ QColor PaleOrPaletteColor12(const QWidget*, bool flag) {
 
 QColor PictureBackdropColor(const QWidget*) { return QColor(0, 0, 0); }
 
-void SetWidgetColor(QWidget* w, const QColor& c) {
+void SetRoleColor(QWidget* w, QPalette::ColorRole role, const QColor& c) {
   QPalette p = w->palette();
-  p.setColor(QPalette::Window, c);
+  p.setColor(role, c);
   w->setPalette(p);
+}
+
+void SetWidgetColor(QWidget* w, const QColor& c) {
+  SetRoleColor(w, QPalette::Window, c);
   w->setAutoFillBackground(true);
 }
 

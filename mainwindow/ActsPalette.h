@@ -6,6 +6,7 @@
 // byte). PaletteColorValue gives that value, PaletteColor the QColor.
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 class QWidget;
@@ -28,6 +29,8 @@ QColor PaleOrPaletteColor12(const QWidget* window, bool flag);
 // bitmap: always black.
 QColor PictureBackdropColor(const QWidget* window = nullptr);
 
+// Sets one colour role of a widget's palette.
+void SetRoleColor(QWidget* w, QPalette::ColorRole role, const QColor& c);
 // Fills a widget's background with a colour (auto-filled palette window role).
 void SetWidgetColor(QWidget* w, const QColor& c);
 

@@ -44,9 +44,7 @@ QPixmap DrawTreePicture(int size, const QColor& disc) {
 QLabel* FixedLine(QWidget* parent, const QString& text, int top, int pixelSize, bool light) {
   auto* l = new QLabel(text, parent);
   l->setFont(PixelFont(light ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"), pixelSize));
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, Qt::white);
-  l->setPalette(pal);
+  SetRoleColor(l, QPalette::WindowText, Qt::white);
   l->adjustSize();
   l->move(120, top);
   return l;

@@ -56,10 +56,8 @@ TInfoForm::TInfoForm(QWidget* parent) : TMessageWindow(QStringLiteral("InfoForm"
   RichEdit1->setFont(MessageLineFont());
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QPalette p = RichEdit1->palette();
-  p.setColor(QPalette::Base, PaletteColor(1));
-  p.setColor(QPalette::Text, Qt::black);
-  RichEdit1->setPalette(p);
+  SetRoleColor(RichEdit1, QPalette::Base, PaletteColor(1));
+  SetRoleColor(RichEdit1, QPalette::Text, Qt::black);
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->hide();

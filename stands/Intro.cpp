@@ -106,9 +106,7 @@ QLabel* TransparentLabel(QWidget* parent, const char* name, const QFont& font) {
   l->setObjectName(QLatin1String(name));
   l->setFont(font);
   l->setAttribute(Qt::WA_TranslucentBackground);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, QColor(32, 40, 36));
-  l->setPalette(pal);
+  SetRoleColor(l, QPalette::WindowText, QColor(32, 40, 36));
   return l;
 }
 

@@ -89,9 +89,7 @@ QTextEdit* MakeSettingsInfoText(QWidget* parent, const QString& name, int colour
   e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   e->setLineWrapMode(QTextEdit::WidgetWidth);
   e->setFrameShape(QFrame::NoFrame);
-  QPalette pal = e->palette();
-  pal.setColor(QPalette::Base, PaletteColor(colourIndex));
-  e->setPalette(pal);
+  SetRoleColor(e, QPalette::Base, PaletteColor(colourIndex));
   return e;
 }
 
