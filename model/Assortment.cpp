@@ -63,7 +63,7 @@ StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes) {
   StandingSums sums;
   for (size_t i = 0; i < n; ++i) {
     const TreeRecord& t = stand.Trees[i];
-    if (t.removedBy != 0) continue;
+    if (!IsStanding(t)) continue;
     if (s) {
       sums.Add(s[i].diameter, s[i].height, t.species);
     } else {
@@ -100,7 +100,7 @@ float data::SpeciesVolumes(bool allTrees, bool countOnly, float perSpecies[kSpec
   const int n = TreeCount();
   for (int i = 0; i < n; ++i) {
     const TreeRecord& t = Trees[i];
-    if (!allTrees && t.removedBy != 0) continue;
+    if (!allTrees && !IsStanding(t)) continue;
     if (countOnly) {
       perSpecies[t.species] += 1.0f;
       continue;

@@ -22,8 +22,6 @@ constexpr int kSortHeightFraction = 4;
 // Retention trees reserved per chosen species before the walk.
 constexpr int kReservedPerSpecies = 10;
 
-bool Standing(const TreeRecord& t) { return t.removedBy == 0; }
-
 void SortWholeList(data& stand, int key) {
   if (stand.TreeCount() > 1) stand.SortTrees(0, stand.TreeCount() - 1, key);
 }
@@ -33,7 +31,7 @@ void SortWholeList(data& stand, int key) {
 void MarkBetween(data& stand, bool alongX, float lo, float hi, int k) {
   for (TreeRecord& t : stand.Trees) {
     const float v = alongX ? t.x : t.y;
-    if (Standing(t) && lo < v && v < hi) t.removedBy = k;
+    if (IsStanding(t) && lo < v && v < hi) t.removedBy = k;
   }
 }
 
@@ -85,7 +83,7 @@ int SelectRetention(data& stand, int s1, int s2, int large, int n, int nMin, int
     TreeRecord& t = stand.Trees[i];
     if (t.removedBy == kReservedPhase) {
       t.removedBy = 0;  // already counted by the reservation
-    } else if (Standing(t)) {
+    } else if (IsStanding(t)) {
       if (Retainable(t.species, s1, s2, shelterwood) && kept < n) {
         ++kept;
       } else {
@@ -117,7 +115,7 @@ void data::SelectStripCut(int width, int p) {
     if (i == count - 1) {
       // The last strip of an even count runs to the right edge.
       for (TreeRecord& t : Trees) {
-        if (Standing(t) && t.x > c - h) t.removedBy = p + 1;
+        if (IsStanding(t) && t.x > c - h) t.removedBy = p + 1;
       }
     } else {
       MarkBetween(*this, true, c - h, c + h, p + 1);
@@ -132,7 +130,7 @@ void data::SelectSmallGapCut(int area, int p) {
   const int cx = Plot.left + (Plot.right - Plot.left) / 2;
   const int cy = Plot.bottom;
   for (TreeRecord& t : Trees) {
-    if (!Standing(t)) continue;
+    if (!IsStanding(t)) continue;
     const float d = static_cast<float>(std::hypot(static_cast<double>(cx - t.x),
                                                   static_cast<double>(cy - t.y)));
     if (d < radius) t.removedBy = p + 1;
@@ -154,7 +152,7 @@ int data::ReserveRetentionTrees(int s1, int s2) {
   for (int i = TreeCount() - 1;
        i >= 0 && (c1 < kReservedPerSpecies || c2 < kReservedPerSpecies); --i) {
     TreeRecord& t = Trees[i];
-    if (!Standing(t)) continue;
+    if (!IsStanding(t)) continue;
     if (t.species == s1 && c1 < kReservedPerSpecies) {
       t.removedBy = kReservedPhase;
       ++c1;
@@ -184,7 +182,7 @@ bool data::SelectSpacedRetention(int groups, int perGroup, int p) {
   const int k = p + 1;
   if (groups <= 0) {
     for (TreeRecord& t : Trees) {
-      if (Standing(t)) t.removedBy = k;
+      if (IsStanding(t)) t.removedBy = k;
     }
     return true;
   }
@@ -202,7 +200,7 @@ bool data::SelectSpacedRetention(int groups, int perGroup, int p) {
       anchors.push_back(j);
       continue;
     }
-    if (Standing(Trees[j])) Trees[j].removedBy = k;
+    if (IsStanding(Trees[j])) Trees[j].removedBy = k;
   }
   if (perGroup > 1 && !anchors.empty()) {
     GroupRetainedTrees(static_cast<int>(anchors.size()), perGroup, anchors.data(), k);
@@ -246,7 +244,7 @@ bool data::SelectSpeciesRemoval(int c0, int c1, int c2, int c3, int c4, int k) {
   int marked = 0;
   for (int i = 0; i < TreeCount(); ++i) {
     TreeRecord& t = Trees[i];
-    if (!Standing(t) || t.species < 0 || t.species > 4) continue;
+    if (!IsStanding(t) || t.species < 0 || t.species > 4) continue;
     const int c = choices[t.species];
     bool take = c == 1;
     if (c == 2) {
@@ -287,7 +285,7 @@ void data::SelectLargestTrees(int p, float target) {
   SortWholeList(*this, kSortDiameter);
   float removed = 0.0f;
   for (int i = TreeCount() - 1; i >= 0 && removed < target; --i) {
-    if (!Standing(Trees[i])) continue;
+    if (!IsStanding(Trees[i])) continue;
     Trees[i].removedBy = p + 1;
     // m3 added in double, the running sum kept in single precision.
     removed = static_cast<float>(

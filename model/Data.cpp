@@ -61,7 +61,7 @@ int data::HeightFractionKey(int i) const {
 void data::CountZeroVolumeTrees(int counts[kSpeciesSlots]) const {
   const int n = TreeCount();
   for (int i = 0; i < n; ++i) {
-    if (Trees[i].removedBy != 0) continue;
+    if (!IsStanding(Trees[i])) continue;
     float pulp = 0.0f;
     AssortmentShares(pulp, platform::RoundHalfAway(TreeDiameter(i) * 0.01f),
                      platform::RoundHalfAway(TreeHeight(i) * 0.01f), Trees[i].species);

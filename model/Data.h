@@ -71,6 +71,9 @@ struct TreeRecord {
   std::array<int32_t, 4> reserved{};
 };
 
+// Whether the tree stands now (no step has removed it).
+inline bool IsStanding(const TreeRecord& t) { return t.removedBy == 0; }
+
 // The size of one tree after a growing step (1/100 cm, cm).
 struct GrownSize {
   float diameter = 0.0f;

@@ -20,8 +20,6 @@ namespace {
 constexpr int kSortY = 1;
 constexpr int kSortHeight = 3;
 
-bool Standing(const TreeRecord& t) { return t.removedBy == 0; }
-
 void SortWholeList(data& stand, int key) {
   if (stand.TreeCount() > 1) stand.SortTrees(0, stand.TreeCount() - 1, key);
 }
@@ -88,7 +86,7 @@ class SpacingScanner {
     std::vector<TreeRecord>& trees = stand_.Trees;
     int count = 0;
     for (int i = 0; i < n; ++i) {
-      if (!Standing(trees[i])) continue;
+      if (!IsStanding(trees[i])) continue;
       const int lo = std::max(0, i - window);
       const float xi = trees[i].x;
       const float yi = trees[i].y;
@@ -98,7 +96,7 @@ class SpacingScanner {
         for (int j = head_[col]; j >= lo; j = next_[j]) {
           const float dy = yi - trees[j].y;
           if (dy >= r) break;  // this and every earlier tree of the column is too far
-          if (Standing(trees[j]) && Closer(xi - trees[j].x, dy, r, r2)) close_.push_back(j);
+          if (IsStanding(trees[j]) && Closer(xi - trees[j].x, dy, r, r2)) close_.push_back(j);
         }
       }
       if (close_.size() > 1) std::sort(close_.begin(), close_.end());
@@ -181,7 +179,7 @@ StockVolumeTracker::StockVolumeTracker(data& stand) : stand_(stand) {
     g.values.push_back({bins[s], bins[s + 6]});
     energy.trees[i] = i;
     energy.values[i] = {bins[EnergyWood], 0.0f};
-    standing_[i] = stand.Trees[i].removedBy == 0;
+    standing_[i] = IsStanding(stand.Trees[i]);
   }
   for (Group& g : groups_) {
     for (const auto& v : g.values) {
@@ -252,7 +250,7 @@ int StockVolumeTracker::Compare(double level) {
 
 void StockVolumeTracker::Set(int i, int phase) {
   TreeRecord& t = stand_.Trees[i];
-  const bool wasStanding = t.removedBy == 0;
+  const bool wasStanding = IsStanding(t);
   t.removedBy = phase;
   if (wasStanding == (phase == 0)) return;
   standing_[i] = !wasStanding;
@@ -380,7 +378,7 @@ void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
   std::vector<int> unsummed;
   for (int i = lowThinning ? 0 : n - 1; i >= 0 && i < n && compare(target) > 0;
        i += lowThinning ? 1 : -1) {
-    if (!Standing(Trees[i])) continue;
+    if (!IsStanding(Trees[i])) continue;
     stock.Mark(i, k);
     if (batch >= 0) ++batch;
     if (batch == batchSize) {
@@ -410,7 +408,7 @@ void data::ThinToVolumeByHeight(int p, float target, bool lowThinning) {
     if (c == 0) break;
     if (c < 0 && Trees[j].removedBy == k) {
       stock.Reinstate(j);
-    } else if (c > 0 && Standing(Trees[j])) {
+    } else if (c > 0 && IsStanding(Trees[j])) {
       stock.Mark(j, k);
     }
   }
@@ -424,7 +422,7 @@ bool data::ThinToTargetBasalArea(int p, float target, int mode, bool lowThinning
   const int n = TreeCount();
   for (int i = lowThinning ? 0 : n - 1; target + removed < current && i >= 0 && i < n;
        i += lowThinning ? 1 : -1) {
-    if (!Standing(Trees[i])) continue;
+    if (!IsStanding(Trees[i])) continue;
     Trees[i].removedBy = p + 1;
     removed += mode == 1 ? TreeBasalArea(TreeDiameter(i)) : 1.0f;
   }
