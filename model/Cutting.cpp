@@ -14,17 +14,8 @@
 
 namespace {
 
-constexpr int kSortX = 0;
-constexpr int kSortY = 1;
-constexpr int kSortDiameter = 2;
-constexpr int kSortHeightFraction = 4;
-
 // Retention trees reserved per chosen species before the walk.
 constexpr int kReservedPerSpecies = 10;
-
-void SortWholeList(data& stand, int key) {
-  if (stand.TreeCount() > 1) stand.SortTrees(0, stand.TreeCount() - 1, key);
-}
 
 // Marks with phase k every standing tree whose coordinate (x when alongX,
 // else y) lies strictly between lo and hi.
@@ -70,12 +61,12 @@ bool Retainable(int species, int s1, int s2, bool shelterwood) {
 int SelectRetention(data& stand, int s1, int s2, int large, int n, int nMin, int nMax, int k,
                     bool shelterwood) {
   if (large != 0) {
-    SortWholeList(stand, kSortDiameter);
+    stand.SortAllTrees(data::SortDiameter);
     stand.MoveLargestTreesToMiddle(n, nMin, nMax);
   } else {
     // The fractional height key puts the trees in an order unrelated to
     // their size or place.
-    SortWholeList(stand, kSortHeightFraction);
+    stand.SortAllTrees(data::SortHeightFraction);
   }
   const bool reserve = shelterwood ? (s1 >= 0 || s2 >= 0) : (s1 >= 0 && s2 >= 0);
   int kept = reserve ? stand.ReserveRetentionTrees(s1, s2) : 0;
@@ -91,7 +82,7 @@ int SelectRetention(data& stand, int s1, int s2, int large, int n, int nMin, int
       }
     }
   }
-  SortWholeList(stand, kSortY);
+  stand.SortAllTrees(data::SortY);
   return kept;
 }
 
@@ -186,7 +177,7 @@ bool data::SelectSpacedRetention(int groups, int perGroup, int p) {
     }
     return true;
   }
-  SortWholeList(*this, kSortX);
+  SortAllTrees(SortX);
   const int count = TreeCount();
   // One anchor in the middle of each of `groups` equal runs of the list in x
   // order; at least one tree per run so that every anchor has a place.
@@ -205,7 +196,7 @@ bool data::SelectSpacedRetention(int groups, int perGroup, int p) {
   if (perGroup > 1 && !anchors.empty()) {
     GroupRetainedTrees(static_cast<int>(anchors.size()), perGroup, anchors.data(), k);
   }
-  SortWholeList(*this, kSortY);
+  SortAllTrees(SortY);
   return true;
 }
 
@@ -282,7 +273,7 @@ void data::SelectStripRoads(float width, float spacing, int k) {
 }
 
 void data::SelectLargestTrees(int p, float target) {
-  SortWholeList(*this, kSortDiameter);
+  SortAllTrees(SortDiameter);
   float removed = 0.0f;
   for (int i = TreeCount() - 1; i >= 0 && removed < target; --i) {
     if (!IsStanding(Trees[i])) continue;
@@ -292,5 +283,5 @@ void data::SelectLargestTrees(int p, float target) {
         removed + static_cast<double>(StemVolume(TreeDiameter(i), TreeHeight(i), Trees[i].species)) *
                       0.001);
   }
-  SortWholeList(*this, kSortY);
+  SortAllTrees(SortY);
 }

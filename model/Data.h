@@ -329,11 +329,20 @@ class data {
   // Replaces the header in the object and at offset 0 of the file.
   StandFileStatus RewriteHeader(const QString& path, const StandHeader& header);
   void SortTreesForSave(bool growthKey, bool bySize);
+  // Keys of the tree sort: x; y; latest diameter; latest height;
+  // HeightFractionKey; any other key the measured height.
+  enum SortKey : int {
+    SortX = 0,
+    SortY = 1,
+    SortDiameter = 2,
+    SortHeight = 3,
+    SortHeightFraction = 4,
+    SortMeasuredHeight = 5,
+  };
   // Middle-pivot partition sort, ascending; trees of equal keys keep the
   // order this scheme gives (the cutting patterns rely on it).
   void SortTrees(int lo, int hi, int key);
-  // 0 x; 1 y; 2 latest diameter; 3 latest height; 4 HeightFractionKey;
-  // any other key the measured height.
+  void SortAllTrees(int key) { SortTrees(0, TreeCount() - 1, key); }
   float TreeSortKey(int i, int key) const;
 
   // ---- Stand sample and growth — Sample.cpp, Growth.cpp ----

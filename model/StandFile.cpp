@@ -419,11 +419,11 @@ namespace {
 float SortKeyOf(const data& stand, const GrownSize* latest, int i, int key) {
   const TreeRecord& t = stand.Trees[i];
   switch (key) {
-    case 0: return t.x;
-    case 1: return t.y;
-    case 2: return latest ? latest[i].diameter : t.diameter;
-    case 3: return latest ? latest[i].height : t.height;
-    case 4: return static_cast<float>(stand.HeightFractionKey(i));
+    case data::SortX: return t.x;
+    case data::SortY: return t.y;
+    case data::SortDiameter: return latest ? latest[i].diameter : t.diameter;
+    case data::SortHeight: return latest ? latest[i].height : t.height;
+    case data::SortHeightFraction: return static_cast<float>(stand.HeightFractionKey(i));
     default: return t.height;
   }
 }
@@ -482,7 +482,7 @@ void data::SortTrees(int lo, int hi, int key) {
 
 void data::SortTreesForSave(bool growthKey, bool bySize) {
   if (Trees.empty() || Header.developmentClass == 2) return;
-  int key = 1;
-  if (bySize) key = growthKey && GrowthStepCount() > 0 ? 5 : 3;
-  SortTrees(0, TreeCount() - 1, key);
+  int key = SortY;
+  if (bySize) key = growthKey && GrowthStepCount() > 0 ? SortMeasuredHeight : SortHeight;
+  SortAllTrees(key);
 }

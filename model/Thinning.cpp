@@ -17,19 +17,12 @@
 
 namespace {
 
-constexpr int kSortY = 1;
-constexpr int kSortHeight = 3;
-
-void SortWholeList(data& stand, int key) {
-  if (stand.TreeCount() > 1) stand.SortTrees(0, stand.TreeCount() - 1, key);
-}
-
 // The spacing pass compares list neighbours, so it needs the list in y
 // order; the cutting patterns leave it so, a freshly opened stand does not.
 void EnsureYOrder(data& stand) {
   for (int i = 1; i < stand.TreeCount(); ++i) {
     if (stand.Trees[i].y < stand.Trees[i - 1].y) {
-      SortWholeList(stand, kSortY);
+      stand.SortAllTrees(data::SortY);
       return;
     }
   }
@@ -348,9 +341,9 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
 
 int data::ThinToTargetVolume(int p, float target, int mode, bool lowThinning) {
   SpacingThinningPass(p, target, mode, lowThinning);
-  SortWholeList(*this, kSortHeight);
+  SortAllTrees(SortHeight);
   ThinToVolumeByHeight(p, target, lowThinning);
-  SortWholeList(*this, kSortY);
+  SortAllTrees(SortY);
   return StandingStockVolume();
 }
 
@@ -418,7 +411,7 @@ bool data::ThinToTargetBasalArea(int p, float target, int mode, bool lowThinning
   const double current = mode == 1 ? static_cast<double>(SlotBasalArea(p)) : SlotTreeCount(p);
   if (target >= current) return false;
   float removed = mode == 100 ? 0.0f : SpacingThinningPass(p, target, mode, lowThinning);
-  SortWholeList(*this, kSortHeight);
+  SortAllTrees(SortHeight);
   const int n = TreeCount();
   for (int i = lowThinning ? 0 : n - 1; target + removed < current && i >= 0 && i < n;
        i += lowThinning ? 1 : -1) {
@@ -426,6 +419,6 @@ bool data::ThinToTargetBasalArea(int p, float target, int mode, bool lowThinning
     Trees[i].removedBy = p + 1;
     removed += mode == 1 ? TreeBasalArea(TreeDiameter(i)) : 1.0f;
   }
-  SortWholeList(*this, kSortY);
+  SortAllTrees(SortY);
   return true;
 }
