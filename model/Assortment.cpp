@@ -36,8 +36,7 @@ bool data::AddTreeVolume(float bins[kAssortmentCount], float d, float h, int spe
 void StandingSums::Add(float d, float h, int species) {
   ++count;
   data::AddTreeVolume(bins, d, h, species);
-  const float r = d * 0.00005f;
-  const float g = 3.14159f * (r * r);
+  const float g = TreeBasalArea(d);
   G += g;
   D += g * d * 0.01f;
   H += g * h * 0.01f;

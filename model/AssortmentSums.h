@@ -22,6 +22,12 @@ struct StandingSums {
   int RoundedVolume() const;
 };
 
+// Basal area (m2) of a tree of diameter d (1/100 cm), as the stand sums take it.
+inline float TreeBasalArea(float d) {
+  const float r = d * 0.00005f;
+  return 3.14159f * (r * r);
+}
+
 // The trees standing now (removing phase 0) with the given sizes; null, or
 // an array that does not match the tree list, means the latest sizes.
 StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes);

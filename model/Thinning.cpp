@@ -28,12 +28,6 @@ void EnsureYOrder(data& stand) {
   }
 }
 
-// Basal area of one tree of diameter d (1/100 cm), m2, as the stand sums take it.
-float TreeBasalArea(float d) {
-  const float r = d * 0.00005f;
-  return 3.14159f * (r * r);
-}
-
 // Which tree of a close pair goes: true for tree i, false for tree j.
 // Heights are the latest heights; xj and yj the truncated position of j.
 bool ChoosePairTree(float heightI, float heightJ, int xj, int yj, bool lowThinning, int option) {
