@@ -12,7 +12,6 @@ TAskForm* AskForm = nullptr;
 
 namespace {
 constexpr int kTextPanelHeight = 86;
-constexpr int kButtonPanelHeight = 46;
 }  // namespace
 
 QWidget* VisibleWindowNamed(const QString& name) {
@@ -53,21 +52,18 @@ void TAskForm::FormActivate() {
   setWindowTitle(PadCaption(windowTitle()));
   BitBtn1->setVisible(!BitBtn1->text().isEmpty());
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
-  const int outerHeight = kTextPanelHeight + kButtonPanelHeight + 6 + s.captionHeight;
+  const int outerHeight = PanelsOuterHeight(kTextPanelHeight);
   const QWidget* trade = VisibleWindowNamed(QStringLiteral("TradeForm"));
   // Captions set by the caller are never cut.
   for (QPushButton* b : {BitBtn1, Button1}) b->resize(qMax(80, b->sizeHint().width()), b->height());
   const int yesWidth = BitBtn1->text().isEmpty() ? 0 : BitBtn1->width();
   const QuestionLayout l = ComputeQuestionLayout(FitLabel(askMsg1), FitLabel(askMsg2), yesWidth, Button1->width(),
                                                  outerHeight, s.width, s.height, trade ? trade->y() : -1);
-  SetOuterSize(this, l.windowWidth, outerHeight);
-  Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
-  Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);
+  PlacePanels(l.windowWidth, kTextPanelHeight);
   askMsg1->move(l.lineLeft, 18);
   askMsg2->move(l.lineLeft, 18 + askMsg1->height() + 8);
-  const int buttonTop = (kButtonPanelHeight - Button1->height()) / 2;
-  Button1->move(l.closeLeft, buttonTop);
-  BitBtn1->move(l.yesLeft, buttonTop);
+  PlaceButton(Button1, l.closeLeft);
+  PlaceButton(BitBtn1, l.yesLeft);
   move(l.left, l.top);
   setFocus();
   ClearFocus(this);

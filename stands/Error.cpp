@@ -11,7 +11,6 @@ TErrorForm* ErrorForm = nullptr;
 
 namespace {
 constexpr int kTextPanelHeight = 62;
-constexpr int kButtonPanelHeight = 46;
 }  // namespace
 
 NoticeLayout ComputeNoticeLayout(int lineWidth, int buttonWidth, int windowHeight, int screenWidth,
@@ -34,14 +33,11 @@ TErrorForm::TErrorForm(QWidget* parent) : TMessageWindow(QStringLiteral("ErrorFo
 void TErrorForm::FormActivate() {
   const int lineWidth = FitLabel(errorMsg);
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
-  const int clientHeight = kTextPanelHeight + kButtonPanelHeight;
-  const int outerHeight = clientHeight + 6 + s.captionHeight;
+  const int outerHeight = PanelsOuterHeight(kTextPanelHeight);
   const NoticeLayout l = ComputeNoticeLayout(lineWidth, Button1->width(), outerHeight, s.width, s.height);
-  SetOuterSize(this, l.windowWidth, outerHeight);
-  Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
-  Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);
+  PlacePanels(l.windowWidth, kTextPanelHeight);
   errorMsg->move(l.lineLeft, (kTextPanelHeight - errorMsg->height()) / 2);
-  Button1->move(l.buttonLeft, (kButtonPanelHeight - Button1->height()) / 2);
+  PlaceButton(Button1, l.buttonLeft);
   move(l.left, l.top);
   setWindowTitle(PadCaption(windowTitle()));
 }

@@ -19,7 +19,6 @@ TInfoForm* InfoForm = nullptr;
 
 namespace {
 constexpr int kClientWidth = 640;
-constexpr int kButtonPanelHeight = 46;
 }  // namespace
 
 int TextBlockHeight(int lineCount, int labelHeight) { return lineCount * labelHeight + 6; }
@@ -85,7 +84,7 @@ void TInfoForm::FormActivate() {
   RichEdit1->setGeometry(0, 0, kClientWidth, textHeight);
   const int panelTop = RichEdit1->y() + textHeight;
   Panel5->setGeometry(0, panelTop, kClientWidth, kButtonPanelHeight);
-  Button1->move(kClientWidth - Button1->width() - 8, (kButtonPanelHeight - Button1->height()) / 2);
+  PlaceButton(Button1, kClientWidth - Button1->width() - 8);
   SetOuterWidth(this, kClientWidth + 6);
   FitFormHeight(this, panelTop, kButtonPanelHeight);
   setWindowTitle(PadCaption(windowTitle()));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "mainwindow/ActsPalette.h"
+#include "platform/Screen.h"
 #include "stands/IntroHelpers.h"
 #include "texts/Commonlan.h"
 
@@ -27,6 +28,20 @@ TMessageWindow::TMessageWindow(const QString& name, QWidget* parent) : QDialog(p
   Button1->setAutoDefault(false);
   Button1->resize(96, 28);
   connect(Button1, &QPushButton::clicked, this, [this] { done(2); });
+}
+
+int TMessageWindow::PanelsOuterHeight(int textPanelHeight) {
+  return textPanelHeight + kButtonPanelHeight + 6 + platform::GetScreenMetrics().captionHeight;
+}
+
+void TMessageWindow::PlacePanels(int windowWidth, int textPanelHeight) {
+  SetOuterSize(this, windowWidth, PanelsOuterHeight(textPanelHeight));
+  Panel1->setGeometry(0, 0, width(), textPanelHeight);
+  Panel5->setGeometry(0, textPanelHeight, width(), kButtonPanelHeight);
+}
+
+void TMessageWindow::PlaceButton(QPushButton* button, int left) {
+  button->move(left, (kButtonPanelHeight - button->height()) / 2);
 }
 
 QLabel* TMessageWindow::MakeLine(const QString& name) {

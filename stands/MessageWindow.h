@@ -32,6 +32,15 @@ class TMessageWindow : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  // Height of the button panel under the text.
+  static constexpr int kButtonPanelHeight = 46;
+  // The outer height of a window whose text panel is this high.
+  static int PanelsOuterHeight(int textPanelHeight);
+  // Sizes the window to the outer width and the panels' height and lays the
+  // text panel over the button panel, both as wide as the client area.
+  void PlacePanels(int windowWidth, int textPanelHeight);
+  // Places a button of the button panel, centred in its height.
+  static void PlaceButton(QPushButton* button, int left);
   // A line label in the text panel.
   QLabel* MakeLine(const QString& name);
   // Auto-sizes a label to its text; returns its width.

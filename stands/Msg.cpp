@@ -12,7 +12,6 @@ TMsgForm* MsgForm = nullptr;
 
 namespace {
 constexpr int kTextPanelHeight = 86;
-constexpr int kButtonPanelHeight = 46;
 }  // namespace
 
 MessageLayout ComputeMessageLayout(int line1Width, int line2Width, int buttonWidth, int windowHeight,
@@ -39,14 +38,12 @@ TMsgForm::TMsgForm(QWidget* parent) : TMessageWindow(QStringLiteral("MsgForm"), 
 void TMsgForm::FormActivate() {
   setWindowTitle(PadCaption(windowTitle()));
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
-  const int outerHeight = kTextPanelHeight + kButtonPanelHeight + 6 + s.captionHeight;
+  const int outerHeight = PanelsOuterHeight(kTextPanelHeight);
   const MessageLayout l = ComputeMessageLayout(FitLabel(msg1), FitLabel(msg2), Button1->width(),
                                                outerHeight, s.width, s.height);
-  SetOuterSize(this, l.windowWidth, outerHeight);
-  Panel1->setGeometry(0, 0, l.panelWidth, kTextPanelHeight);
-  Panel5->setGeometry(0, kTextPanelHeight, l.panelWidth, kButtonPanelHeight);
+  PlacePanels(l.windowWidth, kTextPanelHeight);
   msg1->setGeometry(l.lineLeft, 18, l.lineWidth, msg1->height());
   msg2->setGeometry(l.lineLeft, 18 + msg1->height() + 8, l.lineWidth, msg2->height());
-  Button1->move(l.buttonLeft, (kButtonPanelHeight - Button1->height()) / 2);
+  PlaceButton(Button1, l.buttonLeft);
   move(l.left, l.top);
 }
