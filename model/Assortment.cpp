@@ -78,8 +78,7 @@ float data::AssortmentTotals(const PriceFactors& factors, const GrownSizeArray& 
   const StandingSums sums = SumStandingTrees(*this, &sizes);
   long long total = 0;
   for (int j = 0; j < kAssortmentCount; ++j) {
-    total += platform::RoundHalfAway(static_cast<float>(platform::RoundHalfAway(sums.bins[j])) *
-                                     factors[j]);
+    total += PricedVolume(platform::RoundHalfAway(sums.bins[j]), factors[j]);
   }
   return static_cast<float>(total);
 }
@@ -130,13 +129,16 @@ void GetAssortmentPriceFactors(bool priced, PriceFactors& out) {
   }
 }
 
+int PricedVolume(int volume, float factor) {
+  return platform::RoundHalfAway(static_cast<float>(volume) * factor);
+}
+
 int data::SlotStockValue(int k, bool wholeStand) const {
   PriceFactors prices;
   GetAssortmentPriceFactors(true, prices);
   long long value = 0;
   for (int j = 0; j < kAssortmentCount; ++j) {
-    value += platform::RoundHalfAway(static_cast<float>(SlotAssortmentVolume(k, j, wholeStand)) *
-                                     prices[j]);
+    value += PricedVolume(SlotAssortmentVolume(k, j, wholeStand), prices[j]);
   }
   return ClampToInt(value);
 }
@@ -178,8 +180,7 @@ int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, boo
   const int last = withEnergyWood ? EnergyWood : EnergyWood - 1;
   long long sum = 0;
   for (int j = 0; j <= last; ++j) {
-    sum += platform::RoundHalfAway(
-        static_cast<float>(AssortmentRemoval(stand, j, wholeStand, 0)) * factors[j]);
+    sum += PricedVolume(AssortmentRemoval(stand, j, wholeStand, 0), factors[j]);
   }
   return ClampToInt(sum);
 }
@@ -258,8 +259,7 @@ int SlotVolumeByAssortmentGroup(const data& stand, int group, int k, bool priced
   GetAssortmentPriceFactors(priced, factors);
   int values[kAssortmentCount];
   for (int j = 0; j < kAssortmentCount; ++j) {
-    values[j] = platform::RoundHalfAway(
-        static_cast<float>(stand.SlotAssortmentVolume(k, j, true)) * factors[j]);
+    values[j] = PricedVolume(stand.SlotAssortmentVolume(k, j, true), factors[j]);
   }
   int percents[kAssortmentCount] = {};
   return AssortmentShareOf(values, percents, group == 0);

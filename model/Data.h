@@ -400,6 +400,9 @@ void ComputeAgeChoiceCounts(const data& stand, int counts[kSpeciesSlots],
 // ---- Values of the open stand (Assortment.cpp) ----
 // The settings' unit prices (priced) or 1.0 each.
 void GetAssortmentPriceFactors(bool priced, PriceFactors& out);
+// A volume (m3) times its price factor, the product in single precision and
+// rounded half away from zero.
+int PricedVolume(int volume, float factor);
 // 2 when phases 1 and 2 are growing steps, 1 when only phase 1 is, else 0.
 int LeadingGrowthCount(const data& stand);
 // The current phase, one less when the stand has growing steps that do not

@@ -515,7 +515,7 @@ GrowingStockChart GrowingStockChartContent(const std::array<std::int32_t, 13>& v
     int logs = 0;
     for (int j = 0; j < kAssortmentCount; ++j) {
         const auto ju = static_cast<std::size_t>(j);
-        v[ju] = platform::RoundHalfAway(static_cast<double>(static_cast<float>(volumes[ju]) * factors[ju]));
+        v[ju] = PricedVolume(volumes[ju], factors[ju]);
         chart.total += v[ju];
         if (j >= 6 && j <= 11) logs += v[ju];
     }
