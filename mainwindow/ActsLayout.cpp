@@ -139,8 +139,8 @@ void TActForm::ComputeMainWindowSize(int width, int height, bool atStart) {
   const MainWindowSize s = ComputeMainWindowSizeFor(width, height, atStart, m.width);
   MainWindowWidth = s.width;
   MainWindowHeight = s.height;
-  const int outerHeight = s.height - m.menuBarHeight;
-  setFixedSize(qMax(1, s.width - 6), qMax(1, outerHeight - 6 - m.captionHeight));
+  // The menu bar is counted in the window's height.
+  SetOuterSize(this, s.width, s.height - m.menuBarHeight);
   // The client area below the menu takes the new size at once, shown or not.
   if (layout()) layout()->activate();
   PaintBackground();
