@@ -28,10 +28,8 @@ locale_t CLocale() {
 
 }  // namespace
 
-int RoundHalfAway(double v) {
-  if (std::isnan(v)) return 0;
-  return ClampToInt(std::round(v));  // std::round rounds halves away from zero
-}
+// std::round rounds halves away from zero; NaN stays NaN for the guard.
+int RoundHalfAway(double v) { return ClampToInt(std::round(v)); }
 
 int TruncToInt(double v) { return ClampToInt(std::trunc(v)); }
 
