@@ -86,7 +86,6 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   // 3. Window place.
   move(50, 50);
   // 4. The background picture.
-  Image12->setGeometry(0, 0, 1800, 900);
   Image12->lower();
   PaintBackground();
   resize(1266 - 6, 700 - 20 - 6 - 23);

@@ -149,7 +149,6 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   FirstStandActivation = true;
   // 2. Size.
   SetOuterSize(this, kWidth, kHeight);
-  setFixedSize(size());
   const platform::ScreenMetrics m = platform::GetScreenMetrics();
   Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
