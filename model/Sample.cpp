@@ -140,7 +140,9 @@ void SortSampleTrees(int lo, int hi, bool byY) {
         return byY ? t.y : t.height;
     };
     // The smaller part is sorted by recursion and the larger one by the loop,
-    // so the depth stays logarithmic; the order that results is the same.
+    // so the depth stays logarithmic. The two parts can share one record, so
+    // equal keys may end in another order than the tree sort of the stand
+    // (data::SortTrees, left part always first) gives.
     while (lo < hi) {
         const float pivot = key((lo + hi) / 2);
         int i = lo;
