@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -211,14 +210,7 @@ QString SettingsFolder() { return g_folderSet ? g_folder : QDir::currentPath(); 
 QString SettingsFilePath() { return platform::JoinPath(SettingsFolder(), SettlanText(19)); }
 
 bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* error) {
-  QSaveFile f(path);
-  const QByteArray bytes = SettingsToBytes(r);
-  bool ok = f.open(QIODevice::WriteOnly);
-  if (ok) ok = f.write(bytes) == bytes.size();
-  if (ok) ok = f.commit();
-  else f.cancelWriting();
-  if (!ok && error) *error = f.errorString();
-  return ok;
+  return platform::WriteFileAtomically(path, SettingsToBytes(r), error);
 }
 
 namespace {

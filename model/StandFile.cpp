@@ -5,10 +5,10 @@
 #include "model/AssortmentSums.h"
 #include "model/Phase.h"
 #include "platform/Cp1252.h"
+#include "platform/Files.h"
 #include "platform/LittleEndian.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 #include <algorithm>
@@ -216,14 +216,8 @@ StandFileStatus LoadStand(const QString& path, std::unique_ptr<data>& out) {
   return status == StandFileStatus::Ok ? DecodeStand(bytes, out) : status;
 }
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+StandFileStatus WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  return platform::WriteFileAtomically(path, bytes) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
 }
 
 }  // namespace
@@ -374,8 +368,7 @@ StandFileStatus data::PeekStandFile(const QString& path, int& treeCount, StandHe
 StandFileStatus data::WriteNewFile(const QString& path) {
   SortTreesForSave(false, true);
   ResetRegenerationChoices();
-  return WriteWholeFile(path, EncodeStand(*this)) ? StandFileStatus::Ok
-                                                  : StandFileStatus::WriteFailed;
+  return WriteWholeFile(path, EncodeStand(*this));
 }
 
 StandFileStatus data::Save(const QString& path) {
@@ -393,7 +386,7 @@ StandFileStatus data::Save(const QString& path) {
   WriteBlocksChoicesSlots(w, *this);
   WriteTreesAndSizes(w, *this);
   SortTreesForSave(false, false);
-  return WriteWholeFile(path, w.Result()) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
+  return WriteWholeFile(path, w.Result());
 }
 
 StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& header) {
@@ -406,7 +399,8 @@ StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& head
   if (bytes.size() < StandHeader::kBytes) return StandFileStatus::TooShort;
   const QByteArray head = EncodeHeader(header);
   std::memcpy(bytes.data(), head.constData(), StandHeader::kBytes);
-  if (!WriteWholeFile(path, bytes)) return StandFileStatus::WriteFailed;
+  const StandFileStatus status = WriteWholeFile(path, bytes);
+  if (status != StandFileStatus::Ok) return status;
   Header = header;
   return StandFileStatus::Ok;
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace platform {
 
@@ -20,6 +21,16 @@ bool DeleteFile(const QString& path) {
 }
 
 bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  QSaveFile f(path);
+  bool ok = f.open(QIODevice::WriteOnly);
+  if (ok) ok = f.write(bytes) == bytes.size();
+  if (ok) ok = f.commit();
+  else f.cancelWriting();
+  if (!ok && error) *error = f.errorString();
+  return ok;
+}
 
 QString FileNameOfPath(const QString& path) {
   const qsizetype i = path.lastIndexOf(QLatin1Char('/'));

@@ -1,6 +1,7 @@
 #pragma once
 // File and path services. Paths use "/" as the separator.
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -11,6 +12,10 @@ bool CopyFile(const QString& from, const QString& to, bool failIfExists);
 // Deletes a file; false when it could not be deleted (or did not exist).
 bool DeleteFile(const QString& path);
 bool FileExists(const QString& path);
+// Writes bytes through a temporary file renamed over path, so that a failed
+// write leaves the old file as it was. False on failure, with the reason in
+// error when given.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // The text after the last "/" (all of it when there is none).
 QString FileNameOfPath(const QString& path);

@@ -117,3 +117,16 @@ TEST(Files, CopyAndDeleteReportFailure) {
   EXPECT_FALSE(FileExists(b));
   EXPECT_FALSE(DeleteFile(b)) << "nothing to delete is a failure";
 }
+
+TEST(Files, AtomicWriteReplacesWholeOrReportsWhy) {
+  testsupport::TempDir dir;
+  const QString a = dir.file("a.bin");
+  ASSERT_TRUE(WriteFileAtomically(a, "first"));
+  ASSERT_TRUE(WriteFileAtomically(a, "2nd"));
+  QFile f(a);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("2nd"));
+  QString why;
+  EXPECT_FALSE(WriteFileAtomically(dir.file("missing/b.bin"), "x", &why));
+  EXPECT_FALSE(why.isEmpty());
+}
