@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kMaxStems = 12000;
+constexpr int kMaxStems = kMaxTreeCount;  // a sample becomes the tree list of a stand
 constexpr int kSmallSeedlingStand = 2;
 constexpr float kPi = 3.14159f;
 // One adjustment step: 0.2 (1/100 cm) for diameters, 0.2 cm for heights.
