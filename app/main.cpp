@@ -1,17 +1,17 @@
 // The program entry: creates every window once, the main window first, and
 // runs the event loop until the main window closes.
-#include <QApplication>
+#include "ui/Application.h"
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <exception>
 
 #include "mainwindow/Acts.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "stands/IntroStartup.h"
 #include "texts/Commonlan.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
   int rc = 0;
   try {
     InstallFontSubstitutions();

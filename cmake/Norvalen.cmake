@@ -1,38 +1,83 @@
-# norvalen_library(<folder> DEPS <targets...>)
-# One static library per folder, named norvalen_<folder>, from every source in it.
-function(norvalen_library folder)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  list(FILTER _src INCLUDE REGEX "\\.(cpp|h|qrc)$")
+# Window rules: files named <Unit>Rules.cpp/.h beside a window (in ui/ and the
+# window folders) need Qt Core only. They form the library norvalen_rules,
+# built without windows too, so the sanitizer run tests them.
+set(NORVALEN_WINDOW_FOLDERS stands mainwindow operations estate)
+set(NORVALEN_RULE_FOLDERS ui ${NORVALEN_WINDOW_FOLDERS})
+
+# norvalen_sources(<out> <rules|windows> <folders...>)
+# The .cpp, .h and .qrc files of the folders: only the rule files, or all
+# but the rule files.
+function(norvalen_sources out kind)
+  set(_all)
+  foreach(folder ${ARGN})
+    file(GLOB _src CONFIGURE_DEPENDS
+         ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h
+         ${PROJECT_SOURCE_DIR}/${folder}/*.qrc)
+    list(APPEND _all ${_src})
+  endforeach()
+  if(kind STREQUAL "rules")
+    list(FILTER _all INCLUDE REGEX "Rules\\.(cpp|h)$")
+  else()
+    list(FILTER _all EXCLUDE REGEX "Rules\\.(cpp|h)$")
+  endif()
+  set(${out} ${_all} PARENT_SCOPE)
+endfunction()
+
+# norvalen_library(<name> FOLDERS <folders...> [RULES] DEPS <targets...>)
+# One static library norvalen_<name> from the folders' sources (RULES: only
+# their rule files); an interface library while no source exists yet.
+function(norvalen_library name)
+  cmake_parse_arguments(ARG "RULES" "" "FOLDERS;DEPS" ${ARGN})
+  if(NOT ARG_FOLDERS)
+    set(ARG_FOLDERS ${name})
+  endif()
+  if(ARG_RULES)
+    norvalen_sources(_src rules ${ARG_FOLDERS})
+  else()
+    norvalen_sources(_src windows ${ARG_FOLDERS})
+  endif()
   set(_cpp ${_src})
   list(FILTER _cpp INCLUDE REGEX "\\.cpp$")
   if(NOT _cpp)
-    # A folder whose code has not been written yet.
-    add_library(norvalen_${folder} INTERFACE)
-    target_include_directories(norvalen_${folder} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(norvalen_${folder} INTERFACE ${ARG_DEPS})
+    add_library(norvalen_${name} INTERFACE)
+    target_include_directories(norvalen_${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(norvalen_${name} INTERFACE ${ARG_DEPS})
     return()
   endif()
-  add_library(norvalen_${folder} STATIC ${_src})
-  target_include_directories(norvalen_${folder} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(norvalen_${folder} PUBLIC ${ARG_DEPS})
+  add_library(norvalen_${name} STATIC ${_src})
+  target_include_directories(norvalen_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(norvalen_${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# norvalen_test(<folder> LABEL <label> DEPS <targets...> [GUI])
-# One test program per folder of tests/, its cases discovered by CTest.
-function(norvalen_test folder)
-  cmake_parse_arguments(ARG "GUI" "LABEL" "DEPS" ${ARGN})
-  file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
-       ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
-  if(NOT _src)
+# norvalen_test(<name> FOLDERS <folders...> [RULES] LABEL <label> DEPS <targets...> [GUI])
+# One test program from the test files of the folders of tests/ (RULES: only
+# the *RulesTest.cpp files; otherwise all but those), its cases discovered by
+# CTest.
+function(norvalen_test name)
+  cmake_parse_arguments(ARG "GUI;RULES" "LABEL" "FOLDERS;DEPS" ${ARGN})
+  if(NOT ARG_FOLDERS)
+    set(ARG_FOLDERS ${name})
+  endif()
+  set(_src)
+  foreach(folder ${ARG_FOLDERS})
+    file(GLOB _f CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+    list(APPEND _src ${_f})
+  endforeach()
+  if(ARG_RULES)
+    list(FILTER _src INCLUDE REGEX "RulesTest\\.cpp$")
+  else()
+    list(FILTER _src EXCLUDE REGEX "RulesTest\\.cpp$")
+  endif()
+  set(_cpp ${_src})
+  list(FILTER _cpp INCLUDE REGEX "\\.cpp$")
+  if(NOT _cpp)
     return()
   endif()
-  set(_name norvalen_tests_${folder})
+  set(_name norvalen_tests_${name})
   if(ARG_GUI)
     add_executable(${_name} ${_src} ${CMAKE_CURRENT_SOURCE_DIR}/support/GuiMain.cpp)
-    target_link_libraries(${_name} PRIVATE ${ARG_DEPS} Qt6::Widgets GTest::gtest norvalen_testsupport)
+    target_link_libraries(${_name} PRIVATE ${ARG_DEPS} Qt6::Widgets Qt6::Test GTest::gtest norvalen_testsupport)
   else()
     add_executable(${_name} ${_src})
     target_link_libraries(${_name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main norvalen_testsupport)

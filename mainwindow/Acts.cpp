@@ -16,8 +16,8 @@
 
 #include "model/Settings.h"
 #include "stands/Intro.h"
-#include "stands/IntroHelpers.h"
-#include "stands/MessageService.h"
+#include "ui/WindowHelpers.h"
+#include "ui/MessageService.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"

@@ -19,7 +19,7 @@
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
 #include "mainwindow/ActsLayout.h"
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 
 class QAction;
 class QCheckBox;

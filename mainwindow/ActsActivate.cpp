@@ -8,8 +8,8 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroHelpers.h"
-#include "stands/MessageService.h"
+#include "ui/WindowHelpers.h"
+#include "ui/MessageService.h"
 #include "texts/Commonlan.h"
 
 void TActForm::showEvent(QShowEvent* e) {

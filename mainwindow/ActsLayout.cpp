@@ -16,121 +16,12 @@
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Ask.h"
+#include "ui/Ask.h"
 #include "stands/Intro.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
-
-// ---- Plain rules ---------------------------------------------------------
-
-bool IsSixteenNine(int width, int height) {
-  return height > 0 && static_cast<double>(width + 10) / height >= 16.0 / 9.0;
-}
-
-bool IsSixteenTen(int width, int height) {
-  return height > 0 && static_cast<double>(width + 10) / height >= 1.6;
-}
-
-ScreenShape ShapeOf(int width, int height) {
-  if (width <= 0 || height <= 0) return ScreenShape::Other;
-  if (height * 100 / width == 75) return ScreenShape::FourThree;
-  if (IsSixteenNine(width, height)) return ScreenShape::SixteenNine;
-  if (IsSixteenTen(width, height)) return ScreenShape::SixteenTen;
-  if (static_cast<double>(height + 1) / width > 0.8) return ScreenShape::FiveFour;
-  return ScreenShape::Other;
-}
-
-MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int realScreenWidth) {
-  MainWindowSize s{width, height};
-  switch (ShapeOf(width, height)) {
-    case ScreenShape::FourThree:
-      if (width >= 1337) s = {1336, 752};
-      else s = {width, 700};
-      break;
-    case ScreenShape::SixteenNine:
-      if (width >= 1351) {
-        const bool large = atStart ? width >= ScreenAllowsLargeWindow(true, width) : width >= 1439;
-        s.height = large ? 752 : 728;
-        s.width = platform::RoundHalfAway(s.height * (large ? 1.9 : 1.85));
-      } else if (realScreenWidth > width) {
-        s = {platform::RoundHalfAway(708 * 1.85), 708};
-      } else {
-        s = {1266, 700};
-      }
-      break;
-    case ScreenShape::SixteenTen:
-    case ScreenShape::FiveFour:
-      s.width = width >= 1440 ? 1365 : width;
-      s.height = platform::RoundHalfAway(s.width * 0.9 * 0.625);
-      break;
-    case ScreenShape::Other:
-      break;
-  }
-  return s;
-}
-
-bool IsWindowHeightClass(int heightClass, int height) {
-  switch (heightClass) {
-    case 0: return height == 700;
-    case 1: return height < 728;
-    case 2: return height < 752;
-    default: return false;
-  }
-}
-
-int ScreenAllowsLargeWindow(bool forced, int screenWidth) {
-  if (forced) return 1920;
-  return screenWidth >= 1536 ? 1 : 0;
-}
-
-int StandListPanelWidth(int width, int height) {
-  int w = 530;
-  if (height < 752) w -= 35;
-  if (height < 728) w -= 20;
-  if (width <= 1280) {
-    if (width >= 1200) w -= 10;
-    else if (width >= 1100) w -= 80;
-    else w -= 140;
-  }
-  return w;
-}
-
-int EstateSummaryPanelWidth(int height) { return height < 752 ? 235 : 244; }
-
-DotMapSize DotMapSizeFor(int width, int height) {
-  if (width < 1100) return {436, 0.56, 6, 3};
-  if (width < 1200) return {508, 0.62, 6, 3};
-  // A window of neither wide shape is laid out as 16:10.
-  if (IsSixteenNine(width, height)) {
-    if (width < 1300) return {510, 0.68, -20, -13};
-    if (width < 1370) return {556, 0.59, -6, -8};
-    return {580, 0.68, -10, -2};
-  }
-  if (width < 1300) return {510, 0.68, -20, -13};
-  return {560, 0.54, 16, 18};
-}
-
-int MainWindowTop(int screenHeight, int windowHeight, int menuBarHeight) {
-  return platform::TruncToInt((screenHeight - windowHeight - 1.6 * menuBarHeight) * 0.5);
-}
-
-int MainWindowLeft(int screenWidth, int windowWidth) { return (screenWidth - windowWidth) / 2; }
-
-ScreenTest RefusalOf(int width, int height) {
-  if (width < 1.2 * height) return ScreenTest::RefuseAspect;
-  if (height < 700 || (height < 768 && width < 1100)) return ScreenTest::RefuseSize;
-  return ScreenTest::Accept;
-}
-
-bool AsksSmallScreen(int width) { return width < 1100; }
-bool AsksLargeFont(int menuBarHeight) { return menuBarHeight > 20; }
-
-QString CurrencyArrow(int unitLength, int fieldMaxLength) {
-  const int n = unitLength + fieldMaxLength;
-  return (n >= 9 && n <= 11) ? QStringLiteral("  -->") : QStringLiteral("  ->");
-}
 
 // ---- The window ------------------------------------------------------------
 

@@ -16,19 +16,9 @@
 #include <algorithm>
 
 #include "stands/Intro.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
-
-QStringList TreeGroupItems(const QString& title, bool hasPine, bool hasSpruce, bool hasBroadleaf) {
-  const QString prefix = title + QStringLiteral(", ");
-  QStringList items{title, prefix + ActlanText(106)};
-  if (hasPine) items << prefix + ActlanText(107);
-  if (hasSpruce) items << prefix + ActlanText(108);
-  if (items.size() > 2 && hasBroadleaf) items << prefix + ActlanText(109);
-  if (items.size() == 3) items.removeLast();
-  return items;
-}
 
 namespace {
 

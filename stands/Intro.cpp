@@ -16,8 +16,8 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
-#include "stands/MessageService.h"
+#include "ui/WindowHelpers.h"
+#include "ui/MessageService.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -58,10 +58,10 @@ QPixmap DrawStartPicture(int width, int height) {
   // Conifers of three depths.
   const struct { double base, scale; QColor colour; } rows[] = {
       {0.70, 0.55, QColor(92, 128, 96)}, {0.84, 0.8, QColor(52, 96, 62)}, {1.0, 1.1, QColor(28, 66, 40)}};
-  int seed = 7;
+  quint32 seed = 7;  // a fixed little generator: the picture is the same every time
   for (const auto& row : rows) {
     for (double x = 6; x < width * 0.44; x += 22 * row.scale) {
-      seed = (seed * 1103515245 + 12345) & 0x7fffffff;
+      seed = (seed * 1103515245u + 12345u) & 0x7fffffffu;
       const double h = height * (0.22 + (seed % 100) / 600.0) * row.scale;
       const double w = h * 0.34;
       const double baseY = height * row.base;
@@ -119,24 +119,6 @@ QPushButton* IntroButton(QWidget* parent, const char* name) {
 }
 
 }  // namespace
-
-SizeChoice SizeChoiceFor(int mainWindowWidth, int mainWindowHeight, int screenWidth) {
-  SizeChoice c;
-  c.listVisible = mainWindowWidth > 1200;
-  if (c.listVisible) {
-    if (mainWindowHeight == 752) c.itemIndex = 0;
-    else c.itemIndex = IsWindowHeightClass(1, mainWindowHeight) ? 2 : 1;
-  }
-  c.smallestSizeIndex =
-      (c.itemIndex == 1 && ScreenAllowsLargeWindow(false, screenWidth) != 0) ? 0 : c.itemIndex;
-  return c;
-}
-
-QSize TargetSizeOfChoice(int index, int screenWidth, int screenHeight) {
-  if (index == 0) return QSize(screenWidth, screenHeight);
-  if (index == 1) return QSize(1366, 768);
-  return QSize(1280, 720);
-}
 
 TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("IntroForm"));

@@ -14,10 +14,10 @@
 #include <QTextLayout>
 #include <QtMath>
 
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 #include "platform/Numbers.h"
-#include "stands/IntroHelpers.h"
-#include "stands/MessageService.h"
+#include "ui/WindowHelpers.h"
+#include "ui/MessageService.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
 #include "texts/Commonlan.h"

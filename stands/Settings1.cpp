@@ -13,7 +13,7 @@
 #include <QTextEdit>
 
 #include "platform/Numbers.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "stands/IntroHelpers.h"
-#include "stands/MessageService.h"
+#include "ui/WindowHelpers.h"
+#include "ui/MessageService.h"
 #include "stands/Settings.h"
 #include "texts/Commonlan.h"
 #include "texts/TextState.h"

@@ -23,29 +23,20 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "stands/IntroStartup.h"
-#include "stands/MessageService.h"
-#include "stands/ProgBar.h"
+#include "ui/MessageService.h"
+#include "ui/ProgBar.h"
 #include "tests/support/TempDir.h"
 #include "texts/TextState.h"
 
-TEST(Palette, ColoursAliasesAndDevelopmentClasses) {
+TEST(Palette, ColoursOfTheIndices) {
   // 0xBBGGRR: 0x7AE0FF is red 255, green 224, blue 122.
   EXPECT_EQ((std::vector<QColor>{PaletteColor(1), PaletteColor(20), PaletteColor(222), PaletteColor22(),
                                  PaleOrPaletteColor12(nullptr, true), PaleOrPaletteColor12(nullptr, false),
                                  PictureBackdropColor()}),
             (std::vector<QColor>{{255, 224, 122}, {86, 112, 153}, {255, 107, 81}, {242, 242, 165}, {255, 251, 240},
                                  {71, 71, 71}, {0, 0, 0}}));
-  for (int i : {0, 11, 31, 149, 254, -1, -300}) EXPECT_EQ(PaletteColorValue(i), 0x0000FF) << i;
-  for (auto [a, b] : {std::pair{23, 252}, {22, 15}, {10, 19}, {26, 19}})
-    EXPECT_EQ(PaletteColorValue(a), PaletteColorValue(b)) << a << " " << b;
-  EXPECT_EQ(PaletteColorValue(30), kButtonFaceColor);
-  // Class 1 is a treeless area, 2 a small seedling stand; only these two
-  // have no tree picture.
-  for (int c : {0, 1, 2, 9})
-    EXPECT_EQ(std::tuple(IsTreelessArea(c), IsSmallSeedlingStand(c), HasTreePicture(c)),
-              std::tuple(c == 1, c == 2, c != 1 && c != 2)) << c;
 }
 
 TEST(BusyDisplay, ThirtyFourStepsThenGone) {

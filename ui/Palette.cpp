@@ -1,4 +1,4 @@
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -7,54 +7,9 @@
 #include <QWidget>
 
 #include "platform/Clock.h"
-#include "stands/MessageService.h"
-#include "stands/ProgBar.h"
+#include "ui/MessageService.h"
+#include "ui/ProgBar.h"
 
-int PaletteColorValue(int index) {
-  switch (index) {
-    case 1: return 0x7AE0FF;
-    case 2: return 0xE5A57F;
-    case 3: return 0xA5C6A5;
-    case 4: return 0xC0DCC0;
-    case 5: return 0x8ED18E;
-    case 6: return 0xE57259;
-    case 7: return 0x595959;
-    case 8: return 0x99E599;
-    case 9: return 0xF9E5CC;
-    case 10: return PaletteColorValue(19);
-    case 12: return 0x474747;
-    case 13: return 0xFFEFE5;
-    case 14: return 0x477533;
-    case 15: return 0xA5F2F2;
-    case 16: return 0xFFFFFF;
-    case 17: return 0x4C844C;
-    case 18: return 0xFFD8CC;
-    case 19: return 0xF0FBFF;
-    case 20: return 0x997056;
-    case 21: return 0x60CC4C;
-    case 22: return PaletteColorValue(15);
-    case 23: return PaletteColorValue(252);
-    case 24: return 0xEFEFEF;
-    case 25: return 0x6BCC6B;
-    case 26: return PaletteColorValue(19);
-    case 27: return 0xB27F59;
-    case 28: return 0x99F299;
-    case 29: return 0x4C8C4C;
-    case 30: return kButtonFaceColor;
-    case 150: return 0x59FCFC;
-    case 151: return 0xBFF9F9;
-    case 200: return 0x84604C;
-    case 222: return 0x516BFF;
-    case 223: return 0x3D5BFF;
-    case 224: return 0x70A8FF;
-    case 225: return 0x3F99FF;
-    case 226: return 0x193FFF;
-    case 251: return 0x84D884;
-    case 252: return 0x3FFF3F;
-    case 253: return 0x7AD17A;
-    default: return 0x0000FF;
-  }
-}
 
 QColor ColorFromBgr(int bgr) {
   if (bgr == kButtonFaceColor) return QApplication::palette().color(QPalette::Button);
@@ -107,6 +62,3 @@ void EndProgram() {
   if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
 }
 
-bool IsTreelessArea(int developmentClass) { return developmentClass == 1; }
-bool IsSmallSeedlingStand(int developmentClass) { return developmentClass == 2; }
-bool HasTreePicture(int developmentClass) { return developmentClass != 1 && developmentClass != 2; }

@@ -9,14 +9,10 @@
 #include <QPalette>
 #include <QString>
 
+#include "ui/PaletteRules.h"
+
 class QWidget;
 
-// The system button-face colour's value.
-constexpr int kButtonFaceColor = static_cast<int>(0x8000000F);
-
-// The 0xBBGGRR value of a palette index; an index without a colour gives
-// 0x0000FF (red).
-int PaletteColorValue(int index);
 // A 0xBBGGRR value as a QColor; the button-face value gives the style's
 // button colour.
 QColor ColorFromBgr(int bgr);
@@ -43,6 +39,3 @@ void ShowBusy(QWidget* owner, int stepMs, int endMs, const QString& text, const 
 // no loop runs (a test driving the windows directly).
 void EndProgram();
 
-bool IsTreelessArea(int developmentClass);
-bool IsSmallSeedlingStand(int developmentClass);
-bool HasTreePicture(int developmentClass);

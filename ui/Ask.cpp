@@ -1,4 +1,4 @@
-#include "stands/Ask.h"
+#include "ui/Ask.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 
 TAskForm* AskForm = nullptr;
 

@@ -1,4 +1,4 @@
-#include "stands/AboutDlg.h"
+#include "ui/AboutDlg.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "mainwindow/ActsPalette.h"
-#include "stands/IntroHelpers.h"
+#include "ui/Palette.h"
+#include "ui/WindowHelpers.h"
 #include "texts/Aboutlan.h"
 #include "texts/Commonlan.h"
 

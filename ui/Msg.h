@@ -1,7 +1,7 @@
 #pragma once
 // The message window: a caption and two centred lines over a close button.
 
-#include "stands/MessageWindow.h"
+#include "ui/MessageWindow.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 // The help-text window: a caption and a text of any number of lines over a
 // close button; it stays on top of the other windows.
 
-#include "stands/MessageWindow.h"
+#include "ui/MessageWindow.h"
 
 class QLabel;
 class QTextEdit;

@@ -1,4 +1,4 @@
-#include "stands/MessageService.h"
+#include "ui/MessageService.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "stands/AboutDlg.h"
-#include "stands/Ask.h"
-#include "stands/Error.h"
-#include "stands/Info.h"
-#include "stands/Msg.h"
+#include "ui/AboutDlg.h"
+#include "ui/Ask.h"
+#include "ui/Error.h"
+#include "ui/Info.h"
+#include "ui/Msg.h"
 #include "texts/Commonlan.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "stands/Info.h"
+#include "ui/Info.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFrame>
@@ -11,9 +11,9 @@
 #include <QTextLayout>
 #include <QtMath>
 
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 
 TInfoForm* InfoForm = nullptr;
 

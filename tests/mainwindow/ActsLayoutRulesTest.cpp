@@ -3,7 +3,7 @@
 #include <QSize>
 #include <gtest/gtest.h>
 
-#include "mainwindow/ActsLayout.h"
+#include "mainwindow/ActsLayoutRules.h"
 
 TEST(MainWindowSize, ForTheOtherScreenShapes) {
   // The screens of the start-up tests (16:9 1920 x 1080, 1366 x 768, 1600 x

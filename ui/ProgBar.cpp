@@ -1,13 +1,13 @@
-#include "stands/ProgBar.h"
+#include "ui/ProgBar.h"
 
 #include <QFrame>
 #include <QProgressBar>
 
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Ask.h"
-#include "stands/IntroHelpers.h"
+#include "ui/Ask.h"
+#include "ui/WindowHelpers.h"
 
 TProgBarForm* ProgBarForm = nullptr;
 

@@ -1,11 +1,11 @@
-#include "stands/Error.h"
+#include "ui/Error.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 
 TErrorForm* ErrorForm = nullptr;
 

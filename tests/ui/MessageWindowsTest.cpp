@@ -10,15 +10,15 @@
 
 #include "tests/support/Shots.h"
 #include "platform/Screen.h"
-#include "stands/AboutDlg.h"
-#include "stands/Ask.h"
-#include "stands/Error.h"
-#include "stands/Info.h"
-#include "stands/IntroHelpers.h"
+#include "ui/AboutDlg.h"
+#include "ui/Ask.h"
+#include "ui/Error.h"
+#include "ui/Info.h"
+#include "ui/WindowHelpers.h"
 #include "stands/IntroStartup.h"
-#include "stands/MessageService.h"
-#include "stands/Msg.h"
-#include "stands/ProgBar.h"
+#include "ui/MessageService.h"
+#include "ui/Msg.h"
+#include "ui/ProgBar.h"
 
 namespace {
 

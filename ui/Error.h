@@ -1,7 +1,7 @@
 #pragma once
 // The notice window: a caption and one line over a close button.
 
-#include "stands/MessageWindow.h"
+#include "ui/MessageWindow.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 // The question window: a caption, two lines, a yes button (modal result 1)
 // and a close button (2). An empty yes caption hides the yes button.
 
-#include "stands/MessageWindow.h"
+#include "ui/MessageWindow.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "stands/Msg.h"
+#include "ui/Msg.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,7 +6,7 @@
 
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 
 TMsgForm* MsgForm = nullptr;
 

@@ -1,12 +1,12 @@
-#include "stands/MessageWindow.h"
+#include "ui/MessageWindow.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwindow/ActsPalette.h"
+#include "ui/Palette.h"
 #include "platform/Screen.h"
-#include "stands/IntroHelpers.h"
+#include "ui/WindowHelpers.h"
 #include "texts/Commonlan.h"
 
 QFont MessageLineFont() { return PixelFont(QStringLiteral("Calibri"), 16); }

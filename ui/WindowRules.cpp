@@ -1,0 +1,38 @@
+#include "ui/WindowRules.h"
+
+#include "platform/Files.h"
+#include "platform/Numbers.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+
+QString PadCaption(const QString& text) {
+  if (text.startsWith(QLatin1Char(' '))) return text;
+  return QLatin1Char(' ') + text;
+}
+
+QString ProgramTitleText() { return CommonlanText(0); }
+
+QString MainWindowTitle(bool hasStand) { return PadCaption(CommonlanText(hasStand ? 0 : 24)); }
+
+QString WindowTextByMode(const QString& path, int mode) {
+  const QString n = platform::FileNameOfPath(path);
+  const QString folderWord = ActlanText(3);
+  const QString listWord = ActlanText(72);
+  const QChar blank = QLatin1Char(' ');
+  switch (mode) {
+    case 1: return folderWord.toLower() + blank + n;
+    case 2: return folderWord + blank + n;
+    case 3: return listWord.toLower() + blank + n;
+    case 4: return listWord + blank + n;
+    case 5: return listWord.toLower() + QStringLiteral("   •   ") + folderWord.toLower() + blank + n;
+    default: return n;
+  }
+}
+
+int FittedFormHeight(int top, int height, int captionHeight) {
+  return top + height + captionHeight + (captionHeight >= 20 ? 7 : 6);
+}
+
+int ScreenOffset(int screenExtent, int windowExtent, double factor) {
+  return platform::TruncToInt((screenExtent - windowExtent) * factor);
+}

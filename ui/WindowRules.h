@@ -1,0 +1,28 @@
+#pragma once
+// Caption texts and window arithmetic shared by every window, without a
+// widget.
+
+#include <QString>
+
+// The text with one blank in front unless it already starts with one
+// (an empty text gives a single blank).
+QString PadCaption(const QString& text);
+
+// The main window's caption: the program title with a stand open, otherwise
+// the text for opening a stand list or making a new stand; padded.
+QString MainWindowTitle(bool hasStand);
+QString ProgramTitleText();
+
+// A main-window text built from a path: n = the path's last part; mode 1
+// "hakemisto n", 2 "Hakemisto n", 3 "kuviolista n", 4 "Kuviolista n",
+// 5 "kuviolista   •   hakemisto n", any other mode n.
+QString WindowTextByMode(const QString& path, int mode);
+
+// Outer window height for a lowest control ending at top + height: adds the
+// caption height and the frame, 6 pixels, or 7 when the caption is 20 pixels
+// or more.
+int FittedFormHeight(int top, int height, int captionHeight);
+
+// A window's offset on the screen by a factor of the free space:
+// trunc((screen extent - window extent) x factor).
+int ScreenOffset(int screenExtent, int windowExtent, double factor);
