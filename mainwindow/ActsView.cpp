@@ -15,6 +15,8 @@
 #include <QAbstractItemView>
 #include <algorithm>
 
+#include "estate/Map.h"
+#include "estate/MapRules.h"
 #include "stands/Intro.h"
 #include "ui/WindowHelpers.h"
 #include "texts/Actlan.h"
@@ -162,6 +164,8 @@ void TActForm::MainWindowTitleText() {
 }
 
 void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) {
+  // The map of the previous estate is not shown for this one.
+  if (MapForm && !SameFolder(FileListBox1->Directory(), folder)) MapForm->FolderChanged = true;
   FileListBox1->SetDirectory(folder);
   StandFileName = fileName;
   FileListBox1->SetFileName(fileName);

@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <vector>
 
+#include "estate/Map.h"
 #include "mainwindow/Acts.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -62,7 +63,7 @@ QStringList CreateApplicationWindows() {
   pending("IncForm", 900, 640);
   pending("IncForm1", 900, 640);
   add(InfoForm = new TInfoForm);
-  pending("MapForm", 1000, 700);
+  add(MapForm = new TMapForm);
   pending("MeasForm", 1000, 700);
   add(MsgForm = new TMsgForm);
   pending("NewFrstForm", 900, 640);
@@ -91,6 +92,7 @@ void DestroyApplicationWindows() {
     if (w == ErrorForm) ErrorForm = nullptr;
     if (w == InfoForm) InfoForm = nullptr;
     if (w == MsgForm) MsgForm = nullptr;
+    if (w == MapForm) MapForm = nullptr;
     if (w == ProgBarForm) ProgBarForm = nullptr;
     delete w;
   }
