@@ -334,6 +334,10 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
 }
 
 int data::ThinToTargetVolume(int p, float target, int mode, bool lowThinning) {
+  // A target that is not below the stock of phase p asks for no removal: the
+  // spacing pass would still take one tree of each close pair, and trees
+  // too small to change the rounded volume would stay taken.
+  if (!(target < SlotTotalVolume(p))) return StandingStockVolume();
   SpacingThinningPass(p, target, mode, lowThinning);
   SortAllTrees(SortHeight);
   ThinToVolumeByHeight(p, target, lowThinning);

@@ -225,6 +225,30 @@ TEST(StemTarget, TargetNotBelowTheStandMarksNothing) {
   EXPECT_EQ(CountMarked(s, 1), 0);
 }
 
+TEST(VolumeTarget, TargetNotBelowTheStandMarksNothing) {
+  // A removal of 0 (target = the standing volume) or a target above it: the
+  // spacing pass must not take trees of close pairs, not even small ones
+  // whose going leaves the rounded volume as it was.
+  std::vector<Tree> trees;
+  for (int k = 0; k < 7; ++k) {
+    trees.push_back({50.0f + 80 * k, 60.0f + 10 * k, 500, 500});
+    trees.push_back({50.0f + 80 * k, 61.0f + 10 * k, 500, 520});
+  }
+  for (int j = 0; j < 98; ++j) trees.push_back({25.0f + 6 * j, 195.0f + 0.01f * j, 2500, 1500.0f + j});
+  const data closePairs = MakeStand(trees);
+  for (bool low : {true, false}) {
+    for (int extra : {0, 1, 50}) {
+      data s = closePairs;
+      const int v0 = s.SlotTotalVolume(0);
+      EXPECT_EQ(s.ThinToTargetVolume(0, static_cast<float>(v0 + extra), 2, low), v0) << low << extra;
+      EXPECT_EQ(CountMarked(s, 1), 0) << low << extra;
+      data sel = closePairs;
+      EXPECT_EQ(sel.ThinToTargetVolume(0, static_cast<float>(v0 + extra), 4, false), v0) << extra;
+      EXPECT_EQ(CountMarked(sel, 1), 0) << extra;
+    }
+  }
+}
+
 TEST(BasalAreaTarget, StopsOnceTheTakenBasalAreaReachesTheDifference) {
   data s = RandomStand(800, 21);
   const float g0 = s.SlotBasalArea(0);
