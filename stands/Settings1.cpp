@@ -39,55 +39,6 @@ void CentreInParent(QLabel* label, int top) {
 
 }  // namespace
 
-// ---- Radio group --------------------------------------------------------------
-
-TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, int columns)
-    : QGroupBox(parent), group_(new QButtonGroup(this)), columns_(columns) {
-  setObjectName(name);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(8, 2, 8, 4);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(0);
-  connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-    if (checked) emit Clicked();
-  });
-}
-
-void TRadioGroup::SetItems(const QStringList& items) {
-  for (QAbstractButton* b : group_->buttons()) {
-    group_->removeButton(b);
-    delete b;
-  }
-  auto* grid = static_cast<QGridLayout*>(layout());
-  for (int i = 0; i < items.size(); ++i) {
-    auto* b = new QRadioButton(items[i], this);
-    b->setObjectName(objectName() + QStringLiteral("Item") + QString::number(i));
-    group_->addButton(b, i);
-    grid->addWidget(b, i / columns_, i % columns_);
-  }
-}
-
-int TRadioGroup::ItemIndex() const { return group_->checkedId(); }
-
-void TRadioGroup::SetItemIndex(int index) {
-  if (index == ItemIndex()) return;
-  if (QAbstractButton* b = group_->button(index)) {
-    b->setChecked(true);
-    return;
-  }
-  // No choice.
-  group_->setExclusive(false);
-  for (QAbstractButton* b : group_->buttons()) b->setChecked(false);
-  group_->setExclusive(true);
-}
-
-QString TRadioGroup::ItemText(int index) const {
-  const QAbstractButton* b = group_->button(index);
-  return b ? b->text() : QString();
-}
-
-int TRadioGroup::Count() const { return static_cast<int>(group_->buttons().size()); }
-
 // ---- The recommendation settings window -----------------------------------------
 
 TSettForm1::TSettForm1(QWidget* parent)

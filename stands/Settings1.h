@@ -10,6 +10,7 @@
 
 #include "model/Settings.h"
 #include "stands/Settings.h"
+#include "ui/RadioGroup.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,25 +19,6 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
-
-// A group of radio buttons with one chosen item (ItemIndex -1: none).
-// Clicked runs whenever the chosen item changes, also when set by code.
-class TRadioGroup : public QGroupBox {
-  Q_OBJECT
- public:
-  TRadioGroup(QWidget* parent, const QString& name, int columns);
-  void SetItems(const QStringList& items);
-  int ItemIndex() const;
-  void SetItemIndex(int index);
-  QString ItemText(int index) const;
-  int Count() const;
- signals:
-  void Clicked();
-
- private:
-  QButtonGroup* group_;
-  int columns_;
-};
 
 class TSettForm1 : public TSettingsWindow {
   Q_OBJECT
