@@ -1,4 +1,5 @@
 #include "mainwindow/Acts.h"
+#include "mainwindow/Help.h"
 
 #include <QAction>
 #include <QApplication>
@@ -204,11 +205,12 @@ void TActForm::CreateMenu() {
                                                     {M32, "M32"}};
   for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
   connect(M15, &QAction::triggered, this, [this] { M15Click(); });
+  connect(M31, &QAction::triggered, this, [this] { M31Click(); });
   connect(M32, &QAction::triggered, this, [this] { M32Click(); });
   connect(M22, &QAction::triggered, this, [this] { ShowSettingsForm(1); });
   connect(M23, &QAction::triggered, this, [this] { ShowSettingsForm(2); });
   connect(M24, &QAction::triggered, this, [this] { ShowSettingsForm(3); });
-  for (QAction* a : {M11, M12, M13, M31}) a->setEnabled(false);
+  for (QAction* a : {M11, M12, M13}) a->setEnabled(false);
 }
 
 void TActForm::SetMainWindowCaptions() {
@@ -266,6 +268,10 @@ void TActForm::M15Click() {
   // The close item closes the start window, which ends the program.
   if (IntroForm) IntroForm->close();
   else close();
+}
+
+void TActForm::M31Click() {
+  if (HelpDlg) HelpDlg->ShowModal();
 }
 
 void TActForm::M32Click() { ShowAboutBox(); }

@@ -161,6 +161,7 @@ class TActForm : public QMainWindow {
 
   // Menu commands.
   void M15Click();
+  void M31Click();
   void M32Click();
   // The settings menu: 1 prices, 2 recommendations, 3 display options.
   void ShowSettingsForm(int page);

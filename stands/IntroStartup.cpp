@@ -5,6 +5,7 @@
 
 #include "estate/Map.h"
 #include "mainwindow/Acts.h"
+#include "mainwindow/Help.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "ui/AboutDlg.h"
@@ -59,7 +60,7 @@ QStringList CreateApplicationWindows() {
   pending("FolderForm", 1000, 700);
   pending("GateForm", 1000, 700);
   pending("GraphForm", 1000, 700);
-  pending("HelpDlg", 900, 640);
+  add(HelpDlg = new THelpDlg);
   pending("IncForm", 900, 640);
   pending("IncForm1", 900, 640);
   add(InfoForm = new TInfoForm);
@@ -93,6 +94,7 @@ void DestroyApplicationWindows() {
     if (w == InfoForm) InfoForm = nullptr;
     if (w == MsgForm) MsgForm = nullptr;
     if (w == MapForm) MapForm = nullptr;
+    if (w == HelpDlg) HelpDlg = nullptr;
     if (w == ProgBarForm) ProgBarForm = nullptr;
     delete w;
   }
