@@ -2,13 +2,10 @@
 
 #include <QDir>
 
+#include "model/Estate.h"
 #include "platform/Files.h"
 
-QStringList StandFilesOf(const QString& folder, const QString& mask) {
-  if (folder.isEmpty()) return {};
-  QDir dir(folder);
-  return dir.entryList(QStringList{mask}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-}
+QStringList StandFilesOf(const QString& folder, const QString& mask) { return FilesOfFolder(folder, mask); }
 
 TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent) {
   setObjectName(QStringLiteral("FileListBox1"));

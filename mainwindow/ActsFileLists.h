@@ -38,5 +38,6 @@ class TDirectoryListBox : public QListWidget {
   QString directory_;
 };
 
-// The stand files of a folder matching the mask, sorted as the lists show them.
+// The stand files of a folder matching the mask, in the one order of the
+// estate's lists (FilesOfFolder).
 QStringList StandFilesOf(const QString& folder, const QString& mask);

@@ -153,10 +153,12 @@ QString data::TitleText(int style) const {
   }
 }
 
-QString data::MeasurementDateText() const {
-  const QDate day = QDate(1899, 12, 30).addDays(Header.measurementDay);
-  if (!day.isValid()) return QStringLiteral("00.00.0000");
-  return platform::FormatC("%02d.%02d.%04d", day.day(), day.month(), day.year());
+QString data::MeasurementDateText() const { return MeasurementDateTextOfDay(Header.measurementDay); }
+
+QString MeasurementDateTextOfDay(int day) {
+  const QDate date = QDate(1899, 12, 30).addDays(day);
+  if (!date.isValid()) return QStringLiteral("00.00.0000");
+  return platform::FormatC("%02d.%02d.%04d", date.day(), date.month(), date.year());
 }
 
 QString data::MeasurementYearText() const { return YearOfDateText(MeasurementDateText()); }

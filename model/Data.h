@@ -316,6 +316,9 @@ class data {
   // stand when a file turns out unreadable.
   static StandFileStatus ReadStandFile(const QString& path, bool keepPhaseZero,
                                        std::unique_ptr<data>& out);
+  // The same checks and the same whole object without touching the current
+  // phase (the preview of a file before the user opens it).
+  static StandFileStatus PreviewStandFile(const QString& path, std::unique_ptr<data>& out);
   // Tree count and header of a stand file after the same checks as reading;
   // the current phase is not touched (previews and stand lists).
   static StandFileStatus PeekStandFile(const QString& path, int& treeCount,
@@ -387,6 +390,9 @@ class data {
   void ThinToVolumeByHeight(int p, float target, bool lowThinning);
 };
 
+// The header's day number (days since 30 December 1899) as "dd.mm.yyyy";
+// "00.00.0000" for a day no calendar has.
+QString MeasurementDateTextOfDay(int day);
 // "dd.mm.yyyy" -> "yyyy" (the text without its first six characters).
 QString YearOfDateText(const QString& date);
 

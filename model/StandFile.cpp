@@ -253,22 +253,22 @@ int NamedStepCount(const data& stand) {
   return named;
 }
 
-StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out) {
-  if (bytes.size() < kTreesOffset) return StandFileStatus::TooShort;
-  Reader r(bytes.constData());
-  const StandHeader header = ReadHeader(r);
+StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSize, StandSummary& out) {
+  if (available < kTreesOffset || fileSize < kTreesOffset) return StandFileStatus::TooShort;
+  Reader r(bytes);
+  StandSummary s;
+  s.header = ReadHeader(r);
 
-  std::array<SpeciesBlock, kSpeciesSlots> blocks{};
   qint64 n = 0;
   bool negativeStems = false;
-  for (SpeciesBlock& b : blocks) {
+  for (SpeciesBlock& b : s.blocks) {
     for (int32_t& v : b.words) v = r.I32();
     if (b.words[WordStems] < 0) negativeStems = true;
     n += b.words[WordStems];
   }
   if (negativeStems || n > kMaxTreeCount) return StandFileStatus::BadTreeCount;
 
-  RegenerationChoices choices;
+  RegenerationChoices& choices = s.regeneration;
   choices.choice[0] = r.I8();
   choices.choice[1] = r.I32();
   choices.choice[2] = r.I8();
@@ -281,9 +281,8 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
   choices.choice[8] = r.I32();
   for (int32_t& v : choices.reserved) v = r.I32();
 
-  std::array<PhaseSlot, kPhaseCount> phaseSlots{};
   int g = 0;
-  for (PhaseSlot& slot : phaseSlots) {
+  for (PhaseSlot& slot : s.phaseSlots) {
     slot.name = r.Text(PhaseSlot::kNameWidth);
     slot.years = r.I32();
     slot.stems = r.I32();
@@ -297,11 +296,32 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     if (!SlotIsSound(slot)) return StandFileStatus::BadSlot;
   }
   if (g > 2) return StandFileStatus::BadGrowthSteps;
-  const int count = static_cast<int>(n);
-  if (bytes.size() != FileLength(count, g)) return StandFileStatus::LengthMismatch;
-  if (!Finite(header.area) || header.area < 0.0f || header.area > kMaxArea) {
+  s.treeCount = static_cast<int>(n);
+  s.growthSteps = g;
+  if (fileSize != FileLength(s.treeCount, g)) return StandFileStatus::LengthMismatch;
+  if (!Finite(s.header.area) || s.header.area < 0.0f || s.header.area > kMaxArea) {
     return StandFileStatus::BadHeader;
   }
+  out = std::move(s);
+  return StandFileStatus::Ok;
+}
+
+StandFileStatus ReadStandSummary(const QString& path, StandSummary& out) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
+  const qint64 size = f.size();
+  const QByteArray head = f.read(kTreesOffset);
+  if (head.size() < kTreesOffset) return StandFileStatus::TooShort;
+  return DecodeSummary(head.constData(), head.size(), size, out);
+}
+
+StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out) {
+  StandSummary summary;
+  const StandFileStatus status = DecodeSummary(bytes.constData(), bytes.size(), bytes.size(), summary);
+  if (status != StandFileStatus::Ok) return status;
+  const int count = summary.treeCount;
+  const int g = summary.growthSteps;
+  Reader r(bytes.constData() + kTreesOffset);
 
   auto stand = std::make_unique<data>(count);
   for (TreeRecord& t : stand->Trees) {
@@ -327,10 +347,10 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
       if (!SizeIsSound(s.diameter) || !SizeIsSound(s.height)) return StandFileStatus::BadTreeRecord;
     }
   }
-  stand->Header = header;
-  stand->SpeciesBlocks = blocks;
-  stand->Regeneration = choices;
-  stand->Slots = phaseSlots;
+  stand->Header = std::move(summary.header);
+  stand->SpeciesBlocks = summary.blocks;
+  stand->Regeneration = summary.regeneration;
+  stand->Slots = std::move(summary.phaseSlots);
   out = std::move(stand);
   return StandFileStatus::Ok;
 }
@@ -347,6 +367,13 @@ StandFileStatus data::ReadStandFile(const QString& path, bool keepPhaseZero,
   SetCurrentPhase(keepPhaseZero ? 0 : NamedStepCount(*stand));
   out = std::move(stand);
   return StandFileStatus::Ok;
+}
+
+StandFileStatus data::PreviewStandFile(const QString& path, std::unique_ptr<data>& out) {
+  std::unique_ptr<data> stand;
+  const StandFileStatus status = LoadStand(path, stand);
+  if (status == StandFileStatus::Ok) out = std::move(stand);
+  return status;
 }
 
 StandFileStatus data::ReadFile(const QString& path, bool keepPhaseZero) {

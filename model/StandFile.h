@@ -47,6 +47,26 @@ StandHeader DecodeHeader(const char* bytes);
 // stand has now.
 QByteArray EncodeStand(const data& stand);
 
+// The fixed records of a stand file (everything before the trees) with the
+// tree count and the number of growing steps they give.
+struct StandSummary {
+  StandHeader header;
+  std::array<SpeciesBlock, kSpeciesSlots> blocks{};
+  RegenerationChoices regeneration;
+  std::array<PhaseSlot, kPhaseCount> phaseSlots{};
+  int treeCount = 0;
+  int growthSteps = 0;
+};
+
+// Parses the fixed records from the first `available` bytes of a file of
+// `fileSize` bytes with the same checks as DecodeStand except those of the
+// tree records themselves (counts, ranges and the exact file length). On
+// failure `out` is not touched.
+StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSize, StandSummary& out);
+// Reads only the fixed records of a file (opened read-only) and checks them
+// as DecodeSummary does: what a stand list needs of every file of a folder.
+StandFileStatus ReadStandSummary(const QString& path, StandSummary& out);
+
 // Parses a whole file image into a new stand object after checking it; on
 // failure `out` is not touched. Does not change the current phase.
 StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out);

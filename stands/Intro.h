@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "model/Data.h"
+#include "model/Estate.h"
 #include "stands/IntroRules.h"
 
 class QLabel;
@@ -50,6 +51,10 @@ class TIntroForm : public QWidget {
   std::unique_ptr<::data> CurrentStand;
   QString ProgramFolder;
   QString StandPath;
+  // The estate stand list: one record per stand file of the open stand's
+  // folder, in the order of the main window's stand-file list (record i is
+  // item i). Rebuilt by OpenEstateFolder.
+  EstateRecordList EstateRecords;
 
   // ---- Handlers ----
   void FormActivate();

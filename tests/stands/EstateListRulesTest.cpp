@@ -1,0 +1,98 @@
+// Rows of the estate's stand lists, worked out by hand.
+
+#include <gtest/gtest.h>
+
+#include "model/Settings.h"
+#include "stands/EstateListRules.h"
+
+namespace {
+
+class EstateListRulesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_ = model::CurrentSettings();
+    model::SetDefaultSettings(model::CurrentSettings());
+    model::CurrentSettings().pulpwoodPrices[0] = 15.5f;
+    model::CurrentSettings().logPrices[0] = 55.25f;
+    record.status = StandFileStatus::Ok;
+    record.fileName = "12a.Norvalen";
+    record.standId = "12a";
+    record.area = 1.5f;
+    record.developmentClass = 6;
+    record.siteType = 3;
+    record.measurementDate = "15.06.2019";
+    record.phaseSlots[0].volumes[PinePulpwood] = 20;
+    record.phaseSlots[0].volumes[PineLogs] = 60;
+  }
+  void TearDown() override { model::CurrentSettings() = saved_; }
+
+  EstateRecord record;
+
+ private:
+  model::SettingsRecord saved_;
+};
+
+TEST_F(EstateListRulesTest, RowsWithoutTimePoint) {
+  const QString dot = MainStandListSeparator();
+  EXPECT_EQ(dot, QString::fromUtf8("  •  "));
+  // 20 + 60 = 80 m3/ha, logs 60 of 80 = 75 %.
+  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, false),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  80 m3/ha,  tukki % 75"));
+  // 20 x 15.5 = 310 and 60 x 55.25 = 3315: 3625 €/ha, 3625 / 80 = 45.3 €/m3.
+  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, true),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  3625 €/ha,  45 €/m3"));
+  EXPECT_EQ(StandListRowText(record, true, ",  ", nullptr, false),
+            QString::fromUtf8("Kuvio 12a  :  1.50 ha,  varttunut kasvatusmetsä,  tuore kangas"));
+  // A treeless area: no stock, no log share, no unit value.
+  record.phaseSlots[0].volumes = {};
+  record.developmentClass = 1;
+  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, false),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 m3/ha,  tukki % 0"));
+  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, true),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 €/ha,  0 €/m3"));
+}
+
+TEST_F(EstateListRulesTest, RowsAtATimePoint) {
+  const QString dot = MainStandListSeparator();
+  StandRemovalAtTimePoint none;
+  EXPECT_EQ(StandListRowText(record, false, dot, &none, false),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  ei hakkuuta"));
+  StandRemovalAtTimePoint cut;
+  cut.volumeM3PerHa = 55;
+  cut.value = 2800;
+  cut.volumesM3PerHa[PinePulpwood] = 15;
+  cut.volumesM3PerHa[PineLogs] = 40;
+  cut.cuttingMethod = "kasvatushakkuu";
+  cut.slotSummary = "2024";
+  // Logs 40 / 55 = 72.7 % -> 73 (with 27 % pulpwood the shares add up to 100).
+  EXPECT_EQ(StandListRowText(record, false, dot, &cut, false),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 55 m3/ha,  tukki % 73"));
+  // 2800 / 55 = 50.9 -> 51 €/m3.
+  EXPECT_EQ(StandListRowText(record, false, dot, &cut, true),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 2800 €/ha,  51 €/m3"));
+}
+
+TEST_F(EstateListRulesTest, UnreadableFileRowNamesTheFile) {
+  EstateRecord bad;
+  bad.fileName = "vanha.Norvalen";
+  bad.status = StandFileStatus::TooShort;
+  EXPECT_EQ(StandListRowText(bad, false, MainStandListSeparator(), nullptr, false),
+            QString::fromUtf8("Kuvio vanha   :   tiedosto ei ole eheä kuviotiedosto"));
+  bad.status = StandFileStatus::CannotOpen;
+  EXPECT_EQ(StandListRowText(bad, true, ", ", nullptr, false),
+            QString::fromUtf8("Kuvio vanha  :  kuviotiedostoa ei voi lukea"));
+}
+
+TEST(EstateListTexts, NumberWithUnitAndTitleSuffix) {
+  EXPECT_EQ(NumberWithUnitText(5, 0), QString::fromUtf8("0 €/m3"));
+  EXPECT_EQ(NumberWithUnitText(7, 2), QString::fromUtf8("4 €/m3"));    // 3.5 away from zero
+  EXPECT_EQ(NumberWithUnitText(-7, 2), QString::fromUtf8("-4 €/m3"));
+  EXPECT_EQ(NumberWithUnitText(3625, 80), QString::fromUtf8("45 €/m3"));
+  EXPECT_EQ(StripTitleSuffix("12a.Norvalen"), "12a");
+  EXPECT_EQ(StripTitleSuffix("a Norvalen"), "a");
+  EXPECT_EQ(StripTitleSuffix(".Norvalen"), "");
+  EXPECT_EQ(StripTitleSuffix("Norvalen"), "");
+  EXPECT_EQ(StripTitleSuffix(""), "");
+}
+
+}  // namespace
