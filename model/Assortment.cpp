@@ -156,6 +156,14 @@ int DisplayedPhase(const data& stand) {
   return p;
 }
 
+int LogShiftVolume(int shiftPercent, int logVolume) { return platform::RoundedPercentOf(shiftPercent, logVolume); }
+
+int ShiftedAssortmentVolume(int j, int own, int logs, int shiftPercent) {
+  if (shiftPercent == 0 || j == AlderPulpwood || j == EnergyWood) return own;
+  const long long moved = LogShiftVolume(shiftPercent, logs);
+  return ClampToInt(j < PineLogs ? own + moved : own - moved);
+}
+
 int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercent) {
   const int P = DisplayedPhase(stand);
   if (P == 0) return 0;
@@ -164,14 +172,9 @@ int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercen
     return ClampToInt(static_cast<long long>(stand.SlotAssortmentVolume(L, q, wholeStand)) -
                       stand.SlotAssortmentVolume(P, q, wholeStand));
   };
-  if (shiftPercent == 0 || j == AlderPulpwood || j == EnergyWood) return r(j);
-  const float share = static_cast<float>(shiftPercent) * 0.01f;
-  if (j < 6) {
-    return ClampToInt(static_cast<long long>(r(j)) +
-                      platform::RoundHalfAway(share * static_cast<float>(r(j + 6))));
-  }
-  return ClampToInt(static_cast<long long>(r(j)) -
-                    platform::RoundHalfAway(share * static_cast<float>(r(j))));
+  const int own = r(j);
+  if (shiftPercent == 0 || j == AlderPulpwood || j == EnergyWood) return own;
+  return ShiftedAssortmentVolume(j, own, j < PineLogs ? r(j + 6) : own, shiftPercent);
 }
 
 int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced) {

@@ -414,6 +414,14 @@ int LeadingGrowthCount(const data& stand);
 // The current phase, one less when the stand has growing steps that do not
 // lead its history.
 int DisplayedPhase(const data& stand);
+// The log volume that a log-to-pulp shift of shiftPercent moves from the
+// logs of a species to its pulpwood: shiftPercent % of logVolume, exact
+// halves rounded away from zero (10 % of 5 m3 is 1 m3, of 15 m3 2 m3).
+int LogShiftVolume(int shiftPercent, int logVolume);
+// Assortment j's volume after the shift, from its own volume and the log
+// volume of its species: pulpwood (j < 6) gains the shifted logs, logs
+// (j >= 6) lose them; alder pulpwood and energy wood never change.
+int ShiftedAssortmentVolume(int j, int own, int logs, int shiftPercent);
 // Removal of assortment j between slot LeadingGrowthCount and slot
 // DisplayedPhase; shiftPercent moves that share of the logs to pulpwood.
 int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercent);

@@ -31,6 +31,21 @@ locale_t CLocale() {
 // std::round rounds halves away from zero; NaN stays NaN for the guard.
 int RoundHalfAway(double v) { return ClampToInt(std::round(v)); }
 
+int RoundedQuotient(long long num, long long den) {
+  if (den == 0) return 0;
+  // Magnitudes in unsigned arithmetic so that the most negative values do
+  // not overflow; 2 |num| + |den| fits, as the callers pass int-sized
+  // products.
+  const bool negative = (num < 0) != (den < 0);
+  const unsigned long long n = num < 0 ? 0ULL - static_cast<unsigned long long>(num) : num;
+  const unsigned long long d = den < 0 ? 0ULL - static_cast<unsigned long long>(den) : den;
+  const unsigned long long q = (2 * n + d) / (2 * d);
+  const double signedQ = negative ? -static_cast<double>(q) : static_cast<double>(q);
+  return ClampToInt(signedQ);
+}
+
+int RoundedPercentOf(long long percent, long long amount) { return RoundedQuotient(percent * amount, 100); }
+
 int TruncToInt(double v) { return ClampToInt(std::trunc(v)); }
 
 QString FormatC(const char* format, ...) {
@@ -53,6 +68,37 @@ QString FormatC(const char* format, ...) {
   va_end(ap);
   uselocale(old);
   return result;
+}
+
+QString FormatTexts(const char* format, const QStringList& args) {
+  QString out;
+  int next = 0;
+  for (const char* p = format; *p; ++p) {
+    if (*p != '%') {
+      out += QLatin1Char(*p);
+      continue;
+    }
+    ++p;
+    if (*p == '%') {
+      out += QLatin1Char('%');
+      continue;
+    }
+    const bool left = *p == '-';
+    if (left) ++p;
+    int width = 0;
+    while (*p >= '0' && *p <= '9') width = width * 10 + (*p++ - '0');
+    // Only text conversions are placed here; anything else is kept as written.
+    if (*p != 's') {
+      out += QLatin1Char('%');
+      if (!*p) break;
+      out += QLatin1Char(*p);
+      continue;
+    }
+    const QString text = next < args.size() ? args.at(next) : QString();
+    ++next;
+    out += left ? text.leftJustified(width) : text.rightJustified(width);
+  }
+  return out;
 }
 
 QString FormatFixed(double v, int decimals) { return FormatC("%.*f", decimals, v); }

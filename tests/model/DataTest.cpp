@@ -345,6 +345,35 @@ TEST(PhaseTest, WholeStandVolumesAndRemovals) {
   SetCurrentPhase(0);
 }
 
+TEST(PhaseTest, LogShiftRoundsExactHalvesAwayFromZero) {
+  // 10 % of a 5 m3 log removal is 0.5 m3 and moves 1 m3; 10 % of 15 m3 is
+  // 1.5 and moves 2 (in single precision 10 x 0.01 is 0.099999994 and moved
+  // 0 and 1).
+  for (auto [logs, moved] : {std::pair{5, 1}, {15, 2}, {14, 1}, {25, 3}, {0, 0}, {-5, -1}})
+    EXPECT_EQ(LogShiftVolume(10, logs), moved) << logs;
+  EXPECT_EQ(ShiftedAssortmentVolume(PinePulpwood, 7, 5, 10), 8);
+  EXPECT_EQ(ShiftedAssortmentVolume(PineLogs, 5, 5, 10), 4);
+  EXPECT_EQ(ShiftedAssortmentVolume(AlderPulpwood, 7, 5, 10), 7);
+  EXPECT_EQ(ShiftedAssortmentVolume(EnergyWood, 7, 5, 10), 7);
+
+  data s(0);
+  s.Header.area = 3.0f;
+  s.Slots[0].volumes[SpruceLogs] = 20;  // 5 m3/ha removed, 15 m3 for the stand
+  s.Slots[1].volumes[SpruceLogs] = 15;
+  s.Slots[0].volumes[SprucePulpwood] = 10;
+  s.Slots[1].volumes[SprucePulpwood] = 6;  // 4 m3/ha, 12 m3
+  s.Slots[1].name = "Harvennus";
+  SetCurrentPhase(1);
+  // Per hectare: 10 % of 5 m3/ha moves 1 m3/ha.
+  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, false, 10), 4);
+  EXPECT_EQ(AssortmentRemoval(s, SprucePulpwood, false, 10), 5);
+  // Whole stand: 10 % of 15 m3 is 1.5 and moves 2 m3.
+  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, true, 0), 15);
+  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, true, 10), 13);
+  EXPECT_EQ(AssortmentRemoval(s, SprucePulpwood, true, 10), 14);
+  SetCurrentPhase(0);
+}
+
 TEST(NamesTest, DevelopmentClassSiteTypeAndAssortment) {
   struct Name {
     QString (*of)(int, int);

@@ -35,6 +35,22 @@ TEST(Numbers, RoundHalfAwayFromZeroBothSignsAndGuards) {
   for (auto [x, n] : {std::pair{2.9, 2}, {-2.9, -2}, {std::nan(""), 0}}) EXPECT_EQ(TruncToInt(x), n) << x;
 }
 
+TEST(Numbers, RoundedQuotientIsExactAtHalves) {
+  // Halves computed on whole numbers: a binary 0.01 would make 10 % of 5
+  // 0.49999... and round it to 0.
+  struct Case {
+    long long num, den;
+    int want;
+  };
+  const Case cases[] = {{50, 100, 1},   {150, 100, 2},  {149, 100, 1},  {-50, 100, -1}, {-150, 100, -2},
+                        {50, -100, -1}, {-5, -2, 3},    {7, 2, 4},      {0, 7, 0},      {1, 0, 0},
+                        {30030, 100, 300}, {-9007199254740993LL, 1, std::numeric_limits<int>::min()}};
+  for (const Case& c : cases) EXPECT_EQ(RoundedQuotient(c.num, c.den), c.want) << c.num << "/" << c.den;
+  // percent of amount: 10 % of 5 and of 15, 30 % of 1001, 1 % of 50.
+  for (auto [p, a, want] : {std::tuple{10, 5, 1}, {10, 15, 2}, {30, 1001, 300}, {1, 50, 1}, {10, -5, -1}, {0, 99, 0}})
+    EXPECT_EQ(RoundedPercentOf(p, a), want) << p << " % of " << a;
+}
+
 TEST(Numbers, FormattingIgnoresAFinnishLocale) {
   const char* set = std::setlocale(LC_ALL, "fi_FI.UTF-8");
   if (!set) set = std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -46,6 +62,14 @@ TEST(Numbers, FormattingIgnoresAFinnishLocale) {
   EXPECT_EQ(FormatC("%6.2f|%d|%s", 12.345, 42, "x"), " 12.35|42|x");
   EXPECT_EQ(FormatFixed(0.05, 1), "0.1");
   std::setlocale(LC_ALL, "C");
+}
+
+TEST(Numbers, FormatTextsCountsCharactersNotBytes) {
+  const QStringList args = {QString::fromUtf8("leppäkuitu"), QString::fromUtf8("12.50 €/m3"), "14 m3"};
+  EXPECT_EQ(FormatTexts("  %s %14s %7s|", args), QString::fromUtf8("  leppäkuitu     12.50 €/m3   14 m3|"));
+  EXPECT_EQ(FormatTexts("%-6s|%3s|%s %%", {QString::fromUtf8("ä"), "toolong", QString()}),
+            QString::fromUtf8("ä     |toolong| %"));
+  EXPECT_EQ(FormatTexts("%5s", {}), "     ");
 }
 
 TEST(Numbers, LongFormattedTextIsNotCut) {

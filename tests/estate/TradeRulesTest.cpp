@@ -1,0 +1,217 @@
+// The timber sale's arithmetic and texts, with values worked out by hand.
+#include <gtest/gtest.h>
+
+#include "estate/TradeRules.h"
+
+using namespace trade;
+
+namespace {
+
+// A removal of a mixed cutting (whole stand, m3): pine pulpwood 40, spruce
+// pulpwood 30, birch pulpwood 10, alder pulpwood 5, pine logs 50, spruce
+// logs 15, energy wood 12; nothing of aspen or birch logs.
+SaleInput MixedSale() {
+  SaleInput in;
+  in.removal[PinePulpwood] = 40;
+  in.removal[SprucePulpwood] = 30;
+  in.removal[BirchPulpwood] = 10;
+  in.removal[AlderPulpwood] = 5;
+  in.removal[PineLogs] = 50;
+  in.removal[SpruceLogs] = 15;
+  in.removal[EnergyWood] = 12;
+  for (int k = 0; k < kAssortmentCount; ++k) {
+    in.prices[k] = k < PineLogs ? 20.0f : 55.5f;
+    in.ticked[k] = HasSaleRow(k) && in.removal[k] != 0;
+  }
+  in.prices[EnergyWood] = 5.0f;
+  return in;
+}
+
+}  // namespace
+
+TEST(TradeRules, RowsValuesAndTotalsWithAndWithoutTheShift) {
+  SaleInput in = MixedSale();
+  SaleResult r = ComputeTimberSale(in);
+  // 12 x 5 + 40 x 20 + 30 x 20 + 10 x 20 + 5 x 20 + 50 x 55.5 + 15 x 55.5
+  // = 60 + 800 + 600 + 200 + 100 + 2775 + 833 (832.5 rounded up).
+  EXPECT_EQ(r.value[SpruceLogs], 833);
+  EXPECT_EQ(r.totalValue, 5368);
+  EXPECT_EQ(r.totalVolume, 162);
+  EXPECT_EQ(r.unshiftedValue, 5368);
+  EXPECT_EQ(r.moved, 0);
+
+  // 10 %: pine logs move 5 m3, spruce logs 1.5 -> 2 m3; alder pulpwood and
+  // energy wood stay.
+  in.choices.shiftPercent = 10;
+  r = ComputeTimberSale(in);
+  const std::pair<int, int> volumes[] = {{PinePulpwood, 45}, {PineLogs, 45}, {SprucePulpwood, 32},
+                                         {SpruceLogs, 13},   {AlderPulpwood, 5}, {EnergyWood, 12}};
+  for (auto [k, v] : volumes) EXPECT_EQ(r.volume[k], v) << k;
+  // 60 + 900 + 640 + 200 + 100 + 2498 (2497.5) + 722 (721.5).
+  EXPECT_EQ(r.totalValue, 5120);
+  EXPECT_EQ(r.totalVolume, 162);
+  EXPECT_EQ(r.unshiftedValue, 5368);
+  EXPECT_EQ(r.moved, 7);
+  // -248 of 5368 is -4.62 %.
+  const ShiftEffectTexts t = LogShiftEffectTexts(ShiftState::Enabled, r.moved, r.totalValue, r.unshiftedValue);
+  EXPECT_EQ(t.moved, QString::fromUtf8("   - tukin siirtymä 7 m3"));
+  EXPECT_EQ(t.caption, "   - vaikutus tuloihin");
+  EXPECT_EQ(t.change, QString::fromUtf8("-248 €,"));
+  EXPECT_EQ(t.percent, "-4.6 %");
+
+  // An unticked row counts neither value nor volume, nor in the unshifted
+  // value; with the list disabled nothing is moved.
+  in.ticked[PineLogs] = false;
+  in.choices.shiftEnabled = false;
+  r = ComputeTimberSale(in);
+  EXPECT_EQ(r.value[PineLogs], 0);
+  EXPECT_EQ(r.totalValue, 5120 - 2498);
+  EXPECT_EQ(r.totalVolume, 162 - 45);
+  EXPECT_EQ(r.unshiftedValue, 0);
+  EXPECT_EQ(r.moved, 0);
+}
+
+TEST(TradeRules, StemPricesCarryPulpwoodAndLogsWithoutShift) {
+  const SaleInput in = MixedSale();
+  SaleChoices c;
+  c.pineStem = true;
+  c.shiftPercent = 10;
+  EXPECT_EQ(SaleRowVolume(in.removal, c, PinePulpwood), 0);
+  EXPECT_EQ(SaleRowVolume(in.removal, c, PineLogs), 90);
+  // Spruce is still shifted: 30 + 2 and 15 - 2.
+  EXPECT_EQ(SaleRowVolume(in.removal, c, SprucePulpwood), 32);
+  EXPECT_EQ(SaleRowVolume(in.removal, c, SpruceLogs), 13);
+  c.spruceStem = true;
+  EXPECT_EQ(SaleRowVolume(in.removal, c, SprucePulpwood), 0);
+  EXPECT_EQ(SaleRowVolume(in.removal, c, SpruceLogs), 45);
+  // Captions: the name and code, then "%5d m3".
+  EXPECT_EQ(SaleRowCaption(PineLogs, 90, c), QString::fromUtf8("mäntyrunko (mäRun)   90 m3"));
+  EXPECT_EQ(SaleRowCaption(SpruceLogs, 45, c), QString::fromUtf8("kuusirunko (kuRun)   45 m3"));
+  EXPECT_EQ(SaleRowCaption(PineLogs, 45, {}), QString::fromUtf8("mäntytukki   (mät)   45 m3"));
+  EXPECT_EQ(SaleRowCaption(EnergyWood, 12, {}), "rankapuu   (ranka)   12 m3");
+  EXPECT_EQ(SaleRowCaption(AlderPulpwood, 12345, {}), QString::fromUtf8("leppäkuitu   (lek)12345 m3"));
+  for (int k : kSaleRows) EXPECT_EQ(SaleRowName(k, {}).size(), 18) << k;
+  // The log shift is allowed only without stem prices and with a log row.
+  EXPECT_FALSE(IsLogShiftAllowed(c, {true, true, true, true}));
+  EXPECT_FALSE(IsLogShiftAllowed({}, {false, false, false, false}));
+  EXPECT_TRUE(IsLogShiftAllowed({}, {false, false, false, true}));
+}
+
+TEST(TradeRules, ShiftEffectLinesByState) {
+  const ShiftEffectTexts zero = LogShiftEffectTexts(ShiftState::Enabled, 0, 1000, 1000);
+  EXPECT_EQ(zero.change, QString::fromUtf8("+- 0 €"));
+  EXPECT_EQ(zero.percent, "");
+  const ShiftEffectTexts gain = LogShiftEffectTexts(ShiftState::Enabled, 3, 1010, 1000);
+  EXPECT_EQ(gain.change, QString::fromUtf8("+10 €,"));
+  EXPECT_EQ(gain.percent, "+1.0 %");
+  // A change over an unshifted value of 0 is 0 %.
+  EXPECT_EQ(LogShiftEffectTexts(ShiftState::Enabled, 0, 5, 0).percent, "+0.0 %");
+  const ShiftEffectTexts stem = LogShiftEffectTexts(ShiftState::StemPrice, 0, 0, 0);
+  EXPECT_EQ(stem.moved, "    runkohinta,");
+  EXPECT_EQ(stem.caption, QString::fromUtf8("    ei tukin siirtymän arviointia  !"));
+  EXPECT_EQ(stem.change, "");
+  const ShiftEffectTexts noLogs = LogShiftEffectTexts(ShiftState::NoLogRows, 0, 0, 0);
+  EXPECT_EQ(noLogs.moved, "    ei tukkipuuta,");
+  EXPECT_EQ(noLogs.caption, stem.caption);
+  const ShiftEffectTexts other = LogShiftEffectTexts(ShiftState::Other, 5, 5, 5);
+  EXPECT_TRUE(other.moved.isEmpty() && other.caption.isEmpty() && other.change.isEmpty() && other.percent.isEmpty());
+}
+
+TEST(TradeRules, PrepaymentTaxAndNetIncome) {
+  struct Case {
+    int gross, percent, tax, net;
+  };
+  // 30 % of 1001 is 300.3; 1 % of 50 is exactly 0.5 and rounds away from 0;
+  // 30 % of 5368 is 1610.4.
+  const Case cases[] = {{1001, 30, -300, 701}, {50, 1, -1, 49}, {5368, 30, -1610, 3758}, {0, 30, 0, 0},
+                        {999, 0, 0, 999},      {-100, 25, 25, -75}};
+  for (const Case& c : cases) {
+    const TaxResult r = PrepaymentTax(c.gross, c.percent);
+    EXPECT_EQ(r.tax, c.tax) << c.gross;
+    EXPECT_EQ(r.net, c.net) << c.gross;
+  }
+  EXPECT_EQ(MoneyText(-300), QString::fromUtf8("-300 €"));
+  EXPECT_EQ(LeadingNumber(QString::fromUtf8("5368 €")), 5368);
+  EXPECT_EQ(LeadingNumber("-1610 X"), -1610);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  const QStringList items = PercentItems();
+  ASSERT_EQ(items.size(), 41);
+  EXPECT_EQ(items.at(0), " 0%");
+  EXPECT_EQ(items.at(30), "30%");
+}
+
+TEST(TradeRules, ChartTitleFootAndBars) {
+  const SaleInput in = MixedSale();
+  const SaleResult r = ComputeTimberSale(in);
+  // 5368 / 162 = 33.1 per m3.
+  EXPECT_EQ(MeanPriceText(5368, 162, ", "), QString::fromUtf8(", 33 €/m3"));
+  EXPECT_EQ(MeanPriceText(5, 2, ""), QString::fromUtf8("3 €/m3"));
+  EXPECT_EQ(MeanPriceText(100, 0, ", "), "");
+  SaleChart c = SaleChartContents(r, in, "Kuvio 12a", "2024", QString());
+  EXPECT_EQ(c.title, QString::fromUtf8("Kuvio 12a, puukauppa 2024  :  162 m3, 5368 €, 33 €/m3"));
+  EXPECT_EQ(c.bottomAxisPercent, 16);
+  EXPECT_EQ(c.leftAxisEnd, 84);
+  ASSERT_EQ(c.bars.size(), 10u);
+  // Energy wood first, then pulpwood of pine ... alder, logs of pine ... aspen.
+  EXPECT_EQ(c.bars[0].value, 60);
+  EXPECT_EQ(c.bars[0].label, "ranka\n12 m3");
+  EXPECT_EQ(c.bars[0].colourCode, 100);
+  EXPECT_EQ(c.bars[2].colourCode, 11);  // spruce pulpwood
+  EXPECT_EQ(c.bars[4].label, "  ");     // aspen pulpwood: no volume
+  EXPECT_EQ(c.bars[4].colourCode, kGradientStartBar);
+  EXPECT_EQ(c.bars[5].colourCode, 4);
+  EXPECT_EQ(c.bars[6].label, QString::fromUtf8("mät\n50 m3"));
+  EXPECT_EQ(c.bars[6].colourCode, 0);
+  EXPECT_EQ(c.bars[9].value, 0);
+  // A foot line lifts the bottom axis and shortens the left one.
+  const QString foot = RegenerationEstimateLine(true, false, "", "");
+  EXPECT_EQ(foot, QString::fromUtf8("Ei kustannusarviota metsänuudistamisesta"));
+  c = SaleChartContents(r, in, "Kuvio 12a", "2024", foot);
+  EXPECT_EQ(c.bottomAxisPercent, 19);
+  EXPECT_EQ(c.leftAxisEnd, 81);
+  EXPECT_EQ(RegenerationEstimateLine(false, true, "a", "b"), "");
+  EXPECT_EQ(RegenerationEstimateLine(true, true, "750 €/ha", "1875 €"),
+            QString::fromUtf8("Metsänuudistamisen kustannusarvio 750 €/ha,  1875 €"));
+
+  // A stem row's bar is labelled with the stem code; an unticked row has no
+  // label.
+  SaleInput stem = in;
+  stem.choices.pineStem = true;
+  stem.ticked[SpruceLogs] = false;
+  const SaleResult rs = ComputeTimberSale(stem);
+  EXPECT_EQ(SaleBarLabel(rs, stem, PineLogs), QString::fromUtf8("mäRun\n90 m3"));
+  EXPECT_EQ(SaleBarLabel(rs, stem, SpruceLogs), "  ");
+  EXPECT_EQ(SaleBarColorCode(rs, PinePulpwood), kGradientStartBar);
+}
+
+TEST(TradeRules, RowStatesPriceClassTextsAndStemPriceSwitch) {
+  EXPECT_EQ(RowStateForVolume(0, {true, true}).enabled, false);
+  EXPECT_EQ(RowStateForVolume(0, {true, true}).ticked, false);
+  // A row that gets a volume again is ticked automatically; an enabled row
+  // keeps the user's choice.
+  EXPECT_TRUE(RowStateForVolume(5, {false, false}).ticked);
+  EXPECT_FALSE(RowStateForVolume(5, {true, false}).ticked);
+  EXPECT_TRUE(RowStateForVolume(5, {true, false}).enabled);
+
+  EXPECT_EQ(CuttingMethodPriceClass(true, true), 1);
+  EXPECT_EQ(CuttingMethodPriceClass(false, true), 0);
+  EXPECT_EQ(CuttingMethodPriceClass(false, false), 2);
+  EXPECT_EQ(PriceFillMode(1), 1);
+  EXPECT_EQ(PriceFillMode(0), 0);
+  EXPECT_EQ(PriceFillMode(2), 0);
+
+  EXPECT_EQ(CuttingLineText("avohakkuu", 2.5f, 65), QString::fromUtf8("Avohakkuu,  2.50 ha,  hakkuukertymä 65 m3/ha."));
+  EXPECT_EQ(SaleCaptionText("Kuvio 7", "2031"), "Kuvio 7,  puukauppa 2031");
+  EXPECT_EQ(SamplePictureCaption("Kuvio 7", false, 65),
+            QString::fromUtf8("Kuvio 7,  1 ha otos hakkuukertymästä  ( 65 m3/ha )"));
+  EXPECT_EQ(SamplePictureCaption("Kuvio 7", true, 65), QString::fromUtf8("Kuvio 7,  1 ha otos tukkipuiden hakkuukertymästä"));
+
+  // Ticking shows the saved stem price and keeps the log price; unticking
+  // brings the log price back and keeps the stem price typed meanwhile.
+  StemPrices saved;
+  EXPECT_EQ(SwitchStemPrice(true, 55.5f, saved), 0.0f);
+  EXPECT_EQ(saved.log, 55.5f);
+  EXPECT_EQ(SwitchStemPrice(false, 42.0f, saved), 55.5f);
+  EXPECT_EQ(saved.stem, 42.0f);
+  EXPECT_EQ(SwitchStemPrice(true, 55.5f, saved), 42.0f);
+}
