@@ -133,14 +133,25 @@ int PricedVolume(int volume, float factor) {
   return platform::RoundHalfAway(static_cast<float>(volume) * factor);
 }
 
-int data::SlotStockValue(int k, bool wholeStand) const {
-  PriceFactors prices;
-  GetAssortmentPriceFactors(true, prices);
-  long long value = 0;
+int SlotAssortmentValues(const data& stand, int k, bool wholeStand, const PriceFactors& factors,
+                         AssortmentVolumes& out) {
+  long long sum = 0;
   for (int j = 0; j < kAssortmentCount; ++j) {
-    value += PricedVolume(SlotAssortmentVolume(k, j, wholeStand), prices[j]);
+    out[j] = PricedVolume(stand.SlotAssortmentVolume(k, j, wholeStand), factors[j]);
+    sum += out[j];
   }
-  return ClampToInt(value);
+  return ClampToInt(sum);
+}
+
+int AssortmentChartValues(const data& stand, int k, AssortmentVolumes& out, bool priced, bool wholeStand) {
+  PriceFactors factors;
+  GetAssortmentPriceFactors(priced, factors);
+  return SlotAssortmentValues(stand, k, wholeStand, factors, out);
+}
+
+int data::SlotStockValue(int k, bool wholeStand) const {
+  AssortmentVolumes values;
+  return AssortmentChartValues(*this, k, values, true, wholeStand);
 }
 
 int LeadingGrowthCount(const data& stand) {

@@ -432,6 +432,14 @@ int AssortmentRemoval(const data& stand, int j, bool wholeStand, int shiftPercen
 // alike, so that whole-area removals add up.
 int AreaScaledDifference(float area, int m, int c);
 int RemovalValueSum(const data& stand, bool withEnergyWood, bool wholeStand, bool priced);
+// The 13 values of slot k: each assortment volume (m3/ha, or for the whole
+// area) times its factor, rounded half away from zero; returns their sum.
+int SlotAssortmentValues(const data& stand, int k, bool wholeStand, const PriceFactors& factors,
+                         AssortmentVolumes& out);
+// The same with the settings' unit prices (priced) or 1.0 each (volumes):
+// the values of the assortment charts and of the stand report's stock
+// estimate.
+int AssortmentChartValues(const data& stand, int k, AssortmentVolumes& out, bool priced, bool wholeStand);
 int RemovedStemCount(const data& stand);
 // Group 0: the sawlog percentage of slot k's whole-area stock (each volume
 // times its factor and rounded, shares adding up to 100); a negative group the
