@@ -24,6 +24,7 @@
 #include "stands/Settings2.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "texts/Inclan.h"
 #include "texts/Tradelan.h"
 
 TActForm* ActForm = nullptr;
@@ -70,6 +71,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CreateEstatePanels();
   CreatePages();
   CreateStandCard();
+  CreateStandViewTexts();
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
@@ -137,6 +139,18 @@ void TActForm::CreateStandCard() {
   Image16 = MakeLabel(Panel1, "Image16");
   Image17 = MakeLabel(Panel1, "Image17");
   Button11->hide();
+  CheckBox10 = new QCheckBox(Panel1);
+  CheckBox10->setObjectName(QStringLiteral("CheckBox10"));
+  CheckBox10->setText(InclanText(4));
+  CheckBox4 = new QCheckBox(Panel1);
+  CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
+  CheckBox4->setText(InclanText(2) + QStringLiteral(" %"));
+  for (QCheckBox* box : {CheckBox10, CheckBox4}) {
+    SetRoleColor(box, QPalette::WindowText, QColor(240, 240, 240));
+    box->setFocusPolicy(Qt::TabFocus);
+    box->hide();
+    connect(box, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
+  }
 }
 
 void TActForm::CreateEstatePanels() {

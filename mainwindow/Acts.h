@@ -12,6 +12,9 @@
 //   ActsPalette.cpp   palette, busy display, development-class predicates
 //   ActsState.cpp     the live values the texts and the settings read
 //   ActsFileLists.cpp the hidden stand-file and folder lists
+//   ActsButtons.cpp   the operation-button rules and the undo button
+//   ActsCard.cpp      the stand card picture and its increment boxes
+//   ActsTexts.cpp     the stand-view texts and the carbon dioxide lines
 
 #include <QMainWindow>
 #include <QString>
@@ -19,6 +22,8 @@
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
 #include "mainwindow/ActsLayout.h"
+#include "mainwindow/ButtonRules.h"
+#include "mainwindow/StandTextsRules.h"
 #include "ui/Palette.h"
 
 class QAction;
@@ -71,6 +76,8 @@ class TActForm : public QMainWindow {
   QLabel* Image15 = nullptr;
   QLabel* Image16 = nullptr;
   QLabel* Image17 = nullptr;
+  QCheckBox* CheckBox10 = nullptr;  // value increment ("arvokasvu")
+  QCheckBox* CheckBox4 = nullptr;   // increment in percent ("kasvu %")
   // Estate stand list.
   QFrame* Panel2 = nullptr;
   QLabel* Label14 = nullptr;
@@ -91,6 +98,29 @@ class TActForm : public QMainWindow {
   QFrame* Panel7 = nullptr;      // stand-view panel of TabSheet9
   QFrame* Panel3 = nullptr;      // overview panel of TabSheet6
   QCheckBox* CheckBox15 = nullptr;  // wide view
+  // Stand-view texts (ActsTexts.cpp): heading rows over the measured and the
+  // after-picture, description lines under them, the change line; the
+  // close-up page repeats each.
+  QLabel* Label1 = nullptr;     // measured heading: group and year
+  QLabel* Label111 = nullptr;   // measured heading: values
+  QLabel* Label2 = nullptr;     // after heading: group and year
+  QLabel* Label222 = nullptr;   // after heading: values
+  QLabel* Label18 = nullptr;    // description under the measured picture
+  QLabel* Label8 = nullptr;     // description under the after-picture
+  QLabel* Label27 = nullptr;    // change line
+  QLabel* Label9 = nullptr;     // close-up twins
+  QLabel* Label999 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label555 = nullptr;
+  QLabel* Label19 = nullptr;
+  QLabel* Label21 = nullptr;
+  QLabel* Label28 = nullptr;
+  QLabel* Image6 = nullptr;     // marker of the heading rows
+  QLabel* Image7 = nullptr;     // its close-up twin
+  QCheckBox* CheckBox33 = nullptr;  // removal sample ("Hakkuukertymä")
+  QCheckBox* CheckBox16 = nullptr;  // carbon dioxide ("hiilidioksidi,  co2")
+  QCheckBox* CheckBox21 = nullptr;  // winter pictures
+  QLabel* Label22 = nullptr;        // its caption ("vuodenaika talvi")
   // Menu.
   QMenu* M1 = nullptr;
   QAction* M11 = nullptr;
@@ -119,6 +149,7 @@ class TActForm : public QMainWindow {
   bool CloseBeforePictureDirty = false;
   bool CloseAfterPictureDirty = false;
   int TreeGroupIndex = 0;
+  int CuttingStageIndex = -1;  // item chosen in ListBox3, -1 none
   QString StandFileName;
 
   // ---- View (ActsView.cpp) ----
@@ -134,6 +165,62 @@ class TActForm : public QMainWindow {
   // The card labels and the operation controls shown or hidden together.
   void SetStandCardLabelsVisible(bool visible);
   void SetOperationControlsVisible(bool visible);
+
+  // ---- Operation buttons (ActsButtons.cpp) ----
+  // The rules after a recorded step (mode 0, phase = its phase) or while a
+  // step is undone (mode 1, before its slot is cleared); busy marks the card
+  // and the after-pictures for redrawing and shows the busy display on the
+  // overview page. Every operation commit, growth and undo calls it, then
+  // UpdateView (0).
+  void setButtonState(int phase, int mode, bool busy);
+  // Shows the button group of the chosen cutting stage; with a stage chosen
+  // the buttons are rebuilt from the baseline by replaying the recorded
+  // steps (always, so that choosing a stage never keeps stale states).
+  void UpdateOperationButtonsVisibility(bool replay);
+  void UpdateUndoButton(bool undoing);
+  void RestoreThinningButtons(int phase);
+  bool IsThinningStageChosen() const;
+  bool IsNewForestButtonVisible() const;
+  // The grow panel's look: enabled, or disabled and grey.
+  void SetGrowButtonState(bool enabled);
+  // The button for a rule index, and the rule states read from the buttons.
+  QPushButton* OperationButtonOf(OperationButton b) const;
+  ButtonStates OperationButtonStates() const;
+  void SetOperationButtonStates(const ButtonStates& states);
+
+  // ---- Stand card (ActsCard.cpp) ----
+  void DrawStandCard();
+  void SetIncrementBoxesVisible(bool hasGrowth, int phase);
+  void CheckBox10Click();
+
+  // ---- Stand-view texts (ActsTexts.cpp) ----
+  // What the text rules read of the window (phase, tree group, boxes).
+  StandViewState CurrentStandViewState() const;
+  void RefreshStandViewTexts(bool full);
+  void RefreshAfterStateTexts(bool withDescriptions);
+  void ShowInitialStateTexts();
+  void ShowAfterStateTexts(bool removal);
+  void ArrangeHeadingLabels();
+  void ColourHeadingLabels(bool removal);
+  void ColourAfterStateLabels();
+  void ClearStandViewLabels();
+  void RefreshOverviewHeaderTexts(int phase);
+  void ShowTimberSalePanel(int phase);
+  void RedrawStandViewForOption(int option);
+  void ShowNoRemovalNotice(QCheckBox* box);
+  bool IsWholeStockChosen() const;
+  int ChosenTreeGroup(bool raw) const;
+  // Places the stand-view labels and boxes on the two picture pages.
+  void PlaceStandViewTexts();
+  // Carbon dioxide and the change line.
+  void StockChangeText(bool layoutOnly);
+  bool IsCarbonShown() const;
+  void UpdateCarbonBoxEnabled();
+  void ComboBox28Change();
+  void CheckBox16Click();
+  void CheckBox21Click();
+  void CheckBox33Click();
+  void Label22Click();
 
   // ---- Layout (ActsLayout.cpp) ----
   void ComputeMainWindowSize(int width, int height, bool atStart);
@@ -175,6 +262,7 @@ class TActForm : public QMainWindow {
   void CreateEstatePanels();
   void CreatePages();
   void CreateMenu();
+  void CreateStandViewTexts();
   void SetMainWindowCaptions();
   void PaintBackground();
   void SetWindowColor(const QColor& c);

@@ -104,18 +104,32 @@ void TActForm::LayoutMainWindow() {
   }
   const int rowHeight = small ? 24 : 26;
   ListBox3->setGeometry(stageLeft, pad, stageWidth, 2 * (QFontMetrics(stageFont).height() + 4) + 6);
+  // Under the stage list the grow panel and the increment boxes of the card.
+  const int growTop = ListBox3->geometry().bottom() + 10;
+  Panel4->setGeometry(stageLeft, growTop, qMin(stageWidth, qMax(small ? 96 : 108, Panel4->sizeHint().width() + 6)),
+                      rowHeight);
+  for (QCheckBox* box : {CheckBox10, CheckBox4}) {
+    box->setFont(cardFont);
+    box->adjustSize();
+  }
+  CheckBox10->move(stageLeft, growTop + rowHeight + 4);
+  CheckBox4->move(stageLeft + qMax(CheckBox10->width() + 8, stageWidth / 2), growTop + rowHeight + 4);
+  // One column of operation buttons beside the stage list: the thinning group
+  // (strip roads, thinning, species removal, corridor) and the final-cutting
+  // group (regeneration, selection, selection or small gap with species
+  // removal) take the same rows, only one group being shown.
   const int buttonLeft = stageLeft + stageWidth + 8;
-  QPushButton* column1[] = {Button7, Button10, Button5, Button15};
-  QPushButton* column2[] = {Button14, Button1, Button4, Panel4};
+  QPushButton* thinningGroup[] = {Button5, Button7, Button10, Button1};
+  QPushButton* finalGroup[] = {Button14, Button15, Button4};
   int buttonWidth = small ? 96 : 108;
-  for (QPushButton* b : column1) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
-  for (QPushButton* b : column2) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
+  for (QPushButton* b : thinningGroup) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
+  for (QPushButton* b : finalGroup) buttonWidth = qMax(buttonWidth, b->sizeHint().width() + 6);
   for (int i = 0; i < 4; ++i) {
-    column1[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
-    column2[i]->setGeometry(buttonLeft + buttonWidth + 6, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
+    thinningGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
+    if (i < 3) finalGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
   }
   // Bottom row: save, undo, report and timber sale side by side; the
-  // new-forest button under the operation buttons; help at the right.
+  // new-forest button under the stand card picture; help at the right.
   const int bottom = band - pad - rowHeight;
   int left = pad;
   for (QPushButton* b : {Panel10, Button12, Button3, Panel11}) {
@@ -123,10 +137,13 @@ void TActForm::LayoutMainWindow() {
     b->setGeometry(left, bottom, w, rowHeight);
     left += w + 6;
   }
+  // The stand card picture fills the rest of the card right of the buttons.
+  const int cardLeft = buttonLeft + buttonWidth + 10;
+  Image4->setGeometry(cardLeft, 4, qMax(0, Panel1->width() - cardLeft - 8), qMax(0, bottom - 10));
   int newForestWidth = 82;
   if (h < 752) newForestWidth -= 6;
   if (h < 728) newForestWidth -= 4;
-  Button11->setGeometry(qMax(buttonLeft, left + 6), bottom, qMax(newForestWidth, Button11->sizeHint().width()),
+  Button11->setGeometry(qMax(cardLeft, left + 6), bottom, qMax(newForestWidth, Button11->sizeHint().width()),
                         rowHeight);
   BitBtn2->setGeometry(Panel1->width() - 70, bottom, 60, rowHeight);
   Image8->setGeometry(stageLeft - 4, pad - 4, stageWidth + 8, ListBox3->height() + 8);

@@ -38,6 +38,20 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
   void ApplyCurrencyCaptions() override { form->ApplyCurrencyCaptions(); }
   void PlaceMainPanels() override { form->PlaceMainPanels(); }
   void MainWindowTitleText() override { form->MainWindowTitleText(); }
+  void RefreshStandViewAnnotations(bool ask) override {
+    // The money and the means of the stock lines show for the whole stock
+    // without carbon dioxide.
+    if (!ask || !form->IsWholeStockChosen() || form->IsCarbonShown()) return;
+    form->RefreshStandViewTexts(false);
+    form->StockChangeText(false);
+  }
+  bool IsNewForestButtonVisible() override { return form->IsNewForestButtonVisible(); }
+  bool IsRemovalViewChecked() override { return form->CheckBox33->isChecked(); }
+  bool HasGrowthStepWithValueIncrement() override {
+    const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+    return stand && stand->GrowthStepCount() > 0 && form->CheckBox10->isChecked();
+  }
+  void DrawStandCard() override { form->DrawStandCard(); }
 
   TActForm* form;
 };

@@ -36,6 +36,12 @@ void TActForm::UpdateView(int level) {
     UpdateMainWindow(-1);
     UpdateMainWindow(phase);
   }
+  if (level > 0 || StandCardDirty) {
+    DrawStandCard();
+    // The after-state rows, the overview header and the timber-sale panel
+    // follow every change of the chain.
+    RefreshOverviewHeaderTexts(phase);
+  }
   StandCardDirty = false;
   ClearFocus(this);
 }
@@ -50,6 +56,12 @@ void TActForm::UpdateMainWindow(int phase) {
     Panel2->update();
     Panel9->update();
     for (QLabel* l : {Image4, Image8}) l->clear();
+    ClearStandViewLabels();
+    for (QWidget* w : std::initializer_list<QWidget*>{CheckBox10, CheckBox4, CheckBox33, CheckBox21, Label22, CheckBox16})
+      w->hide();
+    CheckBox33->setChecked(false);
+    CheckBox10->setChecked(false);
+    CheckBox4->setChecked(false);
     ComboBox28->hide();
     Button11->hide();
     Label40->hide();
@@ -66,6 +78,10 @@ void TActForm::UpdateMainWindow(int phase) {
     setWindowTitle(MainWindowTitle(true));
     SetMenuCaptions(2);
     Resetting = true;
+    CheckBox16->setEnabled(false);
+    CheckBox16->setChecked(false);
+    CheckBox16->setEnabled(true);
+    CheckBox21->setChecked(false);
     {
       const QSignalBlocker block(ComboBox28);
       ComboBox28->clear();
@@ -86,6 +102,8 @@ void TActForm::UpdateMainWindow(int phase) {
       ComboBox28->setCurrentIndex(0);
     }
     Resetting = false;
+    PlaceStandViewTexts();
+    RefreshStandViewTexts(true);
     Panel1->update();
     return;
   }
@@ -119,6 +137,7 @@ void TActForm::SetMainWindowMode(int mode) {
       PageControl2->setVisible(on);
       Panel1->setVisible(on);
     }
+    if (on) UpdateOperationButtonsVisibility(true);
     return;
   }
   if (introShown) return;

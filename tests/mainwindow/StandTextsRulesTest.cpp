@@ -1,0 +1,325 @@
+// The stand-view texts: method names, the chain of steps, tree groups, the
+// stock and removal lines, carbon dioxide and the change line, with values
+// worked out by hand on stands whose slots are set directly.
+#include <gtest/gtest.h>
+
+#include "mainwindow/StandTextsRules.h"
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+
+namespace {
+
+// Measured 15.06.2019 on 1.0 ha; slot 0: pine pulpwood 20, pine logs 60,
+// energy wood 20 (100 m3/ha, logs 60 %), 500 stems.
+data TextStand() {
+  data s(0);
+  s.Header.standId = "12a";
+  s.Header.measurementDay = 43631;
+  s.Header.area = 1.0f;
+  s.Header.developmentClass = 6;
+  s.Header.siteType = 3;
+  s.Slots[0].name = "mitattu";
+  s.Slots[0].stems = 500;
+  s.Slots[0].volumes[PinePulpwood] = 20;
+  s.Slots[0].volumes[PineLogs] = 60;
+  s.Slots[0].volumes[EnergyWood] = 20;
+  s.Slots[0].meanHeight = 18.3f;
+  s.Slots[0].meanDiameter = 22.5f;
+  return s;
+}
+
+// Slot k after a cutting: pulpwood 10, logs 30, energy wood 15 (55 m3/ha).
+void SetCut(data& s, int k, const QString& name) {
+  s.Slots[k] = PhaseSlot{};
+  s.Slots[k].name = name;
+  s.Slots[k].stems = 300;
+  s.Slots[k].volumes[PinePulpwood] = 10;
+  s.Slots[k].volumes[PineLogs] = 30;
+  s.Slots[k].volumes[EnergyWood] = 15;
+}
+
+void SetGrowth(data& s, int k, int years) {
+  s.Slots[k] = s.Slots[k - 1];
+  s.Slots[k].name = "Kasvatus";
+  s.Slots[k].years = years;
+}
+
+StandViewState State(int phase, bool thinningStage = false) {
+  StandViewState v;
+  v.phase = phase;
+  v.groupItems = {"Kuvio 12a", "Kuvio 12a, tukkipuut"};
+  v.thinningStage = thinningStage;
+  return v;
+}
+
+class StandTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model::SetDefaultSettings(model::CurrentSettings());  // pulpwood and logs 10 €, energy wood 1 €
+    SetCurrentPhase(0);
+  }
+  void TearDown() override { SetCurrentPhase(0); }
+};
+
+}  // namespace
+
+TEST_F(StandTexts, MethodNamesAndCombinedNames) {
+  data s = TextStand();
+  EXPECT_EQ(OperationMethodName(s, State(0), false), "");  // nothing at the measured state
+  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  EXPECT_EQ(OperationMethodName(s, State(1), false), "alaharvennus 2019");
+  EXPECT_EQ(OperationMethodName(s, State(1), true), "alaharvennus");
+  EXPECT_EQ(OperationMethodName(s, State(1, true), false), "kasvatushakkuu 2019");
+  struct Case {
+    const char* first;
+    const char* second;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"Pienaukkohakkuu, aukon koko 0.20 ha", "poimintahakkuu 20 m3/ha", "pienaukko- ja poimintahakkuu 2019"},
+      {"Pienaukkohakkuu, aukon koko 0.20 ha", "poimintahakkuu+ 20 m3/ha", "pienaukko- ja poimintahakkuu+ 2019"},
+      {"Pienaukkohakkuu, aukon koko 0.20 ha", "Puulajin poisto, koivu", "pienaukkohakkuu ja puulajin poisto 2019"},
+      {"Puulajin poisto, koivu", "poimintahakkuu 20 m3/ha", "puulajin poisto ja poimintahakkuu 2019"},
+      {"Avohakkuu, säästöpuita 30 kpl/ha", "poimintahakkuu 20 m3/ha", "poimintahakkuu 2019"},
+  };
+  for (const Case& c : cases) {
+    SetCut(s, 1, QString::fromUtf8(c.first));
+    SetCut(s, 2, QString::fromUtf8(c.second));
+    EXPECT_EQ(OperationMethodName(s, State(2), false), QString::fromUtf8(c.name)) << c.name;
+  }
+  // Two leading growing steps: no method.
+  data g = TextStand();
+  SetGrowth(g, 1, 10);
+  SetGrowth(g, 2, 5);
+  EXPECT_EQ(OperationMethodName(g, State(2), false), "");
+  EXPECT_EQ(OperationMethodName(g, State(1), false), "");
+}
+
+TEST_F(StandTexts, ChainOfSteps) {
+  data s = TextStand();
+  SetGrowth(s, 1, 10);
+  EXPECT_EQ(OperationChainText(s, State(1), 1), "kasvatus 10 v");
+  SetCut(s, 2, "Alaharvennus hakkuukertymään 45 m3/ha");
+  // The cutting after a 10-year growth is dated 2029.
+  EXPECT_EQ(OperationChainText(s, State(2), 2), "kasvatus 10 v,  alaharvennus 2029");
+  SetGrowth(s, 3, 5);
+  EXPECT_EQ(OperationChainText(s, State(3), 3), "kasvatus 10 v,  alaharvennus 2029,  kasvatus 5 v");
+  data g = TextStand();
+  SetGrowth(g, 1, 10);
+  SetGrowth(g, 2, 5);
+  EXPECT_EQ(OperationChainText(g, State(2), 2), "kasvatus 10 v,  kasvatus 5 v");
+  data c = TextStand();
+  SetCut(c, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetGrowth(c, 2, 5);
+  EXPECT_EQ(OperationChainText(c, State(2), 2), "alaharvennus 2019,  kasvatus 5 v");
+  EXPECT_EQ(OperationChainText(c, State(0), 0), "");
+}
+
+TEST_F(StandTexts, TreeGroupsAndSampleCaptions) {
+  StandViewState v = State(0);
+  v.groupItems = {"Kuvio 1", "Kuvio 1, tukkipuut", "Kuvio 1, kuuset", "Kuvio 1, lehtipuut"};
+  // Four items without pines: item 2 spruces, item 3 broadleaved.
+  const int expected[] = {0, 1, 3, 4};
+  for (int i = 0; i < 4; ++i) {
+    v.groupItem = i;
+    EXPECT_EQ(ChosenTreeGroup(v, false), expected[i]) << i;
+    EXPECT_EQ(ChosenTreeGroup(v, true), i);
+  }
+  EXPECT_EQ(TreeGroupName(v, 0), "puusto");
+  EXPECT_EQ(TreeGroupName(v, 1), "tukkipuut");
+  EXPECT_EQ(TreeGroupName(v, 2), "kuuset");
+  EXPECT_EQ(TreeGroupName(v, 3), "lehtipuut");
+  v.groupItems = {"Kuvio 1", "Kuvio 1, tukkipuut", "Kuvio 1, männyt", "Kuvio 1, kuuset"};
+  v.groupItem = 2;
+  EXPECT_EQ(ChosenTreeGroup(v, false), 2);
+  v.groupItem = 3;
+  EXPECT_EQ(ChosenTreeGroup(v, false), 3);
+  // Five items map one to one.
+  v.groupItems << "Kuvio 1, lehtipuut";
+  v.groupItem = 4;
+  EXPECT_EQ(ChosenTreeGroup(v, false), 4);
+  EXPECT_EQ((QStringList{SampleCaption(true, 0), SampleCaption(true, 1), SampleCaption(true, 4),
+                         SampleCaption(false, 1), SampleCaption(false, 2)}),
+            (QStringList{"otos hakkuukertymästä", "otos tukkipuiden hakkuukertymästä",
+                         "otos lehtipuiden hakkuukertymästä", "Otos tukkipuista", "otos männyistä"}));
+}
+
+TEST_F(StandTexts, StockLinesByGroupAndSettings) {
+  data s = TextStand();
+  StandViewState v = State(0);
+  EXPECT_EQ(StockSummaryText(s, v, 0), "   :   100 m3/ha,  tukki % 60");
+  // Value 20 x 10 + 60 x 10 + 20 x 1 = 820 €/ha, 8 €/m3; height 18.3 m;
+  // diameter 22.5 rounded half away to 23 cm.
+  v.viewFlags = 111;
+  EXPECT_EQ(StockSummaryText(s, v, 0),
+            "   :   100 m3/ha,  tukki % 60  •  820 €/ha,  8 €/m3  •  keskipituus 18.3 m  •  keskiläpimitta 23 cm");
+  v.viewFlags = 110;
+  EXPECT_EQ(StockSummaryText(s, v, 0), "   :   100 m3/ha,  tukki % 60  •  keskipituus 18.3 m  •  keskiläpimitta 23 cm");
+  // With the removal sample the value shows and the means do not.
+  v.removal = true;
+  EXPECT_EQ(StockSummaryText(s, v, 0), "   :   100 m3/ha,  tukki % 60  •  820 €/ha,  8 €/m3");
+  v = State(0);
+  v.groupItem = 1;
+  EXPECT_EQ(StockSummaryText(s, v, 0), "   :   tukkiosan tilavuus 60 m3/ha");
+  v.groupItems << "Kuvio 12a, männyt";
+  v.groupItem = 2;
+  EXPECT_EQ(StockSummaryText(s, v, 0), "   :   kuitu 20 m3/ha,  tukki 60 m3/ha");
+  EXPECT_EQ(TreeGroupYearText(s, v, 0), "männyt 2019");
+  EXPECT_EQ(MeanStemVolumeText(s, 0), "200");  // 1000 x 100 / 500
+  s.Slots[0].stems = 300;
+  EXPECT_EQ(MeanStemVolumeText(s, 0), "333");
+  s.Slots[0].stems = 0;
+  EXPECT_EQ(MeanStemVolumeText(s, 0), "0");
+}
+
+TEST_F(StandTexts, RemovalLinesAndHeadingRows) {
+  data s = TextStand();
+  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetCurrentPhase(1);
+  StandViewState v = State(1);
+  // Removed 10 + 30 + 5 = 45 m3/ha worth 100 + 300 + 5 = 405 €, 9 €/m3; logs
+  // 30 of 45: shares 22.2, 66.7, 11.1 give 22, 67, 11.
+  EXPECT_EQ(RemovalSampleText(s, v), "45 m3/ha,  tukki % 67  •  405 €/ha,  9 €/m3");
+  EXPECT_EQ(RemovalSummaryText(s, v, false), "otos hakkuukertymästä  v. 2019");
+  v.groupItem = 1;
+  EXPECT_EQ(RemovalSampleText(s, v), "tukkiosan tilavuus 30 m3/ha");
+  v.groupItems << "Kuvio 12a, männyt";
+  v.groupItem = 2;
+  EXPECT_EQ(RemovalSampleText(s, v), "kuitu 10 m3/ha,  tukki 30 m3/ha");
+  v = State(1);
+  HeadingRow after = AfterHeadingRow(s, v);
+  EXPECT_EQ(after.group, "puusto 2019");
+  // Slot 1: 55 m3/ha, logs 30 of 55: 18.2, 54.5, 27.3 give 18, 55, 27.
+  EXPECT_EQ(after.values, "   :   55 m3/ha,  tukki % 55");
+  v.removal = true;
+  after = AfterHeadingRow(s, v);
+  EXPECT_EQ(after.group, "hakkuukertymä 2019");
+  EXPECT_EQ(after.values, "   :   45 m3/ha,  tukki % 67  •  405 €/ha,  9 €/m3");
+  v.groupItem = 1;
+  EXPECT_EQ(AfterHeadingRow(s, v).group, "hakkuukertymä,  tukkipuut 2019");
+  EXPECT_EQ(AfterHeadingRow(s, State(0)).group, "");  // no after-row at the measured state
+  v = State(1);
+  v.carbon = true;
+  EXPECT_EQ(MeasuredHeadingRow(s, v).group, "puustoon sitoutunut hiilidioksidi 2019");
+  EXPECT_EQ(MeasuredHeadingRow(s, v).values, "   :   130 tonnia/ha");
+  EXPECT_EQ(AfterHeadingRow(s, v).values, "   :   72 tonnia/ha");  // 55 x 1.3 = 71.5
+  // No cutting recorded: the short notice.
+  data none = TextStand();
+  SetCurrentPhase(0);
+  EXPECT_EQ(RemovalSummaryText(none, State(0), false), "ei hakkuutoimia,   ei hakkuukertymää  !");
+}
+
+TEST_F(StandTexts, DescriptionLines) {
+  data s = TextStand();
+  EXPECT_EQ(InitialStateText(s, State(0), false),
+            "ei toimenpiteitä,  varttunut kasvatusmetsä,  tuore kangas  •  1.0 ha Otos puustosta 2019");
+  EXPECT_EQ(InitialStateText(s, State(0), true),
+            "ei toimenpiteitä,  varttunut kasvatusmetsä,  tuore kangas  •  0.5 ha Otos puustosta 2019");
+  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetCurrentPhase(1);
+  StandViewState v = State(1);
+  EXPECT_EQ(AfterStateText(s, v, false), "alaharvennus 2019  •  1.0 ha Otos puustosta 2019");
+  v.removal = true;
+  EXPECT_EQ(AfterStateText(s, v, true), "alaharvennus 2019  •  0.5 ha otos hakkuukertymästä 2019");
+  // A growth before the cutting is named first in the removal line.
+  data g = TextStand();
+  SetGrowth(g, 1, 10);
+  SetCut(g, 2, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetCurrentPhase(2);
+  StandViewState w = State(2);
+  w.removal = true;
+  EXPECT_EQ(AfterStateText(g, w, false), "kasvatus 10 v,  alaharvennus 2029  •  1.0 ha otos hakkuukertymästä 2029");
+}
+
+TEST_F(StandTexts, CarbonDioxideAndTheChangeLine) {
+  EXPECT_EQ(TonnesPerHectareUnit(1), " tonni/ha");
+  EXPECT_EQ(TonnesPerHectareUnit(-1), " tonni/ha");
+  EXPECT_EQ(TonnesPerHectareUnit(0), " tonnia/ha");
+  EXPECT_EQ(TonnesPerHectareUnit(2), " tonnia/ha");
+  EXPECT_EQ(SignPrefix(0.5), "+");
+  EXPECT_EQ(SignPrefix(0), "");
+  EXPECT_EQ(SignPrefix(-3), "");
+  data s = TextStand();
+  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetCurrentPhase(1);
+  // 100 m3 x 1.3 = 130 t; 55 x 1.3 = 71.5 -> 72 t; -58 t is -44.6 %.
+  EXPECT_EQ(SlotCarbonDioxide(s, 0), 130);
+  EXPECT_EQ(SlotCarbonDioxide(s, 1), 72);
+  EXPECT_EQ(CarbonDioxideText(s, 1, 0), "   :   130 tonnia/ha");
+  EXPECT_EQ(CarbonDioxideText(s, 1, 10), "-58 tonnia/ha,  -44.6 %");
+  StandViewState v = State(1);
+  // Logs 55 % against 60 %: -5; value 415 against 820, 7 against 8 €/m3.
+  EXPECT_EQ(StockChangeText(s, v), "puuston muutos  :  -45 m3/ha,  tukki % -5");
+  v.viewFlags = 1;
+  EXPECT_EQ(StockChangeText(s, v), "puuston muutos  :  -45 m3/ha,  tukki % -5,  -405 €/ha,  -1 €/m3");
+  v.carbon = true;
+  EXPECT_EQ(StockChangeText(s, v), "puustoon sitoutuneen hiilidioksidin muutos  :  -58 tonnia/ha,  -44.6 %");
+  v.carbon = false;
+  v.removal = true;
+  EXPECT_EQ(StockChangeText(s, v), "");  // the removal's carbon dioxide is off by default
+  v.viewFlags = 1000;
+  EXPECT_EQ(StockChangeText(s, v), "hakkuukertymään sitoutunut hiilidioksidi  :  58 tonnia/ha");
+  v.groupItem = 1;
+  EXPECT_EQ(StockChangeText(s, v), "");
+  // A growth of ten years: the span of years and a gain.
+  data g = TextStand();
+  SetGrowth(g, 1, 10);
+  g.Slots[1].volumes[PineLogs] = 101;  // 141 m3/ha: 183.3 -> 183 t
+  SetCurrentPhase(1);
+  StandViewState w = State(1);
+  w.carbon = true;
+  EXPECT_EQ(StockChangeText(g, w), "puustoon sitoutuneen hiilidioksidin muutos 2019-2029  :  +53 tonnia/ha,  +40.8 %");
+  // No percentage over a measured stock of nothing; one tonne is singular.
+  data e = TextStand();
+  e.Slots[0].volumes.fill(0);
+  SetGrowth(e, 1, 5);
+  e.Slots[1].volumes[PineLogs] = 1;  // 1.3 t -> 1
+  EXPECT_EQ(CarbonDioxideText(e, 1, 10), "+1 tonni/ha");
+  // The box is usable for the whole stock without the removal sample.
+  EXPECT_TRUE(CarbonBoxEnabled(State(1)));
+  StandViewState r = State(1);
+  r.removal = true;
+  EXPECT_FALSE(CarbonBoxEnabled(r));
+  r = State(1);
+  r.groupItem = 1;
+  EXPECT_FALSE(CarbonBoxEnabled(r));
+}
+
+TEST_F(StandTexts, GroupingWordsTimberSalePanelAndSpecies) {
+  EXPECT_EQ(StandGroupingText(true, 12), "puuston ryhmitys normaali");
+  EXPECT_EQ(StandGroupingText(true, -1), "puuston ryhmitys tasainen");
+  EXPECT_EQ(StandGroupingText(true, -2), "puuston ryhmitys normaali");
+  EXPECT_EQ(StandGroupingText(true, -3), "epätasainen");  // lists hidden: no prefix
+  EXPECT_EQ(StandGroupingText(true, -4), "");
+  EXPECT_EQ(StandGroupingText(false, 25), "epätasainen");
+  EXPECT_EQ(StandGroupingText(true, 35), "");
+  data s = TextStand();
+  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  SetCurrentPhase(1);
+  // 0.65 x 186 = 120.9 -> 120, (190 - 120) x 0.49 = 34.3 -> 34; below 728
+  // pixels 0.70 x 186 = 130.2 -> 130.
+  TimberSalePanel t = TimberSalePanelFor(s, 1, 186, 190, 752);
+  EXPECT_EQ(std::tuple(t.caption, t.hasRemoval, t.width, t.left, t.removal),
+            std::tuple(QString("Puukauppa 2019"), true, 120, 34, 45));
+  EXPECT_EQ(TimberSalePanelFor(s, 1, 186, 190, 720).width, 130);
+  SetCurrentPhase(0);
+  t = TimberSalePanelFor(s, 0, 186, 190, 752);
+  EXPECT_EQ(std::tuple(t.caption, t.hasRemoval, t.width), std::tuple(QString("Puukauppa"), false, 93));
+  // Species labels of the overview page: the age of a grown species, the
+  // note for one cut before the growth.
+  data g(3);
+  g.Header.measurementDay = 43631;
+  g.Trees[0].species = SpeciesPine;
+  g.Trees[1].species = SpeciesPine;
+  g.Trees[2].species = SpeciesBirch;
+  g.Trees[2].removedBy = 1;
+  g.SpeciesBlocks[SpeciesPine].words[WordAge] = 45;
+  EXPECT_EQ(OverviewSpeciesSuffix(g, SpeciesPine, true), "");  // no growing step yet
+  g.Slots[1].name = "Alaharvennus";
+  g.Slots[2].name = "Kasvatus";
+  g.Slots[2].years = 10;
+  EXPECT_EQ(OverviewSpeciesSuffix(g, SpeciesPine, true), " • ikä 45 v.");
+  EXPECT_EQ(OverviewSpeciesSuffix(g, SpeciesBirch, true), " • hakattu ennen kasvatusta");
+  EXPECT_EQ(OverviewSpeciesSuffix(g, SpeciesSpruce, false), "");
+}
