@@ -4,6 +4,7 @@
 // timber-sale panel of the card.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -74,6 +76,21 @@ class ClickLabel : public QLabel {
   std::function<void()> click_;
 };
 
+// Runs an action whenever the watched widget is resized.
+class ResizeWatch : public QObject {
+ public:
+  ResizeWatch(QObject* parent, std::function<void()> resized) : QObject(parent), resized_(std::move(resized)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Resize && resized_) resized_();
+    return QObject::eventFilter(watched, e);
+  }
+
+ private:
+  std::function<void()> resized_;
+};
+
 // A picture of the stand view by its layout name, when the picture code has
 // made it.
 QWidget* Picture(const QWidget* page, const char* name) {
@@ -111,6 +128,17 @@ void TActForm::CreateStandViewTexts() {
   connect(CheckBox16, &QCheckBox::clicked, this, [this] { CheckBox16Click(); });
   connect(CheckBox21, &QCheckBox::clicked, this, [this] { CheckBox21Click(); });
   connect(ComboBox28, &QComboBox::activated, this, [this] { ComboBox28Change(); });
+  // The page panels fill their pages, also a page sized while hidden; the
+  // texts follow the panels.
+  for (auto [page, panel] : std::initializer_list<std::pair<QWidget*, QWidget*>>{
+           {TabSheet8, Panel6}, {TabSheet9, Panel7}, {TabSheet6, Panel3}}) {
+    auto* fill = new QVBoxLayout(page);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(panel);
+  }
+  auto* watch = new ResizeWatch(this, [this] { PlaceStandViewTexts(); });
+  Panel6->installEventFilter(watch);
+  Panel7->installEventFilter(watch);
 }
 
 StandViewState TActForm::CurrentStandViewState() const {

@@ -52,6 +52,8 @@ QFont PixelFont(const QString& family, int pixelSize, bool bold) {
 void InstallFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("Calibri"), QStringLiteral("Carlito"));
   QFont::insertSubstitution(QStringLiteral("Calibri Light"), QStringLiteral("Carlito"));
+  // The stand card's legend font: a narrow humanist sans like Carlito.
+  QFont::insertSubstitution(QStringLiteral("Corbel"), QStringLiteral("Carlito"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));

@@ -1,0 +1,264 @@
+// The stand on screen: a stand built by code is activated in the main window
+// as a stand activation leaves it; the card, the operation buttons and the
+// stand-view texts follow its chain through steps and undos, and the view
+// boxes act through clicks. Pictures of the window at two sizes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "mainwindow/Acts.h"
+#include "mainwindow/ButtonRules.h"
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroStartup.h"
+#include "tests/model/StandFixture.h"
+#include "tests/support/Shots.h"
+#include "tests/support/TempDir.h"
+#include "ui/MessageService.h"
+#include "ui/WindowHelpers.h"
+
+namespace {
+
+// A mixed stand of 2500 trees on 2.5 ha measured in 2019.
+std::unique_ptr<data> MeasuredStand() {
+  auto s = standfixture::MakeStand(2500, 7);
+  s->RecordPhase(0, "dummyStr", 0, 0);
+  return s;
+}
+
+class StandOnScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    saved_ = platform::GetScreenMetrics();
+    savedFolder_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
+    SetCurrentPhase(0);
+  }
+  void TearDown() override {
+    if (IntroForm) IntroForm->CurrentStand.reset();
+    DestroyApplicationWindows();
+    SetCurrentPhase(0);
+    QDir::setCurrent(savedFolder_);
+    model::SetSettingsFolder(savedFolder_);
+    platform::SetScreenMetrics(saved_);
+  }
+  // The program started on a screen, then a stand activated as the stand
+  // loading does it: the start window hidden, the main window laid out and
+  // refreshed with a level above 1.
+  void Open(int w, int h, std::unique_ptr<data> stand, int stage) {
+    platform::SetScreenMetrics({.width = w, .height = h});
+    CreateApplicationWindows();
+    ActForm->show();
+    ActForm->FormActivate();
+    IntroForm->CurrentStand = std::move(stand);
+    IntroForm->hide();
+    ActForm->ListBox3->setCurrentRow(stage);
+    ActForm->ArrangeMainWindow(true);
+    ActForm->SetStartupPanelsVisibility(true);
+    ActForm->UpdateView(3);
+  }
+  data& Stand() { return *IntroForm->CurrentStand; }
+  // A cutting committed as the cutting commands do after OK.
+  void Commit(const QString& name, int removeEvery) {
+    const int k = CurrentPhase() + 1;
+    int n = 0;
+    for (TreeRecord& t : Stand().Trees)
+      if (IsStanding(t) && ++n % removeEvery == 0) t.removedBy = k;
+    Stand().RecordPhase(k, name, 0, 0);
+    SetCurrentPhase(100);
+    ActForm->setButtonState(CurrentPhase(), 0, true);
+    ActForm->UpdateView(0);
+  }
+  void Grow(int years) {
+    const int k = CurrentPhase() + 1;
+    const bool first = Stand().GrowthStepCount() == 0;
+    int ages[kSpeciesSlots] = {};
+    for (int s = 0; s < kSpeciesSlots; ++s) ages[s] = Stand().SpeciesValue(s, 7);
+    GrownSizeArray& sizes = first ? Stand().GrownSizes1 : Stand().GrownSizes2;
+    sizes = Stand().AllocGrownSizes();
+    SetCurrentPhase(100);
+    Stand().GrowTrees(sizes, k, years, ages, true, first);
+    Stand().RecordPhase(k, QStringLiteral("Kasvatus"), first ? 1 : 2, years);
+    ActForm->setButtonState(k, 0, true);
+    ActForm->UpdateView(0);
+  }
+  void Undo() {
+    const int p = CurrentPhase();
+    Stand().UndoOperation(p);
+    ActForm->setButtonState(p, 1, true);
+    Stand().ClearSlot(p);
+    SetCurrentPhase(-1);
+    ActForm->UpdateView(0);
+  }
+  ButtonStates Replayed() {
+    return ReplayButtonStates(Stand(), CurrentPhase(), ActForm->IsThinningStageChosen());
+  }
+
+  testsupport::TempDir folder_;
+  MessageScript script_;
+  platform::ScreenMetrics saved_;
+  QString savedFolder_;
+};
+
+}  // namespace
+
+TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
+  // A stand opened with strip roads and a thinning recorded.
+  auto stand = MeasuredStand();
+  for (TreeRecord& t : stand->Trees)
+    if (static_cast<int>(t.x) % 60 < 4) t.removedBy = 1;
+  stand->RecordPhase(1, "Ajourat 4.0 m, uraväli 20 m", 0, 0);
+  SetCurrentPhase(1);
+  stand->ThinToTargetVolume(1, stand->SlotTotalVolume(1) - 40, 2, true);
+  stand->RecordPhase(2, "Alaharvennus hakkuukertymään 40 m3/ha", 0, 0);
+  SetCurrentPhase(2);
+  Open(1366, 768, std::move(stand), 0);
+  // Thinning stage: the thinning group shown, every button of it closed
+  // after strip roads and a thinning; undo open.
+  EXPECT_TRUE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
+  EXPECT_FALSE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
+  EXPECT_EQ(ActForm->OperationButtonStates(), (ButtonStates{false, true, true, false, false, false, false}));
+  EXPECT_TRUE(ActForm->Button12->isEnabled());
+  EXPECT_EQ(ActForm->Button12->text(), "PERU");
+  // Texts of the stand view and the card's removal label.
+  EXPECT_EQ(ActForm->Label1->text(), "puusto 2019");
+  EXPECT_TRUE(ActForm->Label111->text().startsWith("   :   ")) << ActForm->Label111->text().toStdString();
+  EXPECT_EQ(ActForm->Label2->text(), "puusto 2019");
+  EXPECT_TRUE(ActForm->Label8->text().startsWith("kasvatushakkuu 2019  •  1.0 ha Otos puustosta 2019"))
+      << ActForm->Label8->text().toStdString();
+  EXPECT_TRUE(ActForm->Label27->text().startsWith("puuston muutos  :  -")) << ActForm->Label27->text().toStdString();
+  EXPECT_TRUE(ActForm->Label15->text().startsWith("- hakkuukertymä ")) << ActForm->Label15->text().toStdString();
+  EXPECT_FALSE(ActForm->Label15->text().contains("- hakkuukertymä 0 m3/ha"));
+  EXPECT_TRUE(ActForm->Panel11->text().startsWith("Puukauppa 2019"));
+  EXPECT_FALSE(ActForm->Image4->pixmap().isNull());
+
+  // Undo the thinning, then the strip roads: the buttons are those of a
+  // fresh replay at every step, and the undo button closes at phase 0.
+  Undo();
+  EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
+  EXPECT_TRUE(ActForm->Button7->isEnabled());
+  Undo();
+  EXPECT_EQ(CurrentPhase(), 0);
+  EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
+  EXPECT_FALSE(ActForm->Button12->isEnabled());
+  // Grow, then strip roads and a species removal; undo the removal.
+  Grow(10);
+  EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
+  EXPECT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
+  EXPECT_TRUE(ActForm->Label1->text() == "puusto 2019");
+  EXPECT_EQ(ActForm->Label2->text(), "puusto 2029");
+  Commit("Ajourat 4.0 m, uraväli 20 m", 25);
+  Commit("Puulajin poisto, koivu", 9);
+  EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
+  EXPECT_TRUE(ActForm->Button7->isEnabled());
+  EXPECT_FALSE(ActForm->Button1->isEnabled());
+  Undo();
+  EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
+  EXPECT_TRUE(ActForm->Button1->isEnabled());
+  EXPECT_EQ(script_.Count(MessageKind::SystemBox), 0);
+}
+
+TEST_F(StandOnScreen, RegenerationShowsTheNewForestButtonAndUndoHidesIt) {
+  Open(1920, 1080, MeasuredStand(), 1);
+  EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
+  EXPECT_FALSE(ActForm->Button5->isVisibleTo(ActForm->Panel1));
+  ActForm->SetGrowButtonState(false);
+  Commit("Avohakkuu, säästöpuita 30 kpl/ha", 1);
+  EXPECT_TRUE(ActForm->IsNewForestButtonVisible());
+  EXPECT_TRUE(ActForm->Label40->isVisibleTo(ActForm->Panel1));
+  EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
+  Stand().SetRegenerationChoice(1, 3);
+  Undo();
+  EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
+  EXPECT_EQ(Stand().RegenerationChoice(1), RegenerationChoices{}.choice[1]);
+  EXPECT_TRUE(ActForm->Panel4->isEnabled());
+  EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
+}
+
+TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
+  auto stand = MeasuredStand();
+  for (TreeRecord& t : stand->Trees)
+    if (static_cast<int>(t.y) % 7 == 0) t.removedBy = 1;
+  stand->RecordPhase(1, "Alaharvennus hakkuukertymään 30 m3/ha", 0, 0);
+  SetCurrentPhase(1);
+  Open(1366, 768, std::move(stand), 1);
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
+  // Carbon dioxide through its box: both heading rows in tonnes.
+  ActForm->CheckBox16->show();
+  ASSERT_TRUE(ActForm->CheckBox16->isEnabled());
+  QTest::mouseClick(ActForm->CheckBox16, Qt::LeftButton);
+  EXPECT_TRUE(ActForm->CheckBox16->isChecked());
+  EXPECT_EQ(ActForm->Label1->text(), "puustoon sitoutunut hiilidioksidi 2019");
+  EXPECT_TRUE(ActForm->Label111->text().endsWith(" tonnia/ha"));
+  EXPECT_TRUE(ActForm->Label27->text().startsWith("puustoon sitoutuneen hiilidioksidin muutos  :  -"))
+      << ActForm->Label27->text().toStdString();
+  EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Laskenta");
+  // The log-tree group: the carbon dioxide box is closed and unticked.
+  ActForm->ComboBox28->show();
+  ActForm->ComboBox28->setFocus();
+  QTest::keyClick(ActForm->ComboBox28, Qt::Key_Down);
+  EXPECT_EQ(ActForm->ComboBox28->currentIndex(), 1);
+  EXPECT_EQ(ActForm->TreeGroupIndex, 1);
+  EXPECT_FALSE(ActForm->CheckBox16->isEnabled());
+  EXPECT_FALSE(ActForm->CheckBox16->isChecked());
+  EXPECT_EQ(ActForm->Label1->text(), "tukkipuut 2019");
+  EXPECT_TRUE(ActForm->Label111->text().startsWith("   :   tukkiosan tilavuus ")) << ActForm->Label111->text().toStdString();
+  // The removal sample of the whole stock.
+  QTest::keyClick(ActForm->ComboBox28, Qt::Key_Up);
+  ActForm->CheckBox33->show();
+  QTest::mouseClick(ActForm->CheckBox33, Qt::LeftButton);
+  EXPECT_TRUE(ActForm->CheckBox33->isChecked());
+  EXPECT_EQ(ActForm->Label2->text(), "hakkuukertymä 2019");
+  EXPECT_TRUE(ActForm->Label8->text().contains("otos hakkuukertymästä 2019")) << ActForm->Label8->text().toStdString();
+  EXPECT_FALSE(ActForm->CheckBox16->isEnabled());
+  // The increment boxes of the card redraw it when clicked (no growth: hidden).
+  EXPECT_FALSE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
+}
+
+TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
+  Open(1366, 768, MeasuredStand(), 0);
+  ActForm->CheckBox33->show();
+  QTest::mouseClick(ActForm->CheckBox33, Qt::LeftButton);
+  EXPECT_FALSE(ActForm->CheckBox33->isChecked());
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0), "ei hakkuutoimia,  ei hakkuukertymää  !");
+}
+
+TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
+  for (QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+    SCOPED_TRACE(screen.width());
+    auto stand = MeasuredStand();
+    for (TreeRecord& t : stand->Trees)
+      if (static_cast<int>(t.x) % 60 < 4) t.removedBy = 1;
+    stand->RecordPhase(1, "Ajourat 4.0 m, uraväli 20 m", 0, 0);
+    SetCurrentPhase(1);
+    stand->ThinToTargetVolume(1, stand->SlotTotalVolume(1) - 45, 2, true);
+    stand->RecordPhase(2, "Alaharvennus hakkuukertymään 45 m3/ha", 0, 0);
+    SetCurrentPhase(2);
+    Open(screen.width(), screen.height(), std::move(stand), 0);
+    Grow(10);
+    // Every shown text of the card and the stand view lies inside its panel.
+    for (QLabel* l : {ActForm->Label1, ActForm->Label111, ActForm->Label2, ActForm->Label222, ActForm->Label18,
+                      ActForm->Label8, ActForm->Label27}) {
+      EXPECT_TRUE(ActForm->Panel6->rect().contains(l->geometry())) << l->objectName().toStdString();
+      EXPECT_FALSE(l->text().isEmpty()) << l->objectName().toStdString();
+    }
+    EXPECT_TRUE(ActForm->Panel1->rect().contains(ActForm->Image4->geometry()));
+    const int w = screen.width();
+    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("stand_card_%1.png").arg(w))));
+    ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet9);
+    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("stand_closeup_%1.png").arg(w))));
+    IntroForm->CurrentStand.reset();
+    DestroyApplicationWindows();
+    SetCurrentPhase(0);
+  }
+}
