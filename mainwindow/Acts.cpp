@@ -116,6 +116,7 @@ void TActForm::CreateStandCard() {
   ListBox3->addItems({QStringLiteral("harvennushakkuu"), QStringLiteral("pääte- tai poimintahakkuu")});
   ListBox3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
   Button7 = MakeButton(Panel1, "Button7");
   Button10 = MakeButton(Panel1, "Button10");
   Button5 = MakeButton(Panel1, "Button5");

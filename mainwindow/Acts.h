@@ -187,6 +187,9 @@ class TActForm : public QMainWindow {
   QPushButton* OperationButtonOf(OperationButton b) const;
   ButtonStates OperationButtonStates() const;
   void SetOperationButtonStates(const ButtonStates& states);
+  // The cutting-stage list: a change of stage is refused once a cutting is
+  // recorded (the list returns to its item), else the button group follows.
+  void ListBox3Click();
 
   // ---- Stand card (ActsCard.cpp) ----
   void DrawStandCard();

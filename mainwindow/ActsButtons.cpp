@@ -14,6 +14,7 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
+#include "ui/WindowHelpers.h"
 
 namespace {
 
@@ -123,4 +124,20 @@ void TActForm::SetGrowButtonState(bool enabled) {
   SetRoleColor(Panel4, QPalette::Button, PaletteColor(enabled ? 251 : 7));
   SetRoleColor(Panel4, QPalette::ButtonText,
                enabled ? palette().color(QPalette::ButtonText) : ColorFromBgr(0x808080));
+}
+
+void TActForm::ListBox3Click() {
+  ::data* stand = OpenStand();
+  const int chosen = ListBox3->currentRow();
+  if (chosen == CuttingStageIndex) return;
+  const bool cutRecorded = CurrentPhase() != 0 && stand && !stand->IsCurrentLeadingGrowth(true) &&
+                           !stand->IsCurrentLeadingGrowth(false);
+  if (cutRecorded) {
+    ShowNotice(ActlanText(7), ActlanText(62).toLower() + QStringLiteral("   !"));
+    const QSignalBlocker block(ListBox3);
+    ListBox3->setCurrentRow(chosen == 0 ? 1 : 0);
+  } else {
+    UpdateOperationButtonsVisibility(false);
+  }
+  ClearFocus(this);
 }

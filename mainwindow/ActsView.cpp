@@ -145,8 +145,11 @@ void TActForm::SetMainWindowMode(int mode) {
   SetWindowColor(ColorFromBgr(kButtonFaceColor));
   PageControl2->show();
   // The stand view's own controls come back with its next picture.
-  if (PageControl2->currentWidget() == TabSheet8) ComboBox28->hide();
-  else if (PageControl2->currentWidget() == TabSheet6) update();
+  if (PageControl2->currentWidget() == TabSheet8) {
+    ComboBox28->hide();
+    CheckBox16->hide();
+    CheckBox21->hide();
+  } else if (PageControl2->currentWidget() == TabSheet6) update();
 }
 
 void TActForm::ShowStandInfoLabels(int n) {

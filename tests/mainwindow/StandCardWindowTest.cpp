@@ -225,6 +225,32 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   EXPECT_FALSE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
 }
 
+TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
+  Open(1366, 768, MeasuredStand(), -1);
+  // No stage chosen: the thinning group shown but closed.
+  EXPECT_TRUE(ActForm->Button5->isVisibleTo(ActForm->Panel1));
+  EXPECT_FALSE(ActForm->Button5->isEnabled());
+  auto click = [](int row) {
+    QListWidget* list = ActForm->ListBox3;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  };
+  click(0);
+  // Strip roads open the thinning chain at once.
+  EXPECT_EQ(ActForm->CuttingStageIndex, 0);
+  EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
+  EXPECT_TRUE(ActForm->Button5->isEnabled());
+  click(1);
+  EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
+  EXPECT_TRUE(ActForm->Button14->isEnabled());
+  // After a cutting the stage stays.
+  Commit("poimintahakkuu 30 m3/ha", 5);
+  click(0);
+  EXPECT_EQ(ActForm->ListBox3->currentRow(), 1);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
+            "hakkuutoimenpiteet on peruttava, jos hakkuutapaa halutaan vaihtaa   !");
+  EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
+}
+
 TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
   Open(1366, 768, MeasuredStand(), 0);
   ActForm->CheckBox33->show();
