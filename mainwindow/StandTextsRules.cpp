@@ -5,6 +5,7 @@
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Settings.h"
+#include "stands/EstateListRules.h"
 #include "platform/Numbers.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -15,14 +16,6 @@ namespace {
 QString Int(long long v) { return platform::IntText(v); }
 
 bool ViewFlag(const StandViewState& v, int item) { return model::StandViewFlagItem(v.viewFlags, item) != 0; }
-
-// The unit value of a value over a volume, rounded half away from zero ("0"
-// without volume), " " and the currency per m3.
-QString UnitValueText(int value, int volume) {
-  const QString n = volume == 0 ? QStringLiteral("0")
-                                : Int(platform::RoundHalfAway(static_cast<double>(value) / volume));
-  return n + QLatin1Char(' ') + CommonlanText(57);
-}
 
 // The sawlog share of slot k's stock in whole percent.
 int LogPercent(const data& stand, int k) { return SlotVolumeByAssortmentGroup(stand, 0, k, false); }
@@ -161,7 +154,7 @@ QString RemovalSampleText(const data& stand, const StandViewState& v) {
     const int value = RemovalValueSum(stand, true, false, true);
     return Int(volume) + QStringLiteral(" m3/ha,  tukki % ") + Int(RemovalDifference(stand, true, lead, disp)) +
            QStringLiteral("  •  ") + Int(value) + QLatin1Char(' ') + CommonlanText(56) + QStringLiteral(",  ") +
-           UnitValueText(value, volume);
+           NumberWithUnitText(value, volume);
   }
   if (g == 1) {
     return ActlanText(26).toLower() + QLatin1Char(' ') + Int(RemovalDifference(stand, false, lead, disp)) +
