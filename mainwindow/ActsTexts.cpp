@@ -2,6 +2,7 @@
 // heading rows, description lines, the change line and carbon dioxide, the
 // tree-group choice and the view check boxes; the overview header and the
 // timber-sale panel of the card.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -108,6 +109,10 @@ void TActForm::CreateStandViewTexts() {
            {&Label9, "Label9"}, {&Label999, "Label999"}, {&Label5, "Label5"}, {&Label555, "Label555"},
            {&Label19, "Label19"}, {&Label21, "Label21"}, {&Label28, "Label28"}})
     *label = MakeTextLabel(Panel7, name);
+  // The description and change lines in the system's text colour (the
+  // heading rows in cream).
+  for (QLabel* l : {Label18, Label8, Label27, Label19, Label21, Label28})
+    SetRoleColor(l, QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
   Image6 = MakeTextLabel(Panel6, "Image6");
   Image7 = MakeTextLabel(Panel7, "Image7");
   for (QLabel* marker : {Image6, Image7}) {
@@ -259,16 +264,9 @@ void TActForm::ColourHeadingLabels(bool removal) {
 }
 
 void TActForm::ColourAfterStateLabels() {
-  // The description lines stand on the page panel, so the plain colour is
-  // the panel's text colour (the cream of the heading rows) rather than the
-  // system's black.
-  const QColor colour = CheckBox33->isChecked() ? CheckBox33->palette().color(QPalette::WindowText) : kCream;
-  for (QLabel* l : {Label8, Label21}) SetRoleColor(l, QPalette::WindowText, colour);
-  if (!IsCarbonShown()) {
-    for (QLabel* l : {Label27, Label28}) SetRoleColor(l, QPalette::WindowText, colour);
-  }
-  SetRoleColor(Label18, QPalette::WindowText, kCream);
-  SetRoleColor(Label19, QPalette::WindowText, kCream);
+  const QColor colour = CheckBox33->isChecked() ? CheckBox33->palette().color(QPalette::WindowText)
+                                                : QApplication::palette().color(QPalette::WindowText);
+  for (QLabel* l : {Label8, Label21, Label27, Label28}) SetRoleColor(l, QPalette::WindowText, colour);
 }
 
 // ---- Carbon dioxide and the change line ------------------------------------
@@ -302,7 +300,8 @@ void TActForm::CheckBox16Click() {
     RefreshStandViewTexts(false);
     if (CurrentPhase() == 0) ColourHeadingLabels(CheckBox33->isChecked());
     else StockChangeText(false);
-    const QColor colour = CheckBox16->isChecked() ? PaletteColor(226) : kCream;
+    const QColor colour =
+        CheckBox16->isChecked() ? PaletteColor(226) : QApplication::palette().color(QPalette::WindowText);
     SetRoleColor(Label27, QPalette::WindowText, colour);
     SetRoleColor(Label28, QPalette::WindowText, colour);
   }
@@ -325,6 +324,7 @@ void TActForm::RedrawStandViewForOption(int option) {
     RefreshAfterStateTexts(true);
     RefreshStandViewTexts(true);
   }
+  if (option == 2) ColourAfterStateLabels();
   UpdateCarbonBoxEnabled();
   UpdateView(0);
 }
