@@ -1,0 +1,167 @@
+// The shared frame of the cutting dialogs: trial readings, the removal by
+// assortment group and its chart, the result labels, the reset of a trial
+// and the trees of the preview pictures.
+
+#include <gtest/gtest.h>
+
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "operations/CuttingFrameRules.h"
+#include "ui/PaletteRules.h"
+
+namespace {
+
+// Slot 0 and a trial slot 1 worked by hand; one hectare.
+data TwoSlots() {
+  data s(0);
+  s.Header.area = 1.0f;
+  PhaseSlot& a = s.Slots[0];
+  a.name = "mitattu";
+  a.stems = 900;
+  a.volumes[PinePulpwood] = 40;
+  a.volumes[SprucePulpwood] = 30;
+  a.volumes[PineLogs] = 50;
+  a.volumes[SpruceLogs] = 20;
+  a.volumes[EnergyWood] = 10;
+  PhaseSlot& b = s.Slots[1];
+  b.name = "Alaharvennus hakkuukertymään 27 m3/ha";
+  b.stems = 700;
+  b.basalArea = 18.3f;
+  b.volumes[PinePulpwood] = 30;
+  b.volumes[SprucePulpwood] = 25;
+  b.volumes[PineLogs] = 40;
+  b.volumes[SpruceLogs] = 20;
+  b.volumes[EnergyWood] = 8;
+  return s;
+}
+
+class CuttingFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_ = model::CurrentSettings();
+    SetCurrentPhase(0);
+  }
+  void TearDown() override {
+    model::CurrentSettings() = saved_;
+    SetCurrentPhase(0);
+  }
+  model::SettingsRecord saved_;
+};
+
+TEST_F(CuttingFrame, TrialReadingsAndResultLabels) {
+  const data s = TwoSlots();
+  EXPECT_EQ((std::vector<int>{TrialStemsRemovedSinceStart(s), TrialStemsRemoved(s), TrialStemCount(s), TrialVolume(s)}),
+            (std::vector<int>{200, 200, 700, 123}));
+  // Shares of 30, 25, 40, 20, 8 of 123: 24.4, 20.3, 32.5, 16.3, 6.5 -> 24, 20,
+  // 33, 16, 7 (adding up to 100); logs 33 + 16.
+  EXPECT_EQ(TrialSawlogPercent(s), 49);
+  const CuttingResultTexts four = CuttingResultLabels(s, true);
+  const CuttingResultTexts two = CuttingResultLabels(s, false);
+  EXPECT_EQ((QStringList{four.volume, four.label2, four.label3, four.label4, two.volume, two.label2, two.label3}),
+            (QStringList{"123 m3/ha", "tukki % 49", "700 runkoa/ha", "18.3 m2/ha", "123 m3/ha", "700 runkoa/ha", ""}));
+  // At phase 5 there is no trial slot: nothing is read.
+  SetCurrentPhase(5);
+  EXPECT_EQ(TrialStemCount(s), 0);
+  EXPECT_EQ(RemovalChartFor(s, false).bars.size(), 0u);
+}
+
+TEST_F(CuttingFrame, RemovalByGroupAndChart) {
+  const data s = TwoSlots();
+  const RemovalGroups v = TrialRemovalByGroup(s, false, 0, 1);
+  EXPECT_EQ((std::vector<int>{v.total, v.energyWood, v.pulpwood, v.logs}), (std::vector<int>{27, 2, 15, 10}));
+  const RemovalChartContent c = RemovalChartFor(s, false);
+  ASSERT_EQ(c.bars.size(), 3u);
+  EXPECT_EQ((std::vector<int>{c.bars[0].value, c.bars[1].value, c.bars[2].value}), (std::vector<int>{2, 15, 10}));
+  EXPECT_EQ((QStringList{c.bars[0].label, c.bars[1].label, c.bars[2].label}), (QStringList{"ranka", "kuitu", "tukki"}));
+  EXPECT_EQ((std::vector<int>{c.bars[0].colour, c.bars[1].colour, c.bars[2].colour}),
+            (std::vector<int>{PaletteColorValue(26), PaletteColorValue(25), PaletteColorValue(17)}));
+  // Logs 10 of 27: shares 37.0, 18.5, 37.0, 7.4 -> 37, 19, 37, 7.
+  EXPECT_EQ(c.title, (QStringList{"27 m3/ha", "tukki % 37"}));
+  EXPECT_EQ(c.valueFormat, "###0.###");
+
+  model::SettingsRecord& r = model::CurrentSettings();
+  r.pulpwoodPrices = {15.0f, 17.0f, 12.0f, 10.0f, 9.0f};
+  r.logPrices = {55.0f, 58.0f, 45.0f, 30.0f};
+  r.energyWoodPrice = 5.0f;
+  const RemovalGroups m = TrialRemovalByGroup(s, true, 0, 1);
+  // 2 x 5; 10 x 15 + 5 x 17; 10 x 55.
+  EXPECT_EQ((std::vector<int>{m.total, m.energyWood, m.pulpwood, m.logs}), (std::vector<int>{795, 10, 235, 550}));
+  const RemovalChartContent priced = RemovalChartFor(s, true);
+  // 795 / 27 = 29.4 per m3.
+  EXPECT_EQ(priced.title, (QStringList{"795 €/ha", "29 €/m3"}));
+  // Nothing removed: a value of 0 per m3.
+  data same = TwoSlots();
+  same.Slots[1] = same.Slots[0];
+  EXPECT_EQ(RemovalChartFor(same, true).title, (QStringList{"0 €/ha", "0 €/m3"}));
+}
+
+TEST_F(CuttingFrame, ResetUndoesAndClearsOnlyTheTrialPhase) {
+  data s(4);
+  for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{100.0f + i, 60.0f + i, 2000, 1800, i % 3, 0, {}};
+  s.Slots[1].name = "Ajourat";
+  s.Slots[2].name = "trial";
+  s.Slots[2].stems = 1;
+  ResetTrialCutting(s, 2);
+  EXPECT_EQ((std::vector<int>{s.Trees[0].removedBy, s.Trees[1].removedBy, s.Trees[2].removedBy, s.Trees[3].removedBy}),
+            (std::vector<int>{0, 1, 0, 0}));
+  EXPECT_TRUE(s.Slots[2].name.isEmpty());
+  EXPECT_EQ(s.Slots[2].stems, 0);
+  EXPECT_EQ(s.Slots[1].name, "Ajourat");
+  for (int k : {0, 6, -1}) ResetTrialCutting(s, k);  // nothing beyond the slots, never the measured state
+  EXPECT_EQ(s.Trees[1].removedBy, 1);
+}
+
+TEST_F(CuttingFrame, PreviewTreesAfterAGrowingStep) {
+  // Phase 1 a growth of 10 years (tree 0 died in it), phase 2 a cutting
+  // (tree 1), the trial phase 3 (tree 3). Trees in y order.
+  data s(5);
+  const float heights[5] = {900, 2300, 1200, 1500, 700};
+  const int removed[5] = {1, 2, 0, 3, 0};
+  for (int i = 0; i < 5; ++i) {
+    s.Trees[i] = TreeRecord{20.0f + 100 * i + 0.7f, 60.0f + 10 * i + 0.9f, 1000.0f + 500 * i, heights[i], removed[i],
+                            i % 2, {}};
+  }
+  s.Slots[1].years = 10;
+  s.Slots[1].name = "Kasvatus";
+  s.GrownSizes1.resize(5);
+  for (int i = 0; i < 5; ++i) s.GrownSizes1[i] = GrownSize{s.Trees[i].diameter + 449.0f, s.Trees[i].height + 160.0f};
+  SetCurrentPhase(2);
+  const std::vector<PreviewTree> t = CuttingPreviewTrees(s);
+  // Tree 0 is not drawn; the others by latest height: 4 (860), 2 (1360),
+  // 3 (1660), 1 (2460). Sizes after the growth, rounded: 1000 + 500 i + 449
+  // hundredths of a cm, heights + 160 cm.
+  ASSERT_EQ(t.size(), 4u);
+  struct Want {
+    int x, y, d, h;
+    bool removed;
+  };
+  const Want want[4] = {{420, 100, 34, 9, false}, {220, 80, 24, 14, false}, {320, 90, 29, 17, true},
+                        {120, 70, 19, 25, true}};
+  for (int j = 0; j < 4; ++j) {
+    EXPECT_EQ((std::vector<int>{t[j].plotX, t[j].plotY, t[j].diameterCm, t[j].heightM, t[j].removed}),
+              (std::vector<int>{want[j].x, want[j].y, want[j].d, want[j].h, want[j].removed}))
+        << j;
+  }
+  // A 29 cm, 17 m spruce gives logs; a 34 cm, 9 m pine not.
+  EXPECT_TRUE(t[2].sawlog);
+  EXPECT_EQ(SawlogNoteText(t), "tukkipuut isolla pisteellä  !");
+  EXPECT_EQ(SawlogNoteText({t[0]}), t[0].sawlog ? "tukkipuut isolla pisteellä  !" : "");
+  // The list is back in y order.
+  for (int i = 1; i < 5; ++i) EXPECT_LT(s.Trees[i - 1].y, s.Trees[i].y);
+  EXPECT_EQ(s.Trees[1].removedBy, 2);
+
+  // Without a growing step every removed tree is drawn, with measured sizes.
+  data plain(2);
+  plain.Trees[0] = TreeRecord{50, 60, 1249, 951, 1, 0, {}};
+  plain.Trees[1] = TreeRecord{80, 70, 1250, 950, 0, 0, {}};
+  SetCurrentPhase(1);
+  const std::vector<PreviewTree> p = CuttingPreviewTrees(plain);
+  ASSERT_EQ(p.size(), 2u);
+  EXPECT_EQ((std::vector<int>{p[0].diameterCm, p[0].heightM, p[0].removed, p[1].diameterCm, p[1].heightM}),
+            (std::vector<int>{13, 10, 0, 12, 10}));
+  EXPECT_EQ(OperationLabelLeft(500, 200), 75);
+  EXPECT_EQ(OperationLabelLeft(500, 503), 0);
+}
+
+}  // namespace
