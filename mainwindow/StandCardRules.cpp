@@ -132,7 +132,8 @@ StandCardContent BuildStandCard(const data& stand, int phase, IncrementBoxes box
   for (int k = 0; k <= phase; ++k) {
     StandCardRow row;
     row.phase = k;
-    row.text = PhaseText(stand, k, false, boxes);
+    // The stand title stands beside the card already.
+    row.text = PhaseText(stand, k, true, boxes);
     row.growth = stand.PhaseYears(k) > 0;
     row.selectable = stand.IsPhaseSelectable(k);
     row.volume = stand.SlotTotalVolume(k);

@@ -166,6 +166,7 @@ TEST(StandCard, RowsValuesBarsAndBracket) {
   // show their states, phase 0 always; only phase 1 is selectable.
   EXPECT_EQ(selectable, (std::vector<bool>{false, true, false, false}));
   EXPECT_TRUE(card.rows[3].growth);
+  EXPECT_EQ(card.rows[0].text, "mitattu 2019, ei toimenpiteitä");  // the title stands beside the card
   // (76 - 33) / 5 = 8.6 m3 a year.
   EXPECT_EQ(card.rows[3].text, "5 v kasvatus, kasvu 8.6 m3/vuosi");
   EXPECT_EQ(std::tuple(card.maxVolume, card.scale, card.fieldWidth), std::tuple(76, 76, 2));

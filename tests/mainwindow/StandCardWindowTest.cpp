@@ -251,6 +251,43 @@ TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
   EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
 }
 
+TEST_F(StandOnScreen, BusyDisplayOnTheOverviewPageAndUnknownSteps) {
+  Open(1366, 768, MeasuredStand(), 0);
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
+  Commit("Ajourat 4.0 m, uraväli 20 m", 30);
+  EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Uusi toimenpide");
+  Undo();
+  EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Perutaan toimenpidettä");
+  // A step name that no dialog writes changes no button and is reported
+  // when it is made, not at every replay.
+  const ButtonStates before = ActForm->OperationButtonStates();
+  Commit("jotain muuta", 50);
+  EXPECT_EQ(ActForm->OperationButtonStates(), before);
+  EXPECT_EQ(script_.Count(MessageKind::SystemBox), 1);
+  EXPECT_EQ(script_.Last(MessageKind::SystemBox).caption, "setButtonState");
+  ActForm->SetMainWindowMode(1);
+  EXPECT_EQ(script_.Count(MessageKind::SystemBox), 1);
+}
+
+TEST_F(StandOnScreen, IncrementBoxesRedrawTheCard) {
+  Open(1366, 768, MeasuredStand(), 0);
+  EXPECT_FALSE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
+  Grow(10);
+  ASSERT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
+  const QImage volume = ActForm->Image4->pixmap().toImage();
+  QTest::mouseClick(ActForm->CheckBox10, Qt::LeftButton);
+  EXPECT_TRUE(ActForm->CheckBox10->isChecked());
+  EXPECT_NE(ActForm->Image4->pixmap().toImage(), volume);  // value increment drawn
+  QTest::mouseClick(ActForm->CheckBox10, Qt::LeftButton);
+  EXPECT_EQ(ActForm->Image4->pixmap().toImage(), volume);
+  // Undoing the growth hides and unticks the boxes.
+  QTest::mouseClick(ActForm->CheckBox4, Qt::LeftButton);
+  Undo();
+  EXPECT_FALSE(ActForm->CheckBox4->isVisibleTo(ActForm->Panel1));
+  EXPECT_FALSE(ActForm->CheckBox4->isChecked());
+  EXPECT_TRUE(Stand().GrownSizes1.empty());
+}
+
 TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
   Open(1366, 768, MeasuredStand(), 0);
   ActForm->CheckBox33->show();
