@@ -20,6 +20,8 @@ QColor ColorFromBgr(int bgr) {
 
 QColor PaletteColor(int index) { return ColorFromBgr(PaletteColorValue(index)); }
 
+QColor SpeciesColor(int code) { return ColorFromBgr(SpeciesColorValue(code)); }
+
 QColor PaleOrPaletteColor12(const QWidget*, bool flag) {
   return flag ? ColorFromBgr(0xF0FBFF) : PaletteColor(12);
 }

@@ -19,6 +19,8 @@ QColor ColorFromBgr(int bgr);
 QColor PaletteColor(int index);
 inline QColor PaletteColor(const QWidget* /*window*/, int index) { return PaletteColor(index); }
 inline QColor PaletteColor22(const QWidget* /*window*/ = nullptr) { return PaletteColor(22); }
+// The colour of a tree symbol by species code (SpeciesColorValue).
+QColor SpeciesColor(int code);
 // 0xF0FBFF when flag is set, else palette colour 12.
 QColor PaleOrPaletteColor12(const QWidget* window, bool flag);
 // The colour a stand picture's canvas is filled with before its background

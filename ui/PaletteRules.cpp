@@ -49,3 +49,21 @@ int PaletteColorValue(int index) {
 bool IsTreelessArea(int developmentClass) { return developmentClass == 1; }
 bool IsSmallSeedlingStand(int developmentClass) { return developmentClass == 2; }
 bool HasTreePicture(int developmentClass) { return developmentClass != 1 && developmentClass != 2; }
+
+int SpeciesColorValue(int code) {
+  auto bgr = [](int r, int g, int b) { return (b << 16) | (g << 8) | r; };
+  switch (code) {
+    case 0: return bgr(216, 107, 76);
+    case 1: return bgr(63, 140, 255);
+    case 2: return bgr(12, 242, 12);
+    case 3: return bgr(255, 191, 114);
+    case 4: return bgr(140, 140, 140);
+    case 10: return bgr(229, 102, 102);
+    case 11: return bgr(89, 153, 255);
+    case 12: return bgr(0, 204, 0);
+    case 13: return bgr(255, 165, 76);
+    case 14: return bgr(158, 158, 158);
+    case 22: return bgr(89, 229, 89);
+    default: return bgr(255, 255, 255);
+  }
+}

@@ -10,6 +10,11 @@ constexpr int kButtonFaceColor = static_cast<int>(0x8000000F);
 // 0x0000FF (red).
 int PaletteColorValue(int index);
 
+// The 0xBBGGRR value of a tree symbol's colour by species code: 0 pine,
+// 1 spruce, 2 birch, 3 aspen, 4 alder, 10..14 and 22 further shades; any
+// other code (100 included, which charts use for energy wood) white.
+int SpeciesColorValue(int code);
+
 bool IsTreelessArea(int developmentClass);
 bool IsSmallSeedlingStand(int developmentClass);
 bool HasTreePicture(int developmentClass);

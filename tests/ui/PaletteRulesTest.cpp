@@ -15,3 +15,12 @@ TEST(PaletteRules, AliasesUnknownIndicesAndDevelopmentClasses) {
     EXPECT_EQ(std::tuple(IsTreelessArea(c), IsSmallSeedlingStand(c), HasTreePicture(c)),
               std::tuple(c == 1, c == 2, c != 1 && c != 2)) << c;
 }
+
+TEST(PaletteRules, SpeciesColours) {
+  // Red, green and blue as 0xBBGGRR: pine 216, 107, 76 is 0x4C6BD8.
+  const std::pair<int, int> table[] = {{0, 0x4C6BD8},  {1, 0xFF8C3F},  {2, 0x0CF20C},  {3, 0x72BFFF},
+                                       {4, 0x8C8C8C},  {10, 0x6666E5}, {11, 0xFF9959}, {12, 0x00CC00},
+                                       {13, 0x4CA5FF}, {14, 0x9E9E9E}, {22, 0x59E559}, {5, 0xFFFFFF},
+                                       {100, 0xFFFFFF}, {-1, 0xFFFFFF}};
+  for (auto [code, bgr] : table) EXPECT_EQ(SpeciesColorValue(code), bgr) << code;
+}
