@@ -168,6 +168,22 @@ TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
   EXPECT_EQ(script_.Count(MessageKind::SystemBox), 0);
 }
 
+TEST_F(StandOnScreen, NoButtonStateLeaksIntoTheNextStand) {
+  Open(1366, 768, MeasuredStand(), 0);
+  Commit("Ajourat 4.0 m, uraväli 20 m", 25);
+  Commit("Yläharvennus 600 runkoon/ha", 4);
+  EXPECT_FALSE(ActForm->Button5->isEnabled());
+  // Another stand, fresh, activated in the same window.
+  IntroForm->CurrentStand = MeasuredStand();
+  SetCurrentPhase(0);
+  ActForm->UpdateView(2);
+  EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
+  EXPECT_TRUE(ActForm->Button5->isEnabled());  // the thinning chain opens with strip roads
+  EXPECT_FALSE(ActForm->Button1->isEnabled());  // never corridor thinning at the measured state
+  EXPECT_FALSE(ActForm->Button12->isEnabled());
+  EXPECT_EQ(ActForm->Label2->text(), "");
+}
+
 TEST_F(StandOnScreen, RegenerationShowsTheNewForestButtonAndUndoHidesIt) {
   Open(1920, 1080, MeasuredStand(), 1);
   EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
