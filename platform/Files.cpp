@@ -24,12 +24,30 @@ bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile f(path);
-  bool ok = f.open(QIODevice::WriteOnly);
-  if (ok) ok = f.write(bytes) == bytes.size();
+  // Unbuffered, so that a short write shows here: through the buffer, a
+  // flush inside commit() that the file system cuts short (file size limit,
+  // full disk) went unnoticed and the cut file replaced the old one.
+  bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  qint64 done = 0;
+  while (ok && done < bytes.size()) {
+    // A short write is followed by another, which fails with the reason.
+    const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+    ok = n > 0;
+    if (ok) done += n;
+  }
   if (ok) ok = f.commit();
-  else f.cancelWriting();
+  // The reason is taken before cancelWriting() puts its own in its place.
   if (!ok && error) *error = f.errorString();
+  if (!ok) f.cancelWriting();
   return ok;
+}
+
+ReadOpen OpenForReading(QFile& f, QString* reason) {
+  if (f.open(QIODevice::ReadOnly)) return ReadOpen::Opened;
+  const QFileInfo info(f.fileName());
+  if (!info.exists() && !info.isSymLink()) return ReadOpen::Missing;
+  if (reason) *reason = f.errorString();
+  return ReadOpen::Unreadable;
 }
 
 QString FileNameOfPath(const QString& path) {

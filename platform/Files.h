@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace platform {
 
 // Copies a file; with failIfExists an existing target is left alone and the
@@ -13,9 +15,21 @@ bool CopyFile(const QString& from, const QString& to, bool failIfExists);
 bool DeleteFile(const QString& path);
 bool FileExists(const QString& path);
 // Writes bytes through a temporary file renamed over path, so that a failed
-// write leaves the old file as it was. False on failure, with the reason in
+// write leaves the old file as it was: the old file is replaced only when
+// every byte has been written. False on failure, with the system's reason in
 // error when given.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// How a file opened for reading.
+enum class ReadOpen {
+  Opened,      // open, read-only
+  Missing,     // nothing of that name exists (not even a link)
+  Unreadable,  // something of that name exists but does not open: no read
+               // permission, a folder, a link to nothing
+};
+// Opens f (its name set) read-only; the reason of Unreadable in reason when
+// given.
+ReadOpen OpenForReading(QFile& f, QString* reason = nullptr);
 
 // The text after the last "/" (all of it when there is none).
 QString FileNameOfPath(const QString& path);

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <clocale>
+#include <cstring>
+#include <unistd.h>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -11,6 +15,7 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 using namespace platform;
@@ -153,4 +158,75 @@ TEST(Files, AtomicWriteReplacesWholeOrReportsWhy) {
   QString why;
   EXPECT_FALSE(WriteFileAtomically(dir.file("missing/b.bin"), "x", &why));
   EXPECT_FALSE(why.isEmpty());
+}
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+}  // namespace
+
+TEST(Files, AtomicWriteCutShortLeavesTheOldFileAndSaysWhy) {
+  // A file system that takes 4000 bytes of a file: 4000 bytes are written
+  // whole, 4001 and more fail with the system's reason, and the old file
+  // stays byte for byte (the cut temporary file is removed).
+  testsupport::TempDir dir;
+  const QString path = dir.file("a.bin");
+  const QByteArray old(3000, 'o');
+  ASSERT_TRUE(WriteFileAtomically(path, old));
+  const struct {
+    int size;
+    bool written;
+  } cases[] = {{4000, true}, {4001, false}, {5000, false}, {20000, false}, {100000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    ASSERT_TRUE(WriteFileAtomically(path, old));
+    const QByteArray bytes(c.size, 'n');
+    QString why;
+    bool ok;
+    {
+      testsupport::FileSizeLimit limit(4000);
+      ok = WriteFileAtomically(path, bytes, &why);
+    }
+    EXPECT_EQ(ok, c.written);
+    const QByteArray now = Contents(path);
+    EXPECT_TRUE(now == (c.written ? bytes : old)) << "the file holds " << now.size() << " bytes";
+    if (!c.written) {
+      EXPECT_EQ(why, QString::fromLocal8Bit(strerror(EFBIG)));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
+  }
+}
+
+TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
+  testsupport::TempDir dir;
+  QFile file(dir.file("a.bin"));
+  ASSERT_TRUE(WriteFileAtomically(file.fileName(), "abc"));
+  EXPECT_EQ(OpenForReading(file), ReadOpen::Opened);
+  EXPECT_EQ(file.readAll(), QByteArray("abc"));
+
+  QFile missing(dir.file("missing.bin"));
+  QString why = "untouched";
+  EXPECT_EQ(OpenForReading(missing, &why), ReadOpen::Missing);
+  EXPECT_EQ(why, "untouched");
+
+  // A folder of the name, a link to nothing and, where permissions apply
+  // (not as root), a file without read permission exist but do not open.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bin"));
+  ASSERT_TRUE(QFile::link(dir.file("nowhere"), dir.file("link.bin")));
+  QStringList unreadable = {"folder.bin", "link.bin"};
+  if (geteuid() != 0) {
+    ASSERT_TRUE(WriteFileAtomically(dir.file("locked.bin"), "abc"));
+    ASSERT_TRUE(QFile::setPermissions(dir.file("locked.bin"), QFileDevice::WriteOwner));
+    unreadable << "locked.bin";
+  }
+  for (const QString& name : unreadable) {
+    QFile f(dir.file(name));
+    why.clear();
+    EXPECT_EQ(OpenForReading(f, &why), ReadOpen::Unreadable) << name.toStdString();
+    EXPECT_FALSE(why.isEmpty()) << name.toStdString();
+  }
 }
