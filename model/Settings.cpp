@@ -210,6 +210,14 @@ QString SettingsFolder() { return g_folderSet ? g_folder : QDir::currentPath(); 
 QString SettingsFilePath() { return platform::JoinPath(SettingsFolder(), SettlanText(19)); }
 
 bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* error) {
+  {
+    QFile f(path);
+    QString reason;
+    if (platform::OpenForReading(f, &reason) == platform::ReadOpen::Unreadable) {
+      if (error) *error = reason;
+      return false;
+    }
+  }
   return platform::WriteFileAtomically(path, SettingsToBytes(r), error);
 }
 
@@ -217,11 +225,24 @@ namespace {
 
 // Reads the file's bytes, one beyond the record so that a longer file is told
 // apart.
-SettingsFileState ReadSettingsBytes(const QString& path, QByteArray& bytes) {
+SettingsFileState ReadSettingsBytes(const QString& path, QByteArray& bytes, QString& reason) {
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return SettingsFileState::Missing;
+  switch (platform::OpenForReading(f, &reason)) {
+    case platform::ReadOpen::Missing: return SettingsFileState::Missing;
+    case platform::ReadOpen::Unreadable: return SettingsFileState::Unreadable;
+    case platform::ReadOpen::Opened: break;
+  }
   bytes = f.read(kSettingsRecordSize + 1);
+  if (f.error() != QFileDevice::NoError) {
+    reason = f.errorString();
+    return SettingsFileState::Unreadable;
+  }
   return bytes.size() == kSettingsRecordSize ? SettingsFileState::Read : SettingsFileState::WrongLength;
+}
+
+// Whether the file, missing or damaged, is replaced by the record.
+bool Rewrites(SettingsFileState state) {
+  return state == SettingsFileState::Missing || state == SettingsFileState::WrongLength;
 }
 
 }  // namespace
@@ -230,7 +251,7 @@ SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
                                     const std::function<void()>& announce) {
   SettingsLoadResult res;
   QByteArray bytes;
-  res.state = ReadSettingsBytes(path, bytes);
+  res.state = ReadSettingsBytes(path, bytes, res.readError);
   if (res.state != SettingsFileState::Read) {
     // What the file holds is kept, the defaults fill the rest; a record
     // that the system creates has zero padding.
@@ -239,7 +260,7 @@ SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
   }
   SettingsFromBytes(r, bytes.left(kSettingsRecordSize));
   ClampSettings(r);
-  if (res.state != SettingsFileState::Read) {
+  if (Rewrites(res.state)) {
     if (res.state == SettingsFileState::WrongLength) ZeroReserved(r);
     if (announce) announce();
     res.rewritten = WriteSettingsFile(r, path, &res.writeError);
@@ -258,12 +279,13 @@ SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce) {
   SettingsLoadResult res;
   if (g_fileBehind) return res;
   QByteArray bytes;
-  res.state = ReadSettingsBytes(SettingsFilePath(), bytes);
+  res.state = ReadSettingsBytes(SettingsFilePath(), bytes, res.readError);
   if (res.state == SettingsFileState::Read) {
     SettingsFromBytes(g_settings, bytes);
     ClampSettings(g_settings);
     return res;
   }
+  if (!Rewrites(res.state)) return res;
   if (announce) announce();
   res.rewritten = WriteSettingsFile(g_settings, SettingsFilePath(), &res.writeError);
   res.writeFailed = !res.rewritten;
@@ -272,6 +294,12 @@ SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce) {
 }
 
 bool SettingsFileBehind() { return g_fileBehind; }
+
+QString UnreadableSettingsText(const QString& path, const QString& reason, bool defaultsInUse) {
+  return QString::fromUtf8("Asetustiedostoa ") + path + QString::fromUtf8(" ei voitu lukea (") + reason +
+         QString::fromUtf8(defaultsInUse ? "); se jätetään ennalleen ja käytetään oletusasetuksia   !"
+                                         : "); se jätetään ennalleen   !");
+}
 
 // ---- Readers -------------------------------------------------------------
 

@@ -91,8 +91,11 @@ QString SettingsFilePath();
 
 enum class SettingsFileState {
   Read,         // 188 bytes read
-  Missing,      // no file (or it could not be opened): defaults used
+  Missing,      // no file of that name: defaults used, and written in its place
   WrongLength,  // shorter or longer than 188 bytes: what was there is kept, defaults fill the rest
+  Unreadable,   // something of that name exists but cannot be read (no read
+                // permission, a folder, a read error): it may hold the user's
+                // settings, so it is left as it is and never replaced
 };
 
 struct SettingsLoadResult {
@@ -100,26 +103,37 @@ struct SettingsLoadResult {
   bool rewritten = false;     // the file was (re)written with the record
   bool writeFailed = false;   // rewriting was attempted and failed
   QString writeError;
+  QString readError;          // Unreadable: the system's reason
 };
 
 // Reads the file into r. A missing file gives the defaults; a file of the
 // wrong length gives the defaults overlaid with the fields that it holds; in
-// both cases the record is written back at once. Out-of-range values are
-// clamped (ClampSettings). Nothing is thrown.
+// both cases the record is written back at once. A file that exists but
+// cannot be read gives the defaults for this session and is not written.
+// Out-of-range values are clamped (ClampSettings). Nothing is thrown.
 // announce, when given, runs after a missing or damaged file has been found
-// and before the defaults are written in its place (the program's notice).
+// and before the defaults are written in its place (the program's notice);
+// an unreadable file is reported through the result (UnreadableSettingsText).
 SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
                                     const std::function<void()>& announce = {});
 // CurrentSettings() and SettingsFilePath()
 SettingsLoadResult LoadSettingsFile(const std::function<void()>& announce = {});
 
+// The notice line for a settings file that exists but could not be read:
+// its path, the system's reason, and that it is left as it is (and, at
+// start, that the defaults are in use).
+QString UnreadableSettingsText(const QString& path, const QString& reason, bool defaultsInUse);
+
 // Writes the 188 bytes through a temporary file renamed over the old one.
-// Returns false and an error text when the file could not be written.
+// Returns false and an error text when the file could not be written. A file
+// of that name that exists but cannot be read is not replaced (it may hold
+// settings that were never loaded).
 bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* error = nullptr);
 
 // Reads the file again for a settings page whose changes were discarded.
 // A whole record replaces CurrentSettings(); a missing or damaged file leaves
-// the record as it is (it holds what was last accepted) and writes it back.
+// the record as it is (it holds what was last accepted) and writes it back;
+// an unreadable one leaves both the record and the file as they are.
 // While the file is behind (SettingsFileBehind) the record is kept and the
 // file is not read.
 SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce = {});

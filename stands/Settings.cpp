@@ -440,6 +440,8 @@ void TSettForm::LoadSettings(int page) {
   const model::SettingsLoadResult res =
       page == model::kAllPages ? model::LoadSettingsFile(announce) : model::ReloadSettingsFile(announce);
   if (res.writeFailed) ReportWriteFailure(res.writeError);
+  if (res.state == model::SettingsFileState::Unreadable)
+    ShowNotice(CommonlanText(115), model::UnreadableSettingsText(model::SettingsFilePath(), res.readError, page == model::kAllPages));
   if (page == model::kAllPages || page == model::kPricePage) FillPricePage();
   if ((page == model::kAllPages || page == model::kRecommendationPage) && SettForm1)
     SettForm1->ShowChoices(model::RecommendationChoicesOf(Settings));

@@ -1,12 +1,16 @@
 // The settings record, its file and its readers.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <unistd.h>
 
 #include "model/Settings.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 using namespace model;
@@ -258,6 +262,129 @@ TEST(SettingsFile, WriteFailureIsReported) {
   EXPECT_TRUE(SaveDefaultSettings().written);
   EXPECT_FALSE(SettingsFileBehind());
   EXPECT_EQ(SettingsFilePath(), dir.file("Settings.dat"));
+}
+
+namespace {
+
+// Something named "Settings.dat" that exists but cannot be read, and how to
+// tell afterwards that it was left alone.
+struct UnreadableSettings {
+  const char* what;
+  // Makes it in the folder; false where it cannot be made here.
+  bool (*make)(const QString& path);
+  // Whether it is still as made.
+  bool (*unchanged)(const QString& path);
+};
+
+const QByteArray kUsersOwnBytes = QByteArray(188, '\x2A');
+
+bool MakeFolder(const QString& path) {
+  return QDir().mkdir(path) && QFile(path + "/keep").open(QIODevice::WriteOnly);
+}
+bool FolderUnchanged(const QString& path) {
+  return QFileInfo(path).isDir() && QDir(path).entryList(QDir::Files) == QStringList{"keep"};
+}
+bool MakeDanglingLink(const QString& path) { return QFile::link(path + ".gone", path); }
+bool LinkUnchanged(const QString& path) {
+  return QFileInfo(path).isSymLink() && !QFileInfo::exists(path + ".gone");
+}
+// Permissions do not stop root from reading.
+bool MakeLockedFile(const QString& path) {
+  if (geteuid() == 0) return false;
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly) || f.write(kUsersOwnBytes) != 188) return false;
+  f.close();
+  return QFile::setPermissions(path, QFileDevice::WriteOwner);
+}
+bool LockedFileUnchanged(const QString& path) {
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  const bool same = ReadAll(path) == kUsersOwnBytes;
+  QFile::setPermissions(path, QFileDevice::WriteOwner);
+  return same;
+}
+
+const UnreadableSettings kUnreadable[] = {
+    {"a folder named Settings.dat", MakeFolder, FolderUnchanged},
+    {"a link to nothing", MakeDanglingLink, LinkUnchanged},
+    {"a file without read permission", MakeLockedFile, LockedFileUnchanged},
+};
+
+}  // namespace
+
+TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
+  int made = 0;
+  for (const UnreadableSettings& u : kUnreadable) {
+    SCOPED_TRACE(u.what);
+    testsupport::TempDir dir;
+    const QString path = dir.file("Settings.dat");
+    if (!u.make(path)) continue;
+    ++made;
+    SettingsRecord r;
+    r.currencyIndex = 7;
+    int announced = 0;
+    const SettingsLoadResult res = LoadSettingsFile(r, path, [&] { ++announced; });
+    EXPECT_EQ(res.state, SettingsFileState::Unreadable);
+    EXPECT_FALSE(res.readError.isEmpty());
+    EXPECT_FALSE(res.rewritten);
+    EXPECT_FALSE(res.writeFailed);
+    EXPECT_EQ(announced, 0) << "not announced as a missing file";
+    EXPECT_EQ(SettingsToBytes(r), DefaultBytes());
+    EXPECT_TRUE(u.unchanged(path));
+
+    // Nor is it replaced when the record is written.
+    QString error;
+    EXPECT_FALSE(WriteSettingsFile(r, path, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(u.unchanged(path));
+
+    // The session: loading gives the defaults, a saved page stays in the
+    // record and is reported unsaved, and a discarded page keeps the record.
+    SetSettingsFolder(dir.path());
+    CurrentSettings().currencyIndex = 9;
+    EXPECT_EQ(LoadSettingsFile().state, SettingsFileState::Unreadable);
+    EXPECT_EQ(CurrentSettings().currencyIndex, 0);
+    EXPECT_FALSE(SettingsFileBehind());
+    const SettingsLoadResult again = ReloadSettingsFile([&] { ++announced; });
+    EXPECT_EQ(again.state, SettingsFileState::Unreadable);
+    EXPECT_FALSE(again.rewritten);
+    DisplayValues display;
+    display.titleBarFlags = 101;
+    const SettingsSaveResult saved = SaveDisplaySettings(display);
+    EXPECT_FALSE(saved.written);
+    EXPECT_FALSE(saved.error.isEmpty());
+    EXPECT_EQ(CurrentSettings().titleBarFlags, 101);
+    EXPECT_TRUE(SettingsFileBehind());
+    EXPECT_EQ(announced, 0);
+    EXPECT_TRUE(u.unchanged(path));
+  }
+  EXPECT_GE(made, 2);
+  SetSettingsFolder(QDir::currentPath());
+}
+
+TEST(SettingsFile, UnreadableNoticeText) {
+  EXPECT_EQ(UnreadableSettingsText("/koti/Settings.dat", "Permission denied", true),
+            QString::fromUtf8("Asetustiedostoa /koti/Settings.dat ei voitu lukea (Permission denied); se "
+                              "jätetään ennalleen ja käytetään oletusasetuksia   !"));
+  EXPECT_EQ(UnreadableSettingsText("Settings.dat", "x", false),
+            QString::fromUtf8("Asetustiedostoa Settings.dat ei voitu lukea (x); se jätetään ennalleen   !"));
+}
+
+TEST(SettingsFile, WriteCutShortLeavesTheOldFile) {
+  testsupport::TempDir dir;
+  SetSettingsFolder(dir.path());
+  ASSERT_TRUE(SaveDefaultSettings().written);
+  const QByteArray before = ReadAll(SettingsFilePath());
+  SettingsSaveResult res;
+  {
+    testsupport::FileSizeLimit limit(100);  // the record is 188 bytes
+    res = SaveDisplaySettings(DisplayValues{0, 1, 1});
+  }
+  EXPECT_FALSE(res.written);
+  EXPECT_EQ(res.error, QString::fromLocal8Bit(strerror(EFBIG)));
+  EXPECT_TRUE(SettingsFileBehind());
+  EXPECT_EQ(ReadAll(SettingsFilePath()), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Settings.dat"});
+  SetSettingsFolder(QDir::currentPath());
 }
 
 TEST(SettingsReaders, RecommendationParameterKeys) {
