@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   }
   if (!stand) std::abort();
   if (input.size() != standfile::FileLength(stand->TreeCount(), stand->GrowthStepCount())) std::abort();
+  // The writers take what the reader took.
+  if (standfile::CheckStand(*stand, stand->Header) != StandFileStatus::Ok) std::abort();
 
   // Everything a view reads of an opened stand.
   SetCurrentPhase(standfile::NamedStepCount(*stand));

@@ -159,14 +159,15 @@ struct MeasurementParams {
   int sampleCount = 0;
 };
 
-// Outcome of reading or writing a stand file. Anything but Ok is shown to the
-// user as the program's message for an unreadable (or unwritable) file.
+// Outcome of reading or writing a stand file. A writer refuses a stand that
+// the reader would refuse, with the same status.
 enum class StandFileStatus {
   Ok,
   CannotOpen,       // missing, unreadable, or could not be created
   TooShort,         // shorter than the fixed records
-  BadTreeCount,     // species blocks give a tree count outside 0..12000
-  BadGrowthSteps,   // more than two growing steps recorded
+  BadTreeCount,     // species blocks give a tree count outside 0..12000, or
+                    // one other than the stand's tree records (writing)
+  BadGrowthSteps,   // growing years outside 0..20, or more than two growing steps
   LengthMismatch,   // file length differs from what count and steps need
   BadHeader,        // area not a number or outside 0..1000 ha
   BadSlot,          // a phase slot with impossible stems, volumes or sums
@@ -174,6 +175,9 @@ enum class StandFileStatus {
                     // or a size or position that is not a number
   WriteFailed,      // the file could not be written or committed
 };
+
+// What went wrong, in Finnish, for a message ("" for Ok).
+QString StandFileStatusText(StandFileStatus status);
 
 class data {
  public:
@@ -324,13 +328,17 @@ class data {
   static StandFileStatus PeekStandFile(const QString& path, int& treeCount,
                                        StandHeader* header);
   // Every write goes through a temporary file renamed over the old one and
-  // reports failure; a failed write leaves the old file as it was.
+  // reports failure, with its reason in error when given (the system's, or
+  // StandFileStatusText); a failed write leaves the old file as it was. A
+  // stand that the reader would refuse (standfile::CheckStand) is not
+  // written.
   // Writes a new file (header included), trees sorted by height.
-  StandFileStatus WriteNewFile(const QString& path);
+  StandFileStatus WriteNewFile(const QString& path, QString* error = nullptr);
   // Rewrites everything after the header; the header bytes on disk stay.
-  StandFileStatus Save(const QString& path);
-  // Replaces the header in the object and at offset 0 of the file.
-  StandFileStatus RewriteHeader(const QString& path, const StandHeader& header);
+  StandFileStatus Save(const QString& path, QString* error = nullptr);
+  // Replaces the header in the object and at offset 0 of the file; refused
+  // when the file with the new header would not read back.
+  StandFileStatus RewriteHeader(const QString& path, const StandHeader& header, QString* error = nullptr);
   void SortTreesForSave(bool growthKey, bool bySize);
   // Keys of the tree sort: x; y; latest diameter; latest height;
   // HeightFractionKey; any other key the measured height.

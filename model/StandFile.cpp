@@ -180,9 +180,15 @@ void WriteTreesAndSizes(Writer& w, const data& s) {
 
 bool Finite(float v) { return std::isfinite(v); }
 
+// ---- What a stand file may hold ----
+// The reader refuses a file, and the writers refuse a stand, by the same
+// checks: a file that is written always reads back.
+
 // Limits that no real stand comes near; beyond them sums would overflow.
 constexpr float kMaxArea = 1000.0f;        // hectares
 constexpr int32_t kMaxSlotVolume = 100000;  // m3/ha of one assortment
+constexpr int32_t kMaxGrowingYears = 20;    // of one growing step
+constexpr int kMaxGrowthSteps = 2;
 
 // Tree sizes (1/100 cm, cm) and plot positions far beyond any real tree are
 // refused, so that every later sum and conversion stays in range.
@@ -198,15 +204,71 @@ bool SlotIsSound(const PhaseSlot& slot) {
   return Finite(slot.basalArea) && Finite(slot.meanDiameter) && Finite(slot.meanHeight);
 }
 
-// Reads a file whole, read-only. A file longer than any stand file can be is
-// refused before it is read.
-StandFileStatus ReadWholeFile(const QString& path, QByteArray& out) {
+bool TreeIsSound(const TreeRecord& t) {
+  return t.species >= 0 && t.species <= SpeciesAlder && t.removedBy >= 0 && t.removedBy < kPhaseCount &&
+         PositionIsSound(t.x) && PositionIsSound(t.y) && SizeIsSound(t.diameter) && SizeIsSound(t.height);
+}
+
+// The header, the species blocks and the slots. On Ok, n is the tree count
+// of the blocks (the sum of their stems) and g the number of growing steps.
+StandFileStatus CheckFixedRecords(const StandHeader& header,
+                                  const std::array<SpeciesBlock, kSpeciesSlots>& blocks,
+                                  const std::array<PhaseSlot, kPhaseCount>& phaseSlots, int& n, int& g) {
+  qint64 count = 0;
+  for (const SpeciesBlock& b : blocks) {
+    if (b.words[WordStems] < 0) return StandFileStatus::BadTreeCount;
+    count += b.words[WordStems];
+  }
+  if (count > kMaxTreeCount) return StandFileStatus::BadTreeCount;
+  n = static_cast<int>(count);
+  g = 0;
+  for (const PhaseSlot& slot : phaseSlots) {
+    if (slot.years < 0 || slot.years > kMaxGrowingYears) return StandFileStatus::BadGrowthSteps;
+    if (slot.years != 0) ++g;
+    if (!SlotIsSound(slot)) return StandFileStatus::BadSlot;
+  }
+  if (g > kMaxGrowthSteps) return StandFileStatus::BadGrowthSteps;
+  if (!Finite(header.area) || header.area < 0.0f || header.area > kMaxArea) return StandFileStatus::BadHeader;
+  return StandFileStatus::Ok;
+}
+
+// The trees and the sizes of the first g growing steps. A step whose sizes
+// are missing is written with the measured sizes, which the trees' own check
+// covers.
+StandFileStatus CheckTrees(const data& s, int g) {
+  for (const TreeRecord& t : s.Trees) {
+    if (!TreeIsSound(t)) return StandFileStatus::BadTreeRecord;
+  }
+  for (int step = 1; step <= g; ++step) {
+    for (const GrownSize& size : step == 1 ? s.GrownSizes1 : s.GrownSizes2) {
+      if (!SizeIsSound(size.diameter) || !SizeIsSound(size.height)) return StandFileStatus::BadTreeRecord;
+    }
+  }
+  return StandFileStatus::Ok;
+}
+
+StandFileStatus Refused(StandFileStatus status, QString* error) {
+  if (error) *error = StandFileStatusText(status);
+  return status;
+}
+
+// Reads at most maxBytes of an existing file, read-only; the system's reason
+// in error when it does not open or read.
+StandFileStatus ReadExisting(const QString& path, qint64 maxBytes, QByteArray& out, QString* error) {
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
-  const qint64 size = f.size();
-  if (size > FileLength(kMaxTreeCount, 2)) return StandFileStatus::LengthMismatch;
-  out = f.readAll();
-  return out.size() == size ? StandFileStatus::Ok : StandFileStatus::CannotOpen;
+  if (f.open(QIODevice::ReadOnly)) out = f.read(maxBytes);
+  if (f.error() == QFileDevice::NoError) return StandFileStatus::Ok;
+  if (error) *error = f.errorString();
+  return StandFileStatus::CannotOpen;
+}
+
+// Reads a file whole. A file longer than any stand file can be is refused
+// without reading more of it.
+StandFileStatus ReadWholeFile(const QString& path, QByteArray& out, QString* error = nullptr) {
+  const qint64 longest = FileLength(kMaxTreeCount, kMaxGrowthSteps);
+  const StandFileStatus status = ReadExisting(path, longest + 1, out, error);
+  if (status != StandFileStatus::Ok) return status;
+  return out.size() > longest ? Refused(StandFileStatus::LengthMismatch, error) : StandFileStatus::Ok;
 }
 
 // Reads and checks a whole stand file into a new object.
@@ -216,8 +278,8 @@ StandFileStatus LoadStand(const QString& path, std::unique_ptr<data>& out) {
   return status == StandFileStatus::Ok ? DecodeStand(bytes, out) : status;
 }
 
-StandFileStatus WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  return platform::WriteFileAtomically(path, bytes) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
+StandFileStatus WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+  return platform::WriteFileAtomically(path, bytes, error) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
 }
 
 }  // namespace
@@ -253,20 +315,25 @@ int NamedStepCount(const data& stand) {
   return named;
 }
 
+StandFileStatus CheckStand(const data& stand, const StandHeader& header) {
+  int n = 0;
+  int g = 0;
+  const StandFileStatus status = CheckFixedRecords(header, stand.SpeciesBlocks, stand.Slots, n, g);
+  if (status != StandFileStatus::Ok) return status;
+  // The file holds as many tree records as the blocks count.
+  if (n != stand.TreeCount()) return StandFileStatus::BadTreeCount;
+  return CheckTrees(stand, g);
+}
+
 StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSize, StandSummary& out) {
   if (available < kTreesOffset || fileSize < kTreesOffset) return StandFileStatus::TooShort;
   Reader r(bytes);
   StandSummary s;
   s.header = ReadHeader(r);
 
-  qint64 n = 0;
-  bool negativeStems = false;
   for (SpeciesBlock& b : s.blocks) {
     for (int32_t& v : b.words) v = r.I32();
-    if (b.words[WordStems] < 0) negativeStems = true;
-    n += b.words[WordStems];
   }
-  if (negativeStems || n > kMaxTreeCount) return StandFileStatus::BadTreeCount;
 
   RegenerationChoices& choices = s.regeneration;
   choices.choice[0] = r.I8();
@@ -281,7 +348,6 @@ StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSi
   choices.choice[8] = r.I32();
   for (int32_t& v : choices.reserved) v = r.I32();
 
-  int g = 0;
   for (PhaseSlot& slot : s.phaseSlots) {
     slot.name = r.Text(PhaseSlot::kNameWidth);
     slot.years = r.I32();
@@ -291,17 +357,12 @@ StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSi
     slot.meanDiameter = r.F32();
     slot.meanHeight = r.F32();
     for (int32_t& v : slot.reserved) v = r.I32();
-    if (slot.years < 0 || slot.years > 20) return StandFileStatus::BadGrowthSteps;
-    if (slot.years != 0) ++g;
-    if (!SlotIsSound(slot)) return StandFileStatus::BadSlot;
   }
-  if (g > 2) return StandFileStatus::BadGrowthSteps;
-  s.treeCount = static_cast<int>(n);
-  s.growthSteps = g;
-  if (fileSize != FileLength(s.treeCount, g)) return StandFileStatus::LengthMismatch;
-  if (!Finite(s.header.area) || s.header.area < 0.0f || s.header.area > kMaxArea) {
-    return StandFileStatus::BadHeader;
-  }
+  // The tree count and the growing steps give the length of the rest.
+  const StandFileStatus fixed =
+      CheckFixedRecords(s.header, s.blocks, s.phaseSlots, s.treeCount, s.growthSteps);
+  if (fixed != StandFileStatus::Ok) return fixed;
+  if (fileSize != FileLength(s.treeCount, s.growthSteps)) return StandFileStatus::LengthMismatch;
   out = std::move(s);
   return StandFileStatus::Ok;
 }
@@ -332,11 +393,6 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     t.removedBy = r.I32();
     t.species = r.I32();
     for (int32_t& v : t.reserved) v = r.I32();
-    if (t.species < 0 || t.species > 4 || t.removedBy < 0 || t.removedBy >= kPhaseCount ||
-        !PositionIsSound(t.x) || !PositionIsSound(t.y) || !SizeIsSound(t.diameter) ||
-        !SizeIsSound(t.height)) {
-      return StandFileStatus::BadTreeRecord;
-    }
   }
   for (int step = 1; step <= g; ++step) {
     GrownSizeArray& a = step == 1 ? stand->GrownSizes1 : stand->GrownSizes2;
@@ -344,9 +400,10 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
     for (GrownSize& s : a) {
       s.diameter = r.F32();
       s.height = r.F32();
-      if (!SizeIsSound(s.diameter) || !SizeIsSound(s.height)) return StandFileStatus::BadTreeRecord;
     }
   }
+  const StandFileStatus trees = CheckTrees(*stand, g);
+  if (trees != StandFileStatus::Ok) return trees;
   stand->Header = std::move(summary.header);
   stand->SpeciesBlocks = summary.blocks;
   stand->Regeneration = summary.regeneration;
@@ -358,6 +415,25 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
 }  // namespace standfile
 
 using namespace standfile;
+
+QString StandFileStatusText(StandFileStatus status) {
+  switch (status) {
+    case StandFileStatus::Ok: return QString();
+    case StandFileStatus::CannotOpen: return QString::fromUtf8("tiedostoa ei voitu avata");
+    case StandFileStatus::TooShort: return QString::fromUtf8("tiedosto on liian lyhyt");
+    case StandFileStatus::BadTreeCount:
+      return QString::fromUtf8("puulajien runkoluvut eivät vastaa puiden määrää (enintään 12000)");
+    case StandFileStatus::BadGrowthSteps:
+      return QString::fromUtf8("kasvatusjaksoja on yli kaksi tai jakson pituus ei ole 0–20 vuotta");
+    case StandFileStatus::LengthMismatch: return QString::fromUtf8("tiedoston pituus ei vastaa sen sisältöä");
+    case StandFileStatus::BadHeader: return QString::fromUtf8("kuvion pinta-ala ei ole 0–1000 ha");
+    case StandFileStatus::BadSlot: return QString::fromUtf8("jonkin vaiheen runkoluku, tilavuus tai keskiarvo on mahdoton");
+    case StandFileStatus::BadTreeRecord:
+      return QString::fromUtf8("jonkin puun laji, poistovaihe, sijainti tai koko on mahdoton");
+    case StandFileStatus::WriteFailed: return QString::fromUtf8("tiedostoa ei voitu kirjoittaa");
+  }
+  return QString();
+}
 
 StandFileStatus data::ReadStandFile(const QString& path, bool keepPhaseZero,
                                     std::unique_ptr<data>& out) {
@@ -392,41 +468,43 @@ StandFileStatus data::PeekStandFile(const QString& path, int& treeCount, StandHe
   return StandFileStatus::Ok;
 }
 
-StandFileStatus data::WriteNewFile(const QString& path) {
+StandFileStatus data::WriteNewFile(const QString& path, QString* error) {
+  const StandFileStatus sound = CheckStand(*this, Header);
+  if (sound != StandFileStatus::Ok) return Refused(sound, error);
   SortTreesForSave(false, true);
   ResetRegenerationChoices();
-  return WriteWholeFile(path, EncodeStand(*this));
+  return WriteWholeFile(path, EncodeStand(*this), error);
 }
 
-StandFileStatus data::Save(const QString& path) {
+StandFileStatus data::Save(const QString& path, QString* error) {
   // The header bytes stay exactly as they are on disk.
   QByteArray onDisk;
-  {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
-    onDisk = f.read(StandHeader::kBytes);
-    if (onDisk.size() != StandHeader::kBytes) return StandFileStatus::TooShort;
-  }
+  const StandFileStatus read = ReadExisting(path, StandHeader::kBytes, onDisk, error);
+  if (read != StandFileStatus::Ok) return read;
+  if (onDisk.size() != StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
+  const StandFileStatus sound = CheckStand(*this, DecodeHeader(onDisk.constData()));
+  if (sound != StandFileStatus::Ok) return Refused(sound, error);
   SortTreesForSave(true, true);
   Writer w(FileLength(TreeCount(), GrowthStepCount()));
   w.Bytes(onDisk.constData(), StandHeader::kBytes);
   WriteBlocksChoicesSlots(w, *this);
   WriteTreesAndSizes(w, *this);
   SortTreesForSave(false, false);
-  return WriteWholeFile(path, w.Result());
+  return WriteWholeFile(path, w.Result(), error);
 }
 
-StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& header) {
+StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& header, QString* error) {
   QByteArray bytes;
-  {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
-    bytes = f.readAll();
-  }
-  if (bytes.size() < StandHeader::kBytes) return StandFileStatus::TooShort;
+  const StandFileStatus read = ReadWholeFile(path, bytes, error);
+  if (read != StandFileStatus::Ok) return read;
+  if (bytes.size() < StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
   const QByteArray head = EncodeHeader(header);
   std::memcpy(bytes.data(), head.constData(), StandHeader::kBytes);
-  const StandFileStatus status = WriteWholeFile(path, bytes);
+  // The file with its new header must read back.
+  std::unique_ptr<data> check;
+  const StandFileStatus sound = DecodeStand(bytes, check);
+  if (sound != StandFileStatus::Ok) return Refused(sound, error);
+  const StandFileStatus status = WriteWholeFile(path, bytes, error);
   if (status != StandFileStatus::Ok) return status;
   Header = header;
   return StandFileStatus::Ok;

@@ -71,6 +71,14 @@ StandFileStatus ReadStandSummary(const QString& path, StandSummary& out);
 // failure `out` is not touched. Does not change the current phase.
 StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out);
 
+// The checks of DecodeStand on a stand about to be written with the given
+// header: the species blocks count 0..12000 stems together and exactly the
+// stand's tree records; at most two growing steps of 0..20 years; sound
+// slots; an area of 0..1000 ha; every tree of species 0..4, removing phase
+// 0..5 and sound position and sizes, and sound grown sizes. The writers
+// refuse a stand that fails, so that every file written reads back.
+StandFileStatus CheckStand(const data& stand, const StandHeader& header);
+
 // The number of slots 1..5 with a name: the phase an opened stand shows.
 int NamedStepCount(const data& stand);
 

@@ -5,13 +5,20 @@
 #include "model/Phase.h"
 #include "model/StandFile.h"
 #include "tests/model/CuttingStands.h"
+#include "tests/model/StandFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <random>
 #include <tuple>
 
@@ -399,9 +406,212 @@ TEST_F(StandFileTest, ReadOnlyFilesReadAndFailedWritesReported) {
   EXPECT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-  EXPECT_EQ(s->WriteNewFile(dir.file("no/such/folder/x.Norvalen")), StandFileStatus::WriteFailed);
-  EXPECT_EQ(s->Save(dir.file("missing.Norvalen")), StandFileStatus::CannotOpen);
+  QString error;
+  EXPECT_EQ(s->WriteNewFile(dir.file("no/such/folder/x.Norvalen"), &error), StandFileStatus::WriteFailed);
+  EXPECT_FALSE(error.isEmpty());
+  error.clear();
+  EXPECT_EQ(s->Save(dir.file("missing.Norvalen"), &error), StandFileStatus::CannotOpen);
+  EXPECT_FALSE(error.isEmpty());
   EXPECT_FALSE(QFile::exists(dir.file("missing.Norvalen")));
+  error.clear();
+  EXPECT_EQ(s->RewriteHeader(dir.file("missing.Norvalen"), s->Header, &error), StandFileStatus::CannotOpen);
+  EXPECT_FALSE(error.isEmpty());
+}
+
+// ---- Writes that fail ------------------------------------------------------
+
+TEST_F(StandFileTest, WriteCutShortKeepsTheOldFileAndGivesTheReason) {
+  // The file system takes 2000 bytes of a file; the stand needs 1796 + 40 x
+  // 400. Each write fails with the system's reason and the old file (written
+  // before the limit) stays byte for byte, without a temporary file beside it.
+  auto s = standfixture::MakeStand(400, 3);
+  const QString path = dir.file("12a.Norvalen");
+  ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
+  const QByteArray before = ReadAll(path);
+  StandHeader h = s->Header;
+  h.info = "Uusi tieto";
+  const std::pair<const char*, std::function<StandFileStatus(QString*)>> writes[] = {
+      {"WriteNewFile", [&](QString* e) { return s->WriteNewFile(path, e); }},
+      {"Save", [&](QString* e) { return s->Save(path, e); }},
+      {"RewriteHeader", [&](QString* e) { return s->RewriteHeader(path, h, e); }},
+  };
+  for (const auto& [what, write] : writes) {
+    SCOPED_TRACE(what);
+    QString error;
+    StandFileStatus status;
+    {
+      testsupport::FileSizeLimit limit(2000);
+      status = write(&error);
+    }
+    EXPECT_EQ(status, StandFileStatus::WriteFailed);
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_TRUE(ReadAll(path) == before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"12a.Norvalen"});
+  }
+  EXPECT_EQ(s->InfoText(), s->Header.info);
+  EXPECT_NE(s->InfoText(), "Uusi tieto");
+}
+
+// ---- What a stand file may hold: the reader and the writers agree ----------
+
+// A change of the hand-built stand that takes one value to a bound or just
+// beyond it, and the status of the reader (and of the writers) then.
+struct Bound {
+  const char* what;
+  void (*change)(data& s);
+  StandFileStatus status;
+  // The reader sees some refusals differently (blocks that do not count the
+  // trees give a file of the wrong length); Ok means as status.
+  StandFileStatus readerStatus = StandFileStatus::Ok;
+  bool headerOnly = false;  // Save keeps the header on disk
+};
+
+float Above(float v) { return std::nextafter(v, std::numeric_limits<float>::infinity()); }
+float Below(float v) { return std::nextafter(v, -std::numeric_limits<float>::infinity()); }
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+// A growing step of the given years as phase 1.
+void GrowOnce(data& s, int years) {
+  s.Slots[1].years = years;
+  s.GrownSizes1.assign(3, GrownSize{2100.0f, 1600.0f});
+}
+
+// Two growing steps; tree 1's sizes after the first one set by the caller.
+void GrowTwice(data& s, float diameter, float height) {
+  GrowOnce(s, 5);
+  s.Slots[2].name = "Kasvu";
+  s.Slots[2].years = 20;
+  s.GrownSizes2.assign(3, GrownSize{2200.0f, 1700.0f});
+  s.GrownSizes1[1] = {diameter, height};
+}
+
+using S = StandFileStatus;
+const Bound kBounds[] = {
+    // Species blocks: the stems of all blocks count the tree records.
+    {"stems count the trees", [](data&) {}, S::Ok},
+    {"a block's stems one short", [](data& s) { s.SpeciesBlocks[0].words[WordStems] = 1; }, S::BadTreeCount, S::LengthMismatch},
+    {"a block's stems one over", [](data& s) { s.SpeciesBlocks[4].words[WordStems] = 1; }, S::BadTreeCount, S::LengthMismatch},
+    {"negative stems", [](data& s) { s.SpeciesBlocks[2].words[WordStems] = -1; }, S::BadTreeCount},
+    // Species 0..4.
+    {"species 4", [](data& s) { s.Trees[1].species = 4; }, S::Ok},
+    {"species 5", [](data& s) { s.Trees[1].species = 5; }, S::BadTreeRecord},
+    {"species -1", [](data& s) { s.Trees[1].species = -1; }, S::BadTreeRecord},
+    // Removing phase 0..5; 100 marks a retention tree only during a selection.
+    {"removing phase 5", [](data& s) { s.Trees[1].removedBy = 5; }, S::Ok},
+    {"removing phase 6", [](data& s) { s.Trees[1].removedBy = 6; }, S::BadTreeRecord},
+    {"removing phase -1", [](data& s) { s.Trees[1].removedBy = -1; }, S::BadTreeRecord},
+    {"retention mark left behind", [](data& s) { s.Trees[1].removedBy = kReservedPhase; }, S::BadTreeRecord},
+    // Growing years 0..20, at most two growing steps.
+    {"20 growing years", [](data& s) { GrowOnce(s, 20); }, S::Ok},
+    {"21 growing years", [](data& s) { GrowOnce(s, 21); }, S::BadGrowthSteps},
+    {"-1 growing years", [](data& s) { GrowOnce(s, -1); }, S::BadGrowthSteps},
+    {"two growing steps", [](data& s) { GrowTwice(s, 2100.0f, 1600.0f); }, S::Ok},
+    {"three growing steps", [](data& s) { GrowTwice(s, 2100.0f, 1600.0f); s.Slots[3].years = 5; }, S::BadGrowthSteps},
+    // Area 0..1000 ha.
+    {"area 1000 ha", [](data& s) { s.Header.area = 1000.0f; }, S::Ok, S::Ok, true},
+    {"area just over 1000 ha", [](data& s) { s.Header.area = Above(1000.0f); }, S::BadHeader, S::Ok, true},
+    {"area 0", [](data& s) { s.Header.area = 0.0f; }, S::Ok, S::Ok, true},
+    {"area just below 0", [](data& s) { s.Header.area = Below(0.0f); }, S::BadHeader, S::Ok, true},
+    {"area not a number", [](data& s) { s.Header.area = kNaN; }, S::BadHeader, S::Ok, true},
+    // Slots: stems 0..12000, volumes 0..100000 m3/ha, sums finite.
+    {"slot stems 12000", [](data& s) { s.Slots[2].stems = 12000; }, S::Ok},
+    {"slot stems 12001", [](data& s) { s.Slots[2].stems = 12001; }, S::BadSlot},
+    {"slot stems -1", [](data& s) { s.Slots[2].stems = -1; }, S::BadSlot},
+    {"slot volume 100000", [](data& s) { s.Slots[5].volumes[12] = 100000; }, S::Ok},
+    {"slot volume 100001", [](data& s) { s.Slots[5].volumes[12] = 100001; }, S::BadSlot},
+    {"slot volume -1", [](data& s) { s.Slots[5].volumes[0] = -1; }, S::BadSlot},
+    {"slot basal area infinite", [](data& s) { s.Slots[0].basalArea = kInf; }, S::BadSlot},
+    {"slot mean height not a number", [](data& s) { s.Slots[0].meanHeight = kNaN; }, S::BadSlot},
+    // Tree sizes 0..1e6, positions -1e6..1e6, grown sizes as sizes.
+    {"diameter 1e6", [](data& s) { s.Trees[2].diameter = 1.0e6f; }, S::Ok},
+    {"diameter just over 1e6", [](data& s) { s.Trees[2].diameter = Above(1.0e6f); }, S::BadTreeRecord},
+    {"height 0", [](data& s) { s.Trees[2].height = 0.0f; }, S::Ok},
+    {"height just below 0", [](data& s) { s.Trees[2].height = Below(0.0f); }, S::BadTreeRecord},
+    {"height not a number", [](data& s) { s.Trees[2].height = kNaN; }, S::BadTreeRecord},
+    {"x -1e6", [](data& s) { s.Trees[0].x = -1.0e6f; }, S::Ok},
+    {"x just below -1e6", [](data& s) { s.Trees[0].x = Below(-1.0e6f); }, S::BadTreeRecord},
+    {"y 1e6", [](data& s) { s.Trees[0].y = 1.0e6f; }, S::Ok},
+    {"y just over 1e6", [](data& s) { s.Trees[0].y = Above(1.0e6f); }, S::BadTreeRecord},
+    {"grown diameter 1e6", [](data& s) { GrowTwice(s, 1.0e6f, 1600.0f); }, S::Ok},
+    {"grown diameter just over 1e6", [](data& s) { GrowTwice(s, Above(1.0e6f), 1600.0f); }, S::BadTreeRecord},
+    {"grown height not a number", [](data& s) { GrowTwice(s, 2100.0f, kNaN); }, S::BadTreeRecord},
+};
+
+TEST_F(StandFileTest, ReaderAndWritersRefuseTheSameStandsAtEachBound) {
+  for (const Bound& b : kBounds) {
+    SCOPED_TRACE(b.what);
+    auto s = HandStand();
+    b.change(*s);
+    const StandFileStatus reader = b.readerStatus == S::Ok ? b.status : b.readerStatus;
+
+    // The reader, on the image of the changed stand.
+    std::unique_ptr<data> back;
+    EXPECT_EQ(standfile::DecodeStand(standfile::EncodeStand(*s), back), b.headerOnly ? b.status : reader);
+
+    // WriteNewFile over an existing file; Save and RewriteHeader of the
+    // file that the unchanged stand wrote.
+    const QString path = dir.file("12a.Norvalen");
+    ASSERT_EQ(HandStand()->WriteNewFile(path), S::Ok);
+    const QByteArray before = ReadAll(path);
+    QString error;
+    EXPECT_EQ(s->WriteNewFile(path, &error), b.status);
+    if (b.status != S::Ok) {
+      EXPECT_EQ(error, StandFileStatusText(b.status));
+      EXPECT_FALSE(error.isEmpty());
+      EXPECT_TRUE(ReadAll(path) == before);
+    } else {
+      ASSERT_EQ(data::ReadStandFile(path, true, back), S::Ok);
+      ExpectSameStand(*s, *back);
+    }
+
+    ASSERT_EQ(HandStand()->WriteNewFile(path), S::Ok);
+    error.clear();
+    if (b.headerOnly) {
+      // Save writes the header on disk, whatever the object's; changing the
+      // header is RewriteHeader's, which refuses as the reader would.
+      EXPECT_EQ(s->Save(path), S::Ok);
+      EXPECT_TRUE(ReadAll(path).left(580) == before.left(580));
+      const QByteArray saved = ReadAll(path);
+      StandHeader h = s->Header;
+      s->Header = HandStand()->Header;
+      EXPECT_EQ(s->RewriteHeader(path, h, &error), b.status);
+      if (b.status != S::Ok) {
+        EXPECT_EQ(error, StandFileStatusText(b.status));
+        EXPECT_TRUE(ReadAll(path) == saved);
+        EXPECT_EQ(s->Area(), HandStand()->Area());
+      }
+    } else {
+      EXPECT_EQ(s->Save(path, &error), b.status);
+      if (b.status != S::Ok) {
+        EXPECT_EQ(error, StandFileStatusText(b.status));
+        EXPECT_TRUE(ReadAll(path) == before);
+      } else {
+        EXPECT_EQ(data::ReadStandFile(path, true, back), S::Ok);
+      }
+    }
+  }
+}
+
+TEST_F(StandFileTest, TreeCountLimitFromBothSides) {
+  // 12000 trees are written and read back; 12001 are refused by both.
+  for (int n : {12000, 12001}) {
+    SCOPED_TRACE(n);
+    auto s = standfixture::MakeStand(n, 4);
+    const StandFileStatus expected = n <= kMaxTreeCount ? S::Ok : S::BadTreeCount;
+    std::unique_ptr<data> back;
+    EXPECT_EQ(standfile::DecodeStand(standfile::EncodeStand(*s), back), expected);
+    const QString path = dir.file("big.Norvalen");
+    ASSERT_EQ(HandStand()->WriteNewFile(path), S::Ok);
+    const QByteArray before = ReadAll(path);
+    EXPECT_EQ(s->WriteNewFile(path), expected);
+    if (expected == S::Ok) {
+      ASSERT_EQ(data::ReadStandFile(path, true, back), S::Ok);
+      EXPECT_EQ(back->TreeCount(), n);
+    } else {
+      EXPECT_TRUE(ReadAll(path) == before);
+    }
+  }
 }
 
 }  // namespace
