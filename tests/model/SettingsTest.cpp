@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 
 #include "model/Settings.h"
@@ -474,6 +475,188 @@ TEST(SettingsReaders, CurrencyTexts) {
   EXPECT_EQ(CurrencyUnitOf("dollari, $", true), QString("$"));
   EXPECT_EQ(CurrencyUnitOf("dollari, $", false), QString("dollari, $"));
   EXPECT_EQ(CurrencyUnitOf("B", true), QString("B"));
+}
+
+// ---- Every range check, from both sides -----------------------------------
+
+TEST(SettingsBounds, LargestPriceOfEachFormatIsItsListText) {
+  // The list shows 99.99, 999.99 and 9999.99: each is the largest price of
+  // its format, a cent less lies below it and a cent more above. Indices
+  // outside the list fall back to the first format.
+  const struct {
+    int format;
+    const char16_t* largest;
+    const char16_t* centLess;
+    const char16_t* centMore;
+  } cases[] = {{0, u"99.99", u"99.98", u"100.00"},
+               {1, u"999.99", u"999.98", u"1000.00"},
+               {2, u"9999.99", u"9999.98", u"10000.00"},
+               {-1, u"99.99", u"99.98", u"100.00"},
+               {3, u"99.99", u"99.98", u"100.00"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    const float cap = MaxPriceOfFormat(c.format);
+    EXPECT_EQ(cap, *ParseDecimalText(c.largest));
+    EXPECT_LT(*ParseDecimalText(c.centLess), cap);
+    EXPECT_GT(*ParseDecimalText(c.centMore), cap);
+  }
+}
+
+TEST(SettingsBounds, ClampKeepsEveryValueInRangeAndMovesOnlyThoseOutside) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const float top = 9999.99f;
+  const float overTop = std::nextafter(top, inf);
+  const float belowZero = std::nextafter(0.0f, -inf);
+  // Field, value stored, value after the clamp (prices: energy wood falls
+  // back to 1, the others to 10 when not a number).
+  struct Case {
+    const char* what;
+    void (*set)(SettingsRecord&, double);
+    double (*get)(const SettingsRecord&);
+    double in;
+    double out;
+  };
+  auto currencySet = [](SettingsRecord& r, double v) { r.currencyIndex = static_cast<int>(v); };
+  auto currencyGet = [](const SettingsRecord& r) { return double(r.currencyIndex); };
+  auto formatSet = [](SettingsRecord& r, double v) { r.priceFormatIndex = static_cast<int>(v); };
+  auto formatGet = [](const SettingsRecord& r) { return double(r.priceFormatIndex); };
+  auto energySet = [](SettingsRecord& r, double v) { r.energyWoodPrice = static_cast<float>(v); };
+  auto energyGet = [](const SettingsRecord& r) { return double(r.energyWoodPrice); };
+  auto pulpSet = [](SettingsRecord& r, double v) { r.pulpwoodPrices[4] = static_cast<float>(v); };
+  auto pulpGet = [](const SettingsRecord& r) { return double(r.pulpwoodPrices[4]); };
+  auto logSet = [](SettingsRecord& r, double v) { r.logPrices[0] = static_cast<float>(v); };
+  auto logGet = [](const SettingsRecord& r) { return double(r.logPrices[0]); };
+  const Case cases[] = {
+      {"currency 0", currencySet, currencyGet, 0, 0},       {"currency -1", currencySet, currencyGet, -1, 0},
+      {"currency 22", currencySet, currencyGet, 22, 22},    {"currency 23", currencySet, currencyGet, 23, 22},
+      {"format 0", formatSet, formatGet, 0, 0},             {"format -1", formatSet, formatGet, -1, 0},
+      {"format 2", formatSet, formatGet, 2, 2},             {"format 3", formatSet, formatGet, 3, 2},
+      {"energy 0", energySet, energyGet, 0, 0},             {"energy below 0", energySet, energyGet, belowZero, 0},
+      {"energy top", energySet, energyGet, top, top},       {"energy over top", energySet, energyGet, overTop, top},
+      {"energy NaN", energySet, energyGet, nan, 1},         {"energy infinite", energySet, energyGet, inf, 1},
+      {"pulpwood 0", pulpSet, pulpGet, 0, 0},               {"pulpwood below 0", pulpSet, pulpGet, belowZero, 0},
+      {"pulpwood top", pulpSet, pulpGet, top, top},         {"pulpwood over top", pulpSet, pulpGet, overTop, top},
+      {"pulpwood NaN", pulpSet, pulpGet, nan, 10},          {"pulpwood -infinite", pulpSet, pulpGet, -inf, 10},
+      {"logs top", logSet, logGet, top, top},               {"logs over top", logSet, logGet, overTop, top},
+      {"logs below 0", logSet, logGet, belowZero, 0},       {"logs NaN", logSet, logGet, nan, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SettingsRecord r;
+    SetDefaultSettings(r);
+    c.set(r, c.in);
+    const bool inRange = c.in == c.out;
+    EXPECT_EQ(ClampSettings(r), !inRange);
+    EXPECT_EQ(c.get(r), c.out);
+    EXPECT_FALSE(ClampSettings(r)) << "a clamped record stays";
+  }
+}
+
+TEST(SettingsBounds, RecommendationChoicesAtTheEndsOfEachGroup) {
+  // Stored pine value -> chosen item; values beyond a group's first or last
+  // item choose that item. (v - 16) / 2 and (v - 2000) / 100 divide toward
+  // zero.
+  struct Case {
+    const char* what;
+    std::int32_t SettingsRecord::*field;
+    int RecommendationChoices::*choice;
+    std::int32_t stored;
+    int item;
+  };
+  using R = SettingsRecord;
+  using C = RecommendationChoices;
+  const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+  const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+  const Case cases[] = {
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 14, 0},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 15, 0},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 16, 0},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 18, 1},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 26, 5},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 28, 5},
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, hi, 5},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 23, 0},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 24, 0},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 25, 1},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 28, 4},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 29, 4},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, lo, 0},
+      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 11, 0},
+      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 12, 0},
+      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 16, 4},
+      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 17, 4},
+      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 19, 0},
+      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 20, 0},
+      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 24, 4},
+      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 25, 4},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 1900, 0},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2000, 0},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2099, 0},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2100, 1},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 3500, 15},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 3600, 15},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, lo, 0},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, hi, 15},
+  };
+  for (const Case& c : cases) {
+    SettingsRecord r;
+    SetDefaultSettings(r);
+    r.*c.field = c.stored;
+    EXPECT_EQ(RecommendationChoicesOf(r).*c.choice, c.item) << c.what << " " << c.stored;
+  }
+}
+
+TEST(SettingsBounds, DerivedThresholdsSaturateAtBothEnds) {
+  SettingsRecord r;
+  SetDefaultSettings(r);
+  r.pineFinalCutDiameter = std::numeric_limits<std::int32_t>::max() - 2;
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), std::numeric_limits<int>::max());
+  r.pineFinalCutDiameter = std::numeric_limits<std::int32_t>::max() - 3;
+  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), std::numeric_limits<int>::max() - 1);
+  r.pineThinningBasalArea = std::numeric_limits<std::int32_t>::min() + 6;
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_target"), std::numeric_limits<int>::min());
+  r.pineThinningBasalArea = std::numeric_limits<std::int32_t>::min() + 7;
+  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_target"), std::numeric_limits<int>::min() + 1);
+}
+
+TEST(SettingsBounds, FileLengthAndFieldsAtTheEndOfAShortFile) {
+  // 188 bytes are a record; one byte less or more is a damaged file. A field
+  // is read only when the file holds it whole: the first pulpwood price
+  // (44..47) needs 48 bytes.
+  const struct {
+    int size;
+    SettingsFileState state;
+    float pineNinePulpwood;
+  } cases[] = {{187, SettingsFileState::WrongLength, 9.0f},
+               {188, SettingsFileState::Read, 9.0f},
+               {189, SettingsFileState::WrongLength, 9.0f},
+               {47, SettingsFileState::WrongLength, 10.0f},
+               {48, SettingsFileState::WrongLength, 9.0f}};
+  QByteArray full = DefaultBytes();
+  const float nine = 9.0f;
+  std::memcpy(full.data() + 44, &nine, 4);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size);
+    testsupport::TempDir dir;
+    const QString path = dir.file("Settings.dat");
+    WriteAll(path, (full + QByteArray(8, '\x55')).left(c.size));
+    SettingsRecord r;
+    EXPECT_EQ(LoadSettingsFile(r, path).state, c.state);
+    EXPECT_EQ(r.pulpwoodPrices[0], c.pineNinePulpwood);
+  }
+}
+
+TEST(SettingsBounds, CurrencyListAndLargestPriceText) {
+  const struct {
+    int index;
+    const char* text;
+  } currencies[] = {{-1, ""}, {0, "euro, €"}, {3, "markka, M"}, {4, "A"}, {22, "X"}, {23, ""}};
+  for (const auto& c : currencies) EXPECT_EQ(CurrencyListText(c.index), QString::fromUtf8(c.text)) << c.index;
+  // The largest float is a price text's limit: just below it reads, just
+  // above it does not.
+  EXPECT_TRUE(ParseDecimalText(u"340282340000000000000000000000000000000").has_value());
+  EXPECT_FALSE(ParseDecimalText(u"340282350000000000000000000000000000000").has_value());
 }
 
 TEST(SettingsRecommendation, DerivedThresholdsAndSavedRecord) {

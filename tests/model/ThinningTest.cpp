@@ -381,6 +381,65 @@ TEST(VolumeTarget, SameTreesAsSummingTheWholeListEveryTime) {
   }
 }
 
+// 60 pines of 40 cm in ascending height (20.0, 20.1, ... m), each about
+// 1 m3/ha; tree 24 (with big24) of 150 cm, 13 m3/ha. The mean diameter of
+// slot 0 is set to the case under test.
+data Ladder(bool big24, float meanDiameterCm) {
+  std::vector<Tree> trees;
+  for (int i = 0; i < 60; ++i) {
+    trees.push_back({30.0f + 9 * i, 60.0f + 2 * i, big24 && i == 24 ? 15000.0f : 4000.0f, 2000.0f + 10 * i});
+  }
+  data s = MakeStand(trees);
+  s.Slots[0].meanDiameter = meanDiameterCm;
+  return s;
+}
+
+// The volume left when the trees first..last are removed.
+int VolumeWithout(data s, int first, int last) {
+  for (int i = first; i <= last; ++i) s.Trees[i].removedBy = 1;
+  return s.StandingStockVolume();
+}
+
+TEST(VolumeTarget, LowThinningSumsTheVolumeAfterEvery25Trees) {
+  // Mean diameter 20 cm: the low thinning takes 25 trees before it sums the
+  // volume. The target is the volume without trees 0..24, so that sum hits
+  // it and exactly those 25 go. Summing after 24 trees would find tree 24's
+  // 13 m3/ha still standing, more than 10 above the target, and take a
+  // second batch; summing after 26 would take tree 25 as well and the
+  // correction walk would then bring tree 0 back.
+  data s = Ladder(true, 20.0f);
+  const int target = VolumeWithout(s, 0, 24);
+  ASSERT_GT(VolumeWithout(s, 0, 23), target + 10);
+  s.ThinToVolumeByHeight(0, static_cast<float>(target), true);
+  EXPECT_EQ(s.StandingStockVolume(), target);
+  for (int i = 0; i < 60; ++i) EXPECT_EQ(s.Trees[i].removedBy, i <= 24 ? 1 : 0) << "tree " << i;
+}
+
+TEST(VolumeTarget, BatchesOnlyBelowAMeanDiameterOf26Cm) {
+  // The mean diameter rounded half away from zero: 25.5 cm is 26, every tree
+  // is summed and the ten lowest trees go to reach the volume without them;
+  // 25.49 cm is 25, the first batch takes 25 trees and the correction walk
+  // brings the lowest back, leaving tree 24 cut and tree 0 standing (and
+  // the volume, stepping by whole trees, beside the target).
+  const struct {
+    float meanDiameterCm;
+    bool batches;
+  } cases[] = {{25.5f, false}, {26.0f, false}, {25.49f, true}, {20.0f, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.meanDiameterCm);
+    data s = Ladder(false, c.meanDiameterCm);
+    const int target = VolumeWithout(s, 0, 9);
+    s.ThinToVolumeByHeight(0, static_cast<float>(target), true);
+    if (c.batches) {
+      EXPECT_EQ(s.Trees[0].removedBy, 0);
+      EXPECT_EQ(s.Trees[24].removedBy, 1);
+    } else {
+      EXPECT_EQ(s.StandingStockVolume(), target);
+      for (int i = 0; i < 60; ++i) EXPECT_EQ(s.Trees[i].removedBy, i <= 9 ? 1 : 0) << "tree " << i;
+    }
+  }
+}
+
 TEST(VolumeTarget, StandOfFewerTreesThanABatchIsNotCutWhole) {
   // 20 pines of 24 cm, 18..21.8 m: mean diameter below 26 cm, so the low
   // thinning sums the volume every 25 trees, more than the stand has. The
