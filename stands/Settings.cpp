@@ -424,9 +424,9 @@ bool TSettForm::WriteSettingsFile() {
 }
 
 void TSettForm::ReportWriteFailure(const QString& error) {
-  Q_UNUSED(error);
+  const QString reason = error.isEmpty() ? QString() : QStringLiteral(" (") + error + QLatin1Char(')');
   ShowNotice(CommonlanText(115), QString::fromUtf8("Asetuksia ei voitu tallettaa tiedostoon ") +
-                                     model::SettingsFilePath() + QStringLiteral("   !"));
+                                     model::SettingsFilePath() + reason + QStringLiteral("   !"));
 }
 
 void TSettForm::LoadSettings(int page) {

@@ -56,6 +56,8 @@ TEST_F(SettingsWindows, ReadOnlyFolderReportsTheFailedWrite) {
   script.Clear();
   EXPECT_FALSE(price->SaveSettings(1));
   EXPECT_EQ(script.Count(MessageKind::Notice), 1);
+  // The reason the system gave is in the message.
+  EXPECT_TRUE(script.Last(MessageKind::Notice).Text().contains(" (")) << script.Last(MessageKind::Notice).Text().toStdString();
 }
 
 TEST_F(SettingsWindows, DefaultPricesCaptionsAndWidths) {
