@@ -191,6 +191,14 @@ void TActForm::CreatePages() {
   SetRoleColor(ComboBox28, QPalette::Button, PaletteColor(15));
   SetRoleColor(ComboBox28, QPalette::Base, PaletteColor(15));
   ComboBox28->hide();
+  const std::pair<TCanvas**, const char*> pictures[] = {
+      {&Image3, "Image3"}, {&Image1, "Image1"}, {&Image10, "Image10"}, {&Image9, "Image9"}};
+  for (const auto& [picture, name] : pictures) {
+    *picture = new TCanvas(picture == &Image3 || picture == &Image1 ? Panel6 : Panel7);
+    (*picture)->setObjectName(QLatin1String(name));
+    (*picture)->hide();
+  }
+  ComboBox28->raise();
   PageControl2->addTab(TabSheet8, QString());
   PageControl2->addTab(TabSheet9, QString());
   PageControl2->addTab(TabSheet6, QString());

@@ -15,6 +15,7 @@
 //   ActsButtons.cpp   the operation-button rules and the undo button
 //   ActsCard.cpp      the stand card picture and its increment boxes
 //   ActsTexts.cpp     the stand-view texts and the carbon dioxide lines
+//   StandPicture.cpp  the stand pictures of the stand-view and close-up pages
 
 #include <QMainWindow>
 #include <QString>
@@ -96,6 +97,11 @@ class TActForm : public QMainWindow {
   QFrame* Panel6 = nullptr;      // stand-view panel of TabSheet8
   QComboBox* ComboBox28 = nullptr;  // tree group of the stand view
   QFrame* Panel7 = nullptr;      // stand-view panel of TabSheet9
+  // The stand pictures (mainwindow/StandPicture.h).
+  TCanvas* Image3 = nullptr;     // stand view as measured
+  TCanvas* Image1 = nullptr;     // stand view after the steps
+  TCanvas* Image10 = nullptr;    // close-up as measured
+  TCanvas* Image9 = nullptr;     // close-up after the steps
   QFrame* Panel3 = nullptr;      // overview panel of TabSheet6
   QCheckBox* CheckBox15 = nullptr;  // wide view
   // Stand-view texts (ActsTexts.cpp): heading rows over the measured and the

@@ -9,9 +9,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
+#include "mainwindow/StandPicture.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
@@ -24,6 +27,24 @@
 #include "texts/Commonlan.h"
 
 // ---- The window ------------------------------------------------------------
+
+namespace {
+
+// The size of a page of a page control. A hidden page control lays its pages
+// out only when it is shown, so their size is computed here from the control's
+// own size as the style places the pages.
+QSize PageClientSize(QTabWidget* pages) {
+  if (pages->isVisible() && pages->currentWidget()) return pages->currentWidget()->size();
+  QStyleOptionTabWidgetFrame option;
+  option.initFrom(pages);
+  option.lineWidth = pages->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, pages);
+  option.shape = pages->tabBar()->shape();
+  option.tabBarSize = pages->tabBar()->sizeHint();
+  option.rect = pages->rect();
+  return pages->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, pages).size();
+}
+
+}  // namespace
 
 void TActForm::ComputeMainWindowSize(int width, int height, bool atStart) {
   const platform::ScreenMetrics m = platform::GetScreenMetrics();
@@ -170,9 +191,10 @@ void TActForm::HorizontalLayout(bool showEstate, bool initial) {
   PageControl2->resize(width, PageControl2->height());
   if (Panel9->x() < 1) PageControl2->move(showEstate ? Panel9->x() + Panel9->width() : PageControlOffset, PageControl2->y());
   if (!initial) PlaceWideViewCheckBox();
-  for (QFrame* p : {Panel6, Panel7}) p->setGeometry(0, 0, p->parentWidget()->width(), p->parentWidget()->height());
-  Panel3->setGeometry(0, 0, TabSheet6->width(), TabSheet6->height());
+  const QSize page = PageClientSize(PageControl2);
+  for (QFrame* p : {Panel6, Panel7, Panel3}) p->setGeometry(0, 0, page.width(), page.height());
   if (initial && PictureWidth == 0) PictureWidth = Panel6->width() + Panel9->width() - 1;
+  PlaceStandPictures(this);
 }
 
 void TActForm::PlaceMainPanels() {

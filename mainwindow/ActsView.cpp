@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
+#include "mainwindow/StandPicture.h"
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Phase.h"
@@ -32,10 +33,14 @@ bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
 
 void TActForm::UpdateView(int level) {
   const int phase = CurrentPhase();
-  if (level > 0) {
-    UpdateMainWindow(-1);
-    UpdateMainWindow(phase);
+  ::data* stand = OpenStand();
+  if (level > 0) UpdateMainWindow(-1);
+  if (stand && HasTreePicture(stand->DevelopmentClass()) && PageControl2->currentWidget() != TabSheet6) {
+    Image3->show();
+    Image10->show();
+    RefreshStandViewPictures(this, phase);
   }
+  if (level > 0) UpdateMainWindow(phase);
   if (level > 0 || StandCardDirty) {
     DrawStandCard();
     // The after-state rows, the overview header and the timber-sale panel
@@ -62,11 +67,15 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox33->setChecked(false);
     CheckBox10->setChecked(false);
     CheckBox4->setChecked(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{Image1, Image9, Image3, Image10}) w->hide();
     ComboBox28->hide();
     Button11->hide();
     Label40->hide();
     BeforePictureDirty = true;
     CloseBeforePictureDirty = true;
+    // A loaded stand shows the pictures after its recorded steps at once.
+    AfterPictureDirty = true;
+    CloseAfterPictureDirty = true;
     CheckBox15->hide();
     Label7->setFont(CheckBox15->font());
     Label7->setText(ActlanText(89));

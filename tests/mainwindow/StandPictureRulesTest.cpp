@@ -1,0 +1,231 @@
+// The stand picture's geometry and choices, with values worked out by hand
+// from the picture's formulas: plot (20, 50)-(620, 200), mF = 320.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "mainwindow/StandPictureRules.h"
+#include "model/Data.h"
+
+namespace {
+
+PlotFrame Frame() {
+  PlotFrame f;
+  DefaultPlotFrame(f);
+  return f;
+}
+
+}  // namespace
+
+TEST(StandPictureRules, PlotAreaTextByModeAndHalf) {
+  const std::vector<std::tuple<int, bool, const char*>> rows = {
+      {0, true, "50"},       {0, false, "100"},      {1, true, "0.5 ha"}, {1, false, "1.0 ha"}, {2, true, "(0.5 ha)"},
+      {2, false, "(1.0 ha)"}, {3, true, "0.5 ha"},   {3, false, "1 ha"},  {-7, false, "1 ha"}};
+  for (const auto& [mode, half, text] : rows) EXPECT_EQ(PlotAreaText(mode, half), text) << mode << half;
+}
+
+TEST(StandPictureRules, InterpolatePicturePositionKeepsASmallMargin) {
+  // a 0..400 over x 20..620: mA 200, mP 320, c = 200 - 300 - 0.4 = -100.4;
+  // 200 + (v - 320) / 300 x (0.499 x 400 - 1 = 198.6).
+  EXPECT_EQ(InterpolatePicturePosition(0, 400, 20, 20, 620), 1);     // 1.4
+  EXPECT_EQ(InterpolatePicturePosition(0, 400, 620, 20, 620), 399);  // 398.6
+  EXPECT_EQ(InterpolatePicturePosition(0, 400, 320, 20, 620), 200);
+  EXPECT_EQ(InterpolatePicturePosition(0, 400, 170, 20, 620), 101);  // 100.7
+  // y 50..200 into 0..100: 50 + (v - 125) / 75 x 48.9.
+  EXPECT_EQ(InterpolatePicturePosition(0, 100, 50, 50, 200), 1);    // 1.1
+  EXPECT_EQ(InterpolatePicturePosition(0, 100, 200, 50, 200), 99);  // 98.9
+  EXPECT_EQ(InterpolatePicturePosition(0, 100, 88, 50, 200), 26);   // 25.876
+  // A range of no width does not divide by zero.
+  EXPECT_EQ(InterpolatePicturePosition(0, 100, 88, 50, 50), 50);
+}
+
+TEST(StandPictureRules, ScalesByKindWindowAndBasalArea) {
+  // 1347 x 728 (16:9, so 16:10 too: A = 1): b = 0.106 + 0.02, c = 0.126 x
+  // (0.8 + 60 x 0.0025) at 20 m2/ha.
+  StandPictureScales s = PictureScales(false, false, 1347, 728, 20.0f);
+  EXPECT_DOUBLE_EQ(s.size, 0.55);
+  EXPECT_DOUBLE_EQ(s.widening, 0.0);
+  EXPECT_DOUBLE_EQ(s.depth, 0.12);
+  EXPECT_DOUBLE_EQ(s.aspect, 1.0);
+  EXPECT_NEAR(s.width, 0.1197, 1e-12);
+  // Close-up on 1024 x 700 (4:3): A = sqrt(0.625 x 1024 / 700); b = 0.114 +
+  // 0.008; c = 0.122 x 0.8 at 80 m2/ha.
+  s = PictureScales(true, false, 1024, 700, 80.0f);
+  EXPECT_DOUBLE_EQ(s.size, 0.8);
+  EXPECT_DOUBLE_EQ(s.widening, 0.25);
+  EXPECT_DOUBLE_EQ(s.depth, 0.2);
+  EXPECT_NEAR(s.aspect, 0.9561829, 1e-7);
+  EXPECT_NEAR(s.width, 0.0976, 1e-12);
+  // The measurement sample: 0.085 whatever the window.
+  EXPECT_NEAR(PictureScales(true, true, 1429, 752, 0.0f).width, 0.093, 1e-12);
+  EXPECT_DOUBLE_EQ(PictureBaseScale(false, false, 720), 0.13);
+  EXPECT_DOUBLE_EQ(PictureBaseScale(false, false, 752), 0.122);
+  EXPECT_DOUBLE_EQ(PictureBaseScale(true, false, 700), 0.122);
+  // The 16:10 edge: (1270 + 10) / 800 = 1.6 keeps A = 1, one pixel less not.
+  EXPECT_DOUBLE_EQ(PictureScales(false, false, 1270, 800, 0).aspect, 1.0);
+  EXPECT_NEAR(PictureScales(false, false, 1269, 800, 0).aspect, std::sqrt(0.625 * 1269 / 800), 1e-12);
+  EXPECT_EQ(GroundBandHeight(true), 25);
+  EXPECT_EQ(GroundBandHeight(false), 20);
+}
+
+TEST(StandPictureRules, DenseStandsAreThinnedToAbout4500Trees) {
+  EXPECT_EQ(PictureThinningLimit(0), -1);
+  EXPECT_EQ(PictureThinningLimit(4500), -1);
+  EXPECT_EQ(PictureThinningLimit(4501), 1);     // 4501 - round(4499.75)
+  EXPECT_EQ(PictureThinningLimit(5000), 625);   // 5000 - 4375
+  EXPECT_EQ(PictureThinningLimit(12000), 9375);  // 12000 - 2625
+  EXPECT_FALSE(IsThinnedOutOfPicture(-1, 1, 7));
+  EXPECT_TRUE(IsThinnedOutOfPicture(1, 1, 7));
+  EXPECT_FALSE(IsThinnedOutOfPicture(1, 1, 10));
+  EXPECT_FALSE(IsThinnedOutOfPicture(1, 2, 7));
+  // Trees listed in order, all passing: 4500 and 4501 draw every one; 12000
+  // draw the 1875 multiples of 5 among the first 9375 and the last 2625.
+  for (const auto& [n, drawn] : std::vector<std::pair<int, int>>{{4500, 4500}, {4501, 4501}, {12000, 4500}}) {
+    const int limit = PictureThinningLimit(n);
+    int count = 0;
+    for (int i = 0; i < n; ++i) count += IsThinnedOutOfPicture(limit, i + 1, i) ? 0 : 1;
+    EXPECT_EQ(count, drawn) << n;
+  }
+}
+
+TEST(StandPictureRules, TallTreesAreCompressed) {
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(1000), 1000);
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(1600), 1600);
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(2000), 1800);  // 20 m as 18 m
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(2400), 2000);
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(2800), 2100);
+  EXPECT_FLOAT_EQ(CompressedTreeHeightCm(3000), 2150);  // 30 m as 21.5 m
+}
+
+TEST(StandPictureRules, PicturePositionsAtCornersAndMiddle) {
+  const PlotFrame f = Frame();
+  // Iw 1000: mI 500, c = 500 - 300 = 200; the front edge spans the width.
+  EXPECT_EQ(TreePictureX(false, 1000, 20, f, 200, 0), 0);
+  EXPECT_EQ(TreePictureX(false, 1000, 620, f, 200, 0), 1000);
+  EXPECT_EQ(TreePictureX(false, 1000, 320, f, 125, 0), 500);
+  // At the back, x 170: d 150, f = 170 / 320, g = 0.05 x f x 1000 = 26.5625;
+  // 350 - 100 + 26.5625 x 0.5 = 263.28; x 470 mirrors it: 736.72.
+  EXPECT_EQ(TreePictureX(false, 1000, 170, f, 50, 0), 263);
+  EXPECT_EQ(TreePictureX(false, 1000, 470, f, 50, 0), 736);
+  // An odd width: mI 670, c 370.
+  EXPECT_EQ(TreePictureX(false, 1341, 20, f, 200, 0), 0);
+  EXPECT_EQ(TreePictureX(false, 1341, 620, f, 200, 0), 1340);
+  EXPECT_EQ(TreePictureX(false, 1341, 320, f, 50, 0), 670);
+  // The close-up spreads the plot to 1.5 widths about the middle: c = 450.
+  EXPECT_EQ(TreePictureX(true, 1000, 20, f, 200, 0.25), -250);
+  EXPECT_EQ(TreePictureX(true, 1000, 620, f, 200, 0.25), 1250);
+  // x 470 at the back: g = 0.1 x 0.53125 x 1000; 650 + 225 - 26.5625.
+  EXPECT_EQ(TreePictureX(true, 1000, 470, f, 50, 0.25), 848);
+
+  // Feet: a = Ih - band + 5, b = Ih - 4.
+  EXPECT_EQ(TreeGroundY(200, false, 50, 50, 200), 185);
+  EXPECT_EQ(TreeGroundY(200, false, 200, 50, 200), 196);
+  EXPECT_EQ(TreeGroundY(200, false, 125, 50, 200), 190);  // 190.5
+  EXPECT_EQ(TreeGroundY(200, true, 50, 50, 200), 180);
+  EXPECT_EQ(TreeGroundY(200, true, 125, 50, 200), 188);
+  EXPECT_EQ(TreeGroundY(200, true, 200, 50, 200), 196);
+}
+
+TEST(StandPictureRules, HeightsWidthsAndTheCap) {
+  const StandPictureScales normal = PictureScales(false, false, 1347, 728, 20.0f);
+  const StandPictureScales close = PictureScales(true, false, 1347, 728, 20.0f);
+  // 0.55 x 1600 x 200 / 1900 = 92.63 at the front; x 0.88 at the back.
+  EXPECT_EQ(TreePictureHeight(200, 1600, normal, 200), 92);
+  EXPECT_EQ(TreePictureHeight(50, 1600, normal, 200), 81);
+  // Close-up, 21.5 m: 181.05 over 150 is cut to 181 - 31 x 0.2 = 174.8;
+  // at the back (x 0.8) 144 stays.
+  EXPECT_EQ(TreePictureHeight(200, 2150, close, 200), 174);
+  EXPECT_EQ(TreePictureHeight(50, 2150, close, 200), 144);
+  EXPECT_EQ(TreePictureHeight(200, 3000, normal, 200), 168);  // 173 - 23 x 0.2
+  // w = 0.1197 x (0.8 + 0.2 x 108 / 200) = 0.10868760.
+  EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesPine, false), 0.1086876 * 2.3, 1e-9);
+  EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesSpruce, true), 0.1086876 * 2.3, 1e-9);
+  EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesBirch, false), 0.1086876 * 1.3, 1e-9);
+  EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesAlder, true), 0.1086876 * 0.95, 1e-9);
+  // The pine of 92 pixels at (500, 196): 2 x 22.998 wide.
+  EXPECT_EQ(TreeRect(500, 196, 92, 0.1086876 * 2.3), (PictureRect{477, 104, 522, 196}));
+}
+
+TEST(StandPictureRules, BitmapBySpeciesSeasonAndX) {
+  using B = PictureBitmap;
+  const std::vector<std::tuple<int, bool, int, B, const char*>> rows = {
+      {SpeciesPine, false, 21, B::Pine, "MANTY1"},        {SpeciesPine, false, 22, B::PineAlt, "MANTY11"},
+      {SpeciesPine, true, 22, B::PineWinter, "MANTY2"},   {SpeciesSpruce, false, 21, B::Spruce, "KUUSI1"},
+      {SpeciesSpruce, false, 22, B::SpruceAlt, "KUUSI11"}, {SpeciesSpruce, true, 21, B::SpruceWinter, "KUUSI2"},
+      {SpeciesBirch, false, 22, B::Birch, "KOIVU1"},      {SpeciesBirch, false, 21, B::BirchAlt, "KOIVU11"},
+      {SpeciesBirch, true, 21, B::BirchWinter, "KOIVU2"}, {SpeciesAspen, false, 22, B::Aspen, "HAAPA1"},
+      {SpeciesAspen, true, 21, B::AspenWinter, "HAAPA2"}, {SpeciesAlder, false, 21, B::Alder, "LEPPA1"},
+      {SpeciesAlder, true, 22, B::AlderWinter, "LEPPA2"}, {5, false, 30, B::Alder, "LEPPA1"}};
+  for (const auto& [species, winter, x, bitmap, name] : rows) {
+    EXPECT_EQ(TreeBitmapOf(species, winter, x), bitmap) << species << winter << x;
+    EXPECT_STREQ(PictureBitmapName(bitmap), name);
+  }
+  EXPECT_STREQ(PictureBitmapName(B::SummerSky), "BG1");
+  EXPECT_STREQ(PictureBitmapName(B::WinterSky), "BG2");
+  EXPECT_STREQ(PictureBitmapName(B::MooseBack), "HIRVI2BITMAP");
+  EXPECT_STREQ(PictureBitmapName(B::MooseFront), "HIRVI1BITMAP");
+  const int counts[kSpeciesSlots] = {3, 0, 1, 0, 0, 0};
+  EXPECT_TRUE(IsSpeciesBitmapNeeded(counts, SpeciesPine));
+  EXPECT_FALSE(IsSpeciesBitmapNeeded(counts, SpeciesSpruce));
+}
+
+TEST(StandPictureRules, MoosePointsAndSizes) {
+  EXPECT_EQ(kMoosePoints[0].bitmap, PictureBitmap::MooseBack);
+  EXPECT_EQ(std::tuple(kMoosePoints[0].x, kMoosePoints[0].y, kMoosePoints[0].afterY), std::tuple(414, 120, 119));
+  EXPECT_EQ(kMoosePoints[1].bitmap, PictureBitmap::MooseFront);
+  EXPECT_EQ(std::tuple(kMoosePoints[1].x, kMoosePoints[1].y, kMoosePoints[1].afterY), std::tuple(214, 130, 129));
+  const StandPictureScales normal = PictureScales(false, false, 1347, 728, 20.0f);
+  const StandPictureScales close = PictureScales(true, false, 1347, 728, 20.0f);
+  // (414, 120): d 94, f = 226 / 320, g = 35.3125; X = 594 + 62.667 - 80 x
+  // 35.3125 / 150 x 94 / 300 = 650.77, Y = 190; M = trunc(0.55 x 0.14 x 200
+  // x 0.936) = 14.
+  EXPECT_EQ(MooseRect(false, 1000, 200, normal, 414, 120), (PictureRect{643, 176, 657, 190}));
+  // (214, 130): X = 394 - 70.667 + 5.513 = 328.8, Y = 190, M = trunc(14.54).
+  EXPECT_EQ(MooseRect(false, 1000, 200, normal, 214, 130), (PictureRect{321, 176, 335, 190}));
+  // Close-up: g = 70.625, X = 594 + 141 - 11.80 = 723.2, Y = 187; M =
+  // trunc(22.4 x 0.8933) = 20, then 18.
+  EXPECT_EQ(MooseRect(true, 1000, 200, close, 414, 120), (PictureRect{714, 169, 732, 187}));
+}
+
+TEST(StandPictureRules, ViewModesForEveryHistory) {
+  // Which removing phases r = 0..5 each mode shows.
+  struct Row {
+    PhaseHistory h;
+    std::set<int> removed, died;
+  };
+  const std::vector<Row> rows = {
+      {{1, true, false, 3}, {2, 3, 4, 5}, {1}},   // grown, then cut
+      {{1, false, true, 3}, {1, 2}, {3}},         // cut, grown, cut
+      {{2, true, true, 4}, {3, 4, 5}, {1, 2}},    // grown twice first
+      {{2, true, false, 4}, {2, 3}, {1, 4}},      // grown, cut, grown
+      {{2, false, true, 4}, {2, 3}, {}},          // cut, grown, ..., grown
+      {{0, false, false, 2}, {1, 2, 3, 4, 5}, {}}  // cuttings only
+  };
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const Row& row = rows[k];
+    for (int r = 0; r <= 5; ++r) {
+      EXPECT_EQ(IsRemovalShownInView(r, 0, row.h), r == 0) << k << " r " << r;
+      EXPECT_EQ(IsRemovalShownInView(r, 1, row.h), row.removed.count(r) == 1) << k << " r " << r;
+      EXPECT_EQ(IsRemovalShownInView(r, 2, row.h), row.died.count(r) == 1) << k << " r " << r;
+    }
+  }
+  // The history read from a stand: growing years in slots 1 and 3.
+  data stand(0);
+  stand.Slots[1].years = 5;
+  stand.Slots[3].years = 10;
+  const PhaseHistory h = PhaseHistoryOf(stand, 3);
+  EXPECT_EQ(std::tuple(h.growthSteps, h.phase1Growth, h.phase2Growth, h.currentPhase),
+            std::tuple(2, true, false, 3));
+}
+
+TEST(StandPictureRules, TreeGroupOfTheListItem) {
+  EXPECT_EQ(TreeGroupOfItem(0, "Kuvio 12a"), 0);
+  EXPECT_EQ(TreeGroupOfItem(1, "Kuvio 12a, tukkipuut"), 1);
+  EXPECT_EQ(TreeGroupOfItem(2, "Kuvio 12a, männyt"), 2);
+  EXPECT_EQ(TreeGroupOfItem(2, "Kuvio 12a, kuuset"), 3);
+  EXPECT_EQ(TreeGroupOfItem(3, "Kuvio 12a, lehtipuut"), 4);
+  EXPECT_EQ(TreeGroupOfItem(-1, ""), 0);
+}

@@ -1,0 +1,400 @@
+// The stand picture drawn into images and into the main window: what must be
+// in the picture (ground by season, a sky or none, the moose, nearer trees
+// over those behind, the tree filters), the pictures of the stand-view and
+// close-up pages, and screenshots of mixed stands for a person to look at.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "mainwindow/Acts.h"
+#include "mainwindow/StandPicture.h"
+#include "mainwindow/StandPictureRules.h"
+#include "model/Phase.h"
+#include "model/Sample.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroStartup.h"
+#include "tests/support/PictureStands.h"
+#include "tests/support/Shots.h"
+#include "tests/support/TempDir.h"
+#include "ui/Bitmaps.h"
+#include "ui/MessageService.h"
+#include "ui/ProgBar.h"
+#include "ui/WindowHelpers.h"
+
+namespace {
+
+const QColor kSummerGround(137, 137, 35);
+const QColor kWinterGround(229, 242, 255);
+
+QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y).toRgb(); }
+
+// A stand of the given trees: (x, y, height cm, species, removing phase).
+struct Tree {
+  float x, y, heightCm;
+  int species;
+  int removedBy;
+};
+std::unique_ptr<data> StandOf(std::initializer_list<Tree> trees) {
+  auto stand = std::make_unique<data>(static_cast<int>(trees.size()));
+  int i = 0;
+  for (const Tree& t : trees) {
+    TreeRecord& r = stand->Trees[static_cast<std::size_t>(i++)];
+    r.x = t.x;
+    r.y = t.y;
+    r.height = t.heightCm;
+    r.diameter = t.heightCm * 1.2f;
+    r.species = t.species;
+    r.removedBy = t.removedBy;
+  }
+  stand->Header.developmentClass = 5;
+  return stand;
+}
+
+class StandPicture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    saved_ = platform::GetScreenMetrics();
+    savedFolder_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
+    SetCurrentPhase(0);
+  }
+  void TearDown() override {
+    if (IntroForm) IntroForm->CurrentStand.reset();
+    DestroyApplicationWindows();
+    SetCurrentPhase(0);
+    QDir::setCurrent(savedFolder_);
+    platform::SetScreenMetrics(saved_);
+  }
+  // The windows for a screen, the main window sized for it.
+  void Start(int w, int h) {
+    platform::SetScreenMetrics({.width = w, .height = h});
+    CreateApplicationWindows();
+    ActForm->ComputeMainWindowSize(w, h, false);
+  }
+  // The main window laid out and showing the open stand, as a stand
+  // activation leaves it.
+  void Activate(std::unique_ptr<data> stand, int phase) {
+    ActForm->show();
+    ActForm->FormActivate();
+    IntroForm->hide();
+    IntroForm->CurrentStand = std::move(stand);
+    SetCurrentPhase(phase);
+    ActForm->ArrangeMainWindow(true);
+    ActForm->SetStartupPanelsVisibility(true);
+    ActForm->UpdateView(2);
+  }
+  // The open stand drawn into an image of the given size.
+  QImage Render(std::unique_ptr<data> stand, int w, int h, bool winter, bool before, bool removal, bool closeUp,
+                int filter = TreeFilterAll, float G = 20.0f) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    int counts[kSpeciesSlots] = {};
+    stand->CountStandingBySpecies(100, counts);
+    const int n = stand->TreeCount();
+    IntroForm->CurrentStand = std::move(stand);
+    EXPECT_EQ(RenderStandPicture(ActForm, image, counts, n, G, winter, before, removal, closeUp, filter), removal);
+    IntroForm->CurrentStand.reset();
+    return image;
+  }
+
+  testsupport::TempDir folder_;
+  MessageScript script_;
+  platform::ScreenMetrics saved_;
+  QString savedFolder_;
+};
+
+}  // namespace
+
+TEST(Bitmaps, EveryPictureIsThereWithItsTransparency) {
+  const QStringList trees = {"HAAPA1", "HAAPA2", "KOIVU1", "KOIVU11", "KOIVU2", "KUUSI1", "KUUSI11", "KUUSI2",
+                             "LEPPA1", "LEPPA2", "MANTY1", "MANTY11", "MANTY2"};
+  QStringList all = trees + QStringList{"BG1", "BG2", "HIRVI1BITMAP", "HIRVI2BITMAP"};
+  all.sort();
+  EXPECT_EQ(BitmapResourceNames(), all);
+  EXPECT_TRUE(LoadBitmapResource("KUUSI3").isNull());
+  for (const QString& name : trees + QStringList{"HIRVI1BITMAP", "HIRVI2BITMAP"}) {
+    SCOPED_TRACE(name.toStdString());
+    const QImage image = LoadBitmapResource(name);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(image.pixelColor(image.width() - 1, 0).alpha(), 0);
+    // Stands on its foot at the bottom centre (the moose on four legs around
+    // it).
+    double sum = 0;
+    int opaque = 0;
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, image.height() - 1).alpha() > 128) sum += x, ++opaque;
+    ASSERT_GT(opaque, 0);
+    EXPECT_NEAR(sum / opaque, image.width() / 2.0, image.width() * 0.12);
+  }
+  for (const char* sky : {"BG1", "BG2"}) {
+    const QImage image = LoadBitmapResource(sky);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
+  }
+}
+
+namespace {
+
+// Share of the opaque pixels of a picture that match a colour test.
+template <typename Test>
+double ShareOf(const QImage& image, Test test) {
+  int opaque = 0, hits = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.alpha() < 200) continue;
+      ++opaque;
+      if (test(c)) ++hits;
+    }
+  return opaque ? static_cast<double>(hits) / opaque : 0;
+}
+bool IsSnow(const QColor& c) { return c.red() > 220 && c.green() > 225 && c.blue() > 230; }
+bool IsGreen(const QColor& c) { return c.green() > c.red() + 12 && c.green() > c.blue() + 12; }
+bool IsOrangeBark(const QColor& c) { return c.red() > 170 && c.green() > 80 && c.green() < 160 && c.blue() < 100; }
+bool IsWhiteBark(const QColor& c) { return c.red() > 225 && c.green() > 225 && c.blue() > 215 && !IsSnow(c); }
+
+// Share of pixels whose opacity differs clearly between two pictures.
+double Difference(const QImage& a, const QImage& b) {
+  const QImage bs = b.scaled(a.size());
+  int differ = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (std::abs(a.pixelColor(x, y).alpha() - bs.pixelColor(x, y).alpha()) > 100) ++differ;
+  return static_cast<double>(differ) / (a.width() * a.height());
+}
+
+}  // namespace
+
+TEST(Bitmaps, SpeciesAndSeasonsLookTheirPart) {
+  auto load = [](const char* n) { return LoadBitmapResource(QString::fromLatin1(n)); };
+  // Pine: the orange upper stem; spruce: dark green; birch: the white stem.
+  EXPECT_GT(ShareOf(load("MANTY1"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("MANTY11"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("KUUSI1"), IsGreen), 0.6);
+  EXPECT_GT(ShareOf(load("KOIVU1"), IsWhiteBark), 0.01);
+  EXPECT_GT(ShareOf(load("KOIVU2"), IsWhiteBark), 0.03);
+  // Snow on the winter conifers, none in summer.
+  for (const char* winter : {"MANTY2", "KUUSI2"}) EXPECT_GT(ShareOf(load(winter), IsSnow), 0.08) << winter;
+  for (const char* summer : {"MANTY1", "KUUSI1"}) EXPECT_LT(ShareOf(load(summer), IsSnow), 0.01) << summer;
+  // Leaves in summer, bare in winter.
+  for (const char* summer : {"KOIVU1", "HAAPA1", "LEPPA1"}) EXPECT_GT(ShareOf(load(summer), IsGreen), 0.5) << summer;
+  for (const char* winter : {"KOIVU2", "HAAPA2", "LEPPA2"}) EXPECT_LT(ShareOf(load(winter), IsGreen), 0.02) << winter;
+  // The alternate bitmaps differ visibly from the defaults.
+  EXPECT_GT(Difference(load("MANTY1"), load("MANTY11")), 0.08);
+  EXPECT_GT(Difference(load("KUUSI1"), load("KUUSI11")), 0.08);
+  EXPECT_GT(Difference(load("KOIVU1"), load("KOIVU11")), 0.08);
+}
+
+TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
+  Start(1366, 768);
+  std::vector<QString> captions;
+  platform::SetPauseFunction([&](int) {
+    if (ProgBarForm) captions.push_back(ProgBarForm->windowTitle());
+  });
+  const long long paused = platform::PausedMilliseconds();
+  for (bool winter : {false, true}) {
+    for (bool closeUp : {false, true}) {
+      SCOPED_TRACE(std::to_string(winter) + std::to_string(closeUp));
+      const QImage image = Render(std::make_unique<data>(0), 800, 180, winter, true, false, closeUp);
+      const int band = closeUp ? 25 : 20;
+      EXPECT_EQ(At(image, 400, 180 - band / 2), winter ? kWinterGround : kSummerGround);
+      EXPECT_EQ(At(image, 400, 180 - 3), winter ? kWinterGround : kSummerGround);
+      // The band's top edge and the picture's border are black.
+      EXPECT_EQ(At(image, 400, 180 - band), QColor(Qt::black));
+      EXPECT_EQ(At(image, 0, 90), QColor(Qt::black));
+      EXPECT_EQ(At(image, 799, 90), QColor(Qt::black));
+      EXPECT_EQ(At(image, 400, 0), QColor(Qt::black));
+      // A sky: light and bluish.
+      const QColor sky = At(image, 400, 10);
+      EXPECT_GT(sky.blue(), sky.red());
+      EXPECT_GT(sky.lightness(), 90);
+    }
+  }
+  // The progress window was shown while drawing, gone afterwards; each
+  // drawing ends with a 25 ms pause.
+  EXPECT_EQ(platform::PausedMilliseconds() - paused, 4 * 25);
+  ASSERT_FALSE(captions.empty());
+  EXPECT_TRUE(captions.front().contains("Piirretään puita ..."));
+  EXPECT_EQ(ProgBarForm, nullptr);
+  platform::SetPauseFunction([](int) {});
+}
+
+TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
+  Start(1366, 768);
+  const int w = 1000, h = 200;
+  const StandPictureScales sc = PictureScales(false, false, ActForm->GetMainWindowSize('x'),
+                                              ActForm->GetMainWindowSize('y'), 20.0f);
+  // One tree at the front right, far from both moose; it stands behind plot
+  // y 129, so both moose are drawn with it.
+  const QImage empty = Render(std::make_unique<data>(0), w, h, false, true, false, false);
+  const QImage withMoose = Render(StandOf({{600, 190, 1500, 1, 1}}), w, h, false, true, false, false);
+  // The same tree removed by the cutting of phase 1, shown as the removal.
+  SetCurrentPhase(1);
+  const QImage removal = Render(StandOf({{600, 190, 1500, 1, 1}}), w, h, false, false, true, false);
+  for (const MoosePoint& m : kMoosePoints) {
+    const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
+    int changed = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) {
+        if (At(withMoose, x, y) != At(empty, x, y)) ++changed;
+        const QColor c = At(removal, x, y);
+        EXPECT_TRUE(c == QColor(Qt::black) || c == kSummerGround) << x << "," << y;
+      }
+    EXPECT_GT(changed, (r.right - r.left) * (r.bottom - r.top) / 8) << m.x;
+  }
+  // No sky: above the trees the removal picture is black.
+  for (int y = 0; y < h * 3 / 10; ++y)
+    for (int x = 0; x < w; x += 7) ASSERT_EQ(At(removal, x, y), QColor(Qt::black)) << x << "," << y;
+  // The removed tree is drawn in it.
+  const QImage noTree = Render(StandOf({{600, 190, 1500, 1, 0}}), w, h, false, false, true, false);
+  EXPECT_NE(removal, noTree);
+}
+
+TEST_F(StandPicture, NearerTreesCoverThoseBehind) {
+  Start(1366, 768);
+  const int w = 800, h = 180;
+  // A tall birch at the back and a spruce in front of it, the front one first
+  // in the list: the picture is the same as with the list in depth order.
+  const QImage both = Render(StandOf({{300, 195, 1500, 1, 0}, {300, 60, 2200, 2, 0}}), w, h, false, true, false,
+                             false);
+  EXPECT_EQ(both, Render(StandOf({{300, 60, 2200, 2, 0}, {300, 195, 1500, 1, 0}}), w, h, false, true, false, false));
+  const QImage front = Render(StandOf({{300, 195, 1500, 1, 0}}), w, h, false, true, false, false);
+  const QImage back = Render(StandOf({{300, 60, 2200, 2, 0}}), w, h, false, true, false, false);
+  const QImage empty = Render(std::make_unique<data>(0), w, h, false, true, false, false);
+  auto distance = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+  };
+  // Where the two overlap, the picture is the front tree's (its edges let a
+  // little of the birch through); elsewhere the birch shows whole.
+  int overlap = 0, frontWins = 0, backOnly = 0, backShown = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const QColor b = At(both, x, y), f = At(front, x, y), k = At(back, x, y), e = At(empty, x, y);
+      const bool inFront = f != e, inBack = k != e;
+      if (inFront && inBack && distance(f, k) > 60) {
+        ++overlap;
+        if (distance(b, f) < distance(b, k)) ++frontWins;
+      } else if (inBack && !inFront) {
+        ++backOnly;
+        if (b == k) ++backShown;
+      }
+    }
+  ASSERT_GT(overlap, 100);
+  EXPECT_GT(frontWins, 3 * (overlap - frontWins));
+  EXPECT_EQ(backShown, backOnly);
+}
+
+TEST_F(StandPicture, TreeGroupsAndSampleFiltersDrawTheirTreesOnly) {
+  Start(1366, 768);
+  auto mixed = picturestands::MakeStand(picturestands::kMiddle, 5);
+  // The pines of the stand alone, in the same order.
+  auto pines = std::make_unique<data>(0);
+  for (const TreeRecord& t : mixed->Trees)
+    if (t.species == SpeciesPine) pines->Trees.push_back(t);
+  ASSERT_GT(pines->TreeCount(), 50);
+  ASSERT_LT(pines->TreeCount(), mixed->TreeCount());
+  const QImage filtered = Render(std::move(mixed), 900, 180, false, true, false, false, TreeFilterPines);
+  const QImage alone = Render(std::move(pines), 900, 180, false, true, false, false);
+  EXPECT_EQ(filtered, alone);
+  // The measurement sample under its broadleaf box: as the broadleaves alone.
+  AllocSampleTrees(4);
+  SetSampleTree(0, 200, 120, 2000, 1800, SpeciesPine);
+  SetSampleTree(1, 300, 150, 2000, 1800, SpeciesBirch);
+  SetSampleTree(2, 400, 170, 2000, 1800, SpeciesSpruce);
+  SetSampleTree(3, 500, 190, 2000, 1800, SpeciesAspen);
+  const int counts[kSpeciesSlots] = {1, 1, 1, 1, 0, 0};
+  QImage sample(900, 180, QImage::Format_ARGB32_Premultiplied);
+  RenderStandPicture(ActForm, sample, counts, 4, 20.0f, false, true, false, false, TreeFilterMeasurementSample,
+                     SampleViewFilter{false, true, false});
+  SetSampleTree(0, 300, 150, 2000, 1800, SpeciesBirch);
+  SetSampleTree(1, 500, 190, 2000, 1800, SpeciesAspen);
+  QImage broadleaves(900, 180, QImage::Format_ARGB32_Premultiplied);
+  RenderStandPicture(ActForm, broadleaves, counts, 2, 20.0f, false, true, false, false, TreeFilterMeasurementSample);
+  EXPECT_EQ(sample, broadleaves);
+  // More trees asked for than the sample holds: only those it holds.
+  QImage more(900, 180, QImage::Format_ARGB32_Premultiplied);
+  RenderStandPicture(ActForm, more, counts, 40, 20.0f, false, true, false, false, TreeFilterOpenWindowSample);
+  FreeSampleTrees();
+}
+
+TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
+  Start(1366, 768);
+  auto stand = picturestands::MakeStand(picturestands::kMiddle, 11);
+  picturestands::ThinFromBelow(*stand, 0.7f);
+  Activate(std::move(stand), 1);
+  // The stand-view page: both pictures, drawn at the picture width and shown
+  // at the narrowed width.
+  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->Image1->isVisibleTo(ActForm));
+  EXPECT_EQ(ActForm->Image3->pixmap().width(), ActForm->PictureWidth);
+  EXPECT_EQ(ActForm->Image3->width(), NarrowedPictureWidth(ActForm));
+  EXPECT_FALSE(ActForm->Image1->pixmap().isNull());
+  EXPECT_NE(ActForm->Image1->pixmap().toImage(), ActForm->Image3->pixmap().toImage());
+  EXPECT_FALSE(ActForm->BeforePictureDirty || ActForm->AfterPictureDirty);
+  EXPECT_TRUE(ActForm->ComboBox28->isVisibleTo(ActForm));
+  // The pages were laid out while hidden as they are when shown.
+  EXPECT_EQ(ActForm->Panel6->size(), ActForm->TabSheet8->size());
+  EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("stand_view_1366.png")));
+  // The close-up page is drawn when it is shown.
+  EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet9);
+  EXPECT_FALSE(ActForm->Image10->pixmap().isNull());
+  EXPECT_TRUE(ActForm->Image9->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("close_up_1366.png")));
+  // The wide view shows more of the same pictures.
+  ActForm->CheckBox15->click();
+  EXPECT_EQ(ActForm->Image10->width(), ActForm->PictureWidth - 1);
+  ActForm->CheckBox15->click();
+  EXPECT_EQ(ActForm->Image10->width(), NarrowedPictureWidth(ActForm));
+
+  // A stand as measured shows no after-pictures.
+  Activate(picturestands::MakeStand(picturestands::kYoung, 12), 0);
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
+  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm));
+  EXPECT_FALSE(ActForm->Image1->isVisibleTo(ActForm));
+  // A treeless area gets no picture at all.
+  auto treeless = picturestands::MakeStand(picturestands::kYoung, 13);
+  treeless->Header.developmentClass = 1;
+  Activate(std::move(treeless), 0);
+  EXPECT_FALSE(ActForm->Image3->isVisibleTo(ActForm));
+}
+
+TEST_F(StandPicture, ScreenshotsOfMixedStands) {
+  // Young, middle-aged and old mixed stands, summer and winter, the stand
+  // view and the close-up, at the picture sizes of two window sizes.
+  const std::pair<const char*, picturestands::Measured> stands[] = {
+      {"young", picturestands::kYoung}, {"middle", picturestands::kMiddle}, {"old", picturestands::kOld}};
+  for (QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+    Start(screen.width(), screen.height());
+    Activate(std::make_unique<data>(0), 0);
+    const QSize size(ActForm->PictureWidth, ActForm->Image3->height());
+    ASSERT_GT(size.width(), 600);
+    ASSERT_GT(size.height(), 100);
+    for (const auto& [name, measured] : stands) {
+      QImage sheet(size.width(), 4 * size.height(), QImage::Format_RGB32);
+      QPainter p(&sheet);
+      int row = 0;
+      for (bool winter : {false, true})
+        for (bool closeUp : {false, true}) {
+          auto stand = picturestands::MakeStand(measured, 21);
+          const float G = stand->SlotBasalArea(0);
+          p.drawImage(0, size.height() * row++,
+                      Render(std::move(stand), size.width(), size.height(), winter, true, false, closeUp,
+                             TreeFilterAll, G));
+        }
+      p.end();
+      EXPECT_TRUE(sheet.save(testsupport::ShotPath(QStringLiteral("picture_%1_%2.png").arg(screen.width()).arg(name))));
+    }
+    DestroyApplicationWindows();
+  }
+}
