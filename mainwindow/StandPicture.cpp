@@ -60,6 +60,11 @@ class PictureStore {
     return sized_.emplace(key, std::move(scaled)).first->second;
   }
   void Load(PictureBitmap b) { Levels(b); }
+  void Free() {
+    for (auto& levels : levels_) levels.clear();
+    sized_.clear();
+    bytes_ = 0;
+  }
 
  private:
   static constexpr qint64 kMaxBytes = 64ll << 20;
@@ -202,6 +207,8 @@ void SetControlsVisible(TActForm* form, std::initializer_list<const char*> names
 
 }  // namespace
 
+void FreeStandPictureBitmaps() { Store().Free(); }
+
 bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpeciesSlots], int n, float G, bool winter,
                         bool before, bool removal, bool closeUp, int filter,
                         const SampleViewFilter& sampleFilter) {
@@ -239,10 +246,11 @@ bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpecies
   // The trees are drawn from the back of the plot to the front, so that a
   // nearer tree covers the ones behind it and the moose stand at their
   // depth. The tree list is kept in that order; the walk does not rely on it.
-  std::vector<int> order(static_cast<std::size_t>(n));
+  std::vector<int> order(static_cast<std::size_t>(n)), depth(static_cast<std::size_t>(n));
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return platform::TruncToInt(source.Y(a)) < platform::TruncToInt(source.Y(b));
+  for (int i = 0; i < n; ++i) depth[static_cast<std::size_t>(i)] = platform::TruncToInt(source.Y(i));
+  std::stable_sort(order.begin(), order.end(), [&depth](int a, int b) {
+    return depth[static_cast<std::size_t>(a)] < depth[static_cast<std::size_t>(b)];
   });
 
   QPainter p(&image);
@@ -257,7 +265,7 @@ bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpecies
     ++shown;
     if (!IsThinnedOutOfPicture(limit, shown, i)) {
       const int x = platform::TruncToInt(source.X(i));
-      const int y = platform::TruncToInt(source.Y(i));
+      const int y = depth[static_cast<std::size_t>(i)];
       const float h = static_cast<float>(CompressedTreeHeightCm(source.HeightCm(i)) * sc.aspect);
       const int X = TreePictureX(closeUp, iw, x, frame, y, sc.widening);
       const int Y = TreeGroundY(ih, closeUp, y, frame.top, frame.bottom);

@@ -45,6 +45,11 @@ bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpecies
                         bool before, bool removal, bool closeUp, int filter,
                         const SampleViewFilter& sampleFilter = {});
 
+// The pictures are decoded once and kept ready-scaled for the sizes drawn
+// (bounded in memory); this frees them all (the next drawing decodes them
+// again).
+void FreeStandPictureBitmaps();
+
 // Draws the open stand into a picture control: winter and the tree group
 // from the stand view's boxes (the timber-sale window: summer, and its
 // log-tree box), the basal area of the measured or the grown state. In the

@@ -33,8 +33,10 @@ inline constexpr Measured kOld{6, {30, 28, 27, 32, 0}, {240, 230, 240, 260, 0}, 
 // A dense sapling stand: 12000 stems under the default alternative.
 inline constexpr Measured kDense{4, {7, 6, 5, 0, 0}, {70, 60, 65, 0, 0}, {216, 40, 53, 0, 0}};
 
-// The stand the measurement gives, with at most maxTrees trees (0: all),
-// sorted by y, slot 0 recorded. The sample engine's array is released.
+// The stand the measurement gives, with at most maxTrees trees (0: all;
+// fewer are taken evenly over the sample, so that they still cover the
+// plot), sorted by y, slot 0 recorded. The sample engine's array is
+// released.
 inline std::unique_ptr<data> MakeStand(const Measured& m, unsigned seed, int maxTrees = 0) {
   platform::ForceSeed(seed);
   SampleMeasurement s;
@@ -49,6 +51,10 @@ inline std::unique_ptr<data> MakeStand(const Measured& m, unsigned seed, int max
   for (int k = 0; k < 5; ++k) s.stems[static_cast<std::size_t>(k)] = stems[k];
   const int built = RebuildStandSample(s);
   const int n = maxTrees > 0 && maxTrees < built ? maxTrees : built;
+  for (int i = 0; i < n; ++i) {
+    const int j = static_cast<int>(static_cast<long long>(i) * built / n);
+    SetSampleTree(i, SampleTreeX(j), SampleTreeY(j), SampleTreeDiameter(j), SampleTreeHeight(j), SampleTreeSpecies(j));
+  }
   MeasurementParams params;
   params.header.estateName = QStringLiteral("Koetila");
   params.header.standId = QStringLiteral("7b");
