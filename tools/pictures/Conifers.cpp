@@ -89,9 +89,9 @@ std::vector<Ellipse> PineClumps(Rng& rng, bool alternate) {
     clumps.push_back({QPointF(PineStemX(false, 22), 20), 18, 10});
   } else {
     // A broad umbrella leaning to the right, a low clump on the left.
-    const double crown[][4] = {{-40, 118, 18, 9}, {-22, 96, 20, 10}, {30, 104, 18, 9},  {56, 80, 20, 10},
-                               {-48, 66, 22, 10}, {-14, 62, 24, 11}, {26, 60, 26, 11},  {62, 52, 18, 9},
-                               {-30, 40, 24, 10}, {8, 36, 28, 11},   {44, 38, 22, 10}};
+    const double crown[][4] = {{-42, 118, 18, 9}, {-26, 96, 20, 10}, {22, 104, 18, 9},  {44, 80, 20, 10},
+                               {-50, 66, 22, 10}, {-18, 62, 24, 11}, {18, 60, 26, 11},  {46, 52, 18, 9},
+                               {-34, 40, 24, 10}, {2, 36, 28, 11},   {34, 38, 22, 10}};
     for (const auto& c : crown) {
       const double y = c[1] + rng.Uniform(-2, 2);
       clumps.push_back({QPointF(PineStemX(true, y) + c[0] + rng.Uniform(-3, 3), y), c[2] * rng.Uniform(0.9, 1.1),
@@ -149,24 +149,25 @@ double SpruceStemX(const SpruceForm& f, double y) { return 80 + (f.apexX - 80) *
 QPolygonF SpruceBranch(QPainter& p, Rng& rng, const SpruceForm& f, double y, int side, double reach,
                        const QColor& colour) {
   const double sx = SpruceStemX(f, y);
-  const double droop = 3 + reach * 0.16;
+  const double droop = 3 + reach * rng.Uniform(0.12, 0.22);
   QPolygonF upper;
-  const int n = 8;
+  const int n = 10;
   for (int i = 0; i <= n; ++i) {
     const double t = static_cast<double>(i) / n;
     const double x = sx + side * reach * t;
     // Rises a little from the stem, then droops to the tip.
-    const double yy = y - 2.5 * std::sin(t * M_PI * 0.8) + droop * t * t;
+    const double yy = y - 2.5 * std::sin(t * M_PI * 0.8) + droop * t * t + rng.Normal(0.4);
     upper << QPointF(x, yy);
   }
   QPolygonF shape = upper;
-  // The ragged lower edge back to the stem.
-  const double thickness = 5 + reach * 0.12;
+  // The ragged lower edge back to the stem: twigs hanging in tufts.
+  const double thickness = 4.5 + reach * 0.1;
   for (int i = n; i >= 0; --i) {
     const double t = static_cast<double>(i) / n;
     const QPointF u = upper[i];
-    const double hang = (i == n) ? 1.5 : thickness * (0.55 + 0.45 * (1 - t)) + rng.Uniform(0, 3.5) * t;
-    shape << QPointF(u.x() - side * rng.Uniform(0, 1.5), u.y() + hang);
+    const double hang = (i == n) ? 1.5 : thickness * (0.5 + 0.5 * (1 - t)) + rng.Uniform(0, 5) * std::sqrt(t);
+    shape << QPointF(u.x() + side * rng.Uniform(-1.2, 1.2), u.y() + hang);
+    if (i > 0 && rng.Chance(0.6)) shape << QPointF(u.x() - side * reach / n * 0.5, u.y() + hang * 0.6);
   }
   p.setBrush(colour);
   p.drawPolygon(shape);
@@ -204,28 +205,36 @@ void PaintSpruceTree(QPainter& p, Rng& rng, bool alternate, bool winter) {
       const QColor body = side < 0 ? Mix(f.mid, f.light, rng.Uniform(0.1, 0.45)) : Mix(f.dark, f.mid, rng.Uniform(0.3, 0.8));
       const QPolygonF upper = SpruceBranch(p, rng, f, y, side, reach, Vary(rng, body, 0.06));
       uppers.push_back({upper, side});
-      // Needles catching the light along the upper edge.
+      // Needles catching the light along the upper edge, and the dark
+      // hollows under it.
       p.setPen(QPen(Vary(rng, side < 0 ? f.light : Mix(f.mid, f.light, 0.4), 0.08), 1.0));
       for (int i = 1; i + 1 < upper.size(); i += 2) p.drawLine(upper[i], upper[i + 1] + QPointF(0, 0.8));
       p.setPen(Qt::NoPen);
+      for (int i = 0; i < static_cast<int>(reach / 6); ++i) {
+        const QPointF at = upper[rng.Int(1, upper.size() - 2)] + QPointF(0, rng.Uniform(2.5, 5));
+        Blob(p, at, rng.Uniform(0.8, 1.6), rng.Uniform(0.8, 1.4), Vary(rng, f.dark, 0.1));
+      }
     }
   }
   // The leader shoot at the top.
   Branch(p, QPointF(f.apexX, 16), QPointF(f.apexX, 8), QPointF(f.apexX, 1), 2.4, 0.8, f.mid);
   if (!winter) return;
-  // Snow lies on the upper side of every branch, thickest near the stem.
-  const QColor snow(246, 249, 252), shade(196, 210, 230);
+  // Snow lies in lumps on the upper side of the branches, thickest near the
+  // stem; the dark needles show between them.
+  const QColor snow(246, 249, 252), shade(190, 206, 228);
   for (const auto& [upper, side] : uppers) {
-    QPolygonF top, under;
+    if (!rng.Chance(0.8)) continue;
     const int n = upper.size() - 1;
-    for (int i = 0; i <= n - 1; ++i) {
+    const int last = std::max(2, static_cast<int>(n * rng.Uniform(0.45, 0.8)));
+    QPolygonF top, under;
+    for (int i = 0; i <= last; ++i) {
       const double t = static_cast<double>(i) / n;
-      const double depth = 4.2 * (1 - t) + 1.2;
-      top << upper[i] - QPointF(0, depth * 0.55);
-      under.prepend(upper[i] + QPointF(0, depth * 0.45));
+      const double depth = 2.8 * (1 - t) + 0.8 + rng.Uniform(0, 0.8);
+      top << upper[i] - QPointF(0, depth * 0.6);
+      under.prepend(upper[i] + QPointF(0, depth * 0.3));
     }
     p.setBrush(shade);
-    p.drawPolygon(QPolygonF(top + under).translated(side * 0.5, 1.2));
+    p.drawPolygon(QPolygonF(top + under).translated(side * 0.4, 1.0));
     p.setBrush(snow);
     p.drawPolygon(QPolygonF(top + under));
   }
@@ -244,8 +253,11 @@ QImage PaintPine(bool alternate, bool winter) {
   PaintPineBranches(p, alternate, clumps);
   for (const Ellipse& c : clumps) Clump(p, rng, c.centre, c.rx, c.ry, kPineNeedles);
   if (winter) {
-    for (const Ellipse& c : clumps)
-      SnowCap(p, rng, c.centre - QPointF(0, c.ry * 0.35), c.rx * 0.92, c.ry * 0.7);
+    for (const Ellipse& c : clumps) {
+      if (!rng.Chance(0.85)) continue;
+      const double w = rng.Uniform(0.6, 0.95);
+      SnowCap(p, rng, c.centre + QPointF(rng.Normal(c.rx * 0.12), -c.ry * 0.4), c.rx * w, c.ry * rng.Uniform(0.45, 0.7));
+    }
   }
   p.end();
   return image;

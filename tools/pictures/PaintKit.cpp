@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace paint {
 
@@ -129,23 +131,18 @@ void Clump(QPainter& p, Rng& rng, QPointF centre, double rx, double ry, const Cl
 
 void SnowCap(QPainter& p, Rng& rng, QPointF centre, double rx, double ry) {
   const QColor snow(246, 249, 252);
-  const QColor shade(198, 212, 232);
-  // A cushion on the upper side: a bluish lower edge under a white top.
-  QPainterPath cap;
-  cap.moveTo(centre + QPointF(-rx * 0.95, -ry * 0.05));
-  cap.cubicTo(centre + QPointF(-rx * 0.8, -ry * 0.95), centre + QPointF(rx * 0.8, -ry * 0.95),
-              centre + QPointF(rx * 0.95, -ry * 0.05));
-  cap.cubicTo(centre + QPointF(rx * 0.5, ry * 0.15), centre + QPointF(-rx * 0.5, ry * 0.15),
-              centre + QPointF(-rx * 0.95, -ry * 0.05));
-  p.setPen(Qt::NoPen);
-  p.setBrush(shade);
-  p.drawPath(cap.translated(0, ry * 0.12));
-  p.setBrush(snow);
-  p.drawPath(cap);
-  // A few lumps on the top.
-  for (int i = 0; i < 3; ++i)
-    Blob(p, centre + QPointF(rng.Uniform(-rx * 0.6, rx * 0.6), -ry * rng.Uniform(0.35, 0.6)), rx * 0.25,
-         ry * 0.22, snow);
+  const QColor shade(192, 208, 230);
+  // Lumps of snow side by side along the top, a bluish shadow under them.
+  const int lumps = 4 + rng.Int(0, 2);
+  std::vector<std::pair<QPointF, QPointF>> parts;
+  for (int i = 0; i < lumps; ++i) {
+    const double t = lumps == 1 ? 0 : -0.8 + 1.6 * i / (lumps - 1);
+    const double bulge = 1.0 - 0.45 * t * t;
+    parts.push_back({centre + QPointF(t * rx + rng.Normal(rx * 0.06), -ry * 0.15 * bulge + rng.Normal(ry * 0.08)),
+                     QPointF(rx * rng.Uniform(0.28, 0.42), ry * bulge * rng.Uniform(0.45, 0.65))});
+  }
+  for (const auto& [c, r] : parts) Blob(p, c + QPointF(0, r.y() * 0.35), r.x(), r.y() * 0.8, shade);
+  for (const auto& [c, r] : parts) Blob(p, c, r.x(), r.y() * 0.75, snow);
 }
 
 }  // namespace paint

@@ -120,67 +120,82 @@ QImage PaintMoose(bool bull) {
   BeginPainter(p, image);
   // Painted facing left; the cow is mirrored to face right.
   if (!bull) p.setTransform(QTransform(-1, 0, 0, 1, kMooseSize, 0));
-  const QColor coat(60, 42, 32), back(42, 29, 22), belly(92, 70, 54), leg(170, 158, 140);
-  // Legs first: long and thin, pale below the knees.
-  const double legs[][3] = {{40, 76, 2}, {50, 78, -2}, {92, 74, 3}, {102, 72, -1}};
-  for (const auto& l : legs) {
+  const QColor coat(58, 40, 30), dark(36, 25, 19), leg(176, 164, 146);
+  // Legs: long and thin, pale below the knees; the far pair darker.
+  const double legs[][3] = {{46, 78, 1}, {56, 80, -3}, {98, 76, 4}, {108, 74, 0}};
+  for (int k = 0; k < 4; ++k) {
+    const auto& l = legs[k];
+    const bool far = k % 2 == 0;
     const QPointF hip(l[0], l[1]);
-    const QPointF knee(l[0] + l[2], 100);
-    const QPointF hoof(l[0] + l[2] * 0.5, kMooseSize + 1);
-    Branch(p, hip, (hip + knee) / 2, knee, 8, 4.5, coat);
-    Branch(p, knee, (knee + hoof) / 2, hoof, 4.5, 3.4, leg);
-    Blob(p, hoof + QPointF(0, -2.5), 2.4, 2.5, QColor(40, 34, 30));
+    const QPointF knee(l[0] + l[2], 104);
+    const QPointF hoof(l[0] + l[2] * 0.4, kMooseSize + 1);
+    Branch(p, hip, (hip + knee) / 2, knee, 9, 5, far ? dark : coat);
+    Branch(p, knee, (knee + hoof) / 2, hoof, 4.6, 3.6, far ? Shade(leg, 0.8) : leg);
   }
-  // Body with the high hump over the shoulders.
-  Blob(p, QPointF(76, 64), 36, 17, coat);
-  Blob(p, QPointF(50, 54), 20, 18, back);
-  Blob(p, QPointF(72, 72), 28, 8, belly);
+  // The body: the high hump over the shoulders, the back falling to a short
+  // rump, a deep chest.
+  QPainterPath body;
+  body.moveTo(112, 62);
+  body.cubicTo(114, 52, 104, 48, 88, 50);
+  body.cubicTo(74, 51, 64, 44, 56, 38);  // the back rising to the hump
+  body.cubicTo(50, 34, 42, 36, 38, 44);  // withers to the neck
+  body.lineTo(36, 60);
+  body.cubicTo(38, 76, 46, 84, 60, 84);  // the chest
+  body.cubicTo(78, 86, 96, 84, 106, 80);
+  body.cubicTo(112, 76, 113, 70, 112, 62);
+  p.setBrush(coat);
+  p.drawPath(body);
+  p.setBrush(dark);
+  QPainterPath top;
+  top.addRect(QRectF(0, 0, kMooseSize, 46));
+  p.drawPath(body.intersected(top));
+  QPainterPath head;
   if (bull) {
-    // Neck and the long head held level, the bell under the throat.
-    QPainterPath head;
-    head.moveTo(44, 44);
-    head.lineTo(30, 44);
-    head.lineTo(10, 52);
-    head.cubicTo(4, 54, 4, 62, 10, 63);
-    head.lineTo(22, 64);
-    head.lineTo(36, 68);
-    head.lineTo(48, 66);
+    // Neck and the long head held level, the heavy muzzle hanging over, the
+    // bell under the throat.
+    head.moveTo(42, 40);
+    head.cubicTo(34, 38, 26, 40, 20, 44);
+    head.cubicTo(12, 48, 6, 52, 5, 58);
+    head.cubicTo(4, 64, 8, 67, 14, 66);
+    head.cubicTo(20, 64, 26, 62, 32, 63);
+    head.cubicTo(36, 64, 40, 62, 42, 58);
     head.closeSubpath();
-    p.setBrush(coat);
-    p.drawPath(head);
-    Branch(p, QPointF(30, 64), QPointF(30, 72), QPointF(29, 78), 4, 2, back);
-    Blob(p, QPointF(8, 57), 4, 4.5, back);  // the overhanging muzzle
-    // Ears and the broad palms of the antlers.
-    Branch(p, QPointF(32, 46), QPointF(34, 40), QPointF(38, 36), 4, 1.5, back);
-    const QColor antler(196, 176, 140);
-    for (int side : {-1, 1}) {
+  } else {
+    // The cow browsing: the head held lower, the long ears up.
+    head.moveTo(42, 42);
+    head.cubicTo(34, 44, 28, 50, 22, 58);
+    head.cubicTo(16, 66, 10, 72, 9, 78);
+    head.cubicTo(8, 84, 13, 87, 18, 84);
+    head.cubicTo(24, 80, 30, 76, 36, 72);
+    head.cubicTo(40, 68, 43, 64, 44, 58);
+    head.closeSubpath();
+  }
+  p.setBrush(coat);
+  p.drawPath(head);
+  if (bull) {
+    Branch(p, QPointF(30, 62), QPointF(31, 70), QPointF(29, 77), 4.2, 1.8, dark);          // the bell
+    Branch(p, QPointF(30, 44), QPointF(32, 38), QPointF(36, 33), 4.5, 1.5, dark);          // an ear
+    // The broad palms of the antlers, spreading up and out, tines on
+    // their upper edge; the far palm behind, darker.
+    const QColor antler(202, 184, 150);
+    for (int side : {1, -1}) {
       QPainterPath palm;
-      const double sx = 28 + side * 3;
-      palm.moveTo(sx, 44);
-      palm.cubicTo(sx + side * 4, 34, sx + side * 14 - 6, 24, sx + side * 22 - 6, 20);
-      // Tines along the upper edge.
-      for (int t = 0; t < 4; ++t) {
-        const double tx = sx + side * 22 - 6 - side * t * 6;
-        palm.lineTo(tx + side * 2, 12 + t * 1.5);
-        palm.lineTo(tx - side * 2, 19 + t * 1.5);
+      const QPointF base(26 + side * 2, 42);
+      const double lean = side > 0 ? 1.0 : -0.75;
+      palm.moveTo(base);
+      palm.cubicTo(base + QPointF(lean * 6, -8), base + QPointF(lean * 16, -12), base + QPointF(lean * 26, -16));
+      for (int t = 0; t < 5; ++t) {
+        const QPointF at = base + QPointF(lean * (26 - t * 6), -16 - t * 1.5);
+        palm.lineTo(at + QPointF(lean * 1.5, -7));
+        palm.lineTo(at + QPointF(-lean * 2.5, -2));
       }
-      palm.cubicTo(sx - side * 6, 26, sx - side * 4, 36, sx, 44);
-      p.setBrush(side < 0 ? Shade(antler, 0.8) : antler);
+      palm.cubicTo(base + QPointF(-lean * 6, -12), base + QPointF(-lean * 4, -4), base);
+      p.setBrush(side > 0 ? antler : Shade(antler, 0.75));
       p.drawPath(palm);
     }
   } else {
-    // The cow grazing: neck down to the head near the ground.
-    QPainterPath head;
-    head.moveTo(46, 44);
-    head.cubicTo(34, 50, 28, 70, 20, 88);
-    head.lineTo(12, 104);
-    head.cubicTo(10, 110, 16, 113, 20, 110);
-    head.lineTo(28, 98);
-    head.cubicTo(36, 82, 44, 70, 52, 66);
-    head.closeSubpath();
-    p.setBrush(coat);
-    p.drawPath(head);
-    Branch(p, QPointF(36, 52), QPointF(38, 46), QPointF(42, 42), 4, 1.5, back);  // an ear
+    Branch(p, QPointF(30, 52), QPointF(31, 45), QPointF(35, 40), 4.5, 1.5, dark);  // the ears
+    Branch(p, QPointF(33, 53), QPointF(36, 47), QPointF(41, 43), 4.0, 1.5, coat);
   }
   p.end();
   return image;
