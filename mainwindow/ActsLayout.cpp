@@ -195,6 +195,7 @@ void TActForm::HorizontalLayout(bool showEstate, bool initial) {
   for (QFrame* p : {Panel6, Panel7, Panel3}) p->setGeometry(0, 0, page.width(), page.height());
   if (initial && PictureWidth == 0) PictureWidth = Panel6->width() + Panel9->width() - 1;
   PlaceStandPictures(this);
+  PlaceStandViewTexts();
 }
 
 void TActForm::PlaceMainPanels() {

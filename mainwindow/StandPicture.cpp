@@ -1,6 +1,8 @@
 #include "mainwindow/StandPicture.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
@@ -192,17 +194,9 @@ class DrawingProgress {
   int shown_ = 0;
 };
 
-QAbstractButton* MainWindowBox(const TActForm* form, const char* name) {
-  return form ? form->findChild<QAbstractButton*>(QLatin1String(name)) : nullptr;
-}
-bool IsTicked(const TActForm* form, const char* name) {
-  const QAbstractButton* box = MainWindowBox(form, name);
-  return box && box->isChecked();
-}
-
-void SetControlsVisible(TActForm* form, std::initializer_list<const char*> names, bool visible) {
-  for (const char* name : names)
-    if (QWidget* w = form->findChild<QWidget*>(QLatin1String(name))) w->setVisible(visible);
+void SetControlsVisible(std::initializer_list<QWidget*> controls, bool visible) {
+  for (QWidget* w : controls)
+    if (w) w->setVisible(visible);
 }
 
 }  // namespace
@@ -291,14 +285,14 @@ void DrawStandPictureInto(TActForm* form, TCanvas* image, bool before, bool remo
                           bool saleWindow) {
   ::data* stand = OpenStand();
   if (!form || !image || !stand) return;
-  const bool winter = !saleWindow && IsTicked(form, "CheckBox21");
+  const bool winter = !saleWindow && form->CheckBox21->isChecked();
   int filter = TreeFilterAll;
   if (saleWindow) {
     QWidget* sale = ApplicationWindow(QStringLiteral("TradeForm"));
     const auto* logs = sale ? sale->findChild<QAbstractButton*>(QStringLiteral("CheckBox10")) : nullptr;
     if (logs && logs->isChecked()) filter = TreeFilterLogTrees;
   } else {
-    filter = -TreeGroupOfItem(form->ComboBox28->currentIndex(), form->ComboBox28->currentText());
+    filter = -form->ChosenTreeGroup(false);
   }
   int counts[kSpeciesSlots] = {};
   stand->CountStandingBySpecies(100, counts);
@@ -327,40 +321,48 @@ namespace {
 
 // An after-picture with the controls shown with it, hidden while the stand
 // has nothing to show after its measurement.
-void DrawPageAfterPicture(TActForm* form, TCanvas* picture, TCanvas* before, std::initializer_list<const char*> labels,
+void DrawPageAfterPicture(TActForm* form, TCanvas* picture, TCanvas* before, std::initializer_list<QWidget*> labels,
                           bool removal, bool closeUp) {
   picture->hide();
-  SetControlsVisible(form, labels, false);
+  SetControlsVisible(labels, false);
   if (!HasStandChanged(form)) return;
   // What the window has still to paint is painted first.
   before->parentWidget()->repaint();
   DrawStandPictureInto(form, picture, false, removal, closeUp, false);
   picture->show();
-  SetControlsVisible(form, labels, true);
+  SetControlsVisible(labels, true);
 }
 
 }  // namespace
 
 void DrawAfterPicture(TActForm* form, bool removal, bool markCloseUp) {
-  DrawPageAfterPicture(form, form->Image1, form->Image3, {"Label2", "Label222", "Label8", "Label27", "Image6"},
-                       removal, false);
+  DrawPageAfterPicture(form, form->Image1, form->Image3,
+                       {form->Label2, form->Label222, form->Label8, form->Label27, form->Image6}, removal, false);
+  // At the measured state or its leading growing step the measured rows
+  // tell the state, and the carbon dioxide box follows.
+  const ::data* stand = OpenStand();
+  if (CurrentPhase() == 0 || (stand && stand->IsCurrentLeadingGrowth(true))) {
+    form->RefreshStandViewTexts(false);
+    form->UpdateCarbonBoxEnabled();
+  }
   if (markCloseUp) form->CloseAfterPictureDirty = true;
 }
 
 void DrawCloseUpAfterPicture(TActForm* form, bool removal) {
-  DrawPageAfterPicture(form, form->Image9, form->Image10, {"Label5", "Label21", "Label28", "Label555", "Image7"},
-                       removal, true);
+  DrawPageAfterPicture(form, form->Image9, form->Image10,
+                       {form->Label5, form->Label21, form->Label28, form->Label555, form->Image7}, removal, true);
 }
 
 void RefreshStandViewPictures(TActForm* form, int phase) {
   const ::data* stand = OpenStand();
-  QAbstractButton* removalBox = MainWindowBox(form, "CheckBox33");
+  QCheckBox* removalBox = form->CheckBox33;
   // The removal sample has nothing to show before a cutting.
-  if (removalBox && removalBox->isChecked() && (phase == 0 || (stand && stand->IsCurrentLeadingGrowth(true)))) {
+  if (removalBox->isChecked() && (phase == 0 || (stand && stand->IsCurrentLeadingGrowth(true)))) {
     removalBox->hide();
     removalBox->setChecked(false);
+    form->RefreshStandViewTexts(false);
   }
-  const bool removal = removalBox && removalBox->isChecked();
+  const bool removal = removalBox->isChecked();
   if (form->PageControl2->currentWidget() != form->TabSheet8) {
     if (form->CloseBeforePictureDirty) {
       DrawStandPictureInto(form, form->Image10, true, false, true, false);
@@ -373,18 +375,20 @@ void RefreshStandViewPictures(TActForm* form, int phase) {
     return;
   }
   if (form->BeforePictureDirty) {
-    form->ComboBox28->hide();
-    SetControlsVisible(form, {"BitBtn6", "CheckBox21", "CheckBox16", "Label22"}, false);
+    // The page's option controls wait for the picture.
+    QWidget* help = form->findChild<QWidget*>(QStringLiteral("BitBtn6"));
+    const std::initializer_list<QWidget*> options = {form->ComboBox28, help, form->CheckBox21, form->CheckBox16,
+                                                     form->Label22};
+    SetControlsVisible(options, false);
     DrawStandPictureInto(form, form->Image3, true, false, false, false);
-    form->ComboBox28->show();
-    SetControlsVisible(form, {"BitBtn6", "CheckBox21", "CheckBox16", "Label22"}, true);
+    SetControlsVisible(options, true);
     form->BeforePictureDirty = false;
   }
   if (form->AfterPictureDirty) {
     DrawAfterPicture(form, removal, false);
     form->AfterPictureDirty = false;
   }
-  if (removalBox) removalBox->setVisible(form->Image1->isVisibleTo(form->Panel6));
+  removalBox->setVisible(form->Image1->isVisibleTo(form->Panel6));
 }
 
 void DrawCanvasFrame(QImage& image, const QColor& fillColour, const QColor& penColour, int header) {

@@ -5,19 +5,10 @@
 
 #include "mainwindow/ActsLayoutRules.h"
 #include "platform/Numbers.h"
-#include "texts/Actlan.h"
+#include "texts/TextState.h"
 
 using platform::RoundHalfAway;
 using platform::TruncToInt;
-
-QString PlotAreaText(int mode, bool half) {
-  switch (mode) {
-    case 0: return half ? QStringLiteral("50") : QStringLiteral("100");
-    case 1: return half ? QStringLiteral("0.5 ha") : QStringLiteral("1.0 ha");
-    case 2: return half ? QStringLiteral("(0.5 ha)") : QStringLiteral("(1.0 ha)");
-    default: return half ? QStringLiteral("0.5 ha") : QStringLiteral("1 ha");
-  }
-}
 
 int InterpolatePicturePosition(int a0, int a1, int v, int p0, int p1) {
   const int mP = (p0 + p1) / 2;
@@ -48,7 +39,7 @@ StandPictureScales PictureScales(bool closeUp, bool sampleTrees, int windowWidth
   StandPictureScales sc;
   sc.size = closeUp ? 0.8 : 0.55;
   // The close-up shows half a hectare: p = 50 of PlotAreaText (0, half).
-  sc.widening = closeUp ? (1.0 - PlotAreaText(0, true).toInt() * 0.01) * 0.5 : 0.0;
+  sc.widening = closeUp ? (1.0 - PlotAreaTextFor(0, true).toInt() * 0.01) * 0.5 : 0.0;
   sc.depth = closeUp ? 0.2 : 0.12;
   sc.aspect = windowHeight > 0 && !IsSixteenTen(windowWidth, windowHeight)
                   ? std::sqrt(0.625 * windowWidth / windowHeight)
@@ -168,12 +159,4 @@ bool IsRemovalShownInView(int r, int mode, const PhaseHistory& h) {
       if (h.phase1Growth) return cutting ? (r > 1 && r < p) : (r == 1 || r == p);
       return cutting && r > 1 && r < p;
   }
-}
-
-int TreeGroupOfItem(int itemIndex, const QString& itemText) {
-  if (itemIndex <= 0) return 0;
-  const int groups[] = {106, 107, 108, 109};
-  for (int g = 0; g < 4; ++g)
-    if (itemText.endsWith(ActlanText(groups[g]))) return g + 1;
-  return 0;
 }

@@ -15,11 +15,6 @@
 
 // ---- Shared small helpers of the pictures ----------------------------------
 
-// The plot-area caption of a stand view:
-//   mode 0: "50" (half) / "100"; mode 1: "0.5 ha" / "1.0 ha";
-//   mode 2: "(0.5 ha)" / "(1.0 ha)"; any other: "0.5 ha" / "1 ha".
-QString PlotAreaText(int mode, bool half);
-
 // Maps plot coordinate v of the range p0..p1 into the picture range a0..a1
 // with a small inner margin (single-precision arithmetic, rounded half away
 // from zero). With a0 = 0 and a symmetric range this is
@@ -150,10 +145,3 @@ PhaseHistory PhaseHistoryOf(const data& stand, int currentPhase);
 // trees that died of natural mortality in the growing steps; removedBy is
 // the phase that removed the tree (0 = standing).
 bool IsRemovalShownInView(int removedBy, int mode, const PhaseHistory& h);
-
-// ---- The tree group of the stand view ---------------------------------------------
-
-// The tree-group code of an item of the stand view's tree-group list from
-// its text: 0 the whole growing stock (item 0), 1 log trees, 2 pines,
-// 3 spruces, 4 broadleaved trees (by the group word the item ends with).
-int TreeGroupOfItem(int itemIndex, const QString& itemText);

@@ -20,13 +20,6 @@ PlotFrame Frame() {
 
 }  // namespace
 
-TEST(StandPictureRules, PlotAreaTextByModeAndHalf) {
-  const std::vector<std::tuple<int, bool, const char*>> rows = {
-      {0, true, "50"},       {0, false, "100"},      {1, true, "0.5 ha"}, {1, false, "1.0 ha"}, {2, true, "(0.5 ha)"},
-      {2, false, "(1.0 ha)"}, {3, true, "0.5 ha"},   {3, false, "1 ha"},  {-7, false, "1 ha"}};
-  for (const auto& [mode, half, text] : rows) EXPECT_EQ(PlotAreaText(mode, half), text) << mode << half;
-}
-
 TEST(StandPictureRules, InterpolatePicturePositionKeepsASmallMargin) {
   // a 0..400 over x 20..620: mA 200, mP 320, c = 200 - 300 - 0.4 = -100.4;
   // 200 + (v - 320) / 300 x (0.499 x 400 - 1 = 198.6).
@@ -219,13 +212,4 @@ TEST(StandPictureRules, ViewModesForEveryHistory) {
   const PhaseHistory h = PhaseHistoryOf(stand, 3);
   EXPECT_EQ(std::tuple(h.growthSteps, h.phase1Growth, h.phase2Growth, h.currentPhase),
             std::tuple(2, true, false, 3));
-}
-
-TEST(StandPictureRules, TreeGroupOfTheListItem) {
-  EXPECT_EQ(TreeGroupOfItem(0, "Kuvio 12a"), 0);
-  EXPECT_EQ(TreeGroupOfItem(1, "Kuvio 12a, tukkipuut"), 1);
-  EXPECT_EQ(TreeGroupOfItem(2, "Kuvio 12a, männyt"), 2);
-  EXPECT_EQ(TreeGroupOfItem(2, "Kuvio 12a, kuuset"), 3);
-  EXPECT_EQ(TreeGroupOfItem(3, "Kuvio 12a, lehtipuut"), 4);
-  EXPECT_EQ(TreeGroupOfItem(-1, ""), 0);
 }

@@ -347,6 +347,36 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   // The pages were laid out while hidden as they are when shown.
   EXPECT_EQ(ActForm->Panel6->size(), ActForm->TabSheet8->size());
   EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("stand_view_1366.png")));
+  // The winter box draws both pictures in winter.
+  auto ground = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(5, c->pixmap().height() - 3); };
+  EXPECT_EQ(ground(ActForm->Image3), kSummerGround);
+  ActForm->findChild<QCheckBox*>("CheckBox21")->click();
+  EXPECT_EQ(ground(ActForm->Image3), kWinterGround);
+  EXPECT_EQ(ground(ActForm->Image1), kWinterGround);
+  ActForm->findChild<QCheckBox*>("CheckBox21")->click();
+  EXPECT_EQ(ground(ActForm->Image1), kSummerGround);
+  // The removal sample: the after-picture shows the removed trees under a
+  // black sky.
+  auto sky = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(c->pixmap().width() / 2, 3); };
+  EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
+  auto* removalBox = ActForm->findChild<QCheckBox*>("CheckBox33");
+  ASSERT_TRUE(removalBox->isVisibleTo(ActForm));
+  removalBox->click();
+  EXPECT_EQ(sky(ActForm->Image1), QColor(Qt::black));
+  EXPECT_NE(sky(ActForm->Image3), QColor(Qt::black));
+  removalBox->click();
+  EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
+  // A tree group: the measured picture shows fewer trees.
+  const QImage allTrees = ActForm->Image3->pixmap().toImage();
+  auto* groups = ActForm->findChild<QComboBox*>("ComboBox28");
+  const int pines = groups->findText(groups->itemText(0) + ", männyt");
+  ASSERT_GT(pines, 0);
+  groups->setCurrentIndex(pines);
+  emit groups->activated(pines);
+  EXPECT_NE(ActForm->Image3->pixmap().toImage(), allTrees);
+  groups->setCurrentIndex(0);
+  emit groups->activated(0);
+  EXPECT_EQ(ActForm->Image3->pixmap().toImage(), allTrees);
   // The close-up page is drawn when it is shown.
   EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
   ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet9);
