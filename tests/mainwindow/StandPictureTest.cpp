@@ -256,12 +256,44 @@ TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
       }
     EXPECT_GT(changed, (r.right - r.left) * (r.bottom - r.top) / 8) << m.x;
   }
+  // A moose appears only once a drawn tree stands behind its plot y: a tree
+  // at y 125 brings the one at (414, 120), not the one at (214, 130); a tree
+  // at y 110 neither.
+  auto mooseShown = [&](const QImage& image, const MoosePoint& m) {
+    const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        if (At(image, x, y) != At(empty, x, y)) return true;
+    return false;
+  };
+  const QImage middle = Render(StandOf({{600, 125, 1500, 1, 0}}), w, h, false, true, false, false);
+  EXPECT_TRUE(mooseShown(middle, kMoosePoints[0]));
+  EXPECT_FALSE(mooseShown(middle, kMoosePoints[1]));
+  const QImage far = Render(StandOf({{600, 110, 1500, 1, 0}}), w, h, false, true, false, false);
+  EXPECT_FALSE(mooseShown(far, kMoosePoints[0]));
+  EXPECT_FALSE(mooseShown(far, kMoosePoints[1]));
   // No sky: above the trees the removal picture is black.
   for (int y = 0; y < h * 3 / 10; ++y)
     for (int x = 0; x < w; x += 7) ASSERT_EQ(At(removal, x, y), QColor(Qt::black)) << x << "," << y;
   // The removed tree is drawn in it.
   const QImage noTree = Render(StandOf({{600, 190, 1500, 1, 0}}), w, h, false, false, true, false);
   EXPECT_NE(removal, noTree);
+}
+
+TEST(CanvasFrame, FillFrameAndHeaderRule) {
+  QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
+  DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 0);
+  EXPECT_EQ(At(image, 0, 0), QColor(255, 251, 240));
+  EXPECT_EQ(At(image, 39, 29), QColor(255, 251, 240));
+  EXPECT_EQ(At(image, 1, 1), QColor(71, 71, 71));
+  EXPECT_EQ(At(image, 20, 15), QColor(71, 71, 71));
+  // A header band of 10: a wider frame and a rule of 2 on row 13 (rows 12
+  // and 13).
+  DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 10);
+  for (int y : {0, 1, 12, 13, 28, 29}) EXPECT_EQ(At(image, 20, y), QColor(255, 251, 240)) << y;
+  for (int y : {2, 11, 14, 27}) EXPECT_EQ(At(image, 20, y), QColor(71, 71, 71)) << y;
+  EXPECT_EQ(At(image, 1, 20), QColor(255, 251, 240));
+  EXPECT_EQ(At(image, 2, 20), QColor(71, 71, 71));
 }
 
 TEST_F(StandPicture, NearerTreesCoverThoseBehind) {

@@ -197,9 +197,10 @@ QImage PaintBirchLeafless() {
   TreeCanvas t(kBareBroadleafWidth, 451);
   const double cx = t.cx;
   TwigHaze(t.p, QPointF(cx, 134), 30, 104, QColor(118, 72, 86, 90));
-  std::vector<Limb> limbs = AlternatingLimbs(t.rng, 232, 44, 9, 14, [&](double y, int side) {
-    const double reach = 28 * std::sin(std::clamp((y - 24) / 210.0, 0.18, 1.0) * M_PI * 0.85);
-    return LimbFrom(cx, y, side * reach, -reach * 0.9, reach * 0.1, 1.9);
+  std::vector<Limb> limbs = AlternatingLimbs(t.rng, 232, 44, 7, 16, [&](double y, int side) {
+    const double reach =
+        28 * std::sin(std::clamp((y - 24) / 210.0, 0.18, 1.0) * M_PI * 0.85) * t.rng.Uniform(0.6, 1.1);
+    return LimbFrom(cx, y, side * reach, -reach * t.rng.Uniform(0.6, 1.2), reach * t.rng.Uniform(-0.1, 0.3), 1.9);
   });
   PendulousTwigs(t.p, t.rng, limbs, QColor(92, 62, 64, 230), QColor(108, 62, 76, 170));
   PaintLimbs(t.p, limbs, QColor(84, 58, 62));

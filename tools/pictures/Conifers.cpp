@@ -108,7 +108,7 @@ void PaintPineBranches(QPainter& p, bool alternate, const std::vector<Ellipse>& 
     const QPointF from(PineStemX(alternate, y), y);
     const QPointF to = c.centre + QPointF(0, c.ry * 0.3);
     const QPointF control((from.x() + to.x()) / 2, std::max(from.y(), to.y()) - 2);
-    Branch(p, from, control, to, 2.6, 1.0, QColor(150, 84, 46));
+    Branch(p, from, control, to, 2.0, 0.8, QColor(112, 72, 48));
   }
 }
 
