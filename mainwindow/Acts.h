@@ -16,6 +16,7 @@
 //   ActsCard.cpp      the stand card picture and its increment boxes
 //   ActsTexts.cpp     the stand-view texts and the carbon dioxide lines
 //   StandPicture.cpp  the stand pictures of the stand-view and close-up pages
+//   ActsSave.cpp      save, grow and undo, and the unsaved mark
 
 #include <QMainWindow>
 #include <QString>
@@ -157,6 +158,7 @@ class TActForm : public QMainWindow {
   int TreeGroupIndex = 0;
   int CuttingStageIndex = -1;  // item chosen in ListBox3, -1 none
   QString StandFileName;
+  bool Unsaved = false;  // the save panel shows the unsaved look
 
   // ---- View (ActsView.cpp) ----
   void UpdateView(int level);
@@ -196,6 +198,15 @@ class TActForm : public QMainWindow {
   // The cutting-stage list: a change of stage is refused once a cutting is
   // recorded (the list returns to its item), else the button group follows.
   void ListBox3Click();
+
+  // ---- Save, grow and undo (ActsSave.cpp) ----
+  // The unsaved mark: the save panel's colours and the notice over the
+  // estate chart. Every committed operation, growing step and undo calls
+  // MarkUnsaved after UpdateView (0); a save and the reset after a load
+  // clear it.
+  void ShowSaveState(bool unsaved);
+  void MarkUnsaved() { ShowSaveState(true); }
+  bool HasUnsavedChanges() const { return Unsaved; }
 
   // ---- Stand card (ActsCard.cpp) ----
   void DrawStandCard();

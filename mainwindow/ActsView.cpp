@@ -58,6 +58,8 @@ void TActForm::UpdateMainWindow(int phase) {
       if (IsNarrowView()) Panel9->show();
       LayoutPending = false;
     }
+    // A loaded stand carries no unsaved mark.
+    ShowSaveState(false);
     Panel2->update();
     Panel9->update();
     for (QLabel* l : {Image4, Image8}) l->clear();
