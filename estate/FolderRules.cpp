@@ -77,6 +77,11 @@ StandRemovalAtTimePoint EstateStandRemoval(const Estate& e, const EstateRecord& 
   return t;
 }
 
+bool InfoPanelByYear(const QStringList& items, int chosen) {
+  const QString year = TimePointItemYear(items, chosen, 0);
+  return chosen > 0 && !year.isEmpty() && year != TimePointItemYear(items, 0, 0);
+}
+
 std::array<QString, 3> ShareVolumeValueCells(int share, long long volume, long long value, bool wholeStand) {
   const QByteArray unit = Unit(wholeStand ? 54 : 56);
   return {FormatC(" %6d %%", share),

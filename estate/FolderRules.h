@@ -33,6 +33,10 @@ StandRemovalAtTimePoint EstateStandRemoval(const Estate& e, const EstateRecord& 
 // currency per hectare).
 std::array<QString, 3> ShareVolumeValueCells(int share, long long volume, long long value, bool wholeStand);
 
+// The "info" panel of the overview and the charts is shown when the chosen
+// item (above 0) has a year that differs from item 0's.
+bool InfoPanelByYear(const QStringList& items, int chosen);
+
 // ---- Stand table --------------------------------------------------------------
 
 struct OverviewOptions {

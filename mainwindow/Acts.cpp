@@ -69,6 +69,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   Label7 = MakeLabel(Client, "Label7");
   Label7->hide();
   CreateEstatePanels();
+  CreateEstateControls();
   CreatePages();
   CreateStandCard();
   CreateStandViewTexts();

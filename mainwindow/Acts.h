@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "estate/TimePointRules.h"
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
 #include "mainwindow/ActsLayout.h"
@@ -37,6 +38,9 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QTableWidget;
+class TEstateChart;
+class TRadioGroup;
 
 class TActForm : public QMainWindow {
   Q_OBJECT
@@ -273,6 +277,50 @@ class TActForm : public QMainWindow {
   // The settings menu: 1 prices, 2 recommendations, 3 display options.
   void ShowSettingsForm(int page);
 
+  // ---- Estate panel (estate/ActsEstate.cpp) ----
+  TEstateChart* Chart2 = nullptr;      // estate chart
+  QLabel* Label13 = nullptr;           // on Chart2: the unsaved notice
+  TRadioGroup* RadioGroup1 = nullptr;  // estate time points
+  QTableWidget* StringGrid6 = nullptr; // estate grid
+  QLabel* Panel5Caption = nullptr;     // "info"
+  QLabel* Panel8Caption = nullptr;     // "Lisätietoja"
+  QCheckBox* CheckBox8 = nullptr;      // chart per hectare
+  QCheckBox* CheckBox9 = nullptr;      // chart in currency
+  QCheckBox* CheckBox17 = nullptr;     // grid in currency
+  QCheckBox* CheckBox18 = nullptr;     // stand list shows the removal
+  QCheckBox* CheckBox19 = nullptr;     // stand list in currency
+  // The estate's scheme code, cutting-year text and time-point items
+  // (RadioGroup1 shows the items).
+  EstateTimePoints TimePoints;
+  // The estate stand list with its time points, as the estate rules read it.
+  Estate CurrentEstate() const;
+  void BuildEstateTimePoints();
+  void CopyTimePointsToEstateWindows();
+  void RefreshEstateGridAndChart();
+  void FillEstateGrid();
+  void ShowEstateChart(int count, bool inCurrency, bool perHa);
+  void ClearEstateChart();
+  void ShowStandListSummary(int listMode, bool valueMode);
+  void RefreshStandListSummary(bool warn);
+  void WarnMeasurementYears(const QString& yearText);
+  QString FitTextToLabel(const QString& a, const QString& b, int width, int margin, const QFont& font);
+  void PlaceEstateTimePointGroup();
+  void LayoutEstateGrid();
+  void SetEstatePanelVisibility(int mode);
+  void SetEstateTimePointCaption(bool shown);
+  void PlaceEstateCurrencyCheckBox();
+  void ShowForecastInfo(int item);
+  void ShowStandDatabase(bool charts);
+  // Empties the estate panel for a stand of a new folder.
+  void ClearEstatePanel();
+  void RadioGroup1Click();
+  void CheckBox8Click();
+  void CheckBox17Click();
+  void CheckBox18Click();
+  void Panel8Click();
+  void Panel5Click();
+  void DirectoryListBox1Click();
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -280,6 +328,7 @@ class TActForm : public QMainWindow {
  private:
   void CreateStandCard();
   void CreateEstatePanels();
+  void CreateEstateControls();
   void CreatePages();
   void CreateMenu();
   void CreateStandViewTexts();

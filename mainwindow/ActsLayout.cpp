@@ -84,6 +84,7 @@ void TActForm::ArrangeMainWindow(bool /*estateFeatures*/) {
   LayoutMainWindow();
   HorizontalLayout(true, true);
   PlaceMainPanels();
+  LayoutEstateGrid();
 }
 
 void TActForm::LayoutMainWindow() {
@@ -249,11 +250,7 @@ void TActForm::ApplyCurrencyCaptions() {
   const QString unit = CommonlanText(54);
   for (const char* name : {"CheckBox19", "CheckBox7", "CheckBox9", "CheckBox11", "CheckBox13", "CheckBox17"})
     SetChildText(this, name, unit);
-  if (auto* box = findChild<QCheckBox*>(QStringLiteral("CheckBox17"))) {
-    box->resize(unit.size() == 1 ? 25 : 30, box->height());
-    if (auto* group = findChild<QWidget*>(QStringLiteral("RadioGroup1")))
-      box->move(group->x() + group->width() - box->width() - 4, box->y());
-  }
+  PlaceEstateCurrencyCheckBox();
   for (const char* form : {"ClearForm", "GateForm", "Th4Form"}) SetChildText(TopLevelNamed(form), "CheckBox6", unit);
   SetChildText(TopLevelNamed(QStringLiteral("GraphForm")), "CheckBox2", unit);
   for (const char* form : {"MeasForm", "OpenForm", "PlocCuttForm", "Th1Form"})

@@ -2,6 +2,9 @@
 // options, carbon factor) and the refreshes that follow a saved setting,
 // answered by the main window.
 #include <QCheckBox>
+
+#include "estate/Folder.h"
+#include "stands/EstateFolder.h"
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -52,6 +55,16 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
     return stand && stand->GrowthStepCount() > 0 && form->CheckBox10->isChecked();
   }
   void DrawStandCard() override { form->DrawStandCard(); }
+  // The estate panel and the estate overview after the prices changed.
+  bool IsEstateValueChecked() override { return form->CheckBox19->isChecked(); }
+  void RefillMainStandList() override {
+    FillMainStandList(form->CheckBox18->isChecked(), form->CheckBox19->isChecked());
+    form->ShowStandListSummary(form->CheckBox18->isChecked() ? 1 : 0, form->CheckBox19->isChecked());
+  }
+  void RefreshEstateOverview() override {
+    if (FolderForm) FolderForm->FillEstateOverview(1, 0);
+    form->RefreshEstateGridAndChart();
+  }
 
   TActForm* form;
 };

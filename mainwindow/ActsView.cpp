@@ -19,6 +19,7 @@
 #include "estate/Map.h"
 #include "estate/MapRules.h"
 #include "stands/Intro.h"
+#include "stands/IntroStartup.h"
 #include "ui/WindowHelpers.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -48,6 +49,12 @@ void TActForm::UpdateView(int level) {
     RefreshOverviewHeaderTexts(phase);
   }
   StandCardDirty = false;
+  // A new, opened or edited stand: the estate's summary, warning about
+  // differing measurement years unless the measurement window is open.
+  if (level > 1) {
+    const QWidget* meas = ApplicationWindow(QStringLiteral("MeasForm"));
+    RefreshStandListSummary(!(meas && meas->isVisible()));
+  }
   ClearFocus(this);
 }
 
@@ -55,6 +62,7 @@ void TActForm::UpdateMainWindow(int phase) {
   ::data* stand = OpenStand();
   if (phase < 0) {
     if (LayoutPending) {
+      LayoutEstateGrid();
       if (IsNarrowView()) Panel9->show();
       LayoutPending = false;
     }
@@ -207,6 +215,7 @@ void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) 
   Panel8->hide();
   ListBox1->clear();
   Panel5->hide();
+  ClearEstatePanel();
   DirectoryListBox1->SetDirectory(folder);
   HorizontalLayout(IsNarrowView(), false);
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "estate/Map.h"
+#include "estate/Folder.h"
+#include "estate/Graph.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
 #include "platform/Numbers.h"
@@ -57,9 +59,9 @@ QStringList CreateApplicationWindows() {
   pending("ClearForm", 1000, 700);
   pending("dbRapForm", 900, 640);
   add(ErrorForm = new TErrorForm);
-  pending("FolderForm", 1000, 700);
+  add(new TFolderForm);
   pending("GateForm", 1000, 700);
-  pending("GraphForm", 1000, 700);
+  add(new TGraphForm);
   add(HelpDlg = new THelpDlg);
   pending("IncForm", 900, 640);
   pending("IncForm1", 900, 640);
@@ -95,6 +97,8 @@ void DestroyApplicationWindows() {
     if (w == MsgForm) MsgForm = nullptr;
     if (w == MapForm) MapForm = nullptr;
     if (w == HelpDlg) HelpDlg = nullptr;
+    if (w == FolderForm) FolderForm = nullptr;
+    if (w == GraphForm) GraphForm = nullptr;
     if (w == ProgBarForm) ProgBarForm = nullptr;
     delete w;
   }

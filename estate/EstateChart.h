@@ -1,0 +1,64 @@
+#pragma once
+// The bar charts of the estate views, drawn from plain chart contents (the
+// rules compute bars, texts and colours; this only draws them): one bar per
+// entry in its own colour (one stacked bar set per bar, so each category
+// holds one bar), the value mark at the bar's end, the bar's text under it
+// (beside it when horizontal, several lines allowed), a title of several
+// lines, a note over the plot and a foot of our own under it.
+
+#include <QChartView>
+#include <QStringList>
+#include <vector>
+
+#include "estate/EstateRules.h"
+
+class QGraphicsSimpleTextItem;
+class QLabel;
+
+class TEstateChart : public QChartView {
+  Q_OBJECT
+ public:
+  TEstateChart(QWidget* parent, const QString& name, bool horizontal);
+
+  // valueFormat: the marks' format ("###0.### m3").
+  void ShowBars(const std::vector<EstateBar>& bars, const QString& valueFormat);
+  void SetTitleLines(const QStringList& lines);
+  void SetFootLines(const QStringList& lines);
+  void SetTopNote(const QString& note);
+  // Vertical charts: the bars spread between these percentages of the
+  // width; the plot's bottom raised by bottomPercent of the height.
+  void SetAxisSpan(int startPercent, int endPercent);
+  void SetBottomPercent(int bottomPercent);
+  // Empties title, foot, note and bars.
+  void ClearChart();
+  void SetBackColor(const QColor& c);
+  void SetTextFont(const QFont& font);
+
+  const std::vector<EstateBar>& Bars() const { return bars_; }
+  const QStringList& TitleLines() const { return title_; }
+  const QStringList& FootLines() const { return foot_; }
+  QString TopNote() const { return note_; }
+  // The mark drawn at bar i.
+  QString MarkOf(int i) const;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  void Rebuild();
+  void PlaceTexts();
+  void PlaceMargins();
+  bool horizontal_;
+  std::vector<EstateBar> bars_;
+  QString valueFormat_;
+  QStringList title_, foot_;
+  QString note_;
+  int startPercent_ = 0, endPercent_ = 100, bottomPercent_ = 0;
+  QLabel* footLabel_ = nullptr;
+  QLabel* noteLabel_ = nullptr;
+  QFont textFont_;
+  std::vector<QGraphicsSimpleTextItem*> marks_, texts_;
+};
+
+// The colour of a bar: its species colour, else its 0xBBGGRR value.
+QColor EstateBarColor(const EstateBar& bar);

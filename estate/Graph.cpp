@@ -1,0 +1,253 @@
+#include "estate/Graph.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "estate/EstateChart.h"
+#include "estate/EstateWindows.h"
+#include "estate/Folder.h"
+#include "estate/GraphRules.h"
+#include "mainwindow/Acts.h"
+#include "platform/Screen.h"
+#include "texts/Commonlan.h"
+#include "texts/Folderlan.h"
+#include "ui/MessageService.h"
+#include "ui/Palette.h"
+#include "ui/RadioGroup.h"
+#include "ui/WindowHelpers.h"
+
+TGraphForm* GraphForm = nullptr;
+
+namespace {
+
+constexpr int kChartWidth = 560;
+constexpr int kMargin = 8;
+
+TEstateChart* MakeChart(QWidget* parent, const char* name, int height) {
+  auto* c = new TEstateChart(parent, QLatin1String(name), true);
+  c->SetBackColor(PaletteColor(15));
+  c->SetTextFont(PixelFont(QStringLiteral("Courier New"), 11));
+  c->chart()->setTitleFont(PixelFont(QStringLiteral("Calibri"), 13, true));
+  c->resize(kChartWidth, height);
+  return c;
+}
+
+QCheckBox* MakeBox(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QCheckBox(caption, parent);
+  b->setObjectName(QLatin1String(name));
+  b->setFocusPolicy(Qt::TabFocus);
+  return b;
+}
+
+}  // namespace
+
+TGraphForm::TGraphForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("GraphForm"));
+  GraphForm = this;
+  setWindowTitle(PadCaption(QString()));
+  SetWidgetColor(this, PaletteColor(13));
+  Panel2 = new QFrame(this);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setFrameShape(QFrame::Panel);
+  Panel2->setFrameShadow(QFrame::Raised);
+  SetWidgetColor(Panel2, PaletteColor(7));
+  Chart3 = MakeChart(Panel2, "Chart3", 250);
+  Chart1 = MakeChart(Panel2, "Chart1", 250);
+  Chart4 = MakeChart(Panel2, "Chart4", 330);
+  Label3 = new QLabel(Panel2);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setFont(PixelFont(QStringLiteral("Calibri"), 14, true));
+  SetRoleColor(Label3, QPalette::WindowText, Qt::white);
+  RadioGroup1 = new TRadioGroup(Panel2, QStringLiteral("RadioGroup1"), 1);
+  RadioGroup1->setTitle(QStringLiteral(" Kaikki kuviot,  ajankohta "));
+  RadioGroup1->SetItems({QString::fromUtf8("ei toimenpiteitä"), QString::fromUtf8("kasvatuksen jälkeen, ei hakkuuta "),
+                         QString::fromUtf8("hakkuun jälkeen"), QString::fromUtf8("hakkuun ja kasvatuksen jälkeen")});
+  SetWidgetColor(RadioGroup1, PaletteColor(15));
+  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
+  CheckBox1 = MakeBox(Panel2, "CheckBox1", QString::fromUtf8("hakkuukertymä"));
+  CheckBox2 = MakeBox(Panel2, "CheckBox2", CommonlanText(54));
+  CheckBox3 = MakeBox(Panel2, "CheckBox3", QStringLiteral("kehitysluokat ja kasvupaikkatyypit,  pinta-ala"));
+  for (QCheckBox* b : {CheckBox1, CheckBox2}) SetWidgetColor(b, PaletteColor(15));
+  SetRoleColor(CheckBox3, QPalette::WindowText, Qt::white);
+  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
+  connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  Panel5 = MakeInfoPanel(Panel2, "Panel5", [this] { Panel5Click(); });
+  Panel5->hide();
+  Button1 = MakeEstateButton(this, "Button1", QStringLiteral("Sulje"));
+  BitBtn2 = MakeEstateButton(this, "BitBtn2", QStringLiteral(" Ohje"));
+  Button2 = MakeEstateButton(this, "Button2", QStringLiteral("Taulukot"));
+  connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  StackControls();
+}
+
+void TGraphForm::StackControls() {
+  // Left column: the two distribution charts; right column: the assortment
+  // chart with its options above it.
+  int y = kMargin;
+  Label3->setGeometry(kMargin, y, 2 * kChartWidth, 20);
+  y += 26;
+  Chart3->move(kMargin, y);
+  Chart1->move(kMargin, y + Chart3->height() + kMargin);
+  const int right = kMargin + kChartWidth + kMargin;
+  RadioGroup1->setGeometry(right, y, 300, qMax(55, RadioGroup1->height()));
+  CheckBox1->adjustSize();
+  CheckBox2->adjustSize();
+  CheckBox1->move(right + RadioGroup1->width() + 12, y + 6);
+  CheckBox2->move(right + RadioGroup1->width() + 12, y + 10 + CheckBox1->height());
+  Panel5->move(right + kChartWidth - Panel5->width() - 4, y + 6);
+  const int assortmentTop = y + RadioGroup1->height() + kMargin;
+  Chart4->setGeometry(right, assortmentTop, kChartWidth, Chart1->y() + Chart1->height() - assortmentTop);
+  CheckBox3->adjustSize();
+  CheckBox3->move(kMargin, Chart1->y() + Chart1->height() + 6);
+  // FormCreate: the panel as wide as the right edge of Chart4 + 8; the
+  // window as wide as the panel's right edge + 6.
+  Panel2->setGeometry(0, 0, Chart4->x() + Chart4->width() + 8, CheckBox3->y() + CheckBox3->height() + 8);
+  const int buttonsTop = Panel2->height() + 8;
+  int x = Panel2->width() - kMargin;
+  for (QPushButton* b : {Button1, BitBtn2, Button2}) {
+    b->resize(qMax(80, b->sizeHint().width() + 10), 26);
+    x -= b->width();
+    b->move(x, buttonsTop);
+    x -= 8;
+  }
+  SetOuterWidth(this, Panel2->x() + Panel2->width() + 6);
+  FitFormHeight(this, buttonsTop, 26 + kMargin);
+}
+
+void TGraphForm::SetTimePointItems(const QStringList& items) {
+  const QSignalBlocker block(RadioGroup1);
+  RadioGroup1->SetItems(items);
+  RadioGroup1->SetItemIndex(0);
+}
+
+void TGraphForm::SetTimePointGroupHeight(int height) {
+  RadioGroup1->resize(RadioGroup1->width(), height);
+  StackControls();
+}
+
+void TGraphForm::PlaceChartWindow(bool beside) {
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  const int items = ActForm ? ActForm->ListBox1->count() : 0;
+  const WindowPlace p = ChartWindowPlace(beside, s.width, s.height, OuterWidth(this), OuterHeight(this), items);
+  move(p.left, p.top);
+}
+
+// ---- Charts ----------------------------------------------------------------------
+
+namespace {
+
+void Draw(TEstateChart* chart, const HorizontalChart& c) {
+  chart->ClearChart();
+  chart->ShowBars(c.bars, c.valueFormat);
+  chart->SetTitleLines(c.titleLines);
+  chart->SetFootLines({c.foot});
+}
+
+}  // namespace
+
+void TGraphForm::ShowDevelopmentClassChart(bool byVolume) {
+  if (!FolderForm) return;
+  Draw(Chart3, DistributionChart(FolderForm->Classes, false, byVolume,
+                                 TimePointItemYear(RadioGroupItems(RadioGroup1), 0, 1)));
+}
+
+void TGraphForm::ShowSiteTypeChart(bool byVolume) {
+  if (!FolderForm) return;
+  Draw(Chart1, DistributionChart(FolderForm->Sites, true, byVolume,
+                                 TimePointItemYear(RadioGroupItems(RadioGroup1), 0, 1)));
+}
+
+void TGraphForm::ShowEstateAssortmentChart() {
+  if (!ActForm) return;
+  const QStringList items = RadioGroupItems(RadioGroup1);
+  const int chosen = std::max(0, RadioGroup1->ItemIndex());
+  const int mainItem = MatchingTimePointIndex(items, chosen, ActForm->TimePoints.items);
+  Draw(Chart4, EstateAssortmentChart(ActForm->CurrentEstate(), mainItem, CheckBox1->isChecked(),
+                                     CheckBox2->isChecked(), TimePointItemLabel(items, chosen, false)));
+}
+
+// ---- Activation and handlers --------------------------------------------------------
+
+int TGraphForm::ShowModal() { return exec(); }
+
+void TGraphForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormActivate();
+}
+
+void TGraphForm::FormActivate() {
+  if (Rebuilding) {
+    StackControls();
+    {
+      const QSignalBlocker b1(RadioGroup1), b2(CheckBox1), b3(CheckBox2), b4(CheckBox3);
+      RadioGroup1->setEnabled(true);
+      RadioGroup1->SetItemIndex(0);
+      CheckBox1->setChecked(false);
+      CheckBox2->setChecked(false);
+      CheckBox3->setChecked(false);
+    }
+    Panel5->hide();
+    RadioGroup1->setTitle(TimePointCaptionText(1, false));
+    // The removal can be shown when the estate has a cutting.
+    CheckBox1->setEnabled(ActForm && !ActForm->TimePoints.cuttingYear.isEmpty());
+    ShowDevelopmentClassChart(true);
+    ShowSiteTypeChart(true);
+    ShowEstateAssortmentChart();
+    PlaceChartWindow(false);
+    Rebuilding = false;
+  }
+  ClearFocus(this);
+}
+
+bool TGraphForm::HandlersActive() const { return isVisible() && !Rebuilding; }
+
+void TGraphForm::CheckBox3Click() {
+  if (!HandlersActive()) return;
+  ShowDevelopmentClassChart(!CheckBox3->isChecked());
+  ShowSiteTypeChart(!CheckBox3->isChecked());
+  ClearFocus(this);
+}
+
+void TGraphForm::CheckBox2Click() {
+  if (!HandlersActive()) return;
+  ShowEstateAssortmentChart();
+  ClearFocus(this);
+}
+
+void TGraphForm::CheckBox1Click() {
+  if (!HandlersActive()) return;
+  ShowEstateAssortmentChart();
+  RadioGroup1->setEnabled(!CheckBox1->isChecked());
+  RadioGroup1->setTitle(TimePointCaptionText(1, CheckBox1->isChecked()));
+  ClearFocus(this);
+}
+
+void TGraphForm::RadioGroup1Click() {
+  if (!HandlersActive()) return;
+  ShowEstateAssortmentChart();
+  if (ActForm && ActForm->Panel5->isVisible())
+    Panel5->setVisible(InfoPanelByYear(RadioGroupItems(RadioGroup1), RadioGroup1->ItemIndex()));
+  ClearFocus(this);
+}
+
+void TGraphForm::BitBtn2Click() {
+  if (!HandlersActive()) return;
+  ShowHelpText(windowTitle(), {FolderlanText(2)});
+  ClearFocus(this);
+}
+
+void TGraphForm::Panel5Click() {
+  if (HandlersActive()) ShowTimePointForecastInfo(RadioGroup1);
+}
+
+void TGraphForm::Button2Click() {
+  if (!HandlersActive()) return;
+  if (ActForm) ActForm->ShowStandDatabase(false);
+  ClearFocus(this);
+}
