@@ -2,6 +2,7 @@
 // group `RadioGroup1` and the estate grid `StringGrid6` in `Panel9`, the
 // stand-list summary `Label14` and options `CheckBox18` / `CheckBox19` in
 // `Panel2`, and the opening of the estate charts and estate overview.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -15,11 +16,12 @@
 #include "estate/EstateChart.h"
 #include "estate/EstateRules.h"
 #include "estate/EstateWindows.h"
+#include "estate/FolderRules.h"
 #include "estate/Folder.h"
 #include "estate/Graph.h"
 #include "mainwindow/Acts.h"
 #include "platform/Clock.h"
-#include "stands/EstateFolder.h"
+#include "stands/IntroOpen.h"
 #include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -99,6 +101,7 @@ void TActForm::BuildEstateTimePoints() {
     const QSignalBlocker block(RadioGroup1);
     RadioGroup1->SetItems(TimePoints.items);
   }
+  for (int i = 0; i < RadioGroup1->Count(); ++i) RadioGroup1->Item(i)->setFixedHeight(15);
   CopyTimePointsToEstateWindows();
   RefreshEstateGridAndChart();
 }
@@ -131,6 +134,15 @@ void TActForm::SetEstateTimePointCaption(bool /*shown*/) {
   Panel8->show();
 }
 
+void TActForm::RefreshEstateViews() {
+  SetEstateTimePointCaption(true);
+  BuildEstateTimePoints();
+  if (!FolderForm) return;
+  FolderForm->SetEstateCaptions();
+  FolderForm->FillEstateOverview(1, 1);
+  if (FolderForm->StringGrid1->rowCount() > 0) FolderForm->StringGrid1->setCurrentCell(0, 0);
+}
+
 // ---- Grid and chart -----------------------------------------------------------
 
 void TActForm::RefreshEstateGridAndChart() {
@@ -158,7 +170,9 @@ void TActForm::ShowEstateChart(int count, bool inCurrency, bool perHa) {
   Panel5->setVisible(c.infoPanelVisible);
   Chart2->SetTopNote(c.topAxisTitle);
   Chart2->SetBottomPercent(c.bottomAxisPositionPercent);
-  Chart2->SetTitleLines(c.titleLines);
+  // "Kuviotietokanta", the stand count and the area in the corner, the
+  // chart's own title over the bars.
+  Chart2->SetTitleLines(c.titleLines, 4);
   Label13->raise();
 }
 
@@ -194,8 +208,16 @@ void TActForm::RefreshStandListSummary(bool warn) {
   CheckBox18->setChecked(false);
   CheckBox19->setChecked(false);
   CheckBox18->show();
-  FillMainStandList(false, false);
+  CheckBox19->show();
+  FillStandList(false, false);
   if (warn) WarnMeasurementYears(LatestMeasurementYear(CurrentEstate().stands, 0));
+}
+
+void TActForm::FillStandList(bool removal, bool value) {
+  const Estate e = CurrentEstate();
+  FillMainStandList(removal, value, [&e](int i) {
+    return i >= 0 && i < e.Count() ? EstateStandRemoval(e, e.stands[i]) : StandRemovalAtTimePoint{};
+  });
 }
 
 void TActForm::WarnMeasurementYears(const QString& yearText) {
@@ -226,41 +248,58 @@ void TActForm::LayoutEstateGrid() {
   const int fontSize = low ? 9 : 10;
   const QFont estateFont = PixelFont(QStringLiteral("Calibri"), fontSize + 3);
   Chart2->SetTextFont(PixelFont(QStringLiteral("Calibri"), fontSize + 2));
-  Chart2->chart()->setTitleFont(estateFont);
+  Chart2->SetTitleFont(PixelFont(QStringLiteral("Calibri"), fontSize + 3, true));
   Chart2->setGeometry(1, low ? -3 : -7, Panel9->width() - 2, Chart2->height());
-  RadioGroup1->setFont(estateFont);
+  Chart2->SetHeadTop(30 - Chart2->y());
+  RadioGroup1->setFont(PixelFont(QStringLiteral("Calibri"), fontSize + 2));
   RadioGroup1->setGeometry(Chart2->x(), RadioGroup1->y(), Chart2->width() - 1, RadioGroup1->height());
   const int rowHeight = low ? 16 : 17;
   StringGrid6->setFont(PixelFont(QStringLiteral("Calibri Light"), 12));
+  StringGrid6->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
   StringGrid6->setShowGrid(true);
   for (int r = 0; r < 6; ++r) StringGrid6->setRowHeight(r, rowHeight);
   const int gridHeight = (rowHeight + 1) * 6;
   const int gridWidth = RadioGroup1->width() - 1;
   StringGrid6->setGeometry(RadioGroup1->x() + 1, Panel9->height() - gridHeight - 1, gridWidth, gridHeight);
   const int columnWidth = (gridWidth - 1) / 2 + 1;
-  StringGrid6->setColumnWidth(0, columnWidth - 12);
-  StringGrid6->setColumnWidth(1, gridWidth - columnWidth + 12);
-  StringGrid6->setColumnWidth(2, columnWidth);
+  for (int c = 0; c < 3; ++c) StringGrid6->setColumnWidth(c, columnWidth);
   for (QCheckBox* b : {CheckBox8, CheckBox9, CheckBox17}) {
     b->setFont(estateFont);
     b->adjustSize();
   }
+  // The corners of the chart: the estate folder (its row shown) on the
+  // left over the chart's title lines; "Lisätietoja" and the chart's options
+  // under it on the right.
+  Panel8->setGeometry(Panel9->width() - 92, 4, 86, 22);
   DirectoryListBox1->setFont(PixelFont(QStringLiteral("Calibri"), 12));
-  DirectoryListBox1->setGeometry(6, 6, 104, 2 * 14 + 4);
+  DirectoryListBox1->setGeometry(6, 4, Panel9->width() - 110, 22);
+  if (DirectoryListBox1->count() > 0)
+    DirectoryListBox1->setFixedHeight(DirectoryListBox1->sizeHintForRow(0) + 2 * DirectoryListBox1->frameWidth());
   DirectoryListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Panel8->setGeometry(Panel9->width() - 92, 6, 86, 22);
+  DirectoryListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Panel8Caption->setGeometry(0, 0, Panel8->width(), Panel8->height());
   Panel8Caption->setFont(estateFont);
   Panel5->resize(36, 18);
   Panel5Caption->setGeometry(0, 0, Panel5->width(), Panel5->height());
   Panel5Caption->setFont(estateFont);
-  CheckBox8->move(Panel9->width() - CheckBox8->width() - CheckBox9->width() - 10, 32);
-  CheckBox9->move(Panel9->width() - CheckBox9->width() - 6, 32);
+  CheckBox8->move(Panel9->width() - CheckBox8->width() - CheckBox9->width() - 10, 30);
+  CheckBox9->move(Panel9->width() - CheckBox9->width() - 6, 30);
+  // The stand list's options under the list.
+  for (QCheckBox* b : {CheckBox18, CheckBox19}) {
+    b->setFont(estateFont);
+    b->adjustSize();
+  }
+  const int optionsTop = Panel2->height() - CheckBox18->height() - 4;
+  ListBox1->resize(ListBox1->width(), std::max(40, optionsTop - ListBox1->y() - 2));
+  CheckBox18->move(ListBox1->x(), optionsTop);
+  CheckBox19->move(CheckBox18->x() + CheckBox18->width() + 8, optionsTop);
   Label13->setFont(estateFont);
   PlaceEstateTimePointGroup();
 }
 
 void TActForm::PlaceEstateTimePointGroup() {
+  // The group as the items need it, at least its designed height.
+  RadioGroup1->resize(RadioGroup1->width(), std::max(RadioGroup1->height(), RadioGroup1->sizeHint().height()));
   RadioGroup1->move(RadioGroup1->x(), StringGrid6->y() - RadioGroup1->height() - 1);
   CheckBox17->move(CheckBox17->x(), RadioGroup1->y() + 12);
   PlaceEstateCurrencyCheckBox();
@@ -271,6 +310,7 @@ void TActForm::PlaceEstateTimePointGroup() {
   Label13->move(0, static_cast<int>((Chart2->height() - Label13->height()) * 0.68));
   Panel5->move(Chart2->x() + Chart2->width() - Panel5->width() - 4,
                Chart2->y() + Chart2->height() - Panel5->height() - 4);
+  DirectoryListBox1->scrollToItem(DirectoryListBox1->currentItem());
   for (QWidget* w : std::initializer_list<QWidget*>{Panel5, Panel8, DirectoryListBox1, CheckBox8, CheckBox9, CheckBox17})
     w->raise();
 }
@@ -333,7 +373,7 @@ void TActForm::CheckBox17Click() {
 void TActForm::CheckBox18Click() {
   if (CheckBox18->isVisible()) {
     ShowStandListSummary(CheckBox18->isChecked() ? 1 : 0, CheckBox19->isChecked());
-    FillMainStandList(CheckBox18->isChecked(), CheckBox19->isChecked());
+    FillStandList(CheckBox18->isChecked(), CheckBox19->isChecked());
   }
   ClearFocus(this);
 }

@@ -9,12 +9,20 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
-#include "stands/SpeciesColors.h"
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
 QColor EstateBarColor(const EstateBar& bar) {
   return bar.speciesColorCode >= 0 ? SpeciesColor(bar.speciesColorCode) : ColorFromBgr(bar.colorBgr);
+}
+
+QLabel* TEstateChart::MakeLabel(const QString& suffix, Qt::Alignment alignment) {
+  auto* l = new QLabel(this);
+  l->setObjectName(objectName() + suffix);
+  l->setAlignment(alignment);
+  l->setAttribute(Qt::WA_TransparentForMouseEvents);
+  l->setFont(textFont_);
+  return l;
 }
 
 TEstateChart::TEstateChart(QWidget* parent, const QString& name, bool horizontal)
@@ -26,16 +34,28 @@ TEstateChart::TEstateChart(QWidget* parent, const QString& name, bool horizontal
   c->legend()->hide();
   c->setBackgroundRoundness(0);
   c->layout()->setContentsMargins(0, 0, 0, 0);
-  c->setTitleFont(PixelFont(QStringLiteral("Calibri"), 12));
   setChart(c);
-  footLabel_ = new QLabel(this);
-  footLabel_->setObjectName(name + QStringLiteral("Foot"));
-  footLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  footLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  noteLabel_ = new QLabel(this);
-  noteLabel_->setObjectName(name + QStringLiteral("Note"));
-  noteLabel_->setAlignment(Qt::AlignCenter);
-  noteLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  headLabel_ = MakeLabel(QStringLiteral("Head"), Qt::AlignLeft | Qt::AlignTop);
+  titleLabel_ = MakeLabel(QStringLiteral("Title"), Qt::AlignHCenter | Qt::AlignTop);
+  noteLabel_ = MakeLabel(QStringLiteral("Note"), Qt::AlignHCenter | Qt::AlignTop);
+  footLabel_ = MakeLabel(QStringLiteral("Foot"), Qt::AlignLeft | Qt::AlignTop);
+  SetTitleFont(PixelFont(QStringLiteral("Calibri"), 13, true));
+  series_ = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                        : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);
+  series_->setBarWidth(horizontal_ ? 0.65 : 0.55);
+  c->addSeries(series_);
+  categoryAxis_ = new QBarCategoryAxis;
+  categoryAxis_->setLabelsVisible(false);
+  categoryAxis_->setGridLineVisible(false);
+  valueAxis_ = new QValueAxis;
+  valueAxis_->setLabelsVisible(false);
+  valueAxis_->setGridLineVisible(false);
+  valueAxis_->setLineVisible(false);
+  valueAxis_->setTickCount(2);
+  c->addAxis(categoryAxis_, horizontal_ ? Qt::AlignLeft : Qt::AlignBottom);
+  c->addAxis(valueAxis_, horizontal_ ? Qt::AlignBottom : Qt::AlignLeft);
+  series_->attachAxis(categoryAxis_);
+  series_->attachAxis(valueAxis_);
   connect(c, &QChart::plotAreaChanged, this, [this] { PlaceTexts(); });
   Rebuild();
 }
@@ -46,12 +66,19 @@ void TEstateChart::ShowBars(const std::vector<EstateBar>& bars, const QString& v
   Rebuild();
 }
 
-void TEstateChart::SetTitleLines(const QStringList& lines) {
+void TEstateChart::SetTitleLines(const QStringList& lines, int leftLines) {
   title_ = lines;
-  QStringList shown;
-  for (const QString& l : lines) shown << l.toHtmlEscaped();
-  // A leading empty line keeps its height, as the chart title shows it.
-  chart()->setTitle(shown.isEmpty() ? QString() : shown.join(QStringLiteral("<br>")));
+  QStringList head, centred;
+  for (int i = 0; i < lines.size(); ++i) {
+    if (i < leftLines) {
+      if (!lines[i].isEmpty()) head << lines[i];
+    } else {
+      centred << lines[i];
+    }
+  }
+  headLabel_->setText(head.join(QLatin1Char('\n')));
+  titleLabel_->setText(centred.join(QLatin1Char('\n')));
+  PlaceMargins();
 }
 
 void TEstateChart::SetFootLines(const QStringList& lines) {
@@ -63,8 +90,7 @@ void TEstateChart::SetFootLines(const QStringList& lines) {
 void TEstateChart::SetTopNote(const QString& note) {
   note_ = note;
   noteLabel_->setText(note);
-  noteLabel_->setVisible(!note.isEmpty());
-  PlaceTexts();
+  PlaceMargins();
 }
 
 void TEstateChart::SetAxisSpan(int startPercent, int endPercent) {
@@ -87,15 +113,20 @@ void TEstateChart::ClearChart() {
 
 void TEstateChart::SetBackColor(const QColor& c) {
   chart()->setBackgroundBrush(c);
+  chart()->setBackgroundPen(Qt::NoPen);
   chart()->setPlotAreaBackgroundVisible(false);
   SetWidgetColor(this, c);
 }
 
 void TEstateChart::SetTextFont(const QFont& font) {
   textFont_ = font;
-  footLabel_->setFont(font);
-  noteLabel_->setFont(font);
+  for (QLabel* l : {headLabel_, noteLabel_, footLabel_}) l->setFont(font);
   Rebuild();
+}
+
+void TEstateChart::SetTitleFont(const QFont& font) {
+  titleLabel_->setFont(font);
+  PlaceMargins();
 }
 
 QString TEstateChart::MarkOf(int i) const {
@@ -113,15 +144,11 @@ void TEstateChart::Rebuild() {
   for (QGraphicsSimpleTextItem* t : texts_) delete t;
   marks_.clear();
   texts_.clear();
-  c->removeAllSeries();
-  for (QAbstractAxis* a : c->axes()) {
-    c->removeAxis(a);
-    delete a;
-  }
-  if (bars_.empty()) return;
-  QAbstractBarSeries* series = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
-                                           : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);
+  series_->clear();
+  categoryAxis_->clear();
   const int n = static_cast<int>(bars_.size());
+  series_->setVisible(n > 0);
+  categoryAxis_->setVisible(n > 0);
   QStringList categories;
   double top = 0.0;
   for (int i = 0; i < n; ++i) {
@@ -131,26 +158,12 @@ void TEstateChart::Rebuild() {
     const QColor colour = EstateBarColor(bars_[i]);
     set->setColor(colour);
     set->setBorderColor(colour == Qt::white ? QColor(120, 120, 120) : colour.darker(130));
-    series->append(set);
+    series_->append(set);
     top = qMax(top, bars_[i].value);
   }
-  series->setBarWidth(horizontal_ ? 0.6 : 0.55);
-  c->addSeries(series);
-  auto* categoryAxis = new QBarCategoryAxis;
-  categoryAxis->append(categories);
-  categoryAxis->setLabelsVisible(false);
-  categoryAxis->setGridLineVisible(false);
-  auto* valueAxis = new QValueAxis;
+  categoryAxis_->append(categories);
   // Room for the marks past the longest bar.
-  valueAxis->setRange(0.0, top > 0 ? top * (horizontal_ ? 1.45 : 1.25) : 1.0);
-  valueAxis->setLabelsVisible(false);
-  valueAxis->setGridLineVisible(false);
-  valueAxis->setLineVisible(false);
-  valueAxis->setTickCount(2);
-  c->addAxis(categoryAxis, horizontal_ ? Qt::AlignLeft : Qt::AlignBottom);
-  c->addAxis(valueAxis, horizontal_ ? Qt::AlignBottom : Qt::AlignLeft);
-  series->attachAxis(categoryAxis);
-  series->attachAxis(valueAxis);
+  valueAxis_->setRange(0.0, top > 0 ? top * (horizontal_ ? 1.3 : 1.15) : 1.0);
   for (int i = 0; i < n; ++i) {
     auto* mark = new QGraphicsSimpleTextItem(MarkOf(i), c);
     mark->setFont(textFont_);
@@ -160,29 +173,45 @@ void TEstateChart::Rebuild() {
     texts_.push_back(text);
   }
   PlaceMargins();
-  PlaceTexts();
 }
 
 void TEstateChart::PlaceMargins() {
   QChart* c = chart();
   const QRect r = rect();
-  int widest = 0;
-  for (const EstateBar& b : bars_) widest = qMax(widest, QFontMetrics(textFont_).boundingRect(b.text).width());
-  const int footHeight = foot_.isEmpty() ? 0 : QFontMetrics(footLabel_->font()).lineSpacing() * int(foot_.size()) + 4;
-  QMargins m(4, 4, 4, 4);
+  auto fit = [&](QLabel* l, int top, int left, int width) {
+    if (l->text().isEmpty()) {
+      l->hide();
+      return top;
+    }
+    l->setGeometry(left, top, width, l->heightForWidth(width) > 0 ? l->heightForWidth(width) : l->sizeHint().height());
+    l->show();
+    return top + l->height();
+  };
+  int top = fit(headLabel_, headTop_, 6, r.width() / 2);
+  top = fit(titleLabel_, top + 2, 2, r.width() - 4);
+  top = fit(noteLabel_, top, 2, r.width() - 4);
+  const QFontMetrics fm(textFont_);
+  const int footHeight = foot_.isEmpty() ? 0 : fm.lineSpacing() * static_cast<int>(foot_.size()) + 6;
+  footLabel_->setGeometry(8, r.height() - footHeight, r.width() - 16, footHeight);
+  footLabel_->setVisible(footHeight > 0);
+  QMargins m(4, top + 4, 4, footHeight + 4);
   if (horizontal_) {
-    m.setLeft(widest + 10);
+    int widest = 0;
+    for (const EstateBar& b : bars_) widest = qMax(widest, fm.horizontalAdvance(b.text));
+    m.setLeft(widest + 12);
     m.setRight(8);
-    m.setBottom(footHeight + 2);
   } else {
-    const int lines = bars_.empty() ? 1 : int(bars_.front().text.count(QLatin1Char('\n'))) + 1;
+    int lines = 1;
+    for (const EstateBar& b : bars_) lines = qMax(lines, static_cast<int>(b.text.count(QLatin1Char('\n'))) + 1);
     m.setLeft(qMax(4, r.width() * startPercent_ / 100));
     m.setRight(qMax(4, r.width() * (100 - endPercent_) / 100));
-    m.setBottom(qMax(footHeight + QFontMetrics(textFont_).lineSpacing() * lines + 6, r.height() * bottomPercent_ / 100));
+    m.setTop(top + fm.lineSpacing() + 4);  // the marks above the bars
+    m.setBottom(qMax(footHeight + fm.lineSpacing() * lines + 8, r.height() * bottomPercent_ / 100));
   }
   c->setMargins(m);
-  footLabel_->setGeometry(6, r.height() - footHeight, r.width() - 12, footHeight);
-  footLabel_->setVisible(footHeight > 0);
+  // The chart lays itself out at its next layout request; the marks and
+  // texts follow the plot at once.
+  c->layout()->activate();
   PlaceTexts();
 }
 
@@ -190,20 +219,18 @@ void TEstateChart::PlaceTexts() {
   QChart* c = chart();
   const QRectF plot = c->plotArea();
   const int n = static_cast<int>(bars_.size());
-  if (n > 0 && !c->series().isEmpty()) {
-    QAbstractSeries* s = c->series().first();
-    for (int i = 0; i < n; ++i) {
-      const QPointF base = c->mapToPosition(horizontal_ ? QPointF(0, i) : QPointF(i, 0), s);
-      const QPointF end = c->mapToPosition(horizontal_ ? QPointF(bars_[i].value, i) : QPointF(i, bars_[i].value), s);
-      const QRectF mb = marks_[i]->boundingRect(), tb = texts_[i]->boundingRect();
-      if (horizontal_) {
-        marks_[i]->setPos(end.x() + 4, end.y() - mb.height() / 2);
-        texts_[i]->setPos(plot.left() - tb.width() - 6, base.y() - tb.height() / 2);
-      } else {
-        marks_[i]->setPos(end.x() - mb.width() / 2, end.y() - mb.height() - 1);
-        texts_[i]->setPos(base.x() - tb.width() / 2, plot.bottom() + 3);
-      }
+  if (n == 0 || static_cast<int>(marks_.size()) != n) return;
+  QAbstractSeries* s = series_;
+  for (int i = 0; i < n; ++i) {
+    const QPointF base = c->mapToPosition(horizontal_ ? QPointF(0, i) : QPointF(i, 0), s);
+    const QPointF end = c->mapToPosition(horizontal_ ? QPointF(bars_[i].value, i) : QPointF(i, bars_[i].value), s);
+    const QRectF mb = marks_[i]->boundingRect(), tb = texts_[i]->boundingRect();
+    if (horizontal_) {
+      marks_[i]->setPos(end.x() + 4, end.y() - mb.height() / 2);
+      texts_[i]->setPos(plot.left() - tb.width() - 6, base.y() - tb.height() / 2);
+    } else {
+      marks_[i]->setPos(end.x() - mb.width() / 2, end.y() - mb.height() - 1);
+      texts_[i]->setPos(base.x() - tb.width() / 2, plot.bottom() + 3);
     }
   }
-  noteLabel_->setGeometry(0, qMax(0, int(plot.top()) - 16), width(), 16);
 }

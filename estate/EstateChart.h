@@ -12,7 +12,10 @@
 
 #include "estate/EstateRules.h"
 
+class QAbstractBarSeries;
+class QBarCategoryAxis;
 class QGraphicsSimpleTextItem;
+class QValueAxis;
 class QLabel;
 
 class TEstateChart : public QChartView {
@@ -22,7 +25,9 @@ class TEstateChart : public QChartView {
 
   // valueFormat: the marks' format ("###0.### m3").
   void ShowBars(const std::vector<EstateBar>& bars, const QString& valueFormat);
-  void SetTitleLines(const QStringList& lines);
+  // The title: the first leftLines lines (blank ones dropped) in the
+  // top-left corner, the others centred above the plot.
+  void SetTitleLines(const QStringList& lines, int leftLines = 0);
   void SetFootLines(const QStringList& lines);
   void SetTopNote(const QString& note);
   // Vertical charts: the bars spread between these percentages of the
@@ -33,6 +38,12 @@ class TEstateChart : public QChartView {
   void ClearChart();
   void SetBackColor(const QColor& c);
   void SetTextFont(const QFont& font);
+  void SetTitleFont(const QFont& font);
+  // Where the corner lines of the title start (room for a control above).
+  void SetHeadTop(int top) {
+    headTop_ = top;
+    PlaceMargins();
+  }
 
   const std::vector<EstateBar>& Bars() const { return bars_; }
   const QStringList& TitleLines() const { return title_; }
@@ -48,16 +59,25 @@ class TEstateChart : public QChartView {
   void Rebuild();
   void PlaceTexts();
   void PlaceMargins();
+  QLabel* MakeLabel(const QString& suffix, Qt::Alignment alignment);
   bool horizontal_;
   std::vector<EstateBar> bars_;
   QString valueFormat_;
   QStringList title_, foot_;
   QString note_;
+  int headTop_ = 6;
   int startPercent_ = 0, endPercent_ = 100, bottomPercent_ = 0;
+  QLabel* headLabel_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
   QLabel* footLabel_ = nullptr;
   QLabel* noteLabel_ = nullptr;
   QFont textFont_;
   std::vector<QGraphicsSimpleTextItem*> marks_, texts_;
+  // One series and its two axes for the chart's life; each drawing replaces
+  // their bar sets, categories and range.
+  QAbstractBarSeries* series_ = nullptr;
+  QBarCategoryAxis* categoryAxis_ = nullptr;
+  QValueAxis* valueAxis_ = nullptr;
 };
 
 // The colour of a bar: its species colour, else its 0xBBGGRR value.

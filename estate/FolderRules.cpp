@@ -120,6 +120,12 @@ StandTable EstateStandTable(const Estate& e, const OverviewOptions& o) {
   for (const EstateRecord& r : e.stands) {
     totalArea += r.area;
     StandTableRow row;
+    if (!r.IsReadable()) {
+      // A file that could not be read is listed by its name alone.
+      row[0] = r.fileName;
+      t.rows.push_back(row);
+      continue;
+    }
     AssortmentVector shown{}, whole{};
     if (o.removalView) {
       if (!EstateStandHasCutting(r) || !StandRemovalVolumes(e, r, true, whole)) {

@@ -9,6 +9,11 @@
 #include "estate/TimePointRules.h"
 #include "model/Data.h"
 
+#include <ostream>
+
+// Texts shown as text when an expectation fails.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace estatetest {
 
 // One phase slot: name (empty = not recorded), growing years, volumes.
@@ -30,6 +35,7 @@ inline EstateRecord Stand(const char* id, const char* date, int developmentClass
   r.measurementDate = QString::fromUtf8(date);
   r.developmentClass = developmentClass;
   r.area = area;
+  r.status = StandFileStatus::Ok;
   int k = 0;
   for (const Step& s : steps) {
     if (k >= kPhaseCount) break;
@@ -54,5 +60,61 @@ struct Built {
   explicit Built(EstateRecordList s) : stands(std::move(s)), points(BuildEstateTimePoints(stands)) {}
   Estate estate() const { return Estate{stands, points}; }
 };
+
+}  // namespace estatetest
+
+namespace estatetest {
+
+// Volumes in m3/ha: pine, spruce and birch pulpwood and logs, energy wood.
+inline AssortmentVolumes Mix(int pinePulp, int sprucePulp, int birchPulp, int pineLogs, int spruceLogs, int birchLogs,
+                             int energy) {
+  AssortmentVolumes v{};
+  v[PinePulpwood] = pinePulp;
+  v[SprucePulpwood] = sprucePulp;
+  v[BirchPulpwood] = birchPulp;
+  v[PineLogs] = pineLogs;
+  v[SpruceLogs] = spruceLogs;
+  v[BirchLogs] = birchLogs;
+  v[EnergyWood] = energy;
+  return v;
+}
+
+// An estate of ten stands measured in 2024 across the development classes
+// and site types: some grown ten years, some thinned, one clear-cut, one
+// selection-cut, a seedling stand and a treeless area.
+inline EstateRecordList ModelEstate() {
+  auto site = [](EstateRecord r, int s) {
+    r.siteType = s;
+    return r;
+  };
+  return {
+      site(Stand("k1", "12.06.2024", 7, 2.4f,
+                 {Step("mittaus", 0, Mix(30, 25, 10, 120, 90, 8, 25)),
+                  Step("avohakkuu, 8 säästöpuuta/ha", 0, Mix(0, 0, 0, 6, 0, 0, 1))}),
+           3),
+      site(Stand("k2", "12.06.2024", 6, 3.1f,
+                 {Step("mittaus", 0, Mix(40, 35, 15, 60, 40, 5, 15)),
+                  Step("alaharvennus, 70 m3/ha", 0, Mix(22, 20, 8, 50, 32, 2, 6))}),
+           3),
+      site(Stand("k3", "14.06.2024", 5, 1.8f,
+                 {Step("mittaus", 0, Mix(45, 30, 20, 10, 5, 0, 10)), Step("kasvatus", 10, Mix(55, 40, 25, 30, 15, 2, 8))}),
+           2),
+      site(Stand("k4", "14.06.2024", 3, 1.2f,
+                 {Step("mittaus", 0, Mix(10, 8, 5, 0, 0, 0, 2)), Step("kasvatus", 10, Mix(32, 20, 12, 0, 0, 0, 6))}),
+           4),
+      site(Stand("k5", "15.06.2024", 2, 0.9f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}), 3),
+      site(Stand("k6", "15.06.2024", 1, 0.6f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}), 5),
+      site(Stand("k7", "18.06.2024", 6, 2.7f,
+                 {Step("mittaus", 0, Mix(50, 20, 10, 70, 25, 4, 14)),
+                  Step("alaharvennus, 80 m3/ha", 0, Mix(30, 14, 5, 50, 18, 3, 9))}),
+           4),
+      site(Stand("k8", "18.06.2024", 5, 1.5f, {Step("mittaus", 0, Mix(60, 20, 15, 25, 10, 2, 12))}), 2),
+      site(Stand("k9", "20.06.2024", 8, 1.1f, {Step("mittaus", 0, Mix(8, 6, 2, 30, 10, 0, 4))}), 5),
+      site(Stand("k10", "20.06.2024", 7, 4.2f,
+                 {Step("mittaus", 0, Mix(20, 45, 12, 40, 110, 6, 22)),
+                  Step("poimintahakkuu, 90 m3/ha", 0, Mix(15, 30, 9, 20, 70, 3, 14))}),
+           1),
+  };
+}
 
 }  // namespace estatetest

@@ -1,0 +1,225 @@
+// The estate views through their controls: the main window's estate panel
+// (time points, grid, chart, summary), the estate charts window opened from
+// "Lisätietoja" and the estate overview opened from its "Taulukot", over an
+// estate of ten stands built by code. Pictures of each are left for a person
+// to look at.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "estate/EstateChart.h"
+#include "estate/Folder.h"
+#include "estate/Graph.h"
+#include "mainwindow/Acts.h"
+#include "model/Settings.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroStartup.h"
+#include "tests/estate/EstateFixture.h"
+#include "tests/support/Shots.h"
+#include "tests/support/TempDir.h"
+#include "ui/MessageService.h"
+#include "ui/RadioGroup.h"
+#include "ui/WindowHelpers.h"
+
+using namespace estatetest;
+
+namespace {
+
+QString Cell(const QTableWidget* g, int row, int column) {
+  const QTableWidgetItem* it = g->item(row, column);
+  return it ? it->text() : QString();
+}
+
+// Runs fn once the modal window is up (the busy display comes first).
+void WhenShown(QWidget* w, std::function<void()> fn, int tries = 200) {
+  QTimer::singleShot(5, [w, fn, tries] {
+    if (w->isVisible() || tries <= 0) fn();
+    else WhenShown(w, fn, tries - 1);
+  });
+}
+
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+void ClickItem(TRadioGroup* group, int i) {
+  QAbstractButton* b = group->Item(i);
+  ASSERT_NE(b, nullptr);
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+}
+
+class EstateViews : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    saved_ = platform::GetScreenMetrics();
+    savedSettings_ = model::CurrentSettings();
+    model::SetDefaultSettings(model::CurrentSettings());
+    platform::SetScreenMetrics({.width = 1366, .height = 768});
+    CreateApplicationWindows();
+    ActForm->show();
+    ActForm->FormActivate();
+    // A stand was opened: the start window gone, the main window enabled.
+    IntroForm->hide();
+    ActForm->SetStartupPanelsVisibility(true);
+    ActForm->ComputeMainWindowSize(1366, 768, false);
+    ActForm->ArrangeMainWindow(true);
+    QDir().mkpath(folder_.file("Koivula"));
+  }
+  void TearDown() override {
+    DestroyApplicationWindows();
+    model::CurrentSettings() = savedSettings_;
+    platform::SetScreenMetrics(saved_);
+  }
+  // Opens the estate as the activation of a stand of its folder does.
+  void Open(EstateRecordList records) {
+    IntroForm->EstateRecords = std::move(records);
+    ActForm->ResetEstatePanel("k1.Norvalen", folder_.file("Koivula"));
+    ActForm->UpdateView(1);
+    ActForm->RefreshEstateViews();
+    ActForm->ShowStandListSummary(0, false);
+  }
+  testsupport::TempDir folder_;
+  MessageScript script_;
+  platform::ScreenMetrics saved_;
+  model::SettingsRecord savedSettings_;
+};
+
+}  // namespace
+
+TEST_F(EstateViews, PanelTimePointsGridAndChart) {
+  Open(ModelEstate());
+  // Leading growth and cuttings in 2024: measured, after growth (years
+  // differ), after cutting (every stand in 2024).
+  ASSERT_EQ(ActForm->RadioGroup1->Count(), 3);
+  EXPECT_EQ(ActForm->RadioGroup1->ItemText(0), "v. 2024  :  mittauspuusto");
+  EXPECT_EQ(ActForm->RadioGroup1->ItemText(1), QString::fromUtf8("kasvatuksen jälkeen"));
+  EXPECT_EQ(ActForm->RadioGroup1->ItemText(2), QString::fromUtf8("v. 2024  :  hakkuun jälkeen"));
+  EXPECT_EQ(ActForm->RadioGroup1->ItemIndex(), 0);
+  EXPECT_EQ(ActForm->RadioGroup1->title(), "  Kuviotietokanta,  puustotietoja  ");
+  EXPECT_TRUE(ActForm->CheckBox8->isVisibleTo(ActForm->Panel9));
+  EXPECT_TRUE(ActForm->Panel8->isVisibleTo(ActForm->Panel9));
+  // Measured stock of the estate: the grid's first row and the chart's first
+  // bar agree.
+  const QString stock = Cell(ActForm->StringGrid6, 0, 1);
+  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 0), "mittauspuusto 2024");
+  ASSERT_EQ(ActForm->Chart2->Bars().size(), 3u);
+  EXPECT_TRUE(stock.startsWith(QString::number(ActForm->Chart2->Bars()[0].value) + " m3,  tukki% "));
+  EXPECT_EQ(ActForm->Chart2->FootLines().size(), 3);
+  EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota"));
+  // After cutting: the removal rows.
+  ClickItem(ActForm->RadioGroup1, 2);
+  EXPECT_EQ(Cell(ActForm->StringGrid6, 4, 0), "hakkuu 2024");
+  EXPECT_TRUE(Cell(ActForm->StringGrid6, 5, 1).contains(" m3,  tukki% "));
+  // The grid in currency.
+  Click(ActForm->CheckBox17);
+  EXPECT_TRUE(Cell(ActForm->StringGrid6, 5, 1).contains(QString::fromUtf8(" €/m3")));
+  // The chart per hectare: the totals divided by the estate's 19.5 ha.
+  const double total = ActForm->Chart2->Bars()[0].value;
+  Click(ActForm->CheckBox8);
+  EXPECT_EQ(ActForm->Chart2->Bars()[0].value, std::round(total / 19.5));
+  EXPECT_TRUE(ActForm->Chart2->MarkOf(0).endsWith("m3/ha"));
+  Click(ActForm->CheckBox8);
+  // The stand list's removal summary.
+  ActForm->CheckBox18->show();
+  Click(ActForm->CheckBox18);
+  EXPECT_TRUE(ActForm->Label14->text().contains(QString::fromUtf8("hakkuukertymä 2024   :   ")));
+  Click(ActForm->CheckBox18);
+  ClickItem(ActForm->RadioGroup1, 0);
+  ActForm->grab().save(testsupport::ShotPath("estate-main-1366.png"));
+  QApplication::processEvents();
+  ActForm->Panel9->grab().scaled(ActForm->Panel9->size() * 2).save(testsupport::ShotPath("estate-panel-x2.png"));
+  // Another folder clicked in the folder list: a notice, the folder kept.
+  QListWidget* folders = ActForm->DirectoryListBox1;
+  ASSERT_GT(folders->count(), 1);
+  folders->scrollToItem(folders->item(0));
+  QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(folders->item(0)).center());
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
+            QString::fromUtf8("Kuviolista ja kuviotietokanta voidaan vaihtaa Vaihda - painikkeella  !"));
+  EXPECT_EQ(folders->currentRow(), folders->count() - 1);
+}
+
+TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
+  Open(ModelEstate());
+  bool chartsSeen = false, overviewSeen = false;
+  WhenShown(GraphForm, [&] {
+    ASSERT_TRUE(GraphForm->isVisible());
+    chartsSeen = true;
+    // Development classes by volume: bars 9..0, the titles and foot.
+    ASSERT_EQ(GraphForm->Chart3->Bars().size(), 10u);
+    EXPECT_TRUE(GraphForm->Chart3->TitleLines().value(0).startsWith("Kehitysluokkien puusto mittauksen"));
+    EXPECT_TRUE(GraphForm->Chart4->FootLines().value(0).startsWith(QString::fromUtf8("yhteensä ")));
+    EXPECT_EQ(GraphForm->Label3->text(), QString::fromUtf8("kuviotietokanta Koivula,  10 kuviota,  pinta-ala 19.50 ha"));
+    EXPECT_GE(GraphForm->y(), 0);
+    GraphForm->grab().save(testsupport::ShotPath("estate-charts.png"));
+    // The removal: the time point can no longer be chosen.
+    Click(GraphForm->CheckBox1);
+    EXPECT_FALSE(GraphForm->RadioGroup1->isEnabled());
+    EXPECT_TRUE(GraphForm->Chart4->TitleLines().value(0).startsWith(QString::fromUtf8("Hakkuukertymä  v. 2024")));
+    Click(GraphForm->CheckBox2);
+    EXPECT_TRUE(GraphForm->Chart4->FootLines().value(0).contains(QString::fromUtf8(" €,")));
+    GraphForm->grab().save(testsupport::ShotPath("estate-charts-removal.png"));
+    WhenShown(FolderForm, [&] {
+      ASSERT_TRUE(FolderForm->isVisible());
+      overviewSeen = true;
+      EXPECT_EQ(FolderForm->StringGrid1->rowCount(), 10);
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 0), "k1");
+      EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 0), "10 kuviota");
+      EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 2), "    19.50 ha");
+      // The charts window stands beside the overview, on the screen.
+      EXPECT_GE(GraphForm->y(), 0);
+      FolderForm->grab().save(testsupport::ShotPath("estate-overview.png"));
+      // The removal view: a stand without a cutting has an empty row.
+      Click(FolderForm->CheckBox2);
+      EXPECT_EQ(Cell(FolderForm->StringGrid3, 0, 5), "   hakkuutapa");
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 5), " uudistushakkuu");
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 2, 0), "");
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 9, 5), " poimintahakkuu");
+      EXPECT_FALSE(FolderForm->RadioGroup1->isEnabled());
+      FolderForm->grab().save(testsupport::ShotPath("estate-overview-removal.png"));
+      // Site types, per hectare.
+      Click(FolderForm->CheckBox2);
+      QTest::mouseClick(FolderForm->ListBox1->viewport(), Qt::LeftButton, {},
+                        FolderForm->ListBox1->visualItemRect(FolderForm->ListBox1->item(1)).center());
+      EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
+      Click(FolderForm->CheckBox1);
+      EXPECT_TRUE(Cell(FolderForm->StringGrid1, 0, 7).endsWith("m3/ha"));
+      // A refill shows the development classes again.
+      EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kehitysluokka");
+      Click(FolderForm->Button1);
+    });
+    Click(GraphForm->Button2);
+    Click(GraphForm->Button1);
+  });
+  Click(ActForm->Panel8);
+  EXPECT_TRUE(chartsSeen);
+  EXPECT_TRUE(overviewSeen);
+  // Opening again resets every option.
+  WhenShown(GraphForm, [&] {
+    EXPECT_FALSE(GraphForm->CheckBox1->isChecked());
+    EXPECT_FALSE(GraphForm->CheckBox2->isChecked());
+    EXPECT_TRUE(GraphForm->RadioGroup1->isEnabled());
+    Click(GraphForm->Button1);
+  });
+  Click(ActForm->Panel8);
+}
+
+TEST_F(EstateViews, EmptyAndOneStandEstates) {
+  // An empty folder: empty views, nothing divided by zero.
+  Open({});
+  EXPECT_TRUE(ActForm->Chart2->Bars().empty());
+  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 1), "");
+  EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 0), "0 kuviota");
+  // One stand: the overview's totals repeat its row.
+  Open({Stand("k1", "12.06.2024", 6, 2.0f, {Step("mittaus", 0, Mix(40, 30, 10, 60, 40, 5, 15))})});
+  for (int c = 6; c <= 8; ++c) EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, c), Cell(FolderForm->StringGrid1, 0, c)) << c;
+  EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 7), "     400 m3");
+}
