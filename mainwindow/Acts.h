@@ -311,6 +311,13 @@ class TActForm : public QMainWindow {
   void PlaceEstateCurrencyCheckBox();
   void ShowForecastInfo(int item);
   void ShowStandDatabase(bool charts);
+  // The stand list's rows: the growing stock, or the removal of each stand
+  // (removal), as volume or value.
+  void FillStandList(bool removal, bool value);
+  // The estate views after the stand list was rebuilt: the time-point group,
+  // the time points with the grid and chart, the overview's captions and
+  // tables (the rebuild of the stand list ends with this).
+  void RefreshEstateViews();
   // Empties the estate panel for a stand of a new folder.
   void ClearEstatePanel();
   void RadioGroup1Click();

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 
 #include "estate/Folder.h"
-#include "stands/EstateFolder.h"
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -58,7 +57,7 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
   // The estate panel and the estate overview after the prices changed.
   bool IsEstateValueChecked() override { return form->CheckBox19->isChecked(); }
   void RefillMainStandList() override {
-    FillMainStandList(form->CheckBox18->isChecked(), form->CheckBox19->isChecked());
+    form->FillStandList(form->CheckBox18->isChecked(), form->CheckBox19->isChecked());
     form->ShowStandListSummary(form->CheckBox18->isChecked() ? 1 : 0, form->CheckBox19->isChecked());
   }
   void RefreshEstateOverview() override {

@@ -61,6 +61,8 @@ class EstateViews : public ::testing::Test {
   void SetUp() override {
     InstallFontSubstitutions();
     saved_ = platform::GetScreenMetrics();
+    savedFolder_ = QDir::currentPath();
+    QDir::setCurrent(folder_.path());
     savedSettings_ = model::CurrentSettings();
     model::SetDefaultSettings(model::CurrentSettings());
     platform::SetScreenMetrics({.width = 1366, .height = 768});
@@ -76,6 +78,8 @@ class EstateViews : public ::testing::Test {
   }
   void TearDown() override {
     DestroyApplicationWindows();
+    QDir::setCurrent(savedFolder_);
+    model::SetSettingsFolder(savedFolder_);
     model::CurrentSettings() = savedSettings_;
     platform::SetScreenMetrics(saved_);
   }
@@ -91,6 +95,7 @@ class EstateViews : public ::testing::Test {
   MessageScript script_;
   platform::ScreenMetrics saved_;
   model::SettingsRecord savedSettings_;
+  QString savedFolder_;
 };
 
 }  // namespace
