@@ -2,10 +2,9 @@
 // options, carbon factor) and the refreshes that follow a saved setting,
 // answered by the main window.
 #include <QCheckBox>
-
-#include "estate/Folder.h"
 #include <QTabWidget>
 
+#include "estate/Folder.h"
 #include "mainwindow/Acts.h"
 #include "model/Data.h"
 #include "model/Settings.h"
