@@ -4,7 +4,9 @@
 // estate of ten stands built by code. Pictures of each are left for a person
 // to look at.
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -24,6 +26,7 @@
 #include "platform/Screen.h"
 #include "stands/Intro.h"
 #include "stands/IntroStartup.h"
+#include "stands/Settings.h"
 #include "tests/estate/EstateFixture.h"
 #include "tests/support/Shots.h"
 #include "tests/support/TempDir.h"
@@ -227,4 +230,29 @@ TEST_F(EstateViews, EmptyAndOneStandEstates) {
   Open({Stand("k1", "12.06.2024", 6, 2.0f, {Step("mittaus", 0, Mix(40, 30, 10, 60, 40, 5, 15))})});
   for (int c = 6; c <= 8; ++c) EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, c), Cell(FolderForm->StringGrid1, 0, c)) << c;
   EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 7), "     400 m3");
+}
+
+TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
+  Open(ModelEstate());
+  Click(ActForm->CheckBox17);
+  ActForm->CheckBox19->show();
+  Click(ActForm->CheckBox19);
+  const QString gridBefore = Cell(ActForm->StringGrid6, 0, 1);
+  const QString totalBefore = Cell(FolderForm->StringGrid2, 0, 8);
+  const QString summaryBefore = ActForm->Label14->text();
+  // Every pulpwood and log price from 10.00 to 20.00 through the price
+  // settings window.
+  WhenShown(SettForm, [&] {
+    const auto edits = SettForm->PriceEdits();
+    for (int i = 0; i < 9; ++i) edits[i]->setText("20.00");
+    Click(SettForm->BitBtn1);
+  });
+  ActForm->M22->trigger();
+  // 3513 m3 of which 279 energy wood: 3234 x 20 + 279 = 64959.
+  EXPECT_NE(Cell(ActForm->StringGrid6, 0, 1), gridBefore);
+  EXPECT_TRUE(Cell(ActForm->StringGrid6, 0, 1).startsWith(QString::fromUtf8("64959 €"))) << Cell(ActForm->StringGrid6, 0, 1).toStdString();
+  EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 8), QString::fromUtf8("     64959 €"));
+  EXPECT_NE(Cell(FolderForm->StringGrid2, 0, 8), totalBefore);
+  EXPECT_NE(ActForm->Label14->text(), summaryBefore);
+  EXPECT_TRUE(ActForm->Label14->text().endsWith(QString::fromUtf8("64959 €")));
 }
