@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -61,16 +60,8 @@ void TActForm::CreateEstateControls() {
   RadioGroup1 = new TRadioGroup(Panel9, QStringLiteral("RadioGroup1"), 1);
   SetWidgetColor(RadioGroup1, PaletteColor(15));
   connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  StringGrid6 = new QTableWidget(6, 3, Panel9);
-  StringGrid6->setObjectName(QStringLiteral("StringGrid6"));
-  StringGrid6->horizontalHeader()->hide();
-  StringGrid6->verticalHeader()->hide();
-  StringGrid6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid6->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid6->setSelectionMode(QAbstractItemView::NoSelection);
-  StringGrid6->setFocusPolicy(Qt::NoFocus);
-  SetRoleColor(StringGrid6, QPalette::Base, PaletteColor(151));
+  StringGrid6 = MakeEstateGrid(Panel9, "StringGrid6", 6, 3);
+  SetGridColors(StringGrid6, PaletteColor(151), Qt::black);
   CheckBox8 = EstateBox(Panel9, "CheckBox8", QStringLiteral("ha"));
   CheckBox9 = EstateBox(Panel9, "CheckBox9", CommonlanText(54));
   CheckBox17 = EstateBox(Panel9, "CheckBox17", CommonlanText(54));

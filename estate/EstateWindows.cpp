@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "estate/FolderRules.h"
@@ -103,6 +104,22 @@ QPushButton* MakeEstateButton(QWidget* parent, const char* name, const QString& 
   b->setAutoDefault(false);
   b->setFocusPolicy(Qt::TabFocus);
   return b;
+}
+
+void PlaceButtonRow(std::initializer_list<QPushButton*> rightToLeft, int right, int top) {
+  int x = right;
+  for (QPushButton* b : rightToLeft) {
+    b->resize(qMax(80, b->sizeHint().width() + 10), 26);
+    x -= b->width();
+    b->move(x, top);
+    x -= 8;
+  }
+}
+
+void SetTimePointGroupItems(TRadioGroup* group, const QStringList& items) {
+  const QSignalBlocker block(group);
+  group->SetItems(items);
+  group->SetItemIndex(0);
 }
 
 QStringList RadioGroupItems(const TRadioGroup* group) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
@@ -29,6 +30,11 @@ QFrame* MakeInfoPanel(QWidget* parent, const char* name, std::function<void()> o
 QPushButton* MakeEstateButton(QWidget* parent, const char* name, const QString& caption);
 // Runs onClick when the widget is clicked with the left button.
 void OnPanelClick(QWidget* panel, std::function<void()> onClick);
+// Buttons 26 pixels high side by side, the first at the right edge.
+void PlaceButtonRow(std::initializer_list<QPushButton*> rightToLeft, int right, int top);
+// Replaces the items of a time-point group and chooses item 0, its click
+// handler not run.
+void SetTimePointGroupItems(TRadioGroup* group, const QStringList& items);
 // The items of a radio group.
 QStringList RadioGroupItems(const TRadioGroup* group);
 // The notice of the forecast information for the chosen time point of a

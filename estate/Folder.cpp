@@ -167,22 +167,12 @@ void TFolderForm::StackControls() {
   StringGrid22->setGeometry(kMargin, y, classWidth, kRowHeight + 2);
   StringGrid222->setGeometry(right, y, sortWidth, kRowHeight + 2);
   y += kRowHeight + 2 + 12;
-  int x = kMargin + standWidth;
-  for (QPushButton* b : {Button1, BitBtn2, Button6, Button23}) {
-    b->resize(qMax(80, b->sizeHint().width() + 10), 26);
-    x -= b->width();
-    b->move(x, y);
-    x -= 8;
-  }
+  PlaceButtonRow({Button1, BitBtn2, Button6, Button23}, kMargin + standWidth, y);
   SetOuterWidth(this, kMargin * 2 + standWidth + 6);
   FitFormHeight(this, y, 26 + kMargin);
 }
 
-void TFolderForm::SetTimePointItems(const QStringList& items) {
-  const QSignalBlocker block(RadioGroup1);
-  RadioGroup1->SetItems(items);
-  RadioGroup1->SetItemIndex(0);
-}
+void TFolderForm::SetTimePointItems(const QStringList& items) { SetTimePointGroupItems(RadioGroup1, items); }
 
 void TFolderForm::SetTimePointGroupHeight(int height) {
   RadioGroup1->resize(RadioGroup1->width(), height);

@@ -109,22 +109,12 @@ void TGraphForm::StackControls() {
   // window as wide as the panel's right edge + 6.
   Panel2->setGeometry(0, 0, Chart4->x() + Chart4->width() + 8, CheckBox3->y() + CheckBox3->height() + 8);
   const int buttonsTop = Panel2->height() + 8;
-  int x = Panel2->width() - kMargin;
-  for (QPushButton* b : {Button1, BitBtn2, Button2}) {
-    b->resize(qMax(80, b->sizeHint().width() + 10), 26);
-    x -= b->width();
-    b->move(x, buttonsTop);
-    x -= 8;
-  }
+  PlaceButtonRow({Button1, BitBtn2, Button2}, Panel2->width() - kMargin, buttonsTop);
   SetOuterWidth(this, Panel2->x() + Panel2->width() + 6);
   FitFormHeight(this, buttonsTop, 26 + kMargin);
 }
 
-void TGraphForm::SetTimePointItems(const QStringList& items) {
-  const QSignalBlocker block(RadioGroup1);
-  RadioGroup1->SetItems(items);
-  RadioGroup1->SetItemIndex(0);
-}
+void TGraphForm::SetTimePointItems(const QStringList& items) { SetTimePointGroupItems(RadioGroup1, items); }
 
 void TGraphForm::SetTimePointGroupHeight(int height) {
   RadioGroup1->resize(RadioGroup1->width(), height);

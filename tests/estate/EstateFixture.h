@@ -8,6 +8,9 @@
 
 #include "estate/TimePointRules.h"
 #include "model/Data.h"
+#include "model/Settings.h"
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -46,6 +49,20 @@ inline EstateRecord Stand(const char* id, const char* date, int developmentClass
   }
   return r;
 }
+
+// The default prices of the settings (10.00 per m3 of pulpwood and logs,
+// 1.00 of energy wood) while a test runs.
+class DefaultPrices : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_ = model::CurrentSettings();
+    model::SetDefaultSettings(model::CurrentSettings());
+  }
+  void TearDown() override { model::CurrentSettings() = saved_; }
+
+ private:
+  model::SettingsRecord saved_;
+};
 
 // Common steps.
 inline Step Measured(int pulp) { return Step("mittaus", 0, pulp); }

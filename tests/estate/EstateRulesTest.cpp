@@ -12,17 +12,7 @@ using namespace estatetest;
 
 namespace {
 
-class EstateRules : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = model::CurrentSettings();
-    model::SetDefaultSettings(model::CurrentSettings());
-  }
-  void TearDown() override { model::CurrentSettings() = saved_; }
-
- private:
-  model::SettingsRecord saved_;
-};
+using EstateRules = DefaultPrices;
 
 AssortmentVolumes Vol(int pinePulp, int pineLogs, int energy = 0) {
   AssortmentVolumes v{};

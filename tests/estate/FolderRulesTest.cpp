@@ -13,17 +13,7 @@ using namespace estatetest;
 
 namespace {
 
-class FolderRules : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = model::CurrentSettings();
-    model::SetDefaultSettings(model::CurrentSettings());
-  }
-  void TearDown() override { model::CurrentSettings() = saved_; }
-
- private:
-  model::SettingsRecord saved_;
-};
+using FolderRules = DefaultPrices;
 
 AssortmentVolumes Vol(int pinePulp, int pineLogs) {
   AssortmentVolumes v{};
