@@ -77,6 +77,9 @@ void OpenEstateFolder() {
   QStringList names;
   for (int i = 0; i < ActForm->FileListBox1->count(); ++i) names << ActForm->FileListBox1->item(i)->text();
   IntroForm->EstateRecords = BuildEstateList(folder, names);
+  // The estate views follow the new list: time points, grid, chart and the
+  // estate overview.
+  ActForm->RefreshEstateViews();
 }
 
 void FillMainStandList(bool withTimePoint, bool asValue,

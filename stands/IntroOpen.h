@@ -30,7 +30,8 @@ enum ActivationMode : int {
 // could not be written, or when no stand is open.
 bool ActivateStand(TIntroForm* intro, int mode);
 
-// Rebuilds the estate stand list from the main window's stand-file list.
+// Rebuilds the estate stand list from the main window's stand-file list
+// and refreshes the estate views (time points, grid, chart, overview).
 void OpenEstateFolder();
 
 // Fills the main window's stand list from the estate stand list: the growing
