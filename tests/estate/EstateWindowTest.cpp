@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -25,9 +26,12 @@
 #include "model/Settings.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "estate/EstateWindows.h"
+#include "stands/IntroOpen.h"
 #include "stands/IntroStartup.h"
 #include "stands/Settings.h"
 #include "tests/estate/EstateFixture.h"
+#include "tests/support/EstateFixture.h"
 #include "tests/support/Shots.h"
 #include "tests/support/TempDir.h"
 #include "ui/MessageService.h"
@@ -255,4 +259,63 @@ TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
   EXPECT_NE(Cell(FolderForm->StringGrid2, 0, 8), totalBefore);
   EXPECT_NE(ActForm->Label14->text(), summaryBefore);
   EXPECT_TRUE(ActForm->Label14->text().endsWith(QString::fromUtf8("64959 €")));
+}
+
+namespace {
+
+// The stand files of an estate: each record's header fields and phase slots
+// in a stand of 60 trees.
+void WriteStandFiles(const QString& folder, const EstateRecordList& records) {
+  for (const EstateRecord& r : records) {
+    const QDate day = QDate::fromString(r.measurementDate, "dd.MM.yyyy");
+    auto s = estatefixture::MakeStand(r.standId, 60, day.year(), r.area, r.developmentClass, r.siteType);
+    s->Header.measurementDay = estatefixture::DayNumber(day.year(), day.month(), day.day());
+    for (int k = 0; k < kPhaseCount; ++k) s->Slots[k] = r.phaseSlots[k];
+    ASSERT_TRUE(estatefixture::WriteStand(*s, folder + "/" + r.standId + ".Norvalen"));
+  }
+}
+
+}  // namespace
+
+// The user's road: a stand of the estate folder is opened, the main window
+// rebuilds the stand list from the folder's files and shows the estate.
+TEST_F(EstateViews, OpeningAStandOfTheFolderShowsItsEstate) {
+  const QString folder = folder_.file("Koivula");
+  const EstateRecordList model = ModelEstate();
+  WriteStandFiles(folder, model);
+  ASSERT_EQ(data::ReadStandFile(folder + "/k1.Norvalen", false, IntroForm->CurrentStand), StandFileStatus::Ok);
+  IntroForm->SetStandPath(folder + "/k1.Norvalen");
+  ASSERT_TRUE(ActivateStand(IntroForm, ActivateChangedHeader));
+  ASSERT_EQ(IntroForm->EstateRecords.size(), model.size());
+  // The same estate as built by code: the same time points and totals.
+  const EstateTimePoints expected = BuildEstateTimePoints(model);
+  EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), expected.items);
+  const EstateRecordList& read = IntroForm->EstateRecords;
+  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 1), FillEstateGridCells(Estate{model, expected}, 0, false).values[0]);
+  EXPECT_EQ(ActForm->ListBox1->count(), 10);
+  EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota,  19.50 ha,  mittauspuusto 2024"));
+  EXPECT_EQ(FolderForm->StringGrid1->rowCount(), 10);
+  EXPECT_EQ(Cell(FolderForm->StringGrid1, 9, 0), read[9].standId);
+  // Every stand measured in 2024: no warning.
+  EXPECT_EQ(script_.Count(MessageKind::Question), 0);
+  // The stand list shows the removal of each stand.
+  Click(ActForm->CheckBox18);
+  // Files in name order: k1, k10, k2, k3, ...
+  EXPECT_TRUE(ActForm->ListBox1->item(0)->text().contains("uudistushakkuu v. 2024"));
+  EXPECT_TRUE(ActForm->ListBox1->item(1)->text().contains("poimintahakkuu"));
+  EXPECT_TRUE(ActForm->ListBox1->item(3)->text().contains("ei hakkuuta"));
+  ActForm->grab().save(testsupport::ShotPath("estate-main-opened-1366.png"));
+}
+
+TEST_F(EstateViews, DifferingMeasurementYearsAreWarnedAbout) {
+  const QString folder = folder_.file("Koivula");
+  WriteStandFiles(folder, {Stand("a", "01.06.2020", 5, 1.0f, {Measured(100)}),
+                           Stand("b", "01.06.2022", 5, 1.0f, {Measured(80)})});
+  ASSERT_EQ(data::ReadStandFile(folder + "/a.Norvalen", false, IntroForm->CurrentStand), StandFileStatus::Ok);
+  IntroForm->SetStandPath(folder + "/a.Norvalen");
+  ASSERT_TRUE(ActivateStand(IntroForm, ActivateChangedHeader));
+  const MessageRecord q = script_.Last(MessageKind::Question);
+  EXPECT_EQ(q.caption, "Puustotietojen mittausvuosi");
+  EXPECT_EQ(q.closeCaption, "Sulje");
+  EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), QStringList{"mittauspuusto  v. 2020 - 22"});
 }
