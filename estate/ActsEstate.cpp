@@ -238,10 +238,10 @@ void TActForm::LayoutEstateGrid() {
   const bool low = IsWindowHeightClass(2, MainWindowHeight);
   const int fontSize = low ? 9 : 10;
   const QFont estateFont = PixelFont(QStringLiteral("Calibri"), fontSize + 3);
-  Chart2->SetTextFont(PixelFont(QStringLiteral("Calibri"), fontSize + 2));
+  Chart2->SetTextFont(PixelFont(QStringLiteral("Calibri"), 11));
   Chart2->SetTitleFont(PixelFont(QStringLiteral("Calibri"), fontSize + 3, true));
   Chart2->setGeometry(1, low ? -3 : -7, Panel9->width() - 2, Chart2->height());
-  Chart2->SetHeadTop(30 - Chart2->y());
+  Chart2->SetHeadTop(4 - Chart2->y(), 70 - Chart2->y());
   RadioGroup1->setFont(PixelFont(QStringLiteral("Calibri"), fontSize + 2));
   RadioGroup1->setGeometry(Chart2->x(), RadioGroup1->y(), Chart2->width() - 1, RadioGroup1->height());
   const int rowHeight = low ? 16 : 17;
@@ -258,14 +258,11 @@ void TActForm::LayoutEstateGrid() {
     b->setFont(estateFont);
     b->adjustSize();
   }
-  // The corners of the chart: the estate folder (its row shown) on the
-  // left over the chart's title lines; "Lisätietoja" and the chart's options
-  // under it on the right.
+  // The chart's corner lines on the left; on the right "Lisätietoja", the
+  // chart's options and the estate folder (its row shown) under it.
   Panel8->setGeometry(Panel9->width() - 92, 4, 86, 22);
-  DirectoryListBox1->setFont(PixelFont(QStringLiteral("Calibri"), 12));
-  DirectoryListBox1->setGeometry(6, 4, Panel9->width() - 110, 22);
-  if (DirectoryListBox1->count() > 0)
-    DirectoryListBox1->setFixedHeight(DirectoryListBox1->sizeHintForRow(0) + 2 * DirectoryListBox1->frameWidth());
+  DirectoryListBox1->setFont(PixelFont(QStringLiteral("Calibri"), 11));
+  DirectoryListBox1->setGeometry(Panel9->width() - 118, 50, 112, 18);
   DirectoryListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   DirectoryListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Panel8Caption->setGeometry(0, 0, Panel8->width(), Panel8->height());

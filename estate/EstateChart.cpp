@@ -1,6 +1,7 @@
 #include "estate/EstateChart.h"
 
 #include <QBarCategoryAxis>
+#include <algorithm>
 #include <QBarSet>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
@@ -188,7 +189,7 @@ void TEstateChart::PlaceMargins() {
     return top + l->height();
   };
   int top = fit(headLabel_, headTop_, 6, r.width() / 2);
-  top = fit(titleLabel_, top + 2, 2, r.width() - 4);
+  top = fit(titleLabel_, std::max(top + 2, titleTop_), 2, r.width() - 4);
   top = fit(noteLabel_, top, 2, r.width() - 4);
   const QFontMetrics fm(textFont_);
   const int footHeight = foot_.isEmpty() ? 0 : fm.lineSpacing() * static_cast<int>(foot_.size()) + 6;

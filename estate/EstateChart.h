@@ -39,9 +39,11 @@ class TEstateChart : public QChartView {
   void SetBackColor(const QColor& c);
   void SetTextFont(const QFont& font);
   void SetTitleFont(const QFont& font);
-  // Where the corner lines of the title start (room for a control above).
-  void SetHeadTop(int top) {
+  // Where the corner lines of the title start, and the least top of the
+  // centred title (room for controls over the chart's corners).
+  void SetHeadTop(int top, int titleTop) {
     headTop_ = top;
+    titleTop_ = titleTop;
     PlaceMargins();
   }
 
@@ -66,6 +68,7 @@ class TEstateChart : public QChartView {
   QStringList title_, foot_;
   QString note_;
   int headTop_ = 6;
+  int titleTop_ = 0;
   int startPercent_ = 0, endPercent_ = 100, bottomPercent_ = 0;
   QLabel* headLabel_ = nullptr;
   QLabel* titleLabel_ = nullptr;

@@ -137,6 +137,12 @@ TEST_F(EstateRules, GridOfGrowthAndRemoval) {
   EXPECT_EQ(g.values[1], "");
   EXPECT_EQ(g.values[2], "0.0 %/vuosi");
   EXPECT_EQ(g.values[3], "0 m3,  ");
+  // A cutting that removed nothing, in value: no value per m3.
+  const Built nothingCut({Stand("a", "01.06.2020", 5, 1.0f, {Measured(50), Thinned(50)})});
+  g = FillEstateGridCells(nothingCut.estate(), 1, true);
+  EXPECT_EQ(g.labels[5], "hakkuu 2020");
+  EXPECT_EQ(g.values[5], QString::fromUtf8("0 €"));
+  EXPECT_EQ(StandListSummaryTail(nothingCut.estate(), 1, true, ", "), QString::fromUtf8(", hakkuukertymä 2020   :   0 €, 0 €/m3"));
   const Built none({});
   g = FillEstateGridCells(none.estate(), 0, true);
   EXPECT_EQ(g.values, (std::array<QString, 6>{}));

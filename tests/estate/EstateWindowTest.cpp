@@ -319,3 +319,21 @@ TEST_F(EstateViews, DifferingMeasurementYearsAreWarnedAbout) {
   EXPECT_EQ(q.closeCaption, "Sulje");
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), QStringList{"mittauspuusto  v. 2020 - 22"});
 }
+
+// The estate panel at the three window sizes: the grid at the panel's foot,
+// the group over it and the chart above, all inside the panel.
+TEST_F(EstateViews, PanelAtEveryWindowSize) {
+  for (auto [w, h] : {std::pair(1920, 1080), std::pair(1366, 768), std::pair(1280, 720)}) {
+    SCOPED_TRACE(w);
+    platform::SetScreenMetrics({.width = w, .height = h});
+    ActForm->ComputeMainWindowSize(w, h, false);
+    ActForm->ArrangeMainWindow(true);
+    Open(ModelEstate());
+    QWidget* panel = ActForm->Panel9;
+    EXPECT_EQ(ActForm->StringGrid6->geometry().bottom(), panel->height() - 2);
+    EXPECT_LT(ActForm->RadioGroup1->geometry().bottom(), ActForm->StringGrid6->y());
+    EXPECT_LE(ActForm->Chart2->geometry().bottom(), ActForm->RadioGroup1->y());
+    EXPECT_GT(ActForm->Chart2->chart()->plotArea().height(), 40);
+    panel->grab().save(testsupport::ShotPath(QString("estate-panel-%1.png").arg(w)));
+  }
+}

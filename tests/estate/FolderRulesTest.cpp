@@ -107,6 +107,15 @@ TEST_F(FolderRules, StandTableRemovalView) {
   EXPECT_EQ(r.cuttingMethod, "kasvatushakkuu");
   EXPECT_EQ(r.slotSummary, "v. 2020");
   EXPECT_EQ(EstateStandRemoval(b.estate(), b.stands[1]).volumeM3PerHa, 0);
+  // A file that could not be read: its name, nothing else, nothing counted.
+  EstateRecordList withBroken = b.stands;
+  EstateRecord broken;
+  broken.fileName = "rikki.Norvalen";
+  withBroken.push_back(broken);
+  const Built c(withBroken);
+  const StandTable u = EstateStandTable(c.estate(), {true, false, 0});
+  EXPECT_EQ(u.rows.back(), (StandTableRow{"rikki.Norvalen"}));
+  EXPECT_EQ(u.totals[7], "     400 m3");
 }
 
 TEST_F(FolderRules, DistributionsAddUpAndNeverDivideByZero) {
