@@ -271,6 +271,7 @@ void TFolderForm::FormActivate() {
       RadioGroup1->SetItemIndex(0);
     }
     ListBox1->setCurrentRow(0);
+    SetGridColors(StringGrid2, PaletteColor(14), Qt::white);
     RefillEstateOverview(true);
     RadioGroup1->setTitle(TimePointCaptionText(0, false));
     StackControls();

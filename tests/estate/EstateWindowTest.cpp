@@ -172,6 +172,10 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
     EXPECT_EQ(GraphForm->Label3->text(), QString::fromUtf8("kuviotietokanta Koivula,  10 kuviota,  pinta-ala 19.50 ha"));
     EXPECT_GE(GraphForm->y(), 0);
     GraphForm->grab().save(testsupport::ShotPath("estate-charts.png"));
+    // The stock after cutting: the assortments at that time point.
+    ClickItem(GraphForm->RadioGroup1, 1);
+    EXPECT_EQ(GraphForm->Chart4->TitleLines().value(1), QString::fromUtf8("hakkuun jälkeen"));
+    ClickItem(GraphForm->RadioGroup1, 0);
     // The removal: the time point can no longer be chosen.
     Click(GraphForm->CheckBox1);
     EXPECT_FALSE(GraphForm->RadioGroup1->isEnabled());
@@ -189,6 +193,14 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
       // The charts window stands beside the overview, on the screen.
       EXPECT_GE(GraphForm->y(), 0);
       FolderForm->grab().save(testsupport::ShotPath("estate-overview.png"));
+      // After cutting: the cut stands show their cutting year, the year is
+      // the measured one (no "info").
+      ClickItem(FolderForm->RadioGroup1, 1);
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 4), "      2024");
+      EXPECT_EQ(Cell(FolderForm->StringGrid1, 2, 4), "   ");
+      EXPECT_EQ(Cell(FolderForm->StringGrid333, 0, 1), " puutavaralajit v.2024");
+      EXPECT_FALSE(FolderForm->Panel5->isVisible());
+      ClickItem(FolderForm->RadioGroup1, 0);
       // The removal view: a stand without a cutting has an empty row.
       Click(FolderForm->CheckBox2);
       EXPECT_EQ(Cell(FolderForm->StringGrid3, 0, 5), "   hakkuutapa");
