@@ -30,6 +30,7 @@
 #include "stands/IntroOpen.h"
 #include "stands/IntroStartup.h"
 #include "stands/Settings.h"
+#include "stands/Settings2.h"
 #include "tests/estate/EstateFixture.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/Shots.h"
@@ -348,4 +349,24 @@ TEST_F(EstateViews, PanelAtEveryWindowSize) {
     EXPECT_GT(ActForm->Chart2->chart()->plotArea().height(), 40);
     panel->grab().save(testsupport::ShotPath(QString("estate-panel-%1.png").arg(w)));
   }
+}
+
+// The display settings: the stand list and the estate panel move to the
+// other side together, the estate panel's controls with them; the title
+// names the estate's stand list.
+TEST_F(EstateViews, SavedDisplaySettingsMoveAndNameTheEstate) {
+  Open(ModelEstate());
+  const bool onRight = model::CurrentSettings().standListOnRight != 0;
+  const int chartLeft = ActForm->Chart2->mapTo(ActForm, QPoint(0, 0)).x();
+  WhenShown(SettForm2, [&] {
+    Click(SettForm2->CheckBox2);
+    if (!SettForm2->CheckBox9->isChecked()) Click(SettForm2->CheckBox9);
+    Click(SettForm2->BitBtn1);
+  });
+  ActForm->M24->trigger();
+  EXPECT_EQ(model::CurrentSettings().standListOnRight != 0, !onRight);
+  const int moved = ActForm->Chart2->mapTo(ActForm, QPoint(0, 0)).x();
+  EXPECT_NE(moved, chartLeft);
+  EXPECT_EQ(moved - ActForm->Panel9->x(), ActForm->Chart2->x());
+  EXPECT_TRUE(ActForm->windowTitle().contains("kuviolista Koivula"));
 }
