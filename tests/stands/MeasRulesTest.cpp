@@ -1,10 +1,434 @@
-// The view filters of a stand view of the measurement sample.
+// The measurement window's rules without a widget: the lists and how they
+// depend on the diameter, the stem-count alternatives, the structure code,
+// the typed names, every check made on Save with its text, the save loop's
+// verdicts and the header and species blocks built from the entries.
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "stands/MeasRules.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+std::array<bool, 5> Flags(std::initializer_list<bool> v) {
+  std::array<bool, 5> out{};
+  std::copy(v.begin(), v.end(), out.begin());
+  return out;
+}
+
+}  // namespace
+
+TEST(MeasLists, DiameterStemCountAndSeedlingHeightItems) {
+  for (int species = 0; species < 5; ++species) {
+    const QStringList items = DiameterItems(species);
+    EXPECT_EQ(items.first(), "   0");
+    EXPECT_EQ(items.at(1), "   2") << "no list offers 1 cm";
+    EXPECT_EQ(items.last(), species == 4 ? "  20" : "  45");
+    EXPECT_EQ(items.size(), species == 4 ? 20 : 45);
+  }
+  const QStringList stems = StemCountItems();
+  ASSERT_EQ(stems.size(), 161);
+  EXPECT_EQ(stems.at(1), "  50");
+  EXPECT_EQ(stems.last(), "8000");
+  const QStringList heights = SeedlingHeightItems();
+  ASSERT_EQ(heights.size(), 13);
+  EXPECT_EQ(heights.first(), " 0.0");
+  EXPECT_EQ(heights.last(), " 1.2");
+  EXPECT_EQ(NumberItemText(true, 2.5), "   3");
+  EXPECT_EQ(NumberItemText(false, 25.5), "25.5");
+  EXPECT_EQ(ItemInteger("  20"), 20);
+  EXPECT_EQ(ItemInteger(""), 0);
+}
+
+TEST(MeasLists, HeightAndBasalAreaDependOnTheDiameter) {
+  struct Case {
+    int species, diameter;
+    int heights;           // item count
+    const char* firstHeight;
+    const char* lastHeight;
+    const char* preselected;
+    int basalAreas;        // item count with " 0.0"
+    const char* secondBasalArea;
+    const char* lastBasalArea;
+  } cases[] = {
+      // Pine 4 cm: 4 .. 8 m in half metres = 9 items; half 4 is even.
+      // Basal area 0.1 .. 3.0 (30) then 3.5 .. 25.0 (44) after " 0.0".
+      {0, 4, 9, " 4.0", " 8.0", " 6.0", 75, " 0.1", "25.0"},
+      // Birch 4 cm: 4 .. 9 m = 11 items; half 5 is odd, so index 4.
+      {2, 4, 11, " 4.0", " 9.0", " 6.0", 75, " 0.1", "25.0"},
+      {0, 5, 13, " 4.0", "10.0", " 7.0", 75, " 0.1", "25.0"},
+      // 2 cm: 2 .. 5 m, 7 items, half 3 odd -> index 2 = 3.0 m.
+      {0, 2, 7, " 2.0", " 5.0", " 3.0", 75, " 0.1", "25.0"},
+      // Pine 20 cm: 11 .. 25 m, 29 items, half 14 -> 18.0 m; basal area
+      // 0.5 .. 80.0 in halves = 160 items after " 0.0".
+      {0, 20, 29, "11.0", "25.0", "18.0", 161, " 0.5", "80.0"},
+      // Pine 30 cm: 14 .. 30 m, 33 items, half 16 -> 22.0 m; from 28 cm the
+      // list starts at 1.0.
+      {0, 30, 33, "14.0", "30.0", "22.0", 160, " 1.0", "80.0"},
+      // Aspen 30 cm: birch and aspen below 31 cm one metre taller; 1.0 .. 50.0.
+      {3, 30, 35, "14.0", "31.0", "22.0", 100, " 1.0", "50.0"},
+      // Alder 10 cm ends at 30.0.
+      {4, 10, 17, " 7.0", "15.0", "11.0", 61, " 0.5", "30.0"},
+      // Spruce 35 cm and above: 16 .. 33 m.
+      {1, 45, 35, "16.0", "33.0", "24.0", 160, " 1.0", "80.0"},
+  };
+  for (const Case& c : cases) {
+    const QStringList h = HeightItems(c.species, c.diameter);
+    ASSERT_EQ(h.size(), c.heights) << c.species << " " << c.diameter;
+    EXPECT_EQ(h.first(), c.firstHeight);
+    EXPECT_EQ(h.last(), c.lastHeight);
+    EXPECT_EQ(h.at(PreselectedHeightIndex(h.size())), c.preselected) << c.species << " " << c.diameter;
+    const QStringList g = BasalAreaItems(c.species, c.diameter);
+    ASSERT_EQ(g.size(), c.basalAreas) << c.species << " " << c.diameter;
+    EXPECT_EQ(g.first(), " 0.0");
+    EXPECT_EQ(g.at(1), c.secondBasalArea);
+    EXPECT_EQ(g.last(), c.lastBasalArea);
+  }
+  // Below 6 cm the list goes 2.9, 3.0, 3.5.
+  const QStringList small = BasalAreaItems(0, 5);
+  EXPECT_EQ(small.at(29), " 2.9");
+  EXPECT_EQ(small.at(30), " 3.0");
+  EXPECT_EQ(small.at(31), " 3.5");
+  // The chosen basal area stays when the list keeps its length.
+  EXPECT_EQ(KeptBasalAreaIndex(40, 161, 161), 40);
+  EXPECT_EQ(KeptBasalAreaIndex(40, 161, 160), 0);
+}
+
+TEST(MeasLists, EveryHeightRangeIsWhereItsTableSaysForEverySpecies) {
+  // Lowest and highest metres by diameter 2 .. 35, every species; birch and
+  // aspen one metre taller below 31 cm.
+  const int low[36] = {0, 0, 2, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10,
+                       10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15, 16, 16};
+  const int high[36] = {0, 0, 5, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+                        23, 24, 25, 26, 26, 27, 27, 28, 28, 29, 29, 30, 30, 31, 31, 32, 32, 33};
+  for (int species = 0; species < 5; ++species) {
+    for (const QString& item : DiameterItems(species)) {
+      const int d = ItemInteger(item);
+      if (d == 0) continue;
+      const int row = std::min(d, 35);
+      const int top = high[row] + ((species == 2 || species == 3) && d < 31 ? 1 : 0);
+      const QStringList h = HeightItems(species, d);
+      EXPECT_EQ(h.size(), 2 * (top - low[row]) + 1) << species << " " << d;
+      EXPECT_EQ(ItemInteger(h.first().left(2)), low[row]) << species << " " << d;
+      EXPECT_EQ(h.last(), NumberItemText(false, top)) << species << " " << d;
+      // The basal-area list: maximum by species, start by diameter.
+      const QStringList g = BasalAreaItems(species, d);
+      const char* last = d < 6 ? "25.0" : (species == 3 ? "50.0" : (species == 4 ? "30.0" : "80.0"));
+      EXPECT_EQ(g.last(), last) << species << " " << d;
+      EXPECT_EQ(g.at(1), d < 6 ? " 0.1" : (d < 28 ? " 0.5" : " 1.0")) << species << " " << d;
+    }
+  }
+}
+
+TEST(MeasStemCounts, AlternativesOfTheWorkedExample) {
+  // Pine alone at 20 cm with 20.0 m2/ha: B5 .. B1 give 903, 849, 743, 699,
+  // 670 stems (to within one stem) and the list texts carry them.
+  const int g[5] = {200, 0, 0, 0, 0};
+  const int d[5] = {20, 0, 0, 0, 0};
+  const int expected[5] = {903, 849, 743, 699, 670};
+  const int bounds[5][2] = {{6, 34}, {7, 33}, {10, 30}, {12, 28}, {14, 25}};
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_NEAR(StemCountAlternativeTotal(g, d, k), expected[k], 1) << k;
+    EXPECT_EQ(DiameterLowerBound(k, 20), bounds[k][0]);
+    EXPECT_EQ(DiameterUpperBound(k, 20), bounds[k][1]);
+  }
+  EXPECT_EQ(StemCountAlternativeText(743, 2), "B3 :  743  runkoa/ha    ( oletus )");
+  EXPECT_EQ(StemCountAlternativeText(903, 0), "B5 :  903  runkoa/ha");
+  int stems[5] = {};
+  DiameterClassTable rows{};
+  ApplyStemCountAlternative(g, d, 2, stems, rows);
+  const int ends[10] = {42, 145, 272, 397, 508, 599, 667, 713, 737, 743};
+  for (int i = 0; i < 10; ++i) EXPECT_NEAR(rows[0].cum[i + 1], ends[i], 1) << i;
+}
+
+TEST(MeasStructureCode, EncodesAndDecodesBothLists) {
+  struct Case { bool alt, grouping; int g, a, code, groupingIndex; } cases[] = {
+      {true, true, 1, 2, 12, 1}, {true, true, 0, 4, 4, 0}, {true, true, 2, 0, 20, 2},
+      {false, true, 0, 2, -1, 0}, {false, true, 2, 2, -3, 2}, {false, false, 1, 2, -4, -1},
+  };
+  for (const Case& c : cases) {
+    const int code = StandStructureCode(c.alt, c.grouping, c.g, c.a);
+    EXPECT_EQ(code, c.code);
+    EXPECT_EQ(StructureCodeGroupingIndex(code), c.groupingIndex) << code;
+    if (code >= 0) {
+      EXPECT_EQ(StructureCodeStemCountClass(code), c.a);
+    }
+  }
+  // The lists are offered for 1 .. 12000 stems and 0 < G <= 80, or for a
+  // small seedling stand with stems.
+  EXPECT_TRUE(ShowsStemCountChoices(5, 12000, 80.0f));
+  EXPECT_FALSE(ShowsStemCountChoices(5, 12001, 20.0f));
+  EXPECT_FALSE(ShowsStemCountChoices(5, 500, 80.1f));
+  EXPECT_FALSE(ShowsStemCountChoices(5, 0, 20.0f));
+  EXPECT_TRUE(ShowsStemCountChoices(2, 500, 0.0f));
+}
+
+TEST(MeasNames, TypedNamesAreCleaned) {
+  EXPECT_EQ(CleanStandIdentifier("a b/c"), "ab");
+  EXPECT_EQ(CleanStandIdentifier("A\\xB"), "ab");
+  EXPECT_EQ(CleanStandIdentifier("Ö12"), "ö12");
+  EXPECT_EQ(CleanStandIdentifier("12/"), "12");
+  EXPECT_EQ(CleanEstateName(" Kotitila"), "Kotitila");
+  EXPECT_EQ(CleanEstateName("  Koti"), " Koti");
+}
+
+TEST(MeasChecks, HeaderChecksInOrderWithTheirTexts) {
+  struct Case {
+    const char* area;
+    const char* id;
+    const char* estate;
+    bool refused;
+    bool question;
+    const char* caption;
+    const char* line;
+  } cases[] = {
+      {"0.09", "101", "Tila", true, false, "Kuvion pinta-ala", "kuvion pinta-ala 0.10 - 9.99 ha"},
+      {"0.10", "101", "Tila", false, false, "", ""},
+      {"9.99", "101", "Tila", false, false, "", ""},
+      {"____", "101", "Tila", true, false, "Kuvion pinta-ala", "kuvion pinta-ala 0.10 - 9.99 ha"},
+      {"1.00", "", "Tila", true, false, "Kuvion talletus", "kirjoita kuvion tunnus  !"},
+      {"1.00", "a.norv", "Tila", false, false, "", ""},
+      {"1.00", "x.norvalen", "Tila", true, false, "Kuvion tunnus",
+       "kuvion tunnus ei saa sisältää merkkijonoa : .norvalen"},
+      {"1.00", ".abc", "Tila", true, false, "Kuvion tunnus", "kuvion tunnus ei saa alkaa pisteellä  !"},
+      {"1.00", "101", "", true, true, "Kuvion talletus", "metsätilan nimi puuttuu  !"},
+  };
+  for (const Case& c : cases) {
+    const auto m = HeaderRefusal(c.area, c.id, c.estate);
+    ASSERT_EQ(m.has_value(), c.refused) << c.area << " " << c.id;
+    if (!m) continue;
+    EXPECT_EQ(m->question, c.question);
+    EXPECT_EQ(m->caption, QString::fromUtf8(c.caption));
+    EXPECT_EQ(m->line1, QString::fromUtf8(c.line));
+  }
+  const auto q = HeaderRefusal("1.00", "101", "");
+  EXPECT_EQ(q->line2, "talletetaanko kuvio ilman metsätilan nimeä  ?");
+  EXPECT_EQ(q->yesCaption, "Kyllä");
+  EXPECT_EQ(q->closeCaption, "Ei");
+}
+
+TEST(MeasChecks, SeedlingStandChecks) {
+  struct Case {
+    std::array<int, 5> stems;
+    std::array<bool, 5> height;
+    const char* caption;  // empty: accepted
+    const char* line;
+  } cases[] = {
+      {{0, 0, 0, 0, 0}, Flags({}), "Kuvion talletus",
+       "aseta runkoluku ja keskipituus tai sulje lomake Sulje - painikkeella  !"},
+      {{100, 0, 0, 0, 0}, Flags({false}), "Kuvion talletus", "mänty  :  aseta keskipituus tai nollaa runkoluku  !"},
+      {{100, 0, 50, 0, 0}, Flags({true, false, false}), "Kuvion talletus",
+       "koivu  :  aseta keskipituus tai nollaa runkoluku  !"},
+      {{8000, 4000, 0, 0, 0}, Flags({true, true}), "", ""},
+      {{8000, 4000, 50, 0, 0}, Flags({true, true, true}), "Rajoite", "runkoluku korkeintaan 12000  kpl/ha  !"},
+  };
+  for (const Case& c : cases) {
+    const auto m = SeedlingRefusal(c.stems, c.height);
+    ASSERT_EQ(m.has_value(), *c.caption != 0) << c.line;
+    if (!m) continue;
+    EXPECT_FALSE(m->question);
+    EXPECT_EQ(m->caption, QString::fromUtf8(c.caption));
+    EXPECT_EQ(m->line1, QString::fromUtf8(c.line));
+  }
+}
+
+TEST(MeasChecks, MeasuredStandChecksAtTheirBoundaries) {
+  const std::array<int, 5> pine{20, 0, 0, 0, 0};
+  const std::array<bool, 5> chosen = Flags({true});
+  struct Case {
+    std::array<int, 5> diameters;
+    std::array<bool, 5> basal;
+    int stems;
+    float g;
+    bool saving;
+    int result;
+    const char* caption;
+    const char* line;
+  } cases[] = {
+      {{}, Flags({}), 0, 0.0f, true, 0, "Kuvion talletus",
+       "aseta puuston mittaustiedot tai sulje lomake Sulje - painikkeella  !"},
+      {{}, Flags({}), 0, 0.0f, false, 2, "", ""},
+      {{0, 0, 12, 0, 0}, Flags({}), 0, 0.0f, false, 0, "Metsikkönäkymä",
+       "koivu  :  aseta pohjapinta-ala tai nollaa keskiläpimitta  !"},
+      {pine, chosen, 700, 80.0f, true, 1, "", ""},
+      {pine, chosen, 700, 80.1f, true, 0, "Kuvion talletus", "pohjapinta-ala  korkeintaan 80 m2/ha"},
+      {pine, chosen, 9, 1.0f, true, 0, "Kuvion talletus",
+       "runkoluku vähintään 10 kpl/ha,  suurenna pohjapinta-alaa tai pienennä läpimittoja   !"},
+      {pine, chosen, 10, 1.0f, true, 1, "", ""},
+      {pine, chosen, 12000, 30.0f, false, 1, "", ""},
+      {pine, chosen, 12001, 30.0f, true, 0, "Kuvion talletus",
+       "runkoluku korkeintaan 12000 kpl/ha,  lisää läpimittaa tai vähennä pohjapinta-alaa  !"},
+  };
+  for (const Case& c : cases) {
+    const MeasurementCheck r = CheckMeasurement(c.diameters, c.basal, c.stems, c.g, c.saving);
+    EXPECT_EQ(r.result, c.result) << c.line;
+    ASSERT_EQ(r.message.has_value(), *c.caption != 0) << c.line;
+    if (!r.message) continue;
+    EXPECT_EQ(r.message->caption, QString::fromUtf8(c.caption));
+    EXPECT_EQ(r.message->line1, QString::fromUtf8(c.line));
+  }
+}
+
+TEST(MeasSaveFile, VerdictsOfTheSaveLoop) {
+  testsupport::TempDir tmp;
+  const QString root = tmp.file("Metsätilat");
+  const QString model = root + "/Mallitila";
+  ASSERT_TRUE(QDir().mkpath(model + "/sub"));
+  ASSERT_TRUE(QDir().mkpath(root + "/Kotitila"));
+  ASSERT_TRUE(QFile::link(model, tmp.file("linked")));
+  const QString start = root + "/Kotitila";
+  struct Case {
+    QString path;
+    SaveVerdict verdict;
+    const char* line;
+    QString accepted;
+    QString next;
+  } cases[] = {
+      {start + "/101.Norvalen", SaveVerdict::Accept, "", start + "/101.Norvalen", ""},
+      // Only the file's name is lower-cased, never its folders.
+      {start + "/101.NORVALEN", SaveVerdict::Accept, "", start + "/101.Norvalen", ""},
+      {start + "/101", SaveVerdict::Accept, "", start + "/101.Norvalen", ""},
+      {start + "/1234567.Norvalen", SaveVerdict::Refuse, "talletustiedoston nimen pituus korkeintaan 6 merkkiä  !",
+       "", start + "/1234567.Norvalen"},
+      {start + "/1 2.Norvalen", SaveVerdict::Refuse, "poista tyhjeet talletustiedoston nimestä  !", "",
+       start + "/1 2.Norvalen"},
+      {start + "/.Norvalen", SaveVerdict::Refuse, "anna talletustiedostolle nimi, joka ei ala pisteellä  !", "", ""},
+      {start + "/.x", SaveVerdict::Refuse, "anna talletustiedostolle nimi, joka ei ala pisteellä  !", "", ""},
+      {model + "/101.Norvalen", SaveVerdict::Folder, "Mallitila - hakemistoon ei voi tallettaa uusia kuvioita.", "",
+       root + "/101.Norvalen"},
+      // Inside the model estate, or the model estate under another spelling.
+      {model + "/sub/101.Norvalen", SaveVerdict::Folder, "Mallitila - hakemistoon ei voi tallettaa uusia kuvioita.",
+       "", root + "/101.Norvalen"},
+      {tmp.file("linked") + "/101.Norvalen", SaveVerdict::Folder,
+       "Mallitila - hakemistoon ei voi tallettaa uusia kuvioita.", "", root + "/101.Norvalen"},
+      {root + "/Kotitila/../Mallitila/101.Norvalen", SaveVerdict::Folder,
+       "Mallitila - hakemistoon ei voi tallettaa uusia kuvioita.", "", root + "/101.Norvalen"},
+      {root + "/101.Norvalen", SaveVerdict::Folder, "Kuviotiedostoja ei voi tallettaa suoraan Metsätilat - hakemistoon.",
+       "", root + "/101.Norvalen"},
+      {root + "/Kotitila/../101.Norvalen", SaveVerdict::Folder,
+       "Kuviotiedostoja ei voi tallettaa suoraan Metsätilat - hakemistoon.", "", ""},
+      {start + "/ABC.Norvalen", SaveVerdict::AskRename, "Talletustiedosto nimetään kuvion tunnuksen mukaan  !",
+       start + "/abc.Norvalen", start + "/101.Norvalen"},
+  };
+  for (const Case& c : cases) {
+    const SaveDecision d = JudgeSaveFile(c.path, "101", root, model, start);
+    EXPECT_EQ(d.verdict, c.verdict) << c.path.toStdString();
+    EXPECT_EQ(d.message.line1, QString::fromUtf8(c.line)) << c.path.toStdString();
+    if (!c.accepted.isEmpty()) {
+      EXPECT_EQ(d.acceptedPath, c.accepted) << c.path.toStdString();
+    }
+    if (!c.next.isEmpty()) {
+      EXPECT_EQ(d.nextPreset, c.next) << c.path.toStdString();
+    }
+  }
+  const SaveDecision rename = JudgeSaveFile(start + "/abc.Norvalen", "101", root, model, start);
+  EXPECT_EQ(rename.message.line2, "Vaihdetaanko kuvion tunnus 101 ---> abc   ?");
+  EXPECT_EQ(rename.message.yesCaption, "Kyllä");
+  const SaveDecision folder = JudgeSaveFile(model + "/101.Norvalen", "101", root, model, start);
+  EXPECT_TRUE(folder.message.question);
+  EXPECT_TRUE(folder.message.yesCaption.isEmpty());
+  EXPECT_EQ(folder.message.closeCaption, "Sulje");
+  EXPECT_EQ(folder.message.line2, "Palaa Metsätilat - hakemistoon ja valitse tai luo uusi talletushakemisto  !");
+  const MeasMessage ask = NewStandSaveQuestion("101");
+  EXPECT_EQ(ask.line2, "Talletustiedosto, joka nimetään kuvion tunnuksen mukaan  :  101. Norvalen");
+  EXPECT_EQ(ask.yesCaption, "Jatka");
+  EXPECT_EQ(ask.closeCaption, "Peru");
+}
+
+TEST(MeasStand, HeaderAndSpeciesBlocksFromTheEntries) {
+  HeaderEntries e;
+  e.estateName = "Kotitila";
+  e.identifier = "101";
+  e.notes = QString(450, 'x');
+  e.developmentClass = 5;
+  e.siteType = 3;
+  e.measurementDate = QDate(2026, 12, 5);
+  e.structureCode = 12;
+  e.areaText = "2.50";
+  const StandHeader h = BuildStandHeader(e);
+  EXPECT_EQ(h.estateName, "Kotitila");
+  EXPECT_EQ(h.standId, "101");
+  EXPECT_EQ(h.info.size(), 401);
+  EXPECT_EQ(h.developmentClass, 5);
+  EXPECT_EQ(h.siteType, 3);
+  // 1 January 1900 is day 2; 5 December 2026 is day 46361.
+  EXPECT_EQ(DayNumberOf(QDate(1900, 1, 1)), 2);
+  EXPECT_EQ(h.measurementDay, 46361);
+  EXPECT_EQ(DateOfDayNumber(46361), QDate(2026, 12, 5));
+  EXPECT_EQ(h.structureCode, 12);
+  EXPECT_FLOAT_EQ(h.area, 2.5f);
+  EXPECT_EQ(h.modelEstate, 0);
+
+  std::array<SpeciesEntry, 5> entries{};
+  entries[0] = {0, 20, 180, 200};
+  entries[2] = {0, 12, 130, 0};  // a diameter without basal area is left out
+  const auto blocks = ExportSpeciesBlocks(5, entries, 2, {743, 0, 0, 0, 0});
+  EXPECT_EQ(blocks[0].words[WordMinDiameter], 10);
+  EXPECT_EQ(blocks[0].words[WordMeanDiameter], 20);
+  EXPECT_EQ(blocks[0].words[WordMeanHeight], 180);
+  EXPECT_EQ(blocks[0].words[WordMaxDiameter], 30);
+  EXPECT_EQ(blocks[0].words[WordBasalArea], 200);
+  EXPECT_EQ(blocks[0].words[WordStems], 743);
+  for (int k = 1; k < 6; ++k)
+    for (int w : blocks[static_cast<std::size_t>(k)].words) EXPECT_EQ(w, 0) << k;
+  // A small seedling stand keeps height and stems only.
+  std::array<SpeciesEntry, 5> seedlings{};
+  seedlings[1] = {2500, 0, 8, 0};
+  const auto sb = ExportSpeciesBlocks(2, seedlings, 2, {});
+  EXPECT_EQ(sb[1].words[WordStems], 2500);
+  EXPECT_EQ(sb[1].words[WordMeanHeight], 8);
+  EXPECT_EQ(sb[1].words[WordMinDiameter], 0);
+  EXPECT_EQ(sb[1].words[WordBasalArea], 0);
+}
+
+TEST(MeasTexts, LabelsCaptionsAndLines) {
+  EXPECT_EQ(StandSummaryText("101", "1.00", QDate(2026, 12, 5)),
+            "kuvio 101,  1.00 ha,  mittauspäivä 05.12.2026");
+  EXPECT_EQ(StandSummaryText("", "1.00", QDate(2026, 12, 5)), "kuvio ?,  1.00 ha,  mittauspäivä 05.12.2026");
+  EXPECT_EQ(NewStandCaption(), "Uusi metsikkökuvio");
+  EXPECT_EQ(ChangeStandCaption("101"), "Kuvio 101, tietojen muuttaminen");
+  EXPECT_EQ(HeightHintText(5), "keskipituudesta ehdotus keskiläpimitan perusteella  !");
+  EXPECT_EQ(HeightHintText(2), "pieni taimikko, aseta runkoluku ja keskipituus  !");
+  EXPECT_EQ(HeightHintText(1), "puuton alue, ei puustotunnuksia  !");
+  EXPECT_EQ(GridRowLabelsFor(2).first, "runkoluku");
+  EXPECT_TRUE(GridRowLabelsFor(2).third.isEmpty());
+  EXPECT_EQ(GridRowLabelsFor(0).thirdUnit, "m2/ha");
+  EXPECT_EQ(SampleCaptionText(false), "1 ha (50 m * 200 m) otos puustosta");
+  EXPECT_TRUE(SampleCaptionText(true).startsWith("1 ha (50 m * 200 m) otos puustosta,  "));
+  // 1000 stems of 0.5 m and 500 of 1.0 m: (500 + 500) / 1500.
+  EXPECT_NEAR(SeedlingMeanHeight({1000, 500, 300, 0, 0}, {5, 10, 0, 0, 0}), 1000.0f / 1500.0f, 1e-5);
+  EXPECT_EQ(SeedlingMeanHeight({}, {}), 0.0f);
+  std::array<std::int32_t, 13> v{};
+  v[0] = 100;
+  v[6] = 50;
+  EXPECT_EQ(StandViewCaptionText(v, " 2026", false, false, false, false),
+            "1.0 ha metsikkönäkymä,  puusto 150 m3/ha,  mitattu 2026");
+  EXPECT_EQ(StandViewCaptionText(v, " 2026", true, true, true, false),
+            "0.5 ha metsikkönäkymä,  lehtitukkipuut,  mitattu 2026");
+  EXPECT_EQ(StandViewCaptionText(v, " 2026", false, false, false, true),
+            "1.0 ha metsikkönäkymä,  havupuut,  mitattu 2026");
+  EXPECT_EQ(StandViewCaptionText(v, " 2026", false, true, false, false),
+            "1.0 ha metsikkönäkymä,  tukkipuut,  mitattu 2026");
+  EXPECT_EQ(ViewMessageLine(3, ""), "puusto OK,  runkoluku 12000 kpl/ha,  ei metsikkönäkymää tässä yhteydessä  !");
+  EXPECT_EQ(ViewMessageLine(2, "pieni taimikko"), "pieni taimikko,  ei metsikkönäkymää  !");
+  EXPECT_EQ(ViewMessageLine(0, "x"), "x");
+  EXPECT_EQ(MeasHelpLines().size(), 7);
+  EXPECT_EQ(NoStandViewText(1), "puuston kehitysluokka aukea,  ei metsikkönäkymää  !");
+  EXPECT_TRUE(NoStandViewText(5).isEmpty());
+  EXPECT_EQ(EarliestMeasurementDate(QDate(2026, 1, 1)), QDate(2026, 1, 1).addDays(-7305));
+  EXPECT_EQ(LatestMeasurementDate(QDate(2026, 1, 1)), QDate(2027, 1, 2));
+  // Class changes between two classes with trees touch only the header.
+  EXPECT_EQ(ClassChangeKind(5, 6), 2);
+  EXPECT_EQ(ClassChangeKind(0, 7), 2);
+  EXPECT_EQ(ClassChangeKind(1, 5), 1);
+  EXPECT_EQ(ClassChangeKind(2, 5), 1);
+  EXPECT_EQ(ClassChangeKind(1, 2), 1);
+}
 
 TEST(MeasRules, SampleTreeVisibleUnderEachFilter) {
   // A pine of 30 cm / 22 m (logs), a pine of 5 cm / 5 m (none), a birch of
