@@ -18,6 +18,7 @@
 #include "platform/Screen.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
+#include "stands/Meas.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -309,7 +310,10 @@ void TIntroForm::Button1Click() {
     ClearActiveControl();
 }
 
-void TIntroForm::Button2Click() { ClearActiveControl(); }
+void TIntroForm::Button2Click() {
+  NewStandFromMeasurementWindow(this, false);
+  ClearActiveControl();
+}
 void TIntroForm::Button3Click() { ClearActiveControl(); }
 
 void TIntroForm::ClearActiveControl() { ClearFocus(this); }

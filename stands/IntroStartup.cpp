@@ -15,6 +15,7 @@
 #include "ui/Error.h"
 #include "ui/Info.h"
 #include "stands/Intro.h"
+#include "stands/Meas.h"
 #include "ui/WindowHelpers.h"
 #include "ui/Msg.h"
 #include "ui/ProgBar.h"
@@ -67,7 +68,7 @@ QStringList CreateApplicationWindows() {
   pending("IncForm1", 900, 640);
   add(InfoForm = new TInfoForm);
   add(MapForm = new TMapForm);
-  pending("MeasForm", 1000, 700);
+  add(new TMeasForm);
   add(MsgForm = new TMsgForm);
   pending("NewFrstForm", 900, 640);
   pending("OpenForm", 1000, 700);

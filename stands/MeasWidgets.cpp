@@ -1,0 +1,118 @@
+#include "stands/MeasWidgets.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QHorizontalStackedBarSeries>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include "ui/WindowHelpers.h"
+
+TBarChart::TBarChart(QWidget* parent, const QString& name, bool horizontal)
+    : QChartView(parent), horizontal_(horizontal) {
+  setObjectName(name);
+  setRenderHint(QPainter::Antialiasing);
+  setFrameShape(QFrame::NoFrame);
+  auto* c = new QChart;
+  c->legend()->hide();
+  c->setMargins(QMargins(0, 0, 0, 0));
+  c->setBackgroundRoundness(0);
+  c->layout()->setContentsMargins(0, 0, 0, 0);
+  setChart(c);
+  Rebuild();
+}
+
+void TBarChart::SetTitleLines(const QStringList& lines) {
+  title_ = lines;
+  QStringList shown;
+  for (const QString& l : lines)
+    if (!l.isEmpty()) shown << l.toHtmlEscaped();
+  chart()->setTitle(shown.join(QStringLiteral("<br>")));
+}
+
+void TBarChart::SetBars(const std::vector<ChartBar>& bars) {
+  bars_ = bars;
+  Rebuild();
+}
+
+void TBarChart::SetLeftAxisVisible(bool visible) {
+  leftAxisVisible_ = visible;
+  Rebuild();
+}
+
+void TBarChart::SetMarksVisible(bool visible) {
+  marksVisible_ = visible;
+  Rebuild();
+}
+
+void TBarChart::SetGradientStart(const QColor& c) {
+  QLinearGradient g(0, 0, 0, 1);
+  g.setCoordinateMode(QGradient::ObjectBoundingMode);
+  g.setColorAt(0.0, c);
+  g.setColorAt(1.0, Qt::white);
+  chart()->setBackgroundBrush(g);
+}
+
+void TBarChart::SetTextSize(int labelPixels, int titlePixels) {
+  labelPixels_ = labelPixels;
+  titlePixels_ = titlePixels;
+  chart()->setTitleFont(PixelFont(QStringLiteral("Calibri"), titlePixels_));
+  Rebuild();
+}
+
+void TBarChart::Rebuild() {
+  QChart* c = chart();
+  c->removeAllSeries();
+  for (QAbstractAxis* a : c->axes()) {
+    c->removeAxis(a);
+    delete a;
+  }
+  if (bars_.empty()) return;
+  QAbstractBarSeries* series = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                                           : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);
+  QStringList categories;
+  double top = 0.0;
+  const int n = static_cast<int>(bars_.size());
+  for (int i = 0; i < n; ++i) {
+    const ChartBar& b = bars_[static_cast<std::size_t>(i)];
+    // Categories must differ; a blank label is padded to stay unique.
+    QString label = b.label;
+    while (categories.contains(label)) label += QLatin1Char(' ');
+    categories << label;
+    auto* set = new QBarSet(label);
+    for (int j = 0; j < n; ++j) *set << (j == i ? b.value : 0.0);
+    set->setColor(b.colour);
+    set->setBorderColor(b.colour.darker(140));
+    set->setLabelColor(Qt::black);
+    set->setLabelFont(PixelFont(QStringLiteral("Calibri"), labelPixels_));
+    series->append(set);
+    top = qMax(top, b.value);
+  }
+  series->setBarWidth(0.8);
+  series->setLabelsVisible(marksVisible_);
+  series->setLabelsFormat(QStringLiteral("@value"));
+  series->setLabelsPosition(QAbstractBarSeries::LabelsInsideBase);
+  c->addSeries(series);
+  auto* categoryAxis = new QBarCategoryAxis;
+  categoryAxis->append(categories);
+  categoryAxis->setLabelsFont(PixelFont(QStringLiteral("Calibri"), labelPixels_));
+  categoryAxis->setGridLineVisible(false);
+  categoryAxis->setTruncateLabels(false);
+  categoryAxis->setVisible(leftAxisVisible_);
+  auto* valueAxis = new QValueAxis;
+  valueAxis->setRange(0.0, top > 0.0 ? top * 1.05 : 1.0);
+  valueAxis->setVisible(false);
+  c->addAxis(categoryAxis, horizontal_ ? Qt::AlignLeft : Qt::AlignBottom);
+  c->addAxis(valueAxis, horizontal_ ? Qt::AlignBottom : Qt::AlignLeft);
+  series->attachAxis(categoryAxis);
+  series->attachAxis(valueAxis);
+}
+
+void TClickLabel::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) emit clicked();
+  QLabel::mousePressEvent(e);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Small controls of the measurement window that the open-stand window shares:
+// a bar chart that only draws the bars, titles and axis state it is given,
+// and a label that reports clicks (a view-option label toggles its box).
+
+#include <QChartView>
+#include <QColor>
+#include <QLabel>
+#include <QStringList>
+#include <vector>
+
+class QBarCategoryAxis;
+class QValueAxis;
+
+// One bar: its value, its label on the category axis and its colour.
+struct ChartBar {
+  double value = 0.0;
+  QString label;
+  QColor colour;
+};
+
+// A bar chart of one series whose bars each have their own colour (one bar
+// set per bar, stacked, so that each category holds exactly one bar),
+// horizontal or vertical, with title lines, value marks and a footer line of
+// its own under the chart.
+class TBarChart : public QChartView {
+  Q_OBJECT
+ public:
+  TBarChart(QWidget* parent, const QString& name, bool horizontal);
+
+  void SetTitleLines(const QStringList& lines);
+  QStringList TitleLines() const { return title_; }
+  // Replaces the bars (an empty list clears the chart).
+  void SetBars(const std::vector<ChartBar>& bars);
+  const std::vector<ChartBar>& Bars() const { return bars_; }
+  // The category axis (the left one of a horizontal chart).
+  void SetLeftAxisVisible(bool visible);
+  bool LeftAxisVisible() const { return leftAxisVisible_; }
+  void SetMarksVisible(bool visible);
+  void SetFooterLines(const QStringList& lines) { footer_ = lines; }
+  QStringList FooterLines() const { return footer_; }
+  // The background gradient runs from this colour to white.
+  void SetGradientStart(const QColor& c);
+  // Pixel size of the axis labels, marks and title.
+  void SetTextSize(int labelPixels, int titlePixels);
+
+ private:
+  void Rebuild();
+  bool horizontal_;
+  QStringList title_;
+  QStringList footer_;
+  std::vector<ChartBar> bars_;
+  bool leftAxisVisible_ = true;
+  bool marksVisible_ = true;
+  int labelPixels_ = 10;
+  int titlePixels_ = 11;
+};
+
+// A label that emits clicked() when pressed with the left button.
+class TClickLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+};
