@@ -243,7 +243,7 @@ void TMeasForm::CreateMeasurementPanel() {
   Chart1 = new TBarChart(Panel6, QStringLiteral("Chart1"), true);
   Chart1->setGeometry(2, 2, Panel6->width() - 4, Panel6->height() - 6);
   Chart1->SetGradientStart(PaletteColor(13));
-  Chart1->SetTextSize(10, 11);
+  Chart1->SetTextSize(9, 11);
   CheckBox1 = new QCheckBox(Panel6);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
   CheckBox1->setFont(WindowFont(11));
@@ -264,8 +264,11 @@ void TMeasForm::CreateSamplePanel() {
   Label18 = MakeLabel(Panel3, "Label18", QString(), text);
   Chart3 = new TBarChart(Panel3, QStringLiteral("Chart3"), true);
   Chart3->SetGradientStart(PaletteColor(13));
-  Chart3->SetTextSize(9, 9);
+  Chart3->SetTextSize(8, 9);
   Chart3->SetMarksVisible(false);
+  // Five rows in 53 pixels leave no room for names: the bars take the
+  // colours of the species columns.
+  Chart3->SetLeftAxisVisible(false);
   Image2 = new QLabel(Panel3);
   Image2->setObjectName(QStringLiteral("Image2"));
   ListBox2 = new QListWidget(Panel3);

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -88,7 +89,13 @@ void EnterThreeSpecies() {
   Choose("ComboBox3", "3.0");
 }
 
-void SaveShot(QWidget* w, const QString& name) { w->grab().save(testsupport::ShotPath(name)); }
+// The window as drawn, and under a real display (Xvfb) the whole screen.
+void SaveShot(QWidget* w, const QString& name) {
+  QApplication::processEvents();
+  w->grab().save(testsupport::ShotPath(name));
+  if (QGuiApplication::platformName() != "offscreen")
+    QGuiApplication::primaryScreen()->grabWindow(0).save(testsupport::ShotPath("screen-" + name));
+}
 
 class MeasWindow : public ::testing::Test {
  protected:
