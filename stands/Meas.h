@@ -214,6 +214,7 @@ class TMeasForm : public QDialog {
   void LayoutViewOptions();
   void ApplyMeasurementCaptions();
   void ClearActiveControl();
+  void ExclusiveFilterClick(QCheckBox* box, QCheckBox* other);
   // Asks a message of the rules: a notice gives false, a question whether
   // it was answered yes.
   bool ShowMeasMessage(const MeasMessage& m);

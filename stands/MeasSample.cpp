@@ -339,22 +339,16 @@ void TMeasForm::CheckBox4Click() {
   ClearActiveControl();
 }
 
-void TMeasForm::CheckBox5Click() {
-  if (!CheckBox5->isHidden() && CheckBox5->isEnabled()) {
-    // The broadleaf and conifer filters exclude each other.
-    CheckBox7->setEnabled(false);
-    CheckBox7->setChecked(false);
-    CheckBox7->setEnabled(true);
-    DrawStandView(0);
-  }
-  ClearActiveControl();
-}
+void TMeasForm::CheckBox5Click() { ExclusiveFilterClick(CheckBox5, CheckBox7); }
+void TMeasForm::CheckBox7Click() { ExclusiveFilterClick(CheckBox7, CheckBox5); }
 
-void TMeasForm::CheckBox7Click() {
-  if (!CheckBox7->isHidden() && CheckBox7->isEnabled()) {
-    CheckBox5->setEnabled(false);
-    CheckBox5->setChecked(false);
-    CheckBox5->setEnabled(true);
+void TMeasForm::ExclusiveFilterClick(QCheckBox* box, QCheckBox* other) {
+  if (!box->isHidden() && box->isEnabled()) {
+    // The broadleaf and conifer filters exclude each other; the other box's
+    // handler does nothing while it is disabled.
+    other->setEnabled(false);
+    other->setChecked(false);
+    other->setEnabled(true);
     DrawStandView(0);
   }
   ClearActiveControl();
