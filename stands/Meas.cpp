@@ -26,6 +26,7 @@
 #include "texts/Meoplan.h"
 #include "texts/TextState.h"
 #include "ui/Palette.h"
+#include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
 
 TMeasForm* MeasForm = nullptr;
@@ -95,6 +96,8 @@ TMeasForm::TMeasForm(QWidget* parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
   setFont(WindowFont(12));
   setWindowTitle(QStringLiteral("Uusi metsikkökuvio"));
+  // The window's own settings of its controls run no handler.
+  loading_ = true;
   CreateHeaderPanel();
   CreateMeasurementPanel();
   CreateSamplePanel();
@@ -126,7 +129,11 @@ TMeasForm::TMeasForm(QWidget* parent) : QDialog(parent) {
   LayoutGroupingList();
   LayoutViewOptions();
   // The window as laid out, without the stand view.
-  ShowStandViewPanel(false, false);
+  for (QWidget* w : std::initializer_list<QWidget*>{Image3, Label6, CheckBox2, CheckBox3, CheckBox4, CheckBox5,
+                                                    CheckBox7, Label12, Label27, Label15, Label19, Label21})
+    w->hide();
+  PlaceBottomBar(false);
+  loading_ = false;
 }
 
 TMeasForm::~TMeasForm() {
@@ -286,22 +293,10 @@ void TMeasForm::CreateBottomBar() {
   Panel5 = MakePanel(this, "Panel5", 12);
   Panel5->resize(kWidth, kBarHeight);
   const QColor light(255, 251, 240);
-  RadioGroup1 = new QGroupBox(Panel5);
-  RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+  RadioGroup1 = new TRadioGroup(Panel5, QStringLiteral("RadioGroup1"), 2);
   RadioGroup1->setFont(WindowFont(11));
   SetRoleColor(RadioGroup1, QPalette::WindowText, light);
   RadioGroup1->setGeometry(6, 0, 138, kBarHeight - 3);
-  RadioNo = new QRadioButton(RadioGroup1);
-  RadioNo->setObjectName(QStringLiteral("RadioGroup1Item0"));
-  RadioYes = new QRadioButton(RadioGroup1);
-  RadioYes->setObjectName(QStringLiteral("RadioGroup1Item1"));
-  for (QRadioButton* r : {RadioNo, RadioYes}) {
-    r->setFont(WindowFont(12));
-    SetRoleColor(r, QPalette::WindowText, light);
-  }
-  RadioNo->setGeometry(10, 17, 50, 20);
-  RadioYes->setGeometry(66, 17, 66, 20);
-  RadioNo->setChecked(true);
   Label36 = MakeLabel(Panel5, "Label36", QString(), light);
   auto button = [this](const char* name) {
     auto* b = new QPushButton(Panel5);
@@ -375,8 +370,12 @@ void TMeasForm::ApplyMeasurementCaptions() {
   BitBtn2->setText(CommonlanText(22).toUpper());
   Button2->setText(CommonlanText(116));
   RadioGroup1->setTitle(QStringLiteral("  ") + ActlanText(1) + QStringLiteral("  "));
-  RadioNo->setText(CommonlanText(39).toLower());
-  RadioYes->setText(CommonlanText(38).toLower());
+  RadioGroup1->SetItems({CommonlanText(39).toLower(), CommonlanText(38).toLower()});
+  for (int i = 0; i < 2; ++i) {
+    RadioGroup1->Item(i)->setFont(WindowFont(12));
+    SetRoleColor(RadioGroup1->Item(i), QPalette::WindowText, QColor(255, 251, 240));
+  }
+  SetViewChoice(0);
   if (IntroForm) SaveDialogFilter = IntroForm->OpenDialog1Filter;
 }
 
@@ -444,8 +443,9 @@ void TMeasForm::ConnectHandlers() {
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
-  connect(RadioYes, &QRadioButton::clicked, this, [this] { RadioGroup1Click(); });
-  connect(RadioNo, &QRadioButton::clicked, this, [this] { RadioGroup1Click(); });
+  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] {
+    if (!settingChoice_) RadioGroup1Click();
+  });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   connect(CheckBox4, &QCheckBox::toggled, this, [this] { CheckBox4Click(); });

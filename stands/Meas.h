@@ -37,6 +37,7 @@ class QTextEdit;
 class TBarChart;
 class TClickLabel;
 class TIntroForm;
+class TRadioGroup;
 
 class TMeasForm : public QDialog {
   Q_OBJECT
@@ -96,9 +97,7 @@ class TMeasForm : public QDialog {
   QComboBox* ComboBox14 = nullptr;  // stem-count alternative
 
   QFrame* Panel5 = nullptr;  // bottom bar
-  QGroupBox* RadioGroup1 = nullptr;  // stand view "ei" / "kyllä"
-  QRadioButton* RadioNo = nullptr;
-  QRadioButton* RadioYes = nullptr;
+  TRadioGroup* RadioGroup1 = nullptr;  // stand view "ei" / "kyllä"
   QLabel* Label36 = nullptr;  // summary
   QPushButton* Button2 = nullptr;  // Save
   QPushButton* BitBtn2 = nullptr;  // help
@@ -145,6 +144,8 @@ class TMeasForm : public QDialog {
   void HeaderFieldChanged(QWidget* field);
   void CheckBox1Click();
   void RadioGroup1Click();
+  // Sets the stand-view choice without running its handler.
+  void SetViewChoice(int index);
   void CheckBox2Click();
   void CheckBox4Click();
   void CheckBox5Click();
@@ -214,12 +215,16 @@ class TMeasForm : public QDialog {
   void LayoutViewOptions();
   void ApplyMeasurementCaptions();
   void ClearActiveControl();
+  // The bottom bar under the stand view or the sample panel, the window
+  // fitted to it.
+  void PlaceBottomBar(bool viewShown);
   void ExclusiveFilterClick(QCheckBox* box, QCheckBox* other);
   // Asks a message of the rules: a notice gives false, a question whether
   // it was answered yes.
   bool ShowMeasMessage(const MeasMessage& m);
   // While set, list changes made by the window itself run no handler.
   bool loading_ = false;
+  bool settingChoice_ = false;
 };
 
 extern TMeasForm* MeasForm;

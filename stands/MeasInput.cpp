@@ -28,6 +28,7 @@
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
+#include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
 
 namespace {

@@ -25,6 +25,7 @@
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
+#include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -208,12 +209,9 @@ void TMeasForm::ShowStandViewPanel(bool show, bool repaint) {
   }
   Image3->setVisible(show);
   if (!show) {
-    const QSignalBlocker block(RadioNo);
-    RadioNo->setChecked(true);
+    SetViewChoice(0);
   }
-  Panel5->move(0, show ? Image3->y() + Image3->height() : Panel3->y() + Panel3->height());
-  SetOuterWidth(this, Panel3->width() + 6);
-  FitFormHeight(this, Panel5->y(), Panel5->height());
+  PlaceBottomBar(show);
   Panel5->repaint();
   Panel3->repaint();
   PlaceMeasurementWindow();
@@ -223,12 +221,17 @@ void TMeasForm::ShowStandViewPanel(bool show, bool repaint) {
   }
 }
 
+void TMeasForm::PlaceBottomBar(bool viewShown) {
+  Panel5->move(0, viewShown ? Image3->y() + Image3->height() : Panel3->y() + Panel3->height());
+  SetOuterWidth(this, Panel3->width() + 6);
+  FitFormHeight(this, Panel5->y(), Panel5->height());
+}
+
 void TMeasForm::ResetStandView(bool hide, bool resetChoice) {
   Image3->setPixmap(QPixmap::fromImage(ClearedImage(Image3, PaletteColor(12))));
   if (resetChoice) {
     {
-      const QSignalBlocker block(RadioNo);
-      RadioNo->setChecked(true);
+      SetViewChoice(0);
     }
     ShowStandViewPanel(false, false);
   } else if (hide) {
@@ -301,22 +304,26 @@ void TMeasForm::DrawViewMessage(int mode, const QString& line, const QString& up
   Image3->setPixmap(QPixmap::fromImage(image));
 }
 
+void TMeasForm::SetViewChoice(int index) {
+  settingChoice_ = true;
+  RadioGroup1->SetItemIndex(index);
+  settingChoice_ = false;
+}
+
 void TMeasForm::RadioGroup1Click() {
   if (!Initialised) return;
-  if (RadioNo->isChecked()) {
+  if (RadioGroup1->ItemIndex() != 1) {
     if (!Image3->isHidden()) ResetStandView(true, false);
   } else {
     const int dc = DevelopmentClassShown();
     const QString refusal = NoStandViewText(dc);
     if (!refusal.isEmpty()) {
       ShowNotice(ActlanText(1), refusal);
-      const QSignalBlocker block(RadioNo);
-      RadioNo->setChecked(true);
+      SetViewChoice(0);
     } else {
       const int r = ValidateMeasurement(false);
       if (r == 0) {
-        const QSignalBlocker block(RadioNo);
-        RadioNo->setChecked(true);
+        SetViewChoice(0);
       } else if (r == 1) {
         DrawStandView(1);
       } else {

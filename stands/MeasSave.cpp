@@ -217,9 +217,6 @@ int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
   // 3.
   if (r == 1 && ActForm) WarnMeasurementYears(ActForm, LatestMeasurementYear(0));
   // 4.
-  {
-    const QSignalBlocker block(w->RadioNo);
-    w->RadioNo->setChecked(true);
-  }
+  w->SetViewChoice(0);
   return r;
 }
