@@ -215,7 +215,7 @@ int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
   // 2.
   const int r = w->exec();
   // 3.
-  if (r == 1 && ActForm) WarnMeasurementYears(ActForm, LatestMeasurementYear(0));
+  if (r == 1 && ActForm) WarnMeasurementYears(ActForm, LatestMeasurementYear(intro->EstateRecords, 0));
   // 4.
   w->SetViewChoice(0);
   return r;
