@@ -512,3 +512,41 @@ TEST_F(MeasWindow, ClassLayoutsAndTheStandViewRefusals) {
     EXPECT_EQ(script_.Count(MessageKind::HelpText), 1);
   });
 }
+
+TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
+  NewStand([&] {
+    // Pine at 2 cm with 25.0 m2/ha is far over 12000 stems.
+    Choose("ComboBox7", "2");
+    Choose("ComboBox1", "25.0");
+    EXPECT_GT(MeasForm->EnteredTotalStemCount(), 12000);
+    EXPECT_EQ(SampleTreeCount(), 0);
+    auto* means = Find<QLabel>("Label24");
+    EXPECT_EQ(means->text(), "yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !");
+    EXPECT_EQ(means->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Find<TBarChart>("Chart1")->TitleLines(),
+              QStringList({"ei puustoarviota, max.", "runkoluku 12000 kpl/ha  !"}));
+    EXPECT_TRUE(Find<TBarChart>("Chart1")->Bars().empty());
+    EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isVisible());
+    EXPECT_FALSE(Find<QComboBox>("ComboBox14")->isVisible());
+    EXPECT_TRUE(Find<TBarChart>("Chart3")->Bars().empty());
+    // Nothing is drawn and Save refuses with the stem-count notice.
+    Type("Edit3", "101");
+    Click("Button2");
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines.at(0),
+              "runkoluku korkeintaan 12000 kpl/ha,  lisää läpimittaa tai vähennä pohjapinta-alaa  !");
+    // Back within the limits with a larger diameter: the default
+    // alternative, grouping A2, and a sample again.
+    Choose("ComboBox7", "20");
+    Choose("ComboBox1", "20.0");
+    EXPECT_NEAR(MeasForm->EnteredTotalStemCount(), 743, 1);
+    EXPECT_EQ(SampleTreeCount(), MeasForm->EnteredTotalStemCount());
+    EXPECT_EQ(Find<QComboBox>("ComboBox14")->currentIndex(), 2);
+    EXPECT_EQ(Find<QListWidget>("ListBox2")->currentRow(), 1);
+    // Another grouping moves the trees but keeps the counts.
+    QTest::mouseClick(Find<QListWidget>("ListBox2")->viewport(), Qt::LeftButton, {},
+                      Find<QListWidget>("ListBox2")->visualItemRect(Find<QListWidget>("ListBox2")->item(0)).center());
+    EXPECT_EQ(MeasForm->GroupingIndex, 0);
+    EXPECT_TRUE(Find<QLabel>("Label18")->text().endsWith("(A3, B3)"));
+    EXPECT_NEAR(MeasForm->EnteredTotalStemCount(), 743, 1);
+  });
+}
