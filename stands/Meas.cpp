@@ -35,7 +35,7 @@ namespace {
 
 constexpr int kWidth = 590;     // client width
 constexpr int kHeaderHeight = 50;
-constexpr int kGridHeight = 200;
+constexpr int kGridHeight = 220;
 constexpr int kSampleHeight = 178;
 constexpr int kBarHeight = 44;
 constexpr int kRowHead = 6;     // x of the row labels
@@ -43,6 +43,7 @@ constexpr int kColumn0 = 104;   // x of the pine column
 constexpr int kColumnStep = 56;
 constexpr int kColumnWidth = 52;
 constexpr int kListHeight = 22;
+constexpr int kValueBoxStrip = 16;  // under the growing-stock chart
 constexpr int kRowDiameter = 74;
 constexpr int kRowHeight = 100;
 constexpr int kRowBasalArea = 126;
@@ -242,13 +243,14 @@ void TMeasForm::CreateMeasurementPanel() {
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setAcceptRichText(false);
   RichEdit1->setFont(WindowFont(12));
-  RichEdit1->setGeometry(kColumn0, 168, 5 * kColumnStep - 4 + 44, 28);
+  RichEdit1->setGeometry(kColumn0, 168, 5 * kColumnStep - 4 + 44, kGridHeight - 168 - 8);
 
   // The growing-stock estimate beside the grid.
   Panel6 = MakePanel(Panel2, "Panel6", 13);
   Panel6->setGeometry(440, 4, kWidth - 444, kGridHeight - 8);
   Chart1 = new TBarChart(Panel6, QStringLiteral("Chart1"), true);
-  Chart1->setGeometry(2, 2, Panel6->width() - 4, Panel6->height() - 6);
+  // A strip under the chart holds the value box, clear of the bars.
+  Chart1->setGeometry(2, 2, Panel6->width() - 4, Panel6->height() - 6 - kValueBoxStrip);
   Chart1->SetGradientStart(PaletteColor(13));
   Chart1->SetTextSize(9, 11);
   CheckBox1 = new QCheckBox(Panel6);

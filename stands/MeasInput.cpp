@@ -75,8 +75,8 @@ void TMeasForm::FormActivate() {
   RichEdit1->clear();
   CheckBox1->setText(CommonlanText(54));
   CheckBox1->adjustSize();
-  // In the chart's top left corner, clear of the bars and their labels.
-  CheckBox1->move(Chart1->x() + 2, Chart1->y() + 2);
+  // Under the chart's left edge, clear of the bars and their labels.
+  CheckBox1->move(Chart1->x() + 2, Chart1->y() + Chart1->height() + 1);
   CheckBox1->raise();
   QString caption;
   const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
