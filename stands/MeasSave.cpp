@@ -175,8 +175,7 @@ bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData) {
         NoticeWriteFailed(newPath);
       }
     }
-    ActivateStand(intro, 4);
-    return true;
+    return ActivateStand(intro, 4);
   }
   // 3. A new stand, or changed measurements: a new stand object from the
   // window's sample.
@@ -186,18 +185,21 @@ bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData) {
   for (const SpeciesBlock& b : blocks) n += b.words[WordStems];
   auto fresh = std::make_unique<::data>(n);
   fresh->FillFromMeasurement(MeasurementParams{header, blocks, n});
-  // The new file is written, and checked, before anything of the open stand
-  // changes; the activation then completes it.
-  if (fresh->WriteNewFile(w->SavePath) != StandFileStatus::Ok) {
-    NoticeWriteFailed(w->SavePath);
-    return false;
-  }
-  FreeSampleTrees();
+  // The activation records phase 0 and writes the new file. When the file
+  // cannot be written, the open stand, its path and the window's sample stay
+  // as they were.
+  std::unique_ptr<::data> old = std::move(intro->CurrentStand);
   const QString oldPath = intro->StandPath;
   intro->CurrentStand = std::move(fresh);
   intro->SetStandPath(w->SavePath);
-  ActivateStand(intro, changeData ? 3 : 2);
-  // The old file goes only when the stand now lives in another file.
+  if (!ActivateStand(intro, changeData ? 3 : 2)) {
+    intro->CurrentStand = std::move(old);
+    intro->SetStandPath(oldPath);
+    return false;
+  }
+  FreeSampleTrees();
+  // The old file goes only once the new one is written, and only when the
+  // stand now lives in another file.
   if (changeData && !oldPath.isEmpty() && !SameFile(oldPath, w->SavePath)) platform::DeleteFile(oldPath);
   return true;
 }

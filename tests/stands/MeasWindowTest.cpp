@@ -334,9 +334,10 @@ TEST_F(MeasWindow, AFileThatCannotBeWrittenKeepsTheWindowAndItsEntries) {
     script_.Answer(1);
     // A folder that is not there: the write fails.
     script_.AnswerFile(estates_ + "/Puuttuu/101.Norvalen");
+    const int notices = script_.Count(MessageKind::Notice);
     Click("Button2");
     EXPECT_TRUE(MeasForm->isVisible());
-    EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.at(0).startsWith("kuviotiedostoa ei voitu tallettaa"));
+    EXPECT_EQ(script_.Count(MessageKind::Notice), notices + 1) << "the failed write is told";
     EXPECT_EQ(MeasForm->SpeciesStems, stems);
     EXPECT_EQ(Find<QComboBox>("ComboBox7")->currentText().trimmed(), "20");
     EXPECT_EQ(SampleTreeCount(), stems[0] + stems[1] + stems[2]);
@@ -435,6 +436,29 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
   EXPECT_EQ(IntroForm->StandPath, Kotitila("102.Norvalen"));
   EXPECT_EQ(Bytes(Kotitila("102.Norvalen")).mid(580), before.mid(580));
+  // A copy that fails: the stand stays in the file that still exists.
+  int notices = script_.Count(MessageKind::Notice);
+  ChangeData([&] {
+    Type("Edit3", "104");
+    script_.AnswerFile(estates_ + "/Puuttuu/104.Norvalen");
+    Click("Button2");
+  });
+  EXPECT_EQ(script_.Count(MessageKind::Notice), notices + 1);
+  EXPECT_EQ(IntroForm->StandPath, Kotitila("102.Norvalen"));
+  EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
+  // A header that cannot be rewritten (the file has gone): told, and the
+  // window stays open with its entries.
+  ASSERT_TRUE(QFile::remove(Kotitila("102.Norvalen")));
+  notices = script_.Count(MessageKind::Notice);
+  ChangeData([&] {
+    Type("Edit2", "Toinen");
+    script_.AnswerFile(Kotitila("104.Norvalen"));
+    Click("Button2");
+    EXPECT_TRUE(MeasForm->isVisible());
+    EXPECT_EQ(Find<QLineEdit>("Edit2")->text(), "Toinen");
+  });
+  EXPECT_EQ(script_.Count(MessageKind::Notice), notices + 1);
+  EXPECT_FALSE(QFile::exists(Kotitila("104.Norvalen")));
 }
 
 TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
