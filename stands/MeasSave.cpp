@@ -14,6 +14,7 @@
 #include "model/Sample.h"
 #include "platform/Files.h"
 #include "stands/Intro.h"
+#include "stands/IntroOpen.h"
 #include "stands/Meas.h"
 #include "stands/Scaffold.h"
 #include "texts/Actlan.h"
