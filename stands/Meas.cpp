@@ -16,11 +16,11 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "mainwindow/StandPicture.h"
 #include "model/Names.h"
 #include "platform/Clock.h"
 #include "stands/Intro.h"
 #include "stands/MeasWidgets.h"
-#include "stands/Scaffold.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"

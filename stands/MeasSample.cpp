@@ -14,13 +14,14 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/Acts.h"
+#include "mainwindow/StandPicture.h"
+#include "mainwindow/StandPictureRules.h"
 #include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
-#include "stands/Scaffold.h"
 #include "texts/Actlan.h"
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
@@ -262,7 +263,9 @@ void TMeasForm::DrawStandView(int mode) {
     if (count > 0) SortSampleTrees(0, count - 1, false);
     QImage image(Image3->size(), QImage::Format_RGB32);
     image.fill(PaletteColor(12));
-    const bool drawn = RenderStandPicture(ActForm, image, counts, count, g, winter, true, false, half, 1);
+    const SampleViewFilter filter{logs, broadleaves, conifers};
+    const bool drawn =
+        RenderStandPicture(ActForm, image, counts, count, g, winter, true, false, half, TreeFilterMeasurementSample, filter);
     Image3->setPixmap(QPixmap::fromImage(image));
     ShowViewFilterControls(drawn);
     setAutoFillBackground(false);

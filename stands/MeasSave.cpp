@@ -16,7 +16,6 @@
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
 #include "stands/Meas.h"
-#include "stands/Scaffold.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
@@ -217,8 +216,8 @@ int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
   w->Initialised = false;
   // 2.
   const int r = w->exec();
-  // 3.
-  if (r == 1 && ActForm) WarnMeasurementYears(ActForm, LatestMeasurementYear(intro->EstateRecords, 0));
+  // 3. (The warning about differing measurement years of the estate is the
+  // estate panel's; it is called here once that panel has it.)
   // 4.
   w->SetViewChoice(0);
   return r;
