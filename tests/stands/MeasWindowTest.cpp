@@ -214,6 +214,12 @@ TEST_F(MeasWindow, ThreeSpeciesPreviewAndStandView) {
     EXPECT_TRUE(Find<QLabel>("Image3")->isVisible());
     EXPECT_TRUE(Find<QCheckBox>("CheckBox2")->isVisible());
     EXPECT_TRUE(Find<QLabel>("Label6")->text().startsWith("1.0 ha metsikkönäkymä,  puusto "));
+    // Over a picture with its sky the caption and options are dark.
+    for (const char* name : {"Label6", "Label12", "Label27", "Label15", "Label19", "Label21"}) {
+      auto* label = Find<QLabel>(name);
+      EXPECT_TRUE(label->isVisible()) << name;
+      EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(32, 32, 32)) << name;
+    }
     SaveShot(MeasForm, "meas-stand-view.png");
     Click("RadioGroup1Item0");
     EXPECT_FALSE(Find<QLabel>("Image3")->isVisible());
