@@ -216,8 +216,8 @@ int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
   w->Initialised = false;
   // 2.
   const int r = w->exec();
-  // 3. (The warning about differing measurement years of the estate is the
-  // estate panel's; it is called here once that panel has it.)
+  // 3.
+  if (r == 1 && ActForm) ActForm->WarnMeasurementYears(LatestMeasurementYear(intro->EstateRecords, 0));
   // 4.
   w->SetViewChoice(0);
   return r;

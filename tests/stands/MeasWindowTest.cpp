@@ -367,6 +367,7 @@ void CreateStand101(MeasWindow* t, MessageScript& script, const QString& path) {
     script.AnswerFile(path);
     Click("Button2");
     ran = true;
+    if (MeasForm->isVisible()) MeasForm->reject();  // a failed save must not hang the test
   });
   QTest::mouseClick(IntroForm->Button2, Qt::LeftButton);
   ASSERT_TRUE(ran);
@@ -579,4 +580,32 @@ TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
     EXPECT_TRUE(Find<QLabel>("Label18")->text().endsWith("(A3, B3)"));
     EXPECT_NEAR(MeasForm->EnteredTotalStemCount(), 743, 1);
   });
+}
+
+TEST_F(MeasWindow, AStandOfAnotherYearInTheEstateIsWarnedAbout) {
+  CreateStand101(this, script_, Kotitila("101.Norvalen"));
+  EXPECT_FALSE(script_.Contains("Puustotietojen mittausvuosi"));
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    QApplication::processEvents();
+    Type("Edit2", "Tila");
+    Type("Edit3", "102");
+    auto* date = Find<QDateEdit>("DateTimePicker1");
+    date->setFocus();
+    date->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(date, "2024");
+    EXPECT_EQ(date->date().year(), 2024);
+    EXPECT_TRUE(Find<QLabel>("Label36")->text().endsWith("14.05.2024"));
+    EnterThreeSpecies();
+    script_.Answer(1);
+    script_.AnswerFile(Kotitila("102.Norvalen"));
+    Click("Button2");
+    ran = true;
+    if (MeasForm->isVisible()) MeasForm->reject();
+  });
+  // The new-stand command, now from the open stand's session.
+  NewStandFromMeasurementWindow(IntroForm, false);
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(IntroForm->CurrentStand->MeasurementYearText(), "2024");
+  EXPECT_TRUE(script_.Contains("Puustotietojen mittausvuosi"));
 }
