@@ -268,6 +268,12 @@ TEST_F(MeasWindow, NewStandEndToEndFromTheStartWindowToTheMainWindow) {
   EXPECT_EQ(IntroForm->CurrentStand->TreeCount(), saved->TreeCount());
   EXPECT_FALSE(IntroForm->isVisible());
   EXPECT_TRUE(ActForm->isVisible());
+  EXPECT_TRUE(ActForm->isEnabled());
+  // The estate's stand list was built from the stand's folder.
+  ASSERT_EQ(IntroForm->EstateRecords.size(), 1u);
+  EXPECT_EQ(IntroForm->EstateRecords.at(0).fileName, "101.Norvalen");
+  EXPECT_EQ(IntroForm->EstateRecords.at(0).standId, "101");
+  SaveShot(ActForm, "meas-created-main-window.png");
 }
 
 TEST_F(MeasWindow, SaveRefusesAndAsksInItsOrder) {
