@@ -135,12 +135,14 @@ void TActForm::CreateStandCard() {
   Panel14 = MakePanel(Panel1, "Panel14", 0);
   Panel14->hide();
   Label40 = MakeLabel(Panel1, "Label40");
+  SetRoleColor(Label40, QPalette::WindowText, QColor(240, 240, 240));
   Label40->hide();
   Image14 = MakeLabel(Panel1, "Image14");
   Image15 = MakeLabel(Panel1, "Image15");
   Image16 = MakeLabel(Panel1, "Image16");
   Image17 = MakeLabel(Panel1, "Image17");
   Button11->hide();
+  connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
   CheckBox10 = new QCheckBox(Panel1);
   CheckBox10->setObjectName(QStringLiteral("CheckBox10"));
   CheckBox10->setText(InclanText(4));

@@ -193,6 +193,10 @@ class TActForm : public QMainWindow {
   void RestoreThinningButtons(int phase);
   bool IsThinningStageChosen() const;
   bool IsNewForestButtonVisible() const;
+  // The new-forest button opens the regeneration cost estimate; its label
+  // tells the estimate's total or invites to make one.
+  void Button11Click();
+  void UpdateNewForestCaption();
   // The grow panel's look: enabled, or disabled and grey.
   void SetGrowButtonState(bool enabled);
   // The button for a rule index, and the rule states read from the buttons.

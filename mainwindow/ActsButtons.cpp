@@ -10,6 +10,8 @@
 #include "mainwindow/ButtonRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
+#include "operations/NewFrst.h"
+#include "platform/Numbers.h"
 #include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -50,6 +52,24 @@ bool TActForm::IsThinningStageChosen() const { return ListBox3->currentRow() == 
 
 bool TActForm::IsNewForestButtonVisible() const { return Button11->isVisibleTo(Panel1); }
 
+void TActForm::Button11Click() {
+  ShowBusy(this, 10, 100, ActlanText(82), PaletteColor(20));
+  if (NewFrstForm) NewFrstForm->ShowModal();
+  ClearFocus(this);
+}
+
+void TActForm::UpdateNewForestCaption() {
+  if (!NewFrstForm) return;
+  Label40->setText(NewFrstForm->RegenerationHintText());
+  Label40->adjustSize();
+  const int buttonRight = Button11->x() + Button11->width();
+  const int cardRight = Image4->x() + Image4->width();
+  // Centred between the button and the card's right edge; a text wider than
+  // that room stays within the card panel.
+  const int centred = platform::TruncToInt((buttonRight + cardRight - Label40->width()) * 0.5 - 1.0);
+  Label40->move(qMax(0, qMin(centred, Panel1->width() - Label40->width() - 4)), Image4->y() + Image4->height() - 17);
+}
+
 void TActForm::setButtonState(int phase, int mode, bool busy) {
   ::data* stand = OpenStand();
   if (busy) {
@@ -75,8 +95,11 @@ void TActForm::setButtonState(int phase, int mode, bool busy) {
       Label40->setVisible(fx.newForestVisible);
       Button11->setVisible(fx.newForestVisible);
     }
-    // The regeneration cost window loads the stand's choices and computes its
-    // estimate when a regeneration cutting is recorded (fx.loadRegenerationEstimate).
+    if (fx.loadRegenerationEstimate && NewFrstForm) {
+      NewFrstForm->LoadRegenerationChoices();
+      NewFrstForm->SetupRegenerationPage();
+      NewFrstForm->ComputeRegenerationEstimate();
+    }
     if (fx.enableGrowPanel) SetGrowButtonState(true);
   }
   // The undo button always counts the step being undone out, at phase 1 too.

@@ -8,6 +8,7 @@
 #include "mainwindow/Acts.h"
 #include "model/Data.h"
 #include "model/Settings.h"
+#include "operations/NewFrst.h"
 #include "stands/Intro.h"
 #include "texts/TextState.h"
 
@@ -47,6 +48,12 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
     form->StockChangeText(false);
   }
   bool IsNewForestButtonVisible() override { return form->IsNewForestButtonVisible(); }
+  void RefreshRegenerationPrices() override {
+    if (!NewFrstForm) return;
+    NewFrstForm->UpdatePriceUnitLabels();
+    NewFrstForm->ComputeRegenerationEstimate();
+    form->UpdateNewForestCaption();
+  }
   bool IsRemovalViewChecked() override { return form->CheckBox33->isChecked(); }
   bool HasGrowthStepWithValueIncrement() override {
     const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;

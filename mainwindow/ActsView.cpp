@@ -47,6 +47,7 @@ void TActForm::UpdateView(int level) {
     // The after-state rows, the overview header and the timber-sale panel
     // follow every change of the chain.
     RefreshOverviewHeaderTexts(phase);
+    if (IsNewForestButtonVisible()) UpdateNewForestCaption();
   }
   StandCardDirty = false;
   // A new, opened or edited stand: the estate's summary, warning about

@@ -8,6 +8,7 @@
 #include "estate/Graph.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
+#include "operations/NewFrst.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "ui/AboutDlg.h"
@@ -70,7 +71,7 @@ QStringList CreateApplicationWindows() {
   add(MapForm = new TMapForm);
   add(new TMeasForm);
   add(MsgForm = new TMsgForm);
-  pending("NewFrstForm", 900, 640);
+  add(new TNewFrstForm);
   pending("OpenForm", 1000, 700);
   pending("PlocCuttForm", 1000, 700);
   add(ProgBarForm = new TProgBarForm);

@@ -1,6 +1,7 @@
 #include "ui/WindowHelpers.h"
 
 #include <QFont>
+#include <QTabWidget>
 #include <QWidget>
 
 #include "platform/Numbers.h"
@@ -58,4 +59,11 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
   QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+QWidget* AddTabSheet(QTabWidget* pages, const QString& name) {
+  auto* page = new QWidget;
+  page->setObjectName(name);
+  pages->addTab(page, QString());
+  return page;
 }

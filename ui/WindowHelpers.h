@@ -7,6 +7,7 @@
 
 #include "ui/WindowRules.h"
 
+class QTabWidget;
 class QWidget;
 
 // Sets the window's height to FittedFormHeight with the screen's caption
@@ -30,6 +31,9 @@ void ClearFocus(QWidget* window);
 // Centres a window by factors of the free screen space:
 // left = trunc((screen width - outer width) x fx), top likewise with fy.
 void PlaceOnScreen(QWidget* window, double fx, double fy);
+
+// A new page of a page control, named for the tests, with an empty caption.
+QWidget* AddTabSheet(QTabWidget* pages, const QString& name);
 
 // A font of the family at a size in pixels (the windows' layouts are in
 // pixels, so their fonts are too).
