@@ -471,7 +471,10 @@ void TNewFrstForm::FormClose(int modalResult) {
   if (!EstimateChanged) return;
   if (modalResult == 1) {
     StoreRegenerationChoices();
-    if (ActForm) ActForm->UpdateNewForestCaption();
+    if (ActForm) {
+      ActForm->MarkUnsaved();
+      ActForm->UpdateNewForestCaption();
+    }
   } else {
     // The stored choices back into the controls, and the figures that the
     // main window and the reports read computed from them again.

@@ -86,6 +86,7 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
     Click(f, "BitBtn1");
   });
   EXPECT_FALSE(f->isVisible());
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
   EXPECT_NE(Choices(Stand()), reset);
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{1, 150, 3, 250, 1, 0, 10, 25, 30}));
   EXPECT_TRUE(f->HasRegenerationEstimate());
@@ -117,6 +118,7 @@ TEST_F(NewForest, CancelPutsTheChoicesAndTheFiguresBack) {
     Click(f, "BitBtn2");
   });
   EXPECT_EQ(Choices(Stand()), before);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(f->RadioGroup3->ItemIndex(), 2);
   EXPECT_EQ(f->ComboBox5->currentText(), "200");
   EXPECT_EQ(f->Label7->text(), "200 €/ha");
@@ -142,6 +144,7 @@ TEST_F(NewForest, ClosingWithoutAChangeLeavesTheStandAlone) {
     Click(f, "BitBtn2");
   });
   EXPECT_EQ(Choices(Stand()), before);
+  // OK stays disabled until a choice changes, so nothing marks the stand.
   EXPECT_FALSE(f->HasRegenerationEstimate());
 }
 
