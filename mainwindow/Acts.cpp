@@ -78,6 +78,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
   connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
   CreateMenu();
+  ConnectCuttingCommands();
 
   // 1. Offsets and the pending layout.
   PageControlOffset = -2;

@@ -274,6 +274,24 @@ class TActForm : public QMainWindow {
   bool Started() const { return started_; }
   bool Refused() const { return refused_; }
 
+  // ---- Cutting commands (ActsCuttings.cpp) ----
+  void Button5Click();   // strip roads
+  void Button7Click();   // thinning
+  void Button4Click();   // species removal (Button10 and Button4)
+  void Button1Click();   // corridor thinning
+  void Button14Click();  // regeneration cutting
+  void Button15Click();  // selection cutting
+  // True when a cutting may start now; otherwise shows why.
+  bool AskCuttingTiming();
+  // 1 when the dialog ended with OK, 2 otherwise (refused or cancelled).
+  int RunStripRoadDialog();
+  int RunCorridorThinning();
+  int RunRegenerationCutting();
+  int RunSelectionCutting();
+  // The selection cutting's requirements at a phase; with show set, a
+  // failure disables the selection dialog's removal list and writes why.
+  bool CheckSelectionCuttingPreconditions(bool show, int phase);
+
   // Menu commands.
   void M15Click();
   void M31Click();
@@ -343,6 +361,10 @@ class TActForm : public QMainWindow {
   void CreatePages();
   void CreateMenu();
   void CreateStandViewTexts();
+  void ConnectCuttingCommands();
+  // After a committed cutting dialog: the enabling rules, the views, the
+  // unsaved mark.
+  void CuttingCommitted();
   void SetMainWindowCaptions();
   void PaintBackground();
   void SetWindowColor(const QColor& c);

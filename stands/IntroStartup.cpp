@@ -23,6 +23,11 @@
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
+#include "operations/Gate.h"
+#include "operations/PlocCutt.h"
+#include "operations/Roads.h"
+#include "operations/Th1.h"
+#include "operations/Th4.h"
 
 namespace {
 std::vector<QWidget*> g_windows;
@@ -62,7 +67,7 @@ QStringList CreateApplicationWindows() {
   pending("dbRapForm", 900, 640);
   add(ErrorForm = new TErrorForm);
   add(new TFolderForm);
-  pending("GateForm", 1000, 700);
+  add(new TGateForm);
   add(new TGraphForm);
   add(HelpDlg = new THelpDlg);
   pending("IncForm", 900, 640);
@@ -73,15 +78,15 @@ QStringList CreateApplicationWindows() {
   add(MsgForm = new TMsgForm);
   add(new TNewFrstForm);
   pending("OpenForm", 1000, 700);
-  pending("PlocCuttForm", 1000, 700);
+  add(new TPlocCuttForm);
   add(ProgBarForm = new TProgBarForm);
   pending("RapForm", 900, 640);
-  pending("RoadForm", 1000, 700);
+  add(new TRoadForm);
   add(new TSettForm);
   add(new TSettForm1);
   add(new TSettForm2);
-  pending("Th1Form", 1000, 700);
-  pending("Th4Form", 1000, 700);
+  add(new TTh1Form);
+  add(new TTh4Form);
   pending("TradeForm", 900, 640);
   QStringList names;
   for (QWidget* w : g_windows) names << w->objectName();

@@ -96,6 +96,20 @@ TEST_F(CuttingFrame, RemovalByGroupAndChart) {
   EXPECT_EQ(RemovalChartFor(same, true).title, (QStringList{"0 €/ha", "0 €/m3"}));
 }
 
+TEST_F(CuttingFrame, AfterAFirstGrowingStepRemovalsCountFromItsSlot) {
+  // Slot 1 a growth to the stock of TwoSlots' slot 0, slot 2 the trial.
+  data s = TwoSlots();
+  s.Slots[2] = s.Slots[1];
+  s.Slots[1] = s.Slots[0];
+  s.Slots[1].years = 10;
+  s.Slots[0].volumes.fill(0);
+  s.Slots[0].stems = 2000;
+  SetCurrentPhase(1);
+  EXPECT_EQ(CuttingStartSlot(s), 1);
+  EXPECT_EQ(TrialStemsRemovedSinceStart(s), 200);
+  EXPECT_EQ(RemovalChartFor(s, false).title, (QStringList{"27 m3/ha", "tukki % 37"}));
+}
+
 TEST_F(CuttingFrame, ResetUndoesAndClearsOnlyTheTrialPhase) {
   data s(4);
   for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{100.0f + i, 60.0f + i, 2000, 1800, i % 3, 0, {}};

@@ -1,0 +1,119 @@
+// The trial of each cutting dialog on the densest stand the program takes
+// (12000 stems/ha, built by the engine from a measurement): one
+// recalculation as an option change runs it (the reset of the trial phase,
+// the cutting pattern, the two preview pictures, the recording of the trial
+// phase, the result labels and the chart). The deliberate pause before the
+// pictures are drawn is switched off.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+
+#include <benchmark/benchmark.h>
+
+#include "model/Phase.h"
+#include "operations/Gate.h"
+#include "operations/PlocCutt.h"
+#include "operations/Roads.h"
+#include "operations/Th1.h"
+#include "operations/Th4.h"
+#include "platform/Clock.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroStartup.h"
+#include "tests/support/PictureStands.h"
+#include "ui/RadioGroup.h"
+#include "ui/WindowHelpers.h"
+
+namespace {
+
+// The windows made, the dense stand opened at phase 0 and the dialog opened
+// on it (its first trial untimed); `trial` then runs one recalculation.
+template <typename Dialog, typename Trial>
+void RunTrials(benchmark::State& state, Dialog*& dialog, Trial trial) {
+  InstallFontSubstitutions();
+  platform::SetScreenMetrics({.width = 1366, .height = 768});
+  CreateApplicationWindows();
+  IntroForm->CurrentStand = picturestands::MakeStand(picturestands::kDense, 31337);
+  state.counters["trees"] = IntroForm->CurrentStand->TreeCount();
+  SetCurrentPhase(0);
+  dialog->FormActivate();
+  for (auto _ : state) trial();
+  IntroForm->CurrentStand.reset();
+  DestroyApplicationWindows();
+}
+
+// Stem count (page 1, the middle item), basal area (page 2), minimum
+// distance (page 3, 2.50 m); low thinning.
+void BM_RecalculateThinning(benchmark::State& state, int page) {
+  RunTrials(state, Th1Form, [page] {
+    Th1Form->PageControl1->setCurrentIndex(page);
+    Th1Form->RecalculateThinning();
+  });
+}
+BENCHMARK_CAPTURE(BM_RecalculateThinning, stems, 1)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_RecalculateThinning, basalArea, 2)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_RecalculateThinning, distance, 3)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Every birch, and the pines smaller than pulpwood.
+void BM_RecalculateSpeciesRemoval(benchmark::State& state) {
+  RunTrials(state, Th4Form, [] {
+    Th4Form->CheckBoxes[0]->setChecked(true);
+    Th4Form->ComboBoxes[0]->setCurrentIndex(Th4Form->ComboBoxes[0]->count() - 1);
+    Th4Form->CheckBoxes[2]->setChecked(true);
+    Th4Form->ComboBoxes[2]->setCurrentIndex(0);
+    Th4Form->RecalculateSpeciesRemoval();
+  });
+}
+BENCHMARK(BM_RecalculateSpeciesRemoval)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The default roads: 4.0 m every 20 m.
+void BM_RecomputeStripRoads(benchmark::State& state) {
+  RunTrials(state, RoadForm, [] { RoadForm->RecomputeStripRoads(); });
+}
+BENCHMARK(BM_RecomputeStripRoads)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The default corridors: 2.0 m every 10 m.
+void BM_RecomputeCorridorThinning(benchmark::State& state) {
+  RunTrials(state, GateForm, [] { GateForm->RecomputeCorridorThinning(); });
+}
+BENCHMARK(BM_RecomputeCorridorThinning)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A third of the growing stock, large trees weighted.
+void BM_RunSelectionCutting(benchmark::State& state) {
+  RunTrials(state, PlocCuttForm, [] {
+    const int v = IntroForm->CurrentStand->SlotTotalVolume(0);
+    PlocCuttForm->RunSelectionCutting(v - v / 3, v, true, QString(), QString());
+  });
+}
+BENCHMARK(BM_RunSelectionCutting)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

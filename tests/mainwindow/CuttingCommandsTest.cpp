@@ -1,0 +1,134 @@
+// The cutting commands of the stand card: the timing refusals, each
+// command's own preconditions, and the enabling rules and the unsaved mark
+// after a committed dialog.
+
+#include "operations/PlocCutt.h"
+#include "ui/Palette.h"
+#include "tests/operations/DialogFixture.h"
+
+namespace {
+
+using namespace dialogtest;
+
+class CuttingCommands : public Dialogs {
+ protected:
+  // Slots 1..n recorded from the trees with the given names and growing
+  // years (a growing step keeps the measured sizes), the current phase n.
+  void RecordSteps(const std::vector<std::pair<QString, int>>& steps) {
+    data& s = Stand();
+    for (size_t k = 0; k < steps.size(); ++k) {
+      const int years = steps[k].second;
+      if (years > 0) {
+        GrownSizeArray& sizes = s.GrownSizes1.empty() ? s.GrownSizes1 : s.GrownSizes2;
+        sizes = s.AllocGrownSizes();
+        for (int i = 0; i < s.TreeCount(); ++i) sizes[i] = GrownSize{s.Trees[i].diameter, s.Trees[i].height};
+      }
+      s.RecordPhase(static_cast<int>(k) + 1, steps[k].first, 0, years);
+    }
+    SetCurrentPhase(static_cast<int>(steps.size()));
+    ActForm->UpdateView(1);
+  }
+};
+
+TEST_F(CuttingCommands, TimingRefusalsOpenNoDialog) {
+  struct Case {
+    std::vector<std::pair<QString, int>> steps;
+    const char* caption;
+    const char* line;
+  };
+  const QString roads = "Ajourat : ei uria";
+  const Case cases[] = {
+      {{{roads, 0}, {roads, 0}, {roads, 0}, {roads, 0}, {roads, 0}}, "Rajoite",
+       "toimenpiteiden lukumäärä korkeintaan 5 !"},
+      {{{"Kasvatus", 10}, {"Kasvatus", 5}}, "Hakkuutoimenpiteet",
+       "hakkuutoimenpiteet suoritetaan ennen puuston kasvatusta tai 1. ja 2. kasvatuksen välillä   !"},
+      {{{roads, 0}, {"Kasvatus", 10}}, "Hakkuutoimenpiteet",
+       "hakkuutoimenpiteet suoritetaan peräkkäin ennen puuston kasvatusta tai kasvatuksen jälkeen   !"},
+  };
+  for (const Case& c : cases) {
+    Open(YoungThinningStand(), 0);
+    RecordSteps(c.steps);
+    // Whichever cutting button the chain leaves enabled refuses alike.
+    QPushButton* enabled = nullptr;
+    for (QPushButton* b : {ActForm->Button5, ActForm->Button7, ActForm->Button10, ActForm->Button1})
+      if (b->isEnabled() && !enabled) enabled = b;
+    ASSERT_NE(enabled, nullptr) << c.caption;
+    const int phase = CurrentPhase();
+    EXPECT_FALSE(Run(enabled, [](QWidget*) {}));
+    EXPECT_EQ(script_.Last(MessageKind::Notice).caption, QString::fromUtf8(c.caption));
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines.at(0), QString::fromUtf8(c.line));
+    EXPECT_EQ(CurrentPhase(), phase);
+  }
+  // A stand without stems.
+  Open(YoungThinningStand(), 0);
+  Stand().Slots[0].stems = 0;
+  EXPECT_FALSE(Run(ActForm->Button5, [](QWidget*) {}));
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines.at(0), "puuston runkoluku on 0, ei hakkuutoimenpiteitä   !");
+}
+
+TEST_F(CuttingCommands, CommittedStripRoadsSetTheButtonsAndTheUnsavedMark) {
+  Open(YoungThinningStand(), 0);
+  EXPECT_FALSE(ActForm->Button7->isEnabled());
+  // A cancelled dialog changes nothing; OK marks the stand unsaved.
+  EXPECT_TRUE(Run(ActForm->Button5, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));
+  EXPECT_FALSE(ActForm->Unsaved);
+  CommitStripRoads(true);
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_TRUE(ActForm->Unsaved);
+  EXPECT_EQ(ActForm->Panel10->palette().color(QPalette::Button), PaletteColor(223));
+  EXPECT_EQ((std::vector<bool>{ActForm->Button5->isEnabled(), ActForm->Button7->isEnabled(),
+                               ActForm->Button10->isEnabled(), ActForm->Button1->isEnabled(),
+                               ActForm->Button12->isEnabled()}),
+            (std::vector<bool>{false, true, true, true, true}));
+  // A cancelled dialog leaves the buttons as they were.
+  EXPECT_TRUE(Run(ActForm->Button7, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));
+  EXPECT_TRUE(ActForm->Button7->isEnabled());
+  EXPECT_EQ(CurrentPhase(), 1);
+}
+
+TEST_F(CuttingCommands, SpeciesRemovalOnTheFinalStageNeedsEighteenCentimetres) {
+  Open(YoungThinningStand(), 1);
+  EXPECT_FALSE(Run(ActForm->Button4, [](QWidget*) {}));
+  const MessageRecord m = script_.Last(MessageKind::Message);
+  EXPECT_EQ(m.caption, "Puulajin poisto");
+  EXPECT_EQ(m.lines.at(0), "Puuston keskiläpimitta 11 cm. Puulajin poisto uudistus-/poimintahakkuun yhteydessä "
+                           "edellyttää, että");
+  // 17.5 cm rounds to 18: the dialog opens.
+  Stand().Slots[0].meanDiameter = 17.5f;
+  EXPECT_TRUE(Run(ActForm->Button4, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));
+}
+
+TEST_F(CuttingCommands, RegenerationQuestionsByMeanDiameter) {
+  Open(MatureMixedStand(), 1);
+  Stand().Slots[0].meanDiameter = 17.4f;
+  script_.Answer(2);
+  EXPECT_FALSE(Run(ActForm->Button14, [](QWidget*) {}));
+  MessageRecord q = script_.Last(MessageKind::Question);
+  EXPECT_EQ((QStringList{q.caption, q.yesCaption, q.closeCaption, q.lines.at(0), q.lines.at(1)}),
+            (QStringList{"Uudistushakkuu", "Kyllä", "Ei", "Puuston keskiläpimitta 17 cm  !",
+                         "Haluatko todella tehdä uudistushakkuun  ?"}));
+  Stand().Slots[0].meanDiameter = 17.5f;
+  script_.Answer(2);
+  EXPECT_FALSE(Run(ActForm->Button14, [](QWidget*) {}));
+  q = script_.Last(MessageKind::Question);
+  EXPECT_EQ((QStringList{q.yesCaption, q.closeCaption, q.lines.at(0), q.lines.at(1)}),
+            (QStringList{"Jatka", "Peru", "Puuston keskiläpimitta 18 cm  !",
+                         "Kuviota ei suositella uudistushakattavaksi  !"}));
+  EXPECT_EQ(CurrentPhase(), 0);
+}
+
+TEST_F(CuttingCommands, SelectionRequirementsDecideWhetherItsListIsOffered) {
+  Open(MatureMixedStand(), 1);
+  for (int stems : {1500, 1501}) {
+    Stand().Slots[0].stems = stems;
+    EXPECT_TRUE(Run(ActForm->Button15, [&](QWidget* d) {
+      EXPECT_EQ(Child<TRadioGroup>(d, "RadioGroup1")->isEnabled(), stems == 1500);
+      if (stems == 1501) {
+        EXPECT_TRUE(Text(d, "Label5").endsWith("runkoluku 1501 kpl/ha,"));
+      }
+      ClickButton(d, "BitBtn2");
+    }));
+  }
+}
+
+}  // namespace
