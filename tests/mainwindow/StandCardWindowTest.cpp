@@ -22,7 +22,7 @@
 #include "stands/IntroStartup.h"
 #include "tests/model/StandFixture.h"
 #include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/WindowsTest.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
@@ -35,23 +35,8 @@ std::unique_ptr<data> MeasuredStand() {
   return s;
 }
 
-class StandOnScreen : public ::testing::Test {
+class StandOnScreen : public testsupport::WindowsTest {
  protected:
-  void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    SetCurrentPhase(0);
-  }
-  void TearDown() override {
-    if (IntroForm) IntroForm->CurrentStand.reset();
-    DestroyApplicationWindows();
-    SetCurrentPhase(0);
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(saved_);
-  }
   // The program started on a screen, then a stand activated as the stand
   // loading does it: the start window hidden, the main window laid out and
   // refreshed with a level above 1.
@@ -104,10 +89,7 @@ class StandOnScreen : public ::testing::Test {
     return ReplayButtonStates(Stand(), CurrentPhase(), ActForm->IsThinningStageChosen());
   }
 
-  testsupport::TempDir folder_;
   MessageScript script_;
-  platform::ScreenMetrics saved_;
-  QString savedFolder_;
 };
 
 }  // namespace

@@ -23,7 +23,7 @@
 #include "stands/IntroStartup.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/WindowsTest.h"
 #include "ui/Bitmaps.h"
 #include "ui/MessageService.h"
 #include "ui/ProgBar.h"
@@ -58,22 +58,8 @@ std::unique_ptr<data> StandOf(std::initializer_list<Tree> trees) {
   return stand;
 }
 
-class StandPicture : public ::testing::Test {
+class StandPicture : public testsupport::WindowsTest {
  protected:
-  void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    SetCurrentPhase(0);
-  }
-  void TearDown() override {
-    if (IntroForm) IntroForm->CurrentStand.reset();
-    DestroyApplicationWindows();
-    SetCurrentPhase(0);
-    QDir::setCurrent(savedFolder_);
-    platform::SetScreenMetrics(saved_);
-  }
   // The windows for a screen, the main window sized for it.
   void Start(int w, int h) {
     platform::SetScreenMetrics({.width = w, .height = h});
@@ -105,10 +91,7 @@ class StandPicture : public ::testing::Test {
     return image;
   }
 
-  testsupport::TempDir folder_;
   MessageScript script_;
-  platform::ScreenMetrics saved_;
-  QString savedFolder_;
 };
 
 }  // namespace

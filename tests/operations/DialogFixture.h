@@ -34,7 +34,7 @@
 #include "stands/IntroStartup.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/WindowsTest.h"
 #include "ui/MessageService.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
@@ -114,24 +114,12 @@ inline void ExpectSameTrial(const data& a, const data& b) {
 // The ways a dialog is closed without OK.
 enum class Close { CancelButton, Escape, TitleBar };
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public testsupport::WindowsTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
+    WindowsTest::SetUp();
     platform::SetScreenMetrics({.width = 1366, .height = 768});
     CreateApplicationWindows();
-    SetCurrentPhase(0);
-  }
-  void TearDown() override {
-    if (IntroForm) IntroForm->CurrentStand.reset();
-    DestroyApplicationWindows();
-    SetCurrentPhase(0);
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(saved_);
   }
 
   // The stand opened in the main window at phase 0.
@@ -223,10 +211,7 @@ class Dialogs : public ::testing::Test {
     EXPECT_TRUE(dialog->grab().save(testsupport::ShotPath(file)));
   }
 
-  testsupport::TempDir folder_;
   MessageScript script_;
-  platform::ScreenMetrics saved_;
-  QString savedFolder_;
 };
 
 }  // namespace dialogtest
