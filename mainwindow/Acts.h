@@ -17,6 +17,7 @@
 //   ActsTexts.cpp     the stand-view texts and the carbon dioxide lines
 //   StandPicture.cpp  the stand pictures of the stand-view and close-up pages
 //   ActsSave.cpp      save, grow and undo, and the unsaved mark
+//   ActsStandCommands.cpp  deleting a stand and changing its data
 
 #include <QMainWindow>
 #include <QString>
@@ -291,6 +292,15 @@ class TActForm : public QMainWindow {
   // The selection cutting's requirements at a phase; with show set, a
   // failure disables the selection dialog's removal list and writes why.
   bool CheckSelectionCuttingPreconditions(bool show, int phase);
+
+  // ---- Stand commands (ActsStandCommands.cpp) ----
+  // Asks, refuses a stand of the model estate, deletes the stand file and
+  // reports a refusal of the file system; true only when the file was
+  // deleted. fromOpenWindow: the open-stand window asks.
+  bool DeleteStand(const QString& path, const QString& identifier, bool modelEstate, bool fromOpenWindow);
+  // The measurement window for the open stand's data; 1 when the changed
+  // stand was saved.
+  int ChangeStandData();
 
   // Menu commands.
   void M15Click();

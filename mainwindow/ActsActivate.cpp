@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "stands/Open.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
 #include "texts/Commonlan.h"
@@ -37,6 +38,7 @@ void TActForm::FormActivate() {
   }
   platform::Pause(500);
   started_ = true;
+  if (OpenForm) OpenForm->LayoutOpenWindow(true);
   IntroForm->show();
   SetStartupPanelsVisibility(false);
   IntroForm->setWindowTitle(MainWindowTitle(false));

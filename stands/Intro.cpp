@@ -18,6 +18,7 @@
 #include "platform/Screen.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
+#include "stands/IntroOpen.h"
 #include "stands/Meas.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
@@ -314,7 +315,10 @@ void TIntroForm::Button2Click() {
   NewStandFromMeasurementWindow(this, false);
   ClearActiveControl();
 }
-void TIntroForm::Button3Click() { ClearActiveControl(); }
+void TIntroForm::Button3Click() {
+  OpenStandByDialog(this, false);
+  if (isVisible()) ClearActiveControl();
+}
 
 void TIntroForm::ClearActiveControl() { ClearFocus(this); }
 

@@ -11,6 +11,7 @@
 #include "platform/Files.h"
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
+#include "stands/OpenRules.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
@@ -50,6 +51,11 @@ bool ActivateStand(TIntroForm* intro, int mode) {
     }
   } else if (IsSmallSeedlingStand(dc)) {
     stand.RecordInitialPhase(dummy);
+  } else if (CurrentPhase() > 0) {
+    // A stand opened with recorded steps continues in the cutting stage of
+    // its steps.
+    const QSignalBlocker block(ActForm->ListBox3);
+    ActForm->ListBox3->setCurrentRow(CuttingStageOfOpenedStand(stand));
   }
   if (mode >= ActivateNewStand) {
     const int text = mode == ActivateNewStand ? 68 : (mode == ActivateRemeasuredStand ? 75 : 79);

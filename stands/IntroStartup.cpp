@@ -17,6 +17,7 @@
 #include "ui/Info.h"
 #include "stands/Intro.h"
 #include "stands/Meas.h"
+#include "stands/Open.h"
 #include "ui/WindowHelpers.h"
 #include "ui/Msg.h"
 #include "ui/ProgBar.h"
@@ -77,7 +78,7 @@ QStringList CreateApplicationWindows() {
   add(new TMeasForm);
   add(MsgForm = new TMsgForm);
   add(new TNewFrstForm);
-  pending("OpenForm", 1000, 700);
+  add(new TOpenForm);
   add(new TPlocCuttForm);
   add(ProgBarForm = new TProgBarForm);
   pending("RapForm", 900, 640);

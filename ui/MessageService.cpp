@@ -177,10 +177,21 @@ QString ScriptedFile(MessageKind kind, const QString& caption, const QString& fo
 
 }  // namespace
 
-QString OpenFileDialog(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {
+QString OpenFileDialog(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                       const QString& defaultSuffix) {
   if (g_script) return ScriptedFile(MessageKind::OpenFile, caption, folder, filter);
-  return QFileDialog::getOpenFileName(parent, caption, folder, filter, nullptr,
-                                      QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
+  if (defaultSuffix.isEmpty())
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter, nullptr,
+                                        QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
+  // A name typed without an extension gets the default one.
+  QFileDialog dialog(parent, caption, folder, filter);
+  dialog.setObjectName(QStringLiteral("OpenDialog1"));
+  dialog.setOptions(QFileDialog::ReadOnly | QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 QString SaveFileDialog(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {

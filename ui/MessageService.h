@@ -90,9 +90,10 @@ void ShowHelpText(const QString& caption, const QStringList& lines);
 // The about box.
 void ShowAboutBox();
 
-// File dialogs; an empty result means cancelled.
+// File dialogs; an empty result means cancelled. An open dialog with a
+// default suffix gives a name typed without an extension that suffix.
 QString OpenFileDialog(QWidget* parent, const QString& caption, const QString& folder,
-                       const QString& filter);
+                       const QString& filter, const QString& defaultSuffix = QString());
 QString SaveFileDialog(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter);
 QString FolderDialog(QWidget* parent, const QString& caption, const QString& folder);

@@ -1,0 +1,173 @@
+// Opening a stand file: the open dialog, the probe and preview in the
+// open-stand window, and the loading of the stand the user confirmed.
+
+#include "stands/IntroOpen.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "mainwindow/Acts.h"
+#include "model/Estate.h"
+#include "model/Phase.h"
+#include "model/Sample.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "stands/Intro.h"
+#include "stands/Open.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+#include "ui/MessageService.h"
+#include "ui/Palette.h"
+
+namespace {
+
+// The name the start window's filter gives the stand files, and the pattern
+// that lists only them in the open dialog.
+QString StandFileDialogFilter() {
+  return CommonlanText(20) + QStringLiteral("    ( * . ") + CommonlanText(0) + QStringLiteral(" ) (") +
+         StandFileMask() + QLatin1Char(')');
+}
+
+bool SamePath(const QString& a, const QString& b) {
+  return QDir::cleanPath(a).compare(QDir::cleanPath(b), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+int ShowOpenWindowModal() {
+  if (ActForm) ActForm->SetMainWindowMode(0);
+  const int r = OpenForm->exec();
+  if (r != 1 && ActForm) ActForm->SetMainWindowMode(1);
+  return r;
+}
+
+int OpenStandFile(TIntroForm* /*intro*/, const QString& path, bool showList, bool /*fromDialog*/) {
+  std::unique_ptr<data> stand;
+  const StandFileStatus status = data::PreviewStandFile(path, stand);
+  if (status != StandFileStatus::Ok) {
+    ShowStandFileProblem(status, path);
+    return -1;
+  }
+  TOpenForm* w = OpenForm;
+  const StandProbe probe = ProbeStand(*stand);
+  w->PreviewHeader = stand->Header;
+  w->PreviewSpecies = stand->SpeciesBlocks;
+  w->PreviewVolumes = probe.slot0Volumes;
+  w->PreviewSpeciesTrees = probe.speciesTrees;
+  w->SetPreviewRemoval(probe.removal);
+  w->ClearStandViewImage(w->Image1, false, false);
+  w->ClearStandViewImage(w->Image3, false, true);
+  // The trees: the dot map's symbols, and (but for a small seedling stand)
+  // the sample the stand view draws.
+  const bool seedlings = IsSmallSeedlingStand(stand->DevelopmentClass());
+  const int n = stand->TreeCount();
+  if (n > 0 && !seedlings) AllocSampleTrees(n);
+  w->PreviewMapTrees.clear();
+  w->PreviewMapTrees.reserve(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const TreeRecord& t = stand->Trees[i];
+    const bool logs = !seedlings && TreeGivesLogs(t.species, t.diameter, t.height);
+    if (!seedlings) SetSampleTree(i, t.x, t.y, t.diameter, t.height, t.species);
+    w->PreviewMapTrees.push_back({t.x, t.y, t.species, logs});
+  }
+  w->DrawPreviewMap();
+  w->SetShowMode(true, showList);
+  w->ShowPreviewTotals(probe, path);
+  if (w->isVisible()) {
+    w->Activated = true;
+    return -1;
+  }
+  w->Activated = false;
+  {
+    const QSignalBlocker block(w->CheckBox1);
+    w->CheckBox1->setChecked(false);
+  }
+  const int r = ShowOpenWindowModal();
+  if (r == 3) return -2;
+  if (r == 1) return w->PreviewTreeCount;
+  return -1;
+}
+
+bool LoadStandFile(TIntroForm* intro, int /*treeCount*/, const QString& path, bool fromDialog) {
+  // The whole file is read and checked into a new object before the open
+  // stand is replaced: a file that turns out unreadable leaves it alone.
+  std::unique_ptr<data> stand;
+  const StandFileStatus status = data::ReadStandFile(path, false, stand);
+  if (status != StandFileStatus::Ok) {
+    ShowStandFileProblem(status, path);
+    if (ActForm) ActForm->SetMainWindowMode(1);
+    return false;
+  }
+  intro->SetStandPath(path);
+  intro->CurrentStand = std::move(stand);
+  if (fromDialog)
+    ActForm->ResetEstatePanel(platform::FileNameOfPath(path), platform::FolderOfPath(path));
+  return ActivateStand(intro, fromDialog ? ActivateFromOpenDialog : ActivateFromStandList);
+}
+
+int OpenStand(TIntroForm* intro, const QString& path) {
+  const int n = OpenStandFile(intro, path, false, false);
+  if (n >= 0 && !LoadStandFile(intro, n, OpenForm->PreviewPath, false)) return -1;
+  return n;
+}
+
+void OpenStandByDialog(TIntroForm* intro, bool changeList) {
+  const QString estates = EstatesFolder();
+  const QString current = ActForm->DirectoryListBox1->Directory();
+  const QString start = !changeList && !intro->StandPath.isEmpty() ? current : estates;
+  const QString title =
+      QStringLiteral("  ") + (intro->isVisible() ? CommonlanText(91) : CommonlanText(90));
+  QWidget* parent = intro->isVisible() ? static_cast<QWidget*>(intro) : ActForm;
+  for (;;) {
+    if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(0);
+    const QString name = OpenFileDialog(parent, title, start, StandFileDialogFilter(), CommonlanText(0));
+    if (name.isEmpty()) {
+      if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(1);
+      return;
+    }
+    if (!intro->isVisible() && SamePath(platform::FolderOfPath(name), current)) {
+      ShowNotice(ActlanText(72), QStringLiteral("kuviolistaa ei ole vaihdettu  !"));
+      continue;
+    }
+    const int n = OpenStandFile(intro, name, true, true);
+    // The file opened is the one the window showed last (the user may have
+    // previewed another file of the list; a file that failed to preview is
+    // never the one opened).
+    if (n >= 0) LoadStandFile(intro, n, OpenForm->PreviewPath, true);
+    else if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(1);
+    return;
+  }
+}
+
+int DrawStandPicture(TIntroForm* intro, int /*treeCount*/, const std::array<SpeciesBlock, kSpeciesSlots>& blocks,
+                     const StandHeader& header) {
+  TOpenForm* w = OpenForm;
+  w->PreviewSpecies = blocks;
+  w->PreviewHeader = header;
+  w->ClearStandViewImage(w->Image1, false, false);
+  platform::Pause(100);
+  w->PreviewMapTrees.clear();
+  if (data* stand = intro->CurrentStand.get()) {
+    const bool seedlings = IsSmallSeedlingStand(stand->DevelopmentClass());
+    stand->SortTreesForSave(true, true);
+    for (int i = 0; i < stand->TreeCount(); ++i) {
+      const TreeRecord& t = stand->Trees[i];
+      w->PreviewMapTrees.push_back(
+          {t.x, t.y, t.species, !seedlings && TreeGivesLogs(t.species, t.diameter, t.height)});
+    }
+    stand->SortTreesForSave(false, false);
+    for (int j = 0; j < kAssortmentCount; ++j) w->PreviewVolumes[j] = stand->SlotAssortmentVolume(0, j, false);
+  }
+  w->DrawPreviewMap();
+  w->Activated = false;
+  w->SetShowMode(false, false);
+  {
+    const QSignalBlocker block(w->CheckBox1);
+    w->CheckBox1->setChecked(false);
+  }
+  return ShowOpenWindowModal();
+}
+

@@ -1,0 +1,190 @@
+// The open-stand window's activation and closing, its commands and its view
+// options.
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "mainwindow/Acts.h"
+#include "mainwindow/ActsFileLists.h"
+#include "platform/Files.h"
+#include "stands/Intro.h"
+#include "stands/IntroOpen.h"
+#include "stands/Open.h"
+#include "texts/Actlan.h"
+#include "ui/MessageService.h"
+#include "ui/Palette.h"
+#include "ui/WindowHelpers.h"
+
+void TOpenForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TOpenForm::FormActivate() {
+  if (Activated || !isVisible()) {
+    ClearActiveControl();
+    return;
+  }
+  // 1.
+  Activated = true;
+  Panel7->setVisible(IsOpenMode());
+  Button2->setVisible(!IsOpenMode());
+  // 2.
+  LayoutOpenWindow(IsOpenMode());
+  ArrangePreviewRows();
+  PositionOpenWindow();
+  DrawPreviewMap();
+  // 3.
+  if (IsListMode()) {
+    const QString folder = platform::FolderOfPath(PreviewPath);
+    FileListBox1->SetDirectory(folder);
+    DirectoryListBox1->SetDirectory(folder);
+    FillOpenWindowStandList(false);
+    FileListBox1->SetFileName(PreviewPath);
+    const QSignalBlocker block(ListBox1);
+    ListBox1->setCurrentRow(FileListBox1->currentRow());
+  } else {
+    SetOpenWindowHeader(IsOpenMode() ? 1 : 0, 0, 0, 0.0f, QString());
+  }
+  // 4.
+  RefreshOpenPreview(true);
+  // 5. The open stand's lines are the ones remembered when it was opened.
+  if (!IsOpenMode()) {
+    Label29->setText(SavedBasalAreaCaption);
+    Label29->adjustSize();
+    Label25->setText(SavedSampleCaption);
+    Label25->adjustSize();
+  }
+  ClearActiveControl();
+}
+
+void TOpenForm::done(int r) {
+  // Close and the title bar give result 2.
+  if (r == QDialog::Rejected) r = 2;
+  FormClose();
+  if (r == 1) {
+    SavedBasalAreaCaption = Label29->text();
+    SavedSampleCaption = Label25->text();
+  } else if (IntroForm && !IntroForm->StandPath.isEmpty() && IntroForm->StandPath != PreviewPath) {
+    // A stand browsed but not opened is forgotten: the next showing starts
+    // from the open stand.
+    PreviewPath = IntroForm->StandPath;
+    if (ActForm && FileListBox1->Directory() != ActForm->DirectoryListBox1->Directory())
+      FileListBox1->SetDirectory(ActForm->DirectoryListBox1->Directory());
+  }
+  QDialog::done(r);
+}
+
+void TOpenForm::FormClose() {}
+
+void TOpenForm::ListBox1Click() {
+  const int row = ListBox1->currentRow();
+  if (row >= 0 && row != FileListBox1->currentRow()) {
+    FileListBox1->setCurrentRow(row);
+    PreviewSelectedFile();
+  }
+  ClearActiveControl();
+}
+
+void TOpenForm::PreviewSelectedFile() {
+  const QString chosen = FileListBox1->FileName();
+  OpenStandFile(IntroForm, chosen, true, true);
+  if (PreviewPath != chosen) {
+    // The file could not be previewed (its message was shown): the lists
+    // return to the stand still shown, so that Open opens what is seen.
+    FileListBox1->SetFileName(PreviewPath);
+    const QSignalBlocker block(ListBox1);
+    ListBox1->setCurrentRow(FileListBox1->currentRow());
+  }
+  RefreshOpenPreview(false);
+}
+
+void TOpenForm::Button3Click() {
+  const bool singleStand = !IsListMode();
+  if (!(singleStand && ActForm && ActForm->PageControl2->currentWidget() != ActForm->TabSheet6))
+    ShowBusy(ActForm, 5, 500, ActlanText(69), PaletteColor(20));
+  done(1);
+}
+
+void TOpenForm::Panel7Click() {
+  // The stand shown is the one deleted: the list's selection follows it.
+  const QString path = PreviewPath;
+  const QString title = StripTitleSuffix(platform::FileNameOfPath(path));
+  const bool model = PreviewHeader.modelEstate == 1;
+  if (ActForm && ActForm->DeleteStand(path, title, model, true)) {
+    if (IsListMode()) {
+      const int i = FileListBox1->currentRow();
+      delete ListBox1->takeItem(i);
+      delete FileListBox1->takeItem(i);
+      if (ListBox1->count() > 0) {
+        FileListBox1->setCurrentRow(0);
+        {
+          const QSignalBlocker block(ListBox1);
+          ListBox1->setCurrentRow(0);
+        }
+        FillOpenWindowStandList(true);
+        PreviewSelectedFile();
+      } else {
+        done(3);
+      }
+    } else {
+      done(3);
+    }
+  }
+  ClearActiveControl();
+}
+
+void TOpenForm::Button2Click() {
+  if (ActForm && ActForm->ChangeStandData() == 1) {
+    done(2);
+    return;
+  }
+  ClearActiveControl();
+}
+
+void TOpenForm::BitBtn2Click() {
+  ShowHelpText(windowTitle(), OpenWindowHelpLines(Mode()));
+  ClearActiveControl();
+}
+
+void TOpenForm::CheckBox1Click() {
+  if (isVisible()) DrawGrowingStockChart();
+  ClearActiveControl();
+}
+
+void TOpenForm::CheckBox2Click() {
+  if (CheckBox2->isVisible() && !settingFilters_) DrawOpenStandView(false);
+  ClearActiveControl();
+}
+
+void TOpenForm::CheckBox4Click() {
+  if (CheckBox4->isVisible() && CheckBox4->isEnabled() && !settingFilters_) DrawOpenStandView(false);
+  ClearActiveControl();
+}
+
+void TOpenForm::ExclusiveFilterClick(QCheckBox* box, QCheckBox* other) {
+  if (!box->isVisible() || !box->isEnabled() || settingFilters_) return;
+  {
+    settingFilters_ = true;
+    other->setEnabled(false);
+    other->setChecked(false);
+    other->setEnabled(true);
+    settingFilters_ = false;
+  }
+  DrawOpenStandView(false);
+}
+
+void TOpenForm::CheckBox5Click() {
+  ExclusiveFilterClick(CheckBox5, CheckBox7);
+  ClearActiveControl();
+}
+
+void TOpenForm::CheckBox7Click() {
+  ExclusiveFilterClick(CheckBox7, CheckBox5);
+  ClearActiveControl();
+}
