@@ -12,10 +12,14 @@ norvalen_install_missing
 jobs=$(norvalen_jobs)
 echo "== Käännetään (Release)"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -j "$jobs" --target norvalen
+cmake --build build/release -j "$jobs" --target norvalen norvalen_model_estate
 
 program_folder="$HOME/Norvalen/Ohjelma"
 mkdir -p "$program_folder" "$HOME/Norvalen/Metsätilat"
+
+# The model estate: its files that are missing are laid out; a file already
+# there (the user's) is never overwritten.
+scripts/lay-out-model-estate.sh "$repo/build/release/ModelEstate/Mallitila" "$HOME/Norvalen/Metsätilat/Mallitila"
 cd "$program_folder"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

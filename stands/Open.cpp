@@ -135,6 +135,7 @@ void TOpenForm::CreateUpperPanel() {
     if (ListBox1->hasFocus()) ListBox1Click();
   });
   FileListBox1 = new TFileListBox(Panel2);
+  FileListBox1->SetMask(StandFileMask());
   FileListBox1->hide();
   DirectoryListBox1 = new TDirectoryListBox(Panel2);
   DirectoryListBox1->hide();
