@@ -25,9 +25,6 @@ void ShowStandFileProblem(StandFileStatus status, const QString& path) {
                                         ? QStringLiteral("valitsemaasi kuviotiedostoa ei voi lukea  !")
                                         : QStringLiteral("valitsemaasi tiedostoa ei ole hakemistossa !"));
       return;
-    case StandFileStatus::WriteFailed:
-      ShowNotice(CommonlanText(87), QStringLiteral("kuviotiedoston tallennus ei onnistunut  !"));
-      return;
     default:
       ShowNotice(CommonlanText(87), QStringLiteral("valitsemasi tiedosto ei ole eheä kuviotiedosto  !"));
       return;
@@ -44,9 +41,11 @@ bool ActivateStand(TIntroForm* intro, int mode) {
     if (IsSmallSeedlingStand(dc)) stand.RecordInitialPhase(dummy);
     else stand.RecordPhase(0, dummy, 0, 0);
     if (HasTreePicture(dc)) EstimateSpeciesAges(stand);
-    const StandFileStatus written = stand.WriteNewFile(intro->StandPath);
+    QString reason;
+    const StandFileStatus written = stand.WriteNewFile(intro->StandPath, &reason);
     if (written != StandFileStatus::Ok) {
-      ShowStandFileProblem(written, intro->StandPath);
+      ShowNotice(CommonlanText(87), QStringLiteral("kuviotiedoston tallennus ei onnistunut (") + reason +
+                                        QStringLiteral(")  !"));
       return false;
     }
   } else if (IsSmallSeedlingStand(dc)) {

@@ -72,6 +72,6 @@ void OpenEstateFolder();
 void FillMainStandList(bool withTimePoint, bool asValue,
                        const std::function<StandRemovalAtTimePoint(int)>& removalAt = {});
 
-// The message of a stand file that cannot be used (or written), in the
-// notice window; nothing for Ok.
+// The message of a stand file that cannot be read, in the notice window;
+// nothing for Ok.
 void ShowStandFileProblem(StandFileStatus status, const QString& path);
