@@ -12,6 +12,8 @@
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
+#include "mainwindow/StandPicture.h"
+#include "mainwindow/StandPictureRules.h"
 #include "model/ClassTables.h"
 #include "model/Estate.h"
 #include "model/Names.h"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -435,6 +436,51 @@ TEST_F(OpenWindow, SpeciesFiltersOfTheStandViewExcludeEachOther) {
   });
   QTest::mouseClick(IntroForm->Button3, Qt::LeftButton);
   EXPECT_EQ(states, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {true, false}}));
+}
+
+
+// The platform's open dialog as the start window shows it (not scripted):
+// its title, the estates folder, only stand files listed.
+TEST(OpenDialog, ShowsTheEstatesFolderWithStandFilesOnly) {
+  InstallFontSubstitutions();
+  const platform::ScreenMetrics savedMetrics = platform::GetScreenMetrics();
+  const QString savedFolder = QDir::currentPath();
+  testsupport::TempDir root;
+  ASSERT_TRUE(QDir(root.path()).mkpath("Ohjelma"));
+  const QString estate = root.path() + QString::fromUtf8("/Metsätilat/Koivula");
+  ASSERT_TRUE(QDir().mkpath(estate));
+  ASSERT_TRUE(QDir().mkpath(root.path() + QString::fromUtf8("/Metsätilat/Mallitila")));
+  ASSERT_TRUE(WriteBytes(root.path() + QString::fromUtf8("/Metsätilat/muistio.txt"), "x"));
+  ASSERT_TRUE(QDir::setCurrent(root.path() + "/Ohjelma"));
+  model::SetSettingsFolder(QDir::currentPath());
+  ASSERT_TRUE(model::SaveDefaultSettings().written);
+  platform::SetScreenMetrics({.width = 1366, .height = 768});
+  CreateApplicationWindows();
+  ActForm->show();
+  ActForm->FormActivate();
+  QString title, directory;
+  QStringList filters;
+  QTimer::singleShot(200, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    directory = dialog->directory().absolutePath();
+    filters = dialog->nameFilters();
+    dialog->resize(760, 460);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->grab().save(testsupport::ShotPath("open-dialog.png")));
+    dialog->reject();
+  });
+  QTest::mouseClick(IntroForm->Button3, Qt::LeftButton);
+  EXPECT_EQ(title, QString::fromUtf8("  Kuviolistan avaus  :  valitse hakemisto ja kuviotiedosto"));
+  EXPECT_EQ(directory, QDir(root.path() + QString::fromUtf8("/Metsätilat")).absolutePath());
+  // The dialog shows the filter with its blanks run together.
+  EXPECT_EQ(filters, QStringList{QString::fromUtf8("kuviotiedostot ( * . Norvalen ) (*.Norvalen)")});
+  EXPECT_TRUE(IntroForm->isVisible());
+  DestroyApplicationWindows();
+  QDir::setCurrent(savedFolder);
+  model::SetSettingsFolder(savedFolder);
+  platform::SetScreenMetrics(savedMetrics);
 }
 
 }  // namespace
