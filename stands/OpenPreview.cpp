@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "estate/EstateRules.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
@@ -83,7 +84,8 @@ void TOpenForm::SetOpenWindowHeader(int mode, int count, int total, float area, 
   if (mode == 2) {
     const QString head = WindowTextByMode(DirectoryListBox1->Directory(), 3);
     const QString tailText = OpenListHeaderTail(StandCountText(count, 0), area, total, tail);
-    SetLabel(Label4, FitTextToLabelScaffold(head, tailText, Panel2->width(), 12, Label4->font()));
+    SetLabel(Label4, ActForm ? ActForm->FitTextToLabel(head, tailText, Panel2->width(), 12, Label4->font())
+                             : head + tailText);
     Label47->clear();
     caption = OpenWindowCaptionText(OpenMode::List, QString(), IntroForm && IntroForm->isVisible());
     Label4->move((Panel2->width() - Label4->width()) / 2, Label4->y());

@@ -106,19 +106,31 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
     EXPECT_FALSE(IntroForm->isVisible());
     EXPECT_TRUE(ActForm->isVisible());
     EXPECT_TRUE(ActForm->isEnabled());
+    // The estate stand list is the folder's, this stand's file included.
+    EXPECT_EQ(IntroForm->EstateRecords.size(), static_cast<size_t>(k));
+    EXPECT_EQ(ActForm->ListBox1->count(), k);
   }
   EXPECT_FALSE(IntroForm->FirstStandActivation);
   EXPECT_FALSE(IntroForm->ListBox1->isVisible());
 }
 
 TEST_F(Activate, OpenedAndChangedHeaderStandsWriteNothing) {
+  // Two stand files in the folder; the estate list is rebuilt from them in
+  // modes 1 to 4, and kept as it is (here emptied) in mode 0.
+  for (const char* id : {"a", "b"}) {
+    NewStand(id, 6);
+    ASSERT_TRUE(WriteStand(*IntroForm->CurrentStand, IntroForm->StandPath));
+  }
+  ActForm->ResetEstatePanel("a.Norvalen", estate_);
   for (int mode : {ActivateFromStandList, ActivateFromOpenDialog, ActivateChangedHeader}) {
     SCOPED_TRACE(mode);
     NewStand(QStringLiteral("m%1").arg(mode), 6);
     IntroForm->CurrentStand->Slots[0].name = "dummyStr";
     SetCurrentPhase(0);
     script_.Clear();
+    IntroForm->EstateRecords.clear();
     ASSERT_TRUE(ActivateStand(IntroForm, mode));
+    EXPECT_EQ(IntroForm->EstateRecords.size(), mode == ActivateFromStandList ? 0u : 2u);
     EXPECT_FALSE(QFile::exists(IntroForm->StandPath));
     EXPECT_EQ(script_.Count(MessageKind::Busy), mode == ActivateChangedHeader ? 1 : 0);
     if (mode == ActivateChangedHeader) {

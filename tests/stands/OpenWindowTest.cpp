@@ -162,6 +162,13 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
   EXPECT_EQ(ActForm->FileListBox1->count(), 3);
   EXPECT_EQ(ActForm->FileListBox1->currentRow(), 1);
   EXPECT_EQ(script_.Count(MessageKind::Busy), 1);  // "Avataan kuviotiedostoa"
+  // The estate stand list of the folder, and the main window's stand list.
+  ASSERT_EQ(IntroForm->EstateRecords.size(), 3u);
+  EXPECT_EQ(IntroForm->EstateRecords[1].standId, "3");
+  ASSERT_EQ(ActForm->ListBox1->count(), 3);
+  EXPECT_EQ(ActForm->ListBox1->item(1)->text(),
+            QString::fromUtf8(" Kuvio 3   :   0.75 ha  •  varttunut kasvatusmetsä  •  20 m3/ha,  tukki % 50"));
+  EXPECT_EQ(ActForm->ListBox1->currentRow(), 1);
   EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("open-main-after-open.png")));
 }
 
