@@ -4,7 +4,8 @@
 #include "mainwindow/Acts.h"
 #include "platform/Files.h"
 #include "stands/Open.h"
-#include "stands/PendingScaffold.h"
+#include "stands/Intro.h"
+#include "stands/Meas.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
@@ -42,5 +43,5 @@ bool TActForm::DeleteStand(const QString& path, const QString& identifier, bool 
 
 int TActForm::ChangeStandData() {
   ShowBusy(this, 5, 30, MeoplanMeasText(1), PaletteColor(20));
-  return ChangeStandDataScaffold();
+  return NewStandFromMeasurementWindow(IntroForm, true);
 }

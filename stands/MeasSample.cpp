@@ -290,21 +290,7 @@ void TMeasForm::ShowViewFilterControls(bool drawn) {
 }
 
 void TMeasForm::DrawViewMessage(int mode, const QString& line, const QString& upperLine) {
-  QImage image(Image3->size(), QImage::Format_RGB32);
-  image.fill(PaletteColor(15));
-  QPainter p(&image);
-  p.setFont(PixelFont(QStringLiteral("Calibri"), 12));
-  p.setPen(palette().color(QPalette::WindowText));
-  const QFontMetrics fm(p.font());
-  const QString text = ViewMessageLine(mode, line);
-  const int h = fm.height();
-  const int y = platform::TruncToInt(0.2 * (image.height() - h));
-  p.drawText(platform::TruncToInt(0.05 * fm.horizontalAdvance(text)), y + fm.ascent(), text);
-  if (!upperLine.isEmpty())
-    p.drawText(platform::TruncToInt(0.05 * fm.horizontalAdvance(upperLine)),
-               platform::TruncToInt(0.2 * (image.height() - h) - 1.2 * h) + fm.ascent(), upperLine);
-  p.end();
-  Image3->setPixmap(QPixmap::fromImage(image));
+  Image3->setPixmap(ViewMessagePicture(Image3->size(), mode, line, upperLine, palette().color(QPalette::WindowText)));
 }
 
 void TMeasForm::SetViewChoice(int index) {

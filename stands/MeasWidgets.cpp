@@ -10,6 +10,11 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <QPainter>
+
+#include "platform/Numbers.h"
+#include "stands/MeasRules.h"
+#include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
 TBarChart::TBarChart(QWidget* parent, const QString& name, bool horizontal)
@@ -115,4 +120,23 @@ void TBarChart::Rebuild() {
 void TClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(e);
+}
+
+QPixmap ViewMessagePicture(const QSize& size, int mode, const QString& line, const QString& upperLine,
+                           const QColor& ink) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(PaletteColor(15));
+  QPainter p(&image);
+  p.setFont(PixelFont(QStringLiteral("Calibri"), 12));
+  p.setPen(ink);
+  const QFontMetrics fm(p.font());
+  const QString text = ViewMessageLine(mode, line);
+  const int h = fm.height();
+  const int y = platform::TruncToInt(0.2 * (image.height() - h));
+  p.drawText(platform::TruncToInt(0.05 * fm.horizontalAdvance(text)), y + fm.ascent(), text);
+  if (!upperLine.isEmpty())
+    p.drawText(platform::TruncToInt(0.05 * fm.horizontalAdvance(upperLine)),
+               platform::TruncToInt(0.2 * (image.height() - h) - 1.2 * h) + fm.ascent(), upperLine);
+  p.end();
+  return QPixmap::fromImage(image);
 }

@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QStringList>
 #include <vector>
 
@@ -55,6 +56,12 @@ class TBarChart : public QChartView {
   int labelPixels_ = 10;
   int titlePixels_ = 11;
 };
+
+// A message written on a stand picture in place of the trees (the line of
+// ViewMessageLine for the mode, and an optional line above it), in the ink
+// colour over palette colour 15.
+QPixmap ViewMessagePicture(const QSize& size, int mode, const QString& line, const QString& upperLine,
+                           const QColor& ink);
 
 // A label that emits clicked() when pressed with the left button.
 class TClickLabel : public QLabel {

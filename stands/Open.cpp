@@ -14,7 +14,7 @@
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCanvas.h"
 #include "mainwindow/ActsFileLists.h"
-#include "stands/PendingScaffold.h"
+#include "stands/MeasWidgets.h"
 #include "model/Estate.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"

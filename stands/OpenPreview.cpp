@@ -23,7 +23,8 @@
 #include "platform/Numbers.h"
 #include "stands/Intro.h"
 #include "stands/Open.h"
-#include "stands/PendingScaffold.h"
+#include "stands/MeasRules.h"
+#include "stands/MeasWidgets.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
 #include "ui/Palette.h"
@@ -36,27 +37,6 @@ void SetTextColour(QWidget* w, const QColor& c) { SetRoleColor(w, QPalette::Wind
 void SetLabel(QLabel* l, const QString& text) {
   l->setText(text);
   l->adjustSize();
-}
-
-// A message written on a stand picture in place of the trees.
-void DrawViewMessage(TCanvas* image, int mode, const QString& line, const QString& upperLine) {
-  QPixmap pm(image->size());
-  pm.fill(PaletteColor(15));
-  QPainter p(&pm);
-  QFont font(QStringLiteral("Calibri"));
-  font.setPointSize(9);
-  p.setFont(font);
-  p.setPen(image->palette().color(QPalette::WindowText));
-  const QFontMetrics fm(font);
-  auto write = [&](const QString& text, double lift) {
-    const int x = platform::TruncToInt(0.05 * fm.horizontalAdvance(text));
-    const int y = platform::TruncToInt(0.2 * (pm.height() - fm.height()) - lift * fm.height());
-    p.drawText(QPoint(x, y + fm.ascent()), text);
-  };
-  write(ViewMessageLine(mode, line), 0.0);
-  if (!upperLine.isEmpty()) write(upperLine, 1.2);
-  p.end();
-  image->setPixmap(pm);
 }
 
 }  // namespace
@@ -318,6 +298,7 @@ void TOpenForm::DrawOpenStandView(bool pause) {
     return;
   }
   ClearStandViewImage(Image3, false, true);
-  DrawViewMessage(Image3, HasTreePicture(dc) ? 3 : 2, HasTreePicture(dc) ? QString() : DevelopmentClassName(1, dc),
-                  QString());
+  Image3->setPixmap(ViewMessagePicture(Image3->size(), HasTreePicture(dc) ? 3 : 2,
+                                       HasTreePicture(dc) ? QString() : DevelopmentClassName(1, dc), QString(),
+                                       palette().color(QPalette::WindowText)));
 }
