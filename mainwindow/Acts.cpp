@@ -79,6 +79,8 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
   CreateMenu();
   ConnectCuttingCommands();
+  connect(Panel11, &QPushButton::clicked, this, [this] { Panel11Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
   // 1. Offsets and the pending layout.
   PageControlOffset = -2;

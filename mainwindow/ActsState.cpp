@@ -6,6 +6,7 @@
 
 #include "estate/Folder.h"
 #include "mainwindow/Acts.h"
+#include "estate/Trade.h"
 #include "model/Data.h"
 #include "model/Settings.h"
 #include "operations/NewFrst.h"
@@ -69,6 +70,10 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
   void RefreshEstateOverview() override {
     if (FolderForm) FolderForm->FillEstateOverview(1, 0);
     form->RefreshEstateGridAndChart();
+  }
+  // Saved price settings give the timber sale its default prices anew.
+  void SetDefaultTradePrices() override {
+    if (TradeForm) TradeForm->ResetPrices();
   }
 
   TActForm* form;

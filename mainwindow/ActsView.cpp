@@ -8,6 +8,7 @@
 
 #include "mainwindow/Acts.h"
 #include "mainwindow/StandPicture.h"
+#include "estate/Trade.h"
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Phase.h"
@@ -125,6 +126,8 @@ void TActForm::UpdateMainWindow(int phase) {
     PlaceStandViewTexts();
     RefreshStandViewTexts(true);
     Panel1->update();
+    // Another stand is loaded: the timber sale starts from its defaults.
+    if (TradeForm) TradeForm->NewStand = true;
     return;
   }
   // Phase-dependent part.

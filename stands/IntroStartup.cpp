@@ -6,6 +6,8 @@
 #include "estate/Map.h"
 #include "estate/Folder.h"
 #include "estate/Graph.h"
+#include "estate/Raport.h"
+#include "estate/Trade.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
 #include "operations/NewFrst.h"
@@ -81,14 +83,14 @@ QStringList CreateApplicationWindows() {
   add(new TOpenForm);
   add(new TPlocCuttForm);
   add(ProgBarForm = new TProgBarForm);
-  pending("RapForm", 900, 640);
+  add(new TRapForm);
   add(new TRoadForm);
   add(new TSettForm);
   add(new TSettForm1);
   add(new TSettForm2);
   add(new TTh1Form);
   add(new TTh4Form);
-  pending("TradeForm", 900, 640);
+  add(new TTradeForm);
   QStringList names;
   for (QWidget* w : g_windows) names << w->objectName();
   return names;

@@ -1,0 +1,289 @@
+#include "estate/Raport.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include "estate/RaportRules.h"
+#include "estate/ReportPrint.h"
+#include "estate/Trade.h"
+#include "mainwindow/Acts.h"
+#include "mainwindow/StandCardRules.h"
+#include "mainwindow/StandTextsRules.h"
+#include "model/Estate.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "platform/Clock.h"
+#include "platform/Numbers.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "texts/Commonlan.h"
+#include "ui/MessageService.h"
+#include "ui/Palette.h"
+#include "ui/WindowHelpers.h"
+
+TRapForm* RapForm = nullptr;
+
+namespace {
+
+constexpr int kMemoWidth = 700;
+constexpr int kPanelHeight = 44;
+// The measurement window's notes editor, whose wrapping the report keeps.
+constexpr int kNotesWidth = 429;
+constexpr int kNotesFontPixels = 11;
+
+::data* Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
+}  // namespace
+
+TRapForm::TRapForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("RapForm"));
+  RapForm = this;
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
+  setFont(PixelFont(QStringLiteral("Calibri"), 14));
+  setWindowTitle(PadCaption(CommonlanText(69)));
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setFont(PixelFont(QStringLiteral("Courier New"), 12));
+  Memo1->setGeometry(0, 0, kMemoWidth, 600);
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  CheckBox1 = new QCheckBox(QStringLiteral("Lisää puustoarvio"), Panel1);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox3 = new QCheckBox(QStringLiteral("Lisää puukauppa"), Panel1);
+  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+  Button4 = new QPushButton(CommonlanText(40), Panel1);
+  Button4->setObjectName(QStringLiteral("Button4"));
+  Button1 = new QPushButton(CommonlanText(8), Panel1);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  CheckBox1->setGeometry(12, 10, 170, 24);
+  CheckBox3->setGeometry(190, 10, 170, 24);
+  for (QPushButton* b : {Button4, Button1}) {
+    b->setAutoDefault(false);
+    b->resize(96, 30);
+  }
+  Button1->move(kMemoWidth - 10 - Button1->width(), 7);
+  Button4->move(Button1->x() - 5 - Button4->width(), 7);
+  RichEdit1 = new QTextEdit(this);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1->hide();
+  RichEdit1->setEnabled(false);
+  Label3 = new QLabel(QStringLiteral("PrintCaption"), this);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setFont(PixelFont(QStringLiteral("Arial"), 15, true));
+  Label3->hide();
+  Label2 = new QLabel(QStringLiteral("TextHeight"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->hide();
+  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+  // FormCreate.
+  CheckBox3->setChecked(false);
+  StyleReportWindow();
+  Panel1->setGeometry(0, Memo1->height() + 1, kMemoWidth, kPanelHeight);
+  SetOuterWidth(this, kMemoWidth + 6);
+  FitFormHeight(this, Panel1->y(), kPanelHeight);
+}
+
+TRapForm::~TRapForm() {
+  if (RapForm == this) RapForm = nullptr;
+}
+
+void TRapForm::StyleReportWindow() {
+  SetRoleColor(Memo1, QPalette::Base, PaletteColor(1));
+  SetWidgetColor(Panel1, PaletteColor(7));
+  // The check boxes stand on the panel's colour.
+  for (QCheckBox* b : {CheckBox1, CheckBox3}) {
+    b->setAutoFillBackground(false);
+    SetRoleColor(b, QPalette::Window, PaletteColor(7));
+    SetRoleColor(b, QPalette::WindowText, QColor(240, 240, 240));
+  }
+  // The notes wrap as they do in the measurement window's notes editor.
+  RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), kNotesFontPixels));
+  RichEdit1->resize(kNotesWidth, 100);
+}
+
+QStringList TRapForm::WrappedNotesLines(const QString& notes) {
+  QTextDocument doc;
+  doc.setDefaultFont(RichEdit1->font());
+  doc.setDocumentMargin(RichEdit1->document()->documentMargin());
+  doc.setPlainText(notes);
+  doc.setTextWidth(RichEdit1->width() - 2 * RichEdit1->frameWidth());
+  doc.size();  // lays the text out
+  QStringList lines;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    const QTextLayout* layout = b.layout();
+    if (!layout || layout->lineCount() == 0) {
+      lines << QString();
+      continue;
+    }
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      QString text = b.text().mid(line.textStart(), line.textLength());
+      while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+      lines << text;
+    }
+  }
+  return lines;
+}
+
+QStringList TRapForm::MemoLines() const {
+  const QString text = Memo1->toPlainText();
+  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TRapForm::SetMemoLines(const QStringList& lines, int showLine) {
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  // The view shows the first line, or the first line of what was added.
+  QTextCursor cursor(Memo1->document()->findBlockByLineNumber(qMax(0, showLine)));
+  Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+  Memo1->setTextCursor(cursor);
+  Memo1->ensureCursorVisible();
+  if (showLine == 0) Memo1->verticalScrollBar()->setValue(0);
+}
+
+void TRapForm::CentreReportWindow() {
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  move(ScreenOffset(s.width, OuterWidth(this), 0.5), ScreenOffset(s.height - 30, OuterHeight(this), 0.8));
+}
+
+// ---- Composition ---------------------------------------------------------------
+
+void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
+  ::data* stand = Stand();
+  if (!stand) return;
+  const bool stockWanted = CheckBox1->isChecked();
+  const bool saleHidden = CheckBox3->isHidden();
+  bool cancelled = false;
+  bool saleWanted = false;
+  if (openSale) {
+    ShowBusy(ActForm, 10, 50, CommonlanText(41), PaletteColor(20));
+    if (TradeForm) {
+      TradeForm->NeedsRefresh = true;
+      saleWanted = TradeForm->ShowModal() == 1;
+    }
+    if (!saleWanted) {
+      cancelled = true;
+      InBoxUpdate = true;
+      CheckBox3->setChecked(false);
+    }
+  } else {
+    saleWanted = saleHidden || CheckBox3->isChecked();
+  }
+  const int phase = CurrentPhase();
+  QStringList memo = MemoLines();
+  const int before = memo.size();
+  const auto appendSale = [&] {
+    if (TradeForm) raport::AppendTimberSale(memo, TradeForm->SaleReport());
+  };
+  if (cancelled) {
+    // Nothing more.
+  } else if (stockWanted && addStock) {
+    raport::AppendStockEstimate(memo, *stand, phase, model::SettingsPriceVector());
+    SetMemoLines(memo, before);
+  } else if (saleWanted && !addStock && !saleHidden) {
+    appendSale();
+    SetMemoLines(memo, before);
+  } else {
+    memo.clear();
+    raport::StandReportContext context;
+    context.today = raport::TodayDateText(platform::Today());
+    context.standFileCount = ActForm ? ActForm->FileListBox1->count() : 1;
+    context.estateAreaHa = IntroForm ? EstateTotalArea(IntroForm->EstateRecords, context.standFileCount) : 0.0f;
+    context.groupingWord = StandGroupingText(false, stand->StructureCode());
+    if (!stand->InfoText().isEmpty()) context.notesLines = WrappedNotesLines(stand->InfoText());
+    raport::AppendStandBasicData(memo, *stand, context);
+    QStringList phaseTexts;
+    for (int k = 0; k <= phase; ++k) phaseTexts << PhaseText(*stand, k, true);
+    raport::AppendOperationsAndStock(memo, *stand, phase, phaseTexts);
+    if (CheckBox3->isChecked() || saleHidden) appendSale();
+    else if (CheckBox1->isChecked()) raport::AppendStockEstimate(memo, *stand, phase, model::SettingsPriceVector());
+    SetMemoLines(memo, 0);
+  }
+  InBoxUpdate = false;
+}
+
+// ---- Activation and handlers ---------------------------------------------------
+
+void TRapForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TRapForm::FormActivate() {
+  if (!Initialised) {
+    ::data* stand = Stand();
+    setWindowTitle(PadCaption((stand ? stand->TitleText(2) : QString()) + QStringLiteral(",  ") +
+                              CommonlanText(72).toLower()));
+    const platform::ScreenMetrics s = platform::GetScreenMetrics();
+    int h = qMin(platform::TruncToInt(0.85 * s.height), 870);
+    const bool newForest = ActForm && ActForm->IsNewForestButtonVisible();
+    if (h > 800 && !newForest) h = 800;
+    if (h > 850 && newForest && !NextOperationIsClearCut()) h = 850;
+    Memo1->setGeometry(0, 0, kMemoWidth, h);
+    Panel1->move(0, Memo1->y() + h + 1);
+    FitFormHeight(this, Panel1->y(), kPanelHeight);
+    CentreReportWindow();
+    InBoxUpdate = true;
+    CheckBox1->setChecked(false);
+    CheckBox3->setChecked(false);
+    if (TradeForm && TradeForm->isVisible()) TradeForm->PlaceReportPanel(0, false);
+    ComposeStandReport(false, false);
+    Initialised = true;
+  }
+  ClearActiveControl();
+}
+
+void TRapForm::done(int r) {
+  if (TradeForm && TradeForm->isVisible()) TradeForm->PlaceReportPanel(1, false);
+  QDialog::done(r);
+}
+
+void TRapForm::CheckBox3Click() {
+  if (InBoxUpdate) return;
+  if (!CheckBox3->isChecked()) {
+    ComposeStandReport(false, false);
+  } else if (Stand() && RemovalValueSum(*Stand(), true, true, false) == 0) {
+    ShowNotice(CommonlanText(41), QStringLiteral("ei hakkuukertymää, ei arvioita puukaupasta kertyvistä tuloista  !"));
+    InBoxUpdate = true;
+    CheckBox3->setChecked(false);
+    InBoxUpdate = false;
+  } else {
+    ComposeStandReport(true, false);
+  }
+  Button1->setFocus();
+}
+
+void TRapForm::CheckBox1Click() {
+  if (InBoxUpdate) return;
+  ComposeStandReport(false, true);
+  Button1->setFocus();
+}
+
+void TRapForm::Button4Click() {
+  ReportPrintOptions options;
+  options.heading = true;
+  options.boldFirst = false;
+  options.firstBodyLine = 2;
+  PrintReportLines(this, MemoLines(), {Label3->font(), Memo1->font()}, options, CommonlanText(85),
+                   CommonlanText(88).toLower() + QStringLiteral(" !"));
+  ClearActiveControl();
+}
+
+int TRapForm::ShowModal() { return exec(); }
+
+void TRapForm::ClearActiveControl() { ClearFocus(this); }
