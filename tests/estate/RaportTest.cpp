@@ -119,7 +119,7 @@ TEST_F(ReportWindow, SaleAttachedThenStockEstimateAndRebuilds) {
     QStringList memo = Memo();
     ASSERT_GT(memo.size(), lines);
     EXPECT_EQ(memo.at(lines), " ");
-    EXPECT_EQ(memo.at(lines + 1), "     puukauppa v.2019, kasvatushakkuu 2.00 ha");
+    EXPECT_EQ(memo.at(lines + 1), "     puukauppa v.2019, alaharvennus 2.00 ha");
     EXPECT_EQ(memo.at(lines + 2), QString(5, ' ') + "  ranka     " + U("     01.00 €/m3") + "   12 m3" + U("    12 €"));
     EXPECT_TRUE(memo.last().endsWith(U("991 €"))) << memo.last().toStdString();
     const int withSale = memo.size();
@@ -163,7 +163,7 @@ TEST_F(ReportWindow, ReportFromTheSaleEndsWithTheSale) {
   OpenSale([&] {
     WhenOpen("RapForm", [&] {
       EXPECT_FALSE(RapForm->CheckBox3->isVisibleTo(RapForm));
-      EXPECT_TRUE(Memo().contains("     puukauppa v.2019, kasvatushakkuu 2.00 ha"));
+      EXPECT_TRUE(Memo().contains("     puukauppa v.2019, alaharvennus 2.00 ha"));
       // The sale window's panel now attaches, and sits beside the report.
       EXPECT_EQ(TradeForm->Panel11->text(), "Luo raportti");
       QTest::mouseClick(RapForm->Button1, Qt::LeftButton);
