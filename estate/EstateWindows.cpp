@@ -136,9 +136,9 @@ void ShowTimePointForecastInfo(const TRadioGroup* group) {
 
 void OpenEstateReport(const QString& standSectionCaption) {
   auto* report = qobject_cast<QDialog*>(ApplicationWindow(QStringLiteral("dbRapForm")));
-  // Nothing to open while the report window is only reserved.
-  if (!report || qobject_cast<TPendingWindow*>(report)) return;
-  if (auto* box = report->findChild<QCheckBox*>(QStringLiteral("CheckBox3"))) box->setText(standSectionCaption);
+  if (!report) return;
+  // The stand table's section (the report's third check box).
+  if (auto* box = report->findChild<QCheckBox*>(QStringLiteral("CheckBox5"))) box->setText(standSectionCaption);
   ShowBusy(report->parentWidget(), 10, 100, ActlanText(88), PaletteColor(20));
   report->exec();
 }

@@ -7,6 +7,7 @@
 #include "estate/Folder.h"
 #include "estate/Graph.h"
 #include "estate/Raport.h"
+#include "estate/dbRaport.h"
 #include "estate/Trade.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
@@ -67,7 +68,7 @@ QStringList CreateApplicationWindows() {
   pending("AgesForm", 640, 420);
   add(AskForm = new TAskForm);
   pending("ClearForm", 1000, 700);
-  pending("dbRapForm", 900, 640);
+  add(new TdbRapForm);
   add(ErrorForm = new TErrorForm);
   add(new TFolderForm);
   add(new TGateForm);

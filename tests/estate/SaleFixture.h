@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <random>
 
 #include "estate/Raport.h"
 #include "estate/ReportPrint.h"
@@ -39,8 +40,22 @@ namespace salefixture {
 // Removal per hectare: pine pulpwood 20, spruce pulpwood 15, birch pulpwood
 // 5, alder pulpwood 5, pine logs 25, spruce logs 8, energy wood 6; for the
 // stand twice that: 40, 30, 10, 10, 50, 16, 12 m3 (168 m3).
+// Its 1100 trees (600 pines, 400 spruces, 100 birches) stand over the plot;
+// every third was taken by the thinning.
 inline std::unique_ptr<data> ThinnedStand() {
-  auto s = std::make_unique<data>(0);
+  auto s = std::make_unique<data>(1100);
+  std::mt19937 gen(7);
+  std::uniform_real_distribution<float> ux(20.0f, 620.0f), uy(50.0f, 200.0f), ud(1000.0f, 3400.0f);
+  for (int i = 0; i < s->TreeCount(); ++i) {
+    TreeRecord& t = s->Trees[i];
+    t.x = ux(gen);
+    t.y = uy(gen);
+    t.diameter = ud(gen);
+    t.height = 400.0f + t.diameter * 0.55f;
+    t.species = i < 600 ? SpeciesPine : (i < 1000 ? SpeciesSpruce : SpeciesBirch);
+    t.removedBy = i % 3 == 0 ? 1 : 0;
+  }
+  s->SortAllTrees(data::SortY);
   s->Header.estateName = QString::fromUtf8("Koivulan tila");
   s->Header.standId = "7";
   s->Header.info =

@@ -1,0 +1,182 @@
+#include "estate/dbRaport.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include "estate/EstateRules.h"
+#include "estate/Folder.h"
+#include "estate/Raport.h"
+#include "estate/RaportRules.h"
+#include "estate/ReportPrint.h"
+#include "mainwindow/Acts.h"
+#include "platform/Clock.h"
+#include "platform/Numbers.h"
+#include "platform/Screen.h"
+#include "texts/Commonlan.h"
+#include "ui/Palette.h"
+#include "ui/WindowHelpers.h"
+
+TdbRapForm* dbRapForm = nullptr;
+
+namespace {
+
+constexpr int kMemoWidth = 760;
+constexpr int kPanelHeight = 44;
+
+QStringList RowOf(const QTableWidget* grid, int row) {
+  QStringList cells;
+  if (!grid || row >= grid->rowCount()) return cells;
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    const QTableWidgetItem* item = grid->item(row, c);
+    cells << (item ? item->text() : QString());
+  }
+  return cells;
+}
+
+}  // namespace
+
+TdbRapForm::TdbRapForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("dbRapForm"));
+  dbRapForm = this;
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
+  setFont(PixelFont(QStringLiteral("Calibri"), 14));
+  setWindowTitle(PadCaption(CommonlanText(69)));
+  Memo2 = new QPlainTextEdit(this);
+  Memo2->setObjectName(QStringLiteral("Memo2"));
+  Memo2->setReadOnly(true);
+  Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo2->setFont(PixelFont(QStringLiteral("Courier New"), 12));
+  SetRoleColor(Memo2, QPalette::Base, PaletteColor(1));
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  SetWidgetColor(Panel1, PaletteColor(7));
+  CheckBox3 = new QCheckBox(QStringLiteral("kasvupaikkatyyppi"), Panel1);
+  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+  CheckBox4 = new QCheckBox(QStringLiteral("puutavaralajit ja hakkuukertymä"), Panel1);
+  CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
+  CheckBox5 = new QCheckBox(QStringLiteral("kuvioiden hakkuukertymä"), Panel1);
+  CheckBox5->setObjectName(QStringLiteral("CheckBox5"));
+  for (QCheckBox* b : {CheckBox3, CheckBox4, CheckBox5}) {
+    b->setChecked(true);
+    SetRoleColor(b, QPalette::Window, PaletteColor(7));
+    SetRoleColor(b, QPalette::WindowText, QColor(240, 240, 240));
+    b->move(12, 10);
+    connect(b, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  }
+  Button2 = new QPushButton(CommonlanText(40), Panel1);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button1 = new QPushButton(CommonlanText(8), Panel1);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  for (QPushButton* b : {Button2, Button1}) {
+    b->setAutoDefault(false);
+    b->resize(96, 30);
+  }
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+  Label47 = new QLabel(this);
+  Label47->setObjectName(QStringLiteral("Label47"));
+  Label47->hide();
+  LayoutReportWindow();
+}
+
+TdbRapForm::~TdbRapForm() {
+  if (dbRapForm == this) dbRapForm = nullptr;
+}
+
+void TdbRapForm::LayoutReportWindow() {
+  if (FolderForm) Label47->setFont(FolderForm->StringGrid1->font());
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  const int h = qMin(platform::TruncToInt(0.85 * s.height), 840);
+  Memo2->setGeometry(0, 0, kMemoWidth, h);
+  Panel1->setGeometry(0, h + 1, kMemoWidth, kPanelHeight);
+  Button1->move(kMemoWidth - 10 - Button1->width(), (kPanelHeight - Button1->height()) / 2);
+  Button2->move(Button1->x() - 5 - Button2->width(), Button1->y());
+  SetOuterWidth(this, kMemoWidth + 8);
+  FitFormHeight(this, Panel1->y(), kPanelHeight);
+}
+
+QStringList TdbRapForm::MemoLines() const {
+  const QString text = Memo2->toPlainText();
+  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+dbraport::OverviewTable TdbRapForm::TableOf(QLabel* title, QTableWidget* heading, QTableWidget* rows,
+                                            QTableWidget* totals) const {
+  dbraport::OverviewTable t;
+  t.title = title ? title->text() : QString();
+  t.headings = RowOf(heading, 0);
+  for (int r = 0; rows && r < rows->rowCount(); ++r) t.rows.push_back(RowOf(rows, r));
+  t.totals = RowOf(totals, 0);
+  return t;
+}
+
+void TdbRapForm::BuildEstateReport() {
+  dbraport::EstateReportInput in;
+  in.distribution = CheckBox3->isChecked();
+  in.assortments = CheckBox4->isChecked();
+  in.stands = CheckBox5->isChecked();
+  Button2->setEnabled(in.distribution || in.assortments || in.stands);
+  in.today = raport::TodayDateText(platform::Today());
+  if (FolderForm) {
+    TFolderForm* f = FolderForm;
+    in.countLabel = f->Label2->text();
+    in.distributionTable = TableOf(f->Label10, f->StringGrid33, f->StringGrid11, f->StringGrid22);
+    in.assortmentTable = TableOf(f->Label23, f->StringGrid333, f->StringGrid111, f->StringGrid222);
+    in.standTable = TableOf(f->Label39, f->StringGrid3, f->StringGrid1, f->StringGrid2);
+    if (f->Panel5->isVisible() && ActForm) {
+      float area = 0.0f;
+      const int n = SmallSeedlingStandsBefore(ActForm->CurrentEstate(), 10000, area);
+      in.assortmentNote = dbraport::SmallSeedlingNote(StandCountText(n, 0), area);
+    }
+  }
+  // The stand table has a row per stand of the estate.
+  in.standCount = static_cast<int>(in.standTable.rows.size());
+  Memo2->setPlainText(dbraport::BuildEstateReport(in).join(QLatin1Char('\n')));
+  // The view shows the report's first line.
+  Memo2->moveCursor(QTextCursor::Start);
+  Memo2->verticalScrollBar()->setValue(0);
+}
+
+void TdbRapForm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TdbRapForm::FormActivate() {
+  LayoutReportWindow();
+  const int item = FolderForm && FolderForm->ListBox1->currentRow() > 0 ? 1 : 0;
+  if (FolderForm && FolderForm->ListBox1->item(item)) CheckBox3->setText(FolderForm->ListBox1->item(item)->text());
+  for (QCheckBox* b : {CheckBox3, CheckBox4, CheckBox5}) b->adjustSize();
+  CheckBox4->move(CheckBox3->x() + CheckBox3->width() + 25 * item + 12, CheckBox3->y());
+  CheckBox5->move(CheckBox4->x() + CheckBox4->width() + 25, CheckBox3->y());
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  move(ScreenOffset(s.width, OuterWidth(this), 0.5), ScreenOffset(s.height, OuterHeight(this), 0.5) - 10);
+  BuildEstateReport();
+  ClearFocus(this);
+}
+
+void TdbRapForm::CheckBox3Click() {
+  if (isVisible()) BuildEstateReport();
+  ClearFocus(this);
+}
+
+void TdbRapForm::Button2Click() {
+  ReportPrintOptions options;
+  options.heading = true;
+  options.boldFirst = true;
+  // The count line under the heading is printed too.
+  options.firstBodyLine = 1;
+  const ReportPrintFonts fonts{RapForm ? RapForm->Label3->font() : PixelFont(QStringLiteral("Arial"), 15, true),
+                               Memo2->font()};
+  PrintReportLines(this, MemoLines(), fonts, options, windowTitle(), CommonlanText(84).toLower() + QStringLiteral(" !"));
+  ClearFocus(this);
+}
