@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,6 +12,7 @@
 #include <QTextLayout>
 
 #include "estate/RaportRules.h"
+#include "estate/ReportMemo.h"
 #include "estate/ReportPrint.h"
 #include "estate/Trade.h"
 #include "mainwindow/Acts.h"
@@ -45,35 +45,18 @@ constexpr int kNotesFontPixels = 11;
 }  // namespace
 
 TRapForm::TRapForm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("RapForm"));
+  SetUpReportWindow(this, QStringLiteral("RapForm"));
   RapForm = this;
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::CustomizeWindowHint);
-  setFont(PixelFont(QStringLiteral("Calibri"), 14));
-  setWindowTitle(PadCaption(CommonlanText(69)));
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setFont(PixelFont(QStringLiteral("Courier New"), 12));
+  Memo1 = MakeReportMemo(this, QStringLiteral("Memo1"));
   Memo1->setGeometry(0, 0, kMemoWidth, 600);
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  CheckBox1 = new QCheckBox(QStringLiteral("Lisää puustoarvio"), Panel1);
-  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  CheckBox3 = new QCheckBox(QStringLiteral("Lisää puukauppa"), Panel1);
-  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
-  Button4 = new QPushButton(CommonlanText(40), Panel1);
-  Button4->setObjectName(QStringLiteral("Button4"));
-  Button1 = new QPushButton(CommonlanText(8), Panel1);
-  Button1->setObjectName(QStringLiteral("Button1"));
+  CheckBox1 = MakeReportCheckBox(Panel1, QStringLiteral("CheckBox1"), QStringLiteral("Lisää puustoarvio"));
+  CheckBox3 = MakeReportCheckBox(Panel1, QStringLiteral("CheckBox3"), QStringLiteral("Lisää puukauppa"));
+  Button4 = MakeReportButton(Panel1, QStringLiteral("Button4"), CommonlanText(40));
+  Button1 = MakeReportButton(Panel1, QStringLiteral("Button1"), CommonlanText(8));
   CheckBox1->setGeometry(12, 10, 170, 24);
   CheckBox3->setGeometry(190, 10, 170, 24);
-  for (QPushButton* b : {Button4, Button1}) {
-    b->setAutoDefault(false);
-    b->resize(96, 30);
-  }
   Button1->move(kMemoWidth - 10 - Button1->width(), 7);
   Button4->move(Button1->x() - 5 - Button4->width(), 7);
   RichEdit1 = new QTextEdit(this);
@@ -104,14 +87,8 @@ TRapForm::~TRapForm() {
 }
 
 void TRapForm::StyleReportWindow() {
-  SetRoleColor(Memo1, QPalette::Base, PaletteColor(1));
+  // The memo on palette colour 1, the check boxes on the button panel's 7.
   SetWidgetColor(Panel1, PaletteColor(7));
-  // The check boxes stand on the panel's colour.
-  for (QCheckBox* b : {CheckBox1, CheckBox3}) {
-    b->setAutoFillBackground(false);
-    SetRoleColor(b, QPalette::Window, PaletteColor(7));
-    SetRoleColor(b, QPalette::WindowText, QColor(240, 240, 240));
-  }
   // The notes wrap as they do in the measurement window's notes editor.
   RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), kNotesFontPixels));
   RichEdit1->resize(kNotesWidth, 100);
@@ -141,20 +118,9 @@ QStringList TRapForm::WrappedNotesLines(const QString& notes) {
   return lines;
 }
 
-QStringList TRapForm::MemoLines() const {
-  const QString text = Memo1->toPlainText();
-  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-}
+QStringList TRapForm::MemoLines() const { return ReportMemoLines(Memo1); }
 
-void TRapForm::SetMemoLines(const QStringList& lines, int showLine) {
-  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
-  // The view shows the first line, or the first line of what was added.
-  QTextCursor cursor(Memo1->document()->findBlockByLineNumber(qMax(0, showLine)));
-  Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
-  Memo1->setTextCursor(cursor);
-  Memo1->ensureCursorVisible();
-  if (showLine == 0) Memo1->verticalScrollBar()->setValue(0);
-}
+void TRapForm::SetMemoLines(const QStringList& lines, int showLine) { ShowReportLines(Memo1, lines, showLine); }
 
 void TRapForm::CentreReportWindow() {
   const platform::ScreenMetrics s = platform::GetScreenMetrics();

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableWidget>
 
@@ -14,6 +13,7 @@
 #include "estate/Folder.h"
 #include "estate/Raport.h"
 #include "estate/RaportRules.h"
+#include "estate/ReportMemo.h"
 #include "estate/ReportPrint.h"
 #include "mainwindow/Acts.h"
 #include "platform/Clock.h"
@@ -43,43 +43,22 @@ QStringList RowOf(const QTableWidget* grid, int row) {
 }  // namespace
 
 TdbRapForm::TdbRapForm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("dbRapForm"));
+  SetUpReportWindow(this, QStringLiteral("dbRapForm"));
   dbRapForm = this;
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::CustomizeWindowHint);
-  setFont(PixelFont(QStringLiteral("Calibri"), 14));
-  setWindowTitle(PadCaption(CommonlanText(69)));
-  Memo2 = new QPlainTextEdit(this);
-  Memo2->setObjectName(QStringLiteral("Memo2"));
-  Memo2->setReadOnly(true);
-  Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo2->setFont(PixelFont(QStringLiteral("Courier New"), 12));
-  SetRoleColor(Memo2, QPalette::Base, PaletteColor(1));
+  Memo2 = MakeReportMemo(this, QStringLiteral("Memo2"));
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   SetWidgetColor(Panel1, PaletteColor(7));
-  CheckBox3 = new QCheckBox(QStringLiteral("kasvupaikkatyyppi"), Panel1);
-  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
-  CheckBox4 = new QCheckBox(QStringLiteral("puutavaralajit ja hakkuukertymä"), Panel1);
-  CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
-  CheckBox5 = new QCheckBox(QStringLiteral("kuvioiden hakkuukertymä"), Panel1);
-  CheckBox5->setObjectName(QStringLiteral("CheckBox5"));
+  CheckBox3 = MakeReportCheckBox(Panel1, QStringLiteral("CheckBox3"), QStringLiteral("kasvupaikkatyyppi"));
+  CheckBox4 = MakeReportCheckBox(Panel1, QStringLiteral("CheckBox4"), QStringLiteral("puutavaralajit ja hakkuukertymä"));
+  CheckBox5 = MakeReportCheckBox(Panel1, QStringLiteral("CheckBox5"), QStringLiteral("kuvioiden hakkuukertymä"));
   for (QCheckBox* b : {CheckBox3, CheckBox4, CheckBox5}) {
     b->setChecked(true);
-    SetRoleColor(b, QPalette::Window, PaletteColor(7));
-    SetRoleColor(b, QPalette::WindowText, QColor(240, 240, 240));
     b->move(12, 10);
     connect(b, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
   }
-  Button2 = new QPushButton(CommonlanText(40), Panel1);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button1 = new QPushButton(CommonlanText(8), Panel1);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  for (QPushButton* b : {Button2, Button1}) {
-    b->setAutoDefault(false);
-    b->resize(96, 30);
-  }
+  Button2 = MakeReportButton(Panel1, QStringLiteral("Button2"), CommonlanText(40));
+  Button1 = MakeReportButton(Panel1, QStringLiteral("Button1"), CommonlanText(8));
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
   Label47 = new QLabel(this);
@@ -104,10 +83,7 @@ void TdbRapForm::LayoutReportWindow() {
   FitFormHeight(this, Panel1->y(), kPanelHeight);
 }
 
-QStringList TdbRapForm::MemoLines() const {
-  const QString text = Memo2->toPlainText();
-  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-}
+QStringList TdbRapForm::MemoLines() const { return ReportMemoLines(Memo2); }
 
 dbraport::OverviewTable TdbRapForm::TableOf(QLabel* title, QTableWidget* heading, QTableWidget* rows,
                                             QTableWidget* totals) const {
@@ -140,10 +116,7 @@ void TdbRapForm::BuildEstateReport() {
   }
   // The stand table has a row per stand of the estate.
   in.standCount = static_cast<int>(in.standTable.rows.size());
-  Memo2->setPlainText(dbraport::BuildEstateReport(in).join(QLatin1Char('\n')));
-  // The view shows the report's first line.
-  Memo2->moveCursor(QTextCursor::Start);
-  Memo2->verticalScrollBar()->setValue(0);
+  ShowReportLines(Memo2, dbraport::BuildEstateReport(in), 0);
 }
 
 void TdbRapForm::showEvent(QShowEvent* e) {
