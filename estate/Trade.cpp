@@ -161,7 +161,7 @@ void TTradeForm::CreateRows() {
     row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row.value->setGeometry(kValueLeft, top, kValueWidth, kRowHeight);
     row.unit = MakeLabel(Panel1, n.unit);
-    row.unit->setGeometry(kEditLeft + 40, top, 60, kRowHeight);
+    row.unit->setGeometry(kEditLeft + 40, top, 80, kRowHeight);
     row.marker = new QLabel(Panel1);
     row.marker->setObjectName(QLatin1String(n.marker));
     row.marker->setFrameShape(QFrame::Box);
@@ -316,10 +316,8 @@ void TTradeForm::SetSaleCaptions() {
 }
 
 void TTradeForm::ShowUnitCaptions() {
-  for (SaleRow& row : Rows) {
-    row.unit->setText(CommonlanText(57));
-    row.unit->adjustSize();
-  }
+  // The main window's currency captions add an arrow to the value column.
+  for (SaleRow& row : Rows) row.unit->setText(CommonlanText(57));
 }
 
 void TTradeForm::PlaceLowerPart() {
@@ -554,7 +552,6 @@ void TTradeForm::FormActivate() {
   const QString method = ActForm ? OperationMethodName(*stand, ActForm->CurrentStandViewState(), true) : QString();
   Label87->setText(trade::CuttingLineText(method, stand->Area(), RemovalValueSum(*stand, true, false, false)));
   setWindowTitle(PadCaption(trade::SaleCaptionText(stand->TitleText(2), yearText)));
-  ShowUnitCaptions();
   if (NewStand) {
     ComboBox1->setEnabled(false);
     ComboBox1->setCurrentIndex(0);

@@ -143,7 +143,8 @@ class TTradeForm : public QDialog {
   void CreateSideControls();
   void CreateChartAndButtons();
   void SetSaleCaptions();
-  // The unit labels in the currency of the settings.
+  // The unit labels in the currency of the settings (at creation; the main
+  // window's currency captions set them afterwards).
   void ShowUnitCaptions();
   void ResetSaleChoices();
   void SetStemPriceBoxState(QCheckBox* box, int logRemoval);
