@@ -21,6 +21,8 @@
 #include "model/Estate.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
+#include "operations/NewFrst.h"
+#include "operations/NewFrstRules.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -41,6 +43,31 @@ constexpr int kNotesWidth = 429;
 constexpr int kNotesFontPixels = 11;
 
 ::data* Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
+// The regeneration cost estimate as its window shows it.
+raport::RegenerationCostTexts RegenerationCostTextsOf(const TNewFrstForm& f) {
+  raport::RegenerationCostTexts c;
+  c.title = f.Label24->text();
+  c.clearingLabel = f.Label14->text();
+  c.clearingPerHa = f.Label6->text();
+  c.clearingPerStand = f.Label28->text();
+  c.soilLabel = f.Label25->text();
+  c.soilPerHa = f.Label29->text();
+  c.soilPerStand = f.Label30->text();
+  // The cultivation lines are shown after a clear-cut only.
+  c.seedlingShown = !f.Label26->isHidden();
+  c.seedlingHeading = f.Label26->text();
+  c.seedlingLabel = f.Label60->text();
+  c.seedlingPerHa = f.Label58->text();
+  c.seedlingPerStand = f.Label59->text();
+  c.workLabel = f.Label61->text();
+  c.workPerHa = f.Label62->text();
+  c.workPerStand = f.Label63->text();
+  c.totalLabel = f.Label27->text();
+  c.totalPerHa = f.Label7->text();
+  c.totalPerStand = f.Label8->text();
+  return c;
+}
 
 }  // namespace
 
@@ -176,6 +203,8 @@ void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
     QStringList phaseTexts;
     for (int k = 0; k <= phase; ++k) phaseTexts << PhaseText(*stand, k, true);
     raport::AppendOperationsAndStock(memo, *stand, phase, phaseTexts);
+    if (ActForm && ActForm->IsNewForestButtonVisible() && NewFrstForm && NewFrstForm->HasRegenerationEstimate())
+      raport::AppendRegenerationCosts(memo, RegenerationCostTextsOf(*NewFrstForm));
     if (CheckBox3->isChecked() || saleHidden) appendSale();
     else if (CheckBox1->isChecked()) raport::AppendStockEstimate(memo, *stand, phase, model::SettingsPriceVector());
     SetMemoLines(memo, 0);
@@ -199,7 +228,7 @@ void TRapForm::FormActivate() {
     int h = qMin(platform::TruncToInt(0.85 * s.height), 870);
     const bool newForest = ActForm && ActForm->IsNewForestButtonVisible();
     if (h > 800 && !newForest) h = 800;
-    if (h > 850 && newForest && !NextOperationIsClearCut()) h = 850;
+    if (h > 850 && newForest && !(stand && NextOperationIsClearCut(*stand))) h = 850;
     Memo1->setGeometry(0, 0, kMemoWidth, h);
     Panel1->move(0, Memo1->y() + h + 1);
     FitFormHeight(this, Panel1->y(), kPanelHeight);

@@ -18,6 +18,7 @@
 #include "mainwindow/StandPicture.h"
 #include "mainwindow/StandTextsRules.h"
 #include "model/Phase.h"
+#include "operations/NewFrst.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
@@ -106,6 +107,15 @@ QComboBox* MakePercentList(QWidget* parent, const char* name) {
 ::data* Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
 
 bool ReportWindowVisible() { return RapForm && RapForm->isVisible(); }
+
+// The chart's foot line after a regeneration cutting: the regeneration cost
+// estimate's totals per hectare and per stand, or that there is none.
+QString RegenerationFootLine() {
+  const bool estimate = NewFrstForm && NewFrstForm->HasRegenerationEstimate();
+  return trade::RegenerationEstimateLine(ActForm && ActForm->IsNewForestButtonVisible(), estimate,
+                                         estimate ? NewFrstForm->Label7->text() : QString(),
+                                         estimate ? NewFrstForm->Label8->text() : QString());
+}
 
 }  // namespace
 
@@ -443,8 +453,7 @@ void TTradeForm::RecalculateTimberSale(bool withCaptions) {
   const trade::SaleResult r = trade::ComputeTimberSale(in);
   const trade::SaleChart chart = trade::SaleChartContents(
       r, in, Stand() ? Stand()->TitleText(2) : QString(), Stand() ? Stand()->PhaseYearText(CurrentPhase()) : QString(),
-      trade::RegenerationEstimateLine(ActForm && ActForm->IsNewForestButtonVisible(), HasRegenerationEstimate(),
-                                      RegenerationEstimateFirstLine(), RegenerationEstimateSecondLine()));
+      RegenerationFootLine());
   for (SaleRow& row : Rows) {
     const bool ticked = row.box->isChecked();
     row.price->setVisible(ticked);

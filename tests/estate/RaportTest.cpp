@@ -145,6 +145,31 @@ TEST_F(ReportWindow, SaleAttachedThenStockEstimateAndRebuilds) {
   });
 }
 
+TEST_F(ReportWindow, RegenerationCostsAfterAClearCut) {
+  auto stand = ThinnedStand();
+  stand->Slots[1].name = U("avohakkuu, 8 säästöpuuta/ha");
+  stand->SetRegenerationChoice(0, 1);    // raivaus
+  stand->SetRegenerationChoice(1, 150);  // 150 per hectare
+  LoadStand(std::move(stand), 1);
+  ActForm->setButtonState(1, 0, false);
+  OpenReport([&] {
+    const QStringList memo = Memo();
+    const int title = memo.indexOf(U("  Metsänuudistaminen avohakkuun jälkeen"));
+    ASSERT_GT(title, 0) << memo.join('\n').toStdString();
+    EXPECT_EQ(memo.at(title - 1), " ");
+    // Clearing, soil preparation, the cultivation lines of a clear-cut and
+    // the total, the per-stand column ending together.
+    ASSERT_EQ(memo.size(), title + 7) << memo.join('\n').toStdString();
+    for (int i = title + 1; i < memo.size(); ++i) {
+      if (i == title + 3) continue;  // the cultivation heading
+      EXPECT_EQ(memo.at(i).size(), memo.at(title + 1).size()) << memo.at(i).toStdString();
+    }
+    EXPECT_TRUE(memo.last().contains("300")) << memo.last().toStdString();
+    RapForm->grab().save(testsupport::ShotPath("report-window-regeneration.png"));
+    QTest::mouseClick(RapForm->Button1, Qt::LeftButton);
+  });
+}
+
 TEST_F(ReportWindow, NoRemovalNoSale) {
   SetCurrentPhase(0);
   OpenReport([&] {

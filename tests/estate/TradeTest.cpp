@@ -219,3 +219,34 @@ TEST_F(SaleWindows, HelpSamplePictureAndScreenshot) {
     QTest::mouseClick(TradeForm->Button2, Qt::LeftButton);
   });
 }
+
+TEST_F(SaleWindows, RegenerationCuttingPricesAndEstimateLine) {
+  // The same removal by a clear-cut, with a clearing of 150 per hectare
+  // estimated for regenerating it.
+  auto stand = ThinnedStand();
+  stand->Slots[1].name = U("avohakkuu, 8 säästöpuuta/ha");
+  stand->SetRegenerationChoice(0, 1);    // raivaus
+  stand->SetRegenerationChoice(1, 150);  // 150 per hectare
+  LoadStand(std::move(stand), 1);
+  ActForm->setButtonState(1, 0, false);
+  ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
+  OpenSale([&] {
+    // A regeneration cutting: the mean prices 10 % higher.
+    EXPECT_EQ(Row(PinePulpwood).price->displayText(), "11.00");
+    EXPECT_EQ(Row(EnergyWood).price->displayText(), "01.00");
+    EXPECT_EQ(TradeForm->Label43->text(), U("1728 €"));
+    const trade::SaleChart& chart = TradeForm->Chart2->Contents();
+    EXPECT_TRUE(chart.foot.startsWith(U("Metsänuudistamisen kustannusarvio 150 "))) << chart.foot.toStdString();
+    EXPECT_TRUE(chart.foot.contains(",  300 ")) << chart.foot.toStdString();
+    EXPECT_EQ(chart.bottomAxisPercent, 19);
+    TradeForm->grab().save(testsupport::ShotPath("trade-window-regeneration.png"));
+    QTest::mouseClick(TradeForm->Button2, Qt::LeftButton);
+  });
+  // Without an estimate the foot line says so.
+  IntroForm->CurrentStand->SetRegenerationChoice(0, 0);
+  ActForm->setButtonState(1, 0, false);
+  OpenSale([&] {
+    EXPECT_EQ(TradeForm->Chart2->Contents().foot, U("Ei kustannusarviota metsänuudistamisesta"));
+    QTest::mouseClick(TradeForm->Button2, Qt::LeftButton);
+  });
+}
