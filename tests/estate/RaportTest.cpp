@@ -146,12 +146,7 @@ TEST_F(ReportWindow, SaleAttachedThenStockEstimateAndRebuilds) {
 }
 
 TEST_F(ReportWindow, RegenerationCostsAfterAClearCut) {
-  auto stand = ThinnedStand();
-  stand->Slots[1].name = U("avohakkuu, 8 säästöpuuta/ha");
-  stand->SetRegenerationChoice(0, 1);    // raivaus
-  stand->SetRegenerationChoice(1, 150);  // 150 per hectare
-  LoadStand(std::move(stand), 1);
-  ActForm->setButtonState(1, 0, false);
+  LoadClearCutStand();
   OpenReport([&] {
     const QStringList memo = Memo();
     const int title = memo.indexOf(U("  Metsänuudistaminen avohakkuun jälkeen"));

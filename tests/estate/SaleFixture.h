@@ -119,6 +119,17 @@ class SaleWindows : public ::testing::Test {
     SetCurrentPhase(phase);
     TradeForm->NewStand = true;
   }
+  // The same removal by a clear-cut, with a clearing of 150 per hectare
+  // estimated for regenerating it; the main window's button rules run as at
+  // the stand's activation (the new-forest button and the estimate).
+  void LoadClearCutStand() {
+    auto stand = ThinnedStand();
+    stand->Slots[1].name = QString::fromUtf8("avohakkuu, 8 säästöpuuta/ha");
+    stand->SetRegenerationChoice(0, 1);    // raivaus
+    stand->SetRegenerationChoice(1, 150);  // 150 per hectare
+    LoadStand(std::move(stand), 1);
+    ActForm->setButtonState(1, 0, false);
+  }
   // Runs fn once the window of that name is the open modal window (fn
   // closes it); ExpectOpened fails the test when it never opened.
   void WhenOpen(const QString& name, std::function<void()> fn) {

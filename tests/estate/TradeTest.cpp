@@ -221,14 +221,7 @@ TEST_F(SaleWindows, HelpSamplePictureAndScreenshot) {
 }
 
 TEST_F(SaleWindows, RegenerationCuttingPricesAndEstimateLine) {
-  // The same removal by a clear-cut, with a clearing of 150 per hectare
-  // estimated for regenerating it.
-  auto stand = ThinnedStand();
-  stand->Slots[1].name = U("avohakkuu, 8 säästöpuuta/ha");
-  stand->SetRegenerationChoice(0, 1);    // raivaus
-  stand->SetRegenerationChoice(1, 150);  // 150 per hectare
-  LoadStand(std::move(stand), 1);
-  ActForm->setButtonState(1, 0, false);
+  LoadClearCutStand();
   ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
   OpenSale([&] {
     // A regeneration cutting: the mean prices 10 % higher.
