@@ -293,10 +293,10 @@ class TActForm : public QMainWindow {
   // The selection cutting's requirements at a phase; with show set, a
   // failure disables the selection dialog's removal list and writes why.
   bool CheckSelectionCuttingPreconditions(bool show, int phase);
+
   // The stand card's timber-sale panel and report button (ActsReports.cpp).
   void Panel11Click();
   void Button3Click();
-
 
   // ---- Stand commands (ActsStandCommands.cpp) ----
   // Asks, refuses a stand of the model estate, deletes the stand file and
