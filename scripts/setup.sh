@@ -10,6 +10,7 @@ norvalen_packages=(
   xvfb xauth
   fonts-crosextra-carlito fonts-liberation2 fonts-liberation
   locales
+  poppler-utils
 )
 
 # Runs a command as root: directly when root, else through sudo.

@@ -112,7 +112,11 @@ TEST_F(ReportWindow, SaleAttachedThenStockEstimateAndRebuilds) {
     // Ticking "Lisää puukauppa" opens the sale; its panel attaches it.
     WhenOpen("TradeForm", [&] {
       EXPECT_EQ(TradeForm->Panel11->text(), U("Liitä raporttiin"));
+      // The sale closes after half a second, attaching itself.
+      const long long paused = platform::PausedMilliseconds();
       QTest::mouseClick(TradeForm->Panel11, Qt::LeftButton);
+      EXPECT_EQ(platform::PausedMilliseconds() - paused, 500);
+      EXPECT_EQ(TradeForm->result(), 1);
     });
     QTest::mouseClick(RapForm->CheckBox3, Qt::LeftButton);
     ExpectOpened();
