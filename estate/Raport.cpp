@@ -27,6 +27,7 @@
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "stands/Meas.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
@@ -38,7 +39,8 @@ namespace {
 
 constexpr int kMemoWidth = 700;
 constexpr int kPanelHeight = 44;
-// The measurement window's notes editor, whose wrapping the report keeps.
+// The measurement window's notes editor as laid out, whose wrapping the
+// report keeps (its own size and font are taken when that window exists).
 constexpr int kNotesWidth = 429;
 constexpr int kNotesFontPixels = 11;
 
@@ -117,8 +119,14 @@ void TRapForm::StyleReportWindow() {
   // The memo on palette colour 1, the check boxes on the button panel's 7.
   SetWidgetColor(Panel1, PaletteColor(7));
   // The notes wrap as they do in the measurement window's notes editor.
-  RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), kNotesFontPixels));
-  RichEdit1->resize(kNotesWidth, 100);
+  if (MeasForm && MeasForm->RichEdit1) {
+    RichEdit1->setFont(MeasForm->RichEdit1->font());
+    RichEdit1->resize(MeasForm->RichEdit1->size());
+    RichEdit1->document()->setDocumentMargin(MeasForm->RichEdit1->document()->documentMargin());
+  } else {
+    RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), kNotesFontPixels));
+    RichEdit1->resize(kNotesWidth, 100);
+  }
 }
 
 QStringList TRapForm::WrappedNotesLines(const QString& notes) {
@@ -221,6 +229,7 @@ void TRapForm::showEvent(QShowEvent* e) {
 
 void TRapForm::FormActivate() {
   if (!Initialised) {
+    StyleReportWindow();
     ::data* stand = Stand();
     setWindowTitle(PadCaption((stand ? stand->TitleText(2) : QString()) + QStringLiteral(",  ") +
                               CommonlanText(72).toLower()));
