@@ -14,11 +14,18 @@ float ModelAge(float age, int species);
 // Damps the growth part of a height multiplier m by the age n (whole years).
 float HeightGrowthAgeFactor(int species, int n, float m);
 
+// The plausible edge of height growth: the most a tree gains in a year (m)
+// and the height (m) that growth never takes a tree past.
+constexpr float kMaxHeightGainPerYear = 1.5f;
+constexpr float kMaxGrownHeight = 45.0f;
+
 // One growth period of one tree: d in cm, h in m, age in years, years the
 // length of the period; G (m2/ha), Dg (cm), Hg (m) and Hdom (m) describe the
 // standing stock at the start of the period (Hg is not used by the model).
 // The size factor of the growth stops at 0, so trees above about 82 cm keep
 // their size; a model age of 0 or less (a spruce under 4 years) counts as 1.
+// The height gain is held at kMaxHeightGainPerYear a year and the grown
+// height at kMaxGrownHeight (a taller tree keeps its height).
 void TreeGrowthStep(float& newD, float& newH, float d, float h, int species, float age,
                     int years, float G, float Dg, float Hg, float Hdom);
 
