@@ -8,9 +8,12 @@
 
 using platform::IntText;
 
+CuttingRefusal StepLimitRefusal() {
+  return {CommonlanText(79), ActlanText(56).toLower() + QStringLiteral(" 5 !"), QString()};
+}
+
 CuttingRefusal CuttingTimingRefusal(const data& stand, int phase) {
-  if (phase >= kPhaseCount - 1)
-    return {CommonlanText(79), ActlanText(56).toLower() + QStringLiteral(" 5 !"), QString()};
+  if (phase >= kPhaseCount - 1) return StepLimitRefusal();
   const bool twoGrowths = stand.FirstTwoPhasesAreGrowth();
   if (twoGrowths || stand.IsGrowthAfterCutting()) {
     QString line = QStringLiteral("hakkuutoimenpiteet suoritetaan");

@@ -16,6 +16,9 @@ struct CuttingRefusal {
   bool Refused() const { return !caption.isEmpty(); }
 };
 
+// Five steps are already recorded after the measured state ("Rajoite").
+CuttingRefusal StepLimitRefusal();
+
 // At the current phase p: five steps already recorded, the order of growing
 // steps and cuttings, or a stand without stems.
 CuttingRefusal CuttingTimingRefusal(const data& stand, int phase);
