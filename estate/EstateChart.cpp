@@ -152,6 +152,7 @@ void TEstateChart::Rebuild() {
   categoryAxis_->setVisible(n > 0);
   QStringList categories;
   double top = 0.0;
+  double bottom = 0.0;
   for (int i = 0; i < n; ++i) {
     categories << QString::number(i);
     auto* set = new QBarSet(QString::number(i));
@@ -161,10 +162,12 @@ void TEstateChart::Rebuild() {
     set->setBorderColor(colour == Qt::white ? QColor(120, 120, 120) : colour.darker(130));
     series_->append(set);
     top = qMax(top, bars_[i].value);
+    bottom = qMin(bottom, bars_[i].value);
   }
   categoryAxis_->append(categories);
-  // Room for the marks past the longest bar.
-  valueAxis_->setRange(0.0, top > 0 ? top * (horizontal_ ? 1.3 : 1.15) : 1.0);
+  // Room for the marks past the longest bar, on either side of zero.
+  const double room = horizontal_ ? 1.3 : 1.15;
+  valueAxis_->setRange(bottom * room, top > 0 ? top * room : (bottom < 0 ? 0.0 : 1.0));
   for (int i = 0; i < n; ++i) {
     auto* mark = new QGraphicsSimpleTextItem(MarkOf(i), c);
     mark->setFont(textFont_);
@@ -227,10 +230,11 @@ void TEstateChart::PlaceTexts() {
     const QPointF end = c->mapToPosition(horizontal_ ? QPointF(bars_[i].value, i) : QPointF(i, bars_[i].value), s);
     const QRectF mb = marks_[i]->boundingRect(), tb = texts_[i]->boundingRect();
     if (horizontal_) {
-      marks_[i]->setPos(end.x() + 4, end.y() - mb.height() / 2);
+      const bool negative = bars_[i].value < 0;
+      marks_[i]->setPos(negative ? end.x() - mb.width() - 4 : end.x() + 4, end.y() - mb.height() / 2);
       texts_[i]->setPos(plot.left() - tb.width() - 6, base.y() - tb.height() / 2);
     } else {
-      marks_[i]->setPos(end.x() - mb.width() / 2, end.y() - mb.height() - 1);
+      marks_[i]->setPos(end.x() - mb.width() / 2, bars_[i].value < 0 ? end.y() + 1 : end.y() - mb.height() - 1);
       texts_[i]->setPos(base.x() - tb.width() / 2, plot.bottom() + 3);
     }
   }

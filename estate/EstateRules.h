@@ -88,8 +88,9 @@ struct EstateChartContent {
 EstateChartContent EstateChart(const Estate& e, int count, bool inCurrency, bool perHa, int mainWindowHeight);
 
 // A mark in a chart's value format: "###0.###" stands for the value with up
-// to three decimals (trailing zeros dropped), the rest of the format is kept
-// ("###0.### m3" and 12.5 give "12.5 m3").
+// to three decimals (trailing zeros dropped), "###0.0##" with one to three,
+// the rest of the format is kept ("###0.### m3" and 12.5 give "12.5 m3",
+// "###0.0## %" and -2 give "-2.0 %").
 QString ChartValueText(double value, const QString& format);
 
 // Small seedling stands (development class 2) measured before year; out

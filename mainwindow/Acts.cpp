@@ -131,6 +131,9 @@ void TActForm::CreateStandCard() {
   Panel4 = MakeButton(Panel1, "Panel4");
   Panel10 = MakeButton(Panel1, "Panel10");
   Button12 = MakeButton(Panel1, "Button12");
+  connect(Panel4, &QPushButton::clicked, this, [this] { Panel4Click(); });
+  connect(Panel10, &QPushButton::clicked, this, [this] { Panel10Click(); });
+  connect(Button12, &QPushButton::clicked, this, [this] { Button12Click(); });
   Button3 = MakeButton(Panel1, "Button3");
   Panel11 = MakeButton(Panel1, "Panel11");
   Button11 = MakeButton(Panel1, "Button11");
@@ -191,6 +194,18 @@ void TActForm::CreatePages() {
   Panel6 = MakePanel(TabSheet8, "Panel6", 20);
   Panel7 = MakePanel(TabSheet9, "Panel7", 20);
   Panel3 = MakePanel(TabSheet6, "Panel3", 13);
+  // The recommendation panel, shown while there is a recommendation, and
+  // the note that takes its place when recommendations are switched off.
+  Panel12 = MakeButton(Panel3, "Panel12");
+  Panel12->setFont(PixelFont(QStringLiteral("Calibri"), 13, true));
+  SetRoleColor(Panel12, QPalette::Button, PaletteColor(20));
+  SetRoleColor(Panel12, QPalette::ButtonText, QColor(255, 255, 255));
+  Panel12->hide();
+  connect(Panel12, &QPushButton::clicked, this, [this] { Panel12Click(); });
+  Label30 = MakeLabel(Panel3, "Label30");
+  Label30->setText(ActlanText(19));
+  SetRoleColor(Label30, QPalette::WindowText, QColor(255, 255, 255));
+  Label30->hide();
   ComboBox28 = new QComboBox(Panel6);
   ComboBox28->setObjectName(QStringLiteral("ComboBox28"));
   ComboBox28->move(8, 8);

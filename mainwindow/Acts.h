@@ -19,6 +19,7 @@
 //   ActsSave.cpp      save, grow and undo, and the unsaved mark
 //   ActsStandCommands.cpp  deleting a stand and changing its data
 //   ActsReports.cpp   the timber-sale panel and the report button
+//   ActsRecommend.cpp the operation recommendation panel
 
 #include <QMainWindow>
 #include <QString>
@@ -111,6 +112,9 @@ class TActForm : public QMainWindow {
   TCanvas* Image9 = nullptr;     // close-up after the steps
   QFrame* Panel3 = nullptr;      // overview panel of TabSheet6
   QCheckBox* CheckBox15 = nullptr;  // wide view
+  // Recommendation panel of the overview page (ActsRecommend.cpp).
+  QPushButton* Panel12 = nullptr;  // "Toimenpidesuositus  v. ..."
+  QLabel* Label30 = nullptr;       // recommendations switched off
   // Stand-view texts (ActsTexts.cpp): heading rows over the measured and the
   // after-picture, description lines under them, the change line; the
   // close-up page repeats each.
@@ -165,6 +169,8 @@ class TActForm : public QMainWindow {
   int CuttingStageIndex = -1;  // item chosen in ListBox3, -1 none
   QString StandFileName;
   bool Unsaved = false;  // the save panel shows the unsaved look
+  // The recommendation in lower case, or empty (Panel12 hidden).
+  QString RecommendationText;
 
   // ---- View (ActsView.cpp) ----
   void UpdateView(int level);
@@ -217,6 +223,29 @@ class TActForm : public QMainWindow {
   void ShowSaveState(bool unsaved);
   void MarkUnsaved() { ShowSaveState(true); }
   bool HasUnsavedChanges() const { return Unsaved; }
+  // Save: refused when nothing changed or for a stand of the model estate;
+  // otherwise SaveStandOperations.
+  void Panel10Click();
+  // Writes the stand file (from the species blocks on), then the stand's
+  // estate record and the estate views; false (reported, the unsaved mark
+  // and the record kept) when the file could not be written.
+  bool SaveStandOperations();
+  // Grow: 1 when a growing step was recorded, 2 otherwise.
+  void Panel4Click();
+  int GrowStandStock();
+  // Undo of the last recorded step (nothing at the measured state).
+  void Button12Click();
+  void UndoLastOperation();
+
+  // ---- Recommendation panel (ActsRecommend.cpp) ----
+  // The stand card, the recommendation and the overview tab, as the view
+  // refresh redraws them.
+  void RefreshCardAndRecommendation(bool fullRefresh, int phase);
+  // state 0 nothing, 1 the regeneration cost hint, any other the operation
+  // recommendation.
+  void ShowOperationRecommendation(int state, bool fullRefresh);
+  int RecommendationState() const;
+  void Panel12Click();
 
   // ---- Stand card (ActsCard.cpp) ----
   void DrawStandCard();

@@ -7,6 +7,7 @@
 #include "estate/Folder.h"
 #include "mainwindow/Acts.h"
 #include "estate/Trade.h"
+#include "operations/Inc.h"
 #include "model/Data.h"
 #include "model/Settings.h"
 #include "operations/NewFrst.h"
@@ -61,6 +62,12 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
     return stand && stand->GrowthStepCount() > 0 && form->CheckBox10->isChecked();
   }
   void DrawStandCard() override { form->DrawStandCard(); }
+  void MarkGrowthForecastForRecompute() override {
+    if (IncForm) IncForm->NeedsRecompute = true;
+  }
+  void ShowOperationRecommendation(int mode, int flag) override {
+    form->ShowOperationRecommendation(mode, flag != 0);
+  }
   // The estate panel and the estate overview after the prices changed.
   bool IsEstateValueChecked() override { return form->CheckBox19->isChecked(); }
   void RefillMainStandList() override {

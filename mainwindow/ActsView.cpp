@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
+#include "operations/Inc.h"
 #include "mainwindow/StandPicture.h"
 #include "estate/Trade.h"
 #include "model/Data.h"
@@ -36,6 +37,8 @@ bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
 void TActForm::UpdateView(int level) {
   const int phase = CurrentPhase();
   ::data* stand = OpenStand();
+  // Every refresh may change what the growth forecast starts from.
+  if (IncForm) IncForm->NeedsRecompute = true;
   if (level > 0) UpdateMainWindow(-1);
   if (stand && HasTreePicture(stand->DevelopmentClass()) && PageControl2->currentWidget() != TabSheet6) {
     Image3->show();
@@ -44,7 +47,7 @@ void TActForm::UpdateView(int level) {
   }
   if (level > 0) UpdateMainWindow(phase);
   if (level > 0 || StandCardDirty) {
-    DrawStandCard();
+    RefreshCardAndRecommendation(level > 0, phase);
     // The after-state rows, the overview header and the timber-sale panel
     // follow every change of the chain.
     RefreshOverviewHeaderTexts(phase);

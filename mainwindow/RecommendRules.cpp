@@ -9,15 +9,15 @@
 int RecommendationState(const data& stand, int p, bool newForestVisible, bool hasRegenerationEstimate) {
   if (IsSelectionOrSmallGapCutting(stand, p, QString(), true) ||
       IsSelectionOrSmallGapCutting(stand, p, QString(), false))
-    return RecommendNothing;
+    return RecommendsNothing;
   if (IsRegenerationCutting(stand, p, QString()))
-    return newForestVisible && hasRegenerationEstimate ? RecommendNothing : RecommendCostEstimate;
-  return HasTreePicture(stand.DevelopmentClass()) ? RecommendOperation : RecommendNothing;
+    return newForestVisible && hasRegenerationEstimate ? RecommendsNothing : RecommendsCostEstimate;
+  return HasTreePicture(stand.DevelopmentClass()) ? RecommendsOperation : RecommendsNothing;
 }
 
 QString RecommendationPanelText(int state, bool recommendationsOff, const QString& operationRecommendation) {
-  if (recommendationsOff || state == RecommendNothing) return QString();
-  if (state == RecommendCostEstimate) return ActlanText(74).toLower();
+  if (recommendationsOff || state == RecommendsNothing) return QString();
+  if (state == RecommendsCostEstimate) return ActlanText(74).toLower();
   return operationRecommendation.toLower();
 }
 

@@ -8,9 +8,9 @@
 class data;
 
 enum RecommendationStateKind : int {
-  RecommendNothing = 0,
-  RecommendCostEstimate = 1,
-  RecommendOperation = 2,
+  RecommendsNothing = 0,
+  RecommendsCostEstimate = 1,
+  RecommendsOperation = 2,
 };
 
 // At phase p: nothing after a selection or small-gap cutting; the cost

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "mainwindow/Acts.h"
+#include "operations/Ages.h"
 #include "model/Estate.h"
 #include "model/Phase.h"
 #include "platform/Files.h"
@@ -69,6 +70,8 @@ bool ActivateStand(TIntroForm* intro, int mode) {
     intro->Label5->hide();
     ActForm->ArrangeMainWindow(true);
   }
+  // The stand-age lists belong to the stand now open.
+  if (AgesForm) AgesForm->PrepareAgeChoices();
   ActForm->SetStartupPanelsVisibility(true);
   ActForm->show();
   ActForm->UpdateView(mode + 1);

@@ -11,6 +11,9 @@
 #include "estate/Trade.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
+#include "operations/Ages.h"
+#include "operations/Inc.h"
+#include "operations/Inc1.h"
 #include "operations/NewFrst.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
@@ -65,7 +68,7 @@ QStringList CreateApplicationWindows() {
   add(new TActForm);
   add(new TIntroForm);
   add(AboutBox = new TAboutBox);
-  pending("AgesForm", 640, 420);
+  add(new TAgesForm);
   add(AskForm = new TAskForm);
   pending("ClearForm", 1000, 700);
   add(new TdbRapForm);
@@ -74,8 +77,8 @@ QStringList CreateApplicationWindows() {
   add(new TGateForm);
   add(new TGraphForm);
   add(HelpDlg = new THelpDlg);
-  pending("IncForm", 900, 640);
-  pending("IncForm1", 900, 640);
+  add(new TIncForm);
+  add(new TIncForm1);
   add(InfoForm = new TInfoForm);
   add(MapForm = new TMapForm);
   add(new TMeasForm);

@@ -36,12 +36,19 @@ void TRadioGroup::SetColumns(int columns) {
   PlaceItems();
 }
 
+void TRadioGroup::SetColumnMajor(bool columnMajor) {
+  columnMajor_ = columnMajor;
+  PlaceItems();
+}
+
 void TRadioGroup::PlaceItems() {
   auto* grid = static_cast<QGridLayout*>(layout());
   for (QAbstractButton* b : group_->buttons()) grid->removeWidget(b);
+  const int rows = std::max(1, (Count() + columns_ - 1) / columns_);
   for (int i = 0; i < Count(); ++i) {
     QAbstractButton* b = group_->button(i);
-    grid->addWidget(b, i / columns_, i % columns_);
+    if (columnMajor_) grid->addWidget(b, i % rows, i / rows);
+    else grid->addWidget(b, i / columns_, i % columns_);
     b->show();
   }
 }

@@ -25,8 +25,9 @@ class TRadioGroup : public QGroupBox {
   int Count() const;
   int Columns() const { return columns_; }
   // Lays the present items out again in the given number of columns
-  // (filled row by row).
+  // (filled row by row, or column by column when set so).
   void SetColumns(int columns);
+  void SetColumnMajor(bool columnMajor);
   QAbstractButton* Item(int index) const;
  signals:
   void Clicked();
@@ -35,4 +36,5 @@ class TRadioGroup : public QGroupBox {
   void PlaceItems();
   QButtonGroup* group_;
   int columns_;
+  bool columnMajor_ = false;
 };

@@ -94,6 +94,10 @@ TEST_F(EstateRules, SmallTexts) {
   EXPECT_EQ(ChartValueText(12.5, "###0.### m3"), "12.5 m3");
   EXPECT_EQ(ChartValueText(1234, "###0.### m3/ha"), "1234 m3/ha");
   EXPECT_EQ(ChartValueText(33.3333, "###0.###  % "), "33.333  % ");
+  EXPECT_EQ(ChartValueText(-2.0, "###0.0## %"), "-2.0 %");
+  EXPECT_EQ(ChartValueText(1.25, "###0.0## %"), "1.25 %");
+  EXPECT_EQ(ChartValueText(-0.0001, "###0.0## %"), "0.0 %");
+  EXPECT_EQ(ChartValueText(0.0, "###0.### m3"), "0 m3");
 }
 
 // The estate grid: stock, growth between two time points, removal.

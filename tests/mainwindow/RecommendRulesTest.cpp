@@ -23,15 +23,15 @@ TEST(RecommendRules, StateByStepAndClass) {
     int state;
   };
   const Case cases[] = {
-      {6, nullptr, false, false, RecommendOperation},
-      {1, nullptr, false, false, RecommendNothing},  // treeless area
-      {2, nullptr, false, false, RecommendNothing},  // small seedling stand
-      {6, "poimintahakkuu 40 m3/ha", false, false, RecommendNothing},
-      {6, "Pienaukkohakkuu, aukon koko 0.20 ha", false, false, RecommendNothing},
-      {6, "Avohakkuu, säästöpuita 30 kpl/ha", true, false, RecommendCostEstimate},
-      {6, "Avohakkuu, säästöpuita 30 kpl/ha", false, true, RecommendCostEstimate},
-      {6, "Avohakkuu, säästöpuita 30 kpl/ha", true, true, RecommendNothing},
-      {6, "alaharvennus hakkuukertymään 40 m3/ha", false, false, RecommendOperation},
+      {6, nullptr, false, false, RecommendsOperation},
+      {1, nullptr, false, false, RecommendsNothing},  // treeless area
+      {2, nullptr, false, false, RecommendsNothing},  // small seedling stand
+      {6, "poimintahakkuu 40 m3/ha", false, false, RecommendsNothing},
+      {6, "Pienaukkohakkuu, aukon koko 0.20 ha", false, false, RecommendsNothing},
+      {6, "Avohakkuu, säästöpuita 30 kpl/ha", true, false, RecommendsCostEstimate},
+      {6, "Avohakkuu, säästöpuita 30 kpl/ha", false, true, RecommendsCostEstimate},
+      {6, "Avohakkuu, säästöpuita 30 kpl/ha", true, true, RecommendsNothing},
+      {6, "alaharvennus hakkuukertymään 40 m3/ha", false, false, RecommendsOperation},
   };
   for (const Case& c : cases) {
     const data s = StandWithStep(c.devClass, c.step);
@@ -42,12 +42,12 @@ TEST(RecommendRules, StateByStepAndClass) {
 
 TEST(RecommendRules, TextsCaptionAndMessage) {
   const QString rec = QString::fromUtf8("puuston Pohjapinta-ala 31.0 m2/ha,  Harkitse kasvatushakkuuta    !");
-  EXPECT_EQ(RecommendationPanelText(RecommendOperation, false, rec), rec.toLower());
+  EXPECT_EQ(RecommendationPanelText(RecommendsOperation, false, rec), rec.toLower());
   EXPECT_EQ(RecommendationPanelText(3, false, rec), rec.toLower());
-  EXPECT_EQ(RecommendationPanelText(RecommendOperation, true, rec), "");
-  EXPECT_EQ(RecommendationPanelText(RecommendNothing, false, rec), "");
-  EXPECT_EQ(RecommendationPanelText(RecommendOperation, false, ""), "");
-  EXPECT_EQ(RecommendationPanelText(RecommendCostEstimate, false, rec),
+  EXPECT_EQ(RecommendationPanelText(RecommendsOperation, true, rec), "");
+  EXPECT_EQ(RecommendationPanelText(RecommendsNothing, false, rec), "");
+  EXPECT_EQ(RecommendationPanelText(RecommendsOperation, false, ""), "");
+  EXPECT_EQ(RecommendationPanelText(RecommendsCostEstimate, false, rec),
             QString::fromUtf8("harkitse kustannusarvion laatimista metsänuudistamisen kuluista   !"));
   EXPECT_EQ(RecommendationPanelCaption("2029"), "Toimenpidesuositus  v. 2029");
   EXPECT_EQ(RecommendationMessageLine1(0, false, "2019"), QString::fromUtf8("Toimenpidesuositus mittauksen jälkeen  v. 2019"));

@@ -1,0 +1,96 @@
+// The operation recommendation panel of the overview page: it announces a
+// recommendation for the stand's next step and shows it when clicked; after
+// a regeneration cutting it suggests a cost estimate instead.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainwindow/Acts.h"
+#include "mainwindow/RecommendRules.h"
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Recommend.h"
+#include "stands/Intro.h"
+#include "stands/Settings1.h"
+#include "ui/Palette.h"
+#include "texts/Commonlan.h"
+#include "ui/MessageService.h"
+#include "ui/RadioGroup.h"
+#include "ui/WindowHelpers.h"
+
+namespace {
+
+::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
+}  // namespace
+
+void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
+  DrawStandCard();
+  ShowOperationRecommendation(RecommendationState(), fullRefresh);
+  // The removal and mortality boxes of the overview tab start unticked for
+  // a new stand and at the measured state.
+  if (!(phase > 0 && !fullRefresh)) {
+    for (const char* name : {"CheckBox2", "CheckBox5"})
+      if (auto* box = TabSheet6->findChild<QCheckBox*>(QLatin1String(name))) box->setChecked(false);
+  }
+}
+
+int TActForm::RecommendationState() const {
+  const ::data* stand = OpenStand();
+  if (!stand) return RecommendsNothing;
+  // The regeneration cost window is not part of this program yet: no
+  // estimate is ever made, so a regeneration cutting always suggests one.
+  const bool hasEstimate = false;
+  return ::RecommendationState(*stand, CurrentPhase(), IsNewForestButtonVisible(), hasEstimate);
+}
+
+void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
+  ::data* stand = OpenStand();
+  const int p = CurrentPhase();
+  const bool off = ::RecommendationsOff();
+  Label30->setVisible(off);
+  Label30->adjustSize();
+  Label30->move(Panel3->width() - Label30->width() - 12, 8);
+  QString operation;
+  if (stand && !off && state != RecommendsNothing && state != RecommendsCostEstimate) {
+    const OperationRecommendation rec = RecommendOperation(*stand, p, RadioGroup1->ItemIndex() == 0);
+    operation = rec.text;
+    // At the measured state the recommendation also sets the operation
+    // buttons and, on a full refresh, the estate's time point.
+    if (p == 0) {
+      const RecommendationButtonStates b = RecommendationButtons(*stand, p, fullRefresh, rec.regeneration);
+      if (b.apply) {
+        if (b.measuredState) {
+          UpdateUndoButton(false);
+          Button5->setEnabled(b.enableStripRoads);
+          Button14->setEnabled(b.enableRegeneration);
+          Button15->setEnabled(b.enableSelection);
+          Button4->setEnabled(b.enableSelectionOrGap);
+          Button7->setEnabled(b.enableThinning);
+          Button10->setEnabled(b.enableSpeciesRemoval);
+          Button1->setEnabled(b.enableCorridors);
+        }
+        if (b.timePointItem >= 0 && b.timePointItem < RadioGroup1->Count()) RadioGroup1->SetItemIndex(b.timePointItem);
+        if (b.updateVisibility) UpdateOperationButtonsVisibility(false);
+      }
+    }
+  }
+  RecommendationText = off ? QString() : RecommendationPanelText(state, off, operation);
+  Panel12->setVisible(!RecommendationText.isEmpty());
+  if (stand && !RecommendationText.isEmpty()) {
+    Panel12->setText(RecommendationPanelCaption(stand->PhaseCalendarYearText(p)));
+    Panel12->resize(Panel12->sizeHint().width() + 16, 26);
+    Panel12->move(Panel3->width() - Panel12->width() - 12, 6);
+  }
+}
+
+void TActForm::Panel12Click() {
+  ::data* stand = OpenStand();
+  if (!stand) return;
+  const int p = CurrentPhase();
+  const QString line1 = RecommendationMessageLine1(p, stand->IsCurrentPhaseGrowth(), stand->PhaseCalendarYearText(p));
+  ShowBusy(this, 5, 50, CommonlanText(78), PaletteColor(20));
+  ShowMessage(stand->TitleText(2), line1, RecommendationMessageLine2(RecommendationText));
+  ClearFocus(this);
+}
