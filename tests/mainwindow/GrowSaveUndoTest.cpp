@@ -1,0 +1,273 @@
+// The road of a planning session through the real windows: a stand opened,
+// grown 10 years through the stand-age and growth dialogs, saved into its
+// file and the estate list, opened again and undone; the grow command's
+// refusals; saves that are refused or fail, the old file kept byte for byte.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <unistd.h>
+
+#include "tests/mainwindow/GrowFixture.h"
+#include "tests/support/FileSizeLimit.h"
+
+using namespace growfixture;
+
+namespace {
+
+using TreeKey = std::tuple<float, float, float, float, int, int>;
+std::vector<TreeKey> TreeKeys(const data& s) {
+  std::vector<TreeKey> keys;
+  for (const TreeRecord& t : s.Trees) keys.emplace_back(t.x, t.y, t.diameter, t.height, t.species, t.removedBy);
+  std::sort(keys.begin(), keys.end());
+  return keys;
+}
+
+const EstateRecord& RecordOf(const QString& fileName) {
+  for (const EstateRecord& r : IntroForm->EstateRecords)
+    if (r.fileName == fileName) return r;
+  static const EstateRecord none;
+  return none;
+}
+
+TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
+  WriteStand("11", 5);
+  WriteStand("12a", 7);
+  const QByteArray measured = ReadAll(PathOf("12a"));
+  OpenStandFile("12a");
+  ASSERT_EQ(IntroForm->EstateRecords.size(), 2u);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_FALSE(ActForm->Button12->isEnabled());
+  const std::vector<TreeKey> start = TreeKeys(Stand());
+  const PhaseSlot slot0 = Stand().Slots[0];
+
+  // ---- Grow 10 years: the stand-age dialog, then the growth dialog ----
+  int chosenPineAge = 0;
+  GrowThroughDialogs(10, [&] {
+    // The lists hold the candidate ages of the stand, a default chosen.
+    EXPECT_TRUE(AgesForm->AgeList[0]->isVisible());
+    EXPECT_FALSE(AgesForm->AgeList[4]->isVisible());
+    chosenPineAge = AgesForm->AgeList[0]->currentText().section(' ', 0, 0).toInt();
+  });
+  ASSERT_GT(chosenPineAge, 0);
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_EQ(Stand().Slots[1].name, "Kasvatus");
+  EXPECT_EQ(Stand().Slots[1].years, 10);
+  EXPECT_EQ(Stand().SpeciesValue(0, 7), chosenPineAge);
+  EXPECT_EQ(Stand().GrownSizes1.size(), Stand().Trees.size());
+  EXPECT_GT(Stand().SlotTotalVolume(1), Stand().SlotTotalVolume(0));
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+  EXPECT_TRUE(ActForm->Button12->isEnabled());
+  EXPECT_EQ(ActForm->Label13->text(), QString::fromUtf8("toimenpiteiden talletus,  kuvio 12a  !"));
+  // The estate record keeps the file's state until the save.
+  EXPECT_TRUE(RecordOf("12a.Norvalen").phaseSlots[1].name.isEmpty());
+
+  // ---- Save ----
+  script_.Clear();
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_TRUE(ActForm->Label13->text().isEmpty());
+  const EstateRecord& saved = RecordOf("12a.Norvalen");
+  EXPECT_EQ(saved.phaseSlots[1].name, "Kasvatus");
+  EXPECT_EQ(saved.phaseSlots[1].years, 10);
+  EXPECT_EQ(saved.phaseSlots[1].volumes, Stand().Slots[1].volumes);
+  // The header on disk stays; the rest follows the stand.
+  const QByteArray file = ReadAll(PathOf("12a"));
+  EXPECT_EQ(file.left(StandHeader::kBytes), measured.left(StandHeader::kBytes));
+  EXPECT_NE(file, measured);
+  // Saving again with nothing changed is refused and writes nothing.
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_TRUE(script_.Contains("toimenpiteet on talletettu, suorita tai peru toimenpide   !"));
+  EXPECT_EQ(ReadAll(PathOf("12a")), file);
+
+  // ---- Reopen: the same slots and trees ----
+  const data before = Stand();
+  OpenStandFile("12a");
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  for (int k = 0; k < kPhaseCount; ++k) {
+    EXPECT_EQ(Stand().Slots[k].name, before.Slots[k].name) << k;
+    EXPECT_EQ(Stand().Slots[k].volumes, before.Slots[k].volumes) << k;
+    EXPECT_EQ(Stand().Slots[k].stems, before.Slots[k].stems) << k;
+  }
+  EXPECT_TRUE(TreeKeys(Stand()) == TreeKeys(before));
+  ASSERT_EQ(Stand().GrownSizes1.size(), Stand().Trees.size());
+  EXPECT_TRUE(ActForm->Button12->isEnabled());
+
+  // ---- Undo: back to the measured stand ----
+  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  EXPECT_EQ(CurrentPhase(), 0);
+  EXPECT_TRUE(Stand().Slots[1].name.isEmpty());
+  EXPECT_TRUE(Stand().GrownSizes1.empty());
+  EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
+  EXPECT_TRUE(TreeKeys(Stand()) == start);
+  EXPECT_EQ(Stand().Slots[0].volumes, slot0.volumes);
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+  EXPECT_FALSE(ActForm->Button12->isEnabled());
+  // Undo at the measured state does nothing and marks nothing.
+  ActForm->ShowSaveState(false);
+  ActForm->UndoLastOperation();
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+}
+
+TEST_F(GrowWindows, SecondGrowthThenRefusals) {
+  WriteStand("12a", 7);
+  OpenStandFile("12a");
+  GrowThroughDialogs(5);
+  ASSERT_EQ(CurrentPhase(), 1);
+  const int pineAge = Stand().SpeciesValue(0, 7);
+  // The second growth opens the growth dialog alone; its forecast starts
+  // from the ages after the first step.
+  GrowThroughDialogs(20, {}, [pineAge] {
+    EXPECT_TRUE(IncForm->Label3->text().contains(QString::fromUtf8("mänty %1 v").arg(pineAge + 5)))
+        << IncForm->Label3->text().toStdString();
+    EXPECT_TRUE(IncForm->Label1->text().startsWith("puuston 2. kasvatus 2024"));
+  });
+  ASSERT_EQ(CurrentPhase(), 2);
+  EXPECT_EQ(Stand().Slots[2].years, 20);
+  EXPECT_EQ(Stand().PhaseCalendarYearText(2), "2044");
+  // A third growth is refused, and nothing changes.
+  script_.Clear();
+  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
+            QStringList{"puustoa voidaan kasvattaa korkeintaan kahdesti   !"});
+  EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Puuston kasvatus");
+  EXPECT_EQ(CurrentPhase(), 2);
+  // Undo twice frees both steps' sizes.
+  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  EXPECT_TRUE(Stand().GrownSizes2.empty());
+  EXPECT_FALSE(Stand().GrownSizes1.empty());
+  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  EXPECT_TRUE(Stand().GrownSizes1.empty());
+  EXPECT_EQ(CurrentPhase(), 0);
+}
+
+TEST_F(GrowWindows, CancelledDialogsRecordNothing) {
+  WriteStand("12a", 7);
+  OpenStandFile("12a");
+  // "Peru" in the growth dialog keeps the stand-age dialog open at its
+  // place; "Peru" there ends the command.
+  WhenShown(AgesForm, [] {
+    WhenShown(IncForm, [] { QTest::mouseClick(IncForm->BitBtn3, Qt::LeftButton); });
+    QTest::mouseClick(AgesForm->BitBtn2, Qt::LeftButton);
+    EXPECT_TRUE(AgesForm->isVisible());
+    QTest::mouseClick(AgesForm->BitBtn1, Qt::LeftButton);
+  });
+  EXPECT_EQ(ActForm->GrowStandStock(), 2);
+  EXPECT_EQ(CurrentPhase(), 0);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
+}
+
+TEST_F(GrowWindows, GrowRefusedForFewStemsAndAtTheStepLimit) {
+  WriteStand("12a", 7);
+  OpenStandFile("12a");
+  Stand().Slots[0].stems = 9;
+  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
+            QStringList{QString::fromUtf8("kasvatettavan puuston runkoluku vähintään 10 kpl/ha !")});
+  Stand().Slots[0].stems = 0;
+  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{"runkoluku on 0, ei puuston kasvatusta   !"});
+  EXPECT_EQ(CurrentPhase(), 0);
+  // Five cuttings recorded: the step limit is told, not passed over.
+  Stand().RecordPhase(0, "dummyStr", 0, 0);
+  for (int k = 1; k <= 5; ++k) Stand().RecordPhase(k, QStringLiteral("ajourat 4.0 m, uraväli 20 m"), 0, 0);
+  SetCurrentPhase(5);
+  Stand().Slots[1].name = QStringLiteral("Kasvatus");
+  Stand().Slots[1].years = 5;
+  Stand().GrownSizes1 = Stand().AllocGrownSizes();
+  script_.Clear();
+  EXPECT_EQ(ActForm->GrowStandStock(), 2);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Rajoite");
+  EXPECT_EQ(CurrentPhase(), 5);
+}
+
+// ---- Saves that cannot be made ----
+
+class FailedSave : public GrowWindows {
+ protected:
+  void GrowAndKeep() {
+    WriteStand("12a", 7);
+    OpenStandFile("12a");
+    before_ = ReadAll(PathOf("12a"));
+    record_ = RecordOf("12a.Norvalen");
+    GrowThroughDialogs(10);
+    ASSERT_EQ(CurrentPhase(), 1);
+    script_.Clear();
+  }
+  void ExpectNothingSaved() {
+    ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
+    const MessageRecord notice = script_.Last(MessageKind::Notice);
+    EXPECT_EQ(notice.caption, "Toimenpiteiden talletus");
+    EXPECT_TRUE(notice.lines.value(0).startsWith(QString::fromUtf8("toimenpiteiden talletus ei onnistunut  :  ")));
+    EXPECT_GT(notice.lines.value(0).size(), 50) << notice.lines.value(0).toStdString();  // the reason is told
+    EXPECT_TRUE(ActForm->HasUnsavedChanges());
+    EXPECT_FALSE(ActForm->Label13->text().isEmpty());
+    EXPECT_TRUE(ReadAll(PathOf("12a")) == before_);
+    const EstateRecord& now = RecordOf("12a.Norvalen");
+    for (int k = 0; k < kPhaseCount; ++k) {
+      EXPECT_EQ(now.phaseSlots[k].name, record_.phaseSlots[k].name);
+      EXPECT_EQ(now.phaseSlots[k].volumes, record_.phaseSlots[k].volumes);
+    }
+    EXPECT_EQ(QDir(estate_).entryList(QDir::Files), QStringList{"12a.Norvalen"});
+  }
+  QByteArray before_;
+  EstateRecord record_;
+};
+
+TEST_F(FailedSave, WriteCutShortKeepsTheOldFile) {
+  GrowAndKeep();
+  {
+    // The stand file is larger than this: the write fails part way.
+    testsupport::FileSizeLimit limit(4000);
+    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  }
+  ExpectNothingSaved();
+  // Once the disk takes it, the same save goes through.
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(RecordOf("12a.Norvalen").phaseSlots[1].name, "Kasvatus");
+}
+
+TEST_F(FailedSave, ReadOnlyFolderKeepsTheOldFile) {
+  GrowAndKeep();
+  // A folder that refuses new files (for root too: immutable).
+  ASSERT_TRUE(QFile::setPermissions(estate_, QFile::ReadOwner | QFile::ExeOwner));
+  bool immutable = false;
+  if (geteuid() == 0) immutable = QProcess::execute("chattr", {"+i", estate_}) == 0;
+  QFile probe(estate_ + "/probe");
+  if (probe.open(QIODevice::WriteOnly)) {
+    probe.close();
+    probe.remove();
+    QFile::setPermissions(estate_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    GTEST_SKIP() << "the folder cannot be made read-only here";
+  }
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  if (immutable) QProcess::execute("chattr", {"-i", estate_});
+  QFile::setPermissions(estate_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  ExpectNothingSaved();
+}
+
+TEST_F(GrowWindows, ModelEstateStandIsNotSaved) {
+  auto s = MeasuredStand("m1", 3);
+  s->Header.modelEstate = 1;
+  ASSERT_EQ(s->WriteNewFile(PathOf("m1")), StandFileStatus::Ok);
+  const QByteArray before = ReadAll(PathOf("m1"));
+  OpenStandFile("m1");
+  GrowThroughDialogs(3);
+  ASSERT_EQ(CurrentPhase(), 1);
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Rajoite");
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+  EXPECT_TRUE(ReadAll(PathOf("m1")) == before);
+}
+
+}  // namespace
