@@ -113,13 +113,16 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   // Table geometry: the widest heading (or the widest cell the table can
   // show) and 8 pixels per column, the row height of the age line.
   Label4->setFont(StringGrid1->font());
+  QFont headingFont = font;
+  headingFont.setBold(true);
   const QFontMetrics fm(StringGrid1->font());
+  const QFontMetrics headingMetrics(headingFont);
   int widest = 0;
-  for (const QString& h : ForecastHeadings()) widest = std::max(widest, fm.horizontalAdvance(h));
+  for (const QString& h : ForecastHeadings()) widest = std::max(widest, headingMetrics.horizontalAdvance(h));
   for (const QString& cell : {QStringLiteral("2039 --> 2044"), QStringLiteral("-10.0 % / vuosi"),
                               QStringLiteral("123456 ") + CommonlanText(56)})
     widest = std::max(widest, fm.horizontalAdvance(cell));
-  const int columnWidth = widest + 8;
+  const int columnWidth = widest + 12;
   Label3->setText(QStringLiteral("Ag"));
   Label3->adjustSize();
   const int rowHeight = Label3->height() + 4;
@@ -130,9 +133,7 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   const QStringList headings = ForecastHeadings();
   for (int c = 0; c < kForecastColumns; ++c) {
     auto* item = new QTableWidgetItem(headings[c]);
-    QFont bold = font;
-    bold.setBold(true);
-    item->setFont(bold);
+    item->setFont(headingFont);
     item->setBackground(PaletteColor(1).darker(108));
     StringGrid1->setItem(0, c, item);
   }

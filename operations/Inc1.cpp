@@ -51,7 +51,7 @@ TIncForm1::TIncForm1(QWidget* parent) : QDialog(parent) {
   Label5->setObjectName(QStringLiteral("Label5"));
   for (QLabel* l : {Label1, Label5}) {
     l->setFont(font);
-    SetRoleColor(l, QPalette::WindowText, QColor(255, 255, 255));
+    SetRoleColor(l, QPalette::WindowText, QColor(0, 0, 0));
   }
   Label1->setGeometry(14, 10, kWidth - 28, 22);
   Label5->setGeometry(14, 36, kWidth - 28, 22);

@@ -35,13 +35,14 @@
 
 namespace growfixture {
 
-// Pine 22 cm / 19 m / 18 m2/ha, spruce 18 cm / 16 m / 6 m2/ha and birch
-// 14 cm / 15 m / 2 m2/ha under "B3", measured in 2019 on 2.4 ha.
-inline std::unique_ptr<data> MeasuredStand(const QString& id, unsigned seed) {
+// Pine 22 cm / 19 m / 18 m2/ha (or older: 27 cm / 22 m), spruce 18 cm /
+// 16 m / 6 m2/ha and birch 14 cm / 15 m / 2 m2/ha under "B3", measured in
+// 2019 on 2.4 ha.
+inline std::unique_ptr<data> MeasuredStand(const QString& id, unsigned seed, bool older = false) {
   platform::ForceSeed(seed);
   SampleMeasurement m;
-  m.meanDiameter = {22, 18, 14, 0, 0};
-  m.meanHeightTenths = {190, 160, 150, 0, 0};
+  m.meanDiameter = {older ? 27 : 22, 18, 14, 0, 0};
+  m.meanHeightTenths = {older ? 220 : 190, 160, 150, 0, 0};
   m.basalAreaTenths = {180, 60, 20, 0, 0};
   m.grouping = 1;
   m.developmentClass = 6;
@@ -109,8 +110,8 @@ class GrowWindows : public ::testing::Test {
   QString PathOf(const QString& id) const { return estate_ + "/" + id + ".Norvalen"; }
   // Writes a measured stand into the estate folder, as the measurement
   // window leaves it.
-  void WriteStand(const QString& id, unsigned seed) {
-    auto s = MeasuredStand(id, seed);
+  void WriteStand(const QString& id, unsigned seed, bool older = false) {
+    auto s = MeasuredStand(id, seed, older);
     ASSERT_EQ(s->WriteNewFile(PathOf(id)), StandFileStatus::Ok);
   }
   // Opens a stand file as the open dialog does: the file read whole, the
