@@ -124,6 +124,24 @@ TEST(GrowthRules, ForecastLeavesTheStandAndRepeats) {
   }
   const int v5 = a.cells[2][1].section(' ', 0, 0, QString::SectionSkipEmpty).toInt();
   EXPECT_FLOAT_EQ(a.volumeFactors[0], AnnualGrowthFactor(float(v0), float(v5)));
+  // After a first growth the forecast starts from its sizes and leaves them,
+  // the trees and the slots as they were.
+  stand->GrownSizes1 = stand->AllocGrownSizes();
+  stand->GrowTrees(stand->GrownSizes1, 1, 10, ages, true, true);
+  stand->RecordPhase(1, "Kasvatus", 1, 10);
+  SetCurrentPhase(1);
+  const data grown = *stand;
+  const int later[kSpeciesSlots] = {50, 51, 52, 53, 54, 0};
+  const GrowthForecast c = FillGrowthForecast(*stand, 1, 2029, later, false, prices);
+  EXPECT_EQ(c.cells[2][0], "2029 --> 2034");
+  EXPECT_EQ(stand->GrownSizes1.size(), grown.GrownSizes1.size());
+  for (std::size_t i = 0; i < grown.Trees.size(); ++i) {
+    EXPECT_EQ(stand->GrownSizes1[i].height, grown.GrownSizes1[i].height);
+    EXPECT_EQ(stand->Trees[i].removedBy, grown.Trees[i].removedBy);
+  }
+  EXPECT_TRUE(stand->Slots[2].name.isEmpty());
+  EXPECT_EQ(stand->Slots[1].volumes, grown.Slots[1].volumes);
+  SetCurrentPhase(0);
   // Phase 4 may still be forecast; phase 5 has no slot after it.
   EXPECT_TRUE(FillGrowthForecast(*stand, 5, 2019, ages, true, prices).cells[1][0].isEmpty());
 }
