@@ -11,6 +11,7 @@
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Recommend.h"
+#include "operations/NewFrst.h"
 #include "stands/Intro.h"
 #include "stands/Settings1.h"
 #include "ui/Palette.h"
@@ -39,9 +40,7 @@ void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
 int TActForm::RecommendationState() const {
   const ::data* stand = OpenStand();
   if (!stand) return RecommendsNothing;
-  // The regeneration cost window is not part of this program yet: no
-  // estimate is ever made, so a regeneration cutting always suggests one.
-  const bool hasEstimate = false;
+  const bool hasEstimate = NewFrstForm && NewFrstForm->HasRegenerationEstimate();
   return ::RecommendationState(*stand, CurrentPhase(), IsNewForestButtonVisible(), hasEstimate);
 }
 

@@ -8,6 +8,7 @@
 #include "estate/EstateChart.h"
 #include "operations/Inc1.h"
 #include "operations/Inc1Rules.h"
+#include "operations/NewFrst.h"
 #include "operations/IncRules.h"
 #include <QCheckBox>
 #include "stands/Settings1.h"
@@ -186,6 +187,35 @@ TEST_F(GrowWindows, RecommendationPanel) {
   EXPECT_FALSE(ActForm->Panel12->isVisibleTo(ActForm->Panel3));
   EXPECT_TRUE(ActForm->Label30->isVisibleTo(ActForm->Panel3));
   EXPECT_EQ(ActForm->Label30->text(), QString::fromUtf8("mahdollisia toimenpidesuosituksia ei näytetä   !"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GrowWindows, RecommendationAfterARegenerationCutting) {
+  WriteStand("12a", 7, true);
+  OpenStandFile("12a");
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
+  // A clear-cut committed as the cutting commands commit it.
+  for (TreeRecord& t : Stand().Trees) t.removedBy = 1;
+  Stand().RecordPhase(1, QString::fromUtf8("Avohakkuu, säästöpuita 0 kpl/ha"), 0, 0);
+  SetCurrentPhase(100);
+  ActForm->setButtonState(1, 0, true);
+  ActForm->UpdateView(0);
+  ActForm->MarkUnsaved();
+  ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
+  const bool estimate = NewFrstForm->HasRegenerationEstimate();
+  EXPECT_EQ(ActForm->RecommendationState(), estimate ? 0 : 1);
+  EXPECT_EQ(ActForm->Panel12->isVisibleTo(ActForm->Panel3), !estimate);
+  if (!estimate) {
+    EXPECT_EQ(ActForm->RecommendationText,
+              QString::fromUtf8("harkitse kustannusarvion laatimista metsänuudistamisen kuluista   !"));
+  }
+  // Undone, the measured stand's recommendation comes back.
+  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  EXPECT_EQ(ActForm->RecommendationState(), 2);
+  EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
 }
 
 }  // namespace
