@@ -11,6 +11,7 @@
 #include "operations/Inc.h"
 #include "platform/Numbers.h"
 #include "stands/Intro.h"
+#include "stands/Settings.h"
 #include "texts/Ageslan.h"
 #include "texts/Commonlan.h"
 #include "ui/Palette.h"
@@ -43,13 +44,8 @@ TAgesForm::TAgesForm(QWidget* parent) : QDialog(parent) {
   AgesForm = this;
   setWindowTitle(PadCaption(AgeslanText(0)));
   setModal(true);
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setFrameShape(QFrame::Panel);
-  SetWidgetColor(Panel1, PaletteColor(20));
-  Panel5 = new QFrame(this);
-  Panel5->setObjectName(QStringLiteral("Panel5"));
-  SetWidgetColor(Panel5, PaletteColor(7));
+  Panel1 = MakeSettingsPanel(this, QStringLiteral("Panel1"), 20);
+  Panel5 = MakeSettingsPanel(this, QStringLiteral("Panel5"), 7);
   Panel1->setGeometry(0, 0, kWidth, kPanelHeight);
   Panel5->setGeometry(0, kPanelHeight, kWidth, kButtonPanelHeight);
 
@@ -86,14 +82,12 @@ TAgesForm::TAgesForm(QWidget* parent) : QDialog(parent) {
   Label2 = new QLabel(Panel5);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setFont(PixelFont(QStringLiteral("Calibri"), 13));
-  BitBtn2 = new QPushButton(Panel5);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+  SetRoleColor(Label2, QPalette::WindowText, QColor(240, 240, 240));
+  BitBtn2 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn2"), QString(), 84);
   BitBtn2->setDefault(true);
-  BitBtn1 = new QPushButton(Panel5);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setAutoDefault(false);
-  BitBtn1->setGeometry(kWidth - 96, 11, 84, 26);
-  BitBtn2->setGeometry(BitBtn1->x() - 92, 11, 84, 26);
+  BitBtn1 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn1"), QString(), 84);
+  BitBtn1->move(kWidth - 96, 10);
+  BitBtn2->move(BitBtn1->x() - 92, 10);
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { done(2); });
   SetAgesFormTexts();

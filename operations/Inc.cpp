@@ -22,6 +22,7 @@
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "stands/Settings.h"
 #include "texts/Commonlan.h"
 #include "texts/Inclan.h"
 #include "ui/MessageService.h"
@@ -40,23 +41,6 @@ constexpr int kButtonPanelHeight = 44;
 
 ::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
 
-QFrame* MakePanel(QWidget* parent, const char* name, int colour) {
-  auto* p = new QFrame(parent);
-  p->setObjectName(QLatin1String(name));
-  p->setFrameShape(QFrame::Panel);
-  p->setFrameShadow(QFrame::Raised);
-  SetWidgetColor(p, PaletteColor(colour));
-  return p;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, int width) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(QLatin1String(name));
-  b->setAutoDefault(false);
-  b->resize(width, 26);
-  return b;
-}
-
 }  // namespace
 
 TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
@@ -65,9 +49,9 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   setModal(true);
   setWindowTitle(PadCaption(QStringLiteral("Puuston kehitys ja kasvatus")));
   const QFont font = PixelFont(QStringLiteral("Calibri"), 13);
-  Panel1 = MakePanel(this, "Panel1", 20);
-  Panel3 = MakePanel(this, "Panel3", 20);
-  Panel5 = MakePanel(this, "Panel5", 7);
+  Panel1 = MakeSettingsPanel(this, QStringLiteral("Panel1"), 20);
+  Panel3 = MakeSettingsPanel(this, QStringLiteral("Panel3"), 20);
+  Panel5 = MakeSettingsPanel(this, QStringLiteral("Panel5"), 7);
   Label3 = new QLabel(Panel1);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(font);
@@ -95,13 +79,14 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   RadioGroup1->setFont(font);
   SetRoleColor(RadioGroup1, QPalette::WindowText, QColor(255, 255, 255));
   RadioGroup1->SetItems(GrowthPeriodItems());
-  Button2 = MakeButton(Panel3, "Button2", 170);
+  Button2 = MakeSettingsButton(Panel3, QStringLiteral("Button2"), QString(), 170);
   Label1 = new QLabel(Panel5);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(font);
-  BitBtn2 = MakeButton(Panel5, "BitBtn2", 76);
-  BitBtn1 = MakeButton(Panel5, "BitBtn1", 76);
-  BitBtn3 = MakeButton(Panel5, "BitBtn3", 76);
+  SetRoleColor(Label1, QPalette::WindowText, QColor(240, 240, 240));
+  BitBtn2 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn2"), QString(), 76);
+  BitBtn1 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn1"), QString(), 76);
+  BitBtn3 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn3"), QString(), 76);
   connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
@@ -147,7 +132,7 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   RadioGroup1->move(6, 2);
   RadioGroup1->resize(RadioGroup1->sizeHint().width(), kPeriodPanelHeight - 6);
   Button2->move(tableWidth - Button2->width() - 8, (kPeriodPanelHeight - Button2->height()) / 2);
-  BitBtn3->move(tableWidth - BitBtn3->width() - 7, (kButtonPanelHeight - 26) / 2);
+  BitBtn3->move(tableWidth - BitBtn3->width() - 7, (kButtonPanelHeight - BitBtn3->height()) / 2);
   BitBtn1->move(BitBtn3->x() - BitBtn1->width() - 3, BitBtn3->y());
   BitBtn2->move(BitBtn1->x() - BitBtn2->width() - 2, BitBtn3->y());
   SetOuterWidth(this, width + 6);

@@ -11,6 +11,7 @@
 #include "operations/Inc1Rules.h"
 #include "platform/Numbers.h"
 #include "stands/Intro.h"
+#include "stands/Settings.h"
 #include "texts/Commonlan.h"
 #include "texts/Inclan.h"
 #include "ui/MessageService.h"
@@ -36,14 +37,9 @@ TIncForm1::TIncForm1(QWidget* parent) : QDialog(parent) {
   setModal(true);
   setWindowTitle(PadCaption(InclanText(9)));
   const QFont font = PixelFont(QStringLiteral("Calibri"), 13);
-  Panel2 = new QFrame(this);
-  Panel2->setObjectName(QStringLiteral("Panel2"));
-  Panel2->setFrameShape(QFrame::Panel);
-  SetWidgetColor(Panel2, PaletteColor(9));
+  Panel2 = MakeSettingsPanel(this, QStringLiteral("Panel2"), 9);
   Panel2->setGeometry(0, 0, kWidth, kTopHeight);
-  Panel5 = new QFrame(this);
-  Panel5->setObjectName(QStringLiteral("Panel5"));
-  SetWidgetColor(Panel5, PaletteColor(7));
+  Panel5 = MakeSettingsPanel(this, QStringLiteral("Panel5"), 7);
   Panel5->setGeometry(0, kTopHeight, kWidth, kButtonPanelHeight);
   Label1 = new QLabel(Panel2);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -64,15 +60,10 @@ TIncForm1::TIncForm1(QWidget* parent) : QDialog(parent) {
   Chart1->SetBackColor(PaletteColor(16));
   Chart1->setGeometry(0, kTopHeight, kWidth, kChartHeight);
   Chart1->hide();
-  Button2 = new QPushButton(Panel5);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setText(CommonlanText(8));
-  BitBtn1 = new QPushButton(Panel5);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setText(CommonlanText(22));
-  for (QPushButton* b : {Button2, BitBtn1}) b->setAutoDefault(false);
-  Button2->setGeometry(kWidth - 92, 9, 80, 26);
-  BitBtn1->setGeometry(Button2->x() - 86, 9, 80, 26);
+  Button2 = MakeSettingsButton(Panel5, QStringLiteral("Button2"), CommonlanText(8), 80);
+  BitBtn1 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn1"), CommonlanText(22), 80);
+  Button2->move(kWidth - 92, 8);
+  BitBtn1->move(Button2->x() - 86, 8);
   connect(ComboBox4, &QComboBox::activated, this, [this] { ComboBox4Change(); });
   connect(Button2, &QPushButton::clicked, this, [this] { done(1); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
