@@ -92,6 +92,12 @@ TEST_F(GrowWindows, ForecastTableAndChoice) {
       QTest::mouseClick(IncForm->RadioGroup1->Item(19), Qt::LeftButton);
       EXPECT_EQ(IncForm->Label1->text(), "puuston 1. kasvatus 2019,  kasvatusaika 20 vuotta");
       Shot(IncForm, "growth-dialog.png");
+      // Help: the growth text, then the forecast's (the table is shown).
+      QTest::mouseClick(IncForm->BitBtn1, Qt::LeftButton);
+      const MessageRecord help = script_.Last(MessageKind::HelpText);
+      EXPECT_EQ(help.caption, "Puuston kasvatus");
+      EXPECT_TRUE(help.lines.value(0).startsWith("Kuvion puustoa voidaan kasvattaa 2 kertaa. "));
+      EXPECT_TRUE(help.lines.value(2).startsWith("Puuston kehitysennusteessa"));
       // Hiding the table shrinks the window.
       const int tall = IncForm->height();
       QTest::mouseClick(IncForm->CheckBox1, Qt::LeftButton);
