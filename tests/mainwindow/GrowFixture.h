@@ -114,16 +114,10 @@ class GrowWindows : public ::testing::Test {
     auto s = MeasuredStand(id, seed, older);
     ASSERT_EQ(s->WriteNewFile(PathOf(id)), StandFileStatus::Ok);
   }
-  // Opens a stand file as the open dialog does: the file read whole, the
-  // main window pointed at its folder, the stand activated.
-  void OpenStandFile(const QString& id) {
-    std::unique_ptr<data> s;
-    ASSERT_EQ(data::ReadStandFile(PathOf(id), false, s), StandFileStatus::Ok);
-    IntroForm->CurrentStand = std::move(s);
-    IntroForm->SetStandPath(PathOf(id));
-    ActForm->ResetEstatePanel(id + ".Norvalen", estate_);
-    ASSERT_TRUE(ActivateStand(IntroForm, ActivateFromOpenDialog));
-  }
+  // Opens a stand file as the open dialog does once the user confirms it:
+  // the file read whole, the main window pointed at its folder, the stand
+  // activated.
+  void OpenStandFile(const QString& id) { ASSERT_TRUE(LoadStandFile(IntroForm, 0, PathOf(id), true)); }
   data& Stand() { return *IntroForm->CurrentStand; }
 
   // Runs fn once the next modal dialog has opened (the click that opens it
