@@ -177,6 +177,8 @@ void TOpenForm::CreateUpperPanel() {
   Panel6->setGeometry(kTableWidth, 0, kClientWidth - kTableWidth, kUpperPanelHeight);
   Chart1 = new TBarChart(Panel6, QStringLiteral("Chart1"), true);
   Chart1->move(2, 2);
+  Chart1->SetGradientStart(PaletteColor(13));
+  Chart1->SetTextSize(9, 11);
   CheckBox1 = MakeBox(Panel6, QStringLiteral("CheckBox1"));
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 }
@@ -193,7 +195,11 @@ void TOpenForm::CreateSamplePanel() {
   Label29->move(6, 120);
   Label30 = MakeLabel(Panel3, QStringLiteral("Label30"));
   Label30->move(kMapWidth + 14, 2);
-  Chart3 = new TBarChart(Panel3, QStringLiteral("Chart3"), false);
+  Chart3 = new TBarChart(Panel3, QStringLiteral("Chart3"), true);
+  Chart3->SetGradientStart(PaletteColor(13));
+  Chart3->SetTextSize(8, 9);
+  Chart3->SetMarksVisible(false);
+  Chart3->SetLeftAxisVisible(false);
   Chart3->setGeometry(kMapWidth + 12, 16, kClientWidth - kMapWidth - 16, 66);
   Image2 = MakeLabel(Panel3, QStringLiteral("Image2"));
   Image2->setFrameShape(QFrame::Panel);
@@ -329,9 +335,10 @@ void TOpenForm::LayoutOpenWindow(bool showView) {
   const int upper = kUpperPanelHeight + (standList_ ? kListExtraHeight : 0);
   Panel2->resize(Panel2->width(), upper);
   Panel6->resize(Panel6->width(), upper);
-  Chart1->resize(Panel6->width() - 4, Panel6->height() - 6);
+  // The currency box under the chart.
   CheckBox1->adjustSize();
-  CheckBox1->move(Panel6->width() - CheckBox1->width() - 4, 2);
+  Chart1->resize(Panel6->width() - 4, Panel6->height() - 6 - CheckBox1->height());
+  CheckBox1->move(Chart1->x() + 2, Chart1->y() + Chart1->height() + 1);
   // 2. The additional information at the bottom of the upper panel.
   RichEdit1->move(RichEdit1->x(), Panel2->height() - RichEdit1->height() - 8);
   Label48->move(6, RichEdit1->y() - Label48->height() - 3);
@@ -340,18 +347,20 @@ void TOpenForm::LayoutOpenWindow(bool showView) {
   Image3->setVisible(showView);
   Label6->setVisible(showView);
   Image3->move(Panel3->x(), Panel3->y() + Panel3->height());
-  // 4. The option row over the top of the picture, the caption at its left.
+  // 4. The caption over the top of the picture, the option row under it at
+  // the right.
   Label6->clear();
   Label6->move(Image3->x() + 6, Image3->y() + 4);
+  const int optionTop = Image3->y() + 22;
   int x = Image3->x() + Image3->width() - 6;
   for (auto [box, label] : {std::pair{CheckBox7, Label40}, {CheckBox5, Label36}, {CheckBox4, Label24},
                             {CheckBox3, Label27}, {CheckBox2, Label13}}) {
     label->adjustSize();
     x -= label->width();
-    label->move(x, Image3->y() + 4);
+    label->move(x, optionTop + 1);
     box->resize(16, 16);
     x -= box->width() + 1;
-    box->move(x, Image3->y() + 3);
+    box->move(x, optionTop);
     x -= 10;
     const QSignalBlocker block(box);
     box->setChecked(false);

@@ -2,6 +2,7 @@
 // the model estate across the development classes, the same files at every
 // build, its map, and its stands in the open-stand window.
 
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -24,6 +26,7 @@
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
 #include "stands/IntroStartup.h"
+#include "stands/Meas.h"
 #include "stands/Open.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/Shots.h"
@@ -162,6 +165,7 @@ TEST_F(ModelEstateWindows, EveryStandPreviewsAndNoneCanBeDeleted) {
   std::vector<bool> pictures;
   int rows = 0;
   WhenOpenWindowShown([&] {
+    QApplication::processEvents();
     EXPECT_TRUE(OpenForm->grab().save(testsupport::ShotPath("open-window-model-estate.png")));
     rows = OpenForm->ListBox1->count();
     for (int i = 0; i < rows; ++i) {
@@ -189,6 +193,45 @@ TEST_F(ModelEstateWindows, EveryStandPreviewsAndNoneCanBeDeleted) {
   ASSERT_NE(IntroForm->CurrentStand, nullptr);
   EXPECT_EQ(IntroForm->CurrentStand->Header.standId, records.back().standId);
   EXPECT_TRUE(ActForm->isVisible());
+}
+
+
+TEST_F(ModelEstateWindows, ModelStandRefusesAChangeOfItsData) {
+  const QString path = platform::JoinPath(model_, "6.Norvalen");
+  const QByteArray before = estatefixture::ReadBytes(path);
+  script_.AnswerFile(path);
+  WhenOpenWindowShown([&] { QTest::mouseClick(OpenForm->Button3, Qt::LeftButton); });
+  QTest::mouseClick(IntroForm->Button3, Qt::LeftButton);
+  ASSERT_NE(IntroForm->CurrentStand, nullptr);
+  script_.Clear();
+  bool measShown = false, stillOpen = false;
+  WhenOpenWindowShown([&] {
+    // The measurement window for the stand's data (after the busy display):
+    // Save is refused.
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+      if (!MeasForm->isVisible() || !MeasForm->Initialised) return;
+      poll->stop();
+      poll->deleteLater();
+      measShown = true;
+      // A change of the notes enables Save.
+      QTest::keyClicks(MeasForm->findChild<QTextEdit*>("RichEdit1"), " Tarkistettu.");
+      QTest::mouseClick(MeasForm->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+      if (MeasForm->isVisible()) MeasForm->reject();
+    });
+    poll->start();
+    QTest::mouseClick(OpenForm->Button2, Qt::LeftButton);
+    stillOpen = OpenForm->isVisible();
+    QTest::mouseClick(OpenForm->Button1, Qt::LeftButton);
+  });
+  const data& s = *IntroForm->CurrentStand;
+  EXPECT_EQ(DrawStandPicture(IntroForm, s.TreeCount(), s.SpeciesBlocks, s.Header), 2);
+  EXPECT_TRUE(measShown);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(script_.Contains(QString::fromUtf8("Mallitilan demokuvioiden kuviotietoja ei voi muuttaa")));
+  EXPECT_EQ(estatefixture::ReadBytes(path), before);
+  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "6");
 }
 
 }  // namespace

@@ -125,6 +125,7 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
     seen.openVisible = OpenForm->Button3->isVisible();
     seen.deleteVisible = OpenForm->Panel7->isVisible();
     seen.changeVisible = OpenForm->Button2->isVisible();
+    QApplication::processEvents();
     EXPECT_TRUE(OpenForm->grab().save(testsupport::ShotPath("open-window-list.png")));
     QTest::mouseClick(OpenForm->Button3, Qt::LeftButton);
   });
@@ -353,6 +354,7 @@ TEST_F(OpenStandWindow, PickFromTheStandListOpensInSingleStandModeAndKeepsTheEst
     header = OpenForm->Label4->text();
     listShown = OpenForm->ListBox1->isVisible();
     openShown = OpenForm->Button3->isVisible();
+    QApplication::processEvents();
     EXPECT_TRUE(OpenForm->grab().save(testsupport::ShotPath("open-window-single.png")));
     QTest::mouseClick(OpenForm->Button3, Qt::LeftButton);
   });
@@ -392,6 +394,7 @@ TEST_F(OpenStandWindow, StandDataModeShowsTheOpenStand) {
     changeShown = OpenForm->Button2->isVisible();
     deleteShown = OpenForm->Panel7->isVisible();
     viewShown = OpenForm->findChild<QWidget*>("Image3")->isVisible();
+    QApplication::processEvents();
     EXPECT_TRUE(OpenForm->grab().save(testsupport::ShotPath("open-window-standdata.png")));
     QTest::mouseClick(OpenForm->BitBtn2, Qt::LeftButton);
     QTest::mouseClick(OpenForm->Button1, Qt::LeftButton);
