@@ -234,4 +234,21 @@ TEST_F(ModelEstateWindows, ModelStandRefusesAChangeOfItsData) {
   EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "6");
 }
 
+
+TEST_F(ModelEstateWindows, ModelStandRefusesSavingItsOperations) {
+  // Stand 4 carries strip roads and a thinning: undo one, then save.
+  const QString path = platform::JoinPath(model_, "4.Norvalen");
+  const QByteArray before = estatefixture::ReadBytes(path);
+  script_.AnswerFile(path);
+  WhenOpenWindowShown([&] { QTest::mouseClick(OpenForm->Button3, Qt::LeftButton); });
+  QTest::mouseClick(IntroForm->Button3, Qt::LeftButton);
+  ASSERT_NE(IntroForm->CurrentStand, nullptr);
+  ASSERT_TRUE(ActForm->Button12->isEnabled());
+  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  script_.Clear();
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_TRUE(script_.Contains(QString::fromUtf8("Mallitilan demokuvioiden toimenpideketjun muutoksia ei voi tallettaa")));
+  EXPECT_EQ(estatefixture::ReadBytes(path), before);
+}
+
 }  // namespace
