@@ -9,6 +9,7 @@
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCuttingRules.h"
 #include "model/Phase.h"
+#include "operations/Clear.h"
 #include "operations/Gate.h"
 #include "operations/PlocCutt.h"
 #include "operations/Roads.h"
@@ -120,12 +121,13 @@ int TActForm::RunRegenerationCutting() {
   ::data* stand = OpenStand();
   if (!stand) return 2;
   const int d = MeanDiameterCm(*stand, CurrentPhase());
+  // Below 18 cm the dialog offers the clear-cut only.
+  if (ClearForm) ClearForm->PageControl1->setTabVisible(StripPage, !IsBelowRegenerationDiameter(true, d));
   const RegenerationQuestion q = RegenerationDiameterQuestion(d);
   if (q.ask && ShowQuestion(ActlanText(9), q.line1, q.line2, q.yesCaption, q.closeCaption) != 1) return 2;
-  // The regeneration cutting dialog comes with its own window (its page of
-  // the final-cutting choices shown exactly when d >= 18); until then the
-  // command ends after its questions.
-  return 2;
+  if (!ClearForm || ClearForm->ShowModal() != 1) return 2;
+  CuttingCommitted();
+  return 1;
 }
 
 void TActForm::Button15Click() {

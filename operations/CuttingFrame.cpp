@@ -278,13 +278,16 @@ void TCuttingForm::BuildPreview(QWidget* panel, const PreviewNames& n) {
   if (n.volumeLabel) {
     Preview.volumeLabel = MakeLabel(panel, n.volumeLabel);
     Preview.label2 = MakeLabel(panel, n.label2);
-    Preview.label3 = MakeLabel(panel, n.label3);
-    Preview.label4 = MakeLabel(panel, n.label4);
+    // The regeneration dialog shows the stems in the second label and has
+    // no third and fourth.
+    if (n.label3) Preview.label3 = MakeLabel(panel, n.label3);
+    if (n.label4) Preview.label4 = MakeLabel(panel, n.label4);
     QFont bold = Preview.volumeLabel->font();
     bold.setBold(true);
     Preview.volumeLabel->setFont(bold);
     int y = 8;
     for (QLabel* l : {Preview.volumeLabel, Preview.label2, Preview.label3, Preview.label4}) {
+      if (!l) continue;
       l->setGeometry(right, y, 110, 18);
       y += 20;
     }

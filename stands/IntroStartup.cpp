@@ -30,6 +30,7 @@
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
+#include "operations/Clear.h"
 #include "operations/Gate.h"
 #include "operations/PlocCutt.h"
 #include "operations/Roads.h"
@@ -64,13 +65,12 @@ TPendingWindow::TPendingWindow(const QString& name, int width, int height, QWidg
 
 QStringList CreateApplicationWindows() {
   auto add = [](QWidget* w) { g_windows.push_back(w); };
-  auto pending = [&](const char* name, int w, int h) { add(new TPendingWindow(QLatin1String(name), w, h)); };
   add(new TActForm);
   add(new TIntroForm);
   add(AboutBox = new TAboutBox);
   add(new TAgesForm);
   add(AskForm = new TAskForm);
-  pending("ClearForm", 1000, 700);
+  add(new TClearForm);
   add(new TdbRapForm);
   add(ErrorForm = new TErrorForm);
   add(new TFolderForm);

@@ -1,0 +1,296 @@
+// The regeneration cutting dialog through the main window's regeneration
+// button: the pages a stand allows, each cutting tried through its options,
+// the questions and refusals of OK, and the cutting kept as the stand's next
+// step.
+
+#include <QCheckBox>
+#include <QTabBar>
+#include <QTextEdit>
+
+#include "operations/Clear.h"
+#include "operations/NewFrst.h"
+#include "tests/operations/DialogFixture.h"
+
+namespace {
+
+using namespace dialogtest;
+
+// A spruce stand with pine and birch beside it: every page is offered
+// (about 490 stems/ha, spruce three quarters of the stock).
+constexpr picturestands::Measured kSpruceStand{6, {26, 24, 20, 0, 0}, {220, 210, 200, 0, 0}, {40, 160, 20, 0, 0}};
+// Few large spruces among smaller pines and birches: spruce half the stock
+// or more but only about 130 stems/ha of it.
+constexpr picturestands::Measured kLargeSpruces{6, {18, 34, 18, 0, 0}, {160, 260, 160, 0, 0}, {60, 120, 60, 0, 0}};
+// Birch and spruce without pine.
+constexpr picturestands::Measured kNoPine{6, {0, 24, 22, 0, 0}, {0, 210, 210, 0, 0}, {0, 160, 60, 0, 0}};
+
+using PageSet = std::array<bool, kRegenerationPageCount>;
+
+PageSet VisiblePages(QWidget* d) {
+  auto* pages = d->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  PageSet v{};
+  for (int i = 0; i < kRegenerationPageCount; ++i) v[i] = pages->isTabVisible(i);
+  return v;
+}
+
+class Regeneration : public Dialogs {
+ protected:
+  static QTabWidget* Pages(QWidget* d) { return Child<QTabWidget>(d, "PageControl1"); }
+  static void ChoosePage(QWidget* d, int page) {
+    QTabWidget* pages = Pages(d);
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(page).center());
+    ASSERT_EQ(pages->currentIndex(), page);
+  }
+  static void Tick(QWidget* d, const char* box) { QTest::mouseClick(Child<QCheckBox>(d, box), Qt::LeftButton); }
+  // The stems per hectare that the stems label shows.
+  static int StemsShown(QWidget* d) { return Text(d, "Label4").section(' ', 0, 0).toInt(); }
+};
+
+}  // namespace
+
+TEST_F(Regeneration, EveryPageTriedThenTheStripCuttingKept) {
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  const int n = Stand().SlotTreeCount(0);
+  ASSERT_GE(n, 420);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    EXPECT_EQ(d, ClearForm);
+    EXPECT_EQ(d->windowTitle(), " Kuvio 21,  uudistushakkuu");
+    EXPECT_EQ(VisiblePages(d), (PageSet{true, true, true, true, true}));
+    EXPECT_FALSE(Child<QTextEdit>(d, "RichEdit2")->isEnabled());
+    // Small gap, opened first with 0.20 ha, then 0.30 ha: a larger gap.
+    EXPECT_EQ(Pages(d)->currentIndex(), SmallGapPage);
+    EXPECT_EQ(Text(d, "Label7"), "pienaukkohakkuu, aukon koko 0.20 ha");
+    EXPECT_EQ(Stand().Slots[1].name, "Pienaukkohakkuu, aukon koko 0.20 ha");
+    EXPECT_EQ(Text(d, "Label10"), "1 ha otos hakkuukertymästä pienaukkohakkuun jälkeen");
+    EXPECT_EQ(Text(d, "Label9"), "1 ha otos puustosta pienaukkohakkuun jälkeen");
+    EXPECT_EQ(Text(d, "Label12"), QString::number(Stand().SlotTotalVolume(1)) + " m3/ha");
+    EXPECT_EQ(StemsShown(d), Stand().SlotTreeCount(1));
+    const int gap20 = n - Stand().SlotTreeCount(1);
+    ClickItem(d, "RadioGroup8", 5);
+    EXPECT_EQ(Text(d, "Label7"), "pienaukkohakkuu, aukon koko 0.30 ha");
+    EXPECT_GT(n - Stand().SlotTreeCount(1), gap20);
+    Shot(d, "clear-small-gap.png");
+    // Clear-cut with two groups of 15.
+    ChoosePage(d, ClearCutPage);
+    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 30 kpl/ha");
+    EXPECT_EQ(Text(d, "Label10"), "1 ha otos hakkuukertymästä avohakkuun jälkeen");
+    EXPECT_EQ(StemsShown(d), 30);
+    auto* chart = Child<TRemovalChart>(d, "Chart1");
+    ASSERT_EQ(chart->Content().bars.size(), 3u);
+    EXPECT_EQ(chart->TitleLines().at(0),
+              QString::number(Stand().SlotTotalVolume(0) - Stand().SlotTotalVolume(1)) + " m3/ha");
+    // The value mode of the chart.
+    Tick(d, "CheckBox6");
+    EXPECT_TRUE(chart->TitleLines().at(0).endsWith("€/ha"));
+    Shot(d, "clear-clear-cut.png");
+    // Seed trees: large pines only.
+    ChoosePage(d, SeedTreePage);
+    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox1")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox2")->isChecked());
+    EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, mänty/koivu 50 kpl/ha");
+    Tick(d, "CheckBox2");
+    ClickItem(d, "RadioGroup6", 0);
+    EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, mänty+ 50 kpl/ha");
+    EXPECT_EQ(StemsShown(d), 50);
+    Shot(d, "clear-seed-tree.png");
+    // Shelter trees: spruce always; with pine.
+    ChoosePage(d, ShelterwoodPage);
+    EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, kuusi 100 kpl/ha");
+    Tick(d, "CheckBox5");
+    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox5")->isChecked());
+    Tick(d, "CheckBox3");
+    ClickItem(d, "RadioGroup4", 1);
+    EXPECT_EQ(Stand().Slots[1].name, "Suojuspuuhakkuu, Kuusi/Mänty 120 kpl/ha");
+    EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, kuusi/mänty 120 kpl/ha");
+    Tick(d, "CheckBox4");
+    EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, ku/mä/ko 120 kpl/ha");
+    Shot(d, "clear-shelterwood.png");
+    // Strips of 40 m, kept.
+    ChoosePage(d, StripPage);
+    EXPECT_EQ(Text(d, "Label7"), "kaistalehakkuu, kaistaleen leveys 50 m");
+    ClickItem(d, "RadioGroup5", 4);
+    EXPECT_EQ(Text(d, "Label7"), "kaistalehakkuu, kaistaleen leveys 40 m");
+    Shot(d, "clear-strip.png");
+    ClickButton(d, "BitBtn1");
+    EXPECT_FALSE(d->isVisible());
+  }));
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_EQ(Stand().Slots[1].name, "Kaistalehakkuu, kaistaleen leveys 40 m");
+  EXPECT_LT(Stand().SlotTreeCount(1), n);
+  // After a regeneration cutting the new-forest button and its hint.
+  EXPECT_TRUE(ActForm->IsNewForestButtonVisible());
+  EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä - painikkeella metsänuudistamisen kustannusarvio  !");
+  EXPECT_FALSE(NewFrstForm->CultivationShown());
+  EXPECT_EQ(NewFrstForm->Label24->text(), "Metsänuudistaminen kaistalehakkuun jälkeen");
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+}
+
+TEST_F(Regeneration, PagesByTheStemsOfTheStand) {
+  struct Case {
+    int trees;
+    PageSet pages;
+    int firstPage;
+    QString operation;
+  };
+  const Case cases[] = {
+      {149, {false, true, false, false, false}, ClearCutPage, "avohakkuu, säästöpuita 0 kpl/ha"},
+      {150, {false, true, false, false, true}, ClearCutPage, "avohakkuu, säästöpuita 30 kpl/ha"},
+      {199, {false, true, false, false, true}, ClearCutPage, "avohakkuu, säästöpuita 30 kpl/ha"},
+      {200, {false, true, true, false, true}, ClearCutPage, "avohakkuu, säästöpuita 30 kpl/ha"},
+      {299, {false, true, true, false, true}, ClearCutPage, "avohakkuu, säästöpuita 30 kpl/ha"},
+      {300, {true, true, true, false, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
+      {419, {true, true, true, false, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
+      {420, {true, true, true, true, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
+  };
+  for (const Case& c : cases) {
+    Open(picturestands::MakeStand(kSpruceStand, 31, c.trees), 1);
+    ASSERT_EQ(Stand().SlotTreeCount(0), c.trees);
+    const data before = Stand();
+    EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+      EXPECT_EQ(VisiblePages(d), c.pages) << c.trees;
+      EXPECT_EQ(Pages(d)->currentIndex(), c.firstPage) << c.trees;
+      EXPECT_EQ(Text(d, "Label7"), c.operation) << c.trees;
+      auto* groups = Child<TRadioGroup>(d, "RadioGroup1");
+      EXPECT_EQ(groups->isEnabled(), c.trees >= 150) << c.trees;
+      EXPECT_EQ(groups->ItemIndex(), c.trees >= 150 ? 2 : 0) << c.trees;
+      if (c.trees == 149) {
+        // Every tree is cut.
+        EXPECT_EQ(Text(d, "Label4"), "0 runkoa/ha");
+        Shot(d, "clear-149-stems.png");
+      }
+      ClickButton(d, "BitBtn2");
+    }));
+    ExpectSameStand(Stand(), before, CurrentPhase(), 0);
+  }
+}
+
+TEST_F(Regeneration, BelowEighteenCentimetresOnlyTheClearCut) {
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  Stand().Slots[0].meanDiameter = 17.4f;
+  script_.Answer(1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    EXPECT_EQ(VisiblePages(d), (PageSet{false, true, false, false, false}));
+    EXPECT_FALSE(Child<TRadioGroup>(d, "RadioGroup1")->isEnabled());
+    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 0 kpl/ha");
+    ClickButton(d, "BitBtn2");
+  }));
+  EXPECT_EQ(script_.Last(MessageKind::Question).lines.at(0), "Puuston keskiläpimitta 17 cm  !");
+  // At 18 cm the strip page is offered again.
+  Stand().Slots[0].meanDiameter = 18.0f;
+  script_.Answer(1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    EXPECT_EQ(VisiblePages(d), (PageSet{true, true, true, true, true}));
+    ClickButton(d, "BitBtn2");
+  }));
+  EXPECT_EQ(CurrentPhase(), 0);
+}
+
+TEST_F(Regeneration, RetentionTreesPerGroupFollowTheGroups) {
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    ChoosePage(d, ClearCutPage);
+    auto* perGroup = Child<TRadioGroup>(d, "RadioGroup2");
+    EXPECT_EQ(perGroup->Count(), 20);
+    EXPECT_EQ(perGroup->Columns(), 7);
+    ClickItem(d, "RadioGroup1", 1);
+    EXPECT_EQ(perGroup->Count(), 24);
+    EXPECT_EQ(perGroup->Columns(), 8);
+    ClickItem(d, "RadioGroup2", 20);
+    ASSERT_EQ(perGroup->ItemText(20), "45");
+    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 45 kpl/ha");
+    // Three groups: the list ends at 25, which is chosen.
+    ClickItem(d, "RadioGroup1", 3);
+    EXPECT_EQ(perGroup->Count(), 17);
+    EXPECT_EQ(perGroup->Columns(), 6);
+    EXPECT_EQ(perGroup->ItemText(perGroup->ItemIndex()), "25");
+    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 75 kpl/ha");
+    Shot(d, "clear-three-groups.png");
+    // No groups: every tree cut, the list without a choice.
+    ClickItem(d, "RadioGroup1", 0);
+    EXPECT_FALSE(perGroup->isEnabled());
+    EXPECT_EQ(perGroup->ItemIndex(), -1);
+    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 0 kpl/ha");
+    EXPECT_EQ(Stand().SlotTreeCount(1), 0);
+    ClickButton(d, "BitBtn2");
+  }));
+}
+
+TEST_F(Regeneration, SeedTreesNeedASpecies) {
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    ChoosePage(d, SeedTreePage);
+    Tick(d, "CheckBox1");
+    Tick(d, "CheckBox2");
+    EXPECT_TRUE(Text(d, "Label7").isEmpty());
+    EXPECT_TRUE(Stand().Slots[1].name.isEmpty());
+    EXPECT_EQ(Stand().SlotTreeCount(1), Stand().SlotTreeCount(0));
+    ClickButton(d, "BitBtn1");
+    EXPECT_TRUE(d->isVisible());
+    const MessageRecord notice = script_.Last(MessageKind::Notice);
+    EXPECT_EQ(notice.caption, "Siemenpuuhakkuu");
+    EXPECT_EQ(notice.lines.at(0), "valitse puulajit !");
+    Tick(d, "CheckBox2");
+    ClickButton(d, "BitBtn1");
+  }));
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_EQ(Stand().Slots[1].name, "Siemenpuuhakkuu, koivu 50 kpl/ha");
+}
+
+TEST_F(Regeneration, AnAbsentSpeciesIsNeverTicked) {
+  // The boxes are ticked for a stand with pine; the next stand has none.
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox1")->isChecked());
+    ClickButton(d, "BitBtn2");
+  }));
+  Open(StandOf(kNoPine, 8, "22"), 1);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    ChoosePage(d, SeedTreePage);
+    auto* pine = Child<QCheckBox>(d, "CheckBox1");
+    EXPECT_FALSE(pine->isEnabled());
+    EXPECT_FALSE(pine->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox2")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(d, "CheckBox3")->isEnabled());
+    EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, koivu 50 kpl/ha");
+    ClickButton(d, "BitBtn2");
+  }));
+}
+
+TEST_F(Regeneration, FewerShelterTreesThanChosenAsked) {
+  Open(StandOf(kLargeSpruces, 5, "23"), 1);
+  ASSERT_GE(Stand().SlotTreeCount(0), 420);
+  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+    ChoosePage(d, ShelterwoodPage);
+    ClickItem(d, "RadioGroup4", 10);
+    const int kept = StemsShown(d);
+    ASSERT_LT(kept, 300);
+    EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, kuusi " + QString::number(kept) + " kpl/ha");
+    script_.Answer(2);
+    ClickButton(d, "BitBtn1");
+    EXPECT_TRUE(d->isVisible());
+    const MessageRecord q = script_.Last(MessageKind::Question);
+    EXPECT_EQ((QStringList{q.caption, q.lines.at(0), q.lines.at(1), q.yesCaption, q.closeCaption}),
+              (QStringList{"Suojuspuuhakkuu", "Valittuja puita hakkuualalla " + QString::number(kept) + " kpl !",
+                           "Suoritetaanko suojuspuuhakkuu  ?", "Kyllä", "Ei"}));
+    script_.Answer(1);
+    ClickButton(d, "BitBtn1");
+  }));
+  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_TRUE(Stand().Slots[1].name.startsWith("Suojuspuuhakkuu, Kuusi "));
+}
+
+TEST_F(Regeneration, EveryWayOfClosingButOkLeavesTheStandAsItWas) {
+  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  const data before = Stand();
+  for (Close how : {Close::CancelButton, Close::Escape, Close::TitleBar}) {
+    EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+      ClickItem(d, "RadioGroup8", 0);
+      ChoosePage(d, SeedTreePage);
+      ClickItem(d, "RadioGroup6", 0);
+      ChoosePage(d, ShelterwoodPage);
+      CloseWithout(d, how);
+    }));
+    ExpectSameStand(Stand(), before, CurrentPhase(), 0);
+  }
+  EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
+}
