@@ -89,31 +89,30 @@ TClearForm::TClearForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("C
   RadioGroup1->setGeometry(6, 10, kLeftPanelWidth - 12, 76);
   RadioGroup2 = new TRadioGroup(Panel2, QStringLiteral("RadioGroup2"), 8);
   RadioGroup2->setGeometry(right.x() + 8, 10, groupWidth, 100);
-  // Seed trees: the species at the left, count and size at the right.
-  Panel4 = PagePanel(TabSheet2, "Panel4", 3, page);
-  Panel3 = PagePanel(Panel4, "Panel3", 5, left);
-  Label2 = new QLabel(Panel3);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->move(14, 10);
+  // Seed and shelter trees: the species at the left, count and size at the
+  // right; spruce always stays among the shelter trees.
+  auto retentionPage = [&](QWidget* sheet, const char* pageName, QFrame** pagePanel, const char* leftName,
+                           QFrame** leftPanel, const char* labelName, QLabel** label, const char* countName,
+                           int countColumns, TRadioGroup** count, const char* sizeName, TRadioGroup** size) {
+    *pagePanel = PagePanel(sheet, pageName, 3, page);
+    *leftPanel = PagePanel(*pagePanel, leftName, 5, left);
+    *label = new QLabel(*leftPanel);
+    (*label)->setObjectName(QLatin1String(labelName));
+    (*label)->move(14, 10);
+    *count = new TRadioGroup(*pagePanel, QLatin1String(countName), countColumns);
+    (*count)->setGeometry(right.x() + 8, 10, 330, 100);
+    *size = new TRadioGroup(*pagePanel, QLatin1String(sizeName), 1);
+    (*size)->setGeometry(right.x() + 348, 10, groupWidth - 340, 100);
+  };
+  retentionPage(TabSheet2, "Panel4", &Panel4, "Panel3", &Panel3, "Label2", &Label2, "RadioGroup3", 5, &RadioGroup3,
+                "RadioGroup6", &RadioGroup6);
   CheckBox1 = SpeciesBox(Panel3, "CheckBox1", 13, 34);
   CheckBox2 = SpeciesBox(Panel3, "CheckBox2", 11, 56);
-  RadioGroup3 = new TRadioGroup(Panel4, QStringLiteral("RadioGroup3"), 5);
-  RadioGroup3->setGeometry(right.x() + 8, 10, 330, 100);
-  RadioGroup6 = new TRadioGroup(Panel4, QStringLiteral("RadioGroup6"), 1);
-  RadioGroup6->setGeometry(right.x() + 348, 10, groupWidth - 340, 100);
-  // Shelter trees: spruce always, pine and birch by choice.
-  Panel6 = PagePanel(TabSheet3, "Panel6", 3, page);
-  Panel5 = PagePanel(Panel6, "Panel5", 5, left);
-  Label1 = new QLabel(Panel5);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->move(14, 10);
+  retentionPage(TabSheet3, "Panel6", &Panel6, "Panel5", &Panel5, "Label1", &Label1, "RadioGroup4", 4, &RadioGroup4,
+                "RadioGroup7", &RadioGroup7);
   CheckBox5 = SpeciesBox(Panel5, "CheckBox5", 12, 34);
   CheckBox3 = SpeciesBox(Panel5, "CheckBox3", 13, 56);
   CheckBox4 = SpeciesBox(Panel5, "CheckBox4", 11, 78);
-  RadioGroup4 = new TRadioGroup(Panel6, QStringLiteral("RadioGroup4"), 4);
-  RadioGroup4->setGeometry(right.x() + 8, 10, 330, 100);
-  RadioGroup7 = new TRadioGroup(Panel6, QStringLiteral("RadioGroup7"), 1);
-  RadioGroup7->setGeometry(right.x() + 348, 10, groupWidth - 340, 100);
   // Strips.
   Panel7 = PagePanel(TabSheet4, "Panel7", 3, page);
   RadioGroup5 = new TRadioGroup(Panel7, QStringLiteral("RadioGroup5"), 6);
