@@ -27,13 +27,13 @@ class NewForest : public RegenerationWindows {
 }  // namespace
 
 TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
   EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä - painikkeella metsänuudistamisen kustannusarvio  !");
   const std::vector<int> reset = Choices(Stand());
   TNewFrstForm* f = Form();
-  ClickAndDrive(ActForm->Button11, f, [&] {
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
     EXPECT_EQ(f->windowTitle(), " Uusi metsä");
     EXPECT_FALSE(f->BitBtn1->isEnabled());
     EXPECT_TRUE(f->PageControl1->isTabVisible(2));
@@ -41,12 +41,12 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
     EXPECT_EQ(f->Label7->text(), "0 €/ha");
     EXPECT_FALSE(f->ComboBox5->isEnabled());
     // Clearing: 150 per ha on 2.5 ha.
-    ClickItem(f->RadioGroup3, 1);
+    ClickItem(f, "RadioGroup3", 1);
     EXPECT_TRUE(f->BitBtn1->isEnabled());
     EXPECT_TRUE(f->ComboBox5->isEnabled());
     EXPECT_EQ(f->ComboBox5->currentText(), "0");
     EXPECT_EQ(f->Label20->text(), "raivaus,  kustannukset");
-    Type(f->ComboBox5, "150");
+    Type(f, "ComboBox5", "150");
     EXPECT_EQ(f->Label6->text(), "150 €/ha");
     EXPECT_EQ(f->Label28->text(), "375 €/kuvio");
     EXPECT_EQ(f->Label22->text(), "375 €/kuvio");
@@ -54,8 +54,8 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
     Shot(f, "newfrst-clearing.png");
     // Soil preparation: 250 per ha.
     f->PageControl1->setCurrentIndex(1);
-    ClickItem(f->RadioGroup1, 3);
-    Type(f->ComboBox1, "250");
+    ClickItem(f, "RadioGroup1", 3);
+    Type(f, "ComboBox1", "250");
     EXPECT_EQ(f->Label30->text(), "625 €/kuvio");
     EXPECT_EQ(f->Label5->text(), "625 €/kuvio");
     EXPECT_EQ(f->Label25->text(), " - hakkuualan mätästys");
@@ -65,14 +65,14 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
     // Planting: the default amount for pine, then 2000 stems at 25 and 30
     // per 100 plants.
     f->PageControl1->setCurrentIndex(2);
-    ClickItem(f->RadioGroup4, 1);
+    ClickItem(f, "RadioGroup4", 1);
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), 0);
     EXPECT_EQ(f->ComboBox2->currentText(), "1800");
     EXPECT_EQ(f->Label10->text(), "istutus, mänty");
     EXPECT_EQ(f->Label13->text(), "€/100 kpl");
-    Type(f->ComboBox2, "2000");
-    Type(f->ComboBox3, "25");
-    Type(f->ComboBox4, "30");
+    Type(f, "ComboBox2", "2000");
+    Type(f, "ComboBox3", "25");
+    Type(f, "ComboBox4", "30");
     EXPECT_EQ(f->Label15->text(), "500 €/ha");
     EXPECT_EQ(f->Label16->text(), "1250 €/kuvio");
     EXPECT_EQ(f->Label17->text(), "600 €/ha");
@@ -83,8 +83,8 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
     EXPECT_EQ(f->Label7->text(), "1500 €/ha");
     EXPECT_EQ(f->Label8->text(), "3750 €/kuvio");
     Shot(f, "newfrst-planting.png");
-    Click(f, "BitBtn1");
-  });
+    ClickButton(f, "BitBtn1");
+  }));
   EXPECT_FALSE(f->isVisible());
   EXPECT_TRUE(ActForm->HasUnsavedChanges());
   EXPECT_NE(Choices(Stand()), reset);
@@ -95,7 +95,7 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
 }
 
 TEST_F(NewForest, CancelPutsTheChoicesAndTheFiguresBack) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   Stand().SetRegenerationChoice(ClearingMethodChoice, 2);
   Stand().SetRegenerationChoice(ClearingCostChoice, 200);
@@ -107,16 +107,16 @@ TEST_F(NewForest, CancelPutsTheChoicesAndTheFiguresBack) {
   const QString hint = ActForm->Label40->text();
   EXPECT_EQ(hint, "Uusi metsä avohakkuun jälkeen, kustannusarvio 200 €/ha");
   const std::vector<int> before = Choices(Stand());
-  ClickAndDrive(ActForm->Button11, f, [&] {
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
     EXPECT_EQ(f->RadioGroup3->ItemIndex(), 2);
     EXPECT_EQ(f->ComboBox5->currentText(), "200");
     EXPECT_EQ(f->Label20->text(), "kulotus,  kustannukset");
-    ClickItem(f->RadioGroup3, 0);
+    ClickItem(f, "RadioGroup3", 0);
     EXPECT_FALSE(f->ComboBox5->isEnabled());
     EXPECT_EQ(f->Label7->text(), "0 €/ha");
     EXPECT_EQ(f->Label14->text(), " - ei hakkuualan raivausta tai kulotusta");
-    Click(f, "BitBtn2");
-  });
+    ClickButton(f, "BitBtn2");
+  }));
   EXPECT_EQ(Choices(Stand()), before);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(f->RadioGroup3->ItemIndex(), 2);
@@ -125,31 +125,31 @@ TEST_F(NewForest, CancelPutsTheChoicesAndTheFiguresBack) {
   EXPECT_TRUE(f->HasRegenerationEstimate());
   EXPECT_EQ(ActForm->Label40->text(), hint);
   // Esc closes as Cancel does.
-  ClickAndDrive(ActForm->Button11, f, [&] {
-    ClickItem(f->RadioGroup3, 1);
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
+    ClickItem(f, "RadioGroup3", 1);
     QTest::keyClick(f, Qt::Key_Escape);
-  });
+  }));
   EXPECT_EQ(Choices(Stand()), before);
   EXPECT_EQ(f->Label7->text(), "200 €/ha");
 }
 
 TEST_F(NewForest, ClosingWithoutAChangeLeavesTheStandAlone) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 0 kpl/ha");
   const std::vector<int> before = Choices(Stand());
   TNewFrstForm* f = Form();
-  ClickAndDrive(ActForm->Button11, f, [&] {
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
     EXPECT_FALSE(f->BitBtn1->isEnabled());
     EXPECT_FALSE(f->EstimateChanged);
-    Click(f, "BitBtn2");
-  });
+    ClickButton(f, "BitBtn2");
+  }));
   EXPECT_EQ(Choices(Stand()), before);
   // OK stays disabled until a choice changes, so nothing marks the stand.
   EXPECT_FALSE(f->HasRegenerationEstimate());
 }
 
 TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Siemenpuuhakkuu, mänty/koivu 50 kpl/ha");
   // Cultivation choices left from a clear-cut estimate.
   Stand().SetRegenerationChoice(CultivationMethodChoice, Planting);
@@ -157,7 +157,7 @@ TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
   ActForm->setButtonState(CurrentPhase(), 0, false);
   TNewFrstForm* f = Form();
   EXPECT_FALSE(f->HasRegenerationEstimate());
-  ClickAndDrive(ActForm->Button11, f, [&] {
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
     EXPECT_FALSE(f->PageControl1->isTabVisible(2));
     EXPECT_FALSE(f->Label26->isVisible());
     EXPECT_FALSE(f->Label58->isVisible());
@@ -165,13 +165,13 @@ TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
     // The total line sits under the soil-preparation line.
     EXPECT_EQ(f->Label27->y(), f->Label25->y() + f->Label25->height() + 4);
     f->PageControl1->setCurrentIndex(1);
-    ClickItem(f->RadioGroup1, 1);
-    Type(f->ComboBox1, "90");
+    ClickItem(f, "RadioGroup1", 1);
+    Type(f, "ComboBox1", "90");
     EXPECT_EQ(f->Label7->text(), "90 €/ha");
     EXPECT_EQ(f->Label8->text(), "225 €/kuvio");
     Shot(f, "newfrst-seed-tree.png");
-    Click(f, "BitBtn1");
-  });
+    ClickButton(f, "BitBtn1");
+  }));
   // Choices 4..8 of the hidden page are neither counted nor overwritten.
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{0, -1, 1, 90, Planting, -1, 10, 0, 0}));
   EXPECT_TRUE(f->HasRegenerationEstimate());
@@ -179,36 +179,36 @@ TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
 }
 
 TEST_F(NewForest, MethodsKeepTheirLastChoicesWithinAnOpening) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   TNewFrstForm* f = Form();
-  ClickAndDrive(ActForm->Button11, f, [&] {
+  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
     f->PageControl1->setCurrentIndex(2);
-    ClickItem(f->RadioGroup4, 1);
-    ClickItem(f->RadioGroup2, 2);  // birch: 1600 stems by default
+    ClickItem(f, "RadioGroup4", 1);
+    ClickItem(f, "RadioGroup2", 2);  // birch: 1600 stems by default
     EXPECT_EQ(f->ComboBox2->currentText(), "1600");
-    Type(f->ComboBox3, "40");
+    Type(f, "ComboBox3", "40");
     // Seeding has lists of its own and a default amount of its own.
-    ClickItem(f->RadioGroup4, 2);
+    ClickItem(f, "RadioGroup4", 2);
     EXPECT_EQ(f->RadioGroup2->Count(), 2);
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), 0);
     EXPECT_EQ(f->ComboBox2->currentText(), "0.45");
     EXPECT_EQ(f->ComboBox3->count(), 801);
     EXPECT_EQ(f->Label13->text(), "€/kg");
     EXPECT_EQ(f->Label19->text(), "€/ha");
-    Type(f->ComboBox2, "0.20");
-    Type(f->ComboBox3, "300");
+    Type(f, "ComboBox2", "0.20");
+    Type(f, "ComboBox3", "300");
     EXPECT_EQ(f->Label15->text(), "60 €/ha");
     EXPECT_EQ(f->Label3->text(), "0.50 kg/kuvio");
     Shot(f, "newfrst-seeding.png");
     // Back to planting: its species, amount and price as left.
-    ClickItem(f->RadioGroup4, 1);
+    ClickItem(f, "RadioGroup4", 1);
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), 2);
     EXPECT_EQ(f->ComboBox2->currentText(), "1600");
     EXPECT_EQ(f->ComboBox3->currentText(), "40");
     EXPECT_EQ(f->Label10->text(), "istutus, koivu");
     // No method: empty lists, disabled.
-    ClickItem(f->RadioGroup4, 0);
+    ClickItem(f, "RadioGroup4", 0);
     EXPECT_EQ(f->ComboBox2->count(), 0);
     EXPECT_FALSE(f->ComboBox3->isEnabled());
     EXPECT_FALSE(f->RadioGroup2->isEnabled());
@@ -216,12 +216,12 @@ TEST_F(NewForest, MethodsKeepTheirLastChoicesWithinAnOpening) {
     EXPECT_EQ(f->Label11->text(), "- ei materiaalia");
     EXPECT_TRUE(f->Label13->text().isEmpty());
     EXPECT_EQ(f->Label26->text(), " - ei metsänviljelyä ");
-    Click(f, "BitBtn2");
-  });
+    ClickButton(f, "BitBtn2");
+  }));
 }
 
 TEST_F(NewForest, CurrencyChangeRefreshesUnitsAndFigures) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   Stand().SetRegenerationChoice(SoilMethodChoice, 1);
   Stand().SetRegenerationChoice(SoilCostChoice, 100);
@@ -242,7 +242,7 @@ TEST_F(NewForest, CurrencyChangeRefreshesUnitsAndFigures) {
 }
 
 TEST_F(NewForest, UndoingTheCuttingHidesTheButtonAndResetsTheChoices) {
-  Open(MeasuredStand());
+  OpenMeasured();
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   Stand().SetRegenerationChoice(ClearingMethodChoice, 1);
   const int p = CurrentPhase();

@@ -1,14 +1,11 @@
 #pragma once
-// The program's windows with a stand activated in the main window as a stand
-// loading leaves it, for the tests of the regeneration windows: the final-
-// cutting stage chosen, a regeneration cutting recorded as the cutting
-// commands record one, pictures of the dialogs left for a person to look at.
+// The regeneration windows driven as the user drives them: the dialogs'
+// fixture with a regeneration cutting committed as the cutting commands
+// commit one, the price settings put back afterwards, and lists chosen by
+// typing into them.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -20,60 +17,29 @@
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
 #include "tests/model/StandFixture.h"
-#include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
-#include "ui/MessageService.h"
-#include "ui/RadioGroup.h"
-#include "ui/WindowHelpers.h"
+#include "tests/operations/DialogFixture.h"
 
 namespace regenfixture {
 
-class RegenerationWindows : public ::testing::Test {
+class RegenerationWindows : public dialogtest::Dialogs {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    QApplication::setKeyboardInputInterval(60);
-    savedScreen_ = platform::GetScreenMetrics();
+    Dialogs::SetUp();
     savedSettings_ = model::CurrentSettings();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    SetCurrentPhase(0);
+    // Typing into a list searches what is typed within this interval.
+    QApplication::setKeyboardInputInterval(60);
   }
   void TearDown() override {
-    if (IntroForm) IntroForm->CurrentStand.reset();
-    DestroyApplicationWindows();
-    SetCurrentPhase(0);
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
+    Dialogs::TearDown();
     model::CurrentSettings() = savedSettings_;
-    platform::SetScreenMetrics(savedScreen_);
   }
 
-  // The program on a 1366 x 768 screen with the stand activated, the
-  // final-cutting stage chosen.
-  void Open(std::unique_ptr<data> stand) {
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
-    IntroForm->CurrentStand = std::move(stand);
-    IntroForm->hide();
-    ActForm->ListBox3->setCurrentRow(1);
-    ActForm->ArrangeMainWindow(true);
-    ActForm->SetStartupPanelsVisibility(true);
-    ActForm->UpdateView(3);
-  }
-  data& Stand() { return *IntroForm->CurrentStand; }
-
-  // A measured stand of 2.5 ha.
-  static std::unique_ptr<data> MeasuredStand(int trees = 2500, unsigned seed = 7) {
-    auto s = standfixture::MakeStand(trees, seed);
+  // A measured stand of 2.5 ha opened at the final-cutting stage.
+  void OpenMeasured() {
+    auto s = standfixture::MakeStand(2500, 7);
     s->RecordPhase(0, "mitattu", 0, 0);
-    return s;
+    Open(std::move(s), 1);
   }
 
   // A regeneration cutting committed as the cutting commands do after OK:
@@ -90,53 +56,43 @@ class RegenerationWindows : public ::testing::Test {
     ActForm->UpdateView(0);
   }
 
-  // Opens a modal window by clicking a button; the driver runs once the
-  // window is shown and must close it.
-  static void ClickAndDrive(QAbstractButton* opener, QWidget* window, std::function<void()> driver) {
-    bool ran = false;
-    std::function<void()> poll;
-    poll = [&] {
+  // Clicks a main-window button that shows the busy display before it opens
+  // `window` modally; `inWindow` runs once the window shows and must close
+  // it. Returns whether the window opened.
+  static bool RunAfterBusy(QAbstractButton* button, QWidget* window, const std::function<void(QWidget*)>& inWindow) {
+    bool opened = false;
+    int polls = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
       if (!window->isVisible()) {
-        QTimer::singleShot(10, poll);
+        if (++polls > 500) timer.stop();
         return;
       }
-      ran = true;
-      driver();
-    };
-    QTimer::singleShot(0, poll);
-    QTest::mouseClick(opener, Qt::LeftButton);
-    EXPECT_TRUE(ran);
+      timer.stop();
+      opened = true;
+      inWindow(window);
+      if (window->isVisible()) {
+        ADD_FAILURE() << "window left open";
+        QMetaObject::invokeMethod(window, "reject");
+      }
+    });
+    timer.start(5);
+    QTest::mouseClick(button, Qt::LeftButton);
+    timer.stop();
+    return opened;
   }
 
-  static void Click(QWidget* window, const QString& name) {
-    auto* b = window->findChild<QAbstractButton*>(name);
-    ASSERT_NE(b, nullptr) << name.toStdString();
-    ASSERT_TRUE(b->isEnabled()) << name.toStdString();
-    QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-  }
-  // Chooses an item of a radio group by clicking it.
-  static void ClickItem(TRadioGroup* group, int index) {
-    ASSERT_NE(group->Item(index), nullptr);
-    QTest::mouseClick(group->Item(index), Qt::LeftButton, {}, QPoint(6, group->Item(index)->height() / 2));
-  }
   // Chooses the item of a list that the typed text starts, as a user types
-  // it into the closed list.
-  // A list searches the text typed within the keyboard interval; a pause
-  // longer than that starts a new search.
-  static void Type(QComboBox* list, const QString& text) {
+  // it into the closed list; a pause longer than the interval first, so
+  // that a new search starts.
+  static void Type(QWidget* dialog, const char* list, const QString& text) {
+    auto* box = Child<QComboBox>(dialog, list);
     QTest::qWait(QApplication::keyboardInputInterval() + 20);
-    QTest::keyClicks(list, text);
-    ASSERT_EQ(list->currentText(), text);
-  }
-  static void Shot(QWidget* window, const QString& file) {
-    window->grab().save(testsupport::ShotPath(file));
+    QTest::keyClicks(box, text);
+    ASSERT_EQ(box->currentText(), text);
   }
 
-  testsupport::TempDir folder_;
-  MessageScript script_;
-  platform::ScreenMetrics savedScreen_;
   model::SettingsRecord savedSettings_;
-  QString savedFolder_;
 };
 
 }  // namespace regenfixture
