@@ -474,6 +474,8 @@ void TNewFrstForm::FormClose(int modalResult) {
     if (ActForm) {
       ActForm->MarkUnsaved();
       ActForm->UpdateNewForestCaption();
+      // The recommendation panel asks for an estimate only while none exists.
+      ActForm->ShowOperationRecommendation(ActForm->RecommendationState(), false);
     }
   } else {
     // The stored choices back into the controls, and the figures that the

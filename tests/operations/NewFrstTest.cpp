@@ -31,6 +31,8 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
   CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
   ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
   EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä - painikkeella metsänuudistamisen kustannusarvio  !");
+  // The recommendation panel invites to make the estimate.
+  EXPECT_FALSE(ActForm->Panel12->isHidden());
   const std::vector<int> reset = Choices(Stand());
   TNewFrstForm* f = Form();
   EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
@@ -91,6 +93,7 @@ TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{1, 150, 3, 250, 1, 0, 10, 25, 30}));
   EXPECT_TRUE(f->HasRegenerationEstimate());
   EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä avohakkuun jälkeen, kustannusarvio 1500 €/ha");
+  EXPECT_TRUE(ActForm->Panel12->isHidden());
   ActForm->grab().save(testsupport::ShotPath("newfrst-main-window.png"));
 }
 
