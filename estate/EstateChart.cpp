@@ -121,8 +121,19 @@ void TEstateChart::SetBackColor(const QColor& c) {
 
 void TEstateChart::SetTextFont(const QFont& font) {
   textFont_ = font;
-  for (QLabel* l : {headLabel_, noteLabel_, footLabel_}) l->setFont(font);
+  for (QLabel* l : {headLabel_, noteLabel_}) l->setFont(font);
+  if (!footFontSet_) footLabel_->setFont(font);
   Rebuild();
+}
+
+void TEstateChart::SetFootFont(const QFont& font) {
+  footFontSet_ = true;
+  footLabel_->setFont(font);
+  PlaceMargins();
+}
+
+void TEstateChart::SetFootAlignment(Qt::Alignment alignment) {
+  footLabel_->setAlignment(alignment | Qt::AlignTop);
 }
 
 void TEstateChart::SetTitleFont(const QFont& font) {
@@ -195,7 +206,8 @@ void TEstateChart::PlaceMargins() {
   top = fit(titleLabel_, std::max(top + 2, titleTop_), 2, r.width() - 4);
   top = fit(noteLabel_, top, 2, r.width() - 4);
   const QFontMetrics fm(textFont_);
-  const int footHeight = foot_.isEmpty() ? 0 : fm.lineSpacing() * static_cast<int>(foot_.size()) + 6;
+  const int footHeight =
+      foot_.isEmpty() ? 0 : QFontMetrics(footLabel_->font()).lineSpacing() * static_cast<int>(foot_.size()) + 6;
   footLabel_->setGeometry(8, r.height() - footHeight, r.width() - 16, footHeight);
   footLabel_->setVisible(footHeight > 0);
   QMargins m(4, top + 4, 4, footHeight + 4);

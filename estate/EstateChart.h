@@ -39,6 +39,9 @@ class TEstateChart : public QChartView {
   void SetBackColor(const QColor& c);
   void SetTextFont(const QFont& font);
   void SetTitleFont(const QFont& font);
+  // The foot's own font and alignment (until set: the text font, left).
+  void SetFootFont(const QFont& font);
+  void SetFootAlignment(Qt::Alignment alignment);
   // Where the corner lines of the title start, and the least top of the
   // centred title (room for controls over the chart's corners).
   void SetHeadTop(int top, int titleTop) {
@@ -75,6 +78,7 @@ class TEstateChart : public QChartView {
   QLabel* footLabel_ = nullptr;
   QLabel* noteLabel_ = nullptr;
   QFont textFont_;
+  bool footFontSet_ = false;
   std::vector<QGraphicsSimpleTextItem*> marks_, texts_;
   // One series and its two axes for the chart's life; each drawing replaces
   // their bar sets, categories and range.

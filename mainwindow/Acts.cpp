@@ -73,6 +73,8 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CreatePages();
   CreateStandCard();
   CreateStandViewTexts();
+  CreateOverviewPage();
+  CreateStandCommands();
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));

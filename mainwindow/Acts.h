@@ -20,6 +20,9 @@
 //   ActsStandCommands.cpp  deleting a stand and changing its data
 //   ActsReports.cpp   the timber-sale panel and the report button
 //   ActsRecommend.cpp the operation recommendation panel
+//   ActsOverview.cpp  the overview page: dot maps, charts, captions, modes
+//   ActsCommands.cpp  the stand list's and the menu's commands, the help
+//                     buttons, the map button and the stand info panel
 
 #include <QMainWindow>
 #include <QString>
@@ -43,6 +46,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class TEstateChart;
+class TOverviewChart;
 class TRadioGroup;
 
 class TActForm : public QMainWindow {
@@ -394,6 +398,94 @@ class TActForm : public QMainWindow {
   void Panel5Click();
   void DirectoryListBox1Click();
 
+  // ---- Overview page (ActsOverview.cpp) ----
+  TCanvas* Image13 = nullptr;     // dot map as measured
+  TCanvas* Image11 = nullptr;     // dot map after the steps
+  QFrame* Image131 = nullptr;     // frame of the measured map
+  QFrame* Image111 = nullptr;     // frame of the after map
+  QLabel* Label6 = nullptr;       // caption over the maps
+  QLabel* Label17 = nullptr;      // caption of the measured map
+  QLabel* Label43 = nullptr;      // caption of the second map
+  QLabel* Label3 = nullptr;       // the steps up to the current phase
+  // Legend: name and dot of pine, spruce, birch, aspen and alder.
+  QLabel* Label33 = nullptr;
+  QLabel* Label34 = nullptr;
+  QLabel* Label32 = nullptr;
+  QLabel* Label35 = nullptr;
+  QLabel* Label31 = nullptr;
+  QLabel* Label36 = nullptr;
+  QLabel* Label25 = nullptr;
+  QLabel* Label351 = nullptr;
+  QLabel* Label26 = nullptr;
+  QLabel* Label361 = nullptr;
+  TRadioGroup* RadioGroup5 = nullptr;  // dot size
+  TRadioGroup* RadioGroup4 = nullptr;  // log-tree enlargement
+  QCheckBox* CheckBox2 = nullptr;      // removal view ("Hakkuukertymä")
+  QCheckBox* CheckBox5 = nullptr;      // mortality view ("Luonnonpoistuma")
+  QListWidget* ListBox2 = nullptr;     // chart content
+  QCheckBox* CheckBox7 = nullptr;      // characteristics in value
+  QCheckBox* CheckBox11 = nullptr;     // assortments in value
+  QCheckBox* CheckBox12 = nullptr;     // assortments for the whole stand
+  QCheckBox* CheckBox6 = nullptr;      // species by stems
+  QCheckBox* CheckBox13 = nullptr;     // removal chart in value
+  QCheckBox* CheckBox14 = nullptr;     // removal chart for the whole stand
+  TOverviewChart* Chart3 = nullptr;    // the stand as measured
+  TOverviewChart* Chart4 = nullptr;    // the current phase, or the removal
+  QPushButton* BitBtn3 = nullptr;      // help of the page
+  // The page was refreshed for the present removal / mortality choice.
+  bool OverviewModeShown = false;
+
+  // Draws the after map, the measured one first with withBefore; with
+  // refreshCharts the charts of the maps and the legend texts follow.
+  void DrawTreeMaps(bool withBefore, bool refreshCharts);
+  void DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts);
+  // The dot-size choices: both maps again (both), else the measured one.
+  void RedrawDotMaps(bool both);
+  void RadioGroup4Click();
+  // The cutting-stage list, the grow panel and the info panel by the
+  // development class; the legend rows.
+  void ApplyDevelopmentClassState(int developmentClass);
+  void PlaceSpeciesLegend();
+  // The overview mode of the two view boxes (0 standing, 1 removal,
+  // 2 mortality).
+  int OverviewModeOf() const;
+  // Captions, the upper chart for the mode and the after map.
+  void UpdateOverviewTab();
+  void ShowOverviewMode();
+  void SetSecondMapCaption(const QString& text);
+  // The overview part of the full reset for a loaded stand.
+  void ResetOverviewTab();
+  // One chart for slot k by the list's choice; the removal chart.
+  void RefreshOverviewCharts(int k, TOverviewChart* chart);
+  void ShowAssortmentChart(bool keepLayout, TOverviewChart* chart);
+  void LayoutOverviewPage();
+  // The recommendation panel and the note that replaces it, under the after
+  // map at its right.
+  void PlaceRecommendationPanel();
+  // Handlers of the page.
+  void ApplyOverviewChartChoice();  // ListBox2
+  void CheckBox2Click();
+  void CheckBox5Click();
+  void CheckBox6Click();
+  void CheckBox7Click();
+  void CheckBox11Click();
+  void CheckBox13Click();
+
+  // ---- Stand list, menu and help (ActsCommands.cpp) ----
+  QPushButton* Button6 = nullptr;  // new stand ("Uusi")
+  QPushButton* Button8 = nullptr;  // change the stand list ("Vaihda")
+  QPushButton* Button9 = nullptr;  // map ("Kartta")
+  QPushButton* BitBtn4 = nullptr;  // help of the stand list
+  QPushButton* BitBtn6 = nullptr;  // help of the stand view
+  QLabel* Panel14Caption = nullptr;
+  void PlaceCommandButtons();
+  void Button9Click();
+  void Panel14Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void BitBtn6Click();
+
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
@@ -409,6 +501,8 @@ class TActForm : public QMainWindow {
   // After a committed cutting dialog: the enabling rules, the views, the
   // unsaved mark.
   void CuttingCommitted();
+  void CreateOverviewPage();
+  void CreateStandCommands();
   void SetMainWindowCaptions();
   void PaintBackground();
   void SetWindowColor(const QColor& c);

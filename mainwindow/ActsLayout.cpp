@@ -197,6 +197,8 @@ void TActForm::HorizontalLayout(bool showEstate, bool initial) {
   if (initial && PictureWidth == 0) PictureWidth = Panel6->width() + Panel9->width() - 1;
   PlaceStandPictures(this);
   PlaceStandViewTexts();
+  LayoutOverviewPage();
+  PlaceCommandButtons();
 }
 
 void TActForm::PlaceMainPanels() {

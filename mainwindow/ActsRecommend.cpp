@@ -32,9 +32,10 @@ void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
   // The removal and mortality boxes of the overview tab start unticked for
   // a new stand and at the measured state.
   if (!(phase > 0 && !fullRefresh)) {
-    for (const char* name : {"CheckBox2", "CheckBox5"})
-      if (auto* box = TabSheet6->findChild<QCheckBox*>(QLatin1String(name))) box->setChecked(false);
+    CheckBox2->setChecked(false);
+    CheckBox5->setChecked(false);
   }
+  UpdateOverviewTab();
 }
 
 int TActForm::RecommendationState() const {
@@ -49,8 +50,6 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
   const int p = CurrentPhase();
   const bool off = ::RecommendationsOff();
   Label30->setVisible(off);
-  Label30->adjustSize();
-  Label30->move(Panel3->width() - Label30->width() - 12, 8);
   QString operation;
   if (stand && !off && state != RecommendsNothing && state != RecommendsCostEstimate) {
     const OperationRecommendation rec = RecommendOperation(*stand, p, RadioGroup1->ItemIndex() == 0);
@@ -80,8 +79,8 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
   if (stand && !RecommendationText.isEmpty()) {
     Panel12->setText(RecommendationPanelCaption(stand->PhaseCalendarYearText(p)));
     Panel12->resize(Panel12->sizeHint().width() + 16, 26);
-    Panel12->move(Panel3->width() - Panel12->width() - 12, 6);
   }
+  PlaceRecommendationPanel();
 }
 
 void TActForm::Panel12Click() {

@@ -14,7 +14,9 @@
 #include "model/Names.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
+#include "platform/Clock.h"
 #include "platform/Numbers.h"
+#include "ui/RadioGroup.h"
 #include <QAbstractItemView>
 #include <algorithm>
 
@@ -46,11 +48,10 @@ void TActForm::UpdateView(int level) {
     RefreshStandViewPictures(this, phase);
   }
   if (level > 0) UpdateMainWindow(phase);
+  // The card and the overview page; the dot map after the steps brings the
+  // after-state rows, the overview header and the timber-sale panel.
   if (level > 0 || StandCardDirty) {
     RefreshCardAndRecommendation(level > 0, phase);
-    // The after-state rows, the overview header and the timber-sale panel
-    // follow every change of the chain.
-    RefreshOverviewHeaderTexts(phase);
     if (IsNewForestButtonVisible()) UpdateNewForestCaption();
   }
   StandCardDirty = false;
@@ -125,15 +126,24 @@ void TActForm::UpdateMainWindow(int phase) {
       TreeGroupIndex = 0;
       ComboBox28->setCurrentIndex(0);
     }
+    {
+      const QSignalBlocker block(ListBox2);
+      ListBox2->setCurrentRow(0);
+    }
+    RadioGroup4->SetItemIndex(1);
+    RadioGroup5->SetItemIndex(1);
     Resetting = false;
     PlaceStandViewTexts();
     RefreshStandViewTexts(true);
+    ResetOverviewTab();
     Panel1->update();
     // Another stand is loaded: the timber sale starts from its defaults.
     if (TradeForm) TradeForm->NewStand = true;
+    if (PageControl2->currentWidget() == TabSheet6) platform::Pause(300);
     return;
   }
   // Phase-dependent part.
+  if (stand) ApplyDevelopmentClassState(stand->DevelopmentClass());
   MainWindowTitleText();
   SetMainWindowMode(1);
 }

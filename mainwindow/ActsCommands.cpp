@@ -1,0 +1,110 @@
+// The commands of the estate stand list and the help buttons of the main
+// window's areas, the map button and the stand card's info panel.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "estate/EstateWindows.h"
+#include "estate/Map.h"
+#include "mainwindow/Acts.h"
+#include "mainwindow/ActsCommandRules.h"
+#include "model/Data.h"
+#include "stands/Intro.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+#include "ui/MessageService.h"
+#include "ui/WindowHelpers.h"
+
+namespace {
+
+::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
+QString StandTitle() {
+  const ::data* stand = OpenStand();
+  return stand ? stand->TitleText(2) : QString();
+}
+
+}  // namespace
+
+void TActForm::CreateStandCommands() {
+  Button6 = MakeEstateButton(Panel2, "Button6", CommonlanText(5));
+  Button8 = MakeEstateButton(Panel2, "Button8", ActlanText(27));
+  Button9 = MakeEstateButton(Panel2, "Button9", ActlanText(33));
+  BitBtn4 = MakeEstateButton(Panel2, "BitBtn4", CommonlanText(22));
+  BitBtn6 = MakeEstateButton(Panel6, "BitBtn6", CommonlanText(22));
+  BitBtn6->hide();
+  connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+  connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
+  // The info panel of a stand without operations: its caption, a click
+  // on it tells why.
+  SetWidgetColor(Panel14, PaletteColor(27));
+  Panel14Caption = AddPanelCaption(Panel14, QString());
+  Panel14Caption->setWordWrap(true);
+  SetRoleColor(Panel14Caption, QPalette::WindowText, QColor(255, 255, 255));
+  OnPanelClick(Panel14, [this] { Panel14Click(); });
+}
+
+// ---- Help buttons ----------------------------------------------------------------
+
+namespace {
+
+void ShowAreaHelp(TActForm* form, HelpArea area) {
+  const HelpText h = MainWindowHelp(area, StandTitle());
+  ShowHelpText(h.caption, h.lines);
+  ClearFocus(form);
+}
+
+}  // namespace
+
+void TActForm::BitBtn4Click() { ShowAreaHelp(this, HelpArea::StandList); }
+void TActForm::BitBtn2Click() { ShowAreaHelp(this, HelpArea::StandCard); }
+void TActForm::BitBtn6Click() { ShowAreaHelp(this, HelpArea::StandView); }
+void TActForm::BitBtn3Click() { ShowAreaHelp(this, HelpArea::Overview); }
+
+// ---- Map and stand info ----------------------------------------------------------
+
+void TActForm::Button9Click() {
+  ShowBusy(this, 5, 30, ActlanText(33), PaletteColor(20));
+  SetMainWindowMode(0);
+  if (MapForm) {
+    // Another estate: the window shows no picture of the previous one (it
+    // clears itself when it opens) and its picture dialog starts in the
+    // estate's folder.
+    if (MapForm->FolderChanged) {
+      MapForm->DialogFolder = FileListBox1->Directory();
+      MapForm->DialogFileName.clear();
+    }
+    MapForm->ShowModal();
+  }
+  SetMainWindowMode(1);
+  ClearFocus(this);
+}
+
+void TActForm::PlaceCommandButtons() {
+  // The stand list's buttons in its bottom row, right-aligned; the stand
+  // view's help left of its options.
+  const int height = 22;
+  int right = Panel2->width() - 8;
+  for (QPushButton* b : {BitBtn4, Button9, Button8, Button6}) {
+    const int width = qMax(60, QFontMetrics(b->font()).horizontalAdvance(b->text()) + 16);
+    b->setGeometry(right - width, Panel2->height() - height - 4, width, height);
+    right -= width + 4;
+  }
+  BitBtn6->resize(qMax(60, QFontMetrics(BitBtn6->font()).horizontalAdvance(BitBtn6->text()) + 16), height);
+  BitBtn6->move(CheckBox16->x() - BitBtn6->width() - 12, ComboBox28->y() + (ComboBox28->height() - height) / 2);
+  Panel14->setGeometry(ListBox3->geometry());
+  Panel14Caption->setGeometry(2, 2, Panel14->width() - 4, Panel14->height() - 4);
+}
+
+void TActForm::Panel14Click() {
+  const ::data* stand = OpenStand();
+  const NoticeText n = StandInfoNotice(stand ? stand->DevelopmentClass() : 1);
+  ShowNotice(n.caption, n.line);
+  ClearFocus(this);
+}

@@ -1,0 +1,261 @@
+// The tree dot maps: dot radii, backgrounds and colours by view mode, which
+// trees each map shows with which sizes, the drawing order, the stand left
+// in its stored plot-y order, the species legend and the caption; also the
+// main window's help texts and stand notices.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "mainwindow/ActsCommandRules.h"
+#include "mainwindow/DotMapRules.h"
+#include "mainwindow/StandPictureRules.h"
+#include "model/Calc.h"
+#include "model/Data.h"
+#include "texts/Actlan.h"
+#include "texts/Commonlan.h"
+#include "tests/model/StandFixture.h"
+#include "ui/PaletteRules.h"
+
+namespace {
+
+// Four trees at known places: a small pine, a tall pine (a log tree), a
+// spruce removed by a thinning (phase 1) and a birch that died in the
+// growth of phase 2.
+data FourTrees() {
+  data s(4);
+  s.Header.measurementDay = 43631;
+  s.Header.developmentClass = 5;
+  struct T {
+    float x, y, d, h;
+    int species, removedBy;
+  };
+  const T trees[4] = {{20, 60, 800, 700, 0, 0},
+                      {320, 90, 3200, 2400, 0, 0},
+                      {620, 120, 1500, 1400, 1, 1},
+                      {100, 200, 600, 800, 2, 2}};
+  for (int i = 0; i < 4; ++i) {
+    s.Trees[i].x = trees[i].x;
+    s.Trees[i].y = trees[i].y;
+    s.Trees[i].diameter = trees[i].d;
+    s.Trees[i].height = trees[i].h;
+    s.Trees[i].species = trees[i].species;
+    s.Trees[i].removedBy = trees[i].removedBy;
+  }
+  // Phase 1 a thinning, phase 2 five years of growth: every tree grows 2 cm
+  // and 1 m.
+  s.Slots[1].name = "harvennus";
+  s.Slots[2].name = "Kasvatus";
+  s.Slots[2].years = 5;
+  s.GrownSizes1 = s.AllocGrownSizes();
+  for (int i = 0; i < 4; ++i) s.GrownSizes1[i] = {s.Trees[i].diameter + 200, s.Trees[i].height + 100};
+  return s;
+}
+
+DotMapOptions Options(int mode, int size = 1, int enlarge = 1) {
+  DotMapOptions o;
+  o.mode = mode;
+  o.mortalityTicked = mode == 2;
+  o.dotSizeIndex = size;
+  o.enlargeIndex = enlarge;
+  o.width = 556;
+  o.height = 139;
+  o.currentPhase = 2;
+  return o;
+}
+
+std::vector<int> XsOf(const DotMap& m) {
+  std::vector<int> xs;
+  for (const DotMapDot& d : m.dots) xs.push_back(d.x);
+  return xs;
+}
+
+int X(int plotX) { return InterpolatePicturePosition(0, 556, plotX, 20, 620); }
+
+}  // namespace
+
+TEST(DotMap, RadiusBackgroundAndMode) {
+  struct Radius {
+    int size, enlarge;
+    bool logTree;
+    int expected;
+  };
+  for (const Radius& r : std::initializer_list<Radius>{{0, 0, false, 1},
+                                                       {0, 0, true, 1},
+                                                       {1, 0, true, 2},
+                                                       {1, 1, true, 4},
+                                                       {1, 1, false, 2},
+                                                       {3, 3, true, 8},
+                                                       {3, 3, false, 4}})
+    EXPECT_EQ(DotRadius(r.size, r.enlarge, r.logTree), r.expected) << r.size << " " << r.enlarge << " " << r.logTree;
+
+  // The measured map and the standing trees on the light background; the
+  // removal on the dark one; the mortality on pale cream.
+  EXPECT_EQ(DotMapBackground(true, 1, false), 0xA5F2F2);
+  EXPECT_EQ(DotMapBackground(false, 0, false), 0xA5F2F2);
+  EXPECT_EQ(DotMapBackground(false, 1, false), 0x474747);
+  EXPECT_EQ(DotMapBackground(false, 2, true), 0xF0FBFF);
+
+  EXPECT_EQ(OverviewModeOf(false, false), 0);
+  EXPECT_EQ(OverviewModeOf(true, false), 1);
+  EXPECT_EQ(OverviewModeOf(false, true), 2);
+  EXPECT_EQ(OverviewModeOf(true, true), 1);
+}
+
+TEST(DotMap, EachMapShowsItsTreesWithTheirSizes) {
+  const data s = FourTrees();
+  // The measured map: every tree, lowest first (small pine 7 m, birch 8 m,
+  // spruce 14 m, tall pine 24 m), in species colours; the 32 cm pine of
+  // 24 m is a log tree and drawn larger.
+  ASSERT_TRUE(TreeHasVolume(0, 32, 24));
+  ASSERT_FALSE(TreeHasVolume(0, 8, 7));
+  const DotMap before = TreeDotMap(s, true, Options(0));
+  EXPECT_EQ(before.background, PaletteColorValue(22));
+  EXPECT_EQ(XsOf(before), (std::vector<int>{X(20), X(100), X(620), X(320)}));
+  EXPECT_EQ(before.dots[0].y, InterpolatePicturePosition(0, 139, 60, 50, 200));
+  EXPECT_EQ(before.dots[0].colour, SpeciesColorValue(0));
+  EXPECT_EQ(before.dots[1].colour, SpeciesColorValue(2));
+  EXPECT_EQ(before.dots[2].colour, SpeciesColorValue(1));
+  EXPECT_EQ(before.dots[0].radius, 2);
+  EXPECT_EQ(before.dots[3].radius, 4);
+  EXPECT_TRUE(before.enlarged);
+
+  // After the steps: the two pines stand.
+  const DotMap after = TreeDotMap(s, false, Options(0));
+  EXPECT_EQ(XsOf(after), (std::vector<int>{X(20), X(320)}));
+  // The removal: the spruce; the mortality: the birch, in palette colour 12
+  // on cream.
+  const DotMap removal = TreeDotMap(s, false, Options(1));
+  EXPECT_EQ(XsOf(removal), (std::vector<int>{X(620)}));
+  EXPECT_EQ(removal.dots[0].colour, SpeciesColorValue(1));
+  EXPECT_EQ(removal.background, 0x474747);
+  const DotMap mortality = TreeDotMap(s, false, Options(2));
+  EXPECT_EQ(XsOf(mortality), (std::vector<int>{X(100)}));
+  EXPECT_EQ(mortality.dots[0].colour, PaletteColorValue(12));
+  EXPECT_EQ(mortality.background, 0xF0FBFF);
+
+  // Without the enlargement every dot takes the dot size alone.
+  const DotMap plain = TreeDotMap(s, true, Options(0, 3, 0));
+  for (const DotMapDot& d : plain.dots) EXPECT_EQ(d.radius, 4);
+  EXPECT_FALSE(plain.enlarged);
+}
+
+TEST(DotMap, SizesOfTheRemovalAfterTheFirstGrowth) {
+  // A stand grown first (phase 1, sizes after it) and thinned then
+  // (phase 2): the removal map draws the cut trees at their grown sizes.
+  data s(2);
+  s.Header.measurementDay = 43631;
+  s.Header.developmentClass = 5;
+  s.Trees[0] = TreeRecord{300, 100, 1300, 1100, 2, 0, {}};  // 13 cm, 11 m pine: no logs yet
+  s.Trees[1] = TreeRecord{400, 150, 1000, 900, 1, 0, {}};  // died in the growth
+  s.Slots[1].name = "Kasvatus";
+  s.Slots[1].years = 10;
+  s.Slots[2].name = "harvennus";
+  s.GrownSizes1 = s.AllocGrownSizes();
+  s.GrownSizes1[0] = {3400, 2400};
+  s.GrownSizes1[1] = {1100, 1000};
+  DotMapOptions o = Options(1, 1, 2);
+  const bool grownIsLog = TreeHasVolume(0, 34, 24);
+  ASSERT_TRUE(grownIsLog);
+  ASSERT_FALSE(TreeHasVolume(0, 13, 11));
+  const DotMap removal = TreeDotMap(s, false, o);
+  ASSERT_EQ(removal.dots.size(), 1u);
+  EXPECT_EQ(removal.dots[0].radius, 2 + 3);
+  // The mortality map uses the measured sizes: the first growth killed the
+  // other tree.
+  o.mode = 2;
+  const DotMap mortality = TreeDotMap(s, false, o);
+  ASSERT_EQ(mortality.dots.size(), 1u);
+  EXPECT_EQ(mortality.dots[0].radius, 2);
+}
+
+TEST(DotMap, TheStandKeepsItsPlotYOrder) {
+  auto s = standfixture::MakeStand(3000, 11);
+  s->SortAllTrees(data::SortY);
+  s->GrownSizes1 = s->AllocGrownSizes();
+  for (int i = 0; i < s->TreeCount(); ++i) s->GrownSizes1[i] = {s->Trees[i].diameter + 150, s->Trees[i].height + 90};
+  s->Slots[1].name = "Kasvatus";
+  s->Slots[1].years = 10;
+  const std::vector<TreeRecord> trees = s->Trees;
+  const GrownSizeArray grown = s->GrownSizes1;
+  for (bool before : {true, false}) {
+    const DotMap m = TreeDotMap(*s, before, Options(0));
+    EXPECT_EQ(static_cast<int>(m.dots.size()), 3000);
+  }
+  ASSERT_EQ(s->Trees.size(), trees.size());
+  for (std::size_t i = 0; i < trees.size(); ++i) {
+    EXPECT_EQ(s->Trees[i].x, trees[i].x);
+    EXPECT_EQ(s->Trees[i].y, trees[i].y);
+    EXPECT_EQ(s->Trees[i].height, trees[i].height);
+    EXPECT_EQ(s->GrownSizes1[i].height, grown[i].height);
+  }
+  EXPECT_TRUE(std::is_sorted(s->Trees.begin(), s->Trees.end(),
+                             [](const TreeRecord& a, const TreeRecord& b) { return a.y < b.y; }));
+}
+
+TEST(DotMap, DrawnFromLowToTallExceptASmallSeedlingStand) {
+  // 300 trees, each at its own plot x, on a map wide enough to keep them
+  // apart: the dots tell the trees' order.
+  auto s = standfixture::MakeStand(300, 5);
+  for (int i = 0; i < 300; ++i) s->Trees[i].x = 20.0f + 2 * i;
+  DotMapOptions o = Options(0);
+  o.width = 6000;
+  auto heightsInOrder = [&](const DotMap& m) {
+    std::vector<float> h;
+    for (const DotMapDot& d : m.dots)
+      for (int i = 0; i < 300; ++i)
+        if (InterpolatePicturePosition(0, 6000, static_cast<int>(s->TreeX(i)), 20, 620) == d.x) h.push_back(s->BaseHeight(i));
+    return h;
+  };
+  const std::vector<float> drawn = heightsInOrder(TreeDotMap(*s, true, o));
+  ASSERT_EQ(drawn.size(), 300u);
+  EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
+  // A small seedling stand keeps its stored order.
+  s->Header.developmentClass = 2;
+  const std::vector<float> seedlings = heightsInOrder(TreeDotMap(*s, true, o));
+  ASSERT_EQ(seedlings.size(), 300u);
+  for (int i = 0; i < 300; ++i) EXPECT_EQ(seedlings[i], s->BaseHeight(i));
+}
+
+TEST(DotMap, LegendAndCaption) {
+  // Entries side by side: dot, 5 pixels, the name, 12 pixels to the next.
+  const auto all = SpeciesLegendPlaces({5, 5, 5, 5, 5}, {40, 40, 40, 50, 40}, 10, 8, 12);
+  const int dots[5] = {10, 75, 140, 205, 280};
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(all[k], (LegendPlace{true, dots[k], dots[k] + 13})) << k;
+  // No spruce: no entry, those after it close up.
+  const auto some = SpeciesLegendPlaces({5, 0, 5, 0, 5}, {40, 40, 40, 50, 40}, 10, 8, 12);
+  EXPECT_EQ(some[0], (LegendPlace{true, 10, 23}));
+  EXPECT_FALSE(some[1].visible);
+  EXPECT_EQ(some[2], (LegendPlace{true, 75, 88}));
+  EXPECT_FALSE(some[3].visible);
+  EXPECT_EQ(some[4], (LegendPlace{true, 140, 153}));
+
+  EXPECT_EQ(DotMapCaption("Kuvio 12a", false), "Kuvio 12a  :  otokset puustosta, 50 m * 200 m = 1 ha");
+  EXPECT_EQ(DotMapCaption("Kuvio 12a", true),
+            "Kuvio 12a  :  otokset puustosta, 50 m * 200 m = 1 ha, " + ActlanText(91));
+}
+
+TEST(MainWindowTexts, HelpOfEachAreaAndStandNotices) {
+  const HelpText list = MainWindowHelp(HelpArea::StandList, "Kuvio 12a");
+  EXPECT_EQ(list.caption, "Kuviolista ja kuviotietokanta");
+  EXPECT_EQ(list.lines, (QStringList{ActlanText(29), QString(), ActlanText(45)}));
+  const HelpText card = MainWindowHelp(HelpArea::StandCard, "Kuvio 12a");
+  EXPECT_EQ(card.caption, "Kuvio 12a,  toimenpiteiden suoritus");
+  EXPECT_EQ(card.lines, QStringList{ActlanText(41)});
+  const HelpText view = MainWindowHelp(HelpArea::StandView, "Kuvio 12a");
+  EXPECT_EQ(view.caption, QString::fromUtf8("Kuvio 12a,  metsikkönäkymät"));
+  EXPECT_EQ(view.lines, (QStringList{ActlanText(70), QString(), ActlanText(86)}));
+  const HelpText overview = MainWindowHelp(HelpArea::Overview, "Kuvio 12a");
+  EXPECT_EQ(overview.caption, "Kuvio 12a,  puustotunnukset");
+  EXPECT_EQ(overview.lines, QStringList{ActlanText(40)});
+  for (const HelpText& h : {list, card, view, overview})
+    for (const QString& line : h.lines) EXPECT_TRUE(line.isEmpty() || line.size() > 20) << h.caption.toStdString();
+
+  EXPECT_EQ(StandInfoNotice(2).caption, "Pieni taimikko, keskipituus < 1.3 m");
+  EXPECT_EQ(StandInfoNotice(2).line,
+            QString::fromUtf8("sovelluksella ei voi kohdistaa toimenpiteitä pieniin taimikoihin, joita ei voi pitää "
+                              "vakiintuneena  !"));
+  EXPECT_EQ(StandInfoNotice(1).caption, "Puuton alue");
+  EXPECT_EQ(StandInfoNotice(1).line, QString::fromUtf8("ei puustoa, ei puustoon kohdistuvia toimenpiteitä  !"));
+
+  EXPECT_EQ(StandListBusyText("/home/m/Metsätilat/Koti/12a." + CommonlanText(0)), "kuvio 12a");
+}
