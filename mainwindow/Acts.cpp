@@ -74,12 +74,12 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CreateStandCard();
   CreateStandViewTexts();
   CreateOverviewPage();
-  CreateStandCommands();
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
   connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
   CreateMenu();
+  CreateStandCommands();
   ConnectCuttingCommands();
   connect(Panel11, &QPushButton::clicked, this, [this] { Panel11Click(); });
   connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });

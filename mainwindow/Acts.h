@@ -479,6 +479,14 @@ class TActForm : public QMainWindow {
   QPushButton* BitBtn6 = nullptr;  // help of the stand view
   QLabel* Panel14Caption = nullptr;
   void PlaceCommandButtons();
+  // The open stand's data in the open-stand window.
+  void ShowStandInformation();
+  void ListBox1Click();
+  void Button6Click();
+  void Button8Click();
+  void M11Click();
+  void M12Click();
+  void M13Click();
   void Button9Click();
   void Panel14Click();
   void BitBtn2Click();

@@ -1,5 +1,6 @@
 // The commands of the estate stand list and the help buttons of the main
 // window's areas, the map button and the stand card's info panel.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -13,9 +14,16 @@
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCommandRules.h"
 #include "model/Data.h"
+#include "model/Phase.h"
+#include "platform/Files.h"
 #include "stands/Intro.h"
+#include "stands/IntroOpen.h"
+#include "stands/IntroStartup.h"
+#include "stands/Meas.h"
+#include "stands/Open.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "texts/Meoplan.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
@@ -37,7 +45,13 @@ void TActForm::CreateStandCommands() {
   BitBtn4 = MakeEstateButton(Panel2, "BitBtn4", CommonlanText(22));
   BitBtn6 = MakeEstateButton(Panel6, "BitBtn6", CommonlanText(22));
   BitBtn6->hide();
+  connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
+  connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
   connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+  connect(M11, &QAction::triggered, this, [this] { M11Click(); });
+  connect(M12, &QAction::triggered, this, [this] { M12Click(); });
+  connect(M13, &QAction::triggered, this, [this] { M13Click(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
   connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
@@ -48,6 +62,97 @@ void TActForm::CreateStandCommands() {
   Panel14Caption->setWordWrap(true);
   SetRoleColor(Panel14Caption, QPalette::WindowText, QColor(255, 255, 255));
   OnPanelClick(Panel14, [this] { Panel14Click(); });
+}
+
+// ---- Stand list and menu ---------------------------------------------------------
+
+void TActForm::ShowStandInformation() {
+  ::data* stand = OpenStand();
+  if (!stand) return;
+  ShowBusy(this, 5, 30, CommonlanText(101), PaletteColor(20));
+  DrawStandPicture(IntroForm, stand->TreeCount(), stand->SpeciesBlocks, stand->Header);
+}
+
+void TActForm::ListBox1Click() {
+  const int row = ListBox1->currentRow();
+  if (row < 0 || !IntroForm) return;
+  // The open stand's own row: its data, nothing loaded.
+  if (row == FileListBox1->currentRow()) {
+    ShowStandInformation();
+    ClearFocus(this);
+    return;
+  }
+  FileListBox1->setCurrentRow(row);
+  const QString path = FileListBox1->FileName();
+  if (!Panel7->isVisible()) ShowBusy(this, 5, 30, StandListBusyText(path), PaletteColor(20));
+  const int opened = path.isEmpty() ? -1 : OpenStand(IntroForm, path);
+  if (opened >= 0) {
+    StandFileName = platform::FileNameOfPath(IntroForm->StandPath);
+    FileListBox1->SetFileName(StandFileName);
+  } else {
+    // The selection returns to the open stand; a file deleted in the
+    // open-stand window leaves the lists.
+    FileListBox1->SetFileName(StandFileName);
+    {
+      const QSignalBlocker block(ListBox1);
+      ListBox1->setCurrentRow(FileListBox1->currentRow());
+    }
+    if (opened == -2) {
+      delete ListBox1->takeItem(row);
+      delete FileListBox1->takeItem(row);
+      FileListBox1->SetFileName(StandFileName);
+      RefreshStandListSummary(true);
+    }
+  }
+  ClearFocus(this);
+}
+
+void TActForm::Button6Click() {
+  ShowBusy(this, 5, 30, ActlanText(68), PaletteColor(20));
+  if (IntroForm) NewStandFromMeasurementWindow(IntroForm, false);
+  ClearFocus(this);
+}
+
+void TActForm::Button8Click() {
+  ShowBusy(this, 5, 30, MeoplanOpenText(7), PaletteColor(20));
+  if (IntroForm) OpenStandByDialog(IntroForm, true);
+  ClearFocus(this);
+}
+
+void TActForm::M11Click() {
+  ShowStandInformation();
+  ClearFocus(this);
+}
+
+void TActForm::M12Click() {
+  if (OpenStand()) ChangeStandData();
+  ClearFocus(this);
+}
+
+void TActForm::M13Click() {
+  ::data* stand = OpenStand();
+  if (!stand || !IntroForm) return;
+  SetMainWindowMode(0);
+  if (!DeleteStand(IntroForm->StandPath, stand->TitleText(0), stand->IsModelEstateStand(-1), false)) {
+    SetMainWindowMode(1);
+    ClearFocus(this);
+    return;
+  }
+  // The stand is gone: the start window again, the main window without a
+  // stand until another is opened.
+  StandFileName.clear();
+  if (OpenForm) OpenForm->FileListBox1->clear();
+  IntroForm->CurrentStand.reset();
+  IntroForm->SetStandPath(QString());
+  SetCurrentPhase(0);
+  SetStartupPanelsVisibility(false);
+  PlaceMainPanels();
+  SetMainWindowMode(1);
+  IntroForm->show();
+  LayoutPending = true;
+  setWindowTitle(MainWindowTitle(false));
+  SetMenuCaptions(1);
+  for (QAction* a : {M11, M12, M13}) a->setEnabled(false);
 }
 
 // ---- Help buttons ----------------------------------------------------------------

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -102,6 +103,7 @@ void TActForm::UpdateMainWindow(int phase) {
     ShowStandInfoLabels(-1);
     setWindowTitle(MainWindowTitle(true));
     SetMenuCaptions(2);
+    for (QAction* a : {M11, M12, M13}) a->setEnabled(stand != nullptr);
     Resetting = true;
     CheckBox16->setEnabled(false);
     CheckBox16->setChecked(false);

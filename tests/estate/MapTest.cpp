@@ -18,13 +18,25 @@
 #include "stands/IntroStartup.h"
 #include "tests/support/Shots.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestJpeg.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
 
-using testsupport::WriteTestJpeg;
+QString WriteJpeg(const QString& path, int w, int h) {
+  platform::DecodedPicture p{w, h, QByteArray(w * h * 3, '\0')};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      char* px = p.rgb.data() + (y * w + x) * 3;
+      px[0] = static_cast<char>(60 + (x * 120) / w);
+      px[1] = static_cast<char>(140 + (y * 80) / h);
+      px[2] = static_cast<char>(70);
+    }
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write(platform::EncodeJpeg(p, 85));
+  return path;
+}
 
 class MapWindow : public ::testing::Test {
  protected:
@@ -62,8 +74,8 @@ class MapWindow : public ::testing::Test {
 }  // namespace
 
 TEST_F(MapWindow, FetchedPictureShownWholeOrScrolledThenRemoved) {
-  const QString small = WriteTestJpeg(folder_.file("kuviot.jpg"), 800, 600);
-  const QString wide = WriteTestJpeg(folder_.file("leveä.jpg"), 1200, 600);
+  const QString small = WriteJpeg(folder_.file("kuviot.jpg"), 800, 600);
+  const QString wide = WriteJpeg(folder_.file("leveä.jpg"), 1200, 600);
   WithMapShown([&] {
     script_.AnswerFile(small);
     QTest::mouseClick(Button("Button2"), Qt::LeftButton);
@@ -97,7 +109,7 @@ TEST_F(MapWindow, FetchedPictureShownWholeOrScrolledThenRemoved) {
 }
 
 TEST_F(MapWindow, PictureThatCannotBeReadIsAnnouncedAndTheWindowStaysAsItWas) {
-  const QString good = WriteTestJpeg(folder_.file("hyvä.jpg"), 400, 300);
+  const QString good = WriteJpeg(folder_.file("hyvä.jpg"), 400, 300);
   QFile::copy(good, folder_.file("katkaistu.jpg"));
   QFile cut(folder_.file("katkaistu.jpg"));
   cut.resize(cut.size() / 2);
@@ -130,8 +142,8 @@ TEST_F(MapWindow, ModelEstateMapAfterTheFolderChangedAndNoOtherEstatesMap) {
   QDir(folder_.path()).mkpath("Metsätilat/Oma");
   IntroForm->ProgramFolder = folder_.file("Ohjelma");
   const QString model = folder_.file("Metsätilat/Mallitila");
-  WriteTestJpeg(model + "/Mallitila.jpg", 640, 400);
-  const QString other = WriteTestJpeg(folder_.file("muu.jpg"), 300, 200);
+  WriteJpeg(model + "/Mallitila.jpg", 640, 400);
+  const QString other = WriteJpeg(folder_.file("muu.jpg"), 300, 200);
 
   ActForm->ResetEstatePanel("a.Norvalen", model);
   WithMapShown([&] {

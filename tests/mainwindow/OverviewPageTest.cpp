@@ -27,14 +27,13 @@
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
-#include "platform/Jpeg.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "stands/IntroOpen.h"
 #include "stands/IntroStartup.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/Shots.h"
 #include "tests/support/TempDir.h"
-#include "tests/support/TestJpeg.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
@@ -43,7 +42,6 @@
 
 namespace {
 
-using testsupport::WriteTestJpeg;
 
 class OverviewPage : public ::testing::Test {
  protected:
@@ -308,10 +306,32 @@ TEST_F(OverviewPage, StandsWithoutTreesToCutShowTheInfoPanel) {
 }
 
 TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
-  WriteTestJpeg(ModelEstate() + "/Mallitila.jpg", 900, 560);
-  auto stand = picturestands::MakeStand(picturestands::kOld, 9, 1500);
-  stand->Header.modelEstate = 1;
-  Open(std::move(stand), ModelEstate());
+  // The model estate as the build wrote it, copied beside the program.
+  const QDir built(QString::fromUtf8(NORVALEN_MODEL_ESTATE_DIR));
+  const QStringList files = built.entryList(QDir::Files, QDir::Name);
+  ASSERT_TRUE(files.contains("Mallitila.jpg"));
+  // The stand with the most recorded steps.
+  QString standFile;
+  int steps = -1;
+  for (const QString& name : files) {
+    const QString path = ModelEstate() + "/" + name;
+    ASSERT_TRUE(QFile::copy(built.filePath(name), path));
+    std::unique_ptr<data> s;
+    if (!name.endsWith("." + CommonlanText(0)) || data::PreviewStandFile(path, s) != StandFileStatus::Ok) continue;
+    int named = 0;
+    for (const PhaseSlot& slot : s->Slots) named += slot.name.isEmpty() ? 0 : 1;
+    if (named > steps) {
+      steps = named;
+      standFile = path;
+    }
+  }
+  ASSERT_FALSE(standFile.isEmpty());
+  platform::SetScreenMetrics({.width = 1366, .height = 768});
+  CreateApplicationWindows();
+  IntroForm->ProgramFolder = folder_.file("Ohjelma");
+  ActForm->show();
+  ActForm->FormActivate();
+  ASSERT_TRUE(LoadStandFile(IntroForm, 0, standFile, true));
   TActForm* f = ActForm;
   bool shown = false;
   WhenShown(MapForm, [&] {
@@ -325,6 +345,8 @@ TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
   });
   Click(f->Button9);
   EXPECT_TRUE(shown);
+  ShowPage(f->TabSheet6);
+  Shot("overview_model_stand_1366.png");
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, ActlanText(33));
   EXPECT_TRUE(f->Panel1->isVisible());
 
