@@ -10,8 +10,9 @@ repo=$(pwd)
 norvalen_install_missing
 
 jobs=$(norvalen_jobs)
+norvalen_use_compiler_cache
 echo "== Käännetään (Release)"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $launcher >/dev/null
 cmake --build build/release -j "$jobs" --target norvalen norvalen_model_estate
 
 program_folder="$HOME/Norvalen/Ohjelma"

@@ -8,10 +8,11 @@ cd "$(dirname "$0")"
 norvalen_install_missing
 
 jobs=$(norvalen_jobs)
+norvalen_use_compiler_cache
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Release build"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $launcher >/dev/null
 cmake --build build/release -j "$jobs"
 echo "== Tests"
 ctest --test-dir build/release --no-tests=error --output-on-failure -j "$jobs" --timeout 300
@@ -19,7 +20,7 @@ ctest --test-dir build/release --no-tests=error --output-on-failure -j "$jobs" -
 echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 # -O1 without debug information: quick to build, and the reports still name
 # the functions.
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DCMAKE_C_FLAGS_DEBUG=-O1 \
+cmake -S . -B build/asan $launcher -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O1 -DCMAKE_C_FLAGS_DEBUG=-O1 \
       -DNORVALEN_SANITIZE=ON -DNORVALEN_GUI=ON -DNORVALEN_BENCH=OFF >/dev/null
 cmake --build build/asan -j "$jobs"
 echo "== Tests under the sanitizers"

@@ -11,6 +11,7 @@ norvalen_packages=(
   fonts-crosextra-carlito fonts-liberation2 fonts-liberation
   locales
   poppler-utils
+  ccache
 )
 
 # Runs a command as root: directly when root, else through sudo.
@@ -58,4 +59,17 @@ norvalen_jobs() {
   local n
   n=$(nproc 2>/dev/null || echo 2)
   echo "$n"
+}
+
+# Compiler cache: a rebuild of unchanged sources (the second build tree, a
+# new clone of the same code) takes seconds. Paths are hashed relative to the
+# checkout, so any clone on this machine shares the cache.
+# Sets launcher to the CMake arguments that use it (empty without ccache).
+norvalen_use_compiler_cache() {
+  launcher=""
+  if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="$PWD"
+    export CCACHE_NOHASHDIR=1
+    launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+  fi
 }
