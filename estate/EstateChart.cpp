@@ -132,6 +132,11 @@ void TEstateChart::SetFootFont(const QFont& font) {
   PlaceMargins();
 }
 
+void TEstateChart::SetValueRoom(double factor) {
+  valueRoom_ = factor;
+  Rebuild();
+}
+
 void TEstateChart::SetFootAlignment(Qt::Alignment alignment) {
   footLabel_->setAlignment(alignment | Qt::AlignTop);
 }
@@ -177,7 +182,7 @@ void TEstateChart::Rebuild() {
   }
   categoryAxis_->append(categories);
   // Room for the marks past the longest bar, on either side of zero.
-  const double room = horizontal_ ? 1.3 : 1.15;
+  const double room = valueRoom_ > 0 ? valueRoom_ : horizontal_ ? 1.3 : 1.15;
   valueAxis_->setRange(bottom * room, top > 0 ? top * room : (bottom < 0 ? 0.0 : 1.0));
   for (int i = 0; i < n; ++i) {
     auto* mark = new QGraphicsSimpleTextItem(MarkOf(i), c);
@@ -202,7 +207,9 @@ void TEstateChart::PlaceMargins() {
     l->show();
     return top + l->height();
   };
-  int top = fit(headLabel_, headTop_, 6, r.width() / 2);
+  // The corner lines share the top with a centred title, else they may take
+  // the chart's width.
+  int top = fit(headLabel_, headTop_, 6, titleLabel_->text().isEmpty() ? r.width() - 12 : r.width() / 2);
   top = fit(titleLabel_, std::max(top + 2, titleTop_), 2, r.width() - 4);
   top = fit(noteLabel_, top, 2, r.width() - 4);
   const QFontMetrics fm(textFont_);

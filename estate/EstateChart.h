@@ -42,6 +42,9 @@ class TEstateChart : public QChartView {
   // The foot's own font and alignment (until set: the text font, left).
   void SetFootFont(const QFont& font);
   void SetFootAlignment(Qt::Alignment alignment);
+  // The value axis reaches this factor times the largest bar, leaving room
+  // for its mark (0: 1.3 for horizontal bars, 1.15 for vertical ones).
+  void SetValueRoom(double factor);
   // Where the corner lines of the title start, and the least top of the
   // centred title (room for controls over the chart's corners).
   void SetHeadTop(int top, int titleTop) {
@@ -79,6 +82,7 @@ class TEstateChart : public QChartView {
   QLabel* noteLabel_ = nullptr;
   QFont textFont_;
   bool footFontSet_ = false;
+  double valueRoom_ = 0;
   std::vector<QGraphicsSimpleTextItem*> marks_, texts_;
   // One series and its two axes for the chart's life; each drawing replaces
   // their bar sets, categories and range.

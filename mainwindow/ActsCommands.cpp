@@ -192,15 +192,27 @@ void TActForm::Button9Click() {
 }
 
 void TActForm::PlaceCommandButtons() {
-  // The stand list's buttons in its bottom row, right-aligned; the stand
-  // view's help left of its options.
+  // The stand list's buttons right-aligned in the row of its options, or in
+  // a row of their own over the options where the panel is too narrow.
   const int height = 22;
-  int right = Panel2->width() - 8;
-  for (QPushButton* b : {BitBtn4, Button9, Button8, Button6}) {
-    const int width = qMax(60, QFontMetrics(b->font()).horizontalAdvance(b->text()) + 16);
-    b->setGeometry(right - width, Panel2->height() - height - 4, width, height);
-    right -= width + 4;
+  QPushButton* row[] = {BitBtn4, Button9, Button8, Button6};
+  int total = -4;
+  for (QPushButton* b : row) {
+    b->resize(qMax(60, QFontMetrics(b->font()).horizontalAdvance(b->text()) + 16), height);
+    total += b->width() + 4;
   }
+  const int optionsRight = CheckBox19->geometry().right() + 8;
+  int top = Panel2->height() - height - 4;
+  if (Panel2->width() - 8 - total < optionsRight) {
+    top = CheckBox18->y() - height - 4;
+    ListBox1->resize(ListBox1->width(), qMax(40, top - 2 - ListBox1->y()));
+  }
+  int right = Panel2->width() - 8;
+  for (QPushButton* b : row) {
+    b->move(right - b->width(), top);
+    right -= b->width() + 4;
+  }
+  // The stand view's help left of its options.
   BitBtn6->resize(qMax(60, QFontMetrics(BitBtn6->font()).horizontalAdvance(BitBtn6->text()) + 16), height);
   BitBtn6->move(CheckBox16->x() - BitBtn6->width() - 12, ComboBox28->y() + (ComboBox28->height() - height) / 2);
   Panel14->setGeometry(ListBox3->geometry());

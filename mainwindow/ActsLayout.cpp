@@ -85,6 +85,7 @@ void TActForm::ArrangeMainWindow(bool /*estateFeatures*/) {
   HorizontalLayout(true, true);
   PlaceMainPanels();
   LayoutEstateGrid();
+  PlaceCommandButtons();
 }
 
 void TActForm::LayoutMainWindow() {

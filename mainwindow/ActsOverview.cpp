@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -134,6 +135,8 @@ void TActForm::CreateOverviewPage() {
     g->setFont(small);
     SetRoleColor(g, QPalette::WindowText, kPageText);
     g->SetItemIndex(1);
+    g->layout()->setContentsMargins(6, 2, 2, 2);
+    static_cast<QGridLayout*>(g->layout())->setHorizontalSpacing(2);
     connect(g, &TRadioGroup::Clicked, this, [this] { RadioGroup4Click(); });
   }
   BitBtn3 = MakeEstateButton(Panel3, "BitBtn3", CommonlanText(22));
@@ -165,7 +168,7 @@ void TActForm::LayoutOverviewPage() {
   const int mapHeight = mapWidth / 4;
   const int afterTop = platform::TruncToInt((h * 0.5 - mapHeight) * size.f + size.d1);
   const int beforeTop = h - (afterTop + mapHeight) + size.d2;
-  const int left = 14;
+  const int left = MainWindowWidth > 0 && MainWindowWidth < 1100 ? 8 : 14;
   Image11->setGeometry(left, afterTop, mapWidth, mapHeight);
   Image13->setGeometry(left, beforeTop, mapWidth, mapHeight);
   Image111->setGeometry(left - 4, afterTop - 4, mapWidth + 8, mapHeight + 8);
@@ -180,9 +183,9 @@ void TActForm::LayoutOverviewPage() {
 
   // The options in a column at the right edge, the charts between it and
   // the maps.
-  const int column = 150;
+  const int column = MainWindowWidth > 0 && MainWindowWidth < 1100 ? 134 : 150;
   const int columnLeft = w - column - 8;
-  const int chartLeft = left + mapWidth + 16;
+  const int chartLeft = left + mapWidth + (column < 150 ? 10 : 16);
   const int chartWidth = qMax(120, columnLeft - 10 - chartLeft);
   const int half = h / 2;
   Chart4->setGeometry(chartLeft, 4, chartWidth, half - 6);

@@ -1,5 +1,6 @@
 #include "mainwindow/OverviewChart.h"
 
+#include <QChart>
 #include <QResizeEvent>
 
 #include "estate/EstateChart.h"
@@ -12,10 +13,11 @@ TOverviewChart::TOverviewChart(QWidget* parent, const QString& name, const QStri
   setObjectName(name);
   horizontal_ = new TEstateChart(this, horizontalName, true);
   vertical_ = new TEstateChart(this, verticalName, false);
-  const QFont foot = PixelFont(QStringLiteral("Courier New"), 12);
   for (TEstateChart* c : {horizontal_, vertical_}) {
-    c->SetFootFont(foot);
     c->SetHeadTop(4, 0);
+    // The series take the size of the chart, however narrow.
+    c->setMinimumSize(0, 0);
+    c->chart()->setMinimumSize(0, 0);
   }
   SetBackColor(QColor(Qt::white));
   Prepare(PrepareOverviewChart(ChartCharacteristics, 0));
@@ -25,11 +27,17 @@ TEstateChart* TOverviewChart::ActiveSeries() const { return layout_.vertical ? v
 
 void TOverviewChart::Prepare(const OverviewChartLayout& layout) {
   layout_ = layout;
+  // The series follow the chart's size also while the page is hidden (a
+  // hidden widget gets its resize events only when shown).
+  FitSeries();
   Clear();
   horizontal_->setVisible(!layout.vertical);
   vertical_->setVisible(layout.vertical);
   TEstateChart* c = ActiveSeries();
-  c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + 4));
+  // A narrow chart (the smallest windows) takes smaller letters.
+  const bool narrow = width() < 260;
+  c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + (narrow ? 2 : 4)));
+  c->SetValueRoom(narrow && !layout.vertical ? 1.55 : 0);
   c->SetFootAlignment(layout.footerCentred ? Qt::AlignHCenter : Qt::AlignLeft);
   if (layout.vertical) {
     c->SetAxisSpan(layout.bottomAxisStart, layout.bottomAxisEnd);
@@ -42,6 +50,16 @@ void TOverviewChart::Show(const OverviewChart& content) {
   valueFormat_ = content.valueFormat;
   const int headLines = static_cast<int>(content.heading.size());
   c->SetTitleLines(content.heading, headLines);
+  // The footer's letters as large as its longest line allows, up to 12
+  // pixels.
+  int footSize = 12;
+  for (; footSize > 8; --footSize) {
+    const QFontMetrics m(PixelFont(QStringLiteral("Courier New"), footSize));
+    int widest = 0;
+    for (const QString& line : content.footer) widest = qMax(widest, m.horizontalAdvance(line));
+    if (widest <= width() - 16) break;
+  }
+  c->SetFootFont(PixelFont(QStringLiteral("Courier New"), footSize));
   c->SetFootLines(layout_.footerVisible ? content.footer : QStringList());
   c->ShowBars(content.bars, content.valueFormat);
 }
@@ -65,6 +83,12 @@ QStringList TOverviewChart::Footer() const { return ActiveSeries()->FootLines();
 
 void TOverviewChart::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  horizontal_->setGeometry(rect());
-  vertical_->setGeometry(rect());
+  FitSeries();
+}
+
+void TOverviewChart::FitSeries() {
+  for (TEstateChart* c : {horizontal_, vertical_}) {
+    c->setGeometry(rect());
+    c->chart()->resize(size());
+  }
 }

@@ -41,6 +41,7 @@ class TOverviewChart : public QWidget {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
+  void FitSeries();
   TEstateChart* horizontal_ = nullptr;
   TEstateChart* vertical_ = nullptr;
   OverviewChartLayout layout_;

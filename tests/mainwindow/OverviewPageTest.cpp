@@ -65,8 +65,8 @@ class OverviewPage : public ::testing::Test {
   }
   // The program on a 1366 x 768 screen with a stand activated from the
   // folder as the stand loading leaves it.
-  void Open(std::unique_ptr<data> stand, const QString& folder) {
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
+  void Open(std::unique_ptr<data> stand, const QString& folder, int screenWidth = 1366, int screenHeight = 768) {
+    platform::SetScreenMetrics({.width = screenWidth, .height = screenHeight});
     CreateApplicationWindows();
     IntroForm->ProgramFolder = folder_.file("Ohjelma");
     ActForm->show();
@@ -360,4 +360,26 @@ TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
     QTest::mouseClick(MapForm->findChild<QPushButton*>("Button1"), Qt::LeftButton);
   });
   Click(f->Button9);
+}
+
+TEST_F(OverviewPage, PageLaidOutAtEveryWindowSize) {
+  for (QSize screen : {QSize(1280, 720), QSize(1024, 768), QSize(1920, 1080)}) {
+    SCOPED_TRACE(screen.width());
+    Open(picturestands::MakeStand(picturestands::kOld, 4, 2500), folder_.file(QString::fromUtf8("Metsätilat/Oma")),
+         screen.width(), screen.height());
+    TActForm* f = ActForm;
+    ShowPage(f->TabSheet6);
+    for (QWidget* w : f->Panel3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w->isVisible()) {
+        EXPECT_TRUE(f->Panel3->rect().contains(w->geometry())) << w->objectName().toStdString();
+      }
+    }
+    // The maps do not run into the charts, nor the charts into the options.
+    EXPECT_LT(f->Image111->geometry().right(), f->Chart4->x());
+    EXPECT_LT(f->Chart4->geometry().right(), f->ListBox2->x());
+    EXPECT_LT(f->Image111->geometry().bottom(), f->Label17->y());
+    Shot(QStringLiteral("overview_%1.png").arg(screen.width()).toUtf8().constData());
+    IntroForm->CurrentStand.reset();
+    DestroyApplicationWindows();
+  }
 }
