@@ -4,7 +4,7 @@
 
 norvalen_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth

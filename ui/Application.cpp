@@ -1,11 +1,17 @@
 #include "ui/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <exception>
 
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  finnish_ = qtTexts_.load(QLocale(QLocale::Finnish, QLocale::Finland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+             installTranslator(&qtTexts_);
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -4,11 +4,20 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 
+// Qt's own texts (file and print dialogs, the edits' context menus) are
+// shown in Finnish, like everything else of the program.
 class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+  // True when Qt's Finnish texts were found and installed.
+  bool FinnishQtTexts() const { return finnish_; }
+
+ private:
+  QTranslator qtTexts_;
+  bool finnish_ = false;
 };
 
 // Shows an exception that an event handler let through (the message window

@@ -25,3 +25,13 @@ TEST(Application, ExceptionInAHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_EQ(script.Records().at(0).lines, (QStringList{"Odottamaton virhe:", "levy täynnä"}));
   EXPECT_EQ(script.Records().at(1).lines, (QStringList{"Odottamaton virhe:", "tuntematon virhe"}));
 }
+
+TEST(Application, QtsOwnDialogTextsAreFinnish) {
+  auto* app = dynamic_cast<TApplication*>(QCoreApplication::instance());
+  ASSERT_NE(app, nullptr);
+  // The set-up installs Qt's translations; the file and print dialogs then
+  // speak Finnish.
+  EXPECT_TRUE(app->FinnishQtTexts());
+  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+}
