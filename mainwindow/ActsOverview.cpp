@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <map>
+
 #include "estate/EstateWindows.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsCommandRules.h"
@@ -73,6 +75,19 @@ QLabel* LegendDot(QWidget* parent, const char* name, int species) {
   l->setFont(PixelFont(QStringLiteral("Arial"), 13));
   SetRoleColor(l, QPalette::WindowText, SpeciesColor(species));
   return l;
+}
+
+// A filled circle outlined in black, centred in its image at (r + 1, r + 1).
+QImage DotImage(const QColor& fill, int radius) {
+  const int side = 2 * radius + 3;
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 0.8));
+  p.setBrush(fill);
+  p.drawEllipse(QPointF(radius + 1, radius + 1), radius, radius);
+  return image;
 }
 
 }  // namespace
@@ -274,12 +289,13 @@ void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
   QImage picture(o.width, o.height, QImage::Format_RGB32);
   DrawCanvasFrame(picture, ColorFromBgr(map.background), Qt::black, 0);
   {
+    // Each dot of a colour and a radius is drawn once and then copied.
+    std::map<std::pair<int, int>, QImage> dots;
     QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 0.8));
     for (const DotMapDot& d : map.dots) {
-      p.setBrush(ColorFromBgr(d.colour));
-      p.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
+      QImage& dot = dots[{d.colour, d.radius}];
+      if (dot.isNull()) dot = DotImage(ColorFromBgr(d.colour), d.radius);
+      p.drawImage(d.x - d.radius - 1, d.y - d.radius - 1, dot);
     }
   }
   image->setPixmap(QPixmap::fromImage(picture));
