@@ -6,9 +6,11 @@
 
 #include "estate/Folder.h"
 #include "mainwindow/Acts.h"
+#include "mainwindow/OverviewChart.h"
 #include "estate/Trade.h"
 #include "operations/Inc.h"
 #include "model/Data.h"
+#include "model/Phase.h"
 #include "model/Settings.h"
 #include "operations/NewFrst.h"
 #include "stands/Intro.h"
@@ -56,6 +58,16 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
     NewFrstForm->ComputeRegenerationEstimate();
     form->UpdateNewForestCaption();
   }
+  // The overview charts in the new prices or currency: the measured stand,
+  // the current phase, and the removal chart while the page shows it.
+  void RefreshOverviewCharts() override {
+    form->RefreshOverviewCharts(0, form->Chart3);
+    form->RefreshOverviewCharts(CurrentPhase(), form->Chart4);
+  }
+  bool IsAssortmentRemovalCurrencyShown() override {
+    return form->CheckBox2->isChecked() && form->CheckBox13->isVisibleTo(form->Panel3);
+  }
+  void ShowAssortmentChart() override { form->ShowAssortmentChart(false, form->Chart4); }
   bool IsRemovalViewChecked() override { return form->CheckBox33->isChecked(); }
   bool HasGrowthStepWithValueIncrement() override {
     const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;

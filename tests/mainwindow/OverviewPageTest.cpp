@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +32,7 @@
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
 #include "stands/IntroStartup.h"
+#include "stands/Settings.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/Shots.h"
 #include "tests/support/TempDir.h"
@@ -382,4 +384,28 @@ TEST_F(OverviewPage, PageLaidOutAtEveryWindowSize) {
     IntroForm->CurrentStand.reset();
     DestroyApplicationWindows();
   }
+}
+
+TEST_F(OverviewPage, SavedPricesRedrawTheChartsInValue) {
+  Open(picturestands::MakeStand(picturestands::kMiddle, 3, 2000), folder_.file(QString::fromUtf8("Metsätilat/Oma")));
+  TActForm* f = ActForm;
+  Thin();
+  ShowPage(f->TabSheet6);
+  Click(f->CheckBox7);
+  Click(f->CheckBox2);
+  Click(f->CheckBox13);
+  const QString stock = f->Chart3->Heading().front();
+  const QString removal = f->Chart4->Heading().front();
+  ASSERT_TRUE(stock.startsWith("puuston arvo "));
+  ASSERT_TRUE(removal.endsWith(CommonlanText(54) + "/ha"));
+  // Every pulpwood and log price doubled through the price settings window.
+  WhenShown(SettForm, [&] {
+    const auto edits = SettForm->PriceEdits();
+    for (int i = 0; i < 9; ++i) edits[i]->setText("20.00");
+    QTest::mouseClick(SettForm->BitBtn1, Qt::LeftButton);
+  });
+  f->M22->trigger();
+  EXPECT_NE(f->Chart3->Heading().front(), stock);
+  EXPECT_NE(f->Chart4->Heading().front(), removal);
+  EXPECT_TRUE(f->Chart4->Heading().front().startsWith(QString::fromUtf8("hakkuukertymä")));
 }
