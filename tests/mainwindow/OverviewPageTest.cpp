@@ -295,6 +295,7 @@ TEST_F(OverviewPage, StandsWithoutTreesToCutShowTheInfoPanel) {
     EXPECT_FALSE(ActForm->ListBox3->isEnabled());
     EXPECT_EQ(ActForm->ListBox3->currentRow(), -1);
     ASSERT_TRUE(ActForm->Panel14->isVisible());
+    Shot(QStringLiteral("stand_info_panel_%1.png").arg(c.developmentClass).toUtf8().constData());
     Click(ActForm->Panel14);
     EXPECT_EQ(script_.Last(MessageKind::Notice).caption, QString::fromUtf8(c.caption));
     // The overview page of a stand without trees: stems of 0, no grouping.
