@@ -174,6 +174,8 @@ enum class StandFileStatus {
   BadTreeRecord,    // species outside 0..4, removing phase outside 0..5,
                     // or a size or position that is not a number
   WriteFailed,      // the file could not be written or committed
+  OtherStand,       // the file on disk now holds another stand (a save or a
+                    // header change of the open stand would overwrite it)
 };
 
 // What went wrong, in Finnish, for a message ("" for Ok).
@@ -335,9 +337,13 @@ class data {
   // Writes a new file (header included), trees sorted by height.
   StandFileStatus WriteNewFile(const QString& path, QString* error = nullptr);
   // Rewrites everything after the header; the header bytes on disk stay.
+  // Refused (OtherStand) when the header on disk names another stand than
+  // the object's (SameStandHeader): the file was replaced while the stand
+  // was open, and the stand it holds now is kept.
   StandFileStatus Save(const QString& path, QString* error = nullptr);
   // Replaces the header in the object and at offset 0 of the file; refused
-  // when the file with the new header would not read back.
+  // when the file with the new header would not read back, and, as Save,
+  // when the file on disk holds another stand.
   StandFileStatus RewriteHeader(const QString& path, const StandHeader& header, QString* error = nullptr);
   void SortTreesForSave(bool growthKey, bool bySize);
   // Keys of the tree sort: x; y; latest diameter; latest height;

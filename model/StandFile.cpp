@@ -307,6 +307,14 @@ QByteArray EncodeStand(const data& stand) {
   return w.Result();
 }
 
+bool SameStandHeader(const StandHeader& onDisk, const StandHeader& own) {
+  // The object's header as its file holds it: texts cut to their fields and
+  // through cp1252.
+  const StandHeader written = DecodeHeader(EncodeHeader(own).constData());
+  return onDisk.standId == written.standId && onDisk.estateName == written.estateName &&
+         onDisk.measurementDay == written.measurementDay;
+}
+
 int NamedStepCount(const data& stand) {
   int named = 0;
   for (int k = 1; k < kPhaseCount; ++k) {
@@ -431,6 +439,7 @@ QString StandFileStatusText(StandFileStatus status) {
     case StandFileStatus::BadTreeRecord:
       return QString::fromUtf8("jonkin puun laji, poistovaihe, sijainti tai koko on mahdoton");
     case StandFileStatus::WriteFailed: return QString::fromUtf8("tiedostoa ei voitu kirjoittaa");
+    case StandFileStatus::OtherStand: return QString::fromUtf8("tiedostossa on nyt toinen kuvio");
   }
   return QString();
 }
@@ -482,6 +491,7 @@ StandFileStatus data::Save(const QString& path, QString* error) {
   const StandFileStatus read = ReadExisting(path, StandHeader::kBytes, onDisk, error);
   if (read != StandFileStatus::Ok) return read;
   if (onDisk.size() != StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
+  if (!SameStandHeader(DecodeHeader(onDisk.constData()), Header)) return Refused(StandFileStatus::OtherStand, error);
   const StandFileStatus sound = CheckStand(*this, DecodeHeader(onDisk.constData()));
   if (sound != StandFileStatus::Ok) return Refused(sound, error);
   SortTreesForSave(true, true);
@@ -498,6 +508,7 @@ StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& head
   const StandFileStatus read = ReadWholeFile(path, bytes, error);
   if (read != StandFileStatus::Ok) return read;
   if (bytes.size() < StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
+  if (!SameStandHeader(DecodeHeader(bytes.constData()), Header)) return Refused(StandFileStatus::OtherStand, error);
   const QByteArray head = EncodeHeader(header);
   std::memcpy(bytes.data(), head.constData(), StandHeader::kBytes);
   // The file with its new header must read back.

@@ -79,6 +79,12 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
 // refuse a stand that fails, so that every file written reads back.
 StandFileStatus CheckStand(const data& stand, const StandHeader& header);
 
+// Whether a header read from a stand file names the same stand as the
+// object's header once that is written: the same identifier, estate and
+// measurement day. Notes, area and the other fields may differ (the file
+// keeps its own header on a save).
+bool SameStandHeader(const StandHeader& onDisk, const StandHeader& own);
+
 // The number of slots 1..5 with a name: the phase an opened stand shows.
 int NamedStepCount(const data& stand);
 

@@ -217,7 +217,9 @@ TEST_F(StandFileTest, SaveKeepsHeaderAndMovesGrownSizes) {
   ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
   const QByteArray headerOnDisk = ReadAll(path).left(580);
 
-  s->Header.estateName = "Toinen tila";
+  // The same stand (identifier, estate, measurement day) with other notes
+  // and area in the object.
+  s->Header.info = "Toinen tieto";
   s->Header.area = 9.0f;
   AddGrowth(*s, 1);
   ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
