@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -232,9 +233,10 @@ SettingsFileState ReadSettingsBytes(const QString& path, QByteArray& bytes, QStr
     case platform::ReadOpen::Unreadable: return SettingsFileState::Unreadable;
     case platform::ReadOpen::Opened: break;
   }
+  errno = 0;
   bytes = f.read(kSettingsRecordSize + 1);
   if (f.error() != QFileDevice::NoError) {
-    reason = f.errorString();
+    reason = platform::FileErrorReason(errno, f);
     return SettingsFileState::Unreadable;
   }
   return bytes.size() == kSettingsRecordSize ? SettingsFileState::Read : SettingsFileState::WrongLength;

@@ -10,6 +10,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cmath>
 #include <algorithm>
 #include <cstring>
@@ -256,9 +257,10 @@ StandFileStatus Refused(StandFileStatus status, QString* error) {
 // in error when it does not open or read.
 StandFileStatus ReadExisting(const QString& path, qint64 maxBytes, QByteArray& out, QString* error) {
   QFile f(path);
+  errno = 0;
   if (f.open(QIODevice::ReadOnly)) out = f.read(maxBytes);
   if (f.error() == QFileDevice::NoError) return StandFileStatus::Ok;
-  if (error) *error = f.errorString();
+  if (error) *error = platform::FileErrorReason(errno, f);
   return StandFileStatus::CannotOpen;
 }
 

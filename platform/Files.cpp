@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace platform {
 
 bool CopyFile(const QString& from, const QString& to, bool failIfExists) {
@@ -22,31 +24,65 @@ bool DeleteFile(const QString& path) {
 
 bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
 
+QString FileErrorReason(int errorNumber, const QString& path, const QString& systemText) {
+  if (errorNumber == EISDIR || (!path.isEmpty() && QFileInfo(path).isDir()))
+    return QString::fromUtf8("tiedoston nimellä on kansio");
+  switch (errorNumber) {
+    case ENOSPC: return QString::fromUtf8("levyllä ei ole tilaa");
+    case EDQUOT: return QString::fromUtf8("levytilan kiintiö on täynnä");
+    case EFBIG: return QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle");
+    case EROFS: return QString::fromUtf8("levy on kirjoitussuojattu");
+    case EACCES:
+    case EPERM: return QString::fromUtf8("ei käyttöoikeutta");
+    case ENOENT: return QString::fromUtf8("tiedostoa tai kansiota ei ole");
+    case ENOTDIR: return QString::fromUtf8("polussa on tiedosto kansion paikalla");
+    case EIO: return QString::fromUtf8("levyn luku- tai kirjoitusvirhe");
+    case ENAMETOOLONG: return QString::fromUtf8("tiedoston nimi on liian pitkä");
+    case EMFILE:
+    case ENFILE: return QString::fromUtf8("liian monta avointa tiedostoa");
+    case EBUSY:
+    case ETXTBSY: return QString::fromUtf8("tiedosto on toisen ohjelman käytössä");
+    default: break;
+  }
+  return QString::fromUtf8("järjestelmän virhe (") + systemText + QLatin1Char(')');
+}
+
+QString FileErrorReason(int errorNumber, const QFileDevice& file) {
+  return FileErrorReason(errorNumber, file.fileName(), file.errorString());
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile f(path);
   // Unbuffered, so that a short write shows here: through the buffer, a
   // flush inside commit() that the file system cuts short (file size limit,
   // full disk) went unnoticed and the cut file replaced the old one.
+  errno = 0;
   bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
   qint64 done = 0;
   while (ok && done < bytes.size()) {
     // A short write is followed by another, which fails with the reason.
+    errno = 0;
     const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
     ok = n > 0;
     if (ok) done += n;
   }
-  if (ok) ok = f.commit();
+  if (ok) {
+    errno = 0;
+    ok = f.commit();
+  }
   // The reason is taken before cancelWriting() puts its own in its place.
-  if (!ok && error) *error = f.errorString();
+  if (!ok && error) *error = FileErrorReason(errno, path, f.errorString());
   if (!ok) f.cancelWriting();
   return ok;
 }
 
 ReadOpen OpenForReading(QFile& f, QString* reason) {
+  errno = 0;
   if (f.open(QIODevice::ReadOnly)) return ReadOpen::Opened;
+  const int failure = errno;
   const QFileInfo info(f.fileName());
   if (!info.exists() && !info.isSymLink()) return ReadOpen::Missing;
-  if (reason) *reason = f.errorString();
+  if (reason) *reason = FileErrorReason(failure, f);
   return ReadOpen::Unreadable;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QFile;
+class QFileDevice;
 
 namespace platform {
 
@@ -16,9 +17,19 @@ bool DeleteFile(const QString& path);
 bool FileExists(const QString& path);
 // Writes bytes through a temporary file renamed over path, so that a failed
 // write leaves the old file as it was: the old file is replaced only when
-// every byte has been written. False on failure, with the system's reason in
-// error when given.
+// every byte has been written. False on failure, with the reason in error
+// when given (FileErrorReason).
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// The reason of a failed file operation as the user reads it, in Finnish:
+// from the system's error number taken right after the failing call (0 when
+// none was set), a folder at the path told as such; the file device's own
+// text (Qt's, in English) only inside an otherwise Finnish line when the
+// number says nothing known.
+QString FileErrorReason(int errorNumber, const QString& path, const QString& systemText);
+// The same for a file device that has just failed, errorNumber being errno
+// taken right after the failing call.
+QString FileErrorReason(int errorNumber, const QFileDevice& file);
 
 // How a file opened for reading.
 enum class ReadOpen {
@@ -28,7 +39,7 @@ enum class ReadOpen {
                // permission, a folder, a link to nothing
 };
 // Opens f (its name set) read-only; the reason of Unreadable in reason when
-// given.
+// given (FileErrorReason).
 ReadOpen OpenForReading(QFile& f, QString* reason = nullptr);
 
 // The text after the last "/" (all of it when there is none).

@@ -3,6 +3,7 @@
 // file and the estate list, opened again and undone; the grow command's
 // refusals; saves that are refused or fail, the old file kept byte for byte.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
@@ -10,12 +11,15 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cerrno>
+#include <functional>
 #include <cstring>
 #include <tuple>
 #include <unistd.h>
 
 #include "tests/mainwindow/GrowFixture.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/ScratchMount.h"
 
 using namespace growfixture;
 
@@ -203,7 +207,10 @@ class FailedSave : public GrowWindows {
     ASSERT_EQ(CurrentPhase(), 1);
     script_.Clear();
   }
-  void ExpectNothingSaved() {
+  // The notice told the reason; the unsaved mark and the estate record
+  // stay; the stand file holds `onDisk` (by default what it held before)
+  // and the folder nothing else.
+  void ExpectNothingSaved(const QByteArray* onDisk = nullptr, const QStringList& files = {"12a.Norvalen"}) {
     ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
     const MessageRecord notice = script_.Last(MessageKind::Notice);
     EXPECT_EQ(notice.caption, "Toimenpiteiden talletus");
@@ -211,13 +218,13 @@ class FailedSave : public GrowWindows {
     EXPECT_GT(notice.lines.value(0).size(), 50) << notice.lines.value(0).toStdString();  // the reason is told
     EXPECT_TRUE(ActForm->HasUnsavedChanges());
     EXPECT_FALSE(ActForm->Label13->text().isEmpty());
-    EXPECT_TRUE(ReadAll(PathOf("12a")) == before_);
+    EXPECT_TRUE(ReadAll(PathOf("12a")) == (onDisk ? *onDisk : before_));
     const EstateRecord& now = RecordOf("12a.Norvalen");
     for (int k = 0; k < kPhaseCount; ++k) {
       EXPECT_EQ(now.phaseSlots[k].name, record_.phaseSlots[k].name);
       EXPECT_EQ(now.phaseSlots[k].volumes, record_.phaseSlots[k].volumes);
     }
-    EXPECT_EQ(QDir(estate_).entryList(QDir::Files), QStringList{"12a.Norvalen"});
+    EXPECT_EQ(QDir(estate_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
   }
   QByteArray before_;
   EstateRecord record_;
@@ -231,6 +238,8 @@ TEST_F(FailedSave, WriteCutShortKeepsTheOldFile) {
     QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
   }
   ExpectNothingSaved();
+  EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.value(0).contains(
+      QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle")));
   // Once the disk takes it, the same save goes through.
   QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
@@ -254,6 +263,76 @@ TEST_F(FailedSave, ReadOnlyFolderKeepsTheOldFile) {
   if (immutable) QProcess::execute("chattr", {"-i", estate_});
   QFile::setPermissions(estate_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   ExpectNothingSaved();
+  EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.value(0).contains(QString::fromUtf8("ei käyttöoikeutta")));
+}
+
+TEST_F(FailedSave, FullDiskKeepsTheOldFile) {
+  // The estates folder on a small disk of its own; filled up, the save finds
+  // no room (with a little room left it fails part way) and is told; once
+  // room is made the same save goes through.
+  testsupport::ScratchMount disk(QFileInfo(estate_).path(), 512 * 1024);
+  if (!disk.Mounted()) GTEST_SKIP() << "no small file system here: " << disk.Reason().toStdString();
+  ASSERT_TRUE(QDir().mkpath(estate_));
+  GrowAndKeep();
+  for (long leave : {0L, 8L * 1024}) {
+    SCOPED_TRACE(leave);
+    disk.Fill(leave);
+    script_.Clear();
+    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+    ExpectNothingSaved();
+    EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.value(0).contains(QString::fromUtf8("levyllä ei ole tilaa")));
+    ASSERT_TRUE(QFile::remove(disk.File("filler.bin")));
+  }
+  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(RecordOf("12a.Norvalen").phaseSlots[1].name, "Kasvatus");
+}
+
+TEST_F(FailedSave, StandFileReplacedOrDeletedWhileOpen) {
+  // What happens to the file; whether a file stays at its path; the reason
+  // the notice tells.
+  struct Change {
+    const char* what;
+    std::function<void()> change;
+    bool keepsFile;
+    QString reason;
+  };
+  const Change changes[] = {
+      {"replaced by another stand of the estate",
+       [this] {
+         WriteStand("12b", 9);
+         ASSERT_TRUE(QFile::remove(PathOf("12a")));
+         ASSERT_TRUE(QFile::rename(PathOf("12b"), PathOf("12a")));
+       },
+       true, StandFileStatusText(StandFileStatus::OtherStand)},
+      {"deleted", [this] { ASSERT_TRUE(QFile::remove(PathOf("12a"))); }, false,
+       QString::fromUtf8("tiedostoa tai kansiota ei ole")},
+      {"replaced by a folder",
+       [this] {
+         ASSERT_TRUE(QFile::remove(PathOf("12a")));
+         ASSERT_TRUE(QDir().mkdir(PathOf("12a")));
+       },
+       false, QString::fromUtf8("tiedoston nimellä on kansio")},
+  };
+  for (const Change& c : changes) {
+    SCOPED_TRACE(c.what);
+    GrowAndKeep();
+    c.change();
+    const QByteArray now = ReadAll(PathOf("12a"));
+    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+    ExpectNothingSaved(&now, c.keepsFile || QFileInfo(PathOf("12a")).isDir() ? QStringList{"12a.Norvalen"}
+                                                                               : QStringList{});
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
+              QString::fromUtf8("toimenpiteiden talletus ei onnistunut  :  ") + c.reason + QStringLiteral("   !"));
+    if (c.keepsFile) {
+      // The stand put there is kept whole.
+      std::unique_ptr<data> there;
+      ASSERT_EQ(data::PreviewStandFile(PathOf("12a"), there), StandFileStatus::Ok);
+      EXPECT_EQ(there->Header.standId, "12b");
+    }
+    QDir().rmdir(PathOf("12a"));
+    QFile::remove(PathOf("12a"));
+  }
 }
 
 TEST_F(GrowWindows, ModelEstateStandIsNotSaved) {

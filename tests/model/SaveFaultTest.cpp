@@ -181,7 +181,7 @@ TEST_F(SaveFaultTest, FullDiskRefusesTheWholeWriteOrPartOfIt) {
   if (!disk.Mounted()) GTEST_SKIP() << "no small file system for this user: " << disk.Reason().toStdString();
   OpenStand o = MakeOpenStand(disk.Folder());
   ASSERT_EQ(ReadAll(o.path).size(), standfile::FileLength(400, 0));
-  const QString noSpace = QString::fromLocal8Bit(std::strerror(ENOSPC));
+  const QString noSpace = QString::fromUtf8("levyllä ei ole tilaa");
   for (long leave : {0L, 8L * 1024}) {
     SCOPED_TRACE(leave);
     disk.Fill(leave);

@@ -157,7 +157,41 @@ TEST(Files, AtomicWriteReplacesWholeOrReportsWhy) {
   EXPECT_EQ(f.readAll(), QByteArray("2nd"));
   QString why;
   EXPECT_FALSE(WriteFileAtomically(dir.file("missing/b.bin"), "x", &why));
-  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(why, QString::fromUtf8("tiedostoa tai kansiota ei ole"));
+  // A folder in the file's place.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("c.bin"));
+  EXPECT_FALSE(WriteFileAtomically(dir.file("c.bin"), "x", &why));
+  EXPECT_EQ(why, QString::fromUtf8("tiedoston nimellä on kansio"));
+}
+
+TEST(Files, FailuresAreToldInFinnish) {
+  // The user reads the reason in a Finnish message: the system's error
+  // number decides, a folder at the path is told as such, and only an
+  // unknown number shows the system's own text, inside a Finnish line.
+  testsupport::TempDir dir;
+  const struct {
+    int number;
+    QString path;
+    const char* reason;
+  } cases[] = {
+      {ENOSPC, "", "levyllä ei ole tilaa"},
+      {EDQUOT, "", "levytilan kiintiö on täynnä"},
+      {EFBIG, "", "tiedosto on liian suuri tiedostojärjestelmälle"},
+      {EROFS, "", "levy on kirjoitussuojattu"},
+      {EACCES, "", "ei käyttöoikeutta"},
+      {EPERM, "", "ei käyttöoikeutta"},
+      {ENOENT, "", "tiedostoa tai kansiota ei ole"},
+      {EIO, "", "levyn luku- tai kirjoitusvirhe"},
+      {EISDIR, "", "tiedoston nimellä on kansio"},
+      {0, dir.path(), "tiedoston nimellä on kansio"},
+      {ENOSPC, dir.file("missing.bin"), "levyllä ei ole tilaa"},
+      {0, "", "järjestelmän virhe (Unknown error)"},
+      {EPROTO, "", "järjestelmän virhe (Unknown error)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.number);
+    EXPECT_EQ(FileErrorReason(c.number, c.path, "Unknown error"), QString::fromUtf8(c.reason));
+  }
 }
 
 namespace {
@@ -195,7 +229,7 @@ TEST(Files, AtomicWriteCutShortLeavesTheOldFileAndSaysWhy) {
     const QByteArray now = Contents(path);
     EXPECT_TRUE(now == (c.written ? bytes : old)) << "the file holds " << now.size() << " bytes";
     if (!c.written) {
-      EXPECT_EQ(why, QString::fromLocal8Bit(strerror(EFBIG)));
+      EXPECT_EQ(why, QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
   }
@@ -223,10 +257,14 @@ TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
     ASSERT_TRUE(QFile::setPermissions(dir.file("locked.bin"), QFileDevice::WriteOwner));
     unreadable << "locked.bin";
   }
-  for (const QString& name : unreadable) {
+  const QStringList reasons = {QString::fromUtf8("tiedoston nimellä on kansio"),
+                               QString::fromUtf8("tiedostoa tai kansiota ei ole"),
+                               QString::fromUtf8("ei käyttöoikeutta")};
+  for (int i = 0; i < unreadable.size(); ++i) {
+    const QString& name = unreadable[i];
     QFile f(dir.file(name));
     why.clear();
     EXPECT_EQ(OpenForReading(f, &why), ReadOpen::Unreadable) << name.toStdString();
-    EXPECT_FALSE(why.isEmpty()) << name.toStdString();
+    EXPECT_EQ(why, reasons[i]) << name.toStdString();
   }
 }
