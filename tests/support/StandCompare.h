@@ -1,0 +1,71 @@
+#pragma once
+// Two stands compared for the tests: the trees in their order (or in any
+// order) with their grown sizes, and every recorded slot.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "model/Data.h"
+#include "model/Phase.h"
+
+namespace standcompare {
+
+using TreeKey = std::tuple<float, float, float, float, int, int>;
+
+inline TreeKey KeyOf(const TreeRecord& t) { return {t.x, t.y, t.diameter, t.height, t.removedBy, t.species}; }
+
+// The trees sorted: the same for two stands whose trees differ only in
+// their order.
+inline std::vector<TreeKey> SortedTreeKeys(const data& s) {
+  std::vector<TreeKey> keys;
+  for (const TreeRecord& t : s.Trees) keys.push_back(KeyOf(t));
+  std::sort(keys.begin(), keys.end());
+  return keys;
+}
+
+inline void ExpectSameGrownSizes(const GrownSizeArray& a, const GrownSizeArray& b, const char* which) {
+  ASSERT_EQ(a.size(), b.size()) << which;
+  int differing = 0;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i].diameter != b[i].diameter || a[i].height != b[i].height) ++differing;
+  EXPECT_EQ(differing, 0) << which;
+}
+
+// Field for field: the trees in their order, both growing steps' sizes and
+// every slot to the last bit.
+inline void ExpectSameStand(const data& a, const data& b) {
+  ASSERT_EQ(a.TreeCount(), b.TreeCount());
+  int differing = 0;
+  for (int i = 0; i < a.TreeCount(); ++i)
+    if (KeyOf(a.Trees[i]) != KeyOf(b.Trees[i])) ++differing;
+  EXPECT_EQ(differing, 0) << "trees";
+  ExpectSameGrownSizes(a.GrownSizes1, b.GrownSizes1, "first growth");
+  ExpectSameGrownSizes(a.GrownSizes2, b.GrownSizes2, "second growth");
+  for (int k = 0; k < kPhaseCount; ++k) {
+    const PhaseSlot& x = a.Slots[k];
+    const PhaseSlot& y = b.Slots[k];
+    EXPECT_EQ(x.name, y.name) << "slot " << k;
+    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes, x.basalArea, x.meanDiameter, x.meanHeight),
+              std::tie(y.years, y.stems, y.volumes, y.basalArea, y.meanDiameter, y.meanHeight))
+        << "slot " << k;
+  }
+}
+
+// The same trees in any order (equal y leaves the order open) and the same
+// slots, their means to the last bits that another summing order changes.
+inline void ExpectSameTrial(const data& a, const data& b) {
+  EXPECT_TRUE(SortedTreeKeys(a) == SortedTreeKeys(b));
+  for (int k = 0; k < kPhaseCount; ++k) {
+    const PhaseSlot& x = a.Slots[k];
+    const PhaseSlot& y = b.Slots[k];
+    EXPECT_EQ(x.name, y.name) << "slot " << k;
+    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes), std::tie(y.years, y.stems, y.volumes)) << "slot " << k;
+    EXPECT_NEAR(x.basalArea, y.basalArea, 1e-3) << "slot " << k;
+    EXPECT_NEAR(x.meanDiameter, y.meanDiameter, 1e-3) << "slot " << k;
+    EXPECT_NEAR(x.meanHeight, y.meanHeight, 1e-3) << "slot " << k;
+  }
+}
+
+}  // namespace standcompare
