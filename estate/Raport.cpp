@@ -44,8 +44,6 @@ constexpr int kPanelHeight = 44;
 constexpr int kNotesWidth = 429;
 constexpr int kNotesFontPixels = 11;
 
-::data* Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 // The regeneration cost estimate as its window shows it.
 raport::RegenerationCostTexts RegenerationCostTextsOf(const TNewFrstForm& f) {
   raport::RegenerationCostTexts c;
@@ -165,7 +163,7 @@ void TRapForm::CentreReportWindow() {
 // ---- Composition ---------------------------------------------------------------
 
 void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const bool stockWanted = CheckBox1->isChecked();
   const bool saleHidden = CheckBox3->isHidden();
@@ -230,7 +228,7 @@ void TRapForm::showEvent(QShowEvent* e) {
 void TRapForm::FormActivate() {
   if (!Initialised) {
     StyleReportWindow();
-    ::data* stand = Stand();
+    ::data* stand = OpenedStand();
     setWindowTitle(PadCaption((stand ? stand->TitleText(2) : QString()) + QStringLiteral(",  ") +
                               CommonlanText(72).toLower()));
     const platform::ScreenMetrics s = platform::GetScreenMetrics();
@@ -261,7 +259,7 @@ void TRapForm::CheckBox3Click() {
   if (InBoxUpdate) return;
   if (!CheckBox3->isChecked()) {
     ComposeStandReport(false, false);
-  } else if (Stand() && RemovalValueSum(*Stand(), true, true, false) == 0) {
+  } else if (OpenedStand() && RemovalValueSum(*OpenedStand(), true, true, false) == 0) {
     ShowNotice(CommonlanText(41), QStringLiteral("ei hakkuukertymää, ei arvioita puukaupasta kertyvistä tuloista  !"));
     InBoxUpdate = true;
     CheckBox3->setChecked(false);

@@ -104,8 +104,6 @@ QComboBox* MakePercentList(QWidget* parent, const char* name) {
   return c;
 }
 
-::data* Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 bool ReportWindowVisible() { return RapForm && RapForm->isVisible(); }
 
 // The chart's foot line after a regeneration cutting: the regeneration cost
@@ -378,7 +376,7 @@ trade::SaleChoices TTradeForm::Choices() const {
 
 AssortmentVolumes TTradeForm::RemovalOfStand() const {
   AssortmentVolumes removal{};
-  if (const ::data* stand = Stand())
+  if (const ::data* stand = OpenedStand())
     for (int j = 0; j < kAssortmentCount; ++j) removal[j] = AssortmentRemoval(*stand, j, true, 0);
   return removal;
 }
@@ -452,7 +450,7 @@ void TTradeForm::RecalculateTimberSale(bool withCaptions) {
   }
   const trade::SaleResult r = trade::ComputeTimberSale(in);
   const trade::SaleChart chart = trade::SaleChartContents(
-      r, in, Stand() ? Stand()->TitleText(2) : QString(), Stand() ? Stand()->PhaseYearText(CurrentPhase()) : QString(),
+      r, in, OpenedStand() ? OpenedStand()->TitleText(2) : QString(), OpenedStand() ? OpenedStand()->PhaseYearText(CurrentPhase()) : QString(),
       RegenerationFootLine());
   for (SaleRow& row : Rows) {
     const bool ticked = row.box->isChecked();
@@ -555,7 +553,7 @@ void TTradeForm::ShowStemHints() {
 
 void TTradeForm::FormActivate() {
   if (!NeedsRefresh) return;
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const QString yearText = stand->PhaseYearText(CurrentPhase());
   const QString method = ActForm ? OperationMethodName(*stand, ActForm->CurrentStandViewState(), true) : QString();
@@ -697,7 +695,7 @@ bool TTradeForm::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TTradeForm::ShowSalePicture(bool show) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (show && stand) {
     SetWidgetColor(this, PaletteColor(12));
     Image1->show();
@@ -761,7 +759,7 @@ void TTradeForm::ClearActiveControl() { ClearFocus(this); }
 
 raport::SaleReportTexts TTradeForm::SaleReport() const {
   raport::SaleReportTexts s;
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   if (stand) {
     s.yearText = stand->PhaseCalendarYearText(CurrentPhase());
     s.methodName = ActForm ? OperationMethodName(*stand, ActForm->CurrentStandViewState(), true) : QString();

@@ -18,12 +18,6 @@
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
-namespace {
-
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
-}  // namespace
-
 QPushButton* TActForm::OperationButtonOf(OperationButton b) const {
   switch (b) {
     case RegenerationButton: return Button14;
@@ -71,7 +65,7 @@ void TActForm::UpdateNewForestCaption() {
 }
 
 void TActForm::setButtonState(int phase, int mode, bool busy) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (busy) {
     StandCardDirty = true;
     AfterPictureDirty = true;
@@ -111,7 +105,7 @@ void TActForm::UpdateOperationButtonsVisibility(bool replay) {
   const bool finalStage = CuttingStageIndex >= 0 && CuttingStageIndex != 0;
   for (QPushButton* b : {Button14, Button15, Button4}) b->setVisible(finalStage);
   for (QPushButton* b : {Button5, Button7, Button10, Button1}) b->setVisible(!finalStage);
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   // One baseline before every replay: nothing of another stand or of an
   // earlier stage choice stays behind. Choosing a stage replays too, so the
   // chain's states come back after the stage list was left without a choice.
@@ -134,7 +128,7 @@ void TActForm::UpdateUndoButton(bool undoing) {
 }
 
 void TActForm::RestoreThinningButtons(int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   ButtonStates states = OperationButtonStates();
   ::RestoreThinningButtons(states, *stand, phase);
@@ -150,7 +144,7 @@ void TActForm::SetGrowButtonState(bool enabled) {
 }
 
 void TActForm::ListBox3Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const int chosen = ListBox3->currentRow();
   if (chosen == CuttingStageIndex) return;
   const bool cutRecorded = CurrentPhase() != 0 && stand && !stand->IsCurrentLeadingGrowth(true) &&

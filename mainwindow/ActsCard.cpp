@@ -17,8 +17,6 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 QFont PointFont(const QString& family, int points) {
   QFont f(family);
   f.setPointSize(points);
@@ -33,7 +31,7 @@ void DrawText(QPainter& p, const QFont& font, int x, int top, const QString& tex
 }  // namespace
 
 void TActForm::SetIncrementBoxesVisible(bool hasGrowth, int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const bool visible = hasGrowth && stand && IncrementBoxesVisible(*stand, phase);
   for (QCheckBox* box : {CheckBox10, CheckBox4}) {
     box->setVisible(visible);
@@ -47,7 +45,7 @@ void TActForm::CheckBox10Click() {
 }
 
 void TActForm::DrawStandCard() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const int width = Image4->width();
   const int height = Image4->height();
   if (width <= 0 || height <= 0) return;

@@ -29,10 +29,8 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 QString StandTitle() {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   return stand ? stand->TitleText(2) : QString();
 }
 
@@ -67,7 +65,7 @@ void TActForm::CreateStandCommands() {
 // ---- Stand list and menu ---------------------------------------------------------
 
 void TActForm::ShowStandInformation() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   ShowBusy(this, 5, 30, CommonlanText(101), PaletteColor(20));
   DrawStandPicture(IntroForm, stand->TreeCount(), stand->SpeciesBlocks, stand->Header);
@@ -125,12 +123,12 @@ void TActForm::M11Click() {
 }
 
 void TActForm::M12Click() {
-  if (OpenStand()) ChangeStandData();
+  if (OpenedStand()) ChangeStandData();
   ClearFocus(this);
 }
 
 void TActForm::M13Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand || !IntroForm) return;
   SetMainWindowMode(0);
   if (!DeleteStand(IntroForm->StandPath, stand->TitleText(0), stand->IsModelEstateStand(-1), false)) {
@@ -220,7 +218,7 @@ void TActForm::PlaceCommandButtons() {
 }
 
 void TActForm::Panel14Click() {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   const NoticeText n = StandInfoNotice(stand ? stand->DevelopmentClass() : 1);
   ShowNotice(n.caption, n.line);
   ClearFocus(this);

@@ -25,8 +25,6 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 // Mean diameter of slot k in whole cm, rounded half away from zero.
 int MeanDiameterCm(const ::data& stand, int k) { return platform::RoundHalfAway(stand.SlotMeanDiameter(k)); }
 
@@ -55,7 +53,7 @@ void TActForm::CuttingCommitted() {
 }
 
 bool TActForm::AskCuttingTiming() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return false;
   const CuttingRefusal r = CuttingTimingRefusal(*stand, CurrentPhase());
   if (r.Refused()) ShowRefusal(r);
@@ -79,7 +77,7 @@ int TActForm::RunStripRoadDialog() {
 }
 
 void TActForm::Button4Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (stand && AskCuttingTiming()) {
     const int p = CurrentPhase();
     const bool smallGap = IsSelectionOrSmallGapCutting(*stand, p, QString(), false);
@@ -96,7 +94,7 @@ void TActForm::Button1Click() {
 }
 
 int TActForm::RunCorridorThinning() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return 2;
   const int p = CurrentPhase();
   // At the measured state no strip roads can have been cut just before.
@@ -118,7 +116,7 @@ void TActForm::Button14Click() {
 }
 
 int TActForm::RunRegenerationCutting() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return 2;
   const int d = MeanDiameterCm(*stand, CurrentPhase());
   // Below 18 cm the dialog offers the clear-cut only.
@@ -145,7 +143,7 @@ int TActForm::RunSelectionCutting() {
 }
 
 bool TActForm::CheckSelectionCuttingPreconditions(bool show, int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand || phase < 0 || phase >= kPhaseCount) return false;
   const bool ok = SelectionPreconditionsHoldAt(*stand, phase);
   if (!ok && show && PlocCuttForm) {

@@ -36,8 +36,6 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 const QColor kPageText(30, 30, 30);
 
 QLabel* PageLabel(QWidget* parent, const char* name, const QFont& font) {
@@ -242,7 +240,7 @@ void TActForm::PlaceRecommendationPanel() {
 
 void TActForm::PlaceSpeciesLegend() {
   if (!Label33) return;
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   std::array<int, 5> stems{};
   std::array<int, 5> widths{};
   QLabel* namesOf[5] = {Label33, Label32, Label31, Label25, Label26};
@@ -275,7 +273,7 @@ void TActForm::DrawTreeMaps(bool withBefore, bool refreshCharts) {
 }
 
 void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   DotMapOptions o;
   o.mode = OverviewModeOf();
@@ -345,7 +343,7 @@ int TActForm::OverviewModeOf() const { return ::OverviewModeOf(CheckBox2->isChec
 void TActForm::SetSecondMapCaption(const QString& text) { Label43->setText(text); }
 
 void TActForm::UpdateOverviewTab() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const int mode = OverviewModeOf();
   const OverviewCaptions captions = OverviewCaptionsFor(*stand, CurrentPhase(), mode);
@@ -400,7 +398,7 @@ void TActForm::ResetOverviewTab() {
 // ---- Charts --------------------------------------------------------------------
 
 void TActForm::RefreshOverviewCharts(int k, TOverviewChart* chart) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand || !IsOverviewChartRedrawn(chart == Chart4, OverviewModeOf())) return;
   const int item = ListBox2->currentRow();
   chart->Prepare(PrepareOverviewChart(OverviewChartContentOf(item), MainWindowHeight));
@@ -413,7 +411,7 @@ void TActForm::RefreshOverviewCharts(int k, TOverviewChart* chart) {
 }
 
 void TActForm::ShowAssortmentChart(bool keepLayout, TOverviewChart* chart) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   if (!keepLayout) chart->Prepare(PrepareOverviewChart(ChartRemoval, MainWindowHeight));
   chart->Show(RemovalAssortmentChart(*stand, CurrentPhase(), CheckBox14->isChecked(), CheckBox13->isChecked()));
@@ -429,7 +427,7 @@ void TActForm::ApplyOverviewChartChoice() {
   const bool modeShown = CheckBox2->isChecked() || CheckBox5->isChecked();
   CheckBox2->setChecked(false);
   CheckBox5->setChecked(false);
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   CheckBox11->setVisible(item == 1);
   CheckBox12->setVisible(item == 1);
   CheckBox6->setVisible(item == 2 && stand && HasTreePicture(stand->DevelopmentClass()));
@@ -445,7 +443,7 @@ void TActForm::ApplyOverviewChartChoice() {
 }
 
 void TActForm::CheckBox2Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   OverviewModeShown = false;
   if (CheckBox2->isChecked()) {
     if (stand && RemovedStemCount(*stand) > 0) {
@@ -461,7 +459,7 @@ void TActForm::CheckBox2Click() {
 }
 
 void TActForm::CheckBox5Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   OverviewModeShown = false;
   if (CheckBox5->isChecked()) {
     if (stand && stand->GrowthStepCount() > 0) {
@@ -483,7 +481,7 @@ namespace {
 // shows the standing trees, drawn again with the switch.
 void RedrawChartsForSwitch(TActForm* f, QCheckBox* box, int content,
                            OverviewChart (*chartOf)(const data&, int, bool)) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (box->isVisible() && stand) {
     f->Chart3->Prepare(PrepareOverviewChart(content, f->MainWindowHeight));
     f->Chart3->Show(chartOf(*stand, 0, box->isChecked()));

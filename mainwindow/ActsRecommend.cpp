@@ -20,12 +20,6 @@
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
 
-namespace {
-
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
-}  // namespace
-
 void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
   DrawStandCard();
   ShowOperationRecommendation(RecommendationState(), fullRefresh);
@@ -39,14 +33,14 @@ void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
 }
 
 int TActForm::RecommendationState() const {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (!stand) return RecommendsNothing;
   const bool hasEstimate = NewFrstForm && NewFrstForm->HasRegenerationEstimate();
   return ::RecommendationState(*stand, CurrentPhase(), IsNewForestButtonVisible(), hasEstimate);
 }
 
 void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const int p = CurrentPhase();
   const bool off = ::RecommendationsOff();
   Label30->setVisible(off);
@@ -84,7 +78,7 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
 }
 
 void TActForm::Panel12Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const int p = CurrentPhase();
   const QString line1 = RecommendationMessageLine1(p, stand->IsCurrentPhaseGrowth(), stand->PhaseCalendarYearText(p));

@@ -11,7 +11,7 @@
 #include "ui/WindowHelpers.h"
 
 void TActForm::Panel11Click() {
-  const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+  const ::data* stand = OpenedStand();
   if (stand && RemovalValueSum(*stand, true, false, false) > 0) {
     ShowBusy(this, 10, 100, CommonlanText(41), PaletteColor(20));
     // The report opened from the sale always ends with the sale.

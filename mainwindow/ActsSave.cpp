@@ -22,12 +22,6 @@
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
-namespace {
-
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
-}  // namespace
-
 void TActForm::ShowSaveState(bool unsaved) {
   Unsaved = unsaved;
   const QColor panel = PaletteColor(unsaved ? 223 : 7);
@@ -37,7 +31,7 @@ void TActForm::ShowSaveState(bool unsaved) {
   SetRoleColor(Panel10, QPalette::ButtonText, text);
   // The notice over the estate chart names the stand; it is centred over
   // the chart.
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (unsaved && stand)
     Label13->setText(ActlanText(23).toLower() + QStringLiteral(",  ") + stand->TitleText(1) + QStringLiteral("  !"));
   else
@@ -49,7 +43,7 @@ void TActForm::ShowSaveState(bool unsaved) {
 // ---- Save ----
 
 void TActForm::Panel10Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!Unsaved) {
     ShowNotice(ActlanText(28), QStringLiteral("toimenpiteet on talletettu, suorita tai peru toimenpide   !"));
   } else if (stand && stand->IsModelEstateStand(-1)) {
@@ -62,7 +56,7 @@ void TActForm::Panel10Click() {
 }
 
 bool TActForm::SaveStandOperations() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand || !IntroForm) return false;
   ShowBusy(this, 10, 100, ActlanText(76), PaletteColor(20));
   QString error;
@@ -98,7 +92,7 @@ void TActForm::Panel4Click() {
 }
 
 int TActForm::GrowStandStock() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return 2;
   const int p = CurrentPhase();
   const CuttingRefusal refusal = GrowRefusal(*stand, p);
@@ -133,7 +127,7 @@ void TActForm::Button12Click() {
 }
 
 void TActForm::UndoLastOperation() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const int p = CurrentPhase();
   if (!stand || p == 0) return;
   stand->UndoOperation(p);

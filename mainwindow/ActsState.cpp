@@ -32,7 +32,7 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
     return model::CurrencyUnitOf(model::CurrencyListText(s.currencyIndex), true);
   }
   QString StandTitle(int style) const override {
-    const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+    const ::data* stand = OpenedStand();
     return stand ? stand->TitleText(style) : QString();
   }
   bool IsNarrowView() const override { return form->IsNarrowView(); }
@@ -70,7 +70,7 @@ struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
   void ShowAssortmentChart() override { form->ShowAssortmentChart(false, form->Chart4); }
   bool IsRemovalViewChecked() override { return form->CheckBox33->isChecked(); }
   bool HasGrowthStepWithValueIncrement() override {
-    const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+    const ::data* stand = OpenedStand();
     return stand && stand->GrowthStepCount() > 0 && form->CheckBox10->isChecked();
   }
   void DrawStandCard() override { form->DrawStandCard(); }

@@ -30,8 +30,6 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 const QColor kCream(255, 251, 240);  // 0xF0FBFF
 
 QLabel* MakeTextLabel(QWidget* parent, const char* name) {
@@ -175,7 +173,7 @@ void TActForm::ClearStandViewLabels() {
 // ---- Heading rows ----------------------------------------------------------
 
 void TActForm::RefreshStandViewTexts(bool full) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   if (full) ShowInitialStateTexts();
   else if (CurrentPhase() > 0) RefreshAfterStateTexts(false);
@@ -188,7 +186,7 @@ void TActForm::RefreshStandViewTexts(bool full) {
 }
 
 void TActForm::RefreshAfterStateTexts(bool withDescriptions) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand || CurrentPhase() == 0) return;
   const bool removal = CheckBox33->isChecked();
   if (withDescriptions) ShowAfterStateTexts(removal);
@@ -225,7 +223,7 @@ void TActForm::ArrangeHeadingLabels() {
 // ---- Description lines -----------------------------------------------------
 
 void TActForm::ShowInitialStateTexts() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const StandViewState v = CurrentStandViewState();
   Label18->setText(InitialStateText(*stand, v, false));
@@ -236,7 +234,7 @@ void TActForm::ShowInitialStateTexts() {
 }
 
 void TActForm::ShowAfterStateTexts(bool removal) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   StandViewState v = CurrentStandViewState();
   v.removal = removal;
@@ -272,7 +270,7 @@ void TActForm::ColourAfterStateLabels() {
 // ---- Carbon dioxide and the change line ------------------------------------
 
 void TActForm::StockChangeText(bool layoutOnly) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!layoutOnly && stand) {
     const QString r = ::StockChangeText(*stand, CurrentStandViewState());
     Label27->setText(r);
@@ -351,7 +349,7 @@ void TActForm::Label22Click() {
 }
 
 void TActForm::CheckBox33Click() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (CheckBox33->isVisible() && stand) {
     if (RemovedStemCount(*stand) > 0) {
       UpdateCarbonBoxEnabled();
@@ -376,7 +374,7 @@ void TActForm::ShowNoRemovalNotice(QCheckBox* box) {
 // ---- Overview header and timber-sale panel ---------------------------------
 
 void TActForm::RefreshOverviewHeaderTexts(int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   RefreshAfterStateTexts(true);
   ShowTimberSalePanel(phase);
@@ -394,7 +392,7 @@ void TActForm::RefreshOverviewHeaderTexts(int phase) {
 }
 
 void TActForm::ShowTimberSalePanel(int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const TimberSalePanel t = TimberSalePanelFor(*stand, phase, Image8->x(), ListBox3->x(), MainWindowHeight);
   Panel11->setText(t.caption);

@@ -29,17 +29,11 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 
-namespace {
-
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
-}  // namespace
-
 bool TActForm::IsNarrowView() const { return !CheckBox15->isChecked(); }
 
 void TActForm::UpdateView(int level) {
   const int phase = CurrentPhase();
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   // Every refresh may change what the growth forecast starts from.
   if (IncForm) IncForm->NeedsRecompute = true;
   if (level > 0) UpdateMainWindow(-1);
@@ -66,7 +60,7 @@ void TActForm::UpdateView(int level) {
 }
 
 void TActForm::UpdateMainWindow(int phase) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (phase < 0) {
     if (LayoutPending) {
       LayoutEstateGrid();
@@ -191,7 +185,7 @@ void TActForm::SetMainWindowMode(int mode) {
 }
 
 void TActForm::ShowStandInfoLabels(int n) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   const QString dash = QStringLiteral("- ");
   if (n >= 0) {
     Label15->setText(dash + CommonlanText(52).toLower() + QLatin1Char(' ') + platform::IntText(n) +
@@ -209,7 +203,7 @@ void TActForm::ShowStandInfoLabels(int n) {
 }
 
 void TActForm::MainWindowTitleText() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   // The program title, also before a stand is open (the start window shows
   // the text for opening a stand list meanwhile).
   QString title = MainWindowTitle(true);

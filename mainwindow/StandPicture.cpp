@@ -33,8 +33,6 @@
 
 namespace {
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 // ---- The bitmaps -----------------------------------------------------------
 
 // The pictures, decoded once, and each picture ready-scaled to the sizes a
@@ -216,7 +214,7 @@ bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpecies
   const StandPictureScales sc = PictureScales(closeUp, sample, windowWidth, windowHeight, G);
 
   TreeSource source;
-  source.stand = sample ? nullptr : OpenStand();
+  source.stand = sample ? nullptr : OpenedStand();
   source.before = before;
   source.removal = removal;
   source.filter = filter;
@@ -283,7 +281,7 @@ bool RenderStandPicture(TActForm* form, QImage& image, const int counts[kSpecies
 
 void DrawStandPictureInto(TActForm* form, TCanvas* image, bool before, bool removal, bool closeUp,
                           bool saleWindow) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (!form || !image || !stand) return;
   const bool winter = !saleWindow && form->CheckBox21->isChecked();
   int filter = TreeFilterAll;
@@ -307,12 +305,12 @@ void DrawStandPictureInto(TActForm* form, TCanvas* image, bool before, bool remo
 }
 
 bool HasStandChanged(const TActForm*) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   return stand && (RemovedStemCount(*stand) > 0 || stand->GrowthStepCount() > 0);
 }
 
 bool IsTreeShownInView(const TActForm*, int i, int mode) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (!stand || i < 0 || i >= stand->TreeCount()) return false;
   return IsRemovalShownInView(stand->TreeRemovedBy(i), mode, PhaseHistoryOf(*stand, CurrentPhase()));
 }
@@ -340,7 +338,7 @@ void DrawAfterPicture(TActForm* form, bool removal, bool markCloseUp) {
                        {form->Label2, form->Label222, form->Label8, form->Label27, form->Image6}, removal, false);
   // At the measured state or its leading growing step the measured rows
   // tell the state, and the carbon dioxide box follows.
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (CurrentPhase() == 0 || (stand && stand->IsCurrentLeadingGrowth(true))) {
     form->RefreshStandViewTexts(false);
     form->UpdateCarbonBoxEnabled();
@@ -354,7 +352,7 @@ void DrawCloseUpAfterPicture(TActForm* form, bool removal) {
 }
 
 void RefreshStandViewPictures(TActForm* form, int phase) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   QCheckBox* removalBox = form->CheckBox33;
   // The removal sample has nothing to show before a cutting.
   if (removalBox->isChecked() && (phase == 0 || (stand && stand->IsCurrentLeadingGrowth(true)))) {

@@ -27,8 +27,6 @@ constexpr int kColumn = 88;        // width of one species column
 constexpr int kPanelHeight = 150;
 constexpr int kButtonPanelHeight = 48;
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = QString()) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
@@ -115,7 +113,7 @@ void TAgesForm::SetAgesFormTexts() {
 
 void TAgesForm::PrepareAgeChoices() {
   for (QComboBox* list : AgeList) list->clear();
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (!stand) return;
   // The sixth species has no list.
   for (int k = 0; k < 5; ++k) {
@@ -141,7 +139,7 @@ void TAgesForm::PlaceAgesWindow(int raised) {
 }
 
 void TAgesForm::ShowSpeciesMeans(int k, QLabel* diameter, QLabel* height) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   const int d = stand ? stand->SpeciesValue(k, 2) : 0;
   const int h = stand ? stand->SpeciesValue(k, 3) : 0;
   diameter->setText(SpeciesMeanDiameterText(d));
@@ -149,7 +147,7 @@ void TAgesForm::ShowSpeciesMeans(int k, QLabel* diameter, QLabel* height) {
 }
 
 void TAgesForm::FormActivate() {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   if (stand) Label28->setText(AgeRowTitle(stand->MeasurementYearText()));
   int standing[kSpeciesSlots] = {};
   if (stand) stand->CountStandingBySpecies(1, standing);

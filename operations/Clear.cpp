@@ -9,6 +9,7 @@
 #include <QTextEdit>
 
 #include "model/Phase.h"
+#include "stands/Intro.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Clearlan.h"
@@ -185,7 +186,7 @@ void TClearForm::LayoutVertically() {
 }
 
 void TClearForm::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   if (FirstActivation) {
     LayoutVertically();
@@ -202,7 +203,7 @@ void TClearForm::FormActivate() {
 }
 
 void TClearForm::SetAllowedCuttingTypes() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const int p = CurrentPhase();
   const AllowedCuttingTypes a =
@@ -245,7 +246,7 @@ int TClearForm::ChosenValue(const TRadioGroup* group) {
 int TClearForm::ActivePage() const { return PageControl1->currentIndex(); }
 
 void TClearForm::RefreshPreview() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const int p = CurrentPhase();
   if (!stand || p + 1 >= kPhaseCount) return;
   ++RecalculationCount;
@@ -266,14 +267,14 @@ void TClearForm::RefreshPreview() {
 
 void TClearForm::TrySmallGapCut() {
   const int gap = qMax(0, RadioGroup8->ItemIndex());
-  Stand()->SelectSmallGapCut(SmallGapArea(gap), CurrentPhase());
+  OpenedStand()->SelectSmallGapCut(SmallGapArea(gap), CurrentPhase());
   OperationText = SmallGapOperationText(gap);
 }
 
 void TClearForm::TryClearCut() {
   const int groups = qMax(0, RadioGroup1->ItemIndex());
   const int perGroup = groups >= 1 ? ChosenValue(RadioGroup2) : 0;
-  Stand()->SelectSpacedRetention(groups, perGroup, CurrentPhase());
+  OpenedStand()->SelectSpacedRetention(groups, perGroup, CurrentPhase());
   OperationText = ClearCutOperationText(groups, perGroup);
 }
 
@@ -285,7 +286,7 @@ void TClearForm::TrySeedTreeCut() {
     OperationText.clear();
     return;
   }
-  const int kept = Stand()->SelectRetentionCutBySpecies(pine ? SpeciesPine : -1, birch ? SpeciesBirch : -1, large,
+  const int kept = OpenedStand()->SelectRetentionCutBySpecies(pine ? SpeciesPine : -1, birch ? SpeciesBirch : -1, large,
                                                         ChosenValue(RadioGroup3), kSeedTreeFirst, kSeedTreeLast,
                                                         CurrentPhase() + 1);
   OperationText = SeedTreeOperationText(pine, birch, large, kept);
@@ -295,7 +296,7 @@ void TClearForm::TryShelterwoodCut() {
   const bool pine = CheckBox3->isChecked();
   const bool birch = CheckBox4->isChecked();
   const bool large = RadioGroup7->ItemIndex() == 0;
-  const int kept = Stand()->SelectRetentionCut(pine ? SpeciesPine : -1, birch ? SpeciesBirch : -1, large,
+  const int kept = OpenedStand()->SelectRetentionCut(pine ? SpeciesPine : -1, birch ? SpeciesBirch : -1, large,
                                                ChosenValue(RadioGroup4), kShelterFirst, kShelterLast,
                                                CurrentPhase() + 1);
   OperationText = ShelterwoodOperationText(pine, birch, large, kept);
@@ -303,7 +304,7 @@ void TClearForm::TryShelterwoodCut() {
 
 void TClearForm::TryStripCut() {
   const int width = ChosenValue(RadioGroup5);
-  Stand()->SelectStripCut(width, CurrentPhase());
+  OpenedStand()->SelectStripCut(width, CurrentPhase());
   OperationText = StripOperationText(width);
 }
 
@@ -311,7 +312,7 @@ void TClearForm::RefreshSampleCaptions() {
   const int page = ActivePage();
   Preview.remainingCaption->setText(RemainingSampleCaption(page));
   Preview.removalCaption->setText(RemovalSampleCaption(page));
-  ShowCuttingResult(*Stand(), Preview.volumeLabel, Preview.label2, nullptr, nullptr, Preview.chart,
+  ShowCuttingResult(*OpenedStand(), Preview.volumeLabel, Preview.label2, nullptr, nullptr, Preview.chart,
                     Preview.chartSwitch->isChecked());
 }
 
@@ -355,7 +356,7 @@ void TClearForm::CheckBox5Click() {
 
 void TClearForm::CheckBox6Click() {
   if (Activating) return;
-  if (::data* stand = Stand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
+  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
   ClearFocus(this);
 }
 
@@ -363,7 +364,7 @@ void TClearForm::BitBtn1Click() {
   const int page = ActivePage();
   const int chosen = page == SeedTreePage ? ChosenValue(RadioGroup3) : ChosenValue(RadioGroup4);
   const ClearOkCheck check =
-      ClearOkCheckFor(page, CheckBox1->isChecked(), CheckBox2->isChecked(), chosen, TrialStemCount(*Stand()));
+      ClearOkCheckFor(page, CheckBox1->isChecked(), CheckBox2->isChecked(), chosen, TrialStemCount(*OpenedStand()));
   switch (check.kind) {
     case ClearOkCheck::Notice:
       ShowNotice(check.caption, check.line1);

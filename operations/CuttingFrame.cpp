@@ -206,10 +206,8 @@ TCuttingForm::TCuttingForm(QWidget* parent, const QString& name) : QDialog(paren
   setModal(true);
 }
 
-::data* TCuttingForm::Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 int TCuttingForm::ShowModal() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   openedPhase_ = CurrentPhase();
   if (stand) {
     openedTrees_ = stand->Trees;
@@ -221,7 +219,7 @@ int TCuttingForm::ShowModal() {
 }
 
 void TCuttingForm::done(int r) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (stand && openedPhase_ >= 0) {
     if (r == Accepted) {
       SetCurrentPhase(100);

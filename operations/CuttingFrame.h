@@ -101,8 +101,6 @@ class TCuttingForm : public QDialog {
   virtual void FormActivate() = 0;
   void done(int r) override;
 
-  // The open stand (nullptr when none).
-  static ::data* Stand();
   // Recalculations of the trial since the dialog was created (tests read it).
   int RecalculationCount = 0;
 

@@ -6,6 +6,7 @@
 
 #include "model/Phase.h"
 #include "operations/GateRules.h"
+#include "stands/Intro.h"
 #include "texts/Commonlan.h"
 #include "texts/Gatelan.h"
 #include "ui/MessageService.h"
@@ -44,7 +45,7 @@ TGateForm::~TGateForm() {
 }
 
 void TGateForm::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   Centre();
   Activating = true;
@@ -65,12 +66,12 @@ void TGateForm::RadioGroup1Click() {
 
 void TGateForm::CheckBox6Click() {
   if (Activating) return;
-  if (::data* stand = Stand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
+  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
   ClearFocus(this);
 }
 
 void TGateForm::RecomputeCorridorThinning() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const int k = CurrentPhase() + 1;
   if (!stand || k >= kPhaseCount) return;
   ++RecalculationCount;

@@ -39,8 +39,6 @@ constexpr int kTitleHeight = 30;
 constexpr int kPeriodPanelHeight = 74;
 constexpr int kButtonPanelHeight = 44;
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 }  // namespace
 
 TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
@@ -159,7 +157,7 @@ int TIncForm::ChosenYears() const {
 }
 
 void TIncForm::FillGrowthForecast(int startYear, bool noGrowthYet) {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   for (int r = 1; r < kForecastRows; ++r)
     for (int c = 0; c < kForecastColumns; ++c) StringGrid1->setItem(r, c, new QTableWidgetItem(QString()));
   ValueGrowthFactors = {};
@@ -189,7 +187,7 @@ void TIncForm::FillGrowthForecast(int startYear, bool noGrowthYet) {
 }
 
 void TIncForm::ShowGrowthChoice(int index) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   const int g = stand ? stand->GrowthStepCount() : 0;
   const QString year = stand ? stand->FirstPhaseYearText() : QString();
   Label1->setText(GrowthChoiceLine(g, year, index >= 0 ? RadioGroup1->ItemText(index) : QString()));
@@ -219,7 +217,7 @@ void TIncForm::PlaceGrowthWindows() {
 }
 
 void TIncForm::FormActivate() {
-  ::data* stand = OpenStand();
+  ::data* stand = OpenedStand();
   if (NeedsRecompute && stand) {
     const int n = stand->GrowthStepCount();
     FillGrowthForecast(stand->FirstPhaseYearText().toInt(), n == 0);

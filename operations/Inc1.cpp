@@ -27,8 +27,6 @@ constexpr int kTopHeight = 104;
 constexpr int kChartHeight = 250;
 constexpr int kButtonPanelHeight = 44;
 
-::data* OpenStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 }  // namespace
 
 TIncForm1::TIncForm1(QWidget* parent) : QDialog(parent) {
@@ -89,7 +87,7 @@ void TIncForm1::ShowTimingChart() {
 }
 
 void TIncForm1::DrawTimingChart(float rate10) {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   const int startYear = stand ? stand->FirstPhaseYearText().toInt() : 0;
   const std::array<float, 4> factors = IncForm ? IncForm->ValueGrowthFactors : std::array<float, 4>{};
   const TimingChartContent c =
@@ -102,7 +100,7 @@ void TIncForm1::DrawTimingChart(float rate10) {
 }
 
 void TIncForm1::FormActivate() {
-  const ::data* stand = OpenStand();
+  const ::data* stand = OpenedStand();
   const QString subject = IncForm ? IncForm->Button2->text().toLower() : InclanText(9).toLower();
   if (stand) setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + subject));
   ShowTimingChart();

@@ -186,8 +186,6 @@ TNewFrstForm::~TNewFrstForm() {
   if (NewFrstForm == this) NewFrstForm = nullptr;
 }
 
-::data* TNewFrstForm::Stand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
-
 // ---- Creation and layout ----------------------------------------------------
 
 void TNewFrstForm::FormCreate() {
@@ -306,12 +304,12 @@ void TNewFrstForm::LayoutSummary(bool clearCut) {
 // ---- Services ---------------------------------------------------------------
 
 bool TNewFrstForm::NextOperationIsClearCut() const {
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   return stand && ::NextOperationIsClearCut(*stand);
 }
 
 QString TNewFrstForm::RegenerationTitle(bool shortForm) const {
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   return stand ? ::RegenerationTitle(*stand, shortForm) : QString();
 }
 
@@ -326,7 +324,7 @@ void TNewFrstForm::SetupRegenerationPage() {
 }
 
 void TNewFrstForm::LoadRegenerationChoices() {
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   auto choice = [stand](int i) { return stand ? stand->RegenerationChoice(i) : (i == 5 ? -1 : 0); };
   // Cultivation first: the method's lists, then its choices. An index that
   // lies outside its list (a stand file written elsewhere) takes the first
@@ -360,7 +358,7 @@ void TNewFrstForm::LoadRegenerationChoices() {
 }
 
 void TNewFrstForm::StoreRegenerationChoices() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   stand->SetRegenerationChoice(ClearingMethodChoice, RadioGroup3->ItemIndex());
   stand->SetRegenerationChoice(ClearingCostChoice, ComboBox5->currentIndex());
@@ -375,7 +373,7 @@ void TNewFrstForm::StoreRegenerationChoices() {
 }
 
 void TNewFrstForm::ComputeRegenerationEstimate() {
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   RegenerationEstimateInput in;
   in.areaHa = stand ? stand->Area() : 0.0f;
   in.clearingMethod = RadioGroup3->ItemIndex();
@@ -431,7 +429,7 @@ bool TNewFrstForm::HasRegenerationEstimate() const {
 }
 
 QString TNewFrstForm::RegenerationHintText() const {
-  const ::data* stand = Stand();
+  const ::data* stand = OpenedStand();
   return stand ? ::RegenerationHintText(*stand, HasRegenerationEstimate(), Label7->text()) : QString();
 }
 

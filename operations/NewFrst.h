@@ -149,7 +149,6 @@ class TNewFrstForm : public QDialog {
   void Remember(RememberedList list, int index);
   int Remembered(RememberedList list) const;
   int Method() const;
-  static ::data* Stand();
 
   RegenerationEstimate estimate_;
   // [method - 1][list]; -1 when nothing is remembered.

@@ -8,6 +8,7 @@
 #include "model/Phase.h"
 #include "platform/Numbers.h"
 #include "mainwindow/StandCardRules.h"
+#include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Ploclan.h"
@@ -75,7 +76,7 @@ TPlocCuttForm::~TPlocCuttForm() {
 }
 
 void TPlocCuttForm::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   Activating = true;
   setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + PadCaption(ActlanText(6).toLower())));
@@ -103,7 +104,7 @@ void TPlocCuttForm::FormActivate() {
 }
 
 void TPlocCuttForm::BuildSelectionRemovalList() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   list_ = BuildSelectionRemovalChoices(stand->SlotTotalVolume(CurrentPhase()));
   RadioGroup1->SetItems(list_.items);
@@ -113,7 +114,7 @@ void TPlocCuttForm::BuildSelectionRemovalList() {
 }
 
 void TPlocCuttForm::RadioGroup1Click() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (Activating || !stand) return;
   const int p = CurrentPhase();
   const int i = RadioGroup1->ItemIndex();
@@ -129,13 +130,13 @@ void TPlocCuttForm::RadioGroup1Click() {
 
 void TPlocCuttForm::CheckBox1Click() {
   if (Activating) return;
-  if (::data* stand = Stand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
+  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
   ClearFocus(this);
 }
 
 void TPlocCuttForm::RunSelectionCutting(int target, int volume, bool heavy, const QString& remainingCaption,
                                         const QString& removalCaption) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const int p = CurrentPhase();
   if (!stand || p + 1 >= kPhaseCount) return;
   ++RecalculationCount;
@@ -170,13 +171,13 @@ void TPlocCuttForm::RunSelectionCutting(int target, int volume, bool heavy, cons
 }
 
 void TPlocCuttForm::ShowSelectionResult(bool cut) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   ShowCuttingResult(*stand, Preview.volumeLabel, Preview.label2, Preview.label3, Preview.label4,
                     cut ? Preview.chart : nullptr, cut && Preview.chartSwitch->isChecked());
 }
 
 void TPlocCuttForm::BitBtn1Click() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   if (RadioGroup1->ItemIndex() <= 0) {
     ShowNotice(windowTitle(), Preview.operationLabel->text());

@@ -6,6 +6,7 @@
 #include "mainwindow/Acts.h"
 #include "model/Phase.h"
 #include "operations/RoadsRules.h"
+#include "stands/Intro.h"
 #include "texts/Commonlan.h"
 #include "texts/Roadslan.h"
 #include "ui/MessageService.h"
@@ -48,7 +49,7 @@ TRoadForm::~TRoadForm() {
 }
 
 void TRoadForm::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const int n = stand->SlotTreeCount(CurrentPhase());
   Activating = true;
@@ -71,7 +72,7 @@ void TRoadForm::RadioGroup1Click() {
 }
 
 void TRoadForm::RecomputeStripRoads() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   ++RecalculationCount;
   const int k = CurrentPhase() + 1;
@@ -85,7 +86,7 @@ void TRoadForm::RecomputeStripRoads() {
 }
 
 void TRoadForm::ComputeStripRoadRemoval(int k, const QString& name) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand || k >= kPhaseCount) return;
   const int j = RadioGroup2->ItemIndex();
   const int i = RadioGroup1->ItemIndex();

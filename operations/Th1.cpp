@@ -9,6 +9,7 @@
 
 #include "model/Phase.h"
 #include "platform/Numbers.h"
+#include "stands/Intro.h"
 #include "texts/Commonlan.h"
 #include "texts/Th1lan.h"
 #include "ui/MessageService.h"
@@ -101,7 +102,7 @@ TTh1Form::~TTh1Form() {
 }
 
 void TTh1Form::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   Centre();
   Activating = true;
@@ -157,7 +158,7 @@ void TTh1Form::ListBox3Click() {
 
 void TTh1Form::CheckBox1Click() {
   if (Activating) return;
-  if (::data* stand = Stand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
+  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
   ClearFocus(this);
 }
 
@@ -171,7 +172,7 @@ void TTh1Form::SetThinningCaptions(int type) {
 }
 
 void TTh1Form::RecalculateThinning() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const int p = CurrentPhase();
   if (!stand || p + 1 >= kPhaseCount) return;
   ++RecalculationCount;

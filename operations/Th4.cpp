@@ -11,6 +11,7 @@
 #include "model/Phase.h"
 #include "operations/PlocCutt.h"
 #include "mainwindow/StandCardRules.h"
+#include "stands/Intro.h"
 #include "texts/Commonlan.h"
 #include "texts/Th1lan.h"
 #include "ui/MessageService.h"
@@ -68,7 +69,7 @@ TTh4Form::~TTh4Form() {
 bool TTh4Form::ThinningStage() const { return ActForm && ActForm->IsThinningStageChosen(); }
 
 void TTh4Form::FormActivate() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const bool thinning = ThinningStage();
   const QStringList guidance = SpeciesRemovalGuidance(thinning);
@@ -130,12 +131,12 @@ void TTh4Form::ComboBoxChange() {
 
 void TTh4Form::CheckBox6Click() {
   if (Activating) return;
-  if (::data* stand = Stand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
+  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
   ClearFocus(this);
 }
 
 void TTh4Form::RecalculateSpeciesRemoval() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const int k = CurrentPhase() + 1;
   if (Activating || !stand || k >= kPhaseCount) return;
   ++RecalculationCount;
@@ -159,7 +160,7 @@ void TTh4Form::RecalculateSpeciesRemoval() {
 }
 
 void TTh4Form::ShowSpeciesRemovalResult(int removed) {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   const bool chart = removed >= 1;
   ShowCuttingResult(*stand, Preview.volumeLabel, Preview.label2, Preview.label3, Preview.label4,
                     chart ? Preview.chart : nullptr, chart && Preview.chartSwitch->isChecked());
@@ -170,7 +171,7 @@ void TTh4Form::ShowSpeciesRemovalResult(int removed) {
 }
 
 void TTh4Form::BitBtn1Click() {
-  ::data* stand = Stand();
+  ::data* stand = OpenedStand();
   if (!stand) return;
   const int p = CurrentPhase();
   SpeciesRemovalOkInput in;

@@ -27,6 +27,8 @@
 
 TIntroForm* IntroForm = nullptr;
 
+::data* OpenedStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
+
 namespace {
 
 constexpr int kWidth = 888;

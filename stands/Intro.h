@@ -82,6 +82,10 @@ class TIntroForm : public QWidget {
 
 extern TIntroForm* IntroForm;
 
+// The open stand, or nullptr while none is open (or before the start window
+// is made). Every window reaches the stand through this.
+::data* OpenedStand();
+
 // The folder that holds the program folder.
 QString ProgramParentFolder();
 // The estates folder beside the program folder ("Metsätilat").

@@ -79,7 +79,7 @@ void TMeasForm::FormActivate() {
   CheckBox1->move(Chart1->x() + 2, Chart1->y() + Chart1->height() + 1);
   CheckBox1->raise();
   QString caption;
-  const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+  const ::data* stand = OpenedStand();
   if (IsNewStand || !stand) {
     // 2. A new stand.
     DateTimePicker1->setDate(platform::Today());
@@ -278,7 +278,7 @@ void TMeasForm::ApplyDevelopmentClassLayout(int developmentClass) {
 
 void TMeasForm::ComboBox10Change() {
   const int c = DevelopmentClassShown();
-  const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+  const ::data* stand = OpenedStand();
   const int o = IsNewStand || !stand ? -1 : stand->DevelopmentClass();
   ApplyDevelopmentClassLayout(c);
   if (o >= 0 && c != o) MarkChanged(ClassChangeKind(c, o));

@@ -130,7 +130,7 @@ void TMeasForm::Button2Click() {
     valid = ValidateMeasurement(true) == 1;
   int result = valid ? 1 : 0;
   // 3.
-  const ::data* stand = IntroForm ? IntroForm->CurrentStand.get() : nullptr;
+  const ::data* stand = OpenedStand();
   if (valid && !IsNewStand && stand && stand->IsModelEstateStand(-1)) {
     ShowMeasMessage(ModelEstateRefusal());
     result = 0;
