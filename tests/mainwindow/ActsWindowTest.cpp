@@ -3,32 +3,14 @@
 // either side.
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QFrame>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QAbstractItemView>
-#include <gtest/gtest.h>
 
-#include "tests/support/Shots.h"
-#include "mainwindow/Acts.h"
-#include "model/Data.h"
-#include "model/Settings.h"
 #include "platform/Clock.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "ui/WindowHelpers.h"
-#include "stands/IntroStartup.h"
-#include "ui/MessageService.h"
-#include "ui/ProgBar.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/MainWindowFixture.h"
 #include "texts/TextState.h"
+#include "ui/ProgBar.h"
 
 TEST(Palette, ColoursOfTheIndices) {
   // 0xBBGGRR: 0x7AE0FF is red 255, green 224, blue 122.
@@ -60,38 +42,10 @@ TEST(BusyDisplay, ThirtyFourStepsThenGone) {
   platform::SetPauseFunction([](int) {});
 }
 
-namespace {
-
-class MainFrame : public ::testing::Test {
- protected:
-  void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(saved_);
-  }
-  void Start(int w, int h) {
-    platform::SetScreenMetrics({.width = w, .height = h});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
-  }
-  testsupport::TempDir folder_;
-  MessageScript script_;
-  platform::ScreenMetrics saved_;
-  QString savedFolder_;
-};
-
-}  // namespace
+using MainFrame = testsupport::MainWindowTest;
 
 TEST_F(MainFrame, CaptionsMenusAndTitle) {
-  Start(1920, 1080);
+  StartProgram(1920, 1080);
   EXPECT_EQ((QStringList{ActForm->M1->title(), ActForm->M11->text(), ActForm->M15->text(), ActForm->M2->title(),
                          ActForm->M22->text(), ActForm->M3->title(), ActForm->M32->text(), ActForm->Button7->text(),
                          ActForm->PageControl2->tabText(0), ActForm->PageControl2->tabText(2)}),
@@ -121,7 +75,7 @@ TEST_F(MainFrame, CaptionsMenusAndTitle) {
 }
 
 TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
-  Start(1366, 768);
+  StartProgram(1366, 768);
   ASSERT_TRUE(IntroForm->isVisible());
   ActForm->SetMainWindowMode(1);
   EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
@@ -154,7 +108,7 @@ TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
 }
 
 TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
-  Start(1920, 1080);
+  StartProgram(1920, 1080);
   IntroForm->hide();
   auto stand = std::make_unique<data>(0);
   stand->Header.standId = "koivu7";
@@ -184,7 +138,7 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
 }
 
 TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
-  Start(1920, 1080);
+  StartProgram(1920, 1080);
   testsupport::TempDir estate;
   for (const char* name : {"b2.Norvalen", "a1.Norvalen", "notes.txt", "C3.Norvalen"}) {
     QFile f(estate.file(name));
@@ -209,9 +163,9 @@ TEST_F(MainFrame, FrameLayoutAtEverySize) {
     const int w = screen.width();
     SCOPED_TRACE(w);
     if (w < 1100) script_.Answer(1);  // "Kyllä" to the small-screen question
-    Start(w, screen.height());
+    StartProgram(w, screen.height());
     ASSERT_TRUE(ActForm->Started());
-    EXPECT_TRUE(IntroForm->grab().save(testsupport::ShotPath(QStringLiteral("intro_%1.png").arg(w))));
+    testsupport::Shot(IntroForm, QStringLiteral("intro_%1.png").arg(w));
     // The frame as a stand activation leaves it (the card and pages empty).
     IntroForm->hide();
     ActForm->ArrangeMainWindow(true);
@@ -241,7 +195,7 @@ TEST_F(MainFrame, FrameLayoutAtEverySize) {
             << b->objectName().toStdString() << " " << other->objectName().toStdString();
       shown << b;
     }
-    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1.png").arg(w))));
+    testsupport::Shot(ActForm, QStringLiteral("main_%1.png").arg(w));
     // Card and stand list side by side across the window, the list on the
     // chosen side; the pages under them reach across the window but for the
     // estate summary beside them.
@@ -258,9 +212,7 @@ TEST_F(MainFrame, FrameLayoutAtEverySize) {
         EXPECT_EQ(onRight != 0, summary->x() > pages->x());
       }
       // With the list on the right the frame is as in main_<width>.png.
-      if (!onRight) {
-        EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("main_%1_listleft.png").arg(w))));
-      }
+      if (!onRight) testsupport::Shot(ActForm, QStringLiteral("main_%1_listleft.png").arg(w));
     }
     DestroyApplicationWindows();
   }

@@ -1,18 +1,15 @@
 // The tree dot maps: dot radii, backgrounds and colours by view mode, which
 // trees each map shows with which sizes, the drawing order, the stand left
-// in its stored plot-y order, the species legend and the caption; also the
-// main window's help texts and stand notices.
+// in its stored plot-y order, the species legend and the caption.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "mainwindow/ActsCommandRules.h"
 #include "mainwindow/DotMapRules.h"
 #include "mainwindow/StandPictureRules.h"
 #include "model/Calc.h"
 #include "model/Data.h"
 #include "texts/Actlan.h"
-#include "texts/Commonlan.h"
 #include "tests/model/StandFixture.h"
 #include "ui/PaletteRules.h"
 
@@ -232,30 +229,4 @@ TEST(DotMap, LegendAndCaption) {
   EXPECT_EQ(DotMapCaption("Kuvio 12a", false), "Kuvio 12a  :  otokset puustosta, 50 m * 200 m = 1 ha");
   EXPECT_EQ(DotMapCaption("Kuvio 12a", true),
             "Kuvio 12a  :  otokset puustosta, 50 m * 200 m = 1 ha, " + ActlanText(91));
-}
-
-TEST(MainWindowTexts, HelpOfEachAreaAndStandNotices) {
-  const HelpText list = MainWindowHelp(HelpArea::StandList, "Kuvio 12a");
-  EXPECT_EQ(list.caption, "Kuviolista ja kuviotietokanta");
-  EXPECT_EQ(list.lines, (QStringList{ActlanText(29), QString(), ActlanText(45)}));
-  const HelpText card = MainWindowHelp(HelpArea::StandCard, "Kuvio 12a");
-  EXPECT_EQ(card.caption, "Kuvio 12a,  toimenpiteiden suoritus");
-  EXPECT_EQ(card.lines, QStringList{ActlanText(41)});
-  const HelpText view = MainWindowHelp(HelpArea::StandView, "Kuvio 12a");
-  EXPECT_EQ(view.caption, QString::fromUtf8("Kuvio 12a,  metsikkönäkymät"));
-  EXPECT_EQ(view.lines, (QStringList{ActlanText(70), QString(), ActlanText(86)}));
-  const HelpText overview = MainWindowHelp(HelpArea::Overview, "Kuvio 12a");
-  EXPECT_EQ(overview.caption, "Kuvio 12a,  puustotunnukset");
-  EXPECT_EQ(overview.lines, QStringList{ActlanText(40)});
-  for (const HelpText& h : {list, card, view, overview})
-    for (const QString& line : h.lines) EXPECT_TRUE(line.isEmpty() || line.size() > 20) << h.caption.toStdString();
-
-  EXPECT_EQ(StandInfoNotice(2).caption, "Pieni taimikko, keskipituus < 1.3 m");
-  EXPECT_EQ(StandInfoNotice(2).line,
-            QString::fromUtf8("sovelluksella ei voi kohdistaa toimenpiteitä pieniin taimikoihin, joita ei voi pitää "
-                              "vakiintuneena  !"));
-  EXPECT_EQ(StandInfoNotice(1).caption, "Puuton alue");
-  EXPECT_EQ(StandInfoNotice(1).line, QString::fromUtf8("ei puustoa, ei puustoon kohdistuvia toimenpiteitä  !"));
-
-  EXPECT_EQ(StandListBusyText("/home/m/Metsätilat/Koti/12a." + CommonlanText(0)), "kuvio 12a");
 }

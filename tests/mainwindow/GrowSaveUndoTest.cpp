@@ -2,36 +2,21 @@
 // grown 10 years through the stand-age and growth dialogs, saved into its
 // file and the estate list, opened again and undone; the grow command's
 // refusals; saves that are refused or fail, the old file kept byte for byte.
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QComboBox>
-#include <QLabel>
 #include <QProcess>
-#include <QListWidget>
-#include <QTableWidget>
 
-#include <algorithm>
-#include <cerrno>
-#include <functional>
-#include <cstring>
-#include <tuple>
 #include <unistd.h>
 
 #include "tests/mainwindow/GrowFixture.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchMount.h"
+#include "tests/support/StandCompare.h"
 
 using namespace growfixture;
+using standcompare::SortedTreeKeys;
+using standcompare::TreeKey;
 
 namespace {
-
-using TreeKey = std::tuple<float, float, float, float, int, int>;
-std::vector<TreeKey> TreeKeys(const data& s) {
-  std::vector<TreeKey> keys;
-  for (const TreeRecord& t : s.Trees) keys.emplace_back(t.x, t.y, t.diameter, t.height, t.species, t.removedBy);
-  std::sort(keys.begin(), keys.end());
-  return keys;
-}
 
 const EstateRecord& RecordOf(const QString& fileName) {
   for (const EstateRecord& r : IntroForm->EstateRecords)
@@ -43,12 +28,12 @@ const EstateRecord& RecordOf(const QString& fileName) {
 TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
   WriteStand("11", 5);
   WriteStand("12a", 7);
-  const QByteArray measured = ReadAll(PathOf("12a"));
+  const QByteArray measured = FileBytes(PathOf("12a"));
   OpenStandFile("12a");
   ASSERT_EQ(IntroForm->EstateRecords.size(), 2u);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_FALSE(ActForm->Button12->isEnabled());
-  const std::vector<TreeKey> start = TreeKeys(Stand());
+  const std::vector<TreeKey> start = SortedTreeKeys(Stand());
   const PhaseSlot slot0 = Stand().Slots[0];
 
   // ---- Grow 10 years: the stand-age dialog, then the growth dialog ----
@@ -74,7 +59,7 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
 
   // ---- Save ----
   script_.Clear();
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_TRUE(ActForm->Label13->text().isEmpty());
@@ -83,13 +68,13 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
   EXPECT_EQ(saved.phaseSlots[1].years, 10);
   EXPECT_EQ(saved.phaseSlots[1].volumes, Stand().Slots[1].volumes);
   // The header on disk stays; the rest follows the stand.
-  const QByteArray file = ReadAll(PathOf("12a"));
+  const QByteArray file = FileBytes(PathOf("12a"));
   EXPECT_EQ(file.left(StandHeader::kBytes), measured.left(StandHeader::kBytes));
   EXPECT_NE(file, measured);
   // Saving again with nothing changed is refused and writes nothing.
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   EXPECT_TRUE(script_.Contains("toimenpiteet on talletettu, suorita tai peru toimenpide   !"));
-  EXPECT_EQ(ReadAll(PathOf("12a")), file);
+  EXPECT_EQ(FileBytes(PathOf("12a")), file);
 
   // ---- Reopen: the same slots and trees ----
   const data before = Stand();
@@ -101,17 +86,17 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
     EXPECT_EQ(Stand().Slots[k].volumes, before.Slots[k].volumes) << k;
     EXPECT_EQ(Stand().Slots[k].stems, before.Slots[k].stems) << k;
   }
-  EXPECT_TRUE(TreeKeys(Stand()) == TreeKeys(before));
+  EXPECT_TRUE(SortedTreeKeys(Stand()) == SortedTreeKeys(before));
   ASSERT_EQ(Stand().GrownSizes1.size(), Stand().Trees.size());
   EXPECT_TRUE(ActForm->Button12->isEnabled());
 
   // ---- Undo: back to the measured stand ----
-  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  ClickUndo();
   EXPECT_EQ(CurrentPhase(), 0);
   EXPECT_TRUE(Stand().Slots[1].name.isEmpty());
   EXPECT_TRUE(Stand().GrownSizes1.empty());
   EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
-  EXPECT_TRUE(TreeKeys(Stand()) == start);
+  EXPECT_TRUE(SortedTreeKeys(Stand()) == start);
   EXPECT_EQ(Stand().Slots[0].volumes, slot0.volumes);
   EXPECT_TRUE(ActForm->HasUnsavedChanges());
   EXPECT_FALSE(ActForm->Button12->isEnabled());
@@ -139,16 +124,16 @@ TEST_F(GrowWindows, SecondGrowthThenRefusals) {
   EXPECT_EQ(Stand().PhaseCalendarYearText(2), "2044");
   // A third growth is refused, and nothing changes.
   script_.Clear();
-  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
+  Click(ActForm->Panel4);
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
             QStringList{"puustoa voidaan kasvattaa korkeintaan kahdesti   !"});
   EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Puuston kasvatus");
   EXPECT_EQ(CurrentPhase(), 2);
   // Undo twice frees both steps' sizes.
-  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  ClickUndo();
   EXPECT_TRUE(Stand().GrownSizes2.empty());
   EXPECT_FALSE(Stand().GrownSizes1.empty());
-  QTest::mouseClick(ActForm->Button12, Qt::LeftButton);
+  ClickUndo();
   EXPECT_TRUE(Stand().GrownSizes1.empty());
   EXPECT_EQ(CurrentPhase(), 0);
 }
@@ -158,13 +143,11 @@ TEST_F(GrowWindows, CancelledDialogsRecordNothing) {
   OpenStandFile("12a");
   // "Peru" in the growth dialog keeps the stand-age dialog open at its
   // place; "Peru" there ends the command.
-  WhenShown(AgesForm, [] {
-    WhenShown(IncForm, [] { QTest::mouseClick(IncForm->BitBtn3, Qt::LeftButton); });
-    QTest::mouseClick(AgesForm->BitBtn2, Qt::LeftButton);
+  EXPECT_TRUE(InModal(Shown(AgesForm), [] {
+    EXPECT_TRUE(InModal(Shown(IncForm), [] { Click(IncForm->BitBtn3); }, [] { Click(AgesForm->BitBtn2); }));
     EXPECT_TRUE(AgesForm->isVisible());
-    QTest::mouseClick(AgesForm->BitBtn1, Qt::LeftButton);
-  });
-  EXPECT_EQ(ActForm->GrowStandStock(), 2);
+    Click(AgesForm->BitBtn1);
+  }, [] { Click(ActForm->Panel4); }));
   EXPECT_EQ(CurrentPhase(), 0);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
@@ -173,14 +156,14 @@ TEST_F(GrowWindows, CancelledDialogsRecordNothing) {
 TEST_F(GrowWindows, GrowRefusedForFewStemsAndAtTheStepLimit) {
   WriteStand("12a", 7);
   OpenStandFile("12a");
-  Stand().Slots[0].stems = 9;
-  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
-  EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
-            QStringList{QString::fromUtf8("kasvatettavan puuston runkoluku vähintään 10 kpl/ha !")});
-  Stand().Slots[0].stems = 0;
-  QTest::mouseClick(ActForm->Panel4, Qt::LeftButton);
-  EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{"runkoluku on 0, ei puuston kasvatusta   !"});
-  EXPECT_EQ(CurrentPhase(), 0);
+  // Too few stems, or none at all: told, nothing grown.
+  for (const auto& [stems, line] : {std::pair(9, "kasvatettavan puuston runkoluku vähintään 10 kpl/ha !"),
+                                    std::pair(0, "runkoluku on 0, ei puuston kasvatusta   !")}) {
+    Stand().Slots[0].stems = stems;
+    Click(ActForm->Panel4);
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{QString::fromUtf8(line)});
+    EXPECT_EQ(CurrentPhase(), 0);
+  }
   // Five cuttings recorded: the step limit is told, not passed over.
   Stand().RecordPhase(0, "dummyStr", 0, 0);
   for (int k = 1; k <= 5; ++k) Stand().RecordPhase(k, QStringLiteral("ajourat 4.0 m, uraväli 20 m"), 0, 0);
@@ -189,7 +172,7 @@ TEST_F(GrowWindows, GrowRefusedForFewStemsAndAtTheStepLimit) {
   Stand().Slots[1].years = 5;
   Stand().GrownSizes1 = Stand().AllocGrownSizes();
   script_.Clear();
-  EXPECT_EQ(ActForm->GrowStandStock(), 2);
+  Click(ActForm->Panel4);
   EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Rajoite");
   EXPECT_EQ(CurrentPhase(), 5);
 }
@@ -201,7 +184,7 @@ class FailedSave : public GrowWindows {
   void GrowAndKeep() {
     WriteStand("12a", 7);
     OpenStandFile("12a");
-    before_ = ReadAll(PathOf("12a"));
+    before_ = FileBytes(PathOf("12a"));
     record_ = RecordOf("12a.Norvalen");
     GrowThroughDialogs(10);
     ASSERT_EQ(CurrentPhase(), 1);
@@ -218,7 +201,7 @@ class FailedSave : public GrowWindows {
     EXPECT_GT(notice.lines.value(0).size(), 50) << notice.lines.value(0).toStdString();  // the reason is told
     EXPECT_TRUE(ActForm->HasUnsavedChanges());
     EXPECT_FALSE(ActForm->Label13->text().isEmpty());
-    EXPECT_TRUE(ReadAll(PathOf("12a")) == (onDisk ? *onDisk : before_));
+    EXPECT_TRUE(FileBytes(PathOf("12a")) == (onDisk ? *onDisk : before_));
     const EstateRecord& now = RecordOf("12a.Norvalen");
     for (int k = 0; k < kPhaseCount; ++k) {
       EXPECT_EQ(now.phaseSlots[k].name, record_.phaseSlots[k].name);
@@ -235,13 +218,13 @@ TEST_F(FailedSave, WriteCutShortKeepsTheOldFile) {
   {
     // The stand file is larger than this: the write fails part way.
     testsupport::FileSizeLimit limit(4000);
-    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+    Click(ActForm->Panel10);
   }
   ExpectNothingSaved();
   EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.value(0).contains(
       QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle")));
   // Once the disk takes it, the same save goes through.
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(RecordOf("12a.Norvalen").phaseSlots[1].name, "Kasvatus");
 }
@@ -259,7 +242,7 @@ TEST_F(FailedSave, ReadOnlyFolderKeepsTheOldFile) {
     QFile::setPermissions(estate_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     GTEST_SKIP() << "the folder cannot be made read-only here";
   }
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   if (immutable) QProcess::execute("chattr", {"-i", estate_});
   QFile::setPermissions(estate_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   ExpectNothingSaved();
@@ -278,12 +261,12 @@ TEST_F(FailedSave, FullDiskKeepsTheOldFile) {
     SCOPED_TRACE(leave);
     disk.Fill(leave);
     script_.Clear();
-    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+    Click(ActForm->Panel10);
     ExpectNothingSaved();
     EXPECT_TRUE(script_.Last(MessageKind::Notice).lines.value(0).contains(QString::fromUtf8("levyllä ei ole tilaa")));
     ASSERT_TRUE(QFile::remove(disk.File("filler.bin")));
   }
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(RecordOf("12a.Norvalen").phaseSlots[1].name, "Kasvatus");
 }
@@ -318,8 +301,8 @@ TEST_F(FailedSave, StandFileReplacedOrDeletedWhileOpen) {
     SCOPED_TRACE(c.what);
     GrowAndKeep();
     c.change();
-    const QByteArray now = ReadAll(PathOf("12a"));
-    QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+    const QByteArray now = FileBytes(PathOf("12a"));
+    Click(ActForm->Panel10);
     ExpectNothingSaved(&now, c.keepsFile || QFileInfo(PathOf("12a")).isDir() ? QStringList{"12a.Norvalen"}
                                                                                : QStringList{});
     EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
@@ -339,14 +322,14 @@ TEST_F(GrowWindows, ModelEstateStandIsNotSaved) {
   auto s = MeasuredStand("m1", 3);
   s->Header.modelEstate = 1;
   ASSERT_EQ(s->WriteNewFile(PathOf("m1")), StandFileStatus::Ok);
-  const QByteArray before = ReadAll(PathOf("m1"));
+  const QByteArray before = FileBytes(PathOf("m1"));
   OpenStandFile("m1");
   GrowThroughDialogs(3);
   ASSERT_EQ(CurrentPhase(), 1);
-  QTest::mouseClick(ActForm->Panel10, Qt::LeftButton);
+  Click(ActForm->Panel10);
   EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Rajoite");
   EXPECT_TRUE(ActForm->HasUnsavedChanges());
-  EXPECT_TRUE(ReadAll(PathOf("m1")) == before);
+  EXPECT_TRUE(FileBytes(PathOf("m1")) == before);
 }
 
 }  // namespace

@@ -1,59 +1,36 @@
 // The help window through its controls: opened from the help menu, a topic
 // chosen in the tree, a relascope on the second page, and a fresh window at
 // every opening.
-#include <QAction>
-#include <QDir>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
-#include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
-#include "platform/Screen.h"
-#include "stands/IntroStartup.h"
-#include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/MainWindowFixture.h"
 #include "texts/Helplan.h"
-#include "ui/MessageService.h"
-#include "ui/WindowHelpers.h"
+
+using namespace testsupport;
 
 namespace {
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow : public MainWindowTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
-    CreateApplicationWindows();
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    platform::SetScreenMetrics(saved_);
+    MainWindowTest::SetUp();
+    StartProgram();
   }
   // Opens the window from the help menu, runs the action in it, then closes
   // it with its close button.
-  void WithHelpOpen(const std::function<void()>& action) {
-    QTimer::singleShot(0, [&] {
+  static void WithHelpOpen(const std::function<void()>& action) {
+    EXPECT_TRUE(InModal("HelpDlg", [&] {
       action();
-      QTest::mouseClick(HelpDlg->findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    });
-    ActForm->M31->trigger();
+      Click(Child(HelpDlg, "Button1"));
+    }, [] { ActForm->M31->trigger(); }));
   }
-  void ClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-  }
-  QTreeWidgetItem* Node(QTreeWidget* tree, const QString& title) {
+  static void ClickNode(QTreeWidget* tree, const QString& title) {
     const auto found = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
+    ASSERT_FALSE(found.isEmpty()) << title.toStdString();
+    tree->scrollToItem(found.first());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
   }
-  platform::ScreenMetrics saved_;
-  MessageScript script_;
 };
 
 }  // namespace
@@ -66,35 +43,35 @@ TEST_F(HelpWindow, TopicsAndConceptsChosenThroughTheControls) {
     EXPECT_EQ(tree->topLevelItemCount(), 8);
     EXPECT_TRUE(memo->MemoLines().isEmpty());
     // A parent shows its own one-line topic, not its children's.
-    ClickItem(tree, Node(tree, "Toimenpidepainikkeet"));
+    ClickNode(tree, "Toimenpidepainikkeet");
     EXPECT_EQ(memo->MemoLines(), HelpTopicLines("Toimenpidepainikkeet"));
     tree->expandAll();
-    ClickItem(tree, Node(tree, "Käytävä"));
+    ClickNode(tree, "Käytävä");
     EXPECT_TRUE(memo->MemoLines().value(0).contains("vähintään 1600 runkoa/ha"));
-    ClickItem(tree, Node(tree, "Perusasetukset"));
+    ClickNode(tree, "Perusasetukset");
     EXPECT_EQ(memo->MemoLines(), QStringList{""});
-    ClickItem(tree, Node(tree, "Yleistä"));
+    ClickNode(tree, "Yleistä");
     const QStringList general = memo->MemoLines();
     ASSERT_EQ(general.size(), 7);
     EXPECT_TRUE(general.at(0).startsWith("Norvalen on monipuolinen"));
     EXPECT_EQ(general.at(6), HelpDisclaimer());
-    ClickItem(tree, Node(tree, "Uudistushakkuu"));
+    ClickNode(tree, "Uudistushakkuu");
     EXPECT_EQ(memo->MemoLines().size(), 11);
-    HelpDlg->grab().save(testsupport::ShotPath("help-topic.png"));
+    Shot(HelpDlg, "help-topic.png");
 
     // The relascopes page.
     auto* pages = HelpDlg->findChild<QTabWidget*>("PageControl1");
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(1).center());
-    ASSERT_EQ(pages->currentIndex(), 1);
-    EXPECT_TRUE(memo->MemoLines().isEmpty());
+    ClickTab(pages, pages->widget(1));
+    // The memo shows the concept of the list's current row, if any (the
+    // list takes the focus and with it a current row).
     auto* list = HelpDlg->findChild<QListWidget*>("ListBox1");
-    QListWidgetItem* relascope = list->findItems("Relaskooppi", Qt::MatchExactly).first();
-    list->scrollToItem(relascope);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(relascope).center());
+    EXPECT_EQ(memo->MemoLines(),
+              list->currentItem() ? QStringList{HelpConceptText(list->currentItem()->text())} : QStringList{});
+    ClickRow(list, list->row(list->findItems("Relaskooppi", Qt::MatchExactly).value(0)));
     EXPECT_EQ(memo->MemoLines(), QStringList{HelpConceptText("Relaskooppi")});
-    HelpDlg->grab().save(testsupport::ShotPath("help-concept.png"));
+    Shot(HelpDlg, "help-concept.png");
     // Back on the topics page the chosen topic shows again.
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(0).center());
+    ClickTab(pages, pages->widget(0));
     EXPECT_EQ(memo->MemoLines().size(), 11);
   });
   // Opened again: the first page, nothing chosen, an empty memo.

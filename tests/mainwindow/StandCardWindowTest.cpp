@@ -2,29 +2,12 @@
 // as a stand activation leaves it; the card, the operation buttons and the
 // stand-view texts follow its chain through steps and undos, and the view
 // boxes act through clicks. Pictures of the window at two sizes.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include "mainwindow/Acts.h"
 #include "mainwindow/ButtonRules.h"
-#include "model/Data.h"
-#include "model/Phase.h"
-#include "model/Settings.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
 #include "tests/model/StandFixture.h"
-#include "tests/support/Shots.h"
-#include "tests/support/WindowsTest.h"
-#include "ui/MessageService.h"
-#include "ui/WindowHelpers.h"
+#include "tests/support/MainWindowFixture.h"
+#include "ui/Palette.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -35,61 +18,17 @@ std::unique_ptr<data> MeasuredStand() {
   return s;
 }
 
-class StandOnScreen : public testsupport::WindowsTest {
+class StandOnScreen : public MainWindowTest {
  protected:
   // The program started on a screen, then a stand activated as the stand
-  // loading does it: the start window hidden, the main window laid out and
-  // refreshed with a level above 1.
+  // loading does it.
   void Open(int w, int h, std::unique_ptr<data> stand, int stage) {
-    platform::SetScreenMetrics({.width = w, .height = h});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
-    IntroForm->CurrentStand = std::move(stand);
-    IntroForm->hide();
-    ActForm->ListBox3->setCurrentRow(stage);
-    ActForm->ArrangeMainWindow(true);
-    ActForm->SetStartupPanelsVisibility(true);
-    ActForm->UpdateView(3);
-  }
-  data& Stand() { return *IntroForm->CurrentStand; }
-  // A cutting committed as the cutting commands do after OK.
-  void Commit(const QString& name, int removeEvery) {
-    const int k = CurrentPhase() + 1;
-    int n = 0;
-    for (TreeRecord& t : Stand().Trees)
-      if (IsStanding(t) && ++n % removeEvery == 0) t.removedBy = k;
-    Stand().RecordPhase(k, name, 0, 0);
-    SetCurrentPhase(100);
-    ActForm->setButtonState(CurrentPhase(), 0, true);
-    ActForm->UpdateView(0);
-  }
-  void Grow(int years) {
-    const int k = CurrentPhase() + 1;
-    const bool first = Stand().GrowthStepCount() == 0;
-    int ages[kSpeciesSlots] = {};
-    for (int s = 0; s < kSpeciesSlots; ++s) ages[s] = Stand().SpeciesValue(s, 7);
-    GrownSizeArray& sizes = first ? Stand().GrownSizes1 : Stand().GrownSizes2;
-    sizes = Stand().AllocGrownSizes();
-    SetCurrentPhase(100);
-    Stand().GrowTrees(sizes, k, years, ages, true, first);
-    Stand().RecordPhase(k, QStringLiteral("Kasvatus"), first ? 1 : 2, years);
-    ActForm->setButtonState(k, 0, true);
-    ActForm->UpdateView(0);
-  }
-  void Undo() {
-    const int p = CurrentPhase();
-    Stand().UndoOperation(p);
-    ActForm->setButtonState(p, 1, true);
-    Stand().ClearSlot(p);
-    SetCurrentPhase(-1);
-    ActForm->UpdateView(0);
+    StartProgram(w, h);
+    ActivateStand(std::move(stand), stage);
   }
   ButtonStates Replayed() {
     return ReplayButtonStates(Stand(), CurrentPhase(), ActForm->IsThinningStageChosen());
   }
-
-  MessageScript script_;
 };
 
 }  // namespace
@@ -126,25 +65,25 @@ TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
 
   // Undo the thinning, then the strip roads: the buttons are those of a
   // fresh replay at every step, and the undo button closes at phase 0.
-  Undo();
+  ClickUndo();
   EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
   EXPECT_TRUE(ActForm->Button7->isEnabled());
-  Undo();
+  ClickUndo();
   EXPECT_EQ(CurrentPhase(), 0);
   EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
   EXPECT_FALSE(ActForm->Button12->isEnabled());
   // Grow, then strip roads and a species removal; undo the removal.
-  Grow(10);
+  GrowStand(10);
   EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
   EXPECT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
   EXPECT_TRUE(ActForm->Label1->text() == "puusto 2019");
   EXPECT_EQ(ActForm->Label2->text(), "puusto 2029");
-  Commit("Ajourat 4.0 m, uraväli 20 m", 25);
-  Commit("Puulajin poisto, koivu", 9);
+  CommitCutting("Ajourat 4.0 m, uraväli 20 m", 25);
+  CommitCutting("Puulajin poisto, koivu", 9);
   EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
   EXPECT_TRUE(ActForm->Button7->isEnabled());
   EXPECT_FALSE(ActForm->Button1->isEnabled());
-  Undo();
+  ClickUndo();
   EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
   EXPECT_TRUE(ActForm->Button1->isEnabled());
   EXPECT_EQ(script_.Count(MessageKind::SystemBox), 0);
@@ -152,8 +91,8 @@ TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
 
 TEST_F(StandOnScreen, NoButtonStateLeaksIntoTheNextStand) {
   Open(1366, 768, MeasuredStand(), 0);
-  Commit("Ajourat 4.0 m, uraväli 20 m", 25);
-  Commit("Yläharvennus 600 runkoon/ha", 4);
+  CommitCutting("Ajourat 4.0 m, uraväli 20 m", 25);
+  CommitCutting("Yläharvennus 600 runkoon/ha", 4);
   EXPECT_FALSE(ActForm->Button5->isEnabled());
   // Another stand, fresh, activated in the same window.
   IntroForm->CurrentStand = MeasuredStand();
@@ -171,12 +110,12 @@ TEST_F(StandOnScreen, RegenerationShowsTheNewForestButtonAndUndoHidesIt) {
   EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
   EXPECT_FALSE(ActForm->Button5->isVisibleTo(ActForm->Panel1));
   ActForm->SetGrowButtonState(false);
-  Commit("Avohakkuu, säästöpuita 30 kpl/ha", 1);
+  CommitCutting("Avohakkuu, säästöpuita 30 kpl/ha", 1);
   EXPECT_TRUE(ActForm->IsNewForestButtonVisible());
   EXPECT_TRUE(ActForm->Label40->isVisibleTo(ActForm->Panel1));
   EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
   Stand().SetRegenerationChoice(1, 3);
-  Undo();
+  ClickUndo();
   EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
   EXPECT_EQ(Stand().RegenerationChoice(1), RegenerationChoices{}.choice[1]);
   EXPECT_TRUE(ActForm->Panel4->isEnabled());
@@ -194,7 +133,7 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   // Carbon dioxide through its box: both heading rows in tonnes.
   ActForm->CheckBox16->show();
   ASSERT_TRUE(ActForm->CheckBox16->isEnabled());
-  QTest::mouseClick(ActForm->CheckBox16, Qt::LeftButton);
+  Tick(ActForm->CheckBox16);
   EXPECT_TRUE(ActForm->CheckBox16->isChecked());
   EXPECT_EQ(ActForm->Label1->text(), "puustoon sitoutunut hiilidioksidi 2019");
   EXPECT_TRUE(ActForm->Label111->text().endsWith(" tonnia/ha"));
@@ -214,7 +153,7 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   // The removal sample of the whole stock.
   QTest::keyClick(ActForm->ComboBox28, Qt::Key_Up);
   ActForm->CheckBox33->show();
-  QTest::mouseClick(ActForm->CheckBox33, Qt::LeftButton);
+  Tick(ActForm->CheckBox33);
   EXPECT_TRUE(ActForm->CheckBox33->isChecked());
   EXPECT_EQ(ActForm->Label2->text(), "hakkuukertymä 2019");
   EXPECT_TRUE(ActForm->Label8->text().contains("otos hakkuukertymästä 2019")) << ActForm->Label8->text().toStdString();
@@ -228,10 +167,7 @@ TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
   // No stage chosen: the thinning group shown but closed.
   EXPECT_TRUE(ActForm->Button5->isVisibleTo(ActForm->Panel1));
   EXPECT_FALSE(ActForm->Button5->isEnabled());
-  auto click = [](int row) {
-    QListWidget* list = ActForm->ListBox3;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-  };
+  auto click = [](int row) { ClickRow(ActForm->ListBox3, row); };
   click(0);
   // Strip roads open the thinning chain at once.
   EXPECT_EQ(ActForm->CuttingStageIndex, 0);
@@ -241,7 +177,7 @@ TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
   EXPECT_TRUE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
   EXPECT_TRUE(ActForm->Button14->isEnabled());
   // After a cutting the stage stays.
-  Commit("poimintahakkuu 30 m3/ha", 5);
+  CommitCutting("poimintahakkuu 30 m3/ha", 5);
   click(0);
   EXPECT_EQ(ActForm->ListBox3->currentRow(), 1);
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
@@ -252,14 +188,14 @@ TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
 TEST_F(StandOnScreen, BusyDisplayOnTheOverviewPageAndUnknownSteps) {
   Open(1366, 768, MeasuredStand(), 0);
   ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
-  Commit("Ajourat 4.0 m, uraväli 20 m", 30);
+  CommitCutting("Ajourat 4.0 m, uraväli 20 m", 30);
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Uusi toimenpide");
-  Undo();
+  ClickUndo();
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Perutaan toimenpidettä");
   // A step name that no dialog writes changes no button and is reported
   // when it is made, not at every replay.
   const ButtonStates before = ActForm->OperationButtonStates();
-  Commit("jotain muuta", 50);
+  CommitCutting("jotain muuta", 50);
   EXPECT_EQ(ActForm->OperationButtonStates(), before);
   EXPECT_EQ(script_.Count(MessageKind::SystemBox), 1);
   EXPECT_EQ(script_.Last(MessageKind::SystemBox).caption, "setButtonState");
@@ -270,17 +206,17 @@ TEST_F(StandOnScreen, BusyDisplayOnTheOverviewPageAndUnknownSteps) {
 TEST_F(StandOnScreen, IncrementBoxesRedrawTheCard) {
   Open(1366, 768, MeasuredStand(), 0);
   EXPECT_FALSE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
-  Grow(10);
+  GrowStand(10);
   ASSERT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
   const QImage volume = ActForm->Image4->pixmap().toImage();
-  QTest::mouseClick(ActForm->CheckBox10, Qt::LeftButton);
+  Tick(ActForm->CheckBox10);
   EXPECT_TRUE(ActForm->CheckBox10->isChecked());
   EXPECT_NE(ActForm->Image4->pixmap().toImage(), volume);  // value increment drawn
-  QTest::mouseClick(ActForm->CheckBox10, Qt::LeftButton);
+  Tick(ActForm->CheckBox10);
   EXPECT_EQ(ActForm->Image4->pixmap().toImage(), volume);
   // Undoing the growth hides and unticks the boxes.
-  QTest::mouseClick(ActForm->CheckBox4, Qt::LeftButton);
-  Undo();
+  Tick(ActForm->CheckBox4);
+  ClickUndo();
   EXPECT_FALSE(ActForm->CheckBox4->isVisibleTo(ActForm->Panel1));
   EXPECT_FALSE(ActForm->CheckBox4->isChecked());
   EXPECT_TRUE(Stand().GrownSizes1.empty());
@@ -289,7 +225,7 @@ TEST_F(StandOnScreen, IncrementBoxesRedrawTheCard) {
 TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
   Open(1366, 768, MeasuredStand(), 0);
   ActForm->CheckBox33->show();
-  QTest::mouseClick(ActForm->CheckBox33, Qt::LeftButton);
+  Tick(ActForm->CheckBox33);
   EXPECT_FALSE(ActForm->CheckBox33->isChecked());
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0), "ei hakkuutoimia,  ei hakkuukertymää  !");
 }
@@ -306,7 +242,7 @@ TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
     stand->RecordPhase(2, "Alaharvennus hakkuukertymään 45 m3/ha", 0, 0);
     SetCurrentPhase(2);
     Open(screen.width(), screen.height(), std::move(stand), 0);
-    Grow(10);
+    GrowStand(10);
     // Every shown text of the card and the stand view lies inside its panel.
     for (QLabel* l : {ActForm->Label1, ActForm->Label111, ActForm->Label2, ActForm->Label222, ActForm->Label18,
                       ActForm->Label8, ActForm->Label27}) {
@@ -315,11 +251,30 @@ TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
     }
     EXPECT_TRUE(ActForm->Panel1->rect().contains(ActForm->Image4->geometry()));
     const int w = screen.width();
-    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("stand_card_%1.png").arg(w))));
-    ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet9);
-    EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(QStringLiteral("stand_closeup_%1.png").arg(w))));
+    Shot(ActForm, QStringLiteral("stand_card_%1.png").arg(w));
+    ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
+    Shot(ActForm, QStringLiteral("stand_closeup_%1.png").arg(w));
     IntroForm->CurrentStand.reset();
     DestroyApplicationWindows();
     SetCurrentPhase(0);
   }
+}
+
+TEST_F(StandOnScreen, AChangeMarksTheStandAndALoadClearsTheMark) {
+  Open(1366, 768, MeasuredStand(), 0);
+  auto colours = [] {
+    const QPalette p = ActForm->Panel10->palette();
+    return std::pair(p.color(QPalette::Button), p.color(QPalette::ButtonText));
+  };
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(colours(), std::pair(PaletteColor(7), ColorFromBgr(0x808080)));
+  ActForm->MarkUnsaved();
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(colours(), std::pair(PaletteColor(223), ColorFromBgr(0xF0FBFF)));
+  // A refresh of the same stand keeps the mark; the reset of a load clears it.
+  ActForm->UpdateView(0);
+  EXPECT_TRUE(ActForm->HasUnsavedChanges());
+  ActForm->UpdateView(2);
+  EXPECT_FALSE(ActForm->HasUnsavedChanges());
+  EXPECT_EQ(colours().first, PaletteColor(7));
 }

@@ -2,32 +2,18 @@
 // in the picture (ground by season, a sky or none, the moose, nearer trees
 // over those behind, the tree filters), the pictures of the stand-view and
 // close-up pages, and screenshots of mixed stands for a person to look at.
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QImage>
 #include <QPainter>
-#include <QTabWidget>
-#include <gtest/gtest.h>
 
-#include <memory>
-
-#include "mainwindow/Acts.h"
 #include "mainwindow/StandPicture.h"
 #include "mainwindow/StandPictureRules.h"
-#include "model/Phase.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/PictureStands.h"
-#include "tests/support/Shots.h"
-#include "tests/support/WindowsTest.h"
 #include "ui/Bitmaps.h"
-#include "ui/MessageService.h"
 #include "ui/ProgBar.h"
-#include "ui/WindowHelpers.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -58,7 +44,7 @@ std::unique_ptr<data> StandOf(std::initializer_list<Tree> trees) {
   return stand;
 }
 
-class StandPicture : public testsupport::WindowsTest {
+class StandPicture : public testsupport::MainWindowTest {
  protected:
   // The windows for a screen, the main window sized for it.
   void Start(int w, int h) {
@@ -90,8 +76,6 @@ class StandPicture : public testsupport::WindowsTest {
     IntroForm->CurrentStand.reset();
     return image;
   }
-
-  MessageScript script_;
 };
 
 }  // namespace
@@ -361,47 +345,43 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   EXPECT_TRUE(ActForm->ComboBox28->isVisibleTo(ActForm));
   // The pages were laid out while hidden as they are when shown.
   EXPECT_EQ(ActForm->Panel6->size(), ActForm->TabSheet8->size());
-  EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("stand_view_1366.png")));
+  Shot(ActForm, "stand_view_1366.png");
   // The winter box draws both pictures in winter.
   auto ground = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(5, c->pixmap().height() - 3); };
   EXPECT_EQ(ground(ActForm->Image3), kSummerGround);
-  ActForm->findChild<QCheckBox*>("CheckBox21")->click();
+  Tick(ActForm->CheckBox21);
   EXPECT_EQ(ground(ActForm->Image3), kWinterGround);
   EXPECT_EQ(ground(ActForm->Image1), kWinterGround);
-  ActForm->findChild<QCheckBox*>("CheckBox21")->click();
+  Tick(ActForm->CheckBox21);
   EXPECT_EQ(ground(ActForm->Image1), kSummerGround);
   // The removal sample: the after-picture shows the removed trees under a
   // black sky.
   auto sky = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(c->pixmap().width() / 2, 3); };
   EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
-  auto* removalBox = ActForm->findChild<QCheckBox*>("CheckBox33");
+  QCheckBox* removalBox = ActForm->CheckBox33;
   ASSERT_TRUE(removalBox->isVisibleTo(ActForm));
-  removalBox->click();
+  Tick(removalBox);
   EXPECT_EQ(sky(ActForm->Image1), QColor(Qt::black));
   EXPECT_NE(sky(ActForm->Image3), QColor(Qt::black));
-  removalBox->click();
+  Tick(removalBox);
   EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
   // A tree group: the measured picture shows fewer trees.
   const QImage allTrees = ActForm->Image3->pixmap().toImage();
-  auto* groups = ActForm->findChild<QComboBox*>("ComboBox28");
-  const int pines = groups->findText(groups->itemText(0) + ", männyt");
-  ASSERT_GT(pines, 0);
-  groups->setCurrentIndex(pines);
-  emit groups->activated(pines);
+  QComboBox* groups = ActForm->ComboBox28;
+  ChooseItem(groups, groups->itemText(0) + ", männyt");
   EXPECT_NE(ActForm->Image3->pixmap().toImage(), allTrees);
-  groups->setCurrentIndex(0);
-  emit groups->activated(0);
+  ChooseItem(groups, groups->itemText(0));
   EXPECT_EQ(ActForm->Image3->pixmap().toImage(), allTrees);
   // The close-up page is drawn when it is shown.
   EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
-  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet9);
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
   EXPECT_FALSE(ActForm->Image10->pixmap().isNull());
   EXPECT_TRUE(ActForm->Image9->isVisibleTo(ActForm));
-  EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath("close_up_1366.png")));
+  Shot(ActForm, "close_up_1366.png");
   // The wide view shows more of the same pictures.
-  ActForm->CheckBox15->click();
+  Tick(ActForm->CheckBox15);
   EXPECT_EQ(ActForm->Image10->width(), ActForm->PictureWidth - 1);
-  ActForm->CheckBox15->click();
+  Tick(ActForm->CheckBox15);
   EXPECT_EQ(ActForm->Image10->width(), NarrowedPictureWidth(ActForm));
 
   // A stand as measured shows no after-pictures.

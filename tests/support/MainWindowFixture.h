@@ -1,0 +1,139 @@
+#pragma once
+// The main window driven as the user drives it: the program started on a
+// screen of a given size (in an estate folder beside its program folder
+// where a test needs one), a stand activated as the stand loading leaves
+// it, and the steps the cutting and grow commands commit.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <memory>
+
+#include "mainwindow/Acts.h"
+#include "mainwindow/ActsSaveRules.h"
+#include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
+#include "platform/Screen.h"
+#include "stands/Intro.h"
+#include "stands/IntroOpen.h"
+#include "stands/IntroStartup.h"
+#include "tests/support/Controls.h"
+#include "tests/support/Shots.h"
+#include "tests/support/WindowsTest.h"
+#include "texts/Commonlan.h"
+#include "ui/MessageService.h"
+
+namespace testsupport {
+
+// The window is up (for InModal).
+inline std::function<bool()> Shown(QWidget* window) {
+  return [window] { return window->isVisible(); };
+}
+inline void ClickTab(QTabWidget* pages, QWidget* page) {
+  QTabBar* bar = pages->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pages->indexOf(page)).center());
+  EXPECT_EQ(pages->currentWidget(), page) << page->objectName().toStdString();
+}
+inline void Shot(QWidget* w, const QString& file) {
+  QApplication::processEvents();
+  EXPECT_TRUE(w->grab().save(ShotPath(file))) << file.toStdString();
+}
+
+class MainWindowTest : public WindowsTest {
+ protected:
+  // The program folder "Ohjelma" beside "Metsätilat/<estate>" for each
+  // estate, the program folder current with the default settings saved in
+  // it.
+  void MakeEstateFolders(const QStringList& estates) {
+    const QDir root(folder_.path());
+    ASSERT_TRUE(root.mkpath("Ohjelma"));
+    for (const QString& e : estates) ASSERT_TRUE(root.mkpath(EstateFolder(e)));
+    ASSERT_TRUE(QDir::setCurrent(folder_.file("Ohjelma")));
+    programFolder_ = QDir::currentPath();
+    model::SetDefaultSettings(model::CurrentSettings());
+    model::SetSettingsFolder(programFolder_);
+    ASSERT_TRUE(model::SaveDefaultSettings().written);
+  }
+  QString EstateFolder(const QString& estate) const { return folder_.file(QString::fromUtf8("Metsätilat/") + estate); }
+
+  // The windows made for the screen and the main window started.
+  void StartProgram(int w = 1366, int h = 768) {
+    platform::SetScreenMetrics({.width = w, .height = h});
+    CreateApplicationWindows();
+    if (!programFolder_.isEmpty()) IntroForm->ProgramFolder = programFolder_;
+    ActForm->show();
+    ActForm->FormActivate();
+  }
+
+  // A stand activated as the stand loading leaves it: the start window
+  // hidden, the cutting stage chosen, the main window laid out and
+  // refreshed at the given level.
+  data& ActivateStand(std::unique_ptr<data> stand, int stage, int level = 3) {
+    IntroForm->CurrentStand = std::move(stand);
+    IntroForm->hide();
+    ActForm->ListBox3->setCurrentRow(stage);
+    ActForm->ArrangeMainWindow(true);
+    ActForm->SetStartupPanelsVisibility(true);
+    ActForm->UpdateView(level);
+    return Stand();
+  }
+  data& Stand() { return *IntroForm->CurrentStand; }
+
+  // A cutting committed as the cutting commands do after OK: every
+  // `every`-th standing tree removed.
+  void CommitCutting(const QString& name, int every) {
+    const int k = CurrentPhase() + 1;
+    int n = 0;
+    for (TreeRecord& t : Stand().Trees)
+      if (IsStanding(t) && ++n % every == 0) t.removedBy = k;
+    Stand().RecordPhase(k, name, 0, 0);
+    SetCurrentPhase(100);
+    ActForm->setButtonState(CurrentPhase(), 0, true);
+    ActForm->UpdateView(0);
+  }
+  // A growing step committed as the grow command does once its dialogs are
+  // accepted; a species without a stand age is taken as 20 years old.
+  void GrowStand(int years) {
+    const int p = CurrentPhase();
+    if (Stand().GrowthStepCount() == 0) {
+      int ages[kSpeciesSlots] = {};
+      for (int s = 0; s < kSpeciesSlots; ++s) ages[s] = std::max(20, Stand().SpeciesValue(s, 7));
+      Stand().SetSpeciesAges(ages);
+    }
+    ApplyGrowingStep(Stand(), NextGrowthKind(Stand()), years);
+    ActForm->setButtonState(p + 1, 0, true);
+    ActForm->UpdateView(0);
+  }
+  void ClickUndo() { Click(ActForm->Button12); }
+
+  MessageScript script_;
+  QString programFolder_;
+};
+
+// The program started on a 1366 x 768 screen in the estate folder
+// "Koivula", whose stand files a test opens as the open dialog does.
+class EstateWindowsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    MakeEstateFolders({"Koivula"});
+    estate_ = EstateFolder("Koivula");
+    StartProgram();
+  }
+  QString PathOf(const QString& id) const { return estate_ + "/" + id + "." + CommonlanText(0); }
+  // The file read whole, the main window pointed at its folder, the stand
+  // activated.
+  void OpenStandPath(const QString& path) { ASSERT_TRUE(LoadStandFile(IntroForm, 0, path, true)); }
+
+  QString estate_;
+};
+
+}  // namespace testsupport
