@@ -2,12 +2,11 @@
 // steps, and growth undone step by step back to the measured state.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "mainwindow/ActsSaveRules.h"
 #include "mainwindow/ButtonRules.h"
 #include "model/Phase.h"
 #include "tests/model/StandFixture.h"
+#include "tests/support/StandCompare.h"
 
 namespace {
 
@@ -63,27 +62,8 @@ TEST(GrowRules, AgesOfBothSteps) {
   int second[kSpeciesSlots] = {};
   FirstGrowthAges(s, first);
   SecondGrowthAges(s, second);
-  EXPECT_EQ((std::array<int, 6>{first[0], first[1], first[2], first[3], first[4], first[5]}),
-            (std::array<int, 6>{40, 41, 42, 0, 0, 0}));
-  EXPECT_EQ((std::array<int, 6>{second[0], second[1], second[2], second[3], second[4], second[5]}),
-            (std::array<int, 6>{47, 48, 49, 0, 0, 0}));
-}
-
-bool SameTrees(const data& a, const data& b) {
-  return a.Trees.size() == b.Trees.size() &&
-         std::memcmp(a.Trees.data(), b.Trees.data(), a.Trees.size() * sizeof(TreeRecord)) == 0;
-}
-
-bool SameSlots(const data& a, const data& b) {
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot &x = a.Slots[k], &y = b.Slots[k];
-    if (x.name != y.name || x.years != y.years || x.stems != y.stems || x.volumes != y.volumes ||
-        std::memcmp(&x.basalArea, &y.basalArea, sizeof(float)) != 0 ||
-        std::memcmp(&x.meanDiameter, &y.meanDiameter, sizeof(float)) != 0 ||
-        std::memcmp(&x.meanHeight, &y.meanHeight, sizeof(float)) != 0)
-      return false;
-  }
-  return true;
+  EXPECT_EQ(std::to_array(first), (std::array<int, kSpeciesSlots>{40, 41, 42, 0, 0, 0}));
+  EXPECT_EQ(std::to_array(second), (std::array<int, kSpeciesSlots>{47, 48, 49, 0, 0, 0}));
 }
 
 // Undo as the main window does it: the trees of the step stand again, the
@@ -126,14 +106,12 @@ TEST(GrowRules, GrowGrowUndoUndoReturnsTheMeasuredStand) {
   Undo(*stand);
   EXPECT_EQ(CurrentPhase(), 1);
   EXPECT_TRUE(stand->GrownSizes2.empty());
-  EXPECT_TRUE(SameTrees(*stand, afterFirst));
-  EXPECT_TRUE(SameSlots(*stand, afterFirst));
+  standcompare::ExpectSameStand(*stand, afterFirst);
 
   Undo(*stand);
   EXPECT_EQ(CurrentPhase(), 0);
   EXPECT_TRUE(stand->GrownSizes1.empty());  // the first step's sizes go too
-  EXPECT_TRUE(SameTrees(*stand, start));
-  EXPECT_TRUE(SameSlots(*stand, start));
+  standcompare::ExpectSameStand(*stand, start);
   // The first undone growth takes the ages given for it.
   EXPECT_EQ(stand->SpeciesValue(0, 7), 0);
 }

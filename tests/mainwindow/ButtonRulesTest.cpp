@@ -143,10 +143,10 @@ TEST(ButtonRules, ThinningGroupRebuiltAfterAnUndoneGrowth) {
 }
 
 TEST(ButtonRules, UndoButtonAndBaseline) {
-  EXPECT_FALSE(UndoButtonEnabled(1, true));  // undoing phase 1 leaves nothing to undo
-  EXPECT_TRUE(UndoButtonEnabled(3, true));
-  EXPECT_TRUE(UndoButtonEnabled(1, false));
-  EXPECT_FALSE(UndoButtonEnabled(0, false));
+  // Undoing phase 1 leaves nothing to undo.
+  EXPECT_EQ((std::vector<bool>{UndoButtonEnabled(1, true), UndoButtonEnabled(3, true), UndoButtonEnabled(1, false),
+                               UndoButtonEnabled(0, false)}),
+            (std::vector<bool>{false, true, true, false}));
   // Strip roads open the thinning chain; corridor thinning is never open at
   // the measured state.
   const ButtonStates base = BaselineButtonStates();

@@ -11,6 +11,7 @@
 #include "model/Data.h"
 #include "texts/Actlan.h"
 #include "tests/model/StandFixture.h"
+#include "tests/support/StandCompare.h"
 #include "ui/PaletteRules.h"
 
 namespace {
@@ -22,22 +23,11 @@ data FourTrees() {
   data s(4);
   s.Header.measurementDay = 43631;
   s.Header.developmentClass = 5;
-  struct T {
-    float x, y, d, h;
-    int species, removedBy;
-  };
-  const T trees[4] = {{20, 60, 800, 700, 0, 0},
-                      {320, 90, 3200, 2400, 0, 0},
-                      {620, 120, 1500, 1400, 1, 1},
-                      {100, 200, 600, 800, 2, 2}};
-  for (int i = 0; i < 4; ++i) {
-    s.Trees[i].x = trees[i].x;
-    s.Trees[i].y = trees[i].y;
-    s.Trees[i].diameter = trees[i].d;
-    s.Trees[i].height = trees[i].h;
-    s.Trees[i].species = trees[i].species;
-    s.Trees[i].removedBy = trees[i].removedBy;
-  }
+  // x, y, diameter, height, removing phase, species.
+  s.Trees = {{20, 60, 800, 700, 0, 0, {}},
+             {320, 90, 3200, 2400, 0, 0, {}},
+             {620, 120, 1500, 1400, 1, 1, {}},
+             {100, 200, 600, 800, 2, 2, {}}};
   // Phase 1 a thinning, phase 2 five years of growth: every tree grows 2 cm
   // and 1 m.
   s.Slots[1].name = "harvennus";
@@ -172,21 +162,9 @@ TEST(DotMap, TheStandKeepsItsPlotYOrder) {
   for (int i = 0; i < s->TreeCount(); ++i) s->GrownSizes1[i] = {s->Trees[i].diameter + 150, s->Trees[i].height + 90};
   s->Slots[1].name = "Kasvatus";
   s->Slots[1].years = 10;
-  const std::vector<TreeRecord> trees = s->Trees;
-  const GrownSizeArray grown = s->GrownSizes1;
-  for (bool before : {true, false}) {
-    const DotMap m = TreeDotMap(*s, before, Options(0));
-    EXPECT_EQ(static_cast<int>(m.dots.size()), 3000);
-  }
-  ASSERT_EQ(s->Trees.size(), trees.size());
-  for (std::size_t i = 0; i < trees.size(); ++i) {
-    EXPECT_EQ(s->Trees[i].x, trees[i].x);
-    EXPECT_EQ(s->Trees[i].y, trees[i].y);
-    EXPECT_EQ(s->Trees[i].height, trees[i].height);
-    EXPECT_EQ(s->GrownSizes1[i].height, grown[i].height);
-  }
-  EXPECT_TRUE(std::is_sorted(s->Trees.begin(), s->Trees.end(),
-                             [](const TreeRecord& a, const TreeRecord& b) { return a.y < b.y; }));
+  const data stored = *s;
+  for (bool before : {true, false}) EXPECT_EQ(TreeDotMap(*s, before, Options(0)).dots.size(), 3000u);
+  standcompare::ExpectSameStand(*s, stored);
 }
 
 TEST(DotMap, DrawnFromLowToTallExceptASmallSeedlingStand) {

@@ -160,10 +160,7 @@ TEST_F(OverviewCharts, CharacteristicsWithSharesAndTheStandMeans) {
   const OverviewChart v = CharacteristicsChart(s, 0, true);
   EXPECT_EQ(Values(v), (std::vector<int>{1300, 600, 10}));
   EXPECT_EQ(v.heading.front(), "puuston arvo v. 2019  :  1910 " + CommonlanText(56));
-  const QStringList t = Texts(v);
-  EXPECT_EQ(t[0], "   tukki  68 %");
-  EXPECT_EQ(t[1], "   kuitu  31 %");
-  EXPECT_EQ(t[2], "   ranka   1 %");
+  EXPECT_EQ(Texts(v), (QStringList{"   tukki  68 %", "   kuitu  31 %", "   ranka   1 %"}));
 }
 
 TEST_F(OverviewCharts, CharacteristicsOfAnEmptySlotShowNoEnergyShare) {
@@ -252,10 +249,9 @@ TEST_F(OverviewCharts, ListItemChoosesTheContent) {
   EXPECT_TRUE(OverviewChartFor(s, 0, 0, sw).heading.front().startsWith("puuston arvo"));
   // While the removal or mortality view is shown only the lower chart
   // follows the list.
-  EXPECT_TRUE(IsOverviewChartRedrawn(false, 1));
-  EXPECT_TRUE(IsOverviewChartRedrawn(true, 0));
-  EXPECT_FALSE(IsOverviewChartRedrawn(true, 1));
-  EXPECT_FALSE(IsOverviewChartRedrawn(true, 2));
+  EXPECT_EQ((std::vector<bool>{IsOverviewChartRedrawn(false, 1), IsOverviewChartRedrawn(true, 0),
+                               IsOverviewChartRedrawn(true, 1), IsOverviewChartRedrawn(true, 2)}),
+            (std::vector<bool>{true, true, false, false}));
 }
 
 TEST(OverviewChartLayoutTest, EachContentArranged) {
@@ -274,23 +270,17 @@ TEST(OverviewChartLayoutTest, EachContentArranged) {
   };
   for (const Case& c : cases) {
     const OverviewChartLayout l = PrepareOverviewChart(c.content, c.height);
-    EXPECT_EQ(l.vertical, c.vertical) << c.content;
-    EXPECT_EQ(l.leftAxisVisible, !c.vertical) << c.content;
-    EXPECT_EQ(l.bottomAxisVisible, c.vertical) << c.content;
-    EXPECT_EQ(l.footerVisible, c.footer) << c.content;
-    EXPECT_EQ(l.footerCentred, c.centred) << c.content;
-    EXPECT_EQ(l.labelFontSize, c.font) << c.content;
-    EXPECT_EQ(l.topMargin, 1) << c.content;
-    EXPECT_EQ(l.bottomMargin, c.bottomMargin) << c.content;
-    EXPECT_EQ(l.leftAxisStart, c.leftStart) << c.content;
-    EXPECT_EQ(l.leftAxisEnd, c.leftEnd) << c.content << " " << c.height;
-    EXPECT_EQ(l.bottomAxisStart, c.bottomStart) << c.content;
-    EXPECT_EQ(l.bottomAxisEnd, c.bottomEnd) << c.content;
+    EXPECT_EQ(std::tuple(l.vertical, l.leftAxisVisible, l.bottomAxisVisible, l.footerVisible, l.footerCentred),
+              std::tuple(c.vertical, !c.vertical, c.vertical, c.footer, c.centred))
+        << c.content << " " << c.height;
+    EXPECT_EQ(std::tuple(l.labelFontSize, l.topMargin, l.bottomMargin, l.leftAxisStart, l.leftAxisEnd,
+                         l.bottomAxisStart, l.bottomAxisEnd),
+              std::tuple(c.font, 1, c.bottomMargin, c.leftStart, c.leftEnd, c.bottomStart, c.bottomEnd))
+        << c.content << " " << c.height;
   }
-  EXPECT_EQ(OverviewChartContentOf(0), ChartCharacteristics);
-  EXPECT_EQ(OverviewChartContentOf(1), ChartStockAssortments);
-  EXPECT_EQ(OverviewChartContentOf(2), ChartSpecies);
-  EXPECT_EQ(OverviewChartContentOf(-1), ChartSpecies);
+  EXPECT_EQ((std::vector<int>{OverviewChartContentOf(0), OverviewChartContentOf(1), OverviewChartContentOf(2),
+                              OverviewChartContentOf(-1)}),
+            (std::vector<int>{ChartCharacteristics, ChartStockAssortments, ChartSpecies, ChartSpecies}));
 }
 
 TEST_F(OverviewCharts, CaptionsOfEachMode) {

@@ -271,8 +271,7 @@ TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
 TEST_F(OverviewPage, PageLaidOutAtEveryWindowSize) {
   for (QSize screen : {QSize(1280, 720), QSize(1024, 768), QSize(1920, 1080)}) {
     SCOPED_TRACE(screen.width());
-    Open(picturestands::MakeStand(picturestands::kOld, 4, 2500),
-         screen.width(), screen.height());
+    Open(picturestands::MakeStand(picturestands::kOld, 4, 2500), screen.width(), screen.height());
     TActForm* f = ActForm;
     ShowPage(f->TabSheet6);
     ExpectInsideThePage();

@@ -18,6 +18,20 @@ std::unique_ptr<data> MeasuredStand() {
   return s;
 }
 
+// The same with strip roads and a low thinning of the given removal
+// recorded, phase 2 current.
+std::unique_ptr<data> ThinnedStand(int removal) {
+  auto stand = MeasuredStand();
+  for (TreeRecord& t : stand->Trees)
+    if (static_cast<int>(t.x) % 60 < 4) t.removedBy = 1;
+  stand->RecordPhase(1, "Ajourat 4.0 m, uraväli 20 m", 0, 0);
+  SetCurrentPhase(1);
+  stand->ThinToTargetVolume(1, stand->SlotTotalVolume(1) - removal, 2, true);
+  stand->RecordPhase(2, QString::fromUtf8("Alaharvennus hakkuukertymään %1 m3/ha").arg(removal), 0, 0);
+  SetCurrentPhase(2);
+  return stand;
+}
+
 class StandOnScreen : public MainWindowTest {
  protected:
   // The program started on a screen, then a stand activated as the stand
@@ -34,16 +48,7 @@ class StandOnScreen : public MainWindowTest {
 }  // namespace
 
 TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
-  // A stand opened with strip roads and a thinning recorded.
-  auto stand = MeasuredStand();
-  for (TreeRecord& t : stand->Trees)
-    if (static_cast<int>(t.x) % 60 < 4) t.removedBy = 1;
-  stand->RecordPhase(1, "Ajourat 4.0 m, uraväli 20 m", 0, 0);
-  SetCurrentPhase(1);
-  stand->ThinToTargetVolume(1, stand->SlotTotalVolume(1) - 40, 2, true);
-  stand->RecordPhase(2, "Alaharvennus hakkuukertymään 40 m3/ha", 0, 0);
-  SetCurrentPhase(2);
-  Open(1366, 768, std::move(stand), 0);
+  Open(1366, 768, ThinnedStand(40), 0);
   // Thinning stage: the thinning group shown, every button of it closed
   // after strip roads and a thinning; undo open.
   EXPECT_TRUE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
@@ -233,15 +238,7 @@ TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
 TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
   for (QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
     SCOPED_TRACE(screen.width());
-    auto stand = MeasuredStand();
-    for (TreeRecord& t : stand->Trees)
-      if (static_cast<int>(t.x) % 60 < 4) t.removedBy = 1;
-    stand->RecordPhase(1, "Ajourat 4.0 m, uraväli 20 m", 0, 0);
-    SetCurrentPhase(1);
-    stand->ThinToTargetVolume(1, stand->SlotTotalVolume(1) - 45, 2, true);
-    stand->RecordPhase(2, "Alaharvennus hakkuukertymään 45 m3/ha", 0, 0);
-    SetCurrentPhase(2);
-    Open(screen.width(), screen.height(), std::move(stand), 0);
+    Open(screen.width(), screen.height(), ThinnedStand(45), 0);
     GrowStand(10);
     // Every shown text of the card and the stand view lies inside its panel.
     for (QLabel* l : {ActForm->Label1, ActForm->Label111, ActForm->Label2, ActForm->Label222, ActForm->Label18,

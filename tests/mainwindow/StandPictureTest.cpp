@@ -29,17 +29,9 @@ struct Tree {
   int removedBy;
 };
 std::unique_ptr<data> StandOf(std::initializer_list<Tree> trees) {
-  auto stand = std::make_unique<data>(static_cast<int>(trees.size()));
-  int i = 0;
-  for (const Tree& t : trees) {
-    TreeRecord& r = stand->Trees[static_cast<std::size_t>(i++)];
-    r.x = t.x;
-    r.y = t.y;
-    r.height = t.heightCm;
-    r.diameter = t.heightCm * 1.2f;
-    r.species = t.species;
-    r.removedBy = t.removedBy;
-  }
+  auto stand = std::make_unique<data>(0);
+  for (const Tree& t : trees)
+    stand->Trees.push_back(TreeRecord{t.x, t.y, t.heightCm * 1.2f, t.heightCm, t.removedBy, t.species, {}});
   stand->Header.developmentClass = 5;
   return stand;
 }

@@ -126,19 +126,15 @@ TEST_F(StandTexts, TreeGroupsAndSampleCaptions) {
     EXPECT_EQ(ChosenTreeGroup(v, false), expected[i]) << i;
     EXPECT_EQ(ChosenTreeGroup(v, true), i);
   }
-  EXPECT_EQ(TreeGroupName(v, 0), "puusto");
-  EXPECT_EQ(TreeGroupName(v, 1), "tukkipuut");
-  EXPECT_EQ(TreeGroupName(v, 2), "kuuset");
-  EXPECT_EQ(TreeGroupName(v, 3), "lehtipuut");
+  EXPECT_EQ((QStringList{TreeGroupName(v, 0), TreeGroupName(v, 1), TreeGroupName(v, 2), TreeGroupName(v, 3)}),
+            (QStringList{"puusto", "tukkipuut", "kuuset", "lehtipuut"}));
   v.groupItems = {"Kuvio 1", "Kuvio 1, tukkipuut", "Kuvio 1, männyt", "Kuvio 1, kuuset"};
-  v.groupItem = 2;
-  EXPECT_EQ(ChosenTreeGroup(v, false), 2);
-  v.groupItem = 3;
-  EXPECT_EQ(ChosenTreeGroup(v, false), 3);
-  // Five items map one to one.
-  v.groupItems << "Kuvio 1, lehtipuut";
-  v.groupItem = 4;
-  EXPECT_EQ(ChosenTreeGroup(v, false), 4);
+  // With pines, and with five items, the items map one to one.
+  for (int i : {2, 3, 4}) {
+    if (i == 4) v.groupItems << "Kuvio 1, lehtipuut";
+    v.groupItem = i;
+    EXPECT_EQ(ChosenTreeGroup(v, false), i);
+  }
   EXPECT_EQ((QStringList{SampleCaption(true, 0), SampleCaption(true, 1), SampleCaption(true, 4),
                          SampleCaption(false, 1), SampleCaption(false, 2)}),
             (QStringList{"otos hakkuukertymästä", "otos tukkipuiden hakkuukertymästä",
@@ -166,11 +162,11 @@ TEST_F(StandTexts, StockLinesByGroupAndSettings) {
   v.groupItem = 2;
   EXPECT_EQ(StockSummaryText(s, v, 0), "   :   kuitu 20 m3/ha,  tukki 60 m3/ha");
   EXPECT_EQ(TreeGroupYearText(s, v, 0), "männyt 2019");
-  EXPECT_EQ(MeanStemVolumeText(s, 0), "200");  // 1000 x 100 / 500
-  s.Slots[0].stems = 300;
-  EXPECT_EQ(MeanStemVolumeText(s, 0), "333");
-  s.Slots[0].stems = 0;
-  EXPECT_EQ(MeanStemVolumeText(s, 0), "0");
+  // 1000 x 100 / 500; no stems: no division.
+  for (const auto& [stems, text] : {std::pair(500, "200"), std::pair(300, "333"), std::pair(0, "0")}) {
+    s.Slots[0].stems = stems;
+    EXPECT_EQ(MeanStemVolumeText(s, 0), text) << stems;
+  }
 }
 
 TEST_F(StandTexts, RemovalLinesAndHeadingRows) {
@@ -233,13 +229,9 @@ TEST_F(StandTexts, DescriptionLines) {
 }
 
 TEST_F(StandTexts, CarbonDioxideAndTheChangeLine) {
-  EXPECT_EQ(TonnesPerHectareUnit(1), " tonni/ha");
-  EXPECT_EQ(TonnesPerHectareUnit(-1), " tonni/ha");
-  EXPECT_EQ(TonnesPerHectareUnit(0), " tonnia/ha");
-  EXPECT_EQ(TonnesPerHectareUnit(2), " tonnia/ha");
-  EXPECT_EQ(SignPrefix(0.5), "+");
-  EXPECT_EQ(SignPrefix(0), "");
-  EXPECT_EQ(SignPrefix(-3), "");
+  EXPECT_EQ((QStringList{TonnesPerHectareUnit(1), TonnesPerHectareUnit(-1), TonnesPerHectareUnit(0),
+                         TonnesPerHectareUnit(2), SignPrefix(0.5), SignPrefix(0), SignPrefix(-3)}),
+            (QStringList{" tonni/ha", " tonni/ha", " tonnia/ha", " tonnia/ha", "+", "", ""}));
   data s = TextStand();
   SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
   SetCurrentPhase(1);
@@ -278,22 +270,19 @@ TEST_F(StandTexts, CarbonDioxideAndTheChangeLine) {
   EXPECT_EQ(CarbonDioxideText(e, 1, 10), "+1 tonni/ha");
   // The box is usable for the whole stock without the removal sample.
   EXPECT_TRUE(CarbonBoxEnabled(State(1)));
-  StandViewState r = State(1);
-  r.removal = true;
-  EXPECT_FALSE(CarbonBoxEnabled(r));
-  r = State(1);
-  r.groupItem = 1;
-  EXPECT_FALSE(CarbonBoxEnabled(r));
+  StandViewState removal = State(1), logs = State(1);
+  removal.removal = true;
+  logs.groupItem = 1;
+  EXPECT_FALSE(CarbonBoxEnabled(removal) || CarbonBoxEnabled(logs));
 }
 
 TEST_F(StandTexts, GroupingWordsTimberSalePanelAndSpecies) {
-  EXPECT_EQ(StandGroupingText(true, 12), "puuston ryhmitys normaali");
-  EXPECT_EQ(StandGroupingText(true, -1), "puuston ryhmitys tasainen");
-  EXPECT_EQ(StandGroupingText(true, -2), "puuston ryhmitys normaali");
-  EXPECT_EQ(StandGroupingText(true, -3), "epätasainen");  // lists hidden: no prefix
-  EXPECT_EQ(StandGroupingText(true, -4), "");
-  EXPECT_EQ(StandGroupingText(false, 25), "epätasainen");
-  EXPECT_EQ(StandGroupingText(true, 35), "");
+  // -3: lists hidden, no prefix.
+  EXPECT_EQ((QStringList{StandGroupingText(true, 12), StandGroupingText(true, -1), StandGroupingText(true, -2),
+                         StandGroupingText(true, -3), StandGroupingText(true, -4), StandGroupingText(false, 25),
+                         StandGroupingText(true, 35)}),
+            (QStringList{"puuston ryhmitys normaali", "puuston ryhmitys tasainen", "puuston ryhmitys normaali",
+                         "epätasainen", "", "epätasainen", ""}));
   data s = TextStand();
   SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
   SetCurrentPhase(1);
