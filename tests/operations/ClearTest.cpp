@@ -3,8 +3,6 @@
 // the questions and refusals of OK, and the cutting kept as the stand's next
 // step.
 
-#include <QCheckBox>
-#include <QTabBar>
 #include <QTextEdit>
 
 #include "operations/Clear.h"
@@ -25,84 +23,76 @@ constexpr picturestands::Measured kLargeSpruces{6, {18, 34, 18, 0, 0}, {160, 260
 constexpr picturestands::Measured kNoPine{6, {0, 24, 22, 0, 0}, {0, 210, 210, 0, 0}, {0, 160, 60, 0, 0}};
 
 using PageSet = std::array<bool, kRegenerationPageCount>;
-
-PageSet VisiblePages(QWidget* d) {
-  auto* pages = d->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-  PageSet v{};
-  for (int i = 0; i < kRegenerationPageCount; ++i) v[i] = pages->isTabVisible(i);
-  return v;
-}
+constexpr PageSet kEveryPage{true, true, true, true, true};
 
 class Regeneration : public Dialogs {
  protected:
-  static QTabWidget* Pages(QWidget* d) { return Child<QTabWidget>(d, "PageControl1"); }
-  static void ChoosePage(QWidget* d, int page) {
-    QTabWidget* pages = Pages(d);
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(page).center());
-    ASSERT_EQ(pages->currentIndex(), page);
+  static PageSet VisiblePages(QWidget* d) {
+    auto* pages = Child<QTabWidget>(d, "PageControl1");
+    PageSet v{};
+    for (int i = 0; i < kRegenerationPageCount; ++i) v[i] = pages->isTabVisible(i);
+    return v;
   }
-  static void Tick(QWidget* d, const char* box) { QTest::mouseClick(Child<QCheckBox>(d, box), Qt::LeftButton); }
   // The stems per hectare that the stems label shows.
   static int StemsShown(QWidget* d) { return Text(d, "Label4").section(' ', 0, 0).toInt(); }
+  void OpenSpruceStand() { Open(StandOf(kSpruceStand, 31, "21"), 1); }
 };
 
 }  // namespace
 
 TEST_F(Regeneration, EveryPageTriedThenTheStripCuttingKept) {
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  OpenSpruceStand();
   const int n = Stand().SlotTreeCount(0);
   ASSERT_GE(n, 420);
   EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
     EXPECT_EQ(d, ClearForm);
     EXPECT_EQ(d->windowTitle(), " Kuvio 21,  uudistushakkuu");
-    EXPECT_EQ(VisiblePages(d), (PageSet{true, true, true, true, true}));
+    EXPECT_EQ(VisiblePages(d), kEveryPage);
     EXPECT_FALSE(Child<QTextEdit>(d, "RichEdit2")->isEnabled());
     // Small gap, opened first with 0.20 ha, then 0.30 ha: a larger gap.
-    EXPECT_EQ(Pages(d)->currentIndex(), SmallGapPage);
-    EXPECT_EQ(Text(d, "Label7"), "pienaukkohakkuu, aukon koko 0.20 ha");
+    EXPECT_EQ(Child<QTabWidget>(d, "PageControl1")->currentIndex(), SmallGapPage);
+    EXPECT_EQ(Texts(d, {"Label7", "Label10", "Label9", "Label12"}),
+              (QStringList{"pienaukkohakkuu, aukon koko 0.20 ha", "1 ha otos hakkuukertymästä pienaukkohakkuun jälkeen",
+                           "1 ha otos puustosta pienaukkohakkuun jälkeen",
+                           QString::number(Stand().SlotTotalVolume(1)) + " m3/ha"}));
     EXPECT_EQ(Stand().Slots[1].name, "Pienaukkohakkuu, aukon koko 0.20 ha");
-    EXPECT_EQ(Text(d, "Label10"), "1 ha otos hakkuukertymästä pienaukkohakkuun jälkeen");
-    EXPECT_EQ(Text(d, "Label9"), "1 ha otos puustosta pienaukkohakkuun jälkeen");
-    EXPECT_EQ(Text(d, "Label12"), QString::number(Stand().SlotTotalVolume(1)) + " m3/ha");
     EXPECT_EQ(StemsShown(d), Stand().SlotTreeCount(1));
     const int gap20 = n - Stand().SlotTreeCount(1);
     ClickItem(d, "RadioGroup8", 5);
     EXPECT_EQ(Text(d, "Label7"), "pienaukkohakkuu, aukon koko 0.30 ha");
     EXPECT_GT(n - Stand().SlotTreeCount(1), gap20);
     Shot(d, "clear-small-gap.png");
-    // Clear-cut with two groups of 15.
+    // Clear-cut with two groups of 15; the chart's value mode.
     ChoosePage(d, ClearCutPage);
-    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 30 kpl/ha");
-    EXPECT_EQ(Text(d, "Label10"), "1 ha otos hakkuukertymästä avohakkuun jälkeen");
+    EXPECT_EQ(Texts(d, {"Label7", "Label10"}),
+              (QStringList{"avohakkuu, säästöpuita 30 kpl/ha", "1 ha otos hakkuukertymästä avohakkuun jälkeen"}));
     EXPECT_EQ(StemsShown(d), 30);
     auto* chart = Child<TRemovalChart>(d, "Chart1");
     ASSERT_EQ(chart->Content().bars.size(), 3u);
     EXPECT_EQ(chart->TitleLines().at(0),
               QString::number(Stand().SlotTotalVolume(0) - Stand().SlotTotalVolume(1)) + " m3/ha");
-    // The value mode of the chart.
-    Tick(d, "CheckBox6");
+    TickBox(d, "CheckBox6");
     EXPECT_TRUE(chart->TitleLines().at(0).endsWith("€/ha"));
     Shot(d, "clear-clear-cut.png");
     // Seed trees: large pines only.
     ChoosePage(d, SeedTreePage);
-    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox1")->isChecked());
-    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox2")->isChecked());
+    EXPECT_TRUE(Ticked(d, "CheckBox1") && Ticked(d, "CheckBox2"));
     EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, mänty/koivu 50 kpl/ha");
-    Tick(d, "CheckBox2");
+    TickBox(d, "CheckBox2");
     ClickItem(d, "RadioGroup6", 0);
     EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, mänty+ 50 kpl/ha");
     EXPECT_EQ(StemsShown(d), 50);
     Shot(d, "clear-seed-tree.png");
-    // Shelter trees: spruce always; with pine.
+    // Shelter trees: spruce always; with pine, then birch.
     ChoosePage(d, ShelterwoodPage);
     EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, kuusi 100 kpl/ha");
-    Tick(d, "CheckBox5");
-    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox5")->isChecked());
-    Tick(d, "CheckBox3");
+    TickBox(d, "CheckBox5");
+    EXPECT_TRUE(Ticked(d, "CheckBox5"));
+    TickBox(d, "CheckBox3");
     ClickItem(d, "RadioGroup4", 1);
     EXPECT_EQ(Stand().Slots[1].name, "Suojuspuuhakkuu, Kuusi/Mänty 120 kpl/ha");
     EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, kuusi/mänty 120 kpl/ha");
-    Tick(d, "CheckBox4");
+    TickBox(d, "CheckBox4");
     EXPECT_EQ(Text(d, "Label7"), "suojuspuuhakkuu, ku/mä/ko 120 kpl/ha");
     Shot(d, "clear-shelterwood.png");
     // Strips of 40 m, kept.
@@ -112,7 +102,6 @@ TEST_F(Regeneration, EveryPageTriedThenTheStripCuttingKept) {
     EXPECT_EQ(Text(d, "Label7"), "kaistalehakkuu, kaistaleen leveys 40 m");
     Shot(d, "clear-strip.png");
     ClickButton(d, "BitBtn1");
-    EXPECT_FALSE(d->isVisible());
   }));
   EXPECT_EQ(CurrentPhase(), 1);
   EXPECT_EQ(Stand().Slots[1].name, "Kaistalehakkuu, kaistaleen leveys 40 m");
@@ -125,7 +114,7 @@ TEST_F(Regeneration, EveryPageTriedThenTheStripCuttingKept) {
   EXPECT_TRUE(ActForm->HasUnsavedChanges());
 }
 
-TEST_F(Regeneration, PagesByTheStemsOfTheStand) {
+TEST_F(Regeneration, PagesByTheStemsAndTheMeanDiameterOfTheStand) {
   struct Case {
     int trees;
     PageSet pages;
@@ -140,7 +129,7 @@ TEST_F(Regeneration, PagesByTheStemsOfTheStand) {
       {299, {false, true, true, false, true}, ClearCutPage, "avohakkuu, säästöpuita 30 kpl/ha"},
       {300, {true, true, true, false, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
       {419, {true, true, true, false, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
-      {420, {true, true, true, true, true}, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
+      {420, kEveryPage, SmallGapPage, "pienaukkohakkuu, aukon koko 0.20 ha"},
   };
   for (const Case& c : cases) {
     Open(picturestands::MakeStand(kSpruceStand, 31, c.trees), 1);
@@ -148,7 +137,7 @@ TEST_F(Regeneration, PagesByTheStemsOfTheStand) {
     const data before = Stand();
     EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
       EXPECT_EQ(VisiblePages(d), c.pages) << c.trees;
-      EXPECT_EQ(Pages(d)->currentIndex(), c.firstPage) << c.trees;
+      EXPECT_EQ(Child<QTabWidget>(d, "PageControl1")->currentIndex(), c.firstPage) << c.trees;
       EXPECT_EQ(Text(d, "Label7"), c.operation) << c.trees;
       auto* groups = Child<TRadioGroup>(d, "RadioGroup1");
       EXPECT_EQ(groups->isEnabled(), c.trees >= 150) << c.trees;
@@ -160,48 +149,44 @@ TEST_F(Regeneration, PagesByTheStemsOfTheStand) {
       }
       ClickButton(d, "BitBtn2");
     }));
-    ExpectSameStand(Stand(), before, CurrentPhase(), 0);
+    EXPECT_EQ(CurrentPhase(), 0);
+    ExpectSameStand(Stand(), before);
   }
-}
-
-TEST_F(Regeneration, BelowEighteenCentimetresOnlyTheClearCut) {
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
-  Stand().Slots[0].meanDiameter = 17.4f;
-  script_.Answer(1);
-  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
-    EXPECT_EQ(VisiblePages(d), (PageSet{false, true, false, false, false}));
-    EXPECT_FALSE(Child<TRadioGroup>(d, "RadioGroup1")->isEnabled());
-    EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 0 kpl/ha");
-    ClickButton(d, "BitBtn2");
-  }));
-  EXPECT_EQ(script_.Last(MessageKind::Question).lines.at(0), "Puuston keskiläpimitta 17 cm  !");
-  // At 18 cm the strip page is offered again.
-  Stand().Slots[0].meanDiameter = 18.0f;
-  script_.Answer(1);
-  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
-    EXPECT_EQ(VisiblePages(d), (PageSet{true, true, true, true, true}));
-    ClickButton(d, "BitBtn2");
-  }));
+  // Below 18 cm, asked about, only the clear-cut; at 18 cm every page again.
+  OpenSpruceStand();
+  for (float cm : {17.4f, 18.0f}) {
+    Stand().Slots[0].meanDiameter = cm;
+    script_.Answer(1);
+    EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+      EXPECT_EQ(VisiblePages(d), (cm < 18 ? PageSet{false, true, false, false, false} : kEveryPage)) << cm;
+      EXPECT_EQ(Child<TRadioGroup>(d, "RadioGroup1")->isEnabled(), cm >= 18) << cm;
+      if (cm < 18) {
+        EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 0 kpl/ha");
+      }
+      ClickButton(d, "BitBtn2");
+    }));
+    if (cm < 18) {
+      EXPECT_EQ(script_.Last(MessageKind::Question).lines.at(0), "Puuston keskiläpimitta 17 cm  !");
+    }
+  }
   EXPECT_EQ(CurrentPhase(), 0);
 }
 
 TEST_F(Regeneration, RetentionTreesPerGroupFollowTheGroups) {
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
+  OpenSpruceStand();
   EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
     ChoosePage(d, ClearCutPage);
     auto* perGroup = Child<TRadioGroup>(d, "RadioGroup2");
-    EXPECT_EQ(perGroup->Count(), 20);
-    EXPECT_EQ(perGroup->Columns(), 7);
+    const auto shape = [perGroup] { return std::pair{perGroup->Count(), perGroup->Columns()}; };
+    EXPECT_EQ(shape(), (std::pair{20, 7}));
     ClickItem(d, "RadioGroup1", 1);
-    EXPECT_EQ(perGroup->Count(), 24);
-    EXPECT_EQ(perGroup->Columns(), 8);
+    EXPECT_EQ(shape(), (std::pair{24, 8}));
     ClickItem(d, "RadioGroup2", 20);
     ASSERT_EQ(perGroup->ItemText(20), "45");
     EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 45 kpl/ha");
     // Three groups: the list ends at 25, which is chosen.
     ClickItem(d, "RadioGroup1", 3);
-    EXPECT_EQ(perGroup->Count(), 17);
-    EXPECT_EQ(perGroup->Columns(), 6);
+    EXPECT_EQ(shape(), (std::pair{17, 6}));
     EXPECT_EQ(perGroup->ItemText(perGroup->ItemIndex()), "25");
     EXPECT_EQ(Text(d, "Label7"), "avohakkuu, säästöpuita 75 kpl/ha");
     Shot(d, "clear-three-groups.png");
@@ -215,41 +200,32 @@ TEST_F(Regeneration, RetentionTreesPerGroupFollowTheGroups) {
   }));
 }
 
-TEST_F(Regeneration, SeedTreesNeedASpecies) {
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
+TEST_F(Regeneration, SeedTreesNeedASpeciesAndAnAbsentSpeciesIsNeverTicked) {
+  OpenSpruceStand();
   EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
     ChoosePage(d, SeedTreePage);
-    Tick(d, "CheckBox1");
-    Tick(d, "CheckBox2");
+    TickBox(d, "CheckBox1");
+    TickBox(d, "CheckBox2");
     EXPECT_TRUE(Text(d, "Label7").isEmpty());
     EXPECT_TRUE(Stand().Slots[1].name.isEmpty());
     EXPECT_EQ(Stand().SlotTreeCount(1), Stand().SlotTreeCount(0));
     ClickButton(d, "BitBtn1");
     EXPECT_TRUE(d->isVisible());
     const MessageRecord notice = script_.Last(MessageKind::Notice);
-    EXPECT_EQ(notice.caption, "Siemenpuuhakkuu");
-    EXPECT_EQ(notice.lines.at(0), "valitse puulajit !");
-    Tick(d, "CheckBox2");
+    EXPECT_EQ((QStringList{notice.caption, notice.lines.at(0)}), (QStringList{"Siemenpuuhakkuu", "valitse puulajit !"}));
+    TickBox(d, "CheckBox2");
     ClickButton(d, "BitBtn1");
   }));
   EXPECT_EQ(CurrentPhase(), 1);
   EXPECT_EQ(Stand().Slots[1].name, "Siemenpuuhakkuu, koivu 50 kpl/ha");
-}
-
-TEST_F(Regeneration, AnAbsentSpeciesIsNeverTicked) {
-  // The boxes are ticked for a stand with pine; the next stand has none.
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
-  EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
-    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox1")->isChecked());
-    ClickButton(d, "BitBtn2");
-  }));
+  // The pine box was ticked for the stand with pine; the next stand has none.
   Open(StandOf(kNoPine, 8, "22"), 1);
   EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
     ChoosePage(d, SeedTreePage);
     auto* pine = Child<QCheckBox>(d, "CheckBox1");
     EXPECT_FALSE(pine->isEnabled());
     EXPECT_FALSE(pine->isChecked());
-    EXPECT_TRUE(Child<QCheckBox>(d, "CheckBox2")->isChecked());
+    EXPECT_TRUE(Ticked(d, "CheckBox2"));
     EXPECT_FALSE(Child<QCheckBox>(d, "CheckBox3")->isEnabled());
     EXPECT_EQ(Text(d, "Label7"), "siemenpuuhakkuu, koivu 50 kpl/ha");
     ClickButton(d, "BitBtn2");
@@ -277,20 +253,4 @@ TEST_F(Regeneration, FewerShelterTreesThanChosenAsked) {
   }));
   EXPECT_EQ(CurrentPhase(), 1);
   EXPECT_TRUE(Stand().Slots[1].name.startsWith("Suojuspuuhakkuu, Kuusi "));
-}
-
-TEST_F(Regeneration, EveryWayOfClosingButOkLeavesTheStandAsItWas) {
-  Open(StandOf(kSpruceStand, 31, "21"), 1);
-  const data before = Stand();
-  for (Close how : {Close::CancelButton, Close::Escape, Close::TitleBar}) {
-    EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
-      ClickItem(d, "RadioGroup8", 0);
-      ChoosePage(d, SeedTreePage);
-      ClickItem(d, "RadioGroup6", 0);
-      ChoosePage(d, ShelterwoodPage);
-      CloseWithout(d, how);
-    }));
-    ExpectSameStand(Stand(), before, CurrentPhase(), 0);
-  }
-  EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
 }

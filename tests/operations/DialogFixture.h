@@ -1,48 +1,33 @@
 #pragma once
 // The cutting dialogs driven as the user drives them: a stand built by the
-// engine is activated in the main window, the main window's operation
-// button is clicked and the dialog that opens is worked through its
-// controls by name; the next action is scheduled before each click that
-// opens a modal dialog.
+// engine is opened in the main window, the main window's operation button
+// is clicked and the dialog that opens is worked through its controls by
+// name.
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-#include <memory>
-#include <tuple>
+#include <initializer_list>
 
 #include "mainwindow/Acts.h"
-#include "model/Data.h"
-#include "model/Phase.h"
-#include "model/Settings.h"
 #include "operations/CuttingFrame.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "tests/support/Controls.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/Shots.h"
+#include "tests/support/StandCompare.h"
 #include "tests/support/WindowsTest.h"
 #include "ui/MessageService.h"
-#include "ui/RadioGroup.h"
-#include "ui/WindowHelpers.h"
 
 namespace dialogtest {
 
-// Stands as the measurement builds them (fixed seeds), named as the tests
-// read them.
+using namespace testsupport;
+using standcompare::ExpectSameStand;
+using standcompare::ExpectSameTrial;
+
+// Stands as the measurement builds them (fixed seeds).
 // A mature mixed stand ready for a selection or regeneration cutting: about
 // 280 m3/ha, 24 cm, 740 stems/ha, every species.
 inline constexpr picturestands::Measured kMatureMixed{6, {26, 24, 20, 22, 16}, {220, 210, 200, 210, 160},
@@ -63,58 +48,11 @@ inline std::unique_ptr<data> MatureMixedStand() { return StandOf(kMatureMixed, 4
 inline std::unique_ptr<data> YoungThinningStand() { return StandOf(kYoungThinning, 1234, "3b"); }
 inline std::unique_ptr<data> AdvancedThinningStand() { return StandOf(kAdvancedThinning, 99, "12"); }
 
-// Field for field: the trees in their order with their grown sizes, the
-// slots, the current phase.
-inline void ExpectSameStand(const data& a, const data& b, int phaseA, int phaseB) {
-  EXPECT_EQ(phaseA, phaseB);
-  ASSERT_EQ(a.TreeCount(), b.TreeCount());
-  int differing = 0;
-  for (int i = 0; i < a.TreeCount(); ++i) {
-    const TreeRecord& x = a.Trees[i];
-    const TreeRecord& y = b.Trees[i];
-    if (std::tie(x.x, x.y, x.diameter, x.height, x.removedBy, x.species) !=
-        std::tie(y.x, y.y, y.diameter, y.height, y.removedBy, y.species))
-      ++differing;
-  }
-  EXPECT_EQ(differing, 0);
-  EXPECT_EQ(a.GrownSizes1.size(), b.GrownSizes1.size());
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot& x = a.Slots[k];
-    const PhaseSlot& y = b.Slots[k];
-    EXPECT_EQ(x.name, y.name) << "slot " << k;
-    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes, x.basalArea, x.meanDiameter, x.meanHeight),
-              std::tie(y.years, y.stems, y.volumes, y.basalArea, y.meanDiameter, y.meanHeight))
-        << "slot " << k;
-  }
-}
-
-// The same trees (in any order: the dialogs leave them in y order, and trees
-// of equal y in no particular order) and the same slots, the sums of the
-// slots' sizes to the last bits that a different summing order may change.
-inline void ExpectSameTrial(const data& a, const data& b) {
-  using Key = std::tuple<float, float, float, float, int, int>;
-  auto keys = [](const data& s) {
-    std::vector<Key> k;
-    for (const TreeRecord& t : s.Trees) k.emplace_back(t.x, t.y, t.diameter, t.height, t.removedBy, t.species);
-    std::sort(k.begin(), k.end());
-    return k;
-  };
-  EXPECT_TRUE(keys(a) == keys(b));
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot& x = a.Slots[k];
-    const PhaseSlot& y = b.Slots[k];
-    EXPECT_EQ(x.name, y.name) << "slot " << k;
-    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes), std::tie(y.years, y.stems, y.volumes)) << "slot " << k;
-    EXPECT_NEAR(x.basalArea, y.basalArea, 1e-3) << "slot " << k;
-    EXPECT_NEAR(x.meanDiameter, y.meanDiameter, 1e-3) << "slot " << k;
-    EXPECT_NEAR(x.meanHeight, y.meanHeight, 1e-3) << "slot " << k;
-  }
-}
-
 // The ways a dialog is closed without OK.
 enum class Close { CancelButton, Escape, TitleBar };
+inline constexpr Close kEveryClose[] = {Close::CancelButton, Close::Escape, Close::TitleBar};
 
-class Dialogs : public testsupport::WindowsTest {
+class Dialogs : public WindowsTest {
  protected:
   void SetUp() override {
     WindowsTest::SetUp();
@@ -122,8 +60,10 @@ class Dialogs : public testsupport::WindowsTest {
     CreateApplicationWindows();
   }
 
-  // The stand opened in the main window at phase 0.
-  data& Open(std::unique_ptr<data> stand) {
+  // The stand opened in the main window at phase 0 and, when given, the
+  // cutting stage chosen in the main window's list as the user clicks it:
+  // 0 thinnings, 1 final or selection cuttings.
+  data& Open(std::unique_ptr<data> stand, int stage = -1) {
     if (!ActForm->Started()) {
       ActForm->show();
       ActForm->FormActivate();
@@ -133,69 +73,48 @@ class Dialogs : public testsupport::WindowsTest {
     IntroForm->hide();
     ActForm->SetStartupPanelsVisibility(true);
     ActForm->UpdateView(1);
-    return *IntroForm->CurrentStand;
+    if (stage >= 0) ClickRow(ActForm->ListBox3, stage);
+    return Stand();
   }
   data& Stand() { return *IntroForm->CurrentStand; }
-  // The cutting stage chosen in the main window's list, as the user clicks
-  // it: 0 thinnings, 1 final or selection cuttings.
-  static void ChooseStage(int item) {
-    QListWidget* list = ActForm->ListBox3;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(item)).center());
-  }
-  // The stand opened and the stage chosen.
-  data& Open(std::unique_ptr<data> stand, int stage) {
-    data& s = Open(std::move(stand));
-    ChooseStage(stage);
-    return s;
-  }
 
   // Strip roads committed through their dialog (the thinning-stage cuttings
   // follow them): the default roads, or "ei uria".
   void CommitStripRoads(bool roads) {
-    const bool opened = Run(ActForm->Button5, [&](QWidget* d) {
+    ASSERT_TRUE(Run(ActForm->Button5, [&](QWidget* d) {
       if (!roads) ClickItem(d, "RadioGroup2", 0);
       ClickButton(d, "BitBtn1");
-    });
-    ASSERT_TRUE(opened);
+    }));
   }
 
-  // Clicks a main-window button with `inDialog` scheduled to run in the
-  // modal dialog that the click opens (it must close the dialog); returns
-  // whether a dialog opened.
-  bool Run(QAbstractButton* button, const std::function<void(QWidget*)>& inDialog) {
-    bool opened = false;
-    // A timer of this call only: when the click opens no dialog, it must
-    // not fire later into another one.
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      QWidget* d = QApplication::activeModalWidget();
-      if (!d) return;
-      opened = true;
-      inDialog(d);
-      if (d->isVisible()) {
-        ADD_FAILURE() << "dialog left open";
-        QMetaObject::invokeMethod(d, "reject");
-      }
-    });
-    timer.start(0);
-    QTest::mouseClick(button, Qt::LeftButton);
-    timer.stop();
-    return opened;
+  // Clicks a main-window button with `inDialog` run in the dialog that the
+  // click opens (the active modal window, or `window` once it shows after a
+  // busy display); `inDialog` must close it. Returns whether it opened.
+  static bool Run(QWidget* button, const std::function<void(QWidget*)>& inDialog, QWidget* window = nullptr) {
+    const auto dialog = [window] { return window ? window : QApplication::activeModalWidget(); };
+    return InModal([&] { return dialog() && dialog()->isVisible(); },
+                   [&] {
+                     QWidget* d = dialog();
+                     inDialog(d);
+                     if (d->isVisible()) {
+                       ADD_FAILURE() << "dialog left open";
+                       QMetaObject::invokeMethod(d, "reject");
+                     }
+                   },
+                   [&] { Click(button); });
   }
 
-  template <typename T>
-  static T* Child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QLatin1String(name));
-    if (!c) ADD_FAILURE() << "no control " << name;
-    return c;
-  }
   static void ClickItem(QWidget* dialog, const char* group, int item) {
-    TRadioGroup* g = Child<TRadioGroup>(dialog, group);
-    QTest::mouseClick(g->Item(item), Qt::LeftButton, {}, QPoint(6, g->Item(item)->height() / 2));
+    testsupport::ClickItem(Child<TRadioGroup>(dialog, group), item);
   }
-  static void ClickButton(QWidget* dialog, const char* name) {
-    QTest::mouseClick(Child<QAbstractButton>(dialog, name), Qt::LeftButton);
+  static void ClickButton(QWidget* dialog, const char* name) { Click(Child<QAbstractButton>(dialog, name)); }
+  static void TickBox(QWidget* dialog, const char* name) { Tick(Child<QCheckBox>(dialog, name)); }
+  static bool Ticked(QWidget* dialog, const char* name) { return Child<QCheckBox>(dialog, name)->isChecked(); }
+  // A click on the tab of that page of the dialog's page control.
+  static void ChoosePage(QWidget* dialog, int page) {
+    QTabBar* tabs = Child<QTabWidget>(dialog, "PageControl1")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    ASSERT_EQ(Child<QTabWidget>(dialog, "PageControl1")->currentIndex(), page);
   }
   static void CloseWithout(QWidget* dialog, Close how) {
     switch (how) {
@@ -206,9 +125,15 @@ class Dialogs : public testsupport::WindowsTest {
   }
   static int Recalculations(QWidget* dialog) { return static_cast<TCuttingForm*>(dialog)->RecalculationCount; }
   static QString Text(QWidget* dialog, const char* label) { return Child<QLabel>(dialog, label)->text(); }
+  // The texts of several labels, to compare with a list.
+  static QStringList Texts(QWidget* dialog, std::initializer_list<const char*> labels) {
+    QStringList texts;
+    for (const char* label : labels) texts << Text(dialog, label);
+    return texts;
+  }
   static void Shot(QWidget* dialog, const QString& file) {
     QApplication::processEvents();
-    EXPECT_TRUE(dialog->grab().save(testsupport::ShotPath(file)));
+    EXPECT_TRUE(dialog->grab().save(ShotPath(file)));
   }
 
   MessageScript script_;

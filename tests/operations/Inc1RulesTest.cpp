@@ -9,14 +9,10 @@ namespace {
 TEST(TimingRules, RateList) {
   const QStringList items = TimingRateItems();
   ASSERT_EQ(items.size(), 10);
-  EXPECT_EQ(items[0], "");
-  EXPECT_EQ(items[1], "1.0 % / vuosi");
-  EXPECT_EQ(items[4], "2.5 % / vuosi");
-  EXPECT_EQ(items[9], "5.0 % / vuosi");
+  EXPECT_EQ((QStringList{items[0], items[1], items[4], items[9]}),
+            (QStringList{"", "1.0 % / vuosi", "2.5 % / vuosi", "5.0 % / vuosi"}));
   EXPECT_EQ(DefaultTimingRateItem(items.size()), 4);
-  EXPECT_EQ(TimingRate10(1), 10);
-  EXPECT_EQ(TimingRate10(4), 25);
-  EXPECT_EQ(TimingRate10(9), 50);
+  EXPECT_EQ((std::vector<int>{TimingRate10(1), TimingRate10(4), TimingRate10(9)}), (std::vector<int>{10, 25, 50}));
 }
 
 TEST(TimingRules, BarsOfWorkedFactors) {

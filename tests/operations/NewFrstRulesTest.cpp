@@ -51,24 +51,15 @@ data Chain(const QStringList& names) {
 
 }  // namespace
 
-TEST(NewFrstRules, ClearingAndSoilPerHectareAndPerStand) {
-  // 2.5 ha: clearing 150 and soil preparation 250 per ha.
-  const RegenerationEstimate e = EstimateRegenerationCosts(Costs(2.5f, 150, 250));
-  EXPECT_EQ((std::vector<int>{e.clearingPerHa, e.clearingPerStand, e.soilPerHa, e.soilPerStand, e.totalPerHa,
-                              e.totalPerStand}),
-            (std::vector<int>{150, 375, 250, 625, 400, 1000}));
-  EXPECT_EQ((QStringList{e.clearingPerHaText, e.clearingPerStandText, e.clearingPageText, e.soilPerHaText,
-                         e.soilPerStandText, e.soilPageText, e.totalPerHaText, e.totalPerStandText}),
-            (QStringList{"150 €/ha", "375 €/kuvio", "375 €/kuvio", "250 €/ha", "625 €/kuvio", "625 €/kuvio",
-                         "400 €/ha", "1000 €/kuvio"}));
-  EXPECT_EQ(e.clearingLine, " - hakkuualan raivaus");
-  EXPECT_EQ(e.soilLine, " - hakkuualan mätästys");
-  // Nothing chosen: zeros, the "ei" lines, empty page repeats.
+// The clear-cut estimate of 150 and 250 per ha on 2.5 ha and planting 2000
+// stems at 25 and 30 per 100 plants are worked through the estimate window's
+// controls (NewFrstTest); here the rest.
+TEST(NewFrstRules, NothingChosenOrABlankListCountsAsZero) {
   const RegenerationEstimate none = EstimateRegenerationCosts(Costs(2.5f, 0, 0));
-  EXPECT_EQ(none.totalPerStandText, "0 €/kuvio");
-  EXPECT_EQ(none.clearingLine, " - ei hakkuualan raivausta tai kulotusta");
-  EXPECT_EQ(none.soilLine, " - ei hakkuualan muokkausta");
-  EXPECT_TRUE(none.clearingPageText.isEmpty() && none.soilPageText.isEmpty());
+  EXPECT_EQ((QStringList{none.totalPerStandText, none.clearingLine, none.soilLine, none.clearingPageText,
+                         none.soilPageText}),
+            (QStringList{"0 €/kuvio", " - ei hakkuualan raivausta tai kulotusta", " - ei hakkuualan muokkausta", "",
+                         ""}));
   // A list without a choice counts as 0, and so does a disabled one.
   RegenerationEstimateInput blank = Costs(2.5f, 150, 250);
   blank.clearingCostText.clear();
@@ -80,48 +71,24 @@ TEST(NewFrstRules, PerStandTotalAddsTheRoundedParts) {
   // 1.3 ha (1.2999999 in single precision): each part of 1 per ha rounds to
   // 1 per stand; the total is 2, not the rounded 2.6.
   const RegenerationEstimate e = EstimateRegenerationCosts(Costs(1.3f, 1, 1));
-  EXPECT_EQ(e.clearingPerStand, 1);
-  EXPECT_EQ(e.soilPerStand, 1);
-  EXPECT_EQ(e.totalPerStand, 2);
+  EXPECT_EQ((std::vector<int>{e.clearingPerStand, e.soilPerStand, e.totalPerStand}), (std::vector<int>{1, 1, 2}));
   // Halves round away from zero: 3 x 2.5 = 7.5 gives 8 per stand.
   EXPECT_EQ(EstimateRegenerationCosts(Costs(2.5f, 3, 0)).clearingPerStand, 8);
 }
 
-TEST(NewFrstRules, PlantingAndSeeding) {
-  struct Case {
-    const char* name;
-    RegenerationEstimateInput in;
-    int material, work, materialStand, workStand;
-    QString amountPerStand;
-  };
-  const Case cases[] = {
-      // 2000 stems/ha (item 10) at 25 per 100 plants: 500; work 30 per 100: 600.
-      {"planting", Cultivation(2.5f, Planting, 0, 10, 25, 30), 500, 600, 1250, 1500, "5000 kpl/kuvio"},
-      // Item 3 is 0.20 kg/ha: at 300 per kg 60; the work is per hectare.
-      {"seeding", Cultivation(2.5f, Seeding, 1, 3, 300, 120), 60, 120, 150, 300, "0.50 kg/kuvio"},
-      // 1800 stems (item 8) at 33 per 100: 594; work 1 per 100: 18.
-      {"planting 1800", Cultivation(1.0f, Planting, 1, 8, 33, 1), 594, 18, 594, 18, "1800 kpl/kuvio"},
-  };
-  for (const Case& c : cases) {
-    const RegenerationEstimate e = EstimateRegenerationCosts(c.in);
-    EXPECT_EQ((std::vector<int>{e.materialPerHa, e.workPerHa, e.materialPerStand, e.workPerStand}),
-              (std::vector<int>{c.material, c.work, c.materialStand, c.workStand}))
-        << c.name;
-    EXPECT_EQ(e.totalPerHa, c.material + c.work) << c.name;
-    EXPECT_EQ(e.totalPerStand, c.materialStand + c.workStand) << c.name;
-    EXPECT_EQ(e.amountPerStand, c.amountPerStand) << c.name;
-  }
-  // The result lines of planting.
-  const RegenerationEstimate p = EstimateRegenerationCosts(Cultivation(2.5f, Planting, 0, 10, 25, 30));
-  EXPECT_EQ((QStringList{p.materialPerHaText, p.materialPerStandText, p.materialLine, p.workPerHaText,
-                         p.workPerStandText, p.workLine, p.materialPagePerHa, p.workPagePerStand}),
-            (QStringList{"500 €/ha", "1250 €/kuvio", "- taimet, kulut 25 €/100 kpl", "600 €/ha", "1500 €/kuvio",
-                         "- istutustyö, kulut 30 €/100 kpl", "500 €/ha", "1500 €/kuvio"}));
-  EXPECT_EQ(p.cultivationLine, " - istutus, mänty 2000 kpl/ha, 5000 kpl/kuvio");
+TEST(NewFrstRules, SeedingAndPlanting) {
+  // Item 3 is 0.20 kg/ha: at 300 per kg 60; the work of 120 is per hectare.
   const RegenerationEstimate s = EstimateRegenerationCosts(Cultivation(2.5f, Seeding, 1, 3, 300, 120));
-  EXPECT_EQ(s.materialLine, "- siemenet, kulut 300 €/kg");
-  EXPECT_EQ(s.workLine, "- kylvötyö, kulut 120 €/ha");
-  EXPECT_EQ(s.cultivationLine, " - kylvö, koivu 0.20 kg/ha, 0.50 kg/kuvio");
+  EXPECT_EQ((std::vector<int>{s.materialPerHa, s.workPerHa, s.materialPerStand, s.workPerStand, s.totalPerHa,
+                              s.totalPerStand}),
+            (std::vector<int>{60, 120, 150, 300, 180, 450}));
+  EXPECT_EQ((QStringList{s.amountPerStand, s.materialLine, s.workLine, s.cultivationLine}),
+            (QStringList{"0.50 kg/kuvio", "- siemenet, kulut 300 €/kg", "- kylvötyö, kulut 120 €/ha",
+                         " - kylvö, koivu 0.20 kg/ha, 0.50 kg/kuvio"}));
+  // 1800 stems (item 8) at 33 per 100: 594; work 1 per 100: 18.
+  const RegenerationEstimate p = EstimateRegenerationCosts(Cultivation(1.0f, Planting, 1, 8, 33, 1));
+  EXPECT_EQ((std::vector<int>{p.materialPerHa, p.workPerHa, p.totalPerStand}), (std::vector<int>{594, 18, 612}));
+  EXPECT_EQ(p.amountPerStand, "1800 kpl/kuvio");
   // The amount for a stand of 4.3725 ha.
   EXPECT_EQ(EstimateRegenerationCosts(Cultivation(4.3725f, Planting, 0, 10, 0, 0)).cultivationLine,
             " - istutus, mänty 2000 kpl/ha, 8745 kpl/kuvio");
@@ -139,49 +106,45 @@ TEST(NewFrstRules, CultivationCountsOnlyWhereItIsShownAndChosen) {
   none.materialEnabled = none.workEnabled = false;
   const RegenerationEstimate n = EstimateRegenerationCosts(none);
   EXPECT_EQ(n.totalPerHa, 0);
-  EXPECT_EQ(n.cultivationLine, " - ei metsänviljelyä ");
-  EXPECT_TRUE(n.amountPerStand.isEmpty());
-  EXPECT_EQ(n.materialLine, "- ei materiaalia  ");
-  EXPECT_TRUE(n.materialPagePerHa.isEmpty() && n.workPagePerStand.isEmpty());
+  EXPECT_EQ((QStringList{n.cultivationLine, n.amountPerStand, n.materialLine, n.materialPagePerHa, n.workPagePerStand}),
+            (QStringList{" - ei metsänviljelyä ", "", "- ei materiaalia  ", "", ""}));
 }
 
 TEST(NewFrstRules, ListsLabelsAndCaptions) {
-  const CultivationLists planting = CultivationListsFor(Planting);
-  EXPECT_EQ(planting.amount.size(), 41);
-  EXPECT_EQ(planting.amount.at(8), "1800");
-  EXPECT_EQ(planting.amount.at(6), "1600");
-  EXPECT_EQ(planting.amount.last(), "5000");
-  EXPECT_EQ(planting.material.size(), 101);
-  EXPECT_EQ(planting.work.size(), 101);
-  EXPECT_EQ(planting.species, (QStringList{"mänty", "kuusi", "koivu", "haapa", "lehtikuusi"}));
-  EXPECT_EQ(planting.amountUnit, "kpl/ha");
-  const CultivationLists seeding = CultivationListsFor(Seeding);
-  EXPECT_EQ(seeding.amount.size(), 16);
-  EXPECT_EQ(seeding.amount.first(), "0.05");
-  EXPECT_EQ(seeding.amount.at(8), "0.45");
-  EXPECT_EQ(seeding.amount.at(6), "0.35");
-  EXPECT_EQ(seeding.amount.last(), "0.80");
-  EXPECT_EQ(seeding.material.size(), 801);
-  EXPECT_EQ(seeding.work.size(), 201);
-  EXPECT_EQ(seeding.species, (QStringList{"mänty", "koivu"}));
+  struct Case {
+    int method;
+    int amounts;
+    QStringList amountItems;  // first, 6, 8, last
+    int materials, works;
+    QStringList species;
+    QStringList units;  // amount, material price, work price
+  };
+  const Case cases[] = {
+      {Planting, 41, {"1000", "1600", "1800", "5000"}, 101, 101, {"mänty", "kuusi", "koivu", "haapa", "lehtikuusi"},
+       {"kpl/ha", "€/100 kpl", "€/100 kpl"}},
+      {Seeding, 16, {"0.05", "0.35", "0.45", "0.80"}, 801, 201, {"mänty", "koivu"}, {"kg/ha", "€/kg", "€/ha"}},
+  };
+  for (const Case& c : cases) {
+    const CultivationLists l = CultivationListsFor(c.method);
+    ASSERT_EQ(l.amount.size(), c.amounts) << c.method;
+    EXPECT_EQ((QStringList{l.amount.first(), l.amount.at(6), l.amount.at(8), l.amount.last()}), c.amountItems);
+    EXPECT_EQ(std::pair(l.material.size(), l.work.size()), std::pair(qsizetype(c.materials), qsizetype(c.works)));
+    EXPECT_EQ(l.species, c.species);
+    EXPECT_EQ((QStringList{l.amountUnit, PriceUnitTextsFor(c.method).material, PriceUnitTextsFor(c.method).work}),
+              c.units);
+  }
   const CultivationLists none = CultivationListsFor(NoCultivation);
   EXPECT_TRUE(none.amount.isEmpty() && none.material.isEmpty() && !none.enabled);
-  EXPECT_EQ((QStringList{none.materialLabel, none.workLabel, none.amountUnit}),
-            (QStringList{"- ei materiaalia", "- ei työkuluja", ""}));
-  EXPECT_EQ(PriceUnitTextsFor(Planting).material, "€/100 kpl");
-  EXPECT_EQ(PriceUnitTextsFor(Planting).work, "€/100 kpl");
-  EXPECT_EQ(PriceUnitTextsFor(Seeding).material, "€/kg");
-  EXPECT_EQ(PriceUnitTextsFor(Seeding).work, "€/ha");
-  EXPECT_TRUE(PriceUnitTextsFor(NoCultivation).material.isEmpty());
+  EXPECT_EQ((QStringList{none.materialLabel, none.workLabel, none.amountUnit, PriceUnitTextsFor(NoCultivation).material}),
+            (QStringList{"- ei materiaalia", "- ei työkuluja", "", ""}));
   EXPECT_EQ(CostPerHaItems().size(), kCostPerHaItems);
   EXPECT_EQ(CostPerHaItems().last(), "5000");
   EXPECT_EQ((std::vector<int>{DefaultAmountIndex(0), DefaultAmountIndex(1), DefaultAmountIndex(2),
                               DefaultAmountIndex(4)}),
             (std::vector<int>{8, 8, 6, 6}));
-  EXPECT_EQ(MethodCostCaption("Raivaus", true), "raivaus,  kustannukset");
-  EXPECT_EQ(MethodCostCaption("ei muokkausta", false), "ei muokkausta");
-  EXPECT_EQ(CultivationCaption(Planting, 4), "istutus, lehtikuusi");
-  EXPECT_EQ(CultivationCaption(Seeding, -1), "kylvö");
+  EXPECT_EQ((QStringList{MethodCostCaption("ei muokkausta", false), CultivationCaption(Planting, 4),
+                         CultivationCaption(Seeding, -1)}),
+            (QStringList{"ei muokkausta", "istutus, lehtikuusi", "kylvö"}));
   EXPECT_EQ((std::vector<int>{ParseLeadingInt("150 €/ha"), ParseLeadingInt("42"), ParseLeadingInt(""),
                               ParseLeadingInt("x 1")}),
             (std::vector<int>{150, 42, 0, 0}));
@@ -205,12 +168,9 @@ TEST(NewFrstRules, TitleHintAndTheClearCutQuestion) {
   const data clear = Chain({"Avohakkuu, säästöpuita 30 kpl/ha"});
   EXPECT_EQ(RegenerationCuttingPhase(clear), 1);
   EXPECT_TRUE(NextOperationIsClearCut(clear));
-  // The title follows the lower-cased phase text.
-  EXPECT_EQ(RegenerationTitle(clear, false), "Metsänuudistaminen avohakkuun jälkeen");
+  // The title follows the lower-cased phase text (the hints are read in
+  // the main window, NewFrstTest).
   EXPECT_EQ(RegenerationTitle(clear, true), "Uusi metsä avohakkuun jälkeen");
-  EXPECT_EQ(RegenerationHintText(clear, true, "1350 €/ha"), "Uusi metsä avohakkuun jälkeen, kustannusarvio 1350 €/ha");
-  EXPECT_EQ(RegenerationHintText(clear, false, "0 €/ha"),
-            "Uusi metsä - painikkeella metsänuudistamisen kustannusarvio  !");
   // After a growing step the cutting is phase 2.
   const data grown = Chain({"10 v kasvatus", "Siemenpuuhakkuu, mänty/koivu 50 kpl/ha"});
   EXPECT_EQ(RegenerationCuttingPhase(grown), 2);

@@ -2,16 +2,18 @@
 // window's new-forest button after a regeneration cutting, its three pages
 // filled by clicks and typing, OK storing the choices with the stand and
 // the main window's hint following, Cancel putting everything back.
-#include <QComboBox>
-#include <QLabel>
-#include <QTabWidget>
 
+#include <QComboBox>
+
+#include "mainwindow/RecommendRules.h"
+#include "model/Settings.h"
 #include "operations/NewFrst.h"
-#include "tests/operations/RegenerationFixture.h"
+#include "tests/model/StandFixture.h"
+#include "tests/operations/DialogFixture.h"
 
 namespace {
 
-using regenfixture::RegenerationWindows;
+using namespace dialogtest;
 
 std::vector<int> Choices(const data& s) {
   std::vector<int> v;
@@ -19,159 +21,172 @@ std::vector<int> Choices(const data& s) {
   return v;
 }
 
-class NewForest : public RegenerationWindows {
+class NewForest : public Dialogs {
  protected:
-  TNewFrstForm* Form() { return NewFrstForm; }
+  void SetUp() override {
+    Dialogs::SetUp();
+    saved_ = model::CurrentSettings();
+    // Typing into a list searches what is typed within this interval.
+    QApplication::setKeyboardInputInterval(60);
+  }
+  void TearDown() override {
+    Dialogs::TearDown();
+    model::CurrentSettings() = saved_;
+  }
+
+  // A measured stand of 2.5 ha opened at the final-cutting stage and a
+  // regeneration cutting committed as the cutting commands do after OK:
+  // every standing tree but every tenth removed, the phase recorded and
+  // stepped onto, the enabling rules and the views.
+  TNewFrstForm* OpenAfter(const QString& cutting) {
+    auto s = standfixture::MakeStand(2500, 7);
+    s->RecordPhase(0, "mitattu", 0, 0);
+    Open(std::move(s), 1);
+    int n = 0;
+    for (TreeRecord& t : Stand().Trees)
+      if (IsStanding(t) && ++n % 10 != 0) t.removedBy = 1;
+    Stand().RecordPhase(1, cutting, 0, 0);
+    SetCurrentPhase(100);
+    ActForm->setButtonState(CurrentPhase(), 0, true);
+    ActForm->UpdateView(0);
+    return NewFrstForm;
+  }
+  // The estimate opened by the new-forest button (after a busy display).
+  static bool RunEstimate(const std::function<void(QWidget*)>& inWindow) {
+    return Run(ActForm->Button11, inWindow, NewFrstForm);
+  }
+  // Chooses the item of a list that the typed text starts, as a user types
+  // it into the closed list; a pause longer than the interval first, so
+  // that a new search starts.
+  static void Type(QWidget* dialog, const char* list, const QString& text) {
+    auto* box = Child<QComboBox>(dialog, list);
+    QTest::qWait(QApplication::keyboardInputInterval() + 20);
+    QTest::keyClicks(box, text);
+    ASSERT_EQ(box->currentText(), text);
+  }
+
+  model::SettingsRecord saved_;
 };
 
 }  // namespace
 
 TEST_F(NewForest, ClearCutEstimateOnEveryPageStoredByOk) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
+  TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
   ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
   EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä - painikkeella metsänuudistamisen kustannusarvio  !");
   // The recommendation panel invites to make the estimate.
   EXPECT_FALSE(ActForm->Panel12->isHidden());
-  const std::vector<int> reset = Choices(Stand());
-  TNewFrstForm* f = Form();
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
     EXPECT_EQ(f->windowTitle(), " Uusi metsä");
     EXPECT_FALSE(f->BitBtn1->isEnabled());
     EXPECT_TRUE(f->PageControl1->isTabVisible(2));
-    EXPECT_EQ(f->Label24->text(), "Metsänuudistaminen avohakkuun jälkeen");
-    EXPECT_EQ(f->Label7->text(), "0 €/ha");
+    EXPECT_EQ(Texts(f, {"Label24", "Label7"}), (QStringList{"Metsänuudistaminen avohakkuun jälkeen", "0 €/ha"}));
     EXPECT_FALSE(f->ComboBox5->isEnabled());
     // Clearing: 150 per ha on 2.5 ha.
     ClickItem(f, "RadioGroup3", 1);
     EXPECT_TRUE(f->BitBtn1->isEnabled());
     EXPECT_TRUE(f->ComboBox5->isEnabled());
     EXPECT_EQ(f->ComboBox5->currentText(), "0");
-    EXPECT_EQ(f->Label20->text(), "raivaus,  kustannukset");
+    EXPECT_EQ(Text(f, "Label20"), "raivaus,  kustannukset");
     Type(f, "ComboBox5", "150");
-    EXPECT_EQ(f->Label6->text(), "150 €/ha");
-    EXPECT_EQ(f->Label28->text(), "375 €/kuvio");
-    EXPECT_EQ(f->Label22->text(), "375 €/kuvio");
-    EXPECT_EQ(f->Label14->text(), " - hakkuualan raivaus");
+    EXPECT_EQ(Texts(f, {"Label6", "Label28", "Label22", "Label14"}),
+              (QStringList{"150 €/ha", "375 €/kuvio", "375 €/kuvio", " - hakkuualan raivaus"}));
     Shot(f, "newfrst-clearing.png");
     // Soil preparation: 250 per ha.
-    f->PageControl1->setCurrentIndex(1);
+    ChoosePage(f, 1);
     ClickItem(f, "RadioGroup1", 3);
     Type(f, "ComboBox1", "250");
-    EXPECT_EQ(f->Label30->text(), "625 €/kuvio");
-    EXPECT_EQ(f->Label5->text(), "625 €/kuvio");
-    EXPECT_EQ(f->Label25->text(), " - hakkuualan mätästys");
-    EXPECT_EQ(f->Label7->text(), "400 €/ha");
-    EXPECT_EQ(f->Label8->text(), "1000 €/kuvio");
+    EXPECT_EQ(Texts(f, {"Label30", "Label5", "Label25", "Label7", "Label8"}),
+              (QStringList{"625 €/kuvio", "625 €/kuvio", " - hakkuualan mätästys", "400 €/ha", "1000 €/kuvio"}));
     Shot(f, "newfrst-soil.png");
     // Planting: the default amount for pine, then 2000 stems at 25 and 30
     // per 100 plants.
-    f->PageControl1->setCurrentIndex(2);
+    ChoosePage(f, 2);
     ClickItem(f, "RadioGroup4", 1);
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), 0);
     EXPECT_EQ(f->ComboBox2->currentText(), "1800");
-    EXPECT_EQ(f->Label10->text(), "istutus, mänty");
-    EXPECT_EQ(f->Label13->text(), "€/100 kpl");
+    EXPECT_EQ(Texts(f, {"Label10", "Label13"}), (QStringList{"istutus, mänty", "€/100 kpl"}));
     Type(f, "ComboBox2", "2000");
     Type(f, "ComboBox3", "25");
     Type(f, "ComboBox4", "30");
-    EXPECT_EQ(f->Label15->text(), "500 €/ha");
-    EXPECT_EQ(f->Label16->text(), "1250 €/kuvio");
-    EXPECT_EQ(f->Label17->text(), "600 €/ha");
-    EXPECT_EQ(f->Label3->text(), "5000 kpl/kuvio");
-    EXPECT_EQ(f->Label26->text(), " - istutus, mänty 2000 kpl/ha, 5000 kpl/kuvio");
-    EXPECT_EQ(f->Label60->text(), "- taimet, kulut 25 €/100 kpl");
-    EXPECT_EQ(f->Label61->text(), "- istutustyö, kulut 30 €/100 kpl");
-    EXPECT_EQ(f->Label7->text(), "1500 €/ha");
-    EXPECT_EQ(f->Label8->text(), "3750 €/kuvio");
+    EXPECT_EQ(Texts(f, {"Label15", "Label16", "Label17", "Label3", "Label26", "Label60", "Label61", "Label7", "Label8"}),
+              (QStringList{"500 €/ha", "1250 €/kuvio", "600 €/ha", "5000 kpl/kuvio",
+                           " - istutus, mänty 2000 kpl/ha, 5000 kpl/kuvio", "- taimet, kulut 25 €/100 kpl",
+                           "- istutustyö, kulut 30 €/100 kpl", "1500 €/ha", "3750 €/kuvio"}));
     Shot(f, "newfrst-planting.png");
     ClickButton(f, "BitBtn1");
   }));
   EXPECT_FALSE(f->isVisible());
   EXPECT_TRUE(ActForm->HasUnsavedChanges());
-  EXPECT_NE(Choices(Stand()), reset);
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{1, 150, 3, 250, 1, 0, 10, 25, 30}));
   EXPECT_TRUE(f->HasRegenerationEstimate());
   EXPECT_EQ(ActForm->Label40->text(), "Uusi metsä avohakkuun jälkeen, kustannusarvio 1500 €/ha");
   EXPECT_TRUE(ActForm->Panel12->isHidden());
-  ActForm->grab().save(testsupport::ShotPath("newfrst-main-window.png"));
+  Shot(ActForm, "newfrst-main-window.png");
 }
 
-TEST_F(NewForest, CancelPutsTheChoicesAndTheFiguresBack) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
+TEST_F(NewForest, CancelOrEscPutsTheChoicesAndTheFiguresBack) {
+  TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 0 kpl/ha");
+  // Without a change OK stays disabled, so nothing marks the stand.
+  const std::vector<int> reset = Choices(Stand());
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
+    EXPECT_FALSE(f->BitBtn1->isEnabled());
+    EXPECT_FALSE(f->EstimateChanged);
+    ClickButton(f, "BitBtn2");
+  }));
+  EXPECT_EQ(Choices(Stand()), reset);
+  EXPECT_FALSE(f->HasRegenerationEstimate());
+
+  // Burning at 200 per ha chosen before; the main window loads and computes
+  // as when the cutting was recorded.
   Stand().SetRegenerationChoice(ClearingMethodChoice, 2);
   Stand().SetRegenerationChoice(ClearingCostChoice, 200);
-  // The main window loads and computes as when the cutting was recorded.
   ActForm->setButtonState(CurrentPhase(), 0, true);
   ActForm->UpdateView(0);
-  TNewFrstForm* f = Form();
-  EXPECT_EQ(f->Label7->text(), "200 €/ha");
-  const QString hint = ActForm->Label40->text();
-  EXPECT_EQ(hint, "Uusi metsä avohakkuun jälkeen, kustannusarvio 200 €/ha");
+  const QString hint = "Uusi metsä avohakkuun jälkeen, kustannusarvio 200 €/ha";
+  EXPECT_EQ(Text(f, "Label7"), "200 €/ha");
+  EXPECT_EQ(ActForm->Label40->text(), hint);
   const std::vector<int> before = Choices(Stand());
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
     EXPECT_EQ(f->RadioGroup3->ItemIndex(), 2);
     EXPECT_EQ(f->ComboBox5->currentText(), "200");
-    EXPECT_EQ(f->Label20->text(), "kulotus,  kustannukset");
+    EXPECT_EQ(Text(f, "Label20"), "kulotus,  kustannukset");
     ClickItem(f, "RadioGroup3", 0);
     EXPECT_FALSE(f->ComboBox5->isEnabled());
-    EXPECT_EQ(f->Label7->text(), "0 €/ha");
-    EXPECT_EQ(f->Label14->text(), " - ei hakkuualan raivausta tai kulotusta");
+    EXPECT_EQ(Texts(f, {"Label7", "Label14"}), (QStringList{"0 €/ha", " - ei hakkuualan raivausta tai kulotusta"}));
     ClickButton(f, "BitBtn2");
+  }));
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
+    ClickItem(f, "RadioGroup3", 1);
+    QTest::keyClick(f, Qt::Key_Escape);
   }));
   EXPECT_EQ(Choices(Stand()), before);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(f->RadioGroup3->ItemIndex(), 2);
   EXPECT_EQ(f->ComboBox5->currentText(), "200");
-  EXPECT_EQ(f->Label7->text(), "200 €/ha");
+  EXPECT_EQ(Text(f, "Label7"), "200 €/ha");
   EXPECT_TRUE(f->HasRegenerationEstimate());
   EXPECT_EQ(ActForm->Label40->text(), hint);
-  // Esc closes as Cancel does.
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
-    ClickItem(f, "RadioGroup3", 1);
-    QTest::keyClick(f, Qt::Key_Escape);
-  }));
-  EXPECT_EQ(Choices(Stand()), before);
-  EXPECT_EQ(f->Label7->text(), "200 €/ha");
-}
-
-TEST_F(NewForest, ClosingWithoutAChangeLeavesTheStandAlone) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 0 kpl/ha");
-  const std::vector<int> before = Choices(Stand());
-  TNewFrstForm* f = Form();
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
-    EXPECT_FALSE(f->BitBtn1->isEnabled());
-    EXPECT_FALSE(f->EstimateChanged);
-    ClickButton(f, "BitBtn2");
-  }));
-  EXPECT_EQ(Choices(Stand()), before);
-  // OK stays disabled until a choice changes, so nothing marks the stand.
-  EXPECT_FALSE(f->HasRegenerationEstimate());
 }
 
 TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
-  OpenMeasured();
-  CommitRegeneration("Siemenpuuhakkuu, mänty/koivu 50 kpl/ha");
+  TNewFrstForm* f = OpenAfter("Siemenpuuhakkuu, mänty/koivu 50 kpl/ha");
   // Cultivation choices left from a clear-cut estimate.
   Stand().SetRegenerationChoice(CultivationMethodChoice, Planting);
   Stand().SetRegenerationChoice(AmountChoice, 10);
   ActForm->setButtonState(CurrentPhase(), 0, false);
-  TNewFrstForm* f = Form();
   EXPECT_FALSE(f->HasRegenerationEstimate());
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
     EXPECT_FALSE(f->PageControl1->isTabVisible(2));
     EXPECT_FALSE(f->Label26->isVisible());
     EXPECT_FALSE(f->Label58->isVisible());
-    EXPECT_EQ(f->Label24->text(), "Metsänuudistaminen siemenpuuhakkuun jälkeen");
+    EXPECT_EQ(Text(f, "Label24"), "Metsänuudistaminen siemenpuuhakkuun jälkeen");
     // The total line sits under the soil-preparation line.
     EXPECT_EQ(f->Label27->y(), f->Label25->y() + f->Label25->height() + 4);
-    f->PageControl1->setCurrentIndex(1);
+    ChoosePage(f, 1);
     ClickItem(f, "RadioGroup1", 1);
     Type(f, "ComboBox1", "90");
-    EXPECT_EQ(f->Label7->text(), "90 €/ha");
-    EXPECT_EQ(f->Label8->text(), "225 €/kuvio");
+    EXPECT_EQ(Texts(f, {"Label7", "Label8"}), (QStringList{"90 €/ha", "225 €/kuvio"}));
     Shot(f, "newfrst-seed-tree.png");
     ClickButton(f, "BitBtn1");
   }));
@@ -182,78 +197,71 @@ TEST_F(NewForest, SeedTreeCuttingHasNoCultivationPage) {
 }
 
 TEST_F(NewForest, MethodsKeepTheirLastChoicesWithinAnOpening) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
-  TNewFrstForm* f = Form();
-  EXPECT_TRUE(RunAfterBusy(ActForm->Button11, f, [&](QWidget*) {
-    f->PageControl1->setCurrentIndex(2);
+  TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
+    ChoosePage(f, 2);
     ClickItem(f, "RadioGroup4", 1);
     ClickItem(f, "RadioGroup2", 2);  // birch: 1600 stems by default
     EXPECT_EQ(f->ComboBox2->currentText(), "1600");
     Type(f, "ComboBox3", "40");
     // Seeding has lists of its own and a default amount of its own.
     ClickItem(f, "RadioGroup4", 2);
-    EXPECT_EQ(f->RadioGroup2->Count(), 2);
-    EXPECT_EQ(f->RadioGroup2->ItemIndex(), 0);
+    EXPECT_EQ(std::pair(f->RadioGroup2->Count(), f->RadioGroup2->ItemIndex()), std::pair(2, 0));
     EXPECT_EQ(f->ComboBox2->currentText(), "0.45");
     EXPECT_EQ(f->ComboBox3->count(), 801);
-    EXPECT_EQ(f->Label13->text(), "€/kg");
-    EXPECT_EQ(f->Label19->text(), "€/ha");
+    EXPECT_EQ(Texts(f, {"Label13", "Label19"}), (QStringList{"€/kg", "€/ha"}));
     Type(f, "ComboBox2", "0.20");
     Type(f, "ComboBox3", "300");
-    EXPECT_EQ(f->Label15->text(), "60 €/ha");
-    EXPECT_EQ(f->Label3->text(), "0.50 kg/kuvio");
+    EXPECT_EQ(Texts(f, {"Label15", "Label3"}), (QStringList{"60 €/ha", "0.50 kg/kuvio"}));
     Shot(f, "newfrst-seeding.png");
     // Back to planting: its species, amount and price as left.
     ClickItem(f, "RadioGroup4", 1);
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), 2);
-    EXPECT_EQ(f->ComboBox2->currentText(), "1600");
-    EXPECT_EQ(f->ComboBox3->currentText(), "40");
-    EXPECT_EQ(f->Label10->text(), "istutus, koivu");
+    EXPECT_EQ((QStringList{f->ComboBox2->currentText(), f->ComboBox3->currentText(), Text(f, "Label10")}),
+              (QStringList{"1600", "40", "istutus, koivu"}));
     // No method: empty lists, disabled.
     ClickItem(f, "RadioGroup4", 0);
     EXPECT_EQ(f->ComboBox2->count(), 0);
-    EXPECT_FALSE(f->ComboBox3->isEnabled());
-    EXPECT_FALSE(f->RadioGroup2->isEnabled());
+    EXPECT_FALSE(f->ComboBox3->isEnabled() || f->RadioGroup2->isEnabled());
     EXPECT_EQ(f->RadioGroup2->ItemIndex(), -1);
-    EXPECT_EQ(f->Label11->text(), "- ei materiaalia");
-    EXPECT_TRUE(f->Label13->text().isEmpty());
-    EXPECT_EQ(f->Label26->text(), " - ei metsänviljelyä ");
+    EXPECT_EQ(Texts(f, {"Label11", "Label13", "Label26"}),
+              (QStringList{"- ei materiaalia", "", " - ei metsänviljelyä "}));
     ClickButton(f, "BitBtn2");
   }));
 }
 
 TEST_F(NewForest, CurrencyChangeRefreshesUnitsAndFigures) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
+  TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
   Stand().SetRegenerationChoice(SoilMethodChoice, 1);
   Stand().SetRegenerationChoice(SoilCostChoice, 100);
   Stand().SetRegenerationChoice(CultivationMethodChoice, Planting);
   ActForm->setButtonState(CurrentPhase(), 0, false);
-  TNewFrstForm* f = Form();
-  EXPECT_EQ(f->Label13->text(), "€/100 kpl");
-  const int euro = model::CurrentSettings().currencyIndex;
+  EXPECT_EQ(Text(f, "Label13"), "€/100 kpl");
   int other = 0;
   while (model::CurrencyUnitOf(model::CurrencyListText(other), true) == "€") ++other;
   model::CurrentSettings().currencyIndex = other;
   const QString unit = model::CurrencyUnitOf(model::CurrencyListText(other), true);
   model::GetSettingsRefresh()->RefreshRegenerationPrices();
-  EXPECT_EQ(f->Label13->text(), unit + "/100 kpl");
-  EXPECT_EQ(f->Label7->text(), "100 " + unit + "/ha");
+  EXPECT_EQ(Texts(f, {"Label13", "Label7"}), (QStringList{unit + "/100 kpl", "100 " + unit + "/ha"}));
   EXPECT_TRUE(ActForm->Label40->text().endsWith("100 " + unit + "/ha"));
-  model::CurrentSettings().currencyIndex = euro;
 }
 
-TEST_F(NewForest, UndoingTheCuttingHidesTheButtonAndResetsTheChoices) {
-  OpenMeasured();
-  CommitRegeneration("Avohakkuu, säästöpuita 30 kpl/ha");
+TEST_F(NewForest, UndoingTheCuttingHidesTheButtonAndResetsTheChoicesAndTheRecommendation) {
+  auto s = standfixture::MakeStand(2500, 7);
+  s->RecordPhase(0, "mitattu", 0, 0);
+  Open(std::move(s), 1);
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
+  const int measured = ActForm->RecommendationState();
+  OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
+  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
   Stand().SetRegenerationChoice(ClearingMethodChoice, 1);
-  const int p = CurrentPhase();
-  Stand().UndoOperation(p);
-  ActForm->setButtonState(p, 1, true);
-  Stand().ClearSlot(p);
-  SetCurrentPhase(-1);
-  ActForm->UpdateView(0);
+  ActForm->MarkUnsaved();
+  ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
+  // Without an estimate the panel advises one.
+  EXPECT_EQ(ActForm->RecommendationState(), RecommendsCostEstimate);
+  EXPECT_EQ(ActForm->RecommendationText, "harkitse kustannusarvion laatimista metsänuudistamisen kuluista   !");
+  Click(ActForm->Button12);
   EXPECT_FALSE(ActForm->IsNewForestButtonVisible());
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{0, 0, 0, 0, 0, -1, 0, 0, 0}));
+  EXPECT_EQ(ActForm->RecommendationState(), measured);
 }
