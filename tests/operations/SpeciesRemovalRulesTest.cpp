@@ -67,8 +67,7 @@ TEST(SpeciesRemovalRules, OkDecision) {
       {{true, 500, false, 0, false, false}, D::RefuseAll},
   };
   for (const Case& c : cases) EXPECT_EQ(DecideSpeciesRemovalOk(c.in), c.decision) << c.in.stemsAfter;
-  EXPECT_EQ(SpeciesRemovalRefusalLine(D::RefuseAll), "suorita avohakkuu, jos haluat poistaa kaikki puulajit !");
-  EXPECT_EQ(SpeciesRemovalRefusalLine(D::RefuseNothing), "valitse poistettavat puulajit tai paina Peru - painiketta   !");
+  // The refusal lines are read in the dialog (Th4Test).
 }
 
 }  // namespace

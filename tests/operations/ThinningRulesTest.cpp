@@ -130,7 +130,6 @@ TEST(ThinningRules, CaptionsAndTexts) {
             (QStringList{" hakkuukertymä alaharvennuksen jälkeen, m3/ha ", " runkoluku alaharvennuksen jälkeen, runkoa/ha ",
                          " pohjapinta-ala alaharvennuksen jälkeen, m2/ha ",
                          " puiden välinen minimietäisyys alaharvennuksen jälkeen "}));
-  EXPECT_EQ(ThinningCaptions(1).at(1), " runkoluku yläharvennuksen jälkeen, runkoa/ha ");
   EXPECT_EQ((QStringList{ThinningRemovalText(true, 60), ThinningDistanceText(false, 2.5f), ThinningStemText(true, 800),
                          ThinningBasalAreaText(false, 12), ThinningRemainingCaption(true), ThinningRemovalCaption(false),
                          StemsBeforeText(1450), BasalAreaBeforeText(18.26f)}),
