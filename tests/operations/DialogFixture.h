@@ -4,22 +4,13 @@
 // is clicked and the dialog that opens is worked through its controls by
 // name.
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-
 #include <initializer_list>
 
 #include "mainwindow/Acts.h"
 #include "operations/CuttingFrame.h"
-#include "tests/support/Controls.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/PictureStands.h"
-#include "tests/support/Shots.h"
 #include "tests/support/StandCompare.h"
-#include "tests/support/WindowsTest.h"
-#include "ui/MessageService.h"
 
 namespace dialogtest {
 
@@ -52,31 +43,22 @@ inline std::unique_ptr<data> AdvancedThinningStand() { return StandOf(kAdvancedT
 enum class Close { CancelButton, Escape, TitleBar };
 inline constexpr Close kEveryClose[] = {Close::CancelButton, Close::Escape, Close::TitleBar};
 
-class Dialogs : public WindowsTest {
+class Dialogs : public MainWindowTest {
  protected:
   void SetUp() override {
-    WindowsTest::SetUp();
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
-    CreateApplicationWindows();
+    MainWindowTest::SetUp();
+    StartProgram();
   }
 
-  // The stand opened in the main window at phase 0 and, when given, the
-  // cutting stage chosen in the main window's list as the user clicks it:
-  // 0 thinnings, 1 final or selection cuttings.
-  data& Open(std::unique_ptr<data> stand, int stage = -1) {
-    if (!ActForm->Started()) {
-      ActForm->show();
-      ActForm->FormActivate();
-    }
-    IntroForm->CurrentStand = std::move(stand);
+  // The stand opened in the main window at phase 0 and the cutting stage
+  // chosen in the main window's list as the user clicks it: 0 thinnings,
+  // 1 final or selection cuttings.
+  data& Open(std::unique_ptr<data> stand, int stage) {
     SetCurrentPhase(0);
-    IntroForm->hide();
-    ActForm->SetStartupPanelsVisibility(true);
-    ActForm->UpdateView(1);
-    if (stage >= 0) ClickRow(ActForm->ListBox3, stage);
+    ActivateStand(std::move(stand), stage, 1);
+    ClickRow(ActForm->ListBox3, stage);
     return Stand();
   }
-  data& Stand() { return *IntroForm->CurrentStand; }
 
   // Strip roads committed through their dialog (the thinning-stage cuttings
   // follow them): the default roads, or "ei uria".
@@ -131,12 +113,6 @@ class Dialogs : public WindowsTest {
     for (const char* label : labels) texts << Text(dialog, label);
     return texts;
   }
-  static void Shot(QWidget* dialog, const QString& file) {
-    QApplication::processEvents();
-    EXPECT_TRUE(dialog->grab().save(ShotPath(file)));
-  }
-
-  MessageScript script_;
 };
 
 }  // namespace dialogtest

@@ -12,16 +12,13 @@
 #include "operations/IncRules.h"
 #include "stands/Settings1.h"
 #include "tests/mainwindow/GrowFixture.h"
-#include "tests/support/Controls.h"
-#include "tests/support/Shots.h"
 #include "tests/support/StandCompare.h"
 
 using namespace growfixture;
 using testsupport::Click;
+using testsupport::Shot;
 
 namespace {
-
-void Shot(QWidget* w, const char* name) { EXPECT_TRUE(w->grab().save(testsupport::ShotPath(name))); }
 
 QStringList Row(int r) {
   QStringList cells;
@@ -40,7 +37,7 @@ TEST_F(GrowWindows, AgeDialogOfAStandWhosePineWasCut) {
   ActForm->UpdateView(0);
   ASSERT_TRUE(IncForm->NeedsRecompute);
   IncForm->NeedsRecompute = false;
-  WhenShown(AgesForm, [this] {
+  EXPECT_TRUE(InModal(Shown(AgesForm), [this] {
     EXPECT_EQ(AgesForm->windowTitle(), " Kuvio 12a, puuston ikä");
     // The pine's list gives way to the cut mark; aspen was never measured.
     EXPECT_EQ((std::vector<bool>{AgesForm->AgeList[0]->isVisible(), AgesForm->CutLabel[0]->isVisible(),
@@ -60,9 +57,7 @@ TEST_F(GrowWindows, AgeDialogOfAStandWhosePineWasCut) {
     EXPECT_TRUE(IncForm->NeedsRecompute);
     Shot(AgesForm, "ages-dialog.png");
     Click(AgesForm->BitBtn1);
-  });
-  // A growth after the species removal (the first growth of this stand).
-  EXPECT_EQ(ActForm->GrowStandStock(), 2);
+  }, [] { EXPECT_EQ(ActForm->GrowStandStock(), 2); }));
 }
 
 TEST_F(GrowWindows, ForecastTableAndChoice) {
@@ -70,8 +65,8 @@ TEST_F(GrowWindows, ForecastTableAndChoice) {
   OpenStandFile("12a");
   const data before = Stand();
   QStringList firstShowing[6];
-  WhenShown(AgesForm, [&] {
-    WhenShown(IncForm, [&] {
+  EXPECT_TRUE(InModal(Shown(AgesForm), [&] {
+    EXPECT_TRUE(InModal(Shown(IncForm), [&] {
       EXPECT_FALSE(IncForm->NeedsRecompute);
       EXPECT_EQ(IncForm->windowTitle(), " Kuvio 12a, puuston kasvatus");
       EXPECT_TRUE(IncForm->CheckBox1->isChecked());
@@ -104,19 +99,16 @@ TEST_F(GrowWindows, ForecastTableAndChoice) {
       EXPECT_LT(IncForm->height(), tall);
       testsupport::Tick(IncForm->CheckBox1);
       Click(IncForm->BitBtn3);
-    });
-    Click(AgesForm->BitBtn2);
+    }, [] { Click(AgesForm->BitBtn2); }));
     // Shown again without a change: the same table, no recomputation, no
     // choice.
-    WhenShown(IncForm, [&] {
+    EXPECT_TRUE(InModal(Shown(IncForm), [&] {
       for (int r = 0; r < 6; ++r) EXPECT_EQ(Row(r), firstShowing[r]) << r;
       EXPECT_EQ(IncForm->RadioGroup1->ItemIndex(), -1);
       Click(IncForm->BitBtn3);
-    });
-    Click(AgesForm->BitBtn2);
+    }, [] { Click(AgesForm->BitBtn2); }));
     Click(AgesForm->BitBtn1);
-  });
-  Click(ActForm->Panel4);
+  }, [] { Click(ActForm->Panel4); }));
   // Looking at the forecast changed nothing of the stand.
   EXPECT_EQ(CurrentPhase(), 0);
   standcompare::ExpectSameStand(Stand(), before);
@@ -125,14 +117,14 @@ TEST_F(GrowWindows, ForecastTableAndChoice) {
 TEST_F(GrowWindows, TimingDialogFromTheForecast) {
   WriteStand("12a", 7, true);
   OpenStandFile("12a");
-  WhenShown(AgesForm, [&] {
-    WhenShown(IncForm, [&] {
+  EXPECT_TRUE(InModal(Shown(AgesForm), [&] {
+    EXPECT_TRUE(InModal(Shown(IncForm), [&] {
       // After 20 years the stand reaches the regeneration thresholds (25 cm,
       // 20 m2/ha by default): the timing button is offered.
       EXPECT_TRUE(IncForm->Button2->isVisible()) << Row(5).join(" | ").toStdString();
       EXPECT_TRUE(IncForm1->Label1->text().startsWith("Vuonna 2039 puuston keskiläpimitta "));
       EXPECT_EQ(IncForm1->Label5->text(), "Jos harkitset uudistushakkuuta v. 2019 - 2039,  aseta vaatimus minimikorolle");
-      WhenShown(IncForm1, [&] {
+      EXPECT_TRUE(InModal(Shown(IncForm1), [&] {
         EXPECT_EQ(IncForm1->windowTitle(), " Kuvio 12a, uudistushakkuun ajoitus");
         EXPECT_EQ(IncForm1->ComboBox4->currentText(), "2.5 % / vuosi");
         EXPECT_TRUE(IncForm1->Chart1->isVisible());
@@ -150,14 +142,11 @@ TEST_F(GrowWindows, TimingDialogFromTheForecast) {
         EXPECT_FALSE(IncForm1->Chart1->isVisible());
         EXPECT_LT(IncForm1->height(), tall);
         Click(IncForm1->Button2);
-      });
-      Click(IncForm->Button2);
+      }, [] { Click(IncForm->Button2); }));
       Click(IncForm->BitBtn3);
-    });
-    Click(AgesForm->BitBtn2);
+    }, [] { Click(AgesForm->BitBtn2); }));
     Click(AgesForm->BitBtn1);
-  });
-  Click(ActForm->Panel4);
+  }, [] { Click(ActForm->Panel4); }));
   EXPECT_EQ(CurrentPhase(), 0);
 }
 
