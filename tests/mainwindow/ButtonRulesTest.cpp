@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/ActsSaveRules.h"
 #include "mainwindow/ButtonRules.h"
 #include "mainwindow/StandCardRules.h"
 #include "model/Data.h"
@@ -212,18 +213,14 @@ class ChainSession {
     const bool finalGroup = b == RegenerationButton || b == SelectionButton || b == CombinedRemovalButton;
     return finalGroup != thinningStage_;
   }
-  bool CuttingAllowed(int p) const {
-    return p < 5 && !stand_.FirstTwoPhasesAreGrowth() && !stand_.IsGrowthAfterCutting() && stand_.SlotTreeCount(p) > 0;
-  }
+  // The cutting commands' and the grow command's own refusals.
+  bool CuttingAllowed(int p) const { return !CuttingTimingRefusal(stand_, p).Refused(); }
   bool Preconditions(OperationButton b, int p) const {
     // Corridor thinning needs strip roads that removed trees just before.
     if (b == CorridorButton) return p >= 1 && stand_.SlotTreeCount(p) != stand_.SlotTreeCount(p - 1);
     return true;
   }
-  bool GrowthAllowed(int p) const {
-    const int g = stand_.GrowthStepCount();
-    return stand_.SlotTreeCount(p) >= 10 && g < 2 && !(g == 1 && !stand_.FirstPhaseIsGrowth()) && p < 5;
-  }
+  bool GrowthAllowed(int p) const { return !GrowRefusal(stand_, p).Refused(); }
   QString NameFor(OperationButton b) {
     switch (b) {
       case StripRoadsButton: return QString::fromUtf8(gen_() % 3 ? kRoads : "ajourat : ei uria");

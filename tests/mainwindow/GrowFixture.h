@@ -2,8 +2,6 @@
 // A stand of the estate measured as the measurement window builds it (a
 // fixed seed), opened the user's way and grown through the main window's
 // grow button and the stand-age and growth dialogs.
-#include <QTimer>
-
 #include "model/Ages.h"
 #include "operations/Ages.h"
 #include "operations/Inc.h"
@@ -42,14 +40,6 @@ class GrowWindows : public testsupport::EstateWindowsTest {
   }
   void OpenStandFile(const QString& id) { OpenStandPath(PathOf(id)); }
 
-  // Runs fn once the next modal dialog has opened (the click that opens it
-  // follows the call).
-  static void WhenShown(QWidget* dialog, std::function<void()> fn) {
-    QTimer::singleShot(0, dialog, [dialog, fn] {
-      if (!dialog->isVisible()) return WhenShown(dialog, fn);
-      fn();
-    });
-  }
   // In the open growth dialog: choose the years, then OK.
   static void ChooseYearsAndAccept(int years) {
     for (int i = 0; i < IncForm->RadioGroup1->Count(); ++i)
