@@ -1,9 +1,11 @@
 // The main window's size for a screen, its height classes, panel widths and
-// dot-map sizes.
+// dot-map sizes; the tree groups and the stand list's busy text.
 #include <QSize>
 #include <gtest/gtest.h>
 
+#include "mainwindow/ActsCommandRules.h"
 #include "mainwindow/ActsLayoutRules.h"
+#include "texts/Commonlan.h"
 
 TEST(MainWindowSize, ForTheOtherScreenShapes) {
   // The screens of the start-up tests (16:9 1920 x 1080, 1366 x 768, 1600 x
@@ -70,4 +72,8 @@ TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {
   EXPECT_EQ(TreeGroupItems(all, true, false, true), QStringList({all, logs, pines, broad}));
   EXPECT_EQ(TreeGroupItems(all, false, true, false), QStringList({all, logs}));  // spruces only
   EXPECT_EQ(TreeGroupItems(all, false, false, true), QStringList({all, logs}));  // broadleaved only
+}
+
+TEST(StandList, BusyTextNamesTheStandWithoutItsFileType) {
+  EXPECT_EQ(StandListBusyText(QString::fromUtf8("/home/m/Metsätilat/Koti/12a.") + CommonlanText(0)), "kuvio 12a");
 }

@@ -82,10 +82,10 @@ TEST(DotMap, RadiusBackgroundAndMode) {
   EXPECT_EQ(DotMapBackground(false, 1, false), 0x474747);
   EXPECT_EQ(DotMapBackground(false, 2, true), 0xF0FBFF);
 
-  EXPECT_EQ(OverviewModeOf(false, false), 0);
-  EXPECT_EQ(OverviewModeOf(true, false), 1);
-  EXPECT_EQ(OverviewModeOf(false, true), 2);
-  EXPECT_EQ(OverviewModeOf(true, true), 1);
+  // The removal box wins over the mortality box.
+  EXPECT_EQ((std::vector<int>{OverviewModeOf(false, false), OverviewModeOf(true, false), OverviewModeOf(false, true),
+                              OverviewModeOf(true, true)}),
+            (std::vector<int>{0, 1, 2, 1}));
 }
 
 TEST(DotMap, EachMapShowsItsTreesWithTheirSizes) {

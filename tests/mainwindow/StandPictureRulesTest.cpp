@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -151,12 +152,19 @@ TEST(StandPictureRules, BitmapBySpeciesSeasonAndX) {
     EXPECT_EQ(TreeBitmapOf(species, winter, x), bitmap) << species << winter << x;
     EXPECT_STREQ(PictureBitmapName(bitmap), name);
   }
+  EXPECT_EQ((std::vector<std::string>{PictureBitmapName(B::SummerSky), PictureBitmapName(B::WinterSky),
+                                      PictureBitmapName(B::MooseBack), PictureBitmapName(B::MooseFront)}),
+            (std::vector<std::string>{"BG1", "BG2", "HIRVI2BITMAP", "HIRVI1BITMAP"}));
   const int counts[kSpeciesSlots] = {3, 0, 1, 0, 0, 0};
   EXPECT_TRUE(IsSpeciesBitmapNeeded(counts, SpeciesPine));
   EXPECT_FALSE(IsSpeciesBitmapNeeded(counts, SpeciesSpruce));
 }
 
 TEST(StandPictureRules, MoosePointsAndSizes) {
+  // The moose behind at (414, 120), the one in front at (214, 130).
+  const auto point = [](const MoosePoint& m) { return std::tuple(m.bitmap, m.x, m.y, m.afterY); };
+  EXPECT_EQ(point(kMoosePoints[0]), std::tuple(PictureBitmap::MooseBack, 414, 120, 119));
+  EXPECT_EQ(point(kMoosePoints[1]), std::tuple(PictureBitmap::MooseFront, 214, 130, 129));
   const StandPictureScales normal = PictureScales(false, false, 1347, 728, 20.0f);
   const StandPictureScales close = PictureScales(true, false, 1347, 728, 20.0f);
   // (414, 120): d 94, f = 226 / 320, g = 35.3125; X = 594 + 62.667 - 80 x
