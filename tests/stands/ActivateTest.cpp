@@ -1,52 +1,21 @@
 // Activating a stand in the main window in each of its five modes: what is
 // recorded and written for new and re-measured stands, what the windows do.
-
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <gtest/gtest.h>
-
-#include "mainwindow/Acts.h"
 #include "mainwindow/ActsFileLists.h"
-#include "model/Phase.h"
-#include "model/Settings.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
 #include "stands/IntroOpen.h"
-#include "stands/IntroStartup.h"
 #include "tests/support/EstateFixture.h"
-#include "tests/support/TempDir.h"
-#include "ui/MessageService.h"
-#include "ui/WindowHelpers.h"
+#include "tests/support/ProgramWindows.h"
 
 using namespace estatefixture;
 
 namespace {
 
-class Activate : public ::testing::Test {
+class Activate : public testsupport::ProgramWindowsTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    savedMetrics_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    ASSERT_TRUE(QDir(root_.path()).mkpath("Ohjelma"));
-    ASSERT_TRUE(QDir(root_.path()).mkpath(QString::fromUtf8("Metsätilat/Koivula")));
-    estate_ = root_.path() + QString::fromUtf8("/Metsätilat/Koivula");
-    ASSERT_TRUE(QDir::setCurrent(root_.path() + "/Ohjelma"));
-    model::SetSettingsFolder(QDir::currentPath());
-    ASSERT_TRUE(model::SaveDefaultSettings().written);
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
+    ProgramWindowsTest::SetUp();
+    estate_ = LayOutProgramFolder();
+    Start();
     ASSERT_TRUE(IntroForm->isVisible());
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(savedMetrics_);
   }
   // A new stand object as the measurement window hands it over: species
   // blocks with their measured values, slots empty.
@@ -60,24 +29,19 @@ class Activate : public ::testing::Test {
     IntroForm->CurrentStand = std::move(s);
     IntroForm->SetStandPath(estate_ + "/" + id + ".Norvalen");
   }
+  QString BusyCaption() const { return script_.Last(MessageKind::Busy).caption.section(" ...", 0, 0); }
 
-  testsupport::TempDir root_;
   QString estate_;
-  MessageScript script_;
-  platform::ScreenMetrics savedMetrics_;
-  QString savedFolder_;
 };
 
 TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
   struct Case {
-    int mode;
-    int devClass;
+    int mode, devClass;
     const char* busy;
-  };
-  const Case cases[] = {{ActivateNewStand, 6, "Uusi metsikkökuvio"},
-                        {ActivateRemeasuredStand, 5, "Muutetaan puustotietoja"},
-                        {ActivateNewStand, 2, "Uusi metsikkökuvio"},
-                        {ActivateNewStand, 1, "Uusi metsikkökuvio"}};
+  } cases[] = {{ActivateNewStand, 6, "Uusi metsikkökuvio"},
+               {ActivateRemeasuredStand, 5, "Muutetaan puustotietoja"},
+               {ActivateNewStand, 2, "Uusi metsikkökuvio"},
+               {ActivateNewStand, 1, "Uusi metsikkökuvio"}};
   int k = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mode * 10 + c.devClass);
@@ -99,14 +63,13 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
     EXPECT_EQ(back->Slots[0].name, "dummyStr");
     EXPECT_EQ(back->Slots[0].volumes, open.Slots[0].volumes);
     EXPECT_EQ(back->SpeciesBlocks[0].words, open.SpeciesBlocks[0].words);
-    EXPECT_EQ(QString::fromUtf8(c.busy), script_.Last(MessageKind::Busy).caption.section(" ...", 0, 0));
-    // The main window points at the stand's folder with its file chosen.
+    EXPECT_EQ(BusyCaption(), QString::fromUtf8(c.busy));
+    // The main window points at the stand's folder with its file chosen, and
+    // its estate stand list is the folder's, this stand's file included.
     EXPECT_EQ(ActForm->FileListBox1->Directory(), estate_);
     EXPECT_EQ(ActForm->FileListBox1->currentItem()->text(), id + ".Norvalen");
-    EXPECT_FALSE(IntroForm->isVisible());
-    EXPECT_TRUE(ActForm->isVisible());
-    EXPECT_TRUE(ActForm->isEnabled());
-    // The estate stand list is the folder's, this stand's file included.
+    EXPECT_EQ(std::tuple(IntroForm->isVisible(), ActForm->isVisible(), ActForm->isEnabled()),
+              std::tuple(false, true, true));
     EXPECT_EQ(IntroForm->EstateRecords.size(), static_cast<size_t>(k));
     EXPECT_EQ(ActForm->ListBox1->count(), k);
   }
@@ -134,7 +97,7 @@ TEST_F(Activate, OpenedAndChangedHeaderStandsWriteNothing) {
     EXPECT_FALSE(QFile::exists(IntroForm->StandPath));
     EXPECT_EQ(script_.Count(MessageKind::Busy), mode == ActivateChangedHeader ? 1 : 0);
     if (mode == ActivateChangedHeader) {
-      EXPECT_EQ(script_.Last(MessageKind::Busy).caption.section(" ...", 0, 0), "Muutetaan kuviotietoja");
+      EXPECT_EQ(BusyCaption(), "Muutetaan kuviotietoja");
     }
     EXPECT_TRUE(ActForm->isVisible());
   }
@@ -149,13 +112,10 @@ TEST_F(Activate, FileThatCannotBeWrittenKeepsTheStartWindow) {
   EXPECT_TRUE(line.startsWith("kuviotiedoston tallennus ei onnistunut (")) << line.toStdString();
   EXPECT_TRUE(line.endsWith(")  !"));
   EXPECT_GT(line.size(), 45);  // the reason is named
-  EXPECT_TRUE(IntroForm->isVisible());
-  EXPECT_TRUE(IntroForm->FirstStandActivation);
-  EXPECT_FALSE(ActForm->isEnabled());
+  EXPECT_EQ(std::tuple(IntroForm->isVisible(), IntroForm->FirstStandActivation, ActForm->isEnabled()),
+            std::tuple(true, true, false));
   EXPECT_EQ(script_.Count(MessageKind::Busy), 0);
-}
-
-TEST_F(Activate, NothingToActivateWithoutAStand) {
+  // Nothing to activate without a stand.
   IntroForm->CurrentStand.reset();
   EXPECT_FALSE(ActivateStand(IntroForm, ActivateFromOpenDialog));
   EXPECT_TRUE(IntroForm->isVisible());

@@ -3,30 +3,17 @@
 // with the settings and the window sizes, and the size choice.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
-#include <QDir>
-#include <QTabWidget>
-#include <QScreen>
-#include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <gtest/gtest.h>
+#include <QScreen>
+#include <QTabWidget>
 
-#include "mainwindow/Acts.h"
-#include "model/Settings.h"
-#include "platform/Clock.h"
-#include "platform/Screen.h"
+#include "tests/support/ProgramWindows.h"
 #include "ui/AboutDlg.h"
-#include "stands/Intro.h"
-#include "ui/WindowHelpers.h"
-#include "stands/IntroStartup.h"
-#include "ui/MessageService.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -39,8 +26,7 @@ QStringList ShownTexts(QWidget* window) {
       if (o->property(name).isValid()) texts << o->property(name).toString();
   for (QTabWidget* t : window->findChildren<QTabWidget*>())
     for (int i = 0; i < t->count(); ++i) texts << t->tabText(i);
-  for (QListWidget* l : window->findChildren<QListWidget*>())
-    for (int i = 0; i < l->count(); ++i) texts << l->item(i)->text();
+  for (QListWidget* l : window->findChildren<QListWidget*>()) texts << testsupport::Rows(l);
   for (QComboBox* c : window->findChildren<QComboBox*>())
     for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
   return texts;
@@ -53,38 +39,10 @@ void ExpectNoUnknownText(QWidget* window) {
         << window->objectName().toStdString() << ": " << t.toStdString();
 }
 
-class StartUp : public ::testing::Test {
+class StartUp : public testsupport::ProgramWindowsTest {
  protected:
-  void SetUp() override {
-    InstallFontSubstitutions();
-    savedMetrics_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder_.path()));
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(savedMetrics_);
-  }
-  // Creates the windows and runs the main window's first activation on a
-  // screen of the given size.
-  void Start(int width, int height, int menuBarHeight = 20) {
-    platform::SetScreenMetrics({.width = width, .height = height, .menuBarHeight = menuBarHeight});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
-  }
   static QSize MainSize() { return QSize(ActForm->GetMainWindowSize('x'), ActForm->GetMainWindowSize('y')); }
-  QByteArray SettingsBytes() const {
-    QFile f(folder_.file("Settings.dat"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-
-  testsupport::TempDir folder_;
-  MessageScript script_;
-  platform::ScreenMetrics savedMetrics_;
-  QString savedFolder_;
+  QByteArray SettingsBytes() const { return testsupport::FileBytes(folder_.file("Settings.dat")); }
 };
 
 }  // namespace

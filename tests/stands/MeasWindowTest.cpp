@@ -3,112 +3,47 @@
 // stem-count alternatives, the checks on Save, the save loop, a stand file
 // that cannot be written, loading the open stand without a new draw, header
 // changes with the rename, and a re-measurement.
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QTest>
 #include <QTextEdit>
-#include <QTimer>
-#include <gtest/gtest.h>
 
-#include "mainwindow/Acts.h"
 #include "model/Sample.h"
-#include "model/Settings.h"
-#include "platform/Clock.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
-#include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
-#include "ui/MessageService.h"
-#include "ui/WindowHelpers.h"
+#include "tests/support/ProgramWindows.h"
+
+using testsupport::FileBytes;
 
 namespace {
 
 template <class T = QWidget>
 T* Find(const char* name) {
-  T* w = MeasForm->findChild<T*>(QLatin1String(name));
-  EXPECT_NE(w, nullptr) << name;
-  return w;
+  return testsupport::Child<T>(MeasForm, name);
 }
-
-// Opens a list and clicks the item with the given text (blanks ignored).
-void Choose(const char* name, const QString& text) {
-  auto* list = Find<QComboBox>(name);
-  ASSERT_NE(list, nullptr);
-  int index = -1;
-  for (int i = 0; i < list->count(); ++i)
-    if (list->itemText(i).trimmed() == text.trimmed()) index = i;
-  ASSERT_GE(index, 0) << name << " has no " << text.toStdString();
-  // The open list takes the item with the keys (the popup ignores a mouse
-  // release that follows its opening too closely).
-  list->showPopup();
-  QAbstractItemView* view = list->view();
-  view->setCurrentIndex(view->model()->index(index, 0));
-  QTest::keyClick(view, Qt::Key_Return);
-  QApplication::processEvents();
-  EXPECT_EQ(list->currentIndex(), index) << name;
-}
-
-void Type(const char* name, const QString& text) {
-  auto* edit = Find<QLineEdit>(name);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, text);
-}
-
-
-void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+void Choose(const char* name, const QString& text) { testsupport::ChooseItem(Find<QComboBox>(name), text); }
+void Type(const char* name, const QString& text) { testsupport::TypeInto(Find<QLineEdit>(name), text); }
+void Click(const char* name) { testsupport::Click(Find(name)); }
 
 // Three species: pine 20 cm, 18 m, 14 m2/ha; spruce 16 cm, 15 m, 8 m2/ha;
 // birch 12 cm, 13 m, 3 m2/ha.
 void EnterThreeSpecies() {
-  Choose("ComboBox10", "varttunut kasvatusmetsä");
-  Choose("ComboBox7", "20");
-  Choose("ComboBox4", "18.0");
-  Choose("ComboBox1", "14.0");
-  Choose("ComboBox8", "16");
-  Choose("ComboBox5", "15.0");
-  Choose("ComboBox2", "8.0");
-  Choose("ComboBox9", "12");
-  Choose("ComboBox6", "13.0");
-  Choose("ComboBox3", "3.0");
+  for (auto [list, item] : {std::pair{"ComboBox10", "varttunut kasvatusmetsä"}, {"ComboBox7", "20"},
+                            {"ComboBox4", "18.0"}, {"ComboBox1", "14.0"}, {"ComboBox8", "16"}, {"ComboBox5", "15.0"},
+                            {"ComboBox2", "8.0"}, {"ComboBox9", "12"}, {"ComboBox6", "13.0"}, {"ComboBox3", "3.0"}})
+    Choose(list, QString::fromUtf8(item));
 }
 
-// The window as drawn, and under a real display (Xvfb) the whole screen.
-void SaveShot(QWidget* w, const QString& name) {
-  QApplication::processEvents();
-  w->grab().save(testsupport::ShotPath(name));
-  if (QGuiApplication::platformName() != "offscreen")
-    QGuiApplication::primaryScreen()->grabWindow(0).save(testsupport::ShotPath("screen-" + name));
-}
-
-class MeasWindow : public ::testing::Test {
+class MeasWindow : public testsupport::ProgramWindowsTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    savedMetrics_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    program_ = root_.file("Ohjelma");
-    estates_ = root_.file("Metsätilat");
-    ASSERT_TRUE(QDir().mkpath(program_));
-    ASSERT_TRUE(QDir().mkpath(estates_ + "/Kotitila"));
+    ProgramWindowsTest::SetUp();
+    estates_ = QFileInfo(LayOutProgramFolder("Kotitila")).absolutePath();
     ASSERT_TRUE(QDir().mkpath(estates_ + "/Mallitila"));
-    ASSERT_TRUE(QDir::setCurrent(program_));
     platform::SetToday(QDate(2026, 5, 14));
     platform::SetScreenMetrics({.width = 1366, .height = 768, .menuBarHeight = 20});
     CreateApplicationWindows();
@@ -120,80 +55,85 @@ class MeasWindow : public ::testing::Test {
   }
   void TearDown() override {
     FreeSampleTrees();
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    platform::SetScreenMetrics(savedMetrics_);
-    platform::SetToday(QDate());
+    ProgramWindowsTest::TearDown();
   }
-  // Runs `inside` while the measurement window, opened by `open`, is up.
-  void WithWindow(const std::function<void()>& open, const std::function<void()>& inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      QApplication::processEvents();
-      ran = true;
-      ASSERT_TRUE(MeasForm->isVisible());
-      ASSERT_TRUE(MeasForm->Initialised);
-      inside();
-      if (MeasForm->isVisible()) MeasForm->reject();
-    });
-    open();
-    EXPECT_TRUE(ran);
+  // Runs `inside` in the measurement window that `open` opens; the window
+  // is closed afterwards if it is still up (a failed save must not hang the
+  // test).
+  static void InMeas(const std::function<void()>& open, const std::function<void()>& inside) {
+    EXPECT_TRUE(testsupport::InModal(
+        [] { return MeasForm->isVisible() && MeasForm->Initialised; },
+        [&] {
+          inside();
+          if (MeasForm->isVisible()) MeasForm->reject();
+        },
+        open));
   }
-  void NewStand(const std::function<void()>& inside) {
-    WithWindow([] { QTest::mouseClick(IntroForm->Button2, Qt::LeftButton); }, inside);
+  // The start window's new-stand button.
+  static void NewStand(const std::function<void()>& inside) {
+    InMeas([] { testsupport::Click(IntroForm->Button2); }, inside);
+  }
+  // The open stand's data.
+  static void ChangeData(const std::function<void()>& inside) {
+    InMeas([] { NewStandFromMeasurementWindow(IntroForm, true); }, inside);
+  }
+  // Estate "Tila", the identifier and three species, saved to `path`.
+  void EnterAndSave(const QString& id, const QString& path) {
+    Type("Edit2", "Tila");
+    Type("Edit3", id);
+    EnterThreeSpecies();
+    script_.Answer(1);
+    script_.AnswerFile(path);
+    Click("Button2");
+  }
+  // Creates stand 101 in Kotitila through the window.
+  void CreateStand101() {
+    NewStand([&] { EnterAndSave("101", Kotitila("101.Norvalen")); });
+    ASSERT_TRUE(QFile::exists(Kotitila("101.Norvalen")));
   }
   QString Kotitila(const QString& file) const { return estates_ + "/Kotitila/" + file; }
 
-  testsupport::TempDir root_;
-  QString program_;
   QString estates_;
-  MessageScript script_;
-  platform::ScreenMetrics savedMetrics_;
-  QString savedFolder_;
 };
 
 }  // namespace
 
-TEST_F(MeasWindow, NewStandLooksAsANewStandShould) {
-  bool checked = false;
-  WithWindow([] { QTest::mouseClick(IntroForm->Button2, Qt::LeftButton); },
-             [&] {
-               EXPECT_EQ(MeasForm->windowTitle(), " Uusi metsikkökuvio");
-               EXPECT_EQ(Find<QDateEdit>("DateTimePicker1")->date(), QDate(2026, 5, 14));
-               EXPECT_EQ(Find<QLineEdit>("MaskEdit10")->text(), "1.00");
-               EXPECT_TRUE(Find<QLineEdit>("Edit2")->text().isEmpty());
-               EXPECT_EQ(Find<QComboBox>("ComboBox10")->currentIndex(), 0);
-               EXPECT_EQ(Find<QComboBox>("ComboBox15")->currentIndex(), 0);
-               for (const char* h : {"ComboBox4", "ComboBox5", "ComboBox6", "ComboBox24", "ComboBox25"}) {
-                 EXPECT_EQ(Find<QComboBox>(h)->count(), 1);
-                 EXPECT_EQ(Find<QComboBox>(h)->currentText(), " 0.0");
-                 EXPECT_FALSE(Find<QComboBox>(h)->isEnabled());
-               }
-               EXPECT_FALSE(Find<QComboBox>("ComboBox14")->isVisible());
-               EXPECT_FALSE(Find<QListWidget>("ListBox2")->isVisible());
-               EXPECT_EQ(Find<QListWidget>("ListBox2")->currentRow(), 1);
-               EXPECT_TRUE(Find<QPushButton>("Button2")->isEnabled());
-               EXPECT_EQ(Find<QLabel>("Label36")->text(), "kuvio ?,  1.00 ha,  mittauspäivä 14.05.2026");
-               // Blanks are dropped and capitals lowered as they are typed.
-               QTest::keyClicks(Find<QLineEdit>("Edit3"), "a bD");
-               EXPECT_EQ(Find<QLineEdit>("Edit3")->text(), "abd");
-               SaveShot(MeasForm, "meas-new.png");
-               checked = true;
-             });
-  EXPECT_TRUE(checked);
-}
-
-TEST_F(MeasWindow, ThreeSpeciesPreviewAndStandView) {
+TEST_F(MeasWindow, NewStandFromTheStartWindowPreviewedViewedAndSavedToTheMainWindow) {
+  const QString path = Kotitila("101.Norvalen");
+  std::array<int, 5> stems{};
   NewStand([&] {
+    EXPECT_EQ(MeasForm->windowTitle(), " Uusi metsikkökuvio");
+    EXPECT_EQ(Find<QDateEdit>("DateTimePicker1")->date(), QDate(2026, 5, 14));
+    EXPECT_EQ(Find<QLineEdit>("MaskEdit10")->text(), "1.00");
+    EXPECT_TRUE(Find<QLineEdit>("Edit2")->text().isEmpty());
+    EXPECT_EQ(std::pair(Find<QComboBox>("ComboBox10")->currentIndex(), Find<QComboBox>("ComboBox15")->currentIndex()),
+              std::pair(0, 0));
+    for (const char* h : {"ComboBox4", "ComboBox5", "ComboBox6", "ComboBox24", "ComboBox25"}) {
+      EXPECT_EQ(Find<QComboBox>(h)->count(), 1);
+      EXPECT_EQ(Find<QComboBox>(h)->currentText(), " 0.0");
+      EXPECT_FALSE(Find<QComboBox>(h)->isEnabled());
+    }
+    EXPECT_FALSE(Find<QComboBox>("ComboBox14")->isVisible());
+    EXPECT_FALSE(Find<QListWidget>("ListBox2")->isVisible());
+    EXPECT_EQ(Find<QListWidget>("ListBox2")->currentRow(), 1);
+    EXPECT_TRUE(Find<QPushButton>("Button2")->isEnabled());
+    EXPECT_EQ(Find<QLabel>("Label36")->text(), "kuvio ?,  1.00 ha,  mittauspäivä 14.05.2026");
+    // Blanks are dropped and capitals lowered as they are typed.
+    QTest::keyClicks(Find<QLineEdit>("Edit3"), "a bD");
+    EXPECT_EQ(Find<QLineEdit>("Edit3")->text(), "abd");
+    testsupport::SaveShot(MeasForm, "meas-new.png");
+
+    Type("Edit2", "Kotitila");
+    Type("Edit3", "101");
+    Type("MaskEdit10", "2.50");
+    Choose("ComboBox15", "tuore kangas");
     EnterThreeSpecies();
     // Pine 20 cm: 11 .. 25 m, 18.0 preselected before the choice.
     EXPECT_EQ(Find<QComboBox>("ComboBox4")->count(), 29);
     EXPECT_EQ(Find<QComboBox>("ComboBox1")->count(), 161);
     auto* alternatives = Find<QComboBox>("ComboBox14");
     EXPECT_TRUE(alternatives->isVisible());
-    EXPECT_EQ(alternatives->count(), 5);
-    EXPECT_EQ(alternatives->currentIndex(), 2);
+    EXPECT_EQ(std::pair(alternatives->count(), alternatives->currentIndex()), std::pair(5, 2));
     EXPECT_TRUE(alternatives->currentText().endsWith("    ( oletus )"));
     EXPECT_TRUE(Find<QListWidget>("ListBox2")->isVisible());
     const int total = MeasForm->EnteredTotalStemCount();
@@ -204,11 +144,15 @@ TEST_F(MeasWindow, ThreeSpeciesPreviewAndStandView) {
     EXPECT_EQ(Find<TBarChart>("Chart1")->Bars().size(), 10u);
     EXPECT_TRUE(Find<TBarChart>("Chart1")->TitleLines().at(0).startsWith("puuston tilavuus"));
     EXPECT_TRUE(Find<QLabel>("Label24")->text().startsWith("keskiläpimitta "));
-    // Another alternative keeps the list and recomputes the counts.
+    // Another alternative keeps the list and recomputes the counts; the
+    // default one gives them back.
+    const QString preset = alternatives->currentText();
     Choose("ComboBox14", alternatives->itemText(0));
     EXPECT_GT(MeasForm->EnteredTotalStemCount(), total);
     EXPECT_EQ(alternatives->currentIndex(), 0);
-    SaveShot(MeasForm, "meas-three-species.png");
+    testsupport::SaveShot(MeasForm, "meas-three-species.png");
+    Choose("ComboBox14", preset);
+    EXPECT_EQ(MeasForm->EnteredTotalStemCount(), total);
     // The stand view.
     Click("RadioGroup1Item1");
     EXPECT_TRUE(Find<QLabel>("Image3")->isVisible());
@@ -220,21 +164,9 @@ TEST_F(MeasWindow, ThreeSpeciesPreviewAndStandView) {
       EXPECT_TRUE(label->isVisible()) << name;
       EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(32, 32, 32)) << name;
     }
-    SaveShot(MeasForm, "meas-stand-view.png");
+    testsupport::SaveShot(MeasForm, "meas-stand-view.png");
     Click("RadioGroup1Item0");
     EXPECT_FALSE(Find<QLabel>("Image3")->isVisible());
-  });
-}
-
-TEST_F(MeasWindow, NewStandEndToEndFromTheStartWindowToTheMainWindow) {
-  const QString path = Kotitila("101.Norvalen");
-  std::array<int, 5> stems{};
-  NewStand([&] {
-    Type("Edit2", "Kotitila");
-    Type("Edit3", "101");
-    Type("MaskEdit10", "2.50");
-    Choose("ComboBox15", "tuore kangas");
-    EnterThreeSpecies();
     stems = MeasForm->SpeciesStems;
     // Save: the new-stand question, then the save dialog in the estate folder.
     script_.Answer(1);
@@ -249,31 +181,26 @@ TEST_F(MeasWindow, NewStandEndToEndFromTheStartWindowToTheMainWindow) {
   ASSERT_TRUE(QFile::exists(path));
   std::unique_ptr<::data> saved;
   ASSERT_EQ(::data::ReadStandFile(path, true, saved), StandFileStatus::Ok);
-  EXPECT_EQ(saved->EstateName(), "Kotitila");
-  EXPECT_EQ(saved->TitleText(0), "101");
-  EXPECT_FLOAT_EQ(saved->Area(), 2.5f);
-  EXPECT_EQ(saved->SiteType(), 3);
-  EXPECT_EQ(saved->DevelopmentClass(), 6);
-  EXPECT_EQ(saved->MeasurementDay(), DayNumberOf(QDate(2026, 5, 14)));
+  EXPECT_EQ(std::tuple(saved->EstateName(), saved->TitleText(0), saved->Area(), saved->SiteType(),
+                       saved->DevelopmentClass(), saved->MeasurementDay()),
+            std::tuple(QString("Kotitila"), QString("101"), 2.5f, 3, 6, DayNumberOf(QDate(2026, 5, 14))));
   EXPECT_EQ(saved->StructureCode(), 12);  // A2 and B3
   EXPECT_EQ(saved->TreeCount(), stems[0] + stems[1] + stems[2]);
-  EXPECT_EQ(saved->SpeciesValue(0, 10), stems[0]);
-  EXPECT_EQ(saved->SpeciesValue(1, 2), 16);
-  EXPECT_EQ(saved->SpeciesValue(2, 6), 30);
+  EXPECT_EQ(std::tuple(saved->SpeciesValue(0, 10), saved->SpeciesValue(1, 2), saved->SpeciesValue(2, 6)),
+            std::tuple(stems[0], 16, 30));
   // Phase 0 is recorded and the stand is the open one.
   EXPECT_FALSE(saved->Slots[0].name.isEmpty());
   EXPECT_EQ(saved->Slots[0].stems, saved->TreeCount());
   ASSERT_NE(IntroForm->CurrentStand, nullptr);
   EXPECT_EQ(IntroForm->StandPath, path);
   EXPECT_EQ(IntroForm->CurrentStand->TreeCount(), saved->TreeCount());
-  EXPECT_FALSE(IntroForm->isVisible());
-  EXPECT_TRUE(ActForm->isVisible());
-  EXPECT_TRUE(ActForm->isEnabled());
+  EXPECT_EQ(std::tuple(IntroForm->isVisible(), ActForm->isVisible(), ActForm->isEnabled()),
+            std::tuple(false, true, true));
   // The estate's stand list was built from the stand's folder.
   ASSERT_EQ(IntroForm->EstateRecords.size(), 1u);
-  EXPECT_EQ(IntroForm->EstateRecords.at(0).fileName, "101.Norvalen");
-  EXPECT_EQ(IntroForm->EstateRecords.at(0).standId, "101");
-  SaveShot(ActForm, "meas-created-main-window.png");
+  EXPECT_EQ(std::pair(IntroForm->EstateRecords.at(0).fileName, IntroForm->EstateRecords.at(0).standId),
+            std::pair(QString("101.Norvalen"), QString("101")));
+  testsupport::SaveShot(ActForm, "meas-created-main-window.png");
 }
 
 TEST_F(MeasWindow, SaveRefusesAndAsksInItsOrder) {
@@ -316,9 +243,8 @@ TEST_F(MeasWindow, SaveRefusesAndAsksInItsOrder) {
     script_.Answer(2);  // rename declined
     Click("Button2");
     EXPECT_EQ(script_.Count(MessageKind::SaveFile), 5);
-    const auto& r = script_.Records();
     QStringList folders;
-    for (const MessageRecord& m : r)
+    for (const MessageRecord& m : script_.Records())
       if (m.kind == MessageKind::SaveFile) folders << m.folder;
     EXPECT_EQ(folders.at(1), estates_ + "/101.Norvalen");             // back to the estates folder
     EXPECT_EQ(folders.at(4), estates_ + "/101.Norvalen");             // rename declined: the preset again
@@ -358,52 +284,10 @@ TEST_F(MeasWindow, AFileThatCannotBeWrittenKeepsTheWindowAndItsEntries) {
   EXPECT_FALSE(QFile::exists(estates_ + "/Puuttuu/101.Norvalen"));
 }
 
-namespace {
-
-// Creates stand 101 in Kotitila through the window.
-void CreateStand101(MeasWindow* t, MessageScript& script, const QString& path) {
-  (void)t;
-  bool ran = false;
-  QTimer::singleShot(0, [&] {
-    QApplication::processEvents();
-    Type("Edit2", "Tila");
-    Type("Edit3", "101");
-    EnterThreeSpecies();
-    script.Answer(1);
-    script.AnswerFile(path);
-    Click("Button2");
-    ran = true;
-    if (MeasForm->isVisible()) MeasForm->reject();  // a failed save must not hang the test
-  });
-  QTest::mouseClick(IntroForm->Button2, Qt::LeftButton);
-  ASSERT_TRUE(ran);
-  ASSERT_TRUE(QFile::exists(path));
-}
-
-// Opens the window for the open stand and runs `inside`.
-void ChangeData(const std::function<void()>& inside) {
-  bool ran = false;
-  QTimer::singleShot(0, [&] {
-    QApplication::processEvents();
-    ran = true;
-    inside();
-    if (MeasForm->isVisible()) MeasForm->reject();
-  });
-  NewStandFromMeasurementWindow(IntroForm, true);
-  EXPECT_TRUE(ran);
-}
-
-QByteArray Bytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
 TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   const QString path = Kotitila("101.Norvalen");
-  CreateStand101(this, script_, path);
-  const QByteArray before = Bytes(path);
+  CreateStand101();
+  const QByteArray before = FileBytes(path);
   const ::data& stand = *IntroForm->CurrentStand;
   ChangeData([&] {
     EXPECT_EQ(MeasForm->windowTitle(), " Kuvio 101, tietojen muuttaminen");
@@ -434,7 +318,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     Click("Button2");
     EXPECT_FALSE(MeasForm->isVisible());
   });
-  const QByteArray after = Bytes(path);
+  const QByteArray after = FileBytes(path);
   ASSERT_EQ(after.size(), before.size());
   EXPECT_EQ(after.mid(580), before.mid(580)) << "trees and phases stay";
   EXPECT_EQ(IntroForm->CurrentStand->InfoText(), "Kuusi taimikossa");
@@ -448,7 +332,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
   EXPECT_EQ(IntroForm->StandPath, Kotitila("102.Norvalen"));
-  EXPECT_EQ(Bytes(Kotitila("102.Norvalen")).mid(580), before.mid(580));
+  EXPECT_EQ(FileBytes(Kotitila("102.Norvalen")).mid(580), before.mid(580));
   // A copy that fails: the stand stays in the file that still exists.
   int notices = script_.Count(MessageKind::Notice);
   ChangeData([&] {
@@ -476,7 +360,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
 
 TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
   const QString path = Kotitila("101.Norvalen");
-  CreateStand101(this, script_, path);
+  CreateStand101();
   const int oldCount = IntroForm->CurrentStand->TreeCount();
   // Same file: rewritten in place with the new sample.
   ChangeData([&] {
@@ -488,14 +372,14 @@ TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
   EXPECT_TRUE(QFile::exists(path));
   EXPECT_GT(IntroForm->CurrentStand->TreeCount(), oldCount);
   // A file that cannot be written: the old stand and file stay.
-  const QByteArray kept = Bytes(path);
+  const QByteArray kept = FileBytes(path);
   ChangeData([&] {
     Choose("ComboBox3", "3.0");
     script_.AnswerFile(estates_ + "/Puuttuu/101.Norvalen");
     Click("Button2");
     EXPECT_TRUE(MeasForm->isVisible());
   });
-  EXPECT_EQ(Bytes(path), kept);
+  EXPECT_EQ(FileBytes(path), kept);
   EXPECT_EQ(IntroForm->StandPath, path);
   // Another file: written first, then the old one removed.
   ChangeData([&] {
@@ -580,8 +464,7 @@ TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
     EXPECT_EQ(Find<QComboBox>("ComboBox14")->currentIndex(), 2);
     EXPECT_EQ(Find<QListWidget>("ListBox2")->currentRow(), 1);
     // Another grouping moves the trees but keeps the counts.
-    QTest::mouseClick(Find<QListWidget>("ListBox2")->viewport(), Qt::LeftButton, {},
-                      Find<QListWidget>("ListBox2")->visualItemRect(Find<QListWidget>("ListBox2")->item(0)).center());
+    testsupport::ClickRow(Find<QListWidget>("ListBox2"), 0);
     EXPECT_EQ(MeasForm->GroupingIndex, 0);
     EXPECT_TRUE(Find<QLabel>("Label18")->text().endsWith("(A3, B3)"));
     EXPECT_NEAR(MeasForm->EnteredTotalStemCount(), 743, 1);
@@ -589,7 +472,7 @@ TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
 }
 
 TEST_F(MeasWindow, AStandOfAnotherYearInTheEstateIsWarnedAbout) {
-  CreateStand101(this, script_, Kotitila("101.Norvalen"));
+  CreateStand101();
   EXPECT_FALSE(script_.Contains("Puustotietojen mittausvuosi"));
   bool ran = false;
   QTimer::singleShot(0, [&] {

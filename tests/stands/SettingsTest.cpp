@@ -1,52 +1,88 @@
-// The price settings window: loading, price edits, currency and the close
-// question.
+// The three settings windows over a settings file in a temporary program
+// folder: the prices with their formats and currency, the recommendation
+// choices with their derived lines, the display boxes, saving, and every way
+// out of a changed window. The currency of the text tables is read from the
+// record, as the main window reads it.
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
 
+#include <memory>
+
+#include "model/Settings.h"
 #include "platform/Screen.h"
-#include "tests/stands/SettingsFixture.h"
+#include "stands/Settings.h"
+#include "stands/Settings1.h"
+#include "stands/Settings2.h"
+#include "tests/support/ProgramWindows.h"
 #include "texts/Commonlan.h"
+#include "texts/TextState.h"
+#include "ui/WindowHelpers.h"
 
 namespace {
 
-QStringList EditTexts(const TSettForm& w) {
-  QStringList out;
-  for (QLineEdit* e : w.PriceEdits()) out << e->displayText();
-  return out;
-}
+class SettingsCurrencyState : public TextState {
+ public:
+  QString CurrencyUnitShort() const override {
+    return model::CurrencyUnitOf(model::CurrencyListText(model::CurrentSettings().currencyIndex), true);
+  }
+};
+
+class SettingsWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallFontSubstitutions();
+    savedMetrics = platform::GetScreenMetrics();
+    model::SetSettingsFolder(dir.path());
+    model::SetSettingsRefresh(nullptr);
+    SetTextState(&state);
+    price = std::make_unique<TSettForm>();
+    recommendation = std::make_unique<TSettForm1>();
+    display = std::make_unique<TSettForm2>();
+  }
+  void TearDown() override {
+    for (QDialog* w : Windows()) w->hide();
+    display.reset();
+    recommendation.reset();
+    price.reset();
+    SetTextState(nullptr);
+    model::SetSettingsRefresh(nullptr);
+    platform::SetScreenMetrics(savedMetrics);
+  }
+  std::array<TSettingsWindow*, 3> Windows() const { return {price.get(), recommendation.get(), display.get()}; }
+  // Loads every page (a missing file is announced and written).
+  void LoadAll() {
+    price->LoadSettings(0);
+    script.Clear();
+  }
+  QByteArray FileBytes() const { return testsupport::FileBytes(model::SettingsFilePath()); }
+  static void Shoot(QWidget* w, const QString& name) { w->grab().save(testsupport::ShotPath(name + ".png")); }
+  QStringList PriceTexts() const {
+    QStringList out;
+    for (QLineEdit* e : price->PriceEdits()) out << e->displayText();
+    return out;
+  }
+
+  testsupport::TempDir dir;
+  platform::ScreenMetrics savedMetrics;
+  MessageScript script;
+  SettingsCurrencyState state;
+  std::unique_ptr<TSettForm> price;
+  std::unique_ptr<TSettForm1> recommendation;
+  std::unique_ptr<TSettForm2> display;
+};
 
 }  // namespace
 
-TEST_F(SettingsWindows, StartWithoutFileAnnouncesAndWritesDefaults) {
-  price->LoadSettings(0);
-  ASSERT_EQ(script.Count(MessageKind::Notice), 1);
-  const MessageRecord notice = script.Last(MessageKind::Notice);
-  EXPECT_EQ(notice.caption, "Tiedote");
-  EXPECT_EQ(notice.lines, QStringList{"puuttuva tiedosto korvataan uudella Settings.dat"});
-  model::SettingsRecord defaults;
-  model::SetDefaultSettings(defaults);
-  EXPECT_EQ(FileBytes(), model::SettingsToBytes(defaults));
+// ---- Prices ----
 
-  // Loading again finds the file: no notice.
-  script.Clear();
-  price->LoadSettings(0);
-  EXPECT_EQ(script.Count(MessageKind::Notice), 0);
-}
-
-TEST_F(SettingsWindows, DamagedFileIsAnnouncedLikeAMissingOne) {
-  QFile f(model::SettingsFilePath());
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(QByteArray(100, '\0'));
-  f.close();
-  price->LoadSettings(0);
-  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
-  EXPECT_EQ(FileBytes().size(), 188);
-}
-
-TEST_F(SettingsWindows, ReadOnlyFolderReportsTheFailedWrite) {
+TEST_F(SettingsWindows, AFolderThatCannotBeWrittenIsReportedAndTheRecordKept) {
   model::SetSettingsFolder(dir.file("no-such-folder"));
   price->LoadSettings(0);
   EXPECT_EQ(script.Count(MessageKind::Notice), 2);
@@ -54,34 +90,41 @@ TEST_F(SettingsWindows, ReadOnlyFolderReportsTheFailedWrite) {
   // The window still holds the defaults.
   EXPECT_EQ(price->MaskEdit1->displayText(), "10.00");
   script.Clear();
+  price->MaskEdit1->setText("30.00");
   EXPECT_FALSE(price->SaveSettings(1));
   EXPECT_EQ(script.Count(MessageKind::Notice), 1);
   // The reason the system gave is in the message.
   EXPECT_TRUE(script.Last(MessageKind::Notice).Text().contains(" (")) << script.Last(MessageKind::Notice).Text().toStdString();
+  // A page discarded while the file is behind goes back to the record,
+  // without another notice.
+  script.Clear();
+  price->show();
+  price->MaskEdit1->setText("40.00");
+  script.Answer(2);
+  price->close();
+  EXPECT_EQ(script.Count(MessageKind::Notice), 0);
+  EXPECT_EQ(price->MaskEdit1->displayText(), "30.00");
 }
 
 TEST_F(SettingsWindows, DefaultPricesCaptionsAndWidths) {
   LoadAll();
-  QStringList expected;
-  for (int i = 0; i < 9; ++i) expected << "10.00";
+  QStringList expected(9, "10.00");
   expected << "01.00";  // " 1.00" with its blank filled
-  EXPECT_EQ(EditTexts(*price), expected);
-  for (QLineEdit* e : price->PriceEdits()) EXPECT_EQ(e->width(), 33);
+  EXPECT_EQ(PriceTexts(), expected);
   const auto edits = price->PriceEdits();
   const auto labels = price->UnitLabels();
   for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(edits[i]->width(), 33) << i;
     EXPECT_EQ(labels[i]->x(), edits[i]->x() + 33 + 7) << i;
     EXPECT_EQ(labels[i]->text(), QString::fromUtf8("€/m3"));
   }
   EXPECT_EQ(price->ListBox1->item(2)->text(), QString::fromUtf8("9999.99 €"));
   EXPECT_EQ(price->ListBox2->count(), 23);
   EXPECT_EQ(price->ListBox2->item(3)->text(), "markka, M");
-  EXPECT_EQ(price->Label1->text(), QString::fromUtf8("mäntykuitu"));
-  EXPECT_EQ(price->Label6->text(), "koivutukki");
-  EXPECT_EQ(price->Label39->text(), "ranka");
-  EXPECT_EQ(price->Label20->text(), "Puutavaralajien keskihinnat       :");
-  EXPECT_EQ(price->BitBtn1->text(), "Talleta ja sulje");
-  EXPECT_EQ(price->windowTitle(), " Puutavaralajien hinnat");
+  EXPECT_EQ((QStringList{price->Label1->text(), price->Label6->text(), price->Label39->text(), price->Label20->text(),
+                         price->BitBtn1->text(), price->windowTitle()}),
+            (QStringList{QString::fromUtf8("mäntykuitu"), "koivutukki", "ranka", "Puutavaralajien keskihinnat       :",
+                         "Talleta ja sulje", " Puutavaralajien hinnat"}));
 }
 
 TEST_F(SettingsWindows, PriceFormatWidensEditsAndClamps) {
@@ -89,7 +132,6 @@ TEST_F(SettingsWindows, PriceFormatWidensEditsAndClamps) {
   model::CurrentSettings().logPrices[0] = 150.0f;  // above 99.99
   price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), -1);
   EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
-
   // The user picks 9999.99: edits 33 + 14 = 47 wide, labels 7 behind.
   price->show();
   QApplication::processEvents();
@@ -108,16 +150,15 @@ TEST_F(SettingsWindows, TenPercentFilling) {
   LoadAll();
   QLineEdit edit;
   QLabel label;
-  price->FillPriceEdit(95.0f, 10, &edit, &label);   // 95 + 9.5 -> 95 + 10 = 105, clamped
-  EXPECT_EQ(edit.displayText(), "99.99");
-  price->FillPriceEdit(4.0f, -10, &edit, &label);   // -0.4 rounds to 0
-  EXPECT_EQ(edit.displayText(), "04.00");
-  price->FillPriceEdit(5.0f, -10, &edit, &label);   // -0.5 rounds away from zero to -1
-  EXPECT_EQ(edit.displayText(), "04.00");
-  price->FillPriceEdit(0.0f, -10, &edit, &label);
-  EXPECT_EQ(edit.displayText(), "00.00");
+  // 95 + 9.5 -> 95 + 10 = 105, clamped; -0.4 rounds to 0; -0.5 rounds away
+  // from zero to -1.
+  const std::tuple<float, int, const char*> cases[] = {
+      {95.0f, 10, "99.99"}, {4.0f, -10, "04.00"}, {5.0f, -10, "04.00"}, {0.0f, -10, "00.00"}};
+  for (auto [value, percent, text] : cases) {
+    price->FillPriceEdit(value, percent, &edit, &label);
+    EXPECT_EQ(edit.displayText(), text) << value << " " << percent;
+  }
   EXPECT_EQ(label.x(), edit.x() + 40);
-
   // Mode 1 raises the nine prices by 1 (10 % of 10), not the energy wood.
   std::array<QLineEdit, 10> edits;
   std::array<QLabel, 10> labels;
@@ -128,8 +169,7 @@ TEST_F(SettingsWindows, TenPercentFilling) {
     l[i] = &labels[i];
   }
   price->FillPriceEdits(e, l, 1);
-  EXPECT_EQ(edits[0].displayText(), "11.00");
-  EXPECT_EQ(edits[9].displayText(), "01.00");
+  EXPECT_EQ(std::pair(edits[0].displayText(), edits[9].displayText()), std::pair(QString("11.00"), QString("01.00")));
   price->FillPriceEdits(e, l, 0);
   EXPECT_EQ(edits[8].displayText(), "09.00");
 }
@@ -144,8 +184,7 @@ TEST_F(SettingsWindows, CurrencyCaptionsFollowTheChoice) {
   EXPECT_EQ(price->ListBox1->item(0)->text(), "99.99 B");
   EXPECT_TRUE(price->BitBtn1->isEnabled());
   price->ListBox2->setCurrentRow(1);
-  EXPECT_EQ(CurrencyUnitText(true), "$");
-  EXPECT_EQ(CurrencyUnitText(false), "dollari, $");
+  EXPECT_EQ(std::pair(CurrencyUnitText(true), CurrencyUnitText(false)), std::pair(QString("$"), QString("dollari, $")));
   // The other windows keep the stored currency until the window is accepted.
   EXPECT_EQ(CommonlanText(57), QString::fromUtf8("€/m3"));
   Shoot(price.get(), "settings_price");
@@ -160,7 +199,6 @@ TEST_F(SettingsWindows, EditChangeFillsBlanksAndMarksTheWindow) {
   EXPECT_EQ(price->MaskEdit2->displayText(), "00.00");
   EXPECT_TRUE(price->BitBtn1->isEnabled());
   EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 0.0f);
-
   // Typing over the digits: "2", "5" at the start give 25.00.
   price->MaskEdit2->setFocus();
   price->MaskEdit2->setCursorPosition(0);
@@ -195,43 +233,6 @@ TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
 }
 
-TEST_F(SettingsWindows, ClosingWithChangesDeclinedRestoresStoredPrices) {
-  LoadAll();
-  price->show();
-  price->MaskEdit3->setText("55.00");
-  script.Answer(2);
-  price->Button1->click();
-  ASSERT_EQ(script.Count(MessageKind::Question), 1);
-  const MessageRecord q = script.Last(MessageKind::Question);
-  EXPECT_EQ(q.caption, "Asetukset");
-  EXPECT_EQ(q.lines, (QStringList{"Puutavaralajien hintoja muutettu  !", "Talletetaanko muutokset  ?"}));
-  EXPECT_EQ(q.yesCaption, QString::fromUtf8("Kyllä"));
-  EXPECT_EQ(q.closeCaption, "Ei");
-  EXPECT_EQ(price->result(), 2);
-  EXPECT_FALSE(price->isVisible());
-  EXPECT_EQ(price->MaskEdit3->displayText(), "10.00");
-  EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[2], 10.0f);
-}
-
-TEST_F(SettingsWindows, ClosingWithChangesAcceptedReturnsOk) {
-  LoadAll();
-  price->show();
-  price->MaskEdit3->setText("55.00");
-  script.Answer(1);
-  price->close();  // the title bar
-  EXPECT_EQ(script.Count(MessageKind::Question), 1);
-  EXPECT_EQ(price->result(), 1);
-  EXPECT_EQ(price->MaskEdit3->displayText(), "55.00");
-}
-
-TEST_F(SettingsWindows, ClosingWithoutChangesAsksNothing) {
-  LoadAll();
-  price->show();
-  price->Button1->click();
-  EXPECT_EQ(script.Count(MessageKind::Question), 0);
-  EXPECT_EQ(price->result(), 2);
-}
-
 TEST_F(SettingsWindows, DiscardedPageAfterTheFileWasLostKeepsAcceptedSettings) {
   LoadAll();
   // Prices accepted earlier, then the file disappears.
@@ -249,30 +250,201 @@ TEST_F(SettingsWindows, DiscardedPageAfterTheFileWasLostKeepsAcceptedSettings) {
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(model::CurrentSettings()));
 }
 
-TEST_F(SettingsWindows, DiscardedPageWhileTheFileIsBehindKeepsTheRecord) {
+// ---- Recommendations ----
+
+TEST_F(SettingsWindows, RecommendationLinesFromStoredDefaults) {
   LoadAll();
-  model::SetSettingsFolder(dir.file("no-such-folder"));
-  price->MaskEdit1->setText("30.00");
-  EXPECT_FALSE(price->SaveSettings(1));  // reported
-  script.Clear();
-  price->show();
-  price->MaskEdit1->setText("40.00");
-  script.Answer(2);
-  price->close();
-  EXPECT_EQ(script.Count(MessageKind::Notice), 0);
-  EXPECT_EQ(price->MaskEdit1->displayText(), "30.00");
+  TSettForm1& w = *recommendation;
+  EXPECT_EQ((std::array{w.RadioGroup1->ItemIndex(), w.RadioGroup2->ItemIndex(), w.RadioGroup3->ItemIndex(),
+                        w.RadioGroup4->ItemIndex(), w.RadioGroup5->ItemIndex(), w.StemCountLowerLimit()}),
+            (std::array{2, 1, 2, 2, 10, 3000}));
+  // Birch: 12 + 2 x 2 = 16 m2/ha, 22 + 1 = 23 cm.
+  EXPECT_EQ(w.Label29->text(), "pohjapinta-ala => 16 m2/ha  ja  keskiläpimitta => 23 cm");
+  // Birch case 1: 13 + 2 = 15 m, 16 + 2 = 18 m2/ha, target 18 - 6 = 12 -> 10 - 14.
+  EXPECT_EQ(w.Label14->text(), "keskipituus < 15 m  ja pohjapinta-ala => 18 m2/ha");
+  EXPECT_EQ(w.Label31->text(), "- kasvatushakkuun jälkeen pohjapinta-alaksi suositellaan 10 - 14 m2/ha");
+  // Pine case 2: 14 m, 22 + 3 = 25 m2/ha, target 25 - 7 = 18 -> 16 - 20.
+  EXPECT_EQ(w.Label13->text(), "tai keskipituus => 14 m  ja  pohjapinta-ala => 25 m2/ha");
+  EXPECT_TRUE(w.Label30->text().endsWith("16 - 20 m2/ha"));
+  // Birch case 2: 15 m, 18 + 3 = 21 m2/ha, target 14 -> 12 - 16.
+  EXPECT_EQ(w.Label15->text(), "tai keskipituus => 15 m  ja  pohjapinta-ala => 21 m2/ha");
+  EXPECT_TRUE(w.Label32->text().endsWith("12 - 16 m2/ha"));
+  // Pine case 1 target: 22 - 6 = 16 -> 14 - 18.
+  EXPECT_TRUE(w.Label23->text().endsWith("14 - 18 m2/ha"));
+  // Lines 13, 14 and 15 share their left edge.
+  EXPECT_EQ(std::pair(w.Label13->x(), w.Label15->x()), std::pair(w.Label14->x(), w.Label14->x()));
+  EXPECT_EQ((QStringList{w.RadioGroup1->title(), w.RadioGroup5->title(), w.windowTitle()}),
+            (QStringList{"pohjapinta-ala on vähintään, m2/ha", "runkoluvun alaraja, kpl/ha", " Toimenpidesuositukset"}));
 }
+
+TEST_F(SettingsWindows, RecommendationChoiceChangesBirchLine) {
+  LoadAll();
+  TSettForm1& w = *recommendation;
+  w.show();
+  EXPECT_FALSE(w.BitBtn1->isEnabled());
+  w.RadioGroup1->SetItemIndex(0);  // 16: birch 12
+  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 12 m2/ha"));
+  EXPECT_TRUE(w.BitBtn1->isEnabled());
+  w.RadioGroup1->SetItemIndex(5);  // 26: birch 22
+  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 22 m2/ha"));
+  for (int page = 0; page < 3; ++page) {
+    w.PageControl2->setCurrentIndex(page);
+    Shoot(&w, QString("settings_recommendation_%1").arg(page + 1));
+  }
+}
+
+TEST_F(SettingsWindows, RestoreDefaults) {
+  LoadAll();
+  TSettForm1& w = *recommendation;
+  w.show();
+  // Already the defaults: nothing changes.
+  w.Button2->click();
+  EXPECT_FALSE(w.BitBtn1->isEnabled());
+  // Other choices and the box ticked: all back, window marked.
+  w.hide();
+  w.RadioGroup3->SetItemIndex(4);
+  w.RadioGroup5->SetItemIndex(0);
+  w.CheckBox1->setChecked(true);
+  w.show();
+  EXPECT_FALSE(w.BitBtn1->isEnabled());  // changes made while hidden do not mark
+  w.Button2->click();
+  EXPECT_TRUE(w.BitBtn1->isEnabled());
+  EXPECT_FALSE(w.CheckBox1->isChecked());
+  EXPECT_EQ(std::pair(w.RadioGroup3->ItemIndex(), w.RadioGroup5->ItemIndex()), std::pair(2, 10));
+  // Nothing stored yet.
+  EXPECT_EQ(model::CurrentSettings().pineThinningHeight, 14);
+}
+
+TEST_F(SettingsWindows, RecommendationSavedOnOk) {
+  LoadAll();
+  TSettForm1& w = *recommendation;
+  w.show();
+  w.RadioGroup2->SetItemIndex(3);  // 27 cm, birch 25
+  w.CheckBox1->click();
+  EXPECT_TRUE(RecommendationsOff());
+  w.BitBtn1->click();
+  EXPECT_EQ(w.result(), 1);
+  ASSERT_TRUE(price->SaveSettings(2));
+  const model::SettingsRecord& r = model::CurrentSettings();
+  EXPECT_EQ((std::array<int, 4>{r.pineFinalCutDiameter, r.spruceFinalCutDiameter, r.birchFinalCutDiameter,
+                                 r.recommendationsOff}),
+            (std::array<int, 4>{27, 27, 25, 1}));
+  EXPECT_EQ(model::RecommendationParameter(u"ma_cc_d13_hurry"), 29);
+  EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
+}
+
+TEST_F(SettingsWindows, StoredValuesOutsideTheGroupsAreClampedAndUnloadedGroupsSaveTheDefaults) {
+  // Created but never loaded: the groups have no choice yet, and saving
+  // stores the defaults.
+  EXPECT_EQ(recommendation->RadioGroup1->ItemIndex(), -1);
+  EXPECT_EQ(recommendation->StemCountLowerLimit(), 3000);
+  ASSERT_TRUE(price->SaveSettings(2));
+  EXPECT_EQ(model::CurrentSettings().pineFinalCutBasalArea, 20);
+  EXPECT_EQ(model::CurrentSettings().birchFinalCutBasalArea, 16);
+  LoadAll();
+  model::SettingsRecord& r = model::CurrentSettings();
+  r.pineFinalCutBasalArea = 60;
+  r.pineThinningHeight = -4;
+  r.stemCountLowerLimit = 99999;
+  ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
+  price->LoadSettings(2);
+  EXPECT_EQ((std::array{recommendation->RadioGroup1->ItemIndex(), recommendation->RadioGroup3->ItemIndex(),
+                        recommendation->RadioGroup5->ItemIndex()}),
+            (std::array{5, 0, 15}));
+}
+
+// ---- Display ----
+
+TEST_F(SettingsWindows, DisplayBoxesFromTheDefaultsAndFromPackedDigits) {
+  LoadAll();
+  TSettForm2& w = *display;
+  const auto boxes = [&] {
+    std::vector<bool> v;
+    for (QCheckBox* b : {w.CheckBox2, w.CheckBox8, w.CheckBox9, w.CheckBox10, w.CheckBox3, w.CheckBox4, w.CheckBox5,
+                         w.CheckBox7})
+      v.push_back(b->isChecked());
+    return v;
+  };
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, true, true, true, true, true, false, false}));
+  EXPECT_EQ((std::array{TitleBarFlags(4), StandViewFlags(5), StandViewFlags(2), StandListOnRight(),
+                        InitialWideViewState()}),
+            (std::array{111, 11, 1, 1, 0}));
+  EXPECT_EQ(w.windowTitle(), " Perusasetukset");
+  w.show();
+  Shoot(&w, "settings_display");
+  w.hide();
+  model::SettingsRecord& r = model::CurrentSettings();
+  r.titleBarFlags = 101;
+  r.standViewFlags = 1000;
+  ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
+  price->LoadSettings(3);
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, true, false, true, false, false, false, true}));
+  EXPECT_EQ(StandViewFlags(5), 1000);
+}
+
+TEST_F(SettingsWindows, LanguageBoxIsRefused) {
+  LoadAll();
+  display->show();
+  display->CheckBox6->click();
+  ASSERT_EQ(script.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(QStringList{script.Last(MessageKind::Notice).caption} + script.Last(MessageKind::Notice).lines,
+            QStringList({"Perusasetukset", "toistaiseksi käytettävissä vain suomenkielinen versio   !"}));
+  EXPECT_FALSE(display->CheckBox6->isChecked());
+  EXPECT_FALSE(display->BitBtn1->isEnabled());
+}
+
+TEST_F(SettingsWindows, DisplaySaveRefreshesOnlyTheTitle) {
+  struct Calls : model::SettingsRefresh {
+    QStringList calls;
+    void PlaceMainPanels() override { calls << "panels"; }
+    void MainWindowTitleText() override { calls << "title"; }
+    void RefreshStandViewAnnotations(bool) override { calls << "annotations"; }
+  } calls;
+  LoadAll();
+  model::SetSettingsRefresh(&calls);
+  display->show();
+  display->CheckBox9->click();
+  EXPECT_TRUE(display->BitBtn1->isEnabled());
+  display->BitBtn1->click();
+  EXPECT_EQ(display->result(), 1);
+  ASSERT_TRUE(price->SaveSettings(3));
+  EXPECT_EQ(model::CurrentSettings().titleBarFlags, 101);
+  EXPECT_EQ(calls.calls, QStringList{"title"});
+  EXPECT_EQ(FileBytes().mid(16, 4), QByteArray("\x65\0\0\0", 4));
+}
+
+// ---- Every window ----
 
 TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
   LoadAll();
-  const platform::ScreenMetrics saved = platform::GetScreenMetrics();
-  platform::ScreenMetrics m;
-  m.width = 1366;
-  m.height = 768;
-  m.captionHeight = 23;
-  platform::SetScreenMetrics(m);
-  for (TSettingsWindow* w : std::initializer_list<TSettingsWindow*>{price.get(), recommendation.get(), display.get()}) {
+  platform::SetScreenMetrics({.width = 1366, .height = 768, .captionHeight = 23});
+  struct Case {
+    TSettingsWindow* w;
+    std::function<void()> change;
+    const char* line;
+    std::function<void()> expectStored;  // after "Ei"
+  } cases[] = {
+      {price.get(), [&] { price->MaskEdit3->setText("55.00"); }, "Puutavaralajien hintoja muutettu  !",
+       [&] {
+         EXPECT_EQ(price->MaskEdit3->displayText(), "10.00");
+         EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[2], 10.0f);
+       }},
+      {recommendation.get(), [&] { recommendation->RadioGroup4->SetItemIndex(4); },
+       "Toimenpidesuositusten asetuksia muutettu  !",
+       [&] {
+         EXPECT_EQ(recommendation->RadioGroup4->ItemIndex(), 2);
+         EXPECT_TRUE(recommendation->Label23->text().endsWith("14 - 18 m2/ha"));
+       }},
+      {display.get(), [&] { display->CheckBox7->click(); }, "Perusasetuksia muutettu  !",
+       [&] {
+         EXPECT_FALSE(display->CheckBox7->isChecked());
+         EXPECT_EQ(model::CurrentSettings().standViewFlags, 11);
+       }},
+  };
+  for (const Case& c : cases) {
+    TSettingsWindow* w = c.w;
     SCOPED_TRACE(w->objectName().toStdString());
+    script.Clear();
     // Centred on the screen (half the free width and height), also when
     // shown again; read while the window is up.
     for (int round = 0; round < 2; ++round) {
@@ -288,8 +460,32 @@ TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
       EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(w)) / 2, (768 - OuterHeight(w)) / 2));
       EXPECT_LE(OuterHeight(w), 768);
     }
-    // The Esc key on a changed window asks the question too.
-    script.Clear();
+    // Unchanged: the close button asks nothing.
+    w->show();
+    w->Button1->click();
+    EXPECT_EQ(std::pair(script.Count(MessageKind::Question), w->result()), std::pair(0, 2));
+    // Changed, the close button, "Ei": the stored values come back.
+    w->show();
+    c.change();
+    script.Answer(2);
+    w->Button1->click();
+    ASSERT_EQ(script.Count(MessageKind::Question), 1);
+    const MessageRecord q = script.Last(MessageKind::Question);
+    EXPECT_EQ((QStringList{q.caption, q.yesCaption, q.closeCaption} + q.lines),
+              (QStringList{"Asetukset", QString::fromUtf8("Kyllä"), "Ei", QString::fromUtf8(c.line),
+                           "Talletetaanko muutokset  ?"}));
+    EXPECT_EQ(std::pair(w->result(), w->isVisible()), std::pair(2, false));
+    c.expectStored();
+    // The title bar, "Kyllä": accepted.
+    w->show();
+    c.change();
+    script.Answer(1);
+    w->close();
+    EXPECT_EQ(std::pair(script.Count(MessageKind::Question), w->result()), std::pair(2, 1));
+    if (w == price.get()) {
+      EXPECT_EQ(price->MaskEdit3->displayText(), "55.00");
+    }
+    // The Esc key on a changed window asks too.
     QMetaObject::invokeMethod(
         w,
         [&] {
@@ -300,8 +496,6 @@ TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
         Qt::QueuedConnection);
     script.Answer(2);
     EXPECT_EQ(w->ShowModal(), 2);
-    EXPECT_EQ(script.Count(MessageKind::Question), 1);
-    EXPECT_EQ(script.Last(MessageKind::Question).lines.value(1), "Talletetaanko muutokset  ?");
+    EXPECT_EQ(script.Count(MessageKind::Question), 3);
   }
-  platform::SetScreenMetrics(saved);
 }
