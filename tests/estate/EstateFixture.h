@@ -3,16 +3,14 @@
 // a development class, an area and a chain of steps, each step with its name,
 // growing years and volumes.
 #include <QString>
+#include <gtest/gtest.h>
+
 #include <initializer_list>
-#include <vector>
+#include <ostream>
 
 #include "estate/TimePointRules.h"
 #include "model/Data.h"
 #include "model/Settings.h"
-
-#include <gtest/gtest.h>
-
-#include <ostream>
 
 // Texts shown as text when an expectation fails.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -77,10 +75,6 @@ struct Built {
   explicit Built(EstateRecordList s) : stands(std::move(s)), points(BuildEstateTimePoints(stands)) {}
   Estate estate() const { return Estate{stands, points}; }
 };
-
-}  // namespace estatetest
-
-namespace estatetest {
 
 // Volumes in m3/ha: pine, spruce and birch pulpwood and logs, energy wood.
 inline AssortmentVolumes Mix(int pinePulp, int sprucePulp, int birchPulp, int pineLogs, int spruceLogs, int birchLogs,

@@ -1,95 +1,66 @@
 // The estate views through their controls: the main window's estate panel
 // (time points, grid, chart, summary), the estate charts window opened from
-// "Lisätietoja" and the estate overview opened from its "Taulukot", over an
-// estate of ten stands built by code. Pictures of each are left for a person
+// "Lisätietoja", the estate overview opened from its "Taulukot" and the
+// estate report from the overview's report button (its sections by the check
+// boxes, the overview's choices carried over, printing with the estate's
+// count line kept), over an estate of ten stands built by code and over the
+// model estate as the build wrote it. Pictures of each are left for a person
 // to look at.
-#include <QApplication>
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QDate>
-#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "estate/EstateChart.h"
+#include "estate/EstateRules.h"
+#include "estate/EstateWindows.h"
 #include "estate/Folder.h"
 #include "estate/Graph.h"
-#include "mainwindow/Acts.h"
-#include "model/Settings.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "estate/EstateWindows.h"
+#include "estate/ReportPrint.h"
+#include "estate/dbRaport.h"
+#include "model/Estate.h"
 #include "stands/IntroOpen.h"
-#include "stands/IntroStartup.h"
 #include "stands/Settings.h"
 #include "stands/Settings2.h"
 #include "tests/estate/EstateFixture.h"
 #include "tests/support/EstateFixture.h"
-#include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
-#include "ui/MessageService.h"
-#include "ui/RadioGroup.h"
-#include "ui/WindowHelpers.h"
+#include "tests/support/ProgramWindows.h"
 
 using namespace estatetest;
+using namespace testsupport;
 
 namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
 
 QString Cell(const QTableWidget* g, int row, int column) {
   const QTableWidgetItem* it = g->item(row, column);
   return it ? it->text() : QString();
 }
 
-// Runs fn once the modal window is up (the busy display comes first).
-void WhenShown(QWidget* w, std::function<void()> fn, int tries = 200) {
-  QTimer::singleShot(5, [w, fn, tries] {
-    if (w->isVisible() || tries <= 0) fn();
-    else WhenShown(w, fn, tries - 1);
-  });
+// Runs fn in the window that `open` opens (a busy display comes first).
+void WhenShown(QWidget* w, const std::function<void()>& fn, const std::function<void()>& open) {
+  EXPECT_TRUE(InModal([w] { return w->isVisible(); }, fn, open)) << w->objectName().toStdString() << " never opened";
 }
 
-void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-
-void ClickItem(TRadioGroup* group, int i) {
-  QAbstractButton* b = group->Item(i);
-  ASSERT_NE(b, nullptr);
-  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-}
-
-class EstateViews : public ::testing::Test {
+class EstateViews : public ProgramWindowsTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
-    savedSettings_ = model::CurrentSettings();
-    model::SetDefaultSettings(model::CurrentSettings());
-    platform::SetScreenMetrics({.width = 1366, .height = 768});
-    CreateApplicationWindows();
-    ActForm->show();
-    ActForm->FormActivate();
+    ProgramWindowsTest::SetUp();
+    model::SetSettingsFolder(folder_.path());
+    Start();
+    script_.Clear();
     // A stand was opened: the start window gone, the main window enabled.
     IntroForm->hide();
     ActForm->SetStartupPanelsVisibility(true);
     ActForm->ComputeMainWindowSize(1366, 768, false);
     ActForm->ArrangeMainWindow(true);
     QDir().mkpath(folder_.file("Koivula"));
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    model::SetSettingsFolder(savedFolder_);
-    model::CurrentSettings() = savedSettings_;
-    platform::SetScreenMetrics(saved_);
   }
   // Opens the estate as the activation of a stand of its folder does.
   void Open(EstateRecordList records) {
@@ -99,11 +70,36 @@ class EstateViews : public ::testing::Test {
     ActForm->RefreshEstateViews();
     ActForm->ShowStandListSummary(0, false);
   }
-  testsupport::TempDir folder_;
-  MessageScript script_;
-  platform::ScreenMetrics saved_;
-  model::SettingsRecord savedSettings_;
-  QString savedFolder_;
+  // The estate charts, then the overview, then the report; fn runs in the
+  // report, and report and windows are closed after it.
+  static void InReport(const std::function<void()>& beforeReport, const std::function<void()>& fn) {
+    WhenShown(
+        GraphForm,
+        [&] {
+          WhenShown(
+              FolderForm,
+              [&] {
+                if (beforeReport) beforeReport();
+                WhenShown(
+                    dbRapForm,
+                    [&] {
+                      fn();
+                      Click(dbRapForm->Button1);
+                    },
+                    [] { Click(FolderForm->Button23); });
+                Click(FolderForm->Button1);
+              },
+              [] { Click(GraphForm->Button2); });
+          Click(GraphForm->Button1);
+        },
+        [] { Click(ActForm->Panel8); });
+  }
+  // The estate of ten stands on 25.06.2024, for its report.
+  void OpenForReport() {
+    platform::SetToday(QDate(2024, 6, 25));
+    Open(ModelEstate());
+  }
+  static QStringList ReportMemo() { return dbRapForm->Memo2->toPlainText().split('\n'); }
 };
 
 }  // namespace
@@ -147,14 +143,13 @@ TEST_F(EstateViews, PanelTimePointsGridAndChart) {
   EXPECT_TRUE(ActForm->Label14->text().contains(QString::fromUtf8("hakkuukertymä 2024   :   ")));
   Click(ActForm->CheckBox18);
   ClickItem(ActForm->RadioGroup1, 0);
-  ActForm->grab().save(testsupport::ShotPath("estate-main-1366.png"));
+  ActForm->grab().save(ShotPath("estate-main-1366.png"));
   QApplication::processEvents();
-  ActForm->Panel9->grab().scaled(ActForm->Panel9->size() * 2).save(testsupport::ShotPath("estate-panel-x2.png"));
+  ActForm->Panel9->grab().scaled(ActForm->Panel9->size() * 2).save(ShotPath("estate-panel-x2.png"));
   // Another folder clicked in the folder list: a notice, the folder kept.
   QListWidget* folders = ActForm->DirectoryListBox1;
   ASSERT_GT(folders->count(), 1);
-  folders->scrollToItem(folders->item(0));
-  QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(folders->item(0)).center());
+  ClickRow(folders, 0);
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
             QString::fromUtf8("Kuviolista ja kuviotietokanta voidaan vaihtaa Vaihda - painikkeella  !"));
   EXPECT_EQ(folders->currentRow(), folders->count() - 1);
@@ -162,17 +157,14 @@ TEST_F(EstateViews, PanelTimePointsGridAndChart) {
 
 TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
   Open(ModelEstate());
-  bool chartsSeen = false, overviewSeen = false;
   WhenShown(GraphForm, [&] {
-    ASSERT_TRUE(GraphForm->isVisible());
-    chartsSeen = true;
     // Development classes by volume: bars 9..0, the titles and foot.
     ASSERT_EQ(GraphForm->Chart3->Bars().size(), 10u);
     EXPECT_TRUE(GraphForm->Chart3->TitleLines().value(0).startsWith("Kehitysluokkien puusto mittauksen"));
     EXPECT_TRUE(GraphForm->Chart4->FootLines().value(0).startsWith(QString::fromUtf8("yhteensä ")));
     EXPECT_EQ(GraphForm->Label3->text(), QString::fromUtf8("kuviotietokanta Koivula,  10 kuviota,  pinta-ala 19.50 ha"));
     EXPECT_GE(GraphForm->y(), 0);
-    GraphForm->grab().save(testsupport::ShotPath("estate-charts.png"));
+    GraphForm->grab().save(ShotPath("estate-charts.png"));
     // The stock after cutting: the assortments at that time point.
     ClickItem(GraphForm->RadioGroup1, 1);
     EXPECT_EQ(GraphForm->Chart4->TitleLines().value(1), QString::fromUtf8("hakkuun jälkeen"));
@@ -183,17 +175,15 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
     EXPECT_TRUE(GraphForm->Chart4->TitleLines().value(0).startsWith(QString::fromUtf8("Hakkuukertymä  v. 2024")));
     Click(GraphForm->CheckBox2);
     EXPECT_TRUE(GraphForm->Chart4->FootLines().value(0).contains(QString::fromUtf8(" €,")));
-    GraphForm->grab().save(testsupport::ShotPath("estate-charts-removal.png"));
+    GraphForm->grab().save(ShotPath("estate-charts-removal.png"));
     WhenShown(FolderForm, [&] {
-      ASSERT_TRUE(FolderForm->isVisible());
-      overviewSeen = true;
       EXPECT_EQ(FolderForm->StringGrid1->rowCount(), 10);
       EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 0), "k1");
       EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 0), "10 kuviota");
       EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 2), "    19.50 ha");
       // The charts window stands beside the overview, on the screen.
       EXPECT_GE(GraphForm->y(), 0);
-      FolderForm->grab().save(testsupport::ShotPath("estate-overview.png"));
+      FolderForm->grab().save(ShotPath("estate-overview.png"));
       // After cutting: the cut stands show their cutting year, the year is
       // the measured one (no "info").
       ClickItem(FolderForm->RadioGroup1, 1);
@@ -209,32 +199,26 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
       EXPECT_EQ(Cell(FolderForm->StringGrid1, 2, 0), "");
       EXPECT_EQ(Cell(FolderForm->StringGrid1, 9, 5), " poimintahakkuu");
       EXPECT_FALSE(FolderForm->RadioGroup1->isEnabled());
-      FolderForm->grab().save(testsupport::ShotPath("estate-overview-removal.png"));
+      FolderForm->grab().save(ShotPath("estate-overview-removal.png"));
       // Site types, per hectare.
       Click(FolderForm->CheckBox2);
-      QTest::mouseClick(FolderForm->ListBox1->viewport(), Qt::LeftButton, {},
-                        FolderForm->ListBox1->visualItemRect(FolderForm->ListBox1->item(1)).center());
+      ClickRow(FolderForm->ListBox1, 1);
       EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
       Click(FolderForm->CheckBox1);
       EXPECT_TRUE(Cell(FolderForm->StringGrid1, 0, 7).endsWith("m3/ha"));
       // A refill shows the development classes again.
       EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kehitysluokka");
       Click(FolderForm->Button1);
-    });
-    Click(GraphForm->Button2);
+    }, [] { Click(GraphForm->Button2); });
     Click(GraphForm->Button1);
-  });
-  Click(ActForm->Panel8);
-  EXPECT_TRUE(chartsSeen);
-  EXPECT_TRUE(overviewSeen);
+  }, [] { Click(ActForm->Panel8); });
   // Opening again resets every option.
   WhenShown(GraphForm, [&] {
     EXPECT_FALSE(GraphForm->CheckBox1->isChecked());
     EXPECT_FALSE(GraphForm->CheckBox2->isChecked());
     EXPECT_TRUE(GraphForm->RadioGroup1->isEnabled());
     Click(GraphForm->Button1);
-  });
-  Click(ActForm->Panel8);
+  }, [] { Click(ActForm->Panel8); });
 }
 
 TEST_F(EstateViews, EmptyAndOneStandEstates) {
@@ -263,8 +247,7 @@ TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
     const auto edits = SettForm->PriceEdits();
     for (int i = 0; i < 9; ++i) edits[i]->setText("20.00");
     Click(SettForm->BitBtn1);
-  });
-  ActForm->M22->trigger();
+  }, [] { ActForm->M22->trigger(); });
   // 3513 m3 of which 279 energy wood: 3234 x 20 + 279 = 64959.
   EXPECT_NE(Cell(ActForm->StringGrid6, 0, 1), gridBefore);
   EXPECT_TRUE(Cell(ActForm->StringGrid6, 0, 1).startsWith(QString::fromUtf8("64959 €"))) << Cell(ActForm->StringGrid6, 0, 1).toStdString();
@@ -317,7 +300,7 @@ TEST_F(EstateViews, OpeningAStandOfTheFolderShowsItsEstate) {
   EXPECT_TRUE(ActForm->ListBox1->item(0)->text().contains("uudistushakkuu v. 2024"));
   EXPECT_TRUE(ActForm->ListBox1->item(1)->text().contains("poimintahakkuu"));
   EXPECT_TRUE(ActForm->ListBox1->item(3)->text().contains("ei hakkuuta"));
-  ActForm->grab().save(testsupport::ShotPath("estate-main-opened-1366.png"));
+  ActForm->grab().save(ShotPath("estate-main-opened-1366.png"));
 }
 
 TEST_F(EstateViews, DifferingMeasurementYearsAreWarnedAbout) {
@@ -347,7 +330,7 @@ TEST_F(EstateViews, PanelAtEveryWindowSize) {
     EXPECT_LT(ActForm->RadioGroup1->geometry().bottom(), ActForm->StringGrid6->y());
     EXPECT_LE(ActForm->Chart2->geometry().bottom(), ActForm->RadioGroup1->y());
     EXPECT_GT(ActForm->Chart2->chart()->plotArea().height(), 40);
-    panel->grab().save(testsupport::ShotPath(QString("estate-panel-%1.png").arg(w)));
+    panel->grab().save(ShotPath(QString("estate-panel-%1.png").arg(w)));
   }
 }
 
@@ -362,11 +345,132 @@ TEST_F(EstateViews, SavedDisplaySettingsMoveAndNameTheEstate) {
     Click(SettForm2->CheckBox2);
     if (!SettForm2->CheckBox9->isChecked()) Click(SettForm2->CheckBox9);
     Click(SettForm2->BitBtn1);
-  });
-  ActForm->M24->trigger();
+  }, [] { ActForm->M24->trigger(); });
   EXPECT_EQ(model::CurrentSettings().standListOnRight != 0, !onRight);
   const int moved = ActForm->Chart2->mapTo(ActForm, QPoint(0, 0)).x();
   EXPECT_NE(moved, chartLeft);
   EXPECT_EQ(moved - ActForm->Panel9->x(), ActForm->Chart2->x());
   EXPECT_TRUE(ActForm->windowTitle().contains("kuviolista Koivula"));
+}
+
+// The model estate as the build wrote it, a stand opened from its folder as
+// the open dialog opens it.
+TEST_F(EstateViews, ModelEstatePanelChartsAndOverview) {
+  const QString model = QString::fromUtf8(NORVALEN_MODEL_ESTATE_DIR);
+  const EstateRecordList records = ListEstateFolder(model);
+  ASSERT_FALSE(records.empty());
+  ASSERT_TRUE(LoadStandFile(IntroForm, 0, model + "/" + records[0].fileName, true));
+  ASSERT_EQ(IntroForm->EstateRecords.size(), records.size());
+  // The panel totals what the folder holds.
+  const EstateTimePoints points = BuildEstateTimePoints(records);
+  EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), points.items);
+  ASSERT_FALSE(ActForm->Chart2->Bars().empty());
+  EXPECT_EQ(ActForm->Chart2->Bars()[0].value, EstateAssortmentTotal(Estate{records, points}, 0, false, true));
+  EXPECT_TRUE(ActForm->Label14->text().contains(StandCountText(static_cast<int>(records.size()), 0)));
+  ActForm->grab().save(ShotPath("mallitila-main-1366.png"));
+  ActForm->Panel9->grab().scaled(ActForm->Panel9->size() * 2).save(ShotPath("mallitila-panel-x2.png"));
+
+  WhenShown(GraphForm, [&] {
+    EXPECT_EQ(GraphForm->Chart3->Bars().size(), 10u);
+    GraphForm->grab().save(ShotPath("mallitila-charts.png"));
+    if (GraphForm->CheckBox1->isEnabled()) {
+      Click(GraphForm->CheckBox1);
+      GraphForm->grab().save(ShotPath("mallitila-charts-removal.png"));
+    }
+    Click(GraphForm->CheckBox3);
+    GraphForm->grab().save(ShotPath("mallitila-charts-area.png"));
+    WhenShown(FolderForm, [&] {
+      EXPECT_EQ(FolderForm->StringGrid1->rowCount(), static_cast<int>(records.size()));
+      FolderForm->grab().save(ShotPath("mallitila-overview.png"));
+      Click(FolderForm->CheckBox2);
+      FolderForm->grab().save(ShotPath("mallitila-overview-removal.png"));
+      Click(FolderForm->Button1);
+    }, [] { Click(GraphForm->Button2); });
+    Click(GraphForm->Button1);
+  }, [] { Click(ActForm->Panel8); });
+}
+
+TEST_F(EstateViews, ReportSectionsFromTheOverviewsTables) {
+  OpenForReport();
+  InReport(nullptr, [&] {
+    EXPECT_EQ(dbRapForm->CheckBox3->text(), "kehitysluokat");
+    EXPECT_EQ(dbRapForm->CheckBox5->text(), "kuvioiden puustotiedot");
+    for (QCheckBox* b : {dbRapForm->CheckBox3, dbRapForm->CheckBox4, dbRapForm->CheckBox5}) EXPECT_TRUE(b->isChecked());
+    QStringList memo = ReportMemo();
+    EXPECT_EQ(memo.at(0), " 25.06.2024  Norvalen - raportti");
+    EXPECT_EQ(memo.at(1), "     - " + FolderForm->Label2->text());
+    EXPECT_EQ(memo.at(3), " " + FolderForm->Label10->text());
+    const QString rule = " " + QString(76, '-');
+    EXPECT_EQ(memo.count(rule), 2);
+    // The stand table: ten stands and the totals, columns in line.
+    const int stands = memo.indexOf(" " + FolderForm->Label39->text());
+    ASSERT_GT(stands, 0);
+    EXPECT_TRUE(memo.at(stands + 2).contains("tukki %"));
+    EXPECT_TRUE(memo.at(stands + 4).startsWith(" k1 "));
+    EXPECT_TRUE(memo.at(stands + 13).startsWith(" k10"));
+    EXPECT_TRUE(memo.at(stands + 15).startsWith(" 10 kuviota"));
+    const int haColumn = memo.at(stands + 4).indexOf(" ha ");
+    for (int i = stands + 4; i <= stands + 13; ++i) EXPECT_EQ(memo.at(i).indexOf(" ha "), haColumn) << i;
+    EXPECT_EQ(memo.at(stands + 15).indexOf(" ha "), haColumn);
+    EXPECT_TRUE(dbRapForm->Button2->isEnabled());
+    dbRapForm->grab().save(ShotPath("estate-report.png"));
+    // Only the stand table: no rules.
+    Tick(dbRapForm->CheckBox3);
+    Tick(dbRapForm->CheckBox4);
+    memo = ReportMemo();
+    EXPECT_EQ(memo.count(rule), 0);
+    EXPECT_EQ(memo.at(3), " " + FolderForm->Label39->text());
+    // Nothing chosen: an empty report that cannot be printed.
+    Tick(dbRapForm->CheckBox5);
+    EXPECT_EQ(dbRapForm->Memo2->toPlainText(), "");
+    EXPECT_FALSE(dbRapForm->Button2->isEnabled());
+    for (QCheckBox* b : {dbRapForm->CheckBox3, dbRapForm->CheckBox4, dbRapForm->CheckBox5}) Tick(b);
+  });
+}
+
+TEST_F(EstateViews, ReportSiteTypesAndTheRemovalViewCarriedOver) {
+  OpenForReport();
+  InReport(
+      [&] {
+        Click(FolderForm->CheckBox2);  // the removal view
+        ClickRow(FolderForm->ListBox1, 1);
+      },
+      [&] {
+        EXPECT_EQ(dbRapForm->CheckBox3->text(), "kasvupaikkatyypit");
+        EXPECT_EQ(dbRapForm->CheckBox5->text(), U("kuvioiden hakkuukertymä"));
+        // The site types move the other boxes 25 pixels to the right.
+        EXPECT_EQ(dbRapForm->CheckBox4->x(),
+                  dbRapForm->CheckBox3->x() + dbRapForm->CheckBox3->width() + 12 + 25);
+        const QStringList memo = ReportMemo();
+        const int stands = memo.indexOf(" " + FolderForm->Label39->text());
+        ASSERT_GT(stands, 0);
+        EXPECT_TRUE(memo.at(stands + 2).contains(U("kertymä"))) << memo.at(stands + 2).toStdString();
+        // A stand without a cutting has an empty row, which is left out.
+        EXPECT_FALSE(memo.mid(stands).contains(QStringLiteral(" k3")));
+      });
+}
+
+TEST_F(EstateViews, ReportPrintedWithItsCountLine) {
+  OpenForReport();
+  PrintScript print;
+  print.pdfPath = folder_.file("tila.pdf");
+  InReport(nullptr, [&] {
+    Click(dbRapForm->Button2);
+    EXPECT_EQ(print.dialogs, 1);
+    EXPECT_GE(print.pagesPrinted, 1);
+    // Without a printer: the notice with this window's caption.
+    print.printerCount = 0;
+    Click(dbRapForm->Button2);
+    const MessageRecord r = script_.Last(MessageKind::Notice);
+    EXPECT_EQ(r.caption, dbRapForm->windowTitle());
+    EXPECT_EQ(r.lines, QStringList{"kirjoitinta ei ole asennettu !"});
+  });
+  QProcess p;
+  p.start("pdftotext", {"-layout", folder_.file("tila.pdf"), "-"});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  EXPECT_TRUE(text.contains(U("kuviotietokanta"))) << text.left(400).toStdString();
+  EXPECT_TRUE(text.contains("10 kuviota"));
+  QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("tila.pdf"),
+                                 ShotPath("estate-report-printed")});
 }

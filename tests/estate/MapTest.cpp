@@ -1,25 +1,14 @@
 // The map window through its buttons: fetching a picture shown whole or
 // scrolled, removing it, a file that cannot be read, and the model estate's
 // own map after the estate folder changed.
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 #include "estate/Map.h"
-#include "mainwindow/Acts.h"
 #include "platform/Jpeg.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
-#include "tests/support/Shots.h"
-#include "tests/support/TempDir.h"
-#include "ui/MessageService.h"
-#include "ui/WindowHelpers.h"
+#include "tests/support/EstateFixture.h"
+#include "tests/support/ProgramWindows.h"
 
 namespace {
 
@@ -32,43 +21,30 @@ QString WriteJpeg(const QString& path, int w, int h) {
       px[1] = static_cast<char>(140 + (y * 80) / h);
       px[2] = static_cast<char>(70);
     }
-  QFile f(path);
-  f.open(QIODevice::WriteOnly);
-  f.write(platform::EncodeJpeg(p, 85));
+  EXPECT_TRUE(estatefixture::WriteBytes(path, platform::EncodeJpeg(p, 85)));
   return path;
 }
 
-class MapWindow : public ::testing::Test {
+class MapWindow : public testsupport::WindowsTest {
  protected:
   void SetUp() override {
-    InstallFontSubstitutions();
-    saved_ = platform::GetScreenMetrics();
+    WindowsTest::SetUp();
     platform::SetScreenMetrics({.width = 1366, .height = 768});
-    savedFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_.path());
     CreateApplicationWindows();
-  }
-  void TearDown() override {
-    DestroyApplicationWindows();
-    QDir::setCurrent(savedFolder_);
-    platform::SetScreenMetrics(saved_);
   }
   // Shows the map window, runs the action while it is open, then closes it
   // with its close button.
-  void WithMapShown(const std::function<void()>& action) {
+  static void WithMapShown(const std::function<void()>& action) {
     QTimer::singleShot(0, [&] {
       action();
-      QTest::mouseClick(MapForm->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+      testsupport::Click(Button("Button1"));
     });
     MapForm->ShowModal();
   }
-  QPushButton* Button(const char* name) { return MapForm->findChild<QPushButton*>(name); }
-  QLabel* Label(const char* name) { return MapForm->findChild<QLabel*>(name); }
+  static QPushButton* Button(const char* name) { return testsupport::Child<QPushButton>(MapForm, name); }
+  static QLabel* Label(const char* name) { return testsupport::Child<QLabel>(MapForm, name); }
 
-  testsupport::TempDir folder_;
   MessageScript script_;
-  platform::ScreenMetrics saved_;
-  QString savedFolder_;
 };
 
 }  // namespace
@@ -78,7 +54,7 @@ TEST_F(MapWindow, FetchedPictureShownWholeOrScrolledThenRemoved) {
   const QString wide = WriteJpeg(folder_.file("leveä.jpg"), 1200, 600);
   WithMapShown([&] {
     script_.AnswerFile(small);
-    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    testsupport::Click(Button("Button2"));
     EXPECT_EQ(Label("Label1")->text(), "karttatiedosto  :  kuviot.jpg");
     EXPECT_EQ(OuterWidth(MapForm), 806);
     EXPECT_EQ(Label("Image1")->size(), QSize(800, 600));
@@ -87,19 +63,18 @@ TEST_F(MapWindow, FetchedPictureShownWholeOrScrolledThenRemoved) {
     EXPECT_GT(Button("Button1")->x(), Button("Button3")->x());
     EXPECT_GT(Button("Button3")->x(), Button("Button2")->x());
     EXPECT_GE(MapForm->findChild<QFrame*>("Panel1")->y(), 601);
-    QImage shot = MapForm->grab().toImage();
-    shot.save(testsupport::ShotPath("map-whole.png"));
+    testsupport::SaveShot(MapForm, "map-whole.png");
 
     script_.AnswerFile(wide);
-    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    testsupport::Click(Button("Button2"));
     EXPECT_EQ(Label("Label1")->text(), "karttatiedosto  :  leveä.jpg");
     // The buttons stand in a column at the left; the picture is scrolled.
     EXPECT_EQ(Button("Button2")->x(), Button("Button1")->x());
     EXPECT_GT(Button("Button1")->y(), Button("Button2")->y());
     EXPECT_GT(MapForm->findChild<QScrollArea*>("ScrollBox1")->x(), Button("Button1")->x());
-    MapForm->grab().toImage().save(testsupport::ShotPath("map-scrolled.png"));
+    testsupport::SaveShot(MapForm, "map-scrolled.png");
 
-    QTest::mouseClick(Button("Button3"), Qt::LeftButton);
+    testsupport::Click(Button("Button3"));
     EXPECT_EQ(Label("Label1")->text(), "");
     EXPECT_FALSE(MapForm->HasPicture());
     EXPECT_EQ(Label("Image1")->size(), QSize(370, 220));
@@ -113,18 +88,15 @@ TEST_F(MapWindow, PictureThatCannotBeReadIsAnnouncedAndTheWindowStaysAsItWas) {
   QFile::copy(good, folder_.file("katkaistu.jpg"));
   QFile cut(folder_.file("katkaistu.jpg"));
   cut.resize(cut.size() / 2);
-  QFile text(folder_.file("teksti.jpg"));
-  text.open(QIODevice::WriteOnly);
-  text.write("ei kuva");
-  text.close();
+  ASSERT_TRUE(estatefixture::WriteBytes(folder_.file("teksti.jpg"), "ei kuva"));
   WithMapShown([&] {
     script_.AnswerFile(good);
-    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    testsupport::Click(Button("Button2"));
     const int width = OuterWidth(MapForm);
     for (const char* name : {"katkaistu.jpg", "teksti.jpg", "puuttuu.jpg"}) {
       script_.Clear();
       script_.AnswerFile(folder_.file(name));
-      QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+      testsupport::Click(Button("Button2"));
       EXPECT_EQ(script_.Count(MessageKind::Notice), 1) << name;
       EXPECT_TRUE(script_.Last(MessageKind::Notice).Text().contains(name)) << name;
       EXPECT_EQ(Label("Label1")->text(), "karttatiedosto  :  hyvä.jpg") << name;
@@ -149,7 +121,7 @@ TEST_F(MapWindow, ModelEstateMapAfterTheFolderChangedAndNoOtherEstatesMap) {
   WithMapShown([&] {
     EXPECT_EQ(Label("Label1")->text(), "karttatiedosto  :  Mallitila.jpg");
     script_.AnswerFile(other);
-    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    testsupport::Click(Button("Button2"));
     EXPECT_EQ(Label("Label1")->text(), "karttatiedosto  :  muu.jpg");
   });
   // The same folder again keeps the fetched picture.

@@ -1,0 +1,609 @@
+// The timber-sale and stand report windows through their controls, over a
+// thinned stand: the sale's first opening, rows, prices, the shift, the tax,
+// the stem prices and their question, the reset by another stand or by saved
+// prices; the report built at every opening, the sale attached to it and
+// back, the regeneration costs, and printing: the notice without a printer
+// and a PDF printed here, whose pages and line positions are read back with
+// pdftotext.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <random>
+
+#include "estate/Raport.h"
+#include "estate/ReportPrint.h"
+#include "estate/Trade.h"
+#include "estate/TradeChart.h"
+#include "mainwindow/ActsCanvas.h"
+#include "stands/Settings.h"
+#include "tests/support/ProgramWindows.h"
+
+using namespace testsupport;
+
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+
+// Koivulan tila, stand 7 of 2.00 ha measured 15.06.2019 and thinned once.
+// Removal per hectare: pine pulpwood 20, spruce pulpwood 15, birch pulpwood
+// 5, alder pulpwood 5, pine logs 25, spruce logs 8, energy wood 6; for the
+// stand twice that: 40, 30, 10, 10, 50, 16, 12 m3 (168 m3).
+// Its 1100 trees (600 pines, 400 spruces, 100 birches) stand over the plot;
+// every third was taken by the thinning.
+inline std::unique_ptr<data> ThinnedStand() {
+  auto s = std::make_unique<data>(1100);
+  std::mt19937 gen(7);
+  std::uniform_real_distribution<float> ux(20.0f, 620.0f), uy(50.0f, 200.0f), ud(1000.0f, 3400.0f);
+  for (int i = 0; i < s->TreeCount(); ++i) {
+    TreeRecord& t = s->Trees[i];
+    t.x = ux(gen);
+    t.y = uy(gen);
+    t.diameter = ud(gen);
+    t.height = 400.0f + t.diameter * 0.55f;
+    t.species = i < 600 ? SpeciesPine : (i < 1000 ? SpeciesSpruce : SpeciesBirch);
+    t.removedBy = i % 3 == 0 ? 1 : 0;
+  }
+  s->SortAllTrees(data::SortY);
+  s->Header.estateName = QString::fromUtf8("Koivulan tila");
+  s->Header.standId = "7";
+  s->Header.info =
+      QString::fromUtf8("Kivinen rinne, ojitettu 1970-luvulla. Hirvituhoja taimikossa, taimikonhoito tehty 2015.");
+  s->Header.developmentClass = 6;
+  s->Header.siteType = 3;
+  s->Header.measurementDay = 43631;  // 15.06.2019
+  s->Header.structureCode = 12;
+  s->Header.area = 2.0f;
+  const int measured[kAssortmentCount] = {40, 30, 10, 0, 10, 0, 100, 20, 0, 0, 0, 0, 10};
+  const int thinned[kAssortmentCount] = {20, 15, 5, 0, 5, 0, 75, 12, 0, 0, 0, 0, 4};
+  for (int j = 0; j < kAssortmentCount; ++j) {
+    s->Slots[0].volumes[j] = measured[j];
+    s->Slots[1].volumes[j] = thinned[j];
+  }
+  s->Slots[0].name = "mitattu";
+  s->Slots[0].stems = 1100;
+  s->Slots[1].name = "Alaharvennus, hakkuukertymä 84 m3/ha";
+  s->Slots[1].stems = 700;
+  const int blocks[3][5] = {{22, 185, 120, 600, 45}, {18, 150, 60, 400, 0}, {14, 160, 25, 100, 38}};
+  for (int sp = 0; sp < 3; ++sp) {
+    s->SpeciesBlocks[sp].words[WordMeanDiameter] = blocks[sp][0];
+    s->SpeciesBlocks[sp].words[WordMeanHeight] = blocks[sp][1];
+    s->SpeciesBlocks[sp].words[WordBasalArea] = blocks[sp][2];
+    s->SpeciesBlocks[sp].words[WordStems] = blocks[sp][3];
+    s->SpeciesBlocks[sp].words[WordAge] = blocks[sp][4];
+  }
+  return s;
+}
+
+class SaleWindows : public ProgramWindowsTest {
+ protected:
+  void SetUp() override {
+    ProgramWindowsTest::SetUp();
+    model::SetSettingsFolder(folder_.path());
+    platform::SetScreenMetrics({.width = 1366, .height = 768});
+    platform::SetToday(QDate(2024, 6, 15));
+    CreateApplicationWindows();
+    SettForm->LoadSettings(0);  // a missing file: defaults, 10.00 and 1.00
+    script_.Clear();
+    IntroForm->hide();
+    // A stand activation enables the main window and shows its stand card.
+    ActForm->SetStartupPanelsVisibility(true);
+    LoadStand(ThinnedStand(), 1);
+  }
+  // The stand becomes the open one at the given phase, as a stand
+  // activation leaves it.
+  static void LoadStand(std::unique_ptr<data> stand, int phase) {
+    IntroForm->CurrentStand = std::move(stand);
+    SetCurrentPhase(phase);
+    TradeForm->NewStand = true;
+  }
+  // The same removal by a clear-cut, with a clearing of 150 per hectare
+  // estimated for regenerating it; the main window's button rules run as at
+  // the stand's activation (the new-forest button and the estimate).
+  static void LoadClearCutStand() {
+    auto stand = ThinnedStand();
+    stand->Slots[1].name = QString::fromUtf8("avohakkuu, 8 säästöpuuta/ha");
+    stand->SetRegenerationChoice(0, 1);    // raivaus
+    stand->SetRegenerationChoice(1, 150);  // 150 per hectare
+    LoadStand(std::move(stand), 1);
+    ActForm->setButtonState(1, 0, false);
+  }
+  // The main window's timber-sale panel; fn runs in the open sale window
+  // and closes it.
+  static void OpenSale(const std::function<void()>& fn) {
+    EXPECT_TRUE(InModal("TradeForm", fn, [] { Click(ActForm->Panel11); })) << "no sale window";
+  }
+  // The main window's report button; fn runs in the open report.
+  static void OpenReport(const std::function<void()>& fn) {
+    EXPECT_TRUE(InModal("RapForm", fn, [] { Click(ActForm->Button3); })) << "no report window";
+  }
+  static QStringList Memo() { return RapForm->MemoLines(); }
+  static const TTradeForm::SaleRow& Row(int assortment) {
+    for (const TTradeForm::SaleRow& r : TradeForm->Rows)
+      if (r.assortment == assortment) return r;
+    return TradeForm->Rows[0];
+  }
+  static QCheckBox* RowBox(int assortment) { return Row(assortment).box; }
+  // Types a price into an edit as the user does (all of it replaced).
+  static void TypePrice(QLineEdit* edit, const QString& digits) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, digits);
+  }
+  // Steps to an item with the arrow keys, as the user may.
+  static void KeyTo(QComboBox* box, int index) {
+    box->setCurrentIndex(index > 0 ? index - 1 : 1);
+    QTest::keyClick(box, index > 0 ? Qt::Key_Down : Qt::Key_Up);
+  }
+};
+
+// The words of a PDF with their boxes (points), by page, as pdftotext
+// reads them.
+struct PdfWord {
+  int page = 0;
+  double yMin = 0;
+  double xMin = 0;
+  QString text;
+};
+struct PdfText {
+  int pages = 0;
+  std::vector<PdfWord> words;
+  const PdfWord* Find(const QString& text) const {
+    for (const PdfWord& w : words)
+      if (w.text == text) return &w;
+    return nullptr;
+  }
+};
+PdfText ReadPdf(const QString& path) {
+  PdfText t;
+  QProcess p;
+  p.start("pdftotext", {"-bbox", path, "-"});
+  if (!p.waitForFinished(30000)) return t;
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  static const QRegularExpression wordRe(
+      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re");
+  int page = -1;
+  for (const QString& part : html.split("<page ")) {
+    if (!part.contains("width=")) continue;
+    ++page;
+    for (auto m = wordRe.globalMatch(part); m.hasNext();) {
+      const auto match = m.next();
+      t.words.push_back({page, match.captured(2).toDouble(), match.captured(1).toDouble(), match.captured(3)});
+    }
+  }
+  t.pages = page + 1;
+  return t;
+}
+
+// The report's lines: a heading, a blank line and n body lines "rivi001"...
+QStringList BodyLines(int n) {
+  QStringList lines = {" 15.06.2024  Norvalen - kuvioraportti", " "};
+  for (int i = 1; i <= n; ++i) lines << QStringLiteral("  rivi%1").arg(i, 3, 10, QLatin1Char('0'));
+  return lines;
+}
+
+}  // namespace
+
+TEST_F(SaleWindows, FirstOpeningTicksEveryRowWithVolumeAndSetsTheTax) {
+  OpenSale([&] {
+    EXPECT_EQ(TradeForm->windowTitle(), " Kuvio 7,  puukauppa 2019");
+    // Rows with a removal are enabled and ticked; the others disabled.
+    for (int k : trade::kSaleRows) {
+      const bool volume = k != AspenPulpwood && k != BirchLogs && k != AspenLogs;
+      EXPECT_EQ(RowBox(k)->isEnabled(), volume) << k;
+      EXPECT_EQ(RowBox(k)->isChecked(), volume) << k;
+      EXPECT_EQ(Row(k).price->isVisible(), volume) << k;
+    }
+    EXPECT_EQ(RowBox(PineLogs)->text(), U("mäntytukki   (mät)   50 m3"));
+    EXPECT_EQ(RowBox(AspenLogs)->text(), U("haapatukki   (hat)    0 m3"));
+    // A thinning: the mean prices 10 % lower (9.00), energy wood as it is.
+    EXPECT_EQ(Row(PinePulpwood).price->displayText(), "09.00");
+    EXPECT_EQ(Row(EnergyWood).price->displayText(), "01.00");
+    // 40 + 30 + 10 + 10 + 50 + 16 m3 at 9.00 and 12 m3 at 1.00.
+    EXPECT_EQ(Row(PineLogs).value->text(), U("450 €"));
+    EXPECT_EQ(TradeForm->Label43->text(), U("1416 €"));
+    EXPECT_EQ(TradeForm->Label44->text(), "168 m3");
+    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 30);
+    // 30 % of 1416 is 424.8.
+    EXPECT_EQ(TradeForm->Label66->text(), U("-425 €"));
+    EXPECT_EQ(TradeForm->Label67->text(), U("991 €"));
+    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 0);
+    EXPECT_TRUE(TradeForm->ComboBox1->isEnabled());
+    EXPECT_EQ(TradeForm->Label14->text(), U("+- 0 €"));
+    EXPECT_EQ(TradeForm->Label20->text(), "");
+    EXPECT_EQ(TradeForm->Chart2->Contents().title, U("Kuvio 7, puukauppa 2019  :  168 m3, 1416 €, 8 €/m3"));
+    EXPECT_EQ(TradeForm->Panel11->text(), "Luo raportti");
+    Click(TradeForm->Button2);
+  });
+  EXPECT_FALSE(TradeForm->isVisible());
+  EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Puukauppa");
+}
+
+TEST_F(SaleWindows, NoRemovalGivesNoticesInsteadOfTheSale) {
+  SetCurrentPhase(0);
+  Click(ActForm->Panel11);
+  EXPECT_FALSE(TradeForm->isVisible());
+  const MessageRecord r = script_.Last(MessageKind::Notice);
+  EXPECT_EQ(r.caption, "Puukauppa");
+  EXPECT_EQ(r.lines, QStringList{U("kuvion hakkuukertymä 0 m3/ha,  ei arviota puukaupasta kertyvistä tuloista   !")});
+  // The report offers no sale either.
+  OpenReport([&] {
+    const int lines = Memo().size();
+    EXPECT_EQ(Memo().at(lines - 2), "     toimenpiteet ja puusto");
+    Click(RapForm->CheckBox3);
+    EXPECT_FALSE(RapForm->CheckBox3->isChecked());
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
+              QStringList{U("ei hakkuukertymää, ei arvioita puukaupasta kertyvistä tuloista  !")});
+    EXPECT_EQ(Memo().size(), lines);
+    Click(RapForm->Button1);
+  });
+}
+
+TEST_F(SaleWindows, RowsPricesShiftAndTaxRecalculate) {
+  OpenSale([&] {
+    // Pine logs at 30.00: 1416 - 450 + 1500.
+    TypePrice(Row(PineLogs).price, "3000");
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
+    EXPECT_EQ(Row(PineLogs).value->text(), U("1500 €"));
+    EXPECT_EQ(TradeForm->Label43->text(), U("2466 €"));
+    // 10 % of the logs move: pine 5 m3 (its value 45 x 30 + 45 x 9), spruce
+    // 1.6 -> 2 m3 (same price): 2466 - 150 + 45 = 2361, a change of -105.
+    KeyTo(TradeForm->ComboBox1, 10);
+    EXPECT_EQ(RowBox(PineLogs)->text(), U("mäntytukki   (mät)   45 m3"));
+    EXPECT_EQ(RowBox(PinePulpwood)->text(), U("mäntykuitu   (mäk)   45 m3"));
+    EXPECT_EQ(RowBox(SpruceLogs)->text(), U("kuusitukki   (kut)   14 m3"));
+    EXPECT_EQ(RowBox(AlderPulpwood)->text(), U("leppäkuitu   (lek)   10 m3"));
+    EXPECT_EQ(TradeForm->Label43->text(), U("2361 €"));
+    EXPECT_EQ(TradeForm->Label26->text(), U("   - tukin siirtymä 7 m3"));
+    EXPECT_EQ(TradeForm->Label14->text(), U("-105 €,"));
+    EXPECT_EQ(TradeForm->Label20->text(), "-4.3 %");
+    EXPECT_EQ(TradeForm->Label14->x(), TradeForm->Label2->x() + TradeForm->Label2->width() + 5);
+    // An unticked row is left out of the sale.
+    Click(RowBox(EnergyWood));
+    EXPECT_FALSE(RowBox(EnergyWood)->isChecked());
+    EXPECT_FALSE(Row(EnergyWood).value->isVisible());
+    EXPECT_EQ(TradeForm->Label43->text(), U("2349 €"));
+    EXPECT_EQ(TradeForm->Label44->text(), "156 m3");
+    // The tax: 20 % of 2349 is 469.8.
+    KeyTo(TradeForm->ComboBox4, 20);
+    EXPECT_EQ(TradeForm->Label66->text(), U("-470 €"));
+    EXPECT_EQ(TradeForm->Label67->text(), U("1879 €"));
+    Click(TradeForm->Button2);
+  });
+  // Another opening for the same stand keeps the choices.
+  OpenSale([&] {
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
+    EXPECT_FALSE(RowBox(EnergyWood)->isChecked());
+    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 10);
+    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 20);
+    EXPECT_EQ(TradeForm->Label43->text(), U("2349 €"));
+    Click(TradeForm->Button2);
+  });
+  // A newly loaded stand starts from the defaults again.
+  LoadStand(ThinnedStand(), 1);
+  OpenSale([&] {
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "09.00");
+    EXPECT_TRUE(RowBox(EnergyWood)->isChecked());
+    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 30);
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, StemPriceQuestionSwitchAndShiftList) {
+  OpenSale([&] {
+    KeyTo(TradeForm->ComboBox1, 5);
+    TypePrice(Row(PineLogs).price, "3000");
+    // Declining leaves the box unticked and the prices as they were.
+    script_.Answer(2);
+    Click(TradeForm->CheckBox14);
+    EXPECT_FALSE(TradeForm->CheckBox14->isChecked());
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
+    ASSERT_EQ(script_.Count(MessageKind::Question), 1);
+    const MessageRecord q = script_.Last(MessageKind::Question);
+    EXPECT_EQ(q.caption, "Runkohinta");
+    EXPECT_EQ(q.yesCaption, "Jatka");
+    EXPECT_EQ(q.closeCaption, "Peru");
+    // Asked again; "Jatka" ticks it: the pine log row carries pulpwood and
+    // logs unshifted at the stem price (none yet: 00.00).
+    script_.Answer(1);
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
+    EXPECT_TRUE(TradeForm->CheckBox14->isChecked());
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "00.00");
+    EXPECT_EQ(RowBox(PineLogs)->text(), U("mäntyrunko (mäRun)   90 m3"));
+    EXPECT_TRUE(RowBox(PineLogs)->isChecked());
+    EXPECT_FALSE(RowBox(PinePulpwood)->isEnabled());
+    EXPECT_TRUE(TradeForm->Label21->isVisible());
+    // The shift list is disabled and shows no item.
+    EXPECT_FALSE(TradeForm->ComboBox1->isEnabled());
+    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(TradeForm->Label26->text(), "    runkohinta,");
+    TypePrice(Row(PineLogs).price, "2500");
+    EXPECT_EQ(Row(PineLogs).value->text(), U("2250 €"));
+    // Unticking is not asked about again: the log price and the shift
+    // choice come back.
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
+    EXPECT_FALSE(TradeForm->CheckBox14->isChecked());
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
+    EXPECT_TRUE(TradeForm->ComboBox1->isEnabled());
+    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 5);
+    EXPECT_FALSE(TradeForm->Label21->isVisible());
+    // Ticked again: the stem price typed before.
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "25.00");
+    Click(TradeForm->Button2);
+  });
+  // Saved price settings reset the prices and the stem-price state.
+  model::GetSettingsRefresh()->SetDefaultTradePrices();
+  OpenSale([&] {
+    EXPECT_FALSE(TradeForm->CheckBox14->isChecked());
+    EXPECT_EQ(Row(PineLogs).price->displayText(), "09.00");
+    script_.Answer(2);
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(script_.Count(MessageKind::Question), 3);
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, StemPriceOffWhenItsLogRemovalIsGone) {
+  OpenSale([&] {
+    script_.Answer(1);
+    Click(TradeForm->CheckBox15);
+    ASSERT_TRUE(TradeForm->CheckBox15->isChecked());
+    TypePrice(Row(SpruceLogs).price, "2800");
+    Click(TradeForm->Button2);
+  });
+  // The same stand without spruce logs in its removal: the program unticks
+  // the spruce stem box and the log edit shows the log price again.
+  IntroForm->CurrentStand->Slots[1].volumes[SpruceLogs] = 20;
+  OpenSale([&] {
+    EXPECT_FALSE(TradeForm->CheckBox15->isEnabled());
+    EXPECT_FALSE(TradeForm->CheckBox15->isChecked());
+    EXPECT_EQ(Row(SpruceLogs).price->displayText(), "09.00");
+    EXPECT_FALSE(RowBox(SpruceLogs)->isEnabled());
+    EXPECT_EQ(RowBox(SprucePulpwood)->text(), U("kuusikuitu   (kuk)   30 m3"));
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, HelpSamplePictureAndScreenshot) {
+  OpenSale([&] {
+    Click(TradeForm->BitBtn1);
+    const MessageRecord help = script_.Last(MessageKind::HelpText);
+    EXPECT_EQ(help.caption, "Puukauppa");
+    ASSERT_EQ(help.lines.size(), 7);
+    EXPECT_TRUE(help.lines.at(0).startsWith(U("Hakkuukertymästä valitaan puukauppaan")));
+    EXPECT_EQ(help.lines.at(1), "");
+    SaveShot(TradeForm, "trade-window.png");
+    const int heightBefore = TradeForm->height();
+    ClickItem(TradeForm->RadioGroup1, 1);
+    EXPECT_TRUE(TradeForm->Image1->isVisible());
+    EXPECT_GT(TradeForm->height(), heightBefore);
+    EXPECT_EQ(TradeForm->Label1->text(), U("Kuvio 7,  1 ha otos hakkuukertymästä  ( 84 m3/ha )"));
+    Click(TradeForm->Label24);
+    EXPECT_TRUE(TradeForm->CheckBox10->isChecked());
+    EXPECT_EQ(TradeForm->Label1->text(), U("Kuvio 7,  1 ha otos tukkipuiden hakkuukertymästä"));
+    SaveShot(TradeForm, "trade-window-sample.png");
+    ClickItem(TradeForm->RadioGroup1, 0);
+    EXPECT_FALSE(TradeForm->Image1->isVisible());
+    EXPECT_EQ(TradeForm->height(), heightBefore);
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, RegenerationCuttingPricesEstimateLineAndCosts) {
+  LoadClearCutStand();
+  ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
+  OpenSale([&] {
+    // A regeneration cutting: the mean prices 10 % higher.
+    EXPECT_EQ(Row(PinePulpwood).price->displayText(), "11.00");
+    EXPECT_EQ(Row(EnergyWood).price->displayText(), "01.00");
+    EXPECT_EQ(TradeForm->Label43->text(), U("1728 €"));
+    const trade::SaleChart& chart = TradeForm->Chart2->Contents();
+    EXPECT_TRUE(chart.foot.startsWith(U("Metsänuudistamisen kustannusarvio 150 "))) << chart.foot.toStdString();
+    EXPECT_TRUE(chart.foot.contains(",  300 ")) << chart.foot.toStdString();
+    EXPECT_EQ(chart.bottomAxisPercent, 19);
+    SaveShot(TradeForm, "trade-window-regeneration.png");
+    Click(TradeForm->Button2);
+  });
+  // The report lists the costs of regenerating the stand.
+  OpenReport([&] {
+    const QStringList memo = Memo();
+    const int title = memo.indexOf(U("  Metsänuudistaminen avohakkuun jälkeen"));
+    ASSERT_GT(title, 0) << memo.join('\n').toStdString();
+    EXPECT_EQ(memo.at(title - 1), " ");
+    // Clearing, soil preparation, the cultivation lines of a clear-cut and
+    // the total, the per-stand column ending together.
+    ASSERT_EQ(memo.size(), title + 7) << memo.join('\n').toStdString();
+    for (int i = title + 1; i < memo.size(); ++i) {
+      if (i == title + 3) continue;  // the cultivation heading
+      EXPECT_EQ(memo.at(i).size(), memo.at(title + 1).size()) << memo.at(i).toStdString();
+    }
+    EXPECT_TRUE(memo.last().contains("300")) << memo.last().toStdString();
+    SaveShot(RapForm, "report-window-regeneration.png");
+    Click(RapForm->Button1);
+  });
+  // Without an estimate the foot line says so.
+  IntroForm->CurrentStand->SetRegenerationChoice(0, 0);
+  ActForm->setButtonState(1, 0, false);
+  OpenSale([&] {
+    EXPECT_EQ(TradeForm->Chart2->Contents().foot, U("Ei kustannusarviota metsänuudistamisesta"));
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, ReportOfTheOpenStandBuiltAtEveryOpening) {
+  OpenReport([&] {
+    EXPECT_EQ(RapForm->windowTitle(), " Kuvio 7,  kuvioraportti");
+    const QStringList memo = Memo();
+    EXPECT_GE(memo.size(), 20);
+    EXPECT_EQ(memo.at(0), " 15.06.2024  Norvalen - kuvioraportti");
+    EXPECT_EQ(memo.at(3), U("   - Koivulan tila, 0 kuviota, 0.00 ha"));
+    EXPECT_EQ(memo.at(5), " Kuvio 7, perustiedot");
+    EXPECT_EQ(memo.at(7), "   - puuston ryhmitys normaali, tuore kangas");
+    // The notes wrap at the notes editor's width; only the first line
+    // carries the caption.
+    EXPECT_TRUE(memo.at(13).startsWith(U("     lisätietoja : Kivinen rinne,"))) << memo.at(13).toStdString();
+    const QStringList notes = RapForm->WrappedNotesLines(IntroForm->CurrentStand->InfoText());
+    ASSERT_GE(notes.size(), 2);
+    EXPECT_EQ(notes.join(' '), IntroForm->CurrentStand->InfoText());
+    for (int i = 0; i < notes.size(); ++i)
+      EXPECT_EQ(memo.at(13 + i), (i == 0 ? U("     lisätietoja : ") : QString(19, ' ')) + notes.at(i));
+    EXPECT_EQ(memo.last(), U("     hakkuukertymä v.2019 : 84 m3/ha, 168 m3/kuvio, tukin osuus 39 %"));
+    EXPECT_TRUE(RapForm->CheckBox3->isVisible());
+    EXPECT_FALSE(RapForm->CheckBox1->isChecked());
+    EXPECT_FALSE(RapForm->CheckBox3->isChecked());
+    SaveShot(RapForm, "report-window.png");
+    Click(RapForm->Button1);
+  });
+  EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Kuvioraportti");
+  // Another stand, opened again: its own report, not the previous one.
+  auto other = ThinnedStand();
+  other->Header.standId = "12b";
+  LoadStand(std::move(other), 1);
+  OpenReport([&] {
+    EXPECT_EQ(Memo().at(5), " Kuvio 12b, perustiedot");
+    Click(RapForm->Button1);
+  });
+}
+
+TEST_F(SaleWindows, SaleAttachedThenStockEstimateAndRebuilds) {
+  int lines = 0;
+  OpenReport([&] {
+    lines = Memo().size();
+    // Ticking "Lisää puukauppa" opens the sale; its panel attaches it.
+    EXPECT_TRUE(InModal(
+        "TradeForm",
+        [&] {
+          EXPECT_EQ(TradeForm->Panel11->text(), U("Liitä raporttiin"));
+          // The sale closes after half a second, attaching itself.
+          const long long paused = platform::PausedMilliseconds();
+          Click(TradeForm->Panel11);
+          EXPECT_EQ(platform::PausedMilliseconds() - paused, 500);
+          EXPECT_EQ(TradeForm->result(), 1);
+        },
+        [] { Click(RapForm->CheckBox3); }));
+    QStringList memo = Memo();
+    ASSERT_GT(memo.size(), lines);
+    EXPECT_EQ(memo.at(lines), " ");
+    EXPECT_EQ(memo.at(lines + 1), "     puukauppa v.2019, alaharvennus 2.00 ha");
+    EXPECT_EQ(memo.at(lines + 2), QString(5, ' ') + "  ranka     " + U("     01.00 €/m3") + "   12 m3" + U("    12 €"));
+    EXPECT_TRUE(memo.last().endsWith(U("991 €"))) << memo.last().toStdString();
+    const int withSale = memo.size();
+    // The stock estimate goes below the sale.
+    Click(RapForm->CheckBox1);
+    memo = Memo();
+    ASSERT_GT(memo.size(), withSale);
+    EXPECT_EQ(memo.at(withSale + 1), U("     puusto mittauksen jälkeen v.2019"));
+    // Unticking rebuilds the report with the sale and without the estimate.
+    Click(RapForm->CheckBox1);
+    EXPECT_EQ(Memo().size(), withSale);
+    // Unticking the sale rebuilds the basic report.
+    Click(RapForm->CheckBox3);
+    EXPECT_EQ(Memo().size(), lines);
+    // The sale closed without attaching it: the box is unticked again and
+    // the report stays as it was.
+    EXPECT_TRUE(InModal("TradeForm", [] { Click(TradeForm->Button2); }, [] { Click(RapForm->CheckBox3); }));
+    EXPECT_FALSE(RapForm->CheckBox3->isChecked());
+    EXPECT_EQ(Memo().size(), lines);
+    Click(RapForm->Button1);
+  });
+}
+
+TEST_F(SaleWindows, ReportFromTheSaleEndsWithTheSale) {
+  OpenSale([&] {
+    EXPECT_TRUE(InModal(
+        "RapForm",
+        [&] {
+          EXPECT_FALSE(RapForm->CheckBox3->isVisibleTo(RapForm));
+          EXPECT_TRUE(Memo().contains("     puukauppa v.2019, alaharvennus 2.00 ha"));
+          // The sale window's panel now attaches, and sits beside the report.
+          EXPECT_EQ(TradeForm->Panel11->text(), "Luo raportti");
+          Click(RapForm->Button1);
+        },
+        [] { Click(TradeForm->Panel11); }));
+    // The sale stays open after the report closed.
+    EXPECT_TRUE(TradeForm->isVisible());
+    Click(TradeForm->Button2);
+  });
+}
+
+TEST_F(SaleWindows, PrintingWithoutAPrinterAndToPdf) {
+  PrintScript print;
+  print.printerCount = 0;
+  OpenReport([&] {
+    Click(RapForm->Button4);
+    EXPECT_EQ(print.dialogs, 0);
+    const MessageRecord r = script_.Last(MessageKind::Notice);
+    EXPECT_EQ(r.caption, "Virhe");
+    EXPECT_EQ(r.lines, QStringList{"kirjoitinta ei ole asennettu !"});
+    // A printer that cannot be started: nothing is reported as printed.
+    print.printerCount = 1;
+    print.pdfPath = folder_.file("no-such-folder/raportti.pdf");
+    Click(RapForm->Button4);
+    EXPECT_EQ(print.pagesPrinted, 0);
+    EXPECT_TRUE(script_.Last(MessageKind::Notice).Text().contains(U("raporttia ei tulostettu")));
+    // The dialog cancelled: nothing, no message.
+    script_.Clear();
+    print.accept = false;
+    Click(RapForm->Button4);
+    EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
+    // To a PDF: one page, the heading without its indent.
+    print.accept = true;
+    print.pdfPath = folder_.file("raportti.pdf");
+    Click(RapForm->Button4);
+    EXPECT_EQ(print.pagesPrinted, 1);
+    Click(RapForm->Button1);
+  });
+  const PdfText pdf = ReadPdf(folder_.file("raportti.pdf"));
+  EXPECT_EQ(pdf.pages, 1);
+  ASSERT_NE(pdf.Find("perustiedot"), nullptr);
+  QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("raportti.pdf"),
+                                   ShotPath("report-printed")});
+}
+
+TEST_F(SaleWindows, PrintedPagesBreakAfter68LinesWithNoEmptyPage) {
+  // Page count and the place of the first and the last line, for 2, 68, 69,
+  // 70, 71 and 139 body lines.
+  struct Case {
+    int body, pages, lastPage, lastPosition;
+  };
+  const Case cases[] = {{2, 1, 0, 5}, {68, 1, 0, 71}, {69, 2, 1, 2}, {70, 2, 1, 3}, {71, 2, 1, 4}, {139, 3, 2, 4}};
+  const ReportPrintFonts fonts{RapForm->Label3->font(), RapForm->Memo1->font()};
+  for (const Case& c : cases) {
+    const QString path = folder_.file(QStringLiteral("sivut%1.pdf").arg(c.body));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 5, 10, 5),
+                                      QPageLayout::Millimeter));
+    const double toPoints = 72.0 / printer.resolution();
+    const double top = printer.pageLayout().paintRect(QPageLayout::Point).top();
+    const int pitch = int(QFontMetrics(PrinterFont(fonts.body), &printer).height() * 1.1);
+    EXPECT_EQ(PrintMemoLines(printer, BodyLines(c.body), fonts, {}), c.pages) << c.body;
+    const PdfText pdf = ReadPdf(path);
+    EXPECT_EQ(pdf.pages, c.pages) << c.body;
+    const PdfWord* first = pdf.Find("rivi001");
+    const PdfWord* last = pdf.Find(QStringLiteral("rivi%1").arg(c.body, 3, 10, QLatin1Char('0')));
+    const PdfWord* heading = pdf.Find("Norvalen");
+    ASSERT_TRUE(first && last && heading) << c.body;
+    EXPECT_EQ(first->page, 0);
+    EXPECT_NEAR(first->yMin, top + (40 + 4 * pitch) * toPoints, 1.5) << c.body;
+    EXPECT_NEAR(first->xMin, printer.pageLayout().paintRect(QPageLayout::Point).left() + 30 * toPoints, 8.0);
+    EXPECT_EQ(last->page, c.lastPage) << c.body;
+    EXPECT_NEAR(last->yMin, top + (40 + c.lastPosition * pitch) * toPoints, 1.5) << c.body;
+    EXPECT_LT(heading->yMin, first->yMin);
+  }
+  QProcess::execute("pdftoppm", {"-png", "-r", "50", "-f", "1", "-l", "2", folder_.file("sivut70.pdf"),
+                                 ShotPath("report-pages")});
+}
