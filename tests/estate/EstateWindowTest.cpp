@@ -108,10 +108,8 @@ TEST_F(EstateViews, PanelTimePointsGridAndChart) {
   Open(ModelEstate());
   // Leading growth and cuttings in 2024: measured, after growth (years
   // differ), after cutting (every stand in 2024).
-  ASSERT_EQ(ActForm->RadioGroup1->Count(), 3);
-  EXPECT_EQ(ActForm->RadioGroup1->ItemText(0), "v. 2024  :  mittauspuusto");
-  EXPECT_EQ(ActForm->RadioGroup1->ItemText(1), QString::fromUtf8("kasvatuksen jälkeen"));
-  EXPECT_EQ(ActForm->RadioGroup1->ItemText(2), QString::fromUtf8("v. 2024  :  hakkuun jälkeen"));
+  EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1),
+            QStringList({"v. 2024  :  mittauspuusto", U("kasvatuksen jälkeen"), U("v. 2024  :  hakkuun jälkeen")}));
   EXPECT_EQ(ActForm->RadioGroup1->ItemIndex(), 0);
   EXPECT_EQ(ActForm->RadioGroup1->title(), "  Kuviotietokanta,  puustotietoja  ");
   EXPECT_TRUE(ActForm->CheckBox8->isVisibleTo(ActForm->Panel9));
@@ -311,8 +309,7 @@ TEST_F(EstateViews, DifferingMeasurementYearsAreWarnedAbout) {
   IntroForm->SetStandPath(folder + "/a.Norvalen");
   ASSERT_TRUE(ActivateStand(IntroForm, ActivateChangedHeader));
   const MessageRecord q = script_.Last(MessageKind::Question);
-  EXPECT_EQ(q.caption, "Puustotietojen mittausvuosi");
-  EXPECT_EQ(q.closeCaption, "Sulje");
+  EXPECT_EQ(std::pair(q.caption, q.closeCaption), std::pair(QString("Puustotietojen mittausvuosi"), QString("Sulje")));
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), QStringList{"mittauspuusto  v. 2020 - 22"});
 }
 

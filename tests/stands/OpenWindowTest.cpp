@@ -253,8 +253,9 @@ TEST_F(OpenWindow, PickFromTheStandListOpensInSingleStandModeAndKeepsTheEstateLi
   EXPECT_EQ(script_.Count(MessageKind::Busy), 0);
 }
 
-TEST_F(OpenWindow, StandDataModeShowsTheOpenStand) {
-  OpenFirst(Stand("a", 2015, 1.0f, 50, 50));
+TEST_F(OpenWindow, StandDataModeShowsTheOpenStandAndTheListIsNotChangedToItsOwnFolder) {
+  const QString a = Stand("a", 2015, 1.0f, 50, 50);
+  OpenFirst(a);
   QString caption;
   std::tuple<bool, bool, bool, bool> visible;
   InModal(
@@ -275,11 +276,8 @@ TEST_F(OpenWindow, StandDataModeShowsTheOpenStand) {
   EXPECT_EQ(visible, std::tuple(false, true, false, false));  // only the change button, no stand view
   ASSERT_EQ(script_.Count(MessageKind::HelpText), 1);
   EXPECT_EQ(script_.Last(MessageKind::HelpText).lines, OpenWindowHelpLines(OpenMode::StandData));
-}
-
-TEST_F(OpenWindow, ChangingTheListToTheSameFolderIsRefused) {
-  const QString a = Stand("a", 2015, 1.0f, 50, 50);
-  OpenFirst(a);
+  // Changing the list to the folder it shows is refused.
+  script_.Clear();
   script_.AnswerFile(a);
   script_.AnswerFile(QString());
   OpenStandByDialog(IntroForm, true);
@@ -297,17 +295,12 @@ TEST_F(OpenWindow, SpeciesFiltersOfTheStandViewExcludeEachOther) {
   Start();
   std::vector<std::pair<bool, bool>> states;
   OpenThroughTheList(a, [&] {
-    QCheckBox* broadleaves = OpenForm->CheckBox5;
-    QCheckBox* conifers = OpenForm->CheckBox7;
-    EXPECT_TRUE(broadleaves->isVisible() && broadleaves->isEnabled());  // the stand has birches
-    const auto state = [&] { states.emplace_back(broadleaves->isChecked(), conifers->isChecked()); };
-    broadleaves->click();
-    state();
-    conifers->click();
-    state();
-    // A click on a label toggles its box.
-    Click(OpenForm->Label36);
-    state();
+    EXPECT_TRUE(OpenForm->CheckBox5->isVisible() && OpenForm->CheckBox5->isEnabled());  // the stand has birches
+    // Broadleaves, conifers, then the broadleaves' label, which toggles its box.
+    for (QWidget* w : std::initializer_list<QWidget*>{OpenForm->CheckBox5, OpenForm->CheckBox7, OpenForm->Label36}) {
+      Click(w);
+      states.emplace_back(OpenForm->CheckBox5->isChecked(), OpenForm->CheckBox7->isChecked());
+    }
     Click(OpenForm->Button1);
   });
   EXPECT_EQ(states, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {true, false}}));

@@ -160,18 +160,11 @@ TEST_F(SettingsWindows, TenPercentFilling) {
   }
   EXPECT_EQ(label.x(), edit.x() + 40);
   // Mode 1 raises the nine prices by 1 (10 % of 10), not the energy wood.
-  std::array<QLineEdit, 10> edits;
-  std::array<QLabel, 10> labels;
-  std::array<QLineEdit*, 10> e;
-  std::array<QLabel*, 10> l;
-  for (int i = 0; i < 10; ++i) {
-    e[i] = &edits[i];
-    l[i] = &labels[i];
-  }
-  price->FillPriceEdits(e, l, 1);
-  EXPECT_EQ(std::pair(edits[0].displayText(), edits[9].displayText()), std::pair(QString("11.00"), QString("01.00")));
-  price->FillPriceEdits(e, l, 0);
-  EXPECT_EQ(edits[8].displayText(), "09.00");
+  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), 1);
+  EXPECT_EQ(std::pair(price->MaskEdit1->displayText(), price->MaskEdit10->displayText()),
+            std::pair(QString("11.00"), QString("01.00")));
+  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), 0);
+  EXPECT_EQ(price->PriceEdits()[8]->displayText(), "09.00");
 }
 
 TEST_F(SettingsWindows, CurrencyCaptionsFollowTheChoice) {
