@@ -5,6 +5,7 @@
 
 #include "model/Data.h"
 #include "tests/model/StandFixture.h"
+#include "tests/support/StandCompare.h"
 
 #include <gtest/gtest.h>
 
@@ -63,18 +64,22 @@ inline std::vector<std::pair<float, float>> Sizes(const GrownSizeArray& g) {
   return v;
 }
 
-// Every slot and species block of the two stands alike, field for field.
-inline void ExpectSameSlotsAndBlocks(const data& a, const data& b) {
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot& x = a.Slots[k];
-    const PhaseSlot& y = b.Slots[k];
-    EXPECT_EQ(x.name, y.name) << "slot " << k;
-    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes), std::tie(y.years, y.stems, y.volumes)) << "slot " << k;
-    EXPECT_EQ(std::tie(x.basalArea, x.meanDiameter, x.meanHeight),
-              std::tie(y.basalArea, y.meanDiameter, y.meanHeight))
-        << "slot " << k;
-  }
+// The whole stand alike as its file holds it: the trees in list order,
+// their grown sizes and every slot (the shared comparison), and the header,
+// the regeneration choices, the species blocks and the trees' reserved bytes.
+inline void ExpectSameStand(const data& a, const data& b) {
+  ASSERT_EQ(a.TreeCount(), b.TreeCount());
+  standcompare::ExpectSameStand(a, b);
+  auto header = [](const StandHeader& h) {
+    return std::tie(h.estateName, h.standId, h.info, h.developmentClass, h.siteType, h.measurementDay,
+                    h.structureCode, h.area, h.modelEstate, h.reserved);
+  };
+  EXPECT_TRUE(header(a.Header) == header(b.Header));
+  EXPECT_EQ(a.Regeneration.choice, b.Regeneration.choice);
   for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(a.SpeciesBlocks[s].words, b.SpeciesBlocks[s].words) << s;
+  int reserved = 0;
+  for (int i = 0; i < a.TreeCount(); ++i) reserved += a.Trees[i].reserved != b.Trees[i].reserved ? 1 : 0;
+  EXPECT_EQ(reserved, 0);
 }
 
 }  // namespace cuttingstands

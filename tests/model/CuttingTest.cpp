@@ -1,5 +1,6 @@
 // Cutting patterns on small hand-built stands: each pattern takes exactly the
-// trees inside its geometry, and stands of 10 to 60 trees run every pattern.
+// trees inside its geometry (small random stands run every pattern in
+// ThinningTest's SmallStands).
 
 #include "model/Calc.h"
 #include "model/Data.h"
@@ -47,23 +48,23 @@ std::vector<int> Phases(const data& s) {
   return k;
 }
 
-TEST(StripCut, WidthTwentyTakesTheFiveStripsBoundariesStay) {
+TEST(StripCut, StripsOfTheirWidthBoundariesStay) {
   // w 20: a 10, c 11; h = 20 x 0.0025 x 600 = 30 units; P = 30, 70, ..., 190 m
-  // gives strips (50, 110), (170, 230), (290, 350), (410, 470), (530, 590) units.
-  const std::initializer_list<std::pair<float, int>> phases = {
-      {50.0f, 0}, {50.5f, 3}, {109.5f, 3}, {110.0f, 0}, {140.0f, 0}, {171.0f, 3}, {589.0f, 3}, {600.0f, 0}};
-  std::vector<Tree> trees;
-  for (auto [x, k] : phases) trees.push_back({x, 100.0f});
-  data s = MakeStand(trees);
-  s.SelectStripCut(20, 2);
-  ExpectPhasesAtX(s, phases);
-}
-
-TEST(StripCut, LastStripOfAnEvenCountRunsToTheRightEdge) {
-  // w 25: a 25, c 8; the last strip (i = 7) starts at P - w = 175 m, 545 units.
-  data s = MakeStand({{545.0f, 100.0f}, {545.5f, 100.0f}, {620.0f, 100.0f}, {540.0f, 100.0f}});
-  s.SelectStripCut(25, 0);
-  ExpectPhasesAtX(s, {{545.0f, 0}, {545.5f, 1}, {620.0f, 1}, {540.0f, 0}});
+  // gives strips (50, 110), (170, 230), (290, 350), (410, 470), (530, 590)
+  // units. w 25: a 25, c 8; the last strip (i = 7) of the even count starts
+  // at P - w = 175 m, 545 units, and runs to the right edge.
+  const struct {
+    int w;
+    std::vector<std::pair<float, int>> phases;
+  } cases[] = {{20, {{50.0f, 0}, {50.5f, 3}, {109.5f, 3}, {110.0f, 0}, {140.0f, 0}, {171.0f, 3}, {589.0f, 3}, {600.0f, 0}}},
+               {25, {{545.0f, 0}, {545.5f, 3}, {620.0f, 3}, {540.0f, 0}}}};
+  for (const auto& c : cases) {
+    std::vector<Tree> trees;
+    for (auto [x, k] : c.phases) trees.push_back({x, 100.0f});
+    data s = MakeStand(trees);
+    s.SelectStripCut(c.w, 2);
+    for (auto [x, k] : c.phases) EXPECT_EQ(PhaseAtX(s, x), k) << "w " << c.w << " x " << x;
+  }
 }
 
 TEST(StripCut, EveryWidthTakesHalfThePlotAndOnlyStandingTrees) {
@@ -115,49 +116,43 @@ std::set<int> StandingKeys(const data& s) {
   return keys;
 }
 
-TEST(RetentionCut, SeedTreesKeepTheLastTenOfEachChosenSpecies) {
-  // Pine j = 0, 3, ..., 39 (14 trees), birch j = 1, 4, ..., 37 (13). Walking
-  // from j = 39 down, the reservation takes pine 39..12 and birch 37..10.
-  data s = RetentionStand();
-  EXPECT_EQ(s.SelectRetentionCutBySpecies(SpeciesPine, SpeciesBirch, 0, 20, 20, 150, 1), 20);
-  std::set<int> expected;
-  for (int j = 12; j <= 39; j += 3) expected.insert(j);
-  for (int j = 10; j <= 37; j += 3) expected.insert(j);
-  EXPECT_EQ(StandingKeys(s), expected);
-  EXPECT_TRUE(SortedByY(s));
-
-  // With 23 to keep the walk adds the next eligible trees from the end of
-  // the list that were not reserved: pine 9, birch 7, pine 6.
-  data t = RetentionStand();
-  EXPECT_EQ(t.SelectRetentionCutBySpecies(SpeciesPine, SpeciesBirch, 0, 23, 20, 150, 1), 23);
-  expected.insert({9, 7, 6});
-  EXPECT_EQ(StandingKeys(t), expected);
+// Every third key index from a to b of each range.
+std::set<int> Keys(std::initializer_list<std::pair<int, int>> ranges) {
+  std::set<int> keys;
+  for (auto [a, b] : ranges) for (int j = a; j <= b; j += 3) keys.insert(j);
+  return keys;
 }
 
-TEST(RetentionCut, SeedTreesOfOneSpeciesAreNotReserved) {
-  // Only pine chosen: no reservation; the walk keeps the last 5 pine.
-  data s = RetentionStand();
-  EXPECT_EQ(s.SelectRetentionCutBySpecies(SpeciesPine, -1, 0, 5, 20, 150, 2), 5);
-  EXPECT_EQ(StandingKeys(s), (std::set<int>{27, 30, 33, 36, 39}));
-  EXPECT_EQ(CountMarked(s, 2), 35);
-  // No species: nothing is kept.
-  data t = RetentionStand();
-  EXPECT_EQ(t.SelectRetentionCutBySpecies(-1, -1, 0, 50, 20, 150, 1), 0);
-  EXPECT_EQ(CountMarked(t, 1), 40);
-}
-
-TEST(RetentionCut, ShelterwoodAlwaysKeepsSpruce) {
-  // No species chosen: only spruce (j = 2, 5, ...) qualifies, the last 4 stay.
-  data s = RetentionStand();
-  EXPECT_EQ(s.SelectRetentionCut(-1, -1, 0, 4, 100, 300, 1), 4);
-  EXPECT_EQ(StandingKeys(s), (std::set<int>{29, 32, 35, 38}));
-  // Birch chosen: the last 10 birch (37..10) are reserved, then the walk
-  // from the end keeps spruce 38, 35 (pine is not eligible).
-  data t = RetentionStand();
-  EXPECT_EQ(t.SelectRetentionCut(-1, SpeciesBirch, 0, 12, 100, 300, 1), 12);
-  std::set<int> expected{38, 35};
-  for (int j = 10; j <= 37; j += 3) expected.insert(j);
-  EXPECT_EQ(StandingKeys(t), expected);
+TEST(RetentionCut, SeedTreesAndShelterwoodKeepTheLastTreesOfTheirSpecies) {
+  // Pine j = 0, 3, ..., 39 (14 trees), birch j = 1, 4, ..., 37 (13), spruce
+  // j = 2, 5, ..., 38. Seed trees of two species: walking from j = 39 down,
+  // the last ten of each are reserved (pine 39..12, birch 37..10); with 23 to
+  // keep the walk adds the next eligible trees from the end that were not
+  // reserved: pine 9, birch 7, pine 6. Of one species nothing is reserved:
+  // the walk keeps the last 5 pine; of none, nothing is kept. Shelterwood
+  // always keeps spruce: with no species chosen the last 4 spruce; with
+  // birch the last 10 birch are reserved, then the walk keeps spruce 38, 35
+  // (pine is not eligible).
+  const struct {
+    bool shelterwood;
+    int species1, species2, keep, k;
+    std::set<int> standing;
+  } cases[] = {{false, SpeciesPine, SpeciesBirch, 20, 0, Keys({{12, 39}, {10, 37}})},
+               {false, SpeciesPine, SpeciesBirch, 23, 0, Keys({{6, 39}, {7, 37}})},
+               {false, SpeciesPine, -1, 5, 1, Keys({{27, 39}})},
+               {false, -1, -1, 50, 0, {}},
+               {true, -1, -1, 4, 0, Keys({{29, 38}})},
+               {true, -1, SpeciesBirch, 12, 0, Keys({{35, 38}, {10, 37}})}};
+  for (const auto& c : cases) {
+    data s = RetentionStand();
+    const int kept = c.shelterwood ? s.SelectRetentionCut(c.species1, c.species2, 0, c.keep, 100, 300, c.k + 1)
+                                   : s.SelectRetentionCutBySpecies(c.species1, c.species2, 0, c.keep, 20, 150, c.k + 1);
+    SCOPED_TRACE(::testing::Message() << c.shelterwood << " " << c.species1 << " " << c.species2 << " " << c.keep);
+    EXPECT_EQ(kept, static_cast<int>(c.standing.size()));
+    EXPECT_EQ(StandingKeys(s), c.standing);
+    EXPECT_EQ(CountMarked(s, c.k + 1), 40 - kept);
+    EXPECT_TRUE(SortedByY(s));
+  }
 }
 
 // n trees sorted by diameter 1..n cm.
@@ -214,21 +209,25 @@ data LineStand(int n) {
   return MakeStand(trees);
 }
 
-TEST(SpacedRetention, NoGroupsIsAClearCut) {
-  data s = LineStand(12);
-  s.Trees[3].removedBy = 1;
-  EXPECT_TRUE(s.SelectSpacedRetention(0, 5, 1));
-  EXPECT_EQ(CountMarked(s, 2), 11);
-  EXPECT_EQ(s.Trees[3].removedBy, 1);
-}
-
-TEST(SpacedRetention, ThreeGroupsOfOneSpreadAlongX) {
-  // 12 trees: step 12 / 3 = 4, anchors at x-order positions 2, 6, 10.
-  data s = LineStand(12);
-  EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
-  EXPECT_EQ(CountMarked(s, 1), 9);
-  ExpectPhasesAtX(s, {{40.0f, 0}, {80.0f, 0}, {120.0f, 0}});
-  EXPECT_TRUE(SortedByY(s));
+TEST(SpacedRetention, GroupsOfOneSpreadAlongXOrNoGroupsAtAll) {
+  // 12 trees, 3 groups: step 12 / 3 = 4, anchors at x-order positions 2, 6,
+  // 10. 11 trees: step 3, positions 1, 4, 7, and 10 would make a fourth
+  // anchor. No groups is a clear cut of what stands (tree 3 was removed
+  // before and stays so).
+  const struct {
+    int n, groups;
+    std::set<float> standing;
+  } cases[] = {{12, 3, {40, 80, 120}}, {11, 3, {30, 60, 90}}, {12, 0, {}}};
+  for (const auto& c : cases) {
+    data s = LineStand(c.n);
+    if (c.groups == 0) s.Trees[3].removedBy = 1;
+    EXPECT_TRUE(s.SelectSpacedRetention(c.groups, 1, 1));
+    std::set<float> standing;
+    for (const TreeRecord& t : s.Trees) if (t.removedBy == 0) standing.insert(t.x);
+    EXPECT_EQ(standing, c.standing) << c.n << " " << c.groups;
+    EXPECT_EQ(CountMarked(s, 2), c.n - static_cast<int>(c.standing.size()) - (c.groups == 0)) << c.n;
+    EXPECT_TRUE(c.groups == 0 || SortedByY(s));  // a clear cut does not reorder
+  }
 }
 
 TEST(SpacedRetention, AnchorSkipsRemovedTreesAndGroupsGatherTheNearest) {
@@ -245,15 +244,6 @@ TEST(SpacedRetention, AnchorSkipsRemovedTreesAndGroupsGatherTheNearest) {
   for (const TreeRecord& t : s.Trees) if (t.removedBy == 0) standing.insert(t.x);
   EXPECT_EQ(standing, (std::set<float>{30, 40, 50, 70, 90, 100, 110, 120, 130}));
   EXPECT_EQ(PhaseAtX(s, 80.0f), 1);
-}
-
-TEST(SpacedRetention, SmallStandPlacesNoMoreAnchorsThanGroups) {
-  // 11 trees, 3 groups: step 3, positions 1, 4, 7, and 10 would make a
-  // fourth anchor; only three trees stay.
-  data s = LineStand(11);
-  EXPECT_TRUE(s.SelectSpacedRetention(3, 1, 0));
-  EXPECT_EQ(CountMarked(s, 1), 8);
-  ExpectPhasesAtX(s, {{30.0f, 0}, {60.0f, 0}, {90.0f, 0}, {120.0f, 1}});
 }
 
 TEST(SpeciesRemoval, ChoicesByTreeSize) {
@@ -344,49 +334,6 @@ TEST(LargestTrees, RunningSumInSinglePrecisionOfTheVolumeInDouble) {
   ASSERT_GE(v * 0.001f, target);
   s.SelectLargestTrees(0, target);
   EXPECT_EQ(CountMarked(s, 1), 2);
-}
-
-TEST(SmallStands, EveryPatternRunsOnTenToSixtyTrees) {
-  for (int n : {10, 11, 12, 13, 17, 23, 31, 44, 60}) {
-    const data base = RandomStand(n, 100 + n);
-    auto check = [n](const data& s, int k, const char* what) {
-      for (const TreeRecord& t : s.Trees) {
-        EXPECT_TRUE(t.removedBy == 0 || t.removedBy == k) << what << " n " << n;
-      }
-    };
-    for (int w : {20, 25, 100}) {
-      data s = base;
-      s.SelectStripCut(w, 0);
-      check(s, 1, "strip");
-    }
-    for (int large : {0, 1}) {
-      data s = base;
-      const int kept = s.SelectRetentionCutBySpecies(0, 2, large, 20, 20, 150, 1);
-      EXPECT_EQ(kept, n - CountMarked(s, 1));
-      check(s, 1, "seed tree");
-      data t = base;
-      const int keptT = t.SelectRetentionCut(0, 2, large, 100, 100, 300, 1);
-      EXPECT_EQ(keptT, n - CountMarked(t, 1));
-      check(t, 1, "shelterwood");
-    }
-    for (int g = 0; g <= 3; ++g) {
-      data s = base;
-      s.SelectSpacedRetention(g, 10, 0);
-      check(s, 1, "retention groups");
-      if (g > 0) {
-        EXPECT_LE(n - CountMarked(s, 1), std::min(n, g * 10));
-      }
-    }
-    {
-      data s = base;
-      s.SelectSmallGapCut(30, 0);
-      s.SelectCorridors(4.0f, 20.0f, 1);
-      s.SelectStripRoads(5.0f, 20.0f, 1);
-      s.SelectSpeciesRemoval(2, 2, 2, 2, 2, 1);
-      s.SelectLargestTrees(0, 1.0f);
-      check(s, 1, "geometric");
-    }
-  }
 }
 
 }  // namespace

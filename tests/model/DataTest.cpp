@@ -43,10 +43,7 @@ std::unique_ptr<data> HandStand() {
 }
 
 TEST(DataTest, NewAndEmptyStands) {
-  data s(5);
-  EXPECT_EQ(s.TreeCount(), 5);
-  EXPECT_EQ(s.RegenerationChoice(5), -1);
-
+  EXPECT_EQ(data(5).RegenerationChoice(5), -1);
   data empty(0);
   int counts[6] = {};
   float vols[6] = {};
@@ -148,9 +145,7 @@ TEST(DataTest, CountsAndVolumesBySpecies) {
   auto s = HandStand();
   int counts[6] = {};
   s->CountStandingBySpecies(1, counts);
-  EXPECT_EQ(counts[0], 100);
-  EXPECT_EQ(counts[1], 50);
-  EXPECT_EQ(counts[2], 10);
+  EXPECT_EQ(std::tuple(counts[0], counts[1], counts[2]), std::tuple(100, 50, 10));
   int all[6] = {};
   s->CountStandingBySpecies(101, all);
   EXPECT_EQ(all[0] + all[1] + all[2], 162);
@@ -165,8 +160,7 @@ TEST(DataTest, CountsAndVolumesBySpecies) {
   EXPECT_NEAR(vols[0], 30.0973f, 0.001f);
   float n[6] = {};
   EXPECT_EQ(s->SpeciesVolumes(true, true, n), 0.0f);
-  EXPECT_EQ(n[0], 101.0f);
-  EXPECT_EQ(n[1], 51.0f);
+  EXPECT_EQ(std::pair(n[0], n[1]), std::pair(101.0f, 51.0f));
 }
 
 TEST(DataTest, TreeVolumeIsScaledInDoubleAndStoredSingle) {
@@ -405,10 +399,7 @@ TEST(SharesTest, RoundPercentsTo100) {
   float a[3] = {33.5f, 33.5f, 33.0f};
   int out[3] = {};
   RoundPercentsTo100(a, out, 3);
-  EXPECT_EQ(out[0], 33);
-  EXPECT_EQ(out[1], 34);
-  EXPECT_EQ(out[2], 33);
-  EXPECT_EQ(a[0], 33.0f);
+  EXPECT_EQ(std::tuple(out[0], out[1], out[2], a[0]), std::tuple(33, 34, 33, 33.0f));
   // Seven shares of 100/7 round to 14 (98): the first, then the second, rise.
   float b[7];
   int outB[7] = {};
@@ -420,8 +411,7 @@ TEST(SharesTest, RoundPercentsTo100) {
   float c[2] = {-2.5f, 102.5f};
   int outC[2] = {};
   RoundPercentsTo100(c, outC, 2);
-  EXPECT_EQ(outC[0], -3);
-  EXPECT_EQ(outC[1], 103);
+  EXPECT_EQ(std::pair(outC[0], outC[1]), std::pair(-3, 103));
   float z[3] = {};
   int outZ[3] = {7, 7, 7};
   RoundPercentsTo100(z, outZ, 3);
@@ -438,18 +428,12 @@ TEST(SharesTest, SlotGroupsAndRemovalDifference) {
   s.Header.area = 2.0f;
   // Slot 0: 10 pine pulp, 10 spruce pulp, 10 pine logs; whole area 20 each.
   // Shares 33.33 round to 33 (99); the first rises: 34, 33, 33.
-  s.Slots[0].volumes[0] = 10;
-  s.Slots[0].volumes[1] = 10;
-  s.Slots[0].volumes[6] = 10;
+  for (int a : {0, 1, 6}) s.Slots[0].volumes[a] = 10;
   EXPECT_EQ(SlotVolumeByAssortmentGroup(s, 0, 0, false), 33);
   EXPECT_EQ(SlotVolumeByAssortmentGroup(s, -1, 0, false), 67);
   // Slot 1 after a cutting: 4 pine pulp, 6 spruce pulp, 2 pine logs, 3 birch
   // pulp, 1 aspen logs.
-  s.Slots[1].volumes[0] = 4;
-  s.Slots[1].volumes[1] = 6;
-  s.Slots[1].volumes[6] = 2;
-  s.Slots[1].volumes[2] = 3;
-  s.Slots[1].volumes[9] = 1;
+  for (auto [a, v] : {std::pair{0, 4}, {1, 6}, {6, 2}, {2, 3}, {9, 1}}) s.Slots[1].volumes[a] = v;
   const std::pair<int, int> groups[] = {{1, 3}, {3, 4}, {6, 0}, {7, 3}, {8, 1}, {9, 0}};
   for (auto [group, want] : groups) EXPECT_EQ(SlotVolumeByAssortmentGroup(s, group, 1, false), want) << group;
   // Removal 0 -> 1 over the whole area (base 10 of slot 0, so 2 x difference):

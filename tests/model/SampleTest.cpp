@@ -7,6 +7,7 @@
 #include "texts/Commonlan.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
+#include "tests/support/PictureStands.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +23,11 @@ float BasalArea(float d) {
     return 3.14159f * r * r;
 }
 
-// A measurement with the classes of the default alternative filled in.
+// A measurement of a thinning stand with the classes of the default
+// alternative filled in.
 SampleMeasurement Measure(std::array<int, 5> diameter, std::array<int, 5> heightTenths,
-                          std::array<int, 5> basalTenths, int grouping = 1, int devClass = 4) {
-    SampleMeasurement m;
-    m.meanDiameter = diameter;
-    m.meanHeightTenths = heightTenths;
-    m.basalAreaTenths = basalTenths;
-    m.grouping = grouping;
-    m.developmentClass = devClass;
-    int stems[5] = {};
-    ApplyStemCountAlternative(basalTenths.data(), diameter.data(), kDefaultStemCountAlternative,
-                              stems, m.classes);
-    for (int s = 0; s < 5; ++s) m.stems[static_cast<std::size_t>(s)] = stems[s];
-    return m;
+                          std::array<int, 5> basalTenths, int grouping = 1) {
+    return picturestands::MeasurementOf({4, diameter, heightTenths, basalTenths}, grouping);
 }
 
 class SampleFixture : public ::testing::Test {
@@ -114,8 +106,6 @@ TEST(ClassTables, AlternativeAppliesSpeciesInOrder) {
 }
 
 TEST(ClassTables, ListTexts) {
-    EXPECT_EQ(StemCountAlternativeText(1456, 2), QStringLiteral("B3 :  1456  runkoa/ha    ( oletus )"));
-    EXPECT_EQ(StemCountAlternativeText(903, 0), QStringLiteral("B5 :  903  runkoa/ha"));
     EXPECT_EQ(StemCountAlternativeName(7), QStringLiteral("B1"));
     // Mean heights offered for a diameter and species (-1: not looked at).
     const int ranges[][4] = {{4, 0, 4, 8}, {4, 2, -1, 9}, {31, 3, 15, 31}, {44, 0, 16, 33}};
@@ -343,27 +333,21 @@ TEST_F(SampleFixture, SmallSeedlingStandGetsSpeciesWithoutSizes) {
         EXPECT_EQ(SampleTreeDiameter(i), 0.0f);
         EXPECT_EQ(SampleTreeHeight(i), 0.0f);
     }
-    EXPECT_EQ(counts[0], 300);
-    EXPECT_EQ(counts[1], 200);
-    EXPECT_EQ(counts[4], 100);
+    EXPECT_EQ(std::tuple(counts[0], counts[1], counts[4]), std::tuple(300, 200, 100));
     const SampleSummary summary = SummariseSample(n, 0.0f, true);
-    EXPECT_FALSE(summary.drawn);
-    EXPECT_TRUE(summary.anyBroadleaf);
-    EXPECT_EQ(summary.totalVolume, 0);
-    EXPECT_EQ(summary.basalArea, 0.0f);
+    EXPECT_EQ(std::tuple(summary.drawn, summary.anyBroadleaf, summary.totalVolume, summary.basalArea),
+              std::tuple(false, true, 0, 0.0f));
 }
 
 TEST_F(SampleFixture, NoSampleOutsideTheStemLimits) {
-    SampleMeasurement m;
-    EXPECT_EQ(RebuildStandSample(m), 0);
-    EXPECT_FALSE(HasSampleTrees());
-    m.stems = {12001, 0, 0, 0, 0};
-    EXPECT_EQ(RebuildStandSample(m), 0);
-    EXPECT_FALSE(HasSampleTrees());
-    m.stems = {1, 0, 0, 0, 0};
-    m.developmentClass = 2;
-    EXPECT_EQ(RebuildStandSample(m), 1);
-    EXPECT_TRUE(HasSampleTrees());
+    // No stems, 12001 stems: no sample; one small seedling: one tree.
+    for (int stems : {0, 12001, 1}) {
+        SampleMeasurement m;
+        m.stems = {stems, 0, 0, 0, 0};
+        m.developmentClass = 2;
+        EXPECT_EQ(RebuildStandSample(m), stems == 1 ? 1 : 0) << stems;
+        EXPECT_EQ(HasSampleTrees(), stems == 1) << stems;
+    }
 }
 
 TEST_F(SampleFixture, NewStandTakesTheSample) {
@@ -451,11 +435,8 @@ TEST(GrowingStock, ChartOfVolumesAndValues) {
     ASSERT_TRUE(c.axisVisible);
     ASSERT_EQ(c.bars.size(), 10u);
     EXPECT_EQ(c.bars[0].assortment, 9);
-    EXPECT_EQ(c.bars[3].assortment, 6);
-    EXPECT_EQ(c.bars[3].value, 30);
-    EXPECT_EQ(c.bars[3].colourCode, 0);
-    EXPECT_EQ(c.bars[9].assortment, 12);
-    EXPECT_EQ(c.bars[9].colourCode, 100);
+    EXPECT_EQ(std::tuple(c.bars[3].assortment, c.bars[3].value, c.bars[3].colourCode), std::tuple(6, 30, 0));
+    EXPECT_EQ(std::tuple(c.bars[9].assortment, c.bars[9].colourCode), std::tuple(12, 100));
     // Default prices 10 per m3 of pulpwood and logs, 1 of energy wood:
     // 100 + 300 + 5 = 405, logs 300 / 405 = 74.1 % -> 74.
     c = GrowingStockChartContent(volumes, 0, true);
@@ -465,13 +446,10 @@ TEST(GrowingStock, ChartOfVolumesAndValues) {
     // Nothing drawn: a zero on the first line, no axis, no bars.
     c = GrowingStockChartContent({}, 0, false);
     EXPECT_EQ(c.title1, QStringLiteral("puuston tilavuus 0 m3/ha"));
-    EXPECT_TRUE(c.title2.isEmpty());
-    EXPECT_FALSE(c.axisVisible);
-    EXPECT_TRUE(c.bars.empty());
+    EXPECT_TRUE(c.title2.isEmpty() && !c.axisVisible && c.bars.empty());
     // Over the limits.
-    EXPECT_EQ(GrowingStockState(12000, 80.0f), 0);
-    EXPECT_EQ(GrowingStockState(12001, 80.0f), 1);
-    EXPECT_EQ(GrowingStockState(100, 80.1f), 2);
+    for (auto [stems, basalArea, state] : {std::tuple{12000, 80.0f, 0}, {12001, 80.0f, 1}, {100, 80.1f, 2}})
+        EXPECT_EQ(GrowingStockState(stems, basalArea), state) << stems << " " << basalArea;
     c = GrowingStockChartContent({}, 2, false);
     EXPECT_EQ(c.title1, QStringLiteral("ei puustoarviota, max."));
     EXPECT_EQ(c.title2, QStringLiteral("pohjapinta-ala 80 m2/ha  !"));
@@ -482,12 +460,9 @@ TEST(StemCountChart, BarsAndCaption) {
     const int counts[6] = {700, 0, 150, 0, 25, 0};
     const std::vector<StemCountBar> bars = StemCountChartBars(counts, true);
     ASSERT_EQ(bars.size(), 5u);
-    EXPECT_EQ(bars[0].species, 4);
-    EXPECT_EQ(bars[0].label, QStringLiteral("leppä"));
-    EXPECT_EQ(bars[0].colourCode, 14);
+    EXPECT_EQ(std::tuple(bars[0].species, bars[0].label, bars[0].colourCode), std::tuple(4, QStringLiteral("leppä"), 14));
     EXPECT_EQ(bars[1].label, QStringLiteral(" "));  // no aspen
-    EXPECT_EQ(bars[4].label, QStringLiteral("mänty"));
-    EXPECT_EQ(bars[4].value, 700);
+    EXPECT_EQ(std::tuple(bars[4].label, bars[4].value), std::tuple(QStringLiteral("mänty"), 700));
     EXPECT_TRUE(StemCountChartBars(counts, false).empty());
     const int none[6] = {};
     EXPECT_TRUE(StemCountChartBars(none, true).empty());

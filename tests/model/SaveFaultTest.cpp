@@ -9,6 +9,7 @@
 #include "model/Phase.h"
 #include "model/StandFile.h"
 #include "tests/model/StandFixture.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScratchMount.h"
 #include "tests/support/TempDir.h"
 
@@ -27,11 +28,7 @@
 namespace {
 
 using S = StandFileStatus;
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testsupport::ReadAll;
 
 bool WriteAll(const QString& path, const QByteArray& bytes) {
   QFile f(path);

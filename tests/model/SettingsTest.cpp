@@ -11,10 +11,15 @@
 #include <unistd.h>
 
 #include "model/Settings.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 using namespace model;
+using testsupport::PutF32;
+using testsupport::PutI32;
+using testsupport::ReadAll;
+using testsupport::WriteAll;
 
 namespace {
 
@@ -38,24 +43,17 @@ QByteArray DefaultBytes() {
   return b;
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& b) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(b);
-}
-
 }  // namespace
 
-TEST(SettingsRecord, DefaultsByteForByte) {
+TEST(SettingsRecord, DefaultsByteForByteAndPaddingAsItWas) {
   SettingsRecord r;
+  r.padding = {1, 2, 3};
+  r.reserved24[5] = 9;
+  r.unusedPrice = 4.0f;
   SetDefaultSettings(r);
-  EXPECT_EQ(SettingsToBytes(r), DefaultBytes());
+  QByteArray expected = DefaultBytes();
+  expected.replace(185, 3, QByteArray("\x01\x02\x03", 3));
+  EXPECT_EQ(SettingsToBytes(r), expected);
 }
 
 TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset) {
@@ -73,23 +71,12 @@ TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset) {
 
 TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   QByteArray b = DefaultBytes();
-  auto putI32 = [&](int at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
   // Thresholds: offset 120 + 4k holds 100 + k.
-  for (int k = 0; k < 16; ++k) putI32(120 + 4 * k, 100 + k);
+  for (int k = 0; k < 16; ++k) PutI32(b, 120 + 4 * k, 100 + k);
   // Prices: offset 40 + 4i holds the float i + 1 (40 energy wood 1, 44..60
   // pulpwood 2..6, 64..76 logs 7..10); 80 holds 99, which nothing reads.
-  for (int i = 0; i <= 10; ++i) {
-    const float f = i == 10 ? 99.0f : static_cast<float>(i + 1);
-    std::uint32_t u;
-    std::memcpy(&u, &f, 4);
-    putI32(40 + 4 * i, u);
-  }
-  putI32(4, 0);
-  putI32(8, 2);
-  putI32(16, 10);
-  putI32(20, 1100);
+  for (int i = 0; i <= 10; ++i) PutF32(b, 40 + 4 * i, i == 10 ? 99.0f : static_cast<float>(i + 1));
+  for (auto [at, v] : {std::pair{4, 0}, {8, 2}, {16, 10}, {20, 1100}}) PutI32(b, at, v);
   b[184] = 1;
   SettingsRecord r;
   SettingsFromBytes(r, b);
@@ -109,6 +96,9 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   EXPECT_EQ(RecommendationParameter(r, u"ku_th1_ppa_target"), 109 - 6);
   EXPECT_EQ(RecommendationParameter(r, u"ko_th2_ppa_hurry"), 112 + 8);
   EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 114 - 7);
+  // Keys are exact: another case, a blank, a derived key that does not exist.
+  for (const char16_t* bad : {u"MA_cc_d13", u"ma_cc_d13 ", u"ma_cc_ppa_hurry", u"xx_th1_ppa_hurry", u""})
+    EXPECT_EQ(RecommendationParameter(r, bad), 0) << QString::fromUtf16(bad).toStdString();
 
   const std::array<float, 13> byAssortment = {2, 3, 4, 5, 6, 0, 7, 8, 9, 10, 0, 0, 1};
   EXPECT_EQ(SettingsPriceVector(r), byAssortment);
@@ -121,18 +111,6 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   EXPECT_EQ(d.titleBarFlags, 10);
   EXPECT_EQ(d.standViewFlags, 1100);
   EXPECT_TRUE(RecommendationChoicesOf(r).recommendationsOff);
-}
-
-TEST(SettingsRecord, DefaultsLeavePaddingAsItWas) {
-  SettingsRecord r;
-  r.padding = {1, 2, 3};
-  r.reserved24[5] = 9;
-  r.unusedPrice = 4.0f;
-  SetDefaultSettings(r);
-  EXPECT_EQ(r.padding[0], 1);
-  EXPECT_EQ(r.padding[2], 3);
-  EXPECT_EQ(r.reserved24[5], 0);
-  EXPECT_EQ(r.unusedPrice, 0.0f);
 }
 
 TEST(SettingsFile, MissingFileIsAnnouncedDefaultedAndWritten) {
@@ -151,21 +129,6 @@ TEST(SettingsFile, MissingFileIsAnnouncedDefaultedAndWritten) {
   EXPECT_TRUE(res.rewritten);
   EXPECT_FALSE(res.writeFailed);
   EXPECT_EQ(ReadAll(path), DefaultBytes());  // padding of a new record is zero
-}
-
-TEST(SettingsFile, ExactFileIsReadAsItIs) {
-  testsupport::TempDir dir;
-  const QString path = dir.file("Settings.dat");
-  QByteArray b = DefaultBytes();
-  b[12] = 5;        // currency "B"
-  b[185] = 0x55;    // padding kept
-  WriteAll(path, b);
-  SettingsRecord r;
-  const SettingsLoadResult res = LoadSettingsFile(r, path);
-  EXPECT_EQ(res.state, SettingsFileState::Read);
-  EXPECT_FALSE(res.rewritten);
-  EXPECT_EQ(r.currencyIndex, 5);
-  EXPECT_EQ(SettingsToBytes(r), b);
 }
 
 TEST(SettingsFile, ShortFileKeepsWholeFieldsAndDefaultsTheRest) {
@@ -187,58 +150,28 @@ TEST(SettingsFile, ShortFileKeepsWholeFieldsAndDefaultsTheRest) {
   EXPECT_EQ(announced, 1);
   EXPECT_EQ(res.state, SettingsFileState::WrongLength);
   EXPECT_TRUE(res.rewritten);
-  EXPECT_EQ(r.priceFormatIndex, 2);
-  EXPECT_EQ(r.titleBarFlags, 101);
-  EXPECT_EQ(r.standListOnRight, 0);     // from the file
-  EXPECT_EQ(r.energyWoodPrice, 5.0f);
-  EXPECT_EQ(r.pulpwoodPrices[0], 10.0f);  // cut field: default
-  EXPECT_EQ(r.stemCountLowerLimit, 3000);
-  const QByteArray written = ReadAll(path);
-  ASSERT_EQ(written.size(), 188);
-  EXPECT_EQ(written, SettingsToBytes(r));
+  // From the file: format, title bar, list side (0) and energy wood; the cut
+  // pulpwood price and the rest from the defaults.
+  EXPECT_EQ(std::tuple(r.priceFormatIndex, r.titleBarFlags, r.standListOnRight, r.energyWoodPrice),
+            std::tuple(2, 101, 0, 5.0f));
+  EXPECT_EQ(std::pair(r.pulpwoodPrices[0], r.stemCountLowerLimit), std::pair(10.0f, 3000));
+  EXPECT_EQ(ReadAll(path), SettingsToBytes(r));
 }
 
-TEST(SettingsFile, LongFileUsesItsFirstRecordAndIsCut) {
-  testsupport::TempDir dir;
-  const QString path = dir.file("Settings.dat");
-  QByteArray b = DefaultBytes();
-  b[180] = 0x10; b[181] = 0x0E;  // 3600 stems
-  b.append(QByteArray(50, 'x'));
-  WriteAll(path, b);
-  SettingsRecord r;
-  const SettingsLoadResult res = LoadSettingsFile(r, path);
-  EXPECT_EQ(res.state, SettingsFileState::WrongLength);
-  EXPECT_EQ(r.stemCountLowerLimit, 3600);
-  EXPECT_EQ(ReadAll(path), b.left(188));
-}
-
-TEST(SettingsFile, EmptyFileIsLikeMissing) {
-  testsupport::TempDir dir;
-  const QString path = dir.file("Settings.dat");
-  WriteAll(path, QByteArray());
-  SettingsRecord r;
-  EXPECT_EQ(LoadSettingsFile(r, path).state, SettingsFileState::WrongLength);
-  EXPECT_EQ(ReadAll(path), DefaultBytes());
-}
-
-TEST(SettingsFile, OutOfRangeValuesAreClamped) {
+TEST(SettingsFile, OutOfRangeValuesAreClampedOnLoad) {
+  // Each range is the clamp's (SettingsBounds below); a file's values pass
+  // through it.
   testsupport::TempDir dir;
   const QString path = dir.file("Settings.dat");
   SettingsRecord w;
   SetDefaultSettings(w);
   w.currencyIndex = 40;
-  w.priceFormatIndex = -3;
   w.pulpwoodPrices[1] = NAN;
-  w.logPrices[0] = -5.0f;
   w.logPrices[3] = 1e9f;
   ASSERT_TRUE(WriteSettingsFile(w, path));
   SettingsRecord r;
   LoadSettingsFile(r, path);
-  EXPECT_EQ(r.currencyIndex, 22);
-  EXPECT_EQ(r.priceFormatIndex, 0);
-  EXPECT_EQ(r.pulpwoodPrices[1], 10.0f);
-  EXPECT_EQ(r.logPrices[0], 0.0f);
-  EXPECT_EQ(r.logPrices[3], 9999.99f);
+  EXPECT_EQ(std::tuple(r.currencyIndex, r.pulpwoodPrices[1], r.logPrices[3]), std::tuple(22, 10.0f, 9999.99f));
 }
 
 TEST(SettingsFile, WriteFailureIsReported) {
@@ -388,90 +321,36 @@ TEST(SettingsFile, WriteCutShortLeavesTheOldFile) {
   SetSettingsFolder(QDir::currentPath());
 }
 
-TEST(SettingsReaders, RecommendationParameterKeys) {
-  SettingsRecord r;
-  SetDefaultSettings(r);
-  // Defaults: th2 22 - 7 = 15, th1 22 + 7 = 29, cc d13 25 + 2 = 27.
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 15);
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_hurry"), 29);
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), 27);
-  EXPECT_EQ(RecommendationParameter(r, u"MA_cc_d13"), 0);
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_ppa_hurry"), 0);  // no such key
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13 "), 0);
-  EXPECT_EQ(RecommendationParameter(r, u"min_rlk"), 3000);
-  EXPECT_EQ(RecommendationParameter(r, u"xx_th1_ppa_hurry"), 0);
-  // Each key reads its own field.
-  r.birchThinningBasalArea = 18;   // 148
-  r.spruceTallThinningBasalArea = 30;  // 172
-  r.birchFinalCutDiameter = 23;    // 120
-  EXPECT_EQ(RecommendationParameter(r, u"ko_th1_ppa_target"), 12);
-  EXPECT_EQ(RecommendationParameter(r, u"ku_th2_ppa_hurry"), 38);
-  EXPECT_EQ(RecommendationParameter(r, u"ko_cc_d13"), 23);
-  EXPECT_EQ(RecommendationParameter(r, u"ku_th1_h"), 14);
-  // A huge stored value does not overflow.
-  r.pineTallThinningBasalArea = 2147483647;
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_hurry"), 2147483647);
-}
-
-TEST(SettingsReaders, PriceVectorByAssortment) {
-  SettingsRecord r;
-  SetDefaultSettings(r);
-  r.pulpwoodPrices[4] = 7.5f;  // alder pulpwood
-  r.logPrices[3] = 33.0f;      // aspen logs
-  const auto v = SettingsPriceVector(r);
-  for (int i : {0, 1, 2, 3, 6, 7, 8}) EXPECT_EQ(v[i], 10.0f) << i;
-  EXPECT_EQ(v[4], 7.5f);
-  EXPECT_EQ(v[9], 33.0f);
-  for (int i : {5, 10, 11}) EXPECT_EQ(v[i], 0.0f) << i;
-  EXPECT_EQ(v[12], 1.0f);
-}
-
 TEST(SettingsReaders, ParseDecimalText) {
-  EXPECT_EQ(ParseDecimalText(u"12.50"), 12.5f);
-  EXPECT_EQ(ParseDecimalText(u"0125.05"), 125.05f);
-  EXPECT_EQ(ParseDecimalText(u"12.5"), 12.5f);   // not 12.05
-  EXPECT_EQ(ParseDecimalText(u"12"), 12.0f);     // not 12.12
-  EXPECT_EQ(ParseDecimalText(u"01.00"), 1.0f);
-  EXPECT_EQ(ParseDecimalText(u" 1.00"), 1.0f);
-  EXPECT_EQ(ParseDecimalText(u"9999.99"), 9999.99f);
-  EXPECT_EQ(ParseDecimalText(u"0.10"), 0.1f);
-  EXPECT_EQ(ParseDecimalText(u"2,75"), 2.75f);
-  EXPECT_EQ(ParseDecimalText(u"3."), 3.0f);
-  EXPECT_EQ(ParseDecimalText(u".5"), 0.5f);
-  EXPECT_EQ(ParseDecimalText(u"1.234"), 1.234f);
+  // "12.5" is not 12.05 and "12" not 12.12; a comma is a decimal point.
+  const std::pair<const char16_t*, float> good[] = {
+      {u"12.50", 12.5f}, {u"0125.05", 125.05f}, {u"12.5", 12.5f}, {u"12", 12.0f},  {u"01.00", 1.0f},
+      {u" 1.00", 1.0f},  {u"9999.99", 9999.99f}, {u"0.10", 0.1f}, {u"2,75", 2.75f}, {u"3.", 3.0f},
+      {u".5", 0.5f},     {u"1.234", 1.234f}};
+  for (auto [text, value] : good) EXPECT_EQ(ParseDecimalText(text), value) << QString::fromUtf16(text).toStdString();
   for (const char16_t* bad : {u"", u"   ", u".", u"1.2.3", u"-1.00", u"1e5", u"abc", u"1 2", u"12.5x"})
     EXPECT_FALSE(ParseDecimalText(bad).has_value()) << QString::fromUtf16(bad).toStdString();
-  EXPECT_FALSE(ParseDecimalText(QString(60, u'9')).has_value());  // beyond a float
+  // The largest float is a price text's limit: just below it reads, just
+  // above it does not.
+  EXPECT_TRUE(ParseDecimalText(u"340282340000000000000000000000000000000").has_value());
+  EXPECT_FALSE(ParseDecimalText(u"340282350000000000000000000000000000000").has_value());
 }
 
-TEST(SettingsReaders, DisplayFlagDigits) {
-  // 101: currency and stand identifier, not the list name.
-  EXPECT_EQ(TitleBarFlagItem(101, 1), 1);
-  EXPECT_EQ(TitleBarFlagItem(101, 2), 0);
-  EXPECT_EQ(TitleBarFlagItem(101, 3), 1);
-  // 1000: only the carbon dioxide.
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(StandViewFlagItem(1000, i), 0);
-  EXPECT_EQ(StandViewFlagItem(1000, 4), 1);
-  EXPECT_EQ(StandViewFlagItem(11, 1), 1);
-  EXPECT_EQ(StandViewFlagItem(11, 2), 1);
-  EXPECT_EQ(StandViewFlagItem(11, 3), 0);
+TEST(SettingsReaders, DisplayFlagDigitsAndCurrencyTexts) {
+  // Title bar 101: currency and stand identifier, not the list name; stand
+  // view 1000: only the carbon dioxide.
+  for (auto [item, digit] : {std::pair{1, 1}, {2, 0}, {3, 1}}) EXPECT_EQ(TitleBarFlagItem(101, item), digit) << item;
+  for (auto [packed, item, digit] : {std::tuple{1000, 1, 0}, {1000, 2, 0}, {1000, 3, 0}, {1000, 4, 1}, {11, 1, 1},
+                                     {11, 2, 1}, {11, 3, 0}})
+    EXPECT_EQ(StandViewFlagItem(packed, item), digit) << packed << " " << item;
   SettingsRecord r;
-  r.standListOnRight = 7;
-  r.titleBarFlags = 10;
-  r.standViewFlags = 1111;
-  const DisplayValues v = DisplayValuesOf(r);
-  EXPECT_EQ(v.standListOnRight, 1);
-  EXPECT_EQ(v.titleBarFlags, 10);
-  EXPECT_EQ(v.standViewFlags, 1111);
-}
+  r.standListOnRight = 7;  // any other value than 0 is the right side
+  EXPECT_EQ(DisplayValuesOf(r).standListOnRight, 1);
 
-TEST(SettingsReaders, CurrencyTexts) {
-  EXPECT_EQ(CurrencyListText(0), QString::fromUtf8("euro, €"));
-  EXPECT_EQ(CurrencyListText(2), QString("kruunu, Kr"));
-  EXPECT_EQ(CurrencyListText(4), QString("A"));
-  EXPECT_EQ(CurrencyListText(5), QString("B"));
-  EXPECT_EQ(CurrencyListText(12), QString("K"));   // no I or J
-  EXPECT_EQ(CurrencyListText(22), QString("X"));
+  // Currencies: no I or J among the letters; nothing outside the list.
+  const std::pair<int, const char*> currencies[] = {{-1, ""}, {0, "euro, €"}, {2, "kruunu, Kr"}, {3, "markka, M"},
+                                                    {4, "A"},   {5, "B"},       {12, "K"},          {22, "X"}, {23, ""}};
+  for (auto [index, text] : currencies) EXPECT_EQ(CurrencyListText(index), QString::fromUtf8(text)) << index;
   EXPECT_EQ(CurrencyUnitOf("dollari, $", true), QString("$"));
   EXPECT_EQ(CurrencyUnitOf("dollari, $", false), QString("dollari, $"));
   EXPECT_EQ(CurrencyUnitOf("B", true), QString("B"));
@@ -557,53 +436,33 @@ TEST(SettingsBounds, RecommendationChoicesAtTheEndsOfEachGroup) {
   // Stored pine value -> chosen item; values beyond a group's first or last
   // item choose that item. (v - 16) / 2 and (v - 2000) / 100 divide toward
   // zero.
-  struct Case {
-    const char* what;
-    std::int32_t SettingsRecord::*field;
-    int RecommendationChoices::*choice;
-    std::int32_t stored;
-    int item;
-  };
   using R = SettingsRecord;
   using C = RecommendationChoices;
   const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
   const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
-  const Case cases[] = {
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 14, 0},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 15, 0},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 16, 0},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 18, 1},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 26, 5},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, 28, 5},
-      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex, hi, 5},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 23, 0},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 24, 0},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 25, 1},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 28, 4},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, 29, 4},
-      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex, lo, 0},
-      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 11, 0},
-      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 12, 0},
-      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 16, 4},
-      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, 17, 4},
-      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 19, 0},
-      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 20, 0},
-      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 24, 4},
-      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex, 25, 4},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 1900, 0},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2000, 0},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2099, 0},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 2100, 1},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 3500, 15},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, 3600, 15},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, lo, 0},
-      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex, hi, 15},
+  const struct {
+    const char* what;
+    std::int32_t SettingsRecord::*field;
+    int RecommendationChoices::*choice;
+    std::vector<std::pair<std::int32_t, int>> storedToItem;
+  } groups[] = {
+      {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex,
+       {{14, 0}, {15, 0}, {16, 0}, {18, 1}, {26, 5}, {28, 5}, {hi, 5}}},
+      {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex,
+       {{23, 0}, {24, 0}, {25, 1}, {28, 4}, {29, 4}, {lo, 0}}},
+      {"thinning height", &R::pineThinningHeight, &C::thinningHeightIndex, {{11, 0}, {12, 0}, {16, 4}, {17, 4}}},
+      {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex,
+       {{19, 0}, {20, 0}, {24, 4}, {25, 4}}},
+      {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex,
+       {{1900, 0}, {2000, 0}, {2099, 0}, {2100, 1}, {3500, 15}, {3600, 15}, {lo, 0}, {hi, 15}}},
   };
-  for (const Case& c : cases) {
-    SettingsRecord r;
-    SetDefaultSettings(r);
-    r.*c.field = c.stored;
-    EXPECT_EQ(RecommendationChoicesOf(r).*c.choice, c.item) << c.what << " " << c.stored;
+  for (const auto& g : groups) {
+    for (auto [stored, item] : g.storedToItem) {
+      SettingsRecord r;
+      SetDefaultSettings(r);
+      r.*g.field = stored;
+      EXPECT_EQ(RecommendationChoicesOf(r).*g.choice, item) << g.what << " " << stored;
+    }
   }
 }
 
@@ -621,42 +480,37 @@ TEST(SettingsBounds, DerivedThresholdsSaturateAtBothEnds) {
 }
 
 TEST(SettingsBounds, FileLengthAndFieldsAtTheEndOfAShortFile) {
-  // 188 bytes are a record; one byte less or more is a damaged file. A field
-  // is read only when the file holds it whole: the first pulpwood price
-  // (44..47) needs 48 bytes.
+  // 188 bytes are a record, read as they are (padding too); one byte less or
+  // more, or none, is a damaged file. A field is read only when the file
+  // holds it whole: the first pulpwood price (44..47) needs 48 bytes. A
+  // damaged file is rewritten with the record (a long one cut to it).
+  using S = SettingsFileState;
   const struct {
     int size;
     SettingsFileState state;
     float pineNinePulpwood;
-  } cases[] = {{187, SettingsFileState::WrongLength, 9.0f},
-               {188, SettingsFileState::Read, 9.0f},
-               {189, SettingsFileState::WrongLength, 9.0f},
-               {47, SettingsFileState::WrongLength, 10.0f},
-               {48, SettingsFileState::WrongLength, 9.0f}};
+  } cases[] = {{0, S::WrongLength, 10.0f},  {47, S::WrongLength, 10.0f}, {48, S::WrongLength, 9.0f},
+               {187, S::WrongLength, 9.0f}, {188, S::Read, 9.0f},         {189, S::WrongLength, 9.0f}};
   QByteArray full = DefaultBytes();
-  const float nine = 9.0f;
-  std::memcpy(full.data() + 44, &nine, 4);
+  PutF32(full, 44, 9.0f);
+  full[185] = 0x55;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.size);
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
     WriteAll(path, (full + QByteArray(8, '\x55')).left(c.size));
     SettingsRecord r;
-    EXPECT_EQ(LoadSettingsFile(r, path).state, c.state);
+    const SettingsLoadResult res = LoadSettingsFile(r, path);
+    EXPECT_EQ(res.state, c.state);
+    EXPECT_EQ(res.rewritten, c.state != S::Read);
     EXPECT_EQ(r.pulpwoodPrices[0], c.pineNinePulpwood);
+    EXPECT_EQ(ReadAll(path), SettingsToBytes(r));
+    if (c.size == 0) {
+      EXPECT_EQ(ReadAll(path), DefaultBytes());
+    } else if (c.size >= 188) {
+      EXPECT_EQ(ReadAll(path), full);
+    }
   }
-}
-
-TEST(SettingsBounds, CurrencyListAndLargestPriceText) {
-  const struct {
-    int index;
-    const char* text;
-  } currencies[] = {{-1, ""}, {0, "euro, €"}, {3, "markka, M"}, {4, "A"}, {22, "X"}, {23, ""}};
-  for (const auto& c : currencies) EXPECT_EQ(CurrencyListText(c.index), QString::fromUtf8(c.text)) << c.index;
-  // The largest float is a price text's limit: just below it reads, just
-  // above it does not.
-  EXPECT_TRUE(ParseDecimalText(u"340282340000000000000000000000000000000").has_value());
-  EXPECT_FALSE(ParseDecimalText(u"340282350000000000000000000000000000000").has_value());
 }
 
 TEST(SettingsRecommendation, DerivedThresholdsAndSavedRecord) {
@@ -666,36 +520,24 @@ TEST(SettingsRecommendation, DerivedThresholdsAndSavedRecord) {
   // Birch: 12 + 2x2 = 16 m2, 22 + 1 = 23 cm, 13 + 2 = 15 m, 16 + 2 = 18 m2, 18 + 3 = 21 m2.
   ASSERT_TRUE(SaveRecommendationSettings(c).written);
   const SettingsRecord& r = CurrentSettings();
-  EXPECT_EQ(r.birchFinalCutBasalArea, 16);
-  EXPECT_EQ(r.birchFinalCutDiameter, 23);
-  EXPECT_EQ(r.birchThinningHeight, 15);
-  EXPECT_EQ(r.birchThinningBasalArea, 18);
-  EXPECT_EQ(r.birchTallThinningBasalArea, 21);
-  EXPECT_EQ(r.spruceFinalCutBasalArea, 20);
-  EXPECT_EQ(r.spruceFinalCutDiameter, 25);
-  EXPECT_EQ(r.spruceThinningHeight, 14);
-  EXPECT_EQ(r.spruceTallThinningBasalArea, 25);
-  EXPECT_EQ(r.pineTallThinningBasalArea, 25);
-  EXPECT_EQ(r.stemCountLowerLimit, 3000);
+  EXPECT_EQ(std::tuple(r.birchFinalCutBasalArea, r.birchFinalCutDiameter, r.birchThinningHeight,
+                       r.birchThinningBasalArea, r.birchTallThinningBasalArea),
+            std::tuple(16, 23, 15, 18, 21));
+  EXPECT_EQ(std::tuple(r.spruceFinalCutBasalArea, r.spruceFinalCutDiameter, r.spruceThinningHeight,
+                       r.spruceTallThinningBasalArea, r.pineTallThinningBasalArea, r.stemCountLowerLimit),
+            std::tuple(20, 25, 14, 25, 25, 3000));
   EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
+  // The saved record gives the window's choices back.
+  const RecommendationChoices back = RecommendationChoicesOf(r);
+  EXPECT_EQ(std::tuple(back.finalCutBasalAreaIndex, back.finalCutDiameterIndex, back.thinningHeightIndex,
+                       back.thinningBasalAreaIndex, back.stemCountIndex),
+            std::tuple(2, 1, 2, 2, 10));
 
   c.finalCutBasalAreaIndex = 5;  // 26: birch 12 + 2 x 5 = 22, four below the others
   EXPECT_EQ(FinalCutBasalArea(c, false), 26);
   EXPECT_EQ(FinalCutBasalArea(c, true), 22);
   c.finalCutBasalAreaIndex = 0;  // 16: birch 12
   EXPECT_EQ(FinalCutBasalArea(c, true), 12);
-
-  // Choices back from a record: clamped into each group.
-  SettingsRecord odd;
-  SetDefaultSettings(odd);
-  odd.pineFinalCutBasalArea = 15;   // (15 - 16) / 2 = 0 toward zero
-  odd.pineFinalCutDiameter = 99;
-  odd.stemCountLowerLimit = -2147483647 - 1;
-  const RecommendationChoices back = RecommendationChoicesOf(odd);
-  EXPECT_EQ(back.finalCutBasalAreaIndex, 0);
-  EXPECT_EQ(back.finalCutDiameterIndex, 4);
-  EXPECT_EQ(back.stemCountIndex, 0);
-  EXPECT_EQ(RecommendationChoicesOf(r).stemCountIndex, 10);
 }
 
 namespace {
@@ -764,13 +606,9 @@ TEST(SettingsSave, ApplySettingsOrder) {
                                         "annotations 0", "trade", "estate"}));
   const SettingsRecord& r = CurrentSettings();
   // The unit labels read the currency from the record: both see the new one.
-  EXPECT_EQ(refresh.currencyAtRegeneration, 5);
-  EXPECT_EQ(refresh.currencyAtCaptions, 5);
-  EXPECT_EQ(r.currencyIndex, 5);
-  EXPECT_EQ(r.priceFormatIndex, 1);
-  EXPECT_EQ(r.pulpwoodPrices[4], 15.0f);
-  EXPECT_EQ(r.logPrices[0], 21.0f);
-  EXPECT_EQ(r.energyWoodPrice, 2.0f);
+  EXPECT_EQ(std::pair(refresh.currencyAtRegeneration, refresh.currencyAtCaptions), std::pair(5, 5));
+  EXPECT_EQ(std::tuple(r.currencyIndex, r.priceFormatIndex, r.pulpwoodPrices[4], r.logPrices[0], r.energyWoodPrice),
+            std::tuple(5, 1, 15.0f, 21.0f, 2.0f));
   EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
   // Same currency as at activation: no regeneration refresh.
   refresh.calls.clear();

@@ -24,6 +24,8 @@
 #include "model/StandFile.h"
 #include "platform/Random.h"
 #include "tests/model/StandFixture.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/PictureStands.h"
 #include "tests/support/TempDir.h"
 
 #include <QByteArray>
@@ -44,6 +46,8 @@
 #include <vector>
 
 namespace {
+
+using testsupport::ReadAll;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -66,11 +70,6 @@ using Rng = std::mt19937;
 
 int Uniform(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 bool Chance(Rng& rng, double p) { return std::bernoulli_distribution(p)(rng); }
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // ---- The stand as a value, independent of the order of its tree list ------
 
@@ -195,27 +194,15 @@ std::unique_ptr<data> SampleStand(Rng& rng, int maxStems) {
   }
   platform::ForceSeed(rng());
   const int n = RebuildStandSample(m);
-  MeasurementParams params;
-  params.header.estateName = QString::fromUtf8("Soak-tila Äijälä");
-  params.header.standId = QStringLiteral("%1a").arg(Uniform(rng, 1, 999));
-  params.header.info = QString::fromUtf8("Mäntyvaltainen kangas, hinta 12 €/m3.");
-  params.header.developmentClass = m.developmentClass;
-  params.header.siteType = Uniform(rng, 0, 6);
-  params.header.measurementDay = Uniform(rng, 40000, 46000);
-  params.header.area = static_cast<float>(Uniform(rng, 1, 5000)) * 0.01f;
-  for (int s = 0; s < 5; ++s) {
-    const auto si = static_cast<size_t>(s);
-    auto& w = params.blocks[si].words;
-    w[WordMeanDiameter] = m.meanDiameter[si];
-    w[WordMeanHeight] = m.meanHeightTenths[si];
-    w[WordBasalArea] = m.basalAreaTenths[si];
-    w[WordStems] = m.stems[si];
-  }
-  params.sampleCount = n;
-  auto stand = std::make_unique<data>(n);
-  stand->FillFromMeasurement(params);
-  FreeSampleTrees();
-  return stand;
+  StandHeader header;
+  header.estateName = QString::fromUtf8("Soak-tila Äijälä");
+  header.standId = QStringLiteral("%1a").arg(Uniform(rng, 1, 999));
+  header.info = QString::fromUtf8("Mäntyvaltainen kangas, hinta 12 €/m3.");
+  header.developmentClass = m.developmentClass;
+  header.siteType = Uniform(rng, 0, 6);
+  header.measurementDay = Uniform(rng, 40000, 46000);
+  header.area = static_cast<float>(Uniform(rng, 1, 5000)) * 0.01f;
+  return picturestands::StandOfSample(m, n, header);
 }
 
 // A stand of the shared fixture; now and then a tiny one, an empty one, a

@@ -130,23 +130,20 @@ TEST(MinimumSpacing, DistanceTakenInDoubleBeforeSinglePrecision) {
   EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000}));
 }
 
-TEST(MinimumSpacing, LowThinningOfAnUnsortedListTakesTheLowerTreeOfEachClosePair) {
+TEST(MinimumSpacing, LowTakesTheLowerAndHighWithOptionThreeTheHigherTreeOfEachClosePair) {
   // 1.2 m: r = 150 x 1.2 x 0.02 = 3.6 units, window trunc(0.75 x 1.2 x 0.02 x
-  // 110) = 1 position; the pairs closer than 3.6 are the first four. The list
-  // is put in y order first.
-  data s = PairStand();
-  std::mt19937 rng(5);
-  std::shuffle(s.Trees.begin(), s.Trees.end(), rng);
-  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 0, true, 3), 4);
-  EXPECT_TRUE(SortedByY(s));
-  EXPECT_EQ(MarkedHeights(s, 1), (std::multiset<float>{1000, 1050, 1200, 1010}));
-}
-
-TEST(MinimumSpacing, HighThinningWithOptionThreeTakesTheHigherTree) {
-  data s = PairStand();
-  EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 2, false, 3), 4);
-  // Pair 2 is of equal heights: the x rule with x 210 (even) takes the first.
-  EXPECT_EQ(MarkedHeights(s, 3), (std::multiset<float>{1100, 1150, 1200, 1300}));
+  // 110) = 1 position; the pairs closer than 3.6 are the first four. An
+  // unsorted list is put in y order first. Pair 2 is of equal heights: the
+  // high thinning's x rule with x 210 (even) takes the first.
+  for (bool low : {true, false}) {
+    data s = PairStand();
+    std::mt19937 rng(5);
+    if (low) std::shuffle(s.Trees.begin(), s.Trees.end(), rng);
+    EXPECT_EQ(s.ThinByMinimumSpacing(1.2f, 2, low, 3), 4);
+    EXPECT_TRUE(SortedByY(s));
+    EXPECT_EQ(MarkedHeights(s, 3), low ? (std::multiset<float>{1000, 1050, 1200, 1010})
+                                       : (std::multiset<float>{1100, 1150, 1200, 1300}));
+  }
 }
 
 TEST(SpacingSearch, StepsBackAndClimbsByOneCentimetre) {
@@ -400,42 +397,39 @@ int VolumeWithout(data s, int first, int last) {
   return s.StandingStockVolume();
 }
 
-TEST(VolumeTarget, LowThinningSumsTheVolumeAfterEvery25Trees) {
-  // Mean diameter 20 cm: the low thinning takes 25 trees before it sums the
-  // volume. The target is the volume without trees 0..24, so that sum hits
-  // it and exactly those 25 go. Summing after 24 trees would find tree 24's
-  // 13 m3/ha still standing, more than 10 above the target, and take a
-  // second batch; summing after 26 would take tree 25 as well and the
-  // correction walk would then bring tree 0 back.
-  data s = Ladder(true, 20.0f);
-  const int target = VolumeWithout(s, 0, 24);
-  ASSERT_GT(VolumeWithout(s, 0, 23), target + 10);
-  s.ThinToVolumeByHeight(0, static_cast<float>(target), true);
-  EXPECT_EQ(s.StandingStockVolume(), target);
-  for (int i = 0; i < 60; ++i) EXPECT_EQ(s.Trees[i].removedBy, i <= 24 ? 1 : 0) << "tree " << i;
-}
-
-TEST(VolumeTarget, BatchesOnlyBelowAMeanDiameterOf26Cm) {
+TEST(VolumeTarget, LowThinningSumsAfterEvery25TreesOnlyBelowAMeanDiameterOf26Cm) {
+  // With tree 24 of 150 cm and a mean diameter of 20 cm the low thinning
+  // takes 25 trees before it sums the volume. The target is the volume
+  // without trees 0..24, so that sum hits it and exactly those 25 go.
+  // Summing after 24 trees would find tree 24's 13 m3/ha still standing, more
+  // than 10 above the target, and take a second batch; summing after 26
+  // would take tree 25 as well and the correction walk would then bring tree
+  // 0 back.
   // The mean diameter rounded half away from zero: 25.5 cm is 26, every tree
   // is summed and the ten lowest trees go to reach the volume without them;
   // 25.49 cm is 25, the first batch takes 25 trees and the correction walk
   // brings the lowest back, leaving tree 24 cut and tree 0 standing (and
   // the volume, stepping by whole trees, beside the target).
   const struct {
+    bool big24;
     float meanDiameterCm;
+    int lastWanted;  // the target is the volume without trees 0..lastWanted
     bool batches;
-  } cases[] = {{25.5f, false}, {26.0f, false}, {25.49f, true}, {20.0f, true}};
+  } cases[] = {{true, 20.0f, 24, false}, {false, 25.5f, 9, false}, {false, 26.0f, 9, false},
+               {false, 25.49f, 9, true}, {false, 20.0f, 9, true}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.meanDiameterCm);
-    data s = Ladder(false, c.meanDiameterCm);
-    const int target = VolumeWithout(s, 0, 9);
+    SCOPED_TRACE(::testing::Message() << c.big24 << " " << c.meanDiameterCm);
+    data s = Ladder(c.big24, c.meanDiameterCm);
+    const int target = VolumeWithout(s, 0, c.lastWanted);
+    if (c.big24) {
+      ASSERT_GT(VolumeWithout(s, 0, c.lastWanted - 1), target + 10);
+    }
     s.ThinToVolumeByHeight(0, static_cast<float>(target), true);
     if (c.batches) {
-      EXPECT_EQ(s.Trees[0].removedBy, 0);
-      EXPECT_EQ(s.Trees[24].removedBy, 1);
+      EXPECT_EQ(std::pair(s.Trees[0].removedBy, s.Trees[24].removedBy), std::pair(0, 1));
     } else {
       EXPECT_EQ(s.StandingStockVolume(), target);
-      for (int i = 0; i < 60; ++i) EXPECT_EQ(s.Trees[i].removedBy, i <= 9 ? 1 : 0) << "tree " << i;
+      for (int i = 0; i < 60; ++i) EXPECT_EQ(s.Trees[i].removedBy, i <= c.lastWanted ? 1 : 0) << "tree " << i;
     }
   }
 }
@@ -545,26 +539,58 @@ TEST(StockVolume, RoundsTheListOrderSumNotTheExactOne) {
   EXPECT_EQ(tracker.Volume(), s.StandingStockVolume());
 }
 
-TEST(SmallStands, EveryThinningRunsOnTenToSixtyTrees) {
-  for (int n : {10, 11, 12, 17, 23, 31, 44, 60}) {
+TEST(SmallStands, EveryCuttingAndThinningRunsOnTenToSixtyTrees) {
+  // Each operation marks only with its own step, and what it reports kept or
+  // left is what stands.
+  for (int n : {10, 11, 12, 13, 17, 23, 31, 44, 60}) {
     const data base = RandomStand(n, 300 + n);
+    auto only = [n](const data& s, const char* what) {
+      for (const TreeRecord& t : s.Trees) EXPECT_TRUE(t.removedBy == 0 || t.removedBy == 1) << what << " n " << n;
+    };
+    for (int w : {20, 25, 100}) {
+      data s = base;
+      s.SelectStripCut(w, 0);
+      only(s, "strip");
+    }
+    for (int large : {0, 1}) {
+      data s = base;
+      const int keptS = s.SelectRetentionCutBySpecies(0, 2, large, 20, 20, 150, 1);
+      EXPECT_EQ(keptS, n - CountMarked(s, 1));
+      only(s, "seed tree");
+      data t = base;
+      const int keptT = t.SelectRetentionCut(0, 2, large, 100, 100, 300, 1);
+      EXPECT_EQ(keptT, n - CountMarked(t, 1));
+      only(t, "shelterwood");
+    }
+    for (int g = 0; g <= 3; ++g) {
+      data s = base;
+      s.SelectSpacedRetention(g, 10, 0);
+      only(s, "retention groups");
+      if (g > 0) {
+        EXPECT_LE(n - CountMarked(s, 1), std::min(n, g * 10));
+      }
+    }
+    data geometric = base;
+    geometric.SelectSmallGapCut(30, 0);
+    geometric.SelectCorridors(4.0f, 20.0f, 1);
+    geometric.SelectStripRoads(5.0f, 20.0f, 1);
+    geometric.SelectSpeciesRemoval(2, 2, 2, 2, 2, 1);
+    geometric.SelectLargestTrees(0, 1.0f);
+    only(geometric, "geometric");
     for (bool low : {true, false}) {
       data a = base;
-      const int v = a.ThinToTargetVolume(0, base.SlotTotalVolume(0) * 0.6f, 2, low);
-      EXPECT_LE(v, base.SlotTotalVolume(0));
+      EXPECT_LE(a.ThinToTargetVolume(0, base.SlotTotalVolume(0) * 0.6f, 2, low), base.SlotTotalVolume(0));
       data b = base;
       EXPECT_TRUE(b.ThinToTargetBasalArea(0, static_cast<float>(n / 2), 0, low));
       EXPECT_EQ(b.TreeCount() - CountMarked(b, 1), n / 2) << n;
       data c = base;
       EXPECT_TRUE(c.ThinToTargetBasalArea(0, base.SlotBasalArea(0) * 0.5f, 1, low));
       data d = base;
-      EXPECT_GE(d.ThinByMinimumSpacing(5.0f, 0, low, 3), 0);
+      d.ThinByMinimumSpacing(5.0f, 0, low, 3);
       data e = base;
       e.SelectLargestTrees(0, base.SlotTotalVolume(0) * 0.1f);
       e.ThinToTargetVolume(0, base.SlotTotalVolume(0) * 0.5f, 5, false);
-      for (const data* s : {&a, &b, &c, &d, &e}) {
-        for (const TreeRecord& t : s->Trees) EXPECT_TRUE(t.removedBy == 0 || t.removedBy == 1);
-      }
+      for (const data* s : {&a, &b, &c, &d, &e}) only(*s, "thinning");
     }
   }
 }
