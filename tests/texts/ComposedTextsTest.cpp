@@ -1,20 +1,11 @@
 // Entries composed at call time: units, the currency, the stand title, the
-// main window's view options and the carbon dioxide factor, plus a sample of
-// entries whose blanks and spellings are easy to get wrong.
+// main window's view options and the carbon dioxide factor.
 
 #include "texts/Actlan.h"
 #include "texts/Clearlan.h"
 #include "texts/Commonlan.h"
-#include "texts/Gatelan.h"
 #include "texts/Inclan.h"
-#include "texts/Introlan.h"
-#include "texts/Meoplan.h"
-#include "texts/Ploclan.h"
-#include "texts/Roadslan.h"
-#include "texts/Settlan.h"
 #include "texts/TextState.h"
-#include "texts/Th1lan.h"
-#include "texts/Tradelan.h"
 
 #include <gtest/gtest.h>
 
@@ -138,46 +129,6 @@ TEST(PlotAreaTexts, StyleAndHalf) {
         EXPECT_EQ(PlotAreaTextFor(style, false), texts[style][1]) << style;
     }
     EXPECT_EQ(PlotAreaTextFor(7, false), "1 ha");
-}
-
-TEST(SampleTexts, BlanksAndSpellingsAreKept) {
-    EXPECT_EQ(GatelanText(2), QStringLiteral("harvennuskaytävän leveys"));
-    EXPECT_TRUE(TradelanText(4).startsWith(QStringLiteral("Liita raporttiin - painikkeella voidaan liittää ")));
-    EXPECT_TRUE(TradelanText(4).contains(QStringLiteral("tiedot puukaupasta.Luo raportti - painikkeella")));
-    EXPECT_EQ(TradelanText(23), QStringLiteral("Liitä raporttiin"));
-    EXPECT_TRUE(Th1lanText(0).endsWith(QStringLiteral("Osa vaihtohdoista saattaa rajautua metsikön erityispiirteiden vuoksi pois.")));
-    EXPECT_TRUE(IntrolanText(6).contains(QStringLiteral("puustotunnuksïen")));
-    EXPECT_EQ(CommonlanText(95), "Ala - tai  yläharvennus");
-    EXPECT_EQ(CommonlanText(77), QStringLiteral("ei hakkuutoimia,  ei hakkuukertymää  !"));
-    EXPECT_EQ(CommonlanText(119), "Talletetaanko muutokset  ?");
-    EXPECT_EQ(ActlanText(19), QStringLiteral("mahdollisia toimenpidesuosituksia ei näytetä   !"));
-    EXPECT_EQ(ActlanText(95), QStringLiteral("Puuston keskiläpimitta "));
-    EXPECT_EQ(RoadslanText(3), " : ei uria");
-    EXPECT_EQ(MeoplanMeasText(2), "  :  aseta keskipituus tai nollaa runkoluku  !");
-    EXPECT_EQ(MeoplanMeasText(24), ",  lehtipuut");
-    EXPECT_EQ(IntrolanText(33), QStringLiteral("Lisää näytön kokoa (resoluutiota), jos haluat muuttaa sovelluksen koon "));
-    EXPECT_EQ(SettlanText(8), QStringLiteral("Mänty- ,kuusi- ja sekapuumetsiköt"));
-    EXPECT_EQ(SettlanText(19), "Settings.dat");
-}
-
-TEST(SampleTexts, FixedNumbersAreWrittenWithoutGrouping) {
-    EXPECT_TRUE(MeoplanMeasText(12).contains("( max. 80 m2/ha )"));
-    EXPECT_TRUE(MeoplanMeasText(13).contains("( max. 12000 kpl/ha ) ja tilavuuden ja muodostaa"));
-    EXPECT_TRUE(GatelanText(0).contains(QStringLiteral("vähintään 1600 runkoa/ha ennen hakkuutoimenpiteitä.")));
-    EXPECT_TRUE(GatelanText(5).endsWith(QStringLiteral("vähintään 1600 kpl/ha   !")));
-    EXPECT_EQ(PloclanText(2), QStringLiteral("Poimintahakkuulle asetetut vaatimukset  :  puusto vähintään 150 m3/ha, "
-                                             "keskiläpimitta vähintään 18 cm ja runkoluku 400 - 1500 / ha. "));
-    const QString prices = SettlanText(18);
-    EXPECT_TRUE(prices.contains(QStringLiteral("pienaukkohakkuissa 10 % keskihintoja pienemmät. Uudistushakkuissa")));
-    EXPECT_TRUE(prices.contains(QStringLiteral("vastaavat hinnat ovat 10 % keskihintoja suuremmat. Oletushintoja")));
-}
-
-TEST(SampleTexts, SharedWordingsStayUnderBothNumbers) {
-    EXPECT_EQ(CommonlanText(84), CommonlanText(88));
-    EXPECT_EQ(CommonlanText(78), CommonlanText(86));
-    EXPECT_EQ(IntrolanText(32), IntrolanText(36));
-    EXPECT_EQ(ActlanText(73), ActlanText(82));
-    EXPECT_EQ(ActlanText(73), QStringLiteral("Uusi metsä"));
 }
 
 }  // namespace

@@ -128,8 +128,6 @@ TEST_F(TextTables, SwedishColumnHasItsRealWordsAndComposedUnits) {
                                                   {35, "st/ha"}, {64, "m3/ha"},   {56, "€/ha"},    {62, "år"},
                                                   {34, "error !"}};
     for (auto [n, text] : common) EXPECT_EQ(CommonlanText(n), QString::fromUtf8(text)) << n;
-    EXPECT_EQ(SettlanText(12), "och");
-    EXPECT_EQ(SettlanText(13), "och");
     EXPECT_EQ(ActlanText(90), "");
     EXPECT_EQ(ClearlanShelterTreeText(1), ClearlanSeedTreeText(1));
     EXPECT_EQ(ActlanText(47), "error");
