@@ -14,6 +14,8 @@ namespace {
 
 using EstateRules = DefaultPrices;
 
+QString U(const char* s) { return QString::fromUtf8(s); }
+
 AssortmentVolumes Vol(int pinePulp, int pineLogs, int energy = 0) {
   AssortmentVolumes v{};
   v[PinePulpwood] = pinePulp;
@@ -31,9 +33,7 @@ TEST_F(EstateRules, TotalsPerAreaAndValue) {
   const Estate e = b.estate();
   AssortmentVector v{};
   EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, false, true), 100 + 200 + 20 + 20);
-  EXPECT_EQ(v[PinePulpwood], 120);
-  EXPECT_EQ(v[PineLogs], 200);
-  EXPECT_EQ(v[EnergyWood], 20);
+  EXPECT_EQ(std::tuple(v[PinePulpwood], v[PineLogs], v[EnergyWood]), std::tuple(120, 200, 20));
   // Sawlog share of 120 / 200 / 20: 200 / 340 = 58.8 %.
   EXPECT_EQ(SawlogShare(v), 59);
   EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, false, false), 50 + 100 + 10 + 40);
@@ -60,16 +60,17 @@ TEST_F(EstateRules, RemovalOfStandsAndEstate) {
   });
   const Estate e = b.estate();
   AssortmentVector out{};
-  EXPECT_EQ(StandRemovalValue(e, b.stands[0], &out, false, false), 100);
-  EXPECT_EQ(StandRemovalValue(e, b.stands[0], nullptr, true, false), 200);
-  EXPECT_EQ(StandRemovalValue(e, b.stands[0], nullptr, true, true), 2000);
-  EXPECT_EQ(StandRemovalValue(e, b.stands[1], nullptr, false, false), 100);
-  EXPECT_EQ(StandRemovalValue(e, b.stands[2], nullptr, true, false), 0);
-  EXPECT_EQ(StandRemovalValue(e, b.stands[3], nullptr, true, false), 0);
+  // Per hectare, for the stand, in value.
+  EXPECT_EQ((std::array{StandRemovalValue(e, b.stands[0], &out, false, false),
+                        StandRemovalValue(e, b.stands[0], nullptr, true, false),
+                        StandRemovalValue(e, b.stands[0], nullptr, true, true),
+                        StandRemovalValue(e, b.stands[1], nullptr, false, false),
+                        StandRemovalValue(e, b.stands[2], nullptr, true, false),
+                        StandRemovalValue(e, b.stands[3], nullptr, true, false)}),
+            (std::array{100, 200, 2000, 100, 0, 0}));
   AssortmentVector totals{};
   EXPECT_EQ(EstateRemovalTotals(e, totals), 300);
-  EXPECT_EQ(totals[PinePulpwood], 120 + 100);
-  EXPECT_EQ(totals[PineLogs], 80);
+  EXPECT_EQ(std::pair(totals[PinePulpwood], totals[PineLogs]), std::pair(120 + 100, 80));
 }
 
 TEST_F(EstateRules, ClearCutAloneKeepsItsRemovalInScheme44) {
@@ -84,20 +85,15 @@ TEST_F(EstateRules, ClearCutAloneKeepsItsRemovalInScheme44) {
 }
 
 TEST_F(EstateRules, SmallTexts) {
-  EXPECT_EQ(StandCountText(1, 2), "Listassa 1 kuvio");
-  EXPECT_EQ(StandCountText(12, 0), "12 kuviota");
-  EXPECT_EQ(StandCountText(3, 1), "Hakemistossa 3 kuviota");
-  EXPECT_EQ(StandCountText(0, 3), QString::fromUtf8("Metsätilalla 0 kuviota"));
-  EXPECT_EQ(AreaText(12.345f, true), "12.35 ha");
-  EXPECT_EQ(AreaText(12.345f, false), "12.3 ha");
+  EXPECT_EQ(QStringList({StandCountText(1, 2), StandCountText(12, 0), StandCountText(3, 1), StandCountText(0, 3)}),
+            QStringList({"Listassa 1 kuvio", "12 kuviota", "Hakemistossa 3 kuviota", U("Metsätilalla 0 kuviota")}));
+  EXPECT_EQ(QStringList({AreaText(12.345f, true), AreaText(12.345f, false)}), QStringList({"12.35 ha", "12.3 ha"}));
   EXPECT_EQ(ChartItemLetter(0) + ChartItemLetter(3), "AD");
-  EXPECT_EQ(ChartValueText(12.5, "###0.### m3"), "12.5 m3");
-  EXPECT_EQ(ChartValueText(1234, "###0.### m3/ha"), "1234 m3/ha");
-  EXPECT_EQ(ChartValueText(33.3333, "###0.###  % "), "33.333  % ");
-  EXPECT_EQ(ChartValueText(-2.0, "###0.0## %"), "-2.0 %");
-  EXPECT_EQ(ChartValueText(1.25, "###0.0## %"), "1.25 %");
-  EXPECT_EQ(ChartValueText(-0.0001, "###0.0## %"), "0.0 %");
-  EXPECT_EQ(ChartValueText(0.0, "###0.### m3"), "0 m3");
+  const std::tuple<double, const char*, const char*> values[] = {
+      {12.5, "###0.### m3", "12.5 m3"},   {1234, "###0.### m3/ha", "1234 m3/ha"}, {33.3333, "###0.###  % ", "33.333  % "},
+      {-2.0, "###0.0## %", "-2.0 %"},     {1.25, "###0.0## %", "1.25 %"},         {-0.0001, "###0.0## %", "0.0 %"},
+      {0.0, "###0.### m3", "0 m3"}};
+  for (auto [value, format, text] : values) EXPECT_EQ(ChartValueText(value, format), text) << value << " " << format;
 }
 
 // The estate grid: stock, growth between two time points, removal.
@@ -158,16 +154,14 @@ TEST_F(EstateRules, OneStandEstateChart) {
   EstateChartContent c = EstateChart(one.estate(), 2, false, true, 752);
   ASSERT_EQ(c.bars.size(), 2u);
   // Per hectare with one stand: the stand's own figures.
-  EXPECT_EQ(c.bars[0].value, 100);
-  EXPECT_EQ(c.bars[1].value, 150);
+  EXPECT_EQ(std::pair(c.bars[0].value, c.bars[1].value), std::pair(100.0, 150.0));
   EXPECT_EQ(c.bars[0].text, QStringLiteral(" tukki 50%\nA :  2020"));
   EXPECT_EQ(c.footLines, (QStringList{QStringLiteral("A :  mittauspuusto"),
                                       QString::fromUtf8("B :  kasvatuksen jälkeen")}));
   EXPECT_EQ(c.valueFormat, "###0.### m3/ha");
   EXPECT_EQ(std::pair(c.axisStartPercent, c.axisEndPercent), std::pair(19, 81));
   EXPECT_EQ(c.titleLines, (QStringList{"", "Kuviotietokanta", "  - 1 kuvio", "  - 2.00 ha", "Puuston kehitys 2020-2030"}));
-  EXPECT_TRUE(c.topAxisTitle.isEmpty());
-  EXPECT_EQ(c.bottomAxisPositionPercent, 10);
+  EXPECT_EQ(std::pair(c.topAxisTitle, c.bottomAxisPositionPercent), std::pair(QString(), 10));
   c = EstateChart(one.estate(), 1, true, false, 752);
   ASSERT_EQ(c.bars.size(), 1u);
   // 100 m3/ha on 2 ha at 10 per m3.
@@ -181,16 +175,14 @@ TEST_F(EstateRules, ChartMarksYearsThatDiffer) {
   const Built b({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100)}), Stand("b", "01.06.2021", 2, 1.0f, {Measured(0)})});
   EstateChartContent c = EstateChart(b.estate(), 1, false, true, 700);
   ASSERT_EQ(c.bars.size(), 1u);
-  EXPECT_EQ(c.bars[0].colorBgr, 0xFFFFFF);
-  EXPECT_EQ(c.bars[0].value, 50);
+  EXPECT_EQ(std::pair(c.bars[0].colorBgr, c.bars[0].value), std::pair(0xFFFFFF, 50.0));
   EXPECT_EQ(c.topAxisTitle, QString::fromUtf8("valkoinen : puustotiedot eivät ole samalta vuodelta "));
   EXPECT_EQ(c.bottomAxisPositionPercent, 7);
   EXPECT_EQ(EstateChart(b.estate(), 4, false, false, 752).axisStartPercent, 1);
   // An empty estate: no bars, no title.
   const Built none({});
   c = EstateChart(none.estate(), 3, false, true, 752);
-  EXPECT_TRUE(c.bars.empty());
-  EXPECT_TRUE(c.titleLines.isEmpty());
+  EXPECT_TRUE(c.bars.empty() && c.titleLines.isEmpty());
 }
 
 TEST_F(EstateRules, SeedlingStandsAndForecastInfo) {

@@ -23,18 +23,16 @@ QString Single(const char* year, const char* label) {
 TEST(TimePointItems, YearLabelKindAndRenaming) {
   QStringList items{Single("2020", "mittauspuusto"), QStringLiteral("hakkuun jälkeen"),
                     Single("2031", "hakkuun ja kasvatuksen jälkeen")};
-  EXPECT_TRUE(TimePointItemHasSingleYear(items, 0));
-  EXPECT_FALSE(TimePointItemHasSingleYear(items, 1));
-  EXPECT_FALSE(TimePointItemHasSingleYear(items, 3));
-  EXPECT_FALSE(TimePointItemHasSingleYear(items, -1));
+  EXPECT_EQ((std::array{TimePointItemHasSingleYear(items, 0), TimePointItemHasSingleYear(items, 1),
+                        TimePointItemHasSingleYear(items, 3), TimePointItemHasSingleYear(items, -1)}),
+            (std::array{true, false, false, false}));
   const std::vector<std::tuple<int, int, const char*>> years = {
       {0, 0, "2020"}, {0, 1, " v. 2020"}, {0, 10, " v.2020"}, {0, 2, "v. 2020  :  "}, {1, 0, ""}, {2, 0, "2031"},
       {5, 0, ""}};
   for (auto [i, mode, want] : years) EXPECT_EQ(TimePointItemYear(items, i, mode), QString::fromUtf8(want)) << i << mode;
-  EXPECT_EQ(TimePointItemLabel(items, 0, false), "mittauspuusto");
-  EXPECT_EQ(TimePointItemLabel(items, 0, true), items[0]);
-  EXPECT_EQ(TimePointItemLabel(items, 1, false), QString::fromUtf8("hakkuun jälkeen"));
-  EXPECT_EQ(TimePointItemLabel(items, 7, false), "");
+  EXPECT_EQ(QStringList({TimePointItemLabel(items, 0, false), TimePointItemLabel(items, 0, true),
+                         TimePointItemLabel(items, 1, false), TimePointItemLabel(items, 7, false)}),
+            QStringList({"mittauspuusto", items[0], QString::fromUtf8("hakkuun jälkeen"), ""}));
   // Item 1 mentions a cutting: the kinds skip the after-growth kind.
   EXPECT_EQ((std::vector<int>{EstateKindOfItem(items, 0), EstateKindOfItem(items, 1), EstateKindOfItem(items, 2)}),
             (std::vector<int>{0, 2, 3}));
@@ -44,10 +42,9 @@ TEST(TimePointItems, YearLabelKindAndRenaming) {
   RenameTimePointItem(items, 1, QString::fromUtf8("1. kasvatuksen jälkeen"));
   EXPECT_EQ(items[2], Single("2031", "2. kasvatuksen jälkeen"));
   EXPECT_EQ(items[1], QString::fromUtf8("1. kasvatuksen jälkeen"));
-  EXPECT_EQ(CuttingYearText("2020 - 2022", true, false), " v. 2020 - 2022");
-  EXPECT_EQ(CuttingYearText("2020", true, true), " v.2020");
-  EXPECT_EQ(CuttingYearText("2020", false, true), "2020");
-  EXPECT_EQ(CuttingYearText("", true, false), "");
+  EXPECT_EQ(QStringList({CuttingYearText("2020 - 2022", true, false), CuttingYearText("2020", true, true),
+                         CuttingYearText("2020", false, true), CuttingYearText("", true, false)}),
+            QStringList({" v. 2020 - 2022", " v.2020", "2020", ""}));
 }
 
 TEST(TimePointItems, MatchingIndexAndWindowCopies) {
@@ -59,20 +56,19 @@ TEST(TimePointItems, MatchingIndexAndWindowCopies) {
   EXPECT_EQ(EstateWindowTimePoints(tp, true), charts);
   tp.scheme = 6;
   EXPECT_EQ(EstateWindowTimePoints(tp, true), main);
-  EXPECT_EQ(MatchingTimePointIndex(charts, 1, main), 2);
-  EXPECT_EQ(MatchingTimePointIndex(main, 2, main), 2);
-  EXPECT_EQ(MatchingTimePointIndex(charts, 5, main), 0);
-  EXPECT_EQ(MatchingTimePointIndex({"x", "y"}, 1, main), 0);
+  EXPECT_EQ((std::array{MatchingTimePointIndex(charts, 1, main), MatchingTimePointIndex(main, 2, main),
+                        MatchingTimePointIndex(charts, 5, main), MatchingTimePointIndex({"x", "y"}, 1, main)}),
+            (std::array{2, 2, 0, 0}));
 }
 
 TEST(TimePointItems, AnnualGrowthPercent) {
   // (121 / 100)^(1/10) = 1.019245; (100 / 121)^(1/10) = 0.981112.
   EXPECT_NEAR(AnnualGrowthPercent(121, 100, 10), 1.9245f, 1e-3f);
   EXPECT_NEAR(AnnualGrowthPercent(100, 121, 10), -1.8886f, 1e-3f);
-  EXPECT_EQ(AnnualGrowthPercent(0, 100, 10), 0.0f);
-  EXPECT_EQ(AnnualGrowthPercent(100, 0, 10), 0.0f);
-  EXPECT_EQ(AnnualGrowthPercent(-100, 50, 10), 0.0f);
-  EXPECT_EQ(AnnualGrowthPercent(100, 50, 0), 0.0f);
+  // No division by zero, no root of a negative ratio.
+  EXPECT_EQ((std::array{AnnualGrowthPercent(0, 100, 10), AnnualGrowthPercent(100, 0, 10),
+                        AnnualGrowthPercent(-100, 50, 10), AnnualGrowthPercent(100, 50, 0)}),
+            (std::array{0.0f, 0.0f, 0.0f, 0.0f}));
 }
 
 TEST(TimePointStands, StepChainPredicates) {
@@ -235,12 +231,13 @@ TEST(TimePointSchemes, YearsOfOneStandByKind) {
   const Built b({Stand("a", "01.06.2020", 5, 1, {Measured(100), Grown(5, 120), Thinned(80), Grown(10, 100)})});
   const Estate e = b.estate();
   const EstateRecord& r = b.stands[0];
-  EXPECT_EQ(EstateTimePointYear(e, r, KindMeasured, r.measurementDate, false), "2020");
-  EXPECT_EQ(EstateTimePointYear(e, r, KindAfterGrowth, r.measurementDate, false), "2025");
-  EXPECT_EQ(EstateTimePointYear(e, r, KindAfterCutting, r.measurementDate, false), "2025");
-  EXPECT_EQ(EstateTimePointYear(e, r, KindAfterCuttingAndGrowth, r.measurementDate, false), "2035");
-  EXPECT_EQ(EstateTimePointYear(e, r, KindAfterCutting, r.measurementDate, true), "2025");
-  EXPECT_EQ(EstateTimePointYear(e, r, KindMeasured, QString(), false), "");
+  EXPECT_EQ(QStringList({EstateTimePointYear(e, r, KindMeasured, r.measurementDate, false),
+                         EstateTimePointYear(e, r, KindAfterGrowth, r.measurementDate, false),
+                         EstateTimePointYear(e, r, KindAfterCutting, r.measurementDate, false),
+                         EstateTimePointYear(e, r, KindAfterCuttingAndGrowth, r.measurementDate, false),
+                         EstateTimePointYear(e, r, KindAfterCutting, r.measurementDate, true),
+                         EstateTimePointYear(e, r, KindMeasured, QString(), false)}),
+            QStringList({"2020", "2025", "2025", "2035", "2025", ""}));
   EXPECT_EQ(b.points.cuttingYear, "2025");
   EXPECT_TRUE(MeasuredInCuttingYear(Estate{b.stands, EstateTimePoints{}}, r));
   EXPECT_FALSE(MeasuredInCuttingYear(e, r));

@@ -34,11 +34,8 @@ TEST(TradeRules, RowsValuesAndTotalsWithAndWithoutTheShift) {
   SaleResult r = ComputeTimberSale(in);
   // 12 x 5 + 40 x 20 + 30 x 20 + 10 x 20 + 5 x 20 + 50 x 55.5 + 15 x 55.5
   // = 60 + 800 + 600 + 200 + 100 + 2775 + 833 (832.5 rounded up).
-  EXPECT_EQ(r.value[SpruceLogs], 833);
-  EXPECT_EQ(r.totalValue, 5368);
-  EXPECT_EQ(r.totalVolume, 162);
-  EXPECT_EQ(r.unshiftedValue, 5368);
-  EXPECT_EQ(r.moved, 0);
+  EXPECT_EQ(std::tuple(r.value[SpruceLogs], r.totalValue, r.totalVolume, r.unshiftedValue, r.moved),
+            std::tuple(833, 5368, 162, 5368, 0));
 
   // 10 %: pine logs move 5 m3, spruce logs 1.5 -> 2 m3; alder pulpwood and
   // energy wood stay.
@@ -48,27 +45,20 @@ TEST(TradeRules, RowsValuesAndTotalsWithAndWithoutTheShift) {
                                          {SpruceLogs, 13},   {AlderPulpwood, 5}, {EnergyWood, 12}};
   for (auto [k, v] : volumes) EXPECT_EQ(r.volume[k], v) << k;
   // 60 + 900 + 640 + 200 + 100 + 2498 (2497.5) + 722 (721.5).
-  EXPECT_EQ(r.totalValue, 5120);
-  EXPECT_EQ(r.totalVolume, 162);
-  EXPECT_EQ(r.unshiftedValue, 5368);
-  EXPECT_EQ(r.moved, 7);
+  EXPECT_EQ(std::tuple(r.totalValue, r.totalVolume, r.unshiftedValue, r.moved), std::tuple(5120, 162, 5368, 7));
   // -248 of 5368 is -4.62 %.
   const ShiftEffectTexts t = LogShiftEffectTexts(ShiftState::Enabled, r.moved, r.totalValue, r.unshiftedValue);
-  EXPECT_EQ(t.moved, QString::fromUtf8("   - tukin siirtymä 7 m3"));
-  EXPECT_EQ(t.caption, "   - vaikutus tuloihin");
-  EXPECT_EQ(t.change, QString::fromUtf8("-248 €,"));
-  EXPECT_EQ(t.percent, "-4.6 %");
+  EXPECT_EQ(QStringList({t.moved, t.caption, t.change, t.percent}),
+            QStringList({QString::fromUtf8("   - tukin siirtymä 7 m3"), "   - vaikutus tuloihin", QString::fromUtf8("-248 €,"),
+                         "-4.6 %"}));
 
   // An unticked row counts neither value nor volume, nor in the unshifted
   // value; with the list disabled nothing is moved.
   in.ticked[PineLogs] = false;
   in.choices.shiftEnabled = false;
   r = ComputeTimberSale(in);
-  EXPECT_EQ(r.value[PineLogs], 0);
-  EXPECT_EQ(r.totalValue, 5120 - 2498);
-  EXPECT_EQ(r.totalVolume, 162 - 45);
-  EXPECT_EQ(r.unshiftedValue, 0);
-  EXPECT_EQ(r.moved, 0);
+  EXPECT_EQ(std::tuple(r.value[PineLogs], r.totalValue, r.totalVolume, r.unshiftedValue, r.moved),
+            std::tuple(0, 5120 - 2498, 162 - 45, 0, 0));
 }
 
 TEST(TradeRules, StemPricesCarryPulpwoodAndLogsWithoutShift) {
@@ -76,14 +66,14 @@ TEST(TradeRules, StemPricesCarryPulpwoodAndLogsWithoutShift) {
   SaleChoices c;
   c.pineStem = true;
   c.shiftPercent = 10;
-  EXPECT_EQ(SaleRowVolume(in.removal, c, PinePulpwood), 0);
-  EXPECT_EQ(SaleRowVolume(in.removal, c, PineLogs), 90);
+  const auto volumes = [&] {
+    return std::array{SaleRowVolume(in.removal, c, PinePulpwood), SaleRowVolume(in.removal, c, PineLogs),
+                      SaleRowVolume(in.removal, c, SprucePulpwood), SaleRowVolume(in.removal, c, SpruceLogs)};
+  };
   // Spruce is still shifted: 30 + 2 and 15 - 2.
-  EXPECT_EQ(SaleRowVolume(in.removal, c, SprucePulpwood), 32);
-  EXPECT_EQ(SaleRowVolume(in.removal, c, SpruceLogs), 13);
+  EXPECT_EQ(volumes(), (std::array{0, 90, 32, 13}));
   c.spruceStem = true;
-  EXPECT_EQ(SaleRowVolume(in.removal, c, SprucePulpwood), 0);
-  EXPECT_EQ(SaleRowVolume(in.removal, c, SpruceLogs), 45);
+  EXPECT_EQ(volumes(), (std::array{0, 90, 0, 45}));
   // Captions: the name and code, then "%5d m3".
   EXPECT_EQ(SaleRowCaption(PineLogs, 90, c), QString::fromUtf8("mäntyrunko (mäRun)   90 m3"));
   EXPECT_EQ(SaleRowCaption(SpruceLogs, 45, c), QString::fromUtf8("kuusirunko (kuRun)   45 m3"));
@@ -99,17 +89,14 @@ TEST(TradeRules, StemPricesCarryPulpwoodAndLogsWithoutShift) {
 
 TEST(TradeRules, ShiftEffectLinesByState) {
   const ShiftEffectTexts zero = LogShiftEffectTexts(ShiftState::Enabled, 0, 1000, 1000);
-  EXPECT_EQ(zero.change, QString::fromUtf8("+- 0 €"));
-  EXPECT_EQ(zero.percent, "");
+  EXPECT_EQ(QStringList({zero.change, zero.percent}), QStringList({QString::fromUtf8("+- 0 €"), ""}));
   const ShiftEffectTexts gain = LogShiftEffectTexts(ShiftState::Enabled, 3, 1010, 1000);
-  EXPECT_EQ(gain.change, QString::fromUtf8("+10 €,"));
-  EXPECT_EQ(gain.percent, "+1.0 %");
+  EXPECT_EQ(QStringList({gain.change, gain.percent}), QStringList({QString::fromUtf8("+10 €,"), "+1.0 %"}));
   // A change over an unshifted value of 0 is 0 %.
   EXPECT_EQ(LogShiftEffectTexts(ShiftState::Enabled, 0, 5, 0).percent, "+0.0 %");
   const ShiftEffectTexts stem = LogShiftEffectTexts(ShiftState::StemPrice, 0, 0, 0);
-  EXPECT_EQ(stem.moved, "    runkohinta,");
-  EXPECT_EQ(stem.caption, QString::fromUtf8("    ei tukin siirtymän arviointia  !"));
-  EXPECT_EQ(stem.change, "");
+  EXPECT_EQ(QStringList({stem.moved, stem.caption, stem.change}),
+            QStringList({"    runkohinta,", QString::fromUtf8("    ei tukin siirtymän arviointia  !"), ""}));
   const ShiftEffectTexts noLogs = LogShiftEffectTexts(ShiftState::NoLogRows, 0, 0, 0);
   EXPECT_EQ(noLogs.moved, "    ei tukkipuuta,");
   EXPECT_EQ(noLogs.caption, stem.caption);
@@ -127,13 +114,11 @@ TEST(TradeRules, PrepaymentTaxAndNetIncome) {
                         {999, 0, 0, 999},      {-100, 25, 25, -75}};
   for (const Case& c : cases) {
     const TaxResult r = PrepaymentTax(c.gross, c.percent);
-    EXPECT_EQ(r.tax, c.tax) << c.gross;
-    EXPECT_EQ(r.net, c.net) << c.gross;
+    EXPECT_EQ(std::pair(r.tax, r.net), std::pair(c.tax, c.net)) << c.gross;
   }
   EXPECT_EQ(MoneyText(-300), QString::fromUtf8("-300 €"));
-  EXPECT_EQ(LeadingNumber(QString::fromUtf8("5368 €")), 5368);
-  EXPECT_EQ(LeadingNumber("-1610 X"), -1610);
-  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ((std::array{LeadingNumber(QString::fromUtf8("5368 €")), LeadingNumber("-1610 X"), LeadingNumber("")}),
+            (std::array{5368, -1610, 0}));
   const QStringList items = PercentItems();
   ASSERT_EQ(items.size(), 41);
   EXPECT_EQ(items.at(0), " 0%");
@@ -149,26 +134,21 @@ TEST(TradeRules, ChartTitleFootAndBars) {
   EXPECT_EQ(MeanPriceText(100, 0, ", "), "");
   SaleChart c = SaleChartContents(r, in, "Kuvio 12a", "2024", QString());
   EXPECT_EQ(c.title, QString::fromUtf8("Kuvio 12a, puukauppa 2024  :  162 m3, 5368 €, 33 €/m3"));
-  EXPECT_EQ(c.bottomAxisPercent, 16);
-  EXPECT_EQ(c.leftAxisEnd, 84);
+  EXPECT_EQ(std::pair(c.bottomAxisPercent, c.leftAxisEnd), std::pair(16, 84));
   ASSERT_EQ(c.bars.size(), 10u);
   // Energy wood first, then pulpwood of pine ... alder, logs of pine ... aspen.
-  EXPECT_EQ(c.bars[0].value, 60);
-  EXPECT_EQ(c.bars[0].label, "ranka\n12 m3");
-  EXPECT_EQ(c.bars[0].colourCode, 100);
-  EXPECT_EQ(c.bars[2].colourCode, 11);  // spruce pulpwood
-  EXPECT_EQ(c.bars[4].label, "  ");     // aspen pulpwood: no volume
-  EXPECT_EQ(c.bars[4].colourCode, kGradientStartBar);
-  EXPECT_EQ(c.bars[5].colourCode, 4);
-  EXPECT_EQ(c.bars[6].label, QString::fromUtf8("mät\n50 m3"));
-  EXPECT_EQ(c.bars[6].colourCode, 0);
-  EXPECT_EQ(c.bars[9].value, 0);
+  EXPECT_EQ(std::pair(c.bars[0].value, c.bars[9].value), std::pair(60, 0));
+  // Spruce pulpwood 11, aspen pulpwood without volume the gradient's start.
+  EXPECT_EQ((std::array{c.bars[0].colourCode, c.bars[2].colourCode, c.bars[4].colourCode, c.bars[5].colourCode,
+                        c.bars[6].colourCode}),
+            (std::array{100, 11, kGradientStartBar, 4, 0}));
+  EXPECT_EQ(QStringList({c.bars[0].label, c.bars[4].label, c.bars[6].label}),
+            QStringList({"ranka\n12 m3", "  ", QString::fromUtf8("mät\n50 m3")}));
   // A foot line lifts the bottom axis and shortens the left one.
   const QString foot = RegenerationEstimateLine(true, false, "", "");
   EXPECT_EQ(foot, QString::fromUtf8("Ei kustannusarviota metsänuudistamisesta"));
   c = SaleChartContents(r, in, "Kuvio 12a", "2024", foot);
-  EXPECT_EQ(c.bottomAxisPercent, 19);
-  EXPECT_EQ(c.leftAxisEnd, 81);
+  EXPECT_EQ(std::pair(c.bottomAxisPercent, c.leftAxisEnd), std::pair(19, 81));
   EXPECT_EQ(RegenerationEstimateLine(false, true, "a", "b"), "");
   EXPECT_EQ(RegenerationEstimateLine(true, true, "750 €/ha", "1875 €"),
             QString::fromUtf8("Metsänuudistamisen kustannusarvio 750 €/ha,  1875 €"));
@@ -185,26 +165,17 @@ TEST(TradeRules, ChartTitleFootAndBars) {
 }
 
 TEST(TradeRules, RowStatesPriceClassTextsAndStemPriceSwitch) {
-  EXPECT_EQ(RowStateForVolume(0, {true, true}).enabled, false);
-  EXPECT_EQ(RowStateForVolume(0, {true, true}).ticked, false);
+  EXPECT_FALSE(RowStateForVolume(0, {true, true}).enabled || RowStateForVolume(0, {true, true}).ticked);
   // A row that gets a volume again is ticked automatically; an enabled row
   // keeps the user's choice.
   EXPECT_TRUE(RowStateForVolume(5, {false, false}).ticked);
   EXPECT_FALSE(RowStateForVolume(5, {true, false}).ticked);
   EXPECT_TRUE(RowStateForVolume(5, {true, false}).enabled);
 
-  EXPECT_EQ(CuttingMethodPriceClass(true, true), 1);
-  EXPECT_EQ(CuttingMethodPriceClass(false, true), 0);
-  EXPECT_EQ(CuttingMethodPriceClass(false, false), 2);
-  EXPECT_EQ(PriceFillMode(1), 1);
-  EXPECT_EQ(PriceFillMode(0), 0);
-  EXPECT_EQ(PriceFillMode(2), 0);
-
+  EXPECT_EQ((std::array{CuttingMethodPriceClass(true, true), CuttingMethodPriceClass(false, true),
+                         CuttingMethodPriceClass(false, false), PriceFillMode(1), PriceFillMode(0), PriceFillMode(2)}),
+            (std::array{1, 0, 2, 1, 0, 0}));
   EXPECT_EQ(CuttingLineText("avohakkuu", 2.5f, 65), QString::fromUtf8("Avohakkuu,  2.50 ha,  hakkuukertymä 65 m3/ha."));
-  EXPECT_EQ(SaleCaptionText("Kuvio 7", "2031"), "Kuvio 7,  puukauppa 2031");
-  EXPECT_EQ(SamplePictureCaption("Kuvio 7", false, 65),
-            QString::fromUtf8("Kuvio 7,  1 ha otos hakkuukertymästä  ( 65 m3/ha )"));
-  EXPECT_EQ(SamplePictureCaption("Kuvio 7", true, 65), QString::fromUtf8("Kuvio 7,  1 ha otos tukkipuiden hakkuukertymästä"));
 
   // Ticking shows the saved stem price and keeps the log price; unticking
   // brings the log price back and keeps the stem price typed meanwhile.

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -160,6 +159,12 @@ TEST_F(StartUp, WindowSizesOfferedByTheScreen) {
               std::pair(c.item >= 0, c.item >= 0));
     EXPECT_EQ(std::tuple(IntroForm->ListBox1->currentRow(), IntroForm->SizeIndex, IntroForm->SmallestSizeIndex),
               std::tuple(c.item, c.item, c.smallest));
+    // Where "suuri" may be chosen it is taken without a word.
+    if (c.smallest == 0 && c.item > 0) {
+      IntroForm->ListBox1Click(0);
+      EXPECT_EQ(script_.Count(MessageKind::Notice), 1);  // only the settings notice
+      EXPECT_EQ(MainSize(), QSize(1429, 752));
+    }
     // The start window over the main window: centred across, a quarter of
     // the free height down.
     EXPECT_EQ(IntroForm->pos(),
@@ -231,14 +236,9 @@ TEST_F(StartUp, StartWindowLayout) {
 TEST_F(StartUp, ChoosingAWindowSize) {
   Start(1366, 768);
   script_.Clear();
-  // A click on "suuri", as the mouse makes it: press and release on the row.
+  // A click on "suuri".
   QListWidget* list = IntroForm->ListBox1;
-  QWidget* viewport = list->viewport();
-  const QPoint p = list->visualItemRect(list->item(0)).center();
-  QMouseEvent press(QEvent::MouseButtonPress, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
-  QMouseEvent release(QEvent::MouseButtonRelease, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, {});
-  QApplication::sendEvent(viewport, &press);
-  QApplication::sendEvent(viewport, &release);
+  testsupport::ClickRow(list, 0);
   QCoreApplication::processEvents();
   // Refused on a screen narrower than 1536: the list shows "keski" again, as
   // current and as the selected row.
@@ -250,7 +250,7 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(1)});
   // A later choice still reacts: "pieni", 1280 x 720 on a 1366 screen, which
   // is wider: 1310 x 708.
-  list->setCurrentRow(2);
+  testsupport::ClickRow(list, 2);
   QCoreApplication::processEvents();
   EXPECT_EQ(IntroForm->SizeIndex, 2);
   EXPECT_EQ(MainSize(), QSize(1310, 708));
@@ -262,13 +262,6 @@ TEST_F(StartUp, ChoosingAWindowSize) {
   IntroForm->ListBox1Click(1);
   EXPECT_EQ(platform::PausedMilliseconds(), paused);
   EXPECT_EQ(script_.Count(MessageKind::Notice), 1);
-}
-
-TEST_F(StartUp, LargeChoiceOnAWideScreen) {
-  Start(1600, 900);
-  IntroForm->ListBox1Click(0);
-  EXPECT_EQ(script_.Count(MessageKind::Notice), 1);  // only the settings notice
-  EXPECT_EQ(MainSize(), QSize(1429, 752));
 }
 
 TEST_F(StartUp, CloseAsksAndEndsOnYes) {

@@ -31,14 +31,10 @@ TEST(MeasLists, DiameterStemCountAndSeedlingHeightItems) {
     EXPECT_EQ(items.last(), species == 4 ? "  20" : "  45");
     EXPECT_EQ(items.size(), species == 4 ? 20 : 45);
   }
-  const QStringList stems = StemCountItems();
-  ASSERT_EQ(stems.size(), 161);
-  EXPECT_EQ(stems.at(1), "  50");
-  EXPECT_EQ(stems.last(), "8000");
-  const QStringList heights = SeedlingHeightItems();
-  ASSERT_EQ(heights.size(), 13);
-  EXPECT_EQ(heights.first(), " 0.0");
-  EXPECT_EQ(heights.last(), " 1.2");
+  const QStringList stems = StemCountItems(), heights = SeedlingHeightItems();
+  EXPECT_EQ(std::tuple(stems.size(), stems.value(1), stems.last()), std::tuple(161, QString("  50"), QString("8000")));
+  EXPECT_EQ(std::tuple(heights.size(), heights.first(), heights.last()),
+            std::tuple(13, QString(" 0.0"), QString(" 1.2")));
   EXPECT_EQ(NumberItemText(true, 2.5), "   3");
   EXPECT_EQ(NumberItemText(false, 25.5), "25.5");
   EXPECT_EQ(ItemInteger("  20"), 20);
@@ -143,12 +139,10 @@ TEST(MeasStructureCode, EncodesAndDecodesBothLists) {
 }
 
 TEST(MeasNames, TypedNamesAreCleaned) {
-  EXPECT_EQ(CleanStandIdentifier("a b/c"), "ab");
-  EXPECT_EQ(CleanStandIdentifier("A\\xB"), "ab");
-  EXPECT_EQ(CleanStandIdentifier("Ö12"), "ö12");
-  EXPECT_EQ(CleanStandIdentifier("12/"), "12");
-  EXPECT_EQ(CleanEstateName(" Kotitila"), "Kotitila");
-  EXPECT_EQ(CleanEstateName("  Koti"), " Koti");
+  EXPECT_EQ(QStringList({CleanStandIdentifier("a b/c"), CleanStandIdentifier("A\\xB"), CleanStandIdentifier("Ö12"),
+                         CleanStandIdentifier("12/")}),
+            QStringList({"ab", "ab", "ö12", "12"}));
+  EXPECT_EQ(QStringList({CleanEstateName(" Kotitila"), CleanEstateName("  Koti")}), QStringList({"Kotitila", " Koti"}));
 }
 
 TEST(MeasChecks, HeaderChecksInOrderWithTheirTexts) {
@@ -181,9 +175,8 @@ TEST(MeasChecks, HeaderChecksInOrderWithTheirTexts) {
     EXPECT_EQ(m->line1, QString::fromUtf8(c.line));
   }
   const auto q = HeaderRefusal("1.00", "101", "");
-  EXPECT_EQ(q->line2, "talletetaanko kuvio ilman metsätilan nimeä  ?");
-  EXPECT_EQ(q->yesCaption, "Kyllä");
-  EXPECT_EQ(q->closeCaption, "Ei");
+  EXPECT_EQ(QStringList({q->line2, q->yesCaption, q->closeCaption}),
+            QStringList({"talletetaanko kuvio ilman metsätilan nimeä  ?", "Kyllä", "Ei"}));
 }
 
 TEST(MeasChecks, SeedlingStandChecks) {
@@ -300,18 +293,17 @@ TEST(MeasSaveFile, VerdictsOfTheSaveLoop) {
       EXPECT_EQ(d.nextPreset, c.next) << c.path.toStdString();
     }
   }
-  const SaveDecision rename = JudgeSaveFile(start + "/abc.Norvalen", "101", root, model, start);
-  EXPECT_EQ(rename.message.line2, "Vaihdetaanko kuvion tunnus 101 ---> abc   ?");
-  EXPECT_EQ(rename.message.yesCaption, "Kyllä");
-  const SaveDecision folder = JudgeSaveFile(model + "/101.Norvalen", "101", root, model, start);
-  EXPECT_TRUE(folder.message.question);
-  EXPECT_TRUE(folder.message.yesCaption.isEmpty());
-  EXPECT_EQ(folder.message.closeCaption, "Sulje");
-  EXPECT_EQ(folder.message.line2, "Palaa Metsätilat - hakemistoon ja valitse tai luo uusi talletushakemisto  !");
+  const MeasMessage rename = JudgeSaveFile(start + "/abc.Norvalen", "101", root, model, start).message;
+  EXPECT_EQ(QStringList({rename.line2, rename.yesCaption}),
+            QStringList({"Vaihdetaanko kuvion tunnus 101 ---> abc   ?", "Kyllä"}));
+  // The folder refusal has only a close button.
+  const MeasMessage folder = JudgeSaveFile(model + "/101.Norvalen", "101", root, model, start).message;
+  EXPECT_TRUE(folder.question);
+  EXPECT_EQ(QStringList({folder.yesCaption, folder.closeCaption, folder.line2}),
+            QStringList({"", "Sulje", "Palaa Metsätilat - hakemistoon ja valitse tai luo uusi talletushakemisto  !"}));
   const MeasMessage ask = NewStandSaveQuestion("101");
-  EXPECT_EQ(ask.line2, "Talletustiedosto, joka nimetään kuvion tunnuksen mukaan  :  101. Norvalen");
-  EXPECT_EQ(ask.yesCaption, "Jatka");
-  EXPECT_EQ(ask.closeCaption, "Peru");
+  EXPECT_EQ(QStringList({ask.line2, ask.yesCaption, ask.closeCaption}),
+            QStringList({"Talletustiedosto, joka nimetään kuvion tunnuksen mukaan  :  101. Norvalen", "Jatka", "Peru"}));
 }
 
 TEST(MeasStand, HeaderAndSpeciesBlocksFromTheEntries) {
@@ -325,39 +317,31 @@ TEST(MeasStand, HeaderAndSpeciesBlocksFromTheEntries) {
   e.structureCode = 12;
   e.areaText = "2.50";
   const StandHeader h = BuildStandHeader(e);
-  EXPECT_EQ(h.estateName, "Kotitila");
-  EXPECT_EQ(h.standId, "101");
-  EXPECT_EQ(h.info.size(), 401);
-  EXPECT_EQ(h.developmentClass, 5);
-  EXPECT_EQ(h.siteType, 3);
-  // 1 January 1900 is day 2; 5 December 2026 is day 46361.
+  // The notes cut to 401 characters; 1 January 1900 is day 2, 5 December
+  // 2026 day 46361.
+  EXPECT_EQ(std::tuple(h.estateName, h.standId, h.info.size(), h.developmentClass, h.siteType, h.measurementDay,
+                       h.structureCode, h.area, h.modelEstate),
+            std::tuple(QString("Kotitila"), QString("101"), qsizetype(401), 5, 3, 46361, 12, 2.5f, 0));
   EXPECT_EQ(DayNumberOf(QDate(1900, 1, 1)), 2);
-  EXPECT_EQ(h.measurementDay, 46361);
   EXPECT_EQ(DateOfDayNumber(46361), QDate(2026, 12, 5));
-  EXPECT_EQ(h.structureCode, 12);
-  EXPECT_FLOAT_EQ(h.area, 2.5f);
-  EXPECT_EQ(h.modelEstate, 0);
 
   std::array<SpeciesEntry, 5> entries{};
   entries[0] = {0, 20, 180, 200};
   entries[2] = {0, 12, 130, 0};  // a diameter without basal area is left out
   const auto blocks = ExportSpeciesBlocks(5, entries, 2, {743, 0, 0, 0, 0});
-  EXPECT_EQ(blocks[0].words[WordMinDiameter], 10);
-  EXPECT_EQ(blocks[0].words[WordMeanDiameter], 20);
-  EXPECT_EQ(blocks[0].words[WordMeanHeight], 180);
-  EXPECT_EQ(blocks[0].words[WordMaxDiameter], 30);
-  EXPECT_EQ(blocks[0].words[WordBasalArea], 200);
-  EXPECT_EQ(blocks[0].words[WordStems], 743);
+  const auto& pine = blocks[0].words;
+  EXPECT_EQ(std::tuple(pine[WordMinDiameter], pine[WordMeanDiameter], pine[WordMeanHeight], pine[WordMaxDiameter],
+                       pine[WordBasalArea], pine[WordStems]),
+            std::tuple(10, 20, 180, 30, 200, 743));
   for (int k = 1; k < 6; ++k)
     for (int w : blocks[static_cast<std::size_t>(k)].words) EXPECT_EQ(w, 0) << k;
   // A small seedling stand keeps height and stems only.
   std::array<SpeciesEntry, 5> seedlings{};
   seedlings[1] = {2500, 0, 8, 0};
   const auto sb = ExportSpeciesBlocks(2, seedlings, 2, {});
-  EXPECT_EQ(sb[1].words[WordStems], 2500);
-  EXPECT_EQ(sb[1].words[WordMeanHeight], 8);
-  EXPECT_EQ(sb[1].words[WordMinDiameter], 0);
-  EXPECT_EQ(sb[1].words[WordBasalArea], 0);
+  const auto& spruce = sb[1].words;
+  EXPECT_EQ(std::tuple(spruce[WordStems], spruce[WordMeanHeight], spruce[WordMinDiameter], spruce[WordBasalArea]),
+            std::tuple(2500, 8, 0, 0));
 }
 
 TEST(MeasTexts, LabelsCaptionsAndLines) {
@@ -394,11 +378,9 @@ TEST(MeasTexts, LabelsCaptionsAndLines) {
   EXPECT_EQ(EarliestMeasurementDate(QDate(2026, 1, 1)), QDate(2026, 1, 1).addDays(-7305));
   EXPECT_EQ(LatestMeasurementDate(QDate(2026, 1, 1)), QDate(2027, 1, 2));
   // Class changes between two classes with trees touch only the header.
-  EXPECT_EQ(ClassChangeKind(5, 6), 2);
-  EXPECT_EQ(ClassChangeKind(0, 7), 2);
-  EXPECT_EQ(ClassChangeKind(1, 5), 1);
-  EXPECT_EQ(ClassChangeKind(2, 5), 1);
-  EXPECT_EQ(ClassChangeKind(1, 2), 1);
+  EXPECT_EQ((std::array{ClassChangeKind(5, 6), ClassChangeKind(0, 7), ClassChangeKind(1, 5), ClassChangeKind(2, 5),
+                         ClassChangeKind(1, 2)}),
+            (std::array{2, 2, 1, 1, 1}));
 }
 
 TEST(MeasRules, SampleTreeVisibleUnderEachFilter) {

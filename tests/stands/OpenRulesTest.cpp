@@ -85,11 +85,9 @@ std::unique_ptr<data> ThreeTrees(int devClass) {
 TEST(OpenRules, ProbeAndMeansOfAStand) {
   const auto s = ThreeTrees(6);
   const StandProbe p = ProbeStand(*s);
-  EXPECT_EQ(p.treeCount, 3);
-  EXPECT_EQ(p.slot0Volume, 100);
-  EXPECT_EQ(p.slot0Volumes[PineLogs], 77);
+  EXPECT_EQ(std::tuple(p.treeCount, p.slot0Volume, p.slot0Volumes[PineLogs], p.hasBroadleaves),
+            std::tuple(3, 100, 77, true));
   EXPECT_EQ(p.speciesTrees, (std::array<int, 6>{1, 1, 1, 0, 0, 0}));
-  EXPECT_TRUE(p.hasBroadleaves);
   // g = 0.0314159 + 0.0706858 + 0.0078540.
   EXPECT_NEAR(p.sumG, 0.1099557f, 1e-6f);
   EXPECT_NEAR(p.sumGH, 18 * 0.0314159f + 24 * 0.0706858f + 12 * 0.0078540f, 1e-5f);
@@ -103,19 +101,15 @@ TEST(OpenRules, ProbeAndMeansOfAStand) {
   // per-species counts; the mean height is stem-weighted from its blocks.
   const auto seedlings = ThreeTrees(2);
   const StandProbe q = ProbeStand(*seedlings);
-  EXPECT_EQ(q.sumG, 0.0f);
-  EXPECT_FALSE(q.hasLogs);
-  EXPECT_TRUE(q.hasBroadleaves);
+  EXPECT_EQ(std::tuple(q.sumG, q.hasLogs, q.hasBroadleaves), std::tuple(0.0f, false, true));
   EXPECT_EQ(q.speciesTrees, (std::array<int, 6>{}));
   const StandMeans n = PreviewStandMeans(q, 2, seedlings->SpeciesBlocks);
   EXPECT_FLOAT_EQ(n.meanHeight, 4.0f);  // 0.1 x (50 + 30 + 40) / 3
-  EXPECT_EQ(n.meanDiameter, 0.0f);
-  EXPECT_EQ(n.basalArea, -1.0f);
+  EXPECT_EQ(std::pair(n.meanDiameter, n.basalArea), std::pair(0.0f, -1.0f));
   // Without trees: zeros, no division by zero.
   StandProbe empty;
   const StandMeans z = PreviewStandMeans(empty, 2, seedlings->SpeciesBlocks);
-  EXPECT_EQ(z.meanHeight, 0.0f);
-  EXPECT_EQ(z.basalArea, -1.0f);
+  EXPECT_EQ(std::pair(z.meanHeight, z.basalArea), std::pair(0.0f, -1.0f));
   EXPECT_EQ(PreviewStandMeans(empty, 6, seedlings->SpeciesBlocks).basalArea, 0.0f);
 }
 
@@ -141,11 +135,8 @@ TEST(OpenRules, StandListLinesAndTotals) {
   EXPECT_EQ(OpenListLine(list[0]), QString::fromUtf8("Kuvio a  :  0.25 ha,   varttunut kasvatusmetsä,   puusto 20 m3/ha"));
   EXPECT_EQ(OpenListLine(list[2]), QString::fromUtf8("Kuvio c  :  tiedosto ei ole eheä kuviotiedosto"));
   const OpenListTotals t = OpenListTotalsOf(list);
-  EXPECT_EQ(t.count, 3);
   // 10 x 0.25 = 2.5 rounds to 3, twice; 60 x 1.5 + 40 x 1.5 = 150.
-  EXPECT_EQ(t.volumeM3, 156);
-  EXPECT_FLOAT_EQ(t.areaHa, 1.75f);
-  EXPECT_EQ(t.yearText, "2012-14");
+  EXPECT_EQ(std::tuple(t.count, t.volumeM3, t.areaHa, t.yearText), std::tuple(3, 156, 1.75f, QString("2012-14")));
   EXPECT_EQ(OpenListHeaderTail("3 kuviota", t.areaHa, t.volumeM3, QString::fromUtf8("mitattu ") + t.yearText),
             QString::fromUtf8(",  3 kuviota,  1.75 ha,  156 m3,  mitattu 2012-14"));
   // The order of the files does not change the years.
@@ -200,29 +191,25 @@ TEST(OpenRules, SpeciesTableAndAges) {
   seedlings[1].words[WordStems] = 2000;
   seedlings[1].words[WordMeanHeight] = 15;
   columns = PreviewSpeciesColumns(2, seedlings);
-  EXPECT_TRUE(columns[1].shown);
-  EXPECT_FALSE(columns[1].basalAreaShown);
-  EXPECT_EQ(columns[1].diameter, "2000");
-  EXPECT_EQ(columns[1].height, "1.5");
-  EXPECT_FALSE(columns[0].shown);
+  EXPECT_EQ(std::tuple(columns[1].shown, columns[1].basalAreaShown, columns[1].diameter, columns[1].height,
+                       columns[0].shown),
+            std::tuple(true, false, QString("2000"), QString("1.5"), false));
 
+  // Ages, the note of missing ages, the unit; a treeless area shows zeros, a
+  // small seedling stand a stem-count row instead of the basal area.
   PreviewAges a = PreviewAgesOf(6, b);
   EXPECT_EQ(a.ages, (std::array<QString, 5>{"55", "", "40", "", ""}));
-  EXPECT_FALSE(a.noteShown);
-  EXPECT_TRUE(a.unitShown);
+  EXPECT_EQ(std::pair(a.noteShown, a.unitShown), std::pair(false, true));
   b[0].words[WordAge] = b[2].words[WordAge] = 0;
   a = PreviewAgesOf(6, b);
-  EXPECT_TRUE(a.noteShown);
-  EXPECT_FALSE(a.unitShown);
   EXPECT_EQ(a.ages, (std::array<QString, 5>{}));
+  EXPECT_EQ(std::pair(a.noteShown, a.unitShown), std::pair(true, false));
   a = PreviewAgesOf(1, b);
   EXPECT_EQ(a.ages, (std::array<QString, 5>{"0", "0", "0", "0", "0"}));
   EXPECT_TRUE(a.unitShown);
   a = PreviewAgesOf(2, b);
-  EXPECT_TRUE(a.stemCountRow);
-  EXPECT_FALSE(a.basalAreaRowShown);
-  EXPECT_FALSE(a.unitShown);
-  EXPECT_FALSE(a.noteShown);
+  EXPECT_EQ(std::tuple(a.stemCountRow, a.basalAreaRowShown, a.unitShown, a.noteShown),
+            std::tuple(true, false, false, false));
 }
 
 TEST(OpenRules, CuttingStageOfAnOpenedStand) {

@@ -270,23 +270,7 @@ TEST_F(SettingsWindows, RecommendationLinesFromStoredDefaults) {
             (QStringList{"pohjapinta-ala on vähintään, m2/ha", "runkoluvun alaraja, kpl/ha", " Toimenpidesuositukset"}));
 }
 
-TEST_F(SettingsWindows, RecommendationChoiceChangesBirchLine) {
-  LoadAll();
-  TSettForm1& w = *recommendation;
-  w.show();
-  EXPECT_FALSE(w.BitBtn1->isEnabled());
-  w.RadioGroup1->SetItemIndex(0);  // 16: birch 12
-  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 12 m2/ha"));
-  EXPECT_TRUE(w.BitBtn1->isEnabled());
-  w.RadioGroup1->SetItemIndex(5);  // 26: birch 22
-  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 22 m2/ha"));
-  for (int page = 0; page < 3; ++page) {
-    w.PageControl2->setCurrentIndex(page);
-    Shoot(&w, QString("settings_recommendation_%1").arg(page + 1));
-  }
-}
-
-TEST_F(SettingsWindows, RestoreDefaults) {
+TEST_F(SettingsWindows, RestoredDefaultsAndAChoiceChangingTheBirchLine) {
   LoadAll();
   TSettForm1& w = *recommendation;
   w.show();
@@ -306,6 +290,19 @@ TEST_F(SettingsWindows, RestoreDefaults) {
   EXPECT_EQ(std::pair(w.RadioGroup3->ItemIndex(), w.RadioGroup5->ItemIndex()), std::pair(2, 10));
   // Nothing stored yet.
   EXPECT_EQ(model::CurrentSettings().pineThinningHeight, 14);
+  // Shown again: the basal-area choice redraws the birch line and marks.
+  w.hide();
+  w.show();
+  EXPECT_FALSE(w.BitBtn1->isEnabled());
+  w.RadioGroup1->SetItemIndex(0);  // 16: birch 12
+  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 12 m2/ha"));
+  EXPECT_TRUE(w.BitBtn1->isEnabled());
+  w.RadioGroup1->SetItemIndex(5);  // 26: birch 22
+  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 22 m2/ha"));
+  for (int page = 0; page < 3; ++page) {
+    w.PageControl2->setCurrentIndex(page);
+    Shoot(&w, QString("settings_recommendation_%1").arg(page + 1));
+  }
 }
 
 TEST_F(SettingsWindows, RecommendationSavedOnOk) {
