@@ -7,10 +7,9 @@
 #include "model/Phase.h"
 #include "model/StandFile.h"
 #include "tests/model/CuttingStands.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/PictureStands.h"
 #include "tests/support/TempDir.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -99,7 +98,5 @@ TEST_F(Scenario, MeasureThinGrowCutAndSaveTwice) {
     cuttingstands::ExpectSameStand(*stand, *back);
     EXPECT_EQ(std::pair(back->Header.standId, back->Header.area), std::pair(QStringLiteral("7b"), 2.0f));
     // What was read writes the same bytes again.
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(standfile::EncodeStand(*back) == f.readAll());
+    EXPECT_TRUE(standfile::EncodeStand(*back) == testsupport::ReadAll(path));
 }

@@ -387,47 +387,47 @@ TEST(SettingsBounds, ClampKeepsEveryValueInRangeAndMovesOnlyThoseOutside) {
   const float top = 9999.99f;
   const float overTop = std::nextafter(top, inf);
   const float belowZero = std::nextafter(0.0f, -inf);
-  // Field, value stored, value after the clamp (prices: energy wood falls
-  // back to 1, the others to 10 when not a number).
+  // Field (0 currency, 1 price format, 2 energy wood, 3 alder pulpwood, 4
+  // pine logs), value stored, value after the clamp (prices: energy wood
+  // falls back to 1, the others to 10 when not a number).
   struct Case {
     const char* what;
-    void (*set)(SettingsRecord&, double);
-    double (*get)(const SettingsRecord&);
+    int field;
     double in;
     double out;
   };
-  auto currencySet = [](SettingsRecord& r, double v) { r.currencyIndex = static_cast<int>(v); };
-  auto currencyGet = [](const SettingsRecord& r) { return double(r.currencyIndex); };
-  auto formatSet = [](SettingsRecord& r, double v) { r.priceFormatIndex = static_cast<int>(v); };
-  auto formatGet = [](const SettingsRecord& r) { return double(r.priceFormatIndex); };
-  auto energySet = [](SettingsRecord& r, double v) { r.energyWoodPrice = static_cast<float>(v); };
-  auto energyGet = [](const SettingsRecord& r) { return double(r.energyWoodPrice); };
-  auto pulpSet = [](SettingsRecord& r, double v) { r.pulpwoodPrices[4] = static_cast<float>(v); };
-  auto pulpGet = [](const SettingsRecord& r) { return double(r.pulpwoodPrices[4]); };
-  auto logSet = [](SettingsRecord& r, double v) { r.logPrices[0] = static_cast<float>(v); };
-  auto logGet = [](const SettingsRecord& r) { return double(r.logPrices[0]); };
+  const auto set = [](SettingsRecord& r, int f, double v) {
+    if (f < 2) {
+      (f == 0 ? r.currencyIndex : r.priceFormatIndex) = static_cast<std::int32_t>(v);
+    } else {
+      (f == 2 ? r.energyWoodPrice : f == 3 ? r.pulpwoodPrices[4] : r.logPrices[0]) = static_cast<float>(v);
+    }
+  };
+  const auto get = [](const SettingsRecord& r, int f) -> double {
+    return f == 0 ? r.currencyIndex
+           : f == 1 ? r.priceFormatIndex
+           : f == 2 ? r.energyWoodPrice
+           : f == 3 ? r.pulpwoodPrices[4]
+                    : r.logPrices[0];
+  };
   const Case cases[] = {
-      {"currency 0", currencySet, currencyGet, 0, 0},       {"currency -1", currencySet, currencyGet, -1, 0},
-      {"currency 22", currencySet, currencyGet, 22, 22},    {"currency 23", currencySet, currencyGet, 23, 22},
-      {"format 0", formatSet, formatGet, 0, 0},             {"format -1", formatSet, formatGet, -1, 0},
-      {"format 2", formatSet, formatGet, 2, 2},             {"format 3", formatSet, formatGet, 3, 2},
-      {"energy 0", energySet, energyGet, 0, 0},             {"energy below 0", energySet, energyGet, belowZero, 0},
-      {"energy top", energySet, energyGet, top, top},       {"energy over top", energySet, energyGet, overTop, top},
-      {"energy NaN", energySet, energyGet, nan, 1},         {"energy infinite", energySet, energyGet, inf, 1},
-      {"pulpwood 0", pulpSet, pulpGet, 0, 0},               {"pulpwood below 0", pulpSet, pulpGet, belowZero, 0},
-      {"pulpwood top", pulpSet, pulpGet, top, top},         {"pulpwood over top", pulpSet, pulpGet, overTop, top},
-      {"pulpwood NaN", pulpSet, pulpGet, nan, 10},          {"pulpwood -infinite", pulpSet, pulpGet, -inf, 10},
-      {"logs top", logSet, logGet, top, top},               {"logs over top", logSet, logGet, overTop, top},
-      {"logs below 0", logSet, logGet, belowZero, 0},       {"logs NaN", logSet, logGet, nan, 10},
+      {"currency 0", 0, 0, 0},            {"currency -1", 0, -1, 0},           {"currency 22", 0, 22, 22},
+      {"currency 23", 0, 23, 22},         {"format 0", 1, 0, 0},               {"format -1", 1, -1, 0},
+      {"format 2", 1, 2, 2},              {"format 3", 1, 3, 2},               {"energy 0", 2, 0, 0},
+      {"energy below 0", 2, belowZero, 0}, {"energy top", 2, top, top},         {"energy over top", 2, overTop, top},
+      {"energy NaN", 2, nan, 1},          {"energy infinite", 2, inf, 1},      {"pulpwood 0", 3, 0, 0},
+      {"pulpwood below 0", 3, belowZero, 0}, {"pulpwood top", 3, top, top},   {"pulpwood over top", 3, overTop, top},
+      {"pulpwood NaN", 3, nan, 10},       {"pulpwood -infinite", 3, -inf, 10}, {"logs top", 4, top, top},
+      {"logs over top", 4, overTop, top}, {"logs below 0", 4, belowZero, 0},   {"logs NaN", 4, nan, 10},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SettingsRecord r;
     SetDefaultSettings(r);
-    c.set(r, c.in);
+    set(r, c.field, c.in);
     const bool inRange = c.in == c.out;
     EXPECT_EQ(ClampSettings(r), !inRange);
-    EXPECT_EQ(c.get(r), c.out);
+    EXPECT_EQ(get(r, c.field), c.out);
     EXPECT_FALSE(ClampSettings(r)) << "a clamped record stays";
   }
 }

@@ -224,18 +224,8 @@ std::unique_ptr<data> FixtureStand(Rng& rng, int maxStems) {
 // ---- The soak --------------------------------------------------------------
 
 struct Figures {
-  long sequences = 0;
-  long steps = 0;
-  long cuttings = 0;
-  long trials = 0;
-  long cancels = 0;
-  long growths = 0;
-  long undos = 0;
-  long saves = 0;
-  long reopens = 0;
-  long headers = 0;
-  long refused = 0;
-  long trees = 0;
+  long sequences = 0, steps = 0, cuttings = 0, trials = 0, cancels = 0, growths = 0, undos = 0, saves = 0,
+       reopens = 0, headers = 0, refused = 0, trees = 0;
 };
 
 class Soak {
