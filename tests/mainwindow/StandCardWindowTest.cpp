@@ -134,9 +134,8 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   stand->RecordPhase(1, "Alaharvennus hakkuukertymään 30 m3/ha", 0, 0);
   SetCurrentPhase(1);
   Open(1366, 768, std::move(stand), 1);
-  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
   // Carbon dioxide through its box: both heading rows in tonnes.
-  ActForm->CheckBox16->show();
   ASSERT_TRUE(ActForm->CheckBox16->isEnabled());
   Tick(ActForm->CheckBox16);
   EXPECT_TRUE(ActForm->CheckBox16->isChecked());
@@ -146,7 +145,6 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
       << ActForm->Label27->text().toStdString();
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Laskenta");
   // The log-tree group: the carbon dioxide box is closed and unticked.
-  ActForm->ComboBox28->show();
   ActForm->ComboBox28->setFocus();
   QTest::keyClick(ActForm->ComboBox28, Qt::Key_Down);
   EXPECT_EQ(ActForm->ComboBox28->currentIndex(), 1);
@@ -157,7 +155,6 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   EXPECT_TRUE(ActForm->Label111->text().startsWith("   :   tukkiosan tilavuus ")) << ActForm->Label111->text().toStdString();
   // The removal sample of the whole stock.
   QTest::keyClick(ActForm->ComboBox28, Qt::Key_Up);
-  ActForm->CheckBox33->show();
   Tick(ActForm->CheckBox33);
   EXPECT_TRUE(ActForm->CheckBox33->isChecked());
   EXPECT_EQ(ActForm->Label2->text(), "hakkuukertymä 2019");
@@ -192,7 +189,7 @@ TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
 
 TEST_F(StandOnScreen, BusyDisplayOnTheOverviewPageAndUnknownSteps) {
   Open(1366, 768, MeasuredStand(), 0);
-  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet6);
   CommitCutting("Ajourat 4.0 m, uraväli 20 m", 30);
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, "Uusi toimenpide");
   ClickUndo();
@@ -229,7 +226,7 @@ TEST_F(StandOnScreen, IncrementBoxesRedrawTheCard) {
 
 TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
   Open(1366, 768, MeasuredStand(), 0);
-  ActForm->CheckBox33->show();
+  ActForm->CheckBox33->show();  // shown only once a cutting is recorded
   Tick(ActForm->CheckBox33);
   EXPECT_FALSE(ActForm->CheckBox33->isChecked());
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0), "ei hakkuutoimia,  ei hakkuukertymää  !");

@@ -378,7 +378,7 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
 
   // A stand as measured shows no after-pictures.
   Activate(picturestands::MakeStand(picturestands::kYoung, 12), 0);
-  ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
   EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm));
   EXPECT_FALSE(ActForm->Image1->isVisibleTo(ActForm));
   // A treeless area gets no picture at all.
