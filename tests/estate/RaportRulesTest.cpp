@@ -323,12 +323,12 @@ TEST(RaportRules, PrintedPagesHold68LinesWithNoTrailingBlankPage) {
     EXPECT_EQ(layout.pages, c.pages) << c.bodyLines;
     ASSERT_EQ(int(layout.lines.size()), c.bodyLines);
     if (c.bodyLines == 0) continue;
-    EXPECT_EQ(layout.lines.front().position, 4);
-    EXPECT_EQ(layout.lines.front().y, 40 + 4 * kPitch);
-    EXPECT_EQ(layout.lines.front().text, " rivi 1");  // one blank of indent removed
-    EXPECT_EQ(layout.lines.back().page, c.lastPage) << c.bodyLines;
-    EXPECT_EQ(layout.lines.back().position, c.lastPosition) << c.bodyLines;
-    EXPECT_EQ(layout.lines.back().y, 40 + c.lastPosition * kPitch);
+    // One blank of indent removed.
+    EXPECT_EQ(std::tuple(layout.lines.front().position, layout.lines.front().y, layout.lines.front().text),
+              std::tuple(4, 40 + 4 * kPitch, QString(" rivi 1")));
+    EXPECT_EQ(std::tuple(layout.lines.back().page, layout.lines.back().position, layout.lines.back().y),
+              std::tuple(c.lastPage, c.lastPosition, 40 + c.lastPosition * kPitch))
+        << c.bodyLines;
   }
 }
 
@@ -338,10 +338,8 @@ TEST(RaportRules, EstateReportPrintsItsSecondLineAndBoldsItsFirstTitle) {
   for (int i = 0; i < 66; ++i) memo << " rivi";
   const PrintLayout layout = LayoutPrintedReport(memo, true, true, 1, 10);
   ASSERT_FALSE(layout.lines.empty());
-  EXPECT_EQ(layout.lines[0].memoLine, 1);
-  EXPECT_EQ(layout.lines[0].position, 3);
-  EXPECT_EQ(layout.lines[0].text, "    - kuviotietokanta Koe,  3 kuviota");
-  EXPECT_FALSE(layout.lines[0].bold);
+  EXPECT_EQ(std::tuple(layout.lines[0].memoLine, layout.lines[0].position, layout.lines[0].text, layout.lines[0].bold),
+            std::tuple(1, 3, QString("    - kuviotietokanta Koe,  3 kuviota"), false));
   EXPECT_TRUE(layout.lines[2].bold);  // the first section title
   int bold = 0;
   for (const PrintedLine& l : layout.lines) bold += l.bold;
@@ -349,28 +347,25 @@ TEST(RaportRules, EstateReportPrintsItsSecondLineAndBoldsItsFirstTitle) {
   // 70 lines after line 0: 68 on the first page (memo lines 1..68), two on
   // the second.
   EXPECT_EQ(layout.pages, 2);
-  EXPECT_EQ(layout.lines[67].memoLine, 68);
-  EXPECT_EQ(layout.lines[67].page, 0);
-  EXPECT_EQ(layout.lines[68].page, 1);
-  EXPECT_EQ(layout.lines[68].position, 2);
+  EXPECT_EQ(std::tuple(layout.lines[67].memoLine, layout.lines[67].page, layout.lines[68].page,
+                       layout.lines[68].position),
+            std::tuple(68, 0, 1, 2));
 }
 
 TEST(RaportRules, RuleLinesAreBlankAndTheTwoLinesAfterThemBold) {
   const QStringList memo = {" title", " ", " a", " __________", " b", " c", " d", " e"};
   const PrintLayout layout = LayoutPrintedReport(memo, true, false, 2, 10);
   ASSERT_EQ(layout.lines.size(), 6u);
-  EXPECT_EQ(layout.lines[1].text, "");     // the rule line
-  EXPECT_FALSE(layout.lines[2].bold);      // " b": one line after
-  EXPECT_TRUE(layout.lines[3].bold);       // " c": two after
-  EXPECT_TRUE(layout.lines[4].bold);       // " d": three after
-  EXPECT_FALSE(layout.lines[5].bold);
+  EXPECT_EQ(layout.lines[1].text, "");  // the rule line
+  // " b" one line after it, " c" two, " d" three, " e" four.
+  EXPECT_EQ((std::array{layout.lines[2].bold, layout.lines[3].bold, layout.lines[4].bold, layout.lines[5].bold}),
+            (std::array{false, true, true, false}));
   // Without the heading nothing is bold and the rule stays.
   const PrintLayout plain = LayoutPrintedReport(memo, false, false, 2, 10);
   EXPECT_EQ(plain.heading, "");
   EXPECT_EQ(plain.lines[1].text, "__________");
-  EXPECT_EQ(StripReportIndent("   x", "  ab"), "b");
-  EXPECT_EQ(StripReportIndent("x", "  ab"), "  ab");
+  EXPECT_EQ(QStringList({StripReportIndent("   x", "  ab"), StripReportIndent("x", "  ab"), PadRightText(U("ä"), 3),
+                         PadRightText("long", 2)}),
+            QStringList({"b", "  ab", U("ä  "), "long"}));
   EXPECT_EQ(PrintPitch(14), 15);
-  EXPECT_EQ(PadRightText(U("ä"), 3), U("ä  "));
-  EXPECT_EQ(PadRightText("long", 2), "long");
 }

@@ -131,6 +131,15 @@ class SaleWindows : public ProgramWindowsTest {
     return TradeForm->Rows[0];
   }
   static QCheckBox* RowBox(int assortment) { return Row(assortment).box; }
+  // The sale's value, volume, tax and net income.
+  static QStringList Totals() {
+    return {TradeForm->Label43->text(), TradeForm->Label44->text(), TradeForm->Label66->text(),
+            TradeForm->Label67->text()};
+  }
+  // The log shift's volume and its effect on the value, in euros and per cent.
+  static QStringList ShiftEffect() {
+    return {TradeForm->Label26->text(), TradeForm->Label14->text(), TradeForm->Label20->text()};
+  }
   // Types a price into an edit as the user does (all of it replaced).
   static void TypePrice(QLineEdit* edit, const QString& digits) {
     edit->setFocus();
@@ -208,16 +217,11 @@ TEST_F(SaleWindows, FirstOpeningTicksEveryRowWithVolumeAndSetsTheTax) {
     EXPECT_EQ(Row(EnergyWood).price->displayText(), "01.00");
     // 40 + 30 + 10 + 10 + 50 + 16 m3 at 9.00 and 12 m3 at 1.00.
     EXPECT_EQ(Row(PineLogs).value->text(), U("450 €"));
-    EXPECT_EQ(TradeForm->Label43->text(), U("1416 €"));
-    EXPECT_EQ(TradeForm->Label44->text(), "168 m3");
-    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 30);
     // 30 % of 1416 is 424.8.
-    EXPECT_EQ(TradeForm->Label66->text(), U("-425 €"));
-    EXPECT_EQ(TradeForm->Label67->text(), U("991 €"));
-    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 0);
-    EXPECT_TRUE(TradeForm->ComboBox1->isEnabled());
-    EXPECT_EQ(TradeForm->Label14->text(), U("+- 0 €"));
-    EXPECT_EQ(TradeForm->Label20->text(), "");
+    EXPECT_EQ(Totals(), QStringList({U("1416 €"), "168 m3", U("-425 €"), U("991 €")}));
+    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 30);
+    EXPECT_EQ(std::pair(TradeForm->ComboBox1->currentIndex(), TradeForm->ComboBox1->isEnabled()), std::pair(0, true));
+    EXPECT_EQ(ShiftEffect(), QStringList({U("   - tukin siirtymä 0 m3"), U("+- 0 €"), ""}));
     EXPECT_EQ(TradeForm->Chart2->Contents().title, U("Kuvio 7, puukauppa 2019  :  168 m3, 1416 €, 8 €/m3"));
     EXPECT_EQ(TradeForm->Panel11->text(), "Luo raportti");
     Click(TradeForm->Button2);
@@ -248,11 +252,11 @@ TEST_F(SaleWindows, NoRemovalGivesNoticesInsteadOfTheSale) {
 
 TEST_F(SaleWindows, RowsPricesShiftAndTaxRecalculate) {
   OpenSale([&] {
-    // Pine logs at 30.00: 1416 - 450 + 1500.
+    // Pine logs at 30.00: 1416 - 450 + 1500; 30 % of 2466 is 739.8.
     TypePrice(Row(PineLogs).price, "3000");
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
-    EXPECT_EQ(Row(PineLogs).value->text(), U("1500 €"));
-    EXPECT_EQ(TradeForm->Label43->text(), U("2466 €"));
+    EXPECT_EQ(QStringList({Row(PineLogs).price->displayText(), Row(PineLogs).value->text()}),
+              QStringList({"30.00", U("1500 €")}));
+    EXPECT_EQ(Totals(), QStringList({U("2466 €"), "168 m3", U("-740 €"), U("1726 €")}));
     // 10 % of the logs move: pine 5 m3 (its value 45 x 30 + 45 x 9), spruce
     // 1.6 -> 2 m3 (same price): 2466 - 150 + 45 = 2361, a change of -105.
     KeyTo(TradeForm->ComboBox1, 10);
@@ -260,87 +264,74 @@ TEST_F(SaleWindows, RowsPricesShiftAndTaxRecalculate) {
     EXPECT_EQ(RowBox(PinePulpwood)->text(), U("mäntykuitu   (mäk)   45 m3"));
     EXPECT_EQ(RowBox(SpruceLogs)->text(), U("kuusitukki   (kut)   14 m3"));
     EXPECT_EQ(RowBox(AlderPulpwood)->text(), U("leppäkuitu   (lek)   10 m3"));
-    EXPECT_EQ(TradeForm->Label43->text(), U("2361 €"));
-    EXPECT_EQ(TradeForm->Label26->text(), U("   - tukin siirtymä 7 m3"));
-    EXPECT_EQ(TradeForm->Label14->text(), U("-105 €,"));
-    EXPECT_EQ(TradeForm->Label20->text(), "-4.3 %");
+    EXPECT_EQ(Totals(), QStringList({U("2361 €"), "168 m3", U("-708 €"), U("1653 €")}));
+    EXPECT_EQ(ShiftEffect(), QStringList({U("   - tukin siirtymä 7 m3"), U("-105 €,"), "-4.3 %"}));
     EXPECT_EQ(TradeForm->Label14->x(), TradeForm->Label2->x() + TradeForm->Label2->width() + 5);
     // An unticked row is left out of the sale.
     Click(RowBox(EnergyWood));
-    EXPECT_FALSE(RowBox(EnergyWood)->isChecked());
-    EXPECT_FALSE(Row(EnergyWood).value->isVisible());
-    EXPECT_EQ(TradeForm->Label43->text(), U("2349 €"));
-    EXPECT_EQ(TradeForm->Label44->text(), "156 m3");
+    EXPECT_FALSE(RowBox(EnergyWood)->isChecked() || Row(EnergyWood).value->isVisible());
+    EXPECT_EQ(Totals(), QStringList({U("2349 €"), "156 m3", U("-705 €"), U("1644 €")}));
     // The tax: 20 % of 2349 is 469.8.
     KeyTo(TradeForm->ComboBox4, 20);
-    EXPECT_EQ(TradeForm->Label66->text(), U("-470 €"));
-    EXPECT_EQ(TradeForm->Label67->text(), U("1879 €"));
+    EXPECT_EQ(Totals(), QStringList({U("2349 €"), "156 m3", U("-470 €"), U("1879 €")}));
     Click(TradeForm->Button2);
   });
   // Another opening for the same stand keeps the choices.
   OpenSale([&] {
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
-    EXPECT_FALSE(RowBox(EnergyWood)->isChecked());
-    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 10);
-    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 20);
-    EXPECT_EQ(TradeForm->Label43->text(), U("2349 €"));
+    EXPECT_EQ(std::tuple(Row(PineLogs).price->displayText(), RowBox(EnergyWood)->isChecked(),
+                         TradeForm->ComboBox1->currentIndex(), TradeForm->ComboBox4->currentIndex()),
+              std::tuple(QString("30.00"), false, 10, 20));
+    EXPECT_EQ(Totals().value(0), U("2349 €"));
     Click(TradeForm->Button2);
   });
   // A newly loaded stand starts from the defaults again.
   LoadStand(ThinnedStand(), 1);
   OpenSale([&] {
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "09.00");
-    EXPECT_TRUE(RowBox(EnergyWood)->isChecked());
-    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 0);
-    EXPECT_EQ(TradeForm->ComboBox4->currentIndex(), 30);
+    EXPECT_EQ(std::tuple(Row(PineLogs).price->displayText(), RowBox(EnergyWood)->isChecked(),
+                         TradeForm->ComboBox1->currentIndex(), TradeForm->ComboBox4->currentIndex()),
+              std::tuple(QString("09.00"), true, 0, 30));
     Click(TradeForm->Button2);
   });
 }
 
 TEST_F(SaleWindows, StemPriceQuestionSwitchAndShiftList) {
+  // Questions asked, the pine stem box, the pine log row's price.
+  const auto stem = [this] {
+    return std::tuple(script_.Count(MessageKind::Question), TradeForm->CheckBox14->isChecked(),
+                      Row(PineLogs).price->displayText());
+  };
+  const auto shiftList = [] { return std::pair(TradeForm->ComboBox1->isEnabled(), TradeForm->ComboBox1->currentIndex()); };
   OpenSale([&] {
     KeyTo(TradeForm->ComboBox1, 5);
     TypePrice(Row(PineLogs).price, "3000");
     // Declining leaves the box unticked and the prices as they were.
     script_.Answer(2);
     Click(TradeForm->CheckBox14);
-    EXPECT_FALSE(TradeForm->CheckBox14->isChecked());
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
-    ASSERT_EQ(script_.Count(MessageKind::Question), 1);
+    EXPECT_EQ(stem(), std::tuple(1, false, QString("30.00")));
     const MessageRecord q = script_.Last(MessageKind::Question);
-    EXPECT_EQ(q.caption, "Runkohinta");
-    EXPECT_EQ(q.yesCaption, "Jatka");
-    EXPECT_EQ(q.closeCaption, "Peru");
+    EXPECT_EQ(QStringList({q.caption, q.yesCaption, q.closeCaption}), QStringList({"Runkohinta", "Jatka", "Peru"}));
     // Asked again; "Jatka" ticks it: the pine log row carries pulpwood and
-    // logs unshifted at the stem price (none yet: 00.00).
+    // logs unshifted at the stem price (none yet: 00.00); the shift list is
+    // disabled and shows no item.
     script_.Answer(1);
     Click(TradeForm->CheckBox14);
-    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
-    EXPECT_TRUE(TradeForm->CheckBox14->isChecked());
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "00.00");
+    EXPECT_EQ(stem(), std::tuple(2, true, QString("00.00")));
     EXPECT_EQ(RowBox(PineLogs)->text(), U("mäntyrunko (mäRun)   90 m3"));
-    EXPECT_TRUE(RowBox(PineLogs)->isChecked());
-    EXPECT_FALSE(RowBox(PinePulpwood)->isEnabled());
-    EXPECT_TRUE(TradeForm->Label21->isVisible());
-    // The shift list is disabled and shows no item.
-    EXPECT_FALSE(TradeForm->ComboBox1->isEnabled());
-    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(std::tuple(RowBox(PineLogs)->isChecked(), RowBox(PinePulpwood)->isEnabled(), TradeForm->Label21->isVisible()),
+              std::tuple(true, false, true));
+    EXPECT_EQ(shiftList(), std::pair(false, -1));
     EXPECT_EQ(TradeForm->Label26->text(), "    runkohinta,");
     TypePrice(Row(PineLogs).price, "2500");
     EXPECT_EQ(Row(PineLogs).value->text(), U("2250 €"));
     // Unticking is not asked about again: the log price and the shift
     // choice come back.
     Click(TradeForm->CheckBox14);
-    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
-    EXPECT_FALSE(TradeForm->CheckBox14->isChecked());
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "30.00");
-    EXPECT_TRUE(TradeForm->ComboBox1->isEnabled());
-    EXPECT_EQ(TradeForm->ComboBox1->currentIndex(), 5);
+    EXPECT_EQ(stem(), std::tuple(2, false, QString("30.00")));
+    EXPECT_EQ(shiftList(), std::pair(true, 5));
     EXPECT_FALSE(TradeForm->Label21->isVisible());
     // Ticked again: the stem price typed before.
     Click(TradeForm->CheckBox14);
-    EXPECT_EQ(script_.Count(MessageKind::Question), 2);
-    EXPECT_EQ(Row(PineLogs).price->displayText(), "25.00");
+    EXPECT_EQ(stem(), std::tuple(2, true, QString("25.00")));
     Click(TradeForm->Button2);
   });
   // Saved price settings reset the prices and the stem-price state.

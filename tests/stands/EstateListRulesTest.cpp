@@ -84,15 +84,13 @@ TEST_F(EstateListRulesTest, UnreadableFileRowNamesTheFile) {
 }
 
 TEST(EstateListTexts, NumberWithUnitAndTitleSuffix) {
-  EXPECT_EQ(NumberWithUnitText(5, 0), QString::fromUtf8("0 €/m3"));
-  EXPECT_EQ(NumberWithUnitText(7, 2), QString::fromUtf8("4 €/m3"));    // 3.5 away from zero
-  EXPECT_EQ(NumberWithUnitText(-7, 2), QString::fromUtf8("-4 €/m3"));
-  EXPECT_EQ(NumberWithUnitText(3625, 80), QString::fromUtf8("45 €/m3"));
-  EXPECT_EQ(StripTitleSuffix("12a.Norvalen"), "12a");
-  EXPECT_EQ(StripTitleSuffix("a Norvalen"), "a");
-  EXPECT_EQ(StripTitleSuffix(".Norvalen"), "");
-  EXPECT_EQ(StripTitleSuffix("Norvalen"), "");
-  EXPECT_EQ(StripTitleSuffix(""), "");
+  // Nothing divided by 0; 3.5 rounds away from zero.
+  EXPECT_EQ(QStringList({NumberWithUnitText(5, 0), NumberWithUnitText(7, 2), NumberWithUnitText(-7, 2),
+                         NumberWithUnitText(3625, 80)}),
+            QString::fromUtf8("0 €/m3|4 €/m3|-4 €/m3|45 €/m3").split('|'));
+  EXPECT_EQ(QStringList({StripTitleSuffix("12a.Norvalen"), StripTitleSuffix("a Norvalen"), StripTitleSuffix(".Norvalen"),
+                         StripTitleSuffix("Norvalen"), StripTitleSuffix("")}),
+            QStringList({"12a", "a", "", "", ""}));
 }
 
 }  // namespace
