@@ -292,9 +292,9 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   ChangeData([&] {
     EXPECT_EQ(MeasForm->windowTitle(), " Kuvio 101, tietojen muuttaminen");
     EXPECT_FALSE(Find<QPushButton>("Button2")->isEnabled());
-    EXPECT_EQ(Find<QComboBox>("ComboBox7")->currentText().trimmed(), "20");
-    EXPECT_EQ(Find<QComboBox>("ComboBox4")->currentText().trimmed(), "18.0");
-    EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentText().trimmed(), "14.0");
+    QStringList pine;
+    for (const char* list : {"ComboBox7", "ComboBox4", "ComboBox1"}) pine << Find<QComboBox>(list)->currentText().trimmed();
+    EXPECT_EQ(pine, QStringList({"20", "18.0", "14.0"}));
     EXPECT_EQ(Find<QComboBox>("ComboBox10")->currentIndex(), 6);
     // The sample is the stored tree list, not a new draw.
     ASSERT_EQ(SampleTreeCount(), stand.TreeCount());
@@ -312,8 +312,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     // Notes only: a header change.
     Find<QTextEdit>("RichEdit1")->setFocus();
     QTest::keyClicks(Find<QTextEdit>("RichEdit1"), "Kuusi taimikossa");
-    EXPECT_TRUE(MeasForm->HeaderChanged);
-    EXPECT_FALSE(MeasForm->MeasurementChanged);
+    EXPECT_EQ(std::pair(MeasForm->HeaderChanged, MeasForm->MeasurementChanged), std::pair(true, false));
     script_.AnswerFile(path);
     Click("Button2");
     EXPECT_FALSE(MeasForm->isVisible());
@@ -329,9 +328,8 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     script_.AnswerFile(Kotitila("102.Norvalen"));
     Click("Button2");
   });
-  EXPECT_FALSE(QFile::exists(path));
-  EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
-  EXPECT_EQ(IntroForm->StandPath, Kotitila("102.Norvalen"));
+  EXPECT_EQ(std::tuple(QFile::exists(path), QFile::exists(Kotitila("102.Norvalen")), IntroForm->StandPath),
+            std::tuple(false, true, Kotitila("102.Norvalen")));
   EXPECT_EQ(FileBytes(Kotitila("102.Norvalen")).mid(580), before.mid(580));
   // A copy that fails: the stand stays in the file that still exists.
   int notices = script_.Count(MessageKind::Notice);
@@ -341,8 +339,8 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     Click("Button2");
   });
   EXPECT_EQ(script_.Count(MessageKind::Notice), notices + 1);
-  EXPECT_EQ(IntroForm->StandPath, Kotitila("102.Norvalen"));
-  EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
+  EXPECT_EQ(std::pair(IntroForm->StandPath, QFile::exists(Kotitila("102.Norvalen"))),
+            std::pair(Kotitila("102.Norvalen"), true));
   // A header that cannot be rewritten (the file has gone): told, and the
   // window stays open with its entries.
   ASSERT_TRUE(QFile::remove(Kotitila("102.Norvalen")));
@@ -396,15 +394,13 @@ TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
 TEST_F(MeasWindow, ClassLayoutsAndTheStandViewRefusals) {
   NewStand([&] {
     Choose("ComboBox10", "pieni taimikko");
-    EXPECT_TRUE(Find<QComboBox>("ComboBox11")->isVisible());
-    EXPECT_FALSE(Find<QComboBox>("ComboBox7")->isVisible());
-    EXPECT_EQ(Find<QLabel>("Label8")->text(), "runkoluku");
-    EXPECT_EQ(Find<QComboBox>("ComboBox4")->count(), 13);
+    EXPECT_EQ(std::tuple(Find<QComboBox>("ComboBox11")->isVisible(), Find<QComboBox>("ComboBox7")->isVisible(),
+                         Find<QLabel>("Label8")->text(), Find<QComboBox>("ComboBox4")->count()),
+              std::tuple(true, false, QString("runkoluku"), 13));
     Choose("ComboBox11", "2000");
     EXPECT_TRUE(Find<QComboBox>("ComboBox4")->isEnabled());
     Choose("ComboBox4", "0.8");
-    EXPECT_EQ(MeasForm->SpeciesStems[0], 2000);
-    EXPECT_EQ(SampleTreeCount(), 2000);
+    EXPECT_EQ(std::pair(MeasForm->SpeciesStems[0], SampleTreeCount()), std::pair(2000, 2000));
     EXPECT_EQ(Find<QLabel>("Label24")->text(), "keskipituus 0.8 m");
     Click("RadioGroup1Item1");
     EXPECT_EQ(script_.Last(MessageKind::Notice).lines.at(0),
@@ -412,9 +408,9 @@ TEST_F(MeasWindow, ClassLayoutsAndTheStandViewRefusals) {
     EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item0")->isChecked());
     // Back to a measured class: every species at 0.
     Choose("ComboBox10", "nuori kasvatusmetsä");
-    EXPECT_TRUE(Find<QComboBox>("ComboBox7")->isVisible());
-    EXPECT_EQ(MeasForm->EnteredTotalStemCount(), 0);
-    EXPECT_EQ(Find<QComboBox>("ComboBox4")->currentText(), " 0.0");
+    EXPECT_EQ(std::tuple(Find<QComboBox>("ComboBox7")->isVisible(), MeasForm->EnteredTotalStemCount(),
+                         Find<QComboBox>("ComboBox4")->currentText()),
+              std::tuple(true, 0, QString(" 0.0")));
     // A diameter without a basal area is refused for the stand view too.
     Choose("ComboBox9", "12");
     Click("RadioGroup1Item1");
@@ -423,8 +419,7 @@ TEST_F(MeasWindow, ClassLayoutsAndTheStandViewRefusals) {
     // Nothing entered: the instruction in the view.
     Choose("ComboBox9", "0");
     Click("RadioGroup1Item1");
-    EXPECT_TRUE(Find<QLabel>("Image3")->isVisible());
-    EXPECT_TRUE(Find<QRadioButton>("RadioGroup1Item1")->isChecked());
+    EXPECT_TRUE(Find<QLabel>("Image3")->isVisible() && Find<QRadioButton>("RadioGroup1Item1")->isChecked());
     // Treeless area: no diameters.
     Choose("ComboBox10", "puuton alue");
     EXPECT_FALSE(Find<QComboBox>("ComboBox7")->isEnabled());
@@ -440,17 +435,16 @@ TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
     Choose("ComboBox7", "2");
     Choose("ComboBox1", "25.0");
     EXPECT_GT(MeasForm->EnteredTotalStemCount(), 12000);
-    EXPECT_EQ(SampleTreeCount(), 0);
+    EXPECT_EQ(SampleTreeCount(), 0);  // nothing is drawn
     auto* means = Find<QLabel>("Label24");
     EXPECT_EQ(means->text(), "yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !");
     EXPECT_EQ(means->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(Find<TBarChart>("Chart1")->TitleLines(),
               QStringList({"ei puustoarviota, max.", "runkoluku 12000 kpl/ha  !"}));
-    EXPECT_TRUE(Find<TBarChart>("Chart1")->Bars().empty());
-    EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isVisible());
-    EXPECT_FALSE(Find<QComboBox>("ComboBox14")->isVisible());
-    EXPECT_TRUE(Find<TBarChart>("Chart3")->Bars().empty());
-    // Nothing is drawn and Save refuses with the stem-count notice.
+    EXPECT_EQ(std::tuple(Find<TBarChart>("Chart1")->Bars().empty(), Find<QCheckBox>("CheckBox1")->isVisible(),
+                         Find<QComboBox>("ComboBox14")->isVisible(), Find<TBarChart>("Chart3")->Bars().empty()),
+              std::tuple(true, false, false, true));
+    // Save refuses with the stem-count notice.
     Type("Edit3", "101");
     Click("Button2");
     EXPECT_EQ(script_.Last(MessageKind::Notice).lines.at(0),
@@ -461,8 +455,8 @@ TEST_F(MeasWindow, OverTheLimitsTheWindowWarnsAndDrawsNothing) {
     Choose("ComboBox1", "20.0");
     EXPECT_NEAR(MeasForm->EnteredTotalStemCount(), 743, 1);
     EXPECT_EQ(SampleTreeCount(), MeasForm->EnteredTotalStemCount());
-    EXPECT_EQ(Find<QComboBox>("ComboBox14")->currentIndex(), 2);
-    EXPECT_EQ(Find<QListWidget>("ListBox2")->currentRow(), 1);
+    EXPECT_EQ(std::pair(Find<QComboBox>("ComboBox14")->currentIndex(), Find<QListWidget>("ListBox2")->currentRow()),
+              std::pair(2, 1));
     // Another grouping moves the trees but keeps the counts.
     testsupport::ClickRow(Find<QListWidget>("ListBox2"), 0);
     EXPECT_EQ(MeasForm->GroupingIndex, 0);

@@ -133,10 +133,9 @@ TEST_F(OpenWindow, BrowsingTheListOpensTheStandShownAndNeverOneThatFailsToPrevie
   EXPECT_EQ(rowAfterFailure, 0);
   EXPECT_EQ(lines, QStringList({"Kuvio a  :  mittaus 15.06.2015", "Kuvio c  :  mittaus 15.06.2016"}));
   ASSERT_NE(IntroForm->CurrentStand, nullptr);
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "c");
-  EXPECT_EQ(IntroForm->CurrentStand->TreeCount(), 30);
-  EXPECT_EQ(IntroForm->StandPath, c);
-  EXPECT_EQ(ActForm->FileListBox1->currentItem()->text(), "c.Norvalen");
+  EXPECT_EQ(std::tuple(IntroForm->CurrentStand->Header.standId, IntroForm->CurrentStand->TreeCount(), IntroForm->StandPath,
+                       ActForm->FileListBox1->currentItem()->text()),
+            std::tuple(QString("c"), 30, c, QString("c.Norvalen")));
 }
 
 TEST_F(OpenWindow, DeletingFromTheListKeepsTheWindowOnTheFirstStandLeft) {
@@ -164,8 +163,7 @@ TEST_F(OpenWindow, DeletingFromTheListKeepsTheWindowOnTheFirstStandLeft) {
     Click(OpenForm->Button1);
   });
   EXPECT_EQ(std::tuple(QFile::exists(a), QFile::exists(b), QFile::exists(m)), std::tuple(true, false, true));
-  EXPECT_EQ(rowsAfter.size(), 2);
-  EXPECT_TRUE(rowsAfter.value(0).startsWith("Kuvio a  :"));
+  EXPECT_EQ(std::pair(rowsAfter.size(), rowsAfter.value(0).startsWith("Kuvio a  :")), std::pair(qsizetype(2), true));
   EXPECT_EQ(header, QString::fromUtf8("kuviolista Koivula,  2 kuviota,  1.50 ha,  130 m3,  mitattu 2015-16"));
   EXPECT_EQ(shown, "Kuvio a  :  mittaus 15.06.2015");
   EXPECT_EQ(rowsAfterModel.size(), 2);
@@ -177,8 +175,7 @@ TEST_F(OpenWindow, DeletingFromTheListKeepsTheWindowOnTheFirstStandLeft) {
   ASSERT_EQ(script_.Count(MessageKind::Message), 1);
   EXPECT_EQ(script_.Last(MessageKind::Message).lines.value(0), "Mallitilan kuvioita ei suositella poistettavaksi   !");
   // Closed without opening: the start window is still there.
-  EXPECT_EQ(IntroForm->CurrentStand, nullptr);
-  EXPECT_TRUE(IntroForm->isVisible());
+  EXPECT_TRUE(IntroForm->CurrentStand == nullptr && IntroForm->isVisible());
 }
 
 TEST_F(OpenWindow, DeletingTheLastStandClosesTheWindow) {
@@ -205,9 +202,8 @@ TEST_F(OpenWindow, UnreadableFileFromTheDialogIsRefused) {
     Click(IntroForm->Button3);
     ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
     EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Tiedote");
-    EXPECT_FALSE(OpenForm->isVisible());
-    EXPECT_EQ(IntroForm->CurrentStand, nullptr);
-    EXPECT_TRUE(IntroForm->isVisible());
+    EXPECT_EQ(std::tuple(OpenForm->isVisible(), IntroForm->CurrentStand == nullptr, IntroForm->isVisible()),
+              std::tuple(false, true, true));
   }
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
             QStringList{QString::fromUtf8("valitsemaasi tiedostoa ei ole hakemistossa !")});

@@ -372,18 +372,7 @@ TEST_F(SettingsWindows, DisplayBoxesFromTheDefaultsAndFromPackedDigits) {
   EXPECT_EQ(StandViewFlags(5), 1000);
 }
 
-TEST_F(SettingsWindows, LanguageBoxIsRefused) {
-  LoadAll();
-  display->show();
-  display->CheckBox6->click();
-  ASSERT_EQ(script.Count(MessageKind::Notice), 1);
-  EXPECT_EQ(QStringList{script.Last(MessageKind::Notice).caption} + script.Last(MessageKind::Notice).lines,
-            QStringList({"Perusasetukset", "toistaiseksi käytettävissä vain suomenkielinen versio   !"}));
-  EXPECT_FALSE(display->CheckBox6->isChecked());
-  EXPECT_FALSE(display->BitBtn1->isEnabled());
-}
-
-TEST_F(SettingsWindows, DisplaySaveRefreshesOnlyTheTitle) {
+TEST_F(SettingsWindows, LanguageRefusedAndADisplaySaveRefreshesOnlyTheTitle) {
   struct Calls : model::SettingsRefresh {
     QStringList calls;
     void PlaceMainPanels() override { calls << "panels"; }
@@ -393,6 +382,12 @@ TEST_F(SettingsWindows, DisplaySaveRefreshesOnlyTheTitle) {
   LoadAll();
   model::SetSettingsRefresh(&calls);
   display->show();
+  // The language box is refused and leaves the window unchanged.
+  display->CheckBox6->click();
+  ASSERT_EQ(script.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(QStringList{script.Last(MessageKind::Notice).caption} + script.Last(MessageKind::Notice).lines,
+            QStringList({"Perusasetukset", "toistaiseksi käytettävissä vain suomenkielinen versio   !"}));
+  EXPECT_FALSE(display->CheckBox6->isChecked() || display->BitBtn1->isEnabled());
   display->CheckBox9->click();
   EXPECT_TRUE(display->BitBtn1->isEnabled());
   display->BitBtn1->click();
