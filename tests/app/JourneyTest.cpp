@@ -99,8 +99,7 @@ class Journey : public WindowsTest {
   void StartProgram() {
     CreateApplicationWindows();
     ActForm->show();
-    for (int i = 0; i < 5 && !IntroForm->isVisible(); ++i) QApplication::processEvents();
-    ASSERT_TRUE(IntroForm->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([] { return IntroForm->isVisible(); }, 10000));
   }
 
   // ---- Steps of the journey -------------------------------------------

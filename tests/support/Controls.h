@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "tests/support/FileBytes.h"
 #include "ui/RadioGroup.h"
 
 namespace testsupport {
@@ -120,9 +120,7 @@ inline bool InModal(const QString& name, const std::function<void()>& inside, co
   return InModal(ModalNamed(name), inside, open);
 }
 
-inline QByteArray FileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+// The file's bytes (empty when it cannot be read).
+inline QByteArray FileBytes(const QString& path) { return ReadAll(path); }
 
 }  // namespace testsupport
