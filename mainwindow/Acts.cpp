@@ -187,12 +187,9 @@ void TActForm::CreateEstatePanels() {
 void TActForm::CreatePages() {
   PageControl2 = new QTabWidget(Client);
   PageControl2->setObjectName(QStringLiteral("PageControl2"));
-  TabSheet8 = new QWidget;
-  TabSheet8->setObjectName(QStringLiteral("TabSheet8"));
-  TabSheet9 = new QWidget;
-  TabSheet9->setObjectName(QStringLiteral("TabSheet9"));
-  TabSheet6 = new QWidget;
-  TabSheet6->setObjectName(QStringLiteral("TabSheet6"));
+  TabSheet8 = AddTabSheet(PageControl2, QStringLiteral("TabSheet8"));
+  TabSheet9 = AddTabSheet(PageControl2, QStringLiteral("TabSheet9"));
+  TabSheet6 = AddTabSheet(PageControl2, QStringLiteral("TabSheet6"));
   Panel6 = MakePanel(TabSheet8, "Panel6", 20);
   Panel7 = MakePanel(TabSheet9, "Panel7", 20);
   Panel3 = MakePanel(TabSheet6, "Panel3", 13);
@@ -222,9 +219,6 @@ void TActForm::CreatePages() {
     (*picture)->hide();
   }
   ComboBox28->raise();
-  PageControl2->addTab(TabSheet8, QString());
-  PageControl2->addTab(TabSheet9, QString());
-  PageControl2->addTab(TabSheet6, QString());
   connect(PageControl2, &QTabWidget::currentChanged, this, [this] { PageControl2Change(); });
 }
 

@@ -45,6 +45,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
+class TCuttingForm;
 class TEstateChart;
 class TOverviewChart;
 class TRadioGroup;
@@ -509,6 +510,9 @@ class TActForm : public QMainWindow {
   // After a committed cutting dialog: the enabling rules, the views, the
   // unsaved mark.
   void CuttingCommitted();
+  // Runs a cutting dialog (absent: nothing) and commits its OK: 1 when it
+  // ended with OK, otherwise 2.
+  int RunCuttingDialog(TCuttingForm* dialog);
   void CreateOverviewPage();
   void CreateStandCommands();
   void SetMainWindowCaptions();

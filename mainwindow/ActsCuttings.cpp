@@ -52,6 +52,12 @@ void TActForm::CuttingCommitted() {
   MarkUnsaved();
 }
 
+int TActForm::RunCuttingDialog(TCuttingForm* dialog) {
+  if (!dialog || dialog->ShowModal() != 1) return 2;
+  CuttingCommitted();
+  return 1;
+}
+
 bool TActForm::AskCuttingTiming() {
   ::data* stand = OpenedStand();
   if (!stand) return false;
@@ -61,7 +67,7 @@ bool TActForm::AskCuttingTiming() {
 }
 
 void TActForm::Button7Click() {
-  if (AskCuttingTiming() && Th1Form && Th1Form->ShowModal() == 1) CuttingCommitted();
+  if (AskCuttingTiming()) RunCuttingDialog(Th1Form);
   ClearFocus(this);
 }
 
@@ -70,11 +76,7 @@ void TActForm::Button5Click() {
   ClearFocus(this);
 }
 
-int TActForm::RunStripRoadDialog() {
-  if (!RoadForm || RoadForm->ShowModal() != 1) return 2;
-  CuttingCommitted();
-  return 1;
-}
+int TActForm::RunStripRoadDialog() { return RunCuttingDialog(RoadForm); }
 
 void TActForm::Button4Click() {
   ::data* stand = OpenedStand();
@@ -83,7 +85,7 @@ void TActForm::Button4Click() {
     const bool smallGap = IsSelectionOrSmallGapCutting(*stand, p, QString(), false);
     const CuttingRefusal r = SpeciesRemovalRefusal(IsThinningStageChosen(), MeanDiameterCm(*stand, p), smallGap);
     if (r.Refused()) ShowRefusal(r);
-    else if (Th4Form && Th4Form->ShowModal() == 1) CuttingCommitted();
+    else RunCuttingDialog(Th4Form);
   }
   ClearFocus(this);
 }
@@ -105,9 +107,7 @@ int TActForm::RunCorridorThinning() {
     ShowRefusal(r);
     return 2;
   }
-  if (!GateForm || GateForm->ShowModal() != 1) return 2;
-  CuttingCommitted();
-  return 1;
+  return RunCuttingDialog(GateForm);
 }
 
 void TActForm::Button14Click() {
@@ -123,9 +123,7 @@ int TActForm::RunRegenerationCutting() {
   if (ClearForm) ClearForm->PageControl1->setTabVisible(StripPage, !IsBelowRegenerationDiameter(true, d));
   const RegenerationQuestion q = RegenerationDiameterQuestion(d);
   if (q.ask && ShowQuestion(ActlanText(9), q.line1, q.line2, q.yesCaption, q.closeCaption) != 1) return 2;
-  if (!ClearForm || ClearForm->ShowModal() != 1) return 2;
-  CuttingCommitted();
-  return 1;
+  return RunCuttingDialog(ClearForm);
 }
 
 void TActForm::Button15Click() {
@@ -137,9 +135,7 @@ int TActForm::RunSelectionCutting() {
   if (!PlocCuttForm) return 2;
   const bool ok = CheckSelectionCuttingPreconditions(true, CurrentPhase());
   PlocCuttForm->RadioGroup1->setEnabled(ok);
-  if (PlocCuttForm->ShowModal() != 1) return 2;
-  CuttingCommitted();
-  return 1;
+  return RunCuttingDialog(PlocCuttForm);
 }
 
 bool TActForm::CheckSelectionCuttingPreconditions(bool show, int phase) {

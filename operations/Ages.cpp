@@ -157,7 +157,7 @@ void TAgesForm::FormActivate() {
     // Measured, but every tree cut.
     CutLabel[k]->setVisible(standing[k] == 0 && stand && stand->SpeciesValue(k, 2) > 0);
   }
-  if (stand) setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + AgeslanText(0).toLower()));
+  if (stand) setWindowTitle(StandWindowCaption(*stand, AgeslanText(0).toLower()));
   PlaceAgesWindow(0);
   ClearFocus(this);
 }

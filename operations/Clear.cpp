@@ -57,11 +57,7 @@ TClearForm::TClearForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("C
   ClearForm = this;
   WindowWidth = kWidth;
 
-  RichEdit2 = MakeSettingsInfoText(this, QStringLiteral("RichEdit2"), 1);
-  RichEdit2->setEnabled(false);
-  QPalette info = RichEdit2->palette();
-  info.setColor(QPalette::Disabled, QPalette::Text, info.color(QPalette::Active, QPalette::Text));
-  RichEdit2->setPalette(info);
+  RichEdit2 = MakeDisabledInfoText(this, QStringLiteral("RichEdit2"), 1);
   Label3 = new QLabel(this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->hide();
@@ -354,11 +350,7 @@ void TClearForm::CheckBox5Click() {
   if (!CheckBox5->isChecked()) CheckBox5->setChecked(true);
 }
 
-void TClearForm::CheckBox6Click() {
-  if (Activating) return;
-  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
-  ClearFocus(this);
-}
+void TClearForm::CheckBox6Click() { ChartSwitchClick(); }
 
 void TClearForm::BitBtn1Click() {
   const int page = ActivePage();

@@ -166,7 +166,7 @@ QString RemovalSampleCaption(int page) {
 }
 
 QString ClearFormCaption(const data& stand) {
-  return PadCaption(stand.TitleText(2) + QStringLiteral(", ") + PadCaption(ActlanText(9).toLower()));
+  return StandWindowCaption(stand, PadCaption(ActlanText(9).toLower()));
 }
 
 ClearOkCheck ClearOkCheckFor(int page, bool seedPine, bool seedBirch, int chosenCount, int keptStems) {

@@ -194,10 +194,6 @@ void DrawRemovalChart(TRemovalChart* chart, const ::data& stand, bool priced) {
   chart->SetBottomAxisVisible(true);
 }
 
-void RefreshAssortmentChart(QCheckBox* checkBox, TRemovalChart* chart, const ::data& stand) {
-  DrawRemovalChart(chart, stand, checkBox->isChecked());
-}
-
 // ---- The dialog base ------------------------------------------------------
 
 TCuttingForm::TCuttingForm(QWidget* parent, const QString& name) : QDialog(parent) {
@@ -358,3 +354,9 @@ void TCuttingForm::ShowOperationText(const QString& text) {
 void TCuttingForm::Centre() { PlaceOnScreen(this, 0.5, 0.5); }
 
 void TCuttingForm::RepaintNow() { repaint(); }
+
+void TCuttingForm::ChartSwitchClick() {
+  if (Activating) return;
+  if (const ::data* stand = OpenedStand()) DrawRemovalChart(Preview.chart, *stand, Preview.chartSwitch->isChecked());
+  ClearFocus(this);
+}

@@ -84,7 +84,6 @@ bool DrawTreeSymbol(QPainter& painter, int x, int y, int diameterCm, int heightM
 void ShowCuttingResult(const ::data& stand, QLabel* volumeLabel, QLabel* label2, QLabel* label3, QLabel* label4,
                        TRemovalChart* chart, bool priced);
 void DrawRemovalChart(TRemovalChart* chart, const ::data& stand, bool priced);
-void RefreshAssortmentChart(QCheckBox* checkBox, TRemovalChart* chart, const ::data& stand);
 
 // Base of the cutting dialogs. Every opening runs FormActivate (which runs
 // the first trial); every way of closing (OK, Cancel, Esc, the title bar)
@@ -137,6 +136,9 @@ class TCuttingForm : public QDialog {
   void Centre();
   // Repaints the window before the preview's pause.
   void RepaintNow();
+  // The preview's chart switch clicked: the removal chart again in volume or
+  // in value (nothing while the dialog sets its own controls).
+  void ChartSwitchClick();
 
   CuttingPreview Preview;
   QPushButton* BitBtn1 = nullptr;  // OK

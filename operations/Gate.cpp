@@ -49,7 +49,7 @@ void TGateForm::FormActivate() {
   if (!stand) return;
   Centre();
   Activating = true;
-  setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + CommonlanText(108).toLower()));
+  setWindowTitle(StandWindowCaption(*stand, CommonlanText(108).toLower()));
   RadioGroup1->SetItemIndex(2);
   RadioGroup2->SetItemIndex(2);
   Preview.chartSwitch->setChecked(false);
@@ -64,11 +64,7 @@ void TGateForm::RadioGroup1Click() {
   ClearFocus(this);
 }
 
-void TGateForm::CheckBox6Click() {
-  if (Activating) return;
-  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
-  ClearFocus(this);
-}
+void TGateForm::CheckBox6Click() { ChartSwitchClick(); }
 
 void TGateForm::RecomputeCorridorThinning() {
   ::data* stand = OpenedStand();

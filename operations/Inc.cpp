@@ -233,7 +233,7 @@ void TIncForm::FormActivate() {
   RadioGroup1->SetItemIndex(-1);
   ShowGrowthChoice(-1);
   if (stand)
-    setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + CommonlanText(112).toLower()));
+    setWindowTitle(StandWindowCaption(*stand, CommonlanText(112).toLower()));
   PlaceGrowthWindows();
   ClearFocus(this);
 }

@@ -102,7 +102,7 @@ void TIncForm1::DrawTimingChart(float rate10) {
 void TIncForm1::FormActivate() {
   const ::data* stand = OpenedStand();
   const QString subject = IncForm ? IncForm->Button2->text().toLower() : InclanText(9).toLower();
-  if (stand) setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + subject));
+  if (stand) setWindowTitle(StandWindowCaption(*stand, subject));
   ShowTimingChart();
   if (IncForm) IncForm->PlaceGrowthWindows();
   ClearFocus(this);

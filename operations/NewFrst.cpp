@@ -89,12 +89,7 @@ TNewFrstForm::TNewFrstForm(QWidget* parent) : QDialog(parent) {
                  Qt::CustomizeWindowHint);
   setFont(SettingsTextFont());
 
-  RichEdit1 = MakeSettingsInfoText(this, QStringLiteral("RichEdit1"), 1);
-  RichEdit1->setEnabled(false);
-  // Disabled only against input: the text reads as any other.
-  QPalette info = RichEdit1->palette();
-  info.setColor(QPalette::Disabled, QPalette::Text, info.color(QPalette::Active, QPalette::Text));
-  RichEdit1->setPalette(info);
+  RichEdit1 = MakeDisabledInfoText(this, QStringLiteral("RichEdit1"), 1);
   Label23 = MakeSettingsLabel(this, QStringLiteral("Label23"));
   Label23->hide();
   PageControl1 = new QTabWidget(this);

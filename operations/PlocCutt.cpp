@@ -79,7 +79,7 @@ void TPlocCuttForm::FormActivate() {
   ::data* stand = OpenedStand();
   if (!stand) return;
   Activating = true;
-  setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + PadCaption(ActlanText(6).toLower())));
+  setWindowTitle(StandWindowCaption(*stand, PadCaption(ActlanText(6).toLower())));
   RadioGroup1->SetItemIndex(-1);
   Preview.chartSwitch->setChecked(false);
   CheckBox2->setChecked(false);
@@ -128,11 +128,7 @@ void TPlocCuttForm::RadioGroup1Click() {
   ClearFocus(this);
 }
 
-void TPlocCuttForm::CheckBox1Click() {
-  if (Activating) return;
-  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
-  ClearFocus(this);
-}
+void TPlocCuttForm::CheckBox1Click() { ChartSwitchClick(); }
 
 void TPlocCuttForm::RunSelectionCutting(int target, int volume, bool heavy, const QString& remainingCaption,
                                         const QString& removalCaption) {

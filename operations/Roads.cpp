@@ -54,7 +54,7 @@ void TRoadForm::FormActivate() {
   const int n = stand->SlotTreeCount(CurrentPhase());
   Activating = true;
   Centre();
-  setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + CommonlanText(23).toLower()));
+  setWindowTitle(StandWindowCaption(*stand, CommonlanText(23).toLower()));
   const bool offered = n >= kStripRoadStemLimit;
   RadioGroup1->SetItemIndex(offered ? 5 : -1);
   RadioGroup2->SetItemIndex(offered ? 6 : 0);

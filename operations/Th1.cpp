@@ -109,7 +109,7 @@ void TTh1Form::FormActivate() {
   const ThinningStand s = ThinningStandOf(*stand);
   startVolume_ = s.startVolume;
   const int a = CuttingStartSlot(*stand);
-  setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + CommonlanText(95).toLower()));
+  setWindowTitle(StandWindowCaption(*stand, CommonlanText(95).toLower()));
   {
     const QSignalBlocker block(ListBox3);
     ListBox3->setCurrentRow(0);
@@ -156,11 +156,7 @@ void TTh1Form::ListBox3Click() {
   ClearFocus(this);
 }
 
-void TTh1Form::CheckBox1Click() {
-  if (Activating) return;
-  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
-  ClearFocus(this);
-}
+void TTh1Form::CheckBox1Click() { ChartSwitchClick(); }
 
 void TTh1Form::SetThinningCaptions(int type) {
   const QStringList captions = ThinningCaptions(type < 0 ? 0 : type);

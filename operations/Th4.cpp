@@ -76,7 +76,7 @@ void TTh4Form::FormActivate() {
   for (int i = 0; i < 5; ++i) GuidanceLines[i]->setText(guidance[i]);
   int standing[kSpeciesSlots] = {};
   stand->CountStandingBySpecies(1, standing);
-  setWindowTitle(PadCaption(stand->TitleText(2) + QStringLiteral(", ") + CommonlanText(28).toLower()));
+  setWindowTitle(StandWindowCaption(*stand, CommonlanText(28).toLower()));
   Activating = true;
   for (int s = 0; s < 5; ++s) {
     CheckBoxes[s]->setChecked(false);
@@ -129,11 +129,7 @@ void TTh4Form::ComboBoxChange() {
   ClearFocus(this);
 }
 
-void TTh4Form::CheckBox6Click() {
-  if (Activating) return;
-  if (::data* stand = OpenedStand()) RefreshAssortmentChart(Preview.chartSwitch, Preview.chart, *stand);
-  ClearFocus(this);
-}
+void TTh4Form::CheckBox6Click() { ChartSwitchClick(); }
 
 void TTh4Form::RecalculateSpeciesRemoval() {
   ::data* stand = OpenedStand();

@@ -160,18 +160,20 @@ void TMeasForm::CreateHeaderPanel() {
   Panel1 = MakePanel(this, "Panel1", 200);
   Panel1->setGeometry(0, 0, kWidth, kHeaderHeight);
   const QColor light(255, 251, 240);
+  // A text field of the header row, under its caption.
+  auto textField = [this](const char* name, int maxLength, int x, int width) {
+    auto* e = new QLineEdit(Panel1);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(maxLength);
+    e->setGeometry(x, 22, width, 22);
+    return e;
+  };
   Label4 = MakeLabel(Panel1, "Label4", QString(), light);
   Label4->move(8, 4);
-  Edit2 = new QLineEdit(Panel1);
-  Edit2->setObjectName(QStringLiteral("Edit2"));
-  Edit2->setMaxLength(25);
-  Edit2->setGeometry(8, 22, 176, 22);
+  Edit2 = textField("Edit2", 25, 8, 176);
   Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Kuvion tunnus"), light);
   Label3->move(192, 4);
-  Edit3 = new QLineEdit(Panel1);
-  Edit3->setObjectName(QStringLiteral("Edit3"));
-  Edit3->setMaxLength(6);
-  Edit3->setGeometry(192, 22, 84, 22);
+  Edit3 = textField("Edit3", 6, 192, 84);
   Label14 = MakeLabel(Panel1, "Label14", QStringLiteral("Pinta-ala"), light);
   Label14->move(284, 4);
   MaskEdit10 = new QLineEdit(Panel1);

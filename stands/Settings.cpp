@@ -93,6 +93,15 @@ QTextEdit* MakeSettingsInfoText(QWidget* parent, const QString& name, int colour
   return e;
 }
 
+QTextEdit* MakeDisabledInfoText(QWidget* parent, const QString& name, int colourIndex) {
+  QTextEdit* e = MakeSettingsInfoText(parent, name, colourIndex);
+  e->setEnabled(false);
+  QPalette info = e->palette();
+  info.setColor(QPalette::Disabled, QPalette::Text, info.color(QPalette::Active, QPalette::Text));
+  e->setPalette(info);
+  return e;
+}
+
 namespace {
 // The edit's text laid out as its viewport will show it.
 struct LaidOutText {

@@ -154,6 +154,9 @@ QLabel* MakeSettingsLabel(QWidget* parent, const QString& name, const QString& t
 QPushButton* MakeSettingsButton(QWidget* parent, const QString& name, const QString& text, int width);
 // A read-only information text with wrapping and no scroll bars.
 QTextEdit* MakeSettingsInfoText(QWidget* parent, const QString& name, int colourIndex);
+// The same, disabled against input and the mouse, its text in the enabled
+// colour so that it reads as any other.
+QTextEdit* MakeDisabledInfoText(QWidget* parent, const QString& name, int colourIndex);
 // The number of displayed lines of a text edit's text at its present width.
 int DisplayedLineCount(const QTextEdit* edit);
 // The height of an information text: its lines x lineHeight + 10, or what

@@ -50,15 +50,9 @@ TSettForm1::TSettForm1(QWidget* parent)
   CheckBox1->move(12, 6);
   PageControl2 = new QTabWidget(this);
   PageControl2->setObjectName(QStringLiteral("PageControl2"));
-  TabSheet1 = new QWidget;
-  TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-  TabSheet2 = new QWidget;
-  TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-  TabSheet3 = new QWidget;
-  TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-  PageControl2->addTab(TabSheet1, QString());
-  PageControl2->addTab(TabSheet2, QString());
-  PageControl2->addTab(TabSheet3, QString());
+  TabSheet1 = AddTabSheet(PageControl2, QStringLiteral("TabSheet1"));
+  TabSheet2 = AddTabSheet(PageControl2, QStringLiteral("TabSheet2"));
+  TabSheet3 = AddTabSheet(PageControl2, QStringLiteral("TabSheet3"));
 
   auto heading = [](QWidget* panel, const QString& name) {
     QLabel* l = MakeSettingsLabel(panel, name);

@@ -1,5 +1,6 @@
 #include "ui/WindowRules.h"
 
+#include "model/Data.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "texts/Actlan.h"
@@ -8,6 +9,10 @@
 QString PadCaption(const QString& text) {
   if (text.startsWith(QLatin1Char(' '))) return text;
   return QLatin1Char(' ') + text;
+}
+
+QString StandWindowCaption(const data& stand, const QString& subject) {
+  return PadCaption(stand.TitleText(2) + QStringLiteral(", ") + subject);
 }
 
 QString ProgramTitleText() { return CommonlanText(0); }

@@ -4,9 +4,15 @@
 
 #include <QString>
 
+class data;
+
 // The text with one blank in front unless it already starts with one
 // (an empty text gives a single blank).
 QString PadCaption(const QString& text);
+
+// The caption of a window about the stand: the stand's title (style 2), a
+// comma and the subject as given; padded.
+QString StandWindowCaption(const data& stand, const QString& subject);
 
 // The main window's caption: the program title with a stand open, otherwise
 // the text for opening a stand list or making a new stand; padded.
