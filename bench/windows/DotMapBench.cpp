@@ -5,23 +5,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include "mainwindow/Acts.h"
+#include "bench/windows/BenchWindows.h"
 #include "model/Phase.h"
-#include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
 #include "tests/support/PictureStands.h"
-#include "ui/WindowHelpers.h"
 
 namespace {
 
 void BM_DrawTreeMaps(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  InstallFontSubstitutions();
-  platform::SetScreenMetrics({.width = 1366, .height = 768});
-  CreateApplicationWindows();
-  ActForm->ComputeMainWindowSize(1366, 768, false);
-  ActForm->ArrangeMainWindow(true);
+  CreateWindowsAt1366x768();
   IntroForm->CurrentStand = picturestands::MakeStand(picturestands::kDense, 7, n);
   SetCurrentPhase(0);
   for (auto _ : state) ActForm->DrawTreeMaps(true, state.range(1) != 0);

@@ -6,13 +6,10 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-#include "mainwindow/Acts.h"
+#include "bench/windows/BenchWindows.h"
 #include "mainwindow/StandPicture.h"
-#include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
 #include "tests/support/PictureStands.h"
-#include "ui/WindowHelpers.h"
 
 namespace {
 
@@ -20,11 +17,7 @@ namespace {
 // scaled already; with `cold` each drawing decodes and scales them anew.
 void RenderDenseStand(benchmark::State& state, bool cold) {
   const int n = static_cast<int>(state.range(0));
-  InstallFontSubstitutions();
-  platform::SetScreenMetrics({.width = 1366, .height = 768});
-  CreateApplicationWindows();
-  ActForm->ComputeMainWindowSize(1366, 768, false);
-  ActForm->ArrangeMainWindow(true);
+  CreateWindowsAt1366x768();
   const QSize size(ActForm->PictureWidth, ActForm->Image3->height());
   auto stand = picturestands::MakeStand(picturestands::kDense, 7, n);
   const float G = stand->SlotBasalArea(0);
