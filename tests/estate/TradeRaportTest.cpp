@@ -371,23 +371,19 @@ TEST_F(SaleWindows, HelpSamplePictureAndScreenshot) {
   OpenSale([&] {
     Click(TradeForm->BitBtn1);
     const MessageRecord help = script_.Last(MessageKind::HelpText);
-    EXPECT_EQ(help.caption, "Puukauppa");
-    ASSERT_EQ(help.lines.size(), 7);
-    EXPECT_TRUE(help.lines.at(0).startsWith(U("Hakkuukertymästä valitaan puukauppaan")));
-    EXPECT_EQ(help.lines.at(1), "");
+    ASSERT_EQ(std::pair(help.caption, help.lines.size()), std::pair(QString("Puukauppa"), qsizetype(7)));
+    EXPECT_TRUE(help.lines.at(0).startsWith(U("Hakkuukertymästä valitaan puukauppaan")) && help.lines.at(1).isEmpty());
     SaveShot(TradeForm, "trade-window.png");
     const int heightBefore = TradeForm->height();
     ClickItem(TradeForm->RadioGroup1, 1);
-    EXPECT_TRUE(TradeForm->Image1->isVisible());
-    EXPECT_GT(TradeForm->height(), heightBefore);
+    EXPECT_TRUE(TradeForm->Image1->isVisible() && TradeForm->height() > heightBefore);
     EXPECT_EQ(TradeForm->Label1->text(), U("Kuvio 7,  1 ha otos hakkuukertymästä  ( 84 m3/ha )"));
     Click(TradeForm->Label24);
     EXPECT_TRUE(TradeForm->CheckBox10->isChecked());
     EXPECT_EQ(TradeForm->Label1->text(), U("Kuvio 7,  1 ha otos tukkipuiden hakkuukertymästä"));
     SaveShot(TradeForm, "trade-window-sample.png");
     ClickItem(TradeForm->RadioGroup1, 0);
-    EXPECT_FALSE(TradeForm->Image1->isVisible());
-    EXPECT_EQ(TradeForm->height(), heightBefore);
+    EXPECT_EQ(std::pair(TradeForm->Image1->isVisible(), TradeForm->height()), std::pair(false, heightBefore));
     Click(TradeForm->Button2);
   });
 }
@@ -438,10 +434,9 @@ TEST_F(SaleWindows, ReportOfTheOpenStandBuiltAtEveryOpening) {
     EXPECT_EQ(RapForm->windowTitle(), " Kuvio 7,  kuvioraportti");
     const QStringList memo = Memo();
     EXPECT_GE(memo.size(), 20);
-    EXPECT_EQ(memo.at(0), " 15.06.2024  Norvalen - kuvioraportti");
-    EXPECT_EQ(memo.at(3), U("   - Koivulan tila, 0 kuviota, 0.00 ha"));
-    EXPECT_EQ(memo.at(5), " Kuvio 7, perustiedot");
-    EXPECT_EQ(memo.at(7), "   - puuston ryhmitys normaali, tuore kangas");
+    EXPECT_EQ(QStringList({memo.at(0), memo.at(3), memo.at(5), memo.at(7)}),
+              QStringList({" 15.06.2024  Norvalen - kuvioraportti", U("   - Koivulan tila, 0 kuviota, 0.00 ha"),
+                           " Kuvio 7, perustiedot", "   - puuston ryhmitys normaali, tuore kangas"}));
     // The notes wrap at the notes editor's width; only the first line
     // carries the caption.
     EXPECT_TRUE(memo.at(13).startsWith(U("     lisätietoja : Kivinen rinne,"))) << memo.at(13).toStdString();
@@ -451,9 +446,8 @@ TEST_F(SaleWindows, ReportOfTheOpenStandBuiltAtEveryOpening) {
     for (int i = 0; i < notes.size(); ++i)
       EXPECT_EQ(memo.at(13 + i), (i == 0 ? U("     lisätietoja : ") : QString(19, ' ')) + notes.at(i));
     EXPECT_EQ(memo.last(), U("     hakkuukertymä v.2019 : 84 m3/ha, 168 m3/kuvio, tukin osuus 39 %"));
-    EXPECT_TRUE(RapForm->CheckBox3->isVisible());
-    EXPECT_FALSE(RapForm->CheckBox1->isChecked());
-    EXPECT_FALSE(RapForm->CheckBox3->isChecked());
+    EXPECT_EQ(std::tuple(RapForm->CheckBox3->isVisible(), RapForm->CheckBox1->isChecked(), RapForm->CheckBox3->isChecked()),
+              std::tuple(true, false, false));
     SaveShot(RapForm, "report-window.png");
     Click(RapForm->Button1);
   });
@@ -536,8 +530,7 @@ TEST_F(SaleWindows, PrintingWithoutAPrinterAndToPdf) {
     Click(RapForm->Button4);
     EXPECT_EQ(print.dialogs, 0);
     const MessageRecord r = script_.Last(MessageKind::Notice);
-    EXPECT_EQ(r.caption, "Virhe");
-    EXPECT_EQ(r.lines, QStringList{"kirjoitinta ei ole asennettu !"});
+    EXPECT_EQ(QStringList{r.caption} + r.lines, QStringList({"Virhe", "kirjoitinta ei ole asennettu !"}));
     // A printer that cannot be started: nothing is reported as printed.
     print.printerCount = 1;
     print.pdfPath = folder_.file("no-such-folder/raportti.pdf");

@@ -268,14 +268,14 @@ TEST_F(StartUp, CloseAsksAndEndsOnYes) {
   Start(1920, 1080);
   script_.Clear();
   script_.Answer(2);
-  IntroForm->Button1Click();
+  testsupport::Click(IntroForm->Button1);
   ASSERT_EQ(script_.Count(MessageKind::Question), 1);
   const MessageRecord q = script_.Last(MessageKind::Question);
   EXPECT_EQ((QStringList{q.caption, q.yesCaption, q.closeCaption} + q.lines),
             (QStringList{"Norvalen", "Kyllä", "Ei", "Haluatko", "sulkea sovelluksen  ?"}));
   EXPECT_TRUE(IntroForm->isVisible());
   script_.Answer(1);
-  IntroForm->Button1Click();
+  testsupport::Click(IntroForm->Button1);
   EXPECT_EQ(std::pair(IntroForm->isVisible(), ActForm->isVisible()), std::pair(false, false));
 }
 
@@ -303,7 +303,7 @@ TEST_F(StartUp, NoWindowShowsTheUnknownNumberText) {
   // The size choice refused on this screen, and the close question.
   IntroForm->ListBox1Click(0);
   script_.Answer(2);
-  IntroForm->Button1Click();
+  testsupport::Click(IntroForm->Button1);
   // The main window as a stand activation leaves it.
   IntroForm->hide();
   ActForm->ArrangeMainWindow(true);
