@@ -273,13 +273,7 @@ void TMeasForm::CreateSamplePanel() {
   Label24 = MakeLabel(Panel3, "Label24", QString(), text);
   Label24->move(8, 130);
   Label18 = MakeLabel(Panel3, "Label18", QString(), text);
-  Chart3 = new TBarChart(Panel3, QStringLiteral("Chart3"), true);
-  Chart3->SetGradientStart(PaletteColor(13));
-  Chart3->SetTextSize(8, 9);
-  Chart3->SetMarksVisible(false);
-  // Five rows in 53 pixels leave no room for names: the bars take the
-  // colours of the species columns.
-  Chart3->SetLeftAxisVisible(false);
+  Chart3 = MakeSpeciesMiniChart(Panel3, QStringLiteral("Chart3"));
   Image2 = new QLabel(Panel3);
   Image2->setObjectName(QStringLiteral("Image2"));
   ListBox2 = new QListWidget(Panel3);

@@ -54,6 +54,21 @@ void ResetComboToZero(QComboBox* list) {
   list->setEnabled(false);
 }
 
+// The entered basal areas (0.1 m2/ha; empty or zero gives no stems) and
+// mean diameters of species 0..4, as the stem-count tables take them.
+struct StemCountInput {
+  int basalAreaTenths[5] = {};
+  int diameters[5] = {};
+};
+StemCountInput StemCountInputOf(const std::array<SpeciesEntry, 5>& entries) {
+  StemCountInput in;
+  for (int s = 0; s < 5; ++s) {
+    in.basalAreaTenths[s] = entries[static_cast<std::size_t>(s)].basalAreaTenths;
+    in.diameters[s] = entries[static_cast<std::size_t>(s)].diameter;
+  }
+  return in;
+}
+
 // The first item whose value in tenths is the stored value; -1 when none.
 int IndexOfTenths(const QComboBox* list, int tenths) {
   for (int i = 0; i < list->count(); ++i)
@@ -369,15 +384,10 @@ void TMeasForm::ComboBox1Change() {
 // ---- Stem-count alternatives and grouping ---------------------------------------
 
 void TMeasForm::FillStemCountAlternatives(int selected) {
-  std::array<int, 5> g{};
-  std::array<int, 5> d{};
-  for (int s = 0; s < 5; ++s) {
-    g[static_cast<std::size_t>(s)] = TenthsFromText(BasalAreaLists()[static_cast<std::size_t>(s)]->currentText());
-    d[static_cast<std::size_t>(s)] = EnteredSpeciesDiameter(s);
-  }
+  const StemCountInput in = StemCountInputOf(SpeciesEntries());
   QStringList items;
   for (int k = 0; k < kStemCountAlternatives; ++k)
-    items << StemCountAlternativeText(StemCountAlternativeTotal(g.data(), d.data(), k), k);
+    items << StemCountAlternativeText(StemCountAlternativeTotal(in.basalAreaTenths, in.diameters, k), k);
   FillList(ComboBox14, items, selected);
   AlternativeIndex = selected;
 }
@@ -396,15 +406,9 @@ void TMeasForm::ApplyStemCountAlternative(int request) {
     Initialised = true;
   }
   // 3.
-  std::array<int, 5> g{};
-  std::array<int, 5> d{};
-  for (int s = 0; s < 5; ++s) {
-    // An empty or zero basal area gives no stems.
-    g[static_cast<std::size_t>(s)] = TenthsFromText(BasalAreaLists()[static_cast<std::size_t>(s)]->currentText());
-    d[static_cast<std::size_t>(s)] = EnteredSpeciesDiameter(s);
-  }
+  const StemCountInput in = StemCountInputOf(SpeciesEntries());
   int stems[5] = {};
-  ::ApplyStemCountAlternative(g.data(), d.data(), ComboBox14->currentIndex(), stems, DiameterClasses);
+  ::ApplyStemCountAlternative(in.basalAreaTenths, in.diameters, ComboBox14->currentIndex(), stems, DiameterClasses);
   for (int s = 0; s < 5; ++s) SpeciesStems[static_cast<std::size_t>(s)] = stems[s];
 }
 

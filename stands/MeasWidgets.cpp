@@ -39,6 +39,15 @@ void TBarChart::SetTitleLines(const QStringList& lines) {
   chart()->setTitle(shown.join(QStringLiteral("<br>")));
 }
 
+TBarChart* MakeSpeciesMiniChart(QWidget* parent, const QString& name) {
+  auto* c = new TBarChart(parent, name, true);
+  c->SetGradientStart(PaletteColor(13));
+  c->SetTextSize(8, 9);
+  c->SetMarksVisible(false);
+  c->SetLeftAxisVisible(false);
+  return c;
+}
+
 void TBarChart::SetBars(const std::vector<ChartBar>& bars) {
   bars_ = bars;
   Rebuild();

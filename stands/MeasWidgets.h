@@ -57,6 +57,12 @@ class TBarChart : public QChartView {
   int titlePixels_ = 11;
 };
 
+// The small horizontal chart of the stand's species (the measurement and
+// open-stand windows): a gradient from palette colour 13, small texts, no
+// value marks and, with no room for names, no category axis (the bars take
+// the colours of the species).
+TBarChart* MakeSpeciesMiniChart(QWidget* parent, const QString& name);
+
 // A message written on a stand picture in place of the trees (the line of
 // ViewMessageLine for the mode, and an optional line above it), in the ink
 // colour over palette colour 15.

@@ -195,11 +195,7 @@ void TOpenForm::CreateSamplePanel() {
   Label29->move(6, 120);
   Label30 = MakeLabel(Panel3, QStringLiteral("Label30"));
   Label30->move(kMapWidth + 14, 2);
-  Chart3 = new TBarChart(Panel3, QStringLiteral("Chart3"), true);
-  Chart3->SetGradientStart(PaletteColor(13));
-  Chart3->SetTextSize(8, 9);
-  Chart3->SetMarksVisible(false);
-  Chart3->SetLeftAxisVisible(false);
+  Chart3 = MakeSpeciesMiniChart(Panel3, QStringLiteral("Chart3"));
   Chart3->setGeometry(kMapWidth + 12, 16, kClientWidth - kMapWidth - 16, 66);
   Image2 = MakeLabel(Panel3, QStringLiteral("Image2"));
   Image2->setFrameShape(QFrame::Panel);
