@@ -278,8 +278,9 @@ void TActForm::SetMainWindowCaptions() {
 }
 
 void TActForm::SetMenuCaptions(int mode) {
-  if (mode < 2 || !IntroForm || !IntroForm->CurrentStand) M1->setTitle(CommonlanText(50).toUpper());
-  else M1->setTitle(IntroForm->CurrentStand->TitleText(3));
+  const ::data* stand = OpenedStand();
+  if (mode < 2 || !stand) M1->setTitle(CommonlanText(50).toUpper());
+  else M1->setTitle(stand->TitleText(3));
   if (mode != 0) return;
   const QString more = QStringLiteral(" ...");
   M11->setText(CommonlanText(101).toUpper() + more);
