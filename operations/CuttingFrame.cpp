@@ -17,6 +17,7 @@
 #include "mainwindow/StandPictureRules.h"
 #include "platform/Clock.h"
 #include "stands/Intro.h"
+#include "stands/MeasWidgets.h"
 #include "texts/Commonlan.h"
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
@@ -68,11 +69,7 @@ void TRemovalChart::Clear() {
   content_ = {};
   QChart* c = chart();
   c->setTitle(QString());
-  c->removeAllSeries();
-  for (QAbstractAxis* a : c->axes()) {
-    c->removeAxis(a);
-    delete a;
-  }
+  EmptyChart(c);
   axisVisible_ = false;
 }
 

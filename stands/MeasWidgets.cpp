@@ -39,6 +39,14 @@ void TBarChart::SetTitleLines(const QStringList& lines) {
   chart()->setTitle(shown.join(QStringLiteral("<br>")));
 }
 
+void EmptyChart(QChart* chart) {
+  chart->removeAllSeries();
+  for (QAbstractAxis* a : chart->axes()) {
+    chart->removeAxis(a);
+    delete a;
+  }
+}
+
 TBarChart* MakeSpeciesMiniChart(QWidget* parent, const QString& name) {
   auto* c = new TBarChart(parent, name, true);
   c->SetGradientStart(PaletteColor(13));
@@ -80,11 +88,7 @@ void TBarChart::SetTextSize(int labelPixels, int titlePixels) {
 
 void TBarChart::Rebuild() {
   QChart* c = chart();
-  c->removeAllSeries();
-  for (QAbstractAxis* a : c->axes()) {
-    c->removeAxis(a);
-    delete a;
-  }
+  EmptyChart(c);
   if (bars_.empty()) return;
   QAbstractBarSeries* series = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
                                            : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);

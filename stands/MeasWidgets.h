@@ -1,7 +1,8 @@
 #pragma once
 // Small controls of the measurement window that the open-stand window shares:
 // a bar chart that only draws the bars, titles and axis state it is given,
-// and a label that reports clicks (a view-option label toggles its box).
+// and a label that reports clicks (a view-option label toggles its box);
+// the emptying of a chart, which the cutting dialogs' removal chart uses too.
 
 #include <QChartView>
 #include <QColor>
@@ -56,6 +57,9 @@ class TBarChart : public QChartView {
   int labelPixels_ = 10;
   int titlePixels_ = 11;
 };
+
+// Removes every series and every axis of a chart (the axes are deleted).
+void EmptyChart(QChart* chart);
 
 // The small horizontal chart of the stand's species (the measurement and
 // open-stand windows): a gradient from palette colour 13, small texts, no
