@@ -61,43 +61,23 @@ TEST(HeightGrowthAgeFactorTest, ScalesTheGrowthPart) {
 }
 
 TEST(TreeGrowthStepTest, StepsWorkedByHand) {
-  // 1. Pine 20 cm 18 m, age 50, 5 years, G 20, Dg 20, Hdom 19: id = 1.39461 %,
-  //    ih = 1.35631 %; Mh = 1 + (1.01356^5 - 1) * 0.9 (age factor at 50) and
-  //    both growth parts x f = 1.15 - 0.28 = 0.87; increment 1.248 cm is below
-  //    the damping limit and the ceiling 1.1 is not reached.
-  // 2. Birch 25 cm 20 m age 60 (model age 87), 3 years, G 18, Dg 24, Hdom 21.
-  // 3. Spruce of age 20 (as pine of its model age 15): the diameter reaches
-  //    the ceiling 1.1 at 20 cm, 22 cm; height 21.4012 m.
-  // 4. Pine 10 cm 9 m age 20, G 10, Dg 10, Hdom 10: id = 4.3529 %, Md before
-  //    damping 1 + (1.043529^5 - 1) * 1.01 = 1.2431, an increment of 2.43 cm;
-  //    the part above 1.8 cm is multiplied by g = 0.01 (50 - 6.667) = 0.4333:
-  //    Md = 1.18 + 0.0631 * 0.4333 = 1.20592 (ceiling 1.5 not reached).
-  // 5. A tree of 70 cm or more gains no diameter (ceiling 1.0).
-  // 6. Birch 4 cm 3.5 m age 8: damped to 2.2686 but under its ceiling 2.05 + 0.35.
-  // 7. Large trees do not shrink: pine 90 cm 30 m, the size factor 1.15 -
-  //    0.014 x 90 = -0.11 stops at 0, so both multipliers are 1 (without the
-  //    stop: 89.80 cm and 29.95 m); at 82.2 cm the factor is just below 0 too.
-  // 8. Model age below one is kept: birch of age 1, model age (-0.19 + 1.05)
-  //    x 1 = 0.86. d 3 cm, h 2.5 m (h3 = 3), 1 year, G 4, Dg 3, Hdom 3:
-  //    id = exp(5.4625 - 0.6675 ln 0.86 - 0.4758 ln 4 + 0.1773 ln 3
-  //             - 0.9442 ln 3 - 0.3631 ln 3 + 0.7762 ln 2.5) = 79.3103 %
-  //    ih = exp(5.4636 - 0.9002 ln 0.86 + 0.5475 ln 3 - 1.1339 ln 3) = 141.903 %
-  //    f = 1.15 - 0.042 = 1.108: Md = 1.87876, Mh = 2.57229; the increment
-  //    2.636 cm is damped with g = 0.48: Md = 1.6 + 0.27876 x 0.48 = 1.73380
-  //    (ceiling 2.75): 5.2014 cm; the height 6.4307 m would be a gain of
-  //    3.93 m in the year and is held at 2.5 + 1.5 = 4.0 m.
-  // 9. Held at the edges: spruce of age 4 (model age 1), 3 cm and 3 m, 5 years,
-  //    G 2, Dg 3, Hdom 3: ih = exp(5.4636 + 0.5475 ln 3 - 1.1339 ln 3)
-  //    = 123.89 %, so the equation gives 3 x (1 + (2.2389^5 - 1) x 1.108)
-  //    = 186.7 m; held at 3 + 5 x 1.5 = 10.5 m. Pine 44 cm 44.5 m age 40,
-  //    5 years: ih = exp(5.4636 - 0.9002 ln 40 + 0.5475 ln 44 - 1.1339
-  //    ln 44.5) = 0.9149 %, 44.5 x (1 + (1.009149^5 - 1) x 0.534) = 45.607 m,
-  //    held at 45 m; a pine of 46 m keeps its 46 m.
-  //    Pine 4 cm 3 m age 6, 5 years, G 2, Dg 4, Hdom 3: ih = exp(5.4636 -
-  //    0.9002 ln 6 + 0.5475 ln 4 - 1.1339 ln 3) = 28.903 %, Mh = 1.28903^5 =
-  //    3.5589, 3 x (1 + 2.5589 x 1.094) = 11.398 m is 1.68 m a year, held at
-  //    10.5 m; at age 12 ih = 15.486 %, 3 x (1 + (1.15486^5 - 1) x 1.094)
-  //    = 6.4601 m (0.69 m a year), as the equation gives.
+  // 1. Pine 20 cm 18 m age 50, 5 years: id 1.39461 %, ih 1.35631 %, age
+  //    factor 0.9, size factor 1.15 - 0.28 = 0.87; below damping and ceiling.
+  // 2. Birch 25 cm 20 m age 60 (model age 87), 3 years.
+  // 3. Spruce of age 20 grows as pine of model age 15; diameter at the
+  //    ceiling 1.1.
+  // 4. Pine 10 cm age 20: Md 1.2431 (2.43 cm), the part above 1.8 cm damped
+  //    by g = 0.4333: 1.20592.
+  // 5. 70 cm or more gains no diameter.
+  // 6. Birch 4 cm 3.5 m age 8: damped to 2.2686, under its ceiling 2.4.
+  // 7. The size factor 1.15 - 0.014 d stops at 0: 90 and 82.2 cm trees keep
+  //    their sizes (not 89.80 cm and 29.95 m).
+  // 8. Birch of age 1 keeps model age 0.86: id 79.3103 %, ih 141.903 %, Md
+  //    1.87876 damped (g 0.48) to 1.73380: 5.2014 cm; height held at 2.5 +
+  //    1.5 m in the year.
+  // 9. Height held at 1.5 m a year (spruce 186.7 m and pine age 6 11.398 m
+  //    to 10.5 m; pine age 12 6.4601 m as computed) and at 45 m (45.607 m
+  //    to 45; a 46 m pine keeps 46).
   struct Case {
     float d, h;
     int species;

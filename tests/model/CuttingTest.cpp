@@ -163,43 +163,27 @@ data DiameterLadder(int n) {
 }
 
 TEST(RetentionCut, LargeTreesMoveToTheMiddle) {
-  // 200 trees sorted by diameter 1..200 cm. h = 100; with n = 200 of
-  // 100..300: m = round(100 x 0.15 x 0.5) + 25 = round(7.5) + 25 = 33.
-  data s = DiameterLadder(200);
-  s.MoveLargestTreesToMiddle(200, 100, 300);
-  for (int t = 0; t < 33; ++t) {
-    EXPECT_EQ(s.Trees[100 + t].diameter, 100.0f * (200 - t));
-    EXPECT_EQ(s.Trees[199 - t].diameter, 100.0f * (101 + t));
+  // n trees sorted by diameter 1..n cm; the exchanges swap positions h + t
+  // and n - 1 - t for t below the count moved, every other tree stays.
+  // n 200 of 100..300: m = round(100 x 0.15 x 0.5) + 25 = round(7.5) + 25 =
+  // 33. n 100 at nMax: m = round(50 x 0.15) + 25 = 33; t = 17..32 are the
+  // pairs of t' = 49 - t again, swapped twice, so 17 move. 10 trees: m would
+  // be 25, more than the upper half of 5; (10 - 5) / 2 = 2 exchanges, and
+  // one choice (nMin = nMax) gives the base 25 without dividing by zero.
+  const struct {
+    int n, chosen, nMin, nMax, moved;
+  } cases[] = {{200, 200, 100, 300, 33}, {100, 150, 20, 150, 17}, {10, 100, 100, 100, 2}};
+  for (const auto& c : cases) {
+    data s = DiameterLadder(c.n);
+    s.MoveLargestTreesToMiddle(c.chosen, c.nMin, c.nMax);
+    const int h = c.n / 2;
+    for (int i = 0; i < c.n; ++i) {
+      int from = i;
+      if (i >= h && i < h + c.moved) from = c.n - 1 - (i - h);
+      if (i > c.n - 1 - c.moved) from = h + (c.n - 1 - i);
+      EXPECT_EQ(s.Trees[i].diameter, 100.0f * (from + 1)) << c.n << " position " << i;
+    }
   }
-  EXPECT_EQ(s.Trees[133].diameter, 13400.0f);  // untouched
-  EXPECT_EQ(s.Trees[99].diameter, 10000.0f);
-}
-
-TEST(RetentionCut, ExchangesPastTheMiddleOfTheUpperHalfPutPairsBack) {
-  // 100 trees sorted by diameter 1..100 cm: h = 50, n = nMax: m = round(50 x
-  // 0.15 x 1) + 25 = round(7.5) + 25 = 33 <= N - h = 50. Exchange t swaps 99 - t
-  // and 50 + t; t = 17..32 are the pairs of t' = 49 - t = 32..17 again, so
-  // those are swapped twice and stand as before; t = 0..16 move once.
-  data s = DiameterLadder(100);
-  s.MoveLargestTreesToMiddle(150, 20, 150);
-  for (int t = 0; t <= 16; ++t) {
-    EXPECT_EQ(s.Trees[50 + t].diameter, 100.0f * (100 - t)) << t;
-    EXPECT_EQ(s.Trees[99 - t].diameter, 100.0f * (51 + t)) << t;
-  }
-  for (int i = 0; i < 100; ++i) {
-    if (i >= 50 && (i < 67 || i > 82)) continue;
-    EXPECT_EQ(s.Trees[i].diameter, 100.0f * (i + 1)) << i;
-  }
-}
-
-TEST(RetentionCut, MovingLargeTreesInASmallStandStaysInsideTheList) {
-  // 10 trees: m would be 25, more than the 5 of the upper half; (10 - 5) / 2
-  // = 2 exchanges, so the blocks at 5.. and at the end do not overlap. One
-  // choice (nMin = nMax) gives the base 25 without dividing by zero.
-  data s = DiameterLadder(10);
-  s.MoveLargestTreesToMiddle(100, 100, 100);
-  const float expected[10] = {1, 2, 3, 4, 5, 10, 9, 8, 7, 6};
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(s.Trees[i].diameter, 100.0f * expected[i]) << i;
 }
 
 // Trees on a line at x = 20, 30, ..., 20 + 10 (n - 1), all at y 100 + i / 100.

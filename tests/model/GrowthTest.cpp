@@ -128,13 +128,12 @@ TEST(Growth, DominantHeightIsTheMeanOfTheHundredTallest) {
     EXPECT_TRUE(stand.HeightWork.empty());
 }
 
-TEST(Growth, DeadTreesGetUnitSizesAndTheStepIsUndoneExactly) {
+TEST(Growth, DeadTreesGetUnitSizesAndASecondStepGrowsOnFromTheFirst) {
     // 200 pines of 15 cm / 14 m aged 50: G = 200 x 0.0176714 = 3.534 m2/ha,
     // mean age 55 after the 5 years; D = 1.025 x 500 x 0.00195 + 20 = 21.0,
     // E = 55^1.32 = 198.3, R = 0.1883, Q = 5.295, k = 75.5 -> 76: the 75th
     // tree from the end (index 125) dies, then index 49.
     data stand = UniformStand(200, 1500.0f, 1400.0f);
-    const std::vector<TreeRecord> before = stand.Trees;
     const int ages[kSpeciesSlots] = {50, 0, 0, 0, 0, 0};
     EXPECT_EQ(stand.MortalityInterval(0, 5, 55.0f), 76);
 
@@ -155,33 +154,14 @@ TEST(Growth, DeadTreesGetUnitSizesAndTheStepIsUndoneExactly) {
     stand.RecordPhase(1, QStringLiteral("Kasvatus 5 v"), 1, 5);
     EXPECT_EQ(stand.SlotTreeCount(1), 198);
 
-    // Undo: the dead stand again, the slot is empty, the sizes are freed.
-    stand.UndoOperation(1);
-    stand.FreeGrownSizes(stand.GrownSizes1);
-    stand.ClearSlot(1);
-    ASSERT_EQ(stand.Trees.size(), before.size());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(stand.Trees[i].removedBy, 0);
-        EXPECT_EQ(stand.Trees[i].diameter, before[i].diameter);
-        EXPECT_EQ(stand.Trees[i].height, before[i].height);
-    }
-    EXPECT_TRUE(stand.GrownSizes1.empty() && stand.Slots[1].name.isEmpty());
-    EXPECT_EQ(stand.PhaseYears(1), 0);
-}
-
-TEST(Growth, SecondStepStartsFromTheFirstGrowth) {
-    data stand = UniformStand(40, 1200.0f, 1100.0f, 1);
-    const int ages[kSpeciesSlots] = {0, 30, 0, 0, 0, 0};
-    stand.GrownSizes1 = stand.AllocGrownSizes();
-    stand.GrowTrees(stand.GrownSizes1, 1, 10, ages, true, true);
-    stand.RecordPhase(1, QStringLiteral("Kasvatus 10 v"), 1, 10);
-    const int ages2[kSpeciesSlots] = {0, 40, 0, 0, 0, 0};
+    // A second step grows on from the first step's sizes.
+    const int ages2[kSpeciesSlots] = {55, 0, 0, 0, 0, 0};
     stand.GrownSizes2 = stand.AllocGrownSizes();
     stand.GrowTrees(stand.GrownSizes2, 2, 5, ages2, true, false);
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 200; ++i) {
         if (stand.TreeRemovedBy(i) != 0) continue;
         EXPECT_GT(stand.GrownSizes2[static_cast<std::size_t>(i)].diameter,
-                  stand.GrownSizes1[static_cast<std::size_t>(i)].diameter);
+                  stand.GrownSizes1[static_cast<std::size_t>(i)].diameter) << i;
     }
 }
 
@@ -211,16 +191,6 @@ TEST(Growth, GuardsAgainstBadInput) {
         if (young.TreeRemovedBy(i) != 0) continue;
         EXPECT_TRUE(std::isfinite(y[static_cast<std::size_t>(i)].diameter));
         EXPECT_GE(y[static_cast<std::size_t>(i)].diameter, 300.0f);
-    }
-
-    // Trees of 90 cm do not shrink.
-    data big = UniformStand(15, 9000.0f, 3200.0f);
-    const int old[kSpeciesSlots] = {120, 0, 0, 0, 0, 0};
-    GrownSizeArray b = big.AllocGrownSizes();
-    big.GrowTrees(b, 1, 20, old, false, true);
-    for (const GrownSize& g : b) {
-        EXPECT_GE(g.diameter, 9000.0f);
-        EXPECT_GE(g.height, 3200.0f);
     }
 
     // A slot that counts fewer stems than actually stand: the work array
