@@ -1,6 +1,7 @@
 // The stand file: byte layout of a hand-built stand, round trips, Save and
 // the refusal of broken files.
 
+#include "model/Ages.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/StandFile.h"
@@ -8,6 +9,7 @@
 #include "tests/model/StandFixture.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/PictureStands.h"
 #include "tests/support/TempDir.h"
 
 #include <QDir>
@@ -170,43 +172,23 @@ TEST_F(StandFileTest, RoundTripFieldForField) {
   EXPECT_EQ(CurrentPhase(), 2);
 }
 
-TEST_F(StandFileTest, SaveKeepsHeaderAndMovesGrownSizes) {
+TEST_F(StandFileTest, SaveWritesTheGrownSizesOfItsStepsAndNoStaleOnes) {
+  // (Save keeps the header on disk: the bounds below.)
   auto s = standfixture::MakeStand(400, 5);
   const QString path = dir.file("12a.Norvalen");
   ASSERT_EQ(s->WriteNewFile(path), StandFileStatus::Ok);
-  const QByteArray headerOnDisk = ReadAll(path).left(580);
-
-  // The same stand (identifier, estate, measurement day) with other notes
-  // and area in the object.
-  s->Header.info = "Toinen tieto";
-  s->Header.area = 9.0f;
   AddGrowth(*s, 1);
   ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
-  QByteArray b = ReadAll(path);
-  EXPECT_EQ(b.size(), 1796 + 48 * 400);
-  EXPECT_EQ(b.left(580), headerOnDisk);
+  EXPECT_EQ(ReadAll(path).size(), 1796 + 48 * 400);
   // After Save the list is in y order.
   for (int i = 1; i < 400; ++i) ASSERT_LE(s->TreeY(i - 1), s->TreeY(i));
-
-  std::unique_ptr<data> back;
-  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
-  EXPECT_EQ(back->Header.estateName, QString::fromUtf8("Testitila Mäkelä"));
-  // Every tree carries its own grown sizes (diameter + 1 cm, height = its x).
-  for (int i = 0; i < 400; ++i) {
-    ASSERT_EQ(back->GrownSizes1[i].diameter, back->Trees[i].diameter + 100);
-    ASSERT_EQ(back->GrownSizes1[i].height, back->Trees[i].x);
-  }
-  // Stored in ascending measured height.
-  for (int i = 1; i < 400; ++i) ASSERT_LE(back->BaseHeight(i - 1), back->BaseHeight(i));
-
   // Undoing the growth and saving leaves no stale sizes behind.
   s->UndoOperation(1);
   s->GrownSizes1.clear();
   s->ClearSlot(1);
   ASSERT_EQ(s->Save(path), StandFileStatus::Ok);
-  b = ReadAll(path);
-  EXPECT_EQ(b.size(), 1796 + 40 * 400);
-  EXPECT_EQ(b.left(580), headerOnDisk);
+  EXPECT_EQ(ReadAll(path).size(), 1796 + 40 * 400);
+  std::unique_ptr<data> back;
   ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
   EXPECT_TRUE(back->GrownSizes1.empty());
 }
@@ -562,6 +544,55 @@ TEST_F(StandFileTest, TreeCountLimitFromBothSides) {
       EXPECT_TRUE(ReadAll(path) == before);
     }
   }
+}
+
+// The engine from measurement to a twice-saved stand: a full 12000-stem
+// sample, its ages, a low thinning to a target volume, ten years of growth
+// with mortality, strip roads and a save over the file.
+TEST_F(StandFileTest, MeasuredSampleThinnedGrownCutAndSavedTwice) {
+  // Pine 7 cm / 7.0 m / 21.6 m2/ha, spruce 6 cm / 6.0 m / 4.0 m2/ha, birch
+  // 5 cm / 6.5 m / 5.3 m2/ha: under "B3" exactly 12000 stems, whose basal
+  // area is the measured one to within the steps of its correction.
+  const std::unique_ptr<data> created = picturestands::MakeStand(picturestands::kDense, 31337);
+  ASSERT_EQ(created->SlotTreeCount(0), 12000);
+  EXPECT_NEAR(created->SlotBasalArea(0), 30.9f, 0.05f);
+  EstimateSpeciesAges(*created);
+  const QString path = dir.file(QStringLiteral("7b.Norvalen"));
+  ASSERT_EQ(created->WriteNewFile(path), StandFileStatus::Ok);
+  std::unique_ptr<data> stand;
+  ASSERT_EQ(data::ReadStandFile(path, true, stand), StandFileStatus::Ok);
+  cuttingstands::ExpectSameStand(*created, *stand);  // writing left it in the file's order
+
+  // A low thinning to 25 m3/ha below the measured volume.
+  const int target = stand->SlotTotalVolume(0) - 25;
+  EXPECT_EQ(stand->ThinToTargetVolume(0, static_cast<float>(target), 2, true), target);
+  stand->RecordPhase(1, QStringLiteral("Alaharvennus"), 0, 0);
+  EXPECT_EQ(stand->SlotTotalVolume(1), target);
+
+  // Ten years of growth with mortality from the first candidate ages.
+  int ages[kSpeciesSlots] = {};
+  for (int s = 0; s < kSpeciesSlots; ++s) ages[s] = stand->SpeciesValue(s, 8);
+  ASSERT_GT(ages[0], 0);
+  stand->SetSpeciesAges(ages);
+  stand->GrownSizes1 = stand->AllocGrownSizes();
+  SetCurrentPhase(100);
+  stand->GrowTrees(stand->GrownSizes1, 2, 10, ages, true, true);
+  stand->RecordPhase(2, QStringLiteral("Kasvatus 10 v"), 1, 10);
+  EXPECT_GT(cuttingstands::CountMarked(*stand, 2), 0);
+  EXPECT_GT(stand->SlotMeanDiameter(2), stand->SlotMeanDiameter(1));
+
+  // Strip roads 4 m (+ 1 m) wide, 20 m apart; saved over the file.
+  stand->SelectStripRoads(5.0f, 20.0f, 3);
+  stand->RecordPhase(3, QStringLiteral("Ajourat"), 0, 0);
+  SetCurrentPhase(100);
+  EXPECT_GT(cuttingstands::CountMarked(*stand, 3), 0);
+  ASSERT_EQ(stand->Save(path), StandFileStatus::Ok);
+  std::unique_ptr<data> back;
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  EXPECT_EQ(CurrentPhase(), 3);
+  stand->SortTreesForSave(true, true);  // the file's order
+  cuttingstands::ExpectSameStand(*stand, *back);
+  EXPECT_TRUE(standfile::EncodeStand(*back) == testsupport::ReadAll(path));
 }
 
 }  // namespace
