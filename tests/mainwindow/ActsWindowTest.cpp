@@ -78,8 +78,7 @@ TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
   StartProgram(1366, 768);
   ASSERT_TRUE(IntroForm->isVisible());
   ActForm->SetMainWindowMode(1);
-  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
-  EXPECT_FALSE(ActForm->PageControl2->isVisibleTo(ActForm));
+  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm) || ActForm->PageControl2->isVisibleTo(ActForm));
   EXPECT_TRUE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
   ActForm->SetMainWindowMode(2);
   EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
@@ -88,21 +87,18 @@ TEST_F(MainFrame, ModesLeaveTheCardAloneWhileTheStartWindowIsUp) {
   ActForm->SetStartupPanelsVisibility(true);
   EXPECT_TRUE(ActForm->isEnabled());
   ActForm->SetMainWindowMode(0);
-  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm));
-  EXPECT_FALSE(ActForm->Button7->isVisibleTo(ActForm->Panel1));
+  EXPECT_FALSE(ActForm->Panel1->isVisibleTo(ActForm) || ActForm->Button7->isVisibleTo(ActForm->Panel1));
   EXPECT_EQ(ActForm->Client->palette().color(QPalette::Window), PaletteColor(7));
   ActForm->SetMainWindowMode(1);
-  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
-  EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
-  EXPECT_TRUE(ActForm->Label10->isVisibleTo(ActForm->Panel1));
+  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm) && ActForm->PageControl2->isVisibleTo(ActForm) &&
+              ActForm->Label10->isVisibleTo(ActForm->Panel1));
   // Mode 2 (after the measurement window saved) on the stand view: card,
   // colour and pages back, the tree-group list hidden until the next picture.
   ActForm->SetMainWindowMode(0);
   ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet8);
   ActForm->ComboBox28->show();
   ActForm->SetMainWindowMode(2);
-  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm));
-  EXPECT_TRUE(ActForm->PageControl2->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->Panel1->isVisibleTo(ActForm) && ActForm->PageControl2->isVisibleTo(ActForm));
   EXPECT_EQ(ActForm->Client->palette().color(QPalette::Window), ColorFromBgr(kButtonFaceColor));
   EXPECT_FALSE(ActForm->ComboBox28->isVisibleTo(ActForm->Panel6));
 }
@@ -126,9 +122,8 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
             (QStringList{"Kuvio koivu7", "- 2.35 ha", "- puusto mitattu 2024", "KUVIO koivu7",
                          " Norvalen  •  kuvio koivu7", "KUVIO koivu7"}));
   EXPECT_TRUE(ActForm->Label16->text().startsWith("- "));
-  ASSERT_EQ(ActForm->ComboBox28->count(), 2);
-  EXPECT_EQ(ActForm->ComboBox28->itemText(0), "Kuvio koivu7");
-  EXPECT_EQ(ActForm->ComboBox28->itemText(1), "Kuvio koivu7, tukkipuut");
+  EXPECT_EQ(std::tuple(ActForm->ComboBox28->count(), ActForm->ComboBox28->itemText(0), ActForm->ComboBox28->itemText(1)),
+            std::tuple(2, QString("Kuvio koivu7"), QString("Kuvio koivu7, tukkipuut")));
   // The list opens wide enough for its longest item.
   EXPECT_GE(ActForm->ComboBox28->view()->minimumWidth(),
             ActForm->ComboBox28->fontMetrics().horizontalAdvance("Kuvio koivu7, tukkipuut"));
@@ -145,16 +140,13 @@ TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
   ActForm->ResetEstatePanel("b2.Norvalen", estate.path());
-  ASSERT_EQ(ActForm->FileListBox1->count(), 3);
-  EXPECT_EQ(ActForm->FileListBox1->item(0)->text(), "a1.Norvalen");
-  EXPECT_EQ(ActForm->FileListBox1->item(2)->text(), "C3.Norvalen");
-  EXPECT_EQ(ActForm->FileListBox1->currentRow(), 1);
-  EXPECT_EQ(ActForm->FileListBox1->FileName(), estate.file("b2.Norvalen"));
-  EXPECT_EQ(ActForm->StandFileName, "b2.Norvalen");
-  EXPECT_EQ(ActForm->DirectoryListBox1->Directory(), estate.path());
-  EXPECT_EQ(WindowTextByMode(estate.path() + "/Koivula", 3), "kuviolista Koivula");
-  EXPECT_EQ(WindowTextByMode("/a/Koivula", 5), "kuviolista   •   hakemisto Koivula");
-  EXPECT_EQ(WindowTextByMode("/a/Koivula", 0), "Koivula");
+  EXPECT_EQ(testsupport::Rows(ActForm->FileListBox1), (QStringList{"a1.Norvalen", "b2.Norvalen", "C3.Norvalen"}));
+  EXPECT_EQ(std::tuple(ActForm->FileListBox1->currentRow(), ActForm->FileListBox1->FileName(), ActForm->StandFileName,
+                       ActForm->DirectoryListBox1->Directory()),
+            std::tuple(1, estate.file("b2.Norvalen"), QString("b2.Norvalen"), estate.path()));
+  EXPECT_EQ((QStringList{WindowTextByMode(estate.path() + "/Koivula", 3), WindowTextByMode("/a/Koivula", 5),
+                         WindowTextByMode("/a/Koivula", 0)}),
+            (QStringList{"kuviolista Koivula", "kuviolista   •   hakemisto Koivula", "Koivula"}));
 }
 
 TEST_F(MainFrame, FrameLayoutAtEverySize) {

@@ -13,6 +13,7 @@
 #include "mainwindow/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
+#include "tests/mainwindow/SlotStands.h"
 #include "tests/model/CuttingStands.h"
 
 namespace {
@@ -25,21 +26,9 @@ const char* kCorridor = "käytäväharvennus 2.0 m, väli 10 m";
 const char* kSmallGap = "Pienaukkohakkuu, aukon koko 0.20 ha";
 const char* kSelection = "poimintahakkuu 40 m3/ha";
 const char* kClearCut = "Avohakkuu, säästöpuita 30 kpl/ha";
-const char* kGrowth = "growth";
+const char* kGrowth = "Kasvatus";
 
-// A stand without trees whose slots 1.. carry the given steps ("growth" a
-// growing step of 10 years).
-data Chain(const std::vector<const char*>& steps) {
-  data s(0);
-  s.Header.measurementDay = 43631;
-  s.Slots[0].name = "mitattu";
-  for (size_t i = 0; i < steps.size(); ++i) {
-    PhaseSlot& slot = s.Slots[i + 1];
-    slot.name = std::string(steps[i]) == kGrowth ? QStringLiteral("Kasvatus") : QString::fromUtf8(steps[i]);
-    slot.years = std::string(steps[i]) == kGrowth ? 10 : 0;
-  }
-  return s;
-}
+data Chain(const std::vector<const char*>& steps) { return slotstands::Chain({steps.begin(), steps.end()}); }
 
 // Buttons in the order Button14, Button15, Button4, Button5, Button7,
 // Button10, Button1: '1' set enabled, '0' set disabled, '-' left as it was.

@@ -61,26 +61,16 @@ int X(int plotX) { return InterpolatePicturePosition(0, 556, plotX, 20, 620); }
 }  // namespace
 
 TEST(DotMap, RadiusBackgroundAndMode) {
-  struct Radius {
-    int size, enlarge;
-    bool logTree;
-    int expected;
-  };
-  for (const Radius& r : std::initializer_list<Radius>{{0, 0, false, 1},
-                                                       {0, 0, true, 1},
-                                                       {1, 0, true, 2},
-                                                       {1, 1, true, 4},
-                                                       {1, 1, false, 2},
-                                                       {3, 3, true, 8},
-                                                       {3, 3, false, 4}})
-    EXPECT_EQ(DotRadius(r.size, r.enlarge, r.logTree), r.expected) << r.size << " " << r.enlarge << " " << r.logTree;
+  // By dot size, enlargement and log tree.
+  EXPECT_EQ((std::vector<int>{DotRadius(0, 0, false), DotRadius(0, 0, true), DotRadius(1, 0, true), DotRadius(1, 1, true),
+                              DotRadius(1, 1, false), DotRadius(3, 3, true), DotRadius(3, 3, false)}),
+            (std::vector<int>{1, 1, 2, 4, 2, 8, 4}));
 
   // The measured map and the standing trees on the light background; the
   // removal on the dark one; the mortality on pale cream.
-  EXPECT_EQ(DotMapBackground(true, 1, false), 0xA5F2F2);
-  EXPECT_EQ(DotMapBackground(false, 0, false), 0xA5F2F2);
-  EXPECT_EQ(DotMapBackground(false, 1, false), 0x474747);
-  EXPECT_EQ(DotMapBackground(false, 2, true), 0xF0FBFF);
+  EXPECT_EQ((std::vector<int>{DotMapBackground(true, 1, false), DotMapBackground(false, 0, false),
+                              DotMapBackground(false, 1, false), DotMapBackground(false, 2, true)}),
+            (std::vector<int>{0xA5F2F2, 0xA5F2F2, 0x474747, 0xF0FBFF}));
 
   // The removal box wins over the mortality box.
   EXPECT_EQ((std::vector<int>{OverviewModeOf(false, false), OverviewModeOf(true, false), OverviewModeOf(false, true),
@@ -99,12 +89,9 @@ TEST(DotMap, EachMapShowsItsTreesWithTheirSizes) {
   EXPECT_EQ(before.background, PaletteColorValue(22));
   EXPECT_EQ(XsOf(before), (std::vector<int>{X(20), X(100), X(620), X(320)}));
   EXPECT_EQ(before.dots[0].y, InterpolatePicturePosition(0, 139, 60, 50, 200));
-  EXPECT_EQ(before.dots[0].colour, SpeciesColorValue(0));
-  EXPECT_EQ(before.dots[1].colour, SpeciesColorValue(2));
-  EXPECT_EQ(before.dots[2].colour, SpeciesColorValue(1));
-  EXPECT_EQ(before.dots[0].radius, 2);
-  EXPECT_EQ(before.dots[3].radius, 4);
-  EXPECT_TRUE(before.enlarged);
+  EXPECT_EQ(std::tuple(before.dots[0].colour, before.dots[1].colour, before.dots[2].colour),
+            std::tuple(SpeciesColorValue(0), SpeciesColorValue(2), SpeciesColorValue(1)));
+  EXPECT_EQ(std::tuple(before.dots[0].radius, before.dots[3].radius, before.enlarged), std::tuple(2, 4, true));
 
   // After the steps: the two pines stand.
   const DotMap after = TreeDotMap(s, false, Options(0));
@@ -113,12 +100,10 @@ TEST(DotMap, EachMapShowsItsTreesWithTheirSizes) {
   // on cream.
   const DotMap removal = TreeDotMap(s, false, Options(1));
   EXPECT_EQ(XsOf(removal), (std::vector<int>{X(620)}));
-  EXPECT_EQ(removal.dots[0].colour, SpeciesColorValue(1));
-  EXPECT_EQ(removal.background, 0x474747);
+  EXPECT_EQ(std::pair(removal.dots[0].colour, removal.background), std::pair(SpeciesColorValue(1), 0x474747));
   const DotMap mortality = TreeDotMap(s, false, Options(2));
   EXPECT_EQ(XsOf(mortality), (std::vector<int>{X(100)}));
-  EXPECT_EQ(mortality.dots[0].colour, PaletteColorValue(12));
-  EXPECT_EQ(mortality.background, 0xF0FBFF);
+  EXPECT_EQ(std::pair(mortality.dots[0].colour, mortality.background), std::pair(PaletteColorValue(12), 0xF0FBFF));
 
   // Without the enlargement every dot takes the dot size alone.
   const DotMap plain = TreeDotMap(s, true, Options(0, 3, 0));
@@ -141,9 +126,7 @@ TEST(DotMap, SizesOfTheRemovalAfterTheFirstGrowth) {
   s.GrownSizes1[0] = {3400, 2400};
   s.GrownSizes1[1] = {1100, 1000};
   DotMapOptions o = Options(1, 1, 2);
-  const bool grownIsLog = TreeHasVolume(0, 34, 24);
-  ASSERT_TRUE(grownIsLog);
-  ASSERT_FALSE(TreeHasVolume(0, 13, 11));
+  ASSERT_TRUE(TreeHasVolume(0, 34, 24) && !TreeHasVolume(0, 13, 11));
   const DotMap removal = TreeDotMap(s, false, o);
   ASSERT_EQ(removal.dots.size(), 1u);
   EXPECT_EQ(removal.dots[0].radius, 2 + 3);
@@ -198,11 +181,8 @@ TEST(DotMap, LegendAndCaption) {
   for (int k = 0; k < 5; ++k) EXPECT_EQ(all[k], (LegendPlace{true, dots[k], dots[k] + 13})) << k;
   // No spruce: no entry, those after it close up.
   const auto some = SpeciesLegendPlaces({5, 0, 5, 0, 5}, {40, 40, 40, 50, 40}, 10, 8, 12);
-  EXPECT_EQ(some[0], (LegendPlace{true, 10, 23}));
-  EXPECT_FALSE(some[1].visible);
-  EXPECT_EQ(some[2], (LegendPlace{true, 75, 88}));
-  EXPECT_FALSE(some[3].visible);
-  EXPECT_EQ(some[4], (LegendPlace{true, 140, 153}));
+  EXPECT_EQ(std::tuple(some[0], some[1].visible, some[2], some[3].visible, some[4]),
+            std::tuple(LegendPlace{true, 10, 23}, false, LegendPlace{true, 75, 88}, false, LegendPlace{true, 140, 153}));
 
   EXPECT_EQ(DotMapCaption("Kuvio 12a", false), "Kuvio 12a  :  otokset puustosta, 50 m * 200 m = 1 ha");
   EXPECT_EQ(DotMapCaption("Kuvio 12a", true),

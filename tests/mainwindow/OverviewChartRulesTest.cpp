@@ -12,6 +12,7 @@
 #include "model/Names.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
+#include "tests/mainwindow/SlotStands.h"
 #include "texts/Commonlan.h"
 #include "ui/PaletteRules.h"
 
@@ -22,19 +23,9 @@ namespace {
 // wood 10 (200 m3/ha; over the area 100, 50, 250, 75 and 25 m3: logs 65 %,
 // pulpwood 30 %, energy wood 5 %).
 data ChartStand() {
-  data s(0);
-  s.Header.standId = "12a";
-  s.Header.measurementDay = 43631;
-  s.Header.area = 2.5f;
-  s.Header.developmentClass = 6;
+  data s = slotstands::Measured(
+      2.5f, 800, {{PinePulpwood, 40}, {SprucePulpwood, 20}, {PineLogs, 100}, {SpruceLogs, 30}, {EnergyWood, 10}}, 6);
   s.Header.structureCode = 12;
-  s.Slots[0].name = "mitattu";
-  s.Slots[0].stems = 800;
-  s.Slots[0].volumes[PinePulpwood] = 40;
-  s.Slots[0].volumes[SprucePulpwood] = 20;
-  s.Slots[0].volumes[PineLogs] = 100;
-  s.Slots[0].volumes[SpruceLogs] = 30;
-  s.Slots[0].volumes[EnergyWood] = 10;
   s.Slots[0].basalArea = 18.3f;
   s.Slots[0].meanHeight = 16.04f;
   s.Slots[0].meanDiameter = 21.5f;
@@ -52,11 +43,7 @@ void Thin(data& s) {
   s.Slots[1].volumes[EnergyWood] = 7;
 }
 
-void Grow(data& s, int k, int years) {
-  s.Slots[k] = s.Slots[k - 1];
-  s.Slots[k].name = "Kasvatus";
-  s.Slots[k].years = years;
-}
+using slotstands::Grow;
 
 std::vector<int> Values(const OverviewChart& c) {
   std::vector<int> v;
@@ -99,9 +86,8 @@ TEST_F(OverviewCharts, AssortmentBarsInTheirOrderAspenAndAlderOnlyWhenNotZero) {
   EXPECT_EQ(Colours(stock), (std::vector<int>{SpeciesColorValue(2), SpeciesColorValue(11), SpeciesColorValue(0),
                                               SpeciesColorValue(2), SpeciesColorValue(11), SpeciesColorValue(0),
                                               0xFFFFFF}));
-  EXPECT_EQ(stock.heading, QStringList{QString::fromUtf8("puutavaralajit v. 2019  :  200 m3/ha")});
-  EXPECT_EQ(stock.valueFormat, "###0.### m3");
-  EXPECT_TRUE(stock.footer.isEmpty());
+  EXPECT_EQ(std::tuple(stock.heading, stock.valueFormat, stock.footer),
+            std::tuple(QStringList{"puutavaralajit v. 2019  :  200 m3/ha"}, QString("###0.### m3"), QStringList{}));
 
   // Aspen logs, alder and aspen pulpwood appear once they hold something.
   s.Slots[0].volumes[AspenLogs] = 3;
@@ -109,8 +95,8 @@ TEST_F(OverviewCharts, AssortmentBarsInTheirOrderAspenAndAlderOnlyWhenNotZero) {
   s.Slots[0].volumes[AspenPulpwood] = 1;
   const OverviewChart mixed = StockAssortmentChart(s, 0, false, false);
   EXPECT_EQ(Values(mixed), (std::vector<int>{3, 0, 30, 100, 2, 1, 0, 20, 40, 10}));
-  EXPECT_EQ(mixed.bars.front().colorBgr, SpeciesColorValue(13));
-  EXPECT_EQ(mixed.bars[4].colorBgr, SpeciesColorValue(14));
+  EXPECT_EQ(std::pair(mixed.bars.front().colorBgr, mixed.bars[4].colorBgr),
+            std::pair(SpeciesColorValue(13), SpeciesColorValue(14)));
 }
 
 TEST_F(OverviewCharts, StockAssortmentsPricedAndForTheWholeStand) {
@@ -168,8 +154,7 @@ TEST_F(OverviewCharts, CharacteristicsOfAnEmptySlotShowNoEnergyShare) {
   s.Header.measurementDay = 43631;
   const OverviewChart c = CharacteristicsChart(s, 0, false);
   EXPECT_EQ(Values(c), (std::vector<int>{0, 0, 0}));
-  EXPECT_TRUE(Texts(c)[2].endsWith("ranka   0 %"));
-  EXPECT_EQ(c.footer[1], "keskikoko      0 litraa/runko");
+  EXPECT_EQ(std::pair(Texts(c)[2].right(11), c.footer[1]), std::pair(QString("ranka   0 %"), QString("keskikoko      0 litraa/runko")));
 }
 
 TEST_F(OverviewCharts, SpeciesSharesAddUpTo100) {
@@ -221,9 +206,8 @@ TEST_F(OverviewCharts, SpeciesBarsStemsAndEmptyStands) {
   EXPECT_EQ(Texts(stems), (QStringList{QString::fromUtf8("mänty"), "kuusi", "koivu", "haapa", QString::fromUtf8("leppä")}));
   EXPECT_EQ(Colours(stems), (std::vector<int>{SpeciesColorValue(0), SpeciesColorValue(11), SpeciesColorValue(2),
                                               SpeciesColorValue(13), SpeciesColorValue(14)}));
-  EXPECT_EQ(stems.valueFormat, "###0.###");
-  EXPECT_EQ(stems.heading, QStringList{"puulajisuhteet v. 2019"});
-  EXPECT_EQ(stems.footer, QStringList{"runkoluku 5 kpl/ha"});
+  EXPECT_EQ(std::tuple(stems.valueFormat, stems.heading, stems.footer),
+            std::tuple(QString("###0.###"), QStringList{"puulajisuhteet v. 2019"}, QStringList{"runkoluku 5 kpl/ha"}));
   // A small seedling stand always by stems, whatever the box says.
   s.Header.developmentClass = 2;
   EXPECT_EQ(Values(SpeciesChart(s, 0, false)), (std::vector<int>{2, 1, 1, 0, 1}));
@@ -233,8 +217,7 @@ TEST_F(OverviewCharts, SpeciesBarsStemsAndEmptyStands) {
   empty.Header.developmentClass = 6;
   const OverviewChart none = SpeciesChart(empty, 0, false);
   EXPECT_EQ(Values(none), (std::vector<int>(5, 0)));
-  EXPECT_EQ(none.valueFormat, "##0.## %");
-  EXPECT_EQ(none.footer, QStringList{"puusto 0 m3/ha"});
+  EXPECT_EQ(std::pair(none.valueFormat, none.footer), std::pair(QString("##0.## %"), QStringList{"puusto 0 m3/ha"}));
 }
 
 TEST_F(OverviewCharts, ListItemChoosesTheContent) {
@@ -288,9 +271,8 @@ TEST_F(OverviewCharts, CaptionsOfEachMode) {
   const QString measured = QString::fromUtf8("ei toimenpiteitä v. 2019  •  ") + DevelopmentClassName(1, 6) +
                            QStringLiteral("  •  puuston ryhmitys normaali");
   // Nothing done: the same caption under both maps.
-  OverviewCaptions c = OverviewCaptionsFor(s, 0, 0);
-  EXPECT_EQ(c.measured, measured);
-  EXPECT_EQ(c.second, measured);
+  const OverviewCaptions c = OverviewCaptionsFor(s, 0, 0);
+  EXPECT_EQ(std::pair(c.measured, c.second), std::pair(measured, measured));
   EXPECT_EQ(OverviewCaptionsFor(s, 0, 1).second, QString::fromUtf8("ei hakkuutoimia,   ei hakkuukertymää  !"));
   EXPECT_EQ(OverviewCaptionsFor(s, 0, 2).second, "ei puuston kasvatusta,   ei luonnonpoistumaa  !");
   EXPECT_FALSE(RemovalSwitchesVisible(s, 1));
@@ -300,8 +282,7 @@ TEST_F(OverviewCharts, CaptionsOfEachMode) {
   SetCurrentPhase(1);
   EXPECT_EQ(OverviewCaptionsFor(s, 1, 0).second, QString::fromUtf8("toimenpiteiden jälkeen v. 2019"));
   EXPECT_EQ(OverviewCaptionsFor(s, 1, 1).second, QString::fromUtf8("otos hakkuukertymästä  v. 2019"));
-  EXPECT_TRUE(RemovalSwitchesVisible(s, 1));
-  EXPECT_FALSE(RemovalSwitchesVisible(s, 0));
+  EXPECT_TRUE(RemovalSwitchesVisible(s, 1) && !RemovalSwitchesVisible(s, 0));
 
   // Grown 10 years, then 5 more after the thinning.
   data g = ChartStand();

@@ -6,43 +6,21 @@
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
+#include "tests/mainwindow/SlotStands.h"
 
 namespace {
 
-// A stand without trees whose slots are set directly: measured 15.06.2019,
-// slot 0 of 55 m3/ha (pine pulpwood 20, pine logs 30, energy wood 5).
-data SlotStand() {
-  data s(0);
-  s.Header.standId = "12a";
-  s.Header.measurementDay = 43631;  // 15.06.2019
-  s.Header.area = 1.0f;
-  s.Slots[0].name = "mitattu";
-  s.Slots[0].stems = 800;
-  s.Slots[0].volumes[PinePulpwood] = 20;
-  s.Slots[0].volumes[PineLogs] = 30;
-  s.Slots[0].volumes[EnergyWood] = 5;
-  return s;
-}
+// Slot 0 of 55 m3/ha (pine pulpwood 20, pine logs 30, energy wood 5).
+data SlotStand() { return slotstands::Measured(1.0f, 800, {{PinePulpwood, 20}, {PineLogs, 30}, {EnergyWood, 5}}); }
 
 // Slot k as a growing step of the given years: pine pulpwood 25, logs 45,
 // energy wood 6 (76 m3/ha).
 void SetGrowth(data& s, int k, int years, int stems = 800) {
-  s.Slots[k] = PhaseSlot{};
-  s.Slots[k].name = "Kasvatus";
-  s.Slots[k].years = years;
-  s.Slots[k].stems = stems;
-  s.Slots[k].volumes[PinePulpwood] = 25;
-  s.Slots[k].volumes[PineLogs] = 45;
-  s.Slots[k].volumes[EnergyWood] = 6;
+  slotstands::SetSlot(s, k, "Kasvatus", stems, {{PinePulpwood, 25}, {PineLogs, 45}, {EnergyWood, 6}}, years);
 }
 
 void SetOperation(data& s, int k, const QString& name, int pulp, int logs, int energy) {
-  s.Slots[k] = PhaseSlot{};
-  s.Slots[k].name = name;
-  s.Slots[k].stems = 500;
-  s.Slots[k].volumes[PinePulpwood] = pulp;
-  s.Slots[k].volumes[PineLogs] = logs;
-  s.Slots[k].volumes[EnergyWood] = energy;
+  slotstands::SetSlot(s, k, name, 500, {{PinePulpwood, pulp}, {PineLogs, logs}, {EnergyWood, energy}});
 }
 
 }  // namespace

@@ -55,18 +55,12 @@ TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
   EXPECT_FALSE(ActForm->Button14->isVisibleTo(ActForm->Panel1));
   EXPECT_EQ(ActForm->OperationButtonStates(), (ButtonStates{false, true, true, false, false, false, false}));
   EXPECT_TRUE(ActForm->Button12->isEnabled());
-  EXPECT_EQ(ActForm->Button12->text(), "PERU");
-  // Texts of the stand view and the card's removal label.
-  EXPECT_EQ(ActForm->Label1->text(), "puusto 2019");
-  EXPECT_TRUE(ActForm->Label111->text().startsWith("   :   ")) << ActForm->Label111->text().toStdString();
-  EXPECT_EQ(ActForm->Label2->text(), "puusto 2019");
+  // The stand view's texts of a thinning stage and the card's removal label.
   EXPECT_TRUE(ActForm->Label8->text().startsWith("kasvatushakkuu 2019  •  1.0 ha Otos puustosta 2019"))
       << ActForm->Label8->text().toStdString();
   EXPECT_TRUE(ActForm->Label27->text().startsWith("puuston muutos  :  -")) << ActForm->Label27->text().toStdString();
   EXPECT_TRUE(ActForm->Label15->text().startsWith("- hakkuukertymä ")) << ActForm->Label15->text().toStdString();
   EXPECT_FALSE(ActForm->Label15->text().contains("- hakkuukertymä 0 m3/ha"));
-  EXPECT_TRUE(ActForm->Panel11->text().startsWith("Puukauppa 2019"));
-  EXPECT_FALSE(ActForm->Image4->pixmap().isNull());
 
   // Undo the thinning, then the strip roads: the buttons are those of a
   // fresh replay at every step, and the undo button closes at phase 0.
@@ -80,9 +74,7 @@ TEST_F(StandOnScreen, ActivationReplaysTheChainAndStepsFollowIt) {
   // Grow, then strip roads and a species removal; undo the removal.
   GrowStand(10);
   EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
-  EXPECT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
-  EXPECT_TRUE(ActForm->Label1->text() == "puusto 2019");
-  EXPECT_EQ(ActForm->Label2->text(), "puusto 2029");
+  EXPECT_EQ(std::pair(ActForm->Label1->text(), ActForm->Label2->text()), std::pair(QString("puusto 2019"), QString("puusto 2029")));
   CommitCutting("Ajourat 4.0 m, uraväli 20 m", 25);
   CommitCutting("Puulajin poisto, koivu", 9);
   EXPECT_EQ(ActForm->OperationButtonStates(), Replayed());
@@ -104,8 +96,6 @@ TEST_F(StandOnScreen, NoButtonStateLeaksIntoTheNextStand) {
   SetCurrentPhase(0);
   ActForm->UpdateView(2);
   EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
-  EXPECT_TRUE(ActForm->Button5->isEnabled());  // the thinning chain opens with strip roads
-  EXPECT_FALSE(ActForm->Button1->isEnabled());  // never corridor thinning at the measured state
   EXPECT_FALSE(ActForm->Button12->isEnabled());
   EXPECT_EQ(ActForm->Label2->text(), "");
 }
@@ -136,9 +126,8 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   Open(1366, 768, std::move(stand), 1);
   ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
   // Carbon dioxide through its box: both heading rows in tonnes.
-  ASSERT_TRUE(ActForm->CheckBox16->isEnabled());
   Tick(ActForm->CheckBox16);
-  EXPECT_TRUE(ActForm->CheckBox16->isChecked());
+  ASSERT_TRUE(ActForm->CheckBox16->isChecked());
   EXPECT_EQ(ActForm->Label1->text(), "puustoon sitoutunut hiilidioksidi 2019");
   EXPECT_TRUE(ActForm->Label111->text().endsWith(" tonnia/ha"));
   EXPECT_TRUE(ActForm->Label27->text().startsWith("puustoon sitoutuneen hiilidioksidin muutos  :  -"))
@@ -147,21 +136,16 @@ TEST_F(StandOnScreen, ViewBoxesTreeGroupsAndCarbonDioxideByClicks) {
   // The log-tree group: the carbon dioxide box is closed and unticked.
   ActForm->ComboBox28->setFocus();
   QTest::keyClick(ActForm->ComboBox28, Qt::Key_Down);
-  EXPECT_EQ(ActForm->ComboBox28->currentIndex(), 1);
   EXPECT_EQ(ActForm->TreeGroupIndex, 1);
-  EXPECT_FALSE(ActForm->CheckBox16->isEnabled());
-  EXPECT_FALSE(ActForm->CheckBox16->isChecked());
+  EXPECT_FALSE(ActForm->CheckBox16->isEnabled() || ActForm->CheckBox16->isChecked());
   EXPECT_EQ(ActForm->Label1->text(), "tukkipuut 2019");
   EXPECT_TRUE(ActForm->Label111->text().startsWith("   :   tukkiosan tilavuus ")) << ActForm->Label111->text().toStdString();
   // The removal sample of the whole stock.
   QTest::keyClick(ActForm->ComboBox28, Qt::Key_Up);
   Tick(ActForm->CheckBox33);
-  EXPECT_TRUE(ActForm->CheckBox33->isChecked());
   EXPECT_EQ(ActForm->Label2->text(), "hakkuukertymä 2019");
   EXPECT_TRUE(ActForm->Label8->text().contains("otos hakkuukertymästä 2019")) << ActForm->Label8->text().toStdString();
   EXPECT_FALSE(ActForm->CheckBox16->isEnabled());
-  // The increment boxes of the card redraw it when clicked (no growth: hidden).
-  EXPECT_FALSE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
 }
 
 TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
@@ -212,16 +196,13 @@ TEST_F(StandOnScreen, IncrementBoxesRedrawTheCard) {
   ASSERT_TRUE(ActForm->CheckBox10->isVisibleTo(ActForm->Panel1));
   const QImage volume = ActForm->Image4->pixmap().toImage();
   Tick(ActForm->CheckBox10);
-  EXPECT_TRUE(ActForm->CheckBox10->isChecked());
   EXPECT_NE(ActForm->Image4->pixmap().toImage(), volume);  // value increment drawn
   Tick(ActForm->CheckBox10);
   EXPECT_EQ(ActForm->Image4->pixmap().toImage(), volume);
   // Undoing the growth hides and unticks the boxes.
   Tick(ActForm->CheckBox4);
   ClickUndo();
-  EXPECT_FALSE(ActForm->CheckBox4->isVisibleTo(ActForm->Panel1));
-  EXPECT_FALSE(ActForm->CheckBox4->isChecked());
-  EXPECT_TRUE(Stand().GrownSizes1.empty());
+  EXPECT_FALSE(ActForm->CheckBox4->isVisibleTo(ActForm->Panel1) || ActForm->CheckBox4->isChecked());
 }
 
 TEST_F(StandOnScreen, RemovalSampleWithoutACuttingIsRefused) {
@@ -244,10 +225,9 @@ TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
       EXPECT_FALSE(l->text().isEmpty()) << l->objectName().toStdString();
     }
     EXPECT_TRUE(ActForm->Panel1->rect().contains(ActForm->Image4->geometry()));
-    const int w = screen.width();
-    Shot(ActForm, QStringLiteral("stand_card_%1.png").arg(w));
+    Shot(ActForm, QStringLiteral("stand_card_%1.png").arg(screen.width()));
     ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
-    Shot(ActForm, QStringLiteral("stand_closeup_%1.png").arg(w));
+    Shot(ActForm, QStringLiteral("stand_closeup_%1.png").arg(screen.width()));
     IntroForm->CurrentStand.reset();
     DestroyApplicationWindows();
     SetCurrentPhase(0);
@@ -260,10 +240,8 @@ TEST_F(StandOnScreen, AChangeMarksTheStandAndALoadClearsTheMark) {
     const QPalette p = ActForm->Panel10->palette();
     return std::pair(p.color(QPalette::Button), p.color(QPalette::ButtonText));
   };
-  EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(colours(), std::pair(PaletteColor(7), ColorFromBgr(0x808080)));
   ActForm->MarkUnsaved();
-  EXPECT_TRUE(ActForm->HasUnsavedChanges());
   EXPECT_EQ(colours(), std::pair(PaletteColor(223), ColorFromBgr(0xF0FBFF)));
   // A refresh of the same stand keeps the mark; the reset of a load clears it.
   ActForm->UpdateView(0);

@@ -70,6 +70,53 @@ class StandPicture : public testsupport::MainWindowTest {
   }
 };
 
+// Share of the opaque pixels of a picture that match a colour test.
+template <typename Test>
+double ShareOf(const QImage& image, Test test) {
+  int opaque = 0, hits = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.alpha() < 200) continue;
+      ++opaque;
+      if (test(c)) ++hits;
+    }
+  return opaque ? static_cast<double>(hits) / opaque : 0;
+}
+bool IsSnow(const QColor& c) { return c.red() > 220 && c.green() > 225 && c.blue() > 230; }
+bool IsGreen(const QColor& c) { return c.green() > c.red() + 12 && c.green() > c.blue() + 12; }
+bool IsOrangeBark(const QColor& c) { return c.red() > 170 && c.green() > 80 && c.green() < 160 && c.blue() < 100; }
+bool IsWhiteBark(const QColor& c) { return c.red() > 225 && c.green() > 225 && c.blue() > 215 && !IsSnow(c); }
+
+// Share of pixels whose opacity differs clearly between two pictures.
+double Difference(const QImage& a, const QImage& b) {
+  const QImage bs = b.scaled(a.size());
+  int differ = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (std::abs(a.pixelColor(x, y).alpha() - bs.pixelColor(x, y).alpha()) > 100) ++differ;
+  return static_cast<double>(differ) / (a.width() * a.height());
+}
+
+// Pine: the orange upper stem; spruce: dark green; birch: the white stem;
+// snow on the winter conifers; leaves in summer, bare in winter; the
+// alternate bitmaps differ visibly from the defaults.
+void ExpectSpeciesAndSeasonsLookTheirPart() {
+  auto load = [](const char* n) { return LoadBitmapResource(QString::fromLatin1(n)); };
+  EXPECT_GT(ShareOf(load("MANTY1"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("MANTY11"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("KUUSI1"), IsGreen), 0.6);
+  EXPECT_GT(ShareOf(load("KOIVU1"), IsWhiteBark), 0.01);
+  EXPECT_GT(ShareOf(load("KOIVU2"), IsWhiteBark), 0.03);
+  for (const char* winter : {"MANTY2", "KUUSI2"}) EXPECT_GT(ShareOf(load(winter), IsSnow), 0.08) << winter;
+  for (const char* summer : {"MANTY1", "KUUSI1"}) EXPECT_LT(ShareOf(load(summer), IsSnow), 0.01) << summer;
+  for (const char* summer : {"KOIVU1", "HAAPA1", "LEPPA1"}) EXPECT_GT(ShareOf(load(summer), IsGreen), 0.5) << summer;
+  for (const char* winter : {"KOIVU2", "HAAPA2", "LEPPA2"}) EXPECT_LT(ShareOf(load(winter), IsGreen), 0.02) << winter;
+  EXPECT_GT(Difference(load("MANTY1"), load("MANTY11")), 0.08);
+  EXPECT_GT(Difference(load("KUUSI1"), load("KUUSI11")), 0.08);
+  EXPECT_GT(Difference(load("KOIVU1"), load("KOIVU11")), 0.08);
+}
+
 }  // namespace
 
 TEST(Bitmaps, EveryPictureIsThereWithItsTransparency) {
@@ -104,59 +151,9 @@ TEST(Bitmaps, EveryPictureIsThereWithItsTransparency) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
   }
+  ExpectSpeciesAndSeasonsLookTheirPart();
 }
 
-namespace {
-
-// Share of the opaque pixels of a picture that match a colour test.
-template <typename Test>
-double ShareOf(const QImage& image, Test test) {
-  int opaque = 0, hits = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (c.alpha() < 200) continue;
-      ++opaque;
-      if (test(c)) ++hits;
-    }
-  return opaque ? static_cast<double>(hits) / opaque : 0;
-}
-bool IsSnow(const QColor& c) { return c.red() > 220 && c.green() > 225 && c.blue() > 230; }
-bool IsGreen(const QColor& c) { return c.green() > c.red() + 12 && c.green() > c.blue() + 12; }
-bool IsOrangeBark(const QColor& c) { return c.red() > 170 && c.green() > 80 && c.green() < 160 && c.blue() < 100; }
-bool IsWhiteBark(const QColor& c) { return c.red() > 225 && c.green() > 225 && c.blue() > 215 && !IsSnow(c); }
-
-// Share of pixels whose opacity differs clearly between two pictures.
-double Difference(const QImage& a, const QImage& b) {
-  const QImage bs = b.scaled(a.size());
-  int differ = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (std::abs(a.pixelColor(x, y).alpha() - bs.pixelColor(x, y).alpha()) > 100) ++differ;
-  return static_cast<double>(differ) / (a.width() * a.height());
-}
-
-}  // namespace
-
-TEST(Bitmaps, SpeciesAndSeasonsLookTheirPart) {
-  auto load = [](const char* n) { return LoadBitmapResource(QString::fromLatin1(n)); };
-  // Pine: the orange upper stem; spruce: dark green; birch: the white stem.
-  EXPECT_GT(ShareOf(load("MANTY1"), IsOrangeBark), 0.01);
-  EXPECT_GT(ShareOf(load("MANTY11"), IsOrangeBark), 0.01);
-  EXPECT_GT(ShareOf(load("KUUSI1"), IsGreen), 0.6);
-  EXPECT_GT(ShareOf(load("KOIVU1"), IsWhiteBark), 0.01);
-  EXPECT_GT(ShareOf(load("KOIVU2"), IsWhiteBark), 0.03);
-  // Snow on the winter conifers, none in summer.
-  for (const char* winter : {"MANTY2", "KUUSI2"}) EXPECT_GT(ShareOf(load(winter), IsSnow), 0.08) << winter;
-  for (const char* summer : {"MANTY1", "KUUSI1"}) EXPECT_LT(ShareOf(load(summer), IsSnow), 0.01) << summer;
-  // Leaves in summer, bare in winter.
-  for (const char* summer : {"KOIVU1", "HAAPA1", "LEPPA1"}) EXPECT_GT(ShareOf(load(summer), IsGreen), 0.5) << summer;
-  for (const char* winter : {"KOIVU2", "HAAPA2", "LEPPA2"}) EXPECT_LT(ShareOf(load(winter), IsGreen), 0.02) << winter;
-  // The alternate bitmaps differ visibly from the defaults.
-  EXPECT_GT(Difference(load("MANTY1"), load("MANTY11")), 0.08);
-  EXPECT_GT(Difference(load("KUUSI1"), load("KUUSI11")), 0.08);
-  EXPECT_GT(Difference(load("KOIVU1"), load("KOIVU11")), 0.08);
-}
 
 TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
   Start(1366, 768);
@@ -204,33 +201,29 @@ TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
   // The same tree removed by the cutting of phase 1, shown as the removal.
   SetCurrentPhase(1);
   const QImage removal = Render(StandOf({{600, 190, 1500, 1, 1}}), w, h, false, false, true, false);
-  for (const MoosePoint& m : kMoosePoints) {
+  // Share of a moose's place that differs from the empty picture.
+  auto mooseShare = [&](const QImage& image, const MoosePoint& m) {
     const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
     int changed = 0;
     for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) {
-        if (At(withMoose, x, y) != At(empty, x, y)) ++changed;
-        const QColor c = At(removal, x, y);
-        EXPECT_TRUE(c == QColor(Qt::black) || c == kSummerGround) << x << "," << y;
-      }
-    EXPECT_GT(changed, (r.right - r.left) * (r.bottom - r.top) / 8) << m.x;
+      for (int x = r.left; x < r.right; ++x) changed += At(image, x, y) != At(empty, x, y);
+    return static_cast<double>(changed) / ((r.right - r.left) * (r.bottom - r.top));
+  };
+  for (const MoosePoint& m : kMoosePoints) {
+    EXPECT_GT(mooseShare(withMoose, m), 0.125) << m.x;
+    const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        EXPECT_TRUE(At(removal, x, y) == QColor(Qt::black) || At(removal, x, y) == kSummerGround) << x << "," << y;
   }
   // A moose appears only once a drawn tree stands behind its plot y: a tree
   // at y 125 brings the one at (414, 120), not the one at (214, 130); a tree
   // at y 110 neither.
-  auto mooseShown = [&](const QImage& image, const MoosePoint& m) {
-    const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x)
-        if (At(image, x, y) != At(empty, x, y)) return true;
-    return false;
-  };
   const QImage middle = Render(StandOf({{600, 125, 1500, 1, 0}}), w, h, false, true, false, false);
-  EXPECT_TRUE(mooseShown(middle, kMoosePoints[0]));
-  EXPECT_FALSE(mooseShown(middle, kMoosePoints[1]));
   const QImage far = Render(StandOf({{600, 110, 1500, 1, 0}}), w, h, false, true, false, false);
-  EXPECT_FALSE(mooseShown(far, kMoosePoints[0]));
-  EXPECT_FALSE(mooseShown(far, kMoosePoints[1]));
+  EXPECT_EQ((std::vector<bool>{mooseShare(middle, kMoosePoints[0]) > 0, mooseShare(middle, kMoosePoints[1]) > 0,
+                               mooseShare(far, kMoosePoints[0]) > 0, mooseShare(far, kMoosePoints[1]) > 0}),
+            (std::vector<bool>{true, false, false, false}));
   // No sky: above the trees the removal picture is black.
   for (int y = 0; y < h * 3 / 10; ++y)
     for (int x = 0; x < w; x += 7) ASSERT_EQ(At(removal, x, y), QColor(Qt::black)) << x << "," << y;
@@ -327,14 +320,12 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   Activate(std::move(stand), 1);
   // The stand-view page: both pictures, drawn at the picture width and shown
   // at the narrowed width.
-  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm));
-  EXPECT_TRUE(ActForm->Image1->isVisibleTo(ActForm));
-  EXPECT_EQ(ActForm->Image3->pixmap().width(), ActForm->PictureWidth);
-  EXPECT_EQ(ActForm->Image3->width(), NarrowedPictureWidth(ActForm));
+  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm) && ActForm->Image1->isVisibleTo(ActForm));
+  EXPECT_EQ(std::pair(ActForm->Image3->pixmap().width(), ActForm->Image3->width()),
+            std::pair(ActForm->PictureWidth, NarrowedPictureWidth(ActForm)));
   EXPECT_FALSE(ActForm->Image1->pixmap().isNull());
   EXPECT_NE(ActForm->Image1->pixmap().toImage(), ActForm->Image3->pixmap().toImage());
   EXPECT_FALSE(ActForm->BeforePictureDirty || ActForm->AfterPictureDirty);
-  EXPECT_TRUE(ActForm->ComboBox28->isVisibleTo(ActForm));
   // The pages were laid out while hidden as they are when shown.
   EXPECT_EQ(ActForm->Panel6->size(), ActForm->TabSheet8->size());
   Shot(ActForm, "stand_view_1366.png");
@@ -342,27 +333,23 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   auto ground = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(5, c->pixmap().height() - 3); };
   EXPECT_EQ(ground(ActForm->Image3), kSummerGround);
   Tick(ActForm->CheckBox21);
-  EXPECT_EQ(ground(ActForm->Image3), kWinterGround);
-  EXPECT_EQ(ground(ActForm->Image1), kWinterGround);
+  EXPECT_EQ(std::pair(ground(ActForm->Image3), ground(ActForm->Image1)), std::pair(kWinterGround, kWinterGround));
   Tick(ActForm->CheckBox21);
   EXPECT_EQ(ground(ActForm->Image1), kSummerGround);
   // The removal sample: the after-picture shows the removed trees under a
   // black sky.
   auto sky = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(c->pixmap().width() / 2, 3); };
   EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
-  QCheckBox* removalBox = ActForm->CheckBox33;
-  ASSERT_TRUE(removalBox->isVisibleTo(ActForm));
-  Tick(removalBox);
+  Tick(ActForm->CheckBox33);
   EXPECT_EQ(sky(ActForm->Image1), QColor(Qt::black));
   EXPECT_NE(sky(ActForm->Image3), QColor(Qt::black));
-  Tick(removalBox);
+  Tick(ActForm->CheckBox33);
   EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
   // A tree group: the measured picture shows fewer trees.
   const QImage allTrees = ActForm->Image3->pixmap().toImage();
-  QComboBox* groups = ActForm->ComboBox28;
-  ChooseItem(groups, groups->itemText(0) + ", männyt");
+  ChooseItem(ActForm->ComboBox28, ActForm->ComboBox28->itemText(0) + ", männyt");
   EXPECT_NE(ActForm->Image3->pixmap().toImage(), allTrees);
-  ChooseItem(groups, groups->itemText(0));
+  ChooseItem(ActForm->ComboBox28, ActForm->ComboBox28->itemText(0));
   EXPECT_EQ(ActForm->Image3->pixmap().toImage(), allTrees);
   // The close-up page is drawn when it is shown.
   EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
@@ -379,8 +366,7 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   // A stand as measured shows no after-pictures.
   Activate(picturestands::MakeStand(picturestands::kYoung, 12), 0);
   ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
-  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm));
-  EXPECT_FALSE(ActForm->Image1->isVisibleTo(ActForm));
+  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm) && !ActForm->Image1->isVisibleTo(ActForm));
   // A treeless area gets no picture at all.
   auto treeless = picturestands::MakeStand(picturestands::kYoung, 13);
   treeless->Header.developmentClass = 1;
