@@ -358,9 +358,7 @@ TEST(StandMeans, CodesAndTexts) {
     };
     const Text texts[] = {
         {0, 0, -4, "pohjapinta-ala ylittää 80 m2/ha  !"},
-        {0, 0, -3, "yli 12000 runkoa/ha, lisää läpimittaa tai vähennä pohjapinta-alaa  !"},
         {0, 0, -2, "yli 12000 runkoa/ha"},
-        {3.4f, 0, -1, "keskipituus 3.4 m"},
         {16.8f, 17.5f, 22.5f, "keskiläpimitta 18 cm,  keskipituus 16.8 m,  pohjapinta-ala 22.5 m2/ha"},
         {0, 0, 0, "keskiläpimitta 0 cm,  keskipituus 0 m,  pohjapinta-ala 0 m2/ha"}};
     for (const Text& t : texts) EXPECT_EQ(StandMeansText(t.h, t.d, t.code), QString::fromUtf8(t.text)) << t.code;
@@ -410,8 +408,6 @@ TEST(StemCountChart, BarsAndCaption) {
     EXPECT_TRUE(StemCountChartBars(counts, false).empty());
     const int none[6] = {};
     EXPECT_TRUE(StemCountChartBars(none, true).empty());
-    EXPECT_EQ(StemCountCaption(true, 875, true, QStringLiteral("A2 :  puuston ryhmitys normaali"), 2),
-              QStringLiteral("875 runkoa/ha     (A2, B3)"));
     EXPECT_EQ(StemCountCaption(true, 0, true, QStringLiteral("A1 :  x"), -1),
               QStringLiteral("0 runkoa/ha     (A1)"));
     EXPECT_EQ(StemCountCaption(false, 875, false, QString(), 2), QString());

@@ -100,8 +100,6 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   for (const char16_t* bad : {u"MA_cc_d13", u"ma_cc_d13 ", u"ma_cc_ppa_hurry", u"xx_th1_ppa_hurry", u""})
     EXPECT_EQ(RecommendationParameter(r, bad), 0) << QString::fromUtf16(bad).toStdString();
 
-  const std::array<float, 13> byAssortment = {2, 3, 4, 5, 6, 0, 7, 8, 9, 10, 0, 0, 1};
-  EXPECT_EQ(SettingsPriceVector(r), byAssortment);
   const std::array<float, kPriceEditCount> byEdit = {2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
   EXPECT_EQ(PriceEditOrder(r), byEdit);
 
@@ -300,13 +298,8 @@ TEST(SettingsReaders, ParseDecimalText) {
   EXPECT_FALSE(ParseDecimalText(u"340282350000000000000000000000000000000").has_value());
 }
 
-TEST(SettingsReaders, DisplayFlagDigitsAndCurrencyTexts) {
-  // Title bar 101: currency and stand identifier, not the list name; stand
-  // view 1000: only the carbon dioxide.
-  for (auto [item, digit] : {std::pair{1, 1}, {2, 0}, {3, 1}}) EXPECT_EQ(TitleBarFlagItem(101, item), digit) << item;
-  for (auto [packed, item, digit] : {std::tuple{1000, 1, 0}, {1000, 2, 0}, {1000, 3, 0}, {1000, 4, 1}, {11, 1, 1},
-                                     {11, 2, 1}, {11, 3, 0}})
-    EXPECT_EQ(StandViewFlagItem(packed, item), digit) << packed << " " << item;
+TEST(SettingsReaders, ListSideAndCurrencyTexts) {
+  // (The packed display digits are the display window's boxes.)
   SettingsRecord r;
   r.standListOnRight = 7;  // any other value than 0 is the right side
   EXPECT_EQ(DisplayValuesOf(r).standListOnRight, 1);
