@@ -40,8 +40,7 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
   int chosenPineAge = 0;
   GrowThroughDialogs(10, [&] {
     // The lists hold the candidate ages of the stand, a default chosen.
-    EXPECT_TRUE(AgesForm->AgeList[0]->isVisible());
-    EXPECT_FALSE(AgesForm->AgeList[4]->isVisible());
+    EXPECT_TRUE(AgesForm->AgeList[0]->isVisible() && !AgesForm->AgeList[4]->isVisible());
     chosenPineAge = AgesForm->AgeList[0]->currentText().section(' ', 0, 0).toInt();
   });
   ASSERT_GT(chosenPineAge, 0);
@@ -72,14 +71,11 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
 
   // ---- Undo: back to the measured stand ----
   ClickUndo();
-  EXPECT_EQ(CurrentPhase(), 0);
-  EXPECT_TRUE(Stand().Slots[1].name.isEmpty());
-  EXPECT_TRUE(Stand().GrownSizes1.empty());
-  EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
+  EXPECT_EQ(std::tuple(CurrentPhase(), Stand().Slots[1].name, Stand().GrownSizes1.empty(), Stand().SpeciesValue(0, 7)),
+            std::tuple(0, QString(), true, 0));
   EXPECT_TRUE(SortedTreeKeys(Stand()) == start);
   EXPECT_EQ(Stand().Slots[0].volumes, slot0.volumes);
-  EXPECT_TRUE(ActForm->HasUnsavedChanges());
-  EXPECT_FALSE(ActForm->Button12->isEnabled());
+  EXPECT_TRUE(ActForm->HasUnsavedChanges() && !ActForm->Button12->isEnabled());
   // Undo at the measured state does nothing and marks nothing.
   ActForm->ShowSaveState(false);
   ActForm->UndoLastOperation();
@@ -105,17 +101,15 @@ TEST_F(GrowWindows, SecondGrowthThenRefusals) {
   // A third growth is refused, and nothing changes.
   script_.Clear();
   Click(ActForm->Panel4);
-  EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
-            QStringList{"puustoa voidaan kasvattaa korkeintaan kahdesti   !"});
-  EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Puuston kasvatus");
+  const MessageRecord refused = script_.Last(MessageKind::Notice);
+  EXPECT_EQ(std::pair(refused.caption, refused.lines),
+            std::pair(QString("Puuston kasvatus"), QStringList{"puustoa voidaan kasvattaa korkeintaan kahdesti   !"}));
   EXPECT_EQ(CurrentPhase(), 2);
   // Undo twice frees both steps' sizes.
   ClickUndo();
-  EXPECT_TRUE(Stand().GrownSizes2.empty());
-  EXPECT_FALSE(Stand().GrownSizes1.empty());
+  EXPECT_EQ(std::pair(Stand().GrownSizes1.empty(), Stand().GrownSizes2.empty()), std::pair(false, true));
   ClickUndo();
-  EXPECT_TRUE(Stand().GrownSizes1.empty());
-  EXPECT_EQ(CurrentPhase(), 0);
+  EXPECT_EQ(std::pair(Stand().GrownSizes1.empty(), CurrentPhase()), std::pair(true, 0));
 }
 
 TEST_F(GrowWindows, CancelledDialogsRecordNothing) {
@@ -128,9 +122,8 @@ TEST_F(GrowWindows, CancelledDialogsRecordNothing) {
     EXPECT_TRUE(AgesForm->isVisible());
     Click(AgesForm->BitBtn1);
   }, [] { Click(ActForm->Panel4); }));
-  EXPECT_EQ(CurrentPhase(), 0);
-  EXPECT_FALSE(ActForm->HasUnsavedChanges());
-  EXPECT_EQ(Stand().SpeciesValue(0, 7), 0);
+  EXPECT_EQ(std::tuple(CurrentPhase(), ActForm->HasUnsavedChanges(), Stand().SpeciesValue(0, 7)),
+            std::tuple(0, false, 0));
 }
 
 // ---- Saves that cannot be made ----

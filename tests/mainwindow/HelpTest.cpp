@@ -76,10 +76,8 @@ TEST_F(HelpWindow, TopicsAndConceptsChosenThroughTheControls) {
   });
   // Opened again: the first page, nothing chosen, an empty memo.
   WithHelpOpen([&] {
-    EXPECT_EQ(HelpDlg->PageControl1->currentIndex(), 0);
-    EXPECT_EQ(HelpDlg->TreeView1->currentItem(), nullptr);
-    EXPECT_EQ(HelpDlg->ListBox1->currentRow(), -1);
-    EXPECT_TRUE(HelpDlg->MemoLines().isEmpty());
-    EXPECT_EQ(HelpDlg->windowTitle(), " Ohjeita käyttäjälle");
+    EXPECT_EQ(std::tuple(HelpDlg->PageControl1->currentIndex(), HelpDlg->TreeView1->currentItem(),
+                         HelpDlg->ListBox1->currentRow(), HelpDlg->MemoLines(), HelpDlg->windowTitle()),
+              std::tuple(0, nullptr, -1, QStringList{}, QString(" Ohjeita käyttäjälle")));
   });
 }

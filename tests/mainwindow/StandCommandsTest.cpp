@@ -62,16 +62,14 @@ TEST_F(StandCommands, StandListOpensAnotherStandAndShowsTheOpenOne) {
   // Another stand: previewed, opened with the open-stand window's Open.
   EXPECT_TRUE(PreviewRow(other, "Button3"));
   EXPECT_TRUE(script_.Contains("kuvio 7b"));
-  EXPECT_EQ(OpenId(), "7b");
-  EXPECT_EQ(ActForm->StandFileName, "7b." + CommonlanText(0));
-  EXPECT_EQ(ActForm->FileListBox1->currentRow(), other);
+  EXPECT_EQ(std::tuple(OpenId(), ActForm->StandFileName, ActForm->FileListBox1->currentRow()),
+            std::tuple(QString("7b"), "7b." + CommonlanText(0), other));
 
   // The preview closed without opening: the selection returns to the open
   // stand.
   EXPECT_TRUE(PreviewRow(own, "Button1"));
-  EXPECT_EQ(OpenId(), "7b");
-  EXPECT_EQ(ActForm->ListBox1->currentRow(), other);
-  EXPECT_EQ(ActForm->FileListBox1->currentRow(), other);
+  EXPECT_EQ(std::tuple(OpenId(), ActForm->ListBox1->currentRow(), ActForm->FileListBox1->currentRow()),
+            std::tuple(QString("7b"), other, other));
 }
 
 TEST_F(StandCommands, UnreadableStandLeavesTheSelectionOnTheOpenStand) {
@@ -84,9 +82,8 @@ TEST_F(StandCommands, UnreadableStandLeavesTheSelectionOnTheOpenStand) {
   ClickRow(ActForm->ListBox1, 1 - own);
   EXPECT_EQ(script_.Count(MessageKind::Notice), 1);
   EXPECT_TRUE(script_.Last(MessageKind::Notice).Text().contains(QString::fromUtf8("ei ole eheä kuviotiedosto")));
-  EXPECT_EQ(OpenId(), "12a");
-  EXPECT_EQ(ActForm->ListBox1->currentRow(), own);
-  EXPECT_EQ(ActForm->FileListBox1->currentRow(), own);
+  EXPECT_EQ(std::tuple(OpenId(), ActForm->ListBox1->currentRow(), ActForm->FileListBox1->currentRow()),
+            std::tuple(QString("12a"), own, own));
 }
 
 TEST_F(StandCommands, NewStandChangeListAndChangeDataOpenTheirWindows) {
@@ -103,8 +100,7 @@ TEST_F(StandCommands, NewStandChangeListAndChangeDataOpenTheirWindows) {
   Click(ActForm->Button8);
   EXPECT_TRUE(script_.Contains(MeoplanOpenText(7)));
   EXPECT_EQ(script_.Count(MessageKind::OpenFile), 1);
-  EXPECT_TRUE(ActForm->Panel1->isVisible());
-  EXPECT_EQ(OpenId(), "12a");
+  EXPECT_TRUE(ActForm->Panel1->isVisible() && OpenId() == "12a");
 }
 
 TEST_F(StandCommands, DeleteAsksRefusesTheModelEstateAndEndsInTheStartWindow) {
@@ -115,17 +111,14 @@ TEST_F(StandCommands, DeleteAsksRefusesTheModelEstateAndEndsInTheStartWindow) {
   // No: nothing happens.
   script_.Answer(2);
   remove->trigger();
-  EXPECT_EQ(script_.Last(MessageKind::Question).caption, "Kuvion poistaminen");
-  EXPECT_EQ(script_.Last(MessageKind::Question).lines.value(1), "Poistetaanko kuvio 1  ?");
-  EXPECT_TRUE(QFile::exists(model));
-  EXPECT_TRUE(ActForm->Panel1->isVisible());
+  const MessageRecord q = script_.Last(MessageKind::Question);
+  EXPECT_EQ(std::pair(q.caption, q.lines.value(1)), std::pair(QString("Kuvion poistaminen"), QString("Poistetaanko kuvio 1  ?")));
+  EXPECT_TRUE(QFile::exists(model) && ActForm->Panel1->isVisible());
   // A stand of the model estate is not deleted.
   script_.Answer(1);
   remove->trigger();
   EXPECT_EQ(script_.Last(MessageKind::Message).lines.value(0), "Mallitilan kuvioita ei suositella poistettavaksi   !");
-  EXPECT_TRUE(QFile::exists(model));
-  EXPECT_TRUE(ActForm->Panel1->isVisible());
-  EXPECT_EQ(OpenId(), "1");
+  EXPECT_TRUE(QFile::exists(model) && ActForm->Panel1->isVisible() && OpenId() == "1");
 
   const QString own = Write("12a");
   StartWith(own);
@@ -134,10 +127,7 @@ TEST_F(StandCommands, DeleteAsksRefusesTheModelEstateAndEndsInTheStartWindow) {
   EXPECT_FALSE(QFile::exists(own));
   EXPECT_TRUE(script_.Contains("Poistetaan kuvio 12a"));
   // The start window again; the main window without a stand.
-  EXPECT_TRUE(IntroForm->isVisible());
-  EXPECT_FALSE(ActForm->isEnabled());
-  EXPECT_FALSE(IntroForm->CurrentStand);
-  EXPECT_TRUE(ActForm->StandFileName.isEmpty());
-  EXPECT_FALSE(ActForm->findChild<QAction*>("M11")->isEnabled());
+  EXPECT_TRUE(IntroForm->isVisible() && !ActForm->isEnabled() && !IntroForm->CurrentStand);
+  EXPECT_TRUE(ActForm->StandFileName.isEmpty() && !ActForm->findChild<QAction*>("M11")->isEnabled());
   EXPECT_EQ(ActForm->windowTitle(), MainWindowTitle(false));
 }

@@ -167,13 +167,11 @@ TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
       SCOPED_TRACE(std::to_string(winter) + std::to_string(closeUp));
       const QImage image = Render(std::make_unique<data>(0), 800, 180, winter, true, false, closeUp);
       const int band = closeUp ? 25 : 20;
-      EXPECT_EQ(At(image, 400, 180 - band / 2), winter ? kWinterGround : kSummerGround);
-      EXPECT_EQ(At(image, 400, 180 - 3), winter ? kWinterGround : kSummerGround);
+      const QColor ground = winter ? kWinterGround : kSummerGround;
+      EXPECT_EQ(std::pair(At(image, 400, 180 - band / 2), At(image, 400, 180 - 3)), std::pair(ground, ground));
       // The band's top edge and the picture's border are black.
-      EXPECT_EQ(At(image, 400, 180 - band), QColor(Qt::black));
-      EXPECT_EQ(At(image, 0, 90), QColor(Qt::black));
-      EXPECT_EQ(At(image, 799, 90), QColor(Qt::black));
-      EXPECT_EQ(At(image, 400, 0), QColor(Qt::black));
+      for (const QPoint p : {QPoint(400, 180 - band), QPoint(0, 90), QPoint(799, 90), QPoint(400, 0)})
+        EXPECT_EQ(At(image, p.x(), p.y()), QColor(Qt::black)) << p.x() << "," << p.y();
       // A sky: light and bluish.
       const QColor sky = At(image, 400, 10);
       EXPECT_GT(sky.blue(), sky.red());
@@ -184,8 +182,7 @@ TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
   // drawing ends with a 25 ms pause.
   EXPECT_EQ(platform::PausedMilliseconds() - paused, 4 * 25);
   ASSERT_FALSE(captions.empty());
-  EXPECT_TRUE(captions.front().contains("Piirretään puita ..."));
-  EXPECT_EQ(ProgBarForm, nullptr);
+  EXPECT_TRUE(captions.front().contains("Piirretään puita ...") && ProgBarForm == nullptr);
   platform::SetPauseFunction([](int) {});
 }
 
@@ -235,17 +232,14 @@ TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
 TEST(CanvasFrame, FillFrameAndHeaderRule) {
   QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
   DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 0);
-  EXPECT_EQ(At(image, 0, 0), QColor(255, 251, 240));
-  EXPECT_EQ(At(image, 39, 29), QColor(255, 251, 240));
-  EXPECT_EQ(At(image, 1, 1), QColor(71, 71, 71));
-  EXPECT_EQ(At(image, 20, 15), QColor(71, 71, 71));
+  EXPECT_EQ((std::vector<QColor>{At(image, 0, 0), At(image, 39, 29), At(image, 1, 1), At(image, 20, 15)}),
+            (std::vector<QColor>{{255, 251, 240}, {255, 251, 240}, {71, 71, 71}, {71, 71, 71}}));
   // A header band of 10: a wider frame and a rule of 2 on row 13 (rows 12
   // and 13).
   DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 10);
   for (int y : {0, 1, 12, 13, 28, 29}) EXPECT_EQ(At(image, 20, y), QColor(255, 251, 240)) << y;
   for (int y : {2, 11, 14, 27}) EXPECT_EQ(At(image, 20, y), QColor(71, 71, 71)) << y;
-  EXPECT_EQ(At(image, 1, 20), QColor(255, 251, 240));
-  EXPECT_EQ(At(image, 2, 20), QColor(71, 71, 71));
+  EXPECT_EQ(std::pair(At(image, 1, 20), At(image, 2, 20)), std::pair(QColor(255, 251, 240), QColor(71, 71, 71)));
 }
 
 TEST_F(StandPicture, NearerTreesCoverThoseBehind) {
@@ -287,8 +281,7 @@ TEST_F(StandPicture, TreeGroupsAndSampleFiltersDrawTheirTreesOnly) {
   auto pines = std::make_unique<data>(0);
   for (const TreeRecord& t : mixed->Trees)
     if (t.species == SpeciesPine) pines->Trees.push_back(t);
-  ASSERT_GT(pines->TreeCount(), 50);
-  ASSERT_LT(pines->TreeCount(), mixed->TreeCount());
+  ASSERT_TRUE(pines->TreeCount() > 50 && pines->TreeCount() < mixed->TreeCount());
   const QImage filtered = Render(std::move(mixed), 900, 180, false, true, false, false, TreeFilterPines);
   const QImage alone = Render(std::move(pines), 900, 180, false, true, false, false);
   EXPECT_EQ(filtered, alone);
@@ -354,8 +347,7 @@ TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
   // The close-up page is drawn when it is shown.
   EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
   ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
-  EXPECT_FALSE(ActForm->Image10->pixmap().isNull());
-  EXPECT_TRUE(ActForm->Image9->isVisibleTo(ActForm));
+  EXPECT_TRUE(!ActForm->Image10->pixmap().isNull() && ActForm->Image9->isVisibleTo(ActForm));
   Shot(ActForm, "close_up_1366.png");
   // The wide view shows more of the same pictures.
   Tick(ActForm->CheckBox15);
@@ -383,8 +375,7 @@ TEST_F(StandPicture, ScreenshotsOfMixedStands) {
     Start(screen.width(), screen.height());
     Activate(std::make_unique<data>(0), 0);
     const QSize size(ActForm->PictureWidth, ActForm->Image3->height());
-    ASSERT_GT(size.width(), 600);
-    ASSERT_GT(size.height(), 100);
+    ASSERT_TRUE(size.width() > 600 && size.height() > 100);
     for (const auto& [name, measured] : stands) {
       QImage sheet(size.width(), 4 * size.height(), QImage::Format_RGB32);
       QPainter p(&sheet);
