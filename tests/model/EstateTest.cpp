@@ -10,6 +10,7 @@
 #include "model/StandFile.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/Unprivileged.h"
 
 using namespace estatefixture;
 
@@ -131,9 +132,16 @@ TEST_F(EstateTest, FileThatCannotBeReadIsListedAsUnreadable) {
   Stand("a.Norvalen", "a", 2019, 1.0f, 40, 60);
   QFile f(dir.file("a.Norvalen"));
   ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
-  QFile probe(dir.file("a.Norvalen"));
-  if (probe.open(QIODevice::ReadOnly)) GTEST_SKIP() << "the user reads every file (root)";
-  const EstateRecordList records = ListEstateFolder(dir.path());
+  // The folder open to every user, the file to none but its owner's writes.
+  ASSERT_TRUE(QFile(dir.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                               QFileDevice::ExeOther));
+  EstateRecordList records;
+  {
+    testsupport::UnprivilegedFiles user;
+    ASSERT_FALSE(QFile(dir.file("a.Norvalen")).open(QIODevice::ReadOnly)) << "the file must be unreadable here";
+    records = ListEstateFolder(dir.path());
+  }
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].status, StandFileStatus::CannotOpen);
   f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
