@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -64,11 +63,6 @@ void WhenShown(QWidget* window, const std::function<void()>& fn, const std::func
 
 void Choose(const char* name, const QString& text) { ChooseItem(Child<QComboBox>(MeasForm, name), text); }
 void Type(const char* name, const QString& text) { TypeInto(Child<QLineEdit>(MeasForm, name), text); }
-
-QString Cell(const QTableWidget* g, int row, int column) {
-  const QTableWidgetItem* it = g->item(row, column);
-  return it ? it->text() : QString();
-}
 
 class Journey : public WindowsTest {
  protected:
@@ -205,7 +199,7 @@ class Journey : public WindowsTest {
     QStringList row;
     WhenShown(GraphForm, [&] {
       WhenShown(FolderForm, [&] {
-        for (int c = 0; c < FolderForm->StringGrid1->columnCount(); ++c) row << Cell(FolderForm->StringGrid1, 0, c);
+        for (int c = 0; c < FolderForm->StringGrid1->columnCount(); ++c) row << CellText(FolderForm->StringGrid1, 0, c);
         EXPECT_TRUE(FolderForm->grab().save(testsupport::ShotPath(shotPrefix_ + "-overview.png")));
         Click(FolderForm->Button1);
       }, [] { Click(GraphForm->Button2); });
@@ -239,14 +233,6 @@ class Journey : public WindowsTest {
     EXPECT_EQ(print.dialogs, 1);
     EXPECT_GE(print.pagesPrinted, 1);
     return memo;
-  }
-
-  // The PDF's text as pdftotext reads it (empty without the tool).
-  static QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    if (!p.waitForFinished(30000)) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
   }
 
   void Shot(const QString& name) {
@@ -370,11 +356,9 @@ TEST_F(Journey, NewStandThinnedGrownSavedReopenedValuedAndReported) {
   EXPECT_TRUE(report.contains(U("10 v kasvatus"))) << report.toStdString();
   EXPECT_TRUE(report.contains(U("alaharvennus hakkuukertymään"))) << report.toStdString();
   EXPECT_TRUE(FileBytes(pdf).startsWith("%PDF"));
-  const QString text = PdfText(pdf);
-  if (!text.isEmpty()) {
-    EXPECT_TRUE(text.contains(U("Kuvio 101, perustiedot"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(U("10 v kasvatus"))) << text.toStdString();
-  }
+  const QString text = PdfLayoutText(pdf);
+  EXPECT_TRUE(text.contains(U("Kuvio 101, perustiedot"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(U("10 v kasvatus"))) << text.toStdString();
   EXPECT_EQ(script_.Count(MessageKind::SystemBox), 0);
 }
 

@@ -38,11 +38,6 @@ namespace {
 
 QString U(const char* s) { return QString::fromUtf8(s); }
 
-QString Cell(const QTableWidget* g, int row, int column) {
-  const QTableWidgetItem* it = g->item(row, column);
-  return it ? it->text() : QString();
-}
-
 // Runs fn in the window that `open` opens (a busy display comes first).
 void WhenShown(QWidget* w, const std::function<void()>& fn, const std::function<void()>& open) {
   EXPECT_TRUE(InModal([w] { return w->isVisible(); }, fn, open)) << w->objectName().toStdString() << " never opened";
@@ -115,19 +110,19 @@ TEST_F(EstateViews, PanelTimePointsGridAndChart) {
   EXPECT_TRUE(ActForm->CheckBox8->isVisibleTo(ActForm->Panel9) && ActForm->Panel8->isVisibleTo(ActForm->Panel9));
   // Measured stock of the estate: the grid's first row and the chart's first
   // bar agree.
-  const QString stock = Cell(ActForm->StringGrid6, 0, 1);
-  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 0), "mittauspuusto 2024");
+  const QString stock = CellText(ActForm->StringGrid6, 0, 1);
+  EXPECT_EQ(CellText(ActForm->StringGrid6, 0, 0), "mittauspuusto 2024");
   ASSERT_EQ(ActForm->Chart2->Bars().size(), 3u);
   EXPECT_TRUE(stock.startsWith(QString::number(ActForm->Chart2->Bars()[0].value) + " m3,  tukki% "));
   EXPECT_EQ(ActForm->Chart2->FootLines().size(), 3);
   EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota"));
   // After cutting: the removal rows.
   ClickItem(ActForm->RadioGroup1, 2);
-  EXPECT_EQ(Cell(ActForm->StringGrid6, 4, 0), "hakkuu 2024");
-  EXPECT_TRUE(Cell(ActForm->StringGrid6, 5, 1).contains(" m3,  tukki% "));
+  EXPECT_EQ(CellText(ActForm->StringGrid6, 4, 0), "hakkuu 2024");
+  EXPECT_TRUE(CellText(ActForm->StringGrid6, 5, 1).contains(" m3,  tukki% "));
   // The grid in currency.
   Click(ActForm->CheckBox17);
-  EXPECT_TRUE(Cell(ActForm->StringGrid6, 5, 1).contains(QString::fromUtf8(" €/m3")));
+  EXPECT_TRUE(CellText(ActForm->StringGrid6, 5, 1).contains(QString::fromUtf8(" €/m3")));
   // The chart per hectare: the totals divided by the estate's 19.5 ha.
   const double total = ActForm->Chart2->Bars()[0].value;
   Click(ActForm->CheckBox8);
@@ -175,8 +170,8 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
     GraphForm->grab().save(ShotPath("estate-charts-removal.png"));
     WhenShown(FolderForm, [&] {
       EXPECT_EQ(FolderForm->StringGrid1->rowCount(), 10);
-      EXPECT_EQ(QStringList({Cell(FolderForm->StringGrid1, 0, 0), Cell(FolderForm->StringGrid2, 0, 0),
-                             Cell(FolderForm->StringGrid2, 0, 2)}),
+      EXPECT_EQ(QStringList({CellText(FolderForm->StringGrid1, 0, 0), CellText(FolderForm->StringGrid2, 0, 0),
+                             CellText(FolderForm->StringGrid2, 0, 2)}),
                 QStringList({"k1", "10 kuviota", "    19.50 ha"}));
       // The charts window stands beside the overview, on the screen.
       EXPECT_GE(GraphForm->y(), 0);
@@ -184,26 +179,26 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
       // After cutting: the cut stands show their cutting year, the year is
       // the measured one (no "info").
       ClickItem(FolderForm->RadioGroup1, 1);
-      EXPECT_EQ(QStringList({Cell(FolderForm->StringGrid1, 0, 4), Cell(FolderForm->StringGrid1, 2, 4),
-                             Cell(FolderForm->StringGrid333, 0, 1)}),
+      EXPECT_EQ(QStringList({CellText(FolderForm->StringGrid1, 0, 4), CellText(FolderForm->StringGrid1, 2, 4),
+                             CellText(FolderForm->StringGrid333, 0, 1)}),
                 QStringList({"      2024", "   ", " puutavaralajit v.2024"}));
       EXPECT_FALSE(FolderForm->Panel5->isVisible());
       ClickItem(FolderForm->RadioGroup1, 0);
       // The removal view: a stand without a cutting has an empty row.
       Click(FolderForm->CheckBox2);
-      EXPECT_EQ(QStringList({Cell(FolderForm->StringGrid3, 0, 5), Cell(FolderForm->StringGrid1, 0, 5),
-                             Cell(FolderForm->StringGrid1, 2, 0), Cell(FolderForm->StringGrid1, 9, 5)}),
+      EXPECT_EQ(QStringList({CellText(FolderForm->StringGrid3, 0, 5), CellText(FolderForm->StringGrid1, 0, 5),
+                             CellText(FolderForm->StringGrid1, 2, 0), CellText(FolderForm->StringGrid1, 9, 5)}),
                 QStringList({"   hakkuutapa", " uudistushakkuu", "", " poimintahakkuu"}));
       EXPECT_FALSE(FolderForm->RadioGroup1->isEnabled());
       FolderForm->grab().save(ShotPath("estate-overview-removal.png"));
       // Site types, per hectare.
       Click(FolderForm->CheckBox2);
       ClickRow(FolderForm->ListBox1, 1);
-      EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
+      EXPECT_EQ(CellText(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
       Click(FolderForm->CheckBox1);
-      EXPECT_TRUE(Cell(FolderForm->StringGrid1, 0, 7).endsWith("m3/ha"));
+      EXPECT_TRUE(CellText(FolderForm->StringGrid1, 0, 7).endsWith("m3/ha"));
       // A refill shows the development classes again.
-      EXPECT_EQ(Cell(FolderForm->StringGrid33, 0, 0), "kehitysluokka");
+      EXPECT_EQ(CellText(FolderForm->StringGrid33, 0, 0), "kehitysluokka");
       Click(FolderForm->Button1);
     }, [] { Click(GraphForm->Button2); });
     Click(GraphForm->Button1);
@@ -221,12 +216,12 @@ TEST_F(EstateViews, EmptyAndOneStandEstates) {
   // An empty folder: empty views, nothing divided by zero.
   Open({});
   EXPECT_TRUE(ActForm->Chart2->Bars().empty());
-  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 1), "");
-  EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 0), "0 kuviota");
+  EXPECT_EQ(CellText(ActForm->StringGrid6, 0, 1), "");
+  EXPECT_EQ(CellText(FolderForm->StringGrid2, 0, 0), "0 kuviota");
   // One stand: the overview's totals repeat its row.
   Open({Stand("k1", "12.06.2024", 6, 2.0f, {Step("mittaus", 0, Mix(40, 30, 10, 60, 40, 5, 15))})});
-  for (int c = 6; c <= 8; ++c) EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, c), Cell(FolderForm->StringGrid1, 0, c)) << c;
-  EXPECT_EQ(Cell(FolderForm->StringGrid1, 0, 7), "     400 m3");
+  for (int c = 6; c <= 8; ++c) EXPECT_EQ(CellText(FolderForm->StringGrid2, 0, c), CellText(FolderForm->StringGrid1, 0, c)) << c;
+  EXPECT_EQ(CellText(FolderForm->StringGrid1, 0, 7), "     400 m3");
 }
 
 TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
@@ -234,8 +229,8 @@ TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
   Click(ActForm->CheckBox17);
   ActForm->CheckBox19->show();
   Click(ActForm->CheckBox19);
-  const QString gridBefore = Cell(ActForm->StringGrid6, 0, 1);
-  const QString totalBefore = Cell(FolderForm->StringGrid2, 0, 8);
+  const QString gridBefore = CellText(ActForm->StringGrid6, 0, 1);
+  const QString totalBefore = CellText(FolderForm->StringGrid2, 0, 8);
   const QString summaryBefore = ActForm->Label14->text();
   // Every pulpwood and log price from 10.00 to 20.00 through the price
   // settings window.
@@ -245,10 +240,10 @@ TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
     Click(SettForm->BitBtn1);
   }, [] { ActForm->M22->trigger(); });
   // 3513 m3 of which 279 energy wood: 3234 x 20 + 279 = 64959.
-  EXPECT_NE(Cell(ActForm->StringGrid6, 0, 1), gridBefore);
-  EXPECT_TRUE(Cell(ActForm->StringGrid6, 0, 1).startsWith(QString::fromUtf8("64959 €"))) << Cell(ActForm->StringGrid6, 0, 1).toStdString();
-  EXPECT_EQ(Cell(FolderForm->StringGrid2, 0, 8), QString::fromUtf8("     64959 €"));
-  EXPECT_NE(Cell(FolderForm->StringGrid2, 0, 8), totalBefore);
+  EXPECT_NE(CellText(ActForm->StringGrid6, 0, 1), gridBefore);
+  EXPECT_TRUE(CellText(ActForm->StringGrid6, 0, 1).startsWith(QString::fromUtf8("64959 €"))) << CellText(ActForm->StringGrid6, 0, 1).toStdString();
+  EXPECT_EQ(CellText(FolderForm->StringGrid2, 0, 8), QString::fromUtf8("     64959 €"));
+  EXPECT_NE(CellText(FolderForm->StringGrid2, 0, 8), totalBefore);
   EXPECT_NE(ActForm->Label14->text(), summaryBefore);
   EXPECT_TRUE(ActForm->Label14->text().endsWith(QString::fromUtf8("64959 €")));
 }
@@ -283,11 +278,11 @@ TEST_F(EstateViews, OpeningAStandOfTheFolderShowsItsEstate) {
   const EstateTimePoints expected = BuildEstateTimePoints(model);
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), expected.items);
   const EstateRecordList& read = IntroForm->EstateRecords;
-  EXPECT_EQ(Cell(ActForm->StringGrid6, 0, 1), FillEstateGridCells(Estate{model, expected}, 0, false).values[0]);
+  EXPECT_EQ(CellText(ActForm->StringGrid6, 0, 1), FillEstateGridCells(Estate{model, expected}, 0, false).values[0]);
   EXPECT_EQ(ActForm->ListBox1->count(), 10);
   EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota,  19.50 ha,  mittauspuusto 2024"));
   EXPECT_EQ(FolderForm->StringGrid1->rowCount(), 10);
-  EXPECT_EQ(Cell(FolderForm->StringGrid1, 9, 0), read[9].standId);
+  EXPECT_EQ(CellText(FolderForm->StringGrid1, 9, 0), read[9].standId);
   // Every stand measured in 2024: no warning.
   EXPECT_EQ(script_.Count(MessageKind::Question), 0);
   // The stand list shows the removal of each stand.
@@ -459,10 +454,8 @@ TEST_F(EstateViews, ReportPrintedWithItsCountLine) {
     const MessageRecord r = script_.Last(MessageKind::Notice);
     EXPECT_EQ(QStringList{r.caption} + r.lines, QStringList({dbRapForm->windowTitle(), "kirjoitinta ei ole asennettu !"}));
   });
-  QProcess p;
-  p.start("pdftotext", {"-layout", folder_.file("tila.pdf"), "-"});
-  ASSERT_TRUE(p.waitForFinished(30000));
-  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  const QString text = PdfLayoutText(folder_.file("tila.pdf"));
+  ASSERT_FALSE(text.isEmpty());
   EXPECT_TRUE(text.contains(U("kuviotietokanta"))) << text.left(400).toStdString();
   EXPECT_TRUE(text.contains("10 kuviota"));
   QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("tila.pdf"),

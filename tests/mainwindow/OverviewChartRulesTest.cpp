@@ -61,14 +61,7 @@ std::vector<int> Colours(const OverviewChart& c) {
   return v;
 }
 
-class OverviewCharts : public ::testing::Test {
- protected:
-  void SetUp() override {
-    model::SetDefaultSettings(model::CurrentSettings());  // pulpwood and logs 10 €, energy wood 1 €
-    SetCurrentPhase(0);
-  }
-  void TearDown() override { SetCurrentPhase(0); }
-};
+using OverviewCharts = slotstands::SlotStandTest;
 
 }  // namespace
 

@@ -6,7 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/Data.h"
+#include "model/Phase.h"
+#include "model/Settings.h"
 
 namespace slotstands {
 
@@ -55,5 +59,16 @@ inline std::vector<QString> Steps(const char* kinds) {
   for (const char* k = kinds; *k; ++k) steps.push_back(*k == 'G' ? "Kasvatus" : "Alaharvennus");
   return steps;
 }
+
+// The rule tests' base: default prices (pulpwood and logs 10 €, energy wood
+// 1 €) and the measured state, before and after each test.
+class SlotStandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model::SetDefaultSettings(model::CurrentSettings());
+    SetCurrentPhase(0);
+  }
+  void TearDown() override { SetCurrentPhase(0); }
+};
 
 }  // namespace slotstands

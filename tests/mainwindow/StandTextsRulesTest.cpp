@@ -36,14 +36,7 @@ StandViewState State(int phase, bool thinningStage = false) {
   return v;
 }
 
-class StandTexts : public ::testing::Test {
- protected:
-  void SetUp() override {
-    model::SetDefaultSettings(model::CurrentSettings());  // pulpwood and logs 10 €, energy wood 1 €
-    SetCurrentPhase(0);
-  }
-  void TearDown() override { SetCurrentPhase(0); }
-};
+using StandTexts = slotstands::SlotStandTest;
 
 }  // namespace
 

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -49,6 +51,21 @@ inline QStringList Rows(const QListWidget* list) {
   QStringList rows;
   for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
+}
+
+// The text of a grid cell (empty where the cell has no item).
+inline QString CellText(const QTableWidget* grid, int row, int column) {
+  const QTableWidgetItem* it = grid->item(row, column);
+  return it ? it->text() : QString();
+}
+
+// A printed PDF's text as pdftotext lays it out (empty when it cannot be
+// read).
+inline QString PdfLayoutText(const QString& pdf) {
+  QProcess p;
+  p.start("pdftotext", {"-layout", pdf, "-"});
+  if (!p.waitForFinished(30000)) return QString();
+  return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Opens a drop-down list and takes the item of that text (blanks ignored)

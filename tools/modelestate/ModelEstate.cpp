@@ -34,13 +34,13 @@ ModelSpecies Measured(int species, int d, int hDm, int gTenths) { return {specie
 ModelSpecies Seedlings(int species, int stems, int hDm) { return {species, 0, hDm, 0, stems}; }
 
 // The species blocks and the sample engine's input of a measurement.
-void Measurement(const ModelStandSpec& spec, std::array<SpeciesBlock, kSpeciesSlots>& blocks, SampleMeasurement& m) {
+void Measurement(const ModelStandPlan& plan, std::array<SpeciesBlock, kSpeciesSlots>& blocks, SampleMeasurement& m) {
   blocks = {};
   m = SampleMeasurement{};
   m.grouping = kGrouping;
-  m.developmentClass = spec.developmentClass;
-  if (spec.developmentClass == 2) {
-    for (const ModelSpecies& s : spec.species) {
+  m.developmentClass = plan.developmentClass;
+  if (plan.developmentClass == 2) {
+    for (const ModelSpecies& s : plan.species) {
       m.stems[s.species] = s.stems;
       m.meanHeightTenths[s.species] = s.heightDm;
       blocks[s.species].words[WordMeanHeight] = s.heightDm;
@@ -50,7 +50,7 @@ void Measurement(const ModelStandSpec& spec, std::array<SpeciesBlock, kSpeciesSl
   }
   int basal[5] = {};
   int diameters[5] = {};
-  for (const ModelSpecies& s : spec.species) {
+  for (const ModelSpecies& s : plan.species) {
     basal[s.species] = s.basalAreaTenths;
     diameters[s.species] = s.diameterCm;
     m.meanDiameter[s.species] = s.diameterCm;
@@ -91,7 +91,7 @@ void Grow(data& stand, int years) {
   stand.RecordPhase(CurrentPhase(), CommonlanText(25), 1, years);
 }
 
-void Cut(data& stand, const ModelStandSpec::Step& step) {
+void Cut(data& stand, const ModelStandPlan::Step& step) {
   const int k = CurrentPhase() + 1;
   QString name;
   if (step.kind == ModelStep::StripRoads) {
@@ -111,8 +111,8 @@ QString ModelEstateName() { return ActlanText(71); }
 
 int ModelEstateMeasurementDay() { return static_cast<int>(QDate(1899, 12, 30).daysTo(QDate(2024, 6, 15))); }
 
-std::vector<ModelStandSpec> ModelEstateSpecs() {
-  using S = ModelStandSpec;
+std::vector<ModelStandPlan> ModelEstatePlans() {
+  using S = ModelStandPlan;
   const auto growth = [](int years) { return S::Step{ModelStep::Growth, years}; };
   const auto thinning = [](int basalArea) { return S::Step{ModelStep::LowThinning, basalArea}; };
   const S::Step roads{ModelStep::StripRoads, 0};
@@ -141,23 +141,23 @@ std::vector<ModelStandSpec> ModelEstateSpecs() {
   };
 }
 
-std::unique_ptr<data> BuildModelStand(const ModelStandSpec& spec) {
+std::unique_ptr<data> BuildModelStand(const ModelStandPlan& plan) {
   std::array<SpeciesBlock, kSpeciesSlots> blocks{};
   SampleMeasurement m;
-  Measurement(spec, blocks, m);
+  Measurement(plan, blocks, m);
   int n = 0;
   for (const SpeciesBlock& b : blocks) n += b.words[WordStems];
-  platform::ForceSeed(kSeed + static_cast<std::uint64_t>(spec.id.toInt()));
+  platform::ForceSeed(kSeed + static_cast<std::uint64_t>(plan.id.toInt()));
   const int drawn = RebuildStandSample(m);
   MeasurementParams params;
   params.header.estateName = ModelEstateName();
-  params.header.standId = spec.id;
-  params.header.info = spec.info;
-  params.header.developmentClass = spec.developmentClass;
-  params.header.siteType = spec.siteType;
+  params.header.standId = plan.id;
+  params.header.info = plan.info;
+  params.header.developmentClass = plan.developmentClass;
+  params.header.siteType = plan.siteType;
   params.header.measurementDay = ModelEstateMeasurementDay();
-  params.header.structureCode = StructureCode(spec.developmentClass);
-  params.header.area = spec.areaHa;
+  params.header.structureCode = StructureCode(plan.developmentClass);
+  params.header.area = plan.areaHa;
   params.header.modelEstate = 1;
   params.blocks = blocks;
   params.sampleCount = drawn;
@@ -166,10 +166,10 @@ std::unique_ptr<data> BuildModelStand(const ModelStandSpec& spec) {
   FreeSampleTrees();
   // Phase 0 and the species ages, as a new stand is activated.
   SetCurrentPhase(0);
-  if (spec.developmentClass == 2) stand->RecordInitialPhase(CommonlanText(83));
+  if (plan.developmentClass == 2) stand->RecordInitialPhase(CommonlanText(83));
   else stand->RecordPhase(0, CommonlanText(83), 0, 0);
-  if (spec.developmentClass != 1 && spec.developmentClass != 2) EstimateSpeciesAges(*stand);
-  for (const ModelStandSpec::Step& step : spec.steps) {
+  if (plan.developmentClass != 1 && plan.developmentClass != 2) EstimateSpeciesAges(*stand);
+  for (const ModelStandPlan::Step& step : plan.steps) {
     if (step.kind == ModelStep::Growth) Grow(*stand, step.value);
     else Cut(*stand, step);
   }
@@ -229,7 +229,7 @@ QPointF Centre(const std::vector<QPointF>& corners) {
 
 }  // namespace
 
-QImage DrawModelEstateMap(const std::vector<ModelStandSpec>& specs) {
+QImage DrawModelEstateMap(const std::vector<ModelStandPlan>& plans) {
   QImage image(kMapWidth, kMapHeight, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -260,23 +260,23 @@ QImage DrawModelEstateMap(const std::vector<ModelStandSpec>& specs) {
   QFont textFont(QStringLiteral("Liberation Sans"));
   textFont.setPixelSize(14);
   for (const Parcel& parcel : parcels) {
-    const auto spec = std::find_if(specs.begin(), specs.end(), [&](const ModelStandSpec& s) { return s.id == parcel.id; });
-    if (spec == specs.end()) continue;
+    const auto plan = std::find_if(plans.begin(), plans.end(), [&](const ModelStandPlan& s) { return s.id == parcel.id; });
+    if (plan == plans.end()) continue;
     QPolygonF polygon;
     for (const QPointF& c : parcel.corners) polygon << c;
     p.setPen(QPen(QColor(60, 50, 40), 2));
-    p.setBrush(ClassColour(spec->developmentClass));
+    p.setBrush(ClassColour(plan->developmentClass));
     p.drawPolygon(polygon);
     const QPointF c = Centre(parcel.corners);
-    const QColor ink = spec->developmentClass >= 6 ? QColor(250, 250, 240) : QColor(30, 30, 30);
+    const QColor ink = plan->developmentClass >= 6 ? QColor(250, 250, 240) : QColor(30, 30, 30);
     p.setPen(ink);
     p.setFont(idFont);
-    p.drawText(QRectF(c.x() - 80, c.y() - 44, 160, 40), Qt::AlignCenter, spec->id);
+    p.drawText(QRectF(c.x() - 80, c.y() - 44, 160, 40), Qt::AlignCenter, plan->id);
     p.setFont(textFont);
     p.drawText(QRectF(c.x() - 110, c.y() - 2, 220, 20), Qt::AlignCenter,
-               DevelopmentClassName(5, spec->developmentClass));
+               DevelopmentClassName(5, plan->developmentClass));
     p.drawText(QRectF(c.x() - 110, c.y() + 16, 220, 20), Qt::AlignCenter,
-               platform::FormatC("%1.2f ha", static_cast<double>(spec->areaHa)));
+               platform::FormatC("%1.2f ha", static_cast<double>(plan->areaHa)));
   }
   // The estate's boundary and the forest road along the south side.
   QPolygonF boundary;
@@ -320,16 +320,16 @@ bool WriteModelEstate(const QString& folder, QString* error) {
     if (error) *error = QStringLiteral("cannot create ") + folder;
     return false;
   }
-  const std::vector<ModelStandSpec> specs = ModelEstateSpecs();
-  for (const ModelStandSpec& spec : specs) {
-    auto stand = BuildModelStand(spec);
-    const QString path = platform::JoinPath(folder, spec.id + QLatin1Char('.') + CommonlanText(0));
+  const std::vector<ModelStandPlan> plans = ModelEstatePlans();
+  for (const ModelStandPlan& plan : plans) {
+    auto stand = BuildModelStand(plan);
+    const QString path = platform::JoinPath(folder, plan.id + QLatin1Char('.') + CommonlanText(0));
     if (stand->WriteNewFile(path) != StandFileStatus::Ok) {
       if (error) *error = QStringLiteral("cannot write ") + path;
       return false;
     }
   }
-  const QImage map = DrawModelEstateMap(specs).convertToFormat(QImage::Format_RGB888);
+  const QImage map = DrawModelEstateMap(plans).convertToFormat(QImage::Format_RGB888);
   platform::DecodedPicture picture;
   picture.width = map.width();
   picture.height = map.height();

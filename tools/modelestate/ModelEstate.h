@@ -25,7 +25,7 @@ struct ModelSpecies {
   int stems = 0;         // seedlings only: stems per hectare
 };
 
-struct ModelStandSpec {
+struct ModelStandPlan {
   QString id;
   int developmentClass = 0;
   int siteType = 0;
@@ -40,7 +40,7 @@ struct ModelStandSpec {
 };
 
 // The stands of the model estate.
-std::vector<ModelStandSpec> ModelEstateSpecs();
+std::vector<ModelStandPlan> ModelEstatePlans();
 
 // The name of the model estate and its measurement day (15 June 2024).
 QString ModelEstateName();
@@ -48,10 +48,10 @@ int ModelEstateMeasurementDay();
 
 // Builds one stand from its measurements with the engine (sample, tree
 // list, phase 0, species ages) and records its steps.
-std::unique_ptr<data> BuildModelStand(const ModelStandSpec& spec);
+std::unique_ptr<data> BuildModelStand(const ModelStandPlan& plan);
 
 // The map of the estate's stands.
-QImage DrawModelEstateMap(const std::vector<ModelStandSpec>& specs);
+QImage DrawModelEstateMap(const std::vector<ModelStandPlan>& plans);
 
 // Writes every stand file and "Mallitila.jpg" into the folder (created when
 // missing). False with the reason when something could not be written.
