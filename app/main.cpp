@@ -7,7 +7,7 @@
 
 #include "mainwindow/Acts.h"
 #include "ui/WindowHelpers.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "texts/Commonlan.h"
 
 int main(int argc, char** argv) {

@@ -1,7 +1,8 @@
 # Window rules: files named <Unit>Rules.cpp/.h beside a window (in ui/ and the
 # window folders) need Qt Core only. They form the library norvalen_rules,
 # built without windows too, so the sanitizer run tests them.
-set(NORVALEN_WINDOW_FOLDERS stands mainwindow operations estate)
+# The window folders in their order: each uses only those before it.
+set(NORVALEN_WINDOW_FOLDERS stands operations estate mainwindow)
 set(NORVALEN_RULE_FOLDERS ui ${NORVALEN_WINDOW_FOLDERS})
 
 # norvalen_sources(<out> <base> <regex> <only> <folders...>)

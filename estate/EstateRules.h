@@ -15,6 +15,7 @@
 
 #include "estate/TimePointRules.h"
 #include "stands/EstateListRules.h"
+#include "ui/ChartBarRules.h"
 #include "model/Data.h"
 
 using AssortmentVector = std::array<int, kAssortmentCount>;
@@ -47,9 +48,6 @@ int SawlogShare(const AssortmentVector& v, bool sawlogs = true);
 
 // ---- Small texts ------------------------------------------------------------
 
-// A prefix (mode 0 none, 1 "Hakemistossa ", 2 "Listassa ", other
-// "Metsätilalla "), n, and " kuvio" for one, else " kuviota".
-QString StandCountText(int n, int mode);
 // "%1.2f ha" (precise) or "%1.1f ha".
 QString AreaText(float area, bool precise);
 // "A" for 0, "B" for 1, ...
@@ -65,13 +63,7 @@ EstateGridCells FillEstateGridCells(const Estate& e, int chosenItem, bool valueM
 
 // ---- Estate chart -----------------------------------------------------------
 
-struct EstateBar {
-  double value = 0;
-  QString text;
-  int colorBgr = 0xFFFFFF;
-  int speciesColorCode = -1;  // when 0 or more: the species colour of that code instead
-};
-
+// The bars: EstateBar (ui/ChartBarRules.h).
 struct EstateChartContent {
   std::vector<EstateBar> bars;
   QString valueFormat;          // "###0.### m3" and the like
@@ -87,11 +79,6 @@ struct EstateChartContent {
 // position.
 EstateChartContent EstateChart(const Estate& e, int count, bool inCurrency, bool perHa, int mainWindowHeight);
 
-// A mark in a chart's value format: "###0.###" stands for the value with up
-// to three decimals (trailing zeros dropped), "###0.0##" with one to three,
-// the rest of the format is kept ("###0.### m3" and 12.5 give "12.5 m3",
-// "###0.0## %" and -2 give "-2.0 %").
-QString ChartValueText(double value, const QString& format);
 
 // Small seedling stands (development class 2) measured before year; out
 // area their total.

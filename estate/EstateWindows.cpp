@@ -12,12 +12,12 @@
 #include <QTableWidget>
 
 #include "estate/FolderRules.h"
-#include "mainwindow/Acts.h"
 #include "ui/MessageService.h"
-#include "stands/IntroStartup.h"
+#include "ui/ApplicationWindows.h"
 #include "texts/Actlan.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
+#include "ui/Session.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -129,8 +129,9 @@ QStringList RadioGroupItems(const TRadioGroup* group) {
 }
 
 void ShowTimePointForecastInfo(const TRadioGroup* group) {
-  if (!ActForm) return;
-  const ForecastInfo f = ForecastInfoFor(ActForm->CurrentEstate(), RadioGroupItems(group), std::max(0, group->ItemIndex()));
+  if (!TheSession) return;
+  const ForecastInfo f =
+      ForecastInfoFor(TheSession->CurrentEstate(), RadioGroupItems(group), std::max(0, group->ItemIndex()));
   ShowNotice(f.caption, f.line1);
 }
 

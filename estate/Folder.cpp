@@ -12,14 +12,14 @@
 #include "estate/EstateWindows.h"
 #include "estate/Graph.h"
 #include "estate/Map.h"
-#include "mainwindow/Acts.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Folderlan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
-#include "stands/IntroStartup.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/Session.h"
 #include "ui/WindowHelpers.h"
 
 TFolderForm* FolderForm = nullptr;
@@ -185,7 +185,7 @@ bool TFolderForm::WholeStand() const { return !CheckBox1->isChecked(); }
 bool TFolderForm::RemovalView() const { return CheckBox2->isChecked(); }
 
 int TFolderForm::OverviewTimePointIndex() const {
-  const QStringList main = ActForm ? ActForm->TimePoints.items : QStringList();
+  const QStringList main = TheSession ? TheSession->TimePoints.items : QStringList();
   return MatchingTimePointIndex(RadioGroupItems(RadioGroup1), std::max(0, RadioGroup1->ItemIndex()), main);
 }
 
@@ -194,8 +194,8 @@ void TFolderForm::FillGrid(QTableWidget* grid, int row, const QStringList& cells
 }
 
 void TFolderForm::FillEstateOverview(int /*timePoint*/, int /*view*/) {
-  if (!ActForm) return;
-  const Estate e = ActForm->CurrentEstate();
+  if (!TheSession) return;
+  const Estate e = TheSession->CurrentEstate();
   const StandTable t = EstateStandTable(e, {WholeStand(), RemovalView(), OverviewTimePointIndex()});
   StringGrid1->setRowCount(static_cast<int>(t.rows.size()));
   for (int r = 0; r < static_cast<int>(t.rows.size()); ++r) {
@@ -213,8 +213,8 @@ void TFolderForm::FillEstateOverview(int /*timePoint*/, int /*view*/) {
 }
 
 void TFolderForm::RefillEstateOverview(bool withTables) {
-  if (withTables && ActForm) {
-    const AssortmentTable a = EstateAssortmentTable(ActForm->CurrentEstate(), OverviewTimePointIndex());
+  if (withTables && TheSession) {
+    const AssortmentTable a = EstateAssortmentTable(TheSession->CurrentEstate(), OverviewTimePointIndex());
     FillGrid(StringGrid333, 0, a.headings);
     for (int r = 0; r < 10; ++r) FillGrid(StringGrid111, r, QStringList(a.rows[r].begin(), a.rows[r].end()));
     FillGrid(StringGrid222, 0, QStringList(a.totals.begin(), a.totals.end()));
@@ -225,8 +225,8 @@ void TFolderForm::RefillEstateOverview(bool withTables) {
 }
 
 void TFolderForm::ShowEstateDistribution(bool siteTypes, bool withHeadings) {
-  if (!ActForm) return;
-  const DistributionTable t = DistributionTableOf(ActForm->CurrentEstate(), siteTypes ? Sites : Classes, siteTypes);
+  if (!TheSession) return;
+  const DistributionTable t = DistributionTableOf(TheSession->CurrentEstate(), siteTypes ? Sites : Classes, siteTypes);
   if (withHeadings) FillGrid(StringGrid33, 0, t.headings);
   FillGrid(StringGrid22, 0, QStringList(t.totals.begin(), t.totals.end()));
   Label10->setText(t.title);
@@ -237,13 +237,13 @@ void TFolderForm::ShowEstateDistribution(bool siteTypes, bool withHeadings) {
 }
 
 void TFolderForm::SetEstateCaptions() {
-  if (!ActForm) return;
-  const QString folder = ActForm->DirectoryListBox1->Directory();
+  if (!TheSession) return;
+  const QString folder = TheSession->EstateFolder;
   const QString title = EstateTitleText(folder);
   setWindowTitle(PadCaption(title + QStringLiteral(",  ") + ActlanText(32).toLower()));
   if (QWidget* report = ApplicationWindow(QStringLiteral("dbRapForm")))
     report->setWindowTitle(PadCaption(title + QStringLiteral(",  ") + CommonlanText(69).toLower()));
-  const Estate e = ActForm->CurrentEstate();
+  const Estate e = TheSession->CurrentEstate();
   Label2->setText(EstateCountAreaText(e, folder));
   if (GraphForm) {
     GraphForm->setWindowTitle(PadCaption(title + QStringLiteral(",  ") + ActlanText(30).toLower()));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Names.h"
 #include "platform/Numbers.h"
 #include "texts/Actlan.h"

@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "estate/EstateWindows.h"
 #include "estate/Folder.h"
 #include "estate/GraphRules.h"
-#include "mainwindow/Acts.h"
 #include "platform/Screen.h"
 #include "texts/Commonlan.h"
 #include "texts/Folderlan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
+#include "ui/Session.h"
 #include "ui/WindowHelpers.h"
 
 TGraphForm* GraphForm = nullptr;
@@ -123,7 +123,7 @@ void TGraphForm::SetTimePointGroupHeight(int height) {
 
 void TGraphForm::PlaceChartWindow(bool beside) {
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
-  const int items = ActForm ? ActForm->ListBox1->count() : 0;
+  const int items = TheSession ? static_cast<int>(TheSession->StandListRows.size()) : 0;
   const WindowPlace p = ChartWindowPlace(beside, s.width, s.height, OuterWidth(this), OuterHeight(this), items);
   move(p.left, p.top);
 }
@@ -154,11 +154,11 @@ void TGraphForm::ShowSiteTypeChart(bool byVolume) {
 }
 
 void TGraphForm::ShowEstateAssortmentChart() {
-  if (!ActForm) return;
+  if (!TheSession) return;
   const QStringList items = RadioGroupItems(RadioGroup1);
   const int chosen = std::max(0, RadioGroup1->ItemIndex());
-  const int mainItem = MatchingTimePointIndex(items, chosen, ActForm->TimePoints.items);
-  Draw(Chart4, EstateAssortmentChart(ActForm->CurrentEstate(), mainItem, CheckBox1->isChecked(),
+  const int mainItem = MatchingTimePointIndex(items, chosen, TheSession->TimePoints.items);
+  Draw(Chart4, EstateAssortmentChart(TheSession->CurrentEstate(), mainItem, CheckBox1->isChecked(),
                                      CheckBox2->isChecked(), TimePointItemLabel(items, chosen, false)));
 }
 
@@ -185,7 +185,7 @@ void TGraphForm::FormActivate() {
     Panel5->hide();
     RadioGroup1->setTitle(TimePointCaptionText(1, false));
     // The removal can be shown when the estate has a cutting.
-    CheckBox1->setEnabled(ActForm && !ActForm->TimePoints.cuttingYear.isEmpty());
+    CheckBox1->setEnabled(TheSession && !TheSession->TimePoints.cuttingYear.isEmpty());
     ShowDevelopmentClassChart(true);
     ShowSiteTypeChart(true);
     ShowEstateAssortmentChart();
@@ -221,7 +221,7 @@ void TGraphForm::CheckBox1Click() {
 void TGraphForm::RadioGroup1Click() {
   if (!HandlersActive()) return;
   ShowEstateAssortmentChart();
-  if (ActForm && ActForm->Panel5->isVisible())
+  if (TheSession && TheSession->ForecastInfoShown)
     Panel5->setVisible(InfoPanelByYear(RadioGroupItems(RadioGroup1), RadioGroup1->ItemIndex()));
   ClearFocus(this);
 }
@@ -238,6 +238,6 @@ void TGraphForm::Panel5Click() {
 
 void TGraphForm::Button2Click() {
   if (!HandlersActive()) return;
-  if (ActForm) ActForm->ShowStandDatabase(false);
+  if (TheSession) emit TheSession->estateOverviewRequested();
   ClearFocus(this);
 }

@@ -11,11 +11,11 @@
 #include <QShowEvent>
 
 #include "estate/MapRules.h"
-#include "mainwindow/Acts.h"
 #include "platform/Files.h"
 #include "platform/Jpeg.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
+#include "ui/FileLists.h"
+#include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
@@ -199,7 +199,7 @@ void TMapForm::FormActivate() {
     // Whichever window opens the map, another estate's picture is never
     // shown after the folder changed.
     ShowMapFile(QString());
-    const QString folder = ActForm && ActForm->FileListBox1 ? ActForm->FileListBox1->Directory() : QString();
+    const QString folder = TheSession ? TheSession->StandFiles->Directory() : QString();
     const QString path = ModelEstateMapPath(folder);
     const QString modelFolder = platform::JoinPath(EstatesFolder(), ActlanText(71));
     QFile probe(path);

@@ -15,9 +15,8 @@
 #include "estate/ReportMemo.h"
 #include "estate/ReportPrint.h"
 #include "estate/Trade.h"
-#include "mainwindow/Acts.h"
-#include "mainwindow/StandCardRules.h"
-#include "mainwindow/StandTextsRules.h"
+#include "stands/StandCardRules.h"
+#include "estate/StandTextsRules.h"
 #include "model/Estate.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
@@ -26,7 +25,9 @@
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/FileLists.h"
+#include "ui/Session.h"
 #include "stands/Meas.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
@@ -170,7 +171,7 @@ void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
   bool cancelled = false;
   bool saleWanted = false;
   if (openSale) {
-    ShowBusy(ActForm, 10, 50, CommonlanText(41), PaletteColor(20));
+    ShowBusy(MainApplicationWindow(), 10, 50, CommonlanText(41), PaletteColor(20));
     if (TradeForm) {
       TradeForm->NeedsRefresh = true;
       saleWanted = TradeForm->ShowModal() == 1;
@@ -201,15 +202,15 @@ void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
     memo.clear();
     raport::StandReportContext context;
     context.today = raport::TodayDateText(platform::Today());
-    context.standFileCount = ActForm ? ActForm->FileListBox1->count() : 1;
-    context.estateAreaHa = IntroForm ? EstateTotalArea(IntroForm->EstateRecords, context.standFileCount) : 0.0f;
+    context.standFileCount = TheSession ? TheSession->StandFiles->count() : 1;
+    context.estateAreaHa = TheSession ? EstateTotalArea(TheSession->EstateRecords, context.standFileCount) : 0.0f;
     context.groupingWord = StandGroupingText(false, stand->StructureCode());
     if (!stand->InfoText().isEmpty()) context.notesLines = WrappedNotesLines(stand->InfoText());
     raport::AppendStandBasicData(memo, *stand, context);
     QStringList phaseTexts;
     for (int k = 0; k <= phase; ++k) phaseTexts << PhaseText(*stand, k, true);
     raport::AppendOperationsAndStock(memo, *stand, phase, phaseTexts);
-    if (ActForm && ActForm->IsNewForestButtonVisible() && NewFrstForm && NewFrstForm->HasRegenerationEstimate())
+    if (TheSession && TheSession->NewForestButtonShown && NewFrstForm && NewFrstForm->HasRegenerationEstimate())
       raport::AppendRegenerationCosts(memo, RegenerationCostTextsOf(*NewFrstForm));
     if (CheckBox3->isChecked() || saleHidden) appendSale();
     else if (CheckBox1->isChecked()) raport::AppendStockEstimate(memo, *stand, phase, model::SettingsPriceVector());
@@ -233,7 +234,7 @@ void TRapForm::FormActivate() {
                               CommonlanText(72).toLower()));
     const platform::ScreenMetrics s = platform::GetScreenMetrics();
     int h = qMin(platform::TruncToInt(0.85 * s.height), 870);
-    const bool newForest = ActForm && ActForm->IsNewForestButtonVisible();
+    const bool newForest = TheSession && TheSession->NewForestButtonShown;
     if (h > 800 && !newForest) h = 800;
     if (h > 850 && newForest && !(stand && NextOperationIsClearCut(*stand))) h = 850;
     Memo1->setGeometry(0, 0, kMemoWidth, h);

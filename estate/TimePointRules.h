@@ -15,21 +15,6 @@
 
 #include "model/Estate.h"
 
-// The items and what they were built from. Rebuilt whenever the estate stand
-// list changes; read by every estate view.
-struct EstateTimePoints {
-  // 0 measured only, 1 cutting, 2 leading growth, 3 leading growth and
-  // cutting, 4 growth after cutting, 5 leading growth and growth after
-  // cutting, 44 scheme 5 without its after-growth item, 6 every stand grown
-  // twice and nothing else.
-  int scheme = 0;
-  // Year or "first - last" range of the cuttings; empty without a cutting.
-  QString cuttingYear;
-  // Item texts, a year part "v. yyyy  :  " in front when the counted stands
-  // share the year.
-  QStringList items;
-};
-
 // Time-point kinds, the phase each stand is taken at (EstatePhaseOfKind).
 enum EstateKind : int {
   KindMeasured = 0,
@@ -87,15 +72,7 @@ QStringList EstateWindowTimePoints(const EstateTimePoints& points, bool overview
 // is not above 0.
 float AnnualGrowthPercent(float a, float b, int years);
 
-// ---- Over the estate stand list ---------------------------------------------
-
-
-// The stand list and its time points, as every estate rule reads them.
-struct Estate {
-  const EstateRecordList& stands;
-  const EstateTimePoints& points;
-  int Count() const { return static_cast<int>(stands.size()); }
-};
+// ---- Over the estate stand list (Estate, model/Estate.h) ------------------
 
 // One stand's chain of steps (slot 0 the measured state, 1..5 the steps).
 int EstateSlotYears(const EstateRecord& r, int k);

@@ -13,16 +13,16 @@
 
 #include "estate/Raport.h"
 #include "estate/TradeChart.h"
-#include "mainwindow/Acts.h"
-#include "mainwindow/ActsCanvas.h"
-#include "mainwindow/StandPicture.h"
-#include "mainwindow/StandTextsRules.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/Canvas.h"
+#include "ui/StandPicture.h"
+#include "estate/StandTextsRules.h"
 #include "model/Phase.h"
 #include "operations/NewFrst.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -106,11 +106,21 @@ QComboBox* MakePercentList(QWidget* parent, const char* name) {
 
 bool ReportWindowVisible() { return RapForm && RapForm->isVisible(); }
 
+// The cutting method of the current phase as the stand view names it (the
+// cutting stage chosen in the main window), or nothing without a main window.
+QString SaleMethodName(const data& stand) {
+  if (!SessionHost()) return QString();
+  StandViewState v;
+  v.phase = CurrentPhase();
+  v.thinningStage = TheSession->ThinningStageChosen;
+  return OperationMethodName(stand, v, true);
+}
+
 // The chart's foot line after a regeneration cutting: the regeneration cost
 // estimate's totals per hectare and per stand, or that there is none.
 QString RegenerationFootLine() {
   const bool estimate = NewFrstForm && NewFrstForm->HasRegenerationEstimate();
-  return trade::RegenerationEstimateLine(ActForm && ActForm->IsNewForestButtonVisible(), estimate,
+  return trade::RegenerationEstimateLine(TheSession && TheSession->NewForestButtonShown, estimate,
                                          estimate ? NewFrstForm->Label7->text() : QString(),
                                          estimate ? NewFrstForm->Label8->text() : QString());
 }
@@ -382,8 +392,8 @@ AssortmentVolumes TTradeForm::RemovalOfStand() const {
 }
 
 int TTradeForm::CuttingMethodPriceClass() const {
-  return trade::CuttingMethodPriceClass(ActForm && ActForm->IsNewForestButtonVisible(),
-                                        ActForm && ActForm->IsThinningStageChosen());
+  return trade::CuttingMethodPriceClass(TheSession && TheSession->NewForestButtonShown,
+                                        TheSession && TheSession->ThinningStageChosen);
 }
 
 // ---- Prices --------------------------------------------------------------------
@@ -556,7 +566,7 @@ void TTradeForm::FormActivate() {
   ::data* stand = OpenedStand();
   if (!stand) return;
   const QString yearText = stand->PhaseYearText(CurrentPhase());
-  const QString method = ActForm ? OperationMethodName(*stand, ActForm->CurrentStandViewState(), true) : QString();
+  const QString method = SaleMethodName(*stand);
   Label87->setText(trade::CuttingLineText(method, stand->Area(), RemovalValueSum(*stand, true, false, false)));
   setWindowTitle(PadCaption(trade::SaleCaptionText(stand->TitleText(2), yearText)));
   if (NewStand) {
@@ -699,7 +709,8 @@ void TTradeForm::ShowSalePicture(bool show) {
   if (show && stand) {
     SetWidgetColor(this, PaletteColor(12));
     Image1->show();
-    DrawStandPictureInto(ActForm, Image1, false, true, false, true);
+    DrawOpenStandPicture(HostWindowSize(), MainApplicationWindow(), Image1, false, true, false, false,
+                         CheckBox10->isChecked() ? TreeFilterLogTrees : TreeFilterAll);
     setAutoFillBackground(false);
     setPalette(QPalette());
     Label1->setText(trade::SamplePictureCaption(stand->TitleText(2), CheckBox10->isChecked(),
@@ -762,7 +773,7 @@ raport::SaleReportTexts TTradeForm::SaleReport() const {
   const ::data* stand = OpenedStand();
   if (stand) {
     s.yearText = stand->PhaseCalendarYearText(CurrentPhase());
-    s.methodName = ActForm ? OperationMethodName(*stand, ActForm->CurrentStandViewState(), true) : QString();
+    s.methodName = SaleMethodName(*stand);
     s.areaHa = stand->Area();
   }
   for (const SaleRow& row : Rows) {

@@ -15,12 +15,12 @@
 #include "estate/RaportRules.h"
 #include "estate/ReportMemo.h"
 #include "estate/ReportPrint.h"
-#include "mainwindow/Acts.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "texts/Commonlan.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
 #include "ui/WindowHelpers.h"
 
 TdbRapForm* dbRapForm = nullptr;
@@ -108,9 +108,9 @@ void TdbRapForm::BuildEstateReport() {
     in.distributionTable = TableOf(f->Label10, f->StringGrid33, f->StringGrid11, f->StringGrid22);
     in.assortmentTable = TableOf(f->Label23, f->StringGrid333, f->StringGrid111, f->StringGrid222);
     in.standTable = TableOf(f->Label39, f->StringGrid3, f->StringGrid1, f->StringGrid2);
-    if (f->Panel5->isVisible() && ActForm) {
+    if (f->Panel5->isVisible() && TheSession) {
       float area = 0.0f;
-      const int n = SmallSeedlingStandsBefore(ActForm->CurrentEstate(), 10000, area);
+      const int n = SmallSeedlingStandsBefore(TheSession->CurrentEstate(), 10000, area);
       in.assortmentNote = dbraport::SmallSeedlingNote(StandCountText(n, 0), area);
     }
   }

@@ -19,6 +19,7 @@
 #include "stands/Intro.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
@@ -102,6 +103,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   SetStartupPanelsVisibility(false);
 
   InstallHooks();
+  ConnectSession();
 }
 
 void TActForm::CreateStandCard() {
@@ -149,7 +151,7 @@ void TActForm::CreateStandCard() {
   Image15 = MakeLabel(Panel1, "Image15");
   Image16 = MakeLabel(Panel1, "Image16");
   Image17 = MakeLabel(Panel1, "Image17");
-  Button11->hide();
+  ShowNewForestButton(false);
   connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
   CheckBox10 = new QCheckBox(Panel1);
   CheckBox10->setObjectName(QStringLiteral("CheckBox10"));
@@ -172,12 +174,11 @@ void TActForm::CreateEstatePanels() {
   ListBox1 = new QListWidget(Panel2);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   SetRoleColor(ListBox1, QPalette::Base, PaletteColor(151));
-  FileListBox1 = new TFileListBox(Panel2);
-  FileListBox1->hide();
-  FileListBox1->SetMask(QStringLiteral("*.") + CommonlanText(0));
+  // The stand files of the estate folder are the session's.
+  FileListBox1 = TheSession->StandFiles;
   Panel9 = MakePanel(Client, "Panel9", 20);
   Panel5 = MakePanel(Panel9, "Panel5", 0);
-  Panel5->hide();
+  ShowForecastInfoPanel(false);
   Panel8 = MakePanel(Panel9, "Panel8", 28);
   Panel8->hide();
   DirectoryListBox1 = new TDirectoryListBox(Panel9);

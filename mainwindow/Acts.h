@@ -9,15 +9,16 @@
 //   ActsLayout.cpp    size by screen, layout for the three sizes, panel
 //                     placement, wide view, currency captions
 //   ActsActivate.cpp  first activation and the screen test
-//   ActsPalette.cpp   palette, busy display, development-class predicates
 //   ActsState.cpp     the live values the texts and the settings read
-//   ActsFileLists.cpp the hidden stand-file and folder lists
+//   ActsStandList.cpp the activation of a stand and the estate stand list
+//   ActsSession.cpp   the session kept current, its requests carried out
 //   ActsButtons.cpp   the operation-button rules and the undo button
 //   ActsCard.cpp      the stand card picture and its increment boxes
 //   ActsTexts.cpp     the stand-view texts and the carbon dioxide lines
 //   StandPicture.cpp  the stand pictures of the stand-view and close-up pages
 //   ActsSave.cpp      save, grow and undo, and the unsaved mark
 //   ActsStandCommands.cpp  deleting a stand and changing its data
+//   ActsEstate.cpp    the estate panel, its time points, grid and chart
 //   ActsReports.cpp   the timber-sale panel and the report button
 //   ActsRecommend.cpp the operation recommendation panel
 //   ActsOverview.cpp  the overview page: dot maps, charts, captions, modes
@@ -27,13 +28,17 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+
 #include "estate/TimePointRules.h"
-#include "mainwindow/ActsCanvas.h"
-#include "mainwindow/ActsFileLists.h"
 #include "mainwindow/ActsLayout.h"
 #include "mainwindow/ButtonRules.h"
-#include "mainwindow/StandTextsRules.h"
+#include "estate/StandTextsRules.h"
+#include "stands/EstateListRules.h"
+#include "ui/Canvas.h"
+#include "ui/FileLists.h"
 #include "ui/Palette.h"
+#include "ui/StandHost.h"
 
 class QAction;
 class QCheckBox;
@@ -50,7 +55,9 @@ class TEstateChart;
 class TOverviewChart;
 class TRadioGroup;
 
-class TActForm : public QMainWindow {
+// The main window is the session's StandHost: the windows below it reach it
+// through the session (ui/Session.h), never through this class.
+class TActForm : public QMainWindow, public StandHost {
   Q_OBJECT
  public:
   explicit TActForm(QWidget* parent = nullptr);  // FormCreate
@@ -96,7 +103,7 @@ class TActForm : public QMainWindow {
   QFrame* Panel2 = nullptr;
   QLabel* Label14 = nullptr;
   QListWidget* ListBox1 = nullptr;
-  TFileListBox* FileListBox1 = nullptr;
+  TFileListBox* FileListBox1 = nullptr;  // the session's stand files (hidden)
   // Estate summary.
   QFrame* Panel9 = nullptr;
   QFrame* Panel5 = nullptr;
@@ -336,10 +343,36 @@ class TActForm : public QMainWindow {
   // Asks, refuses a stand of the model estate, deletes the stand file and
   // reports a refusal of the file system; true only when the file was
   // deleted. fromOpenWindow: the open-stand window asks.
-  bool DeleteStand(const QString& path, const QString& identifier, bool modelEstate, bool fromOpenWindow);
+  bool DeleteStand(const QString& path, const QString& identifier, bool modelEstate, bool fromOpenWindow) override;
   // The measurement window for the open stand's data; 1 when the changed
   // stand was saved.
-  int ChangeStandData();
+  int ChangeStandData() override;
+
+  // ---- The open stand and the estate stand list (ActsStandList.cpp) ----
+  // Records what a new or re-measured stand needs (phase 0, slot 0, the
+  // species ages) and writes its file to the session's stand path (modes 2
+  // and 3), then hides the start window and shows the main window for the
+  // stand; modes 1 to 4 have the estate stand list rebuilt. False (with the
+  // message shown, the start and main windows as they were) when the new
+  // file could not be written, or when no stand is open.
+  bool ActivateStand(int mode) override;
+  // Rebuilds the estate stand list from the session's stand files and
+  // refreshes the estate views (time points, grid, chart, overview).
+  void OpenEstateFolder();
+  // Fills the stand list from the estate stand list: the growing stock
+  // (withTimePoint clear) or, with the estate's removal at its time point
+  // given by removalAt for stand i, the cutting removal; as value or volume.
+  void FillMainStandList(bool withTimePoint, bool asValue,
+                         const std::function<StandRemovalAtTimePoint(int)>& removalAt = {});
+
+  // ---- The session (ActsSession.cpp) ----
+  QSize WindowSize() const override;
+  void ResizeMainWindow(QSize target) override;
+  void CentreStartWindow() override;
+  // The new-forest button and the estate chart's info panel, shown or
+  // hidden with the session told.
+  void ShowNewForestButton(bool shown);
+  void ShowForecastInfoPanel(bool shown);
 
   // Menu commands.
   void M15Click();
@@ -360,10 +393,8 @@ class TActForm : public QMainWindow {
   QCheckBox* CheckBox17 = nullptr;     // grid in currency
   QCheckBox* CheckBox18 = nullptr;     // stand list shows the removal
   QCheckBox* CheckBox19 = nullptr;     // stand list in currency
-  // The estate's scheme code, cutting-year text and time-point items
-  // (RadioGroup1 shows the items).
-  EstateTimePoints TimePoints;
-  // The estate stand list with its time points, as the estate rules read it.
+  // The session's estate stand list with its time points (RadioGroup1 shows
+  // the items), as the estate rules read it.
   Estate CurrentEstate() const;
   void BuildEstateTimePoints();
   void CopyTimePointsToEstateWindows();
@@ -374,7 +405,6 @@ class TActForm : public QMainWindow {
   void ShowStandListSummary(int listMode, bool valueMode);
   void RefreshStandListSummary(bool warn);
   void WarnMeasurementYears(const QString& yearText);
-  QString FitTextToLabel(const QString& a, const QString& b, int width, int margin, const QFont& font);
   void PlaceEstateTimePointGroup();
   void LayoutEstateGrid();
   void SetEstatePanelVisibility(int mode);
@@ -526,6 +556,11 @@ class TActForm : public QMainWindow {
   struct Hooks;
   Hooks* hooks_ = nullptr;
   void InstallHooks();
+  // Connects the session's requests and keeps its view of the window
+  // current (ActsSession.cpp).
+  void ConnectSession();
+  // The stand list's rows and current row into the session.
+  void PublishStandList();
 };
 
 extern TActForm* ActForm;

@@ -12,9 +12,9 @@
 #include "model/Phase.h"
 #include "operations/NewFrst.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "ui/Session.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
@@ -87,7 +87,7 @@ void TActForm::setButtonState(int phase, int mode, bool busy) {
     ApplyStandEffects(*stand, fx);
     if (fx.regeneration) {
       Label40->setVisible(fx.newForestVisible);
-      Button11->setVisible(fx.newForestVisible);
+      ShowNewForestButton(fx.newForestVisible);
     }
     if (fx.loadRegenerationEstimate && NewFrstForm) {
       NewFrstForm->LoadRegenerationChoices();
@@ -111,7 +111,7 @@ void TActForm::UpdateOperationButtonsVisibility(bool replay) {
   // chain's states come back after the stage list was left without a choice.
   SetOperationButtonStates(BaselineButtonStates());
   Label40->hide();
-  Button11->hide();
+  ShowNewForestButton(false);
   if (stand && (replay || CuttingStageIndex >= 0)) {
     const int p = CurrentPhase();
     for (int k = 1; k <= p; ++k) setButtonState(k, 0, false);

@@ -8,10 +8,10 @@
 #include <QPixmap>
 
 #include "mainwindow/Acts.h"
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "ui/WindowHelpers.h"
 

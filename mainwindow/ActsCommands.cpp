@@ -18,12 +18,12 @@
 #include "platform/Files.h"
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
-#include "stands/IntroStartup.h"
 #include "stands/Meas.h"
 #include "stands/Open.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
+#include "ui/Session.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
@@ -68,12 +68,12 @@ void TActForm::ShowStandInformation() {
   ::data* stand = OpenedStand();
   if (!stand) return;
   ShowBusy(this, 5, 30, CommonlanText(101), PaletteColor(20));
-  DrawStandPicture(IntroForm, stand->TreeCount(), stand->SpeciesBlocks, stand->Header);
+  DrawStandPicture(stand->TreeCount(), stand->SpeciesBlocks, stand->Header);
 }
 
 void TActForm::ListBox1Click() {
   const int row = ListBox1->currentRow();
-  if (row < 0 || !IntroForm) return;
+  if (row < 0 || !TheSession) return;
   // The open stand's own row: its data, nothing loaded.
   if (row == FileListBox1->currentRow()) {
     ShowStandInformation();
@@ -83,9 +83,9 @@ void TActForm::ListBox1Click() {
   FileListBox1->setCurrentRow(row);
   const QString path = FileListBox1->FileName();
   if (!Panel7->isVisible()) ShowBusy(this, 5, 30, StandListBusyText(path), PaletteColor(20));
-  const int opened = path.isEmpty() ? -1 : OpenStand(IntroForm, path);
+  const int opened = path.isEmpty() ? -1 : OpenStand(path);
   if (opened >= 0) {
-    StandFileName = platform::FileNameOfPath(IntroForm->StandPath);
+    StandFileName = platform::FileNameOfPath(TheSession->StandPath);
     FileListBox1->SetFileName(StandFileName);
   } else {
     // The selection returns to the open stand; a file deleted in the
@@ -98,6 +98,7 @@ void TActForm::ListBox1Click() {
     if (opened == -2) {
       delete ListBox1->takeItem(row);
       delete FileListBox1->takeItem(row);
+      PublishStandList();
       FileListBox1->SetFileName(StandFileName);
       RefreshStandListSummary(true);
     }
@@ -107,13 +108,13 @@ void TActForm::ListBox1Click() {
 
 void TActForm::Button6Click() {
   ShowBusy(this, 5, 30, ActlanText(68), PaletteColor(20));
-  if (IntroForm) NewStandFromMeasurementWindow(IntroForm, false);
+  NewStandFromMeasurementWindow(false);
   ClearFocus(this);
 }
 
 void TActForm::Button8Click() {
   ShowBusy(this, 5, 30, MeoplanOpenText(7), PaletteColor(20));
-  if (IntroForm) OpenStandByDialog(IntroForm, true);
+  OpenStandByDialog(true);
   ClearFocus(this);
 }
 
@@ -131,7 +132,7 @@ void TActForm::M13Click() {
   ::data* stand = OpenedStand();
   if (!stand || !IntroForm) return;
   SetMainWindowMode(0);
-  if (!DeleteStand(IntroForm->StandPath, stand->TitleText(0), stand->IsModelEstateStand(-1), false)) {
+  if (!DeleteStand(TheSession->StandPath, stand->TitleText(0), stand->IsModelEstateStand(-1), false)) {
     SetMainWindowMode(1);
     ClearFocus(this);
     return;
@@ -140,8 +141,8 @@ void TActForm::M13Click() {
   // stand until another is opened.
   StandFileName.clear();
   if (OpenForm) OpenForm->FileListBox1->clear();
-  IntroForm->CurrentStand.reset();
-  IntroForm->SetStandPath(QString());
+  TheSession->CurrentStand.reset();
+  TheSession->StandPath.clear();
   SetCurrentPhase(0);
   SetStartupPanelsVisibility(false);
   PlaceMainPanels();

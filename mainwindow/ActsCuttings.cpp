@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "mainwindow/Acts.h"
-#include "mainwindow/ActsCuttingRules.h"
+#include "operations/CuttingRefusalRules.h"
 #include "model/Phase.h"
 #include "operations/Clear.h"
 #include "operations/Gate.h"
@@ -15,9 +15,9 @@
 #include "operations/Roads.h"
 #include "operations/Th1.h"
 #include "operations/Th4.h"
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "ui/MessageService.h"
 #include "ui/RadioGroup.h"

@@ -3,23 +3,6 @@
 #include "platform/Numbers.h"
 #include "texts/Actlan.h"
 
-bool IsSixteenNine(int width, int height) {
-  return height > 0 && static_cast<double>(width + 10) / height >= 16.0 / 9.0;
-}
-
-bool IsSixteenTen(int width, int height) {
-  return height > 0 && static_cast<double>(width + 10) / height >= 1.6;
-}
-
-ScreenShape ShapeOf(int width, int height) {
-  if (width <= 0 || height <= 0) return ScreenShape::Other;
-  if (height * 100 / width == 75) return ScreenShape::FourThree;
-  if (IsSixteenNine(width, height)) return ScreenShape::SixteenNine;
-  if (IsSixteenTen(width, height)) return ScreenShape::SixteenTen;
-  if (static_cast<double>(height + 1) / width > 0.8) return ScreenShape::FiveFour;
-  return ScreenShape::Other;
-}
-
 MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int realScreenWidth) {
   MainWindowSize s{width, height};
   switch (ShapeOf(width, height)) {
@@ -47,20 +30,6 @@ MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int
       break;
   }
   return s;
-}
-
-bool IsWindowHeightClass(int heightClass, int height) {
-  switch (heightClass) {
-    case 0: return height == 700;
-    case 1: return height < 728;
-    case 2: return height < 752;
-    default: return false;
-  }
-}
-
-int ScreenAllowsLargeWindow(bool forced, int screenWidth) {
-  if (forced) return 1920;
-  return screenWidth >= 1536 ? 1 : 0;
 }
 
 int StandListPanelWidth(int width, int height) {

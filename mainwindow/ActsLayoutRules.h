@@ -5,11 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// Shape of a width and height, tested in this order.
-enum class ScreenShape { FourThree, SixteenNine, SixteenTen, FiveFour, Other };
-ScreenShape ShapeOf(int width, int height);
-bool IsSixteenNine(int width, int height);
-bool IsSixteenTen(int width, int height);
+#include "ui/WindowRules.h"
 
 struct MainWindowSize {
   int width = 0;
@@ -19,14 +15,6 @@ struct MainWindowSize {
 // or the size chosen in the start window); realScreenWidth is the width of
 // the screen itself.
 MainWindowSize ComputeMainWindowSizeFor(int width, int height, bool atStart, int realScreenWidth);
-
-// Height classes of a window height: 0 = exactly 700, 1 = below 728,
-// 2 = below 752.
-bool IsWindowHeightClass(int heightClass, int height);
-
-// The widest sizes: 1920 when forced, else 1 when the screen is at least 1536
-// pixels wide, else 0.
-int ScreenAllowsLargeWindow(bool forced, int screenWidth);
 
 // Width of the estate stand-list panel for a window size.
 int StandListPanelWidth(int width, int height);

@@ -12,7 +12,7 @@
 #include "model/Phase.h"
 #include "model/Recommend.h"
 #include "operations/NewFrst.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings1.h"
 #include "ui/Palette.h"
 #include "texts/Commonlan.h"

@@ -5,7 +5,7 @@
 #include "estate/Raport.h"
 #include "estate/Trade.h"
 #include "mainwindow/Acts.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"

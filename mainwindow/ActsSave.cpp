@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "estate/Folder.h"
 #include "mainwindow/Acts.h"
 #include "mainwindow/ActsSaveRules.h"
@@ -15,7 +15,7 @@
 #include "operations/Ages.h"
 #include "operations/Inc.h"
 #include "platform/Files.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
@@ -57,10 +57,10 @@ void TActForm::Panel10Click() {
 
 bool TActForm::SaveStandOperations() {
   ::data* stand = OpenedStand();
-  if (!stand || !IntroForm) return false;
+  if (!stand || !TheSession) return false;
   ShowBusy(this, 10, 100, ActlanText(76), PaletteColor(20));
   QString error;
-  if (stand->Save(IntroForm->StandPath, &error) != StandFileStatus::Ok) {
+  if (stand->Save(TheSession->StandPath, &error) != StandFileStatus::Ok) {
     // Nothing was written: the old file, the estate record and the unsaved
     // mark stay as they were.
     ShowNotice(ActlanText(28), QString::fromUtf8("toimenpiteiden talletus ei onnistunut  :  ") + error + QStringLiteral("   !"));
@@ -68,10 +68,10 @@ bool TActForm::SaveStandOperations() {
   }
   // The stand's record in the estate list: the item chosen in the file list,
   // which lists the folder's files in the records' order.
-  EstateRecordList& records = IntroForm->EstateRecords;
+  EstateRecordList& records = TheSession->EstateRecords;
   const int i = FileListBox1->currentRow();
   if (i >= 0 && i < static_cast<int>(records.size()) &&
-      records[i].fileName == platform::FileNameOfPath(IntroForm->StandPath)) {
+      records[i].fileName == platform::FileNameOfPath(TheSession->StandPath)) {
     SetEstateRegenerationChoices(records[i], stand->Regeneration);
     for (int k = 0; k < kPhaseCount; ++k) CopySlotBlocksToEstateRecord(records[i], k, stand->Slots[k]);
   }

@@ -3,7 +3,7 @@
 // species ages of the first and the second growing step, and the growing
 // steps themselves on the open stand.
 
-#include "mainwindow/ActsCuttingRules.h"
+#include "operations/CuttingRefusalRules.h"
 #include "model/Data.h"
 
 // Growth at the current phase p is refused, in this order: no stems; fewer

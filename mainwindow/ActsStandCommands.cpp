@@ -4,7 +4,7 @@
 #include "mainwindow/Acts.h"
 #include "platform/Files.h"
 #include "stands/Open.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Meas.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
@@ -43,5 +43,5 @@ bool TActForm::DeleteStand(const QString& path, const QString& identifier, bool 
 
 int TActForm::ChangeStandData() {
   ShowBusy(this, 5, 30, MeoplanMeasText(1), PaletteColor(20));
-  return NewStandFromMeasurementWindow(IntroForm, true);
+  return NewStandFromMeasurementWindow(true);
 }

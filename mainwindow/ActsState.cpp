@@ -13,7 +13,7 @@
 #include "model/Phase.h"
 #include "model/Settings.h"
 #include "operations/NewFrst.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/TextState.h"
 
 struct TActForm::Hooks : public TextState, public model::SettingsRefresh {
@@ -103,5 +103,6 @@ void TActForm::InstallHooks() { hooks_ = new Hooks(this); }
 TActForm::~TActForm() {
   delete hooks_;
   hooks_ = nullptr;
+  if (TheSession && TheSession->Host == this) TheSession->Host = nullptr;
   if (ActForm == this) ActForm = nullptr;
 }

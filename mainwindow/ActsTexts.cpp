@@ -18,11 +18,11 @@
 #include <functional>
 
 #include "mainwindow/Acts.h"
-#include "mainwindow/StandTextsRules.h"
+#include "estate/StandTextsRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"

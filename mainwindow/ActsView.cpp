@@ -17,6 +17,7 @@
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
+#include "ui/Session.h"
 #include "ui/RadioGroup.h"
 #include <QAbstractItemView>
 #include <algorithm>
@@ -24,7 +25,7 @@
 #include "estate/Map.h"
 #include "estate/MapRules.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/WindowHelpers.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -80,7 +81,7 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox4->setChecked(false);
     for (QWidget* w : std::initializer_list<QWidget*>{Image1, Image9, Image3, Image10}) w->hide();
     ComboBox28->hide();
-    Button11->hide();
+    ShowNewForestButton(false);
     Label40->hide();
     BeforePictureDirty = true;
     CloseBeforePictureDirty = true;
@@ -227,9 +228,11 @@ void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) 
   DirectoryListBox1->hide();
   Panel8->hide();
   ListBox1->clear();
-  Panel5->hide();
+  PublishStandList();
+  ShowForecastInfoPanel(false);
   ClearEstatePanel();
   DirectoryListBox1->SetDirectory(folder);
+  if (TheSession) TheSession->EstateFolder = folder;
   HorizontalLayout(IsNarrowView(), false);
 }
 

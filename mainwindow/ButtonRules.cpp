@@ -1,6 +1,6 @@
 #include "mainwindow/ButtonRules.h"
 
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 
 ButtonStates BaselineButtonStates() {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPictureRules.h"
 #include "model/Calc.h"
 #include "model/Data.h"
 #include "platform/Numbers.h"

@@ -3,7 +3,7 @@
 #include <QChart>
 #include <QResizeEvent>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 

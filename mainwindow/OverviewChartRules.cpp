@@ -1,7 +1,7 @@
 #include "mainwindow/OverviewChartRules.h"
 
 #include "mainwindow/ActsLayoutRules.h"
-#include "mainwindow/StandTextsRules.h"
+#include "estate/StandTextsRules.h"
 #include "model/Data.h"
 #include "model/Names.h"
 #include "platform/Numbers.h"

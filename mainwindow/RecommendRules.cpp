@@ -1,6 +1,6 @@
 #include "mainwindow/RecommendRules.h"
 
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"

@@ -85,3 +85,27 @@ int EstateSlotAssortmentVolume(const EstateRecord& record, int k, int j, bool wh
 // Years are compared as numbers; unreadable records have no year and are
 // left out. No record with a year gives the empty text.
 QString LatestMeasurementYear(const EstateRecordList& records, int mode);
+
+// ---- The estate with its time points ------------------------------------------
+
+// The items and what they were built from. Rebuilt whenever the estate stand
+// list changes; read by every estate view.
+struct EstateTimePoints {
+  // 0 measured only, 1 cutting, 2 leading growth, 3 leading growth and
+  // cutting, 4 growth after cutting, 5 leading growth and growth after
+  // cutting, 44 scheme 5 without its after-growth item, 6 every stand grown
+  // twice and nothing else.
+  int scheme = 0;
+  // Year or "first - last" range of the cuttings; empty without a cutting.
+  QString cuttingYear;
+  // Item texts, a year part "v. yyyy  :  " in front when the counted stands
+  // share the year.
+  QStringList items;
+};
+
+// The stand list and its time points, as every estate rule reads them.
+struct Estate {
+  const EstateRecordList& stands;
+  const EstateTimePoints& points;
+  int Count() const { return static_cast<int>(stands.size()); }
+};

@@ -10,7 +10,7 @@
 #include "operations/AgesRules.h"
 #include "operations/Inc.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Ageslan.h"
 #include "texts/Commonlan.h"

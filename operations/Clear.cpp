@@ -9,7 +9,7 @@
 #include <QTextEdit>
 
 #include "model/Phase.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Clearlan.h"

@@ -14,9 +14,9 @@
 
 #include "model/Calc.h"
 #include "model/Phase.h"
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPictureRules.h"
 #include "platform/Clock.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/MeasWidgets.h"
 #include "texts/Commonlan.h"
 #include "ui/Palette.h"

@@ -6,7 +6,7 @@
 
 #include "model/Phase.h"
 #include "operations/GateRules.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "texts/Gatelan.h"
 #include "ui/MessageService.h"

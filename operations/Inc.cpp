@@ -11,7 +11,6 @@
 
 #include <algorithm>
 
-#include "mainwindow/Acts.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Recommend.h"
@@ -21,7 +20,7 @@
 #include "operations/IncRules.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Commonlan.h"
 #include "texts/Inclan.h"
@@ -175,7 +174,7 @@ void TIncForm::FillGrowthForecast(int startYear, bool noGrowthYet) {
   ValueGrowthFactors = f.valueFactors;
   Label3->setText(StandAgeLineText(ages, platform::IntText(startYear)));
   Label3->adjustSize();
-  const bool timing = TimingButtonVisible(ActForm && ActForm->IsNewForestButtonVisible(), f.diameter20,
+  const bool timing = TimingButtonVisible(TheSession && TheSession->NewForestButtonShown, f.diameter20,
                                           f.basalArea20, SilvicultureThreshold(*stand, ThresholdCutDiameter),
                                           SilvicultureThreshold(*stand, ThresholdCutBasalArea));
   Button2->setVisible(timing);

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "model/Data.h"
 #include "operations/Inc.h"
 #include "operations/Inc1Rules.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Commonlan.h"
 #include "texts/Inclan.h"

@@ -8,9 +8,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "mainwindow/Acts.h"
 #include "model/Data.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -464,18 +463,13 @@ void TNewFrstForm::FormClose(int modalResult) {
   if (!EstimateChanged) return;
   if (modalResult == 1) {
     StoreRegenerationChoices();
-    if (ActForm) {
-      ActForm->MarkUnsaved();
-      ActForm->UpdateNewForestCaption();
-      // The recommendation panel asks for an estimate only while none exists.
-      ActForm->ShowOperationRecommendation(ActForm->RecommendationState(), false);
-    }
+    if (TheSession) emit TheSession->regenerationEstimateStored();
   } else {
     // The stored choices back into the controls, and the figures that the
     // main window and the reports read computed from them again.
     LoadRegenerationChoices();
     ComputeRegenerationEstimate();
-    if (ActForm && ActForm->IsNewForestButtonVisible()) ActForm->UpdateNewForestCaption();
+    if (TheSession && TheSession->NewForestButtonShown) emit TheSession->newForestCaptionOutdated();
   }
 }
 

@@ -1,6 +1,6 @@
 #include "operations/NewFrstRules.h"
 
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "platform/Numbers.h"
 #include "texts/Commonlan.h"

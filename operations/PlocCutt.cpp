@@ -7,8 +7,8 @@
 
 #include "model/Phase.h"
 #include "platform/Numbers.h"
-#include "mainwindow/StandCardRules.h"
-#include "stands/Intro.h"
+#include "stands/StandCardRules.h"
+#include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Ploclan.h"

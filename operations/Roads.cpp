@@ -3,10 +3,9 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "mainwindow/Acts.h"
 #include "model/Phase.h"
 #include "operations/RoadsRules.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "texts/Roadslan.h"
 #include "ui/MessageService.h"
@@ -76,7 +75,8 @@ void TRoadForm::RecomputeStripRoads() {
   if (!stand) return;
   ++RecalculationCount;
   const int k = CurrentPhase() + 1;
-  const QString caption = ActForm ? ActForm->Button5->text() : CommonlanText(23);
+  // The strip-road button's caption.
+  const QString caption = CommonlanText(23);
   ResetTrialCutting(*stand, k);
   const int j = RadioGroup2->ItemIndex();
   RadioGroup1->setEnabled(j > 0);

@@ -9,7 +9,7 @@
 
 #include "model/Phase.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "texts/Th1lan.h"
 #include "ui/MessageService.h"

@@ -6,12 +6,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "mainwindow/Acts.h"
-#include "mainwindow/ActsCuttingRules.h"
+#include "operations/CuttingRefusalRules.h"
 #include "model/Phase.h"
 #include "operations/PlocCutt.h"
-#include "mainwindow/StandCardRules.h"
-#include "stands/Intro.h"
+#include "stands/StandCardRules.h"
+#include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "texts/Th1lan.h"
 #include "ui/MessageService.h"
@@ -66,7 +65,7 @@ TTh4Form::~TTh4Form() {
   if (Th4Form == this) Th4Form = nullptr;
 }
 
-bool TTh4Form::ThinningStage() const { return ActForm && ActForm->IsThinningStageChosen(); }
+bool TTh4Form::ThinningStage() const { return TheSession && TheSession->ThinningStageChosen; }
 
 void TTh4Form::FormActivate() {
   ::data* stand = OpenedStand();

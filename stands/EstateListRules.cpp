@@ -24,6 +24,17 @@ QString StandFileProblemText(StandFileStatus status) {
   }
 }
 
+QString StandCountText(int n, int mode) {
+  QString prefix;
+  switch (mode) {
+    case 0: break;
+    case 1: prefix = QStringLiteral("Hakemistossa "); break;
+    case 2: prefix = QStringLiteral("Listassa "); break;
+    default: prefix = QStringLiteral("Metsätilalla "); break;
+  }
+  return prefix + QString::number(n) + (n == 1 ? QStringLiteral(" kuvio") : QStringLiteral(" kuviota"));
+}
+
 namespace {
 
 QString AreaText(float area) { return platform::FormatC("%1.2f ha", static_cast<double>(area)); }

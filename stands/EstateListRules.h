@@ -13,6 +13,10 @@
 // that gives the empty text.
 QString StripTitleSuffix(const QString& text);
 
+// A prefix (mode 0 none, 1 "Hakemistossa ", 2 "Listassa ", other
+// "Metsätilalla "), n, and " kuvio" for one, else " kuviota".
+QString StandCountText(int n, int mode);
+
 // a / b rounded half away from zero as an integer ("0" when b is 0), then " "
 // and the currency per cubic metre: the average unit value of a removal or a
 // growing stock.

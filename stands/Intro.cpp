@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 
-#include "mainwindow/Acts.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
@@ -18,6 +17,9 @@
 #include "platform/Screen.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
+#include "ui/Palette.h"
+#include "ui/Session.h"
+#include "ui/StandHost.h"
 #include "stands/IntroOpen.h"
 #include "stands/Meas.h"
 #include "stands/Settings.h"
@@ -26,8 +28,6 @@
 #include "texts/Introlan.h"
 
 TIntroForm* IntroForm = nullptr;
-
-::data* OpenedStand() { return IntroForm ? IntroForm->CurrentStand.get() : nullptr; }
 
 namespace {
 
@@ -129,8 +129,7 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   IntroForm = this;
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-  // 1. No stand, no estate; the start-up flow still to run.
-  CurrentStand.reset();
+  // 1. The start-up flow still to run (the session starts without a stand).
   FirstActivation = true;
   FirstStandActivation = true;
   // 2. Size.
@@ -193,9 +192,7 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   Label5->setText(IntrolanText(36).toLower());
   const QList<QLabel*> lines = DescriptionLines();
   for (int i = 0; i < lines.size(); ++i) lines[i]->setText(IntrolanText(2 + i));
-  OpenDialog1Filter = CommonlanText(20) + QStringLiteral("    ( * . ") + CommonlanText(0) + QStringLiteral(" )") +
-                      QStringLiteral("|*.") + CommonlanText(0);
-  StandPath.clear();
+  OpenDialog1Filter = StandFileOpenFilter();
 }
 
 TIntroForm::~TIntroForm() {
@@ -253,22 +250,20 @@ void TIntroForm::FormActivate() {
     // which this window is activated again.
     FirstActivation = false;
     // 1. The program folder is the working directory at start.
-    ProgramFolder = QDir::currentPath();
-    if (ProgramFolder.size() > 1 && ProgramFolder.endsWith(QLatin1Char('/'))) ProgramFolder.chop(1);
+    QString programFolder = QDir::currentPath();
+    if (programFolder.size() > 1 && programFolder.endsWith(QLatin1Char('/'))) programFolder.chop(1);
+    if (TheSession) TheSession->ProgramFolder = programFolder;
     // 3. Start display.
     LayOutStartDisplay();
     // 4. Settings: read, or announced, defaulted and written.
-    model::SetSettingsFolder(ProgramFolder);
+    model::SetSettingsFolder(programFolder);
     if (!SettForm) SettForm = new TSettForm;
     SettForm->LoadSettings(model::kAllPages);
-    // 5. Currency captions.
-    if (ActForm) ActForm->ApplyCurrencyCaptions();
-    // 6. The wide view starts off.
-    if (ActForm) ActForm->CheckBox15->setChecked(false);
+    // 5. Currency captions; 6. the wide view starts off.
+    if (TheSession) emit TheSession->settingsRead();
     // 7, 8. Window sizes the screen allows.
-    const int mainWidth = ActForm ? ActForm->GetMainWindowSize('x') : 0;
-    const int mainHeight = ActForm ? ActForm->GetMainWindowSize('y') : 0;
-    const SizeChoice c = SizeChoiceFor(mainWidth, mainHeight, platform::GetScreenMetrics().width);
+    const QSize main = HostWindowSize();
+    const SizeChoice c = SizeChoiceFor(main.width(), main.height(), platform::GetScreenMetrics().width);
     ListBox1->setVisible(c.listVisible);
     Label5->setVisible(c.listVisible);
     {
@@ -291,14 +286,9 @@ void TIntroForm::ListBox1Click(int s) {
                                        QStringLiteral("  !"));
       const QSignalBlocker block(ListBox1);
       ListBox1->setCurrentRow(SizeIndex);
-    } else if (ActForm) {
+    } else if (StandHost* host = SessionHost()) {
       const platform::ScreenMetrics m = platform::GetScreenMetrics();
-      const QSize target = TargetSizeOfChoice(s, m.width, m.height);
-      ActForm->show();
-      platform::Pause(800);
-      ActForm->ComputeMainWindowSize(target.width(), target.height(), false);
-      ActForm->Image12->repaint();
-      platform::Pause(800);
+      host->ResizeMainWindow(TargetSizeOfChoice(s, m.width, m.height));
       SizeIndex = s;
     }
   }
@@ -314,11 +304,11 @@ void TIntroForm::Button1Click() {
 }
 
 void TIntroForm::Button2Click() {
-  NewStandFromMeasurementWindow(this, false);
+  NewStandFromMeasurementWindow(false);
   ClearActiveControl();
 }
 void TIntroForm::Button3Click() {
-  OpenStandByDialog(this, false);
+  OpenStandByDialog(false);
   if (isVisible()) ClearActiveControl();
 }
 
@@ -327,7 +317,7 @@ void TIntroForm::ClearActiveControl() { ClearFocus(this); }
 void TIntroForm::closeEvent(QCloseEvent* e) {
   // Closing the start window in any way ends the program; nothing is saved.
   e->accept();
-  if (ActForm) ActForm->close();
+  if (TheSession) emit TheSession->programEndRequested();
 }
 
 void TIntroForm::showEvent(QShowEvent* e) {
@@ -340,9 +330,3 @@ bool TIntroForm::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) FormActivate();
   return QWidget::event(e);
 }
-
-QString ProgramParentFolder() {
-  return IntroForm ? platform::FolderOfPath(IntroForm->ProgramFolder) : QString();
-}
-
-QString EstatesFolder() { return platform::JoinPath(ProgramParentFolder(), ActlanText(52)); }

@@ -1,15 +1,12 @@
 #pragma once
 // The start window `TIntroForm` (one object, `IntroForm`): what the user
-// sees before the first stand is opened, and the holder of the application's
-// data for the whole run (the open stand, the program folder, the path of the
-// open stand file).
+// sees before the first stand is opened. It takes the program folder into the
+// session at its first activation; the open stand and its file are the
+// session's (ui/Session.h).
 
 #include <QString>
 #include <QWidget>
-#include <memory>
 
-#include "model/Data.h"
-#include "model/Estate.h"
 #include "stands/IntroRules.h"
 
 class QLabel;
@@ -43,18 +40,11 @@ class TIntroForm : public QWidget {
   QPushButton* Button1 = nullptr;   // close
   QString OpenDialog1Filter;        // filter of the stand-file open dialog
 
-  // ---- The application's data ----
+  // ---- State ----
   int SmallestSizeIndex = -1;
   int SizeIndex = -1;
   bool FirstActivation = true;
   bool FirstStandActivation = true;
-  std::unique_ptr<::data> CurrentStand;
-  QString ProgramFolder;
-  QString StandPath;
-  // The estate stand list: one record per stand file of the open stand's
-  // folder, in the order of the main window's stand-file list (record i is
-  // item i). Rebuilt by OpenEstateFolder.
-  EstateRecordList EstateRecords;
 
   // ---- Handlers ----
   void FormActivate();
@@ -62,7 +52,6 @@ class TIntroForm : public QWidget {
   void Button1Click();
   void Button2Click();
   void Button3Click();
-  void SetStandPath(const QString& path) { StandPath = path; }
   // Shows the start picture (the main window's first activation does).
   void ShowStartPicture();
   // The description lines in order (Label6, Label8 ... Label15).
@@ -81,12 +70,3 @@ class TIntroForm : public QWidget {
 };
 
 extern TIntroForm* IntroForm;
-
-// The open stand, or nullptr while none is open (or before the start window
-// is made). Every window reaches the stand through this.
-::data* OpenedStand();
-
-// The folder that holds the program folder.
-QString ProgramParentFolder();
-// The estates folder beside the program folder ("Metsätilat").
-QString EstatesFolder();

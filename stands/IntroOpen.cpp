@@ -9,18 +9,19 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "mainwindow/Acts.h"
 #include "model/Estate.h"
 #include "model/Phase.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "stands/Intro.h"
 #include "stands/Open.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
+#include "ui/StandHost.h"
 
 namespace {
 
@@ -35,16 +36,35 @@ bool SamePath(const QString& a, const QString& b) {
   return QDir::cleanPath(a).compare(QDir::cleanPath(b), Qt::CaseInsensitive) == 0;
 }
 
+// The message of a stand file that cannot be read, in the notice window.
+void ShowStandFileProblem(StandFileStatus status, const QString& path) {
+  switch (status) {
+    case StandFileStatus::Ok: return;
+    case StandFileStatus::CannotOpen:
+      ShowNotice(CommonlanText(87), platform::FileExists(path)
+                                        ? QStringLiteral("valitsemaasi kuviotiedostoa ei voi lukea  !")
+                                        : QStringLiteral("valitsemaasi tiedostoa ei ole hakemistossa !"));
+      return;
+    default:
+      ShowNotice(CommonlanText(87), QStringLiteral("valitsemasi tiedosto ei ole eheä kuviotiedosto  !"));
+      return;
+  }
+}
+
+void RequestMainWindowMode(int mode) {
+  if (TheSession) emit TheSession->mainWindowModeRequested(mode);
+}
+
 }  // namespace
 
 int ShowOpenWindowModal() {
-  if (ActForm) ActForm->SetMainWindowMode(0);
+  RequestMainWindowMode(0);
   const int r = OpenForm->exec();
-  if (r != 1 && ActForm) ActForm->SetMainWindowMode(1);
+  if (r != 1) RequestMainWindowMode(1);
   return r;
 }
 
-int OpenStandFile(TIntroForm* /*intro*/, const QString& path, bool showList, bool /*fromDialog*/) {
+int OpenStandFile(const QString& path, bool showList, bool /*fromDialog*/) {
   std::unique_ptr<data> stand;
   const StandFileStatus status = data::PreviewStandFile(path, stand);
   if (status != StandFileStatus::Ok) {
@@ -91,58 +111,63 @@ int OpenStandFile(TIntroForm* /*intro*/, const QString& path, bool showList, boo
   return -1;
 }
 
-bool LoadStandFile(TIntroForm* intro, int /*treeCount*/, const QString& path, bool fromDialog) {
+bool LoadStandFile(int /*treeCount*/, const QString& path, bool fromDialog) {
   // The whole file is read and checked into a new object before the open
   // stand is replaced: a file that turns out unreadable leaves it alone.
   std::unique_ptr<data> stand;
   const StandFileStatus status = data::ReadStandFile(path, false, stand);
   if (status != StandFileStatus::Ok) {
     ShowStandFileProblem(status, path);
-    if (ActForm) ActForm->SetMainWindowMode(1);
+    RequestMainWindowMode(1);
     return false;
   }
-  intro->SetStandPath(path);
-  intro->CurrentStand = std::move(stand);
+  if (!TheSession) return false;
+  TheSession->StandPath = path;
+  TheSession->CurrentStand = std::move(stand);
   if (fromDialog)
-    ActForm->ResetEstatePanel(platform::FileNameOfPath(path), platform::FolderOfPath(path));
-  return ActivateStand(intro, fromDialog ? ActivateFromOpenDialog : ActivateFromStandList);
+    emit TheSession->estatePanelResetRequested(platform::FileNameOfPath(path), platform::FolderOfPath(path));
+  return TheSession->Host &&
+         TheSession->Host->ActivateStand(fromDialog ? ActivateFromOpenDialog : ActivateFromStandList);
 }
 
-int OpenStand(TIntroForm* intro, const QString& path) {
-  const int n = OpenStandFile(intro, path, false, false);
-  if (n >= 0 && !LoadStandFile(intro, n, OpenForm->PreviewPath, false)) return -1;
+int OpenStand(const QString& path) {
+  const int n = OpenStandFile(path, false, false);
+  if (n >= 0 && !LoadStandFile(n, OpenForm->PreviewPath, false)) return -1;
   return n;
 }
 
-void OpenStandByDialog(TIntroForm* intro, bool changeList) {
+void OpenStandByDialog(bool changeList) {
+  if (!TheSession) return;
   const QString estates = EstatesFolder();
-  const QString current = ActForm->DirectoryListBox1->Directory();
-  const QString start = !changeList && !intro->StandPath.isEmpty() ? current : estates;
-  const QString title =
-      QStringLiteral("  ") + (intro->isVisible() ? CommonlanText(91) : CommonlanText(90));
-  QWidget* parent = intro->isVisible() ? static_cast<QWidget*>(intro) : ActForm;
+  const QString current = TheSession->EstateFolder;
+  const QString start = !changeList && !TheSession->StandPath.isEmpty() ? current : estates;
+  // The start window while it is shown, else the main window.
+  QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm"));
+  const bool fromStart = intro && intro->isVisible();
+  const QString title = QStringLiteral("  ") + (fromStart ? CommonlanText(91) : CommonlanText(90));
+  QWidget* parent = fromStart ? intro : MainApplicationWindow();
   for (;;) {
-    if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(0);
+    if (!OpenForm->isVisible()) RequestMainWindowMode(0);
     const QString name = OpenFileDialog(parent, title, start, StandFileDialogFilter(), CommonlanText(0));
     if (name.isEmpty()) {
-      if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(1);
+      if (!OpenForm->isVisible()) RequestMainWindowMode(1);
       return;
     }
-    if (!intro->isVisible() && SamePath(platform::FolderOfPath(name), current)) {
+    if (!(intro && intro->isVisible()) && SamePath(platform::FolderOfPath(name), current)) {
       ShowNotice(ActlanText(72), QStringLiteral("kuviolistaa ei ole vaihdettu  !"));
       continue;
     }
-    const int n = OpenStandFile(intro, name, true, true);
+    const int n = OpenStandFile(name, true, true);
     // The file opened is the one the window showed last (the user may have
     // previewed another file of the list; a file that failed to preview is
     // never the one opened).
-    if (n >= 0) LoadStandFile(intro, n, OpenForm->PreviewPath, true);
-    else if (!OpenForm->isVisible()) ActForm->SetMainWindowMode(1);
+    if (n >= 0) LoadStandFile(n, OpenForm->PreviewPath, true);
+    else if (!OpenForm->isVisible()) RequestMainWindowMode(1);
     return;
   }
 }
 
-int DrawStandPicture(TIntroForm* intro, int /*treeCount*/, const std::array<SpeciesBlock, kSpeciesSlots>& blocks,
+int DrawStandPicture(int /*treeCount*/, const std::array<SpeciesBlock, kSpeciesSlots>& blocks,
                      const StandHeader& header) {
   TOpenForm* w = OpenForm;
   w->PreviewSpecies = blocks;
@@ -150,7 +175,7 @@ int DrawStandPicture(TIntroForm* intro, int /*treeCount*/, const std::array<Spec
   w->ClearStandViewImage(w->Image1, false, false);
   platform::Pause(100);
   w->PreviewMapTrees.clear();
-  if (data* stand = intro->CurrentStand.get()) {
+  if (data* stand = OpenedStand()) {
     const bool seedlings = IsSmallSeedlingStand(stand->DevelopmentClass());
     stand->SortTreesForSave(true, true);
     for (int i = 0; i < stand->TreeCount(); ++i) {

@@ -1,6 +1,7 @@
 #include "stands/IntroRules.h"
 
-#include "mainwindow/ActsLayoutRules.h"
+#include "ui/WindowRules.h"
+#include "texts/Commonlan.h"
 
 SizeChoice SizeChoiceFor(int mainWindowWidth, int mainWindowHeight, int screenWidth) {
   SizeChoice c;
@@ -18,4 +19,9 @@ QSize TargetSizeOfChoice(int index, int screenWidth, int screenHeight) {
   if (index == 0) return QSize(screenWidth, screenHeight);
   if (index == 1) return QSize(1366, 768);
   return QSize(1280, 720);
+}
+
+QString StandFileOpenFilter() {
+  return CommonlanText(20) + QStringLiteral("    ( * . ") + CommonlanText(0) + QStringLiteral(" )") +
+         QStringLiteral("|*.") + CommonlanText(0);
 }

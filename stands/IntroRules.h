@@ -2,6 +2,7 @@
 // The window-size choices of the start window, without a widget.
 
 #include <QSize>
+#include <QString>
 
 // Window-size choices of the start window.
 struct SizeChoice {
@@ -14,3 +15,7 @@ struct SizeChoice {
 SizeChoice SizeChoiceFor(int mainWindowWidth, int mainWindowHeight, int screenWidth);
 // The target size of a choice: 0 the full screen, 1 1366 x 768, 2 1280 x 720.
 QSize TargetSizeOfChoice(int index, int screenWidth, int screenHeight);
+
+// The filter of the stand-file dialogs as the start window keeps it:
+// "<files>    ( * . <extension> )|*.<extension>".
+QString StandFileOpenFilter();

@@ -16,10 +16,10 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
-#include "mainwindow/StandPicture.h"
+#include "ui/StandPicture.h"
 #include "model/Names.h"
 #include "platform/Clock.h"
-#include "stands/Intro.h"
+#include "stands/IntroRules.h"
 #include "stands/MeasWidgets.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
@@ -374,7 +374,7 @@ void TMeasForm::ApplyMeasurementCaptions() {
     SetRoleColor(RadioGroup1->Item(i), QPalette::WindowText, QColor(255, 251, 240));
   }
   SetViewChoice(0);
-  if (IntroForm) SaveDialogFilter = IntroForm->OpenDialog1Filter;
+  SaveDialogFilter = StandFileOpenFilter();
 }
 
 void TMeasForm::LayoutGroupingList() {

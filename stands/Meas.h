@@ -36,7 +36,6 @@ class QRadioButton;
 class QTextEdit;
 class TBarChart;
 class TClickLabel;
-class TIntroForm;
 class TRadioGroup;
 
 class TMeasForm : public QDialog {
@@ -231,9 +230,9 @@ extern TMeasForm* MeasForm;
 
 // Shows the measurement window for a new stand (changeData false) or for the
 // open stand's data (true); returns the window's modal result (1 saved).
-int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData);
+int NewStandFromMeasurementWindow(bool changeData);
 // Builds the stand from the window once Save accepted a file: rewrites the
 // header of the open stand's file (header change only) or builds a new stand
 // object from the window's sample and writes it. False when its file could
 // not be written; nothing of the open stand has then changed.
-bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData);
+bool CreateStandFromMeasurement(bool changeData);

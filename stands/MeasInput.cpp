@@ -14,14 +14,12 @@
 #include <QSignalBlocker>
 #include <QTextEdit>
 
-#include "mainwindow/Acts.h"
 #include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "ui/ApplicationWindows.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "texts/Commonlan.h"
@@ -29,6 +27,8 @@
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
+#include "ui/Session.h"
+#include "ui/StandHost.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -85,7 +85,7 @@ void TMeasForm::FormActivate() {
   loading_ = true;
   // 1.
   PlaceMeasurementWindow();
-  if (ActForm) ActForm->SetMainWindowMode(0);
+  if (TheSession) emit TheSession->mainWindowModeRequested(0);
   Image3->hide();
   RichEdit1->clear();
   CheckBox1->setText(CommonlanText(54));
@@ -163,7 +163,7 @@ void TMeasForm::FormActivate() {
 }
 
 void TMeasForm::LoadSpeciesMeasurement(int species) {
-  const ::data& stand = *IntroForm->CurrentStand;
+  const ::data& stand = *OpenedStand();
   const auto s = static_cast<std::size_t>(species);
   const int diameter = stand.SpeciesValue(species, 2);
   if (diameter <= 0) return;
@@ -525,7 +525,7 @@ void TMeasForm::done(int r) {
   if (r != 1) {
     FreeSampleTrees();
     QWidget* open = ApplicationWindow(QStringLiteral("OpenForm"));
-    if (!(open && open->isVisible()) && ActForm) ActForm->SetMainWindowMode(1);
+    if (!(open && open->isVisible()) && TheSession) emit TheSession->mainWindowModeRequested(1);
   }
   QDialog::done(r);
 }
@@ -542,9 +542,9 @@ void TMeasForm::PlaceMeasurementWindow() {
     open->move(platform::TruncToInt((m.width - OuterWidth(open)) * 0.5),
                platform::TruncToInt((m.height - OuterHeight(open)) * 0.4));
     move(open->pos() + QPoint(15, 35));
-  } else if (IntroForm && IntroForm->isVisible()) {
-    if (ActForm) ActForm->CenterIntroOverMain();
-    move(IntroForm->pos() + QPoint(8, 8));
+  } else if (QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm")); intro && intro->isVisible()) {
+    if (StandHost* host = SessionHost()) host->CentreStartWindow();
+    move(intro->pos() + QPoint(8, 8));
   } else {
     PlaceOnScreen(this, 0.5, 0.5);
   }

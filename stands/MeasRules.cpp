@@ -505,10 +505,3 @@ int ClassChangeKind(int newClass, int oldClass) {
   return same ? 2 : 1;
 }
 
-bool SampleTreeVisible(int species, int index, const SampleViewFilter& filter) {
-  const bool conifer = species == 0 || species == 1;
-  if (filter.broadleaves && conifer) return false;
-  if (filter.conifers && !conifer) return false;
-  if (filter.logTrees && !SampleTreeIsLogTree(index)) return false;
-  return true;
-}

@@ -13,9 +13,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "mainwindow/Acts.h"
-#include "mainwindow/StandPicture.h"
-#include "mainwindow/StandPictureRules.h"
 #include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
@@ -24,9 +21,12 @@
 #include "stands/MeasWidgets.h"
 #include "texts/Actlan.h"
 #include "texts/Meoplan.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
+#include "ui/Session.h"
+#include "ui/StandPicture.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -264,8 +264,8 @@ void TMeasForm::DrawStandView(int mode) {
     QImage image(Image3->size(), QImage::Format_RGB32);
     image.fill(PaletteColor(12));
     const SampleViewFilter filter{logs, broadleaves, conifers};
-    const bool drawn =
-        RenderStandPicture(ActForm, image, counts, count, g, winter, true, false, half, TreeFilterMeasurementSample, filter);
+    const bool drawn = RenderStandPicture(HostWindowSize(), MainApplicationWindow(), image, counts, count, g, winter,
+                                          true, false, half, TreeFilterMeasurementSample, filter);
     Image3->setPixmap(QPixmap::fromImage(image));
     ShowViewFilterControls(drawn);
     setAutoFillBackground(false);

@@ -10,17 +10,16 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "mainwindow/Acts.h"
 #include "model/Sample.h"
 #include "platform/Files.h"
-#include "stands/Intro.h"
-#include "stands/IntroOpen.h"
+#include "ui/Session.h"
 #include "stands/Meas.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
+#include "ui/StandHost.h"
 
 namespace {
 
@@ -85,9 +84,7 @@ bool TMeasForm::ChooseSaveFile() {
   // 2., 3.
   const QString root = EstatesFolder();
   const QString model = platform::JoinPath(root, ActlanText(71));
-  const QString start = !IntroForm || IntroForm->StandPath.isEmpty() || !ActForm
-                            ? root
-                            : ActForm->DirectoryListBox1->Directory();
+  const QString start = !TheSession || TheSession->StandPath.isEmpty() ? root : TheSession->EstateFolder;
   const QString filter = CommonlanText(20) + QStringLiteral(" (*.") + CommonlanText(0) + u')';
   QString preset = platform::JoinPath(start, StandFileNameOf(id));
   SavePath = preset;
@@ -141,41 +138,42 @@ void TMeasForm::Button2Click() {
   if (result == 1) {
     // The stand is built while the window is still open, so that a file
     // that cannot be written leaves the user's entries as they are.
-    if (ActForm) ActForm->SetMainWindowMode(2);
-    if (CreateStandFromMeasurement(IntroForm, !IsNewStand)) {
+    if (TheSession) emit TheSession->mainWindowModeRequested(2);
+    if (CreateStandFromMeasurement(!IsNewStand)) {
       done(1);
       return;
     }
-    if (ActForm) ActForm->SetMainWindowMode(0);
+    if (TheSession) emit TheSession->mainWindowModeRequested(0);
   }
   // 6.
   ClearActiveControl();
 }
 
-bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData) {
+bool CreateStandFromMeasurement(bool changeData) {
   TMeasForm* w = MeasForm;
-  if (!intro || !w) return false;
+  Session* session = TheSession;
+  if (!session || !session->Host || !w) return false;
   // 1.
   const StandHeader header = BuildStandHeader(w->EnteredHeader());
   // 2. Only the header changed: rewrite it, and rename the file when the
   // identifier changed.
-  if (changeData && intro->CurrentStand && w->HeaderChanged && !w->MeasurementChanged) {
+  if (changeData && session->CurrentStand && w->HeaderChanged && !w->MeasurementChanged) {
     const QString newPath = w->SavePath;
-    if (intro->CurrentStand->RewriteHeader(intro->StandPath, header) != StandFileStatus::Ok) {
-      NoticeWriteFailed(intro->StandPath);
+    if (session->CurrentStand->RewriteHeader(session->StandPath, header) != StandFileStatus::Ok) {
+      NoticeWriteFailed(session->StandPath);
       return false;
     }
     FreeSampleTrees();
-    if (newPath.toLower() != intro->StandPath.toLower()) {
-      if (platform::CopyFile(intro->StandPath, newPath, false)) {
-        platform::DeleteFile(intro->StandPath);
-        intro->SetStandPath(newPath);
+    if (newPath.toLower() != session->StandPath.toLower()) {
+      if (platform::CopyFile(session->StandPath, newPath, false)) {
+        platform::DeleteFile(session->StandPath);
+        session->StandPath = newPath;
       } else {
         // The stand keeps the file that still exists.
         NoticeWriteFailed(newPath);
       }
     }
-    return ActivateStand(intro, 4);
+    return session->Host->ActivateStand(ActivateChangedHeader);
   }
   // 3. A new stand, or changed measurements: a new stand object from the
   // window's sample.
@@ -188,13 +186,13 @@ bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData) {
   // The activation records phase 0 and writes the new file. When the file
   // cannot be written, the open stand, its path and the window's sample stay
   // as they were.
-  std::unique_ptr<::data> old = std::move(intro->CurrentStand);
-  const QString oldPath = intro->StandPath;
-  intro->CurrentStand = std::move(fresh);
-  intro->SetStandPath(w->SavePath);
-  if (!ActivateStand(intro, changeData ? 3 : 2)) {
-    intro->CurrentStand = std::move(old);
-    intro->SetStandPath(oldPath);
+  std::unique_ptr<::data> old = std::move(session->CurrentStand);
+  const QString oldPath = session->StandPath;
+  session->CurrentStand = std::move(fresh);
+  session->StandPath = w->SavePath;
+  if (!session->Host->ActivateStand(changeData ? ActivateRemeasuredStand : ActivateNewStand)) {
+    session->CurrentStand = std::move(old);
+    session->StandPath = oldPath;
     return false;
   }
   FreeSampleTrees();
@@ -204,9 +202,9 @@ bool CreateStandFromMeasurement(TIntroForm* intro, bool changeData) {
   return true;
 }
 
-int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
+int NewStandFromMeasurementWindow(bool changeData) {
   TMeasForm* w = MeasForm;
-  if (!w || !intro) return 0;
+  if (!w || !TheSession) return 0;
   // 1.
   w->IsNewStand = !changeData;
   {
@@ -217,7 +215,7 @@ int NewStandFromMeasurementWindow(TIntroForm* intro, bool changeData) {
   // 2.
   const int r = w->exec();
   // 3.
-  if (r == 1 && ActForm) ActForm->WarnMeasurementYears(LatestMeasurementYear(intro->EstateRecords, 0));
+  if (r == 1) emit TheSession->measurementYearsCheckRequested(LatestMeasurementYear(TheSession->EstateRecords, 0));
   // 4.
   w->SetViewChoice(0);
   return r;

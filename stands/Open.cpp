@@ -11,18 +11,19 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "mainwindow/Acts.h"
-#include "mainwindow/ActsCanvas.h"
-#include "mainwindow/ActsFileLists.h"
+#include "ui/Canvas.h"
+#include "ui/FileLists.h"
 #include "stands/MeasWidgets.h"
 #include "model/Estate.h"
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
-#include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
+#include "ui/StandHost.h"
 #include "ui/WindowHelpers.h"
 
 TOpenForm* OpenForm = nullptr;
@@ -393,9 +394,9 @@ void TOpenForm::ArrangePreviewRows() {
 }
 
 void TOpenForm::PositionOpenWindow() {
-  if (IntroForm && IntroForm->isVisible()) {
-    if (ActForm) ActForm->CenterIntroOverMain();
-    move(IntroForm->x() + 8, IntroForm->y() + 8);
+  if (QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm")); intro && intro->isVisible()) {
+    if (StandHost* host = SessionHost()) host->CentreStartWindow();
+    move(intro->x() + 8, intro->y() + 8);
     return;
   }
   PlaceOnScreen(this, 0.5, 0.5);

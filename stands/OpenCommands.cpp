@@ -9,15 +9,17 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "mainwindow/Acts.h"
-#include "mainwindow/ActsFileLists.h"
+#include "ui/FileLists.h"
 #include "platform/Files.h"
-#include "stands/Intro.h"
 #include "stands/IntroOpen.h"
+#include "stands/EstateListRules.h"
 #include "stands/Open.h"
 #include "texts/Actlan.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
+#include "ui/StandHost.h"
 #include "ui/WindowHelpers.h"
 
 void TOpenForm::showEvent(QShowEvent* e) {
@@ -70,12 +72,11 @@ void TOpenForm::done(int r) {
   if (r == 1) {
     SavedBasalAreaCaption = Label29->text();
     SavedSampleCaption = Label25->text();
-  } else if (IntroForm && !IntroForm->StandPath.isEmpty() && IntroForm->StandPath != PreviewPath) {
+  } else if (TheSession && !TheSession->StandPath.isEmpty() && TheSession->StandPath != PreviewPath) {
     // A stand browsed but not opened is forgotten: the next showing starts
     // from the open stand.
-    PreviewPath = IntroForm->StandPath;
-    if (ActForm && FileListBox1->Directory() != ActForm->DirectoryListBox1->Directory())
-      FileListBox1->SetDirectory(ActForm->DirectoryListBox1->Directory());
+    PreviewPath = TheSession->StandPath;
+    if (FileListBox1->Directory() != TheSession->EstateFolder) FileListBox1->SetDirectory(TheSession->EstateFolder);
   }
   QDialog::done(r);
 }
@@ -93,7 +94,7 @@ void TOpenForm::ListBox1Click() {
 
 void TOpenForm::PreviewSelectedFile() {
   const QString chosen = FileListBox1->FileName();
-  OpenStandFile(IntroForm, chosen, true, true);
+  OpenStandFile(chosen, true, true);
   if (PreviewPath != chosen) {
     // The file could not be previewed (its message was shown): the lists
     // return to the stand still shown, so that Open opens what is seen.
@@ -106,8 +107,10 @@ void TOpenForm::PreviewSelectedFile() {
 
 void TOpenForm::Button3Click() {
   const bool singleStand = !IsListMode();
-  if (!(singleStand && ActForm && ActForm->PageControl2->currentWidget() != ActForm->TabSheet6))
-    ShowBusy(ActForm, 5, 500, ActlanText(69), PaletteColor(20));
+  // A stand picked in the main window's list shows the busy display only over
+  // the overview page.
+  if (!(singleStand && TheSession && !TheSession->OverviewPageShown))
+    ShowBusy(MainApplicationWindow(), 5, 500, ActlanText(69), PaletteColor(20));
   done(1);
 }
 
@@ -116,7 +119,8 @@ void TOpenForm::Panel7Click() {
   const QString path = PreviewPath;
   const QString title = StripTitleSuffix(platform::FileNameOfPath(path));
   const bool model = PreviewHeader.modelEstate == 1;
-  if (ActForm && ActForm->DeleteStand(path, title, model, true)) {
+  StandHost* host = SessionHost();
+  if (host && host->DeleteStand(path, title, model, true)) {
     if (IsListMode()) {
       const int i = FileListBox1->currentRow();
       delete ListBox1->takeItem(i);
@@ -140,7 +144,8 @@ void TOpenForm::Panel7Click() {
 }
 
 void TOpenForm::Button2Click() {
-  if (ActForm && ActForm->ChangeStandData() == 1) {
+  StandHost* host = SessionHost();
+  if (host && host->ChangeStandData() == 1) {
     done(2);
     return;
   }

@@ -9,25 +9,24 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "estate/EstateRules.h"
-#include "mainwindow/Acts.h"
-#include "mainwindow/ActsCanvas.h"
-#include "mainwindow/ActsFileLists.h"
-#include "mainwindow/StandPicture.h"
-#include "mainwindow/StandPictureRules.h"
 #include "model/ClassTables.h"
 #include "model/Estate.h"
 #include "model/Names.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
 #include "platform/Numbers.h"
-#include "stands/Intro.h"
-#include "stands/Open.h"
+#include "stands/EstateListRules.h"
 #include "stands/MeasRules.h"
 #include "stands/MeasWidgets.h"
+#include "stands/Open.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
+#include "ui/ApplicationWindows.h"
+#include "ui/Canvas.h"
+#include "ui/FileLists.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
+#include "ui/StandPicture.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -64,15 +63,16 @@ void TOpenForm::SetOpenWindowHeader(int mode, int count, int total, float area, 
   if (mode == 2) {
     const QString head = WindowTextByMode(DirectoryListBox1->Directory(), 3);
     const QString tailText = OpenListHeaderTail(StandCountText(count, 0), area, total, tail);
-    SetLabel(Label4, ActForm ? ActForm->FitTextToLabel(head, tailText, Panel2->width(), 12, Label4->font())
-                             : head + tailText);
+    SetLabel(Label4, FitTextToLabel(head, tailText, Panel2->width(), 12, Label4->font()));
     Label47->clear();
-    caption = OpenWindowCaptionText(OpenMode::List, QString(), IntroForm && IntroForm->isVisible());
+    const QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm"));
+    caption = OpenWindowCaptionText(OpenMode::List, QString(), intro && intro->isVisible());
     Label4->move((Panel2->width() - Label4->width()) / 2, Label4->y());
   } else {
     SetLabel(Label4, OpenEstateLine(PreviewHeader.estateName));
     QString row;
-    if (ActForm && ActForm->ListBox1->currentItem()) row = ActForm->ListBox1->currentItem()->text().trimmed();
+    // The row of the stand in the main window's stand list.
+    if (TheSession) row = TheSession->StandListRows.value(TheSession->StandListRow).trimmed();
     SetLabel(Label47, row);
     caption = OpenWindowCaptionText(mode == 1 ? OpenMode::SingleStand : OpenMode::StandData, PreviewHeader.standId,
                                     false);
@@ -278,8 +278,8 @@ void TOpenForm::DrawOpenStandView(bool pause) {
     if (pause) platform::Pause(standList_ ? 600 : 300);
     if (n > 0 && SampleTreeCount() >= n) SortSampleTrees(0, n - 1, true);
     QImage image(Image3->size(), QImage::Format_RGB32);
-    const bool drawn = RenderStandPicture(ActForm, image, PreviewSpeciesTrees.data(), n, PreviewBasalArea, winter,
-                                          true, false, half, 2, filter);
+    const bool drawn = RenderStandPicture(HostWindowSize(), MainApplicationWindow(), image, PreviewSpeciesTrees.data(),
+                                          n, PreviewBasalArea, winter, true, false, half, 2, filter);
     Image3->setPixmap(QPixmap::fromImage(image));
     const QColor caption = drawn ? QColor(255, 251, 240) : palette().color(QPalette::WindowText);
     SetTextColour(Label6, caption);

@@ -1,6 +1,7 @@
 #include "ui/WindowHelpers.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -31,6 +32,24 @@ void SetOuterHeight(QWidget* window, int height) { SetOuterSize(window, OuterWid
 
 void FitFormHeight(QWidget* window, int top, int height) {
   SetOuterHeight(window, FittedFormHeight(top, height, platform::GetScreenMetrics().captionHeight));
+}
+
+QString FitTextToLabel(const QString& head, const QString& tail, int width, int margin, const QFont& font) {
+  // A label inside a window (a window of its own would be kept within the
+  // screen).
+  QWidget holder;
+  QLabel measure(&holder);
+  measure.setFont(font);
+  QString shown = head;
+  QString caption;
+  for (;;) {
+    caption = shown + tail;
+    measure.setText(caption);
+    measure.adjustSize();
+    if (measure.width() <= width - margin || shown.size() <= 1) break;
+    shown.chop(1);
+  }
+  return caption;
 }
 
 void ClearFocus(QWidget* window) {

@@ -32,6 +32,10 @@ void ClearFocus(QWidget* window);
 // left = trunc((screen width - outer width) x fx), top likewise with fy.
 void PlaceOnScreen(QWidget* window, double fx, double fy);
 
+// head + tail, head shortened at its end (to one character at least) until
+// the text, in a label of that font, is at most width - margin wide.
+QString FitTextToLabel(const QString& head, const QString& tail, int width, int margin, const QFont& font);
+
 // A new page of a page control, named for the tests, with an empty caption.
 QWidget* AddTabSheet(QTabWidget* pages, const QString& name);
 

@@ -32,3 +32,17 @@ int FittedFormHeight(int top, int height, int captionHeight);
 // A window's offset on the screen by a factor of the free space:
 // trunc((screen extent - window extent) x factor).
 int ScreenOffset(int screenExtent, int windowExtent, double factor);
+
+// Height classes of the main window's height: 0 = exactly 700, 1 = below
+// 728, 2 = below 752.
+bool IsWindowHeightClass(int heightClass, int height);
+
+// The widest main-window sizes: 1920 when forced, else 1 when the screen is
+// at least 1536 pixels wide, else 0.
+int ScreenAllowsLargeWindow(bool forced, int screenWidth);
+
+// Shape of a width and height, tested in this order.
+enum class ScreenShape { FourThree, SixteenNine, SixteenTen, FiveFour, Other };
+ScreenShape ShapeOf(int width, int height);
+bool IsSixteenNine(int width, int height);
+bool IsSixteenTen(int width, int height);

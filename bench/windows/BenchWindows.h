@@ -3,7 +3,7 @@
 
 #include "mainwindow/Acts.h"
 #include "platform/Screen.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "ui/WindowHelpers.h"
 
 // The program's windows made offscreen for a 1366 x 768 screen, the main

@@ -20,10 +20,11 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "tests/support/PictureStands.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
+#include "ui/Session.h"
 
 namespace {
 
@@ -34,12 +35,12 @@ void RunTrials(benchmark::State& state, Dialog*& dialog, Trial trial) {
   InstallFontSubstitutions();
   platform::SetScreenMetrics({.width = 1366, .height = 768});
   CreateApplicationWindows();
-  IntroForm->CurrentStand = picturestands::MakeStand(picturestands::kDense, 31337);
-  state.counters["trees"] = IntroForm->CurrentStand->TreeCount();
+  TheSession->CurrentStand = picturestands::MakeStand(picturestands::kDense, 31337);
+  state.counters["trees"] = TheSession->CurrentStand->TreeCount();
   SetCurrentPhase(0);
   dialog->FormActivate();
   for (auto _ : state) trial();
-  IntroForm->CurrentStand.reset();
+  TheSession->CurrentStand.reset();
   DestroyApplicationWindows();
 }
 
@@ -106,7 +107,7 @@ BENCHMARK(BM_RecomputeCorridorThinning)
 // A third of the growing stock, large trees weighted.
 void BM_RunSelectionCutting(benchmark::State& state) {
   RunTrials(state, PlocCuttForm, [] {
-    const int v = IntroForm->CurrentStand->SlotTotalVolume(0);
+    const int v = TheSession->CurrentStand->SlotTotalVolume(0);
     PlocCuttForm->RunSelectionCutting(v - v / 3, v, true, QString(), QString());
   });
 }

@@ -9,17 +9,18 @@
 #include "model/Phase.h"
 #include "stands/Intro.h"
 #include "tests/support/PictureStands.h"
+#include "ui/Session.h"
 
 namespace {
 
 void BM_DrawTreeMaps(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   CreateWindowsAt1366x768();
-  IntroForm->CurrentStand = picturestands::MakeStand(picturestands::kDense, 7, n);
+  TheSession->CurrentStand = picturestands::MakeStand(picturestands::kDense, 7, n);
   SetCurrentPhase(0);
   for (auto _ : state) ActForm->DrawTreeMaps(true, state.range(1) != 0);
   state.counters["width"] = ActForm->Image13->width();
-  IntroForm->CurrentStand.reset();
+  TheSession->CurrentStand.reset();
   DestroyApplicationWindows();
 }
 

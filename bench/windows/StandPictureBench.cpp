@@ -7,9 +7,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/windows/BenchWindows.h"
-#include "mainwindow/StandPicture.h"
+#include "ui/StandPicture.h"
 #include "stands/Intro.h"
 #include "tests/support/PictureStands.h"
+#include "ui/Session.h"
 
 namespace {
 
@@ -23,16 +24,16 @@ void RenderDenseStand(benchmark::State& state, bool cold) {
   const float G = stand->SlotBasalArea(0);
   int counts[kSpeciesSlots] = {};
   stand->CountStandingBySpecies(100, counts);
-  IntroForm->CurrentStand = std::move(stand);
+  TheSession->CurrentStand = std::move(stand);
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     if (cold) FreeStandPictureBitmaps();
-    RenderStandPicture(ActForm, image, counts, n, G, false, true, false, false, TreeFilterAll);
+    RenderStandPicture(ActForm->WindowSize(), ActForm, image, counts, n, G, false, true, false, false, TreeFilterAll);
     benchmark::DoNotOptimize(image.constBits());
   }
   state.counters["width"] = size.width();
   state.counters["height"] = size.height();
-  IntroForm->CurrentStand.reset();
+  TheSession->CurrentStand.reset();
   DestroyApplicationWindows();
 }
 void BM_RenderStandPicture(benchmark::State& state) { RenderDenseStand(state, false); }

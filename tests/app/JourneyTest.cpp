@@ -37,7 +37,7 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "stands/Meas.h"
 #include "stands/Open.h"
 #include "tests/support/Controls.h"
@@ -47,6 +47,7 @@
 #include "ui/MessageService.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
+#include "ui/Session.h"
 
 namespace {
 
@@ -240,7 +241,7 @@ class Journey : public WindowsTest {
     EXPECT_TRUE(ActForm->grab().save(testsupport::ShotPath(shotPrefix_ + "-" + name + ".png")));
   }
 
-  data& Stand() { return *IntroForm->CurrentStand; }
+  data& Stand() { return *TheSession->CurrentStand; }
 
   QString program_;
   QString estates_;
@@ -262,7 +263,7 @@ TEST_F(Journey, NewStandThinnedGrownSavedReopenedValuedAndReported) {
   const QString path = estates_ + "/Kotitila/101.Norvalen";
   CreateStand(path, "101", IntroForm->Button2);
   ASSERT_TRUE(QFile::exists(path));
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
   EXPECT_FALSE(IntroForm->isVisible());
   EXPECT_TRUE(ActForm->isVisible() && ActForm->isEnabled());
   EXPECT_EQ(Stand().TitleText(0), "101");
@@ -299,9 +300,9 @@ TEST_F(Journey, NewStandThinnedGrownSavedReopenedValuedAndReported) {
   const QByteArray saved = FileBytes(path);
   EXPECT_TRUE(saved.left(580) == measured.left(580)) << "the header stays as it was";
   EXPECT_EQ(saved.size(), standfile::FileLength(Stand().TreeCount(), 1));
-  ASSERT_EQ(IntroForm->EstateRecords.size(), 1u);
-  EXPECT_EQ(IntroForm->EstateRecords[0].phaseSlots[3].name, "Kasvatus");
-  EXPECT_EQ(IntroForm->EstateRecords[0].phaseSlots[2].name, Stand().Slots[2].name);
+  ASSERT_EQ(TheSession->EstateRecords.size(), 1u);
+  EXPECT_EQ(TheSession->EstateRecords[0].phaseSlots[3].name, "Kasvatus");
+  EXPECT_EQ(TheSession->EstateRecords[0].phaseSlots[2].name, Stand().Slots[2].name);
   const auto trees = standcompare::SortedTreeKeys(Stand());
   const auto phaseSlots = Stand().Slots;
 
@@ -313,7 +314,7 @@ TEST_F(Journey, NewStandThinnedGrownSavedReopenedValuedAndReported) {
 
   // ---- The estate's stand list: the first stand opened again from its file ----
   OpenFromStandList("101");
-  EXPECT_EQ(IntroForm->StandPath, path);
+  EXPECT_EQ(TheSession->StandPath, path);
   EXPECT_EQ(CurrentPhase(), 3);
   EXPECT_TRUE(standcompare::SortedTreeKeys(Stand()) == trees);
   for (int k = 0; k < kPhaseCount; ++k) {
@@ -370,7 +371,7 @@ TEST_F(Journey, ModelEstateStandIsWorkedButNeverSaved) {
   const QString path = estates_ + "/Mallitila/10.Norvalen";
   const QByteArray original = FileBytes(path);
   OpenFromStartWindow(path);
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
   ASSERT_TRUE(Stand().IsModelEstateStand(-1));
   ASSERT_EQ(CurrentPhase(), 0);
 

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "estate/EstateRules.h"
 #include "estate/EstateWindows.h"
 #include "estate/Folder.h"
@@ -30,6 +30,7 @@
 #include "tests/estate/EstateFixture.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 using namespace estatetest;
 using namespace testsupport;
@@ -59,7 +60,7 @@ class EstateViews : public ProgramWindowsTest {
   }
   // Opens the estate as the activation of a stand of its folder does.
   void Open(EstateRecordList records) {
-    IntroForm->EstateRecords = std::move(records);
+    TheSession->EstateRecords = std::move(records);
     ActForm->ResetEstatePanel("k1.Norvalen", folder_.file("Koivula"));
     ActForm->UpdateView(1);
     ActForm->RefreshEstateViews();
@@ -270,14 +271,14 @@ TEST_F(EstateViews, OpeningAStandOfTheFolderShowsItsEstate) {
   const QString folder = folder_.file("Koivula");
   const EstateRecordList model = ModelEstate();
   WriteStandFiles(folder, model);
-  ASSERT_EQ(data::ReadStandFile(folder + "/k1.Norvalen", false, IntroForm->CurrentStand), StandFileStatus::Ok);
-  IntroForm->SetStandPath(folder + "/k1.Norvalen");
-  ASSERT_TRUE(ActivateStand(IntroForm, ActivateChangedHeader));
-  ASSERT_EQ(IntroForm->EstateRecords.size(), model.size());
+  ASSERT_EQ(data::ReadStandFile(folder + "/k1.Norvalen", false, TheSession->CurrentStand), StandFileStatus::Ok);
+  TheSession->StandPath = folder + "/k1.Norvalen";
+  ASSERT_TRUE(ActForm->ActivateStand(ActivateChangedHeader));
+  ASSERT_EQ(TheSession->EstateRecords.size(), model.size());
   // The same estate as built by code: the same time points and totals.
   const EstateTimePoints expected = BuildEstateTimePoints(model);
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), expected.items);
-  const EstateRecordList& read = IntroForm->EstateRecords;
+  const EstateRecordList& read = TheSession->EstateRecords;
   EXPECT_EQ(CellText(ActForm->StringGrid6, 0, 1), FillEstateGridCells(Estate{model, expected}, 0, false).values[0]);
   EXPECT_EQ(ActForm->ListBox1->count(), 10);
   EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota,  19.50 ha,  mittauspuusto 2024"));
@@ -299,9 +300,9 @@ TEST_F(EstateViews, DifferingMeasurementYearsAreWarnedAbout) {
   const QString folder = folder_.file("Koivula");
   WriteStandFiles(folder, {Stand("a", "01.06.2020", 5, 1.0f, {Measured(100)}),
                            Stand("b", "01.06.2022", 5, 1.0f, {Measured(80)})});
-  ASSERT_EQ(data::ReadStandFile(folder + "/a.Norvalen", false, IntroForm->CurrentStand), StandFileStatus::Ok);
-  IntroForm->SetStandPath(folder + "/a.Norvalen");
-  ASSERT_TRUE(ActivateStand(IntroForm, ActivateChangedHeader));
+  ASSERT_EQ(data::ReadStandFile(folder + "/a.Norvalen", false, TheSession->CurrentStand), StandFileStatus::Ok);
+  TheSession->StandPath = folder + "/a.Norvalen";
+  ASSERT_TRUE(ActForm->ActivateStand(ActivateChangedHeader));
   const MessageRecord q = script_.Last(MessageKind::Question);
   EXPECT_EQ(std::pair(q.caption, q.closeCaption), std::pair(QString("Puustotietojen mittausvuosi"), QString("Sulje")));
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), QStringList{"mittauspuusto  v. 2020 - 22"});
@@ -350,8 +351,8 @@ TEST_F(EstateViews, ModelEstatePanelChartsAndOverview) {
   const QString model = QString::fromUtf8(NORVALEN_MODEL_ESTATE_DIR);
   const EstateRecordList records = ListEstateFolder(model);
   ASSERT_FALSE(records.empty());
-  ASSERT_TRUE(LoadStandFile(IntroForm, 0, model + "/" + records[0].fileName, true));
-  ASSERT_EQ(IntroForm->EstateRecords.size(), records.size());
+  ASSERT_TRUE(LoadStandFile(0, model + "/" + records[0].fileName, true));
+  ASSERT_EQ(TheSession->EstateRecords.size(), records.size());
   // The panel totals what the folder holds.
   const EstateTimePoints points = BuildEstateTimePoints(records);
   EXPECT_EQ(RadioGroupItems(ActForm->RadioGroup1), points.items);

@@ -9,6 +9,7 @@
 #include "platform/Jpeg.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST_F(MapWindow, ModelEstateMapAfterTheFolderChangedAndNoOtherEstatesMap) {
   QDir(folder_.path()).mkpath("Ohjelma");
   QDir(folder_.path()).mkpath("Metsätilat/Mallitila");
   QDir(folder_.path()).mkpath("Metsätilat/Oma");
-  IntroForm->ProgramFolder = folder_.file("Ohjelma");
+  TheSession->ProgramFolder = folder_.file("Ohjelma");
   const QString model = folder_.file("Metsätilat/Mallitila");
   WriteJpeg(model + "/Mallitila.jpg", 640, 400);
   const QString other = WriteJpeg(folder_.file("muu.jpg"), 300, 200);

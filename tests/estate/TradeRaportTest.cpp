@@ -22,9 +22,10 @@
 #include "estate/ReportPrint.h"
 #include "estate/Trade.h"
 #include "estate/TradeChart.h"
-#include "mainwindow/ActsCanvas.h"
+#include "ui/Canvas.h"
 #include "stands/Settings.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -100,7 +101,7 @@ class SaleWindows : public ProgramWindowsTest {
   // The stand becomes the open one at the given phase, as a stand
   // activation leaves it.
   static void LoadStand(std::unique_ptr<data> stand, int phase) {
-    IntroForm->CurrentStand = std::move(stand);
+    TheSession->CurrentStand = std::move(stand);
     SetCurrentPhase(phase);
     TradeForm->NewStand = true;
   }
@@ -356,7 +357,7 @@ TEST_F(SaleWindows, StemPriceOffWhenItsLogRemovalIsGone) {
   });
   // The same stand without spruce logs in its removal: the program unticks
   // the spruce stem box and the log edit shows the log price again.
-  IntroForm->CurrentStand->Slots[1].volumes[SpruceLogs] = 20;
+  TheSession->CurrentStand->Slots[1].volumes[SpruceLogs] = 20;
   OpenSale([&] {
     EXPECT_FALSE(TradeForm->CheckBox15->isEnabled());
     EXPECT_FALSE(TradeForm->CheckBox15->isChecked());
@@ -421,7 +422,7 @@ TEST_F(SaleWindows, RegenerationCuttingPricesEstimateLineAndCosts) {
     Click(RapForm->Button1);
   });
   // Without an estimate the foot line says so.
-  IntroForm->CurrentStand->SetRegenerationChoice(0, 0);
+  TheSession->CurrentStand->SetRegenerationChoice(0, 0);
   ActForm->setButtonState(1, 0, false);
   OpenSale([&] {
     EXPECT_EQ(TradeForm->Chart2->Contents().foot, U("Ei kustannusarviota metsänuudistamisesta"));
@@ -440,9 +441,9 @@ TEST_F(SaleWindows, ReportOfTheOpenStandBuiltAtEveryOpening) {
     // The notes wrap at the notes editor's width; only the first line
     // carries the caption.
     EXPECT_TRUE(memo.at(13).startsWith(U("     lisätietoja : Kivinen rinne,"))) << memo.at(13).toStdString();
-    const QStringList notes = RapForm->WrappedNotesLines(IntroForm->CurrentStand->InfoText());
+    const QStringList notes = RapForm->WrappedNotesLines(TheSession->CurrentStand->InfoText());
     ASSERT_GE(notes.size(), 2);
-    EXPECT_EQ(notes.join(' '), IntroForm->CurrentStand->InfoText());
+    EXPECT_EQ(notes.join(' '), TheSession->CurrentStand->InfoText());
     for (int i = 0; i < notes.size(); ++i)
       EXPECT_EQ(memo.at(13 + i), (i == 0 ? U("     lisätietoja : ") : QString(19, ' ')) + notes.at(i));
     EXPECT_EQ(memo.last(), U("     hakkuukertymä v.2019 : 84 m3/ha, 168 m3/kuvio, tukin osuus 39 %"));

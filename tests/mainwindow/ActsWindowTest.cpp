@@ -10,7 +10,9 @@
 #include "platform/Clock.h"
 #include "tests/support/MainWindowFixture.h"
 #include "texts/TextState.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/ProgBar.h"
+#include "ui/Session.h"
 
 TEST(Palette, ColoursOfTheIndices) {
   // 0xBBGGRR: 0x7AE0FF is red 255, green 224, blue 122.
@@ -112,7 +114,7 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
   stand->Header.developmentClass = 5;
   // 45292 days after 30.12.1899 is 1.1.2024.
   stand->Header.measurementDay = 45292;
-  IntroForm->CurrentStand = std::move(stand);
+  TheSession->CurrentStand = std::move(stand);
   model::CurrentSettings().titleBarFlags = 100;  // the stand title only
   ActForm->UpdateView(1);
   // Area "%1.2f" of 2.345f (2.34500003); no trees: the whole stock and the
@@ -129,7 +131,7 @@ TEST_F(MainFrame, StandInfoLabelsMenuAndTitleOfAnOpenStand) {
             ActForm->ComboBox28->fontMetrics().horizontalAdvance("Kuvio koivu7, tukkipuut"));
   ActForm->ShowStandInfoLabels(125);
   EXPECT_EQ(ActForm->Label15->text(), "- hakkuukertymä 125 m3/ha");
-  IntroForm->CurrentStand.reset();
+  TheSession->CurrentStand.reset();
 }
 
 TEST_F(MainFrame, EstatePanelListsTheStandFilesOfTheFolder) {

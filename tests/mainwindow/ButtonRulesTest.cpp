@@ -10,7 +10,7 @@
 
 #include "mainwindow/ActsSaveRules.h"
 #include "mainwindow/ButtonRules.h"
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "tests/mainwindow/SlotStands.h"

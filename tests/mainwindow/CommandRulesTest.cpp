@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "mainwindow/ActsCuttingRules.h"
+#include "operations/CuttingRefusalRules.h"
 #include "mainwindow/ActsSaveRules.h"
 #include "mainwindow/ButtonRules.h"
 #include "mainwindow/RecommendRules.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "mainwindow/DotMapRules.h"
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPictureRules.h"
 #include "model/Calc.h"
 #include "model/Data.h"
 #include "texts/Actlan.h"

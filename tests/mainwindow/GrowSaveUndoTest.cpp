@@ -11,6 +11,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchMount.h"
 #include "tests/support/StandCompare.h"
+#include "ui/Session.h"
 
 using namespace growfixture;
 using standcompare::SortedTreeKeys;
@@ -19,7 +20,7 @@ using standcompare::TreeKey;
 namespace {
 
 const EstateRecord& RecordOf(const QString& fileName) {
-  for (const EstateRecord& r : IntroForm->EstateRecords)
+  for (const EstateRecord& r : TheSession->EstateRecords)
     if (r.fileName == fileName) return r;
   static const EstateRecord none;
   return none;
@@ -30,7 +31,7 @@ TEST_F(GrowWindows, OpenGrowSaveReopenUndo) {
   WriteStand("12a", 7);
   const QByteArray measured = FileBytes(PathOf("12a"));
   OpenStandFile("12a");
-  ASSERT_EQ(IntroForm->EstateRecords.size(), 2u);
+  ASSERT_EQ(TheSession->EstateRecords.size(), 2u);
   EXPECT_FALSE(ActForm->HasUnsavedChanges());
   EXPECT_FALSE(ActForm->Button12->isEnabled());
   const std::vector<TreeKey> start = SortedTreeKeys(Stand());

@@ -13,6 +13,7 @@
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/PictureStands.h"
 #include "texts/Actlan.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -203,7 +204,7 @@ TEST_F(OverviewPage, StandsWithoutTreesToCutShowTheInfoPanel) {
     ShowPage(ActForm->TabSheet6);
     ClickRow(ActForm->ListBox2, 2);
     EXPECT_EQ(std::pair(ActForm->Chart3->ValueFormat(), Sum(ActForm->Chart3)), std::pair(QString("###0.###"), 0));
-    IntroForm->CurrentStand.reset();
+    TheSession->CurrentStand.reset();
     DestroyApplicationWindows();
   }
 }
@@ -230,7 +231,7 @@ TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
   }
   ASSERT_FALSE(standFile.isEmpty());
   StartProgram();
-  ASSERT_TRUE(LoadStandFile(IntroForm, 0, standFile, true));
+  ASSERT_TRUE(LoadStandFile(0, standFile, true));
   TActForm* f = ActForm;
   EXPECT_TRUE(InModal(Shown(MapForm), [&] {
     EXPECT_TRUE(MapForm->HasPicture());
@@ -268,7 +269,7 @@ TEST_F(OverviewPage, PageLaidOutAtEveryWindowSize) {
     EXPECT_LT(f->Chart4->geometry().right(), f->ListBox2->x());
     EXPECT_LT(f->Image111->geometry().bottom(), f->Label17->y());
     Shot(QStringLiteral("overview_%1.png").arg(screen.width()));
-    IntroForm->CurrentStand.reset();
+    TheSession->CurrentStand.reset();
     DestroyApplicationWindows();
   }
 }

@@ -6,6 +6,7 @@
 #include "tests/model/StandFixture.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/Palette.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -92,7 +93,7 @@ TEST_F(StandOnScreen, NoButtonStateLeaksIntoTheNextStand) {
   CommitCutting("Yläharvennus 600 runkoon/ha", 4);
   EXPECT_FALSE(ActForm->Button5->isEnabled());
   // Another stand, fresh, activated in the same window.
-  IntroForm->CurrentStand = MeasuredStand();
+  TheSession->CurrentStand = MeasuredStand();
   SetCurrentPhase(0);
   ActForm->UpdateView(2);
   EXPECT_EQ(ActForm->OperationButtonStates(), BaselineButtonStates());
@@ -228,7 +229,7 @@ TEST_F(StandOnScreen, PicturesOfTheStandOnScreen) {
     Shot(ActForm, QStringLiteral("stand_card_%1.png").arg(screen.width()));
     ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
     Shot(ActForm, QStringLiteral("stand_closeup_%1.png").arg(screen.width()));
-    IntroForm->CurrentStand.reset();
+    TheSession->CurrentStand.reset();
     DestroyApplicationWindows();
     SetCurrentPhase(0);
   }

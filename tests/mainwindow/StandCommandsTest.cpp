@@ -4,13 +4,14 @@
 // information, change and delete items with the deletion's refusals.
 #include <QAction>
 
-#include "mainwindow/ActsFileLists.h"
+#include "ui/FileLists.h"
 #include "stands/Meas.h"
 #include "stands/Open.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/MainWindowFixture.h"
 #include "texts/Actlan.h"
 #include "texts/Meoplan.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -37,7 +38,7 @@ class StandCommands : public EstateWindowsTest {
     return InModal(Shown(OpenForm), [button] { Click(Child(OpenForm, button)); },
                    [row] { ClickRow(ActForm->ListBox1, row); });
   }
-  QString OpenId() { return IntroForm->CurrentStand ? IntroForm->CurrentStand->TitleText(0) : QString(); }
+  QString OpenId() { return TheSession->CurrentStand ? TheSession->CurrentStand->TitleText(0) : QString(); }
   bool MeasureWindowClosed(const std::function<void()>& open) {
     return InModal(Shown(MeasForm), [] { Click(MeasForm->Button1); }, open);
   }
@@ -54,9 +55,9 @@ TEST_F(StandCommands, StandListOpensAnotherStandAndShowsTheOpenOne) {
   const int other = 1 - own;
   // The open stand's own row: its data in the open-stand window, nothing
   // loaded.
-  const data* before = IntroForm->CurrentStand.get();
+  const data* before = TheSession->CurrentStand.get();
   EXPECT_TRUE(PreviewRow(own, "Button1"));
-  EXPECT_EQ(IntroForm->CurrentStand.get(), before);
+  EXPECT_EQ(TheSession->CurrentStand.get(), before);
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, CommonlanText(101));
 
   // Another stand: previewed, opened with the open-stand window's Open.
@@ -127,7 +128,7 @@ TEST_F(StandCommands, DeleteAsksRefusesTheModelEstateAndEndsInTheStartWindow) {
   EXPECT_FALSE(QFile::exists(own));
   EXPECT_TRUE(script_.Contains("Poistetaan kuvio 12a"));
   // The start window again; the main window without a stand.
-  EXPECT_TRUE(IntroForm->isVisible() && !ActForm->isEnabled() && !IntroForm->CurrentStand);
+  EXPECT_TRUE(IntroForm->isVisible() && !ActForm->isEnabled() && !TheSession->CurrentStand);
   EXPECT_TRUE(ActForm->StandFileName.isEmpty() && !ActForm->findChild<QAction*>("M11")->isEnabled());
   EXPECT_EQ(ActForm->windowTitle(), MainWindowTitle(false));
 }

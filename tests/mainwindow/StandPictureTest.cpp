@@ -5,13 +5,14 @@
 #include <QPainter>
 
 #include "mainwindow/StandPicture.h"
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPicture.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/PictureStands.h"
 #include "ui/Bitmaps.h"
 #include "ui/ProgBar.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -50,7 +51,7 @@ class StandPicture : public testsupport::MainWindowTest {
     ActForm->show();
     ActForm->FormActivate();
     IntroForm->hide();
-    IntroForm->CurrentStand = std::move(stand);
+    TheSession->CurrentStand = std::move(stand);
     SetCurrentPhase(phase);
     ActForm->ArrangeMainWindow(true);
     ActForm->SetStartupPanelsVisibility(true);
@@ -63,9 +64,9 @@ class StandPicture : public testsupport::MainWindowTest {
     int counts[kSpeciesSlots] = {};
     stand->CountStandingBySpecies(100, counts);
     const int n = stand->TreeCount();
-    IntroForm->CurrentStand = std::move(stand);
-    EXPECT_EQ(RenderStandPicture(ActForm, image, counts, n, G, winter, before, removal, closeUp, filter), removal);
-    IntroForm->CurrentStand.reset();
+    TheSession->CurrentStand = std::move(stand);
+    EXPECT_EQ(RenderStandPicture(ActForm->WindowSize(), ActForm, image, counts, n, G, winter, before, removal, closeUp, filter), removal);
+    TheSession->CurrentStand.reset();
     return image;
   }
 };
@@ -293,16 +294,16 @@ TEST_F(StandPicture, TreeGroupsAndSampleFiltersDrawTheirTreesOnly) {
   SetSampleTree(3, 500, 190, 2000, 1800, SpeciesAspen);
   const int counts[kSpeciesSlots] = {1, 1, 1, 1, 0, 0};
   QImage sample(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm, sample, counts, 4, 20.0f, false, true, false, false, TreeFilterMeasurementSample,
+  RenderStandPicture(ActForm->WindowSize(), ActForm, sample, counts, 4, 20.0f, false, true, false, false, TreeFilterMeasurementSample,
                      SampleViewFilter{false, true, false});
   SetSampleTree(0, 300, 150, 2000, 1800, SpeciesBirch);
   SetSampleTree(1, 500, 190, 2000, 1800, SpeciesAspen);
   QImage broadleaves(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm, broadleaves, counts, 2, 20.0f, false, true, false, false, TreeFilterMeasurementSample);
+  RenderStandPicture(ActForm->WindowSize(), ActForm, broadleaves, counts, 2, 20.0f, false, true, false, false, TreeFilterMeasurementSample);
   EXPECT_EQ(sample, broadleaves);
   // More trees asked for than the sample holds: only those it holds.
   QImage more(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm, more, counts, 40, 20.0f, false, true, false, false, TreeFilterOpenWindowSample);
+  RenderStandPicture(ActForm->WindowSize(), ActForm, more, counts, 40, 20.0f, false, true, false, false, TreeFilterOpenWindowSample);
   FreeSampleTrees();
 }
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "operations/Inc1.h"
 #include "operations/Inc1Rules.h"
 #include "operations/IncRules.h"

@@ -1,9 +1,10 @@
 // Activating a stand in the main window in each of its five modes: what is
 // recorded and written for new and re-measured stands, what the windows do.
-#include "mainwindow/ActsFileLists.h"
+#include "ui/FileLists.h"
 #include "stands/IntroOpen.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 using namespace estatefixture;
 
@@ -26,8 +27,8 @@ class Activate : public testsupport::ProgramWindowsTest {
       s->SpeciesBlocks[sp].words[WordMeanHeight] = 160 + 5 * sp;
       s->SpeciesBlocks[sp].words[WordBasalArea] = 60;
     }
-    IntroForm->CurrentStand = std::move(s);
-    IntroForm->SetStandPath(estate_ + "/" + id + ".Norvalen");
+    TheSession->CurrentStand = std::move(s);
+    TheSession->StandPath = estate_ + "/" + id + ".Norvalen";
   }
   QString BusyCaption() const { return script_.Last(MessageKind::Busy).caption.section(" ...", 0, 0); }
 
@@ -49,9 +50,9 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
     NewStand(id, c.devClass);
     SetCurrentPhase(3);
     script_.Clear();
-    ASSERT_TRUE(ActivateStand(IntroForm, c.mode));
+    ASSERT_TRUE(ActForm->ActivateStand(c.mode));
     EXPECT_EQ(CurrentPhase(), 0);
-    const data& open = *IntroForm->CurrentStand;
+    const data& open = *TheSession->CurrentStand;
     EXPECT_EQ(open.Slots[0].name, "dummyStr");
     // The candidate ages of the stand-age dialog are estimated for a stand
     // with trees to draw; the age itself is given when the stand is grown.
@@ -59,7 +60,7 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
     EXPECT_EQ(open.SpeciesBlocks[0].words[WordAge], 0);
     // The file holds what the object holds.
     std::unique_ptr<data> back;
-    ASSERT_EQ(data::PreviewStandFile(IntroForm->StandPath, back), StandFileStatus::Ok);
+    ASSERT_EQ(data::PreviewStandFile(TheSession->StandPath, back), StandFileStatus::Ok);
     EXPECT_EQ(back->Slots[0].name, "dummyStr");
     EXPECT_EQ(back->Slots[0].volumes, open.Slots[0].volumes);
     EXPECT_EQ(back->SpeciesBlocks[0].words, open.SpeciesBlocks[0].words);
@@ -70,7 +71,7 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFile) {
     EXPECT_EQ(ActForm->FileListBox1->currentItem()->text(), id + ".Norvalen");
     EXPECT_EQ(std::tuple(IntroForm->isVisible(), ActForm->isVisible(), ActForm->isEnabled()),
               std::tuple(false, true, true));
-    EXPECT_EQ(IntroForm->EstateRecords.size(), static_cast<size_t>(k));
+    EXPECT_EQ(TheSession->EstateRecords.size(), static_cast<size_t>(k));
     EXPECT_EQ(ActForm->ListBox1->count(), k);
   }
   EXPECT_FALSE(IntroForm->FirstStandActivation);
@@ -82,19 +83,19 @@ TEST_F(Activate, OpenedAndChangedHeaderStandsWriteNothing) {
   // modes 1 to 4, and kept as it is (here emptied) in mode 0.
   for (const char* id : {"a", "b"}) {
     NewStand(id, 6);
-    ASSERT_TRUE(WriteStand(*IntroForm->CurrentStand, IntroForm->StandPath));
+    ASSERT_TRUE(WriteStand(*TheSession->CurrentStand, TheSession->StandPath));
   }
   ActForm->ResetEstatePanel("a.Norvalen", estate_);
   for (int mode : {ActivateFromStandList, ActivateFromOpenDialog, ActivateChangedHeader}) {
     SCOPED_TRACE(mode);
     NewStand(QStringLiteral("m%1").arg(mode), 6);
-    IntroForm->CurrentStand->Slots[0].name = "dummyStr";
+    TheSession->CurrentStand->Slots[0].name = "dummyStr";
     SetCurrentPhase(0);
     script_.Clear();
-    IntroForm->EstateRecords.clear();
-    ASSERT_TRUE(ActivateStand(IntroForm, mode));
-    EXPECT_EQ(IntroForm->EstateRecords.size(), mode == ActivateFromStandList ? 0u : 2u);
-    EXPECT_FALSE(QFile::exists(IntroForm->StandPath));
+    TheSession->EstateRecords.clear();
+    ASSERT_TRUE(ActForm->ActivateStand(mode));
+    EXPECT_EQ(TheSession->EstateRecords.size(), mode == ActivateFromStandList ? 0u : 2u);
+    EXPECT_FALSE(QFile::exists(TheSession->StandPath));
     EXPECT_EQ(script_.Count(MessageKind::Busy), mode == ActivateChangedHeader ? 1 : 0);
     if (mode == ActivateChangedHeader) {
       EXPECT_EQ(BusyCaption(), "Muutetaan kuviotietoja");
@@ -105,8 +106,8 @@ TEST_F(Activate, OpenedAndChangedHeaderStandsWriteNothing) {
 
 TEST_F(Activate, FileThatCannotBeWrittenKeepsTheStartWindow) {
   NewStand("x", 6);
-  IntroForm->SetStandPath(estate_ + "/puuttuva/x.Norvalen");
-  EXPECT_FALSE(ActivateStand(IntroForm, ActivateNewStand));
+  TheSession->StandPath = estate_ + "/puuttuva/x.Norvalen";
+  EXPECT_FALSE(ActForm->ActivateStand(ActivateNewStand));
   ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
   const QString line = script_.Last(MessageKind::Notice).lines.value(0);
   EXPECT_TRUE(line.startsWith("kuviotiedoston tallennus ei onnistunut (")) << line.toStdString();
@@ -116,8 +117,8 @@ TEST_F(Activate, FileThatCannotBeWrittenKeepsTheStartWindow) {
             std::tuple(true, true, false));
   EXPECT_EQ(script_.Count(MessageKind::Busy), 0);
   // Nothing to activate without a stand.
-  IntroForm->CurrentStand.reset();
-  EXPECT_FALSE(ActivateStand(IntroForm, ActivateFromOpenDialog));
+  TheSession->CurrentStand.reset();
+  EXPECT_FALSE(ActForm->ActivateStand(ActivateFromOpenDialog));
   EXPECT_TRUE(IntroForm->isVisible());
 }
 

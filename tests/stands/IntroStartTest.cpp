@@ -13,6 +13,7 @@
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
+#include "ui/Session.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST_F(StartUp, FirstStartRunsOnceFromTheEventLoopAndWritesTheSettingsAfterTheNo
   const QByteArray bytes = SettingsBytes();
   EXPECT_EQ(bytes.size(), 188);
   EXPECT_EQ(bytes, model::SettingsToBytes(model::CurrentSettings()));
-  EXPECT_EQ(IntroForm->ProgramFolder, QDir::currentPath());
+  EXPECT_EQ(TheSession->ProgramFolder, QDir::currentPath());
   EXPECT_EQ(ProgramParentFolder(), QFileInfo(folder_.path()).absolutePath());
   EXPECT_TRUE(EstatesFolder().endsWith("/Metsätilat"));
   // The start window is up, the main window captioned with the program title

@@ -16,6 +16,7 @@
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 using testsupport::FileBytes;
 
@@ -75,7 +76,7 @@ class MeasWindow : public testsupport::ProgramWindowsTest {
   }
   // The open stand's data.
   static void ChangeData(const std::function<void()>& inside) {
-    InMeas([] { NewStandFromMeasurementWindow(IntroForm, true); }, inside);
+    InMeas([] { NewStandFromMeasurementWindow(true); }, inside);
   }
   // Estate "Tila", the identifier and three species, saved to `path`.
   void EnterAndSave(const QString& id, const QString& path) {
@@ -191,14 +192,14 @@ TEST_F(MeasWindow, NewStandFromTheStartWindowPreviewedViewedAndSavedToTheMainWin
   // Phase 0 is recorded and the stand is the open one.
   EXPECT_FALSE(saved->Slots[0].name.isEmpty());
   EXPECT_EQ(saved->Slots[0].stems, saved->TreeCount());
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
-  EXPECT_EQ(IntroForm->StandPath, path);
-  EXPECT_EQ(IntroForm->CurrentStand->TreeCount(), saved->TreeCount());
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
+  EXPECT_EQ(TheSession->StandPath, path);
+  EXPECT_EQ(TheSession->CurrentStand->TreeCount(), saved->TreeCount());
   EXPECT_EQ(std::tuple(IntroForm->isVisible(), ActForm->isVisible(), ActForm->isEnabled()),
             std::tuple(false, true, true));
   // The estate's stand list was built from the stand's folder.
-  ASSERT_EQ(IntroForm->EstateRecords.size(), 1u);
-  EXPECT_EQ(std::pair(IntroForm->EstateRecords.at(0).fileName, IntroForm->EstateRecords.at(0).standId),
+  ASSERT_EQ(TheSession->EstateRecords.size(), 1u);
+  EXPECT_EQ(std::pair(TheSession->EstateRecords.at(0).fileName, TheSession->EstateRecords.at(0).standId),
             std::pair(QString("101.Norvalen"), QString("101")));
   testsupport::SaveShot(ActForm, "meas-created-main-window.png");
 }
@@ -260,7 +261,7 @@ TEST_F(MeasWindow, SaveRefusesAndAsksInItsOrder) {
     EXPECT_FALSE(MeasForm->isVisible());
   });
   EXPECT_TRUE(QFile::exists(Kotitila("abc.Norvalen")));
-  EXPECT_EQ(IntroForm->CurrentStand->TitleText(0), "abc");
+  EXPECT_EQ(TheSession->CurrentStand->TitleText(0), "abc");
 }
 
 TEST_F(MeasWindow, AFileThatCannotBeWrittenKeepsTheWindowAndItsEntries) {
@@ -279,7 +280,7 @@ TEST_F(MeasWindow, AFileThatCannotBeWrittenKeepsTheWindowAndItsEntries) {
     EXPECT_EQ(MeasForm->SpeciesStems, stems);
     EXPECT_EQ(Find<QComboBox>("ComboBox7")->currentText().trimmed(), "20");
     EXPECT_EQ(SampleTreeCount(), stems[0] + stems[1] + stems[2]);
-    EXPECT_EQ(IntroForm->CurrentStand, nullptr);
+    EXPECT_EQ(TheSession->CurrentStand, nullptr);
   });
   EXPECT_FALSE(QFile::exists(estates_ + "/Puuttuu/101.Norvalen"));
 }
@@ -288,7 +289,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   const QString path = Kotitila("101.Norvalen");
   CreateStand101();
   const QByteArray before = FileBytes(path);
-  const ::data& stand = *IntroForm->CurrentStand;
+  const ::data& stand = *TheSession->CurrentStand;
   ChangeData([&] {
     EXPECT_EQ(MeasForm->windowTitle(), " Kuvio 101, tietojen muuttaminen");
     EXPECT_FALSE(Find<QPushButton>("Button2")->isEnabled());
@@ -320,7 +321,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
   const QByteArray after = FileBytes(path);
   ASSERT_EQ(after.size(), before.size());
   EXPECT_EQ(after.mid(580), before.mid(580)) << "trees and phases stay";
-  EXPECT_EQ(IntroForm->CurrentStand->InfoText(), "Kuusi taimikossa");
+  EXPECT_EQ(TheSession->CurrentStand->InfoText(), "Kuusi taimikossa");
   // A new identifier: the file is copied to its new name and the old one
   // removed.
   ChangeData([&] {
@@ -328,7 +329,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     script_.AnswerFile(Kotitila("102.Norvalen"));
     Click("Button2");
   });
-  EXPECT_EQ(std::tuple(QFile::exists(path), QFile::exists(Kotitila("102.Norvalen")), IntroForm->StandPath),
+  EXPECT_EQ(std::tuple(QFile::exists(path), QFile::exists(Kotitila("102.Norvalen")), TheSession->StandPath),
             std::tuple(false, true, Kotitila("102.Norvalen")));
   EXPECT_EQ(FileBytes(Kotitila("102.Norvalen")).mid(580), before.mid(580));
   // A copy that fails: the stand stays in the file that still exists.
@@ -339,7 +340,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
     Click("Button2");
   });
   EXPECT_EQ(script_.Count(MessageKind::Notice), notices + 1);
-  EXPECT_EQ(std::pair(IntroForm->StandPath, QFile::exists(Kotitila("102.Norvalen"))),
+  EXPECT_EQ(std::pair(TheSession->StandPath, QFile::exists(Kotitila("102.Norvalen"))),
             std::pair(Kotitila("102.Norvalen"), true));
   // A header that cannot be rewritten (the file has gone): told, and the
   // window stays open with its entries.
@@ -359,7 +360,7 @@ TEST_F(MeasWindow, TheOpenStandShowsItsStoredTreesAndAHeaderChangeKeepsThem) {
 TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
   const QString path = Kotitila("101.Norvalen");
   CreateStand101();
-  const int oldCount = IntroForm->CurrentStand->TreeCount();
+  const int oldCount = TheSession->CurrentStand->TreeCount();
   // Same file: rewritten in place with the new sample.
   ChangeData([&] {
     Choose("ComboBox3", "6.0");
@@ -368,7 +369,7 @@ TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
     Click("Button2");
   });
   EXPECT_TRUE(QFile::exists(path));
-  EXPECT_GT(IntroForm->CurrentStand->TreeCount(), oldCount);
+  EXPECT_GT(TheSession->CurrentStand->TreeCount(), oldCount);
   // A file that cannot be written: the old stand and file stay.
   const QByteArray kept = FileBytes(path);
   ChangeData([&] {
@@ -378,7 +379,7 @@ TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
     EXPECT_TRUE(MeasForm->isVisible());
   });
   EXPECT_EQ(FileBytes(path), kept);
-  EXPECT_EQ(IntroForm->StandPath, path);
+  EXPECT_EQ(TheSession->StandPath, path);
   // Another file: written first, then the old one removed.
   ChangeData([&] {
     Choose("ComboBox3", "3.0");
@@ -388,7 +389,7 @@ TEST_F(MeasWindow, AReMeasurementWritesTheNewFileBeforeTheOldOneGoes) {
   });
   EXPECT_TRUE(QFile::exists(Kotitila("103.Norvalen")));
   EXPECT_FALSE(QFile::exists(path));
-  EXPECT_EQ(IntroForm->CurrentStand->TitleText(0), "103");
+  EXPECT_EQ(TheSession->CurrentStand->TitleText(0), "103");
 }
 
 TEST_F(MeasWindow, ClassLayoutsAndTheStandViewRefusals) {
@@ -487,8 +488,8 @@ TEST_F(MeasWindow, AStandOfAnotherYearInTheEstateIsWarnedAbout) {
     if (MeasForm->isVisible()) MeasForm->reject();
   });
   // The new-stand command, now from the open stand's session.
-  NewStandFromMeasurementWindow(IntroForm, false);
+  NewStandFromMeasurementWindow(false);
   ASSERT_TRUE(ran);
-  EXPECT_EQ(IntroForm->CurrentStand->MeasurementYearText(), "2024");
+  EXPECT_EQ(TheSession->CurrentStand->MeasurementYearText(), "2024");
   EXPECT_TRUE(script_.Contains("Puustotietojen mittausvuosi"));
 }

@@ -17,6 +17,7 @@
 #include "stands/Open.h"
 #include "tests/support/ProgramWindows.h"
 #include "tools/modelestate/ModelEstate.h"
+#include "ui/Session.h"
 
 using namespace testsupport;
 
@@ -125,8 +126,8 @@ TEST_F(ModelEstateWindows, EveryStandPreviewsAndNoneCanBeDeleted) {
   EXPECT_EQ(script_.Last(MessageKind::Message).lines.value(0), "Mallitilan kuvioita ei suositella poistettavaksi   !");
   EXPECT_EQ(QDir(model_).entryList({"*.Norvalen"}, QDir::Files).size(), rows);
   // The stand shown last is the one opened.
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, records.back().standId);
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
+  EXPECT_EQ(TheSession->CurrentStand->Header.standId, records.back().standId);
   EXPECT_TRUE(ActForm->isVisible());
 }
 
@@ -152,14 +153,14 @@ TEST_F(ModelEstateWindows, ModelStandRefusesAChangeOfItsData) {
         Click(OpenForm->Button1);
       },
       [] {
-        const data& s = *IntroForm->CurrentStand;
-        EXPECT_EQ(DrawStandPicture(IntroForm, s.TreeCount(), s.SpeciesBlocks, s.Header), 2);
+        const data& s = *TheSession->CurrentStand;
+        EXPECT_EQ(DrawStandPicture(s.TreeCount(), s.SpeciesBlocks, s.Header), 2);
       });
   EXPECT_TRUE(measShown);
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(script_.Contains(QString::fromUtf8("Mallitilan demokuvioiden kuviotietoja ei voi muuttaa")));
   EXPECT_EQ(FileBytes(path), before);
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "6");
+  EXPECT_EQ(TheSession->CurrentStand->Header.standId, "6");
 }
 
 }  // namespace

@@ -7,11 +7,12 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "mainwindow/ActsFileLists.h"
+#include "ui/FileLists.h"
 #include "stands/IntroOpen.h"
 #include "stands/Open.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"
+#include "ui/Session.h"
 
 using namespace estatefixture;
 using namespace testsupport;
@@ -92,14 +93,14 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
   // Open: the stand is active in the main window, the start window gone.
   EXPECT_EQ(std::tuple(OpenForm->isVisible(), IntroForm->isVisible(), ActForm->isVisible(), ActForm->isEnabled()),
             std::tuple(false, false, true, true));
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "3");
-  EXPECT_EQ(IntroForm->StandPath, chosen);
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
+  EXPECT_EQ(TheSession->CurrentStand->Header.standId, "3");
+  EXPECT_EQ(TheSession->StandPath, chosen);
   EXPECT_EQ(std::pair(ActForm->FileListBox1->count(), ActForm->FileListBox1->currentRow()), std::pair(3, 1));
   EXPECT_EQ(script_.Count(MessageKind::Busy), 1);  // "Avataan kuviotiedostoa"
   // The estate stand list of the folder, and the main window's stand list.
-  ASSERT_EQ(IntroForm->EstateRecords.size(), 3u);
-  EXPECT_EQ(IntroForm->EstateRecords[1].standId, "3");
+  ASSERT_EQ(TheSession->EstateRecords.size(), 3u);
+  EXPECT_EQ(TheSession->EstateRecords[1].standId, "3");
   ASSERT_EQ(ActForm->ListBox1->count(), 3);
   EXPECT_EQ(ActForm->ListBox1->item(1)->text(),
             QString::fromUtf8(" Kuvio 3   :   0.75 ha  •  varttunut kasvatusmetsä  •  20 m3/ha,  tukki % 50"));
@@ -132,8 +133,8 @@ TEST_F(OpenWindow, BrowsingTheListOpensTheStandShownAndNeverOneThatFailsToPrevie
   // The list returned to the stand still shown; then c was shown and opened.
   EXPECT_EQ(rowAfterFailure, 0);
   EXPECT_EQ(lines, QStringList({"Kuvio a  :  mittaus 15.06.2015", "Kuvio c  :  mittaus 15.06.2016"}));
-  ASSERT_NE(IntroForm->CurrentStand, nullptr);
-  EXPECT_EQ(std::tuple(IntroForm->CurrentStand->Header.standId, IntroForm->CurrentStand->TreeCount(), IntroForm->StandPath,
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
+  EXPECT_EQ(std::tuple(TheSession->CurrentStand->Header.standId, TheSession->CurrentStand->TreeCount(), TheSession->StandPath,
                        ActForm->FileListBox1->currentItem()->text()),
             std::tuple(QString("c"), 30, c, QString("c.Norvalen")));
 }
@@ -175,7 +176,7 @@ TEST_F(OpenWindow, DeletingFromTheListKeepsTheWindowOnTheFirstStandLeft) {
   ASSERT_EQ(script_.Count(MessageKind::Message), 1);
   EXPECT_EQ(script_.Last(MessageKind::Message).lines.value(0), "Mallitilan kuvioita ei suositella poistettavaksi   !");
   // Closed without opening: the start window is still there.
-  EXPECT_TRUE(IntroForm->CurrentStand == nullptr && IntroForm->isVisible());
+  EXPECT_TRUE(TheSession->CurrentStand == nullptr && IntroForm->isVisible());
 }
 
 TEST_F(OpenWindow, DeletingTheLastStandClosesTheWindow) {
@@ -187,7 +188,7 @@ TEST_F(OpenWindow, DeletingTheLastStandClosesTheWindow) {
   });
   EXPECT_FALSE(QFile::exists(a));
   EXPECT_EQ(std::pair(OpenForm->isVisible(), OpenForm->result()), std::pair(false, 3));
-  EXPECT_EQ(IntroForm->CurrentStand, nullptr);
+  EXPECT_EQ(TheSession->CurrentStand, nullptr);
   EXPECT_TRUE(IntroForm->isVisible());
 }
 
@@ -202,7 +203,7 @@ TEST_F(OpenWindow, UnreadableFileFromTheDialogIsRefused) {
     Click(IntroForm->Button3);
     ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
     EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Tiedote");
-    EXPECT_EQ(std::tuple(OpenForm->isVisible(), IntroForm->CurrentStand == nullptr, IntroForm->isVisible()),
+    EXPECT_EQ(std::tuple(OpenForm->isVisible(), TheSession->CurrentStand == nullptr, IntroForm->isVisible()),
               std::tuple(false, true, true));
   }
   EXPECT_EQ(script_.Last(MessageKind::Notice).lines,
@@ -222,12 +223,12 @@ TEST_F(OpenWindow, PickFromTheStandListOpensInSingleStandModeAndKeepsTheEstateLi
   // browsed.
   ActForm->FileListBox1->SetFileName(b);
   InModal(OpenWindowUp, [] { Click(OpenForm->Button1); },
-          [&] { EXPECT_EQ(OpenStand(IntroForm, b), -1); });
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "a");
-  EXPECT_EQ(IntroForm->StandPath, a);
+          [&] { EXPECT_EQ(OpenStand(b), -1); });
+  EXPECT_EQ(TheSession->CurrentStand->Header.standId, "a");
+  EXPECT_EQ(TheSession->StandPath, a);
   EXPECT_EQ(OpenForm->PreviewPath, a);
   // The estate list as the stand-list pick finds it; mode 0 keeps it.
-  IntroForm->EstateRecords.resize(1);
+  TheSession->EstateRecords.resize(1);
   QStringList shown;
   bool listShown = true, openShown = false;
   InModal(
@@ -239,12 +240,12 @@ TEST_F(OpenWindow, PickFromTheStandListOpensInSingleStandModeAndKeepsTheEstateLi
         SaveShot(OpenForm, "open-window-single.png");
         Click(OpenForm->Button3);
       },
-      [&] { EXPECT_EQ(OpenStand(IntroForm, b), 45); });
+      [&] { EXPECT_EQ(OpenStand(b), 45); });
   EXPECT_EQ(shown, QStringList({" Kuvio b, avaa tai poista", QString::fromUtf8("Metsätilan nimi  :  Koivulan tila")}));
   EXPECT_EQ(std::pair(listShown, openShown), std::pair(false, true));
-  EXPECT_EQ(IntroForm->CurrentStand->Header.standId, "b");
-  EXPECT_EQ(IntroForm->StandPath, b);
-  EXPECT_EQ(IntroForm->EstateRecords.size(), 1u);
+  EXPECT_EQ(TheSession->CurrentStand->Header.standId, "b");
+  EXPECT_EQ(TheSession->StandPath, b);
+  EXPECT_EQ(TheSession->EstateRecords.size(), 1u);
   // Open from the stand view page shows no busy display.
   EXPECT_EQ(script_.Count(MessageKind::Busy), 0);
 }
@@ -265,8 +266,8 @@ TEST_F(OpenWindow, StandDataModeShowsTheOpenStandAndTheListIsNotChangedToItsOwnF
         Click(OpenForm->Button1);
       },
       [] {
-        const data& s = *IntroForm->CurrentStand;
-        EXPECT_EQ(DrawStandPicture(IntroForm, s.TreeCount(), s.SpeciesBlocks, s.Header), 2);
+        const data& s = *TheSession->CurrentStand;
+        EXPECT_EQ(DrawStandPicture(s.TreeCount(), s.SpeciesBlocks, s.Header), 2);
       });
   EXPECT_EQ(caption, " Kuvio a, kuviotiedot");
   EXPECT_EQ(visible, std::tuple(false, true, false, false));  // only the change button, no stand view
@@ -276,14 +277,14 @@ TEST_F(OpenWindow, StandDataModeShowsTheOpenStandAndTheListIsNotChangedToItsOwnF
   script_.Clear();
   script_.AnswerFile(a);
   script_.AnswerFile(QString());
-  OpenStandByDialog(IntroForm, true);
+  OpenStandByDialog(true);
   EXPECT_EQ(script_.Count(MessageKind::OpenFile), 2);
   EXPECT_EQ(script_.Records().at(0).caption,
             QString::fromUtf8("  Kuviolistan vaihto  :  valitse hakemisto ja kuviotiedosto"));
   ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
   EXPECT_EQ(QStringList{script_.Last(MessageKind::Notice).caption} + script_.Last(MessageKind::Notice).lines,
             QStringList({"Kuviolista", "kuviolistaa ei ole vaihdettu  !"}));
-  EXPECT_EQ(IntroForm->StandPath, a);
+  EXPECT_EQ(TheSession->StandPath, a);
 }
 
 TEST_F(OpenWindow, SpeciesFiltersOfTheStandViewExcludeEachOther) {

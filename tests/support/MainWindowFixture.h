@@ -24,12 +24,13 @@
 #include "platform/Screen.h"
 #include "stands/Intro.h"
 #include "stands/IntroOpen.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "tests/support/Controls.h"
 #include "tests/support/Shots.h"
 #include "tests/support/WindowsTest.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
+#include "ui/Session.h"
 
 namespace testsupport {
 
@@ -68,7 +69,7 @@ class MainWindowTest : public WindowsTest {
   void StartProgram(int w = 1366, int h = 768) {
     platform::SetScreenMetrics({.width = w, .height = h});
     CreateApplicationWindows();
-    if (!programFolder_.isEmpty()) IntroForm->ProgramFolder = programFolder_;
+    if (!programFolder_.isEmpty()) TheSession->ProgramFolder = programFolder_;
     ActForm->show();
     ActForm->FormActivate();
   }
@@ -77,7 +78,7 @@ class MainWindowTest : public WindowsTest {
   // hidden, the cutting stage chosen, the main window laid out and
   // refreshed at the given level.
   data& ActivateStand(std::unique_ptr<data> stand, int stage, int level = 3) {
-    IntroForm->CurrentStand = std::move(stand);
+    TheSession->CurrentStand = std::move(stand);
     IntroForm->hide();
     ActForm->ListBox3->setCurrentRow(stage);
     ActForm->ArrangeMainWindow(true);
@@ -85,7 +86,7 @@ class MainWindowTest : public WindowsTest {
     ActForm->UpdateView(level);
     return Stand();
   }
-  data& Stand() { return *IntroForm->CurrentStand; }
+  data& Stand() { return *TheSession->CurrentStand; }
 
   // A cutting committed as the cutting commands do after OK: every
   // `every`-th standing tree removed.
@@ -131,7 +132,7 @@ class EstateWindowsTest : public MainWindowTest {
   QString PathOf(const QString& id) const { return estate_ + "/" + id + "." + CommonlanText(0); }
   // The file read whole, the main window pointed at its folder, the stand
   // activated.
-  void OpenStandPath(const QString& path) { ASSERT_TRUE(LoadStandFile(IntroForm, 0, path, true)); }
+  void OpenStandPath(const QString& path) { ASSERT_TRUE(LoadStandFile(0, path, true)); }
 
   QString estate_;
 };

@@ -16,12 +16,13 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "stands/Open.h"
 #include "tests/support/Controls.h"
 #include "tests/support/Shots.h"
 #include "tests/support/WindowsTest.h"
 #include "ui/MessageService.h"
+#include "ui/Session.h"
 
 namespace testsupport {
 
@@ -79,7 +80,7 @@ class ProgramWindowsTest : public WindowsTest {
   // The same, opened with the window's Open button.
   void OpenFromTheList(const QString& path) {
     EXPECT_TRUE(OpenThroughTheList(path, [] { Click(OpenForm->Button3); }));
-    ASSERT_NE(IntroForm->CurrentStand, nullptr);
+    ASSERT_NE(TheSession->CurrentStand, nullptr);
     script_.Clear();
   }
 

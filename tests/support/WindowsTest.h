@@ -11,9 +11,10 @@
 #include "model/Settings.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 #include "tests/support/TempDir.h"
 #include "ui/WindowHelpers.h"
+#include "ui/Session.h"
 
 namespace testsupport {
 
@@ -27,7 +28,7 @@ class WindowsTest : public ::testing::Test {
     SetCurrentPhase(0);
   }
   void TearDown() override {
-    if (IntroForm) IntroForm->CurrentStand.reset();
+    if (IntroForm) TheSession->CurrentStand.reset();
     DestroyApplicationWindows();
     SetCurrentPhase(0);
     QDir::setCurrent(savedFolder_);

@@ -15,7 +15,7 @@
 #include "ui/Error.h"
 #include "ui/Info.h"
 #include "ui/WindowHelpers.h"
-#include "stands/IntroStartup.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
 #include "ui/Msg.h"
 #include "ui/ProgBar.h"

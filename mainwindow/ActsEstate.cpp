@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 #include "estate/EstateRules.h"
 #include "estate/EstateWindows.h"
 #include "estate/FolderRules.h"
@@ -20,14 +20,13 @@
 #include "estate/Graph.h"
 #include "mainwindow/Acts.h"
 #include "platform/Clock.h"
-#include "stands/IntroOpen.h"
-#include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
-#include "stands/IntroStartup.h"
+#include "ui/Session.h"
 #include "ui/WindowHelpers.h"
 
 namespace {
@@ -40,15 +39,12 @@ QCheckBox* EstateBox(QWidget* parent, const char* name, const QString& caption) 
   return b;
 }
 
-const EstateRecordList& NoStands() {
-  static const EstateRecordList none;
-  return none;
-}
-
 }  // namespace
 
 Estate TActForm::CurrentEstate() const {
-  return Estate{IntroForm ? IntroForm->EstateRecords : NoStands(), TimePoints};
+  static const EstateRecordList noStands;
+  static const EstateTimePoints noTimePoints;
+  return TheSession ? TheSession->CurrentEstate() : Estate{noStands, noTimePoints};
 }
 
 void TActForm::CreateEstateControls() {
@@ -87,10 +83,11 @@ void TActForm::CreateEstateControls() {
 
 void TActForm::BuildEstateTimePoints() {
   const Estate e = CurrentEstate();
-  TimePoints = ::BuildEstateTimePoints(e.stands);
+  EstateTimePoints& timePoints = TheSession->TimePoints;
+  timePoints = ::BuildEstateTimePoints(e.stands);
   {
     const QSignalBlocker block(RadioGroup1);
-    RadioGroup1->SetItems(TimePoints.items);
+    RadioGroup1->SetItems(timePoints.items);
   }
   for (int i = 0; i < RadioGroup1->Count(); ++i) RadioGroup1->Item(i)->setFixedHeight(15);
   CopyTimePointsToEstateWindows();
@@ -101,8 +98,9 @@ void TActForm::CopyTimePointsToEstateWindows() {
   int base = 35;
   if (IsWindowHeightClass(2, MainWindowHeight)) base -= 4;
   if (IsWindowHeightClass(1, MainWindowHeight)) base -= 3;
-  if (FolderForm) FolderForm->SetTimePointItems(EstateWindowTimePoints(TimePoints, true));
-  if (GraphForm) GraphForm->SetTimePointItems(EstateWindowTimePoints(TimePoints, false));
+  const EstateTimePoints& timePoints = CurrentEstate().points;
+  if (FolderForm) FolderForm->SetTimePointItems(EstateWindowTimePoints(timePoints, true));
+  if (GraphForm) GraphForm->SetTimePointItems(EstateWindowTimePoints(timePoints, false));
   RadioGroup1->resize(RadioGroup1->width(), 10 * RadioGroup1->Count() + base);
   PlaceEstateTimePointGroup();
   SetEstateTimePointCaption(true);
@@ -158,7 +156,7 @@ void TActForm::ShowEstateChart(int count, bool inCurrency, bool perHa) {
   ClearEstateChart();
   Chart2->ShowBars(c.bars, c.valueFormat);
   Chart2->SetFootLines(c.footLines);
-  Panel5->setVisible(c.infoPanelVisible);
+  ShowForecastInfoPanel(c.infoPanelVisible);
   Chart2->SetTopNote(c.topAxisTitle);
   Chart2->SetBottomPercent(c.bottomAxisPositionPercent);
   // "Kuviotietokanta", the stand count and the area in the corner, the
@@ -168,20 +166,6 @@ void TActForm::ShowEstateChart(int count, bool inCurrency, bool perHa) {
 }
 
 // ---- Stand-list summary ----------------------------------------------------------
-
-QString TActForm::FitTextToLabel(const QString& a, const QString& b, int width, int margin, const QFont& font) {
-  Label7->setFont(font);
-  QString head = a;
-  QString caption;
-  for (;;) {
-    caption = head + b;
-    Label7->setText(caption);
-    Label7->adjustSize();
-    if (Label7->width() <= width - margin || head.size() <= 1) break;
-    head.chop(1);
-  }
-  return caption;
-}
 
 void TActForm::ShowStandListSummary(int listMode, bool valueMode) {
   const QString sep = SummarySeparator(MainWindowHeight);
@@ -320,7 +304,8 @@ void TActForm::ClearEstatePanel() {
 // ---- Information and the estate windows -------------------------------------------
 
 void TActForm::ShowForecastInfo(int item) {
-  const ForecastInfo f = ForecastInfoFor(CurrentEstate(), TimePoints.items, item);
+  const Estate e = CurrentEstate();
+  const ForecastInfo f = ForecastInfoFor(e, e.points.items, item);
   if (item == -1) ShowMessage(f.caption, f.line1, f.line2);
   else ShowNotice(f.caption, f.line1);
 }

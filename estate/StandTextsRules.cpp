@@ -1,7 +1,7 @@
-#include "mainwindow/StandTextsRules.h"
+#include "estate/StandTextsRules.h"
 
-#include "mainwindow/ActsLayoutRules.h"
-#include "mainwindow/StandCardRules.h"
+#include "ui/WindowRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Names.h"
 #include "model/Settings.h"

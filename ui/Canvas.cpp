@@ -1,4 +1,4 @@
-#include "mainwindow/ActsCanvas.h"
+#include "ui/Canvas.h"
 
 #include <QPainter>
 

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPictureRules.h"
 #include "model/Data.h"
 
 namespace {

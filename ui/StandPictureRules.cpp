@@ -1,10 +1,11 @@
-#include "mainwindow/StandPictureRules.h"
+#include "ui/StandPictureRules.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "mainwindow/ActsLayoutRules.h"
+#include "ui/WindowRules.h"
 #include "platform/Numbers.h"
+#include "model/Sample.h"
 #include "texts/TextState.h"
 
 using platform::RoundHalfAway;
@@ -159,4 +160,12 @@ bool IsRemovalShownInView(int r, int mode, const PhaseHistory& h) {
       if (h.phase1Growth) return cutting ? (r > 1 && r < p) : (r == 1 || r == p);
       return cutting && r > 1 && r < p;
   }
+}
+
+bool SampleTreeVisible(int species, int index, const SampleViewFilter& filter) {
+  const bool conifer = species == 0 || species == 1;
+  if (filter.broadleaves && conifer) return false;
+  if (filter.conifers && !conifer) return false;
+  if (filter.logTrees && !SampleTreeIsLogTree(index)) return false;
+  return true;
 }

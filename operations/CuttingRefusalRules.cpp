@@ -1,4 +1,4 @@
-#include "mainwindow/ActsCuttingRules.h"
+#include "operations/CuttingRefusalRules.h"
 
 #include "model/Data.h"
 #include "platform/Numbers.h"

@@ -1,9 +1,9 @@
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "mainwindow/ActsLayoutRules.h"
+#include "ui/WindowRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "platform/Numbers.h"

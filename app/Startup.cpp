@@ -1,7 +1,6 @@
-#include "stands/IntroStartup.h"
+#include "app/Startup.h"
 
 #include <QScreen>
-#include <vector>
 
 #include "estate/Map.h"
 #include "estate/Folder.h"
@@ -18,6 +17,7 @@
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "ui/AboutDlg.h"
+#include "ui/ApplicationWindows.h"
 #include "ui/Ask.h"
 #include "ui/Error.h"
 #include "ui/Info.h"
@@ -27,6 +27,7 @@
 #include "ui/WindowHelpers.h"
 #include "ui/Msg.h"
 #include "ui/ProgBar.h"
+#include "ui/Session.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
@@ -36,10 +37,6 @@
 #include "operations/Roads.h"
 #include "operations/Th1.h"
 #include "operations/Th4.h"
-
-namespace {
-std::vector<QWidget*> g_windows;
-}
 
 int MenuBarHeightForDpi(double logicalDpi) {
   if (!(logicalDpi > 0)) return 20;
@@ -57,14 +54,13 @@ void ReadScreenMetrics(const QScreen* screen) {
   platform::SetScreenMetrics(m);
 }
 
-TPendingWindow::TPendingWindow(const QString& name, int width, int height, QWidget* parent) : QDialog(parent) {
-  setObjectName(name);
-  setWindowTitle(PadCaption(QString()));
-  SetOuterSize(this, width, height);
-}
-
 QStringList CreateApplicationWindows() {
-  auto add = [](QWidget* w) { g_windows.push_back(w); };
+  new Session;
+  QStringList names;
+  auto add = [&names](QWidget* w) {
+    AddApplicationWindow(w);
+    names << w->objectName();
+  };
   add(new TActForm);
   add(new TIntroForm);
   add(AboutBox = new TAboutBox);
@@ -95,15 +91,11 @@ QStringList CreateApplicationWindows() {
   add(new TTh1Form);
   add(new TTh4Form);
   add(new TTradeForm);
-  QStringList names;
-  for (QWidget* w : g_windows) names << w->objectName();
   return names;
 }
 
 void DestroyApplicationWindows() {
-  while (!g_windows.empty()) {
-    QWidget* w = g_windows.back();
-    g_windows.pop_back();
+  while (QWidget* w = TakeLastApplicationWindow()) {
     if (w == AboutBox) AboutBox = nullptr;
     if (w == AskForm) AskForm = nullptr;
     if (w == ErrorForm) ErrorForm = nullptr;
@@ -116,10 +108,5 @@ void DestroyApplicationWindows() {
     if (w == ProgBarForm) ProgBarForm = nullptr;
     delete w;
   }
-}
-
-QWidget* ApplicationWindow(const QString& name) {
-  for (QWidget* w : g_windows)
-    if (w->objectName() == name) return w;
-  return nullptr;
+  delete TheSession;
 }

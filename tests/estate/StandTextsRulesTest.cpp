@@ -3,7 +3,7 @@
 // worked out by hand on stands whose slots are set directly.
 #include <gtest/gtest.h>
 
-#include "mainwindow/StandTextsRules.h"
+#include "estate/StandTextsRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"

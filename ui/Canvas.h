@@ -1,6 +1,6 @@
 #pragma once
-// A picture control of the main window: draws its pixmap as it is, also while
-// the window is disabled (a disabled label would grey it).
+// A picture control: draws its pixmap as it is, also while its window is
+// disabled (a disabled label would grey it).
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "estate/EstateChart.h"
+#include "ui/EstateChart.h"
 
 #include <QBarCategoryAxis>
 #include <algorithm>

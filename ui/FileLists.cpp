@@ -1,4 +1,4 @@
-#include "mainwindow/ActsFileLists.h"
+#include "ui/FileLists.h"
 
 #include <QDir>
 

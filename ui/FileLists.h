@@ -1,7 +1,8 @@
 #pragma once
-// The main window's hidden lists of the estate folder: the stand files
-// (mask "*." + the stand-file extension, sorted by name as the folder lists
-// them) and the folder itself.
+// The lists of an estate folder: its stand files (mask "*." + the stand-file
+// extension, sorted by name as the folder lists them) and the folder itself.
+// The session holds the hidden stand-file list of the open stand's estate;
+// the main window and the open-stand window show folder lists of their own.
 
 #include <QListWidget>
 #include <QString>

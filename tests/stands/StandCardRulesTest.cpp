@@ -2,7 +2,7 @@
 // the stand card's rows, bars and columns, with values worked out by hand.
 #include <gtest/gtest.h>
 
-#include "mainwindow/StandCardRules.h"
+#include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
 #include "model/Settings.h"

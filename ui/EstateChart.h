@@ -1,16 +1,17 @@
 #pragma once
-// The bar charts of the estate views, drawn from plain chart contents (the
-// rules compute bars, texts and colours; this only draws them): one bar per
-// entry in its own colour (one stacked bar set per bar, so each category
-// holds one bar), the value mark at the bar's end, the bar's text under it
-// (beside it when horizontal, several lines allowed), a title of several
-// lines, a note over the plot and a foot of our own under it.
+// The bar charts of the estate views and of the growth forecast, drawn from
+// plain chart contents (the rules compute bars, texts and colours; this only
+// draws them): one bar per entry in its own colour (one stacked bar set per
+// bar, so each category holds one bar), the value mark at the bar's end, the
+// bar's text under it (beside it when horizontal, several lines allowed), a
+// title of several lines, a note over the plot and a foot of our own under
+// it.
 
 #include <QChartView>
 #include <QStringList>
 #include <vector>
 
-#include "estate/EstateRules.h"
+#include "ui/ChartBarRules.h"
 
 class QAbstractBarSeries;
 class QBarCategoryAxis;

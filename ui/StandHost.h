@@ -1,0 +1,36 @@
+#pragma once
+// The window that shows the open stand (the main window), as the windows
+// below it reach it for what must answer or act before they go on. The main
+// window implements it and sets itself as the session's host.
+
+#include <QSize>
+#include <QString>
+
+// How a stand comes into the main window (StandHost::ActivateStand).
+enum ActivationMode : int {
+  ActivateFromStandList = 0,    // a pick in the main window's stand list
+  ActivateFromOpenDialog = 1,   // the open dialog
+  ActivateNewStand = 2,         // a new stand from the measurement window
+  ActivateRemeasuredStand = 3,  // changed measurements (rebuilt, written anew)
+  ActivateChangedHeader = 4,    // changed header data only
+};
+
+class StandHost {
+ public:
+  virtual ~StandHost();
+  // Shows the session's open stand (written first as a new file in modes 2
+  // and 3); false when its file could not be written (the message shown).
+  virtual bool ActivateStand(int mode) = 0;
+  // Asks, and deletes a stand file; true only when the file was deleted.
+  virtual bool DeleteStand(const QString& path, const QString& identifier, bool modelEstate,
+                           bool fromOpenWindow) = 0;
+  // The measurement window for the open stand's data; 1 when the changed
+  // stand was saved.
+  virtual int ChangeStandData() = 0;
+  // The main window's size (as computed for the screen).
+  virtual QSize WindowSize() const = 0;
+  // The main window shown at a chosen size (the start window's choice).
+  virtual void ResizeMainWindow(QSize target) = 0;
+  // The start window placed over the main window.
+  virtual void CentreStartWindow() = 0;
+};
