@@ -91,6 +91,10 @@ QStringList CreateApplicationWindows() {
   add(new TTh1Form);
   add(new TTh4Form);
   add(new TTradeForm);
+  // The stand report and the timber sale open each other: the report calls
+  // the sale (below it), the sale asks for the report through its signal.
+  QObject::connect(TradeForm, &TTradeForm::standReportRequested, RapForm, [] { RapForm->ShowOverSale(TradeForm); },
+                   Qt::DirectConnection);
   return names;
 }
 

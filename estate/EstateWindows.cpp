@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "estate/FolderRules.h"
+#include "platform/Screen.h"
 #include "ui/MessageService.h"
 #include "ui/ApplicationWindows.h"
 #include "texts/Actlan.h"
@@ -142,4 +143,9 @@ void OpenEstateReport(const QString& standSectionCaption) {
   if (auto* box = report->findChild<QCheckBox*>(QStringLiteral("CheckBox5"))) box->setText(standSectionCaption);
   ShowBusy(report->parentWidget(), 10, 100, ActlanText(88), PaletteColor(20));
   report->exec();
+}
+
+void CentreReportWindow(QWidget* report) {
+  const platform::ScreenMetrics s = platform::GetScreenMetrics();
+  report->move(ScreenOffset(s.width, OuterWidth(report), 0.5), ScreenOffset(s.height - 30, OuterHeight(report), 0.8));
 }

@@ -43,3 +43,6 @@ void ShowTimePointForecastInfo(const TRadioGroup* group);
 // The estate report window, its third section box captioned as given,
 // after the busy display.
 void OpenEstateReport(const QString& standSectionCaption);
+// The stand report window's place: left = (screen width - width) x 0.5,
+// top = (screen height - height - 30) x 0.8, truncated.
+void CentreReportWindow(QWidget* report);

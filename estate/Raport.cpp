@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "estate/EstateWindows.h"
 #include "estate/RaportRules.h"
 #include "estate/ReportMemo.h"
 #include "estate/ReportPrint.h"
@@ -156,11 +157,6 @@ QStringList TRapForm::MemoLines() const { return ReportMemoLines(Memo1); }
 
 void TRapForm::SetMemoLines(const QStringList& lines, int showLine) { ShowReportLines(Memo1, lines, showLine); }
 
-void TRapForm::CentreReportWindow() {
-  const platform::ScreenMetrics s = platform::GetScreenMetrics();
-  move(ScreenOffset(s.width, OuterWidth(this), 0.5), ScreenOffset(s.height - 30, OuterHeight(this), 0.8));
-}
-
 // ---- Composition ---------------------------------------------------------------
 
 void TRapForm::ComposeStandReport(bool openSale, bool addStock) {
@@ -240,7 +236,7 @@ void TRapForm::FormActivate() {
     Memo1->setGeometry(0, 0, kMemoWidth, h);
     Panel1->move(0, Memo1->y() + h + 1);
     FitFormHeight(this, Panel1->y(), kPanelHeight);
-    CentreReportWindow();
+    CentreReportWindow(this);
     InBoxUpdate = true;
     CheckBox1->setChecked(false);
     CheckBox3->setChecked(false);
@@ -249,6 +245,12 @@ void TRapForm::FormActivate() {
     Initialised = true;
   }
   ClearActiveControl();
+}
+
+void TRapForm::ShowOverSale(QWidget* sale) {
+  Initialised = false;
+  ShowBusy(sale, 10, 100, CommonlanText(69), PaletteColor(20));
+  ShowModal();
 }
 
 void TRapForm::done(int r) {

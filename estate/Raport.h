@@ -42,9 +42,6 @@ class TRapForm : public QDialog {
 
   // The report's lines as the memo holds them.
   QStringList MemoLines() const;
-  // left = (screen width - width) x 0.5, top = (screen height - height - 30)
-  // x 0.8, truncated.
-  void CentreReportWindow();
   // Builds the report (or adds the sale or the stock estimate to it).
   void ComposeStandReport(bool openSale, bool addStock);
   // The notes as the notes editor wraps them.
@@ -58,6 +55,9 @@ class TRapForm : public QDialog {
 
   // Shows the window modally.
   int ShowModal();
+  // Shows the window modally, built anew, over the timber-sale window that
+  // asked for it (after the busy display over that window).
+  void ShowOverSale(QWidget* sale);
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
-#include "estate/Raport.h"
+#include "estate/EstateWindows.h"
 #include "estate/TradeChart.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/Canvas.h"
@@ -104,7 +104,13 @@ QComboBox* MakePercentList(QWidget* parent, const char* name) {
   return c;
 }
 
-bool ReportWindowVisible() { return RapForm && RapForm->isVisible(); }
+// The stand report window, which opens this window in turn.
+QWidget* StandReportWindow() { return ApplicationWindow(QStringLiteral("RapForm")); }
+
+bool ReportWindowVisible() {
+  const QWidget* report = StandReportWindow();
+  return report && report->isVisible();
+}
 
 // The cutting method of the current phase as the stand view names it (the
 // cutting stage chosen in the main window), or nothing without a main window.
@@ -729,28 +735,25 @@ void TTradeForm::ShowSampleArea(bool show) {
 void TTradeForm::PlaceReportPanel(int mode, bool withCaption) {
   const bool attach = withCaption && ReportWindowVisible();
   Panel11->setText(attach ? TradelanText(23) : TradelanText(22));
-  if (attach) RapForm->CentreReportWindow();
+  QWidget* report = StandReportWindow();
+  if (attach) CentreReportWindow(report);
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
   switch (mode) {
     case 0:
-      if (RapForm) move(RapForm->x() - 20, RapForm->y() - 40);
+      if (report) move(report->x() - 20, report->y() - 40);
       break;
     case 1:
       PlaceOnScreen(this, 0.5, 0.5);
       break;
     default:
-      move(ScreenOffset(s.width, OuterWidth(this), 0.5), RapForm ? RapForm->y() + 40 : y());
+      move(ScreenOffset(s.width, OuterWidth(this), 0.5), report ? report->y() + 40 : y());
       break;
   }
 }
 
 void TTradeForm::Panel11Click() {
   if (!ReportWindowVisible()) {
-    if (RapForm) {
-      RapForm->Initialised = false;
-      ShowBusy(this, 10, 100, CommonlanText(69), PaletteColor(20));
-      RapForm->ShowModal();
-    }
+    emit standReportRequested();
     ClearActiveControl();
     return;
   }

@@ -134,6 +134,11 @@ class TTradeForm : public QDialog {
   // report, 2 when closed.
   int ShowModal();
 
+ signals:
+  // The stand report asked for over this window (the report window, above
+  // this one, opens itself; app/ connects it).
+  void standReportRequested();
+
  protected:
   void showEvent(QShowEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;

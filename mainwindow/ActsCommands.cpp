@@ -17,7 +17,7 @@
 #include "model/Phase.h"
 #include "platform/Files.h"
 #include "stands/Intro.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/Meas.h"
 #include "stands/Open.h"
 #include "texts/Actlan.h"

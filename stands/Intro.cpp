@@ -20,7 +20,7 @@
 #include "ui/Palette.h"
 #include "ui/Session.h"
 #include "ui/StandHost.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/Meas.h"
 #include "stands/Settings.h"
 #include "texts/Actlan.h"

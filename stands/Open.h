@@ -15,6 +15,8 @@
 //                     (table, ages, charts, dot map, stand view)
 //   OpenCommands.cpp  activation and closing, list click, Open, Delete,
 //                     change data, help, the view options
+//   OpenFile.cpp      the ways in: a stand file probed and previewed, the
+//                     stand confirmed loaded (OpenFile.h)
 // What the window shows is computed by OpenRules.h.
 
 #include <QDialog>

@@ -11,7 +11,7 @@
 
 #include "ui/FileLists.h"
 #include "platform/Files.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/EstateListRules.h"
 #include "stands/Open.h"
 #include "texts/Actlan.h"

@@ -1,7 +1,8 @@
 #pragma once
 // The window that shows the open stand (the main window), as the windows
 // below it reach it for what must answer or act before they go on. The main
-// window implements it and sets itself as the session's host.
+// window implements it and sets itself as the session's host; without a host
+// nothing is shown, deleted or changed (the defaults below).
 
 #include <QSize>
 #include <QString>
@@ -20,17 +21,19 @@ class StandHost {
   virtual ~StandHost();
   // Shows the session's open stand (written first as a new file in modes 2
   // and 3); false when its file could not be written (the message shown).
-  virtual bool ActivateStand(int mode) = 0;
+  virtual bool ActivateStand(int /*mode*/) { return false; }
   // Asks, and deletes a stand file; true only when the file was deleted.
-  virtual bool DeleteStand(const QString& path, const QString& identifier, bool modelEstate,
-                           bool fromOpenWindow) = 0;
+  virtual bool DeleteStand(const QString& /*path*/, const QString& /*identifier*/, bool /*modelEstate*/,
+                           bool /*fromOpenWindow*/) {
+    return false;
+  }
   // The measurement window for the open stand's data; 1 when the changed
   // stand was saved.
-  virtual int ChangeStandData() = 0;
+  virtual int ChangeStandData() { return 0; }
   // The main window's size (as computed for the screen).
-  virtual QSize WindowSize() const = 0;
+  virtual QSize WindowSize() const { return QSize(0, 0); }
   // The main window shown at a chosen size (the start window's choice).
-  virtual void ResizeMainWindow(QSize target) = 0;
+  virtual void ResizeMainWindow(QSize /*target*/) {}
   // The start window placed over the main window.
-  virtual void CentreStartWindow() = 0;
+  virtual void CentreStartWindow() {}
 };

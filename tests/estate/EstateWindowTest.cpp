@@ -24,7 +24,7 @@
 #include "estate/ReportPrint.h"
 #include "estate/dbRaport.h"
 #include "model/Estate.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/Settings.h"
 #include "stands/Settings2.h"
 #include "tests/estate/EstateFixture.h"

@@ -1,7 +1,7 @@
 // Activating a stand in the main window in each of its five modes: what is
 // recorded and written for new and re-measured stands, what the windows do.
 #include "ui/FileLists.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"
 #include "ui/Session.h"

@@ -12,7 +12,7 @@
 #include "model/Estate.h"
 #include "platform/Files.h"
 #include "platform/Jpeg.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/Meas.h"
 #include "stands/Open.h"
 #include "tests/support/ProgramWindows.h"

@@ -8,7 +8,7 @@
 #include <QTextEdit>
 
 #include "ui/FileLists.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "stands/Open.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/ProgramWindows.h"

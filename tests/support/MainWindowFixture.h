@@ -23,7 +23,7 @@
 #include "model/Settings.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 #include "app/Startup.h"
 #include "tests/support/Controls.h"
 #include "tests/support/Shots.h"

@@ -1,7 +1,7 @@
 // Opening a stand file: the open dialog, the probe and preview in the
 // open-stand window, and the loading of the stand the user confirmed.
 
-#include "stands/IntroOpen.h"
+#include "stands/OpenFile.h"
 
 #include <QCheckBox>
 #include <QDir>
