@@ -3,7 +3,8 @@
 // "Lisätietoja", the estate overview opened from its "Taulukot" and the
 // estate report from the overview's report button (its sections by the check
 // boxes, the overview's choices carried over, printing with the estate's
-// count line kept), over an estate of ten stands built by code and over the
+// count line kept, a long report whole on a print service's A4 and Letter
+// queues), over an estate of ten stands built by code and over the
 // model estate as the build wrote it. Pictures of each are left for a person
 // to look at.
 #include <QAction>

@@ -2,9 +2,10 @@
 // thinned stand: the sale's first opening, rows, prices, the shift, the tax,
 // the stem prices and their question, the reset by another stand or by saved
 // prices; the report built at every opening, the sale attached to it and
-// back, the regeneration costs, and printing: the notice without a printer
-// and a PDF printed here, whose pages and line positions are read back with
-// pdftotext.
+// back, the regeneration costs, and printing: the notice without a printer,
+// a PDF printed here, whose pages and line positions are read back with
+// pdftotext, and the print dialog's queues of a print service of the
+// test's own (their paper, a queue that refuses, the service gone).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
