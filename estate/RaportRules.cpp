@@ -1,5 +1,8 @@
 #include "estate/RaportRules.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/Names.h"
 #include "model/Phase.h"
 #include "platform/Numbers.h"
@@ -264,7 +267,7 @@ QString StripReportIndent(const QString& firstLine, const QString& line) {
 }
 
 PrintLayout LayoutPrintedReport(const QStringList& memo, bool heading, bool boldFirst, int firstBodyLine,
-                                int pitch) {
+                                int pitch, int lastPosition) {
   PrintLayout layout;
   if (memo.isEmpty()) return layout;
   const QString first = memo.at(0);
@@ -273,17 +276,19 @@ PrintLayout LayoutPrintedReport(const QStringList& memo, bool heading, bool bold
   const auto hasRule = [&](int i) { return i >= 0 && memo.at(i).contains(kRule); };
   bool boldFirstDone = false;
   int page = 0;
-  int counter = 2;  // the page's line counter: 2 .. 69
+  int onPage = 0;  // lines on the page so far
+  int position = qMax(1, firstBodyLine) + 2;
   for (int i = qMax(1, firstBodyLine); i < memo.size(); ++i) {
-    if (counter == 2 + kPrintBodyLinesPerPage) {
+    if (onPage == kPrintBodyLinesPerPage || (onPage > 0 && position > lastPosition)) {
       // A new page only for a line that follows.
       ++page;
-      counter = 2;
+      onPage = 0;
+      position = 2;
     }
     PrintedLine line;
     line.memoLine = i;
     line.page = page;
-    line.position = page == 0 ? i + 2 : counter;
+    line.position = position;
     line.y = kPrintBodyTop + line.position * pitch;
     line.text = StripReportIndent(first, memo.at(i));
     if (boldFirst && !boldFirstDone && i >= 2 && memo.at(i).size() > 10) {
@@ -294,10 +299,28 @@ PrintLayout LayoutPrintedReport(const QStringList& memo, bool heading, bool bold
       else line.bold = hasRule(i - 2) || hasRule(i - 3);
     }
     layout.lines.push_back(line);
-    ++counter;
+    ++onPage;
+    ++position;
   }
   layout.pages = page + 1;
   return layout;
+}
+
+PrintFit FitPrintedPage(const PrintPage& page) {
+  PrintFit fit;
+  if (page.printableWidth <= 0 || page.printableHeight <= 0 || page.pitch <= 0) return fit;
+  const auto lineBottom = [&](int position) {
+    return double(kPrintBodyTop) + double(position) * page.pitch + page.lineHeight;
+  };
+  const double width = kPrintLeft + double(page.widestText);
+  const double height = std::max(lineBottom(page.firstPosition), double(page.headingBottom));
+  fit.scale = std::min({1.0, page.printableWidth / width, page.printableHeight / height});
+  // The printable height in the layout's pixels; the first line stays on
+  // its page whatever the scale's rounding.
+  const double last =
+      std::floor((page.printableHeight / fit.scale - kPrintBodyTop - page.lineHeight) / page.pitch);
+  fit.lastPosition = std::max(page.firstPosition, int(std::min(last, 1e6)));
+  return fit;
 }
 
 }  // namespace raport

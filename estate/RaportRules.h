@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "model/Data.h"
@@ -136,11 +137,36 @@ struct PrintLayout {
 // heading); the body starts at firstBodyLine (2 for the stand report, whose
 // line 1 is blank; 1 for the estate report, whose line 1 is its stand count
 // and area). On the first page a line stands at its memo index + 2, on later
-// pages at 2, 3, ...; every page holds 68 lines and a page is begun only for
-// a line that follows. With boldFirst the first line from memo line 2 on that
+// pages at 2, 3, ...; every page holds 68 lines, fewer where a line would
+// stand below lastPosition, and a page is begun only for a line that
+// follows. With boldFirst the first line from memo line 2 on that
 // is longer than 10 characters is bold; with heading the two lines after a
 // rule line of ten "_" are bold and the rule line is printed empty.
 PrintLayout LayoutPrintedReport(const QStringList& memo, bool heading, bool boldFirst, int firstBodyLine,
-                                int pitch);
+                                int pitch, int lastPosition = std::numeric_limits<int>::max());
+
+// A printer's page as the report needs it, in printer pixels: the printable
+// area (where the painter's origin is), the widest text (heading or line,
+// without the left edge), a body line's text height, the heading's bottom
+// (0 without a heading), the pitch and the first line's position.
+struct PrintPage {
+  int printableWidth = 0;
+  int printableHeight = 0;
+  int widestText = 0;
+  int lineHeight = 0;
+  int headingBottom = 0;
+  int pitch = 1;
+  int firstPosition = 4;
+};
+// How the report is put on that page so that no line is lost: drawn at
+// scale (below 1 only where the widest text or the first line does not fit
+// on the printable area), and a page ends at lastPosition at the latest
+// (the last line position whose text still ends on the printable area, at
+// least the first line's). A page that holds the whole layout keeps it.
+struct PrintFit {
+  double scale = 1.0;
+  int lastPosition = std::numeric_limits<int>::max();
+};
+PrintFit FitPrintedPage(const PrintPage& page);
 
 }  // namespace raport

@@ -2,11 +2,15 @@
 // Printing a report (the stand report and the estate report alike): the
 // first line as a heading in a larger bold font, the other lines in the
 // report's fixed-pitch font, 68 lines a page, placed by
-// raport::LayoutPrintedReport in the printer's own pixels.
+// raport::LayoutPrintedReport in the printer's own pixels. On paper whose
+// printable area is shorter or narrower than that layout (a print queue's
+// margins, Letter, a small sheet) a page ends early or is drawn smaller
+// (raport::FitPrintedPage): no line is ever lost.
 //
 // The print command asks Qt's print dialog for the printer (a printer of the
-// system, or a PDF file). With no printer at all, or a printer that cannot
-// be started, the user is told so and nothing counts as printed.
+// system, or a PDF file); the paper is the one the dialog ends with. With no
+// printer at all, a printer that cannot be started or a print queue that
+// refuses the report, the user is told so and nothing counts as printed.
 
 #include <QFont>
 #include <QString>

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Checks that the set-up installs what the build reads: every Debian package
-# that owns a CMake package configuration found by the build (the <Name>_DIR
-# entries of the build's CMakeCache.txt) must be in the set-up list
+# Checks that the set-up installs what the build reads and the tests run:
+# every Debian package that owns a CMake package configuration found by the
+# build (the <Name>_DIR entries of the build's CMakeCache.txt), a library
+# found through one of CMake's find modules (the entries listed in
+# module_libraries below) or a program or file the tests need (the
+# NORVALEN_NEEDS_<what> entries) must be in the set-up list
 # (norvalen_packages in scripts/setup.sh) or among the hard dependencies of
 # that list. Recommended packages do not count: the set-up installs with
 # --no-install-recommends.
@@ -64,6 +67,17 @@ if [ ${#configs[@]} -eq 0 ]; then
   echo "no CMake package configuration in $cache" >&2
   exit 1
 fi
+# The libraries of the find modules and what the tests need, by the path the
+# package installed (its folder's links resolved: /sbin is /usr/sbin).
+module_libraries='JPEG_LIBRARY_RELEASE|CUPS_LIBRARIES'
+while IFS= read -r line; do
+  name=${line%%:FILEPATH=*}
+  file=${line#*:FILEPATH=}
+  [ -e "$file" ] || continue
+  file="$(cd "$(dirname "$file")" && pwd -P)/$(basename "$file")"
+  configs+=("$file")
+  entry_of[$file]=$name
+done < <(grep -E "^(NORVALEN_NEEDS_[A-Za-z0-9_]+|$module_libraries):FILEPATH=" "$cache")
 
 # Everything the list installs: the packages and their hard dependencies,
 # recursively, from one apt-cache run. Lines without indentation are package
@@ -104,6 +118,6 @@ for f in "${configs[@]}"; do
   fi
 done
 if [ $status -eq 0 ]; then
-  echo "ok: the $checked CMake package configurations of the build come from the set-up list (${#installed_by_list[@]} packages with their hard dependencies)"
+  echo "ok: the $checked CMake package configurations, libraries and test needs of the build come from the set-up list (${#installed_by_list[@]} packages with their hard dependencies)"
 fi
 exit $status

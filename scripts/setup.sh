@@ -11,6 +11,7 @@ norvalen_packages=(
   fonts-crosextra-carlito fonts-liberation2 fonts-liberation
   locales
   poppler-utils
+  libcups2-dev cups-daemon cups-client cups-filters
   ccache
 )
 

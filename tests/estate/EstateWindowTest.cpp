@@ -3,7 +3,8 @@
 // "Lisätietoja", the estate overview opened from its "Taulukot" and the
 // estate report from the overview's report button (its sections by the check
 // boxes, the overview's choices carried over, printing with the estate's
-// count line kept), over an estate of ten stands built by code and over the
+// count line kept, a long report whole on a print service's A4 and Letter
+// queues), over an estate of ten stands built by code and over the
 // model estate as the build wrote it. Pictures of each are left for a person
 // to look at.
 #include <QAction>
@@ -29,6 +30,7 @@
 #include "stands/Settings2.h"
 #include "tests/estate/EstateFixture.h"
 #include "tests/support/EstateFixture.h"
+#include "tests/support/PrintServer.h"
 #include "tests/support/ProgramWindows.h"
 #include "ui/Session.h"
 
@@ -461,4 +463,29 @@ TEST_F(EstateViews, ReportPrintedWithItsCountLine) {
   EXPECT_TRUE(text.contains("10 kuviota"));
   QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("tila.pdf"),
                                  ShotPath("estate-report-printed")});
+}
+
+TEST_F(EstateViews, LongReportPrintedWholeThroughA4AndLetterQueues) {
+  PrintServer server;
+  ASSERT_TRUE(server.running());
+  // Twelve copies of the ten stands: a report of several pages.
+  EstateRecordList stands;
+  for (int copy = 1; copy <= 12; ++copy)
+    for (EstateRecord r : ModelEstate()) {
+      r.standId += QStringLiteral("-%1").arg(copy);
+      r.fileName = r.standId + QStringLiteral(".norvalen");
+      stands.push_back(r);
+    }
+  platform::SetToday(QDate(2024, 6, 25));
+  Open(stands);
+  InReport(nullptr, [&] {
+    const QStringList memo = ReportMemo();
+    EXPECT_GT(memo.size(), 2 * 68);
+    for (const auto& [queue, paper] : {std::pair("a4", QSizeF(595, 842)), std::pair("letter", QSizeF(612, 792))}) {
+      PrintThroughDialog(queue, [] { Click(dbRapForm->Button2); });
+      ASSERT_TRUE(server.WaitUntilIdle());
+      ExpectPrintedWhole(ReadPrintedReport(server.Output(queue), QStringLiteral("estate-report-on-%1").arg(queue)),
+                         memo, 1, paper);
+    }
+  });
 }

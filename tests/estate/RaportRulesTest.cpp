@@ -309,16 +309,19 @@ TEST(RaportRules, RegenerationCostSectionWithAndWithoutSeedlings) {
 TEST(RaportRules, PrintedPagesHold68LinesWithNoTrailingBlankPage) {
   constexpr int kPitch = 15;
   struct Case {
-    int bodyLines, pages, lastPage, lastPosition;
+    int bodyLines, pages, lastPage, lastPosition, pageEnd = std::numeric_limits<int>::max();
   };
   // The first page holds memo lines 2..69 at positions 4..71, later pages
-  // lines at 2..69.
-  const Case cases[] = {{0, 1, 0, 0},   {2, 1, 0, 5},  {68, 1, 0, 71}, {69, 2, 1, 2},
-                        {70, 2, 1, 3}, {71, 2, 1, 4}, {136, 2, 1, 69}, {139, 3, 2, 4}};
+  // lines at 2..69; a page that ends at position 67 holds lines at 4..67
+  // (64 lines), then 2..67 (66 lines); one that ends at 4 a line, then
+  // three.
+  const Case cases[] = {{0, 1, 0, 0},      {2, 1, 0, 5},      {68, 1, 0, 71},    {69, 2, 1, 2},
+                        {70, 2, 1, 3},     {71, 2, 1, 4},     {136, 2, 1, 69},   {139, 3, 2, 4},
+                        {64, 1, 0, 67, 67}, {65, 2, 1, 2, 67}, {139, 3, 2, 10, 67}, {3, 2, 1, 3, 4}};
   for (const Case& c : cases) {
     QStringList memo = {" 01.01.2025  Norvalen - kuvioraportti", " "};
     for (int i = 0; i < c.bodyLines; ++i) memo << QStringLiteral("  rivi %1").arg(i + 1);
-    const PrintLayout layout = LayoutPrintedReport(memo, true, false, 2, kPitch);
+    const PrintLayout layout = LayoutPrintedReport(memo, true, false, 2, kPitch, c.pageEnd);
     EXPECT_EQ(layout.heading, "01.01.2025  Norvalen - kuvioraportti");
     EXPECT_EQ(layout.pages, c.pages) << c.bodyLines;
     ASSERT_EQ(int(layout.lines.size()), c.bodyLines);
@@ -329,6 +332,47 @@ TEST(RaportRules, PrintedPagesHold68LinesWithNoTrailingBlankPage) {
     EXPECT_EQ(std::tuple(layout.lines.back().page, layout.lines.back().position, layout.lines.back().y),
               std::tuple(c.lastPage, c.lastPosition, 40 + c.lastPosition * kPitch))
         << c.bodyLines;
+  }
+}
+
+TEST(RaportRules, PrintedPageFitsThePrintersPrintableArea) {
+  // At 1200 dpi a 9-point line is 170 pixels high with a pitch of 187; the
+  // first page's last line, at position 71, ends at 40 + 71 x 187 + 170 =
+  // 13487 pixels, the first line (position 4) at 958.
+  struct Case {
+    const char* page;
+    int width, height, widest;
+    double scale;
+    int lastPosition;
+  };
+  const Case cases[] = {
+      // A4 with margins of 10 and 5 mm (567.3 x 813.5 pt): the whole layout.
+      {"A4 5 mm", 9455, 13559, 7000, 1.0, 71},
+      // The generic PDF queue's A4 (559 x 770 pt) and Letter (576 x 720 pt):
+      // (12833 - 210) / 187 = 67.5 and (12000 - 210) / 187 = 63.05.
+      {"A4 queue", 9317, 12833, 7000, 1.0, 67},
+      {"Letter queue", 9600, 12000, 7000, 1.0, 63},
+      // A5 (384 x 523 pt): the widest line and the edge, 9000 pixels, drawn
+      // at 6400 / 9000; the height is then 8717 x 9000 / 6400 = 12258 and
+      // (12258 - 210) / 187 = 64.4.
+      {"A5 queue", 6400, 8717, 8970, 6400.0 / 9000, 64},
+      // A strip of paper lower than the first line: drawn at 303 / 958, one
+      // line a page.
+      {"strip", 9000, 303, 7000, 303.0 / 958, 4},
+      // A printer that tells no printable area: the layout as it is.
+      {"unknown", 0, 0, 7000, 1.0, std::numeric_limits<int>::max()}};
+  for (const Case& c : cases) {
+    PrintPage page;
+    page.printableWidth = c.width;
+    page.printableHeight = c.height;
+    page.widestText = c.widest;
+    page.lineHeight = 170;
+    page.headingBottom = 120 + 215;
+    page.pitch = 187;
+    page.firstPosition = 4;
+    const PrintFit fit = FitPrintedPage(page);
+    EXPECT_NEAR(fit.scale, c.scale, 1e-9) << c.page;
+    EXPECT_EQ(fit.lastPosition, c.lastPosition) << c.page;
   }
 }
 

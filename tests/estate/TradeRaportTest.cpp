@@ -2,9 +2,10 @@
 // thinned stand: the sale's first opening, rows, prices, the shift, the tax,
 // the stem prices and their question, the reset by another stand or by saved
 // prices; the report built at every opening, the sale attached to it and
-// back, the regeneration costs, and printing: the notice without a printer
-// and a PDF printed here, whose pages and line positions are read back with
-// pdftotext.
+// back, the regeneration costs, and printing: the notice without a printer,
+// a PDF printed here, whose pages and line positions are read back with
+// pdftotext, and the print dialog's queues of a print service of the
+// test's own (their paper, a queue that refuses, the service gone).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -24,6 +25,7 @@
 #include "estate/TradeChart.h"
 #include "ui/Canvas.h"
 #include "stands/Settings.h"
+#include "tests/support/PrintServer.h"
 #include "tests/support/ProgramWindows.h"
 #include "ui/Session.h"
 
@@ -173,10 +175,7 @@ struct PdfText {
 };
 PdfText ReadPdf(const QString& path) {
   PdfText t;
-  QProcess p;
-  p.start("pdftotext", {"-bbox", path, "-"});
-  if (!p.waitForFinished(30000)) return t;
-  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  const QString html = PdfBoxes(path);
   static const QRegularExpression wordRe(
       R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re");
   int page = -1;
@@ -555,6 +554,48 @@ TEST_F(SaleWindows, PrintingWithoutAPrinterAndToPdf) {
   ASSERT_NE(pdf.Find("perustiedot"), nullptr);
   QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("raportti.pdf"),
                                    ShotPath("report-printed")});
+}
+
+TEST_F(SaleWindows, PrintedThroughThePrintService) {
+  PrintServer server;
+  ASSERT_TRUE(server.running());
+  const auto print = [] { Click(RapForm->Button4); };
+  OpenReport([&] {
+    // The report with the sale and the stock estimate, on the queues' own
+    // paper.
+    EXPECT_TRUE(InModal("TradeForm", [] { Click(TradeForm->Panel11); }, [] { Click(RapForm->CheckBox3); }));
+    Click(RapForm->CheckBox1);
+    const QStringList memo = Memo();
+    for (const auto& [queue, paper] : {std::pair("a4", QSizeF(595, 842)), std::pair("letter", QSizeF(612, 792))}) {
+      PrintThroughDialog(queue, print);
+      ASSERT_TRUE(server.WaitUntilIdle());
+      ExpectPrintedWhole(ReadPrintedReport(server.Output(queue), QStringLiteral("report-on-%1").arg(queue)), memo, 2,
+                         paper);
+    }
+    // A test's PDF is the same whatever the default printer: one made with
+    // the service's default queue and one with no service at all.
+    const auto hookPdf = [&](const QString& name) {
+      PrintScript hook;
+      hook.pdfPath = folder_.file(name);
+      print();
+      return PdfBoxes(hook.pdfPath);
+    };
+    const QString withDefault = hookPdf("oletus.pdf");
+    // A queue that refuses the job: the notice; the report stays.
+    script_.Clear();
+    PrintThroughDialog("suljettu", print);
+    const MessageRecord refused = script_.Last(MessageKind::Notice);
+    EXPECT_EQ(QStringList{refused.caption} + refused.lines,
+              QStringList({"Virhe", "kirjoitin suljettu ei ottanut raporttia vastaan, raporttia ei tulostettu   !"}));
+    EXPECT_EQ(Memo(), memo);
+    // The service stopped: no printer.
+    server.Stop();
+    EXPECT_EQ(hookPdf("ei-palvelua.pdf"), withDefault);
+    print();
+    EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList({"kirjoitinta ei ole asennettu !"}));
+    EXPECT_EQ(Memo(), memo);
+    Click(RapForm->Button1);
+  });
 }
 
 TEST_F(SaleWindows, PrintedPagesBreakAfter68LinesWithNoEmptyPage) {

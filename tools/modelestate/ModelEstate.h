@@ -53,6 +53,7 @@ std::unique_ptr<data> BuildModelStand(const ModelStandPlan& plan);
 // The map of the estate's stands.
 QImage DrawModelEstateMap(const std::vector<ModelStandPlan>& plans);
 
-// Writes every stand file and "Mallitila.jpg" into the folder (created when
-// missing). False with the reason when something could not be written.
+// Writes every stand file, stored as the program's own save stores it, and
+// "Mallitila.jpg" into the folder (created when missing). False with the
+// reason when something could not be written.
 bool WriteModelEstate(const QString& folder, QString* error);
