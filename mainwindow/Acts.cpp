@@ -326,7 +326,7 @@ void TActForm::ShowSettingsForm(int page) {
   if (result == 1) {
     ShowBusy(this, 10, 100, ActlanText(23), PaletteColor(20));
     if (page == 1) SettForm->ApplySettings();
-    else SettForm->SaveSettings(page);
+    else SaveSettings(page);
   }
   ClearFocus(this);
 }

@@ -258,7 +258,7 @@ void TIntroForm::FormActivate() {
     // 4. Settings: read, or announced, defaulted and written.
     model::SetSettingsFolder(programFolder);
     if (!SettForm) SettForm = new TSettForm;
-    SettForm->LoadSettings(model::kAllPages);
+    LoadSettings(model::kAllPages);
     // 5. Currency captions; 6. the wide view starts off.
     if (TheSession) emit TheSession->settingsRead();
     // 7, 8. Window sizes the screen allows.

@@ -1,25 +1,17 @@
 #include "stands/Settings.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSignalBlocker>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTextEdit>
-#include <QTextLayout>
-#include <QtMath>
 
 #include "ui/Palette.h"
 #include "platform/Numbers.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
-#include "stands/Settings1.h"
-#include "stands/Settings2.h"
 #include "texts/Commonlan.h"
 #include "texts/Settlan.h"
 
@@ -49,135 +41,6 @@ constexpr PriceFormat kFormats[model::kPriceFormatCount] = {
 QString LowerText(int commonNumber) { return CommonlanText(commonNumber).toLower(); }
 
 }  // namespace
-
-// ---- Shared parts of the settings windows ----------------------------------
-
-QFont SettingsTextFont() { return PixelFont(QStringLiteral("Calibri"), 14); }
-QFont SettingsHeadingFont() { return PixelFont(QStringLiteral("Calibri"), 15, true); }
-QFont SettingsButtonFont() { return PixelFont(QStringLiteral("Calibri Light"), 14); }
-
-QFrame* MakeSettingsPanel(QWidget* parent, const QString& name, int colourIndex) {
-  auto* p = new QFrame(parent);
-  p->setObjectName(name);
-  SetWidgetColor(p, PaletteColor(colourIndex));
-  return p;
-}
-
-QLabel* MakeSettingsLabel(QWidget* parent, const QString& name, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setAttribute(Qt::WA_TranslucentBackground);
-  l->adjustSize();
-  return l;
-}
-
-QPushButton* MakeSettingsButton(QWidget* parent, const QString& name, const QString& text, int width) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setFont(SettingsButtonFont());
-  b->setAutoDefault(false);
-  b->resize(width, 28);
-  return b;
-}
-
-QTextEdit* MakeSettingsInfoText(QWidget* parent, const QString& name, int colourIndex) {
-  auto* e = new QTextEdit(parent);
-  e->setObjectName(name);
-  e->setReadOnly(true);
-  e->setFocusPolicy(Qt::NoFocus);
-  e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  e->setLineWrapMode(QTextEdit::WidgetWidth);
-  e->setFrameShape(QFrame::NoFrame);
-  SetRoleColor(e, QPalette::Base, PaletteColor(colourIndex));
-  return e;
-}
-
-QTextEdit* MakeDisabledInfoText(QWidget* parent, const QString& name, int colourIndex) {
-  QTextEdit* e = MakeSettingsInfoText(parent, name, colourIndex);
-  e->setEnabled(false);
-  QPalette info = e->palette();
-  info.setColor(QPalette::Disabled, QPalette::Text, info.color(QPalette::Active, QPalette::Text));
-  e->setPalette(info);
-  return e;
-}
-
-namespace {
-// The edit's text laid out as its viewport will show it.
-struct LaidOutText {
-  int lines = 0;
-  int height = 0;
-};
-LaidOutText LayOut(const QTextEdit* edit) {
-  QTextDocument doc;
-  doc.setDefaultFont(edit->font());
-  doc.setDocumentMargin(edit->document()->documentMargin());
-  doc.setPlainText(edit->toPlainText());
-  doc.setTextWidth(edit->width() - 2 * edit->frameWidth());
-  LaidOutText t;
-  t.height = qCeil(doc.size().height());
-  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) t.lines += qMax(1, b.layout()->lineCount());
-  return t;
-}
-}  // namespace
-
-int DisplayedLineCount(const QTextEdit* edit) { return LayOut(edit).lines; }
-
-int InfoTextHeight(const QTextEdit* edit, int lineHeight) {
-  // Lines x line height + 10, and never less than the laid-out text needs
-  // (fonts with leading space their lines wider than a label is high).
-  const LaidOutText t = LayOut(edit);
-  return qMax(t.lines * lineHeight + 10, t.height + 2 * edit->frameWidth() + 2);
-}
-
-void ClearActiveControl(QWidget* window) {
-  // The window itself takes the focus, so that no control shows it and the
-  // window does not hand it to its first control when activated.
-  if (QWidget* w = window->focusWidget(); w && w != window) w->clearFocus();
-  window->setFocus(Qt::OtherFocusReason);
-}
-
-TSettingsWindow::TSettingsWindow(QWidget* parent, const QString& name, int page) : QDialog(parent), page_(page) {
-  setObjectName(name);
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-  setFont(SettingsTextFont());
-}
-
-void TSettingsWindow::MakeButtons(QWidget* panel) {
-  BitBtn1 = MakeSettingsButton(panel, QStringLiteral("BitBtn1"),
-                               CommonlanText(116) + QLatin1Char(' ') + SettlanText(12) + QLatin1Char(' ') +
-                                   CommonlanText(8).toLower(),
-                               150);
-  Button1 = MakeSettingsButton(panel, QStringLiteral("Button1"), CommonlanText(8), 96);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { done(1); });
-  connect(Button1, &QPushButton::clicked, this, [this] { done(2); });
-}
-
-void TSettingsWindow::PlaceButtonPanel(QWidget* panel, int top, int width) {
-  constexpr int kHeight = 44;
-  panel->setGeometry(0, top, width, kHeight);
-  Button1->move(width - Button1->width() - 10, 8);
-  BitBtn1->move(Button1->x() - BitBtn1->width() - 6, 8);
-  resize(width, top + kHeight);
-  FitFormHeight(this, top, kHeight);
-}
-
-void TSettingsWindow::showEvent(QShowEvent* e) {
-  QDialog::showEvent(e);
-  if (!e->spontaneous()) FormActivate();
-}
-
-int TSettingsWindow::ShowModal() { return exec() == 1 ? 1 : 2; }
-
-void TSettingsWindow::done(int r) {
-  // Any way of closing but the save button counts as "close" (2).
-  if (r != 1) r = 2;
-  if (SettForm) r = SettForm->AskSaveSettingsOnClose(BitBtn1->isEnabled(), r, page_);
-  QDialog::done(r);
-}
-
-void TSettingsWindow::reject() { done(2); }
 
 QString CurrencyUnitText(bool shortForm) {
   if (SettForm) return SettForm->CurrencyUnitText(shortForm);
@@ -428,82 +291,27 @@ void TSettForm::SetDefaultSettings() { model::SetDefaultSettings(Settings); }
 bool TSettForm::WriteSettingsFile() {
   QString error;
   const bool ok = model::WriteSettingsFile(Settings, model::SettingsFilePath(), &error);
-  if (!ok) ReportWriteFailure(error);
+  if (!ok) ReportSettingsWriteFailure(error);
   return ok;
-}
-
-void TSettForm::ReportWriteFailure(const QString& error) {
-  const QString reason = error.isEmpty() ? QString() : QStringLiteral(" (") + error + QLatin1Char(')');
-  ShowNotice(CommonlanText(115), QString::fromUtf8("Asetuksia ei voitu tallettaa tiedostoon ") +
-                                     model::SettingsFilePath() + reason + QStringLiteral("   !"));
-}
-
-void TSettForm::LoadSettings(int page) {
-  // A page whose changes were discarded returns to the stored values; a
-  // file that has gone or been damaged meanwhile does not undo the settings
-  // accepted before (the record is written back instead).
-  // A missing or damaged file is announced before the defaults replace it.
-  const auto announce = [] {
-    ShowNotice(CommonlanText(87), SettlanText(4).toLower() + QLatin1Char(' ') + SettlanText(19));
-  };
-  const model::SettingsLoadResult res =
-      page == model::kAllPages ? model::LoadSettingsFile(announce) : model::ReloadSettingsFile(announce);
-  if (res.writeFailed) ReportWriteFailure(res.writeError);
-  if (res.state == model::SettingsFileState::Unreadable)
-    ShowNotice(CommonlanText(115), model::UnreadableSettingsText(model::SettingsFilePath(), res.readError, page == model::kAllPages));
-  if (page == model::kAllPages || page == model::kPricePage) FillPricePage();
-  if ((page == model::kAllPages || page == model::kRecommendationPage) && SettForm1)
-    SettForm1->ShowChoices(model::RecommendationChoicesOf(Settings));
-  if ((page == model::kAllPages || page == model::kDisplayPage) && SettForm2)
-    SettForm2->ShowValues(model::DisplayValuesOf(Settings));
-}
-
-void TSettForm::FillPricePage() {
-  {
-    const QSignalBlocker block(ListBox2);
-    ListBox2->setCurrentRow(Settings.currencyIndex);
-  }
-  FillPriceListText();
-  {
-    const QSignalBlocker block(ListBox1);
-    ListBox1->setCurrentRow(Settings.priceFormatIndex);
-  }
-  FillPriceEdits(PriceEdits(), UnitLabels(), -1);
-}
-
-bool TSettForm::SaveSettings(int page) {
-  model::SettingsSaveResult res;
-  switch (page) {
-    case model::kPricePage:
-      res = model::SavePriceSettings(PriceValuesOfWindow());
-      break;
-    case model::kRecommendationPage:
-      if (!SettForm1) return false;
-      res = model::SaveRecommendationSettings(SettForm1->Choices());
-      break;
-    case model::kDisplayPage:
-      if (!SettForm2) return false;
-      res = model::SaveDisplaySettings(SettForm2->Values());
-      break;
-    default:
-      res = model::SaveDefaultSettings();
-      break;
-  }
-  if (!res.written) ReportWriteFailure(res.error);
-  return res.written;
 }
 
 bool TSettForm::ApplySettings() {
   const model::SettingsSaveResult res = model::ApplySettings(PriceValuesOfWindow(), CurrencyAtActivation);
-  if (!res.written) ReportWriteFailure(res.error);
+  if (!res.written) ReportSettingsWriteFailure(res.error);
   return res.written;
 }
 
-int TSettForm::AskSaveSettingsOnClose(bool changed, int result, int page) {
-  if (!changed || result == 1) return result;
-  const int answer = ShowQuestion(CommonlanText(115), CommonlanText(119 + page), CommonlanText(119),
-                                  CommonlanText(38), CommonlanText(39));
-  if (answer == 1) return 1;
-  LoadSettings(page);
-  return result;
+void TSettForm::ShowSettings(const model::SettingsRecord& s) {
+  {
+    const QSignalBlocker block(ListBox2);
+    ListBox2->setCurrentRow(s.currencyIndex);
+  }
+  FillPriceListText();
+  {
+    const QSignalBlocker block(ListBox1);
+    ListBox1->setCurrentRow(s.priceFormatIndex);
+  }
+  FillPriceEdits(PriceEdits(), UnitLabels(), -1);
 }
+
+model::SettingsSaveResult TSettForm::SaveShownSettings() { return model::SavePriceSettings(PriceValuesOfWindow()); }

@@ -1,9 +1,8 @@
 #pragma once
 // The price settings window (unit Settings): mean unit prices of the ten
-// priced timber assortments, the currency and the price format. It owns the
-// settings record of the run (model::CurrentSettings()), loads and saves the
-// settings pages of all three settings windows and asks the close-time
-// question that they share.
+// priced timber assortments, the currency and the price format. The loading
+// and saving of the settings pages and the close-time question that the
+// three settings windows share are in SettingsWindow.h.
 //
 // The main window shows it modally; on modal result 1 it calls
 // ApplySettings(). Other windows read the currency through CurrencyUnitText().
@@ -13,6 +12,7 @@
 #include <array>
 
 #include "model/Settings.h"
+#include "stands/SettingsWindow.h"
 
 class QFrame;
 class QLabel;
@@ -20,37 +20,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTextEdit;
-
-// What the three settings windows share: a fixed dialog of one settings
-// page with a save-and-close button BitBtn1 (modal result 1; enabled while
-// the window holds unsaved changes) and a close button Button1 (2). However
-// the window is closed (buttons, Esc, title bar), the close question runs.
-class TSettingsWindow : public QDialog {
-  Q_OBJECT
- public:
-  TSettingsWindow(QWidget* parent, const QString& name, int page);
-
-  QPushButton* BitBtn1 = nullptr;  // save and close (1)
-  QPushButton* Button1 = nullptr;  // close (2)
-
-  // Runs at every showing.
-  virtual void FormActivate() = 0;
-  // Shows the window modally; 1 when accepted, otherwise 2.
-  int ShowModal();
-  void done(int r) override;
-  void reject() override;
-
- protected:
-  void showEvent(QShowEvent* e) override;
-  // Makes the two buttons in the button panel.
-  void MakeButtons(QWidget* panel);
-  // The button panel under everything else: buttons at its right, the
-  // window fitted to it.
-  void PlaceButtonPanel(QWidget* panel, int top, int width);
-
- private:
-  int page_;
-};
 
 class TSettForm : public TSettingsWindow {
   Q_OBJECT
@@ -88,14 +57,7 @@ class TSettForm : public TSettingsWindow {
   int CurrencyAtActivation = 0;
   model::SettingsRecord& Settings;
 
-  // ---- Settings record and file (all pages) ----
-  // Reads the file and fills the windows of a page (0 all three). A missing
-  // or damaged file is announced, replaced by the defaults and written.
-  void LoadSettings(int page);
-  // Page 0 resets to the defaults; pages 1..3 take that page's values from
-  // its window; the file is written. A failed write is announced; returns
-  // false then.
-  bool SaveSettings(int page);
+  // ---- Settings record and file ----
   // After the window was accepted: saves the prices and refreshes every view
   // that shows prices or currency.
   bool ApplySettings();
@@ -123,10 +85,6 @@ class TSettForm : public TSettingsWindow {
   // The values of the window as the price page stores them.
   model::PriceValues PriceValuesOfWindow() const;
 
-  // The close-time question of all three settings windows; returns the modal
-  // result with which the window closes.
-  int AskSaveSettingsOnClose(bool changed, int result, int page);
-
   // ---- Handlers ----
   void FormCreate();
   void FormActivate() override;
@@ -134,36 +92,13 @@ class TSettForm : public TSettingsWindow {
   void ListBox2Click();
   void ListBox1Click();
 
- private:
-  void ReportWriteFailure(const QString& error);
-  void FillPricePage();
+  // The price page: the record's currency, format and prices shown; the
+  // window's prices saved.
+  void ShowSettings(const model::SettingsRecord& s) override;
+  model::SettingsSaveResult SaveShownSettings() override;
 };
 
 extern TSettForm* SettForm;
-
-// ---- Shared by the three settings windows ----
-
-// Fonts of the settings windows: text, headings and buttons.
-QFont SettingsTextFont();
-QFont SettingsHeadingFont();
-QFont SettingsButtonFont();
-// A panel of a palette colour at the given geometry.
-QFrame* MakeSettingsPanel(QWidget* parent, const QString& name, int colourIndex);
-// A transparent label.
-QLabel* MakeSettingsLabel(QWidget* parent, const QString& name, const QString& text = QString());
-QPushButton* MakeSettingsButton(QWidget* parent, const QString& name, const QString& text, int width);
-// A read-only information text with wrapping and no scroll bars.
-QTextEdit* MakeSettingsInfoText(QWidget* parent, const QString& name, int colourIndex);
-// The same, disabled against input and the mouse, its text in the enabled
-// colour so that it reads as any other.
-QTextEdit* MakeDisabledInfoText(QWidget* parent, const QString& name, int colourIndex);
-// The number of displayed lines of a text edit's text at its present width.
-int DisplayedLineCount(const QTextEdit* edit);
-// The height of an information text: its lines x lineHeight + 10, or what
-// the laid-out text needs when that is more.
-int InfoTextHeight(const QTextEdit* edit, int lineHeight);
-// No control keeps the keyboard focus.
-void ClearActiveControl(QWidget* window);
 
 // The currency of the whole system, read live from the price window (from the
 // record before the window exists). CommonlanText 54 and 57 come from here

@@ -231,6 +231,10 @@ void TSettForm1::ShowChoices(const model::RecommendationChoices& c) {
   RadioGroup5->SetItemIndex(c.stemCountIndex);
 }
 
+void TSettForm1::ShowSettings(const model::SettingsRecord& s) { ShowChoices(model::RecommendationChoicesOf(s)); }
+
+model::SettingsSaveResult TSettForm1::SaveShownSettings() { return model::SaveRecommendationSettings(Choices()); }
+
 int TSettForm1::FinalCutBasalArea(bool birch) const { return model::FinalCutBasalArea(Choices(), birch); }
 int TSettForm1::FinalCutMeanDiameter(bool birch) const { return model::FinalCutMeanDiameter(Choices(), birch); }
 int TSettForm1::ThinningHeightLimit(bool birch) const { return model::ThinningHeightLimit(Choices(), birch); }

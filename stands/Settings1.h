@@ -69,6 +69,9 @@ class TSettForm1 : public TSettingsWindow {
   model::RecommendationChoices Choices() const;
   // Selects the choices (the groups' click handlers run for every change).
   void ShowChoices(const model::RecommendationChoices& c);
+  // The recommendation page: the record's choices shown; the window's saved.
+  void ShowSettings(const model::SettingsRecord& s) override;
+  model::SettingsSaveResult SaveShownSettings() override;
   int FinalCutBasalArea(bool birch) const;
   int FinalCutMeanDiameter(bool birch) const;
   int ThinningHeightLimit(bool birch) const;

@@ -123,6 +123,10 @@ void TSettForm2::ShowValues(const model::DisplayValues& v) {
   for (const auto& [box, item] : view) box->setChecked(model::StandViewFlagItem(v.standViewFlags, item) != 0);
 }
 
+void TSettForm2::ShowSettings(const model::SettingsRecord& s) { ShowValues(model::DisplayValuesOf(s)); }
+
+model::SettingsSaveResult TSettForm2::SaveShownSettings() { return model::SaveDisplaySettings(Values()); }
+
 void TSettForm2::DisplaySettingChanged() {
   if (!isVisible()) return;
   BitBtn1->setEnabled(true);

@@ -39,6 +39,9 @@ class TSettForm2 : public TSettingsWindow {
   model::DisplayValues Values() const;
   // Ticks the boxes (while hidden this does not mark the window changed).
   void ShowValues(const model::DisplayValues& v);
+  // The display page: the record's options shown; the window's saved.
+  void ShowSettings(const model::SettingsRecord& s) override;
+  model::SettingsSaveResult SaveShownSettings() override;
 
   // ---- Handlers ----
   void FormCreate();

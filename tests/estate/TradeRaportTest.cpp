@@ -93,7 +93,7 @@ class SaleWindows : public ProgramWindowsTest {
     platform::SetScreenMetrics({.width = 1366, .height = 768});
     platform::SetToday(QDate(2024, 6, 15));
     CreateApplicationWindows();
-    SettForm->LoadSettings(0);  // a missing file: defaults, 10.00 and 1.00
+    LoadSettings(0);  // a missing file: defaults, 10.00 and 1.00
     script_.Clear();
     IntroForm->hide();
     // A stand activation enables the main window and shows its stand card.

@@ -313,7 +313,7 @@ TEST_F(StartUp, NoWindowShowsTheUnknownNumberText) {
   ExpectNoUnknownText(ActForm);
   // The settings windows, and their close questions for a changed page.
   for (QWidget* w : std::initializer_list<QWidget*>{SettForm, SettForm1, SettForm2}) ExpectNoUnknownText(w);
-  for (int page = 1; page <= 3; ++page) SettForm->AskSaveSettingsOnClose(true, 2, page);
+  for (int page = 1; page <= 3; ++page) AskSaveSettingsOnClose(true, 2, page);
   SettForm2->CheckBox6->click();
   // The about box and every message raised on the way.
   ExpectNoUnknownText(AboutBox);

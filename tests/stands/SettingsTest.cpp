@@ -58,7 +58,7 @@ class SettingsWindows : public ::testing::Test {
   std::array<TSettingsWindow*, 3> Windows() const { return {price.get(), recommendation.get(), display.get()}; }
   // Loads every page (a missing file is announced and written).
   void LoadAll() {
-    price->LoadSettings(0);
+    LoadSettings(0);
     script.Clear();
   }
   QByteArray FileBytes() const { return testsupport::FileBytes(model::SettingsFilePath()); }
@@ -84,14 +84,14 @@ class SettingsWindows : public ::testing::Test {
 
 TEST_F(SettingsWindows, AFolderThatCannotBeWrittenIsReportedAndTheRecordKept) {
   model::SetSettingsFolder(dir.file("no-such-folder"));
-  price->LoadSettings(0);
+  LoadSettings(0);
   EXPECT_EQ(script.Count(MessageKind::Notice), 2);
   EXPECT_TRUE(script.Contains("Asetuksia ei voitu tallettaa tiedostoon"));
   // The window still holds the defaults.
   EXPECT_EQ(price->MaskEdit1->displayText(), "10.00");
   script.Clear();
   price->MaskEdit1->setText("30.00");
-  EXPECT_FALSE(price->SaveSettings(1));
+  EXPECT_FALSE(SaveSettings(1));
   EXPECT_EQ(script.Count(MessageKind::Notice), 1);
   // The reason the system gave is in the message.
   EXPECT_TRUE(script.Last(MessageKind::Notice).Text().contains(" (")) << script.Last(MessageKind::Notice).Text().toStdString();
@@ -230,7 +230,7 @@ TEST_F(SettingsWindows, DiscardedPageAfterTheFileWasLostKeepsAcceptedSettings) {
   LoadAll();
   // Prices accepted earlier, then the file disappears.
   price->MaskEdit1->setText("20.00");
-  ASSERT_TRUE(price->SaveSettings(1));
+  ASSERT_TRUE(SaveSettings(1));
   QFile::remove(model::SettingsFilePath());
   display->show();
   display->CheckBox5->click();
@@ -314,7 +314,7 @@ TEST_F(SettingsWindows, RecommendationSavedOnOk) {
   EXPECT_TRUE(RecommendationsOff());
   w.BitBtn1->click();
   EXPECT_EQ(w.result(), 1);
-  ASSERT_TRUE(price->SaveSettings(2));
+  ASSERT_TRUE(SaveSettings(2));
   const model::SettingsRecord& r = model::CurrentSettings();
   EXPECT_EQ((std::array<int, 4>{r.pineFinalCutDiameter, r.spruceFinalCutDiameter, r.birchFinalCutDiameter,
                                  r.recommendationsOff}),
@@ -328,7 +328,7 @@ TEST_F(SettingsWindows, StoredValuesOutsideTheGroupsAreClampedAndUnloadedGroupsS
   // stores the defaults.
   EXPECT_EQ(recommendation->RadioGroup1->ItemIndex(), -1);
   EXPECT_EQ(recommendation->StemCountLowerLimit(), 3000);
-  ASSERT_TRUE(price->SaveSettings(2));
+  ASSERT_TRUE(SaveSettings(2));
   EXPECT_EQ(model::CurrentSettings().pineFinalCutBasalArea, 20);
   EXPECT_EQ(model::CurrentSettings().birchFinalCutBasalArea, 16);
   LoadAll();
@@ -337,7 +337,7 @@ TEST_F(SettingsWindows, StoredValuesOutsideTheGroupsAreClampedAndUnloadedGroupsS
   r.pineThinningHeight = -4;
   r.stemCountLowerLimit = 99999;
   ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
-  price->LoadSettings(2);
+  LoadSettings(2);
   EXPECT_EQ((std::array{recommendation->RadioGroup1->ItemIndex(), recommendation->RadioGroup3->ItemIndex(),
                         recommendation->RadioGroup5->ItemIndex()}),
             (std::array{5, 0, 15}));
@@ -367,7 +367,7 @@ TEST_F(SettingsWindows, DisplayBoxesFromTheDefaultsAndFromPackedDigits) {
   r.titleBarFlags = 101;
   r.standViewFlags = 1000;
   ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
-  price->LoadSettings(3);
+  LoadSettings(3);
   EXPECT_EQ(boxes(), (std::vector<bool>{true, true, false, true, false, false, false, true}));
   EXPECT_EQ(StandViewFlags(5), 1000);
 }
@@ -392,7 +392,7 @@ TEST_F(SettingsWindows, LanguageRefusedAndADisplaySaveRefreshesOnlyTheTitle) {
   EXPECT_TRUE(display->BitBtn1->isEnabled());
   display->BitBtn1->click();
   EXPECT_EQ(display->result(), 1);
-  ASSERT_TRUE(price->SaveSettings(3));
+  ASSERT_TRUE(SaveSettings(3));
   EXPECT_EQ(model::CurrentSettings().titleBarFlags, 101);
   EXPECT_EQ(calls.calls, QStringList{"title"});
   EXPECT_EQ(FileBytes().mid(16, 4), QByteArray("\x65\0\0\0", 4));
