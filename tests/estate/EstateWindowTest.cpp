@@ -227,6 +227,21 @@ TEST_F(EstateViews, EmptyAndOneStandEstates) {
   EXPECT_EQ(CellText(FolderForm->StringGrid1, 0, 7), "     400 m3");
 }
 
+// A seedling stand is left out of the growth forecast: the main window's
+// "info" shows, and the charts window shows its own at the grown time point.
+TEST_F(EstateViews, ChartsWindowShowsForecastInfoWhereTheMainWindowDoes) {
+  Open({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 130)}),
+        Stand("t", "01.06.2020", 2, 1.25f, {Measured(0)})});
+  ASSERT_TRUE(ActForm->Panel5->isVisible());
+  WhenShown(GraphForm, [] {
+    ClickItem(GraphForm->RadioGroup1, 1);
+    EXPECT_TRUE(GraphForm->Panel5->isVisible());
+    ClickItem(GraphForm->RadioGroup1, 0);
+    EXPECT_FALSE(GraphForm->Panel5->isVisible());
+    Click(GraphForm->Button1);
+  }, [] { Click(ActForm->Panel8); });
+}
+
 TEST_F(EstateViews, SavedPricesRefreshTheEstateViews) {
   Open(ModelEstate());
   Click(ActForm->CheckBox17);

@@ -32,12 +32,15 @@ class StandCommands : public EstateWindowsTest {
     OpenStandPath(path);
     ASSERT_TRUE(ActForm->isEnabled());
   }
-  // A click on a row of the stand list that opens the open-stand window,
-  // closed there with the given button.
+  // A click on a row of the stand list that opens the open-stand window
+  // (its header line shown kept), closed there with the given button.
   bool PreviewRow(int row, const char* button) {
-    return InModal(Shown(OpenForm), [button] { Click(Child(OpenForm, button)); },
-                   [row] { ClickRow(ActForm->ListBox1, row); });
+    return InModal(Shown(OpenForm), [this, button] {
+      previewLine_ = OpenForm->Label47->text();
+      Click(Child(OpenForm, button));
+    }, [row] { ClickRow(ActForm->ListBox1, row); });
   }
+  QString previewLine_;
   QString OpenId() { return TheSession->CurrentStand ? TheSession->CurrentStand->TitleText(0) : QString(); }
   bool MeasureWindowClosed(const std::function<void()>& open) {
     return InModal(Shown(MeasForm), [] { Click(MeasForm->Button1); }, open);
@@ -59,9 +62,14 @@ TEST_F(StandCommands, StandListOpensAnotherStandAndShowsTheOpenOne) {
   EXPECT_TRUE(PreviewRow(own, "Button1"));
   EXPECT_EQ(TheSession->CurrentStand.get(), before);
   EXPECT_EQ(script_.Last(MessageKind::Busy).caption, CommonlanText(101));
+  EXPECT_EQ(previewLine_, ActForm->ListBox1->item(own)->text().trimmed());
 
-  // Another stand: previewed, opened with the open-stand window's Open.
+  // Another stand: previewed with its row, opened with the open-stand
+  // window's Open, over the overview page after the busy display.
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet6);
   EXPECT_TRUE(PreviewRow(other, "Button3"));
+  EXPECT_EQ(std::pair(previewLine_, script_.Last(MessageKind::Busy).caption),
+            std::pair(ActForm->ListBox1->item(other)->text().trimmed(), ActlanText(69)));
   EXPECT_TRUE(script_.Contains("kuvio 7b"));
   EXPECT_EQ(std::tuple(OpenId(), ActForm->StandFileName, ActForm->FileListBox1->currentRow()),
             std::tuple(QString("7b"), "7b." + CommonlanText(0), other));
