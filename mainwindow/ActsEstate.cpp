@@ -41,11 +41,7 @@ QCheckBox* EstateBox(QWidget* parent, const char* name, const QString& caption) 
 
 }  // namespace
 
-Estate TActForm::CurrentEstate() const {
-  static const EstateRecordList noStands;
-  static const EstateTimePoints noTimePoints;
-  return TheSession ? TheSession->CurrentEstate() : Estate{noStands, noTimePoints};
-}
+Estate TActForm::CurrentEstate() const { return TheSession->CurrentEstate(); }
 
 void TActForm::CreateEstateControls() {
   Chart2 = new TEstateChart(Panel9, QStringLiteral("Chart2"), false);

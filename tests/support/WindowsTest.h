@@ -28,7 +28,7 @@ class WindowsTest : public ::testing::Test {
     SetCurrentPhase(0);
   }
   void TearDown() override {
-    if (IntroForm) TheSession->CurrentStand.reset();
+    if (TheSession) TheSession->CurrentStand.reset();
     DestroyApplicationWindows();
     SetCurrentPhase(0);
     QDir::setCurrent(savedFolder_);
