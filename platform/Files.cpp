@@ -36,7 +36,10 @@ bool DeleteFile(const QString& path) {
   return QFile::remove(path);
 }
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+bool FileExists(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
 
 QString FileErrorReason(int errorNumber, const QString& path, const QString& systemText) {
   if (errorNumber == EISDIR || (!path.isEmpty() && QFileInfo(path).isDir()))

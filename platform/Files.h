@@ -14,6 +14,8 @@ namespace platform {
 bool CopyFile(const QString& from, const QString& to, bool failIfExists);
 // Deletes a file; false when it could not be deleted (or did not exist).
 bool DeleteFile(const QString& path);
+// Whether anything of that name exists: a file, a folder, a pipe, a device,
+// a link (even to nothing).
 bool FileExists(const QString& path);
 // Writes bytes through a temporary file renamed over path, so that a failed
 // write leaves the old file as it was: the old file is replaced only when

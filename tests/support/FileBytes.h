@@ -65,6 +65,8 @@ struct NotAFile {
   const char* reason;
 };
 
+inline void PrintTo(const NotAFile& k, std::ostream* os) { *os << k.what; }
+
 inline bool MakePipe(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }
 // A link to a device that reads zeros without end. As root the device is a
 // node of its own beside the link, so that a program at fault could replace
