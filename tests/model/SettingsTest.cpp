@@ -418,11 +418,13 @@ TEST(SettingsBounds, DerivedThresholdsSaturateAtBothEnds) {
 TEST(SettingsBounds, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIs) {
   // A file that opens is the record: 188 bytes read as they are (padding
   // too), a shorter file fills only its length over the defaults, a longer
-  // one gives its first 188 bytes. Never announced, never rewritten.
+  // one gives its first 188 bytes. Never announced, never rewritten; a link
+  // to a file is read through and stays a link when the record is saved.
   const struct {
     int size;
     float pinePulpwood;  // offset 44..47, 9 in the file
-  } cases[] = {{0, 10.0f}, {2, 10.0f}, {187, 9.0f}, {188, 9.0f}, {189, 9.0f}, {100000, 9.0f}};
+    bool link = false;
+  } cases[] = {{0, 10.0f}, {2, 10.0f}, {187, 9.0f}, {188, 9.0f}, {189, 9.0f}, {100000, 9.0f}, {2, 10.0f, true}};
   QByteArray full = DefaultBytes();
   PutF32(full, 44, 9.0f);
   full.replace(185, 3, "\x55\x55\x55");
@@ -432,7 +434,8 @@ TEST(SettingsBounds, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIs) {
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
     const QByteArray file = (full + QByteArray(100000, '\x66')).left(c.size);
-    WriteAll(path, file);
+    WriteAll(dir.file("oma.dat"), file);
+    ASSERT_TRUE(c.link ? QFile::link("oma.dat", path) : QFile::rename(dir.file("oma.dat"), path));
     SettingsRecord r;
     int announced = 0;
     const SettingsLoadResult res = LoadSettingsFile(r, path, [&] { ++announced; });
@@ -440,6 +443,9 @@ TEST(SettingsBounds, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIs) {
     EXPECT_EQ(r.pulpwoodPrices[0], c.pinePulpwood);
     EXPECT_EQ(SettingsToBytes(r), file.left(188) + DefaultBytes().mid(c.size));
     EXPECT_EQ(ReadAll(path), file);
+    if (!c.link) continue;
+    ASSERT_TRUE(WriteSettingsFile(r, path));
+    EXPECT_EQ(std::pair(QFileInfo(path).isSymLink(), ReadAll(dir.file("oma.dat"))), std::pair(true, SettingsToBytes(r)));
   }
 }
 
