@@ -59,7 +59,6 @@ QString FileErrorReason(int errorNumber, const QString& path, const QString& sys
     case ENFILE: return QString::fromUtf8("liian monta avointa tiedostoa");
     case EBUSY:
     case ETXTBSY: return QString::fromUtf8("tiedosto on toisen ohjelman käytössä");
-    case ENXIO: return NotAFileReason(S_IFSOCK, path);
     default: break;
   }
   return QString::fromUtf8("järjestelmän virhe (") + systemText + QLatin1Char(')');
