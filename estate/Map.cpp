@@ -25,8 +25,10 @@ TMapForm* MapForm = nullptr;
 
 namespace {
 
-// Pictures larger than this are refused: the map window is for a stand map,
-// and a bigger picture would only exhaust the memory.
+// Picture files longer than this are refused unread: the largest picture
+// the program decodes (platform::kMaxJpegPixels, 64 million pixels) takes
+// 192 MiB even as an uncompressed 24-bit bitmap, so no picture that could be
+// shown is longer; a longer file would only exhaust the memory.
 constexpr qint64 kMaxMapFileBytes = 256LL * 1024 * 1024;
 
 QPushButton* MapButton(QWidget* parent, const char* name, const QString& text) {
@@ -46,11 +48,12 @@ bool LoadMapPicture(const QString& path, QImage& image, QString* reason) {
     if (reason) *reason = why;
     return false;
   };
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("tiedostoa ei voi avata"));
-  if (file.size() > kMaxMapFileBytes) return fail(QStringLiteral("tiedosto on liian suuri"));
-  const QByteArray bytes = file.readAll();
-  file.close();
+  // Only a regular file is read (a pipe or a device of that name is not a
+  // picture), and never beyond the longest picture file.
+  const platform::FileStart read = platform::ReadFileStart(path, kMaxMapFileBytes, true);
+  if (read.state != platform::ReadOpen::Opened) return fail(QStringLiteral("tiedostoa ei voi avata"));
+  if (read.size > kMaxMapFileBytes) return fail(QStringLiteral("tiedosto on liian suuri"));
+  const QByteArray& bytes = read.bytes;
   if (platform::LooksLikeJpeg(bytes)) {
     platform::DecodedPicture decoded;
     if (!platform::DecodeJpeg(bytes, decoded)) return fail(QStringLiteral("kuvatiedosto on vioittunut"));
@@ -203,7 +206,8 @@ void TMapForm::FormActivate() {
     const QString path = ModelEstateMapPath(folder);
     const QString modelFolder = platform::JoinPath(EstatesFolder(), ActlanText(71));
     QFile probe(path);
-    if (!folder.isEmpty() && probe.open(QIODevice::ReadOnly) && SameFolder(folder, modelFolder)) {
+    if (!folder.isEmpty() && platform::OpenForReading(probe) == platform::ReadOpen::Opened &&
+        SameFolder(folder, modelFolder)) {
       probe.close();
       ShowMapFile(path);
     }

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -224,27 +223,25 @@ bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* er
 
 namespace {
 
-// Reads the file's bytes, one beyond the record so that a longer file is told
-// apart.
+// Reads the file's first 188 bytes (all of a shorter file).
 SettingsFileState ReadSettingsBytes(const QString& path, QByteArray& bytes, QString& reason) {
-  QFile f(path);
-  switch (platform::OpenForReading(f, &reason)) {
+  platform::FileStart read = platform::ReadFileStart(path, kSettingsRecordSize);
+  switch (read.state) {
     case platform::ReadOpen::Missing: return SettingsFileState::Missing;
-    case platform::ReadOpen::Unreadable: return SettingsFileState::Unreadable;
+    case platform::ReadOpen::Unreadable: reason = read.reason; return SettingsFileState::Unreadable;
     case platform::ReadOpen::Opened: break;
   }
-  errno = 0;
-  bytes = f.read(kSettingsRecordSize + 1);
-  if (f.error() != QFileDevice::NoError) {
-    reason = platform::FileErrorReason(errno, f);
-    return SettingsFileState::Unreadable;
-  }
-  return bytes.size() == kSettingsRecordSize ? SettingsFileState::Read : SettingsFileState::WrongLength;
+  bytes = std::move(read.bytes);
+  return SettingsFileState::Read;
 }
 
-// Whether the file, missing or damaged, is replaced by the record.
-bool Rewrites(SettingsFileState state) {
-  return state == SettingsFileState::Missing || state == SettingsFileState::WrongLength;
+// The record with the bytes of a file over it, byte by byte: a shorter file
+// fills only its length and the rest of the record stays as it was.
+void OverlayFileBytes(SettingsRecord& r, const QByteArray& bytes) {
+  QByteArray image = SettingsToBytes(r);
+  image.replace(0, bytes.size(), bytes);
+  SettingsFromBytes(r, image);
+  ClampSettings(r);
 }
 
 }  // namespace
@@ -254,16 +251,12 @@ SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
   SettingsLoadResult res;
   QByteArray bytes;
   res.state = ReadSettingsBytes(path, bytes, res.readError);
-  if (res.state != SettingsFileState::Read) {
-    // What the file holds is kept, the defaults fill the rest; a record
-    // that the system creates has zero padding.
-    SetDefaultSettings(r);
-    r.padding.fill(0);
-  }
-  SettingsFromBytes(r, bytes.left(kSettingsRecordSize));
-  ClampSettings(r);
-  if (Rewrites(res.state)) {
-    if (res.state == SettingsFileState::WrongLength) ZeroReserved(r);
+  // What the file holds lies over the defaults; a record that the system
+  // creates has zero padding.
+  SetDefaultSettings(r);
+  r.padding.fill(0);
+  OverlayFileBytes(r, bytes);
+  if (res.state == SettingsFileState::Missing) {
     if (announce) announce();
     res.rewritten = WriteSettingsFile(r, path, &res.writeError);
     res.writeFailed = !res.rewritten;
@@ -282,12 +275,8 @@ SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce) {
   if (g_fileBehind) return res;
   QByteArray bytes;
   res.state = ReadSettingsBytes(SettingsFilePath(), bytes, res.readError);
-  if (res.state == SettingsFileState::Read) {
-    SettingsFromBytes(g_settings, bytes);
-    ClampSettings(g_settings);
-    return res;
-  }
-  if (!Rewrites(res.state)) return res;
+  if (res.state == SettingsFileState::Read) OverlayFileBytes(g_settings, bytes);
+  if (res.state != SettingsFileState::Missing) return res;
   if (announce) announce();
   res.rewritten = WriteSettingsFile(g_settings, SettingsFilePath(), &res.writeError);
   res.writeFailed = !res.rewritten;

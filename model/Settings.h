@@ -90,30 +90,32 @@ QString SettingsFolder();
 QString SettingsFilePath();
 
 enum class SettingsFileState {
-  Read,         // 188 bytes read
+  Read,         // the file opened and was read: its first 188 bytes, or all
+                // of a shorter file, which fills only its length
   Missing,      // no file of that name: defaults used, and written in its place
-  WrongLength,  // shorter or longer than 188 bytes: what was there is kept, defaults fill the rest
-  Unreadable,   // something of that name exists but cannot be read (no read
-                // permission, a folder, a read error): it may hold the user's
-                // settings, so it is left as it is and never replaced
+  Unreadable,   // something of that name exists but is not a regular file
+                // that can be read (no read permission, a folder, a pipe, a
+                // device, a read error): it may hold the user's settings, so
+                // it is left as it is and never replaced
 };
 
 struct SettingsLoadResult {
   SettingsFileState state = SettingsFileState::Read;
-  bool rewritten = false;     // the file was (re)written with the record
-  bool writeFailed = false;   // rewriting was attempted and failed
+  bool rewritten = false;     // the missing file was written with the record
+  bool writeFailed = false;   // writing was attempted and failed
   QString writeError;
   QString readError;          // Unreadable: the system's reason
 };
 
-// Reads the file into r. A missing file gives the defaults; a file of the
-// wrong length gives the defaults overlaid with the fields that it holds; in
-// both cases the record is written back at once. A file that exists but
-// cannot be read gives the defaults for this session and is not written.
-// Out-of-range values are clamped (ClampSettings). Nothing is thrown.
-// announce, when given, runs after a missing or damaged file has been found
-// and before the defaults are written in its place (the program's notice);
-// an unreadable file is reported through the result (UnreadableSettingsText).
+// Reads the file into r: the defaults with the file's bytes over them (a
+// file of another length than 188 bytes is read as far as it goes and never
+// rewritten for it). A missing file gives the defaults, which are written
+// at once. A file that exists but cannot be read gives the defaults for this
+// session and is not written. Out-of-range values are clamped
+// (ClampSettings). Nothing is thrown. announce, when given, runs after a
+// missing file has been found and before the defaults are written in its
+// place (the program's notice); an unreadable file is reported through the
+// result (UnreadableSettingsText).
 SettingsLoadResult LoadSettingsFile(SettingsRecord& r, const QString& path,
                                     const std::function<void()>& announce = {});
 // CurrentSettings() and SettingsFilePath()
@@ -131,9 +133,10 @@ QString UnreadableSettingsText(const QString& path, const QString& reason, bool 
 bool WriteSettingsFile(const SettingsRecord& r, const QString& path, QString* error = nullptr);
 
 // Reads the file again for a settings page whose changes were discarded.
-// A whole record replaces CurrentSettings(); a missing or damaged file leaves
-// the record as it is (it holds what was last accepted) and writes it back;
-// an unreadable one leaves both the record and the file as they are.
+// The file's bytes replace those of CurrentSettings() as far as it goes; a
+// missing file leaves the record as it is (it holds what was last accepted)
+// and writes it back; an unreadable one leaves both the record and the file
+// as they are.
 // While the file is behind (SettingsFileBehind) the record is kept and the
 // file is not read.
 SettingsLoadResult ReloadSettingsFile(const std::function<void()>& announce = {});

@@ -8,9 +8,6 @@
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
 
-#include <QFile>
-
-#include <cerrno>
 #include <cmath>
 #include <algorithm>
 #include <cstring>
@@ -253,24 +250,27 @@ StandFileStatus Refused(StandFileStatus status, QString* error) {
   return status;
 }
 
-// Reads at most maxBytes of an existing file, read-only; the system's reason
-// in error when it does not open or read.
-StandFileStatus ReadExisting(const QString& path, qint64 maxBytes, QByteArray& out, QString* error) {
-  QFile f(path);
-  errno = 0;
-  if (f.open(QIODevice::ReadOnly)) out = f.read(maxBytes);
-  if (f.error() == QFileDevice::NoError) return StandFileStatus::Ok;
-  if (error) *error = platform::FileErrorReason(errno, f);
+// Reads the start of an existing file (platform::ReadFileStart: a pipe, a
+// device or a folder of that name is not read); the reason in error when it
+// cannot be read.
+StandFileStatus ReadExisting(const QString& path, qint64 maxBytes, platform::FileStart& read, QString* error,
+                             bool wholeOnly = false) {
+  read = platform::ReadFileStart(path, maxBytes, wholeOnly);
+  if (read.state == platform::ReadOpen::Opened) return StandFileStatus::Ok;
+  if (error) *error = read.reason;
   return StandFileStatus::CannotOpen;
 }
 
 // Reads a file whole. A file longer than any stand file can be is refused
-// without reading more of it.
+// without reading it.
 StandFileStatus ReadWholeFile(const QString& path, QByteArray& out, QString* error = nullptr) {
   const qint64 longest = FileLength(kMaxTreeCount, kMaxGrowthSteps);
-  const StandFileStatus status = ReadExisting(path, longest + 1, out, error);
+  platform::FileStart read;
+  const StandFileStatus status = ReadExisting(path, longest, read, error, true);
   if (status != StandFileStatus::Ok) return status;
-  return out.size() > longest ? Refused(StandFileStatus::LengthMismatch, error) : StandFileStatus::Ok;
+  if (read.size > longest) return Refused(StandFileStatus::LengthMismatch, error);
+  out = std::move(read.bytes);
+  return StandFileStatus::Ok;
 }
 
 // Reads and checks a whole stand file into a new object.
@@ -378,12 +378,10 @@ StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSi
 }
 
 StandFileStatus ReadStandSummary(const QString& path, StandSummary& out) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return StandFileStatus::CannotOpen;
-  const qint64 size = f.size();
-  const QByteArray head = f.read(kTreesOffset);
-  if (head.size() < kTreesOffset) return StandFileStatus::TooShort;
-  return DecodeSummary(head.constData(), head.size(), size, out);
+  platform::FileStart read;
+  if (ReadExisting(path, kTreesOffset, read, nullptr) != StandFileStatus::Ok) return StandFileStatus::CannotOpen;
+  if (read.bytes.size() < kTreesOffset) return StandFileStatus::TooShort;
+  return DecodeSummary(read.bytes.constData(), read.bytes.size(), read.size, out);
 }
 
 StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out) {
@@ -489,9 +487,10 @@ StandFileStatus data::WriteNewFile(const QString& path, QString* error) {
 
 StandFileStatus data::Save(const QString& path, QString* error) {
   // The header bytes stay exactly as they are on disk.
-  QByteArray onDisk;
-  const StandFileStatus read = ReadExisting(path, StandHeader::kBytes, onDisk, error);
+  platform::FileStart start;
+  const StandFileStatus read = ReadExisting(path, StandHeader::kBytes, start, error);
   if (read != StandFileStatus::Ok) return read;
+  const QByteArray& onDisk = start.bytes;
   if (onDisk.size() != StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
   if (!SameStandHeader(DecodeHeader(onDisk.constData()), Header)) return Refused(StandFileStatus::OtherStand, error);
   const StandFileStatus sound = CheckStand(*this, DecodeHeader(onDisk.constData()));

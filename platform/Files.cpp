@@ -6,7 +6,21 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
+
+namespace {
+
+// The reason for something that is not a regular file, by its mode.
+QString NotAFileReason(mode_t mode, const QString& path) {
+  if (S_ISDIR(mode)) return FileErrorReason(EISDIR, path, QString());
+  return QString::fromUtf8("tiedoston nimellä on putki tai laite");
+}
+
+}  // namespace
 
 bool CopyFile(const QString& from, const QString& to, bool failIfExists) {
   if (!QFileInfo(from).isFile()) return false;
@@ -22,7 +36,10 @@ bool DeleteFile(const QString& path) {
   return QFile::remove(path);
 }
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+bool FileExists(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() || info.isSymLink();
+}
 
 QString FileErrorReason(int errorNumber, const QString& path, const QString& systemText) {
   if (errorNumber == EISDIR || (!path.isEmpty() && QFileInfo(path).isDir()))
@@ -52,6 +69,13 @@ QString FileErrorReason(int errorNumber, const QFileDevice& file) {
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  // The temporary file would be renamed over a pipe or a device (through a
+  // link, as root, over the device's own node).
+  struct stat st;
+  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (error) *error = NotAFileReason(st.st_mode, path);
+    return false;
+  }
   QSaveFile f(path);
   // Unbuffered, so that a short write shows here: through the buffer, a
   // flush inside commit() that the file system cuts short (file size limit,
@@ -77,13 +101,49 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 }
 
 ReadOpen OpenForReading(QFile& f, QString* reason) {
+  const QString path = f.fileName();
   errno = 0;
-  if (f.open(QIODevice::ReadOnly)) return ReadOpen::Opened;
-  const int failure = errno;
-  const QFileInfo info(f.fileName());
-  if (!info.exists() && !info.isSymLink()) return ReadOpen::Missing;
-  if (reason) *reason = FileErrorReason(failure, f);
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    const int failure = errno;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return ReadOpen::Missing;
+    if (reason) *reason = FileErrorReason(failure, path, qt_error_string(failure));
+    return ReadOpen::Unreadable;
+  }
+  struct stat st;
+  const bool statted = ::fstat(fd, &st) == 0;
+  const int failure = statted ? 0 : errno;
+  if (!statted || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    if (reason) *reason = failure ? FileErrorReason(failure, path, qt_error_string(failure)) : NotAFileReason(st.st_mode, path);
+    return ReadOpen::Unreadable;
+  }
+  // A regular file: reads go on as usual.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return ReadOpen::Opened;
+  ::close(fd);
+  if (reason) *reason = FileErrorReason(0, path, f.errorString());
   return ReadOpen::Unreadable;
+}
+
+FileStart ReadFileStart(const QString& path, qint64 maxBytes, bool wholeOnly) {
+  FileStart r;
+  QFile f(path);
+  r.state = OpenForReading(f, &r.reason);
+  if (r.state == ReadOpen::Missing) r.reason = FileErrorReason(ENOENT, path, QString());
+  if (r.state != ReadOpen::Opened) return r;
+  r.size = f.size();
+  if (wholeOnly && r.size > maxBytes) return r;
+  errno = 0;
+  // What the opened file tells, never beyond the longest wanted.
+  r.bytes = f.read(qBound<qint64>(0, r.size, maxBytes));
+  if (f.error() != QFileDevice::NoError) {
+    r.state = ReadOpen::Unreadable;
+    r.reason = FileErrorReason(errno, path, f.errorString());
+    r.bytes.clear();
+  }
+  return r;
 }
 
 QString FileNameOfPath(const QString& path) {

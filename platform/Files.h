@@ -14,11 +14,15 @@ namespace platform {
 bool CopyFile(const QString& from, const QString& to, bool failIfExists);
 // Deletes a file; false when it could not be deleted (or did not exist).
 bool DeleteFile(const QString& path);
+// Whether anything of that name exists: a file, a folder, a pipe, a device,
+// a link (even to nothing).
 bool FileExists(const QString& path);
 // Writes bytes through a temporary file renamed over path, so that a failed
 // write leaves the old file as it was: the old file is replaced only when
-// every byte has been written. False on failure, with the reason in error
-// when given (FileErrorReason).
+// every byte has been written. Something of that name that is not a
+// regular file (a folder, a pipe, a device, also through a link) is never
+// replaced. False on failure, with the reason in error when given
+// (FileErrorReason).
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // The reason of a failed file operation as the user reads it, in Finnish:
@@ -33,14 +37,32 @@ QString FileErrorReason(int errorNumber, const QFileDevice& file);
 
 // How a file opened for reading.
 enum class ReadOpen {
-  Opened,      // open, read-only
+  Opened,      // open, read-only, a regular file
   Missing,     // nothing of that name exists (not even a link)
-  Unreadable,  // something of that name exists but does not open: no read
-               // permission, a folder, a link to nothing
+  Unreadable,  // something of that name exists but does not open as a
+               // regular file: no read permission, a folder, a link to
+               // nothing, a pipe, a device or a socket
 };
-// Opens f (its name set) read-only; the reason of Unreadable in reason when
-// given (FileErrorReason).
+// Opens f (its name set) read-only, the one way every reader of a user's
+// file opens it. The open never waits (a pipe without a writer, a device
+// that would block) and what it opened is checked on the open descriptor,
+// so a name that changes meanwhile cannot slip anything but a regular file
+// through; f is opened on that descriptor, which leaves its fileName()
+// empty. The reason of Unreadable in reason when given (FileErrorReason).
 ReadOpen OpenForReading(QFile& f, QString* reason = nullptr);
+
+// The start of a file read through OpenForReading.
+struct FileStart {
+  ReadOpen state = ReadOpen::Missing;
+  qint64 size = 0;   // the file's whole length
+  QByteArray bytes;  // at most the bytes asked for, from the start
+  QString reason;    // why it was not read (Missing or Unreadable)
+};
+// Reads at most maxBytes from the start of a file: the whole file when it
+// is no longer, else its first maxBytes, or with wholeOnly nothing (size
+// then tells the length). Never reads more than maxBytes, whatever the file
+// claims. A read error makes it Unreadable.
+FileStart ReadFileStart(const QString& path, qint64 maxBytes, bool wholeOnly = false);
 
 // The text after the last "/" (all of it when there is none).
 QString FileNameOfPath(const QString& path);

@@ -38,9 +38,9 @@ void ReportSettingsWriteFailure(const QString& error) {
 
 void LoadSettings(int page) {
   // A page whose changes were discarded returns to the stored values; a
-  // file that has gone or been damaged meanwhile does not undo the settings
-  // accepted before (the record is written back instead).
-  // A missing or damaged file is announced before the defaults replace it.
+  // file that has gone meanwhile does not undo the settings accepted before
+  // (the record is written back instead).
+  // A missing file is announced before the defaults replace it.
   const auto announce = [] {
     ShowNotice(CommonlanText(87), SettlanText(4).toLower() + QLatin1Char(' ') + SettlanText(19));
   };

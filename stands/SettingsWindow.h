@@ -57,7 +57,8 @@ TSettingsWindow* SettingsWindowOfPage(int page);
 
 // ---- Settings record and file (all pages) ----
 // Reads the file and fills the windows of a page (0 all three). A missing
-// or damaged file is announced, replaced by the defaults and written.
+// file is announced, replaced by the defaults and written; one that is not a
+// readable file is reported and left alone.
 void LoadSettings(int page);
 // Page 0 resets to the defaults; pages 1..3 take that page's values from
 // its window; the file is written. A failed write is announced; returns

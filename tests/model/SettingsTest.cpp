@@ -162,59 +162,43 @@ TEST(SettingsFile, WriteFailureIsRememberedUntilAWriteSucceeds) {
 
 namespace {
 
-// Something named "Settings.dat" that exists but cannot be read, and how to
-// tell afterwards that it was left alone.
+// Something named "Settings.dat" that exists but cannot be read: a link to
+// nothing, a file without read permission, and what is not a file.
 struct UnreadableSettings {
   const char* what;
   // Makes it in the folder; false where it cannot be made here.
   bool (*make)(const QString& path);
-  // Whether it is still as made.
-  bool (*unchanged)(const QString& path);
 };
 
-const QByteArray kUsersOwnBytes = QByteArray(188, '\x2A');
-
-bool MakeFolder(const QString& path) {
-  return QDir().mkdir(path) && QFile(path + "/keep").open(QIODevice::WriteOnly);
-}
-bool FolderUnchanged(const QString& path) {
-  return QFileInfo(path).isDir() && QDir(path).entryList(QDir::Files) == QStringList{"keep"};
-}
-bool MakeDanglingLink(const QString& path) { return QFile::link(path + ".gone", path); }
-bool LinkUnchanged(const QString& path) {
-  return QFileInfo(path).isSymLink() && !QFileInfo::exists(path + ".gone");
-}
 // Permissions do not stop root from reading.
 bool MakeLockedFile(const QString& path) {
   if (geteuid() == 0) return false;
   QFile f(path);
-  if (!f.open(QIODevice::WriteOnly) || f.write(kUsersOwnBytes) != 188) return false;
+  if (!f.open(QIODevice::WriteOnly) || f.write(QByteArray(188, '\x2A')) != 188) return false;
   f.close();
   return QFile::setPermissions(path, QFileDevice::WriteOwner);
 }
-bool LockedFileUnchanged(const QString& path) {
-  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  const bool same = ReadAll(path) == kUsersOwnBytes;
-  QFile::setPermissions(path, QFileDevice::WriteOwner);
-  return same;
-}
 
-const UnreadableSettings kUnreadable[] = {
-    {"a folder named Settings.dat", MakeFolder, FolderUnchanged},
-    {"a link to nothing", MakeDanglingLink, LinkUnchanged},
-    {"a file without read permission", MakeLockedFile, LockedFileUnchanged},
-};
+std::vector<UnreadableSettings> Unreadable() {
+  std::vector<UnreadableSettings> u = {
+      {"a link to nothing", [](const QString& path) { return QFile::link(path + ".gone", path); }},
+      {"a file without read permission", MakeLockedFile}};
+  for (const testsupport::NotAFile& k : testsupport::kNotAFiles) u.push_back({k.what, k.make});
+  return u;
+}
 
 }  // namespace
 
 TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
   int made = 0;
-  for (const UnreadableSettings& u : kUnreadable) {
+  for (const UnreadableSettings& u : Unreadable()) {
     SCOPED_TRACE(u.what);
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
     if (!u.make(path)) continue;
     ++made;
+    const std::string before = testsupport::FolderState(dir.path());
+    testsupport::Deadline deadline(u.what);
     SettingsRecord r;
     r.currencyIndex = 7;
     int announced = 0;
@@ -225,13 +209,11 @@ TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
     EXPECT_FALSE(res.writeFailed);
     EXPECT_EQ(announced, 0) << "not announced as a missing file";
     EXPECT_EQ(SettingsToBytes(r), DefaultBytes());
-    EXPECT_TRUE(u.unchanged(path));
 
     // Nor is it replaced when the record is written.
     QString error;
     EXPECT_FALSE(WriteSettingsFile(r, path, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(u.unchanged(path));
 
     // The session: loading gives the defaults, a saved page stays in the
     // record and is reported unsaved, and a discarded page keeps the record.
@@ -251,9 +233,9 @@ TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
     EXPECT_EQ(CurrentSettings().titleBarFlags, 101);
     EXPECT_TRUE(SettingsFileBehind());
     EXPECT_EQ(announced, 0);
-    EXPECT_TRUE(u.unchanged(path));
+    EXPECT_EQ(testsupport::FolderState(dir.path()), before);
   }
-  EXPECT_GE(made, 2);
+  EXPECT_GE(made, 5);
   SetSettingsFolder(QDir::currentPath());
 }
 
@@ -433,43 +415,37 @@ TEST(SettingsBounds, DerivedThresholdsSaturateAtBothEnds) {
   EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_target"), std::numeric_limits<int>::min() + 1);
 }
 
-TEST(SettingsBounds, FileLengthAndFieldsAtTheEndOfAShortFile) {
-  // 188 bytes are a record, read as they are (padding too); one byte less or
-  // more, or none, is a damaged file. A field is read only when the file
-  // holds it whole: the first pulpwood price (44..47) needs 48 bytes. A
-  // damaged file is announced, then rewritten with the record (a long one
-  // cut to it).
-  using S = SettingsFileState;
+TEST(SettingsBounds, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIs) {
+  // A file that opens is the record: 188 bytes read as they are (padding
+  // too), a shorter file fills only its length over the defaults, a longer
+  // one gives its first 188 bytes. Never announced, never rewritten; a link
+  // to a file is read through and stays a link when the record is saved.
   const struct {
     int size;
-    SettingsFileState state;
-    float pineNinePulpwood;
-  } cases[] = {{0, S::WrongLength, 10.0f},  {47, S::WrongLength, 10.0f}, {48, S::WrongLength, 9.0f},
-               {187, S::WrongLength, 9.0f}, {188, S::Read, 9.0f},         {189, S::WrongLength, 9.0f}};
+    float pinePulpwood;  // offset 44..47, 9 in the file
+    bool link = false;
+  } cases[] = {{0, 10.0f}, {2, 10.0f}, {187, 9.0f}, {188, 9.0f}, {189, 9.0f}, {100000, 9.0f}, {2, 10.0f, true}};
   QByteArray full = DefaultBytes();
   PutF32(full, 44, 9.0f);
-  full[185] = 0x55;
+  full.replace(185, 3, "\x55\x55\x55");
+  PutI32(full, 0, 0x01020304);  // reserved, kept as read
   for (const auto& c : cases) {
     SCOPED_TRACE(c.size);
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
-    WriteAll(path, (full + QByteArray(8, '\x55')).left(c.size));
+    const QByteArray file = (full + QByteArray(100000, '\x66')).left(c.size);
+    WriteAll(dir.file("oma.dat"), file);
+    ASSERT_TRUE(c.link ? QFile::link("oma.dat", path) : QFile::rename(dir.file("oma.dat"), path));
     SettingsRecord r;
     int announced = 0;
-    const SettingsLoadResult res = LoadSettingsFile(r, path, [&] {
-      ++announced;
-      EXPECT_EQ(QFileInfo(path).size(), c.size);
-    });
-    EXPECT_EQ(res.state, c.state);
-    EXPECT_EQ(res.rewritten, c.state != S::Read);
-    EXPECT_EQ(announced, c.state != S::Read ? 1 : 0);
-    EXPECT_EQ(r.pulpwoodPrices[0], c.pineNinePulpwood);
-    EXPECT_EQ(ReadAll(path), SettingsToBytes(r));
-    if (c.size == 0) {
-      EXPECT_EQ(ReadAll(path), DefaultBytes());
-    } else if (c.size >= 188) {
-      EXPECT_EQ(ReadAll(path), full);
-    }
+    const SettingsLoadResult res = LoadSettingsFile(r, path, [&] { ++announced; });
+    EXPECT_EQ(std::tuple(res.state, res.rewritten, announced), std::tuple(SettingsFileState::Read, false, 0));
+    EXPECT_EQ(r.pulpwoodPrices[0], c.pinePulpwood);
+    EXPECT_EQ(SettingsToBytes(r), file.left(188) + DefaultBytes().mid(c.size));
+    EXPECT_EQ(ReadAll(path), file);
+    if (!c.link) continue;
+    ASSERT_TRUE(WriteSettingsFile(r, path));
+    EXPECT_EQ(std::pair(QFileInfo(path).isSymLink(), ReadAll(dir.file("oma.dat"))), std::pair(true, SettingsToBytes(r)));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/Ages.h"
 #include "model/Data.h"
+#include "model/Estate.h"
 #include "model/Phase.h"
 #include "model/StandFile.h"
 #include "tests/model/CuttingStands.h"
@@ -306,6 +307,32 @@ TEST_F(StandFileTest, BrokenFilesAreRefusedAndNothingChanges) {
 
   data open(1);
   EXPECT_EQ(open.ReadFile(dir.file("missing.Norvalen"), false), StandFileStatus::CannotOpen);
+}
+
+TEST_F(StandFileTest, WhatIsNotAFileIsRefusedAtOnceAndNothingIsWritten) {
+  // Every reader, the estate list's too, refuses at once what is not a
+  // regular file as a file that cannot be opened; no save, header change or
+  // new file writes over it.
+  auto s = HandStand();
+  for (const testsupport::NotAFile& k : testsupport::kNotAFiles) {
+    SCOPED_TRACE(k.what);
+    testsupport::TempDir folder;
+    const QString path = folder.file("12a.Norvalen");
+    ASSERT_TRUE(k.make(path));
+    const std::string before = testsupport::FolderState(folder.path());
+    testsupport::Deadline deadline(k.what);
+    std::unique_ptr<data> out;
+    int count = 0;
+    QString why;
+    EXPECT_EQ(std::tuple(data::ReadStandFile(path, false, out), data::PreviewStandFile(path, out),
+                         data::PeekStandFile(path, count, nullptr), ReadEstateRecord(folder.path(), "12a.Norvalen").status,
+                         s->RewriteHeader(path, s->Header), s->Save(path, &why)),
+              std::tuple(StandFileStatus::CannotOpen, StandFileStatus::CannotOpen, StandFileStatus::CannotOpen,
+                         StandFileStatus::CannotOpen, StandFileStatus::CannotOpen, StandFileStatus::CannotOpen));
+    EXPECT_EQ(why, QString::fromUtf8(k.reason));
+    EXPECT_EQ(s->WriteNewFile(path), StandFileStatus::WriteFailed);
+    EXPECT_EQ(testsupport::FolderState(folder.path()), before);
+  }
 }
 
 TEST_F(StandFileTest, RandomBytesNeverCrash) {

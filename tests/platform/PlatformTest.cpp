@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
@@ -220,33 +221,54 @@ TEST(Files, AtomicWriteCutShortLeavesTheOldFileAndSaysWhy) {
 TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
   testsupport::TempDir dir;
   QFile file(dir.file("a.bin"));
-  ASSERT_TRUE(WriteFileAtomically(file.fileName(), "abc"));
+  ASSERT_TRUE(WriteFileAtomically(dir.file("a.bin"), "abcdef"));
   EXPECT_EQ(OpenForReading(file), ReadOpen::Opened);
-  EXPECT_EQ(file.readAll(), QByteArray("abc"));
+  EXPECT_EQ(file.readAll(), QByteArray("abcdef"));
+  // The start of a file: never more than asked for; with wholeOnly nothing
+  // of a longer file, whose length is told.
+  for (bool wholeOnly : {false, true}) {
+    const FileStart start = ReadFileStart(dir.file("a.bin"), 4, wholeOnly);
+    EXPECT_EQ(std::tuple(start.state, start.size, start.bytes),
+              std::tuple(ReadOpen::Opened, 6, wholeOnly ? QByteArray() : QByteArray("abcd")));
+  }
 
   QFile missing(dir.file("missing.bin"));
   QString why = "untouched";
   EXPECT_EQ(OpenForReading(missing, &why), ReadOpen::Missing);
   EXPECT_EQ(why, "untouched");
 
-  // A folder of the name, a link to nothing and, where permissions apply
-  // (not as root), a file without read permission exist but do not open.
-  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bin"));
+  // A link to nothing, where permissions apply (not as root) a file without
+  // read permission, and what is not a regular file exist but do not open,
+  // at once; nothing replaces them.
+  struct Case {
+    QString name;
+    QString reason;
+    bool notAFile = false;
+  };
+  std::vector<Case> unreadable = {{"link.bin", QString::fromUtf8("tiedostoa tai kansiota ei ole")}};
   ASSERT_TRUE(QFile::link(dir.file("nowhere"), dir.file("link.bin")));
-  QStringList unreadable = {"folder.bin", "link.bin"};
   if (geteuid() != 0) {
     ASSERT_TRUE(WriteFileAtomically(dir.file("locked.bin"), "abc"));
     ASSERT_TRUE(QFile::setPermissions(dir.file("locked.bin"), QFileDevice::WriteOwner));
-    unreadable << "locked.bin";
+    unreadable.push_back({"locked.bin", QString::fromUtf8("ei käyttöoikeutta")});
   }
-  const QStringList reasons = {QString::fromUtf8("tiedoston nimellä on kansio"),
-                               QString::fromUtf8("tiedostoa tai kansiota ei ole"),
-                               QString::fromUtf8("ei käyttöoikeutta")};
-  for (int i = 0; i < unreadable.size(); ++i) {
-    const QString& name = unreadable[i];
-    QFile f(dir.file(name));
+  for (const testsupport::NotAFile& k : testsupport::kNotAFiles) {
+    unreadable.push_back({k.what, QString::fromUtf8(k.reason), true});
+    ASSERT_TRUE(k.make(dir.file(k.what))) << k.what;
+  }
+  const std::string before = testsupport::FolderState(dir.path());
+  for (const Case& c : unreadable) {
+    SCOPED_TRACE(c.name.toStdString());
+    testsupport::Deadline deadline("reading what is not a file");
+    QFile f(dir.file(c.name));
     why.clear();
-    EXPECT_EQ(OpenForReading(f, &why), ReadOpen::Unreadable) << name.toStdString();
-    EXPECT_EQ(why, reasons[i]) << name.toStdString();
+    EXPECT_EQ(OpenForReading(f, &why), ReadOpen::Unreadable);
+    EXPECT_EQ(why, c.reason);
+    EXPECT_EQ(ReadFileStart(dir.file(c.name), 100).state, ReadOpen::Unreadable);
+    if (!c.notAFile) continue;  // a file is written as usual
+    why.clear();
+    EXPECT_FALSE(WriteFileAtomically(dir.file(c.name), "x", &why));
+    EXPECT_EQ(why, c.reason);
   }
+  EXPECT_EQ(testsupport::FolderState(dir.path()), before);
 }

@@ -113,17 +113,6 @@ TEST_F(StartUp, FirstStartRunsOnceFromTheEventLoopAndWritesTheSettingsAfterTheNo
   EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
 }
 
-TEST_F(StartUp, SettingsThatCannotBeReadAreReportedAndLeftAlone) {
-  // A folder where the file should be: it exists but cannot be read, so it
-  // is reported once (not as a missing file) and nothing replaces it.
-  ASSERT_TRUE(QDir(folder_.path()).mkdir("Settings.dat"));
-  Start(1366, 768);
-  ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
-  EXPECT_TRUE(script_.Records().at(0).lines.at(0).contains("Settings.dat ei voitu lukea"));
-  EXPECT_TRUE(QFileInfo(folder_.file("Settings.dat")).isDir());
-  EXPECT_TRUE(IntroForm->isVisible());  // the program goes on with the defaults
-}
-
 TEST_F(StartUp, WindowSizesOfferedByTheScreen) {
   // yes: questions answered "Kyllä"; item: the size in force, smallest: the
   // largest size allowed.

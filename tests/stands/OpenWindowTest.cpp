@@ -10,7 +10,9 @@
 #include "ui/FileLists.h"
 #include "stands/OpenFile.h"
 #include "stands/Open.h"
+#include "estate/Map.h"
 #include "tests/support/EstateFixture.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ProgramWindows.h"
 #include "ui/Session.h"
 
@@ -214,6 +216,53 @@ TEST_F(OpenWindow, UnreadableFileFromTheDialogIsRefused) {
   EXPECT_EQ(std::pair(script_.Count(MessageKind::OpenFile), script_.Count(MessageKind::Notice)), std::pair(1, 0));
   EXPECT_TRUE(IntroForm->isVisible());
 }
+
+// What is not a regular file under the names the program reads: the
+// settings file at start, a stand file chosen in the dialog or clicked in
+// the open-stand window's list (where only a link is listed), a map fetched.
+// Each is refused at once with the message for an unreadable file of its
+// kind, the program goes on, and nothing anywhere changes.
+class NotAFileWindows : public OpenWindow, public testing::WithParamInterface<NotAFile> {};
+
+TEST_P(NotAFileWindows, RefusedAtOnceWithItsMessageAndLeftAsItIs) {
+  const QString a = Stand("a", 2015, 1.0f, 50, 50);
+  const QString settings = model::SettingsFilePath(), stand = estate_ + "/x.Norvalen";
+  ASSERT_TRUE(QFile::remove(settings));
+  for (const QString& path : {settings, stand, estate_ + "/kartta.jpg"}) ASSERT_TRUE(GetParam().make(path));
+  const bool listed = QFileInfo(stand).isSymLink();
+  const std::string before = FolderState(folder_.path());
+  Deadline deadline(GetParam().what, 20);
+  QStringList notices, rows;
+  script_.OnShow([&](const MessageRecord& r, QWidget*) {
+    if (r.kind == MessageKind::Notice) notices << r.lines;
+  });
+  Start();
+  script_.AnswerFile(stand);
+  Click(IntroForm->Button3);
+  OpenThroughTheList(a, [&] {
+    rows = Rows(OpenForm->ListBox1);
+    if (listed) ClickRow(OpenForm->ListBox1, 1);
+    Click(OpenForm->Button3);
+  });
+  QTimer::singleShot(0, [&] {
+    script_.AnswerFile(estate_ + "/kartta.jpg");
+    Click(Child<QPushButton>(MapForm, "Button2"));
+    Click(Child<QPushButton>(MapForm, "Button1"));
+  });
+  MapForm->ShowModal();
+  const QString unreadable = QString::fromUtf8("valitsemaasi kuviotiedostoa ei voi lukea  !");
+  EXPECT_EQ(notices, QStringList({model::UnreadableSettingsText(settings, QString::fromUtf8(GetParam().reason), true),
+                                  unreadable})
+                         << (listed ? QStringList{unreadable} : QStringList())
+                         << QString::fromUtf8("Karttaa kartta.jpg ei voi näyttää: tiedostoa ei voi avata   !"));
+  EXPECT_EQ(rows.mid(1), listed ? QStringList{"Kuvio x  :  kuviotiedostoa ei voi lukea"} : QStringList());
+  EXPECT_EQ(std::pair(TheSession->StandPath, ActForm->isVisible()), std::pair(a, true));
+  EXPECT_EQ(FolderState(folder_.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NotAFileWindows, testing::ValuesIn(kNotAFiles), [](const auto& info) {
+  return QString(info.param.what).remove("a ").remove(' ').toStdString();
+});
 
 TEST_F(OpenWindow, PickFromTheStandListOpensInSingleStandModeAndKeepsTheEstateList) {
   const QString a = Stand("a", 2015, 1.0f, 50, 50);

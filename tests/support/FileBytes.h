@@ -1,13 +1,22 @@
 #pragma once
 // Whole files as bytes, and little-endian numbers inside them, for the tests
-// of the file layouts.
+// of the file layouts; names that are not regular files, a folder's state to
+// tell that nothing changed, and a guard that ends a read that hangs.
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -45,5 +54,89 @@ inline void PutF32(QByteArray& b, int at, float v) {
   std::memcpy(&u, &v, 4);
   PutI32(b, at, static_cast<std::int32_t>(u));
 }
+
+// ---- Names that are not regular files ------------------------------------
+
+// What a reader may meet under a file's name besides a file, and the reason
+// the program gives for it.
+struct NotAFile {
+  const char* what;
+  bool (*make)(const QString& path);
+  const char* reason;
+};
+
+inline void PrintTo(const NotAFile& k, std::ostream* os) { *os << k.what; }
+
+inline bool MakePipe(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }
+// A link to a device that reads zeros without end. As root the device is a
+// node of its own beside the link, so that a program at fault could replace
+// only that node, never the system's /dev/zero.
+inline bool MakeDeviceLink(const QString& path) {
+  const QByteArray node = QFile::encodeName(path + ".laite");
+  if (::geteuid() == 0 && ::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 5)) == 0) {
+    const int fd = ::open(node.constData(), O_RDONLY);  // not on a file system mounted nodev
+    if (fd >= 0 && ::close(fd) == 0) return QFile::link(path + ".laite", path);
+    ::unlink(node.constData());
+  }
+  return QFile::link("/dev/zero", path);
+}
+inline bool MakeFolder(const QString& path) {
+  return QDir().mkdir(path) && QFile(path + "/keep").open(QIODevice::WriteOnly);
+}
+
+inline const NotAFile kNotAFiles[] = {
+    {"a pipe", MakePipe, "tiedoston nimellä on putki tai laite"},
+    {"a link to a pipe", [](const QString& p) { return MakePipe(p + ".putki") && QFile::link(p + ".putki", p); },
+     "tiedoston nimellä on putki tai laite"},
+    {"a link to a device", MakeDeviceLink, "tiedoston nimellä on putki tai laite"},
+    {"a folder", MakeFolder, "tiedoston nimellä on kansio"},
+};
+
+// Every entry under a folder with its kind and its bytes (regular files) or
+// target (links), one line each, read without ever opening anything else.
+inline std::string FolderState(const QString& folder) {
+  QStringList state;
+  QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) continue;
+    QString line = QDir(folder).relativeFilePath(path) + QString(" %1 ").arg(st.st_mode, 0, 8);
+    if (S_ISLNK(st.st_mode)) line += QFile::symLinkTarget(path);
+    if (S_ISREG(st.st_mode)) line += QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha1).toHex();
+    state << line;
+  }
+  state.sort();
+  return state.join('\n').toStdString();
+}
+
+// Ends the test program with a message when what it guards has not returned
+// in time: a read that waits on a pipe or reads a device without end fails
+// at once instead of hanging the test.
+class Deadline {
+ public:
+  explicit Deadline(const char* what, unsigned seconds = 1) {
+    What() = what;
+    std::signal(SIGALRM, &Expired);
+    ::alarm(seconds);
+  }
+  ~Deadline() { ::alarm(0); }
+  Deadline(const Deadline&) = delete;
+  Deadline& operator=(const Deadline&) = delete;
+
+ private:
+  static const char*& What() {
+    static const char* what = "";
+    return what;
+  }
+  static void Expired(int) {
+    const char* what = What();
+    (void)!::write(2, "\nhangs: ", 9);
+    (void)!::write(2, what, std::strlen(what));
+    (void)!::write(2, "\n", 1);
+    ::_exit(124);
+  }
+};
 
 }  // namespace testsupport
