@@ -180,19 +180,23 @@ started=$(date +%s)
 prepare_copy() {
   local dir=$1 f
   if [ ! -e "$dir/.git" ]; then
+    # A copy whose folder went (build/ removed) is still registered: -f
+    # takes its place again.
     rm -rf "$dir"
-    git -C "$root" worktree prune
-    git -C "$root" worktree add -q --detach "$dir" "$head" || return 1
+    git -C "$root" worktree add -f -q --detach "$dir" "$head" || return 1
   else
     git -C "$dir" checkout -q -f --detach "$head" && git -C "$dir" clean -q -fd || return 1
   fi
-  git -C "$root" ls-files -z -m -o --exclude-standard | while IFS= read -r -d '' f; do
-    if [ -f "$root/$f" ]; then
-      mkdir -p "$(dirname "$dir/$f")"
-      cmp -s "$root/$f" "$dir/$f" || cp "$root/$f" "$dir/$f"
-    fi
-  done
-  git -C "$root" ls-files -z -d | while IFS= read -r -d '' f; do rm -f "$dir/$f"; done
+  # Every file that differs from HEAD (staged or not) and every new one.
+  { git -C "$root" diff -z --name-only HEAD; git -C "$root" ls-files -z -o --exclude-standard; } |
+    while IFS= read -r -d '' f; do
+      if [ -f "$root/$f" ]; then
+        mkdir -p "$(dirname "$dir/$f")"
+        cmp -s "$root/$f" "$dir/$f" || cp "$root/$f" "$dir/$f"
+      else
+        rm -f "$dir/$f"
+      fi
+    done
 }
 
 # Configures and builds a copy's test programs; runs in the copy.
