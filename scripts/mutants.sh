@@ -79,6 +79,7 @@ if [ -n "$range" ]; then
   to=${BASH_REMATCH[2]}
 fi
 [ -f "$list" ] || { echo "no list: $list" >&2; exit 2; }
+command -v ninja >/dev/null 2>&1 || { echo "the copies are built with Ninja: apt-get install ninja-build" >&2; exit 2; }
 
 trim() {
   local s=$1
