@@ -25,6 +25,7 @@
 #include "texts/Actlan.h"
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
+#include "ui/DotStamps.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
@@ -44,17 +45,15 @@ QImage ClearedImage(const QLabel* image, const QColor& colour) {
 
 // The trees of the sample as dots: a log tree a large one.
 void DrawSampleDots(QImage& image, int count, bool seedling) {
-  QPainter p(&image);
+  static DotStamps stamps;
   for (int i = 0; i < count; ++i) {
     const int px = InterpolatePicturePosition(0, image.width(), platform::TruncToInt(SampleTreeX(i)), kPlotLeft,
                                               kPlotRight);
     const int py = InterpolatePicturePosition(0, image.height(), platform::TruncToInt(SampleTreeY(i)), kPlotTop,
                                               kPlotBottom);
     const QColor colour = SpeciesColor(SampleTreeSpecies(i));
-    p.setPen(QPen(colour.darker(170), 1));
-    p.setBrush(colour);
     const int r = !seedling && SampleTreeIsLogTree(i) ? 4 : 2;
-    p.drawEllipse(QRect(px - r, py - r, 2 * r, 2 * r));
+    stamps.Draw(image, px, py, r, colour.darker(170), colour);
   }
 }
 
