@@ -197,23 +197,41 @@ void PlaceSampleTrees(int n, int grouping) {
         trees[static_cast<std::size_t>(i)].y = RandomCoordinate(frame.top, frame.bottom);
     SortSampleTrees(0, n - 1, true);
 
+    // A candidate is compared with the trees placed among its `neighbours`
+    // predecessors. Those are found by columns of x: a tree is too close only
+    // within the distance `spacing`, so only when |dx| < spacing, and such a
+    // tree lies in the candidate's column or a neighbouring one as the
+    // columns are wider than that. Each column lists its trees in index
+    // order, so its predecessors are read from its end.
     const int neighbours = platform::RoundHalfAway(300.0 / static_cast<double>(spacing));
+    const float width = spacing + 1.0f;
+    const int columns = static_cast<int>(static_cast<float>(frame.right + 1 - frame.left) / width) + 1;
+    auto columnOf = [&](float x) {
+        return std::min(columns - 1, static_cast<int>((x - static_cast<float>(frame.left)) / width));
+    };
+    std::vector<std::vector<int>> placed(static_cast<std::size_t>(columns));
     for (int i = 0; i < n; ++i) {
         SampleTree& tree = trees[static_cast<std::size_t>(i)];
         const int first = std::max(i - neighbours, 0);
         float x = 0.0f;
+        int column = 0;
         for (int tries = 0; tries < kMaxPlacementTries; ++tries) {
             x = RandomCoordinate(frame.left, frame.right);
+            column = columnOf(x);
             bool clear = true;
-            for (int j = first; j < i; ++j) {
-                if (TooClose(trees[static_cast<std::size_t>(j)], x, tree.y, spacing)) {
-                    clear = false;
-                    break;
+            for (int c = std::max(column - 1, 0); clear && c <= std::min(column + 1, columns - 1); ++c) {
+                const std::vector<int>& list = placed[static_cast<std::size_t>(c)];
+                for (auto j = list.rbegin(); j != list.rend() && *j >= first; ++j) {
+                    if (TooClose(trees[static_cast<std::size_t>(*j)], x, tree.y, spacing)) {
+                        clear = false;
+                        break;
+                    }
                 }
             }
             if (clear) break;
         }
         tree.x = x;
+        placed[static_cast<std::size_t>(column)].push_back(i);
     }
 }
 
