@@ -3,6 +3,7 @@
 #include "model/Calc.h"
 #include "model/Data.h"
 #include "model/Names.h"
+#include "model/PartitionSort.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "texts/Commonlan.h"
@@ -138,35 +139,16 @@ void SortSampleTrees(int lo, int hi, bool byY) {
     auto& trees = Sample();
     if (lo < 0) lo = 0;
     if (hi >= static_cast<int>(trees.size())) hi = static_cast<int>(trees.size()) - 1;
-    auto key = [&](int k) {
-        const SampleTree& t = trees[static_cast<std::size_t>(k)];
+    if (lo >= hi) return;
+    SortKeys order(hi - lo + 1, [&](int k) {
+        const SampleTree& t = trees[static_cast<std::size_t>(lo + k)];
         return byY ? t.y : t.height;
-    };
-    // The smaller part is sorted by recursion and the larger one by the loop,
-    // so the depth stays logarithmic. The two parts can share one record, so
-    // equal keys may end in another order than the tree sort of the stand
-    // (data::SortTrees, left part always first) gives.
-    while (lo < hi) {
-        const float pivot = key((lo + hi) / 2);
-        int i = lo;
-        int j = hi;
-        do {
-            while (key(i) < pivot) ++i;
-            while (key(j) > pivot) --j;
-            if (i <= j) {
-                std::swap(trees[static_cast<std::size_t>(i)], trees[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (j > i);
-        if (j - lo < hi - i) {
-            if (lo < j) SortSampleTrees(lo, j, byY);
-            lo = i;
-        } else {
-            if (i < hi) SortSampleTrees(i, hi, byY);
-            hi = j;
-        }
-    }
+    });
+    order.SortSmallerFirst();
+    std::vector<SampleTree> sorted;
+    sorted.reserve(order.positions.size());
+    for (int k : order.positions) sorted.push_back(trees[static_cast<std::size_t>(lo + k)]);
+    std::copy(sorted.begin(), sorted.end(), trees.begin() + lo);
 }
 
 float MinTreeSpacing(int n, int grouping) {
