@@ -4,15 +4,19 @@
 
 namespace {
 
+void Paint(QImage& image, int x, int y, int r, const QColor& pen, const QColor& brush) {
+  QPainter p(&image);
+  p.setPen(QPen(pen, 1));
+  p.setBrush(brush);
+  p.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
+}
+
 // The circle drawn alone, centred in a picture of the format filled with
 // `ground`.
 QImage DrawnAlone(int r, const QColor& pen, const QColor& brush, QImage::Format format, QRgb ground, int centre) {
   QImage image(2 * centre + 1, 2 * centre + 1, format);
   image.fill(ground);
-  QPainter p(&image);
-  p.setPen(QPen(pen, 1));
-  p.setBrush(brush);
-  p.drawEllipse(QRect(centre - r, centre - r, 2 * r, 2 * r));
+  Paint(image, centre, centre, r, pen, brush);
   return image;
 }
 
@@ -20,8 +24,8 @@ QImage DrawnAlone(int r, const QColor& pen, const QColor& brush, QImage::Format 
 
 const DotStamps::Stamp& DotStamps::StampFor(int r, const QColor& pen, const QColor& brush, QImage::Format format) {
   for (const Stamp& s : stamps_)
-    if (s.r == r && s.pen == pen.rgba() && s.brush == brush.rgba() && s.format == format) return s;
-  Stamp s{r, pen.rgba(), brush.rgba(), format, {}, {}, {}};
+    if (s.r == r && s.pen == pen.rgba64() && s.brush == brush.rgba64() && s.format == format) return s;
+  Stamp s{r, pen.rgba64(), brush.rgba64(), format, {}, {}, {}};
   // Drawn over two grounds: a pixel that the circle sets differs from at
   // least one of them, and it is set to the same colour over both.
   const int centre = r + 2;
@@ -44,6 +48,10 @@ const DotStamps::Stamp& DotStamps::StampFor(int r, const QColor& pen, const QCol
 }
 
 void DotStamps::Draw(QImage& image, int x, int y, int r, const QColor& pen, const QColor& brush) {
+  if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied) {
+    Paint(image, x, y, r, pen, brush);
+    return;
+  }
   const Stamp& s = StampFor(r, pen, brush, image.format());
   const int w = image.width();
   const int h = image.height();

@@ -18,14 +18,15 @@ class DotStamps {
  public:
   // The circle that QPainter::drawEllipse(QRect(x - r, y - r, 2 r, 2 r))
   // draws with a cosmetic pen of width 1 in `pen` and a solid brush in
-  // `brush`. The image is of format RGB32 or ARGB32_Premultiplied.
+  // `brush`; stamped into an image of format RGB32 or ARGB32_Premultiplied,
+  // drawn by the painter into any other.
   void Draw(QImage& image, int x, int y, int r, const QColor& pen, const QColor& brush);
 
  private:
   struct Stamp {
     int r;
-    QRgb pen;
-    QRgb brush;
+    QRgba64 pen;
+    QRgba64 brush;
     QImage::Format format;
     // Offsets from the centre and the pixel set there.
     std::vector<int> dx, dy;
