@@ -51,7 +51,15 @@ class SpacingScanner {
     heights_.resize(n);
     next_.resize(n);
     column_.resize(n);
-    for (int i = 0; i < n; ++i) heights_[i] = stand.TreeHeight(i);
+    xTrunc_.resize(n);
+    yTrunc_.resize(n);
+    standingBefore_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      heights_[i] = stand.TreeHeight(i);
+      standingBefore_[i] = IsStanding(stand.Trees[i]);
+      xTrunc_[i] = platform::TruncToInt(stand.Trees[i].x);
+      yTrunc_[i] = platform::TruncToInt(stand.Trees[i].y);
+    }
     if (n > 0) {
       minX_ = maxX_ = stand.Trees[0].x;
       for (const TreeRecord& t : stand.Trees) {
@@ -61,40 +69,39 @@ class SpacingScanner {
     }
   }
 
-  // Minimum distance s metres; marks the trees taken with phase k and, when
-  // `marked` is given, appends them to it. Returns how many were taken.
-  int Scan(float s, int k, bool lowThinning, int option, std::vector<int>* marked) {
+  // Minimum distance s metres; returns how many trees were taken. With
+  // `mark` the trees taken are marked with phase k; a trial leaves the stand
+  // as it was.
+  int Scan(float s, int k, bool lowThinning, int option, bool mark) {
     const int n = stand_.TreeCount();
     const float r = static_cast<float>(150.0 * s * 0.02);  // units, 3 per metre
     const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
     if (!(r > 0.0f) || window <= 0 || n < 2) return 0;
     PlaceColumns(r);
     const double r2 = static_cast<double>(r) * r;
-    std::vector<TreeRecord>& trees = stand_.Trees;
+    standing_ = standingBefore_;
     int count = 0;
     for (int i = 0; i < n; ++i) {
-      if (!IsStanding(trees[i])) continue;
+      if (!standing_[i]) continue;
       const int lo = std::max(0, i - window);
-      const float xi = trees[i].x;
-      const float yi = trees[i].y;
+      const float xi = stand_.Trees[i].x;
+      const float yi = stand_.Trees[i].y;
       const int c = column_[i];
       close_.clear();
       for (int col = std::max(0, c - 1); col <= std::min(columns_ - 1, c + 1); ++col) {
         for (int j = head_[col]; j >= lo; j = next_[j]) {
-          const float dy = yi - trees[j].y;
+          const float dy = yi - stand_.Trees[j].y;
           if (dy >= r) break;  // this and every earlier tree of the column is too far
-          if (IsStanding(trees[j]) && Closer(xi - trees[j].x, dy, r, r2)) close_.push_back(j);
+          if (standing_[j] && Closer(xi - stand_.Trees[j].x, dy, r, r2)) close_.push_back(j);
         }
       }
       if (close_.size() > 1) std::sort(close_.begin(), close_.end());
       bool taken = false;
       for (int j : close_) {
-        const bool goesI = ChoosePairTree(heights_[i], heights_[j],
-                                          platform::TruncToInt(trees[j].x),
-                                          platform::TruncToInt(trees[j].y), lowThinning, option);
+        const bool goesI = ChoosePairTree(heights_[i], heights_[j], xTrunc_[j], yTrunc_[j], lowThinning, option);
         const int gone = goesI ? i : j;
-        trees[gone].removedBy = k;
-        if (marked) marked->push_back(gone);
+        if (mark) stand_.Trees[gone].removedBy = k;
+        standing_[gone] = 0;
         ++count;
         if (goesI) {
           taken = true;
@@ -138,6 +145,9 @@ class SpacingScanner {
 
   data& stand_;
   std::vector<float> heights_;
+  std::vector<int> xTrunc_, yTrunc_;  // truncated positions
+  std::vector<uint8_t> standingBefore_;  // the trees standing before any scan
+  std::vector<uint8_t> standing_;        // kept through a scan
   std::vector<int> head_;    // latest tree of each column, -1 for none
   std::vector<int> next_;    // the tree before it in its column
   std::vector<int> column_;  // column of each tree
@@ -282,7 +292,7 @@ bool data::ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int 
 int data::ThinByMinimumSpacing(float spacing, int p, bool lowThinning, int option) {
   EnsureYOrder(*this);
   SpacingScanner scanner(*this);
-  return scanner.Scan(spacing, p + 1, lowThinning, option, nullptr);
+  return scanner.Scan(spacing, p + 1, lowThinning, option, true);
 }
 
 float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning) {
@@ -302,13 +312,10 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
   }
 
   SpacingScanner scanner(*this);
-  std::vector<int> trial;
   int step = 10;
   int lastRemoved = 0;
   for (;;) {
-    trial.clear();
-    lastRemoved = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, &trial);
-    for (int i : trial) Trees[i].removedBy = 0;
+    lastRemoved = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, false);
     if (t >= 301) {  // never beyond 3.00 m
       t -= step;
       break;
@@ -327,7 +334,7 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
   }
   int taken = 0;
   if (lastRemoved > 0) {
-    taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, nullptr);
+    taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, true);
   }
   if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
   return static_cast<float>(taken);
