@@ -2,6 +2,7 @@
 // window (offscreen, pauses off).
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -11,6 +12,7 @@
 #include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
 #include "stands/IntroStartup.h"
@@ -55,7 +57,7 @@ void EnsureWindows() {
 }
 
 // One basal-area choice: the stem counts, the sample build, the dot map,
-// the means line and both charts.
+// the means line and both charts. Its floor is BM_PlaceSampleTrees.
 void BM_MeasurementPreview(benchmark::State& state) {
   EnsureWindows();
   TMeasForm* w = MeasForm;
@@ -74,5 +76,30 @@ void BM_MeasurementPreview(benchmark::State& state) {
   w->hide();
 }
 BENCHMARK(BM_MeasurementPreview)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor of the preview: the placement of its sample (the same stems and
+// grouping), which every build of a sample does.
+void BM_PlaceSampleTrees(benchmark::State& state) {
+  EnsureWindows();
+  TMeasForm* w = MeasForm;
+  w->IsNewStand = true;
+  w->Initialised = false;
+  w->show();
+  w->FormActivate();
+  w->ComboBox10->setCurrentIndex(5);
+  w->ApplyDevelopmentClassLayout(5);
+  EnterDenseMeasurement(w, static_cast<int>(state.range(0)));
+  w->ComboBox1Change();
+  const int n = w->EnteredTotalStemCount();
+  const int grouping = w->ListBox2->currentRow();
+  AllocSampleTrees(n);
+  for (auto _ : state) {
+    platform::SeedRandomFromClock();
+    PlaceSampleTrees(n, grouping);
+  }
+  state.counters["stems"] = n;
+  w->hide();
+}
+BENCHMARK(BM_PlaceSampleTrees)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
