@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -71,8 +72,8 @@ class SpacingScanner {
 
   // Minimum distance s metres; returns how many trees were taken. With
   // `mark` the trees taken are marked with phase k; a trial leaves the stand
-  // as it was.
-  int Scan(float s, int k, bool lowThinning, int option, bool mark) {
+  // as it was, and lists them in `taken` when given.
+  int Scan(float s, int k, bool lowThinning, int option, bool mark, std::vector<int>* taken = nullptr) {
     const int n = stand_.TreeCount();
     const float r = static_cast<float>(150.0 * s * 0.02);  // units, 3 per metre
     const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
@@ -96,19 +97,20 @@ class SpacingScanner {
         }
       }
       if (close_.size() > 1) std::sort(close_.begin(), close_.end());
-      bool taken = false;
+      bool iTaken = false;
       for (int j : close_) {
         const bool goesI = ChoosePairTree(heights_[i], heights_[j], xTrunc_[j], yTrunc_[j], lowThinning, option);
         const int gone = goesI ? i : j;
         if (mark) stand_.Trees[gone].removedBy = k;
+        if (taken) taken->push_back(gone);
         standing_[gone] = 0;
         ++count;
         if (goesI) {
-          taken = true;
+          iTaken = true;
           break;
         }
       }
-      if (!taken) {
+      if (!iTaken) {
         next_[i] = head_[c];
         head_[c] = i;
       }
@@ -311,11 +313,28 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
     wanted = platform::RoundHalfAway((current - target) / current * f * stems);
   }
 
+  // Every trial scans the same stand, so a spacing tried again (the step
+  // back to the last one that did not take too many) is not scanned again,
+  // and the pass at the spacing found takes the trees of its trial. Only the
+  // trials up to 10 cm below the latest are kept: the spacing found is always
+  // among them.
   SpacingScanner scanner(*this);
+  struct Trial {
+    int count = 0;
+    std::vector<int> taken;
+  };
+  std::map<int, Trial> trials;
+  auto trial = [&](int spacing) -> const Trial& {
+    auto [at, isNew] = trials.try_emplace(spacing);
+    if (isNew) at->second.count = scanner.Scan(static_cast<float>(spacing * 0.01), k, lowThinning, 0, false,
+                                                &at->second.taken);
+    trials.erase(trials.begin(), trials.lower_bound(spacing - 10));
+    return at->second;
+  };
   int step = 10;
   int lastRemoved = 0;
   for (;;) {
-    lastRemoved = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, false);
+    lastRemoved = trial(t).count;
     if (t >= 301) {  // never beyond 3.00 m
       t -= step;
       break;
@@ -334,7 +353,9 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
   }
   int taken = 0;
   if (lastRemoved > 0) {
-    taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, true);
+    const Trial& found = trial(t);
+    for (int i : found.taken) Trees[i].removedBy = k;
+    taken = found.count;
   }
   if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
   return static_cast<float>(taken);
