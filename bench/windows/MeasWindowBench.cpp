@@ -56,9 +56,9 @@ void EnsureWindows() {
   CreateApplicationWindows();
 }
 
-// One basal-area choice: the stem counts, the sample build, the dot map,
-// the means line and both charts. Its floor is BM_PlaceSampleTrees.
-void BM_MeasurementPreview(benchmark::State& state) {
+// The measurement window shown for a new young stand with the dense
+// measurement of about `stems` stems entered.
+TMeasForm* ShowDenseMeasurement(int stems) {
   EnsureWindows();
   TMeasForm* w = MeasForm;
   w->IsNewStand = true;
@@ -67,7 +67,14 @@ void BM_MeasurementPreview(benchmark::State& state) {
   w->FormActivate();
   w->ComboBox10->setCurrentIndex(5);
   w->ApplyDevelopmentClassLayout(5);
-  EnterDenseMeasurement(w, static_cast<int>(state.range(0)));
+  EnterDenseMeasurement(w, stems);
+  return w;
+}
+
+// One basal-area choice: the stem counts, the sample build, the dot map,
+// the means line and both charts. Its floor is BM_PlaceSampleTrees.
+void BM_MeasurementPreview(benchmark::State& state) {
+  TMeasForm* w = ShowDenseMeasurement(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     w->ComboBox1Change();
     benchmark::DoNotOptimize(SampleTreeCount());
@@ -80,19 +87,10 @@ BENCHMARK(BM_MeasurementPreview)->Arg(12000)->Unit(benchmark::kMillisecond)->Use
 // The floor of the preview: the placement of its sample (the same stems and
 // grouping), which every build of a sample does.
 void BM_PlaceSampleTrees(benchmark::State& state) {
-  EnsureWindows();
-  TMeasForm* w = MeasForm;
-  w->IsNewStand = true;
-  w->Initialised = false;
-  w->show();
-  w->FormActivate();
-  w->ComboBox10->setCurrentIndex(5);
-  w->ApplyDevelopmentClassLayout(5);
-  EnterDenseMeasurement(w, static_cast<int>(state.range(0)));
+  TMeasForm* w = ShowDenseMeasurement(static_cast<int>(state.range(0)));
   w->ComboBox1Change();
   const int n = w->EnteredTotalStemCount();
   const int grouping = w->ListBox2->currentRow();
-  AllocSampleTrees(n);
   for (auto _ : state) {
     platform::SeedRandomFromClock();
     PlaceSampleTrees(n, grouping);
