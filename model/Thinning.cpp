@@ -418,7 +418,7 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
       if (((*found.taken)[i] >> found.lane) & 1) Trees[i].removedBy = k;
     taken = found.count;
   }
-  if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
+  if (mode == 1) return SlotBasalArea(p) - StandingBasalArea(*this);
   return static_cast<float>(taken);
 }
 
