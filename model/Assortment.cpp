@@ -72,6 +72,15 @@ StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes) {
   return sums;
 }
 
+float StandingBasalArea(const data& stand) {
+  const GrownSize* s = LatestGrownSizes(stand);
+  float G = 0.0f;
+  for (size_t i = 0; i < stand.Trees.size(); ++i) {
+    if (IsStanding(stand.Trees[i])) G += TreeBasalArea(s ? s[i].diameter : stand.Trees[i].diameter);
+  }
+  return G;
+}
+
 // ---- Stand sums ----
 
 float data::AssortmentTotals(const PriceFactors& factors, const GrownSizeArray& sizes) const {

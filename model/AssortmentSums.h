@@ -32,6 +32,10 @@ inline float TreeBasalArea(float d) {
 // an array that does not match the tree list, means the latest sizes.
 StandingSums SumStandingTrees(const data& stand, const GrownSizeArray* sizes);
 
+// The basal area (m2) of the trees standing now with their latest sizes: the
+// G of SumStandingTrees, summed alike, without the volumes.
+float StandingBasalArea(const data& stand);
+
 // The latest sizes of the stand as an array, or null for the measured sizes.
 const GrownSize* LatestGrownSizes(const data& stand);
 

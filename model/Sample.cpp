@@ -3,6 +3,7 @@
 #include "model/Calc.h"
 #include "model/Data.h"
 #include "model/Names.h"
+#include "model/PartitionSort.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "texts/Commonlan.h"
@@ -138,35 +139,16 @@ void SortSampleTrees(int lo, int hi, bool byY) {
     auto& trees = Sample();
     if (lo < 0) lo = 0;
     if (hi >= static_cast<int>(trees.size())) hi = static_cast<int>(trees.size()) - 1;
-    auto key = [&](int k) {
-        const SampleTree& t = trees[static_cast<std::size_t>(k)];
+    if (lo >= hi) return;
+    SortKeys order(hi - lo + 1, [&](int k) {
+        const SampleTree& t = trees[static_cast<std::size_t>(lo + k)];
         return byY ? t.y : t.height;
-    };
-    // The smaller part is sorted by recursion and the larger one by the loop,
-    // so the depth stays logarithmic. The two parts can share one record, so
-    // equal keys may end in another order than the tree sort of the stand
-    // (data::SortTrees, left part always first) gives.
-    while (lo < hi) {
-        const float pivot = key((lo + hi) / 2);
-        int i = lo;
-        int j = hi;
-        do {
-            while (key(i) < pivot) ++i;
-            while (key(j) > pivot) --j;
-            if (i <= j) {
-                std::swap(trees[static_cast<std::size_t>(i)], trees[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (j > i);
-        if (j - lo < hi - i) {
-            if (lo < j) SortSampleTrees(lo, j, byY);
-            lo = i;
-        } else {
-            if (i < hi) SortSampleTrees(i, hi, byY);
-            hi = j;
-        }
-    }
+    });
+    order.SortSmallerFirst();
+    std::vector<SampleTree> sorted;
+    sorted.reserve(order.positions.size());
+    for (int k : order.positions) sorted.push_back(trees[static_cast<std::size_t>(lo + k)]);
+    std::copy(sorted.begin(), sorted.end(), trees.begin() + lo);
 }
 
 float MinTreeSpacing(int n, int grouping) {
@@ -197,23 +179,41 @@ void PlaceSampleTrees(int n, int grouping) {
         trees[static_cast<std::size_t>(i)].y = RandomCoordinate(frame.top, frame.bottom);
     SortSampleTrees(0, n - 1, true);
 
+    // A candidate is compared with the trees placed among its `neighbours`
+    // predecessors. Those are found by columns of x: a tree is too close only
+    // within the distance `spacing`, so only when |dx| < spacing, and such a
+    // tree lies in the candidate's column or a neighbouring one as the
+    // columns are wider than that. Each column lists its trees in index
+    // order, so its predecessors are read from its end.
     const int neighbours = platform::RoundHalfAway(300.0 / static_cast<double>(spacing));
+    const float width = spacing + 1.0f;
+    const int columns = static_cast<int>(static_cast<float>(frame.right + 1 - frame.left) / width) + 1;
+    auto columnOf = [&](float x) {
+        return std::min(columns - 1, static_cast<int>((x - static_cast<float>(frame.left)) / width));
+    };
+    std::vector<std::vector<int>> placed(static_cast<std::size_t>(columns));
     for (int i = 0; i < n; ++i) {
         SampleTree& tree = trees[static_cast<std::size_t>(i)];
         const int first = std::max(i - neighbours, 0);
         float x = 0.0f;
+        int column = 0;
         for (int tries = 0; tries < kMaxPlacementTries; ++tries) {
             x = RandomCoordinate(frame.left, frame.right);
+            column = columnOf(x);
             bool clear = true;
-            for (int j = first; j < i; ++j) {
-                if (TooClose(trees[static_cast<std::size_t>(j)], x, tree.y, spacing)) {
-                    clear = false;
-                    break;
+            for (int c = std::max(column - 1, 0); clear && c <= std::min(column + 1, columns - 1); ++c) {
+                const std::vector<int>& list = placed[static_cast<std::size_t>(c)];
+                for (auto j = list.rbegin(); j != list.rend() && *j >= first; ++j) {
+                    if (TooClose(trees[static_cast<std::size_t>(*j)], x, tree.y, spacing)) {
+                        clear = false;
+                        break;
+                    }
                 }
             }
             if (clear) break;
         }
         tree.x = x;
+        placed[static_cast<std::size_t>(column)].push_back(i);
     }
 }
 

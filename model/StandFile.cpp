@@ -3,6 +3,7 @@
 #include "model/StandFile.h"
 
 #include "model/AssortmentSums.h"
+#include "model/PartitionSort.h"
 #include "model/Phase.h"
 #include "platform/Cp1252.h"
 #include "platform/Files.h"
@@ -539,30 +540,10 @@ float SortKeyOf(const data& stand, const GrownSize* latest, int i, int key) {
   }
 }
 
-// The partition sort on an array of keys, carrying the original positions
-// along; the trees themselves are moved once afterwards.
-void PartitionSort(std::vector<float>& keys, std::vector<int>& origin, int lo, int hi) {
-  const float pivot = keys[(lo + hi) / 2];
-  int i = lo;
-  int j = hi;
-  do {
-    while (keys[i] < pivot) ++i;
-    while (keys[j] > pivot) --j;
-    if (i <= j) {
-      std::swap(keys[i], keys[j]);
-      std::swap(origin[i], origin[j]);
-      ++i;
-      --j;
-    }
-  } while (j > i);
-  if (lo < j) PartitionSort(keys, origin, lo, j);
-  if (i < hi) PartitionSort(keys, origin, i, hi);
-}
-
 template <typename T>
-void Reorder(std::vector<T>& items, const std::vector<int>& origin, int lo) {
-  std::vector<T> moved(origin.size());
-  for (size_t k = 0; k < origin.size(); ++k) moved[k] = items[static_cast<size_t>(origin[k])];
+void Reorder(std::vector<T>& items, const std::vector<int>& order, int lo) {
+  std::vector<T> moved(order.size());
+  for (size_t k = 0; k < order.size(); ++k) moved[k] = items[static_cast<size_t>(lo + order[k])];
   std::copy(moved.begin(), moved.end(), items.begin() + lo);
 }
 
@@ -577,18 +558,12 @@ void data::SortTrees(int lo, int hi, int key) {
   const size_t n = Trees.size();
   const int g = GrowthStepCount();
   const GrownSize* latest = LatestGrownSizes(*this);
-  const int count = hi - lo + 1;
-  std::vector<float> keys(static_cast<size_t>(count));
-  std::vector<int> origin(static_cast<size_t>(count));
-  for (int k = 0; k < count; ++k) {
-    keys[k] = SortKeyOf(*this, latest, lo + k, key);
-    origin[k] = lo + k;
-  }
-  PartitionSort(keys, origin, 0, count - 1);
-  Reorder(Trees, origin, lo);
+  SortKeys order(hi - lo + 1, [&](int k) { return SortKeyOf(*this, latest, lo + k, key); });
+  order.SortLeftFirst();
+  Reorder(Trees, order.positions, lo);
   // Grown sizes move with their trees.
-  if (g >= 1 && GrownSizes1.size() == n) Reorder(GrownSizes1, origin, lo);
-  if (g >= 2 && GrownSizes2.size() == n) Reorder(GrownSizes2, origin, lo);
+  if (g >= 1 && GrownSizes1.size() == n) Reorder(GrownSizes1, order.positions, lo);
+  if (g >= 2 && GrownSizes2.size() == n) Reorder(GrownSizes2, order.positions, lo);
 }
 
 void data::SortTreesForSave(bool growthKey, bool bySize) {

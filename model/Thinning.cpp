@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -37,21 +40,36 @@ bool ChoosePairTree(float heightI, float heightJ, int xj, int yj, bool lowThinni
   return heightI > heightJ || xRule;
 }
 
-// One scan of the minimum-spacing rule over the list in y order. Tree i is
-// compared with the standing trees at most `window` list positions before it,
-// in list order, until it is itself taken. The trees already scanned are kept
-// in columns at least r wide, each column latest first, that is from the
-// highest y down; a tree's close neighbours are in its own and the two
-// neighbouring columns, and a column is left at the first tree r or more
-// below in y. The pairs are decided in the order of the plain scan.
+// The minimum-spacing rule over the list in y order, at up to 16 spacings in
+// one pass. At each spacing, tree i is compared with the trees that stand at
+// most `window` list positions before it, in list order, until it is itself
+// taken; the pairs are decided in the order of the plain scan.
+//
+// The trees that can be close to tree i are gathered once for the widest
+// spacing: the trees before it are kept in columns at least that distance
+// wide, each column in list order, so a tree's close neighbours are in its
+// own and the two neighbouring columns, read down from the latest and left
+// at the first one as far below in y. Each spacing keeps its own standing
+// trees as one bit of a tree's mask; the tree of a pair that goes is the same
+// at every spacing that finds the pair, so a pair is decided for all of them
+// at once.
 class SpacingScanner {
  public:
-  explicit SpacingScanner(data& stand) : stand_(stand) {
+  using Lanes = std::uint16_t;  // bit l: spacing l
+  static constexpr int kMaxSpacings = 16;
+
+  explicit SpacingScanner(const data& stand) : stand_(stand) {
     const int n = stand.TreeCount();
     heights_.resize(n);
-    next_.resize(n);
-    column_.resize(n);
-    for (int i = 0; i < n; ++i) heights_[i] = stand.TreeHeight(i);
+    xTrunc_.resize(n);
+    yTrunc_.resize(n);
+    standingBefore_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      heights_[i] = stand.TreeHeight(i);
+      xTrunc_[i] = platform::TruncToInt(stand.Trees[i].x);
+      yTrunc_[i] = platform::TruncToInt(stand.Trees[i].y);
+      standingBefore_[i] = IsStanding(stand.Trees[i]);
+    }
     if (n > 0) {
       minX_ = maxX_ = stand.Trees[0].x;
       for (const TreeRecord& t : stand.Trees) {
@@ -61,90 +79,110 @@ class SpacingScanner {
     }
   }
 
-  // Minimum distance s metres; marks the trees taken with phase k and, when
-  // `marked` is given, appends them to it. Returns how many were taken.
-  int Scan(float s, int k, bool lowThinning, int option, std::vector<int>* marked) {
+  // At most 16 spacings, in metres. Returns, tree by tree, the spacings at
+  // which it was taken (bit l for spacings[l]); the stand is not changed.
+  std::vector<Lanes> Scan(const std::vector<float>& spacings, bool lowThinning, int option) const {
     const int n = stand_.TreeCount();
-    const float r = static_cast<float>(150.0 * s * 0.02);  // units, 3 per metre
-    const int window = platform::TruncToInt(0.75 * s * 0.02 * n);
-    if (!(r > 0.0f) || window <= 0 || n < 2) return 0;
-    PlaceColumns(r);
-    const double r2 = static_cast<double>(r) * r;
-    std::vector<TreeRecord>& trees = stand_.Trees;
-    int count = 0;
+    std::vector<Lanes> taken(static_cast<std::size_t>(n), 0);
+    const int lanes = std::min(static_cast<int>(spacings.size()), kMaxSpacings);
+    std::array<float, kMaxSpacings> r{};
+    std::array<double, kMaxSpacings> r2{}, nearer{}, farther{};
+    std::array<int, kMaxSpacings> window{};
+    Lanes valid = 0;
+    float reach = 0.0f;
+    int widest = 0;
+    for (int l = 0; l < lanes; ++l) {
+      const float s = spacings[static_cast<std::size_t>(l)];
+      r[l] = static_cast<float>(150.0 * s * 0.02);  // units, 3 per metre
+      window[l] = platform::TruncToInt(0.75 * s * 0.02 * n);
+      r2[l] = static_cast<double>(r[l]) * r[l];
+      // hypot(dx, dy) < r is decided on the squares unless it is too close
+      // to call, where the distance itself is taken.
+      nearer[l] = r2[l] * (1.0 - 1e-9);
+      farther[l] = r2[l] * (1.0 + 1e-9);
+      if (!(r[l] > 0.0f) || window[l] <= 0 || n < 2) continue;
+      valid |= static_cast<Lanes>(1u << l);
+      reach = std::max(reach, r[l]);
+      widest = std::max(widest, window[l]);
+    }
+    if (!valid) return taken;
+
+    // Columns at least `reach` wide (two trees closer than it lie in the
+    // same or in neighbouring columns), at most 1024 of them.
+    const double extent = static_cast<double>(maxX_) - minX_;
+    const double width = std::max(static_cast<double>(reach) * 1.0001 + 1e-4, extent / 1024);
+    const int columns = static_cast<int>(extent / width) + 1;
+    std::vector<int> head(static_cast<std::size_t>(columns), -1);  // latest tree of each column
+    std::vector<int> next(static_cast<std::size_t>(n));            // the tree before it in its column
+    std::vector<Lanes> standing(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) standing[i] = standingBefore_[i] ? valid : 0;
+    struct Near {
+      int index;
+      float dx;
+      float dy;
+    };
+    std::vector<Near> close;
+    const std::vector<TreeRecord>& trees = stand_.Trees;
     for (int i = 0; i < n; ++i) {
-      if (!IsStanding(trees[i])) continue;
-      const int lo = std::max(0, i - window);
       const float xi = trees[i].x;
       const float yi = trees[i].y;
-      const int c = column_[i];
-      close_.clear();
-      for (int col = std::max(0, c - 1); col <= std::min(columns_ - 1, c + 1); ++col) {
-        for (int j = head_[col]; j >= lo; j = next_[j]) {
-          const float dy = yi - trees[j].y;
-          if (dy >= r) break;  // this and every earlier tree of the column is too far
-          if (IsStanding(trees[j]) && Closer(xi - trees[j].x, dy, r, r2)) close_.push_back(j);
+      const int c = std::min(columns - 1, static_cast<int>((xi - minX_) / width));
+      Lanes alive = standing[i];
+      if (alive) {
+        const int lo = std::max(0, i - widest);
+        close.clear();
+        for (int col = std::max(0, c - 1); col <= std::min(columns - 1, c + 1); ++col) {
+          for (int j = head[col]; j >= lo; j = next[j]) {
+            const float dy = yi - trees[j].y;
+            if (dy >= reach) break;  // this and every earlier tree of the column is too far
+            if (standing[j] & alive) close.push_back({j, xi - trees[j].x, dy});
+          }
+        }
+        std::sort(close.begin(), close.end(), [](const Near& a, const Near& b) { return a.index < b.index; });
+        for (const Near& b : close) {
+          const double d2 = static_cast<double>(b.dx) * b.dx + static_cast<double>(b.dy) * b.dy;
+          Lanes found = 0;
+          for (int l = 0; l < lanes; ++l) {
+            bool within = d2 < nearer[l];
+            if (!within && d2 <= farther[l])
+              within = std::hypot(static_cast<double>(b.dx), static_cast<double>(b.dy)) < r[l];
+            found |= static_cast<Lanes>((within && b.index >= i - window[l]) ? 1u << l : 0u);
+          }
+          const Lanes pair = alive & standing[b.index] & found;
+          if (!pair) continue;
+          const bool goesI =
+              ChoosePairTree(heights_[i], heights_[b.index], xTrunc_[b.index], yTrunc_[b.index], lowThinning, option);
+          const int gone = goesI ? i : b.index;
+          standing[gone] &= static_cast<Lanes>(~pair);
+          taken[gone] |= pair;
+          if (goesI) {
+            alive &= static_cast<Lanes>(~pair);
+            if (!alive) break;
+          }
         }
       }
-      if (close_.size() > 1) std::sort(close_.begin(), close_.end());
-      bool taken = false;
-      for (int j : close_) {
-        const bool goesI = ChoosePairTree(heights_[i], heights_[j],
-                                          platform::TruncToInt(trees[j].x),
-                                          platform::TruncToInt(trees[j].y), lowThinning, option);
-        const int gone = goesI ? i : j;
-        trees[gone].removedBy = k;
-        if (marked) marked->push_back(gone);
-        ++count;
-        if (goesI) {
-          taken = true;
-          break;
-        }
-      }
-      if (!taken) {
-        next_[i] = head_[c];
-        head_[c] = i;
+      // A tree taken at every spacing is never close to a later one.
+      if (standing[i]) {
+        next[i] = head[c];
+        head[c] = i;
       }
     }
+    return taken;
+  }
+
+  // The number of trees taken at spacing `lane` of a scan.
+  static int Count(const std::vector<Lanes>& taken, int lane) {
+    int count = 0;
+    for (Lanes t : taken) count += (t >> lane) & 1;
     return count;
   }
 
  private:
-  // hypot(dx, dy) < r, decided on the squares unless it is too close to
-  // call, where the distance itself is taken.
-  static bool Closer(float dx, float dy, float r, double r2) {
-    const double d2 = static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
-    if (d2 < r2 * (1.0 - 1e-9)) return true;
-    if (d2 > r2 * (1.0 + 1e-9)) return false;
-    return std::hypot(static_cast<double>(dx), static_cast<double>(dy)) < r;
-  }
-
-  // Columns at least r wide (two trees closer than r lie in the same or in
-  // neighbouring columns), at most 1024 of them.
-  void PlaceColumns(float r) {
-    const double extent = static_cast<double>(maxX_) - minX_;
-    const double width = std::max(static_cast<double>(r) * 1.0001 + 1e-4, extent / 1024);
-    if (width == width_) {
-      std::fill(head_.begin(), head_.end(), -1);
-      return;
-    }
-    width_ = width;
-    columns_ = static_cast<int>(extent / width) + 1;
-    head_.assign(columns_, -1);
-    for (int i = 0; i < stand_.TreeCount(); ++i) {
-      column_[i] = std::min(columns_ - 1, static_cast<int>((stand_.Trees[i].x - minX_) / width));
-    }
-  }
-
-  data& stand_;
+  const data& stand_;
   std::vector<float> heights_;
-  std::vector<int> head_;    // latest tree of each column, -1 for none
-  std::vector<int> next_;    // the tree before it in its column
-  std::vector<int> column_;  // column of each tree
-  std::vector<int> close_;   // close standing trees of the tree scanned
+  std::vector<int> xTrunc_, yTrunc_;     // truncated positions
+  std::vector<uint8_t> standingBefore_;  // the trees standing before the pass
   float minX_ = 0.0f, maxX_ = 0.0f;
-  double width_ = 0.0;
-  int columns_ = 1;
 };
 
 }  // namespace
@@ -281,8 +319,10 @@ bool data::ChooseTreeOfPair(int i, int j, int xj, int yj, bool lowThinning, int 
 
 int data::ThinByMinimumSpacing(float spacing, int p, bool lowThinning, int option) {
   EnsureYOrder(*this);
-  SpacingScanner scanner(*this);
-  return scanner.Scan(spacing, p + 1, lowThinning, option, nullptr);
+  const std::vector<SpacingScanner::Lanes> taken = SpacingScanner(*this).Scan({spacing}, lowThinning, option);
+  for (int i = 0; i < TreeCount(); ++i)
+    if (taken[i]) Trees[i].removedBy = p + 1;
+  return SpacingScanner::Count(taken, 0);
 }
 
 float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning) {
@@ -301,14 +341,60 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
     wanted = platform::RoundHalfAway((current - target) / current * f * stems);
   }
 
+  // Every trial scans the same stand: the spacings a search is about to try
+  // are scanned together with the one it asks for, a spacing tried again is
+  // not scanned again, and the pass at the spacing found takes the trees of
+  // its trial. Which spacings go together changes only the time taken. Only
+  // the trials up to 10 cm below the latest are kept: the spacing found is
+  // always among them.
   SpacingScanner scanner(*this);
-  std::vector<int> trial;
+  struct Trial {
+    int count = 0;
+    std::shared_ptr<const std::vector<SpacingScanner::Lanes>> taken;
+    int lane = 0;
+  };
+  std::map<int, Trial> trials;
   int step = 10;
+  // The spacings from `spacing` on that the search will try next: a few
+  // steps of 10 cm, up to the first at or beyond 3.01 m; or, climbing by
+  // 1 cm below a spacing known to take too many, those up to just past where
+  // the counts on either side place the end of the climb.
+  auto ahead = [&](int spacing) {
+    std::vector<int> batch;
+    if (step == 10) {
+      for (int next = spacing; batch.size() < 4; next += 10) {
+        batch.push_back(next);
+        if (next >= 301) break;
+      }
+      return batch;
+    }
+    int last = spacing + 9;
+    const auto above = trials.upper_bound(spacing);
+    const auto below = trials.find(spacing - 1);
+    if (above != trials.end() && below != trials.end() && above->second.count > below->second.count) {
+      const double share = static_cast<double>(wanted - below->second.count) /
+                           (above->second.count - below->second.count);
+      last = std::min(above->first - 1, below->first + 1 + static_cast<int>(std::ceil(share * (above->first - below->first))));
+    }
+    for (int next = spacing; next <= std::max(last, spacing); ++next) batch.push_back(next);
+    return batch;
+  };
+  auto trial = [&](int spacing) -> const Trial& {
+    if (trials.find(spacing) == trials.end()) {
+      const std::vector<int> batch = ahead(spacing);
+      std::vector<float> metres;
+      for (int b : batch) metres.push_back(static_cast<float>(b * 0.01));
+      const auto taken = std::make_shared<const std::vector<SpacingScanner::Lanes>>(
+          scanner.Scan(metres, lowThinning, 0));
+      for (int l = 0; l < static_cast<int>(batch.size()); ++l)
+        trials[batch[static_cast<std::size_t>(l)]] = {SpacingScanner::Count(*taken, l), taken, l};
+    }
+    trials.erase(trials.begin(), trials.lower_bound(spacing - 10));
+    return trials.at(spacing);
+  };
   int lastRemoved = 0;
   for (;;) {
-    trial.clear();
-    lastRemoved = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, &trial);
-    for (int i : trial) Trees[i].removedBy = 0;
+    lastRemoved = trial(t).count;
     if (t >= 301) {  // never beyond 3.00 m
       t -= step;
       break;
@@ -327,9 +413,12 @@ float data::SpacingThinningPass(int p, float target, int mode, bool lowThinning)
   }
   int taken = 0;
   if (lastRemoved > 0) {
-    taken = scanner.Scan(static_cast<float>(t * 0.01), k, lowThinning, 0, nullptr);
+    const Trial& found = trial(t);
+    for (int i = 0; i < TreeCount(); ++i)
+      if (((*found.taken)[i] >> found.lane) & 1) Trees[i].removedBy = k;
+    taken = found.count;
   }
-  if (mode == 1) return SlotBasalArea(p) - SumStandingTrees(*this, nullptr).G;
+  if (mode == 1) return SlotBasalArea(p) - StandingBasalArea(*this);
   return static_cast<float>(taken);
 }
 

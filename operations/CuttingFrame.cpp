@@ -19,6 +19,7 @@
 #include "ui/Session.h"
 #include "stands/MeasWidgets.h"
 #include "texts/Commonlan.h"
+#include "ui/DotStamps.h"
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
@@ -140,35 +141,26 @@ void ClearCuttingPreview(const CuttingPreview& preview) {
   platform::Pause(kPreviewPauseMs);
 }
 
-bool DrawTreeSymbol(QPainter& painter, int x, int y, int diameterCm, int heightM, int species) {
-  const bool sawlog = TreeHasVolume(species, diameterCm, heightM);
-  painter.setBrush(SpeciesColor(species));
-  // The circle of the box x - r .. x + r, y - r .. y + r (its right and
-  // bottom edges outside, as the platform's ellipse draws it).
-  const int r = sawlog ? 4 : 2;
-  painter.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
-  return sawlog;
-}
-
 void DrawCuttingPreview(::data& stand, const CuttingPreview& preview) {
   ClearCuttingPreview(preview);
   const std::vector<PreviewTree> trees = CuttingPreviewTrees(stand);
   const int w = preview.removalPicture->width();
   const int h = preview.removalPicture->height();
-  QPixmap removal = preview.removalPicture->pixmap();
-  QPixmap remaining = preview.remainingPicture->pixmap();
-  {
-    QPainter pr(&removal);
-    QPainter pk(&remaining);
-    for (QPainter* p : {&pr, &pk}) p->setPen(QPen(QColor(0, 0, 0), 1));
-    for (const PreviewTree& t : trees) {
-      const int px = InterpolatePicturePosition(0, w, t.plotX, 20, 620);
-      const int py = InterpolatePicturePosition(0, h, t.plotY, 50, 200);
-      DrawTreeSymbol(t.removed ? pr : pk, px, py, t.diameterCm, t.heightM, t.species);
-    }
+  QImage removal = preview.removalPicture->pixmap().toImage();
+  QImage remaining = preview.remainingPicture->pixmap().toImage();
+  // A tree is a circle in its species colour with a black edge, of radius 4
+  // for a sawlog tree and 2 for any other: the circle of the box x - r ..
+  // x + r, y - r .. y + r (its right and bottom edges outside, as the
+  // platform's ellipse draws it).
+  static DotStamps stamps;
+  const QColor edge(0, 0, 0);
+  for (const PreviewTree& t : trees) {
+    const int px = InterpolatePicturePosition(0, w, t.plotX, 20, 620);
+    const int py = InterpolatePicturePosition(0, h, t.plotY, 50, 200);
+    stamps.Draw(t.removed ? removal : remaining, px, py, t.sawlog ? 4 : 2, edge, SpeciesColor(t.species));
   }
-  preview.removalPicture->setPixmap(removal);
-  preview.remainingPicture->setPixmap(remaining);
+  preview.removalPicture->setPixmap(QPixmap::fromImage(removal));
+  preview.remainingPicture->setPixmap(QPixmap::fromImage(remaining));
   if (preview.sawlogNote) {
     preview.sawlogNote->setText(SawlogNoteText(trees));
     preview.sawlogNote->adjustSize();

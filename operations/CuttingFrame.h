@@ -19,7 +19,6 @@
 
 class QCheckBox;
 class QFrame;
-class QPainter;
 class QPushButton;
 
 // The removal chart: one bar per assortment group in its own colour, two
@@ -77,9 +76,6 @@ void ClearCuttingPreview(const CuttingPreview& preview);
 // Clears, then draws the open stand's trees into the two pictures and sets
 // the sawlog note.
 void DrawCuttingPreview(::data& stand, const CuttingPreview& preview);
-// A filled circle of radius 4 (sawlog tree) or 2 in the species colour;
-// returns whether the tree is a sawlog tree.
-bool DrawTreeSymbol(QPainter& painter, int x, int y, int diameterCm, int heightM, int species);
 // The result labels from the recorded trial phase, and the chart.
 void ShowCuttingResult(const ::data& stand, QLabel* volumeLabel, QLabel* label2, QLabel* label3, QLabel* label4,
                        TRemovalChart* chart, bool priced);

@@ -23,6 +23,7 @@
 #include "texts/Meoplan.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/MessageService.h"
+#include "ui/DotStamps.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
 #include "ui/Session.h"
@@ -44,17 +45,26 @@ QImage ClearedImage(const QLabel* image, const QColor& colour) {
 
 // The trees of the sample as dots: a log tree a large one.
 void DrawSampleDots(QImage& image, int count, bool seedling) {
-  QPainter p(&image);
+  static DotStamps stamps;
+  // The colours of the five species, worked out once.
+  std::array<QColor, 5> fill;
+  std::array<QColor, 5> edge;
+  for (int s = 0; s < 5; ++s) {
+    fill[static_cast<std::size_t>(s)] = SpeciesColor(s);
+    edge[static_cast<std::size_t>(s)] = SpeciesColor(s).darker(170);
+  }
   for (int i = 0; i < count; ++i) {
     const int px = InterpolatePicturePosition(0, image.width(), platform::TruncToInt(SampleTreeX(i)), kPlotLeft,
                                               kPlotRight);
     const int py = InterpolatePicturePosition(0, image.height(), platform::TruncToInt(SampleTreeY(i)), kPlotTop,
                                               kPlotBottom);
-    const QColor colour = SpeciesColor(SampleTreeSpecies(i));
-    p.setPen(QPen(colour.darker(170), 1));
-    p.setBrush(colour);
+    const int species = SampleTreeSpecies(i);
     const int r = !seedling && SampleTreeIsLogTree(i) ? 4 : 2;
-    p.drawEllipse(QRect(px - r, py - r, 2 * r, 2 * r));
+    if (species >= 0 && species < 5) {
+      stamps.Draw(image, px, py, r, edge[static_cast<std::size_t>(species)], fill[static_cast<std::size_t>(species)]);
+    } else {
+      stamps.Draw(image, px, py, r, SpeciesColor(species).darker(170), SpeciesColor(species));
+    }
   }
 }
 

@@ -57,13 +57,37 @@ TBarChart* MakeSpeciesMiniChart(QWidget* parent, const QString& name) {
 }
 
 void TBarChart::SetBars(const std::vector<ChartBar>& bars) {
+  // Building the series, its bar labels and axes anew is what a refresh of
+  // the chart costs: bars that keep their labels and colours only take their
+  // new values, and the same bars change nothing.
+  const bool sameBars = std::equal(bars.begin(), bars.end(), bars_.begin(), bars_.end(),
+                                   [](const ChartBar& a, const ChartBar& b) {
+                                     return a.label == b.label && a.colour == b.colour;
+                                   });
+  const auto* series = chart()->series().isEmpty()
+                           ? nullptr
+                           : qobject_cast<QAbstractBarSeries*>(chart()->series().constFirst());
+  if (!sameBars || (!bars.empty() && !series)) {
+    bars_ = bars;
+    Rebuild();
+    return;
+  }
+  double top = 0.0;
+  for (int i = 0; i < static_cast<int>(bars.size()); ++i) {
+    const double value = bars[static_cast<std::size_t>(i)].value;
+    if (value != bars_[static_cast<std::size_t>(i)].value) series->barSets().at(i)->replace(i, value);
+    top = qMax(top, value);
+  }
   bars_ = bars;
-  Rebuild();
+  for (QAbstractAxis* a : chart()->axes())
+    if (auto* values = qobject_cast<QValueAxis*>(a)) values->setRange(0.0, top > 0.0 ? top * 1.05 : 1.0);
 }
 
 void TBarChart::SetLeftAxisVisible(bool visible) {
+  if (visible == leftAxisVisible_) return;
   leftAxisVisible_ = visible;
-  Rebuild();
+  for (QAbstractAxis* a : chart()->axes())
+    if (qobject_cast<QBarCategoryAxis*>(a)) a->setVisible(visible);
 }
 
 void TBarChart::SetMarksVisible(bool visible) {

@@ -11,13 +11,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include "model/AssortmentSums.h"
 #include "model/Phase.h"
 #include "operations/Gate.h"
 #include "operations/PlocCutt.h"
 #include "operations/Roads.h"
 #include "operations/Th1.h"
+#include "operations/Th1Rules.h"
 #include "operations/Th4.h"
 #include "platform/Clock.h"
+#include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
 #include "app/Startup.h"
@@ -45,7 +48,9 @@ void RunTrials(benchmark::State& state, Dialog*& dialog, Trial trial) {
 }
 
 // Stem count (page 1, the middle item), basal area (page 2), minimum
-// distance (page 3, 2.50 m); low thinning.
+// distance (page 3, 2.50 m); low thinning. The floor of the first two is
+// BM_ThinningSortedPass: the part of the thinning that no search of a
+// spacing can spare.
 void BM_RecalculateThinning(benchmark::State& state, int page) {
   RunTrials(state, Th1Form, [page] {
     Th1Form->PageControl1->setCurrentIndex(page);
@@ -63,6 +68,41 @@ BENCHMARK_CAPTURE(BM_RecalculateThinning, basalArea, 2)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_RecalculateThinning, distance, 3)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The floor of a thinning to a stem count or basal area on the same stand
+// and target as the dialog's: the list sorted by height, the trees taken
+// from the lowest up until the target is reached, and the list sorted back
+// by y.
+void BM_ThinningSortedPass(benchmark::State& state, bool basalArea) {
+  const std::unique_ptr<data> s = picturestands::MakeStand(picturestands::kDense, 31337);
+  const int stems = s->SlotTreeCount(0);
+  const float g = s->SlotBasalArea(0);
+  const ThinningChoices c = basalArea ? BasalAreaChoices(stems, g) : StemCountChoices(stems);
+  const float target = static_cast<float>(c.values[static_cast<std::size_t>(c.selected)]);
+  const float current = basalArea ? g : static_cast<float>(stems);
+  state.counters["trees"] = stems;
+  for (auto _ : state) {
+    s->UndoOperation(1);
+    s->SortAllTrees(data::SortHeight);
+    float removed = 0.0f;
+    for (int i = 0; target + removed < current && i < s->TreeCount(); ++i) {
+      if (!IsStanding(s->Trees[i])) continue;
+      s->Trees[i].removedBy = 1;
+      removed += basalArea ? TreeBasalArea(s->TreeDiameter(i)) : 1.0f;
+    }
+    s->SortAllTrees(data::SortY);
+  }
+}
+BENCHMARK_CAPTURE(BM_ThinningSortedPass, stems, false)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_ThinningSortedPass, basalArea, true)
     ->Arg(12000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
@@ -104,7 +144,8 @@ BENCHMARK(BM_RecomputeCorridorThinning)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// A third of the growing stock, large trees weighted.
+// A third of the growing stock, large trees weighted. Its floor is
+// BM_SelectionSortedPasses.
 void BM_RunSelectionCutting(benchmark::State& state) {
   RunTrials(state, PlocCuttForm, [] {
     const int v = TheSession->CurrentStand->SlotTotalVolume(0);
@@ -112,6 +153,28 @@ void BM_RunSelectionCutting(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_RunSelectionCutting)
+    ->Arg(12000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The floor of that selection cutting on the same stand: its two passes over
+// the sorted list, each with its sorts (the largest trees by diameter, then
+// the volume thinning from above by height), without the spacing pass.
+void BM_SelectionSortedPasses(benchmark::State& state) {
+  const std::unique_ptr<data> s = picturestands::MakeStand(picturestands::kDense, 31337);
+  const int v = s->SlotTotalVolume(0);
+  const int target = v - v / 3;
+  state.counters["trees"] = s->TreeCount();
+  for (auto _ : state) {
+    s->UndoOperation(1);
+    s->SelectLargestTrees(0, static_cast<float>(platform::RoundHalfAway(0.2 * (v - target))));
+    s->SortAllTrees(data::SortHeight);
+    s->ThinToVolumeByHeight(0, static_cast<float>(target), false);
+    s->SortAllTrees(data::SortY);
+  }
+}
+BENCHMARK(BM_SelectionSortedPasses)
     ->Arg(12000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

@@ -2,6 +2,7 @@
 // window (offscreen, pauses off).
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -11,6 +12,7 @@
 #include "model/ClassTables.h"
 #include "model/Sample.h"
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "platform/Screen.h"
 #include "ui/Session.h"
 #include "app/Startup.h"
@@ -54,9 +56,9 @@ void EnsureWindows() {
   CreateApplicationWindows();
 }
 
-// One basal-area choice: the stem counts, the sample build, the dot map,
-// the means line and both charts.
-void BM_MeasurementPreview(benchmark::State& state) {
+// The measurement window shown for a new young stand with the dense
+// measurement of about `stems` stems entered.
+TMeasForm* ShowDenseMeasurement(int stems) {
   EnsureWindows();
   TMeasForm* w = MeasForm;
   w->IsNewStand = true;
@@ -65,7 +67,14 @@ void BM_MeasurementPreview(benchmark::State& state) {
   w->FormActivate();
   w->ComboBox10->setCurrentIndex(5);
   w->ApplyDevelopmentClassLayout(5);
-  EnterDenseMeasurement(w, static_cast<int>(state.range(0)));
+  EnterDenseMeasurement(w, stems);
+  return w;
+}
+
+// One basal-area choice: the stem counts, the sample build, the dot map,
+// the means line and both charts. Its floor is BM_PlaceSampleTrees.
+void BM_MeasurementPreview(benchmark::State& state) {
+  TMeasForm* w = ShowDenseMeasurement(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     w->ComboBox1Change();
     benchmark::DoNotOptimize(SampleTreeCount());
@@ -74,5 +83,21 @@ void BM_MeasurementPreview(benchmark::State& state) {
   w->hide();
 }
 BENCHMARK(BM_MeasurementPreview)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor of the preview: the placement of its sample (the same stems and
+// grouping), which every build of a sample does.
+void BM_PlaceSampleTrees(benchmark::State& state) {
+  TMeasForm* w = ShowDenseMeasurement(static_cast<int>(state.range(0)));
+  w->ComboBox1Change();
+  const int n = w->EnteredTotalStemCount();
+  const int grouping = w->ListBox2->currentRow();
+  for (auto _ : state) {
+    platform::SeedRandomFromClock();
+    PlaceSampleTrees(n, grouping);
+  }
+  state.counters["stems"] = n;
+  w->hide();
+}
+BENCHMARK(BM_PlaceSampleTrees)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "tests/support/PictureStands.h"
+#include "tests/support/StandCompare.h"
 
 #include <gtest/gtest.h>
 
@@ -263,6 +264,43 @@ TEST_F(SampleFixture, RebuildIsReproducibleForASeedAndShuffled) {
     int same = 0;
     for (int i = 0; i < n; ++i) same += SampleTreeX(i) == first[static_cast<std::size_t>(i)].x;
     EXPECT_LT(same, n / 10);
+}
+
+// Tree for tree the samples the engine has always drawn, over seeds,
+// groupings and stem counts (12000 down to a few hundred, a small seedling
+// stand): the array after the build, in the y order of the map with its
+// summary, and in the height order of the stand view.
+TEST_F(SampleFixture, SameSamplesForTheSameSeeds) {
+    using picturestands::Measured;
+    const std::pair<Measured, std::uint64_t> cases[] = {
+        {picturestands::kDense, 0x66c44f64a003c5d2ULL},
+        {picturestands::kYoung, 0xc71386647f0517d0ULL},
+        {picturestands::kMiddle, 0x0b5ac0a75724b9e7ULL},
+        {picturestands::kOld, 0xce02c8393472ae62ULL},
+        {Measured{2, {0, 0, 0, 0, 0}, {8, 5, 6, 0, 3}, {0, 0, 0, 0, 0}}, 0xac9ba79a84a78bcfULL}};
+    for (const auto& [measured, expected] : cases) {
+        standcompare::Digest digest;
+        auto addSample = [&digest](int n) {
+            for (int i = 0; i < n; ++i)
+                digest.Add(SampleTreeX(i), SampleTreeY(i), SampleTreeDiameter(i), SampleTreeHeight(i),
+                           SampleTreeSpecies(i));
+        };
+        for (int grouping = 0; grouping < 3; ++grouping) {
+            for (unsigned seed : {1u, 2u}) {
+                platform::ForceSeed(seed);
+                SampleMeasurement m = picturestands::MeasurementOf(measured, grouping);
+                if (measured.developmentClass == 2) m.stems = {800, 500, 600, 0, 300};
+                const int n = RebuildStandSample(m);
+                addSample(n);
+                const SampleSummary sum = SummariseSample(n, 0.0f, measured.developmentClass == 2);
+                digest.Add(n, sum.volumes, sum.basalArea, sum.meanHeight, sum.meanDiameter, sum.Code());
+                addSample(n);
+                if (n > 0) SortSampleTrees(0, n - 1, false);
+                addSample(n);
+            }
+        }
+        EXPECT_EQ(digest.value, expected) << std::hex << digest.value;
+    }
 }
 
 TEST_F(SampleFixture, SmallSeedlingStandGetsSpeciesWithoutSizes) {

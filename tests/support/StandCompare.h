@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -15,6 +17,26 @@ namespace standcompare {
 using TreeKey = std::tuple<float, float, float, float, int, int>;
 
 inline TreeKey KeyOf(const TreeRecord& t) { return {t.x, t.y, t.diameter, t.height, t.removedBy, t.species}; }
+
+// FNV-1a over the bits of the values added: the same values in the same
+// order give the same digest, and almost surely any other change another.
+struct Digest {
+  std::uint64_t value = 14695981039346656037ULL;
+  template <typename... T>
+  void Add(const T&... values) {
+    (Bytes(&values, sizeof values), ...);
+  }
+  void Bytes(const void* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      unsigned char c;
+      std::memcpy(&c, static_cast<const unsigned char*>(p) + i, 1);
+      value = (value ^ c) * 1099511628211ULL;
+    }
+  }
+  void AddTrees(const data& s) {
+    for (const TreeRecord& t : s.Trees) Add(t.x, t.y, t.diameter, t.height, t.removedBy, t.species);
+  }
+};
 
 // The trees sorted: the same for two stands whose trees differ only in
 // their order.
