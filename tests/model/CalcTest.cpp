@@ -222,12 +222,12 @@ TEST(OutturnTableTest, NeverAboveHundredAndLogsRiseWithDiameter) {
 
 TEST(OutturnTableTest, UnlistedRowsInterpolate) {
   // Pine 18 cm at 11 m: a quarter of the way from 63/34 (17 cm) to 76/22
-  // (21 cm): 66.25 -> 66, 31. Pine at 4 m: 0/95 at 12 cm, no timber at 16
+  // (21 cm): 66.25 -> 66, 31; 19 cm halfway: 69.5 -> 70, 28. Pine at 4 m: 0/95 at 12 cm, no timber at 16
   // cm; the nearer row decides, the smaller diameter at equal distance. The
   // known neighbours of the open 32 cm / 27 m pine cell: 92/6 in the 31 cm
   // row and 93/6 in the 33 cm row.
-  const int cases[][4] = {{18, 11, 66, 31}, {13, 4, 0, 95}, {14, 4, 0, 95}, {15, 4, 0, 0}, {31, 27, 92, 6},
-                          {33, 27, 93, 6}};
+  const int cases[][4] = {{18, 11, 66, 31}, {19, 11, 70, 28}, {13, 4, 0, 95}, {14, 4, 0, 95}, {15, 4, 0, 0},
+                          {31, 27, 92, 6}, {33, 27, 93, 6}};
   for (auto [d, h, logs, pulp] : cases) {
     const OutturnCell c = OutturnTableCell(0, d, h);
     EXPECT_EQ(std::pair(c.logPercent, c.pulpPercent), std::pair(logs, pulp)) << d << " " << h;
