@@ -58,13 +58,6 @@ inline bool SortedByY(const data& s) {
   return true;
 }
 
-// Grown sizes as (diameter, height) pairs, for comparing.
-inline std::vector<std::pair<float, float>> Sizes(const GrownSizeArray& g) {
-  std::vector<std::pair<float, float>> v;
-  for (const GrownSize& x : g) v.emplace_back(x.diameter, x.height);
-  return v;
-}
-
 // A slot in one line: name, growing years, stems, the volumes of the
 // assortments, then the basal area and the means to the given decimals.
 inline std::string SlotText(const PhaseSlot& s, int decimals = 3) {

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using cuttingstands::Sizes;
 using cuttingstands::UniformStand;
 
 float Basal(float dcm) { return 3.14159f * (0.005f * dcm) * (0.005f * dcm); }
@@ -138,7 +138,8 @@ TEST(Growth, DeadTreesGetUnitSizesAndASecondStepGrowsOnFromTheFirst) {
         if (stand.TreeRemovedBy(i) != 0) {
             dead.push_back(i);
             EXPECT_EQ(stand.TreeRemovedBy(i), 1);
-            EXPECT_EQ(Sizes({stand.GrownSizes1[static_cast<std::size_t>(i)]}), Sizes({{1.0f, 1.0f}}));
+            const GrownSize& g = stand.GrownSizes1[static_cast<std::size_t>(i)];
+            EXPECT_EQ(std::pair(g.diameter, g.height), std::pair(1.0f, 1.0f));
         } else {
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].diameter, 1500.0f);
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].height, 1400.0f);
@@ -174,7 +175,7 @@ TEST(Growth, GuardsAgainstBadInput) {
     // Nothing stands: every tree (1, 1), no NaN.
     for (int i = 0; i < 20; ++i) stand.SetTreeRemovedBy(i, 1);
     stand.GrowTrees(out, 2, 10, ages, true, true);
-    EXPECT_EQ(Sizes(out), Sizes(GrownSizeArray(20, {1.0f, 1.0f})));
+    for (const GrownSize& g : out) EXPECT_EQ(std::pair(g.diameter, g.height), std::pair(1.0f, 1.0f));
 
     // A spruce of age 0 grows to finite sizes.
     data young = UniformStand(12, 300.0f, 350.0f, 1);
