@@ -117,25 +117,25 @@ TEST(DataTest, TreeSizesByGrowthSteps) {
   s.Trees[0] = TreeRecord{100, 100, 1000, 900, 0, 0, {}};
   s.GrownSizes1 = {{1200, 1000}};
   s.GrownSizes2 = {{1500, 1200}};
-  EXPECT_EQ(s.TreeDiameter(0), 1000);  // no growing step recorded
-  // One growing step in phase 1.
-  s.Slots[1].years = 5;
-  EXPECT_EQ(s.TreeDiameter(0), 1200);
-  EXPECT_EQ(s.TreeHeightAfterFirstGrowth(0), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, true, false, false), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1000);
-  // One growing step after a cutting: "before" shows the measured size.
-  s.Slots[1].years = 0;
+  // The latest diameter, the diameter and height after the first growth,
+  // the view's diameter now and before and its height now, and the measured
+  // view's diameter.
+  auto sizes = [&s] {
+    std::string t;
+    for (float v : {s.TreeDiameter(0), s.TreeDiameterAfterFirstGrowth(0), s.TreeHeightAfterFirstGrowth(0),
+                    s.TreeValueForView(0, false, false, false), s.TreeValueForView(0, false, true, false),
+                    s.TreeValueForView(0, false, false, true), s.TreeValueForView(0, true, false, false)})
+      t += std::to_string(static_cast<int>(v)) + " ";
+    return t;
+  };
+  EXPECT_EQ(sizes(), "1000 1000 900 1000 1000 900 1000 ");  // no growing step recorded
+  s.Slots[1].years = 5;  // one growing step in phase 1
+  EXPECT_EQ(sizes(), "1200 1200 1000 1200 1200 1000 1000 ");
+  s.Slots[1].years = 0;  // one after a cutting: "before" shows the measured size
   s.Slots[2].years = 5;
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, false), 1200);
-  EXPECT_EQ(s.TreeDiameterAfterFirstGrowth(0), 1000);
-  // Two growing steps.
-  s.Slots[1].years = 5;
-  EXPECT_EQ(s.TreeDiameter(0), 1500);
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1200);
+  EXPECT_EQ(sizes(), "1200 1000 900 1200 1000 1000 1000 ");
+  s.Slots[1].years = 5;  // two growing steps
+  EXPECT_EQ(sizes(), "1500 1200 1000 1500 1200 1200 1000 ");
 }
 
 TEST(DataTest, CountsAndVolumesBySpecies) {
