@@ -1,32 +1,25 @@
 // Stand-age estimate: start ages, calibration and candidate counts.
 
 #include "model/Ages.h"
+#include "tests/model/CuttingStands.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
-// n trees of one species and size, recorded as measured, with the species
-// block's mean diameter set.
-data OneSpeciesStand(int n, int species, float d, float h) {
-    data stand(n);
-    for (int i = 0; i < n; ++i) {
-        TreeRecord& t = stand.Trees[static_cast<std::size_t>(i)];
-        t.x = 20.0f + static_cast<float>((i * 37) % 600);
-        t.y = 50.0f + static_cast<float>((i * 11) % 150);
-        // a little spread so that the trees are not all alike
-        t.diameter = d * (0.8f + 0.4f * static_cast<float>(i % 5) / 4.0f);
-        t.height = h * (0.9f + 0.2f * static_cast<float>(i % 3) / 2.0f);
-        t.species = species;
-    }
-    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordMeanDiameter] =
-        static_cast<int>(std::lround(d / 100.0f));
-    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordStems] = n;
-    stand.SpeciesBlocks[static_cast<std::size_t>(species)].words[WordAge] = 77;
-    stand.RecordPhase(0, QStringLiteral("mitattu"), 0, 0);
+// n pines of one size recorded as measured, with the species block's mean
+// diameter, stems and an age set.
+data PineStand(int n, float d, float h) {
+    data stand = cuttingstands::UniformStand(n, d, h);
+    auto& words = stand.SpeciesBlocks[0].words;
+    words[WordMeanDiameter] = static_cast<int>(std::lround(d / 100.0f));
+    words[WordStems] = n;
+    words[WordAge] = 77;
     return stand;
 }
 
@@ -68,29 +61,28 @@ TEST(Ages, CandidateCounts) {
     // pine 25 cm: 62 capped at 51; pine 6 cm: 15 < 20 -> trunc(1.5 x 8) = 12;
     // birch 10 cm: 25; aspen 20 cm: 50 capped at 31; alder 10 cm: 25 capped
     // at 21; no diameter: 0.
+    // Second: pine 6 cm 12, birch 7 cm 17 < 20 -> trunc(1.5 x 11) = 16,
+    // aspen 8 cm 20 as it is.
     data stand(1);
     const int ages[kSpeciesSlots] = {8, 0, 11, 20, 10, 0};
-    int counts[kSpeciesSlots] = {};
-    const int m1[kSpeciesSlots] = {25, 0, 10, 20, 10, 0};
-    ComputeAgeChoiceCounts(stand, counts, ages, m1);
-    const int want1[kSpeciesSlots] = {51, 0, 25, 31, 21, 0};
-    for (int s = 0; s < kSpeciesSlots; ++s) EXPECT_EQ(counts[s], want1[s]) << s;
-    const int m2[kSpeciesSlots] = {6, 0, 7, 0, 0, 0};
-    ComputeAgeChoiceCounts(stand, counts, ages, m2);
-    EXPECT_EQ(counts[0], 12);
-    EXPECT_EQ(counts[2], 16);  // 17 < 20 -> trunc(1.5 x 11)
+    const int m1[kSpeciesSlots] = {25, 0, 10, 20, 10, 0}, m2[kSpeciesSlots] = {6, 0, 7, 8, 0, 0};
+    std::array<int, kSpeciesSlots> counts{};
+    ComputeAgeChoiceCounts(stand, counts.data(), ages, m1);
+    EXPECT_EQ(counts, (std::array<int, kSpeciesSlots>{51, 0, 25, 31, 21, 0}));
+    ComputeAgeChoiceCounts(stand, counts.data(), ages, m2);
+    EXPECT_EQ(counts, (std::array<int, kSpeciesSlots>{12, 0, 16, 20, 0, 0}));
 }
 
 TEST(Ages, SparseStandKeepsItsStartAges) {
     // 20 pines of 12 cm: target sqrt(20 / 1800) (240.1 - 30) + 30 = 52 m3/ha,
     // far above what 20 trees add in 20 years; no raise, no step back.
-    data stand = OneSpeciesStand(20, 0, 1200.0f, 1100.0f);
+    // Pine: the age (word 8) cleared, first candidate 12 + R(3.3) = 15,
+    // trunc(2.5 x 12) = 30 candidates; none for birch.
+    data stand = PineStand(20, 1200.0f, 1100.0f);
     EstimateSpeciesAges(stand);
-    EXPECT_EQ(stand.SpeciesValue(0, 7), 0);    // word 8 cleared
-    EXPECT_EQ(stand.SpeciesValue(0, 8), 15);   // 12 + R(3.3)
-    EXPECT_EQ(stand.SpeciesValue(0, 9), 30);   // trunc(2.5 x 12)
-    EXPECT_EQ(stand.SpeciesValue(2, 8), 0);
-    EXPECT_EQ(stand.SpeciesValue(2, 9), 0);
+    EXPECT_EQ(std::tuple(stand.SpeciesValue(0, 7), stand.SpeciesValue(0, 8), stand.SpeciesValue(0, 9),
+                         stand.SpeciesValue(2, 8), stand.SpeciesValue(2, 9)),
+              std::tuple(0, 15, 30, 0, 0));
     EXPECT_TRUE(stand.TimingWork.empty());
 }
 
@@ -145,7 +137,7 @@ TEST(Ages, CalibrationGivesTheAgesOfTheOneByOneLoop) {
 TEST(Ages, CalibrationWithoutAgesEnds) {
     // No species has an age to raise: the increment cannot change, so the
     // calibration ends at once instead of growing the same stand forever.
-    data stand = OneSpeciesStand(2500, 0, 1400.0f, 1200.0f);
+    data stand = PineStand(2500, 1400.0f, 1200.0f);
     int ages[kSpeciesSlots] = {};
     const float T = AgeCalibrationTarget(stand.SlotMeanDiameter(0), stand.SlotBasalArea(0),
                                          stand.SlotTreeCount(0), false);

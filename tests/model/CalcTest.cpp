@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -174,19 +175,9 @@ std::vector<Entry> ParseGiven(const std::string& text) {
   std::string part;
   while (std::getline(ss, part, ';')) {
     Entry e;
-    size_t pos = part.find_first_not_of(' ');
-    if (part.compare(pos, 6, "below ") == 0) {
-      e.below = true;
-      pos += 6;
-    }
-    e.h = std::stoi(part.substr(pos));
-    const std::string cell = part.substr(part.find(':') + 2);
-    if (cell == "open") {
-      e.open = true;
-    } else {
-      e.l = std::stoi(cell);
-      e.p = std::stoi(cell.substr(cell.find('/') + 1));
-    }
+    e.below = part.find("below ") != std::string::npos;
+    e.open = part.find("open") != std::string::npos;
+    std::sscanf(part.c_str() + part.find_first_of("0123456789"), "%d: %d/%d", &e.h, &e.l, &e.p);
     out.push_back(e);
   }
   return out;
@@ -231,23 +222,16 @@ TEST(OutturnTableTest, NeverAboveHundredAndLogsRiseWithDiameter) {
 
 TEST(OutturnTableTest, UnlistedRowsInterpolate) {
   // Pine 18 cm at 11 m: a quarter of the way from 63/34 (17 cm) to 76/22
-  // (21 cm): 66.25 -> 66, 31.
-  OutturnCell c = OutturnTableCell(0, 18, 11);
-  EXPECT_EQ(c.logPercent, 66);
-  EXPECT_EQ(c.pulpPercent, 31);
-  // Pine at 4 m: 0/95 at 12 cm, no timber at 16 cm; the nearer row decides,
-  // the smaller diameter at equal distance.
-  EXPECT_EQ(OutturnTableCell(0, 13, 4).pulpPercent, 95);
-  EXPECT_EQ(OutturnTableCell(0, 14, 4).pulpPercent, 95);
-  EXPECT_EQ(OutturnTableCell(0, 15, 4).pulpPercent, 0);
-  // The known neighbours of the open 32 cm / 27 m pine cell: 92/6 in the 31 cm
+  // (21 cm): 66.25 -> 66, 31; 19 cm halfway: 69.5 -> 70, 28. Pine at 4 m: 0/95 at 12 cm, no timber at 16
+  // cm; the nearer row decides, the smaller diameter at equal distance. The
+  // known neighbours of the open 32 cm / 27 m pine cell: 92/6 in the 31 cm
   // row and 93/6 in the 33 cm row.
-  c = OutturnTableCell(0, 31, 27);
-  EXPECT_EQ(c.logPercent, 92);
-  EXPECT_EQ(c.pulpPercent, 6);
-  c = OutturnTableCell(0, 33, 27);
-  EXPECT_EQ(c.logPercent, 93);
-  EXPECT_EQ(c.pulpPercent, 6);
+  const int cases[][4] = {{18, 11, 66, 31}, {19, 11, 70, 28}, {13, 4, 0, 95}, {14, 4, 0, 95}, {15, 4, 0, 0},
+                          {31, 27, 92, 6}, {33, 27, 93, 6}};
+  for (auto [d, h, logs, pulp] : cases) {
+    const OutturnCell c = OutturnTableCell(0, d, h);
+    EXPECT_EQ(std::pair(c.logPercent, c.pulpPercent), std::pair(logs, pulp)) << d << " " << h;
+  }
 }
 
 TEST(AssortmentSharesTest, Transfers) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -57,11 +58,13 @@ inline bool SortedByY(const data& s) {
   return true;
 }
 
-// Grown sizes as (diameter, height) pairs, for comparing.
-inline std::vector<std::pair<float, float>> Sizes(const GrownSizeArray& g) {
-  std::vector<std::pair<float, float>> v;
-  for (const GrownSize& x : g) v.emplace_back(x.diameter, x.height);
-  return v;
+// A slot in one line: name, growing years, stems, the volumes of the
+// assortments, then the basal area and the means to the given decimals.
+inline std::string SlotText(const PhaseSlot& s, int decimals = 3) {
+  QString t = QStringLiteral("%1 %2 y %3 stems:").arg(s.name).arg(s.years).arg(s.stems);
+  for (int v : s.volumes) t += QStringLiteral(" %1").arg(v);
+  for (float v : {s.basalArea, s.meanDiameter, s.meanHeight}) t += QStringLiteral(" %1").arg(v, 0, 'f', decimals);
+  return t.toStdString();
 }
 
 // The whole stand alike as its file holds it: the trees in list order,

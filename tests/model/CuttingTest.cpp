@@ -37,7 +37,7 @@ int PhaseAtX(const data& s, float x) {
   return -1;
 }
 
-void ExpectPhasesAtX(const data& s, std::initializer_list<std::pair<float, int>> phases) {
+void ExpectPhasesAtX(const data& s, const std::vector<std::pair<float, int>>& phases) {
   for (auto [x, k] : phases) EXPECT_EQ(PhaseAtX(s, x), k) << "x " << x;
 }
 
@@ -59,11 +59,12 @@ TEST(StripCut, StripsOfTheirWidthBoundariesStay) {
   } cases[] = {{20, {{50.0f, 0}, {50.5f, 3}, {109.5f, 3}, {110.0f, 0}, {140.0f, 0}, {171.0f, 3}, {589.0f, 3}, {600.0f, 0}}},
                {25, {{545.0f, 0}, {545.5f, 3}, {620.0f, 3}, {540.0f, 0}}}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.w);
     std::vector<Tree> trees;
     for (auto [x, k] : c.phases) trees.push_back({x, 100.0f});
     data s = MakeStand(trees);
     s.SelectStripCut(c.w, 2);
-    for (auto [x, k] : c.phases) EXPECT_EQ(PhaseAtX(s, x), k) << "w " << c.w << " x " << x;
+    ExpectPhasesAtX(s, c.phases);
   }
 }
 
@@ -193,41 +194,34 @@ data LineStand(int n) {
   return MakeStand(trees);
 }
 
-TEST(SpacedRetention, GroupsOfOneSpreadAlongXOrNoGroupsAtAll) {
-  // 12 trees, 3 groups: step 12 / 3 = 4, anchors at x-order positions 2, 6,
-  // 10. 11 trees: step 3, positions 1, 4, 7, and 10 would make a fourth
-  // anchor. No groups is a clear cut of what stands (tree 3 was removed
-  // before and stays so).
+TEST(SpacedRetention, GroupsSpreadAlongXAroundStandingAnchorsOrNoGroupsAtAll) {
+  // 12 trees, 3 groups of one: step 12 / 3 = 4, anchors at x-order
+  // positions 2, 6, 10. 11 trees: step 3, positions 1, 4, 7, and 10 would
+  // make a fourth anchor; so do 12 trees measured as 9. No groups is a clear
+  // cut of what stands (the tree at x 100 was removed before and stays so).
+  // 14 trees measured as 12 (step 4), groups of 3: position 6 (x 80) was
+  // removed before, so the anchor moves to x 90; around x 40 the trees at 30
+  // and 50 are both 10 away, the first in x order wins, then the other;
+  // around x 90: 100 (10), then 70 (20; 80 is not marked by this cutting);
+  // around x 120: 110 and 130. In groups of 2: 30, 100 and 110.
   const struct {
-    int n, groups;
+    int n, stems, groups, perGroup;
+    float removed;  // x of a tree removed before (0: none)
     std::set<float> standing;
-  } cases[] = {{12, 3, {40, 80, 120}}, {11, 3, {30, 60, 90}}, {12, 0, {}}};
+  } cases[] = {{12, 12, 3, 1, 0, {40, 80, 120}}, {11, 11, 3, 1, 0, {30, 60, 90}}, {12, 9, 3, 1, 0, {30, 60, 90}},
+               {12, 12, 0, 1, 100, {}}, {14, 12, 3, 3, 80, {30, 40, 50, 70, 90, 100, 110, 120, 130}},
+               {14, 12, 3, 2, 80, {30, 40, 90, 100, 110, 120}}};
   for (const auto& c : cases) {
     data s = LineStand(c.n);
-    if (c.groups == 0) s.Trees[3].removedBy = 1;
-    EXPECT_TRUE(s.SelectSpacedRetention(c.groups, 1, 1));
+    for (TreeRecord& t : s.Trees) if (t.x == c.removed) t.removedBy = 1;
+    s.Slots[0].stems = c.stems;
+    EXPECT_TRUE(s.SelectSpacedRetention(c.groups, c.perGroup, 1));
     std::set<float> standing;
     for (const TreeRecord& t : s.Trees) if (t.removedBy == 0) standing.insert(t.x);
     EXPECT_EQ(standing, c.standing) << c.n << " " << c.groups;
-    EXPECT_EQ(CountMarked(s, 2), c.n - static_cast<int>(c.standing.size()) - (c.groups == 0)) << c.n;
+    EXPECT_EQ(CountMarked(s, 2), c.n - static_cast<int>(c.standing.size()) - (c.removed > 0)) << c.n;
     EXPECT_TRUE(c.groups == 0 || SortedByY(s));  // a clear cut does not reorder
   }
-}
-
-TEST(SpacedRetention, AnchorSkipsRemovedTreesAndGroupsGatherTheNearest) {
-  // Position 6 (x 80) was removed before: the anchor moves to x 90. Groups of
-  // 3: around x 40 the trees at 30 and 50 are both 10 away; the first in the
-  // list wins, then the other. Around x 90: 100 (10), then 70 (20; 80 is
-  // not marked by this cutting). Around x 120: 110 and 130.
-  data s = LineStand(14);
-  for (TreeRecord& t : s.Trees) if (t.x == 80.0f) t.removedBy = 1;
-  s.RecordPhase(0, "mitattu", 0, 0);
-  s.Slots[0].stems = 12;  // step 4 as in the stand measured with 12 trees
-  EXPECT_TRUE(s.SelectSpacedRetention(3, 3, 1));
-  std::set<float> standing;
-  for (const TreeRecord& t : s.Trees) if (t.removedBy == 0) standing.insert(t.x);
-  EXPECT_EQ(standing, (std::set<float>{30, 40, 50, 70, 90, 100, 110, 120, 130}));
-  EXPECT_EQ(PhaseAtX(s, 80.0f), 1);
 }
 
 TEST(SpeciesRemoval, ChoicesByTreeSize) {

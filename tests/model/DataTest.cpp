@@ -9,10 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
+
+using cuttingstands::SlotText;
 
 // A stand of 161 trees whose sums are worked out by hand:
 //   100 pine 21 cm 18 m: V = 0.300973 m3, cell 78/20 -> logs 0.7566, pulp 0.2234
@@ -60,45 +67,41 @@ TEST(DataTest, SpeciesValueRemapsIndices) {
   for (int w = 0; w < 13; ++w) s.SpeciesBlocks[3].words[w] = 100 + w;
   // Indices 0..6 are words 0..6, 7..9 the words 8..10 (the age first), 10 the
   // stems (word 7), anything else 0.
-  const int want[] = {100, 101, 102, 103, 104, 105, 106, 108, 109, 110, 107, 0};
-  for (int i = 0; i <= 11; ++i) EXPECT_EQ(s.SpeciesValue(3, i), want[i]) << i;
-  EXPECT_EQ(s.SpeciesValue(3, -1), 0);
+  const int want[] = {0, 100, 101, 102, 103, 104, 105, 106, 108, 109, 110, 107, 0};
+  for (int i = -1; i <= 11; ++i) EXPECT_EQ(s.SpeciesValue(3, i), want[i + 1]) << i;
 
-  const int ages[6] = {1, 2, 3, 4, 5, 6};
-  const int first[6] = {11, 12, 13, 14, 15, 16};
+  const int ages[6] = {1, 2, 3, 4, 5, 6}, first[6] = {11, 12, 13, 14, 15, 16};
   const int counts[6] = {21, 22, 23, 24, 25, 26};
   s.SetSpeciesAges(ages);
   s.SetAgeChoices(first, counts);
   EXPECT_EQ(std::tuple(s.SpeciesValue(4, 7), s.SpeciesValue(4, 8), s.SpeciesValue(4, 9)), std::tuple(5, 15, 25));
-  int32_t block[13];
+  int32_t block[13] = {};
   s.CopySpeciesBlock(block, 4);
-  EXPECT_EQ(block[8], 5);
-  EXPECT_EQ(block[10], 25);
+  EXPECT_TRUE(std::equal(block, block + 13, s.SpeciesBlocks[4].words.begin()));
 }
 
 TEST(DataTest, HeaderFlagsChoicesAndSpecies) {
   data s(2);
   s.Trees[0].species = 3;  // aspen
   s.Trees[1].species = 3;
-  EXPECT_TRUE(s.FindSpecies(2));  // any broadleaf
-  EXPECT_TRUE(s.FindSpecies(3));
-  EXPECT_FALSE(s.FindSpecies(0));
+  // Species 2 asks for any broadleaf.
+  EXPECT_EQ(std::tuple(s.FindSpecies(2), s.FindSpecies(3), s.FindSpecies(0)), std::tuple(true, true, false));
 
   // Asked with -1 the header flag decides, 0 is never, 1 always.
   for (int flag : {0, 1}) {
     s.Header.modelEstate = flag;
-    EXPECT_EQ(s.IsModelEstateStand(-1), flag == 1);
-    EXPECT_FALSE(s.IsModelEstateStand(0));
-    EXPECT_TRUE(s.IsModelEstateStand(1));
+    EXPECT_EQ(std::tuple(s.IsModelEstateStand(-1), s.IsModelEstateStand(0), s.IsModelEstateStand(1)),
+              std::tuple(flag == 1, false, true));
   }
 
-  for (int i = 0; i < 9; ++i) s.SetRegenerationChoice(i, 7);
-  s.SetRegenerationChoice(9, 7);  // no such choice
-  EXPECT_EQ(s.RegenerationChoice(9), 0);
-  s.SetRegenerationChoice(2, 200);  // a byte choice wraps as the file keeps it
-  EXPECT_EQ(s.RegenerationChoice(2), -56);
+  // The byte choices 0, 2, 4 and 5 wrap as the file keeps them; there is no
+  // choice 9 (the word after the choices is not one).
+  s.Regeneration.reserved[0] = 7;
+  for (int i = 0; i <= 9; ++i) s.SetRegenerationChoice(i, 200);
+  EXPECT_EQ(s.Regeneration.choice, (std::array<int32_t, 9>{-56, 200, -56, 200, -56, -56, 200, 200, 200}));
+  EXPECT_EQ(std::pair(s.RegenerationChoice(2), s.RegenerationChoice(9)), std::pair(-56, 0));
   s.ResetRegenerationChoices();
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(s.RegenerationChoice(i), i == 5 ? -1 : 0);
+  EXPECT_EQ(s.Regeneration.choice, (std::array<int32_t, 9>{0, 0, 0, 0, 0, -1, 0, 0, 0}));
 }
 
 TEST(DataTest, TitleAndDateTexts) {
@@ -114,39 +117,36 @@ TEST(DataTest, TreeSizesByGrowthSteps) {
   s.Trees[0] = TreeRecord{100, 100, 1000, 900, 0, 0, {}};
   s.GrownSizes1 = {{1200, 1000}};
   s.GrownSizes2 = {{1500, 1200}};
-  EXPECT_EQ(s.TreeDiameter(0), 1000);  // no growing step recorded
-  // One growing step in phase 1.
-  s.Slots[1].years = 5;
-  EXPECT_EQ(s.TreeDiameter(0), 1200);
-  EXPECT_EQ(s.TreeHeightAfterFirstGrowth(0), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, true, false, false), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1000);
-  // One growing step after a cutting: "before" shows the measured size.
-  s.Slots[1].years = 0;
+  // The latest diameter, the diameter and height after the first growth,
+  // the view's diameter now and before and its height now, and the measured
+  // view's diameter.
+  auto sizes = [&s] {
+    std::string t;
+    for (float v : {s.TreeDiameter(0), s.TreeDiameterAfterFirstGrowth(0), s.TreeHeightAfterFirstGrowth(0),
+                    s.TreeValueForView(0, false, false, false), s.TreeValueForView(0, false, true, false),
+                    s.TreeValueForView(0, false, false, true), s.TreeValueForView(0, true, false, false)})
+      t += std::to_string(static_cast<int>(v)) + " ";
+    return t;
+  };
+  EXPECT_EQ(sizes(), "1000 1000 900 1000 1000 900 1000 ");  // no growing step recorded
+  s.Slots[1].years = 5;  // one growing step in phase 1
+  EXPECT_EQ(sizes(), "1200 1200 1000 1200 1200 1000 1000 ");
+  s.Slots[1].years = 0;  // one after a cutting: "before" shows the measured size
   s.Slots[2].years = 5;
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1000);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, false), 1200);
-  EXPECT_EQ(s.TreeDiameterAfterFirstGrowth(0), 1000);
-  // Two growing steps.
-  s.Slots[1].years = 5;
-  EXPECT_EQ(s.TreeDiameter(0), 1500);
-  EXPECT_EQ(s.TreeValueForView(0, false, true, false), 1200);
-  EXPECT_EQ(s.TreeValueForView(0, false, false, true), 1200);
+  EXPECT_EQ(sizes(), "1200 1000 900 1200 1000 1000 1000 ");
+  s.Slots[1].years = 5;  // two growing steps
+  EXPECT_EQ(sizes(), "1500 1200 1000 1500 1200 1200 1000 ");
 }
 
 TEST(DataTest, CountsAndVolumesBySpecies) {
   auto s = HandStand();
-  int counts[6] = {};
-  s->CountStandingBySpecies(1, counts);
-  EXPECT_EQ(std::tuple(counts[0], counts[1], counts[2]), std::tuple(100, 50, 10));
-  int all[6] = {};
-  s->CountStandingBySpecies(101, all);
-  EXPECT_EQ(all[0] + all[1] + all[2], 162);
-  int zero[6] = {};
-  s->CountZeroVolumeTrees(zero);
-  EXPECT_EQ(zero[2], 10);  // the 7 cm birches give no pulpwood
-  EXPECT_EQ(zero[0] + zero[1], 0);
+  std::array<int, 6> counts{}, all{}, zero{};
+  s->CountStandingBySpecies(1, counts.data());
+  s->CountStandingBySpecies(101, all.data());
+  s->CountZeroVolumeTrees(zero.data());  // the 7 cm birches give no pulpwood
+  EXPECT_EQ(counts, (std::array<int, 6>{100, 50, 10, 0, 0, 0}));
+  EXPECT_EQ(all, (std::array<int, 6>{101, 51, 10, 0, 0, 0}));
+  EXPECT_EQ(zero, (std::array<int, 6>{0, 0, 10, 0, 0, 0}));
 
   float vols[6] = {};
   // 100 x 0.300973 + 50 x 0.631751 + 10 x 0.0169334 = 61.8549 m3
@@ -169,37 +169,24 @@ TEST(DataTest, TreeVolumeIsScaledInDoubleAndStoredSingle) {
   EXPECT_EQ(s.MeasuredVolumeAllTrees(), 0.0487319753f);
   float bins[kAssortmentCount] = {};
   data::AddTreeVolume(bins, 1000.0f, 1200.0f, 0);
-  float sum = 0.0f;
-  for (float b : bins) sum += b;
-  EXPECT_NEAR(sum, 0.0487319753f, 1e-9f);
+  EXPECT_NEAR(std::accumulate(bins, bins + kAssortmentCount, 0.0f), 0.0487319753f, 1e-9f);
 }
 
 TEST(PhaseTest, RecordPhaseSums) {
   auto s = HandStand();
   s->RecordPhase(0, "Mitattu", 0, 0);
   const PhaseSlot& slot = s->Slots[0];
-  EXPECT_EQ(slot.name, "Mitattu");
-  EXPECT_EQ(slot.stems, 160);
-  const AssortmentVolumes expected{7, 4, 0, 0, 0, 0, 23, 28, 0, 0, 0, 0, 1};
-  EXPECT_EQ(slot.volumes, expected);
-  EXPECT_EQ(s->SlotTotalVolume(0), 63);
-  EXPECT_EQ(s->StandingStockVolume(), 63);
-  EXPECT_NEAR(slot.basalArea, 6.58085f, 0.0002f);
-  EXPECT_NEAR(slot.meanDiameter, 24.1930f, 0.001f);
-  EXPECT_NEAR(slot.meanHeight, 19.8187f, 0.001f);
+  EXPECT_EQ(SlotText(slot, 4), "Mitattu 0 y 160 stems: 7 4 0 0 0 0 23 28 0 0 0 0 1 6.5808 24.1930 19.8187");
+  EXPECT_EQ(std::pair(s->SlotTotalVolume(0), s->StandingStockVolume()), std::pair(63, 63));
 
-  PriceFactors ones;
-  ones.fill(1.0f);
   int volume = 0;
   float g = 0, d = 0, h = 0;
   s->AssortmentTotalsOf(GrownSizeArray{}, volume, g, d, h);
-  EXPECT_EQ(volume, 63);
-  EXPECT_EQ(g, slot.basalArea);
-  EXPECT_EQ(s->AssortmentTotals(ones, GrownSizeArray{}), 63.0f);
+  EXPECT_EQ(std::tuple(volume, g, d, h), std::tuple(63, slot.basalArea, slot.meanDiameter, slot.meanHeight));
   // Prices 10 per m3 for pine pulp and 50 for pine logs only: 70 + 1150.
-  PriceFactors prices{};
-  prices[0] = 10;
-  prices[6] = 50;
+  PriceFactors prices{10, 0, 0, 0, 0, 0, 50}, ones;
+  ones.fill(1.0f);
+  EXPECT_EQ(s->AssortmentTotals(ones, GrownSizeArray{}), 63.0f);
   EXPECT_EQ(s->AssortmentTotals(prices, GrownSizeArray{}), 1220.0f);
 
   // A name longer than the slot is cut to 63 characters.
@@ -212,16 +199,13 @@ TEST(PhaseTest, RecordFromGrownSizesAndEmptyStand) {
   s.Trees[0] = TreeRecord{100, 100, 1000, 900, 0, 0, {}};
   s.Trees[1] = TreeRecord{100, 100, 1000, 900, 2, 0, {}};
   s.GrownSizes1 = {{2100, 1800}, {1, 1}};
+  // The grown pine of 21 cm and 18 m: 0.300973 m3 (no bin reaches 0.5), G = 0.034636 m2.
   s.RecordPhase(1, "Kasvu", 1, 5);
-  EXPECT_EQ(s.Slots[1].years, 5);
-  EXPECT_EQ(s.Slots[1].stems, 1);
-  EXPECT_NEAR(s.Slots[1].meanDiameter, 21.0f, 0.0001f);
+  EXPECT_EQ(SlotText(s.Slots[1], 4), "Kasvu 5 y 1 stems: 0 0 0 0 0 0 0 0 0 0 0 0 0 0.0346 21.0000 18.0000");
   // Nothing standing: everything 0.
   s.Trees[0].removedBy = 3;
   s.RecordPhase(3, "Avohakkuu", 0, 0);
-  const PhaseSlot& none = s.Slots[3];
-  EXPECT_EQ(std::tuple(none.stems, none.basalArea, none.meanDiameter, none.meanHeight), std::tuple(0, 0.0f, 0.0f, 0.0f));
-  EXPECT_EQ(s.SlotTotalVolume(3), 0);
+  EXPECT_EQ(SlotText(s.Slots[3], 6), "Avohakkuu 0 y 0 stems: 0 0 0 0 0 0 0 0 0 0 0 0 0 0.000000 0.000000 0.000000");
 }
 
 TEST(PhaseTest, RecordInitialPhaseFromBlocks) {
@@ -230,10 +214,9 @@ TEST(PhaseTest, RecordInitialPhaseFromBlocks) {
   s.SpeciesBlocks[0].words[WordMeanHeight] = 20;  // 2.0 m
   s.SpeciesBlocks[2].words[WordStems] = 1000;
   s.SpeciesBlocks[2].words[WordMeanHeight] = 30;
-  s.RecordInitialPhase("Taimikko");
-  EXPECT_EQ(s.Slots[0].stems, 2000);
-  EXPECT_NEAR(s.Slots[0].meanHeight, 2.5f, 1e-5f);  // (2000 + 3000) / 2000
-  EXPECT_EQ(s.SlotTotalVolume(0), 0);
+  s.Slots[0].volumes[3] = 5;  // what was recorded before goes
+  s.RecordInitialPhase("Taimikko");  // H = (2000 + 3000) / 2000
+  EXPECT_EQ(SlotText(s.Slots[0], 5), "Taimikko 0 y 2000 stems: 0 0 0 0 0 0 0 0 0 0 0 0 0 0.00000 0.00000 2.50000");
 }
 
 TEST(PhaseTest, CurrentPhaseStaysInRange) {
@@ -251,35 +234,36 @@ TEST(PhaseTest, CurrentPhaseStaysInRange) {
 TEST(PhaseTest, PredicatesAndYearTexts) {
   data s(0);
   s.Header.measurementDay = 43631;  // 2019
-  s.Slots[1].years = 5;
-  s.Slots[2].years = 10;
-  EXPECT_EQ(s.GrowthStepCount(), 2);
-  EXPECT_TRUE(s.FirstTwoPhasesAreGrowth());
-  EXPECT_EQ(s.PhaseCalendarYearText(2), "2034");
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(s.PhaseYearText(k), "2024");
-  EXPECT_EQ(s.FirstPhaseYearText(), "2024");
-
-  SetCurrentPhase(2);
-  EXPECT_TRUE(s.IsCurrentLeadingGrowth(false));
-  EXPECT_FALSE(s.IsCurrentLeadingGrowth(true));
-  EXPECT_FALSE(s.IsPhaseSelectable(0));
-  EXPECT_FALSE(s.IsPhaseSelectable(2));
-  EXPECT_TRUE(s.IsPhaseSelectable(3));
-
-  // Cutting, then growth: phase 2 is a growth after a cutting.
-  s.Slots[1].years = 0;
-  s.Slots[2].years = 5;
-  EXPECT_TRUE(s.IsGrowthAfterCutting());
-  EXPECT_TRUE(s.IsCurrentPhaseGrowth());
-  EXPECT_EQ(s.PhaseYearText(2), "2019");
-  EXPECT_EQ(s.FirstPhaseYearText(), "2019");
-  SetCurrentPhase(3);
-  EXPECT_FALSE(s.IsGrowthAfterCutting());
-  EXPECT_FALSE(s.IsPhaseSelectable(3));
-  EXPECT_TRUE(s.IsPhaseSelectable(2));
-  for (int p = 0; p < 6; ++p) {
-    SetCurrentPhase(p);
-    EXPECT_FALSE(s.IsPhaseSelectable(0));
+  // The growing steps; whether the first two phases are growth, the current
+  // one is a growth after a cutting, is a growth, is the leading growth
+  // first or second; the phases that can be chosen; the year texts of the
+  // current phase and of the first phase, and the calendar year of phase 2.
+  auto state = [&s] {
+    std::string t = std::to_string(s.GrowthStepCount()) + " steps,";
+    for (bool b : {s.FirstTwoPhasesAreGrowth(), s.IsGrowthAfterCutting(), s.IsCurrentPhaseGrowth(),
+                   s.IsCurrentLeadingGrowth(true), s.IsCurrentLeadingGrowth(false)})
+      t += b ? " 1" : " 0";
+    t += ", selectable ";
+    for (int q = 0; q < kPhaseCount; ++q) t += s.IsPhaseSelectable(q) ? '1' : '0';
+    return t + ", " + (s.PhaseYearText(CurrentPhase()) + " " + s.FirstPhaseYearText() + " " +
+                       s.PhaseCalendarYearText(2)).toStdString();
+  };
+  // Growing years of slots 1 and 2 (a cutting has none), the current phase.
+  const struct {
+    int years1, years2, phase;
+    const char* state;
+  } cases[] = {{5, 10, 2, "2 steps, 1 0 1 0 1, selectable 000111, 2024 2024 2034"},
+               {5, 10, 1, "2 steps, 1 0 1 1 0, selectable 000111, 2024 2024 2034"},
+               {5, 0, 1, "1 steps, 0 0 1 1 0, selectable 001111, 2024 2024 2024"},
+               {0, 5, 2, "1 steps, 0 1 1 0 0, selectable 000111, 2019 2019 2024"},
+               {0, 5, 3, "1 steps, 0 0 0 0 0, selectable 011011, 2019 2019 2024"},
+               {0, 5, 0, "1 steps, 0 0 0 0 0, selectable 011111, 2019 2019 2024"},
+               {0, 5, 5, "1 steps, 0 0 0 0 0, selectable 011110, 2019 2019 2024"}};
+  for (const auto& c : cases) {
+    s.Slots[1].years = c.years1;
+    s.Slots[2].years = c.years2;
+    SetCurrentPhase(c.phase);
+    EXPECT_EQ(state(), c.state) << c.years1 << " " << c.years2 << " at " << c.phase;
   }
   SetCurrentPhase(0);
 }
@@ -308,11 +292,9 @@ TEST(PhaseTest, WholeStandVolumesAndRemovals) {
   SetCurrentPhase(0);
   for (int j = 0; j < 13; ++j) EXPECT_EQ(AssortmentRemoval(s, j, false, 10), 0);
   SetCurrentPhase(1);
-  EXPECT_EQ(AssortmentRemoval(s, 6, false, 0), 20);
-  EXPECT_EQ(AssortmentRemoval(s, 0, false, 0), 24);
-  // 10 % of the 20 m3 pine log removal moves to pine pulpwood.
-  EXPECT_EQ(AssortmentRemoval(s, 0, false, 10), 26);
-  EXPECT_EQ(AssortmentRemoval(s, 6, false, 10), 18);
+  // Pine logs and pulpwood; with a shift 10 % of the 20 m3 pine log removal moves to pine pulpwood.
+  for (auto [j, shift, removal] : {std::tuple{6, 0, 20}, {0, 0, 24}, {0, 10, 26}, {6, 10, 18}})
+    EXPECT_EQ(AssortmentRemoval(s, j, false, shift), removal) << j << " " << shift;
   EXPECT_EQ(RemovalValueSum(s, true, false, false), 44);
   EXPECT_EQ(RemovedStemCount(s), 300);
   SetCurrentPhase(0);
@@ -324,10 +306,10 @@ TEST(PhaseTest, LogShiftRoundsExactHalvesAwayFromZero) {
   // 0 and 1).
   for (auto [logs, moved] : {std::pair{5, 1}, {15, 2}, {14, 1}, {25, 3}, {0, 0}, {-5, -1}})
     EXPECT_EQ(LogShiftVolume(10, logs), moved) << logs;
-  EXPECT_EQ(ShiftedAssortmentVolume(PinePulpwood, 7, 5, 10), 8);
-  EXPECT_EQ(ShiftedAssortmentVolume(PineLogs, 5, 5, 10), 4);
-  EXPECT_EQ(ShiftedAssortmentVolume(AlderPulpwood, 7, 5, 10), 7);
-  EXPECT_EQ(ShiftedAssortmentVolume(EnergyWood, 7, 5, 10), 7);
+  // Pulpwood gains what the logs lose; alder pulpwood and energy wood keep theirs.
+  const std::tuple<int, int, int> shifts[] = {{PinePulpwood, 7, 8}, {PineLogs, 5, 4}, {AlderPulpwood, 7, 7},
+                                              {EnergyWood, 7, 7}};
+  for (auto [j, own, shifted] : shifts) EXPECT_EQ(ShiftedAssortmentVolume(j, own, 5, 10), shifted) << j;
 
   data s(0);
   s.Header.area = 3.0f;
@@ -337,13 +319,13 @@ TEST(PhaseTest, LogShiftRoundsExactHalvesAwayFromZero) {
   s.Slots[1].volumes[SprucePulpwood] = 6;  // 4 m3/ha, 12 m3
   s.Slots[1].name = "Harvennus";
   SetCurrentPhase(1);
-  // Per hectare: 10 % of 5 m3/ha moves 1 m3/ha.
-  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, false, 10), 4);
-  EXPECT_EQ(AssortmentRemoval(s, SprucePulpwood, false, 10), 5);
-  // Whole stand: 10 % of 15 m3 is 1.5 and moves 2 m3.
-  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, true, 0), 15);
-  EXPECT_EQ(AssortmentRemoval(s, SpruceLogs, true, 10), 13);
-  EXPECT_EQ(AssortmentRemoval(s, SprucePulpwood, true, 10), 14);
+  // Per hectare 10 % of 5 m3/ha moves 1 m3/ha; for the whole stand 10 % of
+  // 15 m3 is 1.5 and moves 2 m3.
+  const std::tuple<int, bool, int, int> removals[] = {{SpruceLogs, false, 10, 4}, {SprucePulpwood, false, 10, 5},
+                                                      {SpruceLogs, true, 0, 15}, {SpruceLogs, true, 10, 13},
+                                                      {SprucePulpwood, true, 10, 14}};
+  for (auto [j, whole, shift, removal] : removals)
+    EXPECT_EQ(AssortmentRemoval(s, j, whole, shift), removal) << j << " " << whole << " " << shift;
   SetCurrentPhase(0);
 }
 
@@ -374,27 +356,24 @@ TEST(NamesTest, DevelopmentClassSiteTypeAndAssortment) {
 }
 
 TEST(SharesTest, RoundPercentsTo100) {
-  // 34 + 34 + 33 = 101: the first of the equal gains is lowered by 0.5.
-  float a[3] = {33.5f, 33.5f, 33.0f};
-  int out[3] = {};
-  RoundPercentsTo100(a, out, 3);
-  EXPECT_EQ(std::tuple(out[0], out[1], out[2], a[0]), std::tuple(33, 34, 33, 33.0f));
-  // Seven shares of 100/7 round to 14 (98): the first, then the second, rise.
-  float b[7];
-  int outB[7] = {};
-  for (float& x : b) x = 100.0f / 7.0f;
-  RoundPercentsTo100(b, outB, 7);
-  const int expected[7] = {15, 15, 14, 14, 14, 14, 14};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(outB[i], expected[i]) << i;
-  // Negative shares round away from zero; all zero stops at once.
-  float c[2] = {-2.5f, 102.5f};
-  int outC[2] = {};
-  RoundPercentsTo100(c, outC, 2);
-  EXPECT_EQ(std::pair(outC[0], outC[1]), std::pair(-3, 103));
-  float z[3] = {};
-  int outZ[3] = {7, 7, 7};
-  RoundPercentsTo100(z, outZ, 3);
-  EXPECT_EQ(outZ[0] + outZ[1] + outZ[2], 0);
+  const struct {
+    std::vector<float> shares;
+    std::vector<int> percents;
+    float first;  // the first share after the rounding
+  } cases[] = {
+      // 34 + 34 + 33 = 101: the first of the equal gains is lowered by 0.5.
+      {{33.5f, 33.5f, 33.0f}, {33, 34, 33}, 33.0f},
+      // Seven shares of 100/7 round to 14 (98): the first, then the second, rise.
+      {std::vector<float>(7, 100.0f / 7.0f), {15, 15, 14, 14, 14, 14, 14}, 100.0f / 7.0f + 0.5f},
+      // Negative shares round away from zero; all zero stops at once.
+      {{-2.5f, 102.5f}, {-3, 103}, -2.5f},
+      {{0.0f, 0.0f, 0.0f}, {0, 0, 0}, 0.0f}};
+  for (auto c : cases) {
+    std::vector<int> out(c.shares.size(), 7);
+    RoundPercentsTo100(c.shares.data(), out.data(), static_cast<int>(out.size()));
+    EXPECT_EQ(out, c.percents) << c.first;
+    EXPECT_EQ(c.shares[0], c.first);
+  }
 }
 
 TEST(SharesTest, SlotGroupsAndRemovalDifference) {

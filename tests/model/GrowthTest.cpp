@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using cuttingstands::Sizes;
 using cuttingstands::UniformStand;
 
 float Basal(float dcm) { return 3.14159f * (0.005f * dcm) * (0.005f * dcm); }
@@ -38,14 +38,12 @@ TEST(Growth, TwelveYearsGrowInPeriodsOfFiveFiveAndTwoWithAgesRaisedByFive) {
     EXPECT_GT(out[0].diameter, 2000.0f);
 
     // 5 years: one period; 1 year: one period of one year.
-    float d5 = 0, h5 = 0, d1 = 0, h1 = 0;
-    TreeGrowthStep(d5, h5, 20.0f, 18.0f, 0, 40.0f, 5, Basal(20.0f), 20.0f, 18.0f, 18.0f);
-    TreeGrowthStep(d1, h1, 20.0f, 18.0f, 0, 40.0f, 1, Basal(20.0f), 20.0f, 18.0f, 18.0f);
-    stand.GrowTrees(out, 1, 5, ages, false, true);
-    EXPECT_NEAR(out[0].diameter, d5 * 100.0f, 0.01f);
-    stand.GrowTrees(out, 1, 1, ages, false, true);
-    EXPECT_NEAR(out[0].diameter, d1 * 100.0f, 0.01f);
-    EXPECT_NEAR(out[0].height, h1 * 100.0f, 0.01f);
+    for (int years : {5, 1}) {
+        TreeGrowthStep(d, h, 20.0f, 18.0f, 0, 40.0f, years, Basal(20.0f), 20.0f, 18.0f, 18.0f);
+        stand.GrowTrees(out, 1, years, ages, false, true);
+        EXPECT_NEAR(out[0].diameter, d * 100.0f, 0.01f) << years;
+        EXPECT_NEAR(out[0].height, h * 100.0f, 0.01f) << years;
+    }
 }
 
 TEST(Growth, MortalityIntervalWorkedValues) {
@@ -91,14 +89,10 @@ TEST(Growth, MortalityMarksEveryKthStandingTreeFromTheEnd) {
 
 TEST(Growth, MeanAgeByVolumeByStemsAndOfNothing) {
     data stand = UniformStand(8, 1000.0f, 1000.0f);
-    // Volumes: pine 10 + 30, birch 2 + 8; ages 50 and 30, 5 years elapsed:
+    // Volumes: pine 10 + 30, birch 8 + 2; ages 50 and 30, 5 years elapsed:
     // (40 x 55 + 10 x 35) / 50 = 51.
     PhaseSlot& slot = stand.Slots[3];
-    slot.volumes = {};
-    slot.volumes[0] = 10;
-    slot.volumes[6] = 30;
-    slot.volumes[2] = 2;
-    slot.volumes[8] = 8;
+    slot.volumes = {10, 0, 8, 0, 0, 0, 30, 0, 2};
     const int ages[kSpeciesSlots] = {50, 0, 30, 0, 0, 0};
     EXPECT_EQ(stand.MeanAgeWeighted(3, ages, 5), 51.0f);
     // No volume: by stems. 3 pine (40), 1 birch (20), 4 spruce without age:
@@ -144,7 +138,8 @@ TEST(Growth, DeadTreesGetUnitSizesAndASecondStepGrowsOnFromTheFirst) {
         if (stand.TreeRemovedBy(i) != 0) {
             dead.push_back(i);
             EXPECT_EQ(stand.TreeRemovedBy(i), 1);
-            EXPECT_EQ(Sizes({stand.GrownSizes1[static_cast<std::size_t>(i)]}), Sizes({{1.0f, 1.0f}}));
+            const GrownSize& g = stand.GrownSizes1[static_cast<std::size_t>(i)];
+            EXPECT_EQ(std::pair(g.diameter, g.height), std::pair(1.0f, 1.0f));
         } else {
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].diameter, 1500.0f);
             EXPECT_GT(stand.GrownSizes1[static_cast<std::size_t>(i)].height, 1400.0f);
@@ -180,7 +175,7 @@ TEST(Growth, GuardsAgainstBadInput) {
     // Nothing stands: every tree (1, 1), no NaN.
     for (int i = 0; i < 20; ++i) stand.SetTreeRemovedBy(i, 1);
     stand.GrowTrees(out, 2, 10, ages, true, true);
-    EXPECT_EQ(Sizes(out), Sizes(GrownSizeArray(20, {1.0f, 1.0f})));
+    for (const GrownSize& g : out) EXPECT_EQ(std::pair(g.diameter, g.height), std::pair(1.0f, 1.0f));
 
     // A spruce of age 0 grows to finite sizes.
     data young = UniformStand(12, 300.0f, 350.0f, 1);

@@ -13,10 +13,8 @@ namespace {
 // (hurry 30, target 15), min_rlk 3000.
 class Recommend : public ::testing::Test {
 protected:
-    void SetUp() override {
-        model::SetDefaultSettings(model::CurrentSettings());
-        SetCurrentPhase(0);
-    }
+    // Every test starts and ends with the default settings at the measured phase.
+    void SetUp() override { TearDown(); }
     void TearDown() override {
         model::SetDefaultSettings(model::CurrentSettings());
         SetCurrentPhase(0);
@@ -29,13 +27,7 @@ protected:
         return stand;
     }
     static void Slot(data& stand, int k, float G, float D, float H, int N, int years = 0) {
-        PhaseSlot& s = stand.Slots[static_cast<std::size_t>(k)];
-        s.name = QStringLiteral("vaihe");
-        s.basalArea = G;
-        s.meanDiameter = D;
-        s.meanHeight = H;
-        s.stems = N;
-        s.years = years;
+        stand.Slots[static_cast<std::size_t>(k)] = PhaseSlot{QStringLiteral("vaihe"), years, N, {}, G, D, H, {}};
     }
 };
 

@@ -12,15 +12,12 @@ namespace {
 // mirrored or shifted is seen.
 platform::DecodedPicture Quarters(int width, int height) {
   platform::DecodedPicture p{width, height, QByteArray(width * height * 3, '\0')};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      const bool right = x >= width / 2, low = y >= height / 2;
-      const int r = right ? 230 : 20, g = low ? 200 : 40, b = (right != low) ? 180 : 60;
-      char* px = p.rgb.data() + (y * width + x) * 3;
-      px[0] = static_cast<char>(r);
-      px[1] = static_cast<char>(g);
-      px[2] = static_cast<char>(b);
-    }
+  for (int i = 0; i < width * height; ++i) {
+    const bool right = i % width >= width / 2, low = i / width >= height / 2;
+    p.rgb[3 * i] = static_cast<char>(right ? 230 : 20);
+    p.rgb[3 * i + 1] = static_cast<char>(low ? 200 : 40);
+    p.rgb[3 * i + 2] = static_cast<char>(right != low ? 180 : 60);
+  }
   return p;
 }
 

@@ -42,16 +42,13 @@ protected:
 };
 
 TEST_F(ComposedTexts, UnitsAreJoinedFromTheirParts) {
-    EXPECT_EQ(CommonlanText(15), "m2/ha");
-    EXPECT_EQ(CommonlanText(35), "kpl/ha");
-    EXPECT_EQ(CommonlanText(64), "m3/ha");
-    // "Kuvio" + lower case of "Raportti".
-    EXPECT_EQ(CommonlanText(72), "Kuvioraportti");
-    EXPECT_EQ(InclanText(8), "kasvatusaika 1 - 20 vuotta");
-    EXPECT_EQ(ClearlanShelterTreeText(1), "Puulajit");
-    EXPECT_EQ(ClearlanSeedTreeText(1), "Puulajit");
-    EXPECT_EQ(ActlanText(90), QStringLiteral("Metsätilat - hakemistoon"));
-    EXPECT_EQ(ActlanText(91), QStringLiteral("tukkipuut isolla pisteellä  !"));
+    // 72: "Kuvio" + lower case of "Raportti".
+    const std::pair<QString, const char*> texts[] = {
+        {CommonlanText(15), "m2/ha"}, {CommonlanText(35), "kpl/ha"}, {CommonlanText(64), "m3/ha"},
+        {CommonlanText(72), "Kuvioraportti"}, {InclanText(8), "kasvatusaika 1 - 20 vuotta"},
+        {ClearlanShelterTreeText(1), "Puulajit"}, {ClearlanSeedTreeText(1), "Puulajit"},
+        {ActlanText(90), "Metsätilat - hakemistoon"}, {ActlanText(91), "tukkipuut isolla pisteellä  !"}};
+    for (const auto& [text, want] : texts) EXPECT_EQ(text, QString::fromUtf8(want));
 }
 
 TEST_F(ComposedTexts, CurrencyFollowsTheSettingWithoutRefresh) {
@@ -103,11 +100,11 @@ TEST_F(ComposedTexts, CarbonFactorIsWrittenInTonnesWithAPointUnderAFinnishLocale
     const char* set = std::setlocale(LC_ALL, "fi_FI.UTF-8");
     if (!set) set = std::setlocale(LC_ALL, "fi_FI.utf8");
     // 1300 kg/m3 x 0.001 = 1.3 t; 2600 -> 2.6; 1000 -> 1.0.
-    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("oksiin ja juuriin 1.3 tonnia hiilidioksidia (co2). Puuston arvo")));
-    state.carbon = 2600;
-    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("juuriin 2.6 tonnia hiilidioksidia (co2). ")));
-    state.carbon = 1000;
-    EXPECT_TRUE(ActlanText(86).contains(QStringLiteral("juuriin 1.0 tonnia hiilidioksidia (co2). ")));
+    for (auto [carbon, tonnes] : {std::pair{1300, "1.3"}, {2600, "2.6"}, {1000, "1.0"}}) {
+        state.carbon = carbon;
+        EXPECT_TRUE(ActlanText(86).contains(
+            QStringLiteral("oksiin ja juuriin %1 tonnia hiilidioksidia (co2). Puuston arvo").arg(tonnes)));
+    }
     std::setlocale(LC_ALL, "C");
 }
 
