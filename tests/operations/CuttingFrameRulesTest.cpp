@@ -1,6 +1,6 @@
 // The shared frame of the cutting dialogs: trial readings, the removal by
-// assortment group and its chart, the result labels, the reset of a trial
-// and the trees of the preview pictures.
+// assortment group and its chart, the result labels and the trees of the
+// preview pictures (the reset of a trial is read in the dialogs' tests).
 
 #include <gtest/gtest.h>
 
@@ -96,21 +96,6 @@ TEST_F(CuttingFrame, AfterAFirstGrowingStepRemovalsCountFromItsSlot) {
   SetCurrentPhase(1);
   EXPECT_EQ(std::tuple(CuttingStartSlot(s), TrialStemsRemovedSinceStart(s), RemovalChartFor(s, false).title),
             std::tuple(1, 200, QStringList{"27 m3/ha", "tukki % 37"}));
-}
-
-TEST_F(CuttingFrame, ResetUndoesAndClearsOnlyTheTrialPhase) {
-  data s(4);
-  for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{100.0f + i, 60.0f + i, 2000, 1800, i % 3, 0, {}};
-  s.Slots[1].name = "Ajourat";
-  s.Slots[2].name = "trial";
-  s.Slots[2].stems = 1;
-  ResetTrialCutting(s, 2);
-  EXPECT_EQ((std::vector<int>{s.Trees[0].removedBy, s.Trees[1].removedBy, s.Trees[2].removedBy, s.Trees[3].removedBy}),
-            (std::vector<int>{0, 1, 0, 0}));
-  EXPECT_EQ(std::tuple(s.Slots[2].name, s.Slots[2].stems, s.Slots[1].name),
-            std::tuple(QString(), 0, QString("Ajourat")));
-  for (int k : {0, 6, -1}) ResetTrialCutting(s, k);  // nothing beyond the slots, never the measured state
-  EXPECT_EQ(s.Trees[1].removedBy, 1);
 }
 
 TEST_F(CuttingFrame, PreviewTreesAfterAGrowingStep) {
