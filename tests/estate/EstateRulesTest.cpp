@@ -14,8 +14,6 @@ namespace {
 
 using EstateRules = DefaultPrices;
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
 AssortmentVolumes Vol(int pinePulp, int pineLogs, int energy = 0) {
   AssortmentVolumes v{};
   v[PinePulpwood] = pinePulp;
@@ -23,40 +21,51 @@ AssortmentVolumes Vol(int pinePulp, int pineLogs, int energy = 0) {
   v[EnergyWood] = energy;
   return v;
 }
+// Measured, and thinned, to pine pulpwood, pine logs and energy wood (m3/ha).
+Step M(int pulp, int logs, int energy = 0) { return Step("mittaus", 0, Vol(pulp, logs, energy)); }
+Step T(int pulp, int logs) { return Step("alaharvennus", 0, Vol(pulp, logs)); }
+// A stand of class 5 measured on 1 June of 2020 (or on `date`).
+EstateRecord S(const char* id, float area, std::initializer_list<Step> steps, const char* date = "01.06.2020",
+               int devClass = 5) {
+  return Stand(id, date, devClass, area, steps);
+}
+
+// The estate grid's rows, "label: value".
+QStringList Grid(const Built& b, int item, bool inValue) {
+  const EstateGridCells g = FillEstateGridCells(b.estate(), item, inValue);
+  QStringList rows;
+  for (int row = 0; row < 6; ++row) rows << g.labels[row] + ": " + g.values[row];
+  return rows;
+}
 
 }  // namespace
 
 TEST_F(EstateRules, TotalsPerAreaAndValue) {
   // 2 ha: 50 + 100 m3/ha and 10 energy wood; 0.5 ha: 40 m3/ha pulpwood.
-  const Built b({Stand("a", "01.06.2020", 5, 2.0f, {Step("mittaus", 0, Vol(50, 100, 10))}),
-                 Stand("b", "01.06.2020", 5, 0.5f, {Step("mittaus", 0, Vol(40, 0))})});
+  const Built b({S("a", 2.0f, {M(50, 100, 10)}), S("b", 0.5f, {M(40, 0)})});
   const Estate e = b.estate();
   AssortmentVector v{};
   EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, false, true), 100 + 200 + 20 + 20);
-  EXPECT_EQ(std::tuple(v[PinePulpwood], v[PineLogs], v[EnergyWood]), std::tuple(120, 200, 20));
   // Sawlog share of 120 / 200 / 20: 200 / 340 = 58.8 %.
-  EXPECT_EQ(SawlogShare(v), 59);
-  EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, false, false), 50 + 100 + 10 + 40);
+  EXPECT_EQ(std::tuple(v[PinePulpwood], v[PineLogs], v[EnergyWood], SawlogShare(v)), std::tuple(120, 200, 20, 59));
   // Per hectare: 90 / 100 / 10, sawlogs 50 %.
+  EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, false, false), 50 + 100 + 10 + 40);
   EXPECT_EQ(SawlogShare(v), 50);
   // Value: 120 x 10 + 200 x 10 + 20 x 1.
   EXPECT_EQ(EstateAssortmentVolumes(e, KindMeasured, v, true, true), 3220);
   AssortmentVector values{};
-  EXPECT_EQ(AssortmentValues(Vol(3, 7, 5), values), 30 + 70 + 5);
-  EXPECT_EQ(values[PineLogs], 70);
+  EXPECT_EQ(std::pair(AssortmentValues(Vol(3, 7, 5), values), values[PineLogs]), std::pair(30 + 70 + 5, 70));
 }
 
 TEST_F(EstateRules, RemovalOfStandsAndEstate) {
   const Built b({
       // Thinned: 60 + 40 m3/ha removed on 2 ha = 200 m3.
-      Stand("thin", "01.06.2020", 5, 2.0f, {Step("mittaus", 0, Vol(100, 80)), Step("alaharvennus", 0, Vol(40, 40))}),
+      S("thin", 2.0f, {M(100, 80), T(40, 40)}),
       // Grown twice, then cut: the removal is counted from the second growth.
-      Stand("ggc", "01.06.2020", 5, 1.0f,
-            {Measured(100), Grown(10, 120), Grown(10, 140), Step("avohakkuu", 0, Vol(40, 0))}),
-      // Grown once only: no removal.
-      Stand("g", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 130)}),
-      // Only measured.
-      Stand("m", "01.06.2020", 5, 1.0f, {Measured(70)}),
+      S("ggc", 1.0f, {Measured(100), Grown(10, 120), Grown(10, 140), Step("avohakkuu", 0, Vol(40, 0))}),
+      // Grown once only: no removal; only measured.
+      S("g", 1.0f, {Measured(100), Grown(10, 130)}),
+      S("m", 1.0f, {Measured(70)}),
   });
   const Estate e = b.estate();
   AssortmentVector out{};
@@ -73,20 +82,9 @@ TEST_F(EstateRules, RemovalOfStandsAndEstate) {
   EXPECT_EQ(std::pair(totals[PinePulpwood], totals[PineLogs]), std::pair(120 + 100, 80));
 }
 
-TEST_F(EstateRules, ClearCutAloneKeepsItsRemovalInScheme44) {
-  // A stand grown once, one cut then grown and one only clear-cut: scheme 44.
-  // The clear-cut stand's 90 m3/ha on 3 ha is part of the estate's removal.
-  const Built b({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 130)}),
-                 Stand("b", "01.06.2020", 5, 1.0f, {Measured(80), Thinned(50), Grown(10, 70)}),
-                 Stand("c", "01.06.2020", 5, 3.0f, {Measured(90), ClearCut()})});
-  ASSERT_EQ(b.points.scheme, 44);
-  AssortmentVector totals{};
-  EXPECT_EQ(EstateRemovalTotals(b.estate(), totals), 30 + 270);
-}
-
 TEST_F(EstateRules, SmallTexts) {
   EXPECT_EQ(QStringList({StandCountText(1, 2), StandCountText(12, 0), StandCountText(3, 1), StandCountText(0, 3)}),
-            QStringList({"Listassa 1 kuvio", "12 kuviota", "Hakemistossa 3 kuviota", U("Metsätilalla 0 kuviota")}));
+            QStringList({"Listassa 1 kuvio", "12 kuviota", "Hakemistossa 3 kuviota", "Metsätilalla 0 kuviota"}));
   EXPECT_EQ(QStringList({AreaText(12.345f, true), AreaText(12.345f, false)}), QStringList({"12.35 ha", "12.3 ha"}));
   EXPECT_EQ(ChartItemLetter(0) + ChartItemLetter(3), "AD");
   const std::tuple<double, const char*, const char*> values[] = {
@@ -98,86 +96,62 @@ TEST_F(EstateRules, SmallTexts) {
 
 // The estate grid: stock, growth between two time points, removal.
 TEST_F(EstateRules, GridOfGrowthAndRemoval) {
-  // Two 1-ha stands grown 10 years from 100 to 150 m3/ha.
-  const Built grown({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 150)}),
-                     Stand("b", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 150)})});
-  EstateGridCells g = FillEstateGridCells(grown.estate(), 1, false);
-  EXPECT_EQ(g.labels[0], "puusto 2030");
-  EXPECT_EQ(g.values[0], QString::fromUtf8("300 m3,  tukki% 0"));
-  EXPECT_EQ(g.labels[1], "kasvu 2020 - 2030");
-  // 100 m3 over 10 years and 2 ha; 1.5^(1/10) = 1.04138; 100 / 200 = 50 %.
-  EXPECT_EQ(g.values[1], "5.0 m3/ha/vuosi");
-  EXPECT_EQ(g.values[2], "4.1 %/vuosi");
-  EXPECT_EQ(g.values[3], "100 m3,  50 %");
-  EXPECT_EQ(g.labels[4], "");
-  // In value: 1000 per stand and 10 years on 2 ha = 50 per ha and year.
-  g = FillEstateGridCells(grown.estate(), 1, true);
-  EXPECT_EQ(g.values[0], QString::fromUtf8("3000 €,  10 €/m3"));
-  EXPECT_EQ(g.labels[1], "arvokasvu 2020 - 2030");
-  EXPECT_EQ(g.values[1], QString::fromUtf8("50 €/ha/vuosi"));
-  g = FillEstateGridCells(grown.estate(), 0, false);
-  EXPECT_EQ(g.labels[0], "mittauspuusto 2020");
-  EXPECT_EQ(g.labels[1], "kasvu ");
-  EXPECT_EQ(g.values[1], "");
+  // Two 1-ha stands grown 10 years from 100 to 150 m3/ha: 100 m3 over 10
+  // years and 2 ha; 1.5^(1/10) = 1.04138; 100 / 200 = 50 %. In value 1000
+  // per stand and 10 years on 2 ha = 50 per ha and year.
+  const Built grown({S("a", 1.0f, {Measured(100), Grown(10, 150)}), S("b", 1.0f, {Measured(100), Grown(10, 150)})});
+  const QString growth = "kasvu 2020 - 2030: ";
+  EXPECT_EQ(Grid(grown, 1, false), (QStringList{"puusto 2030: 300 m3,  tukki% 0", growth + "5.0 m3/ha/vuosi",
+                                                growth + "4.1 %/vuosi", growth + "100 m3,  50 %", ": ", ": "}));
+  EXPECT_EQ(Grid(grown, 1, true).mid(0, 2),
+            (QStringList{"puusto 2030: 3000 €,  10 €/m3", "arvokasvu 2020 - 2030: 50 €/ha/vuosi"}));
+  EXPECT_EQ(Grid(grown, 0, false).mid(0, 2), (QStringList{"mittauspuusto 2020: 200 m3,  tukki% 0", "kasvu : "}));
 
   // Cut in 2020 (60 m3/ha removed on 2 ha) beside a measured stand.
-  const Built cut({Stand("a", "01.06.2020", 5, 2.0f, {Step("mittaus", 0, Vol(60, 40)), Step("alaharvennus", 0, Vol(30, 10))}),
-                   Stand("b", "01.06.2020", 5, 2.0f, {Measured(0)})});
-  g = FillEstateGridCells(cut.estate(), 1, false);
-  EXPECT_EQ(g.labels[4], "hakkuu 2020");
-  EXPECT_EQ(g.values[4], "30.0 m3/ha/vuosi");
-  EXPECT_EQ(g.values[5], QString::fromUtf8("120 m3,  tukki% 50"));
-  g = FillEstateGridCells(cut.estate(), 1, true);
-  EXPECT_EQ(g.values[4], QString::fromUtf8("300 €/ha/vuosi"));
-  EXPECT_EQ(g.values[5], QString::fromUtf8("1200 €,  10 €/m3"));
+  const Built cut({S("a", 2.0f, {M(60, 40), T(30, 10)}), S("b", 2.0f, {Measured(0)})});
+  EXPECT_EQ(Grid(cut, 1, false).mid(4),
+            (QStringList{"hakkuu 2020: 30.0 m3/ha/vuosi", "hakkuu 2020: 120 m3,  tukki% 50"}));
+  EXPECT_EQ(Grid(cut, 1, true).mid(4), (QStringList{"hakkuu 2020: 300 €/ha/vuosi", "hakkuu 2020: 1200 €,  10 €/m3"}));
   // Growth rows over a previous stock of 0 and an estate of area 0 divide
   // nothing.
-  const Built zero({Stand("a", "01.06.2020", 5, 0.0f, {Measured(0), Grown(10, 0)})});
-  g = FillEstateGridCells(zero.estate(), 1, false);
-  EXPECT_EQ(g.values[1], "");
-  EXPECT_EQ(g.values[2], "0.0 %/vuosi");
-  EXPECT_EQ(g.values[3], "0 m3,  ");
+  const Built zero({S("a", 0.0f, {Measured(0), Grown(10, 0)})});
+  EXPECT_EQ(Grid(zero, 1, false).mid(1, 3), (QStringList{growth, growth + "0.0 %/vuosi", growth + "0 m3,  "}));
   // A cutting that removed nothing, in value: no value per m3.
-  const Built nothingCut({Stand("a", "01.06.2020", 5, 1.0f, {Measured(50), Thinned(50)})});
-  g = FillEstateGridCells(nothingCut.estate(), 1, true);
-  EXPECT_EQ(g.labels[5], "hakkuu 2020");
-  EXPECT_EQ(g.values[5], QString::fromUtf8("0 €"));
-  EXPECT_EQ(StandListSummaryTail(nothingCut.estate(), 1, true, ", "), QString::fromUtf8(", hakkuukertymä 2020   :   0 €, 0 €/m3"));
+  const Built nothingCut({S("a", 1.0f, {Measured(50), Thinned(50)})});
+  EXPECT_EQ(Grid(nothingCut, 1, true).at(5), "hakkuu 2020: 0 €");
+  EXPECT_EQ(StandListSummaryTail(nothingCut.estate(), 1, true, ", "), ", hakkuukertymä 2020   :   0 €, 0 €/m3");
   const Built none({});
-  g = FillEstateGridCells(none.estate(), 0, true);
-  EXPECT_EQ(g.values, (std::array<QString, 6>{}));
+  EXPECT_EQ(FillEstateGridCells(none.estate(), 0, true).values, (std::array<QString, 6>{}));
 }
 
 // A one-stand estate: its totals repeat its own figures.
 TEST_F(EstateRules, OneStandEstateChart) {
-  const Built one({Stand("a", "01.06.2020", 5, 2.0f, {Step("mittaus", 0, Vol(50, 50)), Grown(10, 150)})});
+  const Built one({S("a", 2.0f, {M(50, 50), Grown(10, 150)})});
   EstateChartContent c = EstateChart(one.estate(), 2, false, true, 752);
   ASSERT_EQ(c.bars.size(), 2u);
   // Per hectare with one stand: the stand's own figures.
-  EXPECT_EQ(std::pair(c.bars[0].value, c.bars[1].value), std::pair(100.0, 150.0));
-  EXPECT_EQ(c.bars[0].text, QStringLiteral(" tukki 50%\nA :  2020"));
-  EXPECT_EQ(c.footLines, (QStringList{QStringLiteral("A :  mittauspuusto"),
-                                      QString::fromUtf8("B :  kasvatuksen jälkeen")}));
-  EXPECT_EQ(c.valueFormat, "###0.### m3/ha");
-  EXPECT_EQ(std::pair(c.axisStartPercent, c.axisEndPercent), std::pair(19, 81));
+  EXPECT_EQ(std::tuple(c.bars[0].value, c.bars[1].value, c.bars[0].text),
+            std::tuple(100.0, 150.0, QString(" tukki 50%\nA :  2020")));
+  EXPECT_EQ(c.footLines, (QStringList{"A :  mittauspuusto", "B :  kasvatuksen jälkeen"}));
+  EXPECT_EQ(
+      std::tuple(c.valueFormat, c.axisStartPercent, c.axisEndPercent, c.topAxisTitle, c.bottomAxisPositionPercent),
+      std::tuple(QString("###0.### m3/ha"), 19, 81, QString(), 10));
   EXPECT_EQ(c.titleLines, (QStringList{"", "Kuviotietokanta", "  - 1 kuvio", "  - 2.00 ha", "Puuston kehitys 2020-2030"}));
-  EXPECT_EQ(std::pair(c.topAxisTitle, c.bottomAxisPositionPercent), std::pair(QString(), 10));
   c = EstateChart(one.estate(), 1, true, false, 752);
   ASSERT_EQ(c.bars.size(), 1u);
   // 100 m3/ha on 2 ha at 10 per m3.
-  EXPECT_EQ(c.bars[0].value, 2000);
-  EXPECT_EQ(c.bars[0].text, QString::fromUtf8("v. 2020  :  mittauspuusto   •  10 €/m3"));
-  EXPECT_EQ(std::pair(c.axisStartPercent, c.axisEndPercent), std::pair(32, 68));
+  EXPECT_EQ(std::tuple(c.bars[0].value, c.bars[0].text, c.axisStartPercent, c.axisEndPercent),
+            std::tuple(2000.0, QString("v. 2020  :  mittauspuusto   •  10 €/m3"), 32, 68));
 }
 
 TEST_F(EstateRules, ChartMarksYearsThatDiffer) {
   // Two stands measured a year apart: item 0 has no single year (white).
-  const Built b({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100)}), Stand("b", "01.06.2021", 2, 1.0f, {Measured(0)})});
+  const Built b({S("a", 1.0f, {Measured(100)}), S("b", 1.0f, {Measured(0)}, "01.06.2021", 2)});
   EstateChartContent c = EstateChart(b.estate(), 1, false, true, 700);
   ASSERT_EQ(c.bars.size(), 1u);
   EXPECT_EQ(std::pair(c.bars[0].colorBgr, c.bars[0].value), std::pair(0xFFFFFF, 50.0));
-  EXPECT_EQ(c.topAxisTitle, QString::fromUtf8("valkoinen : puustotiedot eivät ole samalta vuodelta "));
-  EXPECT_EQ(c.bottomAxisPositionPercent, 7);
+  EXPECT_EQ(std::pair(c.topAxisTitle, c.bottomAxisPositionPercent),
+            std::pair(QString("valkoinen : puustotiedot eivät ole samalta vuodelta "), 7));
   EXPECT_EQ(EstateChart(b.estate(), 4, false, false, 752).axisStartPercent, 1);
   // An empty estate: no bars, no title.
   const Built none({});
@@ -186,36 +160,34 @@ TEST_F(EstateRules, ChartMarksYearsThatDiffer) {
 }
 
 TEST_F(EstateRules, SeedlingStandsAndForecastInfo) {
-  const Built b({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100), Grown(10, 130)}),
-                 Stand("t", "01.06.2020", 2, 1.25f, {Measured(0)}),
-                 Stand("u", "01.06.2021", 2, 0.5f, {Measured(0)})});
+  const Built b({S("a", 1.0f, {Measured(100), Grown(10, 130)}), S("t", 1.25f, {Measured(0)}, "01.06.2020", 2),
+                 S("u", 0.5f, {Measured(0)}, "01.06.2021", 2)});
   float area = 0;
   EXPECT_EQ(SmallSeedlingStandsBefore(b.estate(), 2021, area), 1);
   EXPECT_FLOAT_EQ(area, 1.25f);
   EXPECT_EQ(SmallSeedlingStandsBefore(b.estate(), 10000, area), 2);
-  const EstateChartContent c = EstateChart(b.estate(), 2, false, false, 752);
-  EXPECT_TRUE(c.infoPanelVisible);
+  EXPECT_TRUE(EstateChart(b.estate(), 2, false, false, 752).infoPanelVisible);
   ForecastInfo f = ForecastInfoFor(b.estate(), b.points.items, -1);
-  EXPECT_EQ(f.caption, "Puuston kehitysennuste");
-  EXPECT_EQ(f.line2, QString::fromUtf8("Puuston kehitysennuste ei sisällä pienien taimikoiden  ( 2 kuviota,  1.75 ha )  kasvua."));
+  EXPECT_EQ(
+      std::pair(f.caption, f.line2),
+      std::pair(QString("Puuston kehitysennuste"),
+                QString("Puuston kehitysennuste ei sisällä pienien taimikoiden  ( 2 kuviota,  1.75 ha )  kasvua.")));
   f = ForecastInfoFor(b.estate(), b.points.items, 1);
-  EXPECT_EQ(f.caption, QString::fromUtf8("Puutavaralajien tilavuus kasvatuksen jälkeen"));
-  EXPECT_TRUE(f.line1.startsWith(f.caption + QString::fromUtf8(" ei sisällä")));
+  EXPECT_EQ(f.caption, "Puutavaralajien tilavuus kasvatuksen jälkeen");
+  EXPECT_TRUE(f.line1.startsWith(f.caption + " ei sisällä"));
 }
 
 TEST_F(EstateRules, StandListSummary) {
-  const Built b({Stand("a", "01.06.2018", 5, 1.5f, {Step("mittaus", 0, Vol(60, 40)), Step("alaharvennus", 0, Vol(30, 10))}),
-                 Stand("b", "01.06.2020", 5, 0.5f, {Measured(100)})});
+  const Built b({S("a", 1.5f, {M(60, 40), T(30, 10)}, "01.06.2018"), S("b", 0.5f, {Measured(100)})});
   const QString sep = SummarySeparator(752);
   EXPECT_EQ(SummarySeparator(700), ", ");
-  // 100 x 1.5 + 100 x 0.5 = 200 m3.
-  EXPECT_EQ(StandListSummaryTail(b.estate(), 0, false, sep),
-            QString::fromUtf8(",  2 kuviota,  2.00 ha,  mittauspuusto 2018-20   :   200 m3"));
-  // Removal 60 m3/ha on 1.5 ha = 90 m3, logs 45 of 90.
-  EXPECT_EQ(StandListSummaryTail(b.estate(), 1, false, sep),
-            QString::fromUtf8(",  hakkuukertymä 2018   :   90 m3,  tukki % 50"));
-  EXPECT_EQ(StandListSummaryTail(b.estate(), 1, true, sep),
-            QString::fromUtf8(",  hakkuukertymä 2018   :   900 €,  10 €/m3"));
-  const Built m({Stand("a", "01.06.2020", 5, 1.0f, {Measured(100)})});
-  EXPECT_EQ(StandListSummaryTail(m.estate(), 1, false, sep), QString::fromUtf8(",     :   ei hakkuukertymää"));
+  // 100 x 1.5 + 100 x 0.5 = 200 m3; removal 60 m3/ha on 1.5 ha = 90 m3,
+  // logs 45 of 90.
+  EXPECT_EQ(
+      (QStringList{StandListSummaryTail(b.estate(), 0, false, sep), StandListSummaryTail(b.estate(), 1, false, sep),
+                   StandListSummaryTail(b.estate(), 1, true, sep)}),
+      (QStringList{",  2 kuviota,  2.00 ha,  mittauspuusto 2018-20   :   200 m3",
+                   ",  hakkuukertymä 2018   :   90 m3,  tukki % 50", ",  hakkuukertymä 2018   :   900 €,  10 €/m3"}));
+  const Built m({S("a", 1.0f, {Measured(100)})});
+  EXPECT_EQ(StandListSummaryTail(m.estate(), 1, false, sep), ",     :   ei hakkuukertymää");
 }

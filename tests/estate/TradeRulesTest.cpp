@@ -27,6 +27,9 @@ SaleInput MixedSale() {
   return in;
 }
 
+// A shift effect's texts: moved, caption, change, percent.
+QStringList Texts(const ShiftEffectTexts& t) { return {t.moved, t.caption, t.change, t.percent}; }
+
 }  // namespace
 
 TEST(TradeRules, RowsValuesAndTotalsWithAndWithoutTheShift) {
@@ -41,16 +44,14 @@ TEST(TradeRules, RowsValuesAndTotalsWithAndWithoutTheShift) {
   // energy wood stay.
   in.choices.shiftPercent = 10;
   r = ComputeTimberSale(in);
-  const std::pair<int, int> volumes[] = {{PinePulpwood, 45}, {PineLogs, 45}, {SprucePulpwood, 32},
-                                         {SpruceLogs, 13},   {AlderPulpwood, 5}, {EnergyWood, 12}};
-  for (auto [k, v] : volumes) EXPECT_EQ(r.volume[k], v) << k;
-  // 60 + 900 + 640 + 200 + 100 + 2498 (2497.5) + 722 (721.5).
+  EXPECT_EQ((std::array{r.volume[PinePulpwood], r.volume[PineLogs], r.volume[SprucePulpwood], r.volume[SpruceLogs],
+                        r.volume[AlderPulpwood], r.volume[EnergyWood]}),
+            (std::array{45, 45, 32, 13, 5, 12}));
+  // 60 + 900 + 640 + 200 + 100 + 2498 (2497.5) + 722 (721.5); -248 of 5368
+  // is -4.62 %.
   EXPECT_EQ(std::tuple(r.totalValue, r.totalVolume, r.unshiftedValue, r.moved), std::tuple(5120, 162, 5368, 7));
-  // -248 of 5368 is -4.62 %.
-  const ShiftEffectTexts t = LogShiftEffectTexts(ShiftState::Enabled, r.moved, r.totalValue, r.unshiftedValue);
-  EXPECT_EQ(QStringList({t.moved, t.caption, t.change, t.percent}),
-            QStringList({QString::fromUtf8("   - tukin siirtymä 7 m3"), "   - vaikutus tuloihin", QString::fromUtf8("-248 €,"),
-                         "-4.6 %"}));
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::Enabled, r.moved, r.totalValue, r.unshiftedValue)),
+            (QStringList{"   - tukin siirtymä 7 m3", "   - vaikutus tuloihin", "-248 €,", "-4.6 %"}));
 
   // An unticked row counts neither value nor volume, nor in the unshifted
   // value; with the list disabled nothing is moved.
@@ -75,83 +76,75 @@ TEST(TradeRules, StemPricesCarryPulpwoodAndLogsWithoutShift) {
   c.spruceStem = true;
   EXPECT_EQ(volumes(), (std::array{0, 90, 0, 45}));
   // Captions: the name and code, then "%5d m3".
-  EXPECT_EQ(SaleRowCaption(PineLogs, 90, c), QString::fromUtf8("mäntyrunko (mäRun)   90 m3"));
-  EXPECT_EQ(SaleRowCaption(SpruceLogs, 45, c), QString::fromUtf8("kuusirunko (kuRun)   45 m3"));
-  EXPECT_EQ(SaleRowCaption(PineLogs, 45, {}), QString::fromUtf8("mäntytukki   (mät)   45 m3"));
-  EXPECT_EQ(SaleRowCaption(EnergyWood, 12, {}), "rankapuu   (ranka)   12 m3");
-  EXPECT_EQ(SaleRowCaption(AlderPulpwood, 12345, {}), QString::fromUtf8("leppäkuitu   (lek)12345 m3"));
+  EXPECT_EQ((QStringList{SaleRowCaption(PineLogs, 90, c), SaleRowCaption(SpruceLogs, 45, c),
+                         SaleRowCaption(PineLogs, 45, {}), SaleRowCaption(EnergyWood, 12, {}),
+                         SaleRowCaption(AlderPulpwood, 12345, {})}),
+            (QStringList{"mäntyrunko (mäRun)   90 m3", "kuusirunko (kuRun)   45 m3", "mäntytukki   (mät)   45 m3",
+                         "rankapuu   (ranka)   12 m3", "leppäkuitu   (lek)12345 m3"}));
   for (int k : kSaleRows) EXPECT_EQ(SaleRowName(k, {}).size(), 18) << k;
   // The log shift is allowed only without stem prices and with a log row.
-  EXPECT_FALSE(IsLogShiftAllowed(c, {true, true, true, true}));
-  EXPECT_FALSE(IsLogShiftAllowed({}, {false, false, false, false}));
-  EXPECT_TRUE(IsLogShiftAllowed({}, {false, false, false, true}));
+  EXPECT_EQ(
+      (std::array{IsLogShiftAllowed(c, {true, true, true, true}), IsLogShiftAllowed({}, {false, false, false, false}),
+                  IsLogShiftAllowed({}, {false, false, false, true})}),
+      (std::array{false, false, true}));
 }
 
 TEST(TradeRules, ShiftEffectLinesByState) {
-  const ShiftEffectTexts zero = LogShiftEffectTexts(ShiftState::Enabled, 0, 1000, 1000);
-  EXPECT_EQ(QStringList({zero.change, zero.percent}), QStringList({QString::fromUtf8("+- 0 €"), ""}));
-  const ShiftEffectTexts gain = LogShiftEffectTexts(ShiftState::Enabled, 3, 1010, 1000);
-  EXPECT_EQ(QStringList({gain.change, gain.percent}), QStringList({QString::fromUtf8("+10 €,"), "+1.0 %"}));
-  // A change over an unshifted value of 0 is 0 %.
+  // Nothing gained; 10 gained; a change over an unshifted value of 0 is 0 %.
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::Enabled, 0, 1000, 1000)).mid(2), (QStringList{"+- 0 €", ""}));
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::Enabled, 3, 1010, 1000)).mid(2), (QStringList{"+10 €,", "+1.0 %"}));
   EXPECT_EQ(LogShiftEffectTexts(ShiftState::Enabled, 0, 5, 0).percent, "+0.0 %");
-  const ShiftEffectTexts stem = LogShiftEffectTexts(ShiftState::StemPrice, 0, 0, 0);
-  EXPECT_EQ(QStringList({stem.moved, stem.caption, stem.change}),
-            QStringList({"    runkohinta,", QString::fromUtf8("    ei tukin siirtymän arviointia  !"), ""}));
-  const ShiftEffectTexts noLogs = LogShiftEffectTexts(ShiftState::NoLogRows, 0, 0, 0);
-  EXPECT_EQ(noLogs.moved, "    ei tukkipuuta,");
-  EXPECT_EQ(noLogs.caption, stem.caption);
-  const ShiftEffectTexts other = LogShiftEffectTexts(ShiftState::Other, 5, 5, 5);
-  EXPECT_TRUE(other.moved.isEmpty() && other.caption.isEmpty() && other.change.isEmpty() && other.percent.isEmpty());
+  const QString noShift = "    ei tukin siirtymän arviointia  !";
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::StemPrice, 0, 0, 0)),
+            (QStringList{"    runkohinta,", noShift, "", ""}));
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::NoLogRows, 0, 0, 0)),
+            (QStringList{"    ei tukkipuuta,", noShift, "", ""}));
+  EXPECT_EQ(Texts(LogShiftEffectTexts(ShiftState::Other, 5, 5, 5)), QStringList(4));
 }
 
 TEST(TradeRules, PrepaymentTaxAndNetIncome) {
-  struct Case {
-    int gross, percent, tax, net;
-  };
   // 30 % of 1001 is 300.3; 1 % of 50 is exactly 0.5 and rounds away from 0;
-  // 30 % of 5368 is 1610.4.
-  const Case cases[] = {{1001, 30, -300, 701}, {50, 1, -1, 49}, {5368, 30, -1610, 3758}, {0, 30, 0, 0},
-                        {999, 0, 0, 999},      {-100, 25, 25, -75}};
-  for (const Case& c : cases) {
-    const TaxResult r = PrepaymentTax(c.gross, c.percent);
-    EXPECT_EQ(std::pair(r.tax, r.net), std::pair(c.tax, c.net)) << c.gross;
+  // 30 % of 5368 is 1610.4. Gross, percent, tax, net.
+  const std::array<int, 4> cases[] = {{1001, 30, -300, 701}, {50, 1, -1, 49}, {5368, 30, -1610, 3758}, {0, 30, 0, 0},
+                                      {999, 0, 0, 999},      {-100, 25, 25, -75}};
+  for (const auto& [gross, percent, tax, net] : cases) {
+    const TaxResult r = PrepaymentTax(gross, percent);
+    EXPECT_EQ(std::pair(r.tax, r.net), std::pair(tax, net)) << gross;
   }
-  EXPECT_EQ(MoneyText(-300), QString::fromUtf8("-300 €"));
-  EXPECT_EQ((std::array{LeadingNumber(QString::fromUtf8("5368 €")), LeadingNumber("-1610 X"), LeadingNumber("")}),
+  EXPECT_EQ(MoneyText(-300), "-300 €");
+  EXPECT_EQ((std::array{LeadingNumber("5368 €"), LeadingNumber("-1610 X"), LeadingNumber("")}),
             (std::array{5368, -1610, 0}));
   const QStringList items = PercentItems();
-  ASSERT_EQ(items.size(), 41);
-  EXPECT_EQ(items.at(0), " 0%");
-  EXPECT_EQ(items.at(30), "30%");
+  EXPECT_EQ(std::tuple(items.size(), items.at(0), items.at(30)), std::tuple(41, QString(" 0%"), QString("30%")));
 }
 
 TEST(TradeRules, ChartTitleFootAndBars) {
   const SaleInput in = MixedSale();
   const SaleResult r = ComputeTimberSale(in);
   // 5368 / 162 = 33.1 per m3.
-  EXPECT_EQ(MeanPriceText(5368, 162, ", "), QString::fromUtf8(", 33 €/m3"));
-  EXPECT_EQ(MeanPriceText(5, 2, ""), QString::fromUtf8("3 €/m3"));
-  EXPECT_EQ(MeanPriceText(100, 0, ", "), "");
+  EXPECT_EQ((QStringList{MeanPriceText(5368, 162, ", "), MeanPriceText(5, 2, ""), MeanPriceText(100, 0, ", ")}),
+            (QStringList{", 33 €/m3", "3 €/m3", ""}));
   SaleChart c = SaleChartContents(r, in, "Kuvio 12a", "2024", QString());
-  EXPECT_EQ(c.title, QString::fromUtf8("Kuvio 12a, puukauppa 2024  :  162 m3, 5368 €, 33 €/m3"));
+  EXPECT_EQ(c.title, "Kuvio 12a, puukauppa 2024  :  162 m3, 5368 €, 33 €/m3");
   EXPECT_EQ(std::pair(c.bottomAxisPercent, c.leftAxisEnd), std::pair(16, 84));
   ASSERT_EQ(c.bars.size(), 10u);
-  // Energy wood first, then pulpwood of pine ... alder, logs of pine ... aspen.
+  // Energy wood first, then pulpwood of pine ... alder, logs of pine ...
+  // aspen; spruce pulpwood 11, aspen pulpwood without volume the gradient's
+  // start.
   EXPECT_EQ(std::pair(c.bars[0].value, c.bars[9].value), std::pair(60, 0));
-  // Spruce pulpwood 11, aspen pulpwood without volume the gradient's start.
   EXPECT_EQ((std::array{c.bars[0].colourCode, c.bars[2].colourCode, c.bars[4].colourCode, c.bars[5].colourCode,
                         c.bars[6].colourCode}),
             (std::array{100, 11, kGradientStartBar, 4, 0}));
   EXPECT_EQ(QStringList({c.bars[0].label, c.bars[4].label, c.bars[6].label}),
-            QStringList({"ranka\n12 m3", "  ", QString::fromUtf8("mät\n50 m3")}));
+            QStringList({"ranka\n12 m3", "  ", "mät\n50 m3"}));
   // A foot line lifts the bottom axis and shortens the left one.
   const QString foot = RegenerationEstimateLine(true, false, "", "");
-  EXPECT_EQ(foot, QString::fromUtf8("Ei kustannusarviota metsänuudistamisesta"));
+  EXPECT_EQ(foot, "Ei kustannusarviota metsänuudistamisesta");
   c = SaleChartContents(r, in, "Kuvio 12a", "2024", foot);
   EXPECT_EQ(std::pair(c.bottomAxisPercent, c.leftAxisEnd), std::pair(19, 81));
-  EXPECT_EQ(RegenerationEstimateLine(false, true, "a", "b"), "");
-  EXPECT_EQ(RegenerationEstimateLine(true, true, "750 €/ha", "1875 €"),
-            QString::fromUtf8("Metsänuudistamisen kustannusarvio 750 €/ha,  1875 €"));
+  EXPECT_EQ((QStringList{RegenerationEstimateLine(false, true, "a", "b"),
+                         RegenerationEstimateLine(true, true, "750 €/ha", "1875 €")}),
+            (QStringList{"", "Metsänuudistamisen kustannusarvio 750 €/ha,  1875 €"}));
 
   // A stem row's bar is labelled with the stem code; an unticked row has no
   // label.
@@ -159,23 +152,23 @@ TEST(TradeRules, ChartTitleFootAndBars) {
   stem.choices.pineStem = true;
   stem.ticked[SpruceLogs] = false;
   const SaleResult rs = ComputeTimberSale(stem);
-  EXPECT_EQ(SaleBarLabel(rs, stem, PineLogs), QString::fromUtf8("mäRun\n90 m3"));
-  EXPECT_EQ(SaleBarLabel(rs, stem, SpruceLogs), "  ");
-  EXPECT_EQ(SaleBarColorCode(rs, PinePulpwood), kGradientStartBar);
+  EXPECT_EQ(std::tuple(SaleBarLabel(rs, stem, PineLogs), SaleBarLabel(rs, stem, SpruceLogs),
+                       SaleBarColorCode(rs, PinePulpwood)),
+            std::tuple(QString("mäRun\n90 m3"), QString("  "), kGradientStartBar));
 }
 
 TEST(TradeRules, RowStatesPriceClassTextsAndStemPriceSwitch) {
-  EXPECT_FALSE(RowStateForVolume(0, {true, true}).enabled || RowStateForVolume(0, {true, true}).ticked);
-  // A row that gets a volume again is ticked automatically; an enabled row
-  // keeps the user's choice.
-  EXPECT_TRUE(RowStateForVolume(5, {false, false}).ticked);
-  EXPECT_FALSE(RowStateForVolume(5, {true, false}).ticked);
-  EXPECT_TRUE(RowStateForVolume(5, {true, false}).enabled);
-
+  // A row without volume is neither enabled nor ticked; one that gets a
+  // volume again is ticked automatically; an enabled row keeps the user's
+  // choice.
+  const auto state = [](RowState s) { return std::pair(s.enabled, s.ticked); };
+  EXPECT_EQ((std::array{state(RowStateForVolume(0, {true, true})), state(RowStateForVolume(5, {false, false})),
+                        state(RowStateForVolume(5, {true, false}))}),
+            (std::array{std::pair(false, false), std::pair(true, true), std::pair(true, false)}));
   EXPECT_EQ((std::array{CuttingMethodPriceClass(true, true), CuttingMethodPriceClass(false, true),
-                         CuttingMethodPriceClass(false, false), PriceFillMode(1), PriceFillMode(0), PriceFillMode(2)}),
+                        CuttingMethodPriceClass(false, false), PriceFillMode(1), PriceFillMode(0), PriceFillMode(2)}),
             (std::array{1, 0, 2, 1, 0, 0}));
-  EXPECT_EQ(CuttingLineText("avohakkuu", 2.5f, 65), QString::fromUtf8("Avohakkuu,  2.50 ha,  hakkuukertymä 65 m3/ha."));
+  EXPECT_EQ(CuttingLineText("avohakkuu", 2.5f, 65), "Avohakkuu,  2.50 ha,  hakkuukertymä 65 m3/ha.");
 
   // Ticking shows the saved stem price and keeps the log price; unticking
   // brings the log price back and keeps the stem price typed meanwhile.

@@ -59,8 +59,7 @@ TEST(dbRaportRules, StandTableColumnsLineUpWithTheirBlanksCut) {
       " " + Col("2 kuviota", 9) + Col("", 15) + Col("   3.25 ha", 11) + Col("", 8) + Col("", 11) + Col("", 11) +
           Col(" 42 %", 7) + Col("  540 m3", 8) + U("   21600 €"),
   };
-  ASSERT_EQ(memo.size(), want.size()) << memo.join('\n').toStdString();
-  for (int i = 0; i < want.size(); ++i) EXPECT_EQ(memo.at(i), want.at(i)) << i;
+  EXPECT_EQ(memo, want);
   // A removal view's headings are shortened the same way.
   EXPECT_EQ(ReportCellText(kStands, U(" hakkuukertymä"), 7, true), " kertymä");
   EXPECT_EQ(ReportCellText(kStands, U(" kertymän arvo"), 8, true), "    arvo");

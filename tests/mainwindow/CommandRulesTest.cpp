@@ -22,13 +22,9 @@ using slotstands::Chain;
 using slotstands::Steps;
 
 TEST(CuttingCommandRules, Timing) {
-  struct Case {
-    const char* kinds;
-    int stems;
-    const char* caption;
-    const char* line;
-  };
-  const Case cases[] = {
+  // Steps ('G' growth, 'C' a thinning), the stems of the last; the caption
+  // and line of the refusal.
+  const std::tuple<const char*, int, const char*, const char*> cases[] = {
       {"", 800, "", ""},
       {"CCCCC", 800, "Rajoite", "toimenpiteiden lukumäärä korkeintaan 5 !"},
       {"GG", 800, "Hakkuutoimenpiteet",
@@ -41,41 +37,38 @@ TEST(CuttingCommandRules, Timing) {
       {"CC", 800, "", ""},  // cuttings in a row
       {"GC", 0, "Runkoluku", "puuston runkoluku on 0, ei hakkuutoimenpiteitä   !"},
   };
-  for (const Case& c : cases) {
-    const data s = Chain(Steps(c.kinds), {c.stems});
-    const int phase = static_cast<int>(strlen(c.kinds));
+  for (const auto& [kinds, stems, caption, line] : cases) {
+    const int phase = static_cast<int>(strlen(kinds));
     SetCurrentPhase(phase);
-    const CuttingRefusal r = CuttingTimingRefusal(s, phase);
-    EXPECT_EQ(std::pair(r.caption, r.line1), std::pair(QString::fromUtf8(c.caption), QString::fromUtf8(c.line)))
-        << c.kinds;
+    const CuttingRefusal r = CuttingTimingRefusal(Chain(Steps(kinds), {stems}), phase);
+    EXPECT_EQ(std::pair(r.caption, r.line1), std::pair(QString(caption), QString(line))) << kinds;
   }
   SetCurrentPhase(0);
 }
 
 TEST(CuttingCommandRules, SelectionRequirementsAndReasons) {
-  struct Case {
-    int stems, d, volume;
-    bool hold;
-  };
-  const Case cases[] = {{1500, 18, 150, true}, {1501, 18, 150, false}, {400, 18, 150, true}, {399, 18, 150, false},
-                        {800, 17, 200, false}, {800, 30, 149, false}};
-  for (const Case& c : cases) EXPECT_EQ(SelectionPreconditionsHold(c.stems, c.d, c.volume), c.hold) << c.stems;
+  // Stems, mean diameter, volume: whether a selection cutting may be tried.
+  const std::tuple<int, int, int, bool> cases[] = {{1500, 18, 150, true}, {1501, 18, 150, false},
+                                                   {400, 18, 150, true},  {399, 18, 150, false},
+                                                   {800, 17, 200, false}, {800, 30, 149, false}};
+  for (auto [stems, d, volume, hold] : cases) EXPECT_EQ(SelectionPreconditionsHold(stems, d, volume), hold) << stems;
   data s(0);
   s.Slots[1].stems = 1500;
   s.Slots[1].meanDiameter = 17.5f;  // rounds to 18
   s.Slots[1].volumes[PineLogs] = 150;
-  EXPECT_TRUE(SelectionPreconditionsHoldAt(s, 1));
+  const bool at175 = SelectionPreconditionsHoldAt(s, 1);
   s.Slots[1].meanDiameter = 17.49f;
-  EXPECT_FALSE(SelectionPreconditionsHoldAt(s, 1));
-  EXPECT_FALSE(SelectionPreconditionsHoldAt(s, 6));
+  EXPECT_EQ((std::array{at175, SelectionPreconditionsHoldAt(s, 1), SelectionPreconditionsHoldAt(s, 6)}),
+            (std::array{true, false, false}));
   EXPECT_EQ(SelectionReasonLine(120, 16, 1800), "puusto 120 m3/ha,  keskiläpimitta 16 cm,  runkoluku 1800 kpl/ha,");
   EXPECT_EQ(SelectionFailLine(), "edellytykset poimintahakkuulle eivät täyty   !");
 }
 
 TEST(CuttingCommandRules, SpeciesRemovalCorridorAndRegeneration) {
-  EXPECT_FALSE(SpeciesRemovalRefusal(true, 12, false).Refused());
-  EXPECT_FALSE(SpeciesRemovalRefusal(false, 18, false).Refused());
-  EXPECT_FALSE(SpeciesRemovalRefusal(false, 12, true).Refused());
+  EXPECT_EQ(
+      (std::array{SpeciesRemovalRefusal(true, 12, false).Refused(), SpeciesRemovalRefusal(false, 18, false).Refused(),
+                  SpeciesRemovalRefusal(false, 12, true).Refused()}),
+      (std::array{false, false, false}));
   const CuttingRefusal species = SpeciesRemovalRefusal(false, 17, false);
   EXPECT_EQ((QStringList{species.caption, species.line1, species.line2}),
             (QStringList{"Puulajin poisto",
@@ -111,12 +104,8 @@ TEST(GrowRules, RefusalsInOrder) {
   const QString twice = "puustoa voidaan kasvattaa korkeintaan kahdesti   !";
   const QString afterCut = "puustoa voidaan kasvattaa vain kerran hakkuun jälkeen   !";
   const QString limit = "toimenpiteiden lukumäärä korkeintaan 5 !";
-  struct Case {
-    std::vector<int> stems;  // of slots 0..
-    const char* kinds;
-    QString line;  // empty: allowed
-  };
-  const Case cases[] = {
+  // The stems of slots 0.., the steps; the refusal's line (empty: allowed).
+  const std::tuple<std::vector<int>, const char*, QString> cases[] = {
       {{0}, "", zero},
       {{9}, "", few},
       {{10}, "", ""},
@@ -129,12 +118,10 @@ TEST(GrowRules, RefusalsInOrder) {
       {{900, 800, 700, 600, 500, 400}, "CCCCC", limit},
       {{900, 880, 700, 600, 500, 400}, "GCCCC", limit},
   };
-  for (const Case& c : cases) {
-    const CuttingRefusal r = GrowRefusal(Chain(Steps(c.kinds), c.stems), static_cast<int>(c.stems.size()) - 1);
-    EXPECT_EQ(r.line1, c.line) << c.kinds << " " << c.stems.back();
-    if (!c.line.isEmpty()) {
-      EXPECT_EQ(r.caption, c.line == limit ? QStringLiteral("Rajoite") : QStringLiteral("Puuston kasvatus"));
-    }
+  for (const auto& [stems, kinds, line] : cases) {
+    const CuttingRefusal r = GrowRefusal(Chain(Steps(kinds), stems), static_cast<int>(stems.size()) - 1);
+    const QString caption = line.isEmpty() ? "" : line == limit ? "Rajoite" : "Puuston kasvatus";
+    EXPECT_EQ(std::pair(r.caption, r.line1), std::pair(caption, line)) << kinds << " " << stems.back();
   }
 }
 
@@ -168,8 +155,8 @@ TEST(GrowRules, GrowGrowUndoUndoReturnsTheMeasuredStand) {
   const data start = *stand;
 
   ApplyGrowingStep(*stand, NextGrowthKind(*stand), 10);
-  EXPECT_EQ(std::tuple(CurrentPhase(), stand->Slots[1].name, stand->Slots[1].years), std::tuple(1, "Kasvatus", 10));
-  EXPECT_EQ(stand->GrownSizes1.size(), stand->Trees.size());
+  EXPECT_EQ(std::tuple(CurrentPhase(), stand->Slots[1].name, stand->Slots[1].years, stand->GrownSizes1.size()),
+            std::tuple(1, "Kasvatus", 10, stand->Trees.size()));
   EXPECT_GT(stand->SlotTotalVolume(1), stand->SlotTotalVolume(0));
   // Mortality removed trees by phase 1, as the slot counts.
   int died = 0;
@@ -180,30 +167,24 @@ TEST(GrowRules, GrowGrowUndoUndoReturnsTheMeasuredStand) {
 
   ASSERT_EQ(NextGrowthKind(*stand), 2);
   ApplyGrowingStep(*stand, 2, 5);
-  EXPECT_EQ(CurrentPhase(), 2);
-  EXPECT_EQ(stand->GrownSizes2.size(), stand->Trees.size());
+  EXPECT_EQ(std::tuple(CurrentPhase(), stand->GrownSizes2.size(), stand->PhaseYearText(2)),
+            std::tuple(2, stand->Trees.size(), QString("2029")));
   EXPECT_GE(stand->SlotMeanHeight(2), stand->SlotMeanHeight(1));
-  EXPECT_EQ(stand->PhaseYearText(2), "2029");
 
   Undo(*stand);
-  EXPECT_EQ(CurrentPhase(), 1);
-  EXPECT_TRUE(stand->GrownSizes2.empty());
+  EXPECT_EQ(std::pair(CurrentPhase(), stand->GrownSizes2.empty()), std::pair(1, true));
   standcompare::ExpectSameStand(*stand, afterFirst);
   Undo(*stand);
-  EXPECT_EQ(CurrentPhase(), 0);
-  EXPECT_TRUE(stand->GrownSizes1.empty());  // the first step's sizes go too
+  EXPECT_EQ(std::pair(CurrentPhase(), stand->GrownSizes1.empty()),
+            std::pair(0, true));  // the first step's sizes go too
   standcompare::ExpectSameStand(*stand, start);
   EXPECT_EQ(stand->SpeciesValue(0, 7), 0);  // the ages given for the first step go
 }
 
 TEST(RecommendRules, StateByStepAndClass) {
-  struct Case {
-    int devClass;
-    const char* step;  // slot 1's name; phase 1 when given, else phase 0
-    bool newForest, estimate;
-    int state;
-  };
-  const Case cases[] = {
+  // Development class, slot 1's name (phase 1 when given, else phase 0), the
+  // new-forest button shown, an estimate made; the panel's state.
+  const std::tuple<int, const char*, bool, bool, int> cases[] = {
       {6, nullptr, false, false, RecommendsOperation},
       {1, nullptr, false, false, RecommendsNothing},  // treeless area
       {2, nullptr, false, false, RecommendsNothing},  // small seedling stand
@@ -214,11 +195,11 @@ TEST(RecommendRules, StateByStepAndClass) {
       {6, "Avohakkuu, säästöpuita 30 kpl/ha", true, true, RecommendsNothing},
       {6, "alaharvennus hakkuukertymään 40 m3/ha", false, false, RecommendsOperation},
   };
-  for (const Case& c : cases) {
-    data s = Chain(c.step ? std::vector<QString>{c.step} : std::vector<QString>{});
-    s.Header.developmentClass = c.devClass;
-    EXPECT_EQ(RecommendationState(s, c.step ? 1 : 0, c.newForest, c.estimate), c.state)
-        << c.devClass << " " << (c.step ? c.step : "-");
+  for (const auto& [devClass, step, newForest, estimate, state] : cases) {
+    data s = Chain(step ? std::vector<QString>{step} : std::vector<QString>{});
+    s.Header.developmentClass = devClass;
+    EXPECT_EQ(RecommendationState(s, step ? 1 : 0, newForest, estimate), state)
+        << devClass << " " << (step ? step : "-");
   }
 }
 

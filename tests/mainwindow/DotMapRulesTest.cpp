@@ -3,6 +3,7 @@
 // in its stored plot-y order, the species legend and the caption.
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <algorithm>
 
 #include "mainwindow/DotMapRules.h"
@@ -50,13 +51,15 @@ DotMapOptions Options(int mode, int size = 1, int enlarge = 1) {
   return o;
 }
 
-std::vector<int> XsOf(const DotMap& m) {
-  std::vector<int> xs;
-  for (const DotMapDot& d : m.dots) xs.push_back(d.x);
-  return xs;
+// The dots as "x radius colour", in drawing order.
+QStringList Dots(const DotMap& m) {
+  QStringList dots;
+  for (const DotMapDot& d : m.dots) dots << QString("%1 %2 %3").arg(d.x).arg(d.radius).arg(d.colour, 0, 16);
+  return dots;
 }
-
-int X(int plotX) { return InterpolatePicturePosition(0, 556, plotX, 20, 620); }
+QString Dot(int plotX, int radius, int colour) {
+  return QString("%1 %2 %3").arg(InterpolatePicturePosition(0, 556, plotX, 20, 620)).arg(radius).arg(colour, 0, 16);
+}
 
 }  // namespace
 
@@ -65,13 +68,11 @@ TEST(DotMap, RadiusBackgroundAndMode) {
   EXPECT_EQ((std::vector<int>{DotRadius(0, 0, false), DotRadius(0, 0, true), DotRadius(1, 0, true), DotRadius(1, 1, true),
                               DotRadius(1, 1, false), DotRadius(3, 3, true), DotRadius(3, 3, false)}),
             (std::vector<int>{1, 1, 2, 4, 2, 8, 4}));
-
   // The measured map and the standing trees on the light background; the
   // removal on the dark one; the mortality on pale cream.
   EXPECT_EQ((std::vector<int>{DotMapBackground(true, 1, false), DotMapBackground(false, 0, false),
                               DotMapBackground(false, 1, false), DotMapBackground(false, 2, true)}),
             (std::vector<int>{0xA5F2F2, 0xA5F2F2, 0x474747, 0xF0FBFF}));
-
   // The removal box wins over the mortality box.
   EXPECT_EQ((std::vector<int>{OverviewModeOf(false, false), OverviewModeOf(true, false), OverviewModeOf(false, true),
                               OverviewModeOf(true, true)}),
@@ -86,56 +87,24 @@ TEST(DotMap, EachMapShowsItsTreesWithTheirSizes) {
   ASSERT_TRUE(TreeHasVolume(0, 32, 24));
   ASSERT_FALSE(TreeHasVolume(0, 8, 7));
   const DotMap before = TreeDotMap(s, true, Options(0));
-  EXPECT_EQ(before.background, PaletteColorValue(22));
-  EXPECT_EQ(XsOf(before), (std::vector<int>{X(20), X(100), X(620), X(320)}));
+  EXPECT_EQ(std::pair(before.background, before.enlarged), std::pair(PaletteColorValue(22), true));
+  EXPECT_EQ(Dots(before), (QStringList{Dot(20, 2, SpeciesColorValue(0)), Dot(100, 2, SpeciesColorValue(2)),
+                                       Dot(620, 2, SpeciesColorValue(1)), Dot(320, 4, SpeciesColorValue(0))}));
   EXPECT_EQ(before.dots[0].y, InterpolatePicturePosition(0, 139, 60, 50, 200));
-  EXPECT_EQ(std::tuple(before.dots[0].colour, before.dots[1].colour, before.dots[2].colour),
-            std::tuple(SpeciesColorValue(0), SpeciesColorValue(2), SpeciesColorValue(1)));
-  EXPECT_EQ(std::tuple(before.dots[0].radius, before.dots[3].radius, before.enlarged), std::tuple(2, 4, true));
-
-  // After the steps: the two pines stand.
-  const DotMap after = TreeDotMap(s, false, Options(0));
-  EXPECT_EQ(XsOf(after), (std::vector<int>{X(20), X(320)}));
-  // The removal: the spruce; the mortality: the birch, in palette colour 12
-  // on cream.
+  // After the steps: the two pines stand. The removal: the spruce; the
+  // mortality: the birch, in palette colour 12 on cream.
+  EXPECT_EQ(Dots(TreeDotMap(s, false, Options(0))),
+            (QStringList{Dot(20, 2, SpeciesColorValue(0)), Dot(320, 4, SpeciesColorValue(0))}));
   const DotMap removal = TreeDotMap(s, false, Options(1));
-  EXPECT_EQ(XsOf(removal), (std::vector<int>{X(620)}));
-  EXPECT_EQ(std::pair(removal.dots[0].colour, removal.background), std::pair(SpeciesColorValue(1), 0x474747));
+  EXPECT_EQ(std::pair(Dots(removal), removal.background),
+            std::pair(QStringList{Dot(620, 2, SpeciesColorValue(1))}, 0x474747));
   const DotMap mortality = TreeDotMap(s, false, Options(2));
-  EXPECT_EQ(XsOf(mortality), (std::vector<int>{X(100)}));
-  EXPECT_EQ(std::pair(mortality.dots[0].colour, mortality.background), std::pair(PaletteColorValue(12), 0xF0FBFF));
-
+  EXPECT_EQ(std::pair(Dots(mortality), mortality.background),
+            std::pair(QStringList{Dot(100, 2, PaletteColorValue(12))}, 0xF0FBFF));
   // Without the enlargement every dot takes the dot size alone.
   const DotMap plain = TreeDotMap(s, true, Options(0, 3, 0));
   for (const DotMapDot& d : plain.dots) EXPECT_EQ(d.radius, 4);
   EXPECT_FALSE(plain.enlarged);
-}
-
-TEST(DotMap, SizesOfTheRemovalAfterTheFirstGrowth) {
-  // A stand grown first (phase 1, sizes after it) and thinned then
-  // (phase 2): the removal map draws the cut trees at their grown sizes.
-  data s(2);
-  s.Header.measurementDay = 43631;
-  s.Header.developmentClass = 5;
-  s.Trees[0] = TreeRecord{300, 100, 1300, 1100, 2, 0, {}};  // 13 cm, 11 m pine: no logs yet
-  s.Trees[1] = TreeRecord{400, 150, 1000, 900, 1, 0, {}};  // died in the growth
-  s.Slots[1].name = "Kasvatus";
-  s.Slots[1].years = 10;
-  s.Slots[2].name = "harvennus";
-  s.GrownSizes1 = s.AllocGrownSizes();
-  s.GrownSizes1[0] = {3400, 2400};
-  s.GrownSizes1[1] = {1100, 1000};
-  DotMapOptions o = Options(1, 1, 2);
-  ASSERT_TRUE(TreeHasVolume(0, 34, 24) && !TreeHasVolume(0, 13, 11));
-  const DotMap removal = TreeDotMap(s, false, o);
-  ASSERT_EQ(removal.dots.size(), 1u);
-  EXPECT_EQ(removal.dots[0].radius, 2 + 3);
-  // The mortality map uses the measured sizes: the first growth killed the
-  // other tree.
-  o.mode = 2;
-  const DotMap mortality = TreeDotMap(s, false, o);
-  ASSERT_EQ(mortality.dots.size(), 1u);
-  EXPECT_EQ(mortality.dots[0].radius, 2);
 }
 
 TEST(DotMap, TheStandKeepsItsPlotYOrder) {

@@ -1,7 +1,8 @@
-// The regeneration cutting dialog's rules: which pages a stand allows at the
-// edges of each threshold, the retention-per-group list rebuilt for each
-// group count, the five operation texts, the sample captions and the OK
-// checks.
+// The regeneration cutting dialog's rules: which pages a stand allows by its
+// species and spruce share, the option lists, the operation texts and the OK
+// checks that the dialog's tests (ClearTest) do not reach: there the stem
+// thresholds, the retention trees per group, the texts of each page and the
+// seed-tree checks are read in the dialog.
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,6 @@
 #include "tests/model/CuttingStands.h"
 
 namespace {
-
-using Pages = std::array<bool, kRegenerationPageCount>;  // small gap, clear-cut, seed, shelter, strip
-
-struct PageCase {
-  const char* name;
-  RegenerationStandFacts facts;
-  Pages visible;
-  bool retention;
-  int firstPage;
-};
 
 RegenerationStandFacts Facts(int n, bool pine, bool birch, int volume, int spruce, bool strip = true) {
   RegenerationStandFacts f;
@@ -32,53 +23,50 @@ RegenerationStandFacts Facts(int n, bool pine, bool birch, int volume, int spruc
   return f;
 }
 
+// The pages shown, small gap, clear-cut, seed trees, shelter trees and
+// strips, as "1" or "0".
+QString Pages(const AllowedCuttingTypes& a) {
+  QString shown;
+  for (bool v : a.visible) shown += v ? '1' : '0';
+  return shown;
+}
+
 }  // namespace
 
 TEST(ClearRules, PageAvailabilityAtEveryThreshold) {
-  const PageCase cases[] = {
-      {"149 stems: clear-cut only, no groups", Facts(149, true, true, 200, 200), {0, 1, 0, 0, 0}, false, ClearCutPage},
-      {"150 stems: clear-cut with groups and strips", Facts(150, true, true, 200, 200), {0, 1, 0, 0, 1}, true,
-       ClearCutPage},
-      {"199 stems: no seed trees yet", Facts(199, true, false, 200, 200), {0, 1, 0, 0, 1}, true, ClearCutPage},
-      {"200 stems with pine: seed trees", Facts(200, true, false, 200, 200), {0, 1, 1, 0, 1}, true, ClearCutPage},
-      {"200 stems with birch only: seed trees", Facts(200, false, true, 200, 0), {0, 1, 1, 0, 1}, true,
-       ClearCutPage},
-      {"no pine or birch: never seed trees", Facts(900, false, false, 200, 200), {1, 1, 0, 1, 1}, true,
-       SmallGapPage},
-      {"299 stems: no small gap", Facts(299, true, true, 200, 200), {0, 1, 1, 0, 1}, true, ClearCutPage},
-      {"300 stems: small gap, opened first", Facts(300, true, true, 200, 200), {1, 1, 1, 0, 1}, true, SmallGapPage},
-      {"419 stems: no shelter trees", Facts(419, true, true, 100, 40), {1, 1, 1, 0, 1}, true, SmallGapPage},
-      {"420 stems, spruce 40 %: shelter trees", Facts(420, true, true, 100, 40), {1, 1, 1, 1, 1}, true,
-       SmallGapPage},
-      {"420 stems, spruce 39 %: no shelter trees", Facts(420, true, true, 100, 39), {1, 1, 1, 0, 1}, true,
-       SmallGapPage},
-      {"spruce 40 % of an uneven volume", Facts(500, true, true, 253, 102), {1, 1, 1, 1, 1}, true, SmallGapPage},
-      {"spruce just under 40 % of it", Facts(500, true, true, 253, 101), {1, 1, 1, 0, 1}, true, SmallGapPage},
-      {"strip page refused by the main window", Facts(1000, true, true, 300, 300, false), {0, 1, 0, 0, 0}, false,
-       ClearCutPage},
+  const std::tuple<RegenerationStandFacts, const char*, bool, int> cases[] = {
+      {Facts(149, true, true, 200, 200), "01000", false, ClearCutPage},  // no groups, no strips
+      {Facts(150, true, true, 200, 200), "01001", true, ClearCutPage},
+      {Facts(200, false, true, 200, 0), "01101", true, ClearCutPage},    // seed trees with birch only
+      {Facts(900, false, false, 200, 200), "11011", true, SmallGapPage},  // neither: never seed trees
+      {Facts(299, true, true, 200, 200), "01101", true, ClearCutPage},   // no small gap
+      {Facts(300, true, true, 200, 200), "11101", true, SmallGapPage},   // small gap, opened first
+      {Facts(420, true, true, 100, 40), "11111", true, SmallGapPage},    // spruce 40 %: shelter trees
+      {Facts(420, true, true, 100, 39), "11101", true, SmallGapPage},
+      {Facts(500, true, true, 253, 102), "11111", true, SmallGapPage},  // 40 % of an uneven volume
+      {Facts(500, true, true, 253, 101), "11101", true, SmallGapPage},
+      // The strip page refused by the main window.
+      {Facts(1000, true, true, 300, 300, false), "01000", false, ClearCutPage},
   };
-  for (const PageCase& c : cases) {
-    const AllowedCuttingTypes a = AllowedCuttingTypesFor(c.facts);
-    EXPECT_EQ(a.visible, c.visible) << c.name;
-    EXPECT_EQ(a.retentionEnabled, c.retention) << c.name;
-    EXPECT_EQ(a.retentionGroups, c.retention ? 2 : 0) << c.name;
-    EXPECT_EQ(a.firstPage, c.firstPage) << c.name;
-    EXPECT_EQ(a.optionsReset, c.facts.stripAllowed) << c.name;
+  for (const auto& [facts, pages, retention, first] : cases) {
+    const AllowedCuttingTypes a = AllowedCuttingTypesFor(facts);
+    EXPECT_EQ(std::tuple(Pages(a), a.retentionEnabled, a.retentionGroups, a.firstPage, a.optionsReset),
+              std::tuple(QString(pages), retention, retention ? 2 : 0, first, facts.stripAllowed))
+        << facts.stemsPerHa;
   }
 }
 
 TEST(ClearRules, SpeciesBoxesFollowTheStandingSpecies) {
   // A species the stand lacks is disabled and never ticked on the seed-tree
   // page; on the shelter page the boxes start unticked.
-  const AllowedCuttingTypes birchOnly = AllowedCuttingTypesFor(Facts(800, false, true, 200, 100));
-  EXPECT_FALSE(birchOnly.seedPineEnabled);
-  EXPECT_FALSE(birchOnly.seedPineTicked);
-  EXPECT_TRUE(birchOnly.seedBirchEnabled);
-  EXPECT_TRUE(birchOnly.seedBirchTicked);
-  EXPECT_FALSE(birchOnly.shelterPineEnabled);
-  EXPECT_TRUE(birchOnly.shelterBirchEnabled);
-  const AllowedCuttingTypes both = AllowedCuttingTypesFor(Facts(800, true, true, 200, 100));
-  EXPECT_TRUE(both.seedPineTicked && both.seedBirchTicked && both.shelterPineEnabled);
+  const auto boxes = [](const AllowedCuttingTypes& a) {
+    return std::tuple(a.seedPineEnabled, a.seedPineTicked, a.seedBirchEnabled, a.seedBirchTicked, a.shelterPineEnabled,
+                      a.shelterBirchEnabled);
+  };
+  EXPECT_EQ(boxes(AllowedCuttingTypesFor(Facts(800, false, true, 200, 100))),
+            std::tuple(false, false, true, true, false, true));
+  EXPECT_EQ(boxes(AllowedCuttingTypesFor(Facts(800, true, true, 200, 100))),
+            std::tuple(true, true, true, true, true, true));
 }
 
 TEST(ClearRules, FactsReadTheCurrentSlotAndTheStandingTrees) {
@@ -89,18 +77,13 @@ TEST(ClearRules, FactsReadTheCurrentSlotAndTheStandingTrees) {
   s.Trees[2].removedBy = 1;
   s.RecordPhase(1, "Puulajin poisto, koivu", 0, 0);
   const RegenerationStandFacts f = RegenerationFactsOf(s, 1, true);
-  EXPECT_EQ(f.stemsPerHa, 2);
-  EXPECT_FALSE(f.pineStands);
-  EXPECT_FALSE(f.birchStands);
-  EXPECT_EQ(f.totalVolume, s.SlotTotalVolume(1));
-  EXPECT_EQ(f.spruceVolume, s.Slots[1].volumes[SprucePulpwood] + s.Slots[1].volumes[SpruceLogs]);
+  EXPECT_EQ(std::tuple(f.stemsPerHa, f.pineStands, f.birchStands, f.totalVolume, f.spruceVolume, f.stripAllowed),
+            std::tuple(2, false, false, s.SlotTotalVolume(1),
+                       s.Slots[1].volumes[SprucePulpwood] + s.Slots[1].volumes[SpruceLogs], true));
   EXPECT_GT(f.spruceVolume, 0);
-  EXPECT_TRUE(f.stripAllowed);
 }
 
 TEST(ClearRules, OptionLists) {
-  EXPECT_EQ(SmallGapItems(), (QStringList{"0.05", "0.10", "0.15", "0.20", "0.25", "0.30"}));
-  EXPECT_EQ(RetentionGroupItems(), (QStringList{"0", "1", "2", "3"}));
   EXPECT_EQ(StripWidthItems(), (QStringList{"20", "25", "30", "35", "40", "45", "50", "60", "70", "80", "90", "100"}));
   const QStringList seed = SeedTreeCountItems();
   const QStringList shelter = ShelterTreeCountItems();
@@ -108,68 +91,26 @@ TEST(ClearRules, OptionLists) {
   const QString strip = StripWidthItems().at(kStripWidthDefault);
   EXPECT_EQ((QStringList{seed.at(kSeedTreeCountDefault), seed.last(), shelter.last(), strip}),
             (QStringList{"50", "150", "300", "50"}));
-  // Retention trees per group: 1..15, then by fives to a last that falls
-  // with the groups (the window rebuilds it, ClearTest).
-  for (auto [groups, last] : {std::pair(1, "60"), std::pair(2, "40"), std::pair(3, "25")}) {
-    const QStringList items = RetentionPerGroupItems(groups);
-    EXPECT_EQ((QStringList{items.first(), items.at(kPerGroupDefault), items.at(15), items.last()}),
-              (QStringList{"1", "15", "20", last}))
-        << groups;
-  }
   EXPECT_EQ(std::pair(RetainedIndex(14, 17), RetainedIndex(-1, 17)), std::pair(14, -1));
 }
 
-// The texts the regeneration dialog shows on each page's default choices are
-// read in the dialog (ClearTest); here the others.
 TEST(ClearRules, OperationTexts) {
-  struct Case {
-    QString text;
-    QString expected;
-  };
-  const Case cases[] = {
-      {SmallGapOperationText(0), "Pienaukkohakkuu, aukon koko 0.05 ha"},
-      {SmallGapOperationText(2), "Pienaukkohakkuu, aukon koko 0.15 ha"},
-      {ClearCutOperationText(0, 0), "Avohakkuu, säästöpuita 0 kpl/ha"},
-      {SeedTreeOperationText(true, true, true, 50), "Siemenpuuhakkuu, mänty+/koivu+ 50 kpl/ha"},
-      {SeedTreeOperationText(false, true, true, 37), "Siemenpuuhakkuu, koivu+ 37 kpl/ha"},
-      {SeedTreeOperationText(false, false, true, 50), ""},
-      {ShelterwoodOperationText(true, false, false, 100), "Suojuspuuhakkuu, Kuusi/Mänty 100 kpl/ha"},
-      {ShelterwoodOperationText(true, true, true, 120), "Suojuspuuhakkuu, ku+/mä+/ko+ 120 kpl/ha"},
-      {ShelterwoodOperationText(false, false, false, 100), "Suojuspuuhakkuu, Kuusi 100 kpl/ha"},
-      {ShelterwoodOperationText(false, true, true, 90), "Suojuspuuhakkuu, Kuusi+/Koivu+ 90 kpl/ha"},
-      {StripOperationText(50), "Kaistalehakkuu, kaistaleen leveys 50 m"},
-      {RemainingSampleCaption(ClearCutPage), "1 ha otos puustosta avohakkuun jälkeen"},
-      {RemovalSampleCaption(StripPage), "1 ha otos hakkuukertymästä kaistalehakkuun jälkeen"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.text, c.expected) << c.expected.toStdString();
-  EXPECT_EQ(SmallGapArea(3), 20);
+  EXPECT_EQ((QStringList{SeedTreeOperationText(false, false, true, 50), ShelterwoodOperationText(false, true, true, 90),
+                         RemovalSampleCaption(StripPage)}),
+            (QStringList{"", "Suojuspuuhakkuu, Kuusi+/Koivu+ 90 kpl/ha",
+                         "1 ha otos hakkuukertymästä kaistalehakkuun jälkeen"}));
 }
 
 TEST(ClearRules, OkChecks) {
-  struct Case {
-    const char* name;
-    int page;
-    bool pine, birch;
-    int chosen, kept;
-    ClearOkCheck::Kind kind;
-    QString caption, line1, line2;
+  using K = ClearOkCheck::Kind;
+  const std::tuple<int, bool, bool, int, int, K, QStringList> cases[] = {
+      {ClearCutPage, false, false, 0, 0, K::Close, {"", "", ""}},
+      {ShelterwoodPage, false, false, 120, 80, K::Question,
+       {"Suojuspuuhakkuu", "Valittuja puita hakkuualalla 80 kpl !", "Suoritetaanko suojuspuuhakkuu  ?"}},
+      {ShelterwoodPage, false, false, 100, 100, K::Close, {"", "", ""}},
   };
-  const Case cases[] = {
-      {"clear-cut closes", ClearCutPage, false, false, 0, 0, ClearOkCheck::Close, "", "", ""},
-      {"seed trees without species", SeedTreePage, false, false, 50, 0, ClearOkCheck::Notice, "Siemenpuuhakkuu",
-       "valitse puulajit !", ""},
-      {"seed trees kept as chosen", SeedTreePage, true, false, 50, 50, ClearOkCheck::Close, "", "", ""},
-      {"fewer seed trees than chosen", SeedTreePage, true, false, 50, 49, ClearOkCheck::Question, "Siemenpuuhakkuu",
-       "Valittuja puita hakkuualalla 49 kpl !", "Suoritetaanko siemenpuuhakkuu  ?"},
-      {"fewer shelter trees than chosen", ShelterwoodPage, false, false, 120, 80, ClearOkCheck::Question,
-       "Suojuspuuhakkuu", "Valittuja puita hakkuualalla 80 kpl !", "Suoritetaanko suojuspuuhakkuu  ?"},
-      {"shelter trees kept as chosen", ShelterwoodPage, false, false, 100, 100, ClearOkCheck::Close, "", "", ""},
-  };
-  for (const Case& c : cases) {
-    const ClearOkCheck k = ClearOkCheckFor(c.page, c.pine, c.birch, c.chosen, c.kept);
-    EXPECT_EQ(k.kind, c.kind) << c.name;
-    EXPECT_EQ(k.caption, c.caption) << c.name;
-    EXPECT_EQ(k.line1, c.line1) << c.name;
-    EXPECT_EQ(k.line2, c.line2) << c.name;
+  for (const auto& [page, pine, birch, chosen, kept, kind, lines] : cases) {
+    const ClearOkCheck k = ClearOkCheckFor(page, pine, birch, chosen, kept);
+    EXPECT_EQ(std::pair(k.kind, QStringList({k.caption, k.line1, k.line2})), std::pair(kind, lines)) << page << kept;
   }
 }

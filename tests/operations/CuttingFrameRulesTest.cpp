@@ -1,6 +1,6 @@
 // The shared frame of the cutting dialogs: trial readings, the removal by
-// assortment group and its chart, the result labels, the reset of a trial
-// and the trees of the preview pictures.
+// assortment group and its chart, the result labels and the trees of the
+// preview pictures (the reset of a trial is read in the dialogs' tests).
 
 #include <gtest/gtest.h>
 
@@ -8,32 +8,26 @@
 #include "model/Phase.h"
 #include "model/Settings.h"
 #include "operations/CuttingFrameRules.h"
+#include "tests/mainwindow/SlotStands.h"
 #include "ui/PaletteRules.h"
 
 namespace {
 
 // Slot 0 and a trial slot 1 worked by hand; one hectare.
 data TwoSlots() {
-  data s(0);
-  s.Header.area = 1.0f;
-  PhaseSlot& a = s.Slots[0];
-  a.name = "mitattu";
-  a.stems = 900;
-  a.volumes[PinePulpwood] = 40;
-  a.volumes[SprucePulpwood] = 30;
-  a.volumes[PineLogs] = 50;
-  a.volumes[SpruceLogs] = 20;
-  a.volumes[EnergyWood] = 10;
-  PhaseSlot& b = s.Slots[1];
-  b.name = "Alaharvennus hakkuukertymään 27 m3/ha";
-  b.stems = 700;
-  b.basalArea = 18.3f;
-  b.volumes[PinePulpwood] = 30;
-  b.volumes[SprucePulpwood] = 25;
-  b.volumes[PineLogs] = 40;
-  b.volumes[SpruceLogs] = 20;
-  b.volumes[EnergyWood] = 8;
+  data s = slotstands::Measured(
+      1.0f, 900, {{PinePulpwood, 40}, {SprucePulpwood, 30}, {PineLogs, 50}, {SpruceLogs, 20}, {EnergyWood, 10}});
+  slotstands::SetSlot(s, 1, "Alaharvennus hakkuukertymään 27 m3/ha", 700,
+                      {{PinePulpwood, 30}, {SprucePulpwood, 25}, {PineLogs, 40}, {SpruceLogs, 20}, {EnergyWood, 8}});
+  s.Slots[1].basalArea = 18.3f;
   return s;
+}
+
+// The chart's bars as "value label colour".
+QStringList Bars(const RemovalChartContent& c) {
+  QStringList bars;
+  for (const auto& b : c.bars) bars << QString("%1 %2 %3").arg(b.value).arg(b.label).arg(b.colour, 0, 16);
+  return bars;
 }
 
 class CuttingFrame : public ::testing::Test {
@@ -71,14 +65,11 @@ TEST_F(CuttingFrame, RemovalByGroupAndChart) {
   const RemovalGroups v = TrialRemovalByGroup(s, false, 0, 1);
   EXPECT_EQ((std::vector<int>{v.total, v.energyWood, v.pulpwood, v.logs}), (std::vector<int>{27, 2, 15, 10}));
   const RemovalChartContent c = RemovalChartFor(s, false);
-  ASSERT_EQ(c.bars.size(), 3u);
-  EXPECT_EQ((std::vector<int>{c.bars[0].value, c.bars[1].value, c.bars[2].value}), (std::vector<int>{2, 15, 10}));
-  EXPECT_EQ((QStringList{c.bars[0].label, c.bars[1].label, c.bars[2].label}), (QStringList{"ranka", "kuitu", "tukki"}));
-  EXPECT_EQ((std::vector<int>{c.bars[0].colour, c.bars[1].colour, c.bars[2].colour}),
-            (std::vector<int>{PaletteColorValue(26), PaletteColorValue(25), PaletteColorValue(17)}));
+  EXPECT_EQ(Bars(c), (QStringList{QString("2 ranka %1").arg(PaletteColorValue(26), 0, 16),
+                                  QString("15 kuitu %1").arg(PaletteColorValue(25), 0, 16),
+                                  QString("10 tukki %1").arg(PaletteColorValue(17), 0, 16)}));
   // Logs 10 of 27: shares 37.0, 18.5, 37.0, 7.4 -> 37, 19, 37, 7.
-  EXPECT_EQ(c.title, (QStringList{"27 m3/ha", "tukki % 37"}));
-  EXPECT_EQ(c.valueFormat, "###0.###");
+  EXPECT_EQ(std::pair(c.title, c.valueFormat), std::pair(QStringList{"27 m3/ha", "tukki % 37"}, QString("###0.###")));
 
   model::SettingsRecord& r = model::CurrentSettings();
   r.pulpwoodPrices = {15.0f, 17.0f, 12.0f, 10.0f, 9.0f};
@@ -87,10 +78,8 @@ TEST_F(CuttingFrame, RemovalByGroupAndChart) {
   const RemovalGroups m = TrialRemovalByGroup(s, true, 0, 1);
   // 2 x 5; 10 x 15 + 5 x 17; 10 x 55.
   EXPECT_EQ((std::vector<int>{m.total, m.energyWood, m.pulpwood, m.logs}), (std::vector<int>{795, 10, 235, 550}));
-  const RemovalChartContent priced = RemovalChartFor(s, true);
-  // 795 / 27 = 29.4 per m3.
-  EXPECT_EQ(priced.title, (QStringList{"795 €/ha", "29 €/m3"}));
-  // Nothing removed: a value of 0 per m3.
+  // 795 / 27 = 29.4 per m3; nothing removed: a value of 0 per m3.
+  EXPECT_EQ(RemovalChartFor(s, true).title, (QStringList{"795 €/ha", "29 €/m3"}));
   data same = TwoSlots();
   same.Slots[1] = same.Slots[0];
   EXPECT_EQ(RemovalChartFor(same, true).title, (QStringList{"0 €/ha", "0 €/m3"}));
@@ -105,25 +94,8 @@ TEST_F(CuttingFrame, AfterAFirstGrowingStepRemovalsCountFromItsSlot) {
   s.Slots[0].volumes.fill(0);
   s.Slots[0].stems = 2000;
   SetCurrentPhase(1);
-  EXPECT_EQ(CuttingStartSlot(s), 1);
-  EXPECT_EQ(TrialStemsRemovedSinceStart(s), 200);
-  EXPECT_EQ(RemovalChartFor(s, false).title, (QStringList{"27 m3/ha", "tukki % 37"}));
-}
-
-TEST_F(CuttingFrame, ResetUndoesAndClearsOnlyTheTrialPhase) {
-  data s(4);
-  for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{100.0f + i, 60.0f + i, 2000, 1800, i % 3, 0, {}};
-  s.Slots[1].name = "Ajourat";
-  s.Slots[2].name = "trial";
-  s.Slots[2].stems = 1;
-  ResetTrialCutting(s, 2);
-  EXPECT_EQ((std::vector<int>{s.Trees[0].removedBy, s.Trees[1].removedBy, s.Trees[2].removedBy, s.Trees[3].removedBy}),
-            (std::vector<int>{0, 1, 0, 0}));
-  EXPECT_TRUE(s.Slots[2].name.isEmpty());
-  EXPECT_EQ(s.Slots[2].stems, 0);
-  EXPECT_EQ(s.Slots[1].name, "Ajourat");
-  for (int k : {0, 6, -1}) ResetTrialCutting(s, k);  // nothing beyond the slots, never the measured state
-  EXPECT_EQ(s.Trees[1].removedBy, 1);
+  EXPECT_EQ(std::tuple(CuttingStartSlot(s), TrialStemsRemovedSinceStart(s), RemovalChartFor(s, false).title),
+            std::tuple(1, 200, QStringList{"27 m3/ha", "tukki % 37"}));
 }
 
 TEST_F(CuttingFrame, PreviewTreesAfterAGrowingStep) {
@@ -144,23 +116,16 @@ TEST_F(CuttingFrame, PreviewTreesAfterAGrowingStep) {
   const std::vector<PreviewTree> t = CuttingPreviewTrees(s);
   // Tree 0 is not drawn; the others by latest height: 4 (860), 2 (1360),
   // 3 (1660), 1 (2460). Sizes after the growth, rounded: 1000 + 500 i + 449
-  // hundredths of a cm, heights + 160 cm.
+  // hundredths of a cm, heights + 160 cm. A 29 cm, 17 m spruce gives logs, and
+  // so does a 34 cm, 9 m pine (the pine rows of 32 and 40 cm give logs at any
+  // height).
   ASSERT_EQ(t.size(), 4u);
-  struct Want {
-    int x, y, d, h;
-    bool removed;
-  };
-  const Want want[4] = {{420, 100, 34, 9, false}, {220, 80, 24, 14, false}, {320, 90, 29, 17, true},
-                        {120, 70, 19, 25, true}};
-  for (int j = 0; j < 4; ++j) {
-    EXPECT_EQ((std::vector<int>{t[j].plotX, t[j].plotY, t[j].diameterCm, t[j].heightM, t[j].removed}),
-              (std::vector<int>{want[j].x, want[j].y, want[j].d, want[j].h, want[j].removed}))
-        << j;
-  }
-  // A 29 cm, 17 m spruce gives logs; a 34 cm, 9 m pine not.
-  EXPECT_TRUE(t[2].sawlog);
+  const std::array<int, 5> want[4] = {
+      {420, 100, 34, 9, false}, {220, 80, 24, 14, false}, {320, 90, 29, 17, true}, {120, 70, 19, 25, true}};
+  for (int j = 0; j < 4; ++j)
+    EXPECT_EQ((std::array<int, 5>{t[j].plotX, t[j].plotY, t[j].diameterCm, t[j].heightM, t[j].removed}), want[j]) << j;
+  EXPECT_EQ(std::pair(t[0].sawlog, t[2].sawlog), std::pair(true, true));
   EXPECT_EQ(SawlogNoteText(t), "tukkipuut isolla pisteellä  !");
-  EXPECT_EQ(SawlogNoteText({t[0]}), t[0].sawlog ? "tukkipuut isolla pisteellä  !" : "");
   // The list is back in y order.
   for (int i = 1; i < 5; ++i) EXPECT_LT(s.Trees[i - 1].y, s.Trees[i].y);
   EXPECT_EQ(s.Trees[1].removedBy, 2);
@@ -174,8 +139,9 @@ TEST_F(CuttingFrame, PreviewTreesAfterAGrowingStep) {
   ASSERT_EQ(p.size(), 2u);
   EXPECT_EQ((std::vector<int>{p[0].diameterCm, p[0].heightM, p[0].removed, p[1].diameterCm, p[1].heightM}),
             (std::vector<int>{13, 10, 0, 12, 10}));
-  EXPECT_EQ(OperationLabelLeft(500, 200), 75);
-  EXPECT_EQ(OperationLabelLeft(500, 503), 0);
+  // Pines of 12 and 13 cm give no logs (the 12 and 16 cm rows have none).
+  EXPECT_EQ(SawlogNoteText(p), "");
+  EXPECT_EQ(std::pair(OperationLabelLeft(500, 200), OperationLabelLeft(500, 503)), std::pair(75, 0));
 }
 
 }  // namespace

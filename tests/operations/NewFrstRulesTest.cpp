@@ -8,6 +8,7 @@
 #include "model/Data.h"
 #include "operations/ClearRules.h"
 #include "operations/NewFrstRules.h"
+#include "tests/mainwindow/SlotStands.h"
 
 namespace {
 
@@ -36,24 +37,12 @@ RegenerationEstimateInput Cultivation(float area, int method, int species, int a
   return in;
 }
 
-// A stand whose phase names are given: empty names are not recorded, a name
-// starting with a digit is a growing step of that many years.
-data Chain(const QStringList& names) {
-  data s(0);
-  s.Header.standId = "12a";
-  s.Slots[0].name = "mitattu";
-  for (int k = 1; k <= names.size(); ++k) {
-    s.Slots[k].name = names[k - 1];
-    s.Slots[k].years = names[k - 1].at(0).isDigit() ? names[k - 1].section(' ', 0, 0).toInt() : 0;
-  }
-  return s;
-}
-
 }  // namespace
 
 // The clear-cut estimate of 150 and 250 per ha on 2.5 ha and planting 2000
 // stems at 25 and 30 per 100 plants are worked through the estimate window's
-// controls (NewFrstTest); here the rest.
+// controls (NewFrstTest), and so are the default amounts, the captions and
+// whether an estimate exists; here the rest.
 TEST(NewFrstRules, NothingChosenOrABlankListCountsAsZero) {
   const RegenerationEstimate none = EstimateRegenerationCosts(Costs(2.5f, 0, 0));
   EXPECT_EQ((QStringList{none.totalPerStandText, none.clearingLine, none.soilLine, none.clearingPageText,
@@ -69,11 +58,12 @@ TEST(NewFrstRules, NothingChosenOrABlankListCountsAsZero) {
 
 TEST(NewFrstRules, PerStandTotalAddsTheRoundedParts) {
   // 1.3 ha (1.2999999 in single precision): each part of 1 per ha rounds to
-  // 1 per stand; the total is 2, not the rounded 2.6.
+  // 1 per stand; the total is 2, not the rounded 2.6. Halves round away from
+  // zero: 3 x 2.5 = 7.5 gives 8 per stand.
   const RegenerationEstimate e = EstimateRegenerationCosts(Costs(1.3f, 1, 1));
-  EXPECT_EQ((std::vector<int>{e.clearingPerStand, e.soilPerStand, e.totalPerStand}), (std::vector<int>{1, 1, 2}));
-  // Halves round away from zero: 3 x 2.5 = 7.5 gives 8 per stand.
-  EXPECT_EQ(EstimateRegenerationCosts(Costs(2.5f, 3, 0)).clearingPerStand, 8);
+  EXPECT_EQ((std::vector<int>{e.clearingPerStand, e.soilPerStand, e.totalPerStand,
+                              EstimateRegenerationCosts(Costs(2.5f, 3, 0)).clearingPerStand}),
+            (std::vector<int>{1, 1, 2, 8}));
 }
 
 TEST(NewFrstRules, SeedingAndPlanting) {
@@ -87,8 +77,8 @@ TEST(NewFrstRules, SeedingAndPlanting) {
                          " - kylvö, koivu 0.20 kg/ha, 0.50 kg/kuvio"}));
   // 1800 stems (item 8) at 33 per 100: 594; work 1 per 100: 18.
   const RegenerationEstimate p = EstimateRegenerationCosts(Cultivation(1.0f, Planting, 1, 8, 33, 1));
-  EXPECT_EQ((std::vector<int>{p.materialPerHa, p.workPerHa, p.totalPerStand}), (std::vector<int>{594, 18, 612}));
-  EXPECT_EQ(p.amountPerStand, "1800 kpl/kuvio");
+  EXPECT_EQ(std::tuple(p.materialPerHa, p.workPerHa, p.totalPerStand, p.amountPerStand),
+            std::tuple(594, 18, 612, QString("1800 kpl/kuvio")));
   // The amount for a stand of 4.3725 ha.
   EXPECT_EQ(EstimateRegenerationCosts(Cultivation(4.3725f, Planting, 0, 10, 0, 0)).cultivationLine,
             " - istutus, mänty 2000 kpl/ha, 8745 kpl/kuvio");
@@ -98,8 +88,7 @@ TEST(NewFrstRules, CultivationCountsOnlyWhereItIsShownAndChosen) {
   RegenerationEstimateInput hidden = Cultivation(2.0f, Planting, 0, 10, 25, 30);
   hidden.cultivationShown = false;
   const RegenerationEstimate h = EstimateRegenerationCosts(hidden);
-  EXPECT_EQ(h.totalPerHa, 0);
-  EXPECT_TRUE(h.cultivationLine.isEmpty());
+  EXPECT_EQ(std::pair(h.totalPerHa, h.cultivationLine), std::pair(0, QString()));
   RegenerationEstimateInput none = Cultivation(2.0f, NoCultivation, -1, -1, 0, 0);
   none.materialText.clear();
   none.workText.clear();
@@ -135,49 +124,29 @@ TEST(NewFrstRules, ListsLabelsAndCaptions) {
   }
   const CultivationLists none = CultivationListsFor(NoCultivation);
   EXPECT_TRUE(none.amount.isEmpty() && none.material.isEmpty() && !none.enabled);
-  EXPECT_EQ((QStringList{none.materialLabel, none.workLabel, none.amountUnit, PriceUnitTextsFor(NoCultivation).material}),
+  EXPECT_EQ((QStringList{none.materialLabel, none.workLabel, none.amountUnit,
+                         PriceUnitTextsFor(NoCultivation).material}),
             (QStringList{"- ei materiaalia", "- ei työkuluja", "", ""}));
-  EXPECT_EQ(CostPerHaItems().size(), kCostPerHaItems);
-  EXPECT_EQ(CostPerHaItems().last(), "5000");
-  EXPECT_EQ((std::vector<int>{DefaultAmountIndex(0), DefaultAmountIndex(1), DefaultAmountIndex(2),
-                              DefaultAmountIndex(4)}),
-            (std::vector<int>{8, 8, 6, 6}));
-  EXPECT_EQ((QStringList{MethodCostCaption("ei muokkausta", false), CultivationCaption(Planting, 4),
-                         CultivationCaption(Seeding, -1)}),
-            (QStringList{"ei muokkausta", "istutus, lehtikuusi", "kylvö"}));
+  EXPECT_EQ(std::pair(CostPerHaItems().size(), CostPerHaItems().last()),
+            std::pair(qsizetype(kCostPerHaItems), QString("5000")));
   EXPECT_EQ((std::vector<int>{ParseLeadingInt("150 €/ha"), ParseLeadingInt("42"), ParseLeadingInt(""),
                               ParseLeadingInt("x 1")}),
             (std::vector<int>{150, 42, 0, 0}));
 }
 
-TEST(NewFrstRules, EstimateExists) {
-  struct Case {
-    int clearing, soil;
-    bool shown;
-    int method;
-    bool has;
-  };
-  const Case cases[] = {{0, 0, true, 0, false}, {1, 0, false, 0, true}, {0, 5, false, 0, true},
-                        {0, 0, true, 2, true},  {0, 0, false, 1, false}};
-  for (const Case& c : cases)
-    EXPECT_EQ(HasRegenerationEstimate(c.clearing, c.soil, c.shown, c.method), c.has)
-        << c.clearing << c.soil << c.shown << c.method;
-}
-
 TEST(NewFrstRules, TitleHintAndTheClearCutQuestion) {
+  using slotstands::Chain;
   const data clear = Chain({"Avohakkuu, säästöpuita 30 kpl/ha"});
-  EXPECT_EQ(RegenerationCuttingPhase(clear), 1);
-  EXPECT_TRUE(NextOperationIsClearCut(clear));
-  // The title follows the lower-cased phase text (the hints are read in
-  // the main window, NewFrstTest).
-  EXPECT_EQ(RegenerationTitle(clear, true), "Uusi metsä avohakkuun jälkeen");
-  // After a growing step the cutting is phase 2.
-  const data grown = Chain({"10 v kasvatus", "Siemenpuuhakkuu, mänty/koivu 50 kpl/ha"});
-  EXPECT_EQ(RegenerationCuttingPhase(grown), 2);
-  EXPECT_FALSE(NextOperationIsClearCut(grown));
-  EXPECT_EQ(RegenerationTitle(grown, false), "Metsänuudistaminen siemenpuuhakkuun jälkeen");
-  EXPECT_FALSE(NextOperationIsClearCut(Chain({"Pienaukkohakkuu, aukon koko 0.20 ha"})));
+  // The title follows the lower-cased phase text (the hints are read in the
+  // main window, NewFrstTest); after a growing step the cutting is phase 2.
+  EXPECT_EQ(std::tuple(RegenerationCuttingPhase(clear), NextOperationIsClearCut(clear), RegenerationTitle(clear, true)),
+            std::tuple(1, true, QString("Uusi metsä avohakkuun jälkeen")));
+  const data grown = Chain({"Kasvatus", "Siemenpuuhakkuu, mänty/koivu 50 kpl/ha"});
+  EXPECT_EQ(std::tuple(RegenerationCuttingPhase(grown), NextOperationIsClearCut(grown),
+                       RegenerationTitle(grown, false)),
+            std::tuple(2, false, QString("Metsänuudistaminen siemenpuuhakkuun jälkeen")));
   // Without a comma the text is no clear-cut.
+  EXPECT_FALSE(NextOperationIsClearCut(Chain({"Pienaukkohakkuu, aukon koko 0.20 ha"})));
   EXPECT_FALSE(NextOperationIsClearCut(Chain({"Avohakkuu"})));
   EXPECT_EQ(ClearFormCaption(clear), " Kuvio 12a,  uudistushakkuu");
 }

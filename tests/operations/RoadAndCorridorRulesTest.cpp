@@ -1,5 +1,7 @@
-// Strip roads and corridors: the option values and names of their dialogs,
-// and the number and width of the bands the engine cuts for each choice.
+// Strip roads and corridors: the corridor items, and the number and width of
+// the bands the engine cuts for each choice of the dialogs (the strip roads'
+// items and names are read in the dialogs' tests, RoadsTest and
+// CloseWithoutOkTest).
 
 #include <gtest/gtest.h>
 
@@ -37,15 +39,6 @@ std::pair<int, int> Runs(const data& s) {
     }
   }
   return {runs, longest};
-}
-
-// The names and the stem-limit warning are read in the dialogs (RoadsTest,
-// CloseWithoutOkTest).
-TEST(StripRoadRules, ItemsValuesAndNames) {
-  EXPECT_EQ(StripRoadSpacingItems(), (QStringList{"10", "12", "14", "16", "18", "20", "25", "30", "35", "40", "50"}));
-  EXPECT_EQ(StripRoadWidthItems(), (QStringList{"ei uria", "1.5", "2.0", "2.5", "3.0", "3.5", "4.0", "4.5", "5.0"}));
-  EXPECT_FLOAT_EQ(StripRoadWidth(6), 4.0f);
-  EXPECT_EQ(StripRoadMessage("x", false), "x");
 }
 
 TEST(StripRoadRules, RoadCountAndWidthBySpacing) {

@@ -26,6 +26,13 @@ class EstateListRulesTest : public ::testing::Test {
   }
   void TearDown() override { model::CurrentSettings() = saved_; }
 
+  // The main window's row in volume and in value, without a time point or
+  // at one.
+  QStringList Rows(const StandRemovalAtTimePoint* timePoint = nullptr) const {
+    return {StandListRowText(record, false, MainStandListSeparator(), timePoint, false),
+            StandListRowText(record, false, MainStandListSeparator(), timePoint, true)};
+  }
+
   EstateRecord record;
 
  private:
@@ -33,30 +40,25 @@ class EstateListRulesTest : public ::testing::Test {
 };
 
 TEST_F(EstateListRulesTest, RowsWithoutTimePoint) {
-  const QString dot = MainStandListSeparator();
-  EXPECT_EQ(dot, QString::fromUtf8("  •  "));
-  // 20 + 60 = 80 m3/ha, logs 60 of 80 = 75 %.
-  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, false),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  80 m3/ha,  tukki % 75"));
-  // 20 x 15.5 = 310 and 60 x 55.25 = 3315: 3625 €/ha, 3625 / 80 = 45.3 €/m3.
-  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, true),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  3625 €/ha,  45 €/m3"));
+  EXPECT_EQ(MainStandListSeparator(), QString::fromUtf8("  •  "));
+  // 20 + 60 = 80 m3/ha, logs 60 of 80 = 75 %; 20 x 15.5 = 310 and 60 x
+  // 55.25 = 3315: 3625 €/ha, 3625 / 80 = 45.3 €/m3.
+  EXPECT_EQ(Rows(), QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  80 m3/ha,  tukki % 75|"
+                                      "Kuvio 12a   :   1.50 ha  •  varttunut kasvatusmetsä  •  3625 €/ha,  45 €/m3")
+                        .split('|'));
   EXPECT_EQ(StandListRowText(record, true, ",  ", nullptr, false),
             QString::fromUtf8("Kuvio 12a  :  1.50 ha,  varttunut kasvatusmetsä,  tuore kangas"));
   // A treeless area: no stock, no log share, no unit value.
   record.phaseSlots[0].volumes = {};
   record.developmentClass = 1;
-  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, false),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 m3/ha,  tukki % 0"));
-  EXPECT_EQ(StandListRowText(record, false, dot, nullptr, true),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 €/ha,  0 €/m3"));
+  EXPECT_EQ(Rows(), QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 m3/ha,  tukki % 0|"
+                                      "Kuvio 12a   :   1.50 ha  •  puuton alue  •  0 €/ha,  0 €/m3")
+                        .split('|'));
 }
 
 TEST_F(EstateListRulesTest, RowsAtATimePoint) {
-  const QString dot = MainStandListSeparator();
   StandRemovalAtTimePoint none;
-  EXPECT_EQ(StandListRowText(record, false, dot, &none, false),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  ei hakkuuta"));
+  EXPECT_EQ(Rows(&none).at(0), QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  ei hakkuuta"));
   StandRemovalAtTimePoint cut;
   cut.volumeM3PerHa = 55;
   cut.value = 2800;
@@ -64,22 +66,18 @@ TEST_F(EstateListRulesTest, RowsAtATimePoint) {
   cut.volumesM3PerHa[PineLogs] = 40;
   cut.cuttingMethod = "kasvatushakkuu";
   cut.slotSummary = "2024";
-  // Logs 40 / 55 = 72.7 % -> 73 (with 27 % pulpwood the shares add up to 100).
-  EXPECT_EQ(StandListRowText(record, false, dot, &cut, false),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 55 m3/ha,  tukki % 73"));
-  // 2800 / 55 = 50.9 -> 51 €/m3.
-  EXPECT_EQ(StandListRowText(record, false, dot, &cut, true),
-            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 2800 €/ha,  51 €/m3"));
-}
-
-TEST_F(EstateListRulesTest, UnreadableFileRowNamesTheFile) {
-  EstateRecord bad;
-  bad.fileName = "vanha.Norvalen";
-  bad.status = StandFileStatus::TooShort;
-  EXPECT_EQ(StandListRowText(bad, false, MainStandListSeparator(), nullptr, false),
-            QString::fromUtf8("Kuvio vanha   :   tiedosto ei ole eheä kuviotiedosto"));
-  bad.status = StandFileStatus::CannotOpen;
-  EXPECT_EQ(StandListRowText(bad, true, ", ", nullptr, false),
+  // Logs 40 / 55 = 72.7 % -> 73 (with 27 % pulpwood the shares add up to
+  // 100); 2800 / 55 = 50.9 -> 51 €/m3.
+  EXPECT_EQ(Rows(&cut),
+            QString::fromUtf8("Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 55 m3/ha,  tukki % 73|"
+                              "Kuvio 12a   :   1.50 ha  •  kasvatushakkuu 2024,  kertymä 2800 €/ha,  51 €/m3")
+                .split('|'));
+  // An unreadable file's row names the file.
+  record.fileName = "vanha.Norvalen";
+  record.status = StandFileStatus::TooShort;
+  EXPECT_EQ(Rows().at(0), QString::fromUtf8("Kuvio vanha   :   tiedosto ei ole eheä kuviotiedosto"));
+  record.status = StandFileStatus::CannotOpen;
+  EXPECT_EQ(StandListRowText(record, true, ", ", nullptr, false),
             QString::fromUtf8("Kuvio vanha  :  kuviotiedostoa ei voi lukea"));
 }
 

@@ -23,34 +23,27 @@ PlotFrame Frame() {
 
 TEST(StandPictureRules, InterpolatePicturePositionKeepsASmallMargin) {
   // a 0..400 over x 20..620: mA 200, mP 320, c = 200 - 300 - 0.4 = -100.4;
-  // 200 + (v - 320) / 300 x (0.499 x 400 - 1 = 198.6).
-  EXPECT_EQ(InterpolatePicturePosition(0, 400, 20, 20, 620), 1);     // 1.4
-  EXPECT_EQ(InterpolatePicturePosition(0, 400, 620, 20, 620), 399);  // 398.6
-  EXPECT_EQ(InterpolatePicturePosition(0, 400, 320, 20, 620), 200);
-  EXPECT_EQ(InterpolatePicturePosition(0, 400, 170, 20, 620), 101);  // 100.7
-  // y 50..200 into 0..100: 50 + (v - 125) / 75 x 48.9.
-  EXPECT_EQ(InterpolatePicturePosition(0, 100, 50, 50, 200), 1);    // 1.1
-  EXPECT_EQ(InterpolatePicturePosition(0, 100, 200, 50, 200), 99);  // 98.9
-  EXPECT_EQ(InterpolatePicturePosition(0, 100, 88, 50, 200), 26);   // 25.876
-  // A range of no width does not divide by zero.
-  EXPECT_EQ(InterpolatePicturePosition(0, 100, 88, 50, 50), 50);
+  // 200 + (v - 320) / 300 x (0.499 x 400 - 1 = 198.6): x 20, 620, 320 and 170
+  // give 1.4, 398.6, 200 and 100.7. y 50..200 into 0..100: 50 + (v - 125) /
+  // 75 x 48.9; y 50, 200 and 88 give 1.1, 98.9 and 25.876. A range of no
+  // width does not divide by zero. Width, v, range, position.
+  const std::tuple<int, int, int, int, int> cases[] = {
+      {400, 20, 20, 620, 1},  {400, 620, 20, 620, 399}, {400, 320, 20, 620, 200}, {400, 170, 20, 620, 101},
+      {100, 50, 50, 200, 1},  {100, 200, 50, 200, 99},  {100, 88, 50, 200, 26},   {100, 88, 50, 50, 50}};
+  for (auto [a1, v, p0, p1, want] : cases)
+    EXPECT_EQ(InterpolatePicturePosition(0, a1, v, p0, p1), want) << a1 << " " << v;
 }
 
 TEST(StandPictureRules, ScalesByKindWindowAndBasalArea) {
   // 1347 x 728 (16:9, so 16:10 too: A = 1): b = 0.106 + 0.02, c = 0.126 x
   // (0.8 + 60 x 0.0025) at 20 m2/ha.
   StandPictureScales s = PictureScales(false, false, 1347, 728, 20.0f);
-  EXPECT_DOUBLE_EQ(s.size, 0.55);
-  EXPECT_DOUBLE_EQ(s.widening, 0.0);
-  EXPECT_DOUBLE_EQ(s.depth, 0.12);
-  EXPECT_DOUBLE_EQ(s.aspect, 1.0);
+  EXPECT_EQ(std::tuple(s.size, s.widening, s.depth, s.aspect), std::tuple(0.55, 0.0, 0.12, 1.0));
   EXPECT_NEAR(s.width, 0.1197, 1e-12);
   // Close-up on 1024 x 700 (4:3): A = sqrt(0.625 x 1024 / 700); b = 0.114 +
   // 0.008; c = 0.122 x 0.8 at 80 m2/ha.
   s = PictureScales(true, false, 1024, 700, 80.0f);
-  EXPECT_DOUBLE_EQ(s.size, 0.8);
-  EXPECT_DOUBLE_EQ(s.widening, 0.25);
-  EXPECT_DOUBLE_EQ(s.depth, 0.2);
+  EXPECT_EQ(std::tuple(s.size, s.widening, s.depth), std::tuple(0.8, 0.25, 0.2));
   EXPECT_NEAR(s.aspect, 0.9561829, 1e-7);
   EXPECT_NEAR(s.width, 0.0976, 1e-12);
   // The measurement sample: 0.085 whatever the window.
@@ -64,11 +57,10 @@ TEST(StandPictureRules, ScalesByKindWindowAndBasalArea) {
 }
 
 TEST(StandPictureRules, DenseStandsAreThinnedToAbout4500Trees) {
-  EXPECT_EQ(PictureThinningLimit(0), -1);
-  EXPECT_EQ(PictureThinningLimit(4500), -1);
-  EXPECT_EQ(PictureThinningLimit(4501), 1);     // 4501 - round(4499.75)
-  EXPECT_EQ(PictureThinningLimit(5000), 625);   // 5000 - 4375
-  EXPECT_EQ(PictureThinningLimit(12000), 9375);  // 12000 - 2625
+  // 4501 - round(4499.75), 5000 - 4375, 12000 - 2625.
+  EXPECT_EQ((std::vector<int>{PictureThinningLimit(0), PictureThinningLimit(4500), PictureThinningLimit(4501),
+                              PictureThinningLimit(5000), PictureThinningLimit(12000)}),
+            (std::vector<int>{-1, -1, 1, 625, 9375}));
   EXPECT_EQ((std::vector<bool>{IsThinnedOutOfPicture(-1, 1, 7), IsThinnedOutOfPicture(1, 1, 7),
                                IsThinnedOutOfPicture(1, 1, 10), IsThinnedOutOfPicture(1, 2, 7)}),
             (std::vector<bool>{false, true, false, false}));
@@ -90,45 +82,35 @@ TEST(StandPictureRules, TallTreesAreCompressed) {
 }
 
 TEST(StandPictureRules, PicturePositionsAtCornersAndMiddle) {
-  const PlotFrame f = Frame();
-  // Iw 1000: mI 500, c = 500 - 300 = 200; the front edge spans the width.
-  EXPECT_EQ(TreePictureX(false, 1000, 20, f, 200, 0), 0);
-  EXPECT_EQ(TreePictureX(false, 1000, 620, f, 200, 0), 1000);
-  EXPECT_EQ(TreePictureX(false, 1000, 320, f, 125, 0), 500);
-  // At the back, x 170: d 150, f = 170 / 320, g = 0.05 x f x 1000 = 26.5625;
-  // 350 - 100 + 26.5625 x 0.5 = 263.28; x 470 mirrors it: 736.72.
-  EXPECT_EQ(TreePictureX(false, 1000, 170, f, 50, 0), 263);
-  EXPECT_EQ(TreePictureX(false, 1000, 470, f, 50, 0), 736);
-  // An odd width: mI 670, c 370.
-  EXPECT_EQ(TreePictureX(false, 1341, 20, f, 200, 0), 0);
-  EXPECT_EQ(TreePictureX(false, 1341, 620, f, 200, 0), 1340);
-  EXPECT_EQ(TreePictureX(false, 1341, 320, f, 50, 0), 670);
-  // The close-up spreads the plot to 1.5 widths about the middle: c = 450.
-  EXPECT_EQ(TreePictureX(true, 1000, 20, f, 200, 0.25), -250);
-  EXPECT_EQ(TreePictureX(true, 1000, 620, f, 200, 0.25), 1250);
-  // x 470 at the back: g = 0.1 x 0.53125 x 1000; 650 + 225 - 26.5625.
-  EXPECT_EQ(TreePictureX(true, 1000, 470, f, 50, 0.25), 848);
-
-  // Feet: a = Ih - band + 5, b = Ih - 4.
-  EXPECT_EQ(TreeGroundY(200, false, 50, 50, 200), 185);
-  EXPECT_EQ(TreeGroundY(200, false, 200, 50, 200), 196);
-  EXPECT_EQ(TreeGroundY(200, false, 125, 50, 200), 190);  // 190.5
-  EXPECT_EQ(TreeGroundY(200, true, 50, 50, 200), 180);
-  EXPECT_EQ(TreeGroundY(200, true, 125, 50, 200), 188);
-  EXPECT_EQ(TreeGroundY(200, true, 200, 50, 200), 196);
+  // Iw 1000: mI 500, c = 500 - 300 = 200; the front edge spans the width. At
+  // the back, x 170: d 150, f = 170 / 320, g = 0.05 x f x 1000 = 26.5625;
+  // 350 - 100 + 26.5625 x 0.5 = 263.28; x 470 mirrors it: 736.72. An odd
+  // width: mI 670, c 370. The close-up spreads the plot to 1.5 widths about
+  // the middle: c = 450; x 470 at the back: g = 0.1 x 0.53125 x 1000; 650 +
+  // 225 - 26.5625. Close-up, width, x, y, widening, picture x.
+  const std::tuple<bool, int, int, int, double, int> cases[] = {
+      {false, 1000, 20, 200, 0, 0},      {false, 1000, 620, 200, 0, 1000},   {false, 1000, 320, 125, 0, 500},
+      {false, 1000, 170, 50, 0, 263},    {false, 1000, 470, 50, 0, 736},     {false, 1341, 20, 200, 0, 0},
+      {false, 1341, 620, 200, 0, 1340},  {false, 1341, 320, 50, 0, 670},     {true, 1000, 20, 200, 0.25, -250},
+      {true, 1000, 620, 200, 0.25, 1250}, {true, 1000, 470, 50, 0.25, 848}};
+  for (auto [closeUp, width, x, y, widening, want] : cases)
+    EXPECT_EQ(TreePictureX(closeUp, width, x, Frame(), y, widening), want) << closeUp << " " << width << " " << x;
+  // Feet: a = Ih - band + 5, b = Ih - 4; y 125 at 190.5 of the normal view.
+  const std::tuple<bool, int, int> feet[] = {{false, 50, 185}, {false, 200, 196}, {false, 125, 190},
+                                             {true, 50, 180},  {true, 125, 188},  {true, 200, 196}};
+  for (auto [closeUp, y, want] : feet) EXPECT_EQ(TreeGroundY(200, closeUp, y, 50, 200), want) << closeUp << " " << y;
 }
 
 TEST(StandPictureRules, HeightsWidthsAndTheCap) {
   const StandPictureScales normal = PictureScales(false, false, 1347, 728, 20.0f);
   const StandPictureScales close = PictureScales(true, false, 1347, 728, 20.0f);
   // 0.55 x 1600 x 200 / 1900 = 92.63 at the front; x 0.88 at the back.
-  EXPECT_EQ(TreePictureHeight(200, 1600, normal, 200), 92);
-  EXPECT_EQ(TreePictureHeight(50, 1600, normal, 200), 81);
-  // Close-up, 21.5 m: 181.05 over 150 is cut to 181 - 31 x 0.2 = 174.8;
-  // at the back (x 0.8) 144 stays.
-  EXPECT_EQ(TreePictureHeight(200, 2150, close, 200), 174);
-  EXPECT_EQ(TreePictureHeight(50, 2150, close, 200), 144);
-  EXPECT_EQ(TreePictureHeight(200, 3000, normal, 200), 168);  // 173 - 23 x 0.2
+  // Close-up, 21.5 m: 181.05 over 150 is cut to 181 - 31 x 0.2 = 174.8; at
+  // the back (x 0.8) 144 stays. 30 m: 173 - 23 x 0.2.
+  EXPECT_EQ((std::vector<int>{TreePictureHeight(200, 1600, normal, 200), TreePictureHeight(50, 1600, normal, 200),
+                              TreePictureHeight(200, 2150, close, 200), TreePictureHeight(50, 2150, close, 200),
+                              TreePictureHeight(200, 3000, normal, 200)}),
+            (std::vector<int>{92, 81, 174, 144, 168}));
   // w = 0.1197 x (0.8 + 0.2 x 108 / 200) = 0.10868760.
   EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesPine, false), 0.1086876 * 2.3, 1e-9);
   EXPECT_NEAR(TreeHalfWidthRatio(normal, 92, 200, SpeciesSpruce, true), 0.1086876 * 2.3, 1e-9);
@@ -156,8 +138,8 @@ TEST(StandPictureRules, BitmapBySpeciesSeasonAndX) {
                                       PictureBitmapName(B::MooseBack), PictureBitmapName(B::MooseFront)}),
             (std::vector<std::string>{"BG1", "BG2", "HIRVI2BITMAP", "HIRVI1BITMAP"}));
   const int counts[kSpeciesSlots] = {3, 0, 1, 0, 0, 0};
-  EXPECT_TRUE(IsSpeciesBitmapNeeded(counts, SpeciesPine));
-  EXPECT_FALSE(IsSpeciesBitmapNeeded(counts, SpeciesSpruce));
+  EXPECT_EQ(std::pair(IsSpeciesBitmapNeeded(counts, SpeciesPine), IsSpeciesBitmapNeeded(counts, SpeciesSpruce)),
+            std::pair(true, false));
 }
 
 TEST(StandPictureRules, MoosePointsAndSizes) {
@@ -180,24 +162,20 @@ TEST(StandPictureRules, MoosePointsAndSizes) {
 
 TEST(StandPictureRules, ViewModesForEveryHistory) {
   // Which removing phases r = 0..5 each mode shows.
-  struct Row {
-    PhaseHistory h;
-    std::set<int> removed, died;
-  };
-  const std::vector<Row> rows = {
-      {{1, true, false, 3}, {2, 3, 4, 5}, {1}},   // grown, then cut
-      {{1, false, true, 3}, {1, 2}, {3}},         // cut, grown, cut
-      {{2, true, true, 4}, {3, 4, 5}, {1, 2}},    // grown twice first
-      {{2, true, false, 4}, {2, 3}, {1, 4}},      // grown, cut, grown
-      {{2, false, true, 4}, {2, 3}, {}},          // cut, grown, ..., grown
+  const std::tuple<PhaseHistory, std::set<int>, std::set<int>> rows[] = {
+      {{1, true, false, 3}, {2, 3, 4, 5}, {1}},    // grown, then cut
+      {{1, false, true, 3}, {1, 2}, {3}},          // cut, grown, cut
+      {{2, true, true, 4}, {3, 4, 5}, {1, 2}},     // grown twice first
+      {{2, true, false, 4}, {2, 3}, {1, 4}},       // grown, cut, grown
+      {{2, false, true, 4}, {2, 3}, {}},           // cut, grown, ..., grown
       {{0, false, false, 2}, {1, 2, 3, 4, 5}, {}}  // cuttings only
   };
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const Row& row = rows[k];
+  for (const auto& [h, removed, died] : rows) {
     for (int r = 0; r <= 5; ++r) {
-      EXPECT_EQ(IsRemovalShownInView(r, 0, row.h), r == 0) << k << " r " << r;
-      EXPECT_EQ(IsRemovalShownInView(r, 1, row.h), row.removed.count(r) == 1) << k << " r " << r;
-      EXPECT_EQ(IsRemovalShownInView(r, 2, row.h), row.died.count(r) == 1) << k << " r " << r;
+      EXPECT_EQ(
+          (std::array{IsRemovalShownInView(r, 0, h), IsRemovalShownInView(r, 1, h), IsRemovalShownInView(r, 2, h)}),
+          (std::array{r == 0, removed.count(r) == 1, died.count(r) == 1}))
+          << h.growthSteps << h.phase1Growth << h.phase2Growth << " r " << r;
     }
   }
   // The history read from a stand: growing years in slots 1 and 3.
