@@ -397,34 +397,6 @@ TEST(StockVolume, FollowsTheFullSumThroughAThinningOfSmallTrees) {
   }
 }
 
-TEST(StockVolume, RoundsTheListOrderSumNotTheExactOne) {
-  // 3000 equal pines of 3 cm and 8.5 m: all their volume c is energy wood, the
-  // full sum adds c in single precision 3000 times. Find a count K whose
-  // list-order sum rounds otherwise than the sum of all 3000 less the exact
-  // (3000 - K) c taken away: there the volume must come from summing again.
-  const int n = 3000;
-  std::vector<Tree> trees;
-  for (int i = 0; i < n; ++i) trees.push_back({20.0f + i * 0.2f, 100.0f, 300, 850});
-  data s = MakeStand(trees);
-  float bins[kAssortmentCount] = {};
-  data::AddTreeVolume(bins, 300, 850, SpeciesPine);
-  const float c = bins[EnergyWood];
-  std::vector<float> prefix(n + 1, 0.0f);
-  for (int k = 1; k <= n; ++k) prefix[k] = prefix[k - 1] + c;
-  int found = -1;
-  for (int k = n - 1; k > 0 && found < 0; --k) {
-    if (platform::RoundHalfAway(prefix[k]) !=
-        platform::RoundHalfAway(prefix[n] - static_cast<double>(c) * (n - k))) {
-      found = k;
-    }
-  }
-  ASSERT_GT(found, 0);
-  StockVolumeTracker tracker(s);
-  for (int i = n - 1; i >= found; --i) tracker.Mark(i, 1);
-  EXPECT_EQ(tracker.Volume(), platform::RoundHalfAway(prefix[found]));
-  EXPECT_EQ(tracker.Volume(), s.StandingStockVolume());
-}
-
 // Tree for tree, in list order, what the thinnings have always given, run
 // one after another as a cutting dialog tries them: each trial thrown away
 // before the next, the preview's sorts by height and back by y after it.
@@ -455,29 +427,24 @@ TEST(Thinnings, SameTreesInTheSameOrderAsEver) {
     const float stems = static_cast<float>(s.SlotTreeCount(p));
     const float g = s.SlotBasalArea(p);
     const float v = static_cast<float>(s.SlotTotalVolume(p));
-    const std::function<int()> trials[] = {
-        [&] { return s.ThinToTargetBasalArea(p, stems * 0.6f, 0, true); },
-        [&] { return s.ThinToTargetBasalArea(p, stems * 0.6f, 0, false); },
-        [&] { return s.ThinToTargetBasalArea(p, g * 0.7f, 1, true); },
-        [&] { return s.ThinToTargetBasalArea(p, g * 0.7f, 1, false); },
-        [&] { return s.ThinToTargetBasalArea(p, stems * 0.5f, 100, true); },
-        [&] { return s.ThinToTargetVolume(p, v * 0.7f, 2, true); },
-        [&] { return s.ThinToTargetVolume(p, v * 0.7f, 2, false); },
-        [&] { return s.ThinByMinimumSpacing(2.5f, p, true, 3); },
-        [&] { return s.ThinByMinimumSpacing(2.5f, p, false, 3); },
-        [&] {
-          s.SelectLargestTrees(p, v * 0.06f);
-          return s.ThinToTargetVolume(p, v * 0.7f, 4, false);
-        },
-        [&] {
-          s.SelectLargestTrees(p, v * 0.06f);
-          return s.ThinToTargetVolume(p, v * 0.7f, 5, false);
-        }};
+    // Mode (-1: the spacing pass alone), target as a share of the stems,
+    // basal area or volume (or the spacing), low or high; modes 4 and 5
+    // after the largest trees.
+    const std::tuple<int, float, bool> trials[] = {{0, 0.6f, true},  {0, 0.6f, false}, {1, 0.7f, true},
+                                                   {1, 0.7f, false}, {100, 0.5f, true}, {2, 0.7f, true},
+                                                   {2, 0.7f, false}, {-1, 2.5f, true}, {-1, 2.5f, false},
+                                                   {4, 0.7f, false}, {5, 0.7f, false}};
+    const auto thin = [&](int mode, float share, bool low) -> int {
+      if (mode < 0) return s.ThinByMinimumSpacing(share, p, low, 3);
+      if (mode <= 1 || mode == 100) return s.ThinToTargetBasalArea(p, (mode == 1 ? g : stems) * share, mode, low);
+      if (mode >= 4) s.SelectLargestTrees(p, v * 0.06f);
+      return s.ThinToTargetVolume(p, v * share, mode, low);
+    };
     standcompare::Digest digest;
-    for (const auto& trial : trials) {
+    for (auto [mode, share, low] : trials) {
       s.UndoOperation(p + 1);
       s.ClearSlot(p + 1);
-      digest.Add(trial());
+      digest.Add(thin(mode, share, low));
       digest.AddTrees(s);
       s.SortTreesForSave(false, true);
       s.SortTreesForSave(false, false);
