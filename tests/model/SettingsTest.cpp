@@ -76,21 +76,17 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   SettingsRecord r;
   SettingsFromBytes(r, b);
 
-  const struct {
-    const char16_t* key;
-    int offset;
-  } keys[] = {{u"ko_cc_d13", 120},  {u"ko_cc_ppa", 124},  {u"ku_cc_d13", 128},  {u"ku_cc_ppa", 132},
-              {u"ma_cc_d13", 136},  {u"ma_cc_ppa", 140},  {u"ko_th1_h", 144},   {u"ko_th1_ppa", 148},
-              {u"ku_th1_h", 152},   {u"ku_th1_ppa", 156}, {u"ma_th1_h", 160},   {u"ma_th1_ppa", 164},
-              {u"ko_th2_ppa", 168}, {u"ku_th2_ppa", 172}, {u"ma_th2_ppa", 176}, {u"min_rlk", 180}};
-  for (const auto& k : keys)
-    EXPECT_EQ(RecommendationParameter(r, k.key), 100 + (k.offset - 120) / 4) << k.offset;
+  // The keys in the order of their offsets 120, 124, ..., 180.
+  const char16_t* keys[] = {u"ko_cc_d13",  u"ko_cc_ppa",  u"ku_cc_d13",  u"ku_cc_ppa", u"ma_cc_d13", u"ma_cc_ppa",
+                            u"ko_th1_h",   u"ko_th1_ppa", u"ku_th1_h",   u"ku_th1_ppa", u"ma_th1_h", u"ma_th1_ppa",
+                            u"ko_th2_ppa", u"ku_th2_ppa", u"ma_th2_ppa", u"min_rlk"};
+  for (int k = 0; k < 16; ++k) EXPECT_EQ(RecommendationParameter(r, keys[k]), 100 + k) << 120 + 4 * k;
   // Derived keys from their own base: 136 + 2, 148 + 7, 156 - 6, 168 + 8, 176 - 7.
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), 104 + 2);
-  EXPECT_EQ(RecommendationParameter(r, u"ko_th1_ppa_hurry"), 107 + 7);
-  EXPECT_EQ(RecommendationParameter(r, u"ku_th1_ppa_target"), 109 - 6);
-  EXPECT_EQ(RecommendationParameter(r, u"ko_th2_ppa_hurry"), 112 + 8);
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 114 - 7);
+  for (auto [key, value] : {std::pair{u"ma_cc_d13_hurry", 104 + 2}, {u"ko_th1_ppa_hurry", 107 + 7},
+                            {u"ku_th1_ppa_target", 109 - 6}, {u"ko_th2_ppa_hurry", 112 + 8},
+                            {u"ma_th2_ppa_target", 114 - 7}}) {
+    EXPECT_EQ(RecommendationParameter(r, key), value) << value;
+  }
   // Derived keys saturate at both ends.
   const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
   const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
@@ -111,12 +107,11 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   const std::array<float, kPriceEditCount> byEdit = {2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
   EXPECT_EQ(PriceEditOrder(r), byEdit);
 
-  EXPECT_EQ(r.priceFormatIndex, 2);
+  // Any other value of the list side than 0 is the right side.
   const DisplayValues d = DisplayValuesOf(r);
-  EXPECT_EQ(d.standListOnRight, 1);  // any other value than 0 is the right side
-  EXPECT_EQ(d.titleBarFlags, 10);
-  EXPECT_EQ(d.standViewFlags, 1100);
-  EXPECT_TRUE(RecommendationChoicesOf(r).recommendationsOff);
+  EXPECT_EQ(std::tuple(r.priceFormatIndex, d.standListOnRight, d.titleBarFlags, d.standViewFlags,
+                       RecommendationChoicesOf(r).recommendationsOff),
+            std::tuple(2, 1, 10, 1100, true));
 }
 
 TEST(SettingsFile, FailedWritesAreRememberedUntilAWriteSucceedsAndLeaveTheOldFile) {
