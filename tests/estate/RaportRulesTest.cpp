@@ -2,6 +2,8 @@
 // on stands built here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "estate/RaportRules.h"
 #include "model/Phase.h"
 
@@ -29,24 +31,18 @@ struct ThinnedStand {
     s.Header.siteType = 3;
     s.Header.measurementDay = 43631;  // 15.06.2019
     s.Header.area = 2.0f;
+    // Pine, spruce and birch: mean diameter, height, basal area, stems, age.
+    const int words[5] = {WordMeanDiameter, WordMeanHeight, WordBasalArea, WordStems, WordAge};
     const int blocks[3][5] = {{22, 185, 120, 600, 45}, {18, 150, 60, 400, 0}, {14, 160, 25, 200, 38}};
     for (int sp = 0; sp < 3; ++sp) {
-      s.SpeciesBlocks[sp].words[WordMeanDiameter] = blocks[sp][0];
-      s.SpeciesBlocks[sp].words[WordMeanHeight] = blocks[sp][1];
-      s.SpeciesBlocks[sp].words[WordBasalArea] = blocks[sp][2];
-      s.SpeciesBlocks[sp].words[WordStems] = blocks[sp][3];
-      s.SpeciesBlocks[sp].words[WordAge] = blocks[sp][4];
+      for (int w = 0; w < 5; ++w) s.SpeciesBlocks[sp].words[words[w]] = blocks[sp][w];
     }
+    const int assortments[5] = {PinePulpwood, SprucePulpwood, PineLogs, SpruceLogs, EnergyWood};
     const int volumes[3][5] = {{40, 30, 100, 20, 10}, {44, 33, 120, 25, 11}, {24, 23, 80, 5, 1}};
     const int stems[3] = {1200, 1180, 700};
     for (int k = 0; k < 3; ++k) {
-      PhaseSlot& slot = s.Slots[k];
-      slot.volumes[PinePulpwood] = volumes[k][0];
-      slot.volumes[SprucePulpwood] = volumes[k][1];
-      slot.volumes[PineLogs] = volumes[k][2];
-      slot.volumes[SpruceLogs] = volumes[k][3];
-      slot.volumes[EnergyWood] = volumes[k][4];
-      slot.stems = stems[k];
+      for (int j = 0; j < 5; ++j) s.Slots[k].volumes[assortments[j]] = volumes[k][j];
+      s.Slots[k].stems = stems[k];
     }
     s.Slots[0].name = "mitattu";
     s.Slots[1].name = "Kasvatus";
@@ -58,13 +54,8 @@ struct ThinnedStand {
 };
 
 StandReportContext Context() {
-  StandReportContext c;
-  c.today = TodayDateText(QDate(2024, 6, 15));
-  c.standFileCount = 3;
-  c.estateAreaHa = 7.25f;
-  c.groupingWord = "normaali";
-  c.notesLines = {"Kuusivaltainen kangas,", "ojitettu 1970-luvulla."};
-  return c;
+  return {TodayDateText(QDate(2024, 6, 15)), 3, 7.25f, "normaali",
+          {"Kuusivaltainen kangas,", "ojitettu 1970-luvulla."}};
 }
 
 void ExpectLines(const QStringList& got, const QStringList& want) {
@@ -128,12 +119,8 @@ TEST(RaportRules, SmallSeedlingStandAtItsMeasuredPhase) {
   s.SpeciesBlocks[SpeciesBirch].words[WordMeanHeight] = 21;
   s.Slots[0].name = "mitattu";
   SetCurrentPhase(0);
-  StandReportContext c;
-  c.today = "01.02.2025";
-  c.standFileCount = 1;
-  c.estateAreaHa = 0.5f;
   QStringList memo;
-  AppendStandBasicData(memo, s, c);
+  AppendStandBasicData(memo, s, StandReportContext{"01.02.2025", 1, 0.5f, {}, {}});
   AppendOperationsAndStock(memo, s, 0, {"taimikko mitattu"});
   const QStringList want = {
       " 01.02.2025  Norvalen - kuvioraportti",
@@ -302,8 +289,8 @@ TEST(RaportRules, RegenerationCostSectionWithAndWithoutSeedlings) {
   memo.clear();
   AppendRegenerationCosts(memo, c);
   ASSERT_EQ(memo.size(), 8);
-  EXPECT_EQ(memo.at(5).size(), memo.at(3).size());
-  EXPECT_TRUE(memo.at(5).startsWith("      taimikustannus"));
+  EXPECT_EQ(std::pair(memo.at(5).size(), memo.at(5).startsWith("      taimikustannus")),
+            std::pair(memo.at(3).size(), true));
 }
 
 TEST(RaportRules, PrintedPagesHold68LinesWithNoTrailingBlankPage) {
@@ -339,13 +326,8 @@ TEST(RaportRules, PrintedPageFitsThePrintersPrintableArea) {
   // At 1200 dpi a 9-point line is 170 pixels high with a pitch of 187; the
   // first page's last line, at position 71, ends at 40 + 71 x 187 + 170 =
   // 13487 pixels, the first line (position 4) at 958.
-  struct Case {
-    const char* page;
-    int width, height, widest;
-    double scale;
-    int lastPosition;
-  };
-  const Case cases[] = {
+  // Page, printable width and height, widest text, scale, last line position.
+  const std::tuple<const char*, int, int, int, double, int> cases[] = {
       // A4 with margins of 10 and 5 mm (567.3 x 813.5 pt): the whole layout.
       {"A4 5 mm", 9455, 13559, 7000, 1.0, 71},
       // The generic PDF queue's A4 (559 x 770 pt) and Letter (576 x 720 pt):
@@ -361,18 +343,11 @@ TEST(RaportRules, PrintedPageFitsThePrintersPrintableArea) {
       {"strip", 9000, 303, 7000, 303.0 / 958, 4},
       // A printer that tells no printable area: the layout as it is.
       {"unknown", 0, 0, 7000, 1.0, std::numeric_limits<int>::max()}};
-  for (const Case& c : cases) {
-    PrintPage page;
-    page.printableWidth = c.width;
-    page.printableHeight = c.height;
-    page.widestText = c.widest;
-    page.lineHeight = 170;
-    page.headingBottom = 120 + 215;
-    page.pitch = 187;
-    page.firstPosition = 4;
-    const PrintFit fit = FitPrintedPage(page);
-    EXPECT_NEAR(fit.scale, c.scale, 1e-9) << c.page;
-    EXPECT_EQ(fit.lastPosition, c.lastPosition) << c.page;
+  for (auto [name, width, height, widest, scale, lastPosition] : cases) {
+    // A 9-point line of 170 pixels, the heading's bottom at 120 + 215.
+    const PrintFit fit = FitPrintedPage(PrintPage{width, height, widest, 170, 120 + 215, 187, 4});
+    EXPECT_NEAR(fit.scale, scale, 1e-9) << name;
+    EXPECT_EQ(fit.lastPosition, lastPosition) << name;
   }
 }
 
@@ -384,16 +359,13 @@ TEST(RaportRules, EstateReportPrintsItsSecondLineAndBoldsItsFirstTitle) {
   ASSERT_FALSE(layout.lines.empty());
   EXPECT_EQ(std::tuple(layout.lines[0].memoLine, layout.lines[0].position, layout.lines[0].text, layout.lines[0].bold),
             std::tuple(1, 3, QString("    - kuviotietokanta Koe,  3 kuviota"), false));
-  EXPECT_TRUE(layout.lines[2].bold);  // the first section title
-  int bold = 0;
-  for (const PrintedLine& l : layout.lines) bold += l.bold;
-  EXPECT_EQ(bold, 1);
-  // 70 lines after line 0: 68 on the first page (memo lines 1..68), two on
-  // the second.
-  EXPECT_EQ(layout.pages, 2);
-  EXPECT_EQ(std::tuple(layout.lines[67].memoLine, layout.lines[67].page, layout.lines[68].page,
-                       layout.lines[68].position),
-            std::tuple(68, 0, 1, 2));
+  // The first section title alone is bold. 70 lines after line 0: 68 on the
+  // first page (memo lines 1..68), two on the second.
+  const auto bold =
+      std::count_if(layout.lines.begin(), layout.lines.end(), [](const PrintedLine& l) { return l.bold; });
+  EXPECT_EQ(std::tuple(layout.lines[2].bold, bold, layout.pages, layout.lines[67].memoLine, layout.lines[67].page,
+                       layout.lines[68].page, layout.lines[68].position),
+            std::tuple(true, 1, 2, 68, 0, 1, 2));
 }
 
 TEST(RaportRules, RuleLinesAreBlankAndTheTwoLinesAfterThemBold) {
@@ -406,8 +378,7 @@ TEST(RaportRules, RuleLinesAreBlankAndTheTwoLinesAfterThemBold) {
             (std::array{false, true, true, false}));
   // Without the heading nothing is bold and the rule stays.
   const PrintLayout plain = LayoutPrintedReport(memo, false, false, 2, 10);
-  EXPECT_EQ(plain.heading, "");
-  EXPECT_EQ(plain.lines[1].text, "__________");
+  EXPECT_EQ(QStringList({plain.heading, plain.lines[1].text}), QStringList({"", "__________"}));
   EXPECT_EQ(QStringList({StripReportIndent("   x", "  ab"), StripReportIndent("x", "  ab"), PadRightText(U("ä"), 3),
                          PadRightText("long", 2)}),
             QStringList({"b", "  ab", U("ä  "), "long"}));

@@ -16,6 +16,8 @@
 #include "tests/support/TempDir.h"
 
 using namespace model;
+using testsupport::F32At;
+using testsupport::I32At;
 using testsupport::PutF32;
 using testsupport::PutI32;
 using testsupport::ReadAll;
@@ -26,26 +28,22 @@ namespace {
 // The default record written out by hand from the table of defaults.
 QByteArray DefaultBytes() {
   QByteArray b(188, '\0');
-  auto put = [&](int at, std::initializer_list<int> bytes) {
-    for (int v : bytes) b[at++] = static_cast<char>(v);
-  };
-  put(4, {0x01, 0, 0, 0});        // stand list on the right
-  put(16, {0x6F, 0, 0, 0});       // 111
-  put(20, {0x0B, 0, 0, 0});       // 11
-  put(40, {0, 0, 0x80, 0x3F});    // 1.0f energy wood
-  for (int at = 44; at < 80; at += 4) put(at, {0, 0, 0x20, 0x41});  // 10.0f
+  // Stand list on the right, title bar 111, stand view 11, stem count 3000.
+  for (auto [at, v] : {std::pair{4, 1}, {16, 111}, {20, 11}, {180, 3000}}) PutI32(b, at, v);
+  PutF32(b, 40, 1.0f);  // energy wood
+  for (int at = 44; at < 80; at += 4) PutF32(b, at, 10.0f);
   // Thresholds: birch, spruce, pine final cut 25 cm / 20 m2; thinning 14 m / 22 m2; case 2 22 m2.
-  for (int at : {120, 128, 136}) put(at, {0x19, 0, 0, 0});
-  for (int at : {124, 132, 140}) put(at, {0x14, 0, 0, 0});
-  for (int at : {144, 152, 160}) put(at, {0x0E, 0, 0, 0});
-  for (int at : {148, 156, 164, 168, 172, 176}) put(at, {0x16, 0, 0, 0});
-  put(180, {0xB8, 0x0B, 0, 0});   // 3000
+  for (int at : {120, 128, 136}) PutI32(b, at, 25);
+  for (int at : {124, 132, 140}) PutI32(b, at, 20);
+  for (int at : {144, 152, 160}) PutI32(b, at, 14);
+  for (int at : {148, 156, 164, 168, 172, 176}) PutI32(b, at, 22);
   return b;
 }
 
 }  // namespace
 
-TEST(SettingsRecord, DefaultsByteForByteAndPaddingAsItWas) {
+TEST(SettingsRecord, DefaultsByteForByteAndEveryFieldAtItsOffset) {
+  // The defaults leave the padding as it was.
   SettingsRecord r;
   r.padding = {1, 2, 3};
   r.reserved24[5] = 9;
@@ -54,13 +52,10 @@ TEST(SettingsRecord, DefaultsByteForByteAndPaddingAsItWas) {
   QByteArray expected = DefaultBytes();
   expected.replace(185, 3, QByteArray("\x01\x02\x03", 3));
   EXPECT_EQ(SettingsToBytes(r), expected);
-}
 
-TEST(SettingsRecord, EveryFieldRoundTripsAtItsOffset) {
   // Distinct bytes everywhere: reading and writing back gives the same image.
   QByteArray b(188, '\0');
   for (int i = 0; i < 188; ++i) b[i] = static_cast<char>(i * 7 + 3);
-  SettingsRecord r;
   SettingsFromBytes(r, b);
   EXPECT_EQ(SettingsToBytes(r), b);
   // Offsets of a few fields: 0x03 + 7i at byte i.
@@ -76,26 +71,35 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   // Prices: offset 40 + 4i holds the float i + 1 (40 energy wood 1, 44..60
   // pulpwood 2..6, 64..76 logs 7..10); 80 holds 99, which nothing reads.
   for (int i = 0; i <= 10; ++i) PutF32(b, 40 + 4 * i, i == 10 ? 99.0f : static_cast<float>(i + 1));
-  for (auto [at, v] : {std::pair{4, 0}, {8, 2}, {16, 10}, {20, 1100}}) PutI32(b, at, v);
+  for (auto [at, v] : {std::pair{4, 7}, {8, 2}, {16, 10}, {20, 1100}}) PutI32(b, at, v);
   b[184] = 1;
   SettingsRecord r;
   SettingsFromBytes(r, b);
 
-  const struct {
-    const char16_t* key;
-    int offset;
-  } keys[] = {{u"ko_cc_d13", 120},  {u"ko_cc_ppa", 124},  {u"ku_cc_d13", 128},  {u"ku_cc_ppa", 132},
-              {u"ma_cc_d13", 136},  {u"ma_cc_ppa", 140},  {u"ko_th1_h", 144},   {u"ko_th1_ppa", 148},
-              {u"ku_th1_h", 152},   {u"ku_th1_ppa", 156}, {u"ma_th1_h", 160},   {u"ma_th1_ppa", 164},
-              {u"ko_th2_ppa", 168}, {u"ku_th2_ppa", 172}, {u"ma_th2_ppa", 176}, {u"min_rlk", 180}};
-  for (const auto& k : keys)
-    EXPECT_EQ(RecommendationParameter(r, k.key), 100 + (k.offset - 120) / 4) << k.offset;
+  // The keys in the order of their offsets 120, 124, ..., 180.
+  const char16_t* keys[] = {u"ko_cc_d13",  u"ko_cc_ppa",  u"ku_cc_d13",  u"ku_cc_ppa", u"ma_cc_d13", u"ma_cc_ppa",
+                            u"ko_th1_h",   u"ko_th1_ppa", u"ku_th1_h",   u"ku_th1_ppa", u"ma_th1_h", u"ma_th1_ppa",
+                            u"ko_th2_ppa", u"ku_th2_ppa", u"ma_th2_ppa", u"min_rlk"};
+  for (int k = 0; k < 16; ++k) EXPECT_EQ(RecommendationParameter(r, keys[k]), 100 + k) << 120 + 4 * k;
   // Derived keys from their own base: 136 + 2, 148 + 7, 156 - 6, 168 + 8, 176 - 7.
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), 104 + 2);
-  EXPECT_EQ(RecommendationParameter(r, u"ko_th1_ppa_hurry"), 107 + 7);
-  EXPECT_EQ(RecommendationParameter(r, u"ku_th1_ppa_target"), 109 - 6);
-  EXPECT_EQ(RecommendationParameter(r, u"ko_th2_ppa_hurry"), 112 + 8);
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th2_ppa_target"), 114 - 7);
+  for (auto [key, value] : {std::pair{u"ma_cc_d13_hurry", 104 + 2}, {u"ko_th1_ppa_hurry", 107 + 7},
+                            {u"ku_th1_ppa_target", 109 - 6}, {u"ko_th2_ppa_hurry", 112 + 8},
+                            {u"ma_th2_ppa_target", 114 - 7}}) {
+    EXPECT_EQ(RecommendationParameter(r, key), value) << value;
+  }
+  // Derived keys saturate at both ends.
+  const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+  const std::tuple<std::int32_t SettingsRecord::*, std::int32_t, const char16_t*, int> ends[] = {
+      {&SettingsRecord::pineFinalCutDiameter, hi - 2, u"ma_cc_d13_hurry", hi},
+      {&SettingsRecord::pineFinalCutDiameter, hi - 3, u"ma_cc_d13_hurry", hi - 1},
+      {&SettingsRecord::pineThinningBasalArea, lo + 6, u"ma_th1_ppa_target", lo},
+      {&SettingsRecord::pineThinningBasalArea, lo + 7, u"ma_th1_ppa_target", lo + 1}};
+  for (auto [field, stored, key, value] : ends) {
+    SettingsRecord e = r;
+    e.*field = stored;
+    EXPECT_EQ(RecommendationParameter(e, key), value) << stored;
+  }
   // Keys are exact: another case, a blank, a derived key that does not exist.
   for (const char16_t* bad : {u"MA_cc_d13", u"ma_cc_d13 ", u"ma_cc_ppa_hurry", u"xx_th1_ppa_hurry", u""})
     EXPECT_EQ(RecommendationParameter(r, bad), 0) << QString::fromUtf16(bad).toStdString();
@@ -103,74 +107,39 @@ TEST(SettingsRecord, EachReaderTakesItsOwnOffset) {
   const std::array<float, kPriceEditCount> byEdit = {2, 3, 4, 5, 6, 7, 8, 9, 10, 1};
   EXPECT_EQ(PriceEditOrder(r), byEdit);
 
-  EXPECT_EQ(r.priceFormatIndex, 2);
+  // Any other value of the list side than 0 is the right side.
   const DisplayValues d = DisplayValuesOf(r);
-  EXPECT_EQ(d.standListOnRight, 0);
-  EXPECT_EQ(d.titleBarFlags, 10);
-  EXPECT_EQ(d.standViewFlags, 1100);
-  EXPECT_TRUE(RecommendationChoicesOf(r).recommendationsOff);
+  EXPECT_EQ(std::tuple(r.priceFormatIndex, d.standListOnRight, d.titleBarFlags, d.standViewFlags,
+                       RecommendationChoicesOf(r).recommendationsOff),
+            std::tuple(2, 1, 10, 1100, true));
 }
 
-TEST(SettingsFile, MissingFileIsAnnouncedDefaultedAndWritten) {
-  testsupport::TempDir dir;
-  const QString path = dir.file("Settings.dat");
-  SettingsRecord r;
-  r.padding = {7, 7, 7};
-  int announced = 0;
-  // The notice comes before the defaults are written.
-  const SettingsLoadResult res = LoadSettingsFile(r, path, [&] {
-    ++announced;
-    EXPECT_FALSE(QFileInfo::exists(path));
-  });
-  EXPECT_EQ(announced, 1);
-  EXPECT_EQ(res.state, SettingsFileState::Missing);
-  EXPECT_TRUE(res.rewritten);
-  EXPECT_FALSE(res.writeFailed);
-  EXPECT_EQ(ReadAll(path), DefaultBytes());  // padding of a new record is zero
-}
-
-TEST(SettingsFile, OutOfRangeValuesAreClampedOnLoad) {
-  // Each range is the clamp's (SettingsBounds below); a file's values pass
-  // through it.
-  testsupport::TempDir dir;
-  const QString path = dir.file("Settings.dat");
-  SettingsRecord w;
-  SetDefaultSettings(w);
-  w.currencyIndex = 40;
-  w.pulpwoodPrices[1] = NAN;
-  w.logPrices[3] = 1e9f;
-  ASSERT_TRUE(WriteSettingsFile(w, path));
-  SettingsRecord r;
-  LoadSettingsFile(r, path);
-  EXPECT_EQ(std::tuple(r.currencyIndex, r.pulpwoodPrices[1], r.logPrices[3]), std::tuple(22, 10.0f, 9999.99f));
-}
-
-TEST(SettingsFile, WriteFailureIsRememberedUntilAWriteSucceeds) {
+TEST(SettingsFile, FailedWritesAreRememberedUntilAWriteSucceedsAndLeaveTheOldFile) {
   SetSettingsFolder("/nonexistent-folder-norvalen");
-  const SettingsSaveResult res = SaveDefaultSettings();
-  EXPECT_FALSE(res.written);
-  EXPECT_FALSE(res.error.isEmpty());
-  EXPECT_TRUE(SettingsFileBehind());
-  EXPECT_TRUE(LoadSettingsFile().writeFailed);
+  SettingsSaveResult res = SaveDefaultSettings();
+  EXPECT_EQ(std::tuple(res.written, res.error, SettingsFileBehind(), LoadSettingsFile().writeFailed),
+            std::tuple(false, QString::fromUtf8("tiedostoa tai kansiota ei ole"), true, true));
 
   testsupport::TempDir dir;
   SetSettingsFolder(dir.path());
   EXPECT_TRUE(SaveDefaultSettings().written);
   EXPECT_FALSE(SettingsFileBehind());
   EXPECT_EQ(SettingsFilePath(), dir.file("Settings.dat"));
+  const QByteArray before = ReadAll(SettingsFilePath());
+  {
+    testsupport::FileSizeLimit limit(100);  // the record is 188 bytes
+    res = SaveDisplaySettings(DisplayValues{0, 1, 1});
+  }
+  EXPECT_EQ(std::tuple(res.written, res.error, SettingsFileBehind()),
+            std::tuple(false, QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle"), true));
+  EXPECT_EQ(ReadAll(SettingsFilePath()), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Settings.dat"});
+  SetSettingsFolder(QDir::currentPath());
 }
 
 namespace {
 
-// Something named "Settings.dat" that exists but cannot be read: a link to
-// nothing, a file without read permission, and what is not a file.
-struct UnreadableSettings {
-  const char* what;
-  // Makes it in the folder; false where it cannot be made here.
-  bool (*make)(const QString& path);
-};
-
-// Permissions do not stop root from reading.
+// Permissions do not stop root from reading: false there.
 bool MakeLockedFile(const QString& path) {
   if (geteuid() == 0) return false;
   QFile f(path);
@@ -179,19 +148,18 @@ bool MakeLockedFile(const QString& path) {
   return QFile::setPermissions(path, QFileDevice::WriteOwner);
 }
 
-std::vector<UnreadableSettings> Unreadable() {
-  std::vector<UnreadableSettings> u = {
-      {"a link to nothing", [](const QString& path) { return QFile::link(path + ".gone", path); }},
-      {"a file without read permission", MakeLockedFile}};
-  for (const testsupport::NotAFile& k : testsupport::kNotAFiles) u.push_back({k.what, k.make});
-  return u;
-}
-
 }  // namespace
 
 TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
+  // Something named "Settings.dat" that exists but cannot be read: a link to
+  // nothing, a file without read permission, and what is not a file.
+  std::vector<testsupport::NotAFile> unreadable(std::begin(testsupport::kNotAFiles),
+                                                std::end(testsupport::kNotAFiles));
+  unreadable.push_back(
+      {"a link to nothing", [](const QString& path) { return QFile::link(path + ".gone", path); }, ""});
+  unreadable.push_back({"a file without read permission", MakeLockedFile, ""});
   int made = 0;
-  for (const UnreadableSettings& u : Unreadable()) {
+  for (const testsupport::NotAFile& u : unreadable) {
     SCOPED_TRACE(u.what);
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
@@ -203,13 +171,10 @@ TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
     r.currencyIndex = 7;
     int announced = 0;
     const SettingsLoadResult res = LoadSettingsFile(r, path, [&] { ++announced; });
-    EXPECT_EQ(res.state, SettingsFileState::Unreadable);
-    EXPECT_FALSE(res.readError.isEmpty());
-    EXPECT_FALSE(res.rewritten);
-    EXPECT_FALSE(res.writeFailed);
-    EXPECT_EQ(announced, 0) << "not announced as a missing file";
+    // Reported, not announced as a missing file nor rewritten; the defaults serve.
+    EXPECT_EQ(std::tuple(res.state, res.readError.isEmpty(), res.rewritten, res.writeFailed, announced),
+              std::tuple(SettingsFileState::Unreadable, false, false, false, 0));
     EXPECT_EQ(SettingsToBytes(r), DefaultBytes());
-
     // Nor is it replaced when the record is written.
     QString error;
     EXPECT_FALSE(WriteSettingsFile(r, path, &error));
@@ -219,50 +184,25 @@ TEST(SettingsFile, UnreadableFileIsReportedLeftAloneAndTheDefaultsServe) {
     // record and is reported unsaved, and a discarded page keeps the record.
     SetSettingsFolder(dir.path());
     CurrentSettings().currencyIndex = 9;
-    EXPECT_EQ(LoadSettingsFile().state, SettingsFileState::Unreadable);
-    EXPECT_EQ(CurrentSettings().currencyIndex, 0);
-    EXPECT_FALSE(SettingsFileBehind());
+    const SettingsFileState loaded = LoadSettingsFile().state;
+    EXPECT_EQ(std::tuple(loaded, CurrentSettings().currencyIndex, SettingsFileBehind()),
+              std::tuple(SettingsFileState::Unreadable, 0, false));
     const SettingsLoadResult again = ReloadSettingsFile([&] { ++announced; });
-    EXPECT_EQ(again.state, SettingsFileState::Unreadable);
-    EXPECT_FALSE(again.rewritten);
-    DisplayValues display;
-    display.titleBarFlags = 101;
-    const SettingsSaveResult saved = SaveDisplaySettings(display);
-    EXPECT_FALSE(saved.written);
-    EXPECT_FALSE(saved.error.isEmpty());
-    EXPECT_EQ(CurrentSettings().titleBarFlags, 101);
-    EXPECT_TRUE(SettingsFileBehind());
+    EXPECT_EQ(std::pair(again.state, again.rewritten), std::pair(SettingsFileState::Unreadable, false));
+    const SettingsSaveResult saved = SaveDisplaySettings(DisplayValues{1, 101, 11});
+    EXPECT_EQ(std::tuple(saved.written, saved.error.isEmpty(), CurrentSettings().titleBarFlags,
+                         SettingsFileBehind()),
+              std::tuple(false, false, 101, true));
     EXPECT_EQ(announced, 0);
     EXPECT_EQ(testsupport::FolderState(dir.path()), before);
   }
   EXPECT_GE(made, 5);
   SetSettingsFolder(QDir::currentPath());
-}
-
-TEST(SettingsFile, UnreadableNoticeText) {
   EXPECT_EQ(UnreadableSettingsText("/koti/Settings.dat", "Permission denied", true),
             QString::fromUtf8("Asetustiedostoa /koti/Settings.dat ei voitu lukea (Permission denied); se "
                               "jätetään ennalleen ja käytetään oletusasetuksia   !"));
   EXPECT_EQ(UnreadableSettingsText("Settings.dat", "x", false),
             QString::fromUtf8("Asetustiedostoa Settings.dat ei voitu lukea (x); se jätetään ennalleen   !"));
-}
-
-TEST(SettingsFile, WriteCutShortLeavesTheOldFile) {
-  testsupport::TempDir dir;
-  SetSettingsFolder(dir.path());
-  ASSERT_TRUE(SaveDefaultSettings().written);
-  const QByteArray before = ReadAll(SettingsFilePath());
-  SettingsSaveResult res;
-  {
-    testsupport::FileSizeLimit limit(100);  // the record is 188 bytes
-    res = SaveDisplaySettings(DisplayValues{0, 1, 1});
-  }
-  EXPECT_FALSE(res.written);
-  EXPECT_EQ(res.error, QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle"));
-  EXPECT_TRUE(SettingsFileBehind());
-  EXPECT_EQ(ReadAll(SettingsFilePath()), before);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Settings.dat"});
-  SetSettingsFolder(QDir::currentPath());
 }
 
 TEST(SettingsReaders, ParseDecimalText) {
@@ -280,13 +220,9 @@ TEST(SettingsReaders, ParseDecimalText) {
   EXPECT_FALSE(ParseDecimalText(u"340282350000000000000000000000000000000").has_value());
 }
 
-TEST(SettingsReaders, ListSideAndCurrencyTexts) {
-  // (The packed display digits are the display window's boxes.)
-  SettingsRecord r;
-  r.standListOnRight = 7;  // any other value than 0 is the right side
-  EXPECT_EQ(DisplayValuesOf(r).standListOnRight, 1);
-
-  // Currencies: no I or J among the letters; nothing outside the list.
+TEST(SettingsReaders, CurrencyTexts) {
+  // (The packed display digits are the display window's boxes.) Currencies: no I or J among the letters;
+  // nothing outside the list.
   const std::pair<int, const char*> currencies[] = {{-1, ""}, {0, "euro, €"}, {2, "kruunu, Kr"}, {3, "markka, M"},
                                                     {4, "A"},   {5, "B"},       {12, "K"},          {22, "X"}, {23, ""}};
   for (auto [index, text] : currencies) EXPECT_EQ(CurrencyListText(index), QString::fromUtf8(text)) << index;
@@ -298,22 +234,19 @@ TEST(SettingsBounds, LargestPriceOfEachFormatIsItsListText) {
   // The list shows 99.99, 999.99 and 9999.99: each is the largest price of
   // its format, a cent less lies below it and a cent more above. Indices
   // outside the list fall back to the first format.
-  const struct {
-    int format;
-    const char16_t* largest;
-    const char16_t* centLess;
-    const char16_t* centMore;
-  } cases[] = {{0, u"99.99", u"99.98", u"100.00"},
-               {1, u"999.99", u"999.98", u"1000.00"},
-               {2, u"9999.99", u"9999.98", u"10000.00"},
-               {-1, u"99.99", u"99.98", u"100.00"},
-               {3, u"99.99", u"99.98", u"100.00"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.format);
-    const float cap = MaxPriceOfFormat(c.format);
-    EXPECT_EQ(cap, *ParseDecimalText(c.largest));
-    EXPECT_LT(*ParseDecimalText(c.centLess), cap);
-    EXPECT_GT(*ParseDecimalText(c.centMore), cap);
+  // Format, its largest price, a cent less, a cent more.
+  const std::tuple<int, const char16_t*, const char16_t*, const char16_t*> cases[] = {
+      {0, u"99.99", u"99.98", u"100.00"},
+      {1, u"999.99", u"999.98", u"1000.00"},
+      {2, u"9999.99", u"9999.98", u"10000.00"},
+      {-1, u"99.99", u"99.98", u"100.00"},
+      {3, u"99.99", u"99.98", u"100.00"}};
+  for (auto [format, largest, centLess, centMore] : cases) {
+    SCOPED_TRACE(format);
+    const float cap = MaxPriceOfFormat(format);
+    EXPECT_EQ(cap, *ParseDecimalText(largest));
+    EXPECT_LT(*ParseDecimalText(centLess), cap);
+    EXPECT_GT(*ParseDecimalText(centMore), cap);
   }
 }
 
@@ -323,49 +256,54 @@ TEST(SettingsBounds, ClampKeepsEveryValueInRangeAndMovesOnlyThoseOutside) {
   const float top = 9999.99f;
   const float overTop = std::nextafter(top, inf);
   const float belowZero = std::nextafter(0.0f, -inf);
-  // Field (0 currency, 1 price format, 2 energy wood, 3 alder pulpwood, 4
-  // pine logs), value stored, value after the clamp (prices: energy wood
-  // falls back to 1, the others to 10 when not a number).
+  // The field at its offset (12 currency, 8 price format, whole numbers; 40
+  // energy wood, 60 alder pulpwood, 64 pine logs), value stored, value after
+  // the clamp (prices: energy wood falls back to 1, the others to 10 when
+  // not a number).
   struct Case {
     const char* what;
-    int field;
+    int at;
     double in;
     double out;
   };
-  const auto set = [](SettingsRecord& r, int f, double v) {
-    if (f < 2) {
-      (f == 0 ? r.currencyIndex : r.priceFormatIndex) = static_cast<std::int32_t>(v);
-    } else {
-      (f == 2 ? r.energyWoodPrice : f == 3 ? r.pulpwoodPrices[4] : r.logPrices[0]) = static_cast<float>(v);
-    }
-  };
-  const auto get = [](const SettingsRecord& r, int f) -> double {
-    return f == 0 ? r.currencyIndex
-           : f == 1 ? r.priceFormatIndex
-           : f == 2 ? r.energyWoodPrice
-           : f == 3 ? r.pulpwoodPrices[4]
-                    : r.logPrices[0];
-  };
   const Case cases[] = {
-      {"currency 0", 0, 0, 0},            {"currency -1", 0, -1, 0},           {"currency 22", 0, 22, 22},
-      {"currency 23", 0, 23, 22},         {"format 0", 1, 0, 0},               {"format -1", 1, -1, 0},
-      {"format 2", 1, 2, 2},              {"format 3", 1, 3, 2},               {"energy 0", 2, 0, 0},
-      {"energy below 0", 2, belowZero, 0}, {"energy top", 2, top, top},         {"energy over top", 2, overTop, top},
-      {"energy NaN", 2, nan, 1},          {"energy infinite", 2, inf, 1},      {"pulpwood 0", 3, 0, 0},
-      {"pulpwood below 0", 3, belowZero, 0}, {"pulpwood top", 3, top, top},   {"pulpwood over top", 3, overTop, top},
-      {"pulpwood NaN", 3, nan, 10},       {"pulpwood -infinite", 3, -inf, 10}, {"logs top", 4, top, top},
-      {"logs over top", 4, overTop, top}, {"logs below 0", 4, belowZero, 0},   {"logs NaN", 4, nan, 10},
-  };
+      {"currency 0", 12, 0, 0},             {"currency -1", 12, -1, 0},           {"currency 22", 12, 22, 22},
+      {"currency 23", 12, 23, 22},          {"format 0", 8, 0, 0},                {"format -1", 8, -1, 0},
+      {"format 2", 8, 2, 2},                {"format 3", 8, 3, 2},                {"energy 0", 40, 0, 0},
+      {"energy below 0", 40, belowZero, 0}, {"energy top", 40, top, top},         {"energy over top", 40, overTop, top},
+      {"energy NaN", 40, nan, 1},           {"energy infinite", 40, inf, 1},      {"pulpwood 0", 60, 0, 0},
+      {"pulpwood below 0", 60, belowZero, 0}, {"pulpwood top", 60, top, top},   {"pulpwood over top", 60, overTop, top},
+      {"pulpwood NaN", 60, nan, 10},        {"pulpwood -infinite", 60, -inf, 10}, {"logs top", 64, top, top},
+      {"logs over top", 64, overTop, top},  {"logs below 0", 64, belowZero, 0},   {"logs NaN", 64, nan, 10}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SettingsRecord r;
     SetDefaultSettings(r);
-    set(r, c.field, c.in);
-    const bool inRange = c.in == c.out;
-    EXPECT_EQ(ClampSettings(r), !inRange);
-    EXPECT_EQ(get(r, c.field), c.out);
+    QByteArray b = SettingsToBytes(r);
+    if (c.at < 40) {
+      PutI32(b, c.at, static_cast<std::int32_t>(c.in));
+    } else {
+      PutF32(b, c.at, static_cast<float>(c.in));
+    }
+    SettingsFromBytes(r, b);
+    EXPECT_EQ(ClampSettings(r), c.in != c.out);
+    b = SettingsToBytes(r);
+    EXPECT_EQ(c.at < 40 ? I32At(b, c.at) : F32At(b, c.at), c.out);
     EXPECT_FALSE(ClampSettings(r)) << "a clamped record stays";
   }
+
+  // A file's values pass through the clamp: currency 40, pine's second
+  // pulpwood not a number, spruce logs 1e9.
+  testsupport::TempDir dir;
+  QByteArray file = DefaultBytes();
+  PutI32(file, 12, 40);
+  PutF32(file, 48, nan);
+  PutF32(file, 76, 1e9f);
+  WriteAll(dir.file("Settings.dat"), file);
+  SettingsRecord r;
+  LoadSettingsFile(r, dir.file("Settings.dat"));
+  EXPECT_EQ(std::tuple(r.currencyIndex, r.pulpwoodPrices[1], r.logPrices[3]),
+            std::tuple(22, 10.0f, 9999.99f));
 }
 
 TEST(SettingsBounds, RecommendationChoicesAtTheEndsOfEachGroup) {
@@ -376,12 +314,8 @@ TEST(SettingsBounds, RecommendationChoicesAtTheEndsOfEachGroup) {
   using C = RecommendationChoices;
   const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
   const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
-  const struct {
-    const char* what;
-    std::int32_t SettingsRecord::*field;
-    int RecommendationChoices::*choice;
-    std::vector<std::pair<std::int32_t, int>> storedToItem;
-  } groups[] = {
+  using Items = std::vector<std::pair<std::int32_t, int>>;
+  const std::tuple<const char*, std::int32_t R::*, int C::*, Items> groups[] = {
       {"final-cut basal area", &R::pineFinalCutBasalArea, &C::finalCutBasalAreaIndex,
        {{14, 0}, {15, 0}, {16, 0}, {18, 1}, {26, 5}, {28, 5}, {hi, 5}}},
       {"final-cut diameter", &R::pineFinalCutDiameter, &C::finalCutDiameterIndex,
@@ -390,91 +324,72 @@ TEST(SettingsBounds, RecommendationChoicesAtTheEndsOfEachGroup) {
       {"thinning basal area", &R::pineThinningBasalArea, &C::thinningBasalAreaIndex,
        {{19, 0}, {20, 0}, {24, 4}, {25, 4}}},
       {"stem count", &R::stemCountLowerLimit, &C::stemCountIndex,
-       {{1900, 0}, {2000, 0}, {2099, 0}, {2100, 1}, {3500, 15}, {3600, 15}, {lo, 0}, {hi, 15}}},
-  };
-  for (const auto& g : groups) {
-    for (auto [stored, item] : g.storedToItem) {
+       {{1900, 0}, {2000, 0}, {2099, 0}, {2100, 1}, {3500, 15}, {3600, 15}, {lo, 0}, {hi, 15}}}};
+  for (const auto& [what, field, choice, storedToItem] : groups) {
+    for (auto [stored, item] : storedToItem) {
       SettingsRecord r;
       SetDefaultSettings(r);
-      r.*g.field = stored;
-      EXPECT_EQ(RecommendationChoicesOf(r).*g.choice, item) << g.what << " " << stored;
+      r.*field = stored;
+      EXPECT_EQ(RecommendationChoicesOf(r).*choice, item) << what << " " << stored;
     }
   }
 }
 
-TEST(SettingsBounds, DerivedThresholdsSaturateAtBothEnds) {
-  SettingsRecord r;
-  SetDefaultSettings(r);
-  r.pineFinalCutDiameter = std::numeric_limits<std::int32_t>::max() - 2;
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), std::numeric_limits<int>::max());
-  r.pineFinalCutDiameter = std::numeric_limits<std::int32_t>::max() - 3;
-  EXPECT_EQ(RecommendationParameter(r, u"ma_cc_d13_hurry"), std::numeric_limits<int>::max() - 1);
-  r.pineThinningBasalArea = std::numeric_limits<std::int32_t>::min() + 6;
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_target"), std::numeric_limits<int>::min());
-  r.pineThinningBasalArea = std::numeric_limits<std::int32_t>::min() + 7;
-  EXPECT_EQ(RecommendationParameter(r, u"ma_th1_ppa_target"), std::numeric_limits<int>::min() + 1);
-}
-
-TEST(SettingsBounds, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIs) {
+TEST(SettingsFile, AFileOfAnyLengthIsReadAsFarAsItGoesAndLeftAsItIsAndAMissingOneWritten) {
   // A file that opens is the record: 188 bytes read as they are (padding
   // too), a shorter file fills only its length over the defaults, a longer
   // one gives its first 188 bytes. Never announced, never rewritten; a link
-  // to a file is read through and stays a link when the record is saved.
+  // to a file is read through and stays a link when the record is saved. A
+  // missing file is announced before the defaults are written, with the
+  // zero padding of a new record.
   const struct {
     int size;
     float pinePulpwood;  // offset 44..47, 9 in the file
     bool link = false;
-  } cases[] = {{0, 10.0f}, {2, 10.0f}, {187, 9.0f}, {188, 9.0f}, {189, 9.0f}, {100000, 9.0f}, {2, 10.0f, true}};
+    bool missing = false;
+  } cases[] = {{0, 10.0f},    {2, 10.0f},      {187, 9.0f},       {188, 9.0f},
+               {189, 9.0f},   {100000, 9.0f},  {2, 10.0f, true},  {0, 10.0f, false, true}};
   QByteArray full = DefaultBytes();
   PutF32(full, 44, 9.0f);
   full.replace(185, 3, "\x55\x55\x55");
   PutI32(full, 0, 0x01020304);  // reserved, kept as read
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.size);
+    SCOPED_TRACE(::testing::Message() << c.size << (c.missing ? " missing" : ""));
     testsupport::TempDir dir;
     const QString path = dir.file("Settings.dat");
     const QByteArray file = (full + QByteArray(100000, '\x66')).left(c.size);
-    WriteAll(dir.file("oma.dat"), file);
-    ASSERT_TRUE(c.link ? QFile::link("oma.dat", path) : QFile::rename(dir.file("oma.dat"), path));
+    if (!c.missing) {
+      WriteAll(dir.file("oma.dat"), file);
+      ASSERT_TRUE(c.link ? QFile::link("oma.dat", path) : QFile::rename(dir.file("oma.dat"), path));
+    }
     SettingsRecord r;
+    r.padding = {7, 7, 7};
     int announced = 0;
-    const SettingsLoadResult res = LoadSettingsFile(r, path, [&] { ++announced; });
-    EXPECT_EQ(std::tuple(res.state, res.rewritten, announced), std::tuple(SettingsFileState::Read, false, 0));
+    const SettingsLoadResult res = LoadSettingsFile(r, path, [&] {
+      ++announced;
+      EXPECT_FALSE(QFileInfo::exists(path));
+    });
+    EXPECT_EQ(std::tuple(res.state, res.rewritten, res.writeFailed, announced),
+              c.missing ? std::tuple(SettingsFileState::Missing, true, false, 1)
+                        : std::tuple(SettingsFileState::Read, false, false, 0));
     EXPECT_EQ(r.pulpwoodPrices[0], c.pinePulpwood);
     EXPECT_EQ(SettingsToBytes(r), file.left(188) + DefaultBytes().mid(c.size));
-    EXPECT_EQ(ReadAll(path), file);
+    EXPECT_EQ(ReadAll(path), c.missing ? DefaultBytes() : file);
     if (!c.link) continue;
     ASSERT_TRUE(WriteSettingsFile(r, path));
     EXPECT_EQ(std::pair(QFileInfo(path).isSymLink(), ReadAll(dir.file("oma.dat"))), std::pair(true, SettingsToBytes(r)));
   }
 }
 
-TEST(SettingsRecommendation, DerivedThresholdsAndSavedRecord) {
-  testsupport::TempDir dir;
-  SetSettingsFolder(dir.path());
-  RecommendationChoices c;  // the window's defaults
-  // Birch: 12 + 2x2 = 16 m2, 22 + 1 = 23 cm, 13 + 2 = 15 m, 16 + 2 = 18 m2, 18 + 3 = 21 m2.
-  ASSERT_TRUE(SaveRecommendationSettings(c).written);
-  const SettingsRecord& r = CurrentSettings();
-  EXPECT_EQ(std::tuple(r.birchFinalCutBasalArea, r.birchFinalCutDiameter, r.birchThinningHeight,
-                       r.birchThinningBasalArea, r.birchTallThinningBasalArea),
-            std::tuple(16, 23, 15, 18, 21));
-  EXPECT_EQ(std::tuple(r.spruceFinalCutBasalArea, r.spruceFinalCutDiameter, r.spruceThinningHeight,
-                       r.spruceTallThinningBasalArea, r.pineTallThinningBasalArea, r.stemCountLowerLimit),
-            std::tuple(20, 25, 14, 25, 25, 3000));
-  EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
-}
-
 namespace {
 
+// The refreshes a save asks for, in their order, with the currency that the
+// record holds when the unit labels are refreshed.
 struct RecordingRefresh : SettingsRefresh {
   QStringList calls;
   bool removalView = false;
-  int currencyAtCaptions = -1;
-  int currencyAtRegeneration = -1;
   void ApplyCurrencyCaptions() override {
-    calls << "captions";
-    currencyAtCaptions = CurrentSettings().currencyIndex;
+    calls << QString("captions %1").arg(CurrentSettings().currencyIndex);
   }
   void MarkGrowthForecastForRecompute() override { calls << "forecast"; }
   void ShowOperationRecommendation(int mode, int flag) override {
@@ -485,8 +400,7 @@ struct RecordingRefresh : SettingsRefresh {
   void RefreshStandViewAnnotations(bool ask) override { calls << QString("annotations %1").arg(ask); }
   bool IsNewForestButtonVisible() override { return true; }
   void RefreshRegenerationPrices() override {
-    calls << "regeneration";
-    currencyAtRegeneration = CurrentSettings().currencyIndex;
+    calls << QString("regeneration %1").arg(CurrentSettings().currencyIndex);
   }
   void RefreshOverviewCharts() override { calls << "charts"; }
   bool IsRemovalViewChecked() override { return removalView; }
@@ -496,7 +410,7 @@ struct RecordingRefresh : SettingsRefresh {
 
 }  // namespace
 
-TEST(SettingsSave, DisplayPageRefreshesOnlyWhatChangedAndPricePageAllInOrder) {
+TEST(SettingsSave, EachPageRefreshesWhatItChangedInOrderAndWritesTheRecord) {
   testsupport::TempDir dir;
   SetSettingsFolder(dir.path());
   ASSERT_TRUE(SaveDefaultSettings().written);
@@ -513,7 +427,23 @@ TEST(SettingsSave, DisplayPageRefreshesOnlyWhatChangedAndPricePageAllInOrder) {
   SaveDisplaySettings(DisplayValues{0, 101, 1000});
   EXPECT_EQ(refresh.calls, (QStringList{"panels", "annotations 1"}));
 
-  // The price page: every refresh in its order.
+  // The recommendation page: the thresholds derived from the window's
+  // defaults. Birch: 12 + 2x2 = 16 m2, 22 + 1 = 23 cm, 13 + 2 = 15 m, 16 + 2
+  // = 18 m2, 18 + 3 = 21 m2.
+  refresh.calls.clear();
+  ASSERT_TRUE(SaveRecommendationSettings(RecommendationChoices{}).written);
+  EXPECT_EQ(refresh.calls, (QStringList{"recommendation 3 0", "forecast"}));
+  const SettingsRecord& r = CurrentSettings();
+  EXPECT_EQ(std::tuple(r.birchFinalCutBasalArea, r.birchFinalCutDiameter, r.birchThinningHeight,
+                       r.birchThinningBasalArea, r.birchTallThinningBasalArea),
+            std::tuple(16, 23, 15, 18, 21));
+  EXPECT_EQ(std::tuple(r.spruceFinalCutBasalArea, r.spruceFinalCutDiameter, r.spruceThinningHeight,
+                       r.spruceTallThinningBasalArea, r.pineTallThinningBasalArea, r.stemCountLowerLimit),
+            std::tuple(20, 25, 14, 25, 25, 3000));
+  EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
+
+  // The price page: every refresh in its order. The unit labels read the
+  // currency from the record: both see the new one.
   refresh.calls.clear();
   CurrentSettings().standViewFlags = 10;  // value annotation off
   PriceValues v;
@@ -521,11 +451,8 @@ TEST(SettingsSave, DisplayPageRefreshesOnlyWhatChangedAndPricePageAllInOrder) {
   v.priceFormatIndex = 1;
   v.prices = {11, 12, 13, 14, 15, 21, 22, 23, 24, 2};
   ASSERT_TRUE(ApplySettings(v, 0).written);
-  EXPECT_EQ(refresh.calls, (QStringList{"regeneration", "captions", "forecast", "title", "charts",
+  EXPECT_EQ(refresh.calls, (QStringList{"regeneration 5", "captions 5", "forecast", "title", "charts",
                                         "annotations 0", "trade", "estate"}));
-  const SettingsRecord& r = CurrentSettings();
-  // The unit labels read the currency from the record: both see the new one.
-  EXPECT_EQ(std::pair(refresh.currencyAtRegeneration, refresh.currencyAtCaptions), std::pair(5, 5));
   EXPECT_EQ(std::tuple(r.currencyIndex, r.priceFormatIndex, r.pulpwoodPrices[4], r.logPrices[0], r.energyWoodPrice),
             std::tuple(5, 1, 15.0f, 21.0f, 2.0f));
   EXPECT_EQ(ReadAll(SettingsFilePath()), SettingsToBytes(r));
@@ -533,7 +460,7 @@ TEST(SettingsSave, DisplayPageRefreshesOnlyWhatChangedAndPricePageAllInOrder) {
   refresh.calls.clear();
   refresh.removalView = true;
   ApplySettings(v, 5);
-  EXPECT_EQ(refresh.calls.first(), QString("captions"));
+  EXPECT_EQ(refresh.calls.first(), QString("captions 5"));
   EXPECT_TRUE(refresh.calls.contains("annotations 1"));
   SetSettingsRefresh(nullptr);
 }

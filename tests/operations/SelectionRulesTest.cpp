@@ -14,12 +14,8 @@ std::vector<int> ZeroThen(int from, int to, int step) {
 }
 
 TEST(SelectionRules, RemovalList) {
-  struct Case {
-    int volume;
-    std::vector<int> values;
-    int columns;
-  };
-  const Case cases[] = {
+  // Volume, values, columns.
+  const std::tuple<int, std::vector<int>, int> cases[] = {
       // f = 0.4 + 0.2 sqrt(0.0025 x 250) = 0.5581, limit round(210 f) = 117.
       {250, ZeroThen(20, 130, 10), 7},
       // f 0.6, limit 276; the count limit (14 items) stops at 300.
@@ -35,12 +31,11 @@ TEST(SelectionRules, RemovalList) {
       // 40 and less: no removal below (V - 40) f.
       {40, {0}, 3},
   };
-  for (const Case& c : cases) {
-    const SelectionRemovalList l = BuildSelectionRemovalChoices(c.volume);
-    EXPECT_EQ(l.values, c.values) << c.volume;
-    EXPECT_EQ(l.columns, c.columns) << c.volume;
-    ASSERT_EQ(l.items.size(), static_cast<qsizetype>(c.values.size()));
-    EXPECT_EQ(l.items.first(), "0");
+  for (const auto& [volume, values, columns] : cases) {
+    const SelectionRemovalList l = BuildSelectionRemovalChoices(volume);
+    EXPECT_EQ(std::tuple(l.values, l.columns, l.items.size(), l.items.first()),
+              std::tuple(values, columns, static_cast<qsizetype>(values.size()), QString("0")))
+        << volume;
   }
 }
 

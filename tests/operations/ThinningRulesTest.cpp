@@ -22,13 +22,8 @@ TEST(ThinningRules, ColumnCounts) {
 TEST(ThinningRules, StemCountList) {
   // N = stems / 100 rounded; from..to in hundreds, steps of 100 from to >= 20
   // on, else 50; the ten fixed items when to <= from.
-  struct Case {
-    int stems;
-    std::vector<int> values;
-    int columns;
-    int selected;
-  };
-  const Case cases[] = {
+  // Stems, values, columns, selected item.
+  const std::tuple<int, std::vector<int>, int, int> cases[] = {
       {150, Steps(10, 100, 10), 4, 5},        // N 2: 1..1
       {700, Steps(200, 500, 50), 4, 3},       // N 7: 2..5
       {1000, Steps(400, 800, 50), 4, 4},      // N 10: 4..round(8.4) = 8
@@ -39,12 +34,11 @@ TEST(ThinningRules, StemCountList) {
       {5000, Steps(600, 4500, 100), 10, 20},  // N 50: 6..45, 40 items
       {12000, Steps(600, 4500, 100), 10, 20},
   };
-  for (const Case& c : cases) {
-    const ThinningChoices l = StemCountChoices(c.stems);
-    EXPECT_EQ(l.values, c.values) << c.stems;
-    EXPECT_EQ(l.columns, c.columns) << c.stems;
-    EXPECT_EQ(l.selected, c.selected) << c.stems;
-    EXPECT_EQ(l.items.first(), QString::number(c.values.front())) << c.stems;
+  for (const auto& [stems, values, columns, selected] : cases) {
+    const ThinningChoices l = StemCountChoices(stems);
+    EXPECT_EQ(std::tuple(l.values, l.columns, l.selected, l.items.first()),
+              std::tuple(values, columns, selected, QString::number(values.front())))
+        << stems;
   }
   // N 5: from 1 to 4, below 20: 100..400 by 50.
   EXPECT_EQ(StemCountChoices(549).values, Steps(100, 400, 50));
@@ -53,12 +47,8 @@ TEST(ThinningRules, StemCountList) {
 }
 
 TEST(ThinningRules, BasalAreaList) {
-  struct Case {
-    int stems;
-    float g;
-    int from, count, columns;
-  };
-  const Case cases[] = {
+  // Stems, basal area, first value, count, columns.
+  const std::tuple<int, float, int, int, int> cases[] = {
       {300, 14.0f, 4, 9, 4},    // top 12.6 -> 13, base 4
       {800, 19.9f, 4, 14, 4},   // top 17.91 -> 18
       {800, 20.0f, 6, 10, 4},   // base 6, top 16
@@ -66,11 +56,11 @@ TEST(ThinningRules, BasalAreaList) {
       {800, 40.5f, 10, 22, 7},  // base 10, top 32.4 -> 32
       {800, 80.0f, 10, 50, 11}, // top 64 capped at 60; 50 items, one column more
   };
-  for (const Case& c : cases) {
-    const ThinningChoices l = BasalAreaChoices(c.stems, c.g);
-    EXPECT_EQ(l.values, Steps(c.from, c.from + c.count - 1, 1)) << c.g;
-    EXPECT_EQ(l.columns, c.columns) << c.g;
-    EXPECT_EQ(l.selected, c.count / 2) << c.g;
+  for (auto [stems, g, from, count, columns] : cases) {
+    const ThinningChoices l = BasalAreaChoices(stems, g);
+    EXPECT_EQ(std::tuple(l.values, l.columns, l.selected),
+              std::tuple(Steps(from, from + count - 1, 1), columns, count / 2))
+        << g;
   }
   EXPECT_FALSE(BasalAreaChoices(299, 30.0f).Offered());
   EXPECT_FALSE(BasalAreaChoices(800, 13.9f).Offered());
@@ -87,12 +77,8 @@ TEST(ThinningRules, DistanceList) {
 }
 
 TEST(ThinningRules, RemovalList) {
-  struct Case {
-    ThinningStand s;  // n, G, V, D, V0, S
-    std::vector<int> values;
-    int columns;
-  };
-  const Case cases[] = {
+  // The stand (n, G, V, D, V0, S), values, columns.
+  const std::tuple<ThinningStand, std::vector<int>, int> cases[] = {
       // X = 0.7 + 0.05 (200/1200)^2 = 0.7014; lo 20, hi 10 round(14.03) = 140.
       {{1200, 20, 200, 20, 200, 0}, Steps(20, 140, 10), 4},
       // V0 120: hi = 10 round(8.41) = 80, 7 items by 10 -> steps of 5.
@@ -108,11 +94,10 @@ TEST(ThinningRules, RemovalList) {
       // S 100, V0 600: hi = 10 round(42.75) = 430 > 120 + 270: from 160 by 10.
       {{3000, 40, 600, 20, 600, 100}, Steps(160, 430, 10), 7},
   };
-  for (const Case& c : cases) {
-    const ThinningChoices l = RemovalChoices(c.s);
-    EXPECT_EQ(l.values, c.values) << c.s.startVolume << " " << c.s.removalSoFar;
-    EXPECT_EQ(l.columns, c.columns) << c.s.startVolume;
-    EXPECT_EQ(l.selected, 1);
+  for (const auto& [stand, values, columns] : cases) {
+    const ThinningChoices l = RemovalChoices(stand);
+    EXPECT_EQ(std::tuple(l.values, l.columns, l.selected), std::tuple(values, columns, 1))
+        << stand.startVolume << " " << stand.removalSoFar;
   }
   // Not offered: n just below 1000 (X = 0.0007 x 1 gives hi 0), D below 10,
   // n outside 450..4000, V below 80.

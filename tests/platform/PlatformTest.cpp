@@ -43,14 +43,11 @@ TEST(Numbers, RoundHalfAwayFromZeroBothSignsAndGuards) {
 TEST(Numbers, RoundedQuotientIsExactAtHalves) {
   // Halves computed on whole numbers: a binary 0.01 would make 10 % of 5
   // 0.49999... and round it to 0.
-  struct Case {
-    long long num, den;
-    int want;
-  };
-  const Case cases[] = {{50, 100, 1},   {150, 100, 2},  {149, 100, 1},  {-50, 100, -1}, {-150, 100, -2},
-                        {50, -100, -1}, {-5, -2, 3},    {7, 2, 4},      {0, 7, 0},      {1, 0, 0},
-                        {30030, 100, 300}, {-9007199254740993LL, 1, std::numeric_limits<int>::min()}};
-  for (const Case& c : cases) EXPECT_EQ(RoundedQuotient(c.num, c.den), c.want) << c.num << "/" << c.den;
+  const std::tuple<long long, long long, int> cases[] = {
+      {50, 100, 1}, {150, 100, 2}, {149, 100, 1}, {-50, 100, -1}, {-150, 100, -2}, {50, -100, -1},
+      {-5, -2, 3},  {7, 2, 4},     {0, 7, 0},     {1, 0, 0},      {30030, 100, 300},
+      {-9007199254740993LL, 1, std::numeric_limits<int>::min()}};
+  for (auto [num, den, want] : cases) EXPECT_EQ(RoundedQuotient(num, den), want) << num << "/" << den;
   // percent of amount: 10 % of 5 and of 15, 30 % of 1001, 1 % of 50.
   for (auto [p, a, want] : {std::tuple{10, 5, 1}, {10, 15, 2}, {30, 1001, 300}, {1, 50, 1}, {10, -5, -1}, {0, 99, 0}})
     EXPECT_EQ(RoundedPercentOf(p, a), want) << p << " % of " << a;
@@ -80,21 +77,19 @@ TEST(Numbers, FormatTextsCountsCharactersNotBytes) {
 }
 
 TEST(Random, SameSeedSameStreamAndRangeHolds) {
-  SeedRandom(7);
-  std::vector<int> a;
-  for (int i = 0; i < 50; ++i) a.push_back(Random(1000));
-  SeedRandom(7);
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(Random(1000), a[i]);
+  // The same stream again after the same seed; every value of 0..4 drawn and
+  // no other; nothing to draw from gives 0.
+  const auto stream = [](int seed) {
+    SeedRandom(seed);
+    std::vector<int> v;
+    for (int i = 0; i < 50; ++i) v.push_back(Random(1000));
+    return v;
+  };
+  EXPECT_EQ(stream(7), stream(7));
   std::set<int> seen;
-  for (int i = 0; i < 2000; ++i) {
-    const int r = Random(5);
-    ASSERT_GE(r, 0);
-    ASSERT_LT(r, 5);
-    seen.insert(r);
-  }
-  EXPECT_EQ(seen.size(), 5u);
-  EXPECT_EQ(Random(0), 0);
-  EXPECT_EQ(Random(-3), 0);
+  for (int i = 0; i < 2000; ++i) seen.insert(Random(5));
+  EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(std::pair(Random(0), Random(-3)), std::pair(0, 0));
   ForceSeed(99);
   SeedRandomFromClock();
   const int first = Random(1 << 30);
@@ -104,10 +99,10 @@ TEST(Random, SameSeedSameStreamAndRangeHolds) {
 }
 
 TEST(Files, PathsSplitAtTheLastSlash) {
-  EXPECT_EQ(FileNameOfPath("/home/a/Metsätilat/Tila/k12.Norvalen"), "k12.Norvalen");
-  EXPECT_EQ(FolderOfPath("/home/a/Metsätilat/Tila/k12.Norvalen"), "/home/a/Metsätilat/Tila");
-  EXPECT_EQ(FileNameOfPath("plain"), "plain");
-  EXPECT_EQ(FolderOfPath("plain"), "");
+  const QString path = "/home/a/Metsätilat/Tila/k12.Norvalen";
+  EXPECT_EQ(
+      QStringList({FileNameOfPath(path), FolderOfPath(path), FileNameOfPath("plain"), FolderOfPath("plain")}),
+      QStringList({"k12.Norvalen", "/home/a/Metsätilat/Tila", "plain", ""}));
   for (auto [a, b, joined] : {std::tuple{"/a/", "/b", "/a/b"}, {"/a", "b", "/a/b"}, {"", "b", "b"}}) {
     EXPECT_EQ(JoinPath(a, b), joined) << a << " + " << b;
   }
@@ -116,11 +111,7 @@ TEST(Files, PathsSplitAtTheLastSlash) {
 TEST(Files, CopyAndDeleteReportFailure) {
   testsupport::TempDir dir;
   const QString a = dir.file("a.bin"), b = dir.file("b.bin");
-  {
-    QFile f(a);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("abc");
-  }
+  testsupport::WriteAll(a, "abc");
   EXPECT_TRUE(CopyFile(a, b, true));
   EXPECT_FALSE(CopyFile(a, b, true)) << "an existing target is kept";
   EXPECT_TRUE(CopyFile(a, b, false));
@@ -130,92 +121,57 @@ TEST(Files, CopyAndDeleteReportFailure) {
   EXPECT_FALSE(DeleteFile(b)) << "nothing to delete is a failure";
 }
 
-TEST(Files, AtomicWriteReplacesWholeOrReportsWhy) {
-  testsupport::TempDir dir;
-  const QString a = dir.file("a.bin");
-  ASSERT_TRUE(WriteFileAtomically(a, "first"));
-  ASSERT_TRUE(WriteFileAtomically(a, "2nd"));
-  QFile f(a);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("2nd"));
-  QString why;
-  EXPECT_FALSE(WriteFileAtomically(dir.file("missing/b.bin"), "x", &why));
-  EXPECT_EQ(why, QString::fromUtf8("tiedostoa tai kansiota ei ole"));
-  // A folder in the file's place.
-  ASSERT_TRUE(QDir(dir.path()).mkdir("c.bin"));
-  EXPECT_FALSE(WriteFileAtomically(dir.file("c.bin"), "x", &why));
-  EXPECT_EQ(why, QString::fromUtf8("tiedoston nimellä on kansio"));
-}
-
 TEST(Files, FailuresAreToldInFinnish) {
   // The user reads the reason in a Finnish message: the system's error
   // number decides, a folder at the path is told as such, and only an
   // unknown number shows the system's own text, inside a Finnish line.
   testsupport::TempDir dir;
-  const struct {
-    int number;
-    QString path;
-    const char* reason;
-  } cases[] = {
-      {ENOSPC, "", "levyllä ei ole tilaa"},
-      {EDQUOT, "", "levytilan kiintiö on täynnä"},
-      {EFBIG, "", "tiedosto on liian suuri tiedostojärjestelmälle"},
-      {EROFS, "", "levy on kirjoitussuojattu"},
-      {EACCES, "", "ei käyttöoikeutta"},
-      {EPERM, "", "ei käyttöoikeutta"},
-      {ENOENT, "", "tiedostoa tai kansiota ei ole"},
-      {EIO, "", "levyn luku- tai kirjoitusvirhe"},
-      {EISDIR, "", "tiedoston nimellä on kansio"},
-      {0, dir.path(), "tiedoston nimellä on kansio"},
+  // Error number, path, reason.
+  const std::tuple<int, QString, const char*> cases[] = {
+      {ENOSPC, "", "levyllä ei ole tilaa"},           {EDQUOT, "", "levytilan kiintiö on täynnä"},
+      {EFBIG, "", "tiedosto on liian suuri tiedostojärjestelmälle"}, {EROFS, "", "levy on kirjoitussuojattu"},
+      {EACCES, "", "ei käyttöoikeutta"},              {EPERM, "", "ei käyttöoikeutta"},
+      {ENOENT, "", "tiedostoa tai kansiota ei ole"},  {EIO, "", "levyn luku- tai kirjoitusvirhe"},
+      {EISDIR, "", "tiedoston nimellä on kansio"},    {0, dir.path(), "tiedoston nimellä on kansio"},
       {ENOSPC, dir.file("missing.bin"), "levyllä ei ole tilaa"},
-      {0, "", "järjestelmän virhe (Unknown error)"},
-      {EPROTO, "", "järjestelmän virhe (Unknown error)"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.number);
-    EXPECT_EQ(FileErrorReason(c.number, c.path, "Unknown error"), QString::fromUtf8(c.reason));
+      {0, "", "järjestelmän virhe (Unknown error)"},  {EPROTO, "", "järjestelmän virhe (Unknown error)"}};
+  for (const auto& [number, path, reason] : cases) {
+    EXPECT_EQ(FileErrorReason(number, path, "Unknown error"), QString::fromUtf8(reason)) << number;
   }
 }
 
-namespace {
-
-QByteArray Contents(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-}
-
-}  // namespace
-
-TEST(Files, AtomicWriteCutShortLeavesTheOldFileAndSaysWhy) {
-  // A file system that takes 4000 bytes of a file: 4000 bytes are written
-  // whole, 4001 and more fail with the system's reason, and the old file
-  // stays byte for byte (the cut temporary file is removed).
+TEST(Files, AtomicWriteReplacesWholeOrLeavesTheOldFileAndSaysWhy) {
+  // A file system that takes 4000 bytes of a file: 100 bytes (fewer than
+  // the old file's) and 4000 replace it whole, 4001 and more fail with the
+  // system's reason, and the old file stays byte for byte (the cut temporary
+  // file is removed).
   testsupport::TempDir dir;
   const QString path = dir.file("a.bin");
   const QByteArray old(3000, 'o');
-  ASSERT_TRUE(WriteFileAtomically(path, old));
-  const struct {
-    int size;
-    bool written;
-  } cases[] = {{4000, true}, {4001, false}, {5000, false}, {20000, false}, {100000, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.size);
+  for (auto [size, written] :
+       {std::pair{100, true}, {4000, true}, {4001, false}, {20000, false}, {100000, false}}) {
+    SCOPED_TRACE(size);
     ASSERT_TRUE(WriteFileAtomically(path, old));
-    const QByteArray bytes(c.size, 'n');
+    const QByteArray bytes(size, 'n');
     QString why;
     bool ok;
     {
       testsupport::FileSizeLimit limit(4000);
       ok = WriteFileAtomically(path, bytes, &why);
     }
-    EXPECT_EQ(ok, c.written);
-    const QByteArray now = Contents(path);
-    EXPECT_TRUE(now == (c.written ? bytes : old)) << "the file holds " << now.size() << " bytes";
-    if (!c.written) {
-      EXPECT_EQ(why, QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle"));
-    }
+    EXPECT_EQ(ok, written);
+    const QByteArray now = testsupport::ReadAll(path);
+    EXPECT_TRUE(now == (written ? bytes : old)) << "the file holds " << now.size() << " bytes";
+    EXPECT_EQ(why, written ? QString() : QString::fromUtf8("tiedosto on liian suuri tiedostojärjestelmälle"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.bin"});
   }
+  // No folder for the file, or a folder in the file's place.
+  QString why;
+  EXPECT_FALSE(WriteFileAtomically(dir.file("missing/b.bin"), "x", &why));
+  EXPECT_EQ(why, QString::fromUtf8("tiedostoa tai kansiota ei ole"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("c.bin"));
+  EXPECT_FALSE(WriteFileAtomically(dir.file("c.bin"), "x", &why));
+  EXPECT_EQ(why, QString::fromUtf8("tiedoston nimellä on kansio"));
 }
 
 TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
@@ -240,35 +196,32 @@ TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
   // A link to nothing, where permissions apply (not as root) a file without
   // read permission, and what is not a regular file exist but do not open,
   // at once; nothing replaces them.
-  struct Case {
-    QString name;
-    QString reason;
-    bool notAFile = false;
-  };
-  std::vector<Case> unreadable = {{"link.bin", QString::fromUtf8("tiedostoa tai kansiota ei ole")}};
+  // Name, reason, whether not a regular file.
+  std::vector<std::tuple<QString, QString, bool>> unreadable = {
+      {"link.bin", QString::fromUtf8("tiedostoa tai kansiota ei ole"), false}};
   ASSERT_TRUE(QFile::link(dir.file("nowhere"), dir.file("link.bin")));
   if (geteuid() != 0) {
     ASSERT_TRUE(WriteFileAtomically(dir.file("locked.bin"), "abc"));
     ASSERT_TRUE(QFile::setPermissions(dir.file("locked.bin"), QFileDevice::WriteOwner));
-    unreadable.push_back({"locked.bin", QString::fromUtf8("ei käyttöoikeutta")});
+    unreadable.push_back({"locked.bin", QString::fromUtf8("ei käyttöoikeutta"), false});
   }
   for (const testsupport::NotAFile& k : testsupport::kNotAFiles) {
     unreadable.push_back({k.what, QString::fromUtf8(k.reason), true});
     ASSERT_TRUE(k.make(dir.file(k.what))) << k.what;
   }
   const std::string before = testsupport::FolderState(dir.path());
-  for (const Case& c : unreadable) {
-    SCOPED_TRACE(c.name.toStdString());
+  for (const auto& [name, reason, notAFile] : unreadable) {
+    SCOPED_TRACE(name.toStdString());
     testsupport::Deadline deadline("reading what is not a file");
-    QFile f(dir.file(c.name));
+    QFile f(dir.file(name));
     why.clear();
     EXPECT_EQ(OpenForReading(f, &why), ReadOpen::Unreadable);
-    EXPECT_EQ(why, c.reason);
-    EXPECT_EQ(ReadFileStart(dir.file(c.name), 100).state, ReadOpen::Unreadable);
-    if (!c.notAFile) continue;  // a file is written as usual
+    EXPECT_EQ(why, reason);
+    EXPECT_EQ(ReadFileStart(dir.file(name), 100).state, ReadOpen::Unreadable);
+    if (!notAFile) continue;  // a file is written as usual
     why.clear();
-    EXPECT_FALSE(WriteFileAtomically(dir.file(c.name), "x", &why));
-    EXPECT_EQ(why, c.reason);
+    EXPECT_FALSE(WriteFileAtomically(dir.file(name), "x", &why));
+    EXPECT_EQ(why, reason);
   }
   EXPECT_EQ(testsupport::FolderState(dir.path()), before);
 }
