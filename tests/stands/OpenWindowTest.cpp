@@ -85,11 +85,7 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
     Click(OpenForm->Button3);
   }));
   EXPECT_EQ(filters, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}, {true, false}}));
-  // The dialog: its title, the estates folder to start from, stand files only.
-  const MessageRecord dialog = script_.Last(MessageKind::OpenFile);
-  EXPECT_EQ(dialog.caption, QString::fromUtf8("  Kuviolistan avaus  :  valitse hakemisto ja kuviotiedosto"));
-  EXPECT_EQ(QDir(dialog.folder).canonicalPath(), QDir(EstatesFolder()).canonicalPath());
-  EXPECT_TRUE(dialog.filter.endsWith("(*.Norvalen)")) << dialog.filter.toStdString();
+  // (The dialog's title, folder and filter are the platform dialog's test.)
   // The window in list mode over the three stands, the chosen one shown.
   // 140 x 1.25 (50 + 125), 20 x 0.75 (7.5 -> 8 twice), 100 x 2: 175 + 16 + 200.
   EXPECT_EQ(shown, QStringList({QString::fromUtf8(" Kuviolistan avaus"),
@@ -111,13 +107,9 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
   EXPECT_EQ(TheSession->StandPath, chosen);
   EXPECT_EQ(std::pair(ActForm->FileListBox1->count(), ActForm->FileListBox1->currentRow()), std::pair(3, 1));
   EXPECT_EQ(script_.Count(MessageKind::Busy), 1);  // "Avataan kuviotiedostoa"
-  // The estate stand list of the folder, and the main window's stand list.
-  ASSERT_EQ(TheSession->EstateRecords.size(), 3u);
-  EXPECT_EQ(TheSession->EstateRecords[1].standId, "3");
-  ASSERT_EQ(ActForm->ListBox1->count(), 3);
-  EXPECT_EQ(ActForm->ListBox1->item(1)->text(),
-            QString::fromUtf8(" Kuvio 3   :   0.75 ha  •  varttunut kasvatusmetsä  •  20 m3/ha,  tukki % 50"));
-  EXPECT_EQ(ActForm->ListBox1->currentRow(), 1);
+  // The estate stand list of the folder, the open stand's row chosen in the
+  // main window's list (whose rows are the main window's tests').
+  EXPECT_EQ(std::pair(TheSession->EstateRecords.size(), ActForm->ListBox1->currentRow()), std::pair(size_t(3), 1));
   SaveShot(ActForm, "open-main-after-open.png");
 }
 
