@@ -287,19 +287,29 @@ TEST_F(SettingsWindows, RecommendationLinesDefaultsRestoredAndSavedOnOk) {
     w.PageControl2->setCurrentIndex(page);
     Shoot(&w, QString("settings_recommendation_%1").arg(page + 1));
   }
-  // 27 cm (birch 25) and the recommendations off, saved on OK.
+  // 27 cm (birch 25), thinning below 16 m, 2700 stems and the
+  // recommendations off, saved on OK; a load shows the stored choices (the
+  // stored values are clamped into the groups by the record's rules).
   w.RadioGroup2->SetItemIndex(3);
+  w.RadioGroup3->SetItemIndex(4);
+  w.RadioGroup5->SetItemIndex(7);
   w.CheckBox1->click();
   EXPECT_TRUE(RecommendationsOff());
   w.BitBtn1->click();
   EXPECT_EQ(w.result(), 1);
   ASSERT_TRUE(SaveSettings(2));
   const model::SettingsRecord& r = model::CurrentSettings();
-  EXPECT_EQ((std::array<int, 5>{r.pineFinalCutBasalArea, r.pineFinalCutDiameter, r.spruceFinalCutDiameter,
-                                r.birchFinalCutDiameter, r.recommendationsOff}),
-            (std::array<int, 5>{16, 27, 27, 25, 1}));
+  EXPECT_EQ((std::array<int, 7>{r.pineFinalCutBasalArea, r.pineFinalCutDiameter, r.spruceFinalCutDiameter,
+                                r.birchFinalCutDiameter, r.pineThinningHeight, r.stemCountLowerLimit,
+                                r.recommendationsOff}),
+            (std::array<int, 7>{16, 27, 27, 25, 16, 2700, 1}));
   EXPECT_EQ(model::RecommendationParameter(u"ma_cc_d13_hurry"), 29);
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
+  w.Button2->click();
+  LoadSettings(2);
+  EXPECT_EQ((std::array{w.RadioGroup1->ItemIndex(), w.RadioGroup2->ItemIndex(), w.RadioGroup3->ItemIndex(),
+                        w.RadioGroup4->ItemIndex(), w.RadioGroup5->ItemIndex(), int(w.CheckBox1->isChecked())}),
+            (std::array{0, 3, 4, 2, 7, 1}));
 }
 
 // ---- Display ----

@@ -171,6 +171,7 @@ TEST_F(MessageWindows, ShownWhereAndAsTheirLayoutsSay) {
   EXPECT_EQ(answers, QList<int>(4, 2));
   EXPECT_GE(AskForm->BitBtn1->width(), AskForm->BitBtn1->sizeHint().width());  // "Talleta muutokset ja jatka"
   EXPECT_EQ(MsgForm->msg1->width(), MsgForm->msg2->width());                   // both lines centred in one width
+  EXPECT_EQ(std::pair(AskForm->askMsg1->x(), ErrorForm->Button1->text()), std::pair(20, QString("Sulje")));
   QMetaObject::invokeMethod(AskForm, [] { AskForm->BitBtn1->click(); }, Qt::QueuedConnection);
   EXPECT_EQ(question(), 1);
 }
