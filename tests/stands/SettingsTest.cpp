@@ -63,6 +63,11 @@ class SettingsWindows : public ::testing::Test {
   }
   QByteArray FileBytes() const { return testsupport::FileBytes(model::SettingsFilePath()); }
   static void Shoot(QWidget* w, const QString& name) { w->grab().save(testsupport::ShotPath(name + ".png")); }
+  // Shows the window modally and runs `inside` from its own loop.
+  static int RunModal(TSettingsWindow* w, const std::function<void()>& inside) {
+    QMetaObject::invokeMethod(w, inside, Qt::QueuedConnection);
+    return w->ShowModal();
+  }
   QStringList PriceTexts() const {
     QStringList out;
     for (QLineEdit* e : price->PriceEdits()) out << e->displayText();
@@ -82,12 +87,29 @@ class SettingsWindows : public ::testing::Test {
 
 // ---- Prices ----
 
-TEST_F(SettingsWindows, AFolderThatCannotBeWrittenIsReportedAndTheRecordKept) {
+TEST_F(SettingsWindows, AFileLostOrAFolderThatCannotBeWrittenIsReportedAndTheRecordKept) {
+  LoadAll();
+  // Prices accepted earlier, then the file disappears: a page discarded is
+  // announced as a missing file, but the accepted prices stay and are
+  // written.
+  price->MaskEdit1->setText("20.00");
+  ASSERT_TRUE(SaveSettings(1));
+  QFile::remove(model::SettingsFilePath());
+  display->show();
+  display->CheckBox5->click();
+  script.Answer(2);
+  display->close();
+  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
+  EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[0], 20.0f);
+  EXPECT_FALSE(display->CheckBox5->isChecked());
+  EXPECT_EQ(FileBytes(), model::SettingsToBytes(model::CurrentSettings()));
+  // A folder that cannot be written: the missing file and the failed write
+  // are told, the window holds the defaults.
   model::SetSettingsFolder(dir.file("no-such-folder"));
+  script.Clear();
   LoadSettings(0);
   EXPECT_EQ(script.Count(MessageKind::Notice), 2);
   EXPECT_TRUE(script.Contains("Asetuksia ei voitu tallettaa tiedostoon"));
-  // The window still holds the defaults.
   EXPECT_EQ(price->MaskEdit1->displayText(), "10.00");
   script.Clear();
   price->MaskEdit1->setText("30.00");
@@ -106,52 +128,24 @@ TEST_F(SettingsWindows, AFolderThatCannotBeWrittenIsReportedAndTheRecordKept) {
   EXPECT_EQ(price->MaskEdit1->displayText(), "30.00");
 }
 
-TEST_F(SettingsWindows, DefaultPricesCaptionsAndWidths) {
+TEST_F(SettingsWindows, PricesTypedCurrencyAcceptedAndFormatChosenEachMarkingTheWindow) {
   LoadAll();
-  QStringList expected(9, "10.00");
-  expected << "01.00";  // " 1.00" with its blank filled
-  EXPECT_EQ(PriceTexts(), expected);
   const auto edits = price->PriceEdits();
   const auto labels = price->UnitLabels();
+  // The defaults, energy wood " 1.00" with its blank filled; the edits 33
+  // wide in the smallest format, their unit labels 7 behind them.
+  EXPECT_EQ(PriceTexts(), QStringList(9, "10.00") << "01.00");
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(edits[i]->width(), 33) << i;
-    EXPECT_EQ(labels[i]->x(), edits[i]->x() + 33 + 7) << i;
-    EXPECT_EQ(labels[i]->text(), QString::fromUtf8("€/m3"));
+    EXPECT_EQ(std::tuple(edits[i]->width(), labels[i]->x() - edits[i]->x(), labels[i]->text()),
+              std::tuple(33, 40, QString::fromUtf8("€/m3")))
+        << i;
   }
-  EXPECT_EQ(price->ListBox1->item(2)->text(), QString::fromUtf8("9999.99 €"));
   EXPECT_EQ(price->ListBox2->count(), 23);
-  EXPECT_EQ(price->ListBox2->item(3)->text(), "markka, M");
-  EXPECT_EQ((QStringList{price->Label1->text(), price->Label6->text(), price->Label39->text(), price->Label20->text(),
-                         price->BitBtn1->text(), price->windowTitle()}),
-            (QStringList{QString::fromUtf8("mäntykuitu"), "koivutukki", "ranka", "Puutavaralajien keskihinnat       :",
-                         "Talleta ja sulje", " Puutavaralajien hinnat"}));
-}
-
-TEST_F(SettingsWindows, PriceFormatWidensEditsAndClamps) {
-  LoadAll();
-  model::CurrentSettings().logPrices[0] = 150.0f;  // above 99.99
-  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), -1);
-  EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
-  // The user picks 9999.99: edits 33 + 14 = 47 wide, labels 7 behind.
-  price->show();
-  QApplication::processEvents();
-  // No control keeps the focus.
-  EXPECT_TRUE(price->focusWidget() == nullptr || price->focusWidget() == price.get());
-  price->ListBox1->setCurrentRow(2);
-  Shoot(price.get(), "settings_price_format2");
-  EXPECT_EQ(price->MaskEdit6->displayText(), "0150.00");
-  EXPECT_EQ(price->MaskEdit10->displayText(), "0001.00");
-  for (QLineEdit* e : price->PriceEdits()) EXPECT_EQ(e->width(), 47);
-  EXPECT_EQ(price->Label40->x(), price->MaskEdit10->x() + 54);
-  EXPECT_TRUE(price->BitBtn1->isEnabled());
-}
-
-TEST_F(SettingsWindows, TenPercentFilling) {
-  LoadAll();
+  // One price filled 10 % up or down: 95 + 9.5 -> 95 + 10 = 105, clamped;
+  // -0.4 rounds to 0; -0.5 rounds away from zero to -1. (The sale window
+  // shows the mean prices 10 % up and down, the energy wood as it is.)
   QLineEdit edit;
   QLabel label;
-  // 95 + 9.5 -> 95 + 10 = 105, clamped; -0.4 rounds to 0; -0.5 rounds away
-  // from zero to -1.
   const std::tuple<float, int, const char*> cases[] = {
       {95.0f, 10, "99.99"}, {4.0f, -10, "04.00"}, {5.0f, -10, "04.00"}, {0.0f, -10, "00.00"}};
   for (auto [value, percent, text] : cases) {
@@ -159,137 +153,129 @@ TEST_F(SettingsWindows, TenPercentFilling) {
     EXPECT_EQ(edit.displayText(), text) << value << " " << percent;
   }
   EXPECT_EQ(label.x(), edit.x() + 40);
-  // Mode 1 raises the nine prices by 1 (10 % of 10), not the energy wood.
-  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), 1);
-  EXPECT_EQ(std::pair(price->MaskEdit1->displayText(), price->MaskEdit10->displayText()),
-            std::pair(QString("11.00"), QString("01.00")));
-  price->FillPriceEdits(price->PriceEdits(), price->UnitLabels(), 0);
-  EXPECT_EQ(price->PriceEdits()[8]->displayText(), "09.00");
-}
-
-TEST_F(SettingsWindows, CurrencyCaptionsFollowTheChoice) {
-  LoadAll();
+  EXPECT_EQ((QStringList{price->ListBox1->item(2)->text(), price->ListBox2->item(3)->text(), price->Label1->text(),
+                         price->Label6->text(), price->Label39->text(), price->Label20->text(),
+                         price->BitBtn1->text(), price->windowTitle()}),
+            (QStringList{QString::fromUtf8("9999.99 €"), "markka, M", QString::fromUtf8("mäntykuitu"),
+                         "koivutukki", "ranka", "Puutavaralajien keskihinnat       :", "Talleta ja sulje",
+                         " Puutavaralajien hinnat"}));
+  // Shown: unmarked, no control keeps the focus. A deleted digit is filled
+  // with a zero ("_0.00" becomes "00.00"); typing "2", "5" at the start
+  // gives 25.00.
   price->show();
-  EXPECT_FALSE(price->BitBtn1->isEnabled());
-  price->ListBox2->setCurrentRow(5);  // "B"
-  EXPECT_EQ(CurrencyUnitText(true), "B");
-  EXPECT_EQ(price->Label11->text(), "B/m3");
-  EXPECT_EQ(price->ListBox1->item(0)->text(), "99.99 B");
-  EXPECT_TRUE(price->BitBtn1->isEnabled());
-  price->ListBox2->setCurrentRow(1);
-  EXPECT_EQ(std::pair(CurrencyUnitText(true), CurrencyUnitText(false)), std::pair(QString("$"), QString("dollari, $")));
-  // The other windows keep the stored currency until the window is accepted.
-  EXPECT_EQ(CommonlanText(57), QString::fromUtf8("€/m3"));
-  Shoot(price.get(), "settings_price");
-}
-
-TEST_F(SettingsWindows, EditChangeFillsBlanksAndMarksTheWindow) {
-  LoadAll();
-  price->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(price->focusWidget() == nullptr || price->focusWidget() == price.get());
   EXPECT_FALSE(price->BitBtn1->isEnabled());
   price->MaskEdit2->setCursorPosition(0);
-  price->MaskEdit2->del();  // "_0.00" becomes "00.00"
-  EXPECT_EQ(price->MaskEdit2->displayText(), "00.00");
-  EXPECT_TRUE(price->BitBtn1->isEnabled());
-  EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 0.0f);
-  // Typing over the digits: "2", "5" at the start give 25.00.
+  price->MaskEdit2->del();
+  EXPECT_EQ(std::tuple(price->MaskEdit2->displayText(), price->PriceValuesOfWindow().prices[1],
+                       price->BitBtn1->isEnabled()),
+            std::tuple(QString("00.00"), 0.0f, true));
   price->MaskEdit2->setFocus();
   price->MaskEdit2->setCursorPosition(0);
   for (const char* key : {"2", "5"}) {
     QKeyEvent press(QEvent::KeyPress, key[0] == '2' ? Qt::Key_2 : Qt::Key_5, Qt::NoModifier, key);
     QApplication::sendEvent(price->MaskEdit2, &press);
   }
-  EXPECT_EQ(price->MaskEdit2->displayText(), "25.00");
-  EXPECT_EQ(price->PriceValuesOfWindow().prices[1], 25.0f);
-}
-
-TEST_F(SettingsWindows, AcceptedPricesAreSavedAndApplied) {
-  LoadAll();
+  EXPECT_EQ(std::pair(price->MaskEdit2->displayText(), price->PriceValuesOfWindow().prices[1]),
+            std::pair(QString("25.00"), 25.0f));
+  // The currency: the captions follow the choice; the other windows keep
+  // the stored currency until the window is accepted.
+  price->hide();
   price->show();
-  // Edit i (1..10) gets 10 + i; energy wood 2.75.
-  const auto edits = price->PriceEdits();
+  EXPECT_FALSE(price->BitBtn1->isEnabled());
+  price->ListBox2->setCurrentRow(5);
+  EXPECT_EQ((QStringList{CurrencyUnitText(true), price->Label11->text(), price->ListBox1->item(0)->text()}),
+            (QStringList{"B", "B/m3", "99.99 B"}));
+  EXPECT_TRUE(price->BitBtn1->isEnabled());
+  price->ListBox2->setCurrentRow(1);
+  EXPECT_EQ(std::pair(CurrencyUnitText(true), CurrencyUnitText(false)),
+            std::pair(QString("$"), QString("dollari, $")));
+  EXPECT_EQ(CommonlanText(57), QString::fromUtf8("€/m3"));
+  Shoot(price.get(), "settings_price");
+  // Accepted: edit i (1..10) 10 + i, energy wood 2.75, applied by
+  // assortment: pulpwood of pine..alder from edits 1..5, logs of
+  // pine..aspen from edits 6..9, energy wood from edit 10.
   for (int i = 0; i < 9; ++i) edits[i]->setText(QString("%1.00").arg(11 + i));
   price->MaskEdit1->setText("12.50");
   price->MaskEdit10->setText("02.75");
   price->ListBox2->setCurrentRow(2);
   price->BitBtn1->click();
-  EXPECT_EQ(price->result(), 1);
-  EXPECT_EQ(script.Count(MessageKind::Question), 0);
+  EXPECT_EQ(std::pair(price->result(), script.Count(MessageKind::Question)), std::pair(1, 0));
   EXPECT_TRUE(price->ApplySettings());
-  const model::SettingsRecord& r = model::CurrentSettings();
-  // By assortment: pulpwood of pine..alder from edits 1..5, logs of
-  // pine..aspen from edits 6..9, energy wood from edit 10.
   const std::array<float, 13> byAssortment = {12.5f, 12, 13, 14, 15, 0, 16, 17, 18, 19, 0, 0, 2.75f};
   EXPECT_EQ(model::SettingsPriceVector(), byAssortment);
-  EXPECT_EQ(r.currencyIndex, 2);
-  EXPECT_EQ(CommonlanText(57), "Kr/m3");
-  EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
-}
-
-TEST_F(SettingsWindows, DiscardedPageAfterTheFileWasLostKeepsAcceptedSettings) {
-  LoadAll();
-  // Prices accepted earlier, then the file disappears.
-  price->MaskEdit1->setText("20.00");
-  ASSERT_TRUE(SaveSettings(1));
-  QFile::remove(model::SettingsFilePath());
-  display->show();
-  display->CheckBox5->click();
-  script.Answer(2);
-  display->close();
-  // Announced as a missing file, but the accepted prices stay and are written.
-  EXPECT_EQ(script.Count(MessageKind::Notice), 1);
-  EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[0], 20.0f);
-  EXPECT_FALSE(display->CheckBox5->isChecked());
+  EXPECT_EQ(std::pair(model::CurrentSettings().currencyIndex, CommonlanText(57)), std::pair(2, QString("Kr/m3")));
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(model::CurrentSettings()));
+  // The format: a stored price above 99.99 shows the largest; with 9999.99
+  // chosen the edits are 33 + 14 = 47 wide, the labels still 7 behind.
+  model::CurrentSettings().logPrices[0] = 150.0f;
+  price->FillPriceEdits(edits, labels, -1);
+  EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
+  price->show();
+  price->ListBox1->setCurrentRow(2);
+  Shoot(price.get(), "settings_price_format2");
+  EXPECT_EQ(std::pair(price->MaskEdit6->displayText(), price->MaskEdit10->displayText()),
+            std::pair(QString("0150.00"), QString("0002.75")));
+  for (QLineEdit* e : edits) EXPECT_EQ(e->width(), 47);
+  EXPECT_EQ(price->Label40->x(), price->MaskEdit10->x() + 54);
+  EXPECT_TRUE(price->BitBtn1->isEnabled());
 }
 
 // ---- Recommendations ----
 
-TEST_F(SettingsWindows, RecommendationLinesFromStoredDefaults) {
-  LoadAll();
+TEST_F(SettingsWindows, RecommendationLinesDefaultsRestoredAndSavedOnOk) {
   TSettForm1& w = *recommendation;
+  // Created but never loaded: the groups have no choice yet, and saving
+  // stores the defaults.
+  EXPECT_EQ(std::pair(w.RadioGroup1->ItemIndex(), w.StemCountLowerLimit()), std::pair(-1, 3000));
+  ASSERT_TRUE(SaveSettings(2));
+  EXPECT_EQ(
+      std::pair(model::CurrentSettings().pineFinalCutBasalArea, model::CurrentSettings().birchFinalCutBasalArea),
+      std::pair(20, 16));
+  LoadAll();
   EXPECT_EQ((std::array{w.RadioGroup1->ItemIndex(), w.RadioGroup2->ItemIndex(), w.RadioGroup3->ItemIndex(),
                         w.RadioGroup4->ItemIndex(), w.RadioGroup5->ItemIndex(), w.StemCountLowerLimit()}),
             (std::array{2, 1, 2, 2, 10, 3000}));
-  // Birch: 12 + 2 x 2 = 16 m2/ha, 22 + 1 = 23 cm.
-  EXPECT_EQ(w.Label29->text(), "pohjapinta-ala => 16 m2/ha  ja  keskiläpimitta => 23 cm");
-  // Birch case 1: 13 + 2 = 15 m, 16 + 2 = 18 m2/ha, target 18 - 6 = 12 -> 10 - 14.
-  EXPECT_EQ(w.Label14->text(), "keskipituus < 15 m  ja pohjapinta-ala => 18 m2/ha");
-  EXPECT_EQ(w.Label31->text(), "- kasvatushakkuun jälkeen pohjapinta-alaksi suositellaan 10 - 14 m2/ha");
-  // Pine case 2: 14 m, 22 + 3 = 25 m2/ha, target 25 - 7 = 18 -> 16 - 20.
-  EXPECT_EQ(w.Label13->text(), "tai keskipituus => 14 m  ja  pohjapinta-ala => 25 m2/ha");
-  EXPECT_TRUE(w.Label30->text().endsWith("16 - 20 m2/ha"));
-  // Birch case 2: 15 m, 18 + 3 = 21 m2/ha, target 14 -> 12 - 16.
-  EXPECT_EQ(w.Label15->text(), "tai keskipituus => 15 m  ja  pohjapinta-ala => 21 m2/ha");
-  EXPECT_TRUE(w.Label32->text().endsWith("12 - 16 m2/ha"));
-  // Pine case 1 target: 22 - 6 = 16 -> 14 - 18.
-  EXPECT_TRUE(w.Label23->text().endsWith("14 - 18 m2/ha"));
+  // Birch final cut: 12 + 2 x 2 = 16 m2/ha, 22 + 1 = 23 cm. Thinning, case
+  // 1 below the height, case 2 at it: pine target 22 - 6 = 16 -> 14 - 18;
+  // pine 14 m, 22 + 3 = 25 m2/ha, target 25 - 7 = 18 -> 16 - 20; birch
+  // 13 + 2 = 15 m, 16 + 2 = 18 m2/ha, target 12 -> 10 - 14; birch 15 m,
+  // 18 + 3 = 21 m2/ha, target 14 -> 12 - 16.
+  const auto lines = [&] {
+    QStringList l;
+    for (QLabel* label : {w.Label29, w.Label23, w.Label13, w.Label30, w.Label14, w.Label31, w.Label15, w.Label32})
+      l << label->text();
+    return l;
+  };
+  const QString after = QString::fromUtf8("- kasvatushakkuun jälkeen pohjapinta-alaksi suositellaan ");
+  EXPECT_EQ(lines(),
+            (QStringList{QString::fromUtf8("pohjapinta-ala => 16 m2/ha  ja  keskiläpimitta => 23 cm"),
+                         after + "14 - 18 m2/ha", "tai keskipituus => 14 m  ja  pohjapinta-ala => 25 m2/ha",
+                         after + "16 - 20 m2/ha", "keskipituus < 15 m  ja pohjapinta-ala => 18 m2/ha",
+                         after + "10 - 14 m2/ha", "tai keskipituus => 15 m  ja  pohjapinta-ala => 21 m2/ha",
+                         after + "12 - 16 m2/ha"}));
   // Lines 13, 14 and 15 share their left edge.
   EXPECT_EQ(std::pair(w.Label13->x(), w.Label15->x()), std::pair(w.Label14->x(), w.Label14->x()));
-  EXPECT_EQ((QStringList{w.RadioGroup1->title(), w.RadioGroup5->title(), w.windowTitle()}),
-            (QStringList{"pohjapinta-ala on vähintään, m2/ha", "runkoluvun alaraja, kpl/ha", " Toimenpidesuositukset"}));
-}
-
-TEST_F(SettingsWindows, RestoredDefaultsAndAChoiceChangingTheBirchLine) {
-  LoadAll();
-  TSettForm1& w = *recommendation;
+  EXPECT_EQ(
+      (QStringList{w.RadioGroup1->title(), w.RadioGroup5->title(), w.windowTitle()}),
+      (QStringList{"pohjapinta-ala on vähintään, m2/ha", "runkoluvun alaraja, kpl/ha", " Toimenpidesuositukset"}));
   w.show();
   // Already the defaults: nothing changes.
   w.Button2->click();
   EXPECT_FALSE(w.BitBtn1->isEnabled());
-  // Other choices and the box ticked: all back, window marked.
+  // Other choices and the box ticked while hidden do not mark; restored,
+  // all are back and the window is marked, nothing stored yet.
   w.hide();
   w.RadioGroup3->SetItemIndex(4);
   w.RadioGroup5->SetItemIndex(0);
   w.CheckBox1->setChecked(true);
   w.show();
-  EXPECT_FALSE(w.BitBtn1->isEnabled());  // changes made while hidden do not mark
+  EXPECT_FALSE(w.BitBtn1->isEnabled());
   w.Button2->click();
-  EXPECT_TRUE(w.BitBtn1->isEnabled());
-  EXPECT_FALSE(w.CheckBox1->isChecked());
-  EXPECT_EQ(std::pair(w.RadioGroup3->ItemIndex(), w.RadioGroup5->ItemIndex()), std::pair(2, 10));
-  // Nothing stored yet.
-  EXPECT_EQ(model::CurrentSettings().pineThinningHeight, 14);
+  EXPECT_EQ(std::tuple(w.BitBtn1->isEnabled(), w.CheckBox1->isChecked(), w.RadioGroup3->ItemIndex(),
+                       w.RadioGroup5->ItemIndex(), model::CurrentSettings().pineThinningHeight),
+            std::tuple(true, false, 2, 10, 14));
   // Shown again: the basal-area choice redraws the birch line and marks.
   w.hide();
   w.show();
@@ -297,55 +283,44 @@ TEST_F(SettingsWindows, RestoredDefaultsAndAChoiceChangingTheBirchLine) {
   w.RadioGroup1->SetItemIndex(0);  // 16: birch 12
   EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 12 m2/ha"));
   EXPECT_TRUE(w.BitBtn1->isEnabled());
-  w.RadioGroup1->SetItemIndex(5);  // 26: birch 22
-  EXPECT_TRUE(w.Label29->text().startsWith("pohjapinta-ala => 22 m2/ha"));
   for (int page = 0; page < 3; ++page) {
     w.PageControl2->setCurrentIndex(page);
     Shoot(&w, QString("settings_recommendation_%1").arg(page + 1));
   }
-}
-
-TEST_F(SettingsWindows, RecommendationSavedOnOk) {
-  LoadAll();
-  TSettForm1& w = *recommendation;
-  w.show();
-  w.RadioGroup2->SetItemIndex(3);  // 27 cm, birch 25
+  // 27 cm (birch 25), thinning below 16 m, 2700 stems and the
+  // recommendations off, saved on OK; a load shows the stored choices (the
+  // stored values are clamped into the groups by the record's rules).
+  w.RadioGroup2->SetItemIndex(3);
+  w.RadioGroup3->SetItemIndex(4);
+  w.RadioGroup5->SetItemIndex(7);
   w.CheckBox1->click();
   EXPECT_TRUE(RecommendationsOff());
   w.BitBtn1->click();
   EXPECT_EQ(w.result(), 1);
   ASSERT_TRUE(SaveSettings(2));
   const model::SettingsRecord& r = model::CurrentSettings();
-  EXPECT_EQ((std::array<int, 4>{r.pineFinalCutDiameter, r.spruceFinalCutDiameter, r.birchFinalCutDiameter,
-                                 r.recommendationsOff}),
-            (std::array<int, 4>{27, 27, 25, 1}));
+  EXPECT_EQ((std::array<int, 7>{r.pineFinalCutBasalArea, r.pineFinalCutDiameter, r.spruceFinalCutDiameter,
+                                r.birchFinalCutDiameter, r.pineThinningHeight, r.stemCountLowerLimit,
+                                r.recommendationsOff}),
+            (std::array<int, 7>{16, 27, 27, 25, 16, 2700, 1}));
   EXPECT_EQ(model::RecommendationParameter(u"ma_cc_d13_hurry"), 29);
   EXPECT_EQ(FileBytes(), model::SettingsToBytes(r));
-}
-
-TEST_F(SettingsWindows, StoredValuesOutsideTheGroupsAreClampedAndUnloadedGroupsSaveTheDefaults) {
-  // Created but never loaded: the groups have no choice yet, and saving
-  // stores the defaults.
-  EXPECT_EQ(recommendation->RadioGroup1->ItemIndex(), -1);
-  EXPECT_EQ(recommendation->StemCountLowerLimit(), 3000);
-  ASSERT_TRUE(SaveSettings(2));
-  EXPECT_EQ(model::CurrentSettings().pineFinalCutBasalArea, 20);
-  EXPECT_EQ(model::CurrentSettings().birchFinalCutBasalArea, 16);
-  LoadAll();
-  model::SettingsRecord& r = model::CurrentSettings();
-  r.pineFinalCutBasalArea = 60;
-  r.pineThinningHeight = -4;
-  r.stemCountLowerLimit = 99999;
-  ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
+  w.Button2->click();
   LoadSettings(2);
-  EXPECT_EQ((std::array{recommendation->RadioGroup1->ItemIndex(), recommendation->RadioGroup3->ItemIndex(),
-                        recommendation->RadioGroup5->ItemIndex()}),
-            (std::array{5, 0, 15}));
+  EXPECT_EQ((std::array{w.RadioGroup1->ItemIndex(), w.RadioGroup2->ItemIndex(), w.RadioGroup3->ItemIndex(),
+                        w.RadioGroup4->ItemIndex(), w.RadioGroup5->ItemIndex(), int(w.CheckBox1->isChecked())}),
+            (std::array{0, 3, 4, 2, 7, 1}));
 }
 
 // ---- Display ----
 
-TEST_F(SettingsWindows, DisplayBoxesFromTheDefaultsAndFromPackedDigits) {
+TEST_F(SettingsWindows, DisplayBoxesLanguageRefusedAndASaveRefreshingOnlyTheTitle) {
+  struct Calls : model::SettingsRefresh {
+    QStringList calls;
+    void PlaceMainPanels() override { calls << "panels"; }
+    void MainWindowTitleText() override { calls << "title"; }
+    void RefreshStandViewAnnotations(bool) override { calls << "annotations"; }
+  } calls;
   LoadAll();
   TSettForm2& w = *display;
   const auto boxes = [&] {
@@ -360,42 +335,29 @@ TEST_F(SettingsWindows, DisplayBoxesFromTheDefaultsAndFromPackedDigits) {
                         InitialWideViewState()}),
             (std::array{111, 11, 1, 1, 0}));
   EXPECT_EQ(w.windowTitle(), " Perusasetukset");
+  model::SetSettingsRefresh(&calls);
   w.show();
   Shoot(&w, "settings_display");
-  w.hide();
-  model::SettingsRecord& r = model::CurrentSettings();
-  r.titleBarFlags = 101;
-  r.standViewFlags = 1000;
-  ASSERT_TRUE(model::WriteSettingsFile(r, model::SettingsFilePath()));
-  LoadSettings(3);
-  EXPECT_EQ(boxes(), (std::vector<bool>{true, true, false, true, false, false, false, true}));
-  EXPECT_EQ(StandViewFlags(5), 1000);
-}
-
-TEST_F(SettingsWindows, LanguageRefusedAndADisplaySaveRefreshesOnlyTheTitle) {
-  struct Calls : model::SettingsRefresh {
-    QStringList calls;
-    void PlaceMainPanels() override { calls << "panels"; }
-    void MainWindowTitleText() override { calls << "title"; }
-    void RefreshStandViewAnnotations(bool) override { calls << "annotations"; }
-  } calls;
-  LoadAll();
-  model::SetSettingsRefresh(&calls);
-  display->show();
   // The language box is refused and leaves the window unchanged.
-  display->CheckBox6->click();
+  w.CheckBox6->click();
   ASSERT_EQ(script.Count(MessageKind::Notice), 1);
   EXPECT_EQ(QStringList{script.Last(MessageKind::Notice).caption} + script.Last(MessageKind::Notice).lines,
             QStringList({"Perusasetukset", "toistaiseksi käytettävissä vain suomenkielinen versio   !"}));
-  EXPECT_FALSE(display->CheckBox6->isChecked() || display->BitBtn1->isEnabled());
-  display->CheckBox9->click();
-  EXPECT_TRUE(display->BitBtn1->isEnabled());
-  display->BitBtn1->click();
-  EXPECT_EQ(display->result(), 1);
+  EXPECT_FALSE(w.CheckBox6->isChecked() || w.BitBtn1->isEnabled());
+  w.CheckBox9->click();
+  EXPECT_TRUE(w.BitBtn1->isEnabled());
+  w.BitBtn1->click();
+  EXPECT_EQ(w.result(), 1);
   ASSERT_TRUE(SaveSettings(3));
-  EXPECT_EQ(model::CurrentSettings().titleBarFlags, 101);
-  EXPECT_EQ(calls.calls, QStringList{"title"});
+  EXPECT_EQ(std::pair(model::CurrentSettings().titleBarFlags, calls.calls), std::pair(101, QStringList{"title"}));
   EXPECT_EQ(FileBytes().mid(16, 4), QByteArray("\x65\0\0\0", 4));
+  // The boxes from packed digits in the file.
+  model::SetSettingsRefresh(nullptr);
+  model::CurrentSettings().standViewFlags = 1000;
+  ASSERT_TRUE(model::WriteSettingsFile(model::CurrentSettings(), model::SettingsFilePath()));
+  LoadSettings(3);
+  EXPECT_EQ(boxes(), (std::vector<bool>{true, true, false, true, false, false, false, true}));
+  EXPECT_EQ(StandViewFlags(5), 1000);
 }
 
 // ---- Every window ----
@@ -403,28 +365,22 @@ TEST_F(SettingsWindows, LanguageRefusedAndADisplaySaveRefreshesOnlyTheTitle) {
 TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
   LoadAll();
   platform::SetScreenMetrics({.width = 1366, .height = 768, .captionHeight = 23});
+  // Each window's change, its line in the question, and what the changed
+  // control shows after "Ei" (the stored value) and after "Kyllä".
   struct Case {
     TSettingsWindow* w;
     std::function<void()> change;
     const char* line;
-    std::function<void()> expectStored;  // after "Ei"
+    std::function<QString()> shown;
+    QString stored, accepted;
   } cases[] = {
       {price.get(), [&] { price->MaskEdit3->setText("55.00"); }, "Puutavaralajien hintoja muutettu  !",
-       [&] {
-         EXPECT_EQ(price->MaskEdit3->displayText(), "10.00");
-         EXPECT_EQ(model::CurrentSettings().pulpwoodPrices[2], 10.0f);
-       }},
+       [&] { return price->MaskEdit3->displayText(); }, "10.00", "55.00"},
       {recommendation.get(), [&] { recommendation->RadioGroup4->SetItemIndex(4); },
-       "Toimenpidesuositusten asetuksia muutettu  !",
-       [&] {
-         EXPECT_EQ(recommendation->RadioGroup4->ItemIndex(), 2);
-         EXPECT_TRUE(recommendation->Label23->text().endsWith("14 - 18 m2/ha"));
-       }},
+       "Toimenpidesuositusten asetuksia muutettu  !", [&] { return recommendation->Label23->text().right(13); },
+       "14 - 18 m2/ha", "16 - 20 m2/ha"},
       {display.get(), [&] { display->CheckBox7->click(); }, "Perusasetuksia muutettu  !",
-       [&] {
-         EXPECT_FALSE(display->CheckBox7->isChecked());
-         EXPECT_EQ(model::CurrentSettings().standViewFlags, 11);
-       }},
+       [&] { return QString::number(display->StandViewFlags(5)); }, "11", "1011"},
   };
   for (const Case& c : cases) {
     TSettingsWindow* w = c.w;
@@ -434,14 +390,12 @@ TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
     // shown again; read while the window is up.
     for (int round = 0; round < 2; ++round) {
       QRect frame;
-      QMetaObject::invokeMethod(
-          w,
-          [&] {
-            frame = w->frameGeometry();
-            w->reject();
-          },
-          Qt::QueuedConnection);
-      EXPECT_EQ(w->ShowModal(), 2);
+      EXPECT_EQ(RunModal(w,
+                         [&] {
+                           frame = w->frameGeometry();
+                           w->reject();
+                         }),
+                2);
       EXPECT_EQ(frame.topLeft(), QPoint((1366 - OuterWidth(w)) / 2, (768 - OuterHeight(w)) / 2));
       EXPECT_LE(OuterHeight(w), 768);
     }
@@ -459,28 +413,23 @@ TEST_F(SettingsWindows, ShownCentredAndEveryWayOutOfAChangedWindowAsks) {
     EXPECT_EQ((QStringList{q.caption, q.yesCaption, q.closeCaption} + q.lines),
               (QStringList{"Asetukset", QString::fromUtf8("Kyllä"), "Ei", QString::fromUtf8(c.line),
                            "Talletetaanko muutokset  ?"}));
-    EXPECT_EQ(std::pair(w->result(), w->isVisible()), std::pair(2, false));
-    c.expectStored();
+    EXPECT_EQ(std::tuple(w->result(), w->isVisible(), c.shown()), std::tuple(2, false, c.stored));
     // The title bar, "Kyllä": accepted.
     w->show();
     c.change();
     script.Answer(1);
     w->close();
-    EXPECT_EQ(std::pair(script.Count(MessageKind::Question), w->result()), std::pair(2, 1));
-    if (w == price.get()) {
-      EXPECT_EQ(price->MaskEdit3->displayText(), "55.00");
-    }
+    EXPECT_EQ(std::tuple(script.Count(MessageKind::Question), w->result(), c.shown()),
+              std::tuple(2, 1, c.accepted));
     // The Esc key on a changed window asks too.
-    QMetaObject::invokeMethod(
-        w,
-        [&] {
-          w->BitBtn1->setEnabled(true);
-          QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-          QApplication::sendEvent(w, &esc);
-        },
-        Qt::QueuedConnection);
     script.Answer(2);
-    EXPECT_EQ(w->ShowModal(), 2);
+    EXPECT_EQ(RunModal(w,
+                       [&] {
+                         w->BitBtn1->setEnabled(true);
+                         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                         QApplication::sendEvent(w, &esc);
+                       }),
+              2);
     EXPECT_EQ(script.Count(MessageKind::Question), 3);
   }
 }
