@@ -4,6 +4,7 @@
 // the chart contents and their switches, the dot sizes; pictures of the page
 // in each mode and of the map window over the model estate's map.
 #include <QFile>
+#include <QFileInfo>
 
 #include <map>
 
@@ -21,14 +22,17 @@ namespace {
 
 class OverviewPage : public MainWindowTest {
  protected:
+  // The estates "Oma" and "Mallitila" beside the program folder.
   void SetUp() override {
     MainWindowTest::SetUp();
-    MakeEstateFolders({"Mallitila", "Oma"});
+    own_ = LayOutProgramFolder("Oma");
+    model_ = QFileInfo(own_).path() + "/Mallitila";
+    ASSERT_TRUE(QDir().mkpath(model_));
   }
   // The program with a stand of the estate "Oma" activated.
   void Open(std::unique_ptr<data> stand) {
     StartProgram();
-    ActForm->ResetEstatePanel("7b." + CommonlanText(0), EstateFolder("Oma"));
+    ActForm->ResetEstatePanel("7b." + CommonlanText(0), own_);
     ActivateStand(std::move(stand), 0);
   }
   void ShowPage(QWidget* page) { ClickTab(ActForm->PageControl2, page); }
@@ -48,6 +52,7 @@ class OverviewPage : public MainWindowTest {
   }
   // The first heading line of a chart.
   static QString Heading(const TOverviewChart* c) { return c->Heading().value(0); }
+  QString own_, model_;
 };
 
 }  // namespace
@@ -192,24 +197,13 @@ TEST_F(OverviewPage, StandsWithoutTreesToCutShowTheInfoPanel) {
 }
 
 TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
-  // The model estate as the build wrote it, copied beside the program; the
-  // stand with the most recorded steps opened.
+  // The model estate as the build wrote it, copied beside the program; its
+  // stand 9 (a thinning and a growing step) opened.
   const QDir built(QString::fromUtf8(NORVALEN_MODEL_ESTATE_DIR));
-  const QStringList files = built.entryList(QDir::Files, QDir::Name);
-  ASSERT_TRUE(files.contains("Mallitila.jpg"));
-  QString standFile;
-  int steps = -1;
-  for (const QString& name : files) {
-    const QString path = EstateFolder("Mallitila") + "/" + name;
-    ASSERT_TRUE(QFile::copy(built.filePath(name), path));
-    std::unique_ptr<data> s;
-    if (!name.endsWith("." + CommonlanText(0)) || data::PreviewStandFile(path, s) != StandFileStatus::Ok) continue;
-    const auto named = std::count_if(s->Slots.begin(), s->Slots.end(), [](auto& k) { return !k.name.isEmpty(); });
-    if (named > steps) std::tie(steps, standFile) = std::tuple(static_cast<int>(named), path);
-  }
-  ASSERT_FALSE(standFile.isEmpty());
+  ASSERT_TRUE(built.exists("Mallitila.jpg"));
+  for (const QString& name : built.entryList(QDir::Files)) ASSERT_TRUE(QFile::copy(built.filePath(name), model_ + "/" + name));
   StartProgram();
-  ASSERT_TRUE(LoadStandFile(0, standFile, true));
+  ASSERT_TRUE(LoadStandFile(0, model_ + "/9." + CommonlanText(0), true));
   TActForm* f = ActForm;
   EXPECT_TRUE(InModal(Shown(MapForm), [&] {
     EXPECT_TRUE(MapForm->HasPicture());
@@ -226,10 +220,9 @@ TEST_F(OverviewPage, MapButtonShowsTheEstatesMapAndNoOtherEstatesMap) {
 
   // A stand of another estate: the window opens empty, its picture dialog
   // in the new estate's folder.
-  const QString other = EstateFolder("Oma");
-  f->ResetEstatePanel("8a." + CommonlanText(0), other);
+  f->ResetEstatePanel("8a." + CommonlanText(0), own_);
   EXPECT_TRUE(InModal(Shown(MapForm), [&] {
-    EXPECT_EQ(std::pair(MapForm->HasPicture(), MapForm->DialogFolder), std::pair(false, other));
+    EXPECT_EQ(std::pair(MapForm->HasPicture(), MapForm->DialogFolder), std::pair(false, own_));
     Click(Child(MapForm, "Button1"));
   }, [f] { Click(f->Button9); }));
 }
