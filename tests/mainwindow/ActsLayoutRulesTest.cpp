@@ -1,5 +1,6 @@
 // The main window's size for a screen, its height classes, panel widths and
-// dot-map sizes; the tree groups and the stand list's busy text.
+// dot-map sizes; the screen refusals, the tree groups and the stand list's
+// busy text.
 #include <QSize>
 #include <gtest/gtest.h>
 
@@ -7,31 +8,26 @@
 #include "mainwindow/ActsLayoutRules.h"
 #include "texts/Commonlan.h"
 
-TEST(MainWindowSize, ForTheOtherScreenShapes) {
+TEST(MainWindowSize, ScreensClassesPanelsAndDotMaps) {
   // The screens of the start-up tests (16:9 1920 x 1080, 1366 x 768, 1600 x
   // 900 and 1280 x 720, 4:3 1024 x 768, 5:4 1200 x 1000, 1100 x 700) and
-  // the sizes chosen there are checked through the main window there.
-  struct Case { int w, h, width, height; } cases[] = {
-      {1400, 1050, 1336, 752},  // 4:3 (1050 x 100 / 1400 = 75) from 1337 up
-      // 16:10 and 5:4 ((1024 + 1) / 1280 > 0.8): 1280 x 0.9 x 0.625 = 720.
-      {1280, 800, 1280, 720},
-      {1280, 1024, 1280, 720},
-      // 16:10 from 1440 up 1365 wide; 1365 x 0.5625 = 767.8 -> 768.
-      {1680, 1050, 1365, 768}};
-  for (const Case& c : cases) {
+  // the sizes chosen there are checked through the main window there; the
+  // other shapes: 4:3 (1050 x 100 / 1400 = 75) from 1337 up; 16:10 and 5:4
+  // ((1024 + 1) / 1280 > 0.8): 1280 x 0.9 x 0.625 = 720; 16:10 from 1440 up
+  // 1365 wide, 1365 x 0.5625 = 767.8 -> 768.
+  struct Shape { int w, h, width, height; } shapes[] = {
+      {1400, 1050, 1336, 752}, {1280, 800, 1280, 720}, {1280, 1024, 1280, 720}, {1680, 1050, 1365, 768}};
+  for (const Shape& c : shapes) {
     const MainWindowSize s = ComputeMainWindowSizeFor(c.w, c.h, true, c.w);
     EXPECT_EQ(QSize(s.width, s.height), QSize(c.width, c.height)) << c.w << " x " << c.h;
   }
-}
-
-TEST(MainWindowSize, ClassesPanelsAndDotMaps) {
   // Height classes: 0 only at 700, 1 below 728, 2 below 752.
   for (auto [cls, height, in] : {std::tuple{0, 700, true}, {0, 708, false}, {1, 727, true}, {1, 728, false},
                                  {2, 751, true}, {2, 752, false}})
     EXPECT_EQ(IsWindowHeightClass(cls, height), in) << cls << " " << height;
-  EXPECT_EQ(ScreenAllowsLargeWindow(true, 800), 1920);
-  EXPECT_EQ(ScreenAllowsLargeWindow(false, 1536), 1);
-  EXPECT_EQ(ScreenAllowsLargeWindow(false, 1535), 0);
+  EXPECT_EQ(std::tuple(ScreenAllowsLargeWindow(true, 800), ScreenAllowsLargeWindow(false, 1536),
+                       ScreenAllowsLargeWindow(false, 1535)),
+            std::tuple(1920, 1, 0));
   // Per window size: stand-list panel 530, - 35 below 752, - 20 below 728,
   // at most 1280 wide - 10 (>= 1200), - 80 (>= 1100), - 140. Dot map: below
   // 1100 436, below 1200 508; 16:9 below 1300 510, below 1370 556, else 580;
@@ -41,28 +37,22 @@ TEST(MainWindowSize, ClassesPanelsAndDotMaps) {
       {1429, 752, 530, 580}, {1347, 728, 495, 556}, {1310, 708, 475, 556}, {1266, 700, 465, 510},
       {1100, 700, 395, 508}, {1024, 700, 335, 436}, {1365, 768, 530, 556}, {1280, 800, 520, 510},
       {1440, 900, 530, 560}, {1200, 675, 465, 510}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(StandListPanelWidth(c.w, c.h), c.standList) << c.w << " x " << c.h;
-    EXPECT_EQ(DotMapSizeFor(c.w, c.h).width, c.dotMap) << c.w << " x " << c.h;
-  }
-  EXPECT_EQ(EstateSummaryPanelWidth(752), 244);
-  EXPECT_EQ(EstateSummaryPanelWidth(728), 235);
+  for (const Case& c : cases)
+    EXPECT_EQ(std::pair(StandListPanelWidth(c.w, c.h), DotMapSizeFor(c.w, c.h).width), std::pair(c.standList, c.dotMap))
+        << c.w << " x " << c.h;
+  EXPECT_EQ(std::pair(EstateSummaryPanelWidth(752), EstateSummaryPanelWidth(728)), std::pair(244, 235));
   // Place: (1080 - 732 - 32) x 0.5 = 158; (1920 - 1429) / 2 = 245.
-  EXPECT_EQ(MainWindowTop(1080, 732, 20), 158);
-  EXPECT_EQ(MainWindowLeft(1920, 1429), 245);
-  EXPECT_EQ(CurrencyArrow(5, 5), "  -->");
-  EXPECT_EQ(CurrencyArrow(5, 7), "  ->");
-}
-
-TEST(ScreenTest, RefusalsBesideThoseOfTheStart) {
+  EXPECT_EQ(std::pair(MainWindowTop(1080, 732, 20), MainWindowLeft(1920, 1429)), std::pair(158, 245));
+  EXPECT_EQ(std::pair(CurrencyArrow(5, 5), CurrencyArrow(5, 7)), std::pair(QString("  -->"), QString("  ->")));
   // Aspect: 1280 >= 1.2 x 1024 passes; size: below 700 high is refused even
-  // on a wide screen. The start-up tests refuse and question the others.
-  EXPECT_EQ(RefusalOf(1280, 1024), ScreenTest::Accept);
-  EXPECT_EQ(RefusalOf(1366, 699), ScreenTest::RefuseSize);
-  EXPECT_TRUE(AsksSmallScreen(1099));  // the question up to 1100 wide
+  // on a wide screen; the question up to 1100 wide. The start-up tests
+  // refuse and question the others.
+  EXPECT_EQ(std::pair(RefusalOf(1280, 1024), RefusalOf(1366, 699)),
+            std::pair(ScreenTest::Accept, ScreenTest::RefuseSize));
+  EXPECT_TRUE(AsksSmallScreen(1099));
 }
 
-TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {
+TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStandAndTheListsBusyTextItsFile) {
   // Item 0 is the whole growing stock, item 1 the log trees; a species item
   // only where another group stands beside it.
   const QString all = "Kuvio a", logs = "Kuvio a, tukkipuut", pines = "Kuvio a, männyt",
@@ -72,8 +62,5 @@ TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStand) {
   EXPECT_EQ(TreeGroupItems(all, true, false, true), QStringList({all, logs, pines, broad}));
   EXPECT_EQ(TreeGroupItems(all, false, true, false), QStringList({all, logs}));  // spruces only
   EXPECT_EQ(TreeGroupItems(all, false, false, true), QStringList({all, logs}));  // broadleaved only
-}
-
-TEST(StandList, BusyTextNamesTheStandWithoutItsFileType) {
   EXPECT_EQ(StandListBusyText(QString::fromUtf8("/home/m/Metsätilat/Koti/12a.") + CommonlanText(0)), "kuvio 12a");
 }

@@ -9,39 +9,21 @@
 namespace {
 
 using namespace dialogtest;
-
-class CuttingCommands : public Dialogs {
- protected:
-  // Slots 1..n recorded from the trees with the given names and growing
-  // years (a growing step keeps the measured sizes), the current phase n.
-  void RecordSteps(const std::vector<std::pair<QString, int>>& steps) {
-    data& s = Stand();
-    for (size_t k = 0; k < steps.size(); ++k) {
-      const int years = steps[k].second;
-      if (years > 0) {
-        GrownSizeArray& sizes = s.GrownSizes1.empty() ? s.GrownSizes1 : s.GrownSizes2;
-        sizes = s.AllocGrownSizes();
-        for (int i = 0; i < s.TreeCount(); ++i) sizes[i] = GrownSize{s.Trees[i].diameter, s.Trees[i].height};
-      }
-      s.RecordPhase(static_cast<int>(k) + 1, steps[k].first, 0, years);
-    }
-    SetCurrentPhase(static_cast<int>(steps.size()));
-    ActForm->UpdateView(1);
-  }
-};
+using CuttingCommands = Dialogs;
 
 TEST_F(CuttingCommands, TimingRefusalsOpenNoDialog) {
   // Two growing steps: whichever cutting button the chain leaves enabled
   // refuses alike (the texts of every refusal are the rules' own).
   Open(YoungThinningStand(), 0);
-  RecordSteps({{"Kasvatus", 10}, {"Kasvatus", 5}});
+  GrowStand(10);
+  GrowStand(5);
   QPushButton* enabled = nullptr;
   for (QPushButton* b : {ActForm->Button5, ActForm->Button7, ActForm->Button10, ActForm->Button1})
     if (b->isEnabled() && !enabled) enabled = b;
   ASSERT_NE(enabled, nullptr);
   EXPECT_FALSE(Run(enabled, [](QWidget*) {}));
-  EXPECT_EQ(script_.Last(MessageKind::Notice).caption, "Hakkuutoimenpiteet");
-  EXPECT_EQ(CurrentPhase(), 2);
+  EXPECT_EQ(std::pair(script_.Last(MessageKind::Notice).caption, CurrentPhase()),
+            std::pair(QString("Hakkuutoimenpiteet"), 2));
   // A stand without stems.
   Open(YoungThinningStand(), 0);
   Stand().Slots[0].stems = 0;
@@ -56,26 +38,24 @@ TEST_F(CuttingCommands, CommittedStripRoadsSetTheButtonsAndTheUnsavedMark) {
   EXPECT_TRUE(Run(ActForm->Button5, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));
   EXPECT_FALSE(ActForm->Unsaved);
   CommitStripRoads(true);
-  EXPECT_EQ(CurrentPhase(), 1);
-  EXPECT_TRUE(ActForm->Unsaved);
-  EXPECT_EQ(ActForm->Panel10->palette().color(QPalette::Button), PaletteColor(223));
+  EXPECT_EQ(std::tuple(CurrentPhase(), ActForm->Unsaved, ActForm->Panel10->palette().color(QPalette::Button)),
+            std::tuple(1, true, PaletteColor(223)));
   EXPECT_EQ((std::vector<bool>{ActForm->Button5->isEnabled(), ActForm->Button7->isEnabled(),
                                ActForm->Button10->isEnabled(), ActForm->Button1->isEnabled(),
                                ActForm->Button12->isEnabled()}),
             (std::vector<bool>{false, true, true, true, true}));
   // A cancelled dialog leaves the buttons as they were.
   EXPECT_TRUE(Run(ActForm->Button7, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));
-  EXPECT_TRUE(ActForm->Button7->isEnabled());
-  EXPECT_EQ(CurrentPhase(), 1);
+  EXPECT_EQ(std::pair(ActForm->Button7->isEnabled(), CurrentPhase()), std::pair(true, 1));
 }
 
 TEST_F(CuttingCommands, SpeciesRemovalOnTheFinalStageNeedsEighteenCentimetres) {
   Open(YoungThinningStand(), 1);
   EXPECT_FALSE(Run(ActForm->Button4, [](QWidget*) {}));
   const MessageRecord m = script_.Last(MessageKind::Message);
-  EXPECT_EQ(m.caption, "Puulajin poisto");
-  EXPECT_EQ(m.lines.at(0), "Puuston keskiläpimitta 11 cm. Puulajin poisto uudistus-/poimintahakkuun yhteydessä "
-                           "edellyttää, että");
+  EXPECT_EQ(std::pair(m.caption, m.lines.at(0)),
+            std::pair(QString("Puulajin poisto"), QString("Puuston keskiläpimitta 11 cm. Puulajin poisto "
+                                                          "uudistus-/poimintahakkuun yhteydessä edellyttää, että")));
   // 17.5 cm rounds to 18: the dialog opens.
   Stand().Slots[0].meanDiameter = 17.5f;
   EXPECT_TRUE(Run(ActForm->Button4, [](QWidget* d) { ClickButton(d, "BitBtn2"); }));

@@ -11,68 +11,58 @@ using namespace testsupport;
 
 namespace {
 
-class HelpWindow : public MainWindowTest {
- protected:
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    StartProgram();
-  }
-  // Opens the window from the help menu, runs the action in it, then closes
-  // it with its close button.
-  static void WithHelpOpen(const std::function<void()>& action) {
-    EXPECT_TRUE(InModal("HelpDlg", [&] {
-      action();
-      Click(Child(HelpDlg, "Button1"));
-    }, [] { ActForm->M31->trigger(); }));
-  }
-  static void ClickNode(QTreeWidget* tree, const QString& title) {
-    const auto found = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_FALSE(found.isEmpty()) << title.toStdString();
-    tree->scrollToItem(found.first());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
-  }
-};
+using HelpWindow = MainWindowTest;
+
+// Opens the window from the help menu, runs the action in it, then closes
+// it with its close button.
+void WithHelpOpen(const std::function<void()>& action) {
+  EXPECT_TRUE(InModal("HelpDlg", [&] {
+    action();
+    Click(Child(HelpDlg, "Button1"));
+  }, [] { ActForm->M31->trigger(); }));
+}
+// A click on the topic of that title; the memo's lines then.
+QStringList ClickTopic(const QString& title) {
+  QTreeWidget* tree = HelpDlg->TreeView1;
+  const auto found = tree->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+  EXPECT_FALSE(found.isEmpty()) << title.toStdString();
+  if (found.isEmpty()) return {};
+  tree->scrollToItem(found.first());
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.first()).center());
+  return HelpDlg->MemoLines();
+}
 
 }  // namespace
 
 TEST_F(HelpWindow, TopicsAndConceptsChosenThroughTheControls) {
+  StartProgram();
   WithHelpOpen([&] {
-    auto* tree = HelpDlg->findChild<QTreeWidget*>("TreeView1");
-    auto* memo = HelpDlg;
-    ASSERT_TRUE(tree);
-    EXPECT_EQ(tree->topLevelItemCount(), 8);
-    EXPECT_TRUE(memo->MemoLines().isEmpty());
+    EXPECT_EQ(std::pair(HelpDlg->TreeView1->topLevelItemCount(), HelpDlg->MemoLines()), std::pair(8, QStringList{}));
     // A parent shows its own one-line topic, not its children's.
-    ClickNode(tree, "Toimenpidepainikkeet");
-    EXPECT_EQ(memo->MemoLines(), HelpTopicLines("Toimenpidepainikkeet"));
-    tree->expandAll();
-    ClickNode(tree, "Käytävä");
-    EXPECT_TRUE(memo->MemoLines().value(0).contains("vähintään 1600 runkoa/ha"));
-    ClickNode(tree, "Perusasetukset");
-    EXPECT_EQ(memo->MemoLines(), QStringList{""});
-    ClickNode(tree, "Yleistä");
-    const QStringList general = memo->MemoLines();
+    EXPECT_EQ(ClickTopic("Toimenpidepainikkeet"), HelpTopicLines("Toimenpidepainikkeet"));
+    HelpDlg->TreeView1->expandAll();
+    EXPECT_TRUE(ClickTopic("Käytävä").value(0).contains("vähintään 1600 runkoa/ha"));
+    EXPECT_EQ(ClickTopic("Perusasetukset"), QStringList{""});
+    const QStringList general = ClickTopic("Yleistä");
     ASSERT_EQ(general.size(), 7);
     EXPECT_TRUE(general.at(0).startsWith("Norvalen on monipuolinen"));
     EXPECT_EQ(general.at(6), HelpDisclaimer());
-    ClickNode(tree, "Uudistushakkuu");
-    EXPECT_EQ(memo->MemoLines().size(), 11);
+    EXPECT_EQ(ClickTopic("Uudistushakkuu").size(), 11);
     Shot(HelpDlg, "help-topic.png");
 
-    // The relascopes page.
-    auto* pages = HelpDlg->findChild<QTabWidget*>("PageControl1");
+    // The relascopes page: the memo shows the concept of the list's current
+    // row, if any (the list takes the focus and with it a current row).
+    QTabWidget* pages = HelpDlg->PageControl1;
     ClickTab(pages, pages->widget(1));
-    // The memo shows the concept of the list's current row, if any (the
-    // list takes the focus and with it a current row).
-    auto* list = HelpDlg->findChild<QListWidget*>("ListBox1");
-    EXPECT_EQ(memo->MemoLines(),
+    QListWidget* list = HelpDlg->ListBox1;
+    EXPECT_EQ(HelpDlg->MemoLines(),
               list->currentItem() ? QStringList{HelpConceptText(list->currentItem()->text())} : QStringList{});
     ClickRow(list, list->row(list->findItems("Relaskooppi", Qt::MatchExactly).value(0)));
-    EXPECT_EQ(memo->MemoLines(), QStringList{HelpConceptText("Relaskooppi")});
+    EXPECT_EQ(HelpDlg->MemoLines(), QStringList{HelpConceptText("Relaskooppi")});
     Shot(HelpDlg, "help-concept.png");
     // Back on the topics page the chosen topic shows again.
     ClickTab(pages, pages->widget(0));
-    EXPECT_EQ(memo->MemoLines().size(), 11);
+    EXPECT_EQ(HelpDlg->MemoLines().size(), 11);
   });
   // Opened again: the first page, nothing chosen, an empty memo.
   WithHelpOpen([&] {

@@ -36,36 +36,44 @@ std::unique_ptr<data> StandOf(std::initializer_list<Tree> trees) {
   stand->Header.developmentClass = 5;
   return stand;
 }
+std::unique_ptr<data> NoTrees() { return std::make_unique<data>(0); }
+
+// How a picture is drawn: season, before or after the step, the removal
+// view, the close-up, the tree filter, the basal area and the image size.
+struct View {
+  bool winter = false, before = true, removal = false, closeUp = false;
+  int filter = TreeFilterAll;
+  float G = 20.0f;
+  QSize size{800, 180};
+};
 
 class StandPicture : public testsupport::MainWindowTest {
  protected:
-  // The windows for a screen, the main window sized for it.
-  void Start(int w, int h) {
-    platform::SetScreenMetrics({.width = w, .height = h});
-    CreateApplicationWindows();
-    ActForm->ComputeMainWindowSize(w, h, false);
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    StartProgram();
   }
-  // The main window laid out and showing the open stand, as a stand
+  // The main window showing the open stand at that phase, as a stand
   // activation leaves it.
   void Activate(std::unique_ptr<data> stand, int phase) {
-    ActForm->show();
-    ActForm->FormActivate();
-    IntroForm->hide();
-    TheSession->CurrentStand = std::move(stand);
     SetCurrentPhase(phase);
-    ActForm->ArrangeMainWindow(true);
-    ActForm->SetStartupPanelsVisibility(true);
-    ActForm->UpdateView(2);
+    ActivateStand(std::move(stand), 0, 2);
   }
-  // The open stand drawn into an image of the given size.
-  QImage Render(std::unique_ptr<data> stand, int w, int h, bool winter, bool before, bool removal, bool closeUp,
-                int filter = TreeFilterAll, float G = 20.0f) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  // The first n trees of the open stand (or of the measurement sample)
+  // drawn into an image.
+  static QImage Draw(const int counts[kSpeciesSlots], int n, const View& v, const SampleViewFilter& sample = {}) {
+    QImage image(v.size, QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(RenderStandPicture(ActForm->WindowSize(), ActForm, image, counts, n, v.G, v.winter, v.before, v.removal,
+                                 v.closeUp, v.filter, sample),
+              v.removal);
+    return image;
+  }
+  static QImage Render(std::unique_ptr<data> stand, const View& v = {}) {
     int counts[kSpeciesSlots] = {};
     stand->CountStandingBySpecies(100, counts);
     const int n = stand->TreeCount();
     TheSession->CurrentStand = std::move(stand);
-    EXPECT_EQ(RenderStandPicture(ActForm->WindowSize(), ActForm, image, counts, n, G, winter, before, removal, closeUp, filter), removal);
+    const QImage image = Draw(counts, n, v);
     TheSession->CurrentStand.reset();
     return image;
   }
@@ -99,28 +107,9 @@ double Difference(const QImage& a, const QImage& b) {
   return static_cast<double>(differ) / (a.width() * a.height());
 }
 
-// Pine: the orange upper stem; spruce: dark green; birch: the white stem;
-// snow on the winter conifers; leaves in summer, bare in winter; the
-// alternate bitmaps differ visibly from the defaults.
-void ExpectSpeciesAndSeasonsLookTheirPart() {
-  auto load = [](const char* n) { return LoadBitmapResource(QString::fromLatin1(n)); };
-  EXPECT_GT(ShareOf(load("MANTY1"), IsOrangeBark), 0.01);
-  EXPECT_GT(ShareOf(load("MANTY11"), IsOrangeBark), 0.01);
-  EXPECT_GT(ShareOf(load("KUUSI1"), IsGreen), 0.6);
-  EXPECT_GT(ShareOf(load("KOIVU1"), IsWhiteBark), 0.01);
-  EXPECT_GT(ShareOf(load("KOIVU2"), IsWhiteBark), 0.03);
-  for (const char* winter : {"MANTY2", "KUUSI2"}) EXPECT_GT(ShareOf(load(winter), IsSnow), 0.08) << winter;
-  for (const char* summer : {"MANTY1", "KUUSI1"}) EXPECT_LT(ShareOf(load(summer), IsSnow), 0.01) << summer;
-  for (const char* summer : {"KOIVU1", "HAAPA1", "LEPPA1"}) EXPECT_GT(ShareOf(load(summer), IsGreen), 0.5) << summer;
-  for (const char* winter : {"KOIVU2", "HAAPA2", "LEPPA2"}) EXPECT_LT(ShareOf(load(winter), IsGreen), 0.02) << winter;
-  EXPECT_GT(Difference(load("MANTY1"), load("MANTY11")), 0.08);
-  EXPECT_GT(Difference(load("KUUSI1"), load("KUUSI11")), 0.08);
-  EXPECT_GT(Difference(load("KOIVU1"), load("KOIVU11")), 0.08);
-}
-
 }  // namespace
 
-TEST(Bitmaps, EveryPictureIsThereWithItsTransparency) {
+TEST(Bitmaps, EveryPictureIsThereWithItsTransparencyAndLooksItsPart) {
   const QStringList trees = {"HAAPA1", "HAAPA2", "KOIVU1", "KOIVU11", "KOIVU2", "KUUSI1", "KUUSI11", "KUUSI2",
                              "LEPPA1", "LEPPA2", "MANTY1", "MANTY11", "MANTY2"};
   QStringList all = trees + QStringList{"BG1", "BG2", "HIRVI1BITMAP", "HIRVI2BITMAP"};
@@ -147,17 +136,25 @@ TEST(Bitmaps, EveryPictureIsThereWithItsTransparency) {
     const double middle = name.startsWith("HIRVI") ? (left + right) / 2.0 : sum / opaque;
     EXPECT_NEAR(middle, image.width() / 2.0, image.width() * 0.08);
   }
-  for (const char* sky : {"BG1", "BG2"}) {
-    const QImage image = LoadBitmapResource(sky);
-    ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 255);
-  }
-  ExpectSpeciesAndSeasonsLookTheirPart();
+  for (const char* sky : {"BG1", "BG2"}) EXPECT_EQ(LoadBitmapResource(sky).pixelColor(0, 0).alpha(), 255) << sky;
+  // Pine: the orange upper stem; spruce: dark green; birch: the white stem;
+  // snow on the winter conifers; leaves in summer, bare in winter; the
+  // alternate bitmaps differ visibly from the defaults.
+  auto load = [](const char* n) { return LoadBitmapResource(QString::fromLatin1(n)); };
+  EXPECT_GT(ShareOf(load("MANTY1"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("MANTY11"), IsOrangeBark), 0.01);
+  EXPECT_GT(ShareOf(load("KUUSI1"), IsGreen), 0.6);
+  EXPECT_GT(ShareOf(load("KOIVU1"), IsWhiteBark), 0.01);
+  EXPECT_GT(ShareOf(load("KOIVU2"), IsWhiteBark), 0.03);
+  for (const char* winter : {"MANTY2", "KUUSI2"}) EXPECT_GT(ShareOf(load(winter), IsSnow), 0.08) << winter;
+  for (const char* summer : {"MANTY1", "KUUSI1"}) EXPECT_LT(ShareOf(load(summer), IsSnow), 0.01) << summer;
+  for (const char* summer : {"KOIVU1", "HAAPA1", "LEPPA1"}) EXPECT_GT(ShareOf(load(summer), IsGreen), 0.5) << summer;
+  for (const char* winter : {"KOIVU2", "HAAPA2", "LEPPA2"}) EXPECT_LT(ShareOf(load(winter), IsGreen), 0.02) << winter;
+  for (const char* tree : {"MANTY1", "KUUSI1", "KOIVU1"})
+    EXPECT_GT(Difference(load(tree), LoadBitmapResource(QString::fromLatin1(tree) + "1")), 0.08) << tree;
 }
 
-
 TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
-  Start(1366, 768);
   std::vector<QString> captions;
   platform::SetPauseFunction([&](int) {
     if (ProgBarForm) captions.push_back(ProgBarForm->windowTitle());
@@ -166,7 +163,7 @@ TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
   for (bool winter : {false, true}) {
     for (bool closeUp : {false, true}) {
       SCOPED_TRACE(std::to_string(winter) + std::to_string(closeUp));
-      const QImage image = Render(std::make_unique<data>(0), 800, 180, winter, true, false, closeUp);
+      const QImage image = Render(NoTrees(), {.winter = winter, .closeUp = closeUp});
       const int band = closeUp ? 25 : 20;
       const QColor ground = winter ? kWinterGround : kSummerGround;
       EXPECT_EQ(std::pair(At(image, 400, 180 - band / 2), At(image, 400, 180 - 3)), std::pair(ground, ground));
@@ -175,8 +172,7 @@ TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
         EXPECT_EQ(At(image, p.x(), p.y()), QColor(Qt::black)) << p.x() << "," << p.y();
       // A sky: light and bluish.
       const QColor sky = At(image, 400, 10);
-      EXPECT_GT(sky.blue(), sky.red());
-      EXPECT_GT(sky.lightness(), 90);
+      EXPECT_TRUE(sky.blue() > sky.red() && sky.lightness() > 90);
     }
   }
   // The progress window was shown while drawing, gone afterwards; each
@@ -188,17 +184,17 @@ TEST_F(StandPicture, GroundBySeasonSkyBorderAndProgressWindow) {
 }
 
 TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
-  Start(1366, 768);
   const int w = 1000, h = 200;
+  const View view{.size = {w, h}}, removalView{.before = false, .removal = true, .size = {w, h}};
   const StandPictureScales sc = PictureScales(false, false, ActForm->GetMainWindowSize('x'),
                                               ActForm->GetMainWindowSize('y'), 20.0f);
   // One tree at the front right, far from both moose; it stands behind plot
   // y 129, so both moose are drawn with it.
-  const QImage empty = Render(std::make_unique<data>(0), w, h, false, true, false, false);
-  const QImage withMoose = Render(StandOf({{600, 190, 1500, 1, 1}}), w, h, false, true, false, false);
+  const QImage empty = Render(NoTrees(), view);
+  const QImage withMoose = Render(StandOf({{600, 190, 1500, 1, 1}}), view);
   // The same tree removed by the cutting of phase 1, shown as the removal.
   SetCurrentPhase(1);
-  const QImage removal = Render(StandOf({{600, 190, 1500, 1, 1}}), w, h, false, false, true, false);
+  const QImage removal = Render(StandOf({{600, 190, 1500, 1, 1}}), removalView);
   // Share of a moose's place that differs from the empty picture.
   auto mooseShare = [&](const QImage& image, const MoosePoint& m) {
     const PictureRect r = MooseRect(false, w, h, sc, m.x, m.y);
@@ -217,8 +213,8 @@ TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
   // A moose appears only once a drawn tree stands behind its plot y: a tree
   // at y 125 brings the one at (414, 120), not the one at (214, 130); a tree
   // at y 110 neither.
-  const QImage middle = Render(StandOf({{600, 125, 1500, 1, 0}}), w, h, false, true, false, false);
-  const QImage far = Render(StandOf({{600, 110, 1500, 1, 0}}), w, h, false, true, false, false);
+  const QImage middle = Render(StandOf({{600, 125, 1500, 1, 0}}), view);
+  const QImage far = Render(StandOf({{600, 110, 1500, 1, 0}}), view);
   EXPECT_EQ((std::vector<bool>{mooseShare(middle, kMoosePoints[0]) > 0, mooseShare(middle, kMoosePoints[1]) > 0,
                                mooseShare(far, kMoosePoints[0]) > 0, mooseShare(far, kMoosePoints[1]) > 0}),
             (std::vector<bool>{true, false, false, false}));
@@ -226,34 +222,32 @@ TEST_F(StandPicture, RemovalViewHasNoSkyAndNoMoose) {
   for (int y = 0; y < h * 3 / 10; ++y)
     for (int x = 0; x < w; x += 7) ASSERT_EQ(At(removal, x, y), QColor(Qt::black)) << x << "," << y;
   // The removed tree is drawn in it.
-  const QImage noTree = Render(StandOf({{600, 190, 1500, 1, 0}}), w, h, false, false, true, false);
-  EXPECT_NE(removal, noTree);
+  EXPECT_NE(removal, Render(StandOf({{600, 190, 1500, 1, 0}}), removalView));
 }
 
 TEST(CanvasFrame, FillFrameAndHeaderRule) {
   QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
-  DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 0);
+  const QColor frame(255, 251, 240), fill(71, 71, 71);
+  DrawCanvasFrame(image, fill, frame, 0);
   EXPECT_EQ((std::vector<QColor>{At(image, 0, 0), At(image, 39, 29), At(image, 1, 1), At(image, 20, 15)}),
-            (std::vector<QColor>{{255, 251, 240}, {255, 251, 240}, {71, 71, 71}, {71, 71, 71}}));
+            (std::vector<QColor>{frame, frame, fill, fill}));
   // A header band of 10: a wider frame and a rule of 2 on row 13 (rows 12
   // and 13).
-  DrawCanvasFrame(image, QColor(71, 71, 71), QColor(255, 251, 240), 10);
-  for (int y : {0, 1, 12, 13, 28, 29}) EXPECT_EQ(At(image, 20, y), QColor(255, 251, 240)) << y;
-  for (int y : {2, 11, 14, 27}) EXPECT_EQ(At(image, 20, y), QColor(71, 71, 71)) << y;
-  EXPECT_EQ(std::pair(At(image, 1, 20), At(image, 2, 20)), std::pair(QColor(255, 251, 240), QColor(71, 71, 71)));
+  DrawCanvasFrame(image, fill, frame, 10);
+  std::vector<QColor> column;
+  for (int y : {0, 1, 12, 13, 28, 29, 2, 11, 14, 27}) column.push_back(At(image, 20, y));
+  EXPECT_EQ(column, (std::vector<QColor>{frame, frame, frame, frame, frame, frame, fill, fill, fill, fill}));
+  EXPECT_EQ(std::pair(At(image, 1, 20), At(image, 2, 20)), std::pair(frame, fill));
 }
 
 TEST_F(StandPicture, NearerTreesCoverThoseBehind) {
-  Start(1366, 768);
-  const int w = 800, h = 180;
   // A tall birch at the back and a spruce in front of it, the front one first
   // in the list: the picture is the same as with the list in depth order.
-  const QImage both = Render(StandOf({{300, 195, 1500, 1, 0}, {300, 60, 2200, 2, 0}}), w, h, false, true, false,
-                             false);
-  EXPECT_EQ(both, Render(StandOf({{300, 60, 2200, 2, 0}, {300, 195, 1500, 1, 0}}), w, h, false, true, false, false));
-  const QImage front = Render(StandOf({{300, 195, 1500, 1, 0}}), w, h, false, true, false, false);
-  const QImage back = Render(StandOf({{300, 60, 2200, 2, 0}}), w, h, false, true, false, false);
-  const QImage empty = Render(std::make_unique<data>(0), w, h, false, true, false, false);
+  const QImage both = Render(StandOf({{300, 195, 1500, 1, 0}, {300, 60, 2200, 2, 0}}));
+  EXPECT_EQ(both, Render(StandOf({{300, 60, 2200, 2, 0}, {300, 195, 1500, 1, 0}})));
+  const QImage front = Render(StandOf({{300, 195, 1500, 1, 0}}));
+  const QImage back = Render(StandOf({{300, 60, 2200, 2, 0}}));
+  const QImage empty = Render(NoTrees());
   // A tree drawn over a picture changes each pixel by its own opacity:
   // drawn over the empty picture E it gives F, drawn over the back tree's
   // picture K it gives `both`, and both - F = (1 - opacity) (K - E), never
@@ -265,8 +259,8 @@ TEST_F(StandPicture, NearerTreesCoverThoseBehind) {
            std::abs(a.blue() - b.blue()) > std::abs(c.blue() - d.blue()) + 2;
   };
   int frontLast = 0, backLast = 0;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
+  for (int y = 0; y < both.height(); ++y)
+    for (int x = 0; x < both.width(); ++x) {
       const QColor b = At(both, x, y), f = At(front, x, y), k = At(back, x, y), e = At(empty, x, y);
       if (beyond(b, f, k, e)) ++frontLast;  // not as the front tree drawn last
       if (beyond(b, k, f, e)) ++backLast;   // not as the back tree drawn last
@@ -276,122 +270,107 @@ TEST_F(StandPicture, NearerTreesCoverThoseBehind) {
 }
 
 TEST_F(StandPicture, TreeGroupsAndSampleFiltersDrawTheirTreesOnly) {
-  Start(1366, 768);
   auto mixed = picturestands::MakeStand(picturestands::kMiddle, 5);
   // The pines of the stand alone, in the same order.
   auto pines = std::make_unique<data>(0);
   for (const TreeRecord& t : mixed->Trees)
     if (t.species == SpeciesPine) pines->Trees.push_back(t);
   ASSERT_TRUE(pines->TreeCount() > 50 && pines->TreeCount() < mixed->TreeCount());
-  const QImage filtered = Render(std::move(mixed), 900, 180, false, true, false, false, TreeFilterPines);
-  const QImage alone = Render(std::move(pines), 900, 180, false, true, false, false);
-  EXPECT_EQ(filtered, alone);
+  EXPECT_EQ(Render(std::move(mixed), {.filter = TreeFilterPines}), Render(std::move(pines)));
   // The measurement sample under its broadleaf box: as the broadleaves alone.
+  const View sample{.filter = TreeFilterMeasurementSample};
+  const int counts[kSpeciesSlots] = {1, 1, 1, 1, 0, 0};
   AllocSampleTrees(4);
   SetSampleTree(0, 200, 120, 2000, 1800, SpeciesPine);
   SetSampleTree(1, 300, 150, 2000, 1800, SpeciesBirch);
   SetSampleTree(2, 400, 170, 2000, 1800, SpeciesSpruce);
   SetSampleTree(3, 500, 190, 2000, 1800, SpeciesAspen);
-  const int counts[kSpeciesSlots] = {1, 1, 1, 1, 0, 0};
-  QImage sample(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm->WindowSize(), ActForm, sample, counts, 4, 20.0f, false, true, false, false, TreeFilterMeasurementSample,
-                     SampleViewFilter{false, true, false});
+  const QImage broadleafBox = Draw(counts, 4, sample, SampleViewFilter{false, true, false});
   SetSampleTree(0, 300, 150, 2000, 1800, SpeciesBirch);
   SetSampleTree(1, 500, 190, 2000, 1800, SpeciesAspen);
-  QImage broadleaves(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm->WindowSize(), ActForm, broadleaves, counts, 2, 20.0f, false, true, false, false, TreeFilterMeasurementSample);
-  EXPECT_EQ(sample, broadleaves);
+  EXPECT_EQ(broadleafBox, Draw(counts, 2, sample));
   // More trees asked for than the sample holds: only those it holds.
-  QImage more(900, 180, QImage::Format_ARGB32_Premultiplied);
-  RenderStandPicture(ActForm->WindowSize(), ActForm, more, counts, 40, 20.0f, false, true, false, false, TreeFilterOpenWindowSample);
+  Draw(counts, 40, {.filter = TreeFilterOpenWindowSample});
   FreeSampleTrees();
 }
 
 TEST_F(StandPicture, MainWindowPagesShowBeforeAndAfter) {
-  Start(1366, 768);
   auto stand = picturestands::MakeStand(picturestands::kMiddle, 11);
   picturestands::ThinFromBelow(*stand, 0.7f);
   Activate(std::move(stand), 1);
+  TActForm* f = ActForm;
   // The stand-view page: both pictures, drawn at the picture width and shown
   // at the narrowed width.
-  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm) && ActForm->Image1->isVisibleTo(ActForm));
-  EXPECT_EQ(std::pair(ActForm->Image3->pixmap().width(), ActForm->Image3->width()),
-            std::pair(ActForm->PictureWidth, NarrowedPictureWidth(ActForm)));
-  EXPECT_FALSE(ActForm->Image1->pixmap().isNull());
-  EXPECT_NE(ActForm->Image1->pixmap().toImage(), ActForm->Image3->pixmap().toImage());
-  EXPECT_FALSE(ActForm->BeforePictureDirty || ActForm->AfterPictureDirty);
+  EXPECT_TRUE(f->Image3->isVisibleTo(f) && f->Image1->isVisibleTo(f) && !f->Image1->pixmap().isNull());
+  EXPECT_EQ(std::pair(f->Image3->pixmap().width(), f->Image3->width()),
+            std::pair(f->PictureWidth, NarrowedPictureWidth(f)));
+  EXPECT_NE(f->Image1->pixmap().toImage(), f->Image3->pixmap().toImage());
+  EXPECT_FALSE(f->BeforePictureDirty || f->AfterPictureDirty);
   // The pages were laid out while hidden as they are when shown.
-  EXPECT_EQ(ActForm->Panel6->size(), ActForm->TabSheet8->size());
-  Shot(ActForm, "stand_view_1366.png");
+  EXPECT_EQ(f->Panel6->size(), f->TabSheet8->size());
+  Shot(f, "stand_view_1366.png");
   // The winter box draws both pictures in winter.
   auto ground = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(5, c->pixmap().height() - 3); };
-  EXPECT_EQ(ground(ActForm->Image3), kSummerGround);
-  Tick(ActForm->CheckBox21);
-  EXPECT_EQ(std::pair(ground(ActForm->Image3), ground(ActForm->Image1)), std::pair(kWinterGround, kWinterGround));
-  Tick(ActForm->CheckBox21);
-  EXPECT_EQ(ground(ActForm->Image1), kSummerGround);
+  EXPECT_EQ(ground(f->Image3), kSummerGround);
+  Tick(f->CheckBox21);
+  EXPECT_EQ(std::pair(ground(f->Image3), ground(f->Image1)), std::pair(kWinterGround, kWinterGround));
+  Tick(f->CheckBox21);
+  EXPECT_EQ(ground(f->Image1), kSummerGround);
   // The removal sample: the after-picture shows the removed trees under a
   // black sky.
-  auto sky = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(c->pixmap().width() / 2, 3); };
-  EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
-  Tick(ActForm->CheckBox33);
-  EXPECT_EQ(sky(ActForm->Image1), QColor(Qt::black));
-  EXPECT_NE(sky(ActForm->Image3), QColor(Qt::black));
-  Tick(ActForm->CheckBox33);
-  EXPECT_NE(sky(ActForm->Image1), QColor(Qt::black));
+  auto blackSky = [](TCanvas* c) { return c->pixmap().toImage().pixelColor(c->pixmap().width() / 2, 3) == Qt::black; };
+  EXPECT_FALSE(blackSky(f->Image1));
+  Tick(f->CheckBox33);
+  EXPECT_EQ(std::pair(blackSky(f->Image1), blackSky(f->Image3)), std::pair(true, false));
+  Tick(f->CheckBox33);
+  EXPECT_FALSE(blackSky(f->Image1));
   // A tree group: the measured picture shows fewer trees.
-  const QImage allTrees = ActForm->Image3->pixmap().toImage();
-  ChooseItem(ActForm->ComboBox28, ActForm->ComboBox28->itemText(0) + ", männyt");
-  EXPECT_NE(ActForm->Image3->pixmap().toImage(), allTrees);
-  ChooseItem(ActForm->ComboBox28, ActForm->ComboBox28->itemText(0));
-  EXPECT_EQ(ActForm->Image3->pixmap().toImage(), allTrees);
+  const QImage allTrees = f->Image3->pixmap().toImage();
+  ChooseItem(f->ComboBox28, f->ComboBox28->itemText(0) + ", männyt");
+  EXPECT_NE(f->Image3->pixmap().toImage(), allTrees);
+  ChooseItem(f->ComboBox28, f->ComboBox28->itemText(0));
+  EXPECT_EQ(f->Image3->pixmap().toImage(), allTrees);
   // The close-up page is drawn when it is shown.
-  EXPECT_TRUE(ActForm->Image10->pixmap().isNull());
-  ClickTab(ActForm->PageControl2, ActForm->TabSheet9);
-  EXPECT_TRUE(!ActForm->Image10->pixmap().isNull() && ActForm->Image9->isVisibleTo(ActForm));
-  Shot(ActForm, "close_up_1366.png");
+  EXPECT_TRUE(f->Image10->pixmap().isNull());
+  ClickTab(f->PageControl2, f->TabSheet9);
+  EXPECT_TRUE(!f->Image10->pixmap().isNull() && f->Image9->isVisibleTo(f));
+  Shot(f, "close_up_1366.png");
   // The wide view shows more of the same pictures.
-  Tick(ActForm->CheckBox15);
-  EXPECT_EQ(ActForm->Image10->width(), ActForm->PictureWidth - 1);
-  Tick(ActForm->CheckBox15);
-  EXPECT_EQ(ActForm->Image10->width(), NarrowedPictureWidth(ActForm));
+  Tick(f->CheckBox15);
+  EXPECT_EQ(f->Image10->width(), f->PictureWidth - 1);
+  Tick(f->CheckBox15);
+  EXPECT_EQ(f->Image10->width(), NarrowedPictureWidth(f));
 
-  // A stand as measured shows no after-pictures.
+  // A stand as measured shows no after-pictures; a treeless area no picture
+  // at all.
   Activate(picturestands::MakeStand(picturestands::kYoung, 12), 0);
-  ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
-  EXPECT_TRUE(ActForm->Image3->isVisibleTo(ActForm) && !ActForm->Image1->isVisibleTo(ActForm));
-  // A treeless area gets no picture at all.
+  ClickTab(f->PageControl2, f->TabSheet8);
+  EXPECT_TRUE(f->Image3->isVisibleTo(f) && !f->Image1->isVisibleTo(f));
   auto treeless = picturestands::MakeStand(picturestands::kYoung, 13);
   treeless->Header.developmentClass = 1;
   Activate(std::move(treeless), 0);
-  EXPECT_FALSE(ActForm->Image3->isVisibleTo(ActForm));
+  EXPECT_FALSE(f->Image3->isVisibleTo(f));
 }
 
 TEST_F(StandPicture, ScreenshotsOfMixedStands) {
   // Young, middle-aged and old mixed stands, summer and winter, the stand
-  // view and the close-up, at the picture sizes of two window sizes.
+  // view and the close-up, at the picture size of the window.
   const std::pair<const char*, picturestands::Measured> stands[] = {
       {"young", picturestands::kYoung}, {"middle", picturestands::kMiddle}, {"old", picturestands::kOld}};
-  for (QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
-    Start(screen.width(), screen.height());
-    Activate(std::make_unique<data>(0), 0);
-    const QSize size(ActForm->PictureWidth, ActForm->Image3->height());
-    ASSERT_TRUE(size.width() > 600 && size.height() > 100);
-    for (const auto& [name, measured] : stands) {
-      QImage sheet(size.width(), 4 * size.height(), QImage::Format_RGB32);
-      QPainter p(&sheet);
-      int row = 0;
-      for (bool winter : {false, true})
-        for (bool closeUp : {false, true}) {
-          auto stand = picturestands::MakeStand(measured, 21);
-          const float G = stand->SlotBasalArea(0);
-          p.drawImage(0, size.height() * row++,
-                      Render(std::move(stand), size.width(), size.height(), winter, true, false, closeUp,
-                             TreeFilterAll, G));
-        }
-      p.end();
-      EXPECT_TRUE(sheet.save(testsupport::ShotPath(QStringLiteral("picture_%1_%2.png").arg(screen.width()).arg(name))));
-    }
-    DestroyApplicationWindows();
+  Activate(NoTrees(), 0);
+  const QSize size(ActForm->PictureWidth, ActForm->Image3->height());
+  ASSERT_TRUE(size.width() > 600 && size.height() > 100);
+  for (const auto& [name, measured] : stands) {
+    QImage sheet(size.width(), 4 * size.height(), QImage::Format_RGB32);
+    QPainter p(&sheet);
+    int row = 0;
+    for (bool winter : {false, true})
+      for (bool closeUp : {false, true}) {
+        auto stand = picturestands::MakeStand(measured, 21);
+        const View v{.winter = winter, .closeUp = closeUp, .G = stand->SlotBasalArea(0), .size = size};
+        p.drawImage(0, size.height() * row++, Render(std::move(stand), v));
+      }
+    p.end();
+    EXPECT_TRUE(sheet.save(ShotPath(QStringLiteral("picture_1366_%1.png").arg(name))));
   }
 }

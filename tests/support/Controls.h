@@ -59,14 +59,14 @@ inline QString CellText(const QTableWidget* grid, int row, int column) {
   return it ? it->text() : QString();
 }
 
-// A printed PDF's text as pdftotext lays it out (empty when it cannot be
-// read).
-inline QString PdfLayoutText(const QString& pdf) {
+// A printed PDF's text as pdftotext gives it with the option (empty when it
+// cannot be read); laid out as on the page.
+inline QString PdfToText(const QString& pdf, const char* option) {
   QProcess p;
-  p.start("pdftotext", {"-layout", pdf, "-"});
-  if (!p.waitForFinished(30000)) return QString();
-  return QString::fromUtf8(p.readAllStandardOutput());
+  p.start("pdftotext", {option, pdf, "-"});
+  return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
+inline QString PdfLayoutText(const QString& pdf) { return PdfToText(pdf, "-layout"); }
 
 // Opens a drop-down list and takes the item of that text (blanks ignored)
 // with the keys: the open list ignores a mouse release that follows its
@@ -92,14 +92,6 @@ inline void TypeInto(QLineEdit* edit, const QString& text) {
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Backspace);
   QTest::keyClicks(edit, text);
-}
-
-// The open modal window is the one of that object name.
-inline std::function<bool()> ModalNamed(const QString& name) {
-  return [name] {
-    QWidget* m = QApplication::activeModalWidget();
-    return m && m->objectName() == name && m->isVisible();
-  };
 }
 
 // Runs `inside` once `ready` holds, in the modal window that `open` opens. A
@@ -133,8 +125,13 @@ inline bool InModal(const std::function<bool()>& ready, const std::function<void
   *pending = nullptr;
   return *ran;
 }
+// The same in the modal window of that object name.
 inline bool InModal(const QString& name, const std::function<void()>& inside, const std::function<void()>& open) {
-  return InModal(ModalNamed(name), inside, open);
+  const auto named = [name] {
+    QWidget* m = QApplication::activeModalWidget();
+    return m && m->objectName() == name && m->isVisible();
+  };
+  return InModal(named, inside, open);
 }
 
 // The file's bytes (empty when it cannot be read).

@@ -117,7 +117,7 @@ inline std::string FolderState(const QString& folder) {
 class Deadline {
  public:
   explicit Deadline(const char* what, unsigned seconds = 1) {
-    What() = what;
+    what_ = what;
     std::signal(SIGALRM, &Expired);
     ::alarm(seconds);
   }
@@ -126,14 +126,10 @@ class Deadline {
   Deadline& operator=(const Deadline&) = delete;
 
  private:
-  static const char*& What() {
-    static const char* what = "";
-    return what;
-  }
+  static inline const char* what_ = "";
   static void Expired(int) {
-    const char* what = What();
     (void)!::write(2, "\nhangs: ", 9);
-    (void)!::write(2, what, std::strlen(what));
+    (void)!::write(2, what_, std::strlen(what_));
     (void)!::write(2, "\n", 1);
     ::_exit(124);
   }

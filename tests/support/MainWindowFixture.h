@@ -3,34 +3,22 @@
 // screen of a given size (in an estate folder beside its program folder
 // where a test needs one), a stand activated as the stand loading leaves
 // it, and the steps the cutting and grow commands commit.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
 #include <memory>
 
-#include "mainwindow/Acts.h"
 #include "mainwindow/ActsSaveRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
-#include "model/Settings.h"
-#include "platform/Screen.h"
-#include "stands/Intro.h"
 #include "stands/OpenFile.h"
-#include "app/Startup.h"
-#include "tests/support/Controls.h"
-#include "tests/support/Shots.h"
-#include "tests/support/WindowsTest.h"
+#include "tests/support/ProgramWindows.h"
 #include "texts/Commonlan.h"
-#include "ui/MessageService.h"
-#include "ui/Session.h"
 
 namespace testsupport {
 
@@ -43,36 +31,11 @@ inline void ClickTab(QTabWidget* pages, QWidget* page) {
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pages->indexOf(page)).center());
   EXPECT_EQ(pages->currentWidget(), page) << page->objectName().toStdString();
 }
-inline void Shot(QWidget* w, const QString& file) {
-  QApplication::processEvents();
-  EXPECT_TRUE(w->grab().save(ShotPath(file))) << file.toStdString();
-}
 
-class MainWindowTest : public WindowsTest {
+class MainWindowTest : public ProgramWindowsTest {
  protected:
-  // The program folder "Ohjelma" beside "Metsätilat/<estate>" for each
-  // estate, the program folder current with the default settings saved in
-  // it.
-  void MakeEstateFolders(const QStringList& estates) {
-    const QDir root(folder_.path());
-    ASSERT_TRUE(root.mkpath("Ohjelma"));
-    for (const QString& e : estates) ASSERT_TRUE(root.mkpath(EstateFolder(e)));
-    ASSERT_TRUE(QDir::setCurrent(folder_.file("Ohjelma")));
-    programFolder_ = QDir::currentPath();
-    model::SetDefaultSettings(model::CurrentSettings());
-    model::SetSettingsFolder(programFolder_);
-    ASSERT_TRUE(model::SaveDefaultSettings().written);
-  }
-  QString EstateFolder(const QString& estate) const { return folder_.file(QString::fromUtf8("Metsätilat/") + estate); }
-
   // The windows made for the screen and the main window started.
-  void StartProgram(int w = 1366, int h = 768) {
-    platform::SetScreenMetrics({.width = w, .height = h});
-    CreateApplicationWindows();
-    if (!programFolder_.isEmpty()) TheSession->ProgramFolder = programFolder_;
-    ActForm->show();
-    ActForm->FormActivate();
-  }
+  void StartProgram(int w = 1366, int h = 768) { Start(w, h); }
 
   // A stand activated as the stand loading leaves it: the start window
   // hidden, the cutting stage chosen, the main window laid out and
@@ -114,9 +77,6 @@ class MainWindowTest : public WindowsTest {
     ActForm->UpdateView(0);
   }
   void ClickUndo() { Click(ActForm->Button12); }
-
-  MessageScript script_;
-  QString programFolder_;
 };
 
 // The program started on a 1366 x 768 screen in the estate folder
@@ -125,8 +85,7 @@ class EstateWindowsTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    MakeEstateFolders({"Koivula"});
-    estate_ = EstateFolder("Koivula");
+    estate_ = LayOutProgramFolder();
     StartProgram();
   }
   QString PathOf(const QString& id) const { return estate_ + "/" + id + "." + CommonlanText(0); }

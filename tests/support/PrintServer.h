@@ -138,11 +138,7 @@ inline void PrintThroughDialog(const QString& queue, const std::function<void()>
 
 // The pages of a PDF with their words and boxes, as pdftotext reads them
 // (without the document's creation time).
-inline QString PdfBoxes(const QString& pdf) {
-  QProcess p;
-  p.start("pdftotext", {"-bbox", pdf, "-"});
-  return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()).section("<doc>", 1) : QString();
-}
+inline QString PdfBoxes(const QString& pdf) { return PdfToText(pdf, "-bbox").section("<doc>", 1); }
 
 // A report as printed: its pages' lines as pdftotext lays them out (blanks
 // simplified, empty lines left out), the paper and the lowest text's bottom

@@ -28,8 +28,7 @@ namespace testsupport {
 
 // The window as drawn, and under a real display (Xvfb) the whole screen.
 inline void SaveShot(QWidget* w, const QString& name) {
-  QApplication::processEvents();
-  EXPECT_TRUE(w->grab().save(ShotPath(name))) << name.toStdString();
+  Shot(w, name);
   if (QGuiApplication::platformName() != "offscreen")
     QGuiApplication::primaryScreen()->grabWindow(0).save(ShotPath("screen-" + name));
 }
@@ -37,20 +36,10 @@ inline void SaveShot(QWidget* w, const QString& name) {
 // The open-stand window is up and has run its activation.
 inline bool OpenWindowUp() { return OpenForm && OpenForm->isVisible() && OpenForm->Activated; }
 
-// The window tests' base: default settings while the test runs, today's date
-// and the settings record put back afterwards.
+// The window tests' base: the program folder, the windows started, the
+// stand list of the start window, message windows answered by a script.
 class ProgramWindowsTest : public WindowsTest {
  protected:
-  void SetUp() override {
-    WindowsTest::SetUp();
-    savedSettings_ = model::CurrentSettings();
-    model::SetDefaultSettings(model::CurrentSettings());
-  }
-  void TearDown() override {
-    WindowsTest::TearDown();
-    model::CurrentSettings() = savedSettings_;
-    platform::SetToday(QDate());
-  }
   // The program folder "Ohjelma", made current with its default settings
   // written, beside "Metsätilat/<estate>"; returns the estate folder.
   QString LayOutProgramFolder(const QString& estate = QStringLiteral("Koivula")) {
@@ -85,7 +74,6 @@ class ProgramWindowsTest : public WindowsTest {
   }
 
   MessageScript script_;
-  model::SettingsRecord savedSettings_;
 };
 
 }  // namespace testsupport

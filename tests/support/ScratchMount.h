@@ -71,13 +71,10 @@ class ScratchMount {
   // This process in a mount namespace of its own, with nothing shared back
   // to the parent; as root, else through a user namespace.
   static bool PrivateNamespace(QString& reason) {
-    static int state = 0;  // 0 untried, 1 done, -1 refused
     static QString why;
-    if (state == 0) {
-      state = Unshare(why) ? 1 : -1;
-    }
+    static const bool done = Unshare(why);  // tried once
     reason = why;
-    return state == 1;
+    return done;
   }
 
   static bool Unshare(QString& why) {

@@ -55,6 +55,19 @@ inline void ExpectSameGrownSizes(const GrownSizeArray& a, const GrownSizeArray& 
   EXPECT_EQ(differing, 0) << which;
 }
 
+// Every slot the same, the means within `tolerance` (0: to the last bit).
+inline void ExpectSameSlots(const data& a, const data& b, double tolerance) {
+  for (int k = 0; k < kPhaseCount; ++k) {
+    const PhaseSlot& x = a.Slots[k];
+    const PhaseSlot& y = b.Slots[k];
+    EXPECT_EQ(std::tie(x.name, x.years, x.stems, x.volumes), std::tie(y.name, y.years, y.stems, y.volumes))
+        << "slot " << k;
+    EXPECT_NEAR(x.basalArea, y.basalArea, tolerance) << "slot " << k;
+    EXPECT_NEAR(x.meanDiameter, y.meanDiameter, tolerance) << "slot " << k;
+    EXPECT_NEAR(x.meanHeight, y.meanHeight, tolerance) << "slot " << k;
+  }
+}
+
 // Field for field: the trees in their order, both growing steps' sizes and
 // every slot to the last bit.
 inline void ExpectSameStand(const data& a, const data& b) {
@@ -65,29 +78,14 @@ inline void ExpectSameStand(const data& a, const data& b) {
   EXPECT_EQ(differing, 0) << "trees";
   ExpectSameGrownSizes(a.GrownSizes1, b.GrownSizes1, "first growth");
   ExpectSameGrownSizes(a.GrownSizes2, b.GrownSizes2, "second growth");
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot& x = a.Slots[k];
-    const PhaseSlot& y = b.Slots[k];
-    EXPECT_EQ(x.name, y.name) << "slot " << k;
-    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes, x.basalArea, x.meanDiameter, x.meanHeight),
-              std::tie(y.years, y.stems, y.volumes, y.basalArea, y.meanDiameter, y.meanHeight))
-        << "slot " << k;
-  }
+  ExpectSameSlots(a, b, 0);
 }
 
 // The same trees in any order (equal y leaves the order open) and the same
 // slots, their means to the last bits that another summing order changes.
 inline void ExpectSameTrial(const data& a, const data& b) {
   EXPECT_TRUE(SortedTreeKeys(a) == SortedTreeKeys(b));
-  for (int k = 0; k < kPhaseCount; ++k) {
-    const PhaseSlot& x = a.Slots[k];
-    const PhaseSlot& y = b.Slots[k];
-    EXPECT_EQ(x.name, y.name) << "slot " << k;
-    EXPECT_EQ(std::tie(x.years, x.stems, x.volumes), std::tie(y.years, y.stems, y.volumes)) << "slot " << k;
-    EXPECT_NEAR(x.basalArea, y.basalArea, 1e-3) << "slot " << k;
-    EXPECT_NEAR(x.meanDiameter, y.meanDiameter, 1e-3) << "slot " << k;
-    EXPECT_NEAR(x.meanHeight, y.meanHeight, 1e-3) << "slot " << k;
-  }
+  ExpectSameSlots(a, b, 1e-3);
 }
 
 }  // namespace standcompare
