@@ -5,6 +5,7 @@
 // name.
 
 #include <initializer_list>
+#include <vector>
 
 #include "mainwindow/Acts.h"
 #include "operations/CuttingFrame.h"
@@ -106,6 +107,18 @@ class Dialogs : public MainWindowTest {
     }
   }
   static int Recalculations(QWidget* dialog) { return static_cast<TCuttingForm*>(dialog)->RecalculationCount; }
+  // Which pages of the dialog's page control are offered.
+  static std::vector<bool> VisiblePages(QWidget* dialog) {
+    auto* pages = Child<QTabWidget>(dialog, "PageControl1");
+    std::vector<bool> v;
+    for (int i = 0; i < pages->count(); ++i) v.push_back(pages->isTabVisible(i));
+    return v;
+  }
+  // The last message of a kind: its caption and its first line.
+  QStringList Said(MessageKind kind) const {
+    const MessageRecord m = script_.Last(kind);
+    return {m.caption, m.lines.value(0)};
+  }
   static QString Text(QWidget* dialog, const char* label) { return Child<QLabel>(dialog, label)->text(); }
   // The texts of several labels, to compare with a list.
   static QStringList Texts(QWidget* dialog, std::initializer_list<const char*> labels) {
