@@ -86,7 +86,7 @@ TEST_F(Activate, NewAndRemeasuredStandsRecordPhaseZeroAndWriteTheirFileOpenedOne
     EXPECT_EQ(ActForm->ListBox1->count(), k);
   }
   EXPECT_FALSE(IntroForm->FirstStandActivation);
-  EXPECT_FALSE(IntroForm->ListBox1->isVisible());
+  EXPECT_FALSE(IntroForm->ListBox1->isVisibleTo(IntroForm));
 }
 
 TEST_F(Activate, FileThatCannotBeWrittenKeepsTheStartWindow) {
