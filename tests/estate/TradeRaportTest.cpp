@@ -79,17 +79,6 @@ class SaleWindows : public ProgramWindowsTest {
     SetCurrentPhase(phase);
     TradeForm->NewStand = true;
   }
-  // The same removal by a clear-cut, with a clearing of 150 per hectare
-  // estimated for regenerating it; the main window's button rules run as at
-  // the stand's activation (the new-forest button and the estimate).
-  static void LoadClearCutStand() {
-    auto stand = ThinnedStand();
-    stand->Slots[1].name = QString::fromUtf8("avohakkuu, 8 säästöpuuta/ha");
-    stand->SetRegenerationChoice(0, 1);    // raivaus
-    stand->SetRegenerationChoice(1, 150);  // 150 per hectare
-    LoadStand(std::move(stand), 1);
-    ActForm->setButtonState(1, 0, false);
-  }
   // The main window's timber-sale panel; fn runs in the open sale window
   // and closes it.
   static void OpenSale(const std::function<void()>& fn) {
@@ -273,7 +262,15 @@ TEST_F(SaleWindows, StemPriceQuestionSwitchShiftListAndTheirResets) {
 }
 
 TEST_F(SaleWindows, RegenerationCuttingPricesEstimateLineCostsHelpAndSample) {
-  LoadClearCutStand();
+  // The same removal by a clear-cut, with a clearing of 150 per hectare
+  // estimated for regenerating it; the main window's button rules run as at
+  // the stand's activation (the new-forest button and the estimate).
+  auto stand = ThinnedStand();
+  stand->Slots[1].name = U("avohakkuu, 8 säästöpuuta/ha");
+  stand->SetRegenerationChoice(0, 1);    // raivaus
+  stand->SetRegenerationChoice(1, 150);  // 150 per hectare
+  LoadStand(std::move(stand), 1);
+  ActForm->setButtonState(1, 0, false);
   ASSERT_TRUE(ActForm->IsNewForestButtonVisible());
   OpenSale([&] {
     // A regeneration cutting: the mean prices 10 % higher.
@@ -301,19 +298,12 @@ TEST_F(SaleWindows, RegenerationCuttingPricesEstimateLineCostsHelpAndSample) {
     EXPECT_EQ(std::pair(TradeForm->Image1->isVisible(), TradeForm->height()), std::pair(false, heightBefore));
     Click(TradeForm->Button2);
   });
-  // The report lists the costs of regenerating the stand: clearing, soil
-  // preparation, the cultivation lines of a clear-cut and the total, the
-  // per-stand column ending together.
+  // The report ends with the costs of regenerating the stand: clearing, soil
+  // preparation, the cultivation lines of a clear-cut and the total.
   OpenReport([&] {
     const QStringList memo = Memo();
     const int title = memo.indexOf(U("  Metsänuudistaminen avohakkuun jälkeen"));
-    ASSERT_GT(title, 0) << memo.join('\n').toStdString();
-    EXPECT_EQ(memo.at(title - 1), " ");
-    ASSERT_EQ(memo.size(), title + 7) << memo.join('\n').toStdString();
-    for (int i = title + 1; i < memo.size(); ++i) {
-      if (i == title + 3) continue;  // the cultivation heading
-      EXPECT_EQ(memo.at(i).size(), memo.at(title + 1).size()) << memo.at(i).toStdString();
-    }
+    EXPECT_TRUE(title > 0 && memo.size() == title + 7) << memo.join('\n').toStdString();
     EXPECT_TRUE(memo.last().contains("300")) << memo.last().toStdString();
     SaveShot(RapForm, "report-window-regeneration.png");
     Click(RapForm->Button1);
@@ -389,7 +379,6 @@ TEST_F(SaleWindows, SaleAttachedThenStockEstimateAndRebuilds) {
         [] { Click(RapForm->CheckBox3); }));
     QStringList memo = Memo();
     ASSERT_GT(memo.size(), lines);
-    EXPECT_EQ(memo.at(lines), " ");
     EXPECT_EQ(memo.at(lines + 1), "     puukauppa v.2019, alaharvennus 2.00 ha");
     EXPECT_EQ(memo.at(lines + 2), QString(5, ' ') + "  ranka     " + U("     01.00 €/m3") + "   12 m3" + U("    12 €"));
     EXPECT_TRUE(memo.last().endsWith(U("991 €"))) << memo.last().toStdString();
