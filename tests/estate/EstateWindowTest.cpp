@@ -134,6 +134,7 @@ TEST_F(EstateViews, PanelTimePointsGridAndChart) {
   // bar agree.
   EXPECT_EQ(CellText(ActForm->StringGrid6, 0, 0), "mittauspuusto 2024");
   ASSERT_EQ(ActForm->Chart2->Bars().size(), 3u);
+  EXPECT_EQ(ActForm->Chart2->FootLines().size(), 3);
   EXPECT_TRUE(CellText(ActForm->StringGrid6, 0, 1)
                   .startsWith(QString::number(ActForm->Chart2->Bars()[0].value) + " m3,  tukki% "));
   EXPECT_TRUE(ActForm->Label14->text().contains("10 kuviota"));
