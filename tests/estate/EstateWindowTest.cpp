@@ -2,17 +2,17 @@
 // (time points, grid, chart, summary), the estate charts window opened from
 // "Lisätietoja", the estate overview opened from its "Taulukot" and the
 // estate report from the overview's report button (its sections by the check
-// boxes, the overview's choices carried over, printing with the estate's
-// count line kept, a long report whole on a print service's A4 and Letter
-// queues), over estates built by code and over the model estate as the
-// build wrote it. Pictures of each are left for a person to look at.
+// boxes, the overview's choices carried over, the notice without a printer,
+// a long report printed whole with the estate's count line on a print
+// service's A4 and Letter queues), over estates built by code and over the
+// model estate as the build wrote it. Pictures of each are left for a person
+// to look at.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -373,10 +373,10 @@ TEST_F(EstateViews, ModelEstatePanelChartsAndOverview) {
   });
 }
 
-TEST_F(EstateViews, ReportSectionsFromTheOverviewsTablesPrintedWithTheCountLine) {
+TEST_F(EstateViews, ReportSectionsFromTheOverviewsTables) {
   OpenForReport();
   PrintScript print;
-  print.pdfPath = folder_.file("tila.pdf");
+  print.printerCount = 0;
   InReport(nullptr, [&] {
     EXPECT_EQ(QStringList({dbRapForm->CheckBox3->text(), dbRapForm->CheckBox5->text()}),
               QStringList({"kehitysluokat", "kuvioiden puustotiedot"}));
@@ -397,10 +397,7 @@ TEST_F(EstateViews, ReportSectionsFromTheOverviewsTablesPrintedWithTheCountLine)
     for (int i = stands + 4; i <= stands + 13; ++i) EXPECT_EQ(memo.at(i).indexOf(" ha "), haColumn) << i;
     EXPECT_EQ(memo.at(stands + 15).indexOf(" ha "), haColumn);
     dbRapForm->grab().save(ShotPath("estate-report.png"));
-    // Printed; without a printer the notice with this window's caption.
-    Click(dbRapForm->Button2);
-    EXPECT_TRUE(print.dialogs == 1 && print.pagesPrinted >= 1);
-    print.printerCount = 0;
+    // Without a printer the notice with this window's caption.
     Click(dbRapForm->Button2);
     const MessageRecord r = script_.Last(MessageKind::Notice);
     EXPECT_EQ(QStringList{r.caption} + r.lines, QStringList({dbRapForm->windowTitle(), "kirjoitinta ei ole asennettu !"}));
@@ -416,10 +413,6 @@ TEST_F(EstateViews, ReportSectionsFromTheOverviewsTablesPrintedWithTheCountLine)
     EXPECT_EQ(dbRapForm->Memo2->toPlainText(), "");
     EXPECT_FALSE(dbRapForm->Button2->isEnabled());
   });
-  const QString text = PdfLayoutText(folder_.file("tila.pdf"));
-  EXPECT_TRUE(text.contains(U("kuviotietokanta")) && text.contains("10 kuviota")) << text.left(400).toStdString();
-  QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", folder_.file("tila.pdf"),
-                                 ShotPath("estate-report-printed")});
 }
 
 TEST_F(EstateViews, ReportSiteTypesAndTheRemovalViewCarriedOver) {
