@@ -113,15 +113,11 @@ class Journey : public WindowsTest {
           Type("MaskEdit10", "2.50");
           Choose("ComboBox15", "tuore kangas");
           Choose("ComboBox10", U("varttunut kasvatusmetsä"));
-          Choose("ComboBox7", "20");
-          Choose("ComboBox4", "18.0");
-          Choose("ComboBox1", "14.0");
-          Choose("ComboBox8", "16");
-          Choose("ComboBox5", "15.0");
-          Choose("ComboBox2", "8.0");
-          Choose("ComboBox9", "12");
-          Choose("ComboBox6", "13.0");
-          Choose("ComboBox3", "3.0");
+          // Diameter, height and basal area of pine, of spruce and of birch.
+          for (const auto& [list, item] : {std::pair("ComboBox7", "20"), {"ComboBox4", "18.0"}, {"ComboBox1", "14.0"},
+                                           {"ComboBox8", "16"}, {"ComboBox5", "15.0"}, {"ComboBox2", "8.0"},
+                                           {"ComboBox9", "12"}, {"ComboBox6", "13.0"}, {"ComboBox3", "3.0"}})
+            Choose(list, item);
           script_.Answer(1);  // a new stand: yes
           script_.AnswerFile(path);
           Click(Child(MeasForm, "Button2"));
@@ -209,7 +205,8 @@ class Journey : public WindowsTest {
     return row;
   }
 
-  // The timber sale of the removal: its cutting line, volume and value.
+  // The timber sale of the removal: its cutting line, volume (some cubic
+  // metres), value and net income.
   QStringList TimberSale() {
     QStringList seen;
     WhenShown(TradeForm, [&] {
@@ -218,6 +215,7 @@ class Journey : public WindowsTest {
       EXPECT_TRUE(TradeForm->grab().save(testsupport::ShotPath(shotPrefix_ + "-sale.png")));
       Click(TradeForm->Button2);
     }, [] { Click(ActForm->Panel11); });
+    EXPECT_GT(seen.value(1).section(' ', 0, 0, QString::SectionSkipEmpty).toInt(), 0) << seen.value(1).toStdString();
     return seen;
   }
 
@@ -233,6 +231,7 @@ class Journey : public WindowsTest {
     }, [] { Click(ActForm->Button3); });
     EXPECT_EQ(print.dialogs, 1);
     EXPECT_GE(print.pagesPrinted, 1);
+    EXPECT_TRUE(FileBytes(pdf).startsWith("%PDF"));
     return memo;
   }
 
@@ -345,21 +344,17 @@ TEST_F(Journey, NewStandThinnedGrownSavedReopenedValuedAndReported) {
   // ---- The removal as a timber sale ----
   const QStringList sale = TimberSale();
   ASSERT_EQ(sale.size(), 4);
-  EXPECT_FALSE(sale[0].isEmpty());
-  EXPECT_GT(sale[1].section(' ', 0, 0, QString::SectionSkipEmpty).toInt(), 0) << sale[1].toStdString();
-  EXPECT_FALSE(sale[2].isEmpty());
+  EXPECT_FALSE(sale[0].isEmpty() || sale[2].isEmpty());
 
   // ---- The stand report to a PDF file ----
   const QString pdf = folder_.file("kuvio101.pdf");
   const QStringList memo = PrintReport(pdf);
-  const QString report = memo.join('\n');
-  EXPECT_TRUE(report.contains(U("Kuvio 101, perustiedot"))) << report.toStdString();
-  EXPECT_TRUE(report.contains(U("10 v kasvatus"))) << report.toStdString();
-  EXPECT_TRUE(report.contains(U("alaharvennus hakkuukertymään"))) << report.toStdString();
-  EXPECT_TRUE(FileBytes(pdf).startsWith("%PDF"));
-  const QString text = PdfLayoutText(pdf);
-  EXPECT_TRUE(text.contains(U("Kuvio 101, perustiedot"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(U("10 v kasvatus"))) << text.toStdString();
+  const QString report = memo.join('\n'), text = PdfLayoutText(pdf);
+  for (const char* line : {"Kuvio 101, perustiedot", "10 v kasvatus", "alaharvennus hakkuukertymään"}) {
+    EXPECT_TRUE(report.contains(U(line))) << report.toStdString();
+    // The printed report: the same lines.
+    EXPECT_TRUE(text.contains(U(line))) << line << "\n" << text.toStdString();
+  }
   EXPECT_EQ(script_.Count(MessageKind::SystemBox), 0);
 }
 
@@ -389,12 +384,8 @@ TEST_F(Journey, ModelEstateStandIsWorkedButNeverSaved) {
   Shot("refused");
 
   // The removal is valued, reported and totalled all the same.
-  const QStringList sale = TimberSale();
-  ASSERT_EQ(sale.size(), 4);
-  EXPECT_GT(sale[1].section(' ', 0, 0, QString::SectionSkipEmpty).toInt(), 0) << sale[1].toStdString();
-  const QString pdf = folder_.file("malli10.pdf");
-  PrintReport(pdf);
-  EXPECT_TRUE(FileBytes(pdf).startsWith("%PDF"));
+  EXPECT_EQ(TimberSale().size(), 4);
+  PrintReport(folder_.file("malli10.pdf"));
   EXPECT_FALSE(EstateOverviewRow().isEmpty());
 
   // Another stand of the model estate, then this one again from the stand

@@ -29,8 +29,9 @@ struct Step {
 
 // Slot 0 ("mittaus") and the steps after it.
 inline EstateRecord Stand(const char* id, const char* date, int developmentClass, float area,
-                          std::initializer_list<Step> steps) {
+                          std::initializer_list<Step> steps, int siteType = 0) {
   EstateRecord r;
+  r.siteType = siteType;
   r.fileName = QString::fromUtf8(id) + QStringLiteral(".norvalen");
   r.standId = QString::fromUtf8(id);
   r.measurementDate = QString::fromUtf8(date);
@@ -94,37 +95,27 @@ inline AssortmentVolumes Mix(int pinePulp, int sprucePulp, int birchPulp, int pi
 // and site types: some grown ten years, some thinned, one clear-cut, one
 // selection-cut, a seedling stand and a treeless area.
 inline EstateRecordList ModelEstate() {
-  auto site = [](EstateRecord r, int s) {
-    r.siteType = s;
-    return r;
-  };
   return {
-      site(Stand("k1", "12.06.2024", 7, 2.4f,
-                 {Step("mittaus", 0, Mix(30, 25, 10, 120, 90, 8, 25)),
-                  Step("avohakkuu, 8 säästöpuuta/ha", 0, Mix(0, 0, 0, 6, 0, 0, 1))}),
-           3),
-      site(Stand("k2", "12.06.2024", 6, 3.1f,
-                 {Step("mittaus", 0, Mix(40, 35, 15, 60, 40, 5, 15)),
-                  Step("alaharvennus, 70 m3/ha", 0, Mix(22, 20, 8, 50, 32, 2, 6))}),
-           3),
-      site(Stand("k3", "14.06.2024", 5, 1.8f,
-                 {Step("mittaus", 0, Mix(45, 30, 20, 10, 5, 0, 10)), Step("kasvatus", 10, Mix(55, 40, 25, 30, 15, 2, 8))}),
-           2),
-      site(Stand("k4", "14.06.2024", 3, 1.2f,
-                 {Step("mittaus", 0, Mix(10, 8, 5, 0, 0, 0, 2)), Step("kasvatus", 10, Mix(32, 20, 12, 0, 0, 0, 6))}),
-           4),
-      site(Stand("k5", "15.06.2024", 2, 0.9f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}), 3),
-      site(Stand("k6", "15.06.2024", 1, 0.6f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}), 5),
-      site(Stand("k7", "18.06.2024", 6, 2.7f,
-                 {Step("mittaus", 0, Mix(50, 20, 10, 70, 25, 4, 14)),
-                  Step("alaharvennus, 80 m3/ha", 0, Mix(30, 14, 5, 50, 18, 3, 9))}),
-           4),
-      site(Stand("k8", "18.06.2024", 5, 1.5f, {Step("mittaus", 0, Mix(60, 20, 15, 25, 10, 2, 12))}), 2),
-      site(Stand("k9", "20.06.2024", 8, 1.1f, {Step("mittaus", 0, Mix(8, 6, 2, 30, 10, 0, 4))}), 5),
-      site(Stand("k10", "20.06.2024", 7, 4.2f,
-                 {Step("mittaus", 0, Mix(20, 45, 12, 40, 110, 6, 22)),
-                  Step("poimintahakkuu, 90 m3/ha", 0, Mix(15, 30, 9, 20, 70, 3, 14))}),
-           1),
+      Stand("k1", "12.06.2024", 7, 2.4f,
+            {Step("mittaus", 0, Mix(30, 25, 10, 120, 90, 8, 25)),
+             Step("avohakkuu, 8 säästöpuuta/ha", 0, Mix(0, 0, 0, 6, 0, 0, 1))}, 3),
+      Stand("k2", "12.06.2024", 6, 3.1f,
+            {Step("mittaus", 0, Mix(40, 35, 15, 60, 40, 5, 15)),
+             Step("alaharvennus, 70 m3/ha", 0, Mix(22, 20, 8, 50, 32, 2, 6))}, 3),
+      Stand("k3", "14.06.2024", 5, 1.8f,
+            {Step("mittaus", 0, Mix(45, 30, 20, 10, 5, 0, 10)), Step("kasvatus", 10, Mix(55, 40, 25, 30, 15, 2, 8))}, 2),
+      Stand("k4", "14.06.2024", 3, 1.2f,
+            {Step("mittaus", 0, Mix(10, 8, 5, 0, 0, 0, 2)), Step("kasvatus", 10, Mix(32, 20, 12, 0, 0, 0, 6))}, 4),
+      Stand("k5", "15.06.2024", 2, 0.9f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}, 3),
+      Stand("k6", "15.06.2024", 1, 0.6f, {Step("mittaus", 0, Mix(0, 0, 0, 0, 0, 0, 0))}, 5),
+      Stand("k7", "18.06.2024", 6, 2.7f,
+            {Step("mittaus", 0, Mix(50, 20, 10, 70, 25, 4, 14)),
+             Step("alaharvennus, 80 m3/ha", 0, Mix(30, 14, 5, 50, 18, 3, 9))}, 4),
+      Stand("k8", "18.06.2024", 5, 1.5f, {Step("mittaus", 0, Mix(60, 20, 15, 25, 10, 2, 12))}, 2),
+      Stand("k9", "20.06.2024", 8, 1.1f, {Step("mittaus", 0, Mix(8, 6, 2, 30, 10, 0, 4))}, 5),
+      Stand("k10", "20.06.2024", 7, 4.2f,
+            {Step("mittaus", 0, Mix(20, 45, 12, 40, 110, 6, 22)),
+             Step("poimintahakkuu, 90 m3/ha", 0, Mix(15, 30, 9, 20, 70, 3, 14))}, 1),
   };
 }
 

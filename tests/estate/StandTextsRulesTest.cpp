@@ -28,6 +28,17 @@ void SetCut(data& s, int k, const QString& name) {
 
 const auto SetGrowth = slotstands::Grow;
 
+// TextStand with steps after its measurement: a growth of the given years,
+// or (0) the cutting of SetCut, a low thinning.
+data Stepped(const std::vector<int>& steps) {
+  data s = TextStand();
+  for (int k = 1; k <= static_cast<int>(steps.size()); ++k) {
+    if (steps[k - 1] > 0) SetGrowth(s, k, steps[k - 1]);
+    else SetCut(s, k, "Alaharvennus hakkuukertymään 45 m3/ha");
+  }
+  return s;
+}
+
 StandViewState State(int phase, bool thinningStage = false) {
   StandViewState v;
   v.phase = phase;
@@ -65,30 +76,24 @@ TEST_F(StandTexts, MethodNamesAndCombinedNames) {
     EXPECT_EQ(OperationMethodName(s, State(2), false), QString::fromUtf8(c.name)) << c.name;
   }
   // Two leading growing steps: no method.
-  data g = TextStand();
-  SetGrowth(g, 1, 10);
-  SetGrowth(g, 2, 5);
+  const data g = Stepped({10, 5});
   EXPECT_EQ(OperationMethodName(g, State(2), false) + OperationMethodName(g, State(1), false), "");
 }
 
 TEST_F(StandTexts, ChainOfSteps) {
-  data s = TextStand();
-  SetGrowth(s, 1, 10);
-  EXPECT_EQ(OperationChainText(s, State(1), 1), "kasvatus 10 v");
-  SetCut(s, 2, "Alaharvennus hakkuukertymään 45 m3/ha");
+  struct Case {
+    std::vector<int> steps;
+    int phase;
+    const char* chain;
+  };
   // The cutting after a 10-year growth is dated 2029.
-  EXPECT_EQ(OperationChainText(s, State(2), 2), "kasvatus 10 v,  alaharvennus 2029");
-  SetGrowth(s, 3, 5);
-  EXPECT_EQ(OperationChainText(s, State(3), 3), "kasvatus 10 v,  alaharvennus 2029,  kasvatus 5 v");
-  data g = TextStand();
-  SetGrowth(g, 1, 10);
-  SetGrowth(g, 2, 5);
-  EXPECT_EQ(OperationChainText(g, State(2), 2), "kasvatus 10 v,  kasvatus 5 v");
-  data c = TextStand();
-  SetCut(c, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
-  SetGrowth(c, 2, 5);
-  EXPECT_EQ(OperationChainText(c, State(2), 2), "alaharvennus 2019,  kasvatus 5 v");
-  EXPECT_EQ(OperationChainText(c, State(0), 0), "");
+  const Case cases[] = {{{10}, 1, "kasvatus 10 v"},
+                        {{10, 0}, 2, "kasvatus 10 v,  alaharvennus 2029"},
+                        {{10, 0, 5}, 3, "kasvatus 10 v,  alaharvennus 2029,  kasvatus 5 v"},
+                        {{10, 5}, 2, "kasvatus 10 v,  kasvatus 5 v"},
+                        {{0, 5}, 2, "alaharvennus 2019,  kasvatus 5 v"},
+                        {{0, 5}, 0, ""}};
+  for (const Case& c : cases) EXPECT_EQ(OperationChainText(Stepped(c.steps), State(c.phase), c.phase), c.chain);
 }
 
 TEST_F(StandTexts, TreeGroupsAndSampleCaptions) {
@@ -145,8 +150,7 @@ TEST_F(StandTexts, StockLinesByGroupAndSettings) {
 }
 
 TEST_F(StandTexts, RemovalLinesAndHeadingRows) {
-  data s = TextStand();
-  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  data s = Stepped({0});
   SetCurrentPhase(1);
   StandViewState v = State(1);
   // Removed 10 + 30 + 5 = 45 m3/ha worth 100 + 300 + 5 = 405 €, 9 €/m3; logs
@@ -175,9 +179,8 @@ TEST_F(StandTexts, RemovalLinesAndHeadingRows) {
             std::pair(QString("puustoon sitoutunut hiilidioksidi 2019"), QString("   :   130 tonnia/ha")));
   EXPECT_EQ(AfterHeadingRow(s, v).values, "   :   72 tonnia/ha");  // 55 x 1.3 = 71.5
   // No cutting recorded: the short notice.
-  data none = TextStand();
   SetCurrentPhase(0);
-  EXPECT_EQ(RemovalSummaryText(none, State(0), false), "ei hakkuutoimia,   ei hakkuukertymää  !");
+  EXPECT_EQ(RemovalSummaryText(TextStand(), State(0), false), "ei hakkuutoimia,   ei hakkuukertymää  !");
 }
 
 TEST_F(StandTexts, DescriptionLines) {
@@ -193,9 +196,7 @@ TEST_F(StandTexts, DescriptionLines) {
   v.removal = true;
   EXPECT_EQ(AfterStateText(s, v, true), "alaharvennus 2019  •  0.5 ha otos hakkuukertymästä 2019");
   // A growth before the cutting is named first in the removal line.
-  data g = TextStand();
-  SetGrowth(g, 1, 10);
-  SetCut(g, 2, "Alaharvennus hakkuukertymään 45 m3/ha");
+  data g = Stepped({10, 0});
   SetCurrentPhase(2);
   StandViewState w = State(2);
   w.removal = true;
@@ -206,8 +207,7 @@ TEST_F(StandTexts, CarbonDioxideAndTheChangeLine) {
   EXPECT_EQ((QStringList{TonnesPerHectareUnit(1), TonnesPerHectareUnit(-1), TonnesPerHectareUnit(0),
                          TonnesPerHectareUnit(2), SignPrefix(0.5), SignPrefix(0), SignPrefix(-3)}),
             (QStringList{" tonni/ha", " tonni/ha", " tonnia/ha", " tonnia/ha", "+", "", ""}));
-  data s = TextStand();
-  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  data s = Stepped({0});
   SetCurrentPhase(1);
   // 100 m3 x 1.3 = 130 t; 55 x 1.3 = 71.5 -> 72 t; -58 t is -44.6 %.
   EXPECT_EQ(std::pair(SlotCarbonDioxide(s, 0), SlotCarbonDioxide(s, 1)), std::pair(130, 72));
@@ -228,8 +228,7 @@ TEST_F(StandTexts, CarbonDioxideAndTheChangeLine) {
   v.groupItem = 1;
   EXPECT_EQ(StockChangeText(s, v), "");
   // A growth of ten years: the span of years and a gain.
-  data g = TextStand();
-  SetGrowth(g, 1, 10);
+  data g = Stepped({10});
   g.Slots[1].volumes[PineLogs] = 101;  // 141 m3/ha: 183.3 -> 183 t
   SetCurrentPhase(1);
   StandViewState w = State(1);
@@ -256,8 +255,7 @@ TEST_F(StandTexts, GroupingWordsTimberSalePanelAndSpecies) {
                          StandGroupingText(true, 35)}),
             (QStringList{"puuston ryhmitys normaali", "puuston ryhmitys tasainen", "puuston ryhmitys normaali",
                          "epätasainen", "", "epätasainen", ""}));
-  data s = TextStand();
-  SetCut(s, 1, "Alaharvennus hakkuukertymään 45 m3/ha");
+  data s = Stepped({0});
   SetCurrentPhase(1);
   // 0.65 x 186 = 120.9 -> 120, (190 - 120) x 0.49 = 34.3 -> 34; below 728
   // pixels 0.70 x 186 = 130.2 -> 130.
