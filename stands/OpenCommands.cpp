@@ -89,6 +89,8 @@ void TOpenForm::done(int r) {
 void TOpenForm::FormClose() {}
 
 void TOpenForm::ListBox1Click() {
+  // Nothing of the window runs while it is hidden.
+  if (!isVisible()) return;
   const int row = ListBox1->currentRow();
   if (row >= 0 && row != FileListBox1->currentRow()) {
     FileListBox1->setCurrentRow(row);
