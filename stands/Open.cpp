@@ -36,7 +36,7 @@ constexpr int kClientHeight = 400;
 // The upper panel's height without the stand list: the measurement
 // window's upper panel less 26; the list adds 44.
 constexpr int kMeasurementPanelLess = 26;
-constexpr int kUpperPanelHeight = 180;  // until the layout runs
+constexpr int kUpperPanelHeight = 180;  // without a measurement window
 constexpr int kListExtraHeight = 44;
 constexpr int kTableWidth = 400;         // the upper panel beside the chart
 constexpr int kValueLeft = 180;          // first value column
