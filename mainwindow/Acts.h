@@ -364,6 +364,13 @@ class TActForm : public QMainWindow, public StandHost {
   // given by removalAt for stand i, the cutting removal; as value or volume.
   void FillMainStandList(bool withTimePoint, bool asValue,
                          const std::function<StandRemovalAtTimePoint(int)>& removalAt = {});
+  // Row i of the stand list with the given separator, as FillMainStandList
+  // makes it.
+  QString MainStandListRow(int i, const QString& separator, bool withTimePoint, bool asValue,
+                           const std::function<StandRemovalAtTimePoint(int)>& removalAt) const;
+  // The row as the list now shows it (its options ticked or not), with
+  // another separator.
+  QString ShownStandListRow(int row, const QString& separator) const override;
 
   // ---- The session (ActsSession.cpp) ----
   QSize WindowSize() const override;
@@ -547,7 +554,7 @@ class TActForm : public QMainWindow, public StandHost {
   void CreateStandCommands();
   void SetMainWindowCaptions();
   void PaintBackground();
-  void SetWindowColor(const QColor& c);
+  void SetWindowColor(const QColor& c) override;
 
   bool activationQueued_ = false;
   bool started_ = false;

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Screen.h"
 #include "stands/Intro.h"
+#include "stands/Meas.h"
 #include "stands/Open.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
@@ -43,6 +44,7 @@ void TActForm::FormActivate() {
   SetStartupPanelsVisibility(false);
   IntroForm->setWindowTitle(MainWindowTitle(false));
   IntroForm->ShowStartPicture();
+  if (MeasForm) MeasForm->ShowStandViewPanel(false, false);
   CenterIntroOverMain();
   IntroForm->raise();
   IntroForm->activateWindow();

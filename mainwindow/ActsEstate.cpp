@@ -184,11 +184,25 @@ void TActForm::RefreshStandListSummary(bool warn) {
   if (warn) WarnMeasurementYears(LatestMeasurementYear(CurrentEstate().stands, 0));
 }
 
+namespace {
+
+// The removal of stand i at the estate's chosen time point.
+std::function<StandRemovalAtTimePoint(int)> RemovalOfStand(const Estate& e) {
+  return [&e](int i) {
+    return i >= 0 && i < e.Count() ? EstateStandRemoval(e, e.stands[i]) : StandRemovalAtTimePoint{};
+  };
+}
+
+}  // namespace
+
 void TActForm::FillStandList(bool removal, bool value) {
   const Estate e = CurrentEstate();
-  FillMainStandList(removal, value, [&e](int i) {
-    return i >= 0 && i < e.Count() ? EstateStandRemoval(e, e.stands[i]) : StandRemovalAtTimePoint{};
-  });
+  FillMainStandList(removal, value, RemovalOfStand(e));
+}
+
+QString TActForm::ShownStandListRow(int row, const QString& separator) const {
+  const Estate e = CurrentEstate();
+  return MainStandListRow(row, separator, CheckBox18->isChecked(), CheckBox19->isChecked(), RemovalOfStand(e));
 }
 
 void TActForm::WarnMeasurementYears(const QString& yearText) {

@@ -81,21 +81,26 @@ void TActForm::FillMainStandList(bool withTimePoint, bool asValue,
                                  const std::function<StandRemovalAtTimePoint(int)>& removalAt) {
   if (!TheSession) return;
   const QString sep = MainStandListSeparator();
-  const EstateRecordList& records = TheSession->EstateRecords;
   QListWidget* list = ListBox1;
   {
     const QSignalBlocker block(list);
     list->clear();
-    for (int i = 0; i < FileListBox1->count(); ++i) {
-      EstateRecord missing;
-      missing.fileName = FileListBox1->item(i)->text();
-      const EstateRecord& r = i < static_cast<int>(records.size()) ? records[i] : missing;
-      StandRemovalAtTimePoint removal;
-      const bool timePoint = withTimePoint && removalAt;
-      if (timePoint) removal = removalAt(i);
-      list->addItem(QLatin1Char(' ') + StandListRowText(r, false, sep, timePoint ? &removal : nullptr, asValue));
-    }
+    for (int i = 0; i < FileListBox1->count(); ++i)
+      list->addItem(QLatin1Char(' ') + MainStandListRow(i, sep, withTimePoint, asValue, removalAt));
     list->setCurrentRow(FileListBox1->currentRow());
   }
   PublishStandList();
+}
+
+QString TActForm::MainStandListRow(int i, const QString& separator, bool withTimePoint, bool asValue,
+                                   const std::function<StandRemovalAtTimePoint(int)>& removalAt) const {
+  if (!TheSession || i < 0 || i >= FileListBox1->count()) return QString();
+  const EstateRecordList& records = TheSession->EstateRecords;
+  EstateRecord missing;
+  missing.fileName = FileListBox1->item(i)->text();
+  const EstateRecord& r = i < static_cast<int>(records.size()) ? records[i] : missing;
+  StandRemovalAtTimePoint removal;
+  const bool timePoint = withTimePoint && removalAt;
+  if (timePoint) removal = removalAt(i);
+  return StandListRowText(r, false, separator, timePoint ? &removal : nullptr, asValue);
 }

@@ -332,11 +332,9 @@ void TNewFrstForm::LoadRegenerationChoices() {
     ChooseItem(ComboBox2, WithinList(choice(AmountChoice), ComboBox2->count(), DefaultAmountIndex(species)));
     ChooseItem(ComboBox3, WithinList(choice(MaterialChoice), ComboBox3->count(), 0));
     ChooseItem(ComboBox4, WithinList(choice(WorkChoice), ComboBox4->count(), 0));
-    // What was loaded counts as the method's last choice in this opening.
-    Remember(SpeciesList, RadioGroup2->ItemIndex());
-    Remember(AmountList, ComboBox2->currentIndex());
-    Remember(MaterialList, ComboBox3->currentIndex());
-    Remember(WorkList, ComboBox4->currentIndex());
+    // The stored choices are shown, not remembered: only the user's own
+    // choices in this opening are (a species chosen then gets its default
+    // amount, a method chosen again its first items).
   }
   ShowMethodCaption();
   // Clearing and soil preparation: a chosen method has a cost.

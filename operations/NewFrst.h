@@ -135,7 +135,8 @@ class TNewFrstForm : public QDialog {
   void ComboBox5Change();
 
  private:
-  // Lists remembered per method within one opening.
+  // The user's last choice of each list per method within one opening (the
+  // choices loaded from the stand are not remembered).
   enum RememberedList { AmountList = 0, MaterialList, WorkList, SpeciesList, kRememberedLists };
   void SyncMethodCombo(TRadioGroup* group, QComboBox* list, QLabel* label, bool recompute);
   void FillCultivationLists();

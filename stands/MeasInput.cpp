@@ -22,6 +22,7 @@
 #include "ui/ApplicationWindows.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
+#include "stands/Open.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
 #include "ui/MessageService.h"
@@ -522,10 +523,21 @@ void TMeasForm::UpdateStandSummaryLabel() {
 // ---- Closing, help and placement -------------------------------------------------------
 
 void TMeasForm::done(int r) {
-  if (r != 1) {
+  if (r == 1) {
+    // The stand just saved is the open one: the open-stand window's view of
+    // its data shows these two lines of it.
+    if (OpenForm) {
+      OpenForm->SavedBasalAreaCaption = Label24->text();
+      OpenForm->SavedSampleCaption = Label2->text();
+    }
+  } else {
     FreeSampleTrees();
-    QWidget* open = ApplicationWindow(QStringLiteral("OpenForm"));
-    if (!(open && open->isVisible()) && TheSession) emit TheSession->mainWindowModeRequested(1);
+    // The open-stand window that asked for the change goes back where it
+    // stands by itself; otherwise the main window is in use again.
+    if (OpenForm && OpenForm->isVisible())
+      OpenForm->PositionOpenWindow();
+    else if (TheSession)
+      emit TheSession->mainWindowModeRequested(1);
   }
   QDialog::done(r);
 }

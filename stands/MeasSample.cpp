@@ -181,11 +181,11 @@ void TMeasForm::RefreshStandViews() {
   const bool drawn = DrawSampleMapWithVolumes(SampleVolumes, code);
   const bool hasLogTrees = code >= 10;
   const bool hasBroadleaves = code % 10 != 0;
-  if (CheckBox1->isChecked()) {
-    const QSignalBlocker block(CheckBox1);
+  // Unticking the value box redraws the estimate chart through its handler.
+  if (CheckBox1->isChecked())
     CheckBox1->setChecked(false);
-  }
-  RefreshEstimateChart();
+  else
+    RefreshEstimateChart();
   EnableViewFilters(hasLogTrees, hasBroadleaves);
   if (!Image3->isHidden()) {
     ResetStandView(!drawn, false);

@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "ui/Session.h"
 #include "stands/Meas.h"
+#include "stands/OpenFile.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
@@ -84,13 +85,15 @@ bool TMeasForm::ChooseSaveFile() {
   // 2., 3.
   const QString root = EstatesFolder();
   const QString model = platform::JoinPath(root, ActlanText(71));
-  const QString start = !TheSession || TheSession->StandPath.isEmpty() ? root : TheSession->EstateFolder;
+  const QString start = StandDialogFolder();
   const QString filter = CommonlanText(20) + QStringLiteral(" (*.") + CommonlanText(0) + u')';
   QString preset = platform::JoinPath(start, StandFileNameOf(id));
   SavePath = preset;
   // 4.
   bool accepted = false;
   for (;;) {
+    // The window is placed again whenever the dialog shows.
+    PlaceMeasurementWindow();
     const QString chosen = SaveFileDialog(this, SaveDialogTitle, preset, filter);
     if (chosen.isEmpty()) break;
     const SaveDecision d = JudgeSaveFile(chosen, id, root, model, start);

@@ -13,6 +13,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/FileLists.h"
+#include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "model/Estate.h"
 #include "platform/Numbers.h"
@@ -34,7 +35,8 @@ constexpr int kClientWidth = 590;
 constexpr int kClientHeight = 400;
 // The upper panel's height without the stand list: the measurement
 // window's upper panel less 26; the list adds 44.
-constexpr int kUpperPanelHeight = 180;
+constexpr int kMeasurementPanelLess = 26;
+constexpr int kUpperPanelHeight = 180;  // without a measurement window
 constexpr int kListExtraHeight = 44;
 constexpr int kTableWidth = 400;         // the upper panel beside the chart
 constexpr int kValueLeft = 180;          // first value column
@@ -131,10 +133,10 @@ void TOpenForm::CreateUpperPanel() {
   ListBox1->setUniformItemSizes(true);
   ListBox1->setGeometry(6, 20, kTableWidth - 12, kListRows * kListRowHeight);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int) {
-    if (ListBox1->hasFocus()) ListBox1Click();
-  });
+  // Another row chosen by the mouse or the keys previews its stand; a click
+  // on the row already chosen only clears the focus.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ClearActiveControl(); });
   FileListBox1 = new TFileListBox(Panel2);
   FileListBox1->SetMask(StandFileMask());
   FileListBox1->hide();
@@ -181,7 +183,7 @@ void TOpenForm::CreateUpperPanel() {
   Chart1->SetGradientStart(PaletteColor(13));
   Chart1->SetTextSize(9, 11);
   CheckBox1 = MakeBox(Panel6, QStringLiteral("CheckBox1"));
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
 }
 
 void TOpenForm::CreateSamplePanel() {
@@ -328,14 +330,18 @@ void TOpenForm::SetShowMode(bool openButton, bool standList) {
 }
 
 void TOpenForm::LayoutOpenWindow(bool showView) {
-  // 1. The upper panel and the chart beside it.
-  const int upper = kUpperPanelHeight + (standList_ ? kListExtraHeight : 0);
+  // 1. The upper panel as high as the measurement window's less 26 (and
+  // the list's rows), the chart beside it filling its panel.
+  const int upper = (MeasForm ? MeasForm->Panel2->height() - kMeasurementPanelLess : kUpperPanelHeight) +
+                    (standList_ ? kListExtraHeight : 0);
   Panel2->resize(Panel2->width(), upper);
   Panel6->resize(Panel6->width(), upper);
-  // The currency box under the chart.
+  Chart1->resize(Panel6->width() - 4, Panel6->height() - 6);
+  chartBottomMargin_ = standList_ ? 2 : 1;
+  // The currency box sits on the chart's footer line, at its left.
   CheckBox1->adjustSize();
-  Chart1->resize(Panel6->width() - 4, Panel6->height() - 6 - CheckBox1->height());
-  CheckBox1->move(Chart1->x() + 2, Chart1->y() + Chart1->height() + 1);
+  CheckBox1->move(Chart1->x() + 2, Chart1->y() + Chart1->height() - chartBottomMargin_ - CheckBox1->height());
+  CheckBox1->raise();
   // 2. The additional information at the bottom of the upper panel.
   RichEdit1->move(RichEdit1->x(), Panel2->height() - RichEdit1->height() - 8);
   Label48->move(6, RichEdit1->y() - Label48->height() - 3);

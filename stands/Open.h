@@ -178,6 +178,8 @@ class TOpenForm : public QDialog {
   bool openButton_ = true;
   bool standList_ = false;
   bool settingFilters_ = false;
+  // Chart1's bottom margin (its top margin is 0).
+  int chartBottomMargin_ = 1;
 };
 
 extern TOpenForm* OpenForm;

@@ -62,6 +62,11 @@ void TOpenForm::FormActivate() {
     Label25->setText(SavedSampleCaption);
     Label25->adjustSize();
   }
+  // 6. Over the main window (the start window gone) the main window shows
+  // its own colour, not the colour of its hidden state.
+  const QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm"));
+  if (StandHost* host = SessionHost(); host && !(intro && intro->isVisible()))
+    host->SetWindowColor(ColorFromBgr(kButtonFaceColor));
   ClearActiveControl();
 }
 
@@ -84,6 +89,8 @@ void TOpenForm::done(int r) {
 void TOpenForm::FormClose() {}
 
 void TOpenForm::ListBox1Click() {
+  // Nothing of the window runs while it is hidden.
+  if (!isVisible()) return;
   const int row = ListBox1->currentRow();
   if (row >= 0 && row != FileListBox1->currentRow()) {
     FileListBox1->setCurrentRow(row);
@@ -122,15 +129,17 @@ void TOpenForm::Panel7Click() {
   StandHost* host = SessionHost();
   if (host && host->DeleteStand(path, title, model, true)) {
     if (IsListMode()) {
+      // The rows go and row 0 is chosen in both lists without a preview of
+      // their own; the first stand is previewed once, below.
       const int i = FileListBox1->currentRow();
-      delete ListBox1->takeItem(i);
-      delete FileListBox1->takeItem(i);
-      if (ListBox1->count() > 0) {
+      {
+        const QSignalBlocker block(ListBox1);
+        delete ListBox1->takeItem(i);
+        delete FileListBox1->takeItem(i);
         FileListBox1->setCurrentRow(0);
-        {
-          const QSignalBlocker block(ListBox1);
-          ListBox1->setCurrentRow(0);
-        }
+        ListBox1->setCurrentRow(0);
+      }
+      if (ListBox1->count() > 0) {
         FillOpenWindowStandList(true);
         PreviewSelectedFile();
       } else {

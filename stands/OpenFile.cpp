@@ -136,11 +136,14 @@ int OpenStand(const QString& path) {
   return n;
 }
 
+QString StandDialogFolder() {
+  return TheSession && !TheSession->EstateFolder.isEmpty() ? TheSession->EstateFolder : EstatesFolder();
+}
+
 void OpenStandByDialog(bool changeList) {
   if (!TheSession) return;
-  const QString estates = EstatesFolder();
   const QString current = TheSession->EstateFolder;
-  const QString start = !changeList && !TheSession->StandPath.isEmpty() ? current : estates;
+  const QString start = changeList ? EstatesFolder() : StandDialogFolder();
   // The start window while it is shown, else the main window.
   QWidget* intro = ApplicationWindow(QStringLiteral("IntroForm"));
   const bool fromStart = intro && intro->isVisible();

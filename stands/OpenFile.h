@@ -30,6 +30,12 @@ bool LoadStandFile(int treeCount, const QString& path, bool fromDialog);
 // list, opened when the user confirms. Returns as OpenStandFile.
 int OpenStand(const QString& path);
 
+// The folder the open dialog (but for a change of the stand list) and the
+// measurement window's save dialog start in: the estate folder of the stand
+// opened last, which stays the estate's after that stand was deleted; the
+// estates folder before any stand was opened.
+QString StandDialogFolder();
+
 // The open dialog: the start window's stand-list button (changeList false)
 // and the main window's change of the stand list (true).
 void OpenStandByDialog(bool changeList);

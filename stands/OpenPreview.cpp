@@ -26,6 +26,7 @@
 #include "ui/FileLists.h"
 #include "ui/Palette.h"
 #include "ui/Session.h"
+#include "ui/StandHost.h"
 #include "ui/StandPicture.h"
 #include "ui/WindowHelpers.h"
 
@@ -70,10 +71,11 @@ void TOpenForm::SetOpenWindowHeader(int mode, int count, int total, float area, 
     Label4->move((Panel2->width() - Label4->width()) / 2, Label4->y());
   } else {
     SetLabel(Label4, OpenEstateLine(PreviewHeader.estateName));
-    QString row;
-    // The row of the stand in the main window's stand list.
-    if (TheSession) row = TheSession->StandListRows.value(TheSession->StandListRow).trimmed();
-    SetLabel(Label47, row);
+    // The stand's row of the main window's stand list, its parts separated
+    // by commas.
+    const StandHost* host = SessionHost();
+    SetLabel(Label47, host && TheSession ? host->ShownStandListRow(TheSession->StandListRow, QStringLiteral(",  "))
+                                         : QString());
     caption = OpenWindowCaptionText(mode == 1 ? OpenMode::SingleStand : OpenMode::StandData, PreviewHeader.standId,
                                     false);
     Label4->move(Label47->x(), Label4->y());
@@ -188,6 +190,10 @@ void TOpenForm::DrawGrowingStockChart() {
   Chart1->SetTitleLines({c.title1, c.title2});
   Chart1->SetBars(bars);
   Chart1->SetLeftAxisVisible(c.axisVisible);
+  // With bars the footer holds one empty line, where the currency box sits.
+  Chart1->SetFooterLines(c.axisVisible ? QStringList{QString()} : QStringList{});
+  Chart1->chart()->setMargins(
+      QMargins(0, 0, 0, chartBottomMargin_ + (c.axisVisible ? CheckBox1->height() : 0)));
   CheckBox1->setVisible(c.axisVisible);
 }
 

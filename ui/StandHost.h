@@ -4,6 +4,7 @@
 // window implements it and sets itself as the session's host; without a host
 // nothing is shown, deleted or changed (the defaults below).
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 
@@ -36,4 +37,10 @@ class StandHost {
   virtual void ResizeMainWindow(QSize /*target*/) {}
   // The start window placed over the main window.
   virtual void CentreStartWindow() {}
+  // The main window's background in the given colour.
+  virtual void SetWindowColor(const QColor& /*colour*/) {}
+  // Row `row` of the main window's stand list as the list shows it (its
+  // time point and unit), with `separator` between its parts; empty when
+  // there is no such row.
+  virtual QString ShownStandListRow(int /*row*/, const QString& /*separator*/) const { return QString(); }
 };

@@ -62,18 +62,20 @@ TEST_F(StandCommands, StandListOpensAnotherStandShowsTheOpenOneAndSkipsAnUnreada
   const int own = ActForm->FileListBox1->currentRow();
   const int other = 1 - own;
   // The open stand's own row: its data in the open-stand window, nothing
-  // loaded.
+  // loaded; the window's top line is the row with commas between its parts.
   const data* before = TheSession->CurrentStand.get();
   EXPECT_TRUE(PreviewRow(own, "Button1"));
   EXPECT_EQ(std::tuple(TheSession->CurrentStand.get(), script_.Last(MessageKind::Busy).caption, previewLine_),
-            std::tuple(before, CommonlanText(101), ActForm->ListBox1->item(own)->text().trimmed()));
+            std::tuple(before, CommonlanText(101),
+                       QString::fromUtf8("Kuvio 12a   :   1.50 ha,  varttunut kasvatusmetsä,  90 m3/ha,  tukki % 100")));
 
   // Another stand: previewed with its row, opened with the open-stand
   // window's Open, over the overview page after the busy display.
   ClickTab(ActForm->PageControl2, ActForm->TabSheet6);
   EXPECT_TRUE(PreviewRow(other, "Button3"));
   EXPECT_EQ(std::pair(previewLine_, script_.Last(MessageKind::Busy).caption),
-            std::pair(ActForm->ListBox1->item(other)->text().trimmed(), ActlanText(69)));
+            std::pair(QString::fromUtf8("Kuvio 7b   :   1.50 ha,  varttunut kasvatusmetsä,  90 m3/ha,  tukki % 100"),
+                      ActlanText(69)));
   EXPECT_TRUE(script_.Contains("kuvio 7b"));
   EXPECT_EQ(Selection(), std::tuple(QString("7b"), other, other));
   EXPECT_EQ(ActForm->StandFileName, "7b." + CommonlanText(0));

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "tests/support/ProgramWindows.h"
+#include "stands/Meas.h"
 #include "ui/AboutDlg.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
@@ -63,7 +64,8 @@ TEST_F(StartUp, EveryWindowOnceInItsOrder) {
 TEST_F(StartUp, FirstStartRunsOnceFromTheEventLoopAndWritesTheSettingsAfterTheNotice) {
   platform::SetScreenMetrics({.width = 1920, .height = 1080});
   // 250 ms when the main window is placed at start, then half a second
-  // before the start window is shown.
+  // before the start window is shown, then 50 ms when the measurement
+  // window's view panel is set, the start window up.
   std::vector<std::pair<int, bool>> pauses;  // (ms, start window up)
   platform::SetPauseFunction([&](int ms) { pauses.emplace_back(ms, IntroForm && IntroForm->isVisible()); });
   // A message window runs its own event loop: let posted events run there.
@@ -81,7 +83,10 @@ TEST_F(StartUp, FirstStartRunsOnceFromTheEventLoopAndWritesTheSettingsAfterTheNo
   QCoreApplication::processEvents();
   platform::SetPauseFunction([](int) {});
   ASSERT_TRUE(ActForm->Started());
-  EXPECT_EQ(pauses, (std::vector<std::pair<int, bool>>{{250, false}, {500, false}}));
+  EXPECT_EQ(pauses, (std::vector<std::pair<int, bool>>{{250, false}, {500, false}, {50, true}}));
+  // The measurement window without its stand view, placed over the start
+  // window.
+  EXPECT_EQ(std::pair(MeasForm->pos(), MeasForm->Image3->isHidden()), std::pair(IntroForm->pos() + QPoint(8, 8), true));
   // One notice, captioned "Tiedote", before the file existed.
   EXPECT_EQ(shown, 1);
   ASSERT_EQ(script_.Count(MessageKind::Notice), 1);

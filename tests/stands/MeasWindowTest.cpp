@@ -3,6 +3,7 @@
 // stem-count alternatives, the checks on Save, the save loop, a stand file
 // that cannot be written, loading the open stand without a new draw, header
 // changes with the rename, a re-measurement and a stand of another year.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -432,4 +433,106 @@ TEST_F(MeasWindow, ClassLayoutsLimitsAndTheStandViewRefusals) {
     Click("BitBtn2");
     EXPECT_EQ(script_.Count(MessageKind::HelpText), 1);
   });
+}
+
+namespace {
+
+// The main window's stand menu item of that name.
+void Menu(const char* name) { ActForm->findChild<QAction*>(QLatin1String(name))->trigger(); }
+
+// The open stand's data in the open-stand window ("Kuviotiedot"): its
+// stand-means line and sample caption; `inside` runs there before it is
+// closed.
+QStringList StandDataLines(const std::function<void()>& inside = {}) {
+  QStringList lines;
+  EXPECT_TRUE(testsupport::InModal(
+      testsupport::OpenWindowUp,
+      [&] {
+        lines = {OpenForm->Label29->text(), OpenForm->Label25->text()};
+        if (inside) inside();
+        if (OpenForm->isVisible()) testsupport::Click(OpenForm->Button1);
+      },
+      [] { Menu("M11"); }));
+  return lines;
+}
+
+}  // namespace
+
+// The stand-data view shows the stand-means line and the sample caption of
+// the measurement window at the save that made the open stand; a change of
+// the data started there and cancelled puts the open-stand window back in
+// its place; the measurement window is placed again when its save dialog
+// shows.
+TEST_F(MeasWindow, StandDataViewShowsTheLinesOfTheLastSaveAndGetsItsPlaceBack) {
+  const QString path = Kotitila("101.Norvalen");
+  QStringList atSave;
+  QPoint atDialog;
+  script_.OnShow([&](const MessageRecord& r, QWidget*) {
+    if (r.kind == MessageKind::SaveFile) atDialog = MeasForm->pos();
+  });
+  NewStand([&] {
+    // Moved away by the user; the save dialog brings it back over the start
+    // window.
+    MeasForm->move(3, 4);
+    Type("Edit2", "Tila");
+    Type("Edit3", "101");
+    EnterThreeSpecies();
+    atSave = Shown({"Label24", "Label2"});
+    script_.Answer(1);
+    script_.AnswerFile(path);
+    Click("Button2");
+  });
+  ASSERT_TRUE(QFile::exists(path));
+  EXPECT_EQ(atDialog, IntroForm->pos() + QPoint(8, 8));
+  EXPECT_TRUE(atSave.at(0).startsWith("keskiläpimitta ") && atSave.at(1).startsWith("1 ha (50 m * 200 m)"));
+  EXPECT_EQ(StandDataLines(), atSave);
+
+  // Changed measurements (birch 6.0 m2/ha), saved: the new lines.
+  QStringList changed;
+  InMeas([] { Menu("M12"); }, [&] {
+    Choose("ComboBox3", "6.0");
+    changed = Shown({"Label24", "Label2"});
+    script_.AnswerFile(path);
+    Click("Button2");
+  });
+  EXPECT_NE(changed.at(0), atSave.at(0));
+  EXPECT_EQ(StandDataLines(), changed);
+
+  // The change started in the stand-data view and cancelled: the
+  // measurement window moved the open-stand window up (0.4 of the free
+  // height); cancelled, the open-stand window is centred on the screen again
+  // (frame 3 on every side, caption 23).
+  QPoint during, after;
+  StandDataLines([&] {
+    EXPECT_TRUE(testsupport::InModal([] { return MeasForm->isVisible() && MeasForm->Initialised; },
+                                     [&] {
+                                       during = OpenForm->pos();
+                                       Click("Button1");
+                                     },
+                                     [] { testsupport::Click(OpenForm->Button2); }));
+    after = OpenForm->pos();
+    EXPECT_TRUE(OpenForm->isVisible());
+  });
+  const int w = OpenForm->width() + 6, h = OpenForm->height() + 6 + 23;
+  EXPECT_EQ(during, QPoint((1366 - w) / 2, int((768 - h) * 0.4)));
+  EXPECT_EQ(after, QPoint((1366 - w) / 2, (768 - h) / 2));
+}
+
+// After the open stand is deleted the start window's open dialog starts in
+// its estate's folder and a new stand's save dialog is preset to it, where
+// the save is accepted.
+TEST_F(MeasWindow, DialogsStartInTheEstateOfTheDeletedStand) {
+  NewStand([&] { EnterAndSave("101", Kotitila("101.Norvalen")); });
+  ASSERT_NE(TheSession->CurrentStand, nullptr);
+  script_.Answer(1);
+  Menu("M13");
+  ASSERT_TRUE(IntroForm->isVisible());
+  EXPECT_FALSE(QFile::exists(Kotitila("101.Norvalen")));
+  script_.Clear();
+  testsupport::Click(IntroForm->Button3);  // cancelled
+  EXPECT_EQ(script_.Last(MessageKind::OpenFile).folder, estates_ + "/Kotitila");
+  NewStand([&] { EnterAndSave("102", Kotitila("102.Norvalen")); });
+  EXPECT_EQ(script_.Last(MessageKind::SaveFile).folder, Kotitila("102.Norvalen"));
+  EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
+  EXPECT_EQ(TheSession->StandPath, Kotitila("102.Norvalen"));
 }

@@ -11,6 +11,12 @@
 #include "stands/OpenFile.h"
 #include "stands/Open.h"
 #include "estate/Map.h"
+#include "mainwindow/Acts.h"
+#include "stands/Meas.h"
+#include "stands/MeasWidgets.h"
+#include "ui/Palette.h"
+#include "ui/PaletteRules.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProgramWindows.h"
@@ -310,6 +316,90 @@ TEST_F(OpenWindow, PickFromTheStandListAndTheOpenStandsData) {
   EXPECT_EQ(QStringList{script_.Last(MessageKind::Notice).caption} + script_.Last(MessageKind::Notice).lines,
             QStringList({"Kuviolista", "kuviolistaa ei ole vaihdettu  !"}));
   EXPECT_EQ(TheSession->StandPath, b);
+}
+
+// Outside list mode the window's top line is the stand's row of the main
+// window's stand list (as the list shows it then) with commas between its
+// parts, and the main window behind it shows its own colour. The upper
+// panel is as high as the measurement window's less 26 (44 more with the
+// list), the growing-stock chart fills its panel with the currency box on
+// its footer line.
+TEST_F(OpenWindow, OutsideListModeTheMainListRowWithCommasOverTheMainWindowsOwnColour) {
+  const QString a = Stand("a", 2015, 1.0f, 50, 50);
+  Stand("b", 2016, 0.5f, 30, 30, 7, 45);
+  Start();
+  ASSERT_EQ(MeasForm->Panel2->height(), 220);
+  QList<int> listHeights;
+  EXPECT_TRUE(OpenThroughTheList(a, [&] {
+    listHeights = {OpenForm->Panel2->height(), OpenForm->Panel6->height(), OpenForm->Chart1->height()};
+    Click(OpenForm->Button3);
+  }));
+  EXPECT_EQ(listHeights, (QList<int>{238, 238, 232}));
+  ASSERT_EQ(ActForm->ListBox1->count(), 2);
+  // The open stand's own row: its data.
+  QString line;
+  QColor behind;
+  QRect chart, box;
+  QList<int> heights;
+  auto look = [&] {
+    line = OpenForm->Label47->text();
+    behind = ActForm->Client->palette().color(QPalette::Window);
+    heights = {OpenForm->Panel2->height(), OpenForm->Panel6->height(), OpenForm->Chart1->width(),
+               OpenForm->Chart1->height()};
+    chart = OpenForm->Chart1->geometry();
+    box = OpenForm->CheckBox1->geometry();
+    SaveShot(OpenForm, "open-window-standdata-layout.png");
+    Click(OpenForm->Button1);
+  };
+  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 0); }));
+  EXPECT_EQ(line, QString::fromUtf8("Kuvio a   :   1.00 ha,  varttunut kasvatusmetsä,  100 m3/ha,  tukki % 50"));
+  EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
+  EXPECT_NE(behind, PaletteColor(7));  // the colour while the main window is hidden behind
+  EXPECT_EQ(heights, (QList<int>{194, 194, OpenForm->Panel6->width() - 4, 188}));
+  EXPECT_TRUE(chart.contains(box) && box.bottom() >= chart.bottom() - 1 - box.height()) << box.y();
+  // The list with the cutting removal at the estate's time point: the pick
+  // of the other stand shows that row.
+  Tick(ActForm->CheckBox18);
+  ASSERT_TRUE(ActForm->CheckBox18->isChecked());
+  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 1); }));
+  EXPECT_EQ(line, "Kuvio b   :   0.50 ha,  ei hakkuuta");
+  EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
+}
+
+// The stand list answers the keys as the mouse: another row previews its
+// stand and leaves the list without the focus; a click on the row already
+// chosen changes nothing but the focus; deleting the last stand of the list
+// previews the first one.
+TEST_F(OpenWindow, StandListRowsChosenByKeysOrMouse) {
+  const QString a = Stand("a", 2015, 1.0f, 50, 50);
+  Stand("b", 2016, 0.5f, 30, 30, 7, 45);
+  const QString c = Stand("c", 2017, 2.0f, 20, 20, 7, 30);
+  Start();
+  QStringList lines;
+  std::vector<std::pair<int, bool>> rows;  // (row, list focused)
+  auto note = [&] {
+    lines << OpenForm->Label2->text();
+    rows.emplace_back(OpenForm->ListBox1->currentRow(), OpenForm->ListBox1->hasFocus());
+  };
+  EXPECT_TRUE(OpenThroughTheList(a, [&] {
+    OpenForm->ListBox1->setFocus();  // reached with the Tab key
+    QTest::keyClick(OpenForm->ListBox1, Qt::Key_Down);
+    note();
+    ClickRow(OpenForm->ListBox1, 1);  // the row already chosen
+    note();
+    OpenForm->ListBox1->setFocus();
+    QTest::keyClick(OpenForm->ListBox1, Qt::Key_End);
+    note();
+    // The last stand deleted: the first one shown, its row chosen.
+    script_.Answer(1);
+    Click(OpenForm->Panel7);
+    note();
+    Click(OpenForm->Button1);
+  }));
+  EXPECT_EQ(lines, QStringList({"Kuvio b  :  mittaus 15.06.2016", "Kuvio b  :  mittaus 15.06.2016",
+                                "Kuvio c  :  mittaus 15.06.2017", "Kuvio a  :  mittaus 15.06.2015"}));
+  EXPECT_EQ(rows, (std::vector<std::pair<int, bool>>{{1, false}, {1, false}, {2, false}, {0, false}}));
+  EXPECT_FALSE(QFile::exists(c));
 }
 
 // The platform's open dialog as the start window shows it (not scripted):
