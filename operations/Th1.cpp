@@ -94,6 +94,9 @@ TTh1Form::TTh1Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th1Fo
 
   ConnectChange(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
   ConnectChange(ListBox3, &QListWidget::currentRowChanged, [this] { ListBox3Click(); });
+  // A click on the type already chosen changes nothing, and the list does
+  // not keep the focus either.
+  ConnectChange(ListBox3, &QListWidget::itemClicked, [this] { ClearFocus(this); });
   ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox1Click(); });
 }
 
