@@ -126,13 +126,15 @@ TClearForm::TClearForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("C
   SetClearFormTexts();
 
   for (TRadioGroup* g : {RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6, RadioGroup7, RadioGroup8})
-    connect(g, &TRadioGroup::Clicked, this, [this] { RadioGroup2Click(); });
+    ConnectChange(g, &TRadioGroup::Clicked, [this] { RadioGroup2Click(); });
   for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3, CheckBox4})
-    connect(b, &QCheckBox::toggled, this, [this] { RadioGroup2Click(); });
-  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(CheckBox5, &QCheckBox::toggled, this, [this] { CheckBox5Click(); });
-  connect(Preview.chartSwitch, &QCheckBox::toggled, this, [this] { CheckBox6Click(); });
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    ConnectChange(b, &QCheckBox::toggled, [this] { RadioGroup2Click(); });
+  ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
+  ConnectChange(CheckBox5, &QCheckBox::toggled, [this] { CheckBox5Click(); });
+  ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox6Click(); });
+  // The main window hides the strip page of the hidden dialog, which may
+  // change its current page: nothing follows until the dialog is open.
+  ConnectChange(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
 }
 
 TClearForm::~TClearForm() {
@@ -242,10 +244,9 @@ int TClearForm::ChosenValue(const TRadioGroup* group) {
 int TClearForm::ActivePage() const { return PageControl1->currentIndex(); }
 
 void TClearForm::RefreshPreview() {
-  ::data* stand = OpenedStand();
+  ::data* stand = BeginTrial();
+  if (!stand) return;
   const int p = CurrentPhase();
-  if (!stand || p + 1 >= kPhaseCount) return;
-  ++RecalculationCount;
   ResetTrialCutting(*stand, p + 1);
   switch (ActivePage()) {
     case SmallGapPage: TrySmallGapCut(); break;

@@ -4,11 +4,15 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFrame>
+#include <QGraphicsLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedBarSeries>
+#include <QThread>
 #include <QValueAxis>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -43,6 +47,22 @@ void ClearLabel(QLabel* label) {
   label->repaint();
 }
 
+// Lets the window system put a window just shown on the screen (and the
+// window paint itself there), so that what the window draws next, and the
+// preview's pause, are seen in it. Neither the user's input nor a timer runs
+// meanwhile; a window system that never shows it is waited for a moment.
+void ShowOnScreen(QWidget* window) {
+  constexpr int kLongestWaitMs = 250;
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    const QWindow* w = window->windowHandle();
+    if (!w || !window->isVisible() || w->isExposed() || waited.hasExpired(kLongestWaitMs)) return;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+    if (!w->isExposed()) QThread::msleep(1);
+  }
+}
+
 }  // namespace
 
 // ---- The removal chart ----------------------------------------------------
@@ -70,7 +90,13 @@ void TRemovalChart::Clear() {
   content_ = {};
   QChart* c = chart();
   c->setTitle(QString());
+  // The chart takes the drawings of removed axes away only once the event
+  // loop runs again, and the title's text at its next layout: the axes are
+  // hidden first and the chart laid out at once, so that the blank chart is
+  // drawn blank (and the next axes alone) meanwhile.
+  for (QAbstractAxis* a : c->axes()) a->setVisible(false);
   EmptyChart(c);
+  if (c->layout()) c->layout()->activate();
   axisVisible_ = false;
 }
 
@@ -126,7 +152,7 @@ bool TRemovalChart::BottomAxisVisible() const { return axisVisible_; }
 
 // ---- The preview ----------------------------------------------------------
 
-void ClearCuttingPreview(const CuttingPreview& preview) {
+void BlankCuttingPreview(const CuttingPreview& preview) {
   FillPicture(preview.removalPicture, PaleOrPaletteColor12(preview.removalPicture, false));
   FillPicture(preview.remainingPicture, PaletteColor22(preview.remainingPicture));
   preview.removalPicture->repaint();
@@ -138,6 +164,10 @@ void ClearCuttingPreview(const CuttingPreview& preview) {
   }
   ClearLabel(preview.operationLabel);
   ClearLabel(preview.sawlogNote);
+}
+
+void ClearCuttingPreview(const CuttingPreview& preview) {
+  BlankCuttingPreview(preview);
   platform::Pause(kPreviewPauseMs);
 }
 
@@ -192,6 +222,14 @@ TCuttingForm::TCuttingForm(QWidget* parent, const QString& name) : QDialog(paren
 }
 
 int TCuttingForm::ShowModal() {
+  Open();
+  // Nothing in the activation closes the dialog; should it, the loop would
+  // show it again.
+  if (isVisible()) exec();
+  return result() == Accepted ? 1 : 2;
+}
+
+void TCuttingForm::Open() {
   ::data* stand = OpenedStand();
   openedPhase_ = CurrentPhase();
   if (stand) {
@@ -199,8 +237,22 @@ int TCuttingForm::ShowModal() {
     openedSizes1_ = stand->GrownSizes1;
     openedSizes2_ = stand->GrownSizes2;
   }
+  setResult(0);
+  // The last opening's pictures are not the stand's: the window comes up
+  // with the preview blank, where it was last centred.
+  BlankCuttingPreview(Preview);
+  Centre();
+  open_ = true;
+  show();
+  ShowOnScreen(this);
   FormActivate();
-  return exec() == Accepted ? 1 : 2;
+}
+
+::data* TCuttingForm::BeginTrial() {
+  ::data* stand = OpenedStand();
+  if (!IsOpen() || !stand || CurrentPhase() + 1 >= kPhaseCount) return nullptr;
+  ++RecalculationCount;
+  return stand;
 }
 
 void TCuttingForm::done(int r) {
@@ -219,6 +271,7 @@ void TCuttingForm::done(int r) {
     }
   }
   openedPhase_ = -1;
+  open_ = false;
   openedTrees_.clear();
   openedSizes1_.clear();
   openedSizes2_.clear();

@@ -70,8 +70,10 @@ constexpr int kPreviewPauseMs = 600;
 constexpr int kRemovalChartColour = 19;
 constexpr int kRemovalSwitchColour = 13;
 
-// Blanks the pictures (palette colours 12 and 22), empties the labels and
-// the chart, then pauses.
+// Blanks the pictures (palette colours 12 and 22) and empties the labels and
+// the chart.
+void BlankCuttingPreview(const CuttingPreview& preview);
+// Blanks the preview, then pauses.
 void ClearCuttingPreview(const CuttingPreview& preview);
 // Clears, then draws the open stand's trees into the two pictures and sets
 // the sawlog note.
@@ -81,18 +83,30 @@ void ShowCuttingResult(const ::data& stand, QLabel* volumeLabel, QLabel* label2,
                        TRemovalChart* chart, bool priced);
 void DrawRemovalChart(TRemovalChart* chart, const ::data& stand, bool priced);
 
-// Base of the cutting dialogs. Every opening runs FormActivate (which runs
-// the first trial); every way of closing (OK, Cancel, Esc, the title bar)
-// runs the closing rule: OK steps the current phase onto the trial phase,
-// anything else throws the trial away, leaving the stand's trees, their
-// order and the trial slot exactly as they were when the dialog opened.
+// Base of the cutting dialogs. Every opening shows the dialog and then runs
+// FormActivate (which runs the first trial in the shown window); every way
+// of closing (OK, Cancel, Esc, the title bar) runs the closing rule: OK
+// steps the current phase onto the trial phase, anything else throws the
+// trial away, leaving the stand's trees, their order and the trial slot
+// exactly as they were when the dialog opened.
+//
+// Nothing of a dialog runs while it is not open: its option handlers ignore
+// the changes that Qt reports of a hidden dialog (a page hidden by the main
+// window changes the current page), and no trial is made, so the trial
+// phase exists in the stand only between the opening and the closing.
 class TCuttingForm : public QDialog {
   Q_OBJECT
  public:
   TCuttingForm(QWidget* parent, const QString& name);
 
-  // Shows the dialog modally; 1 for OK, otherwise 2.
+  // Opens the dialog and waits until it closes; 1 for OK, otherwise 2.
   int ShowModal();
+  // Opens the dialog without waiting: the stand kept for the closing rule,
+  // the window shown modally with its preview blank and put on the screen,
+  // then FormActivate.
+  void Open();
+  // Shown by Open and not closed since.
+  bool IsOpen() const { return open_ && isVisible(); }
   virtual void FormActivate() = 0;
   void done(int r) override;
 
@@ -144,6 +158,19 @@ class TCuttingForm : public QDialog {
   // Set while the dialog's own code sets its option controls.
   bool Activating = false;
 
+  // Connects a control's change to its handler, which runs only while the
+  // dialog is open.
+  template <typename Sender, typename Signal, typename Handler>
+  void ConnectChange(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, [this, handler] {
+      if (IsOpen()) handler();
+    });
+  }
+  // The start of every recalculation: the open stand when a trial may be
+  // made (the dialog open and a phase after the current one left), else
+  // nullptr and nothing is tried.
+  ::data* BeginTrial();
+
   // OK button pressed: a dialog whose OK may refuse overrides this.
   virtual void BitBtn1Click() { done(Accepted); }
   virtual void BitBtn3Click() {}
@@ -155,4 +182,5 @@ class TCuttingForm : public QDialog {
   GrownSizeArray openedSizes1_;
   GrownSizeArray openedSizes2_;
   int openedPhase_ = -1;
+  bool open_ = false;
 };

@@ -35,9 +35,9 @@ TGateForm::TGateForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Gat
   Preview.remainingCaption->setText(QStringLiteral("1 ha otos puustosta käytäväharvennuksen jälkeen"));
   BuildButtonPanel(Panel5, "Label7", true);
   StackPanels({Panel2, Panel1, Panel6, Panel5});
-  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(RadioGroup2, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(Preview.chartSwitch, &QCheckBox::clicked, this, [this] { CheckBox6Click(); });
+  ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
+  ConnectChange(RadioGroup2, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
+  ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox6Click(); });
 }
 
 TGateForm::~TGateForm() {
@@ -67,10 +67,9 @@ void TGateForm::RadioGroup1Click() {
 void TGateForm::CheckBox6Click() { ChartSwitchClick(); }
 
 void TGateForm::RecomputeCorridorThinning() {
-  ::data* stand = OpenedStand();
+  ::data* stand = BeginTrial();
+  if (!stand) return;
   const int k = CurrentPhase() + 1;
-  if (!stand || k >= kPhaseCount) return;
-  ++RecalculationCount;
   const int i = RadioGroup1->ItemIndex();
   const int j = RadioGroup2->ItemIndex();
   const QString name = CorridorName(RadioGroup2->ItemText(j), RadioGroup1->ItemText(i));

@@ -85,7 +85,7 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   BitBtn1 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn1"), QString(), 76);
   BitBtn3 = MakeSettingsButton(Panel5, QStringLiteral("BitBtn3"), QString(), 76);
   connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { done(4); });

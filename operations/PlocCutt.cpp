@@ -66,9 +66,9 @@ TPlocCuttForm::TPlocCuttForm(QWidget* parent) : TCuttingForm(parent, QStringLite
   for (QLabel* l : {Label5, Label6}) SetRoleColor(l, QPalette::WindowText, QColor(255, 255, 255));
   Label5->move(10, 5);
   Label6->move(10, 23);
-  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { RadioGroup1Click(); });
-  connect(Preview.chartSwitch, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
+  ConnectChange(CheckBox2, &QCheckBox::toggled, [this] { RadioGroup1Click(); });
+  ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox1Click(); });
 }
 
 TPlocCuttForm::~TPlocCuttForm() {
@@ -132,10 +132,9 @@ void TPlocCuttForm::CheckBox1Click() { ChartSwitchClick(); }
 
 void TPlocCuttForm::RunSelectionCutting(int target, int volume, bool heavy, const QString& remainingCaption,
                                         const QString& removalCaption) {
-  ::data* stand = OpenedStand();
+  ::data* stand = BeginTrial();
+  if (!stand) return;
   const int p = CurrentPhase();
-  if (!stand || p + 1 >= kPhaseCount) return;
-  ++RecalculationCount;
   const bool cut = target < volume;
   const int sel = platform::RoundHalfAway(0.2 * (volume - target));
   for (QLabel* l : {Preview.remainingCaption, Preview.removalCaption, Preview.operationLabel}) l->clear();

@@ -39,8 +39,8 @@ TRoadForm::TRoadForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Roa
   BuildButtonPanel(Panel5, "Label7", true);
   // 4. Stacked, the window fitted to the button panel.
   StackPanels({Panel2, Panel1, Panel6, Panel5});
-  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
-  connect(RadioGroup2, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
+  ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
+  ConnectChange(RadioGroup2, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
 }
 
 TRoadForm::~TRoadForm() {
@@ -71,9 +71,8 @@ void TRoadForm::RadioGroup1Click() {
 }
 
 void TRoadForm::RecomputeStripRoads() {
-  ::data* stand = OpenedStand();
+  ::data* stand = BeginTrial();
   if (!stand) return;
-  ++RecalculationCount;
   const int k = CurrentPhase() + 1;
   // The strip-road button's caption.
   const QString caption = CommonlanText(23);
@@ -87,7 +86,7 @@ void TRoadForm::RecomputeStripRoads() {
 
 void TRoadForm::ComputeStripRoadRemoval(int k, const QString& name) {
   ::data* stand = OpenedStand();
-  if (!stand || k >= kPhaseCount) return;
+  if (!IsOpen() || !stand || k >= kPhaseCount) return;
   const int j = RadioGroup2->ItemIndex();
   const int i = RadioGroup1->ItemIndex();
   if (j > 0 && i >= 0)

@@ -77,7 +77,7 @@ TTh1Form::TTh1Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th1Fo
     *d.group = new TRadioGroup(*d.panel, QLatin1String(d.groupName), 4);
     (*d.group)->setGeometry(6, 4, (*d.panel)->width() - 12, (*d.panel)->height() - 30);
     PageControl1->addTab(*d.sheet, d.caption);
-    connect(*d.group, &TRadioGroup::Clicked, this, [this] { RadioGroupClick(); });
+    ConnectChange(*d.group, &TRadioGroup::Clicked, [this] { RadioGroupClick(); });
   }
   Label5 = new QLabel(Panel3);
   Label5->setObjectName(QStringLiteral("Label5"));
@@ -92,9 +92,12 @@ TTh1Form::TTh1Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th1Fo
   BuildButtonPanel(Panel1, "Label7", true);
   StackPanels({Panel7, Panel6, Panel1});
 
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
-  connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
-  connect(Preview.chartSwitch, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+  ConnectChange(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
+  ConnectChange(ListBox3, &QListWidget::currentRowChanged, [this] { ListBox3Click(); });
+  // A click on the type already chosen changes nothing, and the list does
+  // not keep the focus either.
+  ConnectChange(ListBox3, &QListWidget::itemClicked, [this] { ClearFocus(this); });
+  ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox1Click(); });
 }
 
 TTh1Form::~TTh1Form() {
@@ -168,10 +171,9 @@ void TTh1Form::SetThinningCaptions(int type) {
 }
 
 void TTh1Form::RecalculateThinning() {
-  ::data* stand = OpenedStand();
+  ::data* stand = BeginTrial();
+  if (!stand) return;
   const int p = CurrentPhase();
-  if (!stand || p + 1 >= kPhaseCount) return;
-  ++RecalculationCount;
   const int page = PageControl1->currentIndex();
   const bool low = ListBox3->currentRow() != 1;
   QString text;

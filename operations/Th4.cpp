@@ -42,8 +42,8 @@ TTh4Form::TTh4Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th4Fo
     combo->setGeometry(96, kRowTop + s * kRowPitch, 250, 24);
     CheckBoxes[s] = box;
     ComboBoxes[s] = combo;
-    connect(box, &QCheckBox::clicked, this, [this, s] { CheckBoxClick(s); });
-    connect(combo, &QComboBox::activated, this, [this] { ComboBoxChange(); });
+    ConnectChange(box, &QCheckBox::toggled, [this, s] { CheckBoxClick(s); });
+    ConnectChange(combo, &QComboBox::activated, [this] { ComboBoxChange(); });
   }
   const char* lineNames[5] = {"Label8", "Label5", "Label7", "Label9", "Label14"};
   for (int i = 0; i < 5; ++i) {
@@ -58,7 +58,7 @@ TTh4Form::TTh4Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th4Fo
   Panel5 = MakePanel("Panel5", 7, 46);
   BuildButtonPanel(Panel5, "Label16", false);
   StackPanels({Panel2, Panel6, Panel5});
-  connect(Preview.chartSwitch, &QCheckBox::clicked, this, [this] { CheckBox6Click(); });
+  ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox6Click(); });
 }
 
 TTh4Form::~TTh4Form() {
@@ -131,10 +131,10 @@ void TTh4Form::ComboBoxChange() {
 void TTh4Form::CheckBox6Click() { ChartSwitchClick(); }
 
 void TTh4Form::RecalculateSpeciesRemoval() {
-  ::data* stand = OpenedStand();
+  if (Activating) return;
+  ::data* stand = BeginTrial();
+  if (!stand) return;
   const int k = CurrentPhase() + 1;
-  if (Activating || !stand || k >= kPhaseCount) return;
-  ++RecalculationCount;
   SpeciesRemovalChoices c{};
   for (int s = 0; s < 5; ++s)
     c[s] = CheckBoxes[s]->isChecked() ? std::max(0, ComboBoxes[s]->currentIndex()) + 1 : 0;

@@ -156,6 +156,17 @@ TEST_F(Regeneration, PagesAndSpeciesBoxesFollowTheStemsTheMeanDiameterAndTheSpec
   }));
 }
 
+TEST_F(Regeneration, ShelterwoodPageOfferedFrom420Stems) {
+  for (int n : {419, 420}) {
+    Open(picturestands::MakeStand(kSpruceStand, 31, n), 1);
+    ASSERT_EQ(Stand().SlotTreeCount(0), n);
+    EXPECT_TRUE(Run(ActForm->Button14, [&](QWidget* d) {
+      EXPECT_EQ(VisiblePages(d), (std::vector<bool>{true, true, true, n >= 420, true})) << n;
+      ClickButton(d, "BitBtn2");
+    }));
+  }
+}
+
 TEST_F(Regeneration, FewerShelterTreesThanChosenAsked) {
   Open(StandOf(kLargeSpruces, 5, "23"), 1);
   ASSERT_GE(Stand().SlotTreeCount(0), 420);

@@ -262,6 +262,22 @@ TEST_F(CuttingDialogs, ThinningStageSpeciesRemovalOfSmallTreesAndThinningRefusal
   EXPECT_EQ(CurrentPhase(), 1);
 }
 
+TEST_F(CuttingDialogs, ThinningTypeChosenByTheKeysAsByTheMouseAndAClickOnTheChosenTypeTriesNothing) {
+  Open(AdvancedThinningStand(), 0);
+  CommitStripRoads(false);
+  EXPECT_TRUE(Run(ActForm->Button7, [&](QWidget* d) {
+    auto* type = Child<QListWidget>(d, "ListBox3");
+    const int start = Recalculations(d);
+    ClickRow(type, 0);
+    EXPECT_EQ(std::pair(Recalculations(d) - start, type->hasFocus()), std::pair(0, false));
+    QTest::keyClick(type, Qt::Key_Down);
+    EXPECT_EQ(Recalculations(d) - start, 1);
+    EXPECT_EQ(Text(d, "Label9"), "1 ha otos puustosta yläharvennuksen jälkeen");
+    EXPECT_TRUE(Stand().Slots[2].name.startsWith("Yläharvennus "));
+    ClickButton(d, "BitBtn2");
+  }));
+}
+
 TEST_F(CuttingDialogs, SpeciesRemovalOkRefusalsAndTheStemCountQuestion) {
   // About 1150 stems/ha, 45 of them alders.
   Open(AdvancedThinningStand(), 1);
