@@ -268,9 +268,14 @@ void TActForm::PlaceSpeciesLegend() {
 
 // ---- The dot maps --------------------------------------------------------------
 
+// Each map is drawn with the tree list sorted for it, and the list is left
+// sorted back by y (data::SortTreesForDotMaps).
 void TActForm::DrawTreeMaps(bool withBefore, bool refreshCharts) {
-  if (withBefore) DrawTreeDotMap(Image13, true, refreshCharts);
-  DrawTreeDotMap(Image11, false, refreshCharts);
+  ::data* stand = OpenedStand();
+  if (!stand) return;
+  stand->SortTreesForDotMaps(withBefore, true, [this, refreshCharts](bool before) {
+    DrawTreeDotMap(before ? Image13 : Image11, before, refreshCharts);
+  });
 }
 
 void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
@@ -310,8 +315,9 @@ void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
 }
 
 void TActForm::RedrawDotMaps(bool both) {
-  if (!Resetting) {
-    DrawTreeDotMap(Image13, true, false);
+  ::data* stand = OpenedStand();
+  if (!Resetting && stand) {
+    stand->SortTreesForDotMaps(true, false, [this](bool) { DrawTreeDotMap(Image13, true, false); });
     if (both) DrawTreeMaps(false, false);
   }
   ClearFocus(this);

@@ -29,7 +29,7 @@ int DotMapBackground(bool before, int mode, bool mortalityTicked) {
 namespace {
 
 // The order in which the trees are drawn: ascending height, equal heights
-// in their stored order.
+// in list order (a list sorted for the map is drawn as it stands).
 std::vector<int> DrawingOrder(const data& stand, bool before) {
   std::vector<int> order(static_cast<std::size_t>(stand.TreeCount()));
   std::iota(order.begin(), order.end(), 0);
@@ -37,6 +37,7 @@ std::vector<int> DrawingOrder(const data& stand, bool before) {
   std::vector<float> key(order.size());
   for (int i = 0; i < stand.TreeCount(); ++i)
     key[static_cast<std::size_t>(i)] = before ? stand.BaseHeight(i) : stand.TreeHeight(i);
+  if (std::is_sorted(key.begin(), key.end())) return order;
   std::stable_sort(order.begin(), order.end(), [&key](int a, int b) {
     return key[static_cast<std::size_t>(a)] < key[static_cast<std::size_t>(b)];
   });

@@ -58,9 +58,9 @@ struct DotMap {
 // One map. The trees are drawn from the lowest to the tallest (the measured
 // height on the measured map, the latest height on the after map), so that a
 // tall tree's dot lies over the small ones around it; a small seedling stand
-// is drawn in its stored order. The stand itself is not touched: its tree
-// records stay in their stored plot-y order, on which the stand picture
-// relies.
+// is drawn in its stored order. The main window hands it the list already
+// sorted for the map (data::SortTreesForDotMaps), which is then drawn in list
+// order; the stand itself is not touched here.
 DotMap TreeDotMap(const data& stand, bool before, const DotMapOptions& o);
 
 // The caption over the maps: the stand title, "  :  " and the sample text;

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -346,6 +347,16 @@ class data {
   // when the file on disk holds another stand.
   StandFileStatus RewriteHeader(const QString& path, const StandHeader& header, QString* error = nullptr);
   void SortTreesForSave(bool growthKey, bool bySize);
+  // The tree dot maps of the main window's overview page walk the list
+  // sorted in place: with withBefore it is sorted for the measured map
+  // (SortTreesForSave(true, true)) and drawMap(true) draws that map; with
+  // withAfter it is sorted for the map after the recorded steps (false,
+  // true) and drawMap(false) draws that one; then it is sorted back by y
+  // (false, false), the stored order. Each sort starts from the order the
+  // one before left, so trees of equal keys end where the partition sort
+  // puts them, and what walks the list next (mortality from its last tree,
+  // the cuttings, a save) meets it in that order.
+  void SortTreesForDotMaps(bool withBefore, bool withAfter, const std::function<void(bool before)>& drawMap = {});
   // Keys of the tree sort: x; y; latest diameter; latest height;
   // HeightFractionKey; any other key the measured height.
   enum SortKey : int {

@@ -572,3 +572,14 @@ void data::SortTreesForSave(bool growthKey, bool bySize) {
   if (bySize) key = growthKey && GrowthStepCount() > 0 ? SortMeasuredHeight : SortHeight;
   SortAllTrees(key);
 }
+
+void data::SortTreesForDotMaps(bool withBefore, bool withAfter, const std::function<void(bool before)>& drawMap) {
+  // The measured map first, by the measured height once a growing step is
+  // recorded; the map after the steps by the latest height.
+  for (const bool before : {true, false}) {
+    if (!(before ? withBefore : withAfter)) continue;
+    SortTreesForSave(before, true);
+    if (drawMap) drawMap(before);
+  }
+  SortTreesForSave(false, false);
+}

@@ -21,7 +21,10 @@
 namespace {
 
 // The spacing pass compares list neighbours, so it needs the list in y
-// order; the cutting patterns leave it so, a freshly opened stand does not.
+// order. The program always hands it so (the cutting patterns and the
+// drawings of the trees leave the list sorted back by y, and a stand is
+// drawn before any cutting); a caller of the engine that holds the list in
+// another order has it sorted here first.
 void EnsureYOrder(data& stand) {
   for (int i = 1; i < stand.TreeCount(); ++i) {
     if (stand.Trees[i].y < stand.Trees[i - 1].y) {

@@ -1,5 +1,6 @@
 // The overview page's refresh after a change of the stand: both dot maps
-// (every tree a dot, drawn from low to tall) with both charts and the legend
+// (every tree a dot, drawn from low to tall, the tree list sorted in place
+// for each map and back by y) with both charts and the legend
 // texts (second argument 1), or the maps alone (0), at the 1366 x 768
 // layout, for a dense sapling stand of 4500 and of 12000 trees (fixed seed).
 

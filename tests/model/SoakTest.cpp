@@ -219,8 +219,8 @@ class Soak {
   }
 
   // What the activation of a new stand does: slot 0, the stand ages the
-  // growth dialog would offer, the new file; then the picture is drawn,
-  // which leaves the trees in y order.
+  // growth dialog would offer, the new file; then the main window's full
+  // refresh, which leaves the trees in y order.
   void Activate() {
     SetCurrentPhase(0);
     if (S().DevelopmentClass() == 2) S().RecordInitialPhase(QStringLiteral("Mitattu"));
@@ -238,10 +238,16 @@ class Soak {
     savedUndo_.clear();
   }
 
+  // The main window's full refresh of a new or opened stand draws the dot
+  // maps of its reset (both maps), then those of the overview tab (the map
+  // after the steps), through the stand's own sorts for them.
   void DrawPicture() {
-    S().SortTreesForSave(false, true);
-    S().SortTreesForSave(false, false);
+    S().SortTreesForDotMaps(true, true);
+    DrawAfterMap();
   }
+  // The refresh after a committed cutting, growth or undo draws the map
+  // after the steps.
+  void DrawAfterMap() { S().SortTreesForDotMaps(false, true); }
 
   // ---- Cuttings: the main window's timing checks, then one dialog's
   // trials with the options changed between them, and OK or Cancel.
@@ -262,6 +268,11 @@ class Soak {
     const QString name = QString::fromUtf8("Hakkuu %1, %2 kokeilua – mänty/kuusi €").arg(dialog).arg(trials);
     for (int t = 0; t < trials; ++t) {
       ++fig_["trials"];
+      // The list is in y order whenever a cutting starts (the thinnings'
+      // spacing pass needs it and finds it so).
+      EXPECT_TRUE(std::is_sorted(S().Trees.begin(), S().Trees.end(),
+                                 [](const TreeRecord& a, const TreeRecord& b) { return a.y < b.y; }))
+          << "a cutting started from a list out of y order";
       S().UndoOperation(k);  // the dialog's reset of its trial phase
       S().ClearSlot(k);
       Trial(dialog, p);
@@ -280,6 +291,7 @@ class Soak {
     }
     ++fig_["cuttings"];
     SetCurrentPhase(100);
+    DrawAfterMap();
     undo_.push_back(before);
     return "cutting " + std::to_string(dialog) + ": " + name.toStdString();
   }
@@ -378,6 +390,7 @@ class Soak {
     S().GrowTrees(sizes, CurrentPhase(), years, ages, true, g == 0);
     S().RecordPhase(CurrentPhase(), QStringLiteral("Kasvatus"), g + 1, years);
     EXPECT_TRUE(S().HeightWork.empty());
+    DrawAfterMap();
     ++fig_["growths"];
     undo_.push_back(before);
     return "growth " + std::to_string(years) + " years";
@@ -392,6 +405,7 @@ class Soak {
     if (growth) (g == 2 ? S().GrownSizes2 : S().GrownSizes1).clear();
     S().ClearSlot(p);
     SetCurrentPhase(-1);
+    DrawAfterMap();
     ++fig_["undos"];
     if (!undo_.empty()) {
       const std::string diff = Difference(undo_.back(), Take(S()), false);

@@ -227,6 +227,53 @@ TEST_F(StandFileTest, EqualKeysKeepThePartitionOrder) {
   }
 }
 
+TEST_F(StandFileTest, DotMapsDrawEachMapInItsSortAndLeaveTheListSortedBackByY) {
+  // Trees A, B, C, D at x 1..4, all at y 60, measured 2, 1, 2, 1 m tall.
+  // The after map's sort gives D B A C (the partition above). Sorted back
+  // by y, all keys equal: pivot index 1, A and D exchanged, then C and A
+  // -> C A B D with i = 2, j = 1; (0, 1) gives A C, (2, 3) D B -> A C D B.
+  // Sorted by y straight from A B C D it would be C D A B.
+  // Grown to 1, 2, 1, 2 m: the measured map gives D B A C, the after map
+  // (latest heights 2, 2, 1, 1 in that order) A C D B, back by y D B A C.
+  // A small seedling stand is drawn and left as it stands.
+  using Order = std::vector<float>;
+  struct Case {
+    int devClass;
+    bool grown;
+    std::vector<Order> drawn;
+    Order left;
+  } cases[] = {{6, false, {{4, 2, 1, 3}}, {1, 3, 4, 2}},
+               {6, true, {{4, 2, 1, 3}, {1, 3, 4, 2}}, {4, 2, 1, 3}},
+               {2, true, {{1, 2, 3, 4}, {1, 2, 3, 4}}, {1, 2, 3, 4}}};
+  const float heights[4] = {200, 100, 200, 100};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.devClass * 10 + c.grown);
+    data s(4);
+    s.Header.developmentClass = c.devClass;
+    for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{i + 1.0f, 60, 1000, heights[i], 0, 0, {}};
+    if (c.grown) {
+      s.Slots[1].name = "Kasvatus";
+      s.Slots[1].years = 10;
+      s.GrownSizes1 = s.AllocGrownSizes();
+      for (int i = 0; i < 4; ++i) s.GrownSizes1[i] = {1100, 300 - heights[i]};
+    }
+    const auto order = [&s] { return Order{s.TreeX(0), s.TreeX(1), s.TreeX(2), s.TreeX(3)}; };
+    std::vector<Order> drawn;
+    std::vector<bool> maps;
+    s.SortTreesForDotMaps(c.grown, true, [&](bool before) {
+      maps.push_back(before);
+      drawn.push_back(order());
+    });
+    EXPECT_EQ(maps, (c.grown ? std::vector<bool>{true, false} : std::vector<bool>{false}));
+    EXPECT_EQ(drawn, c.drawn);
+    EXPECT_EQ(order(), c.left);
+    // The grown sizes went with their trees.
+    for (int i = 0; c.grown && i < 4; ++i) {
+      EXPECT_EQ(s.TreeHeight(i), 300 - heights[static_cast<int>(s.TreeX(i)) - 1]);
+    }
+  }
+}
+
 TEST_F(StandFileTest, BrokenFilesAreRefusedAndNothingChanges) {
   const QByteArray valid = WriteHand();
   auto expectRefused = [&](const QByteArray& bytes, StandFileStatus status, const char* what) {

@@ -19,6 +19,8 @@
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "tests/support/ProgramWindows.h"
+#include "tests/support/StandCompare.h"
+#include "tests/support/TreeOrder.h"
 #include "ui/Session.h"
 
 using testsupport::FileBytes;
@@ -365,6 +367,34 @@ TEST_F(MeasWindow, TheOpenStandIsShownChangedRenamedAndReMeasuredNeverLosingItsF
       false);
   EXPECT_EQ(TheSession->CurrentStand->MeasurementYearText(), "2024");
   EXPECT_TRUE(script_.Contains("Puustotietojen mittausvuosi"));
+}
+
+TEST_F(MeasWindow, TheMainWindowShowsANewChangedOrReMeasuredStandInItsRefreshOrder) {
+  // New: the trees as the new file holds them (by height), then as the main
+  // window's full refresh sorts them, record by record.
+  const QString path = Kotitila("101.Norvalen");
+  NewStand([&] { EnterAndSave("101", path); });
+  auto expected = treeorder::ReadAsStored(path);
+  ASSERT_TRUE(expected && TheSession->CurrentStand);
+  treeorder::SortAsTheFullRefresh(*expected);
+  standcompare::ExpectSameStand(*TheSession->CurrentStand, *expected);
+  // The notes only: the same stand object, sorted again by the refresh.
+  data shown = *TheSession->CurrentStand;
+  const auto typeNotes = [] {
+    Find<QTextEdit>("RichEdit1")->setFocus();
+    QTest::keyClicks(Find<QTextEdit>("RichEdit1"), "Kuusi taimikossa");
+  };
+  EXPECT_EQ(QStringList(), SaveChange(typeNotes, path));
+  EXPECT_EQ(TheSession->CurrentStand->InfoText(), "Kuusi taimikossa");
+  treeorder::SortAsTheFullRefresh(shown);
+  standcompare::ExpectSameStand(*TheSession->CurrentStand, shown);
+  // Re-measured: the new file's trees, sorted by the refresh.
+  EXPECT_EQ(QStringList(), SaveChange([] { Choose("ComboBox3", "6.0"); }, path));
+  expected = treeorder::ReadAsStored(path);
+  ASSERT_TRUE(expected != nullptr);
+  EXPECT_NE(expected->TreeCount(), shown.TreeCount());
+  treeorder::SortAsTheFullRefresh(*expected);
+  standcompare::ExpectSameStand(*TheSession->CurrentStand, *expected);
 }
 
 TEST_F(MeasWindow, ClassLayoutsLimitsAndTheStandViewRefusals) {

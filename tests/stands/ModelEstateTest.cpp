@@ -39,14 +39,16 @@ TEST(ModelEstate, SoundStandsOfTheModelEstateAcrossTheClasses) {
     SCOPED_TRACE(r.fileName.toStdString());
     ASSERT_TRUE(r.IsReadable());
     // Each file is as the program's own save writes it (trees by the save's
-    // key): opened, its trees in y order as its drawn picture leaves them
-    // (a save straight from the file's order would swap two trees of equal
+    // key): opened, its trees in y order as the main window's full refresh
+    // leaves them (the dot maps of the reset, then the map after the steps;
+    // a save straight from the file's order would swap two trees of equal
     // height), and saved again, it keeps every byte.
     const QString built = platform::JoinPath(kFolder, r.fileName), copy = saved.file(r.fileName);
     ASSERT_TRUE(QFile::copy(built, copy));
     std::unique_ptr<data> s;
     ASSERT_EQ(data::PreviewStandFile(copy, s), StandFileStatus::Ok);
-    s->SortTreesForSave(false, false);
+    s->SortTreesForDotMaps(true, true);
+    s->SortTreesForDotMaps(false, true);
     ASSERT_EQ(s->Save(copy), StandFileStatus::Ok);
     EXPECT_TRUE(FileBytes(copy) == FileBytes(built)) << "saved again";
     EXPECT_EQ(std::tuple(s->Header.modelEstate, s->IsModelEstateStand(-1), s->Header.estateName, r.fileName,

@@ -324,13 +324,14 @@ bool WriteModelEstate(const QString& folder, QString* error) {
   for (const ModelStandPlan& plan : plans) {
     auto stand = BuildModelStand(plan);
     const QString path = platform::JoinPath(folder, plan.id + QLatin1Char('.') + CommonlanText(0));
-    // Stored as the program stores a stand: the new file; the trees in y
-    // order, as the program holds them once the stand's picture is drawn;
-    // then its own save, which sorts them by the save's key (measured height
-    // once the stand has a growing step). Opened and saved again, the file
-    // keeps every byte.
+    // Stored as the program stores a stand: the new file; the trees in the
+    // order the main window's full refresh leaves them (the dot maps of its
+    // reset, then the map after the steps); then its own save, which sorts
+    // them by the save's key (measured height once the stand has a growing
+    // step). Opened and saved again, the file keeps every byte.
     const bool written = stand->WriteNewFile(path) == StandFileStatus::Ok;
-    stand->SortTreesForSave(false, false);
+    stand->SortTreesForDotMaps(true, true);
+    stand->SortTreesForDotMaps(false, true);
     if (!written || stand->Save(path) != StandFileStatus::Ok) {
       if (error) *error = QStringLiteral("cannot write ") + path;
       return false;
