@@ -23,6 +23,7 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/ApplicationWindows.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
@@ -69,7 +70,10 @@ void TActForm::CreateEstateControls() {
   SetWidgetColor(Panel5, PaletteColor(1));
   OnPanelClick(Panel5, [this] { Panel5Click(); });
   OnPanelClick(Panel8, [this] { Panel8Click(); });
-  connect(DirectoryListBox1, &QListWidget::itemClicked, this, [this] { DirectoryListBox1Click(); });
+  // Another folder chosen by the mouse or the keys is refused; a click on
+  // the open folder (chosen already) changes nothing.
+  connect(DirectoryListBox1, &QListWidget::currentRowChanged, this, [this] { DirectoryListBox1Click(); });
+  WatchListClicks(DirectoryListBox1, [this] { ClearFocus(this); });
   SetEstatePanelVisibility(0);
   CheckBox18->hide();
   CheckBox19->hide();
