@@ -81,8 +81,8 @@ TFolderForm::TFolderForm(QWidget* parent) : QDialog(parent) {
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
   CheckBox2 = new QCheckBox(QString::fromUtf8("hakkuukertymä"), this);
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   RadioGroup1 = new TRadioGroup(this, QStringLiteral("RadioGroup1"), 1);
   RadioGroup1->setTitle(QStringLiteral(" Kaikki kuviot,  ajankohta "));
   RadioGroup1->SetItems({QString::fromUtf8("ei toimenpiteitä"), QString::fromUtf8("kasvatuksen jälkeen, ei hakkuuta "),

@@ -79,7 +79,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
-  connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
+  connect(CheckBox15, &QCheckBox::toggled, this, [this] { CheckBox15Click(); });
   CreateMenu();
   CreateStandCommands();
   ConnectCuttingCommands();
@@ -167,7 +167,7 @@ void TActForm::CreateStandCard() {
     SetRoleColor(box, QPalette::WindowText, QColor(240, 240, 240));
     box->setFocusPolicy(Qt::TabFocus);
     box->hide();
-    connect(box, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
+    connect(box, &QCheckBox::toggled, this, [this] { CheckBox10Click(); });
   }
 }
 

@@ -60,11 +60,13 @@ void TActForm::CreateEstateControls() {
   CheckBox17 = EstateBox(Panel9, "CheckBox17", CommonlanText(54));
   CheckBox18 = EstateBox(Panel2, "CheckBox18", CommonlanText(52).toLower());
   CheckBox19 = EstateBox(Panel2, "CheckBox19", CommonlanText(54));
-  connect(CheckBox8, &QCheckBox::clicked, this, [this] { CheckBox8Click(); });
-  connect(CheckBox9, &QCheckBox::clicked, this, [this] { CheckBox8Click(); });
-  connect(CheckBox17, &QCheckBox::clicked, this, [this] { CheckBox17Click(); });
-  connect(CheckBox18, &QCheckBox::clicked, this, [this] { CheckBox18Click(); });
-  connect(CheckBox19, &QCheckBox::clicked, this, [this] { CheckBox18Click(); });
+  // Every change of a tick runs its handler, which acts while its box is
+  // visible (the stand-list summary hides CheckBox18 while it unticks it).
+  connect(CheckBox8, &QCheckBox::toggled, this, [this] { CheckBox8Click(); });
+  connect(CheckBox9, &QCheckBox::toggled, this, [this] { CheckBox8Click(); });
+  connect(CheckBox17, &QCheckBox::toggled, this, [this] { CheckBox17Click(); });
+  connect(CheckBox18, &QCheckBox::toggled, this, [this] { CheckBox18Click(); });
+  connect(CheckBox19, &QCheckBox::toggled, this, [this] { CheckBox18Click(); });
   Panel5Caption = AddPanelCaption(Panel5, ActlanText(48));
   Panel8Caption = AddPanelCaption(Panel8, ActlanText(30));
   SetWidgetColor(Panel5, PaletteColor(1));
