@@ -122,7 +122,11 @@ TEST_F(StandOnScreen, RegenerationShowsTheNewForestButtonAndUndoHidesIt) {
 }
 
 TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
-  Open(MeasuredStand(), -1);
+  // With the recommendations switched off nothing chooses the stage of a
+  // stand at its measured state.
+  StartProgram();
+  SettForm1->CheckBox1->setChecked(true);
+  ActivateStand(MeasuredStand(), -1);
   TActForm* f = ActForm;
   // No stage chosen: the thinning group shown but closed.
   EXPECT_TRUE(f->Button5->isVisibleTo(f->Panel1) && !f->Button5->isEnabled());
