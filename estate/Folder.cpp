@@ -15,6 +15,7 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Folderlan.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
@@ -71,13 +72,17 @@ TFolderForm::TFolderForm(QWidget* parent) : QDialog(parent) {
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetRoleColor(ListBox1, QPalette::Base, PaletteColor(15));
-  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+  // The distribution follows the chosen item, by the mouse or the keys; a
+  // click on the item already chosen shows it again (after a refill has
+  // put the development classes in its place).
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   CheckBox1 = new QCheckBox(QStringLiteral("m3/ha,   ") + CommonlanText(56), this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
   CheckBox2 = new QCheckBox(QString::fromUtf8("hakkuukertymä"), this);
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   RadioGroup1 = new TRadioGroup(this, QStringLiteral("RadioGroup1"), 1);
   RadioGroup1->setTitle(QStringLiteral(" Kaikki kuviot,  ajankohta "));
   RadioGroup1->SetItems({QString::fromUtf8("ei toimenpiteitä"), QString::fromUtf8("kasvatuksen jälkeen, ei hakkuuta "),

@@ -72,9 +72,11 @@ TGraphForm::TGraphForm(QWidget* parent) : QDialog(parent) {
   CheckBox3 = MakeBox(Panel2, "CheckBox3", QStringLiteral("kehitysluokat ja kasvupaikkatyypit,  pinta-ala"));
   for (QCheckBox* b : {CheckBox1, CheckBox2}) SetWidgetColor(b, PaletteColor(15));
   SetRoleColor(CheckBox3, QPalette::WindowText, Qt::white);
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
-  connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  // Every change of a tick runs its handler, which acts only while the
+  // window is shown and not being rebuilt.
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+  connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
   Panel5 = MakeInfoPanel(Panel2, "Panel5", [this] { Panel5Click(); });
   Panel5->hide();
   Button1 = MakeEstateButton(this, "Button1", QStringLiteral("Sulje"));

@@ -99,8 +99,10 @@ TRapForm::TRapForm(QWidget* parent) : QDialog(parent) {
   Label2 = new QLabel(QStringLiteral("TextHeight"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->hide();
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-  connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+  // Every change of a tick runs its handler; the program changes them under
+  // InBoxUpdate, which the handlers obey.
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
   connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
   // FormCreate.

@@ -55,7 +55,7 @@ TdbRapForm::TdbRapForm(QWidget* parent) : QDialog(parent) {
   for (QCheckBox* b : {CheckBox3, CheckBox4, CheckBox5}) {
     b->setChecked(true);
     b->move(12, 10);
-    connect(b, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+    connect(b, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
   }
   Button2 = MakeReportButton(Panel1, QStringLiteral("Button2"), CommonlanText(40));
   Button1 = MakeReportButton(Panel1, QStringLiteral("Button1"), CommonlanText(8));

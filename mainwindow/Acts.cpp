@@ -17,6 +17,7 @@
 
 #include "model/Settings.h"
 #include "stands/Intro.h"
+#include "ui/ListClicks.h"
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
 #include "ui/Session.h"
@@ -78,7 +79,7 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
   CheckBox15 = new QCheckBox(Client);
   CheckBox15->setObjectName(QStringLiteral("CheckBox15"));
   SetRoleColor(CheckBox15, QPalette::WindowText, QColor(240, 240, 240));
-  connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
+  connect(CheckBox15, &QCheckBox::toggled, this, [this] { CheckBox15Click(); });
   CreateMenu();
   CreateStandCommands();
   ConnectCuttingCommands();
@@ -124,7 +125,10 @@ void TActForm::CreateStandCard() {
   ListBox3->addItems({QStringLiteral("harvennushakkuu"), QStringLiteral("pääte- tai poimintahakkuu")});
   ListBox3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  connect(ListBox3, &QListWidget::itemClicked, this, [this] { ListBox3Click(); });
+  // The stage follows every change of the chosen item, by the mouse or the
+  // keys; a click on the item already chosen finds nothing changed.
+  connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
+  WatchListClicks(ListBox3, [this] { ListBox3Click(); });
   Button7 = MakeButton(Panel1, "Button7");
   Button10 = MakeButton(Panel1, "Button10");
   Button5 = MakeButton(Panel1, "Button5");
@@ -163,7 +167,7 @@ void TActForm::CreateStandCard() {
     SetRoleColor(box, QPalette::WindowText, QColor(240, 240, 240));
     box->setFocusPolicy(Qt::TabFocus);
     box->hide();
-    connect(box, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
+    connect(box, &QCheckBox::toggled, this, [this] { CheckBox10Click(); });
   }
 }
 

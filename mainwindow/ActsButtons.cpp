@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -146,15 +147,16 @@ void TActForm::SetGrowButtonState(bool enabled) {
 void TActForm::ListBox3Click() {
   ::data* stand = OpenedStand();
   const int chosen = ListBox3->currentRow();
-  if (chosen == CuttingStageIndex) return;
-  const bool cutRecorded = CurrentPhase() != 0 && stand && !stand->IsCurrentLeadingGrowth(true) &&
-                           !stand->IsCurrentLeadingGrowth(false);
-  if (cutRecorded) {
-    ShowNotice(ActlanText(7), ActlanText(62).toLower() + QStringLiteral("   !"));
-    const QSignalBlocker block(ListBox3);
-    ListBox3->setCurrentRow(chosen == 0 ? 1 : 0);
-  } else {
-    UpdateOperationButtonsVisibility(false);
+  if (chosen != CuttingStageIndex) {
+    const bool cutRecorded = CurrentPhase() != 0 && stand && !stand->IsCurrentLeadingGrowth(true) &&
+                             !stand->IsCurrentLeadingGrowth(false);
+    if (cutRecorded) {
+      ShowNotice(ActlanText(7), ActlanText(62).toLower() + QStringLiteral("   !"));
+      const QSignalBlocker block(ListBox3);
+      ListBox3->setCurrentRow(chosen == 0 ? 1 : 0);
+    } else {
+      UpdateOperationButtonsVisibility(false);
+    }
   }
   ClearFocus(this);
 }

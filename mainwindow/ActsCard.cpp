@@ -33,10 +33,11 @@ void DrawText(QPainter& p, const QFont& font, int x, int top, const QString& tex
 void TActForm::SetIncrementBoxesVisible(bool hasGrowth, int phase) {
   ::data* stand = OpenedStand();
   const bool visible = hasGrowth && stand && IncrementBoxesVisible(*stand, phase);
-  for (QCheckBox* box : {CheckBox10, CheckBox4}) {
-    box->setVisible(visible);
-    if (!visible) box->setChecked(false);
-  }
+  // Both boxes hidden before either is unticked: the unticking runs their
+  // handler, which redraws the card only while they are shown.
+  for (QCheckBox* box : {CheckBox10, CheckBox4}) box->setVisible(visible);
+  if (!visible)
+    for (QCheckBox* box : {CheckBox10, CheckBox4}) box->setChecked(false);
 }
 
 void TActForm::CheckBox10Click() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "estate/EstateWindows.h"
@@ -23,6 +24,7 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "texts/Meoplan.h"
+#include "ui/ListClicks.h"
 #include "ui/Session.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
@@ -46,7 +48,10 @@ void TActForm::CreateStandCommands() {
   connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
   connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
   connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
-  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+  // Another stand chosen by the mouse or the keys opens it; a click on the
+  // open stand's own row (chosen already) shows its data.
+  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   connect(M11, &QAction::triggered, this, [this] { M11Click(); });
   connect(M12, &QAction::triggered, this, [this] { M12Click(); });
   connect(M13, &QAction::triggered, this, [this] { M13Click(); });
@@ -74,6 +79,8 @@ void TActForm::ShowStandInformation() {
 void TActForm::ListBox1Click() {
   const int row = ListBox1->currentRow();
   if (row < 0 || !TheSession) return;
+  // The windows opened below read the chosen row from the session.
+  TheSession->StandListRow = row;
   // The open stand's own row: its data, nothing loaded.
   if (row == FileListBox1->currentRow()) {
     ShowStandInformation();
@@ -96,7 +103,10 @@ void TActForm::ListBox1Click() {
       ListBox1->setCurrentRow(FileListBox1->currentRow());
     }
     if (opened == -2) {
-      delete ListBox1->takeItem(row);
+      {
+        const QSignalBlocker block(ListBox1);
+        delete ListBox1->takeItem(row);
+      }
       delete FileListBox1->takeItem(row);
       PublishStandList();
       FileListBox1->SetFileName(StandFileName);

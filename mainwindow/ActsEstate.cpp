@@ -23,6 +23,7 @@
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
 #include "ui/ApplicationWindows.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
@@ -59,17 +60,22 @@ void TActForm::CreateEstateControls() {
   CheckBox17 = EstateBox(Panel9, "CheckBox17", CommonlanText(54));
   CheckBox18 = EstateBox(Panel2, "CheckBox18", CommonlanText(52).toLower());
   CheckBox19 = EstateBox(Panel2, "CheckBox19", CommonlanText(54));
-  connect(CheckBox8, &QCheckBox::clicked, this, [this] { CheckBox8Click(); });
-  connect(CheckBox9, &QCheckBox::clicked, this, [this] { CheckBox8Click(); });
-  connect(CheckBox17, &QCheckBox::clicked, this, [this] { CheckBox17Click(); });
-  connect(CheckBox18, &QCheckBox::clicked, this, [this] { CheckBox18Click(); });
-  connect(CheckBox19, &QCheckBox::clicked, this, [this] { CheckBox18Click(); });
+  // Every change of a tick runs its handler, which acts while its box is
+  // visible (the stand-list summary hides CheckBox18 while it unticks it).
+  connect(CheckBox8, &QCheckBox::toggled, this, [this] { CheckBox8Click(); });
+  connect(CheckBox9, &QCheckBox::toggled, this, [this] { CheckBox8Click(); });
+  connect(CheckBox17, &QCheckBox::toggled, this, [this] { CheckBox17Click(); });
+  connect(CheckBox18, &QCheckBox::toggled, this, [this] { CheckBox18Click(); });
+  connect(CheckBox19, &QCheckBox::toggled, this, [this] { CheckBox18Click(); });
   Panel5Caption = AddPanelCaption(Panel5, ActlanText(48));
   Panel8Caption = AddPanelCaption(Panel8, ActlanText(30));
   SetWidgetColor(Panel5, PaletteColor(1));
   OnPanelClick(Panel5, [this] { Panel5Click(); });
   OnPanelClick(Panel8, [this] { Panel8Click(); });
-  connect(DirectoryListBox1, &QListWidget::itemClicked, this, [this] { DirectoryListBox1Click(); });
+  // Another folder chosen by the mouse or the keys is refused; a click on
+  // the open folder (chosen already) changes nothing.
+  connect(DirectoryListBox1, &QListWidget::currentRowChanged, this, [this] { DirectoryListBox1Click(); });
+  WatchListClicks(DirectoryListBox1, [this] { ClearFocus(this); });
   SetEstatePanelVisibility(0);
   CheckBox18->hide();
   CheckBox19->hide();

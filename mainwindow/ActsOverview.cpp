@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <map>
@@ -31,6 +32,7 @@
 #include "ui/Session.h"
 #include "texts/Actlan.h"
 #include "texts/Commonlan.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
@@ -159,15 +161,19 @@ void TActForm::CreateOverviewPage() {
   SetRoleColor(Label30, QPalette::WindowText, kPageText);
   Label30->setFont(small);
 
+  // The page's switches answer every change of their choice or tick, the
+  // user's and the program's; their guards (Resetting, their visibility)
+  // decide. A click on the chart content already chosen changes nothing.
   connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ApplyOverviewChartChoice(); });
-  connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
-  connect(CheckBox5, &QCheckBox::clicked, this, [this] { CheckBox5Click(); });
-  connect(CheckBox6, &QCheckBox::clicked, this, [this] { CheckBox6Click(); });
-  connect(CheckBox7, &QCheckBox::clicked, this, [this] { CheckBox7Click(); });
-  connect(CheckBox11, &QCheckBox::clicked, this, [this] { CheckBox11Click(); });
-  connect(CheckBox12, &QCheckBox::clicked, this, [this] { CheckBox11Click(); });
-  connect(CheckBox13, &QCheckBox::clicked, this, [this] { CheckBox13Click(); });
-  connect(CheckBox14, &QCheckBox::clicked, this, [this] { CheckBox13Click(); });
+  WatchListClicks(ListBox2, [this] { ClearFocus(this); });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+  connect(CheckBox5, &QCheckBox::toggled, this, [this] { CheckBox5Click(); });
+  connect(CheckBox6, &QCheckBox::toggled, this, [this] { CheckBox6Click(); });
+  connect(CheckBox7, &QCheckBox::toggled, this, [this] { CheckBox7Click(); });
+  connect(CheckBox11, &QCheckBox::toggled, this, [this] { CheckBox11Click(); });
+  connect(CheckBox12, &QCheckBox::toggled, this, [this] { CheckBox11Click(); });
+  connect(CheckBox13, &QCheckBox::toggled, this, [this] { CheckBox13Click(); });
+  connect(CheckBox14, &QCheckBox::toggled, this, [this] { CheckBox13Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
@@ -394,8 +400,12 @@ void TActForm::ResetOverviewTab() {
   CheckBox6->setChecked(false);
   CheckBox7->show();
   CheckBox7->setChecked(false);
-  CheckBox2->setChecked(false);
-  CheckBox5->setChecked(false);
+  {
+    // The new stand's page starts with the standing trees, drawn below.
+    const QSignalBlocker block2(CheckBox2), block5(CheckBox5);
+    CheckBox2->setChecked(false);
+    CheckBox5->setChecked(false);
+  }
   OverviewModeShown = false;
   DrawTreeMaps(true, true);
   CheckBox11->setVisible(ListBox2->currentRow() == 1);
@@ -429,9 +439,8 @@ void TActForm::ShowAssortmentChart(bool keepLayout, TOverviewChart* chart) {
 void TActForm::ApplyOverviewChartChoice() {
   if (Resetting) return;
   const int item = ListBox2->currentRow();
-  // A new choice of content returns the page to the standing trees, with
-  // the after map and its captions.
-  const bool modeShown = CheckBox2->isChecked() || CheckBox5->isChecked();
+  // A new choice of content returns the page to the standing trees: the
+  // boxes' own handlers bring the after map and its captions back.
   CheckBox2->setChecked(false);
   CheckBox5->setChecked(false);
   const ::data* stand = OpenedStand();
@@ -440,12 +449,7 @@ void TActForm::ApplyOverviewChartChoice() {
   CheckBox6->setVisible(item == 2 && stand && HasTreePicture(stand->DevelopmentClass()));
   CheckBox7->setVisible(item == 0);
   RefreshOverviewCharts(0, Chart3);
-  if (modeShown) {
-    OverviewModeShown = false;
-    UpdateOverviewTab();
-  } else {
-    RefreshOverviewCharts(CurrentPhase(), Chart4);
-  }
+  RefreshOverviewCharts(CurrentPhase(), Chart4);
   ClearFocus(this);
 }
 

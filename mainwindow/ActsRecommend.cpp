@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
 #include <QPushButton>
 
 #include "mainwindow/Acts.h"
@@ -17,7 +19,6 @@
 #include "ui/Palette.h"
 #include "texts/Commonlan.h"
 #include "ui/MessageService.h"
-#include "ui/RadioGroup.h"
 #include "ui/WindowHelpers.h"
 
 void TActForm::RefreshCardAndRecommendation(bool fullRefresh, int phase) {
@@ -46,10 +47,11 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
   Label30->setVisible(off);
   QString operation;
   if (stand && !off && state != RecommendsNothing && state != RecommendsCostEstimate) {
-    const OperationRecommendation rec = RecommendOperation(*stand, p, RadioGroup1->ItemIndex() == 0);
+    const OperationRecommendation rec = RecommendOperation(*stand, p, IsThinningStageChosen());
     operation = rec.text;
     // At the measured state the recommendation also sets the operation
-    // buttons and, on a full refresh, the estate's time point.
+    // buttons and, on a full refresh, the cutting stage: the final cuttings
+    // when a regeneration cutting is recommended, else the thinnings.
     if (p == 0) {
       const RecommendationButtonStates b = RecommendationButtons(*stand, p, fullRefresh, rec.regeneration);
       if (b.apply) {
@@ -63,7 +65,12 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
           Button10->setEnabled(b.enableSpeciesRemoval);
           Button1->setEnabled(b.enableCorridors);
         }
-        if (b.timePointItem >= 0 && b.timePointItem < RadioGroup1->Count()) RadioGroup1->SetItemIndex(b.timePointItem);
+        if (b.cuttingStageItem >= 0 && b.cuttingStageItem < ListBox3->count()) {
+          // The stage's buttons follow right below, as the list's own
+          // handler would give them.
+          const QSignalBlocker block(ListBox3);
+          ListBox3->setCurrentRow(b.cuttingStageItem);
+        }
         if (b.updateVisibility) UpdateOperationButtonsVisibility(false);
       }
     }

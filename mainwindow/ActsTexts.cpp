@@ -127,9 +127,12 @@ void TActForm::CreateStandViewTexts() {
   SetRoleColor(Label22, QPalette::WindowText, kCream);
   Label22->setText(ActlanText(92));
   for (QWidget* w : std::initializer_list<QWidget*>{CheckBox33, CheckBox16, CheckBox21, Label22}) w->hide();
-  connect(CheckBox33, &QCheckBox::clicked, this, [this] { CheckBox33Click(); });
-  connect(CheckBox16, &QCheckBox::clicked, this, [this] { CheckBox16Click(); });
-  connect(CheckBox21, &QCheckBox::clicked, this, [this] { CheckBox21Click(); });
+  // Every change of a tick runs its handler, the program's too (the full
+  // reset, the removal sample with nothing to show, the carbon box
+  // disabled); the handlers act only while their box is visible or enabled.
+  connect(CheckBox33, &QCheckBox::toggled, this, [this] { CheckBox33Click(); });
+  connect(CheckBox16, &QCheckBox::toggled, this, [this] { CheckBox16Click(); });
+  connect(CheckBox21, &QCheckBox::toggled, this, [this] { CheckBox21Click(); });
   connect(ComboBox28, &QComboBox::activated, this, [this] { ComboBox28Change(); });
   // The page panels fill their pages, also a page sized while hidden; the
   // texts follow the panels.
@@ -343,10 +346,8 @@ void TActForm::CheckBox21Click() {
   if (CheckBox21->isVisible()) RedrawStandViewForOption(2);
 }
 
-void TActForm::Label22Click() {
-  CheckBox21->setChecked(!CheckBox21->isChecked());
-  CheckBox21Click();
-}
+// The winter box's caption toggles the box, whose handler follows.
+void TActForm::Label22Click() { CheckBox21->setChecked(!CheckBox21->isChecked()); }
 
 void TActForm::CheckBox33Click() {
   ::data* stand = OpenedStand();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -231,7 +232,11 @@ void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) 
   PublishStandList();
   ShowForecastInfoPanel(false);
   ClearEstatePanel();
-  DirectoryListBox1->SetDirectory(folder);
+  {
+    // The estate's folder is shown, not chosen by the user.
+    const QSignalBlocker block(DirectoryListBox1);
+    DirectoryListBox1->SetDirectory(folder);
+  }
   if (TheSession) TheSession->EstateFolder = folder;
   HorizontalLayout(IsNarrowView(), false);
 }

@@ -54,7 +54,7 @@ int SilvicultureThreshold(const data& stand, int index) {
     return model::RecommendationParameter(SilvicultureKeyName(index, IsConiferDominated(stand)));
 }
 
-OperationRecommendation RecommendOperation(const data& stand, int p, bool firstTimePointChosen) {
+OperationRecommendation RecommendOperation(const data& stand, int p, bool thinningStageChosen) {
     OperationRecommendation out;
     if (p < 0 || p >= kPhaseCount) return out;
     const Thresholds T(stand);
@@ -92,7 +92,7 @@ OperationRecommendation RecommendOperation(const data& stand, int p, bool firstT
         const bool outright = D >= T.t[ThresholdCutDiameterHurry] || G < T[ThresholdLaterBasalArea];
         text += IntrolanText(outright ? 24 : 22);
         out.regeneration = true;
-    } else if (afterCutting && firstTimePointChosen && G0 >= B) {
+    } else if (afterCutting && thinningStageChosen && G0 >= B) {
         text = CommonlanText(14) + u' ' +
                platform::FormatC("%1.1f ", static_cast<double>(G)) + unitArea +
                QStringLiteral(",  ") + CommonlanText(94) +
@@ -112,11 +112,11 @@ OperationRecommendation RecommendOperation(const data& stand, int p, bool firstT
     return out;
 }
 
-QString OperationRecommendationText(const data& stand, bool firstTimePointChosen) {
-    return RecommendOperation(stand, CurrentPhase(), firstTimePointChosen).text;
+QString OperationRecommendationText(const data& stand, bool thinningStageChosen) {
+    return RecommendOperation(stand, CurrentPhase(), thinningStageChosen).text;
 }
 
-RecommendationButtonStates RecommendationButtons(const data& stand, int p, bool selectTimePoint,
+RecommendationButtonStates RecommendationButtons(const data& stand, int p, bool selectCuttingStage,
                                                  bool regenerationRecommended) {
     RecommendationButtonStates out;
     if (!(p == 0 || (p == 1 && IsGrowth(stand, 1)))) return out;
@@ -132,7 +132,7 @@ RecommendationButtonStates RecommendationButtons(const data& stand, int p, bool 
         out.enableSpeciesRemoval = false;
         out.enableCorridors = false;
     }
-    if (selectTimePoint) out.timePointItem = regenerationRecommended ? 1 : 0;
+    if (selectCuttingStage) out.cuttingStageItem = regenerationRecommended ? 1 : 0;
     out.updateVisibility = true;
     return out;
 }

@@ -41,13 +41,13 @@ struct OperationRecommendation {
     bool regeneration = false;  // a regeneration cutting is recommended
 };
 
-// The recommendation for phase p of the stand; firstTimePointChosen is the
-// main window's time-point choice (item 0), which allows the basal area to
-// leave after a cutting.
-OperationRecommendation RecommendOperation(const data& stand, int p, bool firstTimePointChosen);
+// The recommendation for phase p of the stand; thinningStageChosen: the
+// main window's cutting-stage list shows its first item ("harvennushakkuu"),
+// which allows the basal area to leave after a cutting.
+OperationRecommendation RecommendOperation(const data& stand, int p, bool thinningStageChosen);
 
 // The recommendation line for the current phase (CurrentPhase()).
-QString OperationRecommendationText(const data& stand, bool firstTimePointChosen);
+QString OperationRecommendationText(const data& stand, bool thinningStageChosen);
 
 // What the recommendation does to the main window's operation buttons.
 struct RecommendationButtonStates {
@@ -64,11 +64,13 @@ struct RecommendationButtonStates {
     bool enableThinning = true;
     bool enableSpeciesRemoval = true;
     bool enableCorridors = true;
-    int timePointItem = -1;      // item of the time-point list to select, -1 none
+    // Item of the cutting-stage list to choose (1 "pääte- tai poimintahakkuu"
+    // when a regeneration cutting is recommended, else 0), -1 none.
+    int cuttingStageItem = -1;
     bool updateVisibility = false;
 };
 
 // The button states at phase p (applied only at phase 0, or at phase 1 when
 // it is a growing step).
-RecommendationButtonStates RecommendationButtons(const data& stand, int p, bool selectTimePoint,
+RecommendationButtonStates RecommendationButtons(const data& stand, int p, bool selectCuttingStage,
                                                  bool regenerationRecommended);

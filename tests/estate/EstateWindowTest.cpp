@@ -460,3 +460,35 @@ TEST_F(EstateViews, LongReportPrintedWholeThroughA4AndLetterQueues) {
     }
   });
 }
+
+TEST_F(EstateViews, ListsAnswerTheKeysAsTheyAnswerTheMouse) {
+  Open(ModelEstate());
+  // Another folder chosen with the keys in the folder list: the notice, the
+  // open folder chosen and highlighted again.
+  QListWidget* folders = ActForm->DirectoryListBox1;
+  const int last = folders->count() - 1;
+  ASSERT_GT(last, 0);
+  script_.Clear();
+  QTest::keyClick(folders, Qt::Key_Up);
+  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), script_.Last(MessageKind::Notice).lines.value(0)),
+            std::pair(1, U("Kuviolista ja kuviotietokanta voidaan vaihtaa Vaihda - painikkeella  !")));
+  EXPECT_EQ(std::pair(folders->currentRow(), folders->selectedItems().value(0)), std::pair(last, folders->item(last)));
+  // A click on the open folder changes nothing.
+  ClickRow(folders, last);
+  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), folders->currentRow()), std::pair(1, last));
+
+  // The overview's distribution list: the site types by the keys; a refill
+  // shows the development classes with the list keeping its item; the item
+  // chosen again shows the site types again.
+  InCharts([&] {
+    InOverview([&] {
+      QTest::keyClick(FolderForm->ListBox1, Qt::Key_Down);
+      EXPECT_EQ(CellText(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
+      Click(FolderForm->CheckBox1);
+      EXPECT_EQ(std::pair(CellText(FolderForm->StringGrid33, 0, 0), FolderForm->ListBox1->currentRow()),
+                std::pair(QString("kehitysluokka"), 1));
+      ClickRow(FolderForm->ListBox1, 1);
+      EXPECT_EQ(CellText(FolderForm->StringGrid33, 0, 0), "kasvupaikkatyyppi");
+    });
+  });
+}

@@ -6,6 +6,8 @@
 #include "mainwindow/ButtonRules.h"
 #include "mainwindow/OverviewChart.h"
 #include "tests/model/StandFixture.h"
+#include "stands/Open.h"
+#include "stands/Settings1.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/Palette.h"
 #include "ui/Session.h"
@@ -120,7 +122,11 @@ TEST_F(StandOnScreen, RegenerationShowsTheNewForestButtonAndUndoHidesIt) {
 }
 
 TEST_F(StandOnScreen, CuttingStageChosenByClicksUntilACuttingIsRecorded) {
-  Open(MeasuredStand(), -1);
+  // With the recommendations switched off nothing chooses the stage of a
+  // stand at its measured state.
+  StartProgram();
+  SettForm1->CheckBox1->setChecked(true);
+  ActivateStand(MeasuredStand(), -1);
   TActForm* f = ActForm;
   // No stage chosen: the thinning group shown but closed.
   EXPECT_TRUE(f->Button5->isVisibleTo(f->Panel1) && !f->Button5->isEnabled());
@@ -283,4 +289,44 @@ TEST_F(StandOnScreen, EveryPartLaidOutAtEveryScreenSize) {
     DestroyApplicationWindows();
     SetCurrentPhase(0);
   }
+}
+
+TEST_F(StandOnScreen, CuttingStageMovedByTheKeysAfterACuttingIsRefusedAsAClickIs) {
+  Open(ThinnedStand(40), 0);
+  TActForm* f = ActForm;
+  const ButtonStates buttons = f->OperationButtonStates();
+  const QString method = f->Label8->text();
+  const int removed = RemovedStemCount(Stand());
+  script_.Clear();
+  const auto unchanged = [&] {
+    EXPECT_EQ(std::tuple(f->ListBox3->currentRow(), f->ListBox3->selectedItems().value(0), f->CuttingStageIndex),
+              std::tuple(0, f->ListBox3->item(0), 0));
+    EXPECT_TRUE(f->Button7->isVisibleTo(f->Panel1) && !f->Button14->isVisibleTo(f->Panel1));
+    EXPECT_EQ(std::tuple(f->OperationButtonStates(), CurrentPhase(), RemovedStemCount(Stand()), f->Label8->text(),
+                         TheSession->ThinningStageChosen),
+              std::tuple(buttons, 2, removed, method, true));
+  };
+  // A click on the stage already chosen changes nothing and leaves no focus
+  // in the list.
+  f->ListBox3->setFocus();
+  ASSERT_EQ(f->focusWidget(), f->ListBox3);
+  ClickRow(f->ListBox3, 0);
+  EXPECT_NE(f->focusWidget(), f->ListBox3);
+  EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
+  // The key moves the choice: refused as a click is, the list back on its
+  // item, the stand, its texts and its buttons as they were.
+  f->ListBox3->setFocus();
+  QTest::keyClick(f->ListBox3, Qt::Key_Down);
+  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), script_.Last(MessageKind::Notice).lines.value(0)),
+            std::pair(1, QString("hakkuutoimenpiteet on peruttava, jos hakkuutapaa halutaan vaihtaa   !")));
+  unchanged();
+  EXPECT_NE(f->focusWidget(), f->ListBox3);
+  // A click on the other item: refused, and its row is not left highlighted.
+  ClickRow(f->ListBox3, 1);
+  EXPECT_EQ(script_.Count(MessageKind::Notice), 2);
+  unchanged();
+  // The stand's data shown in the open-stand window and closed: the buttons
+  // replayed for the same stage.
+  EXPECT_TRUE(InModal(Shown(OpenForm), [] { Click(Child(OpenForm, "Button1")); }, [f] { f->M11->trigger(); }));
+  unchanged();
 }

@@ -123,15 +123,15 @@ TEST_F(Recommend, ButtonStates) {
     EXPECT_TRUE(b.updateUndo);
     EXPECT_TRUE(b.enableStripRoads && b.enableRegeneration && b.enableSelection && b.enableSelectionOrGap);
     EXPECT_FALSE(b.enableThinning || b.enableSpeciesRemoval || b.enableCorridors);
-    EXPECT_EQ(b.timePointItem, 1);
-    EXPECT_EQ(RecommendationButtons(stand, 0, true, false).timePointItem, 0);
-    EXPECT_EQ(RecommendationButtons(stand, 0, false, true).timePointItem, -1);
-    // Phase 1 a growing step: only the time point and the visibility.
+    EXPECT_EQ(b.cuttingStageItem, 1);
+    EXPECT_EQ(RecommendationButtons(stand, 0, true, false).cuttingStageItem, 0);
+    EXPECT_EQ(RecommendationButtons(stand, 0, false, true).cuttingStageItem, -1);
+    // Phase 1 a growing step: only the cutting stage and the visibility.
     Slot(stand, 1, 20.0f, 20.0f, 18.0f, 500, 10);
     b = RecommendationButtons(stand, 1, true, false);
     EXPECT_TRUE(b.apply);
     EXPECT_FALSE(b.measuredState);
-    EXPECT_EQ(b.timePointItem, 0);
+    EXPECT_EQ(b.cuttingStageItem, 0);
     EXPECT_TRUE(b.updateVisibility);
     // Phase 1 a cutting: nothing.
     Slot(stand, 1, 20.0f, 20.0f, 18.0f, 500, 0);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -43,7 +44,11 @@ class MainWindowTest : public ProgramWindowsTest {
   data& ActivateStand(std::unique_ptr<data> stand, int stage, int level = 3) {
     TheSession->CurrentStand = std::move(stand);
     IntroForm->hide();
-    ActForm->ListBox3->setCurrentRow(stage);
+    {
+      // Set as the stand loading sets it, without the list's handler.
+      const QSignalBlocker block(ActForm->ListBox3);
+      ActForm->ListBox3->setCurrentRow(stage);
+    }
     ActForm->ArrangeMainWindow(true);
     ActForm->SetStartupPanelsVisibility(true);
     ActForm->UpdateView(level);
