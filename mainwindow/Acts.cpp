@@ -198,7 +198,7 @@ void TActForm::CreatePages() {
   // the note that takes its place when recommendations are switched off.
   Panel12 = MakeButton(Panel3, "Panel12");
   Panel12->setFont(PixelFont(QStringLiteral("Calibri"), 13, true));
-  SetRoleColor(Panel12, QPalette::Button, PaletteColor(20));
+  SetRoleColor(Panel12, QPalette::Button, PaletteColor(27));
   SetRoleColor(Panel12, QPalette::ButtonText, QColor(255, 255, 255));
   Panel12->hide();
   connect(Panel12, &QPushButton::clicked, this, [this] { Panel12Click(); });

@@ -477,6 +477,12 @@ class TActForm : public QMainWindow, public StandHost {
   // development class; the legend rows.
   void ApplyDevelopmentClassState(int developmentClass);
   void PlaceSpeciesLegend();
+  // The legend's dots and names in their columns, each name as wide as its
+  // text.
+  void PlaceSpeciesLegendColumns();
+  // The measured picture of the stand view with its labels and option
+  // controls, hidden while the picture is drawn again.
+  void SetBeforeViewControlsVisible(bool visible);
   // The overview mode of the two view boxes (0 standing, 1 removal,
   // 2 mortality).
   int OverviewModeOf() const;

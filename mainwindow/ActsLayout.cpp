@@ -101,7 +101,8 @@ void TActForm::LayoutMainWindow() {
   QFont cardFont(QStringLiteral("Calibri"));
   cardFont.setPointSize(small ? 9 : 10);
   for (QLabel* l : {Label10, Label4, Label16, Label11, Label15}) l->setFont(cardFont);
-  QFont listFont(h == 700 && w < 1200 ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"));
+  const bool narrowFont = UsesNarrowFont(w, h);
+  QFont listFont(narrowFont ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"));
   listFont.setPointSize(small ? 9 : 10);
   if (h == 700 && w < 1100) listFont.setPointSize(listFont.pointSize() - 1);
   ListBox1->setFont(listFont);
@@ -112,6 +113,7 @@ void TActForm::LayoutMainWindow() {
   QFont newForestFont(h == 700 ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"));
   newForestFont.setPointSize(10);
   Label40->setFont(newForestFont);
+  Label6->setFont(PixelFont(narrowFont ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"), 13, true));
 
   // Stand card: the info labels on the left, the cutting stage and the
   // operation buttons to their right, save and undo at the bottom.
