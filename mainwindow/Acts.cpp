@@ -109,8 +109,8 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
 void TActForm::CreateStandCard() {
   Panel1 = MakePanel(Client, "Panel1", 7);
   Image4 = MakeLabel(Panel1, "Image4");
+  // The frame around the cutting-stage list, drawn by the view.
   Image8 = MakeLabel(Panel1, "Image8");
-  Image8->setFrameShape(QFrame::Box);
   for (QLabel** l : {&Label10, &Label4, &Label16, &Label11, &Label15}) *l = new QLabel(Panel1);
   Label10->setObjectName(QStringLiteral("Label10"));
   Label4->setObjectName(QStringLiteral("Label4"));

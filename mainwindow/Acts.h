@@ -194,6 +194,12 @@ class TActForm : public QMainWindow, public StandHost {
   void MainWindowTitleText();
   void ResetEstatePanel(const QString& fileName, const QString& folder);
   void PageControl2Change();
+  // The frame around the cutting-stage list, drawn on the card's colour.
+  void DrawCardFrame(const QColor& pen);
+  // The two stand-view pages shown while the cutting-stage list is enabled,
+  // hidden (the overview page active) while it is not; with them shown the
+  // page of activeIndex is made active.
+  void SetStandViewTabsVisible(bool visible, int overviewIndex, int activeIndex);
   // The card labels and the operation controls shown or hidden together.
   void SetStandCardLabelsVisible(bool visible);
   void SetOperationControlsVisible(bool visible);

@@ -153,15 +153,18 @@ void TActForm::LayoutMainWindow() {
     thinningGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
     if (i < 3) finalGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
   }
-  // Bottom row: save, undo, report and timber sale side by side; the
-  // new-forest button under the stand card picture; help at the right.
+  // Bottom row: save, undo and report side by side; the new-forest button
+  // under the stand card picture; help at the right. The timber-sale panel
+  // above the row, under the info labels (its left and width follow its
+  // caption, set with it).
   const int bottom = band - pad - rowHeight;
   int left = pad;
-  for (QPushButton* b : {Panel10, Button12, Button3, Panel11}) {
+  for (QPushButton* b : {Panel10, Button12, Button3}) {
     const int w = qMax(small ? 80 : 88, b->sizeHint().width() + 6);
     b->setGeometry(left, bottom, w, rowHeight);
     left += w + 6;
   }
+  Panel11->setGeometry(Panel11->x(), bottom - rowHeight - 8, Panel11->width(), rowHeight);
   // The stand card picture fills the rest of the card right of the buttons.
   const int cardLeft = buttonLeft + buttonWidth + 10;
   Image4->setGeometry(cardLeft, 4, qMax(0, Panel1->width() - cardLeft - 8), qMax(0, bottom - 10));
