@@ -110,8 +110,8 @@ TActForm::TActForm(QWidget* parent) : QMainWindow(parent) {
 void TActForm::CreateStandCard() {
   Panel1 = MakePanel(Client, "Panel1", 7);
   Image4 = MakeLabel(Panel1, "Image4");
+  // The frame around the cutting-stage list, drawn by the view.
   Image8 = MakeLabel(Panel1, "Image8");
-  Image8->setFrameShape(QFrame::Box);
   for (QLabel** l : {&Label10, &Label4, &Label16, &Label11, &Label15}) *l = new QLabel(Panel1);
   Label10->setObjectName(QStringLiteral("Label10"));
   Label4->setObjectName(QStringLiteral("Label4"));
@@ -202,7 +202,7 @@ void TActForm::CreatePages() {
   // the note that takes its place when recommendations are switched off.
   Panel12 = MakeButton(Panel3, "Panel12");
   Panel12->setFont(PixelFont(QStringLiteral("Calibri"), 13, true));
-  SetRoleColor(Panel12, QPalette::Button, PaletteColor(20));
+  SetRoleColor(Panel12, QPalette::Button, PaletteColor(27));
   SetRoleColor(Panel12, QPalette::ButtonText, QColor(255, 255, 255));
   Panel12->hide();
   connect(Panel12, &QPushButton::clicked, this, [this] { Panel12Click(); });

@@ -194,6 +194,12 @@ class TActForm : public QMainWindow, public StandHost {
   void MainWindowTitleText();
   void ResetEstatePanel(const QString& fileName, const QString& folder);
   void PageControl2Change();
+  // The frame around the cutting-stage list, drawn on the card's colour.
+  void DrawCardFrame(const QColor& pen);
+  // The two stand-view pages shown while the cutting-stage list is enabled,
+  // hidden (the overview page active) while it is not; with them shown the
+  // page of activeIndex is made active.
+  void SetStandViewTabsVisible(bool visible, int overviewIndex, int activeIndex);
   // The card labels and the operation controls shown or hidden together.
   void SetStandCardLabelsVisible(bool visible);
   void SetOperationControlsVisible(bool visible);
@@ -484,6 +490,12 @@ class TActForm : public QMainWindow, public StandHost {
   // development class; the legend rows.
   void ApplyDevelopmentClassState(int developmentClass);
   void PlaceSpeciesLegend();
+  // The legend's dots and names in their columns, each name as wide as its
+  // text.
+  void PlaceSpeciesLegendColumns();
+  // The measured picture of the stand view with its labels and option
+  // controls, hidden while the picture is drawn again.
+  void SetBeforeViewControlsVisible(bool visible);
   // The overview mode of the two view boxes (0 standing, 1 removal,
   // 2 mortality).
   int OverviewModeOf() const;

@@ -80,11 +80,9 @@ void TActForm::setButtonState(int phase, int mode, bool busy) {
     ButtonStates states = OperationButtonStates();
     const ButtonRuleEffects fx = ApplyButtonRule(states, *stand, phase, mode, IsThinningStageChosen());
     SetOperationButtonStates(states);
-    if (fx.unknownKind) {
-      // A step name no dialog writes (a foreign stand file): reported when
-      // the step is made or undone, not at every replay.
-      if (busy) SystemMessageBox(QStringLiteral("setButtonState"), QStringLiteral("nothing"), false);
-    }
+    // A step name no dialog writes (a foreign stand file) changes no button
+    // and is reported whenever the rules meet it, the replay included.
+    if (fx.unknownKind) SystemMessageBox(QStringLiteral("setButtonState"), QStringLiteral("nothing"), false);
     ApplyStandEffects(*stand, fx);
     if (fx.regeneration) {
       Label40->setVisible(fx.newForestVisible);

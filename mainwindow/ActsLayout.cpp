@@ -101,7 +101,8 @@ void TActForm::LayoutMainWindow() {
   QFont cardFont(QStringLiteral("Calibri"));
   cardFont.setPointSize(small ? 9 : 10);
   for (QLabel* l : {Label10, Label4, Label16, Label11, Label15}) l->setFont(cardFont);
-  QFont listFont(h == 700 && w < 1200 ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"));
+  const bool narrowFont = UsesNarrowFont(w, h);
+  QFont listFont(narrowFont ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"));
   listFont.setPointSize(small ? 9 : 10);
   if (h == 700 && w < 1100) listFont.setPointSize(listFont.pointSize() - 1);
   ListBox1->setFont(listFont);
@@ -112,6 +113,7 @@ void TActForm::LayoutMainWindow() {
   QFont newForestFont(h == 700 ? QStringLiteral("Calibri Light") : QStringLiteral("Calibri"));
   newForestFont.setPointSize(10);
   Label40->setFont(newForestFont);
+  Label6->setFont(PixelFont(narrowFont ? QStringLiteral("Arial Narrow") : QStringLiteral("Calibri"), 13, true));
 
   // Stand card: the info labels on the left, the cutting stage and the
   // operation buttons to their right, save and undo at the bottom.
@@ -151,15 +153,18 @@ void TActForm::LayoutMainWindow() {
     thinningGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
     if (i < 3) finalGroup[i]->setGeometry(buttonLeft, pad + i * (rowHeight + 4), buttonWidth, rowHeight);
   }
-  // Bottom row: save, undo, report and timber sale side by side; the
-  // new-forest button under the stand card picture; help at the right.
+  // Bottom row: save, undo and report side by side; the new-forest button
+  // under the stand card picture; help at the right. The timber-sale panel
+  // above the row, under the info labels (its left and width follow its
+  // caption, set with it).
   const int bottom = band - pad - rowHeight;
   int left = pad;
-  for (QPushButton* b : {Panel10, Button12, Button3, Panel11}) {
+  for (QPushButton* b : {Panel10, Button12, Button3}) {
     const int w = qMax(small ? 80 : 88, b->sizeHint().width() + 6);
     b->setGeometry(left, bottom, w, rowHeight);
     left += w + 6;
   }
+  Panel11->setGeometry(Panel11->x(), bottom - rowHeight - 8, Panel11->width(), rowHeight);
   // The stand card picture fills the rest of the card right of the buttons.
   const int cardLeft = buttonLeft + buttonWidth + 10;
   Image4->setGeometry(cardLeft, 4, qMax(0, Panel1->width() - cardLeft - 8), qMax(0, bottom - 10));

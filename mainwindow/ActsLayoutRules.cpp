@@ -1,5 +1,7 @@
 #include "mainwindow/ActsLayoutRules.h"
 
+#include <algorithm>
+
 #include "platform/Numbers.h"
 #include "texts/Actlan.h"
 
@@ -57,6 +59,51 @@ DotMapSize DotMapSizeFor(int width, int height) {
   }
   if (width < 1300) return {510, 0.68, -20, -13};
   return {560, 0.54, 16, 18};
+}
+
+namespace {
+constexpr int kLowerChartLeast = 170;
+}  // namespace
+
+OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int mapWidth) {
+  const bool small = windowWidth > 0 && windowWidth < 1100;
+  OverviewPagePlaces p;
+  p.columnWidth = small ? 134 : 150;
+  p.columnLeft = panelWidth - p.columnWidth - 8;
+  const int shared = p.columnLeft;
+  const int margin = small ? 8 : 14;
+  p.chart4Width = shared - 2 * margin - (mapWidth + 8);
+  // Never so narrow that the footer's lines (up to 32 characters of 8-pixel
+  // Courier New and its margins) are cut.
+  p.chart3Width = small ? std::max(p.chart4Width - 48, std::min(p.chart4Width, kLowerChartLeast)) : p.chart4Width;
+  const auto centred = [&](int chartWidth) {
+    return platform::TruncToInt((shared - (mapWidth + chartWidth + 8)) * 0.5);
+  };
+  p.afterMapLeft = centred(p.chart4Width);
+  p.measuredMapLeft = centred(p.chart3Width);
+  p.chart4Left = p.afterMapLeft + mapWidth + 8;
+  p.chart3Left = p.measuredMapLeft + mapWidth + 8;
+  return p;
+}
+
+OverviewChartFonts OverviewChartFontsFor(int width, int height) {
+  if (height != 700 || width >= 1200) return {};
+  if (width < 1100) return {7, 7, 8};
+  return {0, 0, 9};
+}
+
+bool UsesNarrowFont(int width, int height) { return height == 700 && width < 1200; }
+
+StandViewTabs StandViewTabsFor(bool listEnabled, bool secondPageVisible, int overviewIndex, int activeIndex) {
+  const int s = overviewIndex == 2 ? 1 : 0;
+  StandViewTabs t;
+  t.change = secondPageVisible != listEnabled;
+  t.first = 1 - s;
+  t.second = 2 - s;
+  t.visible = listEnabled;
+  // The second page is hidden afterwards exactly when the list is disabled.
+  t.active = listEnabled ? activeIndex : overviewIndex;
+  return t;
 }
 
 int MainWindowTop(int screenHeight, int windowHeight, int menuBarHeight) {

@@ -30,6 +30,61 @@ struct DotMapSize {
 };
 DotMapSize DotMapSizeFor(int width, int height);
 
+// The overview page from left to right: the dot maps, the charts beside
+// them and the column of the page's options at the right edge. Each map is
+// centred with its chart in the part of the page left of the options (the
+// measured map: left = trunc((that width - (map width + Chart3 width + 8)) x
+// 0.5)), its chart 8 pixels right of it. The upper chart takes the room that
+// leaves a margin of 14 pixels (8 below 1100 wide) on either side, the
+// options beyond the right one; the lower
+// chart is as wide, 48 pixels narrower below 1100 wide, but never narrower
+// than 170 pixels (its footer's longest lines) unless the upper one is.
+struct OverviewPagePlaces {
+  int afterMapLeft = 0;     // Image11, with Chart4 beside it
+  int measuredMapLeft = 0;  // Image13, with Chart3 beside it
+  int chart4Left = 0;
+  int chart4Width = 0;
+  int chart3Left = 0;
+  int chart3Width = 0;
+  int columnLeft = 0;       // the options
+  int columnWidth = 0;
+  bool operator==(const OverviewPagePlaces&) const = default;
+};
+OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int mapWidth);
+
+// Point sizes of the overview charts' texts in the small windows of 700
+// pixels height (0: the chart's own size): below 1100 wide the heading and
+// the value marks at 7 points and the bar names under the species chart's
+// bars at 8; from 1100 to 1199 wide those bar names at 9.
+struct OverviewChartFonts {
+  int headingPoints = 0;
+  int markPoints = 0;
+  int barNamePoints = 0;
+  bool operator==(const OverviewChartFonts&) const = default;
+};
+OverviewChartFonts OverviewChartFontsFor(int width, int height);
+// The caption over the dot maps takes the narrow font in a window 700 high
+// and below 1200 wide (as the stand list does).
+bool UsesNarrowFont(int width, int height);
+
+// The stand-view pages follow the cutting-stage list: a treeless area or a
+// small seedling stand (the list disabled) has no stand pictures, so its two
+// picture pages are hidden and the overview page becomes the active one;
+// with the list enabled again they come back and the page that was active
+// when this is applied (its index) is made active again. The two pages are
+// the ones beside the overview page (indices 0 and 1 when the overview page
+// is the third, else 1 and 2); they change only when the second page's
+// visibility differs from the list's state.
+struct StandViewTabs {
+  bool change = false;  // pages `first` and `second` take `visible`
+  int first = 0;
+  int second = 1;
+  bool visible = true;
+  int active = 0;       // the page made active
+  bool operator==(const StandViewTabs&) const = default;
+};
+StandViewTabs StandViewTabsFor(bool listEnabled, bool secondPageVisible, int overviewIndex, int activeIndex);
+
 // Main window and start window places.
 int MainWindowTop(int screenHeight, int windowHeight, int menuBarHeight);
 int MainWindowLeft(int screenWidth, int windowWidth);

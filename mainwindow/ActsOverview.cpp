@@ -4,6 +4,7 @@
 // page's switches.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QImage>
@@ -73,7 +74,7 @@ QFrame* MapFrame(QWidget* parent, const char* name) {
 QLabel* LegendDot(QWidget* parent, const char* name, int species) {
   auto* l = new QLabel(QString::fromUtf8("●"), parent);
   l->setObjectName(QLatin1String(name));
-  l->setFont(PixelFont(QStringLiteral("Arial"), 13));
+  l->setFont(PixelFont(QStringLiteral("Arial"), 9));
   SetRoleColor(l, QPalette::WindowText, SpeciesColor(species));
   return l;
 }
@@ -110,7 +111,9 @@ void TActForm::CreateOverviewPage() {
   Label3 = PageLabel(Panel3, "Label3", small);
   const std::pair<QLabel**, const char*> names[] = {
       {&Label33, "Label33"}, {&Label32, "Label32"}, {&Label31, "Label31"}, {&Label25, "Label25"}, {&Label26, "Label26"}};
-  for (const auto& [label, name] : names) *label = PageLabel(Panel3, name, small);
+  // The legend's rows lie their label's height - 4 apart under the measured
+  // map: a small letter lets five rows fit under it in every window.
+  for (const auto& [label, name] : names) *label = PageLabel(Panel3, name, PixelFont(QStringLiteral("Calibri"), 9));
   Label34 = LegendDot(Panel3, "Label34", SpeciesPine);
   Label35 = LegendDot(Panel3, "Label35", SpeciesSpruce);
   Label36 = LegendDot(Panel3, "Label36", SpeciesBirch);
@@ -188,28 +191,31 @@ void TActForm::LayoutOverviewPage() {
   const int mapHeight = mapWidth / 4;
   const int afterTop = platform::TruncToInt((h * 0.5 - mapHeight) * size.f + size.d1);
   const int beforeTop = h - (afterTop + mapHeight) + size.d2;
-  const int left = MainWindowWidth > 0 && MainWindowWidth < 1100 ? 8 : 14;
+  // The maps centred beside the charts, the options in a column at the
+  // right edge.
+  const OverviewPagePlaces places = OverviewPagePlacesFor(w, MainWindowWidth, mapWidth);
+  const int left = places.afterMapLeft;
   Image11->setGeometry(left, afterTop, mapWidth, mapHeight);
-  Image13->setGeometry(left, beforeTop, mapWidth, mapHeight);
+  Image13->setGeometry(places.measuredMapLeft, beforeTop, mapWidth, mapHeight);
   Image111->setGeometry(left - 4, afterTop - 4, mapWidth + 8, mapHeight + 8);
-  Image131->setGeometry(left - 4, beforeTop - 4, mapWidth + 8, mapHeight + 8);
+  Image131->setGeometry(places.measuredMapLeft - 4, beforeTop - 4, mapWidth + 8, mapHeight + 8);
 
   // The captions over the maps, the steps under the after map.
   const int line = Label43->fontMetrics().height() + 2;
   Label6->setGeometry(left - 4, 4, mapWidth + 8, Label6->fontMetrics().height() + 2);
   Label43->setGeometry(left - 4, qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line), mapWidth + 8, line);
   Label3->setGeometry(left - 4, afterTop + mapHeight + 6, mapWidth + 8, Label3->fontMetrics().height() + 2);
-  Label17->setGeometry(left - 4, beforeTop - 6 - line, mapWidth + 8, line);
+  Label17->setGeometry(places.measuredMapLeft - 4, beforeTop - 6 - line, mapWidth + 8, line);
 
-  // The options in a column at the right edge, the charts between it and
-  // the maps.
-  const int column = MainWindowWidth > 0 && MainWindowWidth < 1100 ? 134 : 150;
-  const int columnLeft = w - column - 8;
-  const int chartLeft = left + mapWidth + (column < 150 ? 10 : 16);
-  const int chartWidth = qMax(120, columnLeft - 10 - chartLeft);
+  const int column = places.columnWidth;
+  const int columnLeft = places.columnLeft;
   const int half = h / 2;
-  Chart4->setGeometry(chartLeft, 4, chartWidth, half - 6);
-  Chart3->setGeometry(chartLeft, half + 2, chartWidth, h - half - 6);
+  Chart4->setGeometry(places.chart4Left, 4, places.chart4Width, half - 6);
+  Chart3->setGeometry(places.chart3Left, half + 2, places.chart3Width, h - half - 6);
+  // The charts' texts in the small windows.
+  const OverviewChartFonts fonts = OverviewChartFontsFor(MainWindowWidth, MainWindowHeight);
+  Chart3->SetSmallWindowFonts(fonts);
+  Chart4->SetSmallWindowFonts(fonts);
 
   BitBtn3->setGeometry(w - 8 - 64, 4, 64, 24);
   int y = afterTop - 4;
@@ -234,7 +240,7 @@ void TActForm::LayoutOverviewPage() {
   const int groupHeight = RadioGroup5->sizeHint().height();
   RadioGroup4->setGeometry(columnLeft, h - 6 - groupHeight, column, groupHeight);
   RadioGroup5->setGeometry(columnLeft, RadioGroup4->y() - 4 - groupHeight, column, groupHeight);
-  PlaceSpeciesLegend();
+  PlaceSpeciesLegendColumns();
   PlaceRecommendationPanel();
 }
 
@@ -249,26 +255,31 @@ void TActForm::PlaceSpeciesLegend() {
   if (!Label33) return;
   const ::data* stand = OpenedStand();
   std::array<int, 5> stems{};
-  std::array<int, 5> widths{};
+  for (int k = 0; k < 5; ++k) stems[static_cast<std::size_t>(k)] = stand ? stand->SpeciesValue(k, 10) : 0;
   QLabel* namesOf[5] = {Label33, Label32, Label31, Label25, Label26};
   QLabel* dotsOf[5] = {Label34, Label35, Label36, Label351, Label361};
+  // The names are written with the legend texts of the after map.
+  for (QLabel* name : namesOf) name->clear();
+  const std::array<LegendRow, 5> rows = SpeciesLegendRows(stems, Image131->y() + Image131->height(),
+                                                          Label33->fontMetrics().height(), Label34->fontMetrics().height());
   for (int k = 0; k < 5; ++k) {
-    const auto sk = static_cast<std::size_t>(k);
-    stems[sk] = stand ? stand->SpeciesValue(k, 10) : 0;
-    namesOf[k]->adjustSize();
-    widths[sk] = namesOf[k]->width();
-    dotsOf[k]->adjustSize();
+    const LegendRow& r = rows[static_cast<std::size_t>(k)];
+    namesOf[k]->move(namesOf[k]->x(), r.nameTop);
+    dotsOf[k]->move(dotsOf[k]->x(), r.dotTop);
+    namesOf[k]->setVisible(r.visible);
+    dotsOf[k]->setVisible(r.visible);
   }
-  const std::array<LegendPlace, 5> places = SpeciesLegendPlaces(stems, widths, Image131->x(), Label34->width(), 14);
-  const int top = Image131->y() + Image131->height() + 1;
-  for (int k = 0; k < 5; ++k) {
-    const LegendPlace& p = places[static_cast<std::size_t>(k)];
-    QLabel* name = namesOf[k];
-    QLabel* dot = dotsOf[k];
-    name->move(p.nameLeft, top);
-    dot->move(p.dotLeft, top + (name->height() - dot->height()) / 2);
-    dot->setVisible(p.visible);
-    name->setVisible(p.visible);
+  PlaceSpeciesLegendColumns();
+}
+
+void TActForm::PlaceSpeciesLegendColumns() {
+  if (!Label33) return;
+  for (QLabel* dot : {Label34, Label35, Label36, Label351, Label361}) dot->adjustSize();
+  const LegendColumns c = SpeciesLegendColumns(Image131->x(), Label34->width());
+  for (QLabel* dot : {Label34, Label35, Label36, Label351, Label361}) dot->move(c.dotLeft, dot->y());
+  for (QLabel* name : {Label33, Label32, Label31, Label25, Label26}) {
+    name->adjustSize();
+    name->move(c.nameLeft, name->y());
   }
 }
 
@@ -314,7 +325,7 @@ void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
     RefreshOverviewCharts(before ? 0 : phase, before ? Chart3 : Chart4);
     if (!before) {
       RefreshOverviewHeaderTexts(phase);
-      PlaceSpeciesLegend();
+      PlaceSpeciesLegendColumns();
     }
   }
   Label6->setText(DotMapCaption(stand->TitleText(2), map.enlarged));
@@ -347,6 +358,12 @@ void TActForm::ApplyDevelopmentClassState(int developmentClass) {
     }
     UpdateOperationButtonsVisibility(false);
   }
+}
+
+void TActForm::SetBeforeViewControlsVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Image3, Label1, Label18, Label19, Label21, Label111, ComboBox28,
+                                                    Label999, CheckBox21, CheckBox16, Label22})
+    w->setVisible(visible);
 }
 
 // ---- Modes and captions ----------------------------------------------------------

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "mainwindow/Acts.h"
+#include "mainwindow/StandPicture.h"
 #include "estate/StandTextsRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
@@ -178,8 +179,9 @@ void TActForm::ClearStandViewLabels() {
 void TActForm::RefreshStandViewTexts(bool full) {
   ::data* stand = OpenedStand();
   if (!stand) return;
+  // The after rows are refreshed while the after-picture shows.
   if (full) ShowInitialStateTexts();
-  else if (CurrentPhase() > 0) RefreshAfterStateTexts(false);
+  else if (Image1->isVisibleTo(Panel6)) RefreshAfterStateTexts(false);
   const HeadingRow row = MeasuredHeadingRow(*stand, CurrentStandViewState());
   Label1->setText(row.group);
   Label111->setText(row.values);
@@ -198,8 +200,6 @@ void TActForm::RefreshAfterStateTexts(bool withDescriptions) {
   Label5->setText(row.group);
   Label222->setText(row.values);
   Label555->setText(row.values);
-  Image6->show();
-  Image7->show();
   ArrangeHeadingLabels();
   ColourHeadingLabels(removal);
 }
@@ -316,18 +316,35 @@ void TActForm::RedrawStandViewForOption(int option) {
     UpdateCarbonBoxEnabled();
     return;
   }
-  // The pictures of both pages are drawn again for the new filter or season.
-  BeforePictureDirty = true;
-  AfterPictureDirty = true;
-  CloseBeforePictureDirty = true;
-  CloseAfterPictureDirty = true;
+  // Both pictures of the stand view drawn again for the new tree group or
+  // season, the measured one with its controls hidden meanwhile.
+  const bool removal = CheckBox33->isChecked();
+  if (option == 2) Image6->hide();
+  SetBeforeViewControlsVisible(false);
+  CheckBox33->hide();
+  DrawAfterPicture(this, removal, false);
+  DrawStandPictureInto(this, Image3, true, false, false);
+  SetBeforeViewControlsVisible(true);
   if (option == 1) {
     RefreshAfterStateTexts(true);
     RefreshStandViewTexts(true);
   }
-  if (option == 2) ColourAfterStateLabels();
+  const bool afterShown = Image1->isVisibleTo(Panel6);
+  CheckBox33->setVisible(afterShown);
+  if (option == 2) {
+    ColourAfterStateLabels();
+    if (afterShown && !CheckBox33->isChecked()) {
+      const QColor colour = Label18->palette().color(QPalette::WindowText);
+      for (QLabel* l : {Label8, Label27, Label21, Label28}) SetRoleColor(l, QPalette::WindowText, colour);
+    }
+    // The marker comes back with the after-picture it points at.
+    Image6->setVisible(afterShown);
+  }
+  // The close-up page draws its pictures anew when shown.
+  CloseAfterPictureDirty = true;
+  CloseBeforePictureDirty = true;
   UpdateCarbonBoxEnabled();
-  UpdateView(0);
+  ClearFocus(this);
 }
 
 void TActForm::ComboBox28Change() {
@@ -355,11 +372,11 @@ void TActForm::CheckBox33Click() {
     if (RemovedStemCount(*stand) > 0) {
       UpdateCarbonBoxEnabled();
       RefreshStandViewTexts(false);
-      AfterPictureDirty = true;
-      CloseAfterPictureDirty = true;
+      // The after-picture with or without the removal, the close-up's at
+      // its next showing.
+      DrawAfterPicture(this, CheckBox33->isChecked(), true);
       RefreshAfterStateTexts(true);
       ColourAfterStateLabels();
-      UpdateView(0);
     } else if (CheckBox33->isChecked()) {
       ShowNoRemovalNotice(CheckBox33);
     }
@@ -399,9 +416,7 @@ void TActForm::ShowTimberSalePanel(int phase) {
   Panel11->setText(t.caption);
   SetRoleColor(Panel11, QPalette::Button, PaletteColor(t.hasRemoval ? 1 : 7));
   SetRoleColor(Panel11, QPalette::ButtonText, t.hasRemoval ? QColor(Qt::black) : ColorFromBgr(0x808080));
-  // The panel keeps its place in the card's bottom row; it grows with its
-  // caption.
-  Panel11->resize(qMax(Panel11->width(), Panel11->sizeHint().width() + 6), Panel11->height());
+  Panel11->setGeometry(t.left, Panel11->y(), t.width, Panel11->height());
   ShowStandInfoLabels(t.removal);
 }
 

@@ -2,15 +2,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
+#include "mainwindow/ActsLayoutRules.h"
 #include "operations/Inc.h"
 #include "mainwindow/StandPicture.h"
+#include "ui/StandPicture.h"
 #include "estate/Trade.h"
 #include "model/Data.h"
 #include "model/Names.h"
@@ -73,7 +77,8 @@ void TActForm::UpdateMainWindow(int phase) {
     ShowSaveState(false);
     Panel2->update();
     Panel9->update();
-    for (QLabel* l : {Image4, Image8}) l->clear();
+    Image4->clear();
+    DrawCardFrame(Panel1->palette().color(QPalette::Window));
     ClearStandViewLabels();
     for (QWidget* w : std::initializer_list<QWidget*>{CheckBox10, CheckBox4, CheckBox33, CheckBox21, Label22, CheckBox16})
       w->hide();
@@ -82,11 +87,15 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox4->setChecked(false);
     for (QWidget* w : std::initializer_list<QWidget*>{Image1, Image9, Image3, Image10}) w->hide();
     ComboBox28->hide();
+    BitBtn6->hide();
+    PageControl2->update();
     ShowNewForestButton(false);
     Label40->hide();
     BeforePictureDirty = true;
     CloseBeforePictureDirty = true;
-    // A loaded stand shows the pictures after its recorded steps at once.
+    // A loaded stand shows the pictures after its recorded steps at once
+    // (without these two it would show them only after its next step, and
+    // meanwhile whatever an earlier stand left unconsumed).
     AfterPictureDirty = true;
     CloseAfterPictureDirty = true;
     CheckBox15->hide();
@@ -140,10 +149,30 @@ void TActForm::UpdateMainWindow(int phase) {
     if (PageControl2->currentWidget() == TabSheet6) platform::Pause(300);
     return;
   }
-  // Phase-dependent part.
+  // Phase-dependent part: the card's frame, the cutting-stage list by the
+  // development class and the stand-view pages with it.
+  DrawCardFrame(Image14->palette().color(QPalette::WindowText));
   if (stand) ApplyDevelopmentClassState(stand->DevelopmentClass());
+  SetStandViewTabsVisible(ListBox3->isEnabled(), PageControl2->indexOf(TabSheet6), PageControl2->currentIndex());
   MainWindowTitleText();
   SetMainWindowMode(1);
+}
+
+void TActForm::DrawCardFrame(const QColor& pen) {
+  QImage frame(qMax(1, Image8->width()), qMax(1, Image8->height()), QImage::Format_RGB32);
+  DrawCanvasFrame(frame, Panel1->palette().color(QPalette::Window), pen, 0);
+  Image8->setPixmap(QPixmap::fromImage(frame));
+}
+
+void TActForm::SetStandViewTabsVisible(bool visible, int overviewIndex, int activeIndex) {
+  const StandViewTabs t = StandViewTabsFor(visible, PageControl2->isTabVisible(1), overviewIndex, activeIndex);
+  // The window changes its pages here; that is no page change of the user.
+  const QSignalBlocker block(PageControl2);
+  if (t.change) {
+    PageControl2->setTabVisible(t.first, t.visible);
+    PageControl2->setTabVisible(t.second, t.visible);
+  }
+  PageControl2->setCurrentIndex(t.active);
 }
 
 void TActForm::SetStandCardLabelsVisible(bool visible) {

@@ -87,17 +87,22 @@ QString DotMapCaption(const QString& standTitle, bool note) {
   return caption;
 }
 
-std::array<LegendPlace, 5> SpeciesLegendPlaces(const std::array<int, 5>& stems, const std::array<int, 5>& nameWidths,
-                                               int left, int dotWidth, int gap) {
-  std::array<LegendPlace, 5> places{};
-  int x = left;
-  for (std::size_t k = 0; k < places.size(); ++k) {
+std::array<LegendRow, 5> SpeciesLegendRows(const std::array<int, 5>& stems, int top, int nameHeight, int dotHeight) {
+  const bool all = std::all_of(stems.begin(), stems.end(), [](int n) { return n > 0; });
+  std::array<LegendRow, 5> rows{};
+  int y = top - (all ? 1 : 0);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
     if (stems[k] <= 0) continue;
-    LegendPlace& p = places[k];
-    p.visible = true;
-    p.dotLeft = x;
-    p.nameLeft = x + dotWidth + 5;
-    x = p.nameLeft + nameWidths[k] + gap;
+    LegendRow& r = rows[k];
+    r.visible = true;
+    r.nameTop = y + (!all && k > 0 ? 1 : 0);
+    r.dotTop = platform::TruncToInt(r.nameTop + 1 - (dotHeight - nameHeight) * 0.8);
+    y = r.nameTop + nameHeight - 4;
   }
-  return places;
+  return rows;
+}
+
+LegendColumns SpeciesLegendColumns(int frameLeft, int dotWidth) {
+  const int dots = frameLeft - 2;
+  return {dots, dots + dotWidth + 5};
 }

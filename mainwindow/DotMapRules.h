@@ -67,16 +67,26 @@ DotMap TreeDotMap(const data& stand, bool before, const DotMapOptions& o);
 // with note (a log tree drawn larger) ", " and the big-dot note.
 QString DotMapCaption(const QString& standTitle, bool note);
 
-// One entry of the species legend, a row under the measured map.
-struct LegendPlace {
+// The species legend: a column of rows under the measured map's frame, one
+// row for each of pine .. alder that has stems, each a coloured dot and the
+// species name. The rows start at the frame's bottom edge (one pixel higher
+// when all five species are present) and lie the name label's height - 4
+// apart; a species without stems has no row, those below it close up, and
+// when not all five are present every row after pine's lies one pixel lower.
+// The dot label stands 0.8 of its extra height above the name label's top
+// + 1.
+struct LegendRow {
   bool visible = false;
+  int nameTop = 0;
+  int dotTop = 0;
+  bool operator==(const LegendRow&) const = default;
+};
+std::array<LegendRow, 5> SpeciesLegendRows(const std::array<int, 5>& stems, int top, int nameHeight, int dotHeight);
+// The legend's columns: the dots 2 pixels left of the frame's left edge, the
+// names 5 pixels right of the dots.
+struct LegendColumns {
   int dotLeft = 0;
   int nameLeft = 0;
-  bool operator==(const LegendPlace&) const = default;
+  bool operator==(const LegendColumns&) const = default;
 };
-// Entries for pine .. alder from the stems per hectare of each species and
-// the widths of their names: from left, each a dot and its name 5 pixels
-// right of it, the next entry gap pixels after the name; a species without
-// stems has no entry and those after it close up.
-std::array<LegendPlace, 5> SpeciesLegendPlaces(const std::array<int, 5>& stems, const std::array<int, 5>& nameWidths,
-                                               int left, int dotWidth, int gap);
+LegendColumns SpeciesLegendColumns(int frameLeft, int dotWidth);

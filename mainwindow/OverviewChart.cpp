@@ -7,6 +7,16 @@
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
+namespace {
+
+QFont PointFont(const QString& family, int points) {
+  QFont f(family);
+  f.setPointSize(points);
+  return f;
+}
+
+}  // namespace
+
 TOverviewChart::TOverviewChart(QWidget* parent, const QString& name, const QString& horizontalName,
                                const QString& verticalName)
     : QWidget(parent) {
@@ -36,14 +46,26 @@ void TOverviewChart::Prepare(const OverviewChartLayout& layout) {
   TEstateChart* c = ActiveSeries();
   // A narrow chart (the smallest windows) takes smaller letters.
   const bool narrow = width() < 260;
-  c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + (narrow ? 2 : 4)));
+  // The species chart's bar names take the small windows' size.
+  if (layout.vertical && fonts_.barNamePoints > 0)
+    c->SetTextFont(PointFont(QStringLiteral("Calibri"), fonts_.barNamePoints));
+  else
+    c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + (narrow ? 2 : 4)));
+  if (fonts_.headingPoints > 0) c->SetHeadFont(PointFont(QStringLiteral("Calibri"), fonts_.headingPoints));
+  if (fonts_.markPoints > 0) c->SetMarkFont(PointFont(QStringLiteral("Calibri"), fonts_.markPoints));
   c->SetValueRoom(narrow && !layout.vertical ? 1.55 : 0);
   c->SetFootAlignment(layout.footerCentred ? Qt::AlignHCenter : Qt::AlignLeft);
   if (layout.vertical) {
     c->SetAxisSpan(layout.bottomAxisStart, layout.bottomAxisEnd);
     c->SetBottomPercent(100 - layout.leftAxisEnd);
+  } else {
+    // The category axis of the horizontal bars is the left one.
+    c->SetMarginPercents(layout.topMargin, layout.bottomMargin);
+    c->SetPlotExtents(layout.leftAxisStart, layout.leftAxisEnd, layout.bottomAxisStart, layout.bottomAxisEnd);
   }
 }
+
+void TOverviewChart::SetSmallWindowFonts(const OverviewChartFonts& fonts) { fonts_ = fonts; }
 
 void TOverviewChart::Show(const OverviewChart& content) {
   TEstateChart* c = ActiveSeries();

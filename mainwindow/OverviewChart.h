@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "mainwindow/ActsLayoutRules.h"
 #include "mainwindow/OverviewChartRules.h"
 
 class TEstateChart;
@@ -27,6 +28,10 @@ class TOverviewChart : public QWidget {
   // Empties heading, footer and both series (the layout stays).
   void Clear();
   void SetBackColor(const QColor& colour);
+  // The heading, footer and value marks in the small windows' point sizes
+  // (0: the chart's own size), from the next Prepare and Show on.
+  void SetSmallWindowFonts(const OverviewChartFonts& fonts);
+  const OverviewChartFonts& SmallWindowFonts() const { return fonts_; }
   QColor BackColor() const { return back_; }
 
   const OverviewChartLayout& Layout() const { return layout_; }
@@ -45,6 +50,7 @@ class TOverviewChart : public QWidget {
   TEstateChart* horizontal_ = nullptr;
   TEstateChart* vertical_ = nullptr;
   OverviewChartLayout layout_;
+  OverviewChartFonts fonts_;
   QString valueFormat_;
   QColor back_;
 };

@@ -27,7 +27,10 @@ QLabel* TEstateChart::MakeLabel(const QString& suffix, Qt::Alignment alignment) 
 }
 
 TEstateChart::TEstateChart(QWidget* parent, const QString& name, bool horizontal)
-    : QChartView(parent), horizontal_(horizontal), textFont_(PixelFont(QStringLiteral("Calibri"), 11)) {
+    : QChartView(parent),
+      horizontal_(horizontal),
+      textFont_(PixelFont(QStringLiteral("Calibri"), 11)),
+      markFont_(textFont_) {
   setObjectName(name);
   setRenderHint(QPainter::Antialiasing);
   setFrameShape(QFrame::NoFrame);
@@ -105,6 +108,30 @@ void TEstateChart::SetBottomPercent(int bottomPercent) {
   PlaceMargins();
 }
 
+void TEstateChart::SetPlotExtents(int categoryStart, int categoryEnd, int valueStart, int valueEnd) {
+  categoryStart_ = categoryStart;
+  categoryEnd_ = categoryEnd;
+  valueStart_ = valueStart;
+  valueEnd_ = valueEnd;
+  PlaceMargins();
+}
+
+void TEstateChart::SetMarginPercents(int top, int bottom) {
+  marginTop_ = top;
+  marginBottom_ = bottom;
+  PlaceMargins();
+}
+
+void TEstateChart::SetHeadFont(const QFont& font) {
+  headLabel_->setFont(font);
+  PlaceMargins();
+}
+
+void TEstateChart::SetMarkFont(const QFont& font) {
+  markFont_ = font;
+  Rebuild();
+}
+
 void TEstateChart::ClearChart() {
   SetTitleLines({});
   SetFootLines({});
@@ -121,6 +148,7 @@ void TEstateChart::SetBackColor(const QColor& c) {
 
 void TEstateChart::SetTextFont(const QFont& font) {
   textFont_ = font;
+  markFont_ = font;
   for (QLabel* l : {headLabel_, noteLabel_}) l->setFont(font);
   if (!footFontSet_) footLabel_->setFont(font);
   Rebuild();
@@ -186,7 +214,7 @@ void TEstateChart::Rebuild() {
   valueAxis_->setRange(bottom * room, top > 0 ? top * room : (bottom < 0 ? 0.0 : 1.0));
   for (int i = 0; i < n; ++i) {
     auto* mark = new QGraphicsSimpleTextItem(MarkOf(i), c);
-    mark->setFont(textFont_);
+    mark->setFont(markFont_);
     marks_.push_back(mark);
     auto* text = new QGraphicsSimpleTextItem(bars_[i].text, c);
     text->setFont(textFont_);
@@ -209,26 +237,35 @@ void TEstateChart::PlaceMargins() {
   };
   // The corner lines share the top with a centred title, else they may take
   // the chart's width.
-  int top = fit(headLabel_, headTop_, 6, titleLabel_->text().isEmpty() ? r.width() - 12 : r.width() / 2);
+  const int marginTop = r.height() * marginTop_ / 100;
+  const int marginBottom = r.height() * marginBottom_ / 100;
+  int top = fit(headLabel_, headTop_ + marginTop, 6, titleLabel_->text().isEmpty() ? r.width() - 12 : r.width() / 2);
   top = fit(titleLabel_, std::max(top + 2, titleTop_), 2, r.width() - 4);
   top = fit(noteLabel_, top, 2, r.width() - 4);
   const QFontMetrics fm(textFont_);
   const int footHeight =
       foot_.isEmpty() ? 0 : QFontMetrics(footLabel_->font()).lineSpacing() * static_cast<int>(foot_.size()) + 6;
-  footLabel_->setGeometry(8, r.height() - footHeight, r.width() - 16, footHeight);
+  footLabel_->setGeometry(8, r.height() - footHeight - marginBottom, r.width() - 16, footHeight);
   footLabel_->setVisible(footHeight > 0);
-  QMargins m(4, top + 4, 4, footHeight + 4);
+  QMargins m(4, top + 4, 4, footHeight + marginBottom + 4);
   if (horizontal_) {
     int widest = 0;
     for (const EstateBar& b : bars_) widest = qMax(widest, fm.horizontalAdvance(b.text));
     m.setLeft(widest + 12);
     m.setRight(8);
+    // The axes' extents within the room the texts leave.
+    const int roomWidth = std::max(0, r.width() - m.left() - m.right());
+    const int roomHeight = std::max(0, r.height() - m.top() - m.bottom());
+    m.setLeft(m.left() + roomWidth * valueStart_ / 100);
+    m.setRight(m.right() + roomWidth * (100 - valueEnd_) / 100);
+    m.setTop(m.top() + roomHeight * categoryStart_ / 100);
+    m.setBottom(m.bottom() + roomHeight * (100 - categoryEnd_) / 100);
   } else {
     int lines = 1;
     for (const EstateBar& b : bars_) lines = qMax(lines, static_cast<int>(b.text.count(QLatin1Char('\n'))) + 1);
     m.setLeft(qMax(4, r.width() * startPercent_ / 100));
     m.setRight(qMax(4, r.width() * (100 - endPercent_) / 100));
-    m.setTop(top + fm.lineSpacing() + 4);  // the marks above the bars
+    m.setTop(top + QFontMetrics(markFont_).lineSpacing() + 4);  // the marks above the bars
     m.setBottom(qMax(footHeight + fm.lineSpacing() * lines + 8, r.height() * bottomPercent_ / 100));
   }
   c->setMargins(m);

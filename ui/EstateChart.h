@@ -35,6 +35,16 @@ class TEstateChart : public QChartView {
   // width; the plot's bottom raised by bottomPercent of the height.
   void SetAxisSpan(int startPercent, int endPercent);
   void SetBottomPercent(int bottomPercent);
+  // Horizontal charts: the bars spread between these percentages of the
+  // height that the title, foot and bar texts leave (the category axis),
+  // the value axis between these percentages of the width they leave.
+  void SetPlotExtents(int categoryStart, int categoryEnd, int valueStart, int valueEnd);
+  // Margins above the title and below the foot, in percent of the height.
+  void SetMarginPercents(int top, int bottom);
+  // The corner title lines' and the value marks' fonts (SetTextFont sets
+  // both to the text font; these set them apart afterwards).
+  void SetHeadFont(const QFont& font);
+  void SetMarkFont(const QFont& font);
   // Empties title, foot, note and bars.
   void ClearChart();
   void SetBackColor(const QColor& c);
@@ -77,11 +87,14 @@ class TEstateChart : public QChartView {
   int headTop_ = 6;
   int titleTop_ = 0;
   int startPercent_ = 0, endPercent_ = 100, bottomPercent_ = 0;
+  int categoryStart_ = 0, categoryEnd_ = 100, valueStart_ = 0, valueEnd_ = 100;
+  int marginTop_ = 0, marginBottom_ = 0;
   QLabel* headLabel_ = nullptr;
   QLabel* titleLabel_ = nullptr;
   QLabel* footLabel_ = nullptr;
   QLabel* noteLabel_ = nullptr;
   QFont textFont_;
+  QFont markFont_;
   bool footFontSet_ = false;
   double valueRoom_ = 0;
   std::vector<QGraphicsSimpleTextItem*> marks_, texts_;
