@@ -51,21 +51,35 @@ bool LoadMapPicture(const QString& path, QImage& image, QString* reason) {
   // Only a regular file is read (a pipe or a device of that name is not a
   // picture), and never beyond the longest picture file.
   const platform::FileStart read = platform::ReadFileStart(path, kMaxMapFileBytes, true);
+  if (read.readFailed) return fail(QStringLiteral("tiedoston lukeminen keskeytyi (") + read.reason + QLatin1Char(')'));
   if (read.state != platform::ReadOpen::Opened) return fail(QStringLiteral("tiedostoa ei voi avata"));
   if (read.size > kMaxMapFileBytes) return fail(QStringLiteral("tiedosto on liian suuri"));
   const QByteArray& bytes = read.bytes;
+  const QString tooLarge = QString::fromUtf8("kuva on liian suuri näytettäväksi (yli %1 miljoonaa kuvapistettä)")
+                               .arg(platform::kMaxJpegPixels / (1024 * 1024));
   if (platform::LooksLikeJpeg(bytes)) {
     platform::DecodedPicture decoded;
-    if (!platform::DecodeJpeg(bytes, decoded)) return fail(QStringLiteral("kuvatiedosto on vioittunut"));
+    platform::JpegFailure failure = platform::JpegFailure::None;
+    if (!platform::DecodeJpeg(bytes, decoded, nullptr, &failure)) {
+      switch (failure) {
+        case platform::JpegFailure::TooLarge: return fail(tooLarge);
+        case platform::JpegFailure::Truncated: return fail(QStringLiteral("kuvatiedosto loppuu kesken kuvan"));
+        default: return fail(QStringLiteral("kuvatiedosto on vioittunut"));
+      }
+    }
     image = QImage(reinterpret_cast<const uchar*>(decoded.rgb.constData()), decoded.width, decoded.height,
                    decoded.width * 3, QImage::Format_RGB888)
                 .copy();
-    return !image.isNull() || fail(QStringLiteral("kuvatiedosto on liian suuri"));
+    return !image.isNull() || fail(QString::fromUtf8("kuvalle ei riitä muistia"));
   }
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
+  // Other formats are held to the same size as JPEG pictures.
+  const QSize size = reader.size();
+  if (size.isValid() && static_cast<long long>(size.width()) * size.height() > platform::kMaxJpegPixels)
+    return fail(tooLarge);
   if (!reader.read(&image) || image.isNull()) {
     image = QImage();
     return fail(QStringLiteral("tiedosto ei ole kuva, jota ohjelma osaa lukea"));

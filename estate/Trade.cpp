@@ -48,7 +48,7 @@ constexpr int kValueLeft = 384;
 constexpr int kValueWidth = 96;
 constexpr int kMarkerLeft = 488;
 constexpr int kSideLeft = 514;
-constexpr int kChartHeight = 160;
+constexpr int kChartHeight = 122;
 constexpr int kButtonPanelHeight = 56;
 
 QColor Cream() { return ColorFromBgr(0xF0FBFF); }
@@ -194,7 +194,9 @@ void TTradeForm::CreateRows() {
     // Pulpwood and log rows of pine, spruce, birch and aspen change what the
     // shift can move; alder pulpwood and energy wood do not.
     const bool updateShift = k != AlderPulpwood && k != EnergyWood;
-    connect(row.box, &QCheckBox::clicked, this, [this, updateShift] { OnSaleRowClick(updateShift); });
+    // Every change of the tick, the user's or the program's, raises the
+    // row's reaction; its guards decide.
+    connect(row.box, &QCheckBox::toggled, this, [this, updateShift] { OnSaleRowClick(updateShift); });
     connect(row.price, &QLineEdit::textEdited, this, [this] { OnChange1(); });
   }
 }
@@ -216,8 +218,8 @@ void TTradeForm::CreateSideControls() {
     SetRoleColor(hint, QPalette::WindowText, ColorFromBgr(0x00FFFF));
     hint->hide();
   }
-  connect(CheckBox14, &QCheckBox::clicked, this, [this] { CheckBox14Click(); });
-  connect(CheckBox15, &QCheckBox::clicked, this, [this] { CheckBox15Click(); });
+  connect(CheckBox14, &QCheckBox::toggled, this, [this] { CheckBox14Click(); });
+  connect(CheckBox15, &QCheckBox::toggled, this, [this] { CheckBox15Click(); });
 
   const int shiftTop = kRowTop + 104;
   Label23 = MakeLabel(Panel1, "Label23");
@@ -294,7 +296,7 @@ void TTradeForm::CreateChartAndButtons() {
   CheckBox10->resize(18, 20);
   CheckBox10->move(Label24->x() - 6 - CheckBox10->width(), Image1->y() + 4);
   for (QLabel* l : {Label1, Label24}) SetRoleColor(l, QPalette::WindowText, Cream());
-  connect(CheckBox10, &QCheckBox::clicked, this, [this] { CheckBox10Click(); });
+  connect(CheckBox10, &QCheckBox::toggled, this, [this] { CheckBox10Click(); });
   for (QWidget* w : std::initializer_list<QWidget*>{Image1, Label1, Label24, CheckBox10}) w->hide();
 
   Panel4 = MakePanel(this, "Panel4", 7);
@@ -420,7 +422,13 @@ void TTradeForm::SetDefaultTradePrices() {
 
 void TTradeForm::ResetPrices() {
   InPriceSwitch = false;
-  for (QCheckBox* b : {CheckBox14, CheckBox15}) b->setChecked(false);
+  // A reset, not a switch: the stem prices are dropped and the log edits
+  // take their colour back below, so the boxes' handler (its question, its
+  // price switch) does not run.
+  for (QCheckBox* b : {CheckBox14, CheckBox15}) {
+    const QSignalBlocker block(b);
+    b->setChecked(false);
+  }
   for (trade::StemPrices& p : SavedPrices) p.stem = 0.0f;
   AskStemPrice = true;
   SetDefaultTradePrices();
@@ -450,6 +458,9 @@ void TTradeForm::RefreshSaleRowCaptions(bool withCaptions) {
     const int volume = trade::SaleRowVolume(removal, choices, row.assortment);
     row.box->setText(trade::SaleRowCaption(row.assortment, volume, choices));
     const trade::RowState state = trade::RowStateForVolume(volume, {row.box->isEnabled(), row.box->isChecked()});
+    // A row with volume is enabled and then ticked; one without is unticked
+    // and then disabled. A tick changed here raises the row's reaction.
+    if (state.enabled) row.box->setEnabled(true);
     row.box->setChecked(state.ticked);
     row.box->setEnabled(state.enabled);
   }
@@ -582,27 +593,26 @@ void TTradeForm::FormActivate() {
     ResetSaleChoices();
   }
   const AssortmentVolumes removal = RemovalOfStand();
-  // A stem price that lost its log removal is switched off; its log edit
-  // shows the log price again.
+  // A stem price that lost its log removal is switched off, and its log
+  // edit is switched back to the log price as the user's untick would (the
+  // stem price kept for the box), so that logs coming back are sold at the
+  // log price.
   for (auto [box, logs, species] : {std::tuple{CheckBox14, PineLogs, 0}, {CheckBox15, SpruceLogs, 1}}) {
     const bool wasTicked = box->isChecked();
     SetStemPriceBoxState(box, removal[logs]);
-    if (wasTicked && !box->isChecked()) {
-      ShowPrice(RowOf(logs).price, SavedPrices[species].log);
-      RowOf(logs).price->setPalette(RowOf(species == 0 ? PinePulpwood : SprucePulpwood).price->palette());
-    }
+    if (wasTicked && !box->isChecked()) ShowStemOrLogPrice(species, false);
   }
   if (NewStand || CuttingMethodPriceClass() != PriceClass) ResetPrices();
   // The view: the shift list enabled, everything recomputed, no sample.
   ComboBox1->setEnabled(true);
   RecalculateTimberSale(true);
   ShowSalePicture(false);
-  {
-    const QSignalBlocker block(RadioGroup1);
-    RadioGroup1->setEnabled(false);
-    RadioGroup1->SetItemIndex(0);
-    RadioGroup1->setEnabled(true);
-  }
+  // "ei" chosen while the group is disabled, so that its handler does
+  // nothing.
+  RadioGroup1->setEnabled(false);
+  RadioGroup1->SetItemIndex(0);
+  RadioGroup1->setEnabled(true);
+  // (Hidden with the sample: its handler does nothing.)
   CheckBox10->setChecked(false);
   UpdateLogShiftList();
   ShowStemHints();
@@ -648,6 +658,7 @@ void TTradeForm::SwitchStemPrice(int species, QCheckBox* box, QCheckBox* logRow,
     const int answer = ShowQuestion(TradelanText(17), TradelanText(15), TradelanText(16), CommonlanText(7),
                                     CommonlanText(21));
     if (answer != 1) {
+      // Put back without its handler running again.
       const QSignalBlocker block(box);
       box->setChecked(!box->isChecked());
       return;
@@ -655,14 +666,7 @@ void TTradeForm::SwitchStemPrice(int species, QCheckBox* box, QCheckBox* logRow,
   }
   InPriceSwitch = true;
   AskStemPrice = false;
-  SaleRow& row = RowOf(species == 0 ? PineLogs : SpruceLogs);
-  const float shown = PriceOf(row);
-  ShowPrice(row.price, trade::SwitchStemPrice(box->isChecked(), shown, SavedPrices[species]));
-  if (box->isChecked()) {
-    SetRoleColor(row.price, QPalette::Base, ColorFromBgr(0xFFFF00));
-  } else {
-    row.price->setPalette(RowOf(species == 0 ? PinePulpwood : SprucePulpwood).price->palette());
-  }
+  ShowStemOrLogPrice(species, box->isChecked());
   // The values that the switch changes go blank before the recalculation.
   for (int k : {PinePulpwood, SprucePulpwood, PineLogs, SpruceLogs}) RowOf(k).value->clear();
   if (LogShiftPercent() > 0 || SavedShiftIndex > 0)
@@ -670,11 +674,22 @@ void TTradeForm::SwitchStemPrice(int species, QCheckBox* box, QCheckBox* logRow,
   FlashAndRecalculate(false);
   InPriceSwitch = false;
   hint->hide();
+  // The rows that the switch ticks or unticks, the log row last, react as
+  // to the user's click.
   UpdateLogShiftList();
   RecalculateTimberSale(true);
   logRow->setChecked(true);
-  RecalculateTimberSale(false);
   hint->setVisible(box->isChecked());
+}
+
+void TTradeForm::ShowStemOrLogPrice(int species, bool stem) {
+  SaleRow& row = RowOf(species == 0 ? PineLogs : SpruceLogs);
+  ShowPrice(row.price, trade::SwitchStemPrice(stem, PriceOf(row), SavedPrices[species]));
+  if (stem) {
+    SetRoleColor(row.price, QPalette::Base, ColorFromBgr(0xFFFF00));
+  } else {
+    row.price->setPalette(RowOf(species == 0 ? PinePulpwood : SprucePulpwood).price->palette());
+  }
 }
 
 void TTradeForm::CheckBox14Click() {
@@ -698,8 +713,8 @@ void TTradeForm::CheckBox10Click() {
 }
 
 void TTradeForm::Label24Click() {
+  // The box's handler follows its change.
   CheckBox10->setChecked(!CheckBox10->isChecked());
-  CheckBox10Click();
 }
 
 bool TTradeForm::eventFilter(QObject* watched, QEvent* e) {

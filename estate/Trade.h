@@ -156,6 +156,9 @@ class TTradeForm : public QDialog {
   void ShowLogShiftEffect(trade::ShiftState state, int moved, int value, int unshifted);
   void ShowStemHints();
   void SwitchStemPrice(int species, QCheckBox* box, QCheckBox* logRow, QLabel* hint);
+  // The pine (0) or spruce (1) log edit switched to the stem price (aqua)
+  // or back to the log price, the other price kept.
+  void ShowStemOrLogPrice(int species, bool stem);
   void ShowSampleArea(bool show);
   void PlaceLowerPart();
   SaleRow& RowOf(int assortment);

@@ -27,6 +27,9 @@ int CandidateCeiling(int species) {
     return 21;
 }
 
+// The candidate count of a species of small mean diameter: 1.5 x its age.
+int ShortListCount(int age) { return platform::TruncToInt(1.5f * static_cast<float>(age)); }
+
 // Whether round r of the calibration (every age above 0 raised r times by
 // step) still grows more than the target in 20 years.
 bool RoundExceedsTarget(const data& stand, const int ages[kSpeciesSlots], int r, int step, float T,
@@ -76,6 +79,23 @@ int StartAge(int species, int m) {
         age = m;
     }
     return std::max(age, 1);
+}
+
+int LargestFirstCandidateAge() {
+    int start = 0;
+    for (int s = 0; s < 5; ++s) start = std::max(start, StartAge(s, kLargestMeanDiameterCm));
+    // Every round raises by the larger step; the last raise goes back by one.
+    return start + kMaxAgeCalibrationRounds * 2 - 1;
+}
+
+int LargestAgeChoiceCount(int species, int firstAge) {
+    if (firstAge <= 0) return 0;
+    return std::max(CandidateCeiling(species), ShortListCount(std::min(firstAge, LargestFirstCandidateAge())));
+}
+
+int LargestStandAge() {
+    const int first = LargestFirstCandidateAge();
+    return first + LargestAgeChoiceCount(0, first) - 1;
 }
 
 float AgeCalibrationTarget(float d, float G, int N, bool onlyBroadleaves) {
@@ -170,7 +190,7 @@ void ComputeAgeChoiceCounts(const data& /*stand*/, int counts[kSpeciesSlots],
         }
         int c = platform::TruncToInt(2.5f * static_cast<float>(m));
         c = std::min(c, CandidateCeiling(s));
-        if (c < 20) c = platform::TruncToInt(1.5f * static_cast<float>(ages[s]));
+        if (c < 20) c = ShortListCount(ages[s]);
         counts[s] = c;
     }
 }

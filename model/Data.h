@@ -174,6 +174,9 @@ enum class StandFileStatus {
   BadSlot,          // a phase slot with impossible stems, volumes or sums
   BadTreeRecord,    // species outside 0..4, removing phase outside 0..5,
                     // or a size or position that is not a number
+  BadAges,          // a species' stand age or first candidate age that the
+                    // program never writes (negative, or beyond any age the
+                    // stand-age estimate gives)
   WriteFailed,      // the file could not be written or committed
   OtherStand,       // the file on disk now holds another stand (a save or a
                     // header change of the open stand would overwrite it)

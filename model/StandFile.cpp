@@ -2,6 +2,7 @@
 
 #include "model/StandFile.h"
 
+#include "model/Ages.h"
 #include "model/AssortmentSums.h"
 #include "model/PartitionSort.h"
 #include "model/Phase.h"
@@ -219,6 +220,14 @@ StandFileStatus CheckFixedRecords(const StandHeader& header,
     count += b.words[WordStems];
   }
   if (count > kMaxTreeCount) return StandFileStatus::BadTreeCount;
+  // The ages are used as they stand (the stand-age dialog's list runs from
+  // the first candidate age, a growth adds years to the stand age): an age
+  // no stand is ever given is damage.
+  for (const SpeciesBlock& b : blocks) {
+    if (b.words[WordFirstAge] < 0 || b.words[WordFirstAge] > LargestFirstCandidateAge() || b.words[WordAge] < 0 ||
+        b.words[WordAge] > LargestStandAge())
+      return StandFileStatus::BadAges;
+  }
   n = static_cast<int>(count);
   g = 0;
   for (const PhaseSlot& slot : phaseSlots) {
@@ -373,6 +382,13 @@ StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSi
   const StandFileStatus fixed =
       CheckFixedRecords(s.header, s.blocks, s.phaseSlots, s.treeCount, s.growthSteps);
   if (fixed != StandFileStatus::Ok) return fixed;
+  // The number of candidate ages only sets how many ages after the first
+  // the stand-age dialog offers: a number the program never writes is held
+  // to the most it offers from that first age.
+  for (int k = 0; k < kSpeciesSlots; ++k) {
+    int32_t& count = s.blocks[k].words[WordAgeCount];
+    count = std::clamp(count, 0, LargestAgeChoiceCount(k, s.blocks[k].words[WordFirstAge]));
+  }
   if (fileSize != FileLength(s.treeCount, s.growthSteps)) return StandFileStatus::LengthMismatch;
   out = std::move(s);
   return StandFileStatus::Ok;
@@ -439,6 +455,7 @@ QString StandFileStatusText(StandFileStatus status) {
     case StandFileStatus::BadSlot: return QString::fromUtf8("jonkin vaiheen runkoluku, tilavuus tai keskiarvo on mahdoton");
     case StandFileStatus::BadTreeRecord:
       return QString::fromUtf8("jonkin puun laji, poistovaihe, sijainti tai koko on mahdoton");
+    case StandFileStatus::BadAges: return QString::fromUtf8("jonkin puulajin ikä on mahdoton");
     case StandFileStatus::WriteFailed: return QString::fromUtf8("tiedostoa ei voitu kirjoittaa");
     case StandFileStatus::OtherStand: return QString::fromUtf8("tiedostossa on nyt toinen kuvio");
   }

@@ -60,8 +60,10 @@ struct StandSummary {
 
 // Parses the fixed records from the first `available` bytes of a file of
 // `fileSize` bytes with the same checks as DecodeStand except those of the
-// tree records themselves (counts, ranges and the exact file length). On
-// failure `out` is not touched.
+// tree records themselves (counts, ranges and the exact file length). A
+// number of candidate ages beyond what the program offers from the block's
+// first candidate age is held to that most (Ages.h). On failure `out` is not
+// touched.
 StandFileStatus DecodeSummary(const char* bytes, qint64 available, qint64 fileSize, StandSummary& out);
 // Reads only the fixed records of a file (opened read-only) and checks them
 // as DecodeSummary does: what a stand list needs of every file of a folder.
@@ -73,7 +75,8 @@ StandFileStatus DecodeStand(const QByteArray& bytes, std::unique_ptr<data>& out)
 
 // The checks of DecodeStand on a stand about to be written with the given
 // header: the species blocks count 0..12000 stems together and exactly the
-// stand's tree records; at most two growing steps of 0..20 years; sound
+// stand's tree records, and hold stand ages and first candidate ages that
+// the program gives (Ages.h); at most two growing steps of 0..20 years; sound
 // slots; an area of 0..1000 ha; every tree of species 0..4, removing phase
 // 0..5 and sound position and sizes, and sound grown sizes. The writers
 // refuse a stand that fails, so that every file written reads back.

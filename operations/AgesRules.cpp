@@ -7,7 +7,9 @@
 QStringList AgeChoiceItems(int first, int count) {
   QStringList items;
   const QString unit = QLatin1Char(' ') + CommonlanText(62);
-  for (int age = first; age < first + count; ++age) items << platform::IntText(age) + unit;
+  // In 64 bits: the last age, first + count - 1, stays exact whatever the
+  // two numbers are.
+  for (qint64 age = first; age < qint64(first) + count; ++age) items << platform::IntText(age) + unit;
   return items;
 }
 

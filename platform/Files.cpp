@@ -2,9 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -68,36 +72,217 @@ QString FileErrorReason(int errorNumber, const QFileDevice& file) {
   return FileErrorReason(errorNumber, file.fileName(), file.errorString());
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  // The temporary file would be renamed over a pipe or a device (through a
-  // link, as root, over the device's own node).
+namespace {
+
+std::function<void(WriteStage)>& WriteStageHook() {
+  static std::function<void(WriteStage)> hook;
+  return hook;
+}
+
+void ReachStage(WriteStage stage) {
+  if (WriteStageHook()) WriteStageHook()(stage);
+}
+
+int& PendingReadFailure() {
+  static int number = 0;
+  return number;
+}
+
+// A descriptor closed when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  bool ok() const { return fd_ >= 0; }
+  void Reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+  }
+  // Closes it now; the error number of a failed close, else 0.
+  int Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd >= 0 && ::close(fd) != 0 ? errno : 0;
+  }
+
+ private:
+  int fd_;
+};
+
+QString SystemText(int number) { return QString::fromLocal8Bit(std::strerror(number)); }
+
+// The folder of a path as the system takes it ("/" for the root, "." for a
+// bare name).
+QString DirectoryOf(const QString& path) {
+  const qsizetype i = path.lastIndexOf(QLatin1Char('/'));
+  if (i < 0) return QStringLiteral(".");
+  return i == 0 ? QStringLiteral("/") : path.left(i);
+}
+
+// The name a write through path replaces: path with every link followed (a
+// link to nothing gives the name it points at, where the file is created).
+QString LinkTarget(const QString& path) {
+  QString p = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st;
+    const QByteArray native = QFile::encodeName(p);
+    if (::lstat(native.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    char target[PATH_MAX];
+    const ssize_t n = ::readlink(native.constData(), target, sizeof target);
+    if (n <= 0 || n >= static_cast<ssize_t>(sizeof target)) return p;
+    const QString to = QFile::decodeName(QByteArray(target, static_cast<qsizetype>(n)));
+    p = to.startsWith(QLatin1Char('/')) ? to : DirectoryOf(p) + QLatin1Char('/') + to;
+  }
+  return p;
+}
+
+// Why the entry `name` of the folder may not be replaced: it is not a
+// regular file (a link is told by what it points at); empty when it is one.
+QString NotReplaceable(int folder, const QByteArray& name, const QString& path) {
   struct stat st;
-  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    if (error) *error = NotAFileReason(st.st_mode, path);
+  if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISREG(st.st_mode)) return QString();
+  if (S_ISLNK(st.st_mode) && ::fstatat(folder, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode))
+    return NotAFileReason(st.st_mode, path);
+  if (S_ISLNK(st.st_mode)) return QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana");
+  return NotAFileReason(st.st_mode, path);
+}
+
+// A name for the temporary file beside `name` that nothing has yet.
+QByteArray TemporaryName(const QByteArray& name, int attempt) {
+  static unsigned counter = 0;
+  const unsigned salt = static_cast<unsigned>(::getpid()) * 2654435761u + (++counter) * 40503u +
+                        static_cast<unsigned>(attempt) * 977u;
+  return name + '.' + QByteArray::number(salt % 0xFFFFFFu, 36);
+}
+
+}  // namespace
+
+void SetWriteStageHook(std::function<void(WriteStage)> fn) { WriteStageHook() = std::move(fn); }
+
+void FailNextRead(int errorNumber) { PendingReadFailure() = errorNumber; }
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  const QString target = LinkTarget(path);
+  const auto fail = [&](const QString& reason) {
+    if (error) *error = reason;
     return false;
+  };
+  const auto failWith = [&](int number) { return fail(FileErrorReason(number, target, SystemText(number))); };
+
+  // The folder is held open, so that the checks and the replacement below
+  // all concern the same folder whatever happens to its path meanwhile.
+  Descriptor folder(::open(QFile::encodeName(DirectoryOf(target)).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.ok()) return failWith(errno);
+  const QByteArray name = QFile::encodeName(FileNameOfPath(target));
+
+  // What the name holds now, looked at without following a link or opening
+  // a pipe or a device: nothing, or a regular file whose permissions the new
+  // file takes.
+  struct stat held;
+  bool exists = false;
+  {
+    Descriptor now(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    if (now.ok()) {
+      if (::fstat(now.get(), &held) != 0) return failWith(errno);
+      if (!S_ISREG(held.st_mode)) {
+        const QString why = NotReplaceable(folder.get(), name, target);
+        return fail(why.isEmpty() ? NotAFileReason(held.st_mode, target) : why);
+      }
+      exists = true;
+    } else if (errno != ENOENT) {
+      return failWith(errno);
+    }
   }
-  QSaveFile f(path);
-  // Unbuffered, so that a short write shows here: through the buffer, a
-  // flush inside commit() that the file system cuts short (file size limit,
-  // full disk) went unnoticed and the cut file replaced the old one.
-  errno = 0;
-  bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  ReachStage(WriteStage::Checked);
+
+  // The new contents in a temporary file beside it.
+  QByteArray temporary;
+  Descriptor file;
+  for (int attempt = 0; attempt < 100 && !file.ok(); ++attempt) {
+    temporary = TemporaryName(name, attempt);
+    errno = 0;
+    file.Reset(::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        exists ? 0600 : 0666));
+    if (!file.ok() && errno != EEXIST) return failWith(errno);
+  }
+  if (!file.ok()) return failWith(EEXIST);
+  struct stat own;
+  const auto discard = [&](int number) {
+    file.Close();
+    ::unlinkat(folder.get(), temporary.constData(), 0);
+    return failWith(number);
+  };
+  if (::fstat(file.get(), &own) != 0) return discard(errno);
+  if (exists && ::fchmod(file.get(), held.st_mode & 07777) != 0) return discard(errno);
   qint64 done = 0;
-  while (ok && done < bytes.size()) {
+  while (done < bytes.size()) {
     // A short write is followed by another, which fails with the reason.
-    errno = 0;
-    const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
-    ok = n > 0;
-    if (ok) done += n;
+    const ssize_t n = ::write(file.get(), bytes.constData() + done,
+                              static_cast<size_t>(std::min<qint64>(bytes.size() - done, 1 << 30)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return discard(n == 0 ? ENOSPC : errno);
+    done += n;
   }
-  if (ok) {
-    errno = 0;
-    ok = f.commit();
+  if (::fsync(file.get()) != 0) return discard(errno);
+  if (const int closed = file.Close()) {
+    ::unlinkat(folder.get(), temporary.constData(), 0);
+    return failWith(closed);
   }
-  // The reason is taken before cancelWriting() puts its own in its place.
-  if (!ok && error) *error = FileErrorReason(errno, path, f.errorString());
-  if (!ok) f.cancelWriting();
-  return ok;
+  ReachStage(WriteStage::Written);
+
+  // The replacement. Where the name holds something, the new file and that
+  // are swapped in one step and what was swapped out is looked at: a
+  // regular file is removed, anything else is swapped back, so that nothing
+  // but a regular file is ever replaced, however the name changes between
+  // the look and the swap. Where the name holds nothing, the new file takes
+  // it only if it is still free.
+  const auto removeOwn = [&] {
+    struct stat st;
+    if (::fstatat(folder.get(), temporary.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_dev == own.st_dev &&
+        st.st_ino == own.st_ino)
+      ::unlinkat(folder.get(), temporary.constData(), 0);
+  };
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    struct stat now;
+    const bool present = ::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    if (present && !S_ISREG(now.st_mode)) {
+      const QString why = NotReplaceable(folder.get(), name, target);
+      removeOwn();
+      return fail(why.isEmpty() ? NotAFileReason(now.st_mode, target) : why);
+    }
+    ReachStage(WriteStage::Replacing);
+    if (::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(),
+                    present ? RENAME_EXCHANGE : RENAME_NOREPLACE) == 0) {
+      if (!present) return true;
+      const QString why = NotReplaceable(folder.get(), temporary, target);
+      if (why.isEmpty()) {
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        return true;
+      }
+      // Something else took the name meanwhile: it gets its name back.
+      ::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(), RENAME_EXCHANGE);
+      removeOwn();
+      return fail(why);
+    }
+    const int failure = errno;
+    // The name was emptied or taken meanwhile: look again.
+    if (failure == ENOENT || failure == EEXIST) continue;
+    if (failure == EINVAL || failure == ENOSYS || failure == EOPNOTSUPP) {
+      // A file system that cannot swap: the plain rename right after the
+      // look above.
+      if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) == 0) return true;
+    }
+    const int number = errno;
+    removeOwn();
+    return failWith(number);
+  }
+  removeOwn();
+  return fail(QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
 }
 
 ReadOpen OpenForReading(QFile& f, QString* reason) {
@@ -138,9 +323,16 @@ FileStart ReadFileStart(const QString& path, qint64 maxBytes, bool wholeOnly) {
   errno = 0;
   // What the opened file tells, never beyond the longest wanted.
   r.bytes = f.read(qBound<qint64>(0, r.size, maxBytes));
-  if (f.error() != QFileDevice::NoError) {
+  int failure = f.error() != QFileDevice::NoError ? errno : 0;
+  QString systemText = f.errorString();
+  if (const int injected = std::exchange(PendingReadFailure(), 0)) {
+    failure = injected;
+    systemText = SystemText(injected);
+  }
+  if (f.error() != QFileDevice::NoError || failure != 0) {
     r.state = ReadOpen::Unreadable;
-    r.reason = FileErrorReason(errno, path, f.errorString());
+    r.readFailed = true;
+    r.reason = FileErrorReason(failure, path, systemText);
     r.bytes.clear();
   }
   return r;

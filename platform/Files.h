@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QFile;
 class QFileDevice;
 
@@ -19,10 +21,13 @@ bool DeleteFile(const QString& path);
 bool FileExists(const QString& path);
 // Writes bytes through a temporary file renamed over path, so that a failed
 // write leaves the old file as it was: the old file is replaced only when
-// every byte has been written. Something of that name that is not a
-// regular file (a folder, a pipe, a device, also through a link) is never
-// replaced. False on failure, with the reason in error when given
-// (FileErrorReason).
+// every byte has been written. A link is written through (the file it
+// points at is replaced, the link stays). Something of that name that is
+// not a regular file (a folder, a pipe, a device, also through a link) is
+// never replaced, even when the name changes while the file is written: the
+// replacement swaps the new file and whatever the name then holds in one
+// step and swaps them back unless that was a regular file. False on
+// failure, with the reason in error when given (FileErrorReason).
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // The reason of a failed file operation as the user reads it, in Finnish:
@@ -54,9 +59,10 @@ ReadOpen OpenForReading(QFile& f, QString* reason = nullptr);
 // The start of a file read through OpenForReading.
 struct FileStart {
   ReadOpen state = ReadOpen::Missing;
-  qint64 size = 0;   // the file's whole length
-  QByteArray bytes;  // at most the bytes asked for, from the start
-  QString reason;    // why it was not read (Missing or Unreadable)
+  qint64 size = 0;          // the file's whole length
+  QByteArray bytes;         // at most the bytes asked for, from the start
+  QString reason;           // why it was not read (Missing or Unreadable)
+  bool readFailed = false;  // Unreadable although it opened: the read itself failed
 };
 // Reads at most maxBytes from the start of a file: the whole file when it
 // is no longer, else its first maxBytes, or with wholeOnly nothing (size
@@ -70,5 +76,19 @@ QString FileNameOfPath(const QString& path);
 QString FolderOfPath(const QString& path);
 // a + "/" + b, without doubling a separator.
 QString JoinPath(const QString& a, const QString& b);
+
+// ---- Faults made on purpose by tests ----
+
+// The points of WriteFileAtomically at which a test may change the name
+// being written: right after what the name holds has been checked, after
+// the temporary file is written, and between the last look at the name and
+// the step that replaces it.
+enum class WriteStage { Checked, Written, Replacing };
+// Calls fn at each stage of every WriteFileAtomically until it is removed
+// (an empty fn).
+void SetWriteStageHook(std::function<void(WriteStage)> fn);
+// The next read of ReadFileStart fails with this error number after the
+// file has opened, as a disk that cannot read a sector would (0: none).
+void FailNextRead(int errorNumber);
 
 }  // namespace platform

@@ -52,8 +52,9 @@ void CmykRowToRgb(const unsigned char* cmyk, unsigned char* rgb, int width) {
   }
 }
 
-bool Fail(QString* error, const QString& reason) {
+bool Fail(QString* error, const QString& reason, JpegFailure* failure, JpegFailure kind) {
   if (error) *error = reason;
+  if (failure) *failure = kind;
   return false;
 }
 
@@ -64,9 +65,10 @@ bool LooksLikeJpeg(const QByteArray& bytes) {
          static_cast<unsigned char>(bytes[1]) == 0xD8 && static_cast<unsigned char>(bytes[2]) == 0xFF;
 }
 
-bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error) {
+bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error, JpegFailure* failure) {
   picture = DecodedPicture{};
-  if (!LooksLikeJpeg(bytes)) return Fail(error, QStringLiteral("not a JPEG file"));
+  if (failure) *failure = JpegFailure::None;
+  if (!LooksLikeJpeg(bytes)) return Fail(error, QStringLiteral("not a JPEG file"), failure, JpegFailure::NotJpeg);
 
   jpeg_decompress_struct info{};
   ErrorManager manager;
@@ -77,7 +79,8 @@ bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error
   if (setjmp(manager.jump)) {
     jpeg_destroy_decompress(&info);
     picture = DecodedPicture{};
-    return Fail(error, QString::fromLocal8Bit(manager.message));
+    return Fail(error, QString::fromLocal8Bit(manager.message), failure,
+                manager.truncated ? JpegFailure::Truncated : JpegFailure::Corrupt);
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
@@ -87,9 +90,13 @@ bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   const long long pixels = static_cast<long long>(info.image_width) * info.image_height;
-  if (info.image_width == 0 || info.image_height == 0 || pixels > kMaxJpegPixels) {
+  if (info.image_width == 0 || info.image_height == 0) {
     jpeg_destroy_decompress(&info);
-    return Fail(error, QStringLiteral("picture too large"));
+    return Fail(error, QStringLiteral("picture without pixels"), failure, JpegFailure::Corrupt);
+  }
+  if (pixels > kMaxJpegPixels) {
+    jpeg_destroy_decompress(&info);
+    return Fail(error, QStringLiteral("picture too large"), failure, JpegFailure::TooLarge);
   }
   jpeg_start_decompress(&info);
 
@@ -110,7 +117,7 @@ bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error
   jpeg_destroy_decompress(&info);
   if (manager.truncated) {
     picture = DecodedPicture{};
-    return Fail(error, QStringLiteral("the file ends in the middle of the picture"));
+    return Fail(error, QStringLiteral("the file ends in the middle of the picture"), failure, JpegFailure::Truncated);
   }
   return true;
 }

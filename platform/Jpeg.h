@@ -23,9 +23,20 @@ constexpr long long kMaxJpegPixels = 64LL * 1024 * 1024;
 // True when the bytes start with the JPEG start-of-image marker.
 bool LooksLikeJpeg(const QByteArray& bytes);
 
+// Why a JPEG file was not decoded.
+enum class JpegFailure {
+  None,
+  NotJpeg,    // no start-of-image marker
+  TooLarge,   // a sound header, but more than kMaxJpegPixels pixels
+  Truncated,  // the file ends in the middle of the picture
+  Corrupt,    // anything else libjpeg refuses
+};
+
 // Decodes the bytes of a JPEG file. On failure returns false, leaves picture
-// empty and puts libjpeg's reason (or our own) into error when given.
-bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error = nullptr);
+// empty, puts libjpeg's reason (or our own) into error and the kind of the
+// failure into failure when given.
+bool DecodeJpeg(const QByteArray& bytes, DecodedPicture& picture, QString* error = nullptr,
+                JpegFailure* failure = nullptr);
 
 // Encodes a picture as a baseline JPEG of the given quality (1..100); empty
 // on failure. Used by the tools that draw the model estate's map and by

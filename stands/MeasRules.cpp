@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "model/Ages.h"
 #include "model/ClassTables.h"
 #include "model/Names.h"
 #include "model/Sample.h"
@@ -64,7 +65,7 @@ int ItemInteger(const QString& text) {
 
 QStringList DiameterItems(int species) {
   QStringList items;
-  for (int i = 0; i <= 45; ++i) {
+  for (int i = 0; i <= kLargestMeanDiameterCm; ++i) {
     if (i == 1) continue;
     if (species == SpeciesAlder && i >= 21) break;
     items << NumberItemText(true, i);

@@ -471,10 +471,53 @@ const Bound kBounds[] = {
     {"grown diameter 1e6", [](data& s) { GrowTwice(s, 1.0e6f, 1600.0f); }, S::Ok},
     {"grown diameter just over 1e6", [](data& s) { GrowTwice(s, Above(1.0e6f), 1600.0f); }, S::BadTreeRecord},
     {"grown height not a number", [](data& s) { GrowTwice(s, 2100.0f, kNaN); }, S::BadTreeRecord},
+    // Stand age 0..921, first candidate age 0..369 (the largest the
+    // stand-age estimate gives, Ages.h), in any block.
+    {"stand age 921", [](data& s) { s.SpeciesBlocks[1].words[WordAge] = 921; }, S::Ok},
+    {"stand age 922", [](data& s) { s.SpeciesBlocks[1].words[WordAge] = 922; }, S::BadAges},
+    {"stand age -1", [](data& s) { s.SpeciesBlocks[0].words[WordAge] = -1; }, S::BadAges},
+    {"first candidate age 369", [](data& s) { s.SpeciesBlocks[0].words[WordFirstAge] = 369; }, S::Ok},
+    {"first candidate age 370", [](data& s) { s.SpeciesBlocks[0].words[WordFirstAge] = 370; }, S::BadAges},
+    {"first candidate age -1", [](data& s) { s.SpeciesBlocks[5].words[WordFirstAge] = -1; }, S::BadAges},
+    {"first candidate age 2147483647", [](data& s) { s.SpeciesBlocks[4].words[WordFirstAge] = 2147483647; }, S::BadAges},
     // At most 12000 trees.
     {"12000 trees", [](data& s) { s = WithHandHeader(standfixture::MakeStand(12000, 4)); }, S::Ok},
     {"12001 trees", [](data& s) { s = WithHandHeader(standfixture::MakeStand(12001, 4)); }, S::BadTreeCount},
 };
+
+TEST_F(StandFileTest, CandidateCountsBeyondWhatTheProgramOffersAreHeldByEveryReader) {
+  // Pine's first candidate age at byte 616, the count at 620; spruce's at
+  // 668 and 672. Count, first age, the count read back.
+  const std::tuple<int32_t, int32_t, int32_t> pine[] = {
+      {0, 30, 0},           {51, 30, 51},          {52, 30, 51},       {1000000, 30, 51}, {2147483647, 30, 51},
+      {-1, 30, 0},          {60, 40, 60},          {61, 40, 60},       {5, 0, 0},         {553, 369, 553},
+      {2147483647, 369, 553}};
+  for (auto [count, first, held] : pine) {
+    SCOPED_TRACE(testing::Message() << count << " from " << first);
+    QByteArray bytes = WriteHand();
+    testsupport::PutI32(bytes, 616, first);
+    testsupport::PutI32(bytes, 620, count);
+    testsupport::PutI32(bytes, 668, 20);
+    testsupport::PutI32(bytes, 672, 2147483647);  // spruce from 20: 51
+    WriteAll(path, bytes);
+    std::unique_ptr<data> opened, previewed;
+    ASSERT_EQ(data::ReadStandFile(path, false, opened), StandFileStatus::Ok);
+    ASSERT_EQ(data::PreviewStandFile(path, previewed), StandFileStatus::Ok);
+    standfile::StandSummary listed;
+    ASSERT_EQ(standfile::ReadStandSummary(path, listed), StandFileStatus::Ok);
+    for (const std::array<SpeciesBlock, kSpeciesSlots>& blocks : {opened->SpeciesBlocks, previewed->SpeciesBlocks, listed.blocks}) {
+      EXPECT_EQ(std::tuple(blocks[0].words[WordFirstAge], blocks[0].words[WordAgeCount], blocks[1].words[WordAgeCount]),
+                std::tuple(first, held, 51));
+    }
+    // Nothing is written back by reading; the held stand saves and reads
+    // back as held.
+    EXPECT_TRUE(ReadAll(path) == bytes);
+    ASSERT_EQ(opened->Save(path), StandFileStatus::Ok);
+    std::unique_ptr<data> again;
+    ASSERT_EQ(data::ReadStandFile(path, false, again), StandFileStatus::Ok);
+    EXPECT_EQ(I32At(ReadAll(path), 620), held);
+  }
+}
 
 TEST_F(StandFileTest, ReaderAndWritersRefuseTheSameStandsAtEachBound) {
   for (const Bound& b : kBounds) {

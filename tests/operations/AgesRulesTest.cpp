@@ -23,6 +23,9 @@ TEST(AgesRules, ItemsAndDefaultChoice) {
   };
   for (auto [first, count, index] : cases)
     EXPECT_EQ(DefaultAgeChoiceIndex(first, count), index) << first << " " << count;
+  // The items run from the first age; the largest int first is no overflow.
+  EXPECT_EQ(AgeChoiceItems(369, 2), QStringList({"369 v.", "370 v."}));
+  EXPECT_EQ(AgeChoiceItems(2147483647, 2), QStringList({"2147483647 v.", "2147483648 v."}));
 }
 
 TEST(AgesRules, AgeReadBackAndMeans) {

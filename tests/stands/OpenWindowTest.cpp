@@ -2,6 +2,7 @@
 // button, the scripted open dialog, the open-stand window in its modes with
 // its commands, and the activation of the stand in the main window.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "ui/Palette.h"
 #include "ui/PaletteRules.h"
 #include "tests/support/MainWindowFixture.h"
+#include "operations/Ages.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProgramWindows.h"
@@ -165,6 +167,89 @@ TEST_F(OpenWindow, UnreadableFilesAreRefusedAndBrowsingOpensTheStandShownNeverOn
   EXPECT_EQ(std::tuple(TheSession->CurrentStand->Header.standId, TheSession->CurrentStand->TreeCount(), TheSession->StandPath,
                        ActForm->FileListBox1->currentItem()->text()),
             std::tuple(QString("c"), 30, c, QString("c.Norvalen")));
+}
+
+// Stand files whose pine age words hold what the program never writes. A
+// first candidate age (byte 616) beyond 369 years makes the file damaged:
+// its row in the lists says so, its preview and its opening are refused as
+// an unreadable stand file's. A number of candidate ages (byte 620) beyond
+// what the program offers from the first age (30 years: 51 ages) is held:
+// the stand is listed, previewed and opened, and the stand-age dialog
+// offers 51 ages. Nothing waits and no file changes.
+TEST_F(OpenWindow, AgeWordsTheProgramNeverWritesAreRefusedOrHeldAndNoFileChanges) {
+  struct Case {
+    const char* id;
+    int at;
+    int32_t value;
+    bool refused;
+    int ages;  // items of pine's age list
+  };
+  const Case cases[] = {
+      {"a0", 616, 0, false, 0},          {"a1m", 616, 1000000, true, 0}, {"a369", 616, 369, false, 51},
+      {"a370", 616, 370, true, 0},       {"amax", 616, 2147483647, true, 0}, {"b0", 620, 0, false, 0},
+      {"b1m", 620, 1000000, false, 51},  {"b51", 620, 51, false, 51},   {"b52", 620, 52, false, 51},
+      {"bmax", 620, 2147483647, false, 51}};
+  for (const Case& c : cases) {
+    const QString path = Stand(c.id, 2015, 1.0f, 50, 50);
+    QByteArray bytes = ReadBytes(path);
+    PutI32(bytes, 616, 30);
+    PutI32(bytes, 620, 51);
+    PutI32(bytes, c.at, c.value);
+    ASSERT_TRUE(WriteBytes(path, bytes));
+  }
+  const std::string before = FolderState(estate_);
+  const QString damaged = QString::fromUtf8("valitsemasi tiedosto ei ole eheä kuviotiedosto  !");
+  Start();
+  Deadline deadline("age words", 60);
+  // Listed and previewed in the open-stand window.
+  QStringList rows, shown;
+  int notices = 0;
+  OpenThroughTheList(estate_ + "/b51.Norvalen", [&] {
+    rows = Rows(OpenForm->ListBox1);
+    for (int i = 0; i < OpenForm->ListBox1->count(); ++i) {
+      ClickRow(OpenForm->ListBox1, i);
+      shown << OpenForm->Label2->text();
+    }
+    notices = script_.Count(MessageKind::Notice);
+    ClickRow(OpenForm->ListBox1, 7);
+    Click(OpenForm->Button3);
+  });
+  ASSERT_EQ(rows.size(), 10);
+  for (int i = 0; i < 10; ++i) {
+    SCOPED_TRACE(cases[i].id);
+    const QString head = QString("Kuvio ") + cases[i].id + "  :  ";
+    EXPECT_EQ(rows[i], cases[i].refused ? head + QString::fromUtf8("tiedosto ei ole eheä kuviotiedosto")
+                                        : head + QString::fromUtf8("1.00 ha,   varttunut kasvatusmetsä,   puusto 100 m3/ha"));
+    // A refused file leaves the stand shown before it.
+    if (!cases[i].refused) {
+      EXPECT_EQ(shown[i], head + "mittaus 15.06.2015");
+    }
+  }
+  EXPECT_EQ(notices, 3);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{damaged});
+  // Opened from the main window's stand list, one after another.
+  for (int i = 0; i < 10; ++i) {
+    SCOPED_TRACE(cases[i].id);
+    const QString opened = TheSession->StandPath;
+    script_.Clear();
+    if (cases[i].refused) {
+      ClickRow(ActForm->ListBox1, i);
+      EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{damaged});
+      EXPECT_EQ(TheSession->StandPath, opened);
+      continue;
+    }
+    if (TheSession->StandPath != estate_ + "/" + cases[i].id + ".Norvalen") {
+      ASSERT_TRUE(InModal(OpenWindowUp, [] { Click(OpenForm->Button3); }, [i] { ClickRow(ActForm->ListBox1, i); }));
+    }
+    ASSERT_EQ(TheSession->StandPath, estate_ + "/" + cases[i].id + ".Norvalen");
+    const QComboBox* pine = Child<QComboBox>(AgesForm, "ComboBox1");
+    EXPECT_EQ(pine->count(), cases[i].ages);
+    if (cases[i].ages > 0) {
+      EXPECT_EQ(QStringList({pine->itemText(0), pine->itemText(pine->count() - 1)}),
+                cases[i].at == 616 ? QStringList({"369 v.", "419 v."}) : QStringList({"30 v.", "80 v."}));
+    }
+  }
+  EXPECT_EQ(FolderState(estate_), before);
 }
 
 TEST_F(OpenWindow, DeletingFromTheListKeepsTheWindowOnTheFirstStandLeftAndTheLastClosesIt) {

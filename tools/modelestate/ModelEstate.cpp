@@ -95,8 +95,12 @@ void Cut(data& stand, const ModelStandPlan::Step& step) {
   const int k = CurrentPhase() + 1;
   QString name;
   if (step.kind == ModelStep::StripRoads) {
-    stand.SelectStripRoads(4.0f + 1.0f, 20.0f, k);
-    name = StripRoadName(CommonlanText(23), QStringLiteral("4.0"), QStringLiteral("20"), true);
+    // The strip-road dialog's first choice, width item 6 (4.0 m) and
+    // spacing item 5 (20 m), cut with the values the dialog cuts with.
+    constexpr int widthItem = 6, spacingItem = 5;
+    stand.SelectStripRoads(StripRoadWidth(widthItem), static_cast<float>(StripRoadSpacing(spacingItem)), k);
+    name = StripRoadName(CommonlanText(23), StripRoadWidthItems().at(widthItem), StripRoadSpacingItems().at(spacingItem),
+                         true);
   } else {
     stand.ThinToTargetBasalArea(k - 1, static_cast<float>(step.value), 1, true);
     name = ThinningBasalAreaText(true, step.value);
