@@ -12,6 +12,7 @@
 #include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "texts/Th1lan.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
@@ -96,7 +97,9 @@ TTh1Form::TTh1Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th1Fo
   ConnectChange(ListBox3, &QListWidget::currentRowChanged, [this] { ListBox3Click(); });
   // A click on the type already chosen changes nothing, and the list does
   // not keep the focus either.
-  ConnectChange(ListBox3, &QListWidget::itemClicked, [this] { ClearFocus(this); });
+  WatchListClicks(ListBox3, [this] {
+    if (IsOpen()) ClearFocus(this);
+  });
   ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox1Click(); });
 }
 

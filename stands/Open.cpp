@@ -13,6 +13,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/FileLists.h"
+#include "ui/ListClicks.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "model/Estate.h"
@@ -136,7 +137,7 @@ void TOpenForm::CreateUpperPanel() {
   // Another row chosen by the mouse or the keys previews its stand; a click
   // on the row already chosen only clears the focus.
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-  connect(ListBox1, &QListWidget::itemClicked, this, [this] { ClearActiveControl(); });
+  WatchListClicks(ListBox1, [this] { ClearActiveControl(); });
   FileListBox1 = new TFileListBox(Panel2);
   FileListBox1->SetMask(StandFileMask());
   FileListBox1->hide();
