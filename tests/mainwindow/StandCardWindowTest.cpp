@@ -300,35 +300,32 @@ TEST_F(StandOnScreen, CuttingStageMovedByTheKeysAfterACuttingIsRefusedAsAClickIs
   const QString method = f->Label8->text();
   const int removed = RemovedStemCount(Stand());
   script_.Clear();
-  const auto unchanged = [&] {
+  // The list on its item and without the focus, the stand, its texts and
+  // its buttons as they were; `notices` refusals given.
+  const auto unchanged = [&](int notices) {
     EXPECT_EQ(std::tuple(f->ListBox3->currentRow(), f->ListBox3->selectedItems().value(0), f->CuttingStageIndex),
               std::tuple(0, f->ListBox3->item(0), 0));
     EXPECT_TRUE(f->Button7->isVisibleTo(f->Panel1) && !f->Button14->isVisibleTo(f->Panel1));
     EXPECT_EQ(std::tuple(f->OperationButtonStates(), CurrentPhase(), RemovedStemCount(Stand()), f->Label8->text(),
-                         TheSession->ThinningStageChosen),
-              std::tuple(buttons, 2, removed, method, true));
+                         TheSession->ThinningStageChosen, script_.Count(MessageKind::Notice)),
+              std::tuple(buttons, 2, removed, method, true, notices));
+    EXPECT_NE(f->focusWidget(), f->ListBox3);
+    f->ListBox3->setFocus();
   };
-  // A click on the stage already chosen changes nothing and leaves no focus
-  // in the list.
+  // A click on the stage already chosen; the key moving the choice, refused
+  // as a click is; a click on the other item, refused, its row not left
+  // highlighted.
   f->ListBox3->setFocus();
-  ASSERT_EQ(f->focusWidget(), f->ListBox3);
   ClickRow(f->ListBox3, 0);
-  EXPECT_NE(f->focusWidget(), f->ListBox3);
-  EXPECT_EQ(script_.Count(MessageKind::Notice), 0);
-  // The key moves the choice: refused as a click is, the list back on its
-  // item, the stand, its texts and its buttons as they were.
-  f->ListBox3->setFocus();
+  unchanged(0);
   QTest::keyClick(f->ListBox3, Qt::Key_Down);
-  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), script_.Last(MessageKind::Notice).lines.value(0)),
-            std::pair(1, QString("hakkuutoimenpiteet on peruttava, jos hakkuutapaa halutaan vaihtaa   !")));
-  unchanged();
-  EXPECT_NE(f->focusWidget(), f->ListBox3);
-  // A click on the other item: refused, and its row is not left highlighted.
+  unchanged(1);
+  EXPECT_EQ(script_.Last(MessageKind::Notice).lines.value(0),
+            QString("hakkuutoimenpiteet on peruttava, jos hakkuutapaa halutaan vaihtaa   !"));
   ClickRow(f->ListBox3, 1);
-  EXPECT_EQ(script_.Count(MessageKind::Notice), 2);
-  unchanged();
+  unchanged(2);
   // The stand's data shown in the open-stand window and closed: the buttons
   // replayed for the same stage.
-  EXPECT_TRUE(InModal(Shown(OpenForm), [] { Click(Child(OpenForm, "Button1")); }, [f] { f->M11->trigger(); }));
-  unchanged();
+  EXPECT_TRUE(ThroughOpenWindow("Button1", [f] { f->M11->trigger(); }));
+  unchanged(2);
 }
