@@ -1,9 +1,6 @@
-// The cutting stage chosen by the operation recommendation of a stand at its
-// measured state, the estate panel's time point left as the user chose it;
-// the basal area to leave after a cutting only in the thinning stage; the
-// estate stand list moved by the keys opening the chosen stand as a click
-// does. Stand files of an estate opened the user's way, driven by clicks
-// and keys.
+// The cutting stage chosen by the recommendation of a stand at its measured
+// state, the estate's time point left as the user chose it; the basal area to
+// leave only in the thinning stage; the stand list moved by the keys.
 #include "tests/mainwindow/GrowFixture.h"
 #include "ui/RadioGroup.h"
 
@@ -14,15 +11,13 @@ namespace {
 
 class CuttingStage : public GrowWindows {
  protected:
-  // The stage list's chosen item, the buttons of the final cuttings shown,
-  // those of the thinnings shown.
+  // The stage list's chosen item, the final cuttings' buttons shown, the
+  // thinnings' shown.
   static std::tuple<QString, bool, bool> Stage() {
     TActForm* f = ActForm;
-    QListWidgetItem* chosen = f->ListBox3->currentItem();
-    return {chosen ? chosen->text() : QString(),
-            f->Button14->isVisibleTo(f->Panel1) && f->Button15->isVisibleTo(f->Panel1) &&
-                f->Button4->isVisibleTo(f->Panel1),
-            f->Button5->isVisibleTo(f->Panel1) && f->Button7->isVisibleTo(f->Panel1)};
+    return {f->ListBox3->currentItem() ? f->ListBox3->currentItem()->text() : QString(),
+            f->Button14->isVisibleTo(f->Panel1) && f->Button4->isVisibleTo(f->Panel1),
+            f->Button5->isVisibleTo(f->Panel1)};
   }
   // The open stand's id, the stand list's current and highlighted rows.
   std::tuple<QString, int, int> StandRow() {

@@ -77,20 +77,15 @@ TEST_F(TreeOrderWindows, OpenedThroughBothListsViewedUndoneAndRedrawnAsTheDrawin
   standcompare::ExpectSameStand(Stand(), shown);
 }
 
-// Sixty pines, tree j at plot x = 25 + 9 j and y = 55 + 2.4 j (so j is its
-// place in y order): 58 saplings 1 cm thick and 1.1 to 2.9 m tall in no
-// order of j, and two old pines, 40 cm and 28 m, at j = 1 and j = 31. The
-// file holds them by height, the old pines last. Stand age 115 years.
-//
-// Mortality of the five years (one period), from slot 0: N = 60 stems,
-// G = 2 x 0.12566 + 58 x 0.0000785 = 0.2559 m2/ha; a = (60 / 12000)^2 =
-// 2.5e-5 above b = (0.2559 x 0.0125)^2 = 1.0e-5; D = (1.5 x 60 / 12000 + 1)
-// x 500 x 2.5e-5 + 20 = 20.013; A = 115 + 5 = 120 (one species);
-// E = 120^1.32 = 555.5; R = (0.004 x 555.5 + 0.1 + 0.0023 x 20.013) x 0.2
-// = 0.4736; Q = 28.125 R = 13.32; k = round(2000 / (5 x 13.32)) = round(30.03)
-// = 30. Walking from the last tree, the 29th and the 59th standing tree die:
-// in y order j = 31 and j = 1, the two old pines; in the file's order two
-// saplings would die instead.
+// Sixty pines, tree j at x = 25 + 9 j, y = 55 + 2.4 j (j: its place in y
+// order): 58 saplings 1 cm thick, 1.1 to 2.9 m tall in no order of j, and two
+// old pines (40 cm, 28 m) at j = 1 and 31, last in the file's height order;
+// stand age 115. Mortality of one five-year period from slot 0: N = 60, G =
+// 0.2559 m2/ha; a = (60 / 12000)^2 = 2.5e-5 above b = (0.2559 x 0.0125)^2;
+// D = (1.5 x 60 / 12000 + 1) x 500 x 2.5e-5 + 20 = 20.013; A = 115 + 5;
+// R = (0.004 x 120^1.32 + 0.1 + 0.0023 D) x 0.2 = 0.4736; k = round(2000 /
+// (5 x 28.125 R)) = 30. From the last tree the 29th and 59th standing trees
+// die: in y order the old pines, in the file's order two saplings.
 TEST_F(TreeOrderWindows, GrowthAndForecastStraightAfterOpeningTakeTheOldPines) {
   const int trees = 60;
   const auto xOf = [](int j) { return 25.0f + 9.0f * static_cast<float>(j); };

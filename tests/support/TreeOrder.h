@@ -1,8 +1,6 @@
 #pragma once
 // The order in which the main window leaves a stand's tree list, worked out
-// for the tests one sort for saving (SortTreesForSave) at a time, each from
-// the order the one before left, so that the windows' list can be compared
-// with it record by record.
+// one sort for saving (SortTreesForSave) at a time.
 #include <QString>
 
 #include <initializer_list>
