@@ -2,9 +2,6 @@
 // dot-map sizes; the screen refusals, the tree groups and the stand list's
 // busy text.
 #include <QSize>
-
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "mainwindow/ActsCommandRules.h"
@@ -71,33 +68,25 @@ TEST(TreeGroups, ItemsFollowTheSpeciesOfTheStandAndTheListsBusyTextItsFile) {
 TEST(MainWindowPages, PicturePagesOverviewPlacesAndSmallWindowLetters) {
   // The picture pages follow the cutting-stage list: hidden (the overview
   // page, the third, in front) when it is disabled, shown again with the
-  // page given made active; nothing changes while they already agree.
+  // page given made active; nothing changes while they already agree. With
+  // the overview page first, the two pages after it.
   EXPECT_EQ(StandViewTabsFor(false, true, 2, 0), (StandViewTabs{true, 0, 1, false, 2}));
   EXPECT_EQ(StandViewTabsFor(true, false, 2, 2), (StandViewTabs{true, 0, 1, true, 2}));
   EXPECT_EQ(StandViewTabsFor(true, true, 2, 1), (StandViewTabs{false, 0, 1, true, 1}));
   EXPECT_EQ(StandViewTabsFor(false, false, 2, 2), (StandViewTabs{false, 0, 1, false, 2}));
-  // With the overview page first, the two pages after it.
   EXPECT_EQ(StandViewTabsFor(false, true, 0, 1), (StandViewTabs{true, 1, 2, false, 0}));
-
-  // Overview page 1107 wide in a window 1347 wide, maps 556: options 150
-  // wide at 1107 - 158 = 949; the charts 949 - 2 x 14 - 564 = 357 wide; the
-  // maps at (949 - (556 + 357 + 8)) x 0.5 = 14, the charts at 14 + 564.
+  // Page 1107 wide in a window 1347 wide, maps 556: options 150 wide at 949;
+  // charts 949 - 2 x 14 - 564 = 357 wide; maps at (949 - (556 + 357 + 8)) x
+  // 0.5 = 14. 1024 wide, page 783, maps 436: the lower chart 48 narrower
+  // than the upper (181) but not below 170; the measured map at (641 - 614) x
+  // 0.5 = 13. The wide view (page 1018): lower chart 416 - 48.
   EXPECT_EQ(OverviewPagePlacesFor(1107, 1347, 556), (OverviewPagePlaces{14, 14, 578, 357, 578, 357, 949, 150}));
-  // 1024 wide, page 783, maps 436: options 134 at 641, upper chart 641 - 16
-  // - 444 = 181; the lower one 48 narrower (133) but not below 170; the
-  // measured map at (641 - 614) x 0.5 = 13.5 -> 13.
   EXPECT_EQ(OverviewPagePlacesFor(783, 1024, 436), (OverviewPagePlaces{8, 13, 452, 181, 457, 170, 641, 134}));
-  // The wide view, page 1018: options at 876, upper chart 416, lower 368,
-  // the measured map 24 to the right of the other.
   EXPECT_EQ(OverviewPagePlacesFor(1018, 1024, 436), (OverviewPagePlaces{8, 32, 452, 416, 476, 368, 876, 134}));
-
   // Letters of the small windows 700 high.
-  EXPECT_EQ(OverviewChartFontsFor(1024, 700), (OverviewChartFonts{7, 7, 8}));
-  EXPECT_EQ(OverviewChartFontsFor(1099, 700), (OverviewChartFonts{7, 7, 8}));
-  EXPECT_EQ(OverviewChartFontsFor(1100, 700), (OverviewChartFonts{0, 0, 9}));
-  EXPECT_EQ(OverviewChartFontsFor(1199, 700), (OverviewChartFonts{0, 0, 9}));
+  for (int w : {1024, 1099}) EXPECT_EQ(OverviewChartFontsFor(w, 700), (OverviewChartFonts{7, 7, 8})) << w;
+  for (int w : {1100, 1199}) EXPECT_EQ(OverviewChartFontsFor(w, 700), (OverviewChartFonts{0, 0, 9})) << w;
   EXPECT_EQ(OverviewChartFontsFor(1200, 700), OverviewChartFonts{});
   EXPECT_EQ(OverviewChartFontsFor(1024, 708), OverviewChartFonts{});
-  EXPECT_EQ((std::vector<bool>{UsesNarrowFont(1199, 700), UsesNarrowFont(1200, 700), UsesNarrowFont(1100, 708)}),
-            (std::vector<bool>{true, false, false}));
+  EXPECT_TRUE(UsesNarrowFont(1199, 700) && !UsesNarrowFont(1200, 700) && !UsesNarrowFont(1100, 708));
 }

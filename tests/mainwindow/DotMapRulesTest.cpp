@@ -144,20 +144,18 @@ TEST(DotMap, DrawnFromLowToTallExceptASmallSeedlingStand) {
 }
 
 TEST(DotMap, LegendAndCaption) {
-  // A column under the frame whose bottom edge is at 200: name labels 15
-  // high, dot labels 17. All five species: from 199, rows 15 - 4 = 11
-  // apart; each dot at trunc(name + 1 - 2 x 0.8).
+  // A column under the frame's bottom edge at 200, names 15 high, dots 17:
+  // all five species from 199, rows 15 - 4 = 11 apart, each dot at
+  // trunc(name + 1 - 2 x 0.8).
   const auto all = SpeciesLegendRows({5, 5, 5, 5, 5}, 200, 15, 17);
-  const int names[5] = {199, 210, 221, 232, 243};
-  const int dots[5] = {198, 209, 220, 231, 242};
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(all[k], (LegendRow{true, names[k], dots[k]})) << k;
-  // No spruce, no aspen: from 200, no row for them, those below close up,
-  // every row after pine's one pixel lower: 200, 200 + 11 + 1, 212 + 11 + 1.
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(all[k], (LegendRow{true, 199 + 11 * k, 198 + 11 * k})) << k;
+  // No spruce, no aspen: no row for them, those below close up, each row
+  // after pine's one pixel lower.
   const auto some = SpeciesLegendRows({5, 0, 5, 0, 5}, 200, 15, 17);
   EXPECT_EQ(std::tuple(some[0], some[1].visible, some[2], some[3].visible, some[4]),
             std::tuple(LegendRow{true, 200, 199}, false, LegendRow{true, 212, 211}, false, LegendRow{true, 224, 223}));
-  // Without pine the first row is spruce's, one pixel lower already; a dot
-  // label lower than its name stands below it: trunc(201 + 1 + 3 x 0.8).
+  // Without pine spruce's row is one pixel lower already; a dot lower than
+  // its name stands below it: trunc(201 + 1 + 3 x 0.8).
   const auto noPine = SpeciesLegendRows({0, 5, 0, 0, 0}, 200, 15, 12);
   EXPECT_EQ(std::pair(noPine[0].visible, noPine[1]), std::pair(false, LegendRow{true, 201, 204}));
   // Dots 2 pixels left of the frame, names 5 pixels right of an 8-pixel dot.

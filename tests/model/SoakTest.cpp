@@ -219,8 +219,8 @@ class Soak {
   }
 
   // What the activation of a new stand does: slot 0, the stand ages the
-  // growth dialog would offer, the new file; then the main window's full
-  // refresh, which leaves the trees in y order.
+  // growth dialog would offer, the new file; then the picture is drawn,
+  // which leaves the trees in y order.
   void Activate() {
     SetCurrentPhase(0);
     if (S().DevelopmentClass() == 2) S().RecordInitialPhase(QStringLiteral("Mitattu"));
@@ -238,15 +238,12 @@ class Soak {
     savedUndo_.clear();
   }
 
-  // The main window's full refresh of a new or opened stand draws the dot
-  // maps of its reset (both maps), then those of the overview tab (the map
-  // after the steps), through the stand's own sorts for them.
+  // The full refresh draws both dot maps, then the one after the steps.
   void DrawPicture() {
     S().SortTreesForDotMaps(true, true);
     DrawAfterMap();
   }
-  // The refresh after a committed cutting, growth or undo draws the map
-  // after the steps.
+  // So does the refresh after a cutting, growth or undo.
   void DrawAfterMap() { S().SortTreesForDotMaps(false, true); }
 
   // ---- Cuttings: the main window's timing checks, then one dialog's
@@ -268,11 +265,9 @@ class Soak {
     const QString name = QString::fromUtf8("Hakkuu %1, %2 kokeilua – mänty/kuusi €").arg(dialog).arg(trials);
     for (int t = 0; t < trials; ++t) {
       ++fig_["trials"];
-      // The list is in y order whenever a cutting starts (the thinnings'
-      // spacing pass needs it and finds it so).
+      // Every cutting starts from the list in y order.
       EXPECT_TRUE(std::is_sorted(S().Trees.begin(), S().Trees.end(),
-                                 [](const TreeRecord& a, const TreeRecord& b) { return a.y < b.y; }))
-          << "a cutting started from a list out of y order";
+                                 [](const TreeRecord& a, const TreeRecord& b) { return a.y < b.y; }));
       S().UndoOperation(k);  // the dialog's reset of its trial phase
       S().ClearSlot(k);
       Trial(dialog, p);

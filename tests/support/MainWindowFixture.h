@@ -32,6 +32,11 @@ inline void ClickTab(QTabWidget* pages, QWidget* page) {
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pages->indexOf(page)).center());
   EXPECT_EQ(pages->currentWidget(), page) << page->objectName().toStdString();
 }
+// The open-stand window that `open` brings up, left by its button `button`
+// ("Button3" opens the chosen stand, "Button1" closes).
+inline bool ThroughOpenWindow(const char* button, const std::function<void()>& open) {
+  return InModal(OpenWindowUp, [button] { Click(Child(OpenForm, button)); }, open);
+}
 
 class MainWindowTest : public ProgramWindowsTest {
  protected:
