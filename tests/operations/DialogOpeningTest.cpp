@@ -127,9 +127,6 @@ TEST_F(DialogOpening, HiddenDialogsRunNothingWhenTheirControlsAreSetByCode) {
   ExpectSameStand(Stand(), before);
 }
 
-// A young mixed stand: about 9 cm, far below the regeneration diameter.
-constexpr picturestands::Measured kYoungMixed{4, {10, 8, 9, 0, 7}, {90, 70, 110, 0, 80}, {90, 60, 50, 0, 10}};
-
 class MainWindowSetsAHiddenDialog : public growfixture::GrowWindows {
  protected:
   // The stand opened as the user opens it, on the final-cutting stage.
@@ -152,11 +149,10 @@ class MainWindowSetsAHiddenDialog : public growfixture::GrowWindows {
 
 TEST_F(MainWindowSetsAHiddenDialog, RegenerationAndSelectionDialogsTryNothingForAStandFailingTheirRequirements) {
   WriteStand("1", 5, true);
-  // The young stand under two names: "2" worked through the clicks, "2k"
-  // only grown and saved.
-  auto young = picturestands::MakeStand(kYoungMixed, 21);
+  // A young stand (about 11 cm) under two names: "2" worked through the
+  // clicks, "2k" only grown and saved.
+  auto young = StandOf(kYoungThinning, 21, "2");
   young->Header.estateName = QString::fromUtf8("Koivulan tila");
-  young->Header.standId = "2";
   young->Header.measurementDay = 43631;
   EstimateSpeciesAges(*young);
   for (const char* name : {"2", "2k"}) ASSERT_EQ(young->WriteNewFile(PathOf(name)), StandFileStatus::Ok);
