@@ -463,23 +463,22 @@ TEST_F(EstateViews, LongReportPrintedWholeThroughA4AndLetterQueues) {
 
 TEST_F(EstateViews, ListsAnswerTheKeysAsTheyAnswerTheMouse) {
   Open(ModelEstate());
-  // Another folder chosen with the keys in the folder list: the notice, the
-  // open folder chosen and highlighted again.
+  // Another folder chosen with the keys: the notice, the open folder chosen
+  // and highlighted again; a click on the open folder changes nothing.
   QListWidget* folders = ActForm->DirectoryListBox1;
   const int last = folders->count() - 1;
   ASSERT_GT(last, 0);
   script_.Clear();
   QTest::keyClick(folders, Qt::Key_Up);
-  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), script_.Last(MessageKind::Notice).lines.value(0)),
-            std::pair(1, U("Kuviolista ja kuviotietokanta voidaan vaihtaa Vaihda - painikkeella  !")));
-  EXPECT_EQ(std::pair(folders->currentRow(), folders->selectedItems().value(0)), std::pair(last, folders->item(last)));
-  // A click on the open folder changes nothing.
+  EXPECT_EQ(std::tuple(script_.Last(MessageKind::Notice).lines.value(0), folders->currentRow(),
+                       folders->selectedItems().value(0)),
+            std::tuple(U("Kuviolista ja kuviotietokanta voidaan vaihtaa Vaihda - painikkeella  !"), last,
+                       folders->item(last)));
   ClickRow(folders, last);
   EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), folders->currentRow()), std::pair(1, last));
-
   // The overview's distribution list: the site types by the keys; a refill
-  // shows the development classes with the list keeping its item; the item
-  // chosen again shows the site types again.
+  // (development classes) keeps the item, chosen again it shows the site
+  // types again.
   InCharts([&] {
     InOverview([&] {
       QTest::keyClick(FolderForm->ListBox1, Qt::Key_Down);

@@ -260,102 +260,66 @@ TEST_F(SaleWindows, StemPriceQuestionSwitchShiftListAndTheirResets) {
     EXPECT_EQ(RowBox(SprucePulpwood)->text(), U("kuusikuitu   (kuk)   30 m3"));
     Click(TradeForm->Button2);
   });
-}
-
-TEST_F(SaleWindows, RowsTickedOrUntickedByTheProgramReactAsToTheUsersClick) {
-  // A row's reaction flashes the totals and the chart (a pause of 500 ms)
-  // and reckons the sale again; counted here by those pauses.
-  int flashes = 0;
-  platform::SetPauseFunction([&](int ms) { flashes += ms == 500; });
-  OpenSale([&] {
-    // The chart under the rows, 122 pixels high, the report panel 3 pixels
-    // inside its top right corner.
-    EXPECT_EQ(std::tuple(TradeForm->Chart2->height(), TradeForm->Panel11->y() - TradeForm->Chart2->y(),
-                         TradeForm->Chart2->x() + TradeForm->Chart2->width() -
-                             (TradeForm->Panel11->x() + TradeForm->Panel11->width())),
-              std::tuple(122, 3, 3));
-    SaveShot(TradeForm, "trade-window.png");
-    // The first opening for the stand ticks its rows without a reaction.
-    EXPECT_EQ(flashes, 0);
-    Click(RowBox(PineLogs));
-    EXPECT_EQ(flashes, 1);
-    // The pine stem price: the switch flashes once; the program unticks the
-    // pine pulpwood row (its volume is the stem's now) and ticks the pine
-    // log row again, and each reacts. 1416 - 360 - 450 with the stem at
-    // 00.00; 30 % of 606 is 181.8.
-    script_.Answer(1);
-    Click(TradeForm->CheckBox14);
-    EXPECT_EQ(flashes, 4);
-    EXPECT_EQ(std::tuple(RowBox(PinePulpwood)->isChecked(), RowBox(PinePulpwood)->isEnabled(),
-                         RowBox(PineLogs)->isChecked(), TradeForm->Label21->isVisible()),
-              std::tuple(false, false, true, true));
-    EXPECT_EQ(Totals(), QStringList({U("606 €"), "168 m3", U("-182 €"), U("424 €")}));
-    // Off again: the switch, and the pulpwood row enabled and ticked by the
-    // program.
-    Click(TradeForm->CheckBox14);
-    EXPECT_EQ(flashes, 6);
-    EXPECT_EQ(std::pair(RowBox(PinePulpwood)->isChecked(), Totals().value(0)), std::pair(true, U("1416 €")));
-    Click(TradeForm->Button2);
-  });
-  // Aspen logs come into the removal while the window is closed (10 m3/ha,
-  // 20 m3 at 9.00): the next opening ticks their row, which reacts; gone
-  // again, the row is unticked and disabled, and reacts.
-  TheSession->CurrentStand->Slots[0].volumes[AspenLogs] = 10;
-  OpenSale([&] {
-    EXPECT_EQ(flashes, 7);
-    EXPECT_EQ(std::tuple(RowBox(AspenLogs)->isChecked(), Row(AspenLogs).value->text(), Totals().value(0)),
-              std::tuple(true, U("180 €"), U("1596 €")));
-    Click(TradeForm->Button2);
-  });
-  TheSession->CurrentStand->Slots[0].volumes[AspenLogs] = 0;
-  OpenSale([&] {
-    EXPECT_EQ(flashes, 8);
-    EXPECT_EQ(std::pair(RowBox(AspenLogs)->isChecked() || RowBox(AspenLogs)->isEnabled(), Totals().value(0)),
-              std::pair(false, U("1416 €")));
-    Click(TradeForm->Button2);
-  });
-  // A newly loaded stand: its rows are reset and ticked without reactions.
-  LoadStand(ThinnedStand(), 1);
-  OpenSale([&] {
-    EXPECT_EQ(flashes, 8);
-    Click(TradeForm->Button2);
-  });
-  platform::SetPauseFunction([](int) {});
-}
-
-TEST_F(SaleWindows, LogPriceComesBackWithTheLogsAfterTheirStemPriceWasSwitchedOff) {
-  // The spruce stem price at 28.00; then the removal loses its spruce logs
-  // (the window switches the stem price off and puts the log price back in
-  // the edit), and they come back: they are sold at the log price, and the
-  // stem price typed before is still there for the box.
-  OpenSale([&] {
-    script_.Answer(1);
-    Click(TradeForm->CheckBox15);
-    TypePrice(Row(SpruceLogs).price, "2800");
-    Click(TradeForm->Button2);
-  });
-  TheSession->CurrentStand->Slots[1].volumes[SpruceLogs] = 20;
-  OpenSale([&] { Click(TradeForm->Button2); });
+  // The logs back (16 m3): sold at the log price, in the edit's normal
+  // colour; the box ticked again (no question) gives the stem price typed
+  // before, 30 + 16 m3 at 28.00.
   TheSession->CurrentStand->Slots[1].volumes[SpruceLogs] = 12;
   OpenSale([&] {
-    // 16 m3 at 9.00, in the edit's normal colour.
-    EXPECT_EQ(std::tuple(TradeForm->CheckBox15->isEnabled(), TradeForm->CheckBox15->isChecked(),
-                         RowBox(SpruceLogs)->isChecked(), Row(SpruceLogs).price->displayText(),
-                         Row(SpruceLogs).value->text()),
-              std::tuple(true, false, true, QString("09.00"), U("144 €")));
+    EXPECT_EQ(std::tuple(TradeForm->CheckBox15->isChecked(), RowBox(SpruceLogs)->isChecked(),
+                         Row(SpruceLogs).price->displayText(), Row(SpruceLogs).value->text(), Totals().value(0)),
+              std::tuple(false, true, QString("09.00"), U("144 €"), U("1416 €")));
     EXPECT_EQ(Row(SpruceLogs).price->palette().color(QPalette::Base),
               Row(SprucePulpwood).price->palette().color(QPalette::Base));
-    EXPECT_EQ(Totals().value(0), U("1416 €"));
-    // The stem price again (asked once per price reset): 30 + 16 m3 at
-    // 28.00; off again, the log price.
+    const int asked = script_.Count(MessageKind::Question);
     Click(TradeForm->CheckBox15);
     EXPECT_EQ(std::tuple(script_.Count(MessageKind::Question), Row(SpruceLogs).price->displayText(),
                          Row(SpruceLogs).value->text()),
-              std::tuple(1, QString("28.00"), U("1288 €")));
-    Click(TradeForm->CheckBox15);
-    EXPECT_EQ(Row(SpruceLogs).price->displayText(), QString("09.00"));
+              std::tuple(asked, QString("28.00"), U("1288 €")));
     Click(TradeForm->Button2);
   });
+}
+
+TEST_F(SaleWindows, RowsTickedOrUntickedByTheProgramReactAsToTheUsersClick) {
+  // A row's reaction flashes the totals and the chart: counted by those
+  // pauses of 500 ms.
+  int flashes = 0;
+  platform::SetPauseFunction([&](int ms) { flashes += ms == 500; });
+  OpenSale([&] {
+    // The chart 122 pixels high, the report panel 3 pixels inside its top
+    // right corner.
+    EXPECT_EQ(std::tuple(TradeForm->Chart2->height(), TradeForm->Panel11->y() - TradeForm->Chart2->y(),
+                         TradeForm->Chart2->geometry().right() - TradeForm->Panel11->geometry().right()),
+              std::tuple(122, 3, 3));
+    // The first opening ticks its rows without a reaction; a click reacts.
+    EXPECT_EQ(flashes, 0);
+    Click(RowBox(PineLogs));
+    EXPECT_EQ(flashes, 1);
+    // The pine stem price: the switch, the pulpwood row the program unticks
+    // and the log row it ticks again react. 1416 - 360 - 450 with the stem
+    // at 00.00; 30 % of 606 is 181.8. Off again: the switch and the
+    // pulpwood row ticked again.
+    script_.Answer(1);
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(std::tuple(flashes, RowBox(PinePulpwood)->isChecked(), RowBox(PineLogs)->isChecked(), Totals()),
+              std::tuple(4, false, true, QStringList({U("606 €"), "168 m3", U("-182 €"), U("424 €")})));
+    Click(TradeForm->CheckBox14);
+    EXPECT_EQ(std::tuple(flashes, RowBox(PinePulpwood)->isChecked(), Totals().value(0)),
+              std::tuple(6, true, U("1416 €")));
+    Click(TradeForm->Button2);
+  });
+  // Aspen logs come into the removal while the window is closed (10 m3/ha,
+  // 20 m3 at 9.00) and go again: the opening ticks or unticks their row,
+  // which reacts; a newly loaded stand's rows are reset without reactions.
+  for (auto [volume, reacted, total] : {std::tuple{10, 7, "1596 €"}, {0, 8, "1416 €"}, {-1, 8, "1416 €"}}) {
+    if (volume < 0) LoadStand(ThinnedStand(), 1);
+    else TheSession->CurrentStand->Slots[0].volumes[AspenLogs] = volume;
+    OpenSale([&] {
+      EXPECT_EQ(std::tuple(flashes, RowBox(AspenLogs)->isChecked(), RowBox(AspenLogs)->isEnabled(), Totals().value(0)),
+                std::tuple(reacted, volume > 0, volume > 0, U(total)));
+      Click(TradeForm->Button2);
+    });
+  }
+  platform::SetPauseFunction([](int) {});
 }
 
 TEST_F(SaleWindows, RegenerationCuttingPricesEstimateLineCostsHelpAndSample) {
