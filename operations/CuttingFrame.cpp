@@ -242,9 +242,11 @@ void TCuttingForm::Open() {
   // with the preview blank, where it was last centred.
   BlankCuttingPreview(Preview);
   Centre();
-  open_ = true;
   show();
   ShowOnScreen(this);
+  // Open from here on: what Qt changed while showing the window (the first
+  // row of a list that takes the focus) was nobody's choice.
+  open_ = true;
   FormActivate();
 }
 

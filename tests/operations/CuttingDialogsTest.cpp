@@ -6,6 +6,8 @@
 
 #include <QTextEdit>
 
+#include <cmath>
+
 #include "operations/Clear.h"
 #include "operations/PlocCutt.h"
 #include "operations/Th1.h"
@@ -176,6 +178,24 @@ TEST_F(CuttingDialogs, ClosingButOkPutsTheStandBackAndOkKeepsTheLastChoiceOnce) 
     c.kept(kept, phase + 1);
     ExpectSameTrial(Stand(), kept);
   }
+}
+
+TEST_F(CuttingDialogs, CancelPutsTreesOfEqualYBackInTheirOrder) {
+  // Trees on whole plot units of y and whole metres of height: the trial's
+  // sort by height and back by y leaves many of them in another order,
+  // which a cancel undoes.
+  auto young = YoungThinningStand();
+  for (TreeRecord& t : young->Trees) {
+    t.y = std::floor(t.y);
+    t.height = std::floor(t.height / 100) * 100;
+  }
+  Open(std::move(young), 0);
+  const data before = Stand();
+  EXPECT_TRUE(Run(ActForm->Button5, [](QWidget* d) {
+    ClickItem(d, "RadioGroup1", 0);
+    ClickButton(d, "BitBtn2");
+  }));
+  ExpectSameStand(Stand(), before);
 }
 
 TEST_F(CuttingDialogs, StripRoadsOfNoneOrBelow600StemsAndCorridorsWithoutThemOrBelow1600StemsRefused) {
