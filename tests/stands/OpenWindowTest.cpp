@@ -167,19 +167,16 @@ TEST_F(OpenWindow, UnreadableFilesAreRefusedAndBrowsingOpensTheStandShownNeverOn
             std::tuple(QString("c"), 30, c, QString("c.Norvalen")));
 }
 
-// Pine's age words at values the program never writes. A first candidate
-// age (byte 616) beyond 369 years makes the file damaged: listed as such,
-// its preview and opening refused. A number of candidate ages (byte 620)
-// beyond the 51 the program offers from 30 years is held: listed, previewed
-// and opened with 51 ages. Nothing waits and no file changes.
+// Pine's age words at values the program never writes: a first candidate
+// age (byte 616) over 369 is a damaged file, listed as such, its preview and
+// opening refused; a count (byte 620) over the 51 ages offered from 30 years
+// is held (listed, previewed, opened with 51 ages). No wait, no file changed.
 TEST_F(OpenWindow, AgeWordsTheProgramNeverWritesAreRefusedOrHeldAndNoFileChanges) {
-  struct Case {
-    const char* id;
-    int at, value, first;  // pine's first age item (of 51), 0: no ages, -1: refused
-  } const cases[] = {{"a0", 616, 0, 0},        {"a1m", 616, 1000000, -1}, {"a369", 616, 369, 369},
-                     {"a370", 616, 370, -1},   {"amax", 616, 2147483647, -1}, {"b0", 620, 0, 0},
-                     {"b1m", 620, 1000000, 30}, {"b51", 620, 51, 30},     {"b52", 620, 52, 30},
-                     {"bmax", 620, 2147483647, 30}};
+  // first: pine's first age item (of 51), 0: no ages, -1: refused.
+  const struct Case { const char* id; int at, value, first; } cases[] = {
+      {"a0", 616, 0, 0},   {"a1m", 616, 1000000, -1},  {"a369", 616, 369, 369}, {"a370", 616, 370, -1},
+      {"amax", 616, 2147483647, -1}, {"b0", 620, 0, 0}, {"b1m", 620, 1000000, 30}, {"b51", 620, 51, 30},
+      {"b52", 620, 52, 30}, {"bmax", 620, 2147483647, 30}};
   for (const Case& c : cases) {
     const QString path = Stand(c.id, 2015, 1.0f, 50, 50);
     QByteArray bytes = ReadBytes(path);
@@ -390,7 +387,7 @@ TEST_F(OpenWindow, StandListRowsByKeysOrMouseAndOutsideListModeTheMainListRow) {
   const QString c = Stand("c", 2017, 2.0f, 20, 20, 7, 30);
   Start();
   QStringList lines;
-  // The measurement window's upper panel; then the panels' heights, the
+  // The measurement window's upper panel, then the panels' heights, the
   // chart's width less its panel's and its height.
   QList<int> sizes{MeasForm->Panel2->height()};
   const auto note = [&] {  // the preview's line and the chosen row
