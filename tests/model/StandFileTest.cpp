@@ -228,49 +228,39 @@ TEST_F(StandFileTest, EqualKeysKeepThePartitionOrder) {
 }
 
 TEST_F(StandFileTest, DotMapsDrawEachMapInItsSortAndLeaveTheListSortedBackByY) {
-  // Trees A, B, C, D at x 1..4, all at y 60, measured 2, 1, 2, 1 m tall.
-  // The after map's sort gives D B A C (the partition above). Sorted back
-  // by y, all keys equal: pivot index 1, A and D exchanged, then C and A
-  // -> C A B D with i = 2, j = 1; (0, 1) gives A C, (2, 3) D B -> A C D B.
-  // Sorted by y straight from A B C D it would be C D A B.
-  // Grown to 1, 2, 1, 2 m: the measured map gives D B A C, the after map
-  // (latest heights 2, 2, 1, 1 in that order) A C D B, back by y D B A C.
-  // A small seedling stand is drawn and left as it stands.
+  // Trees A B C D at x 1..4, y 60, measured 2, 1, 2, 1 m tall: the after
+  // map's sort gives D B A C (the partition above); back by y, all keys
+  // equal (pivot index 1, A and D exchanged, then C and A -> C A B D with
+  // i = 2, j = 1; (0, 1) gives A C, (2, 3) D B) A C D B, where straight from
+  // A B C D it gives C D A B. Grown to 1, 2, 1, 2 m: the measured map D B A
+  // C, the after map A C D B, back by y D B A C. A small seedling stand is
+  // drawn and left as it stands.
   using Order = std::vector<float>;
-  struct Case {
-    int devClass;
-    bool grown;
-    std::vector<Order> drawn;
-    Order left;
-  } cases[] = {{6, false, {{4, 2, 1, 3}}, {1, 3, 4, 2}},
-               {6, true, {{4, 2, 1, 3}, {1, 3, 4, 2}}, {4, 2, 1, 3}},
-               {2, true, {{1, 2, 3, 4}, {1, 2, 3, 4}}, {1, 2, 3, 4}}};
+  // drawn: for each map drawn, 1 (the measured map) or 0 (the map after the
+  // steps), then the trees' order.
+  const struct { int devClass; bool grown; std::vector<Order> drawn; Order left; } cases[] = {
+      {6, false, {{0, 4, 2, 1, 3}}, {1, 3, 4, 2}},
+      {6, true, {{1, 4, 2, 1, 3}, {0, 1, 3, 4, 2}}, {4, 2, 1, 3}},
+      {2, true, {{1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}}, {1, 2, 3, 4}}};
   const float heights[4] = {200, 100, 200, 100};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.devClass * 10 + c.grown);
     data s(4);
     s.Header.developmentClass = c.devClass;
-    for (int i = 0; i < 4; ++i) s.Trees[i] = TreeRecord{i + 1.0f, 60, 1000, heights[i], 0, 0, {}};
-    if (c.grown) {
-      s.Slots[1].name = "Kasvatus";
-      s.Slots[1].years = 10;
-      s.GrownSizes1 = s.AllocGrownSizes();
-      for (int i = 0; i < 4; ++i) s.GrownSizes1[i] = {1100, 300 - heights[i]};
+    s.Slots[1].years = c.grown ? 10 : 0;
+    for (int i = 0; i < 4; ++i) {
+      s.Trees[i] = TreeRecord{i + 1.0f, 60, 1000, heights[i], 0, 0, {}};
+      if (c.grown) s.GrownSizes1.push_back({1100, 300 - heights[i]});
     }
     const auto order = [&s] { return Order{s.TreeX(0), s.TreeX(1), s.TreeX(2), s.TreeX(3)}; };
     std::vector<Order> drawn;
-    std::vector<bool> maps;
     s.SortTreesForDotMaps(c.grown, true, [&](bool before) {
-      maps.push_back(before);
       drawn.push_back(order());
+      drawn.back().insert(drawn.back().begin(), before);
     });
-    EXPECT_EQ(maps, (c.grown ? std::vector<bool>{true, false} : std::vector<bool>{false}));
-    EXPECT_EQ(drawn, c.drawn);
-    EXPECT_EQ(order(), c.left);
+    EXPECT_EQ(std::pair(drawn, order()), std::pair(c.drawn, c.left));
     // The grown sizes went with their trees.
-    for (int i = 0; c.grown && i < 4; ++i) {
-      EXPECT_EQ(s.TreeHeight(i), 300 - heights[static_cast<int>(s.TreeX(i)) - 1]);
-    }
+    for (int i = 0; c.grown && i < 4; ++i) EXPECT_EQ(s.TreeHeight(i), 300 - heights[int(s.TreeX(i)) - 1]);
   }
 }
 
@@ -486,36 +476,31 @@ const Bound kBounds[] = {
 };
 
 TEST_F(StandFileTest, CandidateCountsBeyondWhatTheProgramOffersAreHeldByEveryReader) {
-  // Pine's first candidate age at byte 616, the count at 620; spruce's at
-  // 668 and 672. Count, first age, the count read back.
+  // Pine's count (byte 620) from its first candidate age (616), the count
+  // read back; spruce's (672) at the largest int from 20 years (668): 51.
   const std::tuple<int32_t, int32_t, int32_t> pine[] = {
-      {0, 30, 0},           {51, 30, 51},          {52, 30, 51},       {1000000, 30, 51}, {2147483647, 30, 51},
-      {-1, 30, 0},          {60, 40, 60},          {61, 40, 60},       {5, 0, 0},         {553, 369, 553},
-      {2147483647, 369, 553}};
+      {0, 30, 0},  {51, 30, 51}, {52, 30, 51}, {1000000, 30, 51}, {2147483647, 30, 51},       {-1, 30, 0},
+      {60, 40, 60}, {61, 40, 60}, {5, 0, 0},   {553, 369, 553},   {2147483647, 369, 553}};
   for (auto [count, first, held] : pine) {
     SCOPED_TRACE(testing::Message() << count << " from " << first);
     QByteArray bytes = WriteHand();
-    testsupport::PutI32(bytes, 616, first);
-    testsupport::PutI32(bytes, 620, count);
-    testsupport::PutI32(bytes, 668, 20);
-    testsupport::PutI32(bytes, 672, 2147483647);  // spruce from 20: 51
+    for (auto [at, value] : {std::pair(616, first), {620, count}, {668, 20}, {672, 2147483647}})
+      PutI32(bytes, at, value);
     WriteAll(path, bytes);
-    std::unique_ptr<data> opened, previewed;
-    ASSERT_EQ(data::ReadStandFile(path, false, opened), StandFileStatus::Ok);
-    ASSERT_EQ(data::PreviewStandFile(path, previewed), StandFileStatus::Ok);
+    std::unique_ptr<data> opened, previewed, again;
     standfile::StandSummary listed;
-    ASSERT_EQ(standfile::ReadStandSummary(path, listed), StandFileStatus::Ok);
-    for (const std::array<SpeciesBlock, kSpeciesSlots>& blocks : {opened->SpeciesBlocks, previewed->SpeciesBlocks, listed.blocks}) {
-      EXPECT_EQ(std::tuple(blocks[0].words[WordFirstAge], blocks[0].words[WordAgeCount], blocks[1].words[WordAgeCount]),
+    ASSERT_EQ(std::tuple(data::ReadStandFile(path, false, opened), data::PreviewStandFile(path, previewed),
+                         standfile::ReadStandSummary(path, listed)),
+              std::tuple(StandFileStatus::Ok, StandFileStatus::Ok, StandFileStatus::Ok));
+    for (const auto* b : {&opened->SpeciesBlocks, &previewed->SpeciesBlocks, &listed.blocks}) {
+      EXPECT_EQ(std::tuple((*b)[0].words[WordFirstAge], (*b)[0].words[WordAgeCount], (*b)[1].words[WordAgeCount]),
                 std::tuple(first, held, 51));
     }
-    // Nothing is written back by reading; the held stand saves and reads
-    // back as held.
+    // Reading writes nothing back; the held stand saves and opens as held.
     EXPECT_TRUE(ReadAll(path) == bytes);
     ASSERT_EQ(opened->Save(path), StandFileStatus::Ok);
-    std::unique_ptr<data> again;
-    ASSERT_EQ(data::ReadStandFile(path, false, again), StandFileStatus::Ok);
-    EXPECT_EQ(I32At(ReadAll(path), 620), held);
+    EXPECT_EQ(std::pair(data::ReadStandFile(path, false, again), I32At(ReadAll(path), 620)),
+              std::pair(StandFileStatus::Ok, held));
   }
 }
 

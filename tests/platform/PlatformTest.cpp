@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <sys/stat.h>
 #include <clocale>
 #include <cstring>
 #include <unistd.h>
@@ -228,100 +227,67 @@ TEST(Files, OpenForReadingTellsMissingFromUnreadable) {
   EXPECT_EQ(testsupport::FolderState(dir.path()), before);
 }
 
-namespace {
-
-// Puts what was made under another name in place of `name` in one rename,
-// as another program would.
-bool RenameOver(const QString& made, const QString& name) {
-  return ::rename(QFile::encodeName(made).constData(), QFile::encodeName(name).constData()) == 0;
-}
-
-}  // namespace
-
-// The name being written changes while the file is written, at each point
-// a concurrent process could change it: right after the check, after the
-// new contents are written, and between the last look at the name and the
-// replacement. What the
-// name then holds is replaced only when it is a regular file; a pipe, a
-// link to one or a folder keeps its place and its kind, the write fails
-// with the reason and leaves no temporary file.
+// The name being written changes at each point another process could
+// change it: after the check, after the new contents are written, between
+// the last look and the replacement. What it then holds is replaced only
+// when it is a regular file: a pipe, a link to one or a folder keeps its
+// place and its kind, the write fails with the reason and leaves no
+// temporary file. A write through a link leaves the link and gives its file
+// the bytes with the file's own permissions.
 TEST(Files, AtomicWriteReplacesNothingButARegularFileWhateverTheNameBecomesMeanwhile) {
-  struct Swap {
+  using namespace testsupport;
+  // What was made beside the name put in its place in one rename, as
+  // another program would.
+  static const auto over = [](const QString& n, bool made) {
+    return made && ::rename(QFile::encodeName(n + ".uusi").constData(), QFile::encodeName(n).constData()) == 0;
+  };
+  static const auto pipeOver = [](const QString& n) { return over(n, MakePipe(n + ".uusi")); };
+  static const char* const pipe = "tiedoston nimellä on putki tai laite";
+  const struct {
     const char* what;
-    bool throughLink;  // the write goes through a link to the file
-    // Puts something in place of `name`; the folder holds a pipe "putki"
-    // beside it.
-    bool (*make)(const QString& name);
-    const char* reason;  // empty: the write goes through
+    bool throughLink;                   // the write goes through a link to the file
+    bool (*swap)(const QString& name);  // a pipe "putki" stands beside the name
+    const char* reason;                 // empty: the write goes through
+  } swaps[] = {
+      {"a link to a pipe", false,
+       [](const QString& n) { return over(n, QFile::link(FolderOfPath(n) + "/putki", n + ".uusi")); }, pipe},
+      {"a pipe", false, pipeOver, pipe},
+      {"a pipe behind the link", true, pipeOver, pipe},
+      {"a folder", false, [](const QString& n) { return QFile::remove(n) && QDir().mkdir(n); }, "tiedoston nimellä on kansio"},
+      {"another file", false, [](const QString& n) { WriteAll(n + ".uusi", "toinen"); return over(n, true); }, ""},
+      {"nothing", false, [](const QString& n) { return QFile::remove(n); }, ""},
+      {"the same file behind the link", true, [](const QString&) { return true; }, ""},
   };
-  const Swap swaps[] = {
-      {"the name becomes a link to a pipe", false,
-       [](const QString& n) { return QFile::link(FolderOfPath(n) + "/putki", n + ".uusi") && RenameOver(n + ".uusi", n); },
-       "tiedoston nimellä on putki tai laite"},
-      {"the name becomes a pipe", false,
-       [](const QString& n) { return testsupport::MakePipe(n + ".uusi") && RenameOver(n + ".uusi", n); },
-       "tiedoston nimellä on putki tai laite"},
-      {"the linked file becomes a pipe", true,
-       [](const QString& n) { return testsupport::MakePipe(n + ".uusi") && RenameOver(n + ".uusi", n); },
-       "tiedoston nimellä on putki tai laite"},
-      {"the name becomes a folder", false,
-       [](const QString& n) { return QFile::remove(n) && QDir().mkdir(n); }, "tiedoston nimellä on kansio"},
-      {"the name becomes another file", false,
-       [](const QString& n) {
-         testsupport::WriteAll(n + ".uusi", "toinen");
-         return RenameOver(n + ".uusi", n);
-       }, ""},
-      {"the name is removed", false, [](const QString& n) { return QFile::remove(n); }, ""},
-  };
-  for (const Swap& swap : swaps) {
+  const auto own = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser;
+  for (const auto& swap : swaps) {
     for (WriteStage stage : {WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
-      SCOPED_TRACE(std::string(swap.what) + (stage == WriteStage::Checked   ? ", after the check"
-                                             : stage == WriteStage::Written ? ", after the write"
-                                                                            : ", at the replacement"));
-      testsupport::TempDir dir;
-      ASSERT_TRUE(testsupport::MakePipe(dir.file("putki")));
-      const QString file = dir.file("a.bin");
-      testsupport::WriteAll(file, "vanha");
-      QString written = file;
-      if (swap.throughLink) {
-        ASSERT_TRUE(QFile::link(file, dir.file("linkki.bin")));
-        written = dir.file("linkki.bin");
-      }
-      std::string swapped;
+      SCOPED_TRACE(testing::Message() << "the name becomes " << swap.what << " at stage " << int(stage));
+      TempDir dir;
+      const QString file = dir.file("a.bin"), link = dir.file("linkki.bin");
+      WriteAll(file, "vanha");
+      ASSERT_TRUE(MakePipe(dir.file("putki")) && QFile::setPermissions(file, own));
+      ASSERT_TRUE(!swap.throughLink || QFile::link(file, link));
+      std::string swapped;  // the folder as the change left it, but for the temporary file
       bool made = false;
       SetWriteStageHook([&](WriteStage at) {
         if (at != stage || made) return;
-        made = swap.make(file);
-        // The folder as the change left it, but for the temporary file.
-        for (const QString& line : QString::fromStdString(testsupport::FolderState(dir.path())).split('\n'))
+        made = swap.swap(file);
+        for (const QString& line : QString::fromStdString(FolderState(dir.path())).split('\n'))
           if (!line.startsWith("a.bin.")) swapped += line.toStdString() + '\n';
       });
       QString why;
-      const bool ok = WriteFileAtomically(written, "uusi", &why);
+      const bool ok = WriteFileAtomically(swap.throughLink ? link : file, "uusi", &why);
       SetWriteStageHook({});
       ASSERT_TRUE(made);
-      EXPECT_EQ(std::pair(ok, why), std::pair(QString(swap.reason).isEmpty(), QString::fromUtf8(swap.reason)));
-      struct stat st;
-      ASSERT_EQ(::lstat(QFile::encodeName(dir.file("putki")).constData(), &st), 0);
-      EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the pipe was replaced";
-      if (ok) {
-        EXPECT_EQ(testsupport::ReadAll(file), QByteArray("uusi"));
-      } else {
-        EXPECT_EQ(testsupport::FolderState(dir.path()) + '\n', swapped);
+      EXPECT_EQ(std::pair(ok, why), std::pair(!*swap.reason, QString::fromUtf8(swap.reason)));
+      if (!ok) {
+        EXPECT_EQ(FolderState(dir.path()) + '\n', swapped);
+        continue;
       }
+      const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+      EXPECT_EQ(std::tuple(ReadAll(file), QFile::permissions(file), QFileInfo(link).symLinkTarget(), entries.join(' ')),
+                std::tuple(QByteArray("uusi"), own, swap.throughLink ? file : QString(),
+                           swap.throughLink ? "a.bin linkki.bin putki" : "a.bin putki"));
     }
   }
-  // Without a change the link stays a link and its file takes the bytes,
-  // with the file's own permissions.
-  testsupport::TempDir dir;
-  testsupport::WriteAll(dir.file("a.bin"), "vanha");
-  ASSERT_TRUE(QFile::setPermissions(dir.file("a.bin"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-  ASSERT_TRUE(QFile::link(dir.file("a.bin"), dir.file("linkki.bin")));
-  ASSERT_TRUE(WriteFileAtomically(dir.file("linkki.bin"), "uusi"));
-  EXPECT_EQ(QFileInfo(dir.file("linkki.bin")).symLinkTarget(), dir.file("a.bin"));
-  EXPECT_EQ(testsupport::ReadAll(dir.file("a.bin")), QByteArray("uusi"));
-  EXPECT_EQ(QFile::permissions(dir.file("a.bin")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                     QFileDevice::ReadUser | QFileDevice::WriteUser);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-            QStringList({"a.bin", "linkki.bin"}));
 }

@@ -84,9 +84,9 @@ TEST_F(StartUp, FirstStartRunsOnceFromTheEventLoopAndWritesTheSettingsAfterTheNo
   platform::SetPauseFunction([](int) {});
   ASSERT_TRUE(ActForm->Started());
   EXPECT_EQ(pauses, (std::vector<std::pair<int, bool>>{{250, false}, {500, false}, {50, true}}));
-  // The measurement window without its stand view, placed over the start
-  // window.
-  EXPECT_EQ(std::pair(MeasForm->pos(), MeasForm->Image3->isHidden()), std::pair(IntroForm->pos() + QPoint(8, 8), true));
+  // The measurement window without its stand view, over the start window.
+  EXPECT_EQ(std::pair(MeasForm->pos(), MeasForm->Image3->isHidden()),
+            std::pair(IntroForm->pos() + QPoint(8, 8), true));
   // One notice, captioned "Tiedote", before the file existed.
   EXPECT_EQ(shown, 1);
   ASSERT_EQ(script_.Count(MessageKind::Notice), 1);

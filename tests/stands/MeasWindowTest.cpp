@@ -34,6 +34,8 @@ T* Find(const char* name) {
 void Choose(const char* name, const QString& text) { testsupport::ChooseItem(Find<QComboBox>(name), text); }
 void Type(const char* name, const QString& text) { testsupport::TypeInto(Find<QLineEdit>(name), text); }
 void Click(const char* name) { testsupport::Click(Find(name)); }
+// The main window's stand menu item of that name.
+void Menu(const char* name) { ActForm->findChild<QAction*>(QLatin1String(name))->trigger(); }
 
 // What the named controls show: a list's chosen item (blanks trimmed), an
 // edit's or a label's text.
@@ -369,34 +371,6 @@ TEST_F(MeasWindow, TheOpenStandIsShownChangedRenamedAndReMeasuredNeverLosingItsF
   EXPECT_TRUE(script_.Contains("Puustotietojen mittausvuosi"));
 }
 
-TEST_F(MeasWindow, TheMainWindowShowsANewChangedOrReMeasuredStandInItsRefreshOrder) {
-  // New: the trees as the new file holds them (by height), then as the main
-  // window's full refresh sorts them, record by record.
-  const QString path = Kotitila("101.Norvalen");
-  NewStand([&] { EnterAndSave("101", path); });
-  auto expected = treeorder::ReadAsStored(path);
-  ASSERT_TRUE(expected && TheSession->CurrentStand);
-  treeorder::SortAsTheFullRefresh(*expected);
-  standcompare::ExpectSameStand(*TheSession->CurrentStand, *expected);
-  // The notes only: the same stand object, sorted again by the refresh.
-  data shown = *TheSession->CurrentStand;
-  const auto typeNotes = [] {
-    Find<QTextEdit>("RichEdit1")->setFocus();
-    QTest::keyClicks(Find<QTextEdit>("RichEdit1"), "Kuusi taimikossa");
-  };
-  EXPECT_EQ(QStringList(), SaveChange(typeNotes, path));
-  EXPECT_EQ(TheSession->CurrentStand->InfoText(), "Kuusi taimikossa");
-  treeorder::SortAsTheFullRefresh(shown);
-  standcompare::ExpectSameStand(*TheSession->CurrentStand, shown);
-  // Re-measured: the new file's trees, sorted by the refresh.
-  EXPECT_EQ(QStringList(), SaveChange([] { Choose("ComboBox3", "6.0"); }, path));
-  expected = treeorder::ReadAsStored(path);
-  ASSERT_TRUE(expected != nullptr);
-  EXPECT_NE(expected->TreeCount(), shown.TreeCount());
-  treeorder::SortAsTheFullRefresh(*expected);
-  standcompare::ExpectSameStand(*TheSession->CurrentStand, *expected);
-}
-
 TEST_F(MeasWindow, ClassLayoutsLimitsAndTheStandViewRefusals) {
   NewStand([&] {
     Choose("ComboBox10", "pieni taimikko");
@@ -465,104 +439,72 @@ TEST_F(MeasWindow, ClassLayoutsLimitsAndTheStandViewRefusals) {
   });
 }
 
-namespace {
-
-// The main window's stand menu item of that name.
-void Menu(const char* name) { ActForm->findChild<QAction*>(QLatin1String(name))->trigger(); }
-
-// The open stand's data in the open-stand window ("Kuviotiedot"): its
-// stand-means line and sample caption; `inside` runs there before it is
-// closed.
-QStringList StandDataLines(const std::function<void()>& inside = {}) {
-  QStringList lines;
-  EXPECT_TRUE(testsupport::InModal(
-      testsupport::OpenWindowUp,
-      [&] {
-        lines = {OpenForm->Label29->text(), OpenForm->Label25->text()};
-        if (inside) inside();
-        if (OpenForm->isVisible()) testsupport::Click(OpenForm->Button1);
-      },
-      [] { Menu("M11"); }));
-  return lines;
-}
-
-}  // namespace
-
-// The stand-data view shows the stand-means line and the sample caption of
-// the measurement window at the save that made the open stand; a change of
-// the data started there and cancelled puts the open-stand window back in
-// its place; the measurement window is placed again when its save dialog
-// shows.
-TEST_F(MeasWindow, StandDataViewShowsTheLinesOfTheLastSaveAndGetsItsPlaceBack) {
+// A stand made or changed here: the main window holds its trees as the full
+// refresh sorts the file's, the stand-data view shows the stand-means line
+// and sample caption of the save. The save dialog places the measurement
+// window again; a change from the stand-data view cancelled places the
+// open-stand window again. After the open stand is deleted, the open and
+// save dialogs start in its estate's folder.
+TEST_F(MeasWindow, StandMadeHereShownInRefreshOrderWithTheLinesOfItsSaveAndItsFolderKeptAfterDeletion) {
   const QString path = Kotitila("101.Norvalen");
   QStringList atSave;
   QPoint atDialog;
   script_.OnShow([&](const MessageRecord& r, QWidget*) {
-    if (r.kind == MessageKind::SaveFile) atDialog = MeasForm->pos();
-  });
-  NewStand([&] {
-    // Moved away by the user; the save dialog brings it back over the start
-    // window.
-    MeasForm->move(3, 4);
-    Type("Edit2", "Tila");
-    Type("Edit3", "101");
-    EnterThreeSpecies();
+    if (r.kind != MessageKind::SaveFile) return;
+    atDialog = MeasForm->pos();
     atSave = Shown({"Label24", "Label2"});
-    script_.Answer(1);
-    script_.AnswerFile(path);
-    Click("Button2");
   });
-  ASSERT_TRUE(QFile::exists(path));
+  // The stand-data view ("Kuviotiedot"): its two lines; `inside` runs there.
+  const auto standData = [](const std::function<void()>& inside = {}) {
+    QStringList lines;
+    EXPECT_TRUE(testsupport::InModal(testsupport::OpenWindowUp, [&] {
+      lines = {OpenForm->Label29->text(), OpenForm->Label25->text()};
+      if (inside) inside();
+      if (OpenForm->isVisible()) testsupport::Click(OpenForm->Button1);
+    }, [] { Menu("M11"); }));
+    return lines;
+  };
+  const auto expectShownAsSaved = [&] {
+    auto stored = treeorder::ReadAsStored(path);
+    ASSERT_TRUE(stored && TheSession->CurrentStand);
+    treeorder::SortAsTheFullRefresh(*stored);
+    standcompare::ExpectSameStand(*TheSession->CurrentStand, *stored);
+    EXPECT_EQ(standData(), atSave);
+  };
+  NewStand([&] {
+    MeasForm->move(3, 4);  // by the user
+    EnterAndSave("101", path);
+  });
   EXPECT_EQ(atDialog, IntroForm->pos() + QPoint(8, 8));
   EXPECT_TRUE(atSave.at(0).startsWith("keskiläpimitta ") && atSave.at(1).startsWith("1 ha (50 m * 200 m)"));
-  EXPECT_EQ(StandDataLines(), atSave);
-
-  // Changed measurements (birch 6.0 m2/ha), saved: the new lines.
-  QStringList changed;
+  expectShownAsSaved();
+  // Changed measurements (birch 6.0 m2/ha), saved.
+  const QStringList before = atSave;
   InMeas([] { Menu("M12"); }, [&] {
     Choose("ComboBox3", "6.0");
-    changed = Shown({"Label24", "Label2"});
     script_.AnswerFile(path);
     Click("Button2");
   });
-  EXPECT_NE(changed.at(0), atSave.at(0));
-  EXPECT_EQ(StandDataLines(), changed);
-
-  // The change started in the stand-data view and cancelled: the
-  // measurement window moved the open-stand window up (0.4 of the free
-  // height); cancelled, the open-stand window is centred on the screen again
+  EXPECT_NE(atSave.at(0), before.at(0));
+  expectShownAsSaved();
+  // A change started in the stand-data view moves the open-stand window up
+  // (0.4 of the free height); cancelled, it is centred on the screen again
   // (frame 3 on every side, caption 23).
-  QPoint during, after;
-  StandDataLines([&] {
-    EXPECT_TRUE(testsupport::InModal([] { return MeasForm->isVisible() && MeasForm->Initialised; },
-                                     [&] {
-                                       during = OpenForm->pos();
-                                       Click("Button1");
-                                     },
-                                     [] { testsupport::Click(OpenForm->Button2); }));
-    after = OpenForm->pos();
-    EXPECT_TRUE(OpenForm->isVisible());
+  standData([&] {
+    const int w = OpenForm->width() + 6, h = OpenForm->height() + 6 + 23;
+    InMeas([] { testsupport::Click(OpenForm->Button2); }, [&] {
+      EXPECT_EQ(OpenForm->pos(), QPoint((1366 - w) / 2, int((768 - h) * 0.4)));
+      Click("Button1");
+    });
+    EXPECT_EQ(std::pair(OpenForm->isVisible(), OpenForm->pos()),
+              std::pair(true, QPoint((1366 - w) / 2, (768 - h) / 2)));
   });
-  const int w = OpenForm->width() + 6, h = OpenForm->height() + 6 + 23;
-  EXPECT_EQ(during, QPoint((1366 - w) / 2, int((768 - h) * 0.4)));
-  EXPECT_EQ(after, QPoint((1366 - w) / 2, (768 - h) / 2));
-}
-
-// After the open stand is deleted the start window's open dialog starts in
-// its estate's folder and a new stand's save dialog is preset to it, where
-// the save is accepted.
-TEST_F(MeasWindow, DialogsStartInTheEstateOfTheDeletedStand) {
-  NewStand([&] { EnterAndSave("101", Kotitila("101.Norvalen")); });
-  ASSERT_NE(TheSession->CurrentStand, nullptr);
   script_.Answer(1);
   Menu("M13");
-  ASSERT_TRUE(IntroForm->isVisible());
-  EXPECT_FALSE(QFile::exists(Kotitila("101.Norvalen")));
-  script_.Clear();
+  ASSERT_TRUE(IntroForm->isVisible() && !QFile::exists(path));
   testsupport::Click(IntroForm->Button3);  // cancelled
   EXPECT_EQ(script_.Last(MessageKind::OpenFile).folder, estates_ + "/Kotitila");
   NewStand([&] { EnterAndSave("102", Kotitila("102.Norvalen")); });
   EXPECT_EQ(script_.Last(MessageKind::SaveFile).folder, Kotitila("102.Norvalen"));
-  EXPECT_TRUE(QFile::exists(Kotitila("102.Norvalen")));
   EXPECT_EQ(TheSession->StandPath, Kotitila("102.Norvalen"));
 }

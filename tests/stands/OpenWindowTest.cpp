@@ -12,12 +12,10 @@
 #include "stands/OpenFile.h"
 #include "stands/Open.h"
 #include "estate/Map.h"
-#include "mainwindow/Acts.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "ui/Palette.h"
 #include "ui/PaletteRules.h"
-#include "tests/support/MainWindowFixture.h"
 #include "operations/Ages.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/FileBytes.h"
@@ -169,86 +167,60 @@ TEST_F(OpenWindow, UnreadableFilesAreRefusedAndBrowsingOpensTheStandShownNeverOn
             std::tuple(QString("c"), 30, c, QString("c.Norvalen")));
 }
 
-// Stand files whose pine age words hold what the program never writes. A
-// first candidate age (byte 616) beyond 369 years makes the file damaged:
-// its row in the lists says so, its preview and its opening are refused as
-// an unreadable stand file's. A number of candidate ages (byte 620) beyond
-// what the program offers from the first age (30 years: 51 ages) is held:
-// the stand is listed, previewed and opened, and the stand-age dialog
-// offers 51 ages. Nothing waits and no file changes.
+// Pine's age words at values the program never writes: a first candidate
+// age (byte 616) over 369 is a damaged file, listed as such, its preview and
+// opening refused; a count (byte 620) over the 51 ages offered from 30 years
+// is held (listed, previewed, opened with 51 ages). No wait, no file changed.
 TEST_F(OpenWindow, AgeWordsTheProgramNeverWritesAreRefusedOrHeldAndNoFileChanges) {
-  struct Case {
-    const char* id;
-    int at;
-    int32_t value;
-    bool refused;
-    int ages;  // items of pine's age list
-  };
-  const Case cases[] = {
-      {"a0", 616, 0, false, 0},          {"a1m", 616, 1000000, true, 0}, {"a369", 616, 369, false, 51},
-      {"a370", 616, 370, true, 0},       {"amax", 616, 2147483647, true, 0}, {"b0", 620, 0, false, 0},
-      {"b1m", 620, 1000000, false, 51},  {"b51", 620, 51, false, 51},   {"b52", 620, 52, false, 51},
-      {"bmax", 620, 2147483647, false, 51}};
+  // first: pine's first age item (of 51), 0: no ages, -1: refused.
+  const struct Case { const char* id; int at, value, first; } cases[] = {
+      {"a0", 616, 0, 0},   {"a1m", 616, 1000000, -1},  {"a369", 616, 369, 369}, {"a370", 616, 370, -1},
+      {"amax", 616, 2147483647, -1}, {"b0", 620, 0, 0}, {"b1m", 620, 1000000, 30}, {"b51", 620, 51, 30},
+      {"b52", 620, 52, 30}, {"bmax", 620, 2147483647, 30}};
   for (const Case& c : cases) {
     const QString path = Stand(c.id, 2015, 1.0f, 50, 50);
     QByteArray bytes = ReadBytes(path);
-    PutI32(bytes, 616, 30);
-    PutI32(bytes, 620, 51);
-    PutI32(bytes, c.at, c.value);
+    for (auto [at, value] : {std::pair(616, 30), {620, 51}, {c.at, c.value}}) PutI32(bytes, at, value);
     ASSERT_TRUE(WriteBytes(path, bytes));
   }
   const std::string before = FolderState(estate_);
   const QString damaged = QString::fromUtf8("valitsemasi tiedosto ei ole eheä kuviotiedosto  !");
   Start();
   Deadline deadline("age words", 60);
-  // Listed and previewed in the open-stand window.
   QStringList rows, shown;
-  int notices = 0;
   OpenThroughTheList(estate_ + "/b51.Norvalen", [&] {
     rows = Rows(OpenForm->ListBox1);
-    for (int i = 0; i < OpenForm->ListBox1->count(); ++i) {
+    for (int i = 0; i < 10; ++i) {
       ClickRow(OpenForm->ListBox1, i);
       shown << OpenForm->Label2->text();
     }
-    notices = script_.Count(MessageKind::Notice);
     ClickRow(OpenForm->ListBox1, 7);
     Click(OpenForm->Button3);
   });
-  ASSERT_EQ(rows.size(), 10);
+  // Then each opened from the main window's stand list.
   for (int i = 0; i < 10; ++i) {
-    SCOPED_TRACE(cases[i].id);
-    const QString head = QString("Kuvio ") + cases[i].id + "  :  ";
-    EXPECT_EQ(rows[i], cases[i].refused ? head + QString::fromUtf8("tiedosto ei ole eheä kuviotiedosto")
-                                        : head + QString::fromUtf8("1.00 ha,   varttunut kasvatusmetsä,   puusto 100 m3/ha"));
-    // A refused file leaves the stand shown before it.
-    if (!cases[i].refused) {
-      EXPECT_EQ(shown[i], head + "mittaus 15.06.2015");
-    }
-  }
-  EXPECT_EQ(notices, 3);
-  EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{damaged});
-  // Opened from the main window's stand list, one after another.
-  for (int i = 0; i < 10; ++i) {
-    SCOPED_TRACE(cases[i].id);
+    const Case& c = cases[i];
+    SCOPED_TRACE(c.id);
+    const QString head = QString("Kuvio ") + c.id + "  :  ", path = estate_ + "/" + c.id + ".Norvalen";
+    const char* row = c.first < 0 ? "tiedosto ei ole eheä kuviotiedosto"
+                                  : "1.00 ha,   varttunut kasvatusmetsä,   puusto 100 m3/ha";
+    EXPECT_EQ(rows.value(i), head + QString::fromUtf8(row));
+    // A refused preview leaves the stand shown before.
+    EXPECT_EQ(shown.value(i), c.first < 0 ? shown.value(i - 1) : head + "mittaus 15.06.2015");
     const QString opened = TheSession->StandPath;
-    script_.Clear();
-    if (cases[i].refused) {
-      ClickRow(ActForm->ListBox1, i);
-      EXPECT_EQ(script_.Last(MessageKind::Notice).lines, QStringList{damaged});
-      EXPECT_EQ(TheSession->StandPath, opened);
-      continue;
-    }
-    if (TheSession->StandPath != estate_ + "/" + cases[i].id + ".Norvalen") {
-      ASSERT_TRUE(InModal(OpenWindowUp, [] { Click(OpenForm->Button3); }, [i] { ClickRow(ActForm->ListBox1, i); }));
-    }
-    ASSERT_EQ(TheSession->StandPath, estate_ + "/" + cases[i].id + ".Norvalen");
+    if (opened != path)
+      InModal(OpenWindowUp, [] { Click(OpenForm->Button3); }, [i] { ClickRow(ActForm->ListBox1, i); });
+    ASSERT_EQ(TheSession->StandPath, c.first < 0 ? opened : path);
+    if (c.first < 0) continue;
     const QComboBox* pine = Child<QComboBox>(AgesForm, "ComboBox1");
-    EXPECT_EQ(pine->count(), cases[i].ages);
-    if (cases[i].ages > 0) {
-      EXPECT_EQ(QStringList({pine->itemText(0), pine->itemText(pine->count() - 1)}),
-                cases[i].at == 616 ? QStringList({"369 v.", "419 v."}) : QStringList({"30 v.", "80 v."}));
-    }
+    EXPECT_EQ(QString("%1: %2-%3").arg(pine->count()).arg(pine->itemText(0), pine->itemText(pine->count() - 1)),
+              c.first ? QString("51: %1 v.-%2 v.").arg(c.first).arg(c.first + 50) : QString("0: -"));
   }
+  // Each refusal, in the previews and at the openings, told as a damaged file.
+  QStringList notices;
+  for (const MessageRecord& m : script_.Records())
+    if (m.kind == MessageKind::Notice) notices << m.lines.join('|');
+  EXPECT_EQ(notices, QStringList(6, damaged));
   EXPECT_EQ(FolderState(estate_), before);
 }
 
@@ -403,88 +375,66 @@ TEST_F(OpenWindow, PickFromTheStandListAndTheOpenStandsData) {
   EXPECT_EQ(TheSession->StandPath, b);
 }
 
-// Outside list mode the window's top line is the stand's row of the main
-// window's stand list (as the list shows it then) with commas between its
-// parts, and the main window behind it shows its own colour. The upper
-// panel is as high as the measurement window's less 26 (44 more with the
-// list), the growing-stock chart fills its panel with the currency box on
-// its footer line.
-TEST_F(OpenWindow, OutsideListModeTheMainListRowWithCommasOverTheMainWindowsOwnColour) {
-  const QString a = Stand("a", 2015, 1.0f, 50, 50);
-  Stand("b", 2016, 0.5f, 30, 30, 7, 45);
-  Start();
-  ASSERT_EQ(MeasForm->Panel2->height(), 220);
-  QList<int> listHeights;
-  EXPECT_TRUE(OpenThroughTheList(a, [&] {
-    listHeights = {OpenForm->Panel2->height(), OpenForm->Panel6->height(), OpenForm->Chart1->height()};
-    Click(OpenForm->Button3);
-  }));
-  EXPECT_EQ(listHeights, (QList<int>{238, 238, 232}));
-  ASSERT_EQ(ActForm->ListBox1->count(), 2);
-  // The open stand's own row: its data.
-  QString line;
-  QColor behind;
-  QRect chart, box;
-  QList<int> heights;
-  auto look = [&] {
-    line = OpenForm->Label47->text();
-    behind = ActForm->Client->palette().color(QPalette::Window);
-    heights = {OpenForm->Panel2->height(), OpenForm->Panel6->height(), OpenForm->Chart1->width(),
-               OpenForm->Chart1->height()};
-    chart = OpenForm->Chart1->geometry();
-    box = OpenForm->CheckBox1->geometry();
-    SaveShot(OpenForm, "open-window-standdata-layout.png");
-    Click(OpenForm->Button1);
-  };
-  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 0); }));
-  EXPECT_EQ(line, QString::fromUtf8("Kuvio a   :   1.00 ha,  varttunut kasvatusmetsä,  100 m3/ha,  tukki % 50"));
-  EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
-  EXPECT_NE(behind, PaletteColor(7));  // the colour while the main window is hidden behind
-  EXPECT_EQ(heights, (QList<int>{194, 194, OpenForm->Panel6->width() - 4, 188}));
-  EXPECT_TRUE(chart.contains(box) && box.bottom() >= chart.bottom() - 1 - box.height()) << box.y();
-  // The list with the cutting removal at the estate's time point: the pick
-  // of the other stand shows that row.
-  Tick(ActForm->CheckBox18);
-  ASSERT_TRUE(ActForm->CheckBox18->isChecked());
-  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 1); }));
-  EXPECT_EQ(line, "Kuvio b   :   0.50 ha,  ei hakkuuta");
-  EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
-}
-
-// The stand list answers the keys as the mouse: another row previews its
-// stand and leaves the list without the focus; a click on the row already
-// chosen changes nothing but the focus; deleting the last stand of the list
-// previews the first one.
-TEST_F(OpenWindow, StandListRowsChosenByKeysOrMouse) {
+// The stand list answers the keys as the mouse, never keeping the focus;
+// deleting the last stand previews the first. Outside list mode the top
+// line is the main window's stand list row (as the list shows it) with
+// commas, over the main window's own colour. The upper panel is the
+// measurement window's less 26 (44 more with the list), the growing-stock
+// chart fills its panel with the currency box on its footer line.
+TEST_F(OpenWindow, StandListRowsByKeysOrMouseAndOutsideListModeTheMainListRow) {
   const QString a = Stand("a", 2015, 1.0f, 50, 50);
   Stand("b", 2016, 0.5f, 30, 30, 7, 45);
   const QString c = Stand("c", 2017, 2.0f, 20, 20, 7, 30);
   Start();
   QStringList lines;
-  std::vector<std::pair<int, bool>> rows;  // (row, list focused)
-  auto note = [&] {
-    lines << OpenForm->Label2->text();
-    rows.emplace_back(OpenForm->ListBox1->currentRow(), OpenForm->ListBox1->hasFocus());
+  // The measurement window's upper panel, then the panels' heights, the
+  // chart's width less its panel's and its height.
+  QList<int> sizes{MeasForm->Panel2->height()};
+  const auto note = [&] {  // the preview's line and the chosen row
+    EXPECT_FALSE(OpenForm->ListBox1->hasFocus());
+    lines << OpenForm->Label2->text() + QString(" / %1").arg(OpenForm->ListBox1->currentRow());
+  };
+  const auto key = [&](Qt::Key k) {
+    OpenForm->ListBox1->setFocus();  // reached with the Tab key
+    QTest::keyClick(OpenForm->ListBox1, k);
+    note();
+  };
+  const auto measure = [&] {
+    const QRect chart = OpenForm->Chart1->geometry(), box = OpenForm->CheckBox1->geometry();
+    sizes << OpenForm->Panel2->height() << OpenForm->Panel6->height()
+          << OpenForm->Chart1->width() - OpenForm->Panel6->width() << OpenForm->Chart1->height();
+    EXPECT_TRUE(chart.contains(box) && box.bottom() >= chart.bottom() - 1 - box.height()) << box.y();
   };
   EXPECT_TRUE(OpenThroughTheList(a, [&] {
-    OpenForm->ListBox1->setFocus();  // reached with the Tab key
-    QTest::keyClick(OpenForm->ListBox1, Qt::Key_Down);
-    note();
+    measure();
+    key(Qt::Key_Down);
     ClickRow(OpenForm->ListBox1, 1);  // the row already chosen
     note();
-    OpenForm->ListBox1->setFocus();
-    QTest::keyClick(OpenForm->ListBox1, Qt::Key_End);
-    note();
-    // The last stand deleted: the first one shown, its row chosen.
+    key(Qt::Key_End);
     script_.Answer(1);
-    Click(OpenForm->Panel7);
+    Click(OpenForm->Panel7);  // the last stand deleted
     note();
-    Click(OpenForm->Button1);
+    Click(OpenForm->Button3);
   }));
-  EXPECT_EQ(lines, QStringList({"Kuvio b  :  mittaus 15.06.2016", "Kuvio b  :  mittaus 15.06.2016",
-                                "Kuvio c  :  mittaus 15.06.2017", "Kuvio a  :  mittaus 15.06.2015"}));
-  EXPECT_EQ(rows, (std::vector<std::pair<int, bool>>{{1, false}, {1, false}, {2, false}, {0, false}}));
   EXPECT_FALSE(QFile::exists(c));
+  // The open stand's own row (its data), then another stand's picked with
+  // the list showing the cutting removal at the estate's time point.
+  QColor behind;
+  const auto look = [&] {
+    lines << OpenForm->Label47->text();
+    behind = ActForm->Client->palette().color(QPalette::Window);
+    measure();
+    Click(OpenForm->Button1);
+  };
+  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 0); }));
+  Tick(ActForm->CheckBox18);
+  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 1); }));
+  EXPECT_EQ(lines, QStringList({"Kuvio b  :  mittaus 15.06.2016 / 1", "Kuvio b  :  mittaus 15.06.2016 / 1",
+                                "Kuvio c  :  mittaus 15.06.2017 / 2", "Kuvio a  :  mittaus 15.06.2015 / 0",
+                                QString::fromUtf8("Kuvio a   :   1.00 ha,  varttunut kasvatusmetsä,  100 m3/ha,  tukki % 50"),
+                                "Kuvio b   :   0.50 ha,  ei hakkuuta"}));
+  EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
+  EXPECT_EQ(sizes, (QList<int>{220, 238, 238, -4, 232, 194, 194, -4, 188, 194, 194, -4, 188}));
 }
 
 // The platform's open dialog as the start window shows it (not scripted):
