@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -44,8 +45,10 @@ void TActForm::ConnectSession() {
           [s](const QModelIndex& current) { s->ThinningStageChosen = current.row() == 0; }, direct);
   connect(ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [s](const QModelIndex& current) { s->StandListRow = current.row(); }, direct);
+  // The page shown: the tab bar reports every change, also those the window
+  // makes with the page control's signals blocked.
   auto pageShown = [this, s] { s->OverviewPageShown = PageControl2->currentWidget() == TabSheet6; };
-  connect(PageControl2, &QTabWidget::currentChanged, this, pageShown, direct);
+  connect(PageControl2->tabBar(), &QTabBar::currentChanged, this, pageShown, direct);
   pageShown();
   s->ThinningStageChosen = ListBox3->currentRow() == 0;
   PublishStandList();

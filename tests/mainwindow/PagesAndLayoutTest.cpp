@@ -46,6 +46,8 @@ TEST_F(PagesAndLayout, TreelessAndSeedlingStandsHideThePicturePagesUntilAStandWi
     const int row = Rows(f->FileListBox1).indexOf(id + "." + CommonlanText(0));
     EXPECT_TRUE(ThroughOpenWindow("Button3", [f, row] { ClickRow(f->ListBox1, row); }));
     EXPECT_EQ(TheSession->CurrentStand->TitleText(0), id);
+    // What the dialogs read of the page shown follows the window's own change.
+    EXPECT_EQ(TheSession->OverviewPageShown, pages->currentWidget() == f->TabSheet6) << id.toStdString();
     return std::tuple(pages->isTabVisible(0), pages->isTabVisible(1), pages->currentWidget());
   };
   // Stand 9 (a thinning, then ten years of growth): both picture pages, the
