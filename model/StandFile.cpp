@@ -223,9 +223,11 @@ StandFileStatus CheckFixedRecords(const StandHeader& header,
   // The ages are used as they stand (the stand-age dialog's list runs from
   // the first candidate age, a growth adds years to the stand age): an age
   // no stand is ever given is damage.
+  const int largestFirstAge = LargestFirstCandidateAge();
+  const int largestAge = LargestStandAge();
   for (const SpeciesBlock& b : blocks) {
-    if (b.words[WordFirstAge] < 0 || b.words[WordFirstAge] > LargestFirstCandidateAge() || b.words[WordAge] < 0 ||
-        b.words[WordAge] > LargestStandAge())
+    if (b.words[WordFirstAge] < 0 || b.words[WordFirstAge] > largestFirstAge || b.words[WordAge] < 0 ||
+        b.words[WordAge] > largestAge)
       return StandFileStatus::BadAges;
   }
   n = static_cast<int>(count);
