@@ -154,6 +154,25 @@ void TBarChart::Rebuild() {
   series->attachAxis(valueAxis);
 }
 
+void ShowSampleCaption(const QWidget* chart, QLabel* label, bool hasLogTrees, bool pad) {
+  const QString text = SampleCaptionText(hasLogTrees);
+  label->setText(text);
+  label->adjustSize();
+  if (pad) PadLabelToRight(chart->x() - 2, label, text);
+}
+
+void PadLabelToRight(int x, QLabel* label, const QString& text) {
+  QString padded = text;
+  while (label->x() + label->width() < x) {
+    const int before = label->width();
+    padded += QLatin1Char(' ');
+    label->setText(padded);
+    label->adjustSize();
+    // A font whose blank has no width would never get there.
+    if (label->width() <= before) break;
+  }
+}
+
 void TClickLabel::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(e);

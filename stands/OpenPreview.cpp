@@ -214,7 +214,7 @@ void TOpenForm::DrawStemCountChart() {
 }
 
 void TOpenForm::ShowPreviewTotals(const StandProbe& probe, const QString& path) {
-  SetLabel(Label25, SampleCaptionText(probe.hasLogs));
+  ShowSampleCaption(Chart3, Label25, probe.hasLogs, true);
   PreviewTreeCount = probe.treeCount;
   PreviewBasalArea = probe.sumG;
   PreviewPath = path;
