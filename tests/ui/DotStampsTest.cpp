@@ -84,20 +84,12 @@ TEST(CornerBox, ShapesLeaveOutTheirRightAndBottomEdges) {
                   "#oo#"
                   "#oo#"
                   ".##.");
-  // The stand card's swatch (7, 17)-(34, 25) is 27 x 8; a 14-high bar
-  // covers 14 rows; a box of no width covers nothing.
-  QImage image(60, 60, QImage::Format_RGB32);
+  // A box of no width covers nothing (the stand card's swatches and bars
+  // are the card's test).
+  QImage image(20, 20, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
-  FillCornerBox(p, 7, 17, 34, 25, Qt::red);
-  p.end();
-  Extent e = extentOf(image);
-  EXPECT_EQ(std::tuple(e.right - e.left + 1, e.bottom - e.top + 1, e.left, e.top), std::tuple(27, 8, 7, 17));
-  EXPECT_EQ(CornerBox(4, 30, 90, 44).height(), 14);
-  EXPECT_TRUE(CornerBox(4, 30, 4, 44).isEmpty());
-  image.fill(Qt::white);
-  p.begin(&image);
-  FillCornerBox(p, 4, 30, 4, 44, Qt::red);
+  FillCornerBox(p, 4, 3, 4, 14, Qt::red);
   DrawCornerEllipse(p, 9, 9, 9, 20);
   p.end();
   EXPECT_EQ(extentOf(image).right, -1);
