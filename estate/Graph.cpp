@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kChartWidth = 560;
 constexpr int kMargin = 8;
+constexpr int kBoxGap = 4;  // between the controls stacked under the assortment chart
 
 TEstateChart* MakeChart(QWidget* parent, const char* name, int height) {
   auto* c = new TEstateChart(parent, QLatin1String(name), true);
@@ -89,27 +90,35 @@ TGraphForm::TGraphForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TGraphForm::StackControls() {
-  // Left column: the two distribution charts; right column: the assortment
-  // chart with its options above it.
+  // Left column: the two distribution charts. Right column: the assortment
+  // chart and under it, one under another, what it shows (the time point,
+  // the removal, the value), then the area option of the distribution
+  // charts; the column ends where the left one does unless the time
+  // points need more room than the chart can give.
   int y = kMargin;
   Label3->setGeometry(kMargin, y, 2 * kChartWidth, 20);
   y += 26;
   Chart3->move(kMargin, y);
   Chart1->move(kMargin, y + Chart3->height() + kMargin);
   const int right = kMargin + kChartWidth + kMargin;
-  RadioGroup1->setGeometry(right, y, 300, qMax(55, RadioGroup1->height()));
-  CheckBox1->adjustSize();
-  CheckBox2->adjustSize();
-  CheckBox1->move(right + RadioGroup1->width() + 12, y + 6);
-  CheckBox2->move(right + RadioGroup1->width() + 12, y + 10 + CheckBox1->height());
-  Panel5->move(right + kChartWidth - Panel5->width() - 4, y + 6);
-  const int assortmentTop = y + RadioGroup1->height() + kMargin;
-  Chart4->setGeometry(right, assortmentTop, kChartWidth, Chart1->y() + Chart1->height() - assortmentTop);
-  CheckBox3->adjustSize();
-  CheckBox3->move(kMargin, Chart1->y() + Chart1->height() + 6);
+  const int bottom = Chart1->y() + Chart1->height();
+  const int groupHeight = qMax(55, RadioGroup1->height());
+  int stack = kMargin + groupHeight;
+  for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3}) {
+    b->adjustSize();
+    stack += kBoxGap + b->height();
+  }
+  Chart4->setGeometry(right, y, kChartWidth, qMax(Chart3->height(), bottom - y - stack));
+  RadioGroup1->setGeometry(right, Chart4->y() + Chart4->height() + kMargin, 300, groupHeight);
+  Panel5->move(right + kChartWidth - Panel5->width() - 4, RadioGroup1->y() + 6);
+  QWidget* above = RadioGroup1;
+  for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3}) {
+    b->move(right, above->y() + above->height() + kBoxGap);
+    above = b;
+  }
   // FormCreate: the panel as wide as the right edge of Chart4 + 8; the
   // window as wide as the panel's right edge + 6.
-  Panel2->setGeometry(0, 0, Chart4->x() + Chart4->width() + 8, CheckBox3->y() + CheckBox3->height() + 8);
+  Panel2->setGeometry(0, 0, Chart4->x() + Chart4->width() + 8, qMax(bottom, CheckBox3->y() + CheckBox3->height()) + 8);
   const int buttonsTop = Panel2->height() + 8;
   PlaceButtonRow({Button1, BitBtn2, Button2}, Panel2->width() - kMargin, buttonsTop);
   SetOuterWidth(this, Panel2->x() + Panel2->width() + 6);

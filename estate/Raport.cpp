@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -124,10 +125,12 @@ void TRapForm::StyleReportWindow() {
   if (MeasForm && MeasForm->RichEdit1) {
     RichEdit1->setFont(MeasForm->RichEdit1->font());
     RichEdit1->resize(MeasForm->RichEdit1->size());
+    RichEdit1->setVerticalScrollBarPolicy(MeasForm->RichEdit1->verticalScrollBarPolicy());
     RichEdit1->document()->setDocumentMargin(MeasForm->RichEdit1->document()->documentMargin());
   } else {
     RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), kNotesFontPixels));
-    RichEdit1->resize(kNotesWidth, 100);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->resize(kNotesWidth, 44);
   }
 }
 
@@ -136,7 +139,11 @@ QStringList TRapForm::WrappedNotesLines(const QString& notes) {
   doc.setDefaultFont(RichEdit1->font());
   doc.setDocumentMargin(RichEdit1->document()->documentMargin());
   doc.setPlainText(notes);
-  doc.setTextWidth(RichEdit1->width() - 2 * RichEdit1->frameWidth());
+  // The width the editor's text has: inside its frame, less the scroll bar
+  // it always shows.
+  const bool bar = RichEdit1->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+  doc.setTextWidth(RichEdit1->width() - 2 * RichEdit1->frameWidth() -
+                   (bar ? RichEdit1->verticalScrollBar()->sizeHint().width() : 0));
   doc.size();  // lays the text out
   QStringList lines;
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {

@@ -11,6 +11,7 @@
 #include "stands/StandCardRules.h"
 #include "model/Data.h"
 #include "model/Phase.h"
+#include "ui/Canvas.h"
 #include "ui/Session.h"
 #include "texts/Commonlan.h"
 #include "ui/WindowHelpers.h"
@@ -68,7 +69,7 @@ void TActForm::DrawStandCard() {
   for (const LegendItem& item : legendItems) {
     painter.setPen(Qt::white);
     DrawText(painter, legend, item.textX, 2, CommonlanText(item.text).toLower());
-    painter.fillRect(QRect(QPoint(item.swatchLeft, 17), QPoint(item.swatchLeft + 27, 25)), PaletteColor(item.colour));
+    FillCornerBox(painter, item.swatchLeft, 17, item.swatchLeft + 27, 25, PaletteColor(item.colour));
   }
   if (!stand) {
     painter.end();
@@ -100,9 +101,9 @@ void TActForm::DrawStandCard() {
       const StandCardBar bar = StandCardBarFor(row, columns.barWidth, card.scale);
       const int top = row.top;
       const int bottom = row.top + card.geometry.barHeight;
-      painter.fillRect(QRect(QPoint(4, top), QPoint(bar.energyEnd, bottom)), PaletteColor(26));
-      painter.fillRect(QRect(QPoint(bar.energyEnd - 1, top), QPoint(bar.pulpEnd, bottom)), PaletteColor(25));
-      painter.fillRect(QRect(QPoint(bar.pulpEnd - 1, top), QPoint(bar.logsEnd, bottom)), PaletteColor(17));
+      FillCornerBox(painter, 4, top, bar.energyEnd, bottom, PaletteColor(26));
+      FillCornerBox(painter, bar.energyEnd - 1, top, bar.pulpEnd, bottom, PaletteColor(25));
+      FillCornerBox(painter, bar.pulpEnd - 1, top, bar.logsEnd, bottom, PaletteColor(17));
     }
   }
   const StandCardBracket bracket = StandCardBracketFor(card, columns.bracketX, textPoints);

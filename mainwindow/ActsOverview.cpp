@@ -79,16 +79,17 @@ QLabel* LegendDot(QWidget* parent, const char* name, int species) {
   return l;
 }
 
-// A filled circle outlined in black, centred in its image at (r + 1, r + 1).
+// A filled circle outlined in black that fills its image: the dot of the
+// corners (X - r, Y - r)-(X + r, Y + r), 2 r pixels each way.
 QImage DotImage(const QColor& fill, int radius) {
-  const int side = 2 * radius + 3;
+  const int side = 2 * radius;
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(Qt::black, 0.8));
   p.setBrush(fill);
-  p.drawEllipse(QPointF(radius + 1, radius + 1), radius, radius);
+  DrawCornerEllipse(p, 0, 0, side, side);
   return image;
 }
 
@@ -316,7 +317,7 @@ void TActForm::DrawTreeDotMap(TCanvas* image, bool before, bool refreshCharts) {
     for (const DotMapDot& d : map.dots) {
       QImage& dot = dots[{d.colour, d.radius}];
       if (dot.isNull()) dot = DotImage(ColorFromBgr(d.colour), d.radius);
-      p.drawImage(d.x - d.radius - 1, d.y - d.radius - 1, dot);
+      p.drawImage(d.x - d.radius, d.y - d.radius, dot);
     }
   }
   image->setPixmap(QPixmap::fromImage(picture));

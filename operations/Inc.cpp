@@ -92,40 +92,35 @@ TIncForm::TIncForm(QWidget* parent) : QDialog(parent) {
   connect(BitBtn1, &QPushButton::clicked, this, [this] { ShowGrowthHelp(); });
 
   SetGrowthCaptions();
-  // Table geometry: the widest heading (or the widest cell the table can
-  // show) and 8 pixels per column, the row height of the age line.
+  // Table geometry: every column as wide as the widest heading measured
+  // with Label4 in the table's font, + 8; the rows as high as the age line
+  // + 4. Each cell is followed by a grid line of one pixel, which Qt counts
+  // in the column's width and the row's height; the frame takes the rest.
   Label4->setFont(StringGrid1->font());
-  QFont headingFont = font;
-  headingFont.setBold(true);
-  const QFontMetrics fm(StringGrid1->font());
-  const QFontMetrics headingMetrics(headingFont);
   int widest = 0;
-  for (const QString& h : ForecastHeadings()) widest = std::max(widest, headingMetrics.horizontalAdvance(h));
-  for (const QString& cell : {QStringLiteral("2039 --> 2044"), QStringLiteral("-10.0 % / vuosi"),
-                              QStringLiteral("123456 ") + CommonlanText(56)})
-    widest = std::max(widest, fm.horizontalAdvance(cell));
-  const int columnWidth = widest + 12;
+  for (const QString& h : ForecastHeadings()) {
+    Label4->setText(h);
+    Label4->adjustSize();
+    widest = std::max(widest, Label4->width());
+  }
+  const int columnWidth = widest + 8;
   Label3->setText(QStringLiteral("Ag"));
   Label3->adjustSize();
   const int rowHeight = Label3->height() + 4;
-  for (int c = 0; c < kForecastColumns; ++c) StringGrid1->setColumnWidth(c, c == kForecastColumns - 1 ? 8 : columnWidth);
-  for (int r = 0; r < kForecastRows; ++r) StringGrid1->setRowHeight(r, rowHeight);
-  const int tableWidth = (kForecastColumns - 1) * columnWidth + 8 + 4;
-  StringGrid1->setGeometry(kLeft, kLeft + kTitleHeight, tableWidth, rowHeight * kForecastRows + 4);
+  for (int c = 0; c < kForecastColumns; ++c) StringGrid1->setColumnWidth(c, columnWidth + 1);
+  for (int r = 0; r < kForecastRows; ++r) StringGrid1->setRowHeight(r, rowHeight + 1);
+  const int tableWidth = platform::TruncToInt(kForecastColumns * (columnWidth + 1.5));
+  StringGrid1->setGeometry(kLeft, kLeft + kTitleHeight, tableWidth, rowHeight * kForecastRows + 10);
+  // The headings in the table's own font on its colour, as every cell.
   const QStringList headings = ForecastHeadings();
-  for (int c = 0; c < kForecastColumns; ++c) {
-    auto* item = new QTableWidgetItem(headings[c]);
-    item->setFont(headingFont);
-    item->setBackground(PaletteColor(1).darker(108));
-    StringGrid1->setItem(0, c, item);
-  }
+  for (int c = 0; c < kForecastColumns; ++c) StringGrid1->setItem(0, c, new QTableWidgetItem(headings[c]));
   const int width = kLeft + tableWidth + kLeft;
   Panel1->setGeometry(kLeft, kLeft, tableWidth, kTitleHeight);
   Panel3->setGeometry(kLeft, StringGrid1->y() + StringGrid1->height() - 1, tableWidth, kPeriodPanelHeight);
   Panel5->setGeometry(kLeft, Panel3->y() + Panel3->height(), tableWidth, kButtonPanelHeight);
   Label3->move(8, (kTitleHeight - Label3->height()) / 2);
   CheckBox1->adjustSize();
-  CheckBox1->move(tableWidth - CheckBox1->width() - 2 - 4, (kTitleHeight - CheckBox1->height()) / 2);
+  CheckBox1->move(Panel1->width() - CheckBox1->width() - 2, (kTitleHeight - CheckBox1->height()) / 2);
   RadioGroup1->move(6, 2);
   RadioGroup1->resize(RadioGroup1->sizeHint().width(), kPeriodPanelHeight - 6);
   Button2->move(tableWidth - Button2->width() - 8, (kPeriodPanelHeight - Button2->height()) / 2);

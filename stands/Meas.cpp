@@ -42,6 +42,7 @@ constexpr int kRowHead = 6;     // x of the row labels
 constexpr int kColumn0 = 104;   // x of the pine column
 constexpr int kColumnStep = 56;
 constexpr int kColumnWidth = 52;
+constexpr int kNotesWidth = 429;  // the notes editor, left of the estimate chart
 constexpr int kListHeight = 22;
 constexpr int kValueBoxStrip = 16;  // under the growing-stock chart
 constexpr int kRowDiameter = 74;
@@ -244,8 +245,12 @@ void TMeasForm::CreateMeasurementPanel() {
   RichEdit1 = new QTextEdit(Panel2);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
   RichEdit1->setAcceptRichText(false);
-  RichEdit1->setFont(WindowFont(12));
-  RichEdit1->setGeometry(kColumn0, 168, 5 * kColumnStep - 4 + 44, kGridHeight - 168 - 8);
+  // The stand report wraps the notes in this width and font, as here; the
+  // scroll bar always takes its room, so the lines do not change with the
+  // length of the text.
+  RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), 11));
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  RichEdit1->setGeometry(kRowHead, 168, kNotesWidth, kGridHeight - 168 - 8);
 
   // The growing-stock estimate beside the grid.
   Panel6 = MakePanel(Panel2, "Panel6", 13);
@@ -363,7 +368,7 @@ void TMeasForm::ApplyMeasurementCaptions() {
   const int birchCentre = ComboBox9->x() + ComboBox9->width() / 2;
   CentreOn(ComboBox10, birchCentre + 20, 26);
   CentreOn(Label28, ComboBox10->x() + ComboBox10->width() / 2, 8);
-  Label20->move(kRowHead, RichEdit1->y() + 4);
+  Label20->move(kRowHead, RichEdit1->y() - Label20->height() - 1);
   Button1->setText(CommonlanText(8));
   BitBtn2->setText(CommonlanText(22).toUpper());
   Button2->setText(CommonlanText(116));

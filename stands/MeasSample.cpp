@@ -119,8 +119,7 @@ bool TMeasForm::DrawSampleMapWithVolumes(std::array<std::int32_t, 13>& volumes, 
 
 void TMeasForm::ShowSampleSummary(int stems, float meanHeight, float meanDiameter, float basalArea,
                                   bool hasLogTrees) {
-  Label2->setText(SampleCaptionText(hasLogTrees));
-  Label2->adjustSize();
+  ShowSampleCaption(Chart3, Label2, hasLogTrees, stems <= kMaxTreeCount && basalArea <= 80.0f);
   const int dc = DevelopmentClassShown();
   const bool seedling = IsSmallSeedlingStand(dc);
   if (seedling && stems > 0) {

@@ -10,7 +10,10 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "platform/Numbers.h"
 #include "stands/MeasRules.h"
@@ -152,6 +155,34 @@ void TBarChart::Rebuild() {
   c->addAxis(valueAxis, horizontal_ ? Qt::AlignBottom : Qt::AlignLeft);
   series->attachAxis(categoryAxis);
   series->attachAxis(valueAxis);
+}
+
+void ShowSampleCaption(const QWidget* chart, QLabel* label, bool hasLogTrees, bool pad) {
+  const QString text = SampleCaptionText(hasLogTrees);
+  label->setText(text);
+  label->adjustSize();
+  if (pad) PadLabelToRight(chart->x() - 2, label, text);
+}
+
+void PadLabelToRight(int x, QLabel* label, const QString& text) {
+  QString padded = text;
+  // Most of the blanks at once, by the width of one, short of the edge:
+  // a label laid out anew for each blank takes milliseconds.
+  const qreal blank = QFontMetricsF(label->font()).horizontalAdvance(QLatin1Char(' '));
+  const int gap = x - label->x() - label->width();
+  if (blank >= 1.0 && gap > 0) {
+    padded += QString(std::max(0, static_cast<int>(gap / blank) - 1), QLatin1Char(' '));
+    label->setText(padded);
+    label->adjustSize();
+  }
+  while (label->x() + label->width() < x) {
+    const int before = label->width();
+    padded += QLatin1Char(' ');
+    label->setText(padded);
+    label->adjustSize();
+    // A font whose blank has no width would never get there.
+    if (label->width() <= before) break;
+  }
 }
 
 void TClickLabel::mousePressEvent(QMouseEvent* e) {

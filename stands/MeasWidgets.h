@@ -73,6 +73,14 @@ TBarChart* MakeSpeciesMiniChart(QWidget* parent, const QString& name);
 QPixmap ViewMessagePicture(const QSize& size, int mode, const QString& line, const QString& upperLine,
                            const QColor& ink);
 
+// The sample map's caption (SampleCaptionText) in the label; with pad, its
+// text runs up to 2 pixels left of the chart beside the map
+// (PadLabelToRight).
+void ShowSampleCaption(const QWidget* chart, QLabel* label, bool hasLogTrees, bool pad);
+// The text in the label, which sizes itself to it, with one blank more
+// appended each time while the label's right edge lies left of x.
+void PadLabelToRight(int x, QLabel* label, const QString& text);
+
 // A label that emits clicked() when pressed with the left button.
 class TClickLabel : public QLabel {
   Q_OBJECT

@@ -214,7 +214,7 @@ void TOpenForm::DrawStemCountChart() {
 }
 
 void TOpenForm::ShowPreviewTotals(const StandProbe& probe, const QString& path) {
-  SetLabel(Label25, SampleCaptionText(probe.hasLogs));
+  ShowSampleCaption(Chart3, Label25, probe.hasLogs, true);
   PreviewTreeCount = probe.treeCount;
   PreviewBasalArea = probe.sumG;
   PreviewPath = path;
@@ -262,7 +262,7 @@ void TOpenForm::DrawPreviewMap() {
     const int y = InterpolatePicturePosition(0, h, platform::TruncToInt(t.y), 50, 200);
     const int r = t.logs ? 4 : 2;
     p.setBrush(SpeciesColor(t.species));
-    p.drawEllipse(QPoint(x, y), r, r);
+    DrawCornerEllipse(p, x - r, y - r, x + r, y + r);
   }
   p.end();
   Image1->setPixmap(pm);

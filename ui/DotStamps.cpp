@@ -2,13 +2,15 @@
 
 #include <QPainter>
 
+#include "ui/Canvas.h"
+
 namespace {
 
 void Paint(QImage& image, int x, int y, int r, const QColor& pen, const QColor& brush) {
   QPainter p(&image);
   p.setPen(QPen(pen, 1));
   p.setBrush(brush);
-  p.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
+  DrawCornerEllipse(p, x - r, y - r, x + r, y + r);
 }
 
 // The circle drawn alone, centred in a picture of the format filled with

@@ -16,10 +16,10 @@
 
 class DotStamps {
  public:
-  // The circle that QPainter::drawEllipse(QRect(x - r, y - r, 2 r, 2 r))
-  // draws with a cosmetic pen of width 1 in `pen` and a solid brush in
-  // `brush`; stamped into an image of format RGB32 or ARGB32_Premultiplied,
-  // drawn by the painter into any other.
+  // The circle of the corners (x - r, y - r)-(x + r, y + r) as
+  // DrawCornerEllipse draws it (2 r x 2 r pixels) with a pen of width 1 in
+  // `pen` and a solid brush in `brush`; stamped into an image of format
+  // RGB32 or ARGB32_Premultiplied, drawn by the painter into any other.
   void Draw(QImage& image, int x, int y, int r, const QColor& pen, const QColor& brush);
 
  private:

@@ -174,6 +174,16 @@ TEST_F(EstateViews, ChartsWindowThenOverviewThroughTheButtons) {
     ASSERT_EQ(GraphForm->Chart3->Bars().size(), 10u);
     EXPECT_TRUE(GraphForm->Chart3->TitleLines().value(0).startsWith("Kehitysluokkien puusto mittauksen"));
     EXPECT_EQ(GraphForm->Label3->text(), U("kuviotietokanta Koivula,  10 kuviota,  pinta-ala 19.50 ha"));
+    // Under the assortment chart, one under another: the time point, the
+    // removal, the value, the distribution charts by area; all in the panel.
+    QWidget* above = GraphForm->Chart4;
+    for (QWidget* w : std::initializer_list<QWidget*>{GraphForm->RadioGroup1, GraphForm->CheckBox1,
+                                                       GraphForm->CheckBox2, GraphForm->CheckBox3}) {
+      EXPECT_TRUE(w->isVisible() && w->y() > above->geometry().bottom() && w->x() == GraphForm->Chart4->x())
+          << w->objectName().toStdString();
+      EXPECT_LE(w->geometry().bottom(), GraphForm->Panel2->height()) << w->objectName().toStdString();
+      above = w;
+    }
     GraphForm->grab().save(ShotPath("estate-charts.png"));
     // The stock after cutting: the assortments at that time point.
     ClickItem(GraphForm->RadioGroup1, 1);

@@ -215,6 +215,36 @@ TEST_F(StandOnScreen, IncrementBoxesRemovalSampleAndTheUnsavedMark) {
   EXPECT_FALSE(f->CheckBox4->isVisibleTo(f->Panel1) || f->CheckBox4->isChecked());
 }
 
+// A swatch or a bar given by two corners leaves out its right and bottom
+// edges: the swatches (7, 17)-(34, 25), (37, 17)-(64, 25), (67, 17)-(94, 25)
+// are 27 x 8; the measured state's bar (pitch 18, offset 36 + 2, bar 14)
+// covers rows 38 to 51.
+TEST_F(StandOnScreen, CardSwatchesAndBarsLeaveOutTheirRightAndBottomEdges) {
+  Open(MeasuredStand(), 0);
+  const QImage card = ActForm->Image4->pixmap().toImage();
+  // The box of the pixels of a colour between two rows.
+  const auto box = [&card](const QColor& colour, int fromRow, int toRow) {
+    QRect r;
+    for (int y = fromRow; y < toRow; ++y)
+      for (int x = 0; x < card.width(); ++x)
+        if (QColor(card.pixel(x, y)) == colour) r |= QRect(x, y, 1, 1);
+    return r;
+  };
+  EXPECT_EQ(box(PaletteColor(26), 0, 30), QRect(7, 17, 27, 8));
+  EXPECT_EQ(box(PaletteColor(25), 0, 30), QRect(37, 17, 27, 8));
+  EXPECT_EQ(box(PaletteColor(17), 0, 30), QRect(67, 17, 27, 8));
+  for (int colour : {26, 25, 17}) {
+    const QRect bar = box(PaletteColor(colour), 30, card.height());
+    EXPECT_EQ(std::pair(bar.top(), bar.height()), std::pair(38, 14)) << colour;
+  }
+  // The bar from x 4, its parts side by side with no gap.
+  const QRect energy = box(PaletteColor(26), 30, card.height());
+  const QRect pulp = box(PaletteColor(25), 30, card.height());
+  const QRect logs = box(PaletteColor(17), 30, card.height());
+  EXPECT_EQ(std::tuple(energy.left(), pulp.left(), logs.left()),
+            std::tuple(4, energy.right() + 1, pulp.right() + 1));
+}
+
 TEST_F(StandOnScreen, EveryPartLaidOutAtEveryScreenSize) {
   // 1024 x 768: 1024 x 700, started after the small-screen question.
   for (QSize screen : {QSize(1920, 1080), QSize(1366, 768), QSize(1280, 720), QSize(1024, 768)}) {

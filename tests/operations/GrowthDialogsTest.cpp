@@ -6,10 +6,13 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "ui/EstateChart.h"
 #include "operations/Inc1.h"
 #include "operations/Inc1Rules.h"
 #include "operations/IncRules.h"
+#include "ui/Palette.h"
 #include "stands/Settings1.h"
 #include "tests/mainwindow/GrowFixture.h"
 #include "tests/support/StandCompare.h"
@@ -78,6 +81,30 @@ TEST_F(GrowWindows, ForecastTableChoiceAndTimingDialog) {
       EXPECT_EQ((QStringList{Row(1)[0], Row(2)[0], Row(5)[0]}),
                 (QStringList{"vuosi 2019", "2019 --> 2024", "2034 --> 2039"}));
       for (int r = 0; r < 6; ++r) firstShowing[r] = Row(r);
+      // Every column as wide as the widest heading in the table's font + 8
+      // (and its grid line); the table trunc(8 x (width + 1.5)) wide and
+      // 6 rows of the age line's height + 4, + 10 high; the headings on the
+      // table's colour; the forecast box 2 pixels from the title strip's
+      // right edge.
+      QTableWidget* grid = IncForm->StringGrid1;
+      QLabel probe;
+      probe.setFont(grid->font());
+      int widest = 0;
+      for (const QString& h : ForecastHeadings()) {
+        probe.setText(h);
+        probe.adjustSize();
+        widest = std::max(widest, probe.width());
+      }
+      const int column = widest + 8;
+      for (int c = 0; c < 8; ++c) EXPECT_EQ(grid->columnWidth(c), column + 1) << c;
+      EXPECT_EQ(std::pair(grid->width(), grid->height()),
+                std::pair(8 * column + 12, (IncForm->Label3->height() + 4) * 6 + 10));
+      const QImage table = grid->grab().toImage();
+      for (int c : {0, 7})
+        EXPECT_EQ(QColor(table.pixel(grid->columnViewportPosition(c) + column - 2, grid->rowHeight(0) / 2)),
+                  PaletteColor(1))
+            << c;
+      EXPECT_EQ(IncForm->Panel1->width() - IncForm->CheckBox1->geometry().right() - 1, 2);
       // The top row of the period group reads 1..10.
       EXPECT_LT(IncForm->RadioGroup1->Item(0)->y() + 2, IncForm->RadioGroup1->Item(1)->y());  // "1" over "11"
       EXPECT_EQ(IncForm->RadioGroup1->Item(0)->y(), IncForm->RadioGroup1->Item(2)->y());      // "1" beside "2"

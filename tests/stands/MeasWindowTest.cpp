@@ -11,11 +11,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <set>
 
 #include "model/Sample.h"
+#include "estate/Raport.h"
 #include "stands/Meas.h"
 #include "stands/MeasWidgets.h"
 #include "tests/support/ProgramWindows.h"
@@ -436,6 +441,55 @@ TEST_F(MeasWindow, ClassLayoutsLimitsAndTheStandViewRefusals) {
     EXPECT_FALSE(Find<QComboBox>("ComboBox7")->isEnabled());
     Click("BitBtn2");
     EXPECT_EQ(script_.Count(MessageKind::HelpText), 1);
+  });
+}
+
+// The lines of a text editor as it lays its text out on the screen.
+QStringList EditorLines(QTextEdit* editor) {
+  QApplication::processEvents();
+  QTextDocument* doc = editor->document();
+  doc->documentLayout()->documentSize();  // lays the text out
+  QStringList lines;
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+    for (int i = 0; i < b.layout()->lineCount(); ++i)
+      lines << b.text().mid(b.layout()->lineAt(i).textStart(), b.layout()->lineAt(i).textLength()).trimmed();
+  return lines;
+}
+
+// The notes editor is 429 wide in "Courier New" of 11 pixels (Liberation
+// Mono here) under its caption and keeps 400 characters; the stand report
+// wraps the notes into the lines the editor shows. The sample map's caption
+// runs up to 2 pixels left of the stem-count chart while the stand is
+// within the limits, and is not padded beyond them.
+TEST_F(MeasWindow, NotesWrapInTheReportAsInTheEditorAndTheSampleCaptionReachesTheChart) {
+  NewStand([&] {
+    auto* notes = Find<QTextEdit>("RichEdit1");
+    const QFontInfo font(notes->font());
+    EXPECT_EQ(std::tuple(notes->width(), font.family(), font.pixelSize()),
+              std::tuple(429, QString("Liberation Mono"), 11));
+    EXPECT_LE(Find("Label20")->geometry().bottom(), notes->y());
+    EXPECT_LT(notes->geometry().right(), Find("Panel6")->x());
+    QString text;
+    for (int i = 0; text.size() < 410; ++i)
+      text += QString("kuusi").left(1 + i * 7 % 5) + QString::number(i * 37 % 1000) + (i % 3 ? " " : ", ");
+    text = text.left(410);
+    notes->setFocus();
+    QTest::keyClicks(notes, text);
+    EXPECT_EQ(notes->toPlainText(), text.left(400));
+    const QStringList shown = EditorLines(notes);
+    EXPECT_GE(shown.size(), 6);
+    EXPECT_EQ(RapForm->WrappedNotesLines(notes->toPlainText()), shown);
+
+    EnterThreeSpecies();
+    auto* caption = Find<QLabel>("Label2");
+    EXPECT_TRUE(caption->text().startsWith("1 ha (50 m * 200 m) otos puustosta"));
+    EXPECT_TRUE(testsupport::PaddedUpTo(caption, Find("Chart3")->x() - 2)) << caption->text().toStdString();
+    testsupport::SaveShot(MeasForm, "meas-notes.png");
+    // Over 12000 stems: the caption alone.
+    Choose("ComboBox7", "2");
+    Choose("ComboBox1", "25.0");
+    EXPECT_GT(MeasForm->EnteredTotalStemCount(), 12000);
+    EXPECT_EQ(caption->text(), "1 ha (50 m * 200 m) otos puustosta");
   });
 }
 

@@ -78,6 +78,10 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
     rows = Rows(OpenForm->ListBox1);
     row = OpenForm->ListBox1->currentRow();
     buttons = {OpenForm->Button3->isVisible(), OpenForm->Panel7->isVisible(), OpenForm->Button2->isVisible()};
+    // The sample map's caption runs up to 2 pixels left of the stem-count
+    // chart.
+    EXPECT_TRUE(OpenForm->Label25->text().startsWith("1 ha (50 m * 200 m) otos puustosta"));
+    EXPECT_TRUE(PaddedUpTo(OpenForm->Label25, OpenForm->Chart3->x() - 2)) << OpenForm->Label25->text().toStdString();
     SaveShot(OpenForm, "open-window-list.png");
     // The species filters of the stand view exclude each other: broadleaves
     // (the stand has birches), conifers, then the broadleaves' label, which

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -51,6 +52,17 @@ inline QStringList Rows(const QListWidget* list) {
   QStringList rows;
   for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
+}
+
+// Whether the label's text ends in blanks that take its right edge to x,
+// and no further than one blank does: with one blank fewer the label would
+// end left of x.
+inline bool PaddedUpTo(const QLabel* label, int x) {
+  if (!label->text().endsWith(QLatin1Char(' ')) || label->x() + label->width() < x) return false;
+  QLabel shorter(label->text().chopped(1));
+  shorter.setFont(label->font());
+  shorter.adjustSize();
+  return label->x() + shorter.width() < x;
 }
 
 // The text of a grid cell (empty where the cell has no item).
