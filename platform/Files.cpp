@@ -154,8 +154,8 @@ QString NameChanged() { return QString::fromUtf8("tiedoston nimi vaihtui tallenn
 
 // Why the entry `name` of the folder may not be replaced: it is not a
 // regular file (a link is told by what it points at), or, with `only`, it is
-// not that file; empty when it may. Nothing of that name may be replaced
-// only without `only`.
+// not that file; empty when it may. Where nothing has that name, a new file
+// may take it, but not with `only`.
 QString NotReplaceable(int folder, const QByteArray& name, const QString& path, const FileIdentity* only) {
   struct stat st;
   if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)

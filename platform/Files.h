@@ -44,8 +44,8 @@ struct FileIdentity {
 // tallennuksen aikana". After the replacement the folder is synced, so that
 // the new file survives a power cut; a folder that cannot be synced fails
 // the write, though the new file is then in place. A name as long as the
-// system allows can be written (the temporary name is never longer). False
-// on failure, with the reason in error when given (FileErrorReason).
+// system allows can be written (the temporary name is cut to fit). False on
+// failure, with the reason in error when given (FileErrorReason).
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                          const FileIdentity* replacing = nullptr);
 
