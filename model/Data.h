@@ -343,11 +343,17 @@ class data {
   // Rewrites everything after the header; the header bytes on disk stay.
   // Refused (OtherStand) when the header on disk names another stand than
   // the object's (SameStandHeader): the file was replaced while the stand
-  // was open, and the stand it holds now is kept.
+  // was open, and the stand it holds now is kept. Only the file whose
+  // header was checked is replaced: where the name leads to another file
+  // by the time it is written (a link put in its place), the write fails
+  // (WriteFailed) and both files stay as they were. A file this user may
+  // not write is not replaced (WriteFailed).
   StandFileStatus Save(const QString& path, QString* error = nullptr);
   // Replaces the header in the object and at offset 0 of the file; refused
   // when the file with the new header would not read back, and, as Save,
-  // when the file on disk holds another stand.
+  // when the file on disk holds another stand, when the name leads to
+  // another file by the time it is written, or when the file is
+  // write-protected.
   StandFileStatus RewriteHeader(const QString& path, const StandHeader& header, QString* error = nullptr);
   void SortTreesForSave(bool growthKey, bool bySize);
   // The tree dot maps of the main window's overview page walk the list

@@ -273,15 +273,17 @@ StandFileStatus ReadExisting(const QString& path, qint64 maxBytes, platform::Fil
   return StandFileStatus::CannotOpen;
 }
 
-// Reads a file whole. A file longer than any stand file can be is refused
-// without reading it.
-StandFileStatus ReadWholeFile(const QString& path, QByteArray& out, QString* error = nullptr) {
+// Reads a file whole, and tells which file was read in identity when given.
+// A file longer than any stand file can be is refused without reading it.
+StandFileStatus ReadWholeFile(const QString& path, QByteArray& out, QString* error = nullptr,
+                              platform::FileIdentity* identity = nullptr) {
   const qint64 longest = FileLength(kMaxTreeCount, kMaxGrowthSteps);
   platform::FileStart read;
   const StandFileStatus status = ReadExisting(path, longest, read, error, true);
   if (status != StandFileStatus::Ok) return status;
   if (read.size > longest) return Refused(StandFileStatus::LengthMismatch, error);
   out = std::move(read.bytes);
+  if (identity) *identity = read.identity;
   return StandFileStatus::Ok;
 }
 
@@ -292,8 +294,12 @@ StandFileStatus LoadStand(const QString& path, std::unique_ptr<data>& out) {
   return status == StandFileStatus::Ok ? DecodeStand(bytes, out) : status;
 }
 
-StandFileStatus WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-  return platform::WriteFileAtomically(path, bytes, error) ? StandFileStatus::Ok : StandFileStatus::WriteFailed;
+// Writes a file whole; with `replacing`, only over that file (the one the
+// caller read and checked), never over what the name leads to meanwhile.
+StandFileStatus WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error,
+                               const platform::FileIdentity* replacing = nullptr) {
+  return platform::WriteFileAtomically(path, bytes, error, replacing) ? StandFileStatus::Ok
+                                                                      : StandFileStatus::WriteFailed;
 }
 
 }  // namespace
@@ -521,12 +527,14 @@ StandFileStatus data::Save(const QString& path, QString* error) {
   WriteBlocksChoicesSlots(w, *this);
   WriteTreesAndSizes(w, *this);
   SortTreesForSave(false, false);
-  return WriteWholeFile(path, w.Result(), error);
+  // The file whose header was checked is the one replaced.
+  return WriteWholeFile(path, w.Result(), error, &start.identity);
 }
 
 StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& header, QString* error) {
   QByteArray bytes;
-  const StandFileStatus read = ReadWholeFile(path, bytes, error);
+  platform::FileIdentity checked;
+  const StandFileStatus read = ReadWholeFile(path, bytes, error, &checked);
   if (read != StandFileStatus::Ok) return read;
   if (bytes.size() < StandHeader::kBytes) return Refused(StandFileStatus::TooShort, error);
   if (!SameStandHeader(DecodeHeader(bytes.constData()), Header)) return Refused(StandFileStatus::OtherStand, error);
@@ -536,7 +544,7 @@ StandFileStatus data::RewriteHeader(const QString& path, const StandHeader& head
   std::unique_ptr<data> check;
   const StandFileStatus sound = DecodeStand(bytes, check);
   if (sound != StandFileStatus::Ok) return Refused(sound, error);
-  const StandFileStatus status = WriteWholeFile(path, bytes, error);
+  const StandFileStatus status = WriteWholeFile(path, bytes, error, &checked);
   if (status != StandFileStatus::Ok) return status;
   Header = header;
   return StandFileStatus::Ok;

@@ -88,6 +88,11 @@ int& PendingReadFailure() {
   return number;
 }
 
+int& PendingFolderSyncFailure() {
+  static int number = 0;
+  return number;
+}
+
 // A descriptor closed when it goes out of scope.
 class Descriptor {
  public:
@@ -141,32 +146,62 @@ QString LinkTarget(const QString& path) {
   return p;
 }
 
-// Why the entry `name` of the folder may not be replaced: it is not a
-// regular file (a link is told by what it points at); empty when it is one.
-QString NotReplaceable(int folder, const QByteArray& name, const QString& path) {
-  struct stat st;
-  if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || S_ISREG(st.st_mode)) return QString();
-  if (S_ISLNK(st.st_mode) && ::fstatat(folder, name.constData(), &st, 0) == 0 && !S_ISREG(st.st_mode))
-    return NotAFileReason(st.st_mode, path);
-  if (S_ISLNK(st.st_mode)) return QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana");
-  return NotAFileReason(st.st_mode, path);
+FileIdentity IdentityOf(const struct stat& st) {
+  return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
 }
 
-// A name for the temporary file beside `name` that nothing has yet.
-QByteArray TemporaryName(const QByteArray& name, int attempt) {
+QString NameChanged() { return QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"); }
+
+// Why the entry `name` of the folder may not be replaced: it is not a
+// regular file (a link is told by what it points at), or, with `only`, it is
+// not that file; empty when it may. Where nothing has that name, a new file
+// may take it, but not with `only`.
+QString NotReplaceable(int folder, const QByteArray& name, const QString& path, const FileIdentity* only) {
+  struct stat st;
+  if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return only && errno == ENOENT ? NameChanged() : QString();
+  if (S_ISREG(st.st_mode)) return only && IdentityOf(st) != *only ? NameChanged() : QString();
+  if (!S_ISLNK(st.st_mode)) return NotAFileReason(st.st_mode, path);
+  // A link put in the file's place: told by what it points at.
+  struct stat pointed;
+  if (::fstatat(folder, name.constData(), &pointed, 0) == 0 && !S_ISREG(pointed.st_mode))
+    return NotAFileReason(pointed.st_mode, path);
+  return NameChanged();
+}
+
+// A name for the temporary file beside `name` that nothing has yet, at most
+// `longest` bytes long: where the name leaves no room for the ending, the
+// name is cut (at a whole character).
+QByteArray TemporaryName(const QByteArray& name, int attempt, qsizetype longest) {
   static unsigned counter = 0;
   const unsigned salt = static_cast<unsigned>(::getpid()) * 2654435761u + (++counter) * 40503u +
                         static_cast<unsigned>(attempt) * 977u;
-  return name + '.' + QByteArray::number(salt % 0xFFFFFFu, 36);
+  const QByteArray ending = '.' + QByteArray::number(salt % 0xFFFFFFu, 36);
+  qsizetype kept = std::min(name.size(), longest - ending.size());
+  while (kept > 0 && kept < name.size() && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80) --kept;
+  return name.left(std::max<qsizetype>(kept, 1)) + ending;
+}
+
+// Syncs the folder, so that its entries as they now are survive a power
+// cut. The error number of a failure, else 0; a folder this user may not
+// read (held without a descriptor that syncs) and a file system that cannot
+// sync folders have nothing more to do.
+int SyncFolder(int folder) {
+  int number = ::fsync(folder) == 0 ? 0 : errno;
+  if (const int injected = std::exchange(PendingFolderSyncFailure(), 0)) number = injected;
+  return number == EBADF || number == EINVAL ? 0 : number;
 }
 
 }  // namespace
 
 void SetWriteStageHook(std::function<void(WriteStage)> fn) { WriteStageHook() = std::move(fn); }
 
+void FailNextFolderSync(int errorNumber) { PendingFolderSyncFailure() = errorNumber; }
+
 void FailNextRead(int errorNumber) { PendingReadFailure() = errorNumber; }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error, const FileIdentity* replacing) {
+  ReachStage(WriteStage::Started);
   const QString target = LinkTarget(path);
   const auto fail = [&](const QString& reason) {
     if (error) *error = reason;
@@ -175,40 +210,37 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   const auto failWith = [&](int number) { return fail(FileErrorReason(number, target, SystemText(number))); };
 
   // The folder is held open, so that the checks and the replacement below
-  // all concern the same folder whatever happens to its path meanwhile.
-  Descriptor folder(::open(QFile::encodeName(DirectoryOf(target)).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  // all concern the same folder whatever happens to its path meanwhile; it
+  // is held readable where it may be read, so that it can be synced.
+  const QByteArray folderName = QFile::encodeName(DirectoryOf(target));
+  Descriptor folder(::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.ok() && errno == EACCES) folder.Reset(::open(folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
   if (!folder.ok()) return failWith(errno);
   const QByteArray name = QFile::encodeName(FileNameOfPath(target));
 
   // What the name holds now, looked at without following a link or opening
-  // a pipe or a device: nothing, or a regular file whose permissions the new
-  // file takes.
+  // a pipe or a device: nothing (with `replacing`, that file), or a regular
+  // file whose permissions the new file takes and that this user may write.
+  if (const QString why = NotReplaceable(folder.get(), name, target, replacing); !why.isEmpty()) return fail(why);
   struct stat held;
-  bool exists = false;
-  {
-    Descriptor now(::openat(folder.get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    if (now.ok()) {
-      if (::fstat(now.get(), &held) != 0) return failWith(errno);
-      if (!S_ISREG(held.st_mode)) {
-        const QString why = NotReplaceable(folder.get(), name, target);
-        return fail(why.isEmpty() ? NotAFileReason(held.st_mode, target) : why);
-      }
-      exists = true;
-    } else if (errno != ENOENT) {
-      return failWith(errno);
-    }
-  }
+  const bool exists = ::fstatat(folder.get(), name.constData(), &held, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!exists && errno != ENOENT) return failWith(errno);
+  if (exists && ::faccessat(folder.get(), name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+    return failWith(errno);
   ReachStage(WriteStage::Checked);
 
   // The new contents in a temporary file beside it.
   QByteArray temporary;
   Descriptor file;
+  qsizetype longest = NAME_MAX;
   for (int attempt = 0; attempt < 100 && !file.ok(); ++attempt) {
-    temporary = TemporaryName(name, attempt);
+    temporary = TemporaryName(name, attempt, longest);
     errno = 0;
     file.Reset(::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                         exists ? 0600 : 0666));
-    if (!file.ok() && errno != EEXIST) return failWith(errno);
+    // A file system whose names are shorter: no longer than the name itself.
+    if (!file.ok() && errno == ENAMETOOLONG && temporary.size() > name.size()) longest = name.size();
+    else if (!file.ok() && errno != EEXIST) return failWith(errno);
   }
   if (!file.ok()) return failWith(EEXIST);
   struct stat own;
@@ -237,55 +269,60 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 
   // The replacement. Where the name holds something, the new file and that
   // are swapped in one step and what was swapped out is looked at: a
-  // regular file is removed, anything else is swapped back, so that nothing
-  // but a regular file is ever replaced, however the name changes between
-  // the look and the swap. Where the name holds nothing, the new file takes
-  // it only if it is still free.
+  // regular file (with `replacing`, that file) is removed, anything else is
+  // swapped back, so that nothing else is ever replaced, however the name
+  // changes between the look and the swap. Where the name holds nothing, the
+  // new file takes it only if it is still free.
   const auto removeOwn = [&] {
     struct stat st;
     if (::fstatat(folder.get(), temporary.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_dev == own.st_dev &&
         st.st_ino == own.st_ino)
       ::unlinkat(folder.get(), temporary.constData(), 0);
   };
+  bool replaced = false;
   for (int attempt = 0; attempt < 8; ++attempt) {
+    if (const QString why = NotReplaceable(folder.get(), name, target, replacing); !why.isEmpty()) {
+      removeOwn();
+      return fail(why);
+    }
     struct stat now;
     const bool present = ::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
-    if (present && !S_ISREG(now.st_mode)) {
-      const QString why = NotReplaceable(folder.get(), name, target);
-      removeOwn();
-      return fail(why.isEmpty() ? NotAFileReason(now.st_mode, target) : why);
-    }
     ReachStage(WriteStage::Replacing);
     if (::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(),
                     present ? RENAME_EXCHANGE : RENAME_NOREPLACE) == 0) {
-      if (!present) return true;
-      const QString why = NotReplaceable(folder.get(), temporary, target);
-      if (why.isEmpty()) {
-        ::unlinkat(folder.get(), temporary.constData(), 0);
-        return true;
+      const QString why = present ? NotReplaceable(folder.get(), temporary, target, replacing) : QString();
+      if (!why.isEmpty()) {
+        // Something else took the name meanwhile: it gets its name back.
+        ::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(), RENAME_EXCHANGE);
+        removeOwn();
+        return fail(why);
       }
-      // Something else took the name meanwhile: it gets its name back.
-      ::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(), RENAME_EXCHANGE);
-      removeOwn();
-      return fail(why);
+      if (present) ::unlinkat(folder.get(), temporary.constData(), 0);
+      replaced = true;
+      break;
     }
     const int failure = errno;
     // The name was emptied or taken meanwhile: look again.
     if (failure == ENOENT || failure == EEXIST) continue;
-    if (failure == EINVAL || failure == ENOSYS || failure == EOPNOTSUPP) {
-      // A file system that cannot swap: the plain rename right after the
-      // look above.
-      if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) == 0) return true;
-    }
+    // A file system that cannot swap: the plain rename right after the look
+    // above.
+    replaced = (failure == EINVAL || failure == ENOSYS || failure == EOPNOTSUPP) &&
+               ::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) == 0;
+    if (replaced) break;
     const int number = errno;
     removeOwn();
     return failWith(number);
   }
-  removeOwn();
-  return fail(QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
+  if (!replaced) {
+    removeOwn();
+    return fail(NameChanged());
+  }
+  // The new entry of the folder (and the old file's removal) made lasting.
+  if (const int number = SyncFolder(folder.get())) return failWith(number);
+  return true;
 }
 
-ReadOpen OpenForReading(QFile& f, QString* reason) {
+ReadOpen OpenForReading(QFile& f, QString* reason, FileIdentity* identity) {
   const QString path = f.fileName();
   errno = 0;
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -304,6 +341,7 @@ ReadOpen OpenForReading(QFile& f, QString* reason) {
     if (reason) *reason = failure ? FileErrorReason(failure, path, qt_error_string(failure)) : NotAFileReason(st.st_mode, path);
     return ReadOpen::Unreadable;
   }
+  if (identity) *identity = IdentityOf(st);
   // A regular file: reads go on as usual.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   if (f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return ReadOpen::Opened;
@@ -315,7 +353,7 @@ ReadOpen OpenForReading(QFile& f, QString* reason) {
 FileStart ReadFileStart(const QString& path, qint64 maxBytes, bool wholeOnly) {
   FileStart r;
   QFile f(path);
-  r.state = OpenForReading(f, &r.reason);
+  r.state = OpenForReading(f, &r.reason, &r.identity);
   if (r.state == ReadOpen::Missing) r.reason = FileErrorReason(ENOENT, path, QString());
   if (r.state != ReadOpen::Opened) return r;
   r.size = f.size();

@@ -7,13 +7,16 @@
 
 #include <unistd.h>
 
+#include "platform/Files.h"
 #include "tests/mainwindow/GrowFixture.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScratchMount.h"
 #include "tests/support/StandCompare.h"
+#include "tests/support/Unprivileged.h"
 #include "ui/Session.h"
 
 using namespace growfixture;
+using platform::WriteStage;
 using standcompare::SortedTreeKeys;
 
 namespace {
@@ -131,23 +134,27 @@ class FailedSave : public GrowWindows {
     before_ = FileBytes(PathOf("12a"));
   }
   // A click on the save button: the notice tells the reason; the unsaved
-  // mark and the estate record stay; the stand file holds what it held
-  // before (`before_`) and the folder nothing else.
-  void ExpectSaveFails(const QString& reason) {
+  // mark and the estate record stay.
+  void ExpectSaveRefused(const QString& reason) {
     script_.Clear();
     Click(ActForm->Panel10);
     ASSERT_EQ(script_.Count(MessageKind::Notice), 1);
     const MessageRecord notice = script_.Last(MessageKind::Notice);
     EXPECT_EQ(notice.caption, "Toimenpiteiden talletus");
-    EXPECT_EQ(notice.lines.value(0),
-              QString::fromUtf8("toimenpiteiden talletus ei onnistunut  :  ") + reason + QStringLiteral("   !"));
+    EXPECT_EQ(notice.lines.value(0).toStdString(),
+              ("toimenpiteiden talletus ei onnistunut  :  " + reason + "   !").toStdString());
     EXPECT_TRUE(ActForm->HasUnsavedChanges() && !ActForm->Label13->text().isEmpty());
-    EXPECT_TRUE(FileBytes(PathOf("12a")) == before_);
     const EstateRecord& now = RecordOf("12a.Norvalen");
     for (int k = 0; k < kPhaseCount; ++k) {
       EXPECT_EQ(now.phaseSlots[k].name, record_.phaseSlots[k].name);
       EXPECT_EQ(now.phaseSlots[k].volumes, record_.phaseSlots[k].volumes);
     }
+  }
+  // The same, and the stand file holds what it held before (`before_`) and
+  // the folder nothing else.
+  void ExpectSaveFails(const QString& reason) {
+    ExpectSaveRefused(reason);
+    EXPECT_TRUE(FileBytes(PathOf("12a")) == before_);
     EXPECT_EQ(QDir(estate_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QFileInfo::exists(PathOf("12a")) ? QStringList{"12a.Norvalen"} : QStringList{});
   }
@@ -229,6 +236,60 @@ TEST_F(FailedSave, StandFileReplacedOrDeletedWhileOpen) {
     QDir().rmdir(PathOf("12a"));
     QFile::remove(PathOf("12a"));
   }
+}
+
+// ---- As an ordinary user (permissions that do not stop root) ----
+
+TEST_F(FailedSave, WriteProtectedStandFileKeepsItsBytes) {
+  NORVALEN_AS_ORDINARY_USER();
+  GrowAndKeep();
+  const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+  ASSERT_TRUE(QFile::setPermissions(PathOf("12a"), readOnly));
+  ExpectSaveFails(QString::fromUtf8("ei käyttöoikeutta"));
+  EXPECT_EQ(QFile::permissions(PathOf("12a")), readOnly);
+  ASSERT_TRUE(QFile::setPermissions(PathOf("12a"), readOnly | QFile::WriteOwner | QFile::WriteUser));
+  ExpectSaveGoesThrough();
+}
+
+TEST_F(FailedSave, NameTurnedIntoALinkToAnotherStandAtAnyMomentOfTheSave) {
+  NORVALEN_AS_ORDINARY_USER();
+  // At each moment of the save the stand's file is moved aside and its name
+  // becomes a link to the file of stand 12b: nothing is written through it.
+  WriteStand("12b", 9);
+  const QByteArray other = FileBytes(PathOf("12b"));
+  const QString aside = estate_ + "/12a.vanha";
+  for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+    SCOPED_TRACE(static_cast<int>(stage));
+    GrowAndKeep();
+    bool made = false;
+    platform::SetWriteStageHook([&](WriteStage at) {
+      if (at == stage && !made) made = QFile::rename(PathOf("12a"), aside) && QFile::link(PathOf("12b"), PathOf("12a"));
+    });
+    ExpectSaveRefused(QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
+    platform::SetWriteStageHook({});
+    EXPECT_TRUE(made);
+    EXPECT_TRUE(FileBytes(aside) == before_ && FileBytes(PathOf("12b")) == other);
+    EXPECT_EQ(std::pair(QFileInfo(PathOf("12a")).symLinkTarget(), QDir(estate_).entryList(QDir::Files | QDir::Hidden)),
+              std::pair(PathOf("12b"), QStringList{"12a.Norvalen", "12a.vanha", "12b.Norvalen"}));
+    ASSERT_TRUE(QFile::remove(PathOf("12a")) && QFile::remove(aside));
+  }
+}
+
+TEST_F(GrowWindows, StandFileWithTheLongestNameSaves) {
+  NORVALEN_AS_ORDINARY_USER();
+  // 255 bytes, the most a name may have: 123 times "ä" and ".Norvalen".
+  const QString path = estate_ + "/" + QString(123, QChar(0xE4)) + ".Norvalen";
+  ASSERT_EQ(QFile::encodeName(QFileInfo(path).fileName()).size(), 255);
+  ASSERT_EQ(MeasuredStand("12a", 7)->WriteNewFile(path), StandFileStatus::Ok);
+  OpenStandPath(path);
+  GrowThroughDialogs(10);
+  script_.Clear();
+  Click(ActForm->Panel10);
+  EXPECT_EQ(std::pair(script_.Count(MessageKind::Notice), ActForm->HasUnsavedChanges()), std::pair(0, false));
+  std::unique_ptr<data> back;
+  ASSERT_EQ(data::ReadStandFile(path, false, back), StandFileStatus::Ok);
+  EXPECT_EQ(back->Slots[1].years, 10);
+  EXPECT_EQ(QDir(estate_).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
 }
 
 }  // namespace

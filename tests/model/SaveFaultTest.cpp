@@ -8,6 +8,7 @@
 
 #include "model/Phase.h"
 #include "model/StandFile.h"
+#include "platform/Files.h"
 #include "tests/model/CuttingStands.h"
 #include "tests/support/EstateFixture.h"
 #include "tests/support/FileBytes.h"
@@ -227,6 +228,37 @@ TEST_F(SaveFaultTest, StandFileChangedWhileOpen) {
     QFile::setPermissions(o.path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::remove(o.path);
     QDir().rmdir(o.path);
+  }
+}
+
+TEST_F(SaveFaultTest, NameTurnedIntoALinkToAnotherStandDuringTheWrite) {
+  // At each point of the write the stand's file is moved aside and its name
+  // becomes a link to the file of stand 12b: neither the save nor the header
+  // change writes through it, and both files keep their bytes.
+  const QString folder = dir.file("Koetila");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString other = MakeOpenStand(folder, QStringLiteral("12b")).path;
+  const QByteArray otherBytes = ReadAll(other);
+  const QString aside = folder + "/12a.vanha";
+  using platform::WriteStage;
+  for (const Writer& w : std::span(kWriters, 2)) {
+    for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+      SCOPED_TRACE(testing::Message() << w.what << " at stage " << int(stage));
+      OpenStand o = MakeOpenStand(folder);
+      const QByteArray own = ReadAll(o.path);
+      const QString info = o.stand->InfoText();
+      bool made = false;
+      platform::SetWriteStageHook([&](WriteStage at) {
+        if (at == stage && !made) made = QFile::rename(o.path, aside) && QFile::link(other, o.path);
+      });
+      QString error;
+      EXPECT_EQ(w.write(o, &error), S::WriteFailed);
+      platform::SetWriteStageHook({});
+      EXPECT_EQ(std::tuple(made, error.toStdString(), ReadAll(aside) == own, ReadAll(other) == otherBytes),
+                std::tuple(true, std::string("tiedoston nimi vaihtui tallennuksen aikana"), true, true));
+      EXPECT_EQ(o.stand->InfoText(), info);
+      ASSERT_TRUE(QFile::remove(o.path) && QFile::remove(aside));
+    }
   }
 }
 

@@ -291,3 +291,63 @@ TEST(Files, AtomicWriteReplacesNothingButARegularFileWhateverTheNameBecomesMeanw
     }
   }
 }
+
+// A write over the file a caller has read and checked (a save) replaces
+// that file only: where its name has become anything else at any point of
+// the write, nothing is replaced, the file moved aside and the other file
+// keep their bytes and no temporary file is left.
+TEST(Files, AtomicWriteOverACheckedFileReplacesThatFileOnly) {
+  using namespace testsupport;
+  const struct {
+    const char* what;
+    bool (*swap)(const QString& name, const QString& other);
+    const char* left;  // what the name then holds
+  } swaps[] = {
+      {"a link to another file", [](const QString& n, const QString& o) { return QFile::link(o, n); }, "toinen"},
+      {"a copy of another file", [](const QString& n, const QString& o) { return QFile::copy(o, n); }, "toinen"},
+      {"nothing", [](const QString&, const QString&) { return true; }, ""},
+  };
+  for (const auto& swap : swaps) {
+    for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+      SCOPED_TRACE(testing::Message() << "the name becomes " << swap.what << " at stage " << int(stage));
+      TempDir dir;
+      const QString file = dir.file("a.bin"), other = dir.file("toinen.bin");
+      WriteAll(file, "vanha");
+      WriteAll(other, "toinen");
+      const FileIdentity checked = ReadFileStart(file, 100).identity;
+      bool made = false;
+      SetWriteStageHook([&](WriteStage at) {
+        if (at == stage && !made) made = QFile::rename(file, dir.file("vanha.bin")) && swap.swap(file, other);
+      });
+      QString why;
+      EXPECT_FALSE(WriteFileAtomically(file, "uusi", &why, &checked));
+      SetWriteStageHook({});
+      EXPECT_TRUE(made);
+      EXPECT_EQ(why, QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
+      EXPECT_EQ(std::tuple(ReadAll(dir.file("vanha.bin")), ReadAll(other), ReadAll(file)),
+                std::tuple(QByteArray("vanha"), QByteArray("toinen"), QByteArray(swap.left)));
+      EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("a.bin."), QStringList());
+    }
+  }
+}
+
+TEST(Files, AtomicWriteTakesTheLongestNameAndSyncsTheFolder) {
+  // A name of 255 bytes (the most there is) is written and replaced; 256 is
+  // refused. A folder that cannot be synced after the replacement fails the
+  // write: the new file is there, but not known to last.
+  testsupport::TempDir dir;
+  const QString longest = dir.file(QString(125, QChar(0xE4)) + "kkkkk");
+  ASSERT_EQ(QFile::encodeName(FileNameOfPath(longest)).size(), 255);
+  for (const char* bytes : {"uusi", "toinen"}) EXPECT_TRUE(WriteFileAtomically(longest, bytes)) << bytes;
+  EXPECT_EQ(testsupport::ReadAll(longest), "toinen");
+  QString why;
+  EXPECT_FALSE(WriteFileAtomically(longest + "k", "x", &why));
+  EXPECT_EQ(why, QString::fromUtf8("tiedoston nimi on liian pitkä"));
+  for (const QString& path : {dir.file("a.bin"), dir.file("a.bin")}) {
+    FailNextFolderSync(EIO);
+    EXPECT_FALSE(WriteFileAtomically(path, "uusi", &why));
+    EXPECT_EQ(std::pair(why, testsupport::ReadAll(path)),
+              std::pair(QString::fromUtf8("levyn luku- tai kirjoitusvirhe"), QByteArray("uusi")));
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
