@@ -1,34 +1,105 @@
 #include "ui/ListClicks.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <utility>
 
 namespace {
 
+// Hands an input event to the object itself (its own event handling, as the
+// event filter's caller would next), with `flag` set while the object
+// handles it: a change that the object makes meanwhile is the user's. The
+// event's acceptance is left as the object set it, so that an ignored key
+// still goes on to the parents.
+bool DeliverAsUserInput(QObject* watched, QEvent* e, bool& delivering, bool& flag) {
+  delivering = true;
+  flag = true;
+  watched->event(e);
+  flag = false;
+  delivering = false;
+  return true;
+}
+
+// A view makes its first row current when it takes the focus with none,
+// unless a current row was set since its rows were last reset: setting none
+// keeps none.
+void KeepNoCurrentRowAtFocus(QAbstractItemView* view) {
+  if (!view->currentIndex().isValid()) view->setCurrentIndex(QModelIndex());
+}
+
+class FocusChoiceWatch : public QObject {
+ public:
+  explicit FocusChoiceWatch(QAbstractItemView* view) : QObject(view), view_(view) { view->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (watched == view_ && e->type() == QEvent::FocusIn) KeepNoCurrentRowAtFocus(view_);
+    return false;
+  }
+
+ private:
+  QAbstractItemView* view_;
+};
+
 class ListClickWatch : public QObject {
  public:
-  ListClickWatch(QListWidget* list, std::function<void()> onChosenRowClick)
-      : QObject(list), list_(list), onChosenRowClick_(std::move(onChosenRowClick)) {
+  ListClickWatch(QListWidget* list, std::function<void()> onClick)
+      : QObject(list), list_(list), onClick_(std::move(onClick)) {
+    list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { KeepHighlightOnCurrentRow(); });
-    connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-      // One click per press: the release after a double click's second
-      // press is not a further click on the chosen row.
-      const bool chosen = item && list_->row(item) == rowAtPress_;
-      rowAtPress_ = -2;
-      if (chosen && onChosenRowClick_) onChosenRowClick_();
+    // The view tells of a press on a row after making it current: the click,
+    // on another row or on the chosen one.
+    connect(list, &QAbstractItemView::pressed, this, [this] {
+      if (std::exchange(leftPress_, false)) onClick_();
+    });
+    // A move by the keys (once per key: the handler's own changes of the row
+    // run nothing).
+    connect(list, &QListWidget::currentRowChanged, this, [this] {
+      if (std::exchange(byKey_, false)) onClick_();
     });
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
-    if (e->type() == QEvent::MouseButtonPress && watched == list_->viewport()) rowAtPress_ = list_->currentRow();
+    if (watched == list_->viewport()) return ViewportEvent(e);
+    if (watched != list_) return false;
+    if (e->type() == QEvent::FocusIn) {
+      KeepNoCurrentRowAtFocus(list_);
+    } else if (e->type() == QEvent::KeyPress && !delivering_) {
+      const int key = static_cast<QKeyEvent*>(e)->key();
+      if (key != Qt::Key_Tab && key != Qt::Key_Backtab) return DeliverAsUserInput(list_, e, delivering_, byKey_);
+    }
     return false;
   }
 
  private:
+  bool ViewportEvent(QEvent* e) {
+    switch (e->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        // Only the left button chooses a row.
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) return true;
+        leftPress_ = true;
+        return false;
+      case QEvent::MouseButtonRelease:
+        leftPress_ = false;
+        return false;
+      case QEvent::MouseMove:
+        // A drag with the button down chooses nothing.
+        return (static_cast<QMouseEvent*>(e)->buttons() & Qt::LeftButton) != 0;
+      default:
+        return false;
+    }
+  }
+
   // The one selected row is the current row (none when there is none).
   void KeepHighlightOnCurrentRow() {
     const int row = list_->currentRow();
@@ -40,12 +111,51 @@ class ListClickWatch : public QObject {
   }
 
   QListWidget* list_;
-  std::function<void()> onChosenRowClick_;
-  int rowAtPress_ = -2;  // the current row when the mouse went down on the list
+  std::function<void()> onClick_;
+  bool leftPress_ = false;   // a left press on the list is being handled
+  bool byKey_ = false;       // a key is being handled by the list
+  bool delivering_ = false;
+};
+
+class PageChangeWatch : public QObject {
+ public:
+  PageChangeWatch(QTabWidget* pages, std::function<void()> onChange)
+      : QObject(pages), pages_(pages), onChange_(std::move(onChange)) {
+    pages->installEventFilter(this);
+    pages->tabBar()->installEventFilter(this);
+    connect(pages, &QTabWidget::currentChanged, this, [this] {
+      if (std::exchange(byUser_, false)) onChange_();
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (delivering_ || (watched != pages_ && watched != pages_->tabBar())) return false;
+    switch (e->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseButtonRelease:
+      case QEvent::KeyPress:
+      case QEvent::Wheel:
+        return DeliverAsUserInput(watched, e, delivering_, byUser_);
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QTabWidget* pages_;
+  std::function<void()> onChange_;
+  bool byUser_ = false;  // the user's mouse, wheel or key is being handled
+  bool delivering_ = false;
 };
 
 }  // namespace
 
-void WatchListClicks(QListWidget* list, std::function<void()> onChosenRowClick) {
-  new ListClickWatch(list, std::move(onChosenRowClick));
+void WatchListClicks(QListWidget* list, std::function<void()> onClick) { new ListClickWatch(list, std::move(onClick)); }
+
+void WatchFocusChoice(QAbstractItemView* view) { new FocusChoiceWatch(view); }
+
+void WatchPageChanges(QTabWidget* pages, std::function<void()> onChange) {
+  new PageChangeWatch(pages, std::move(onChange));
 }
