@@ -12,6 +12,11 @@
 
 namespace {
 
+// How often the watcher ran its handler, for the window tests.
+void CountHandlerRun(QObject* watch) {
+  watch->setProperty(kHandlerRunsProperty, watch->property(kHandlerRunsProperty).toInt() + 1);
+}
+
 // Hands an input event to the object itself (its own event handling, as the
 // event filter's caller would next), with `flag` set while the object
 // handles it: a change that the object makes meanwhile is the user's. The
@@ -51,6 +56,7 @@ class ListClickWatch : public QObject {
  public:
   ListClickWatch(QListWidget* list, std::function<void()> onClick)
       : QObject(list), list_(list), onClick_(std::move(onClick)) {
+    setObjectName(QLatin1String(kListWatchName));
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -58,12 +64,12 @@ class ListClickWatch : public QObject {
     // The view tells of a press on a row after making it current: the click,
     // on another row or on the chosen one.
     connect(list, &QAbstractItemView::pressed, this, [this] {
-      if (std::exchange(leftPress_, false)) onClick_();
+      if (std::exchange(leftPress_, false)) Run();
     });
     // A move by the keys (once per key: the handler's own changes of the row
     // run nothing).
     connect(list, &QListWidget::currentRowChanged, this, [this] {
-      if (std::exchange(byKey_, false)) onClick_();
+      if (std::exchange(byKey_, false)) Run();
     });
   }
 
@@ -81,6 +87,11 @@ class ListClickWatch : public QObject {
   }
 
  private:
+  void Run() {
+    CountHandlerRun(this);
+    onClick_();
+  }
+
   bool ViewportEvent(QEvent* e) {
     switch (e->type()) {
       case QEvent::MouseButtonPress:
@@ -121,10 +132,13 @@ class PageChangeWatch : public QObject {
  public:
   PageChangeWatch(QTabWidget* pages, std::function<void()> onChange)
       : QObject(pages), pages_(pages), onChange_(std::move(onChange)) {
+    setObjectName(QLatin1String(kPageWatchName));
     pages->installEventFilter(this);
     pages->tabBar()->installEventFilter(this);
     connect(pages, &QTabWidget::currentChanged, this, [this] {
-      if (std::exchange(byUser_, false)) onChange_();
+      if (!std::exchange(byUser_, false)) return;
+      CountHandlerRun(this);
+      onChange_();
     });
   }
 

@@ -23,13 +23,19 @@
 // the page with the mouse or the keys; a page set, hidden or shown by the
 // program runs nothing.
 //
-// Each is watched by an object owned by the control.
+// Each is watched by an object owned by the control, named for the tests
+// (kListWatchName, kPageWatchName); its property kHandlerRunsProperty counts
+// the handler's runs.
 
 #include <functional>
 
 class QAbstractItemView;
 class QListWidget;
 class QTabWidget;
+
+inline constexpr char kListWatchName[] = "ListClickWatch";
+inline constexpr char kPageWatchName[] = "PageChangeWatch";
+inline constexpr char kHandlerRunsProperty[] = "handlerRuns";
 
 void WatchListClicks(QListWidget* list, std::function<void()> onClick);
 void WatchFocusChoice(QAbstractItemView* view);
