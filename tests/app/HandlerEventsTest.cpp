@@ -1,7 +1,8 @@
 // When the windows' handlers run, in every window, driven as the user
 // drives it: every list with a handler (a mouse click on another row, on the
-// chosen row, a move by the keys, a row set by the program, the focus taken
-// by Tab with no row chosen) and every page control with one (a click on
+// chosen row, a move by the keys, a row set by the program, the right
+// button, a drag across the rows, the focus taken by Tab with no row
+// chosen) and every page control with one (a click on
 // another page, on the page shown, Ctrl+Tab, a page set by the program, the
 // focus taken); then every radio group and check box of the windows (a click
 // on another item or on the box, on the item chosen, an arrow key, the
@@ -87,10 +88,11 @@ class Acts {
   std::function<int()> count_;
 };
 
-// The five acts on a list, each with the handler runs it gave; the row
-// the focus left chosen (-1: none).
+// The acts on a list, each with the handler runs it gave; whether a drag
+// kept its row, and the row the focus left chosen (-1: none).
 struct ListActs {
   std::vector<int> runs;
+  bool rowAfterDrag = false;  // the drag left the row it started from
   int rowAfterFocus = -2;
 };
 
@@ -105,6 +107,20 @@ ListActs ActOnList(QListWidget* list) {
   step([&] { ClickRow(list, other()); });
   step([&] { ClickRow(list, std::max(0, list->currentRow())); });
   step([&] { QTest::keyClick(list, list->currentRow() > 0 ? Qt::Key_Up : Qt::Key_Down); });
+  // The right button on another row; a drag from the chosen row to another
+  // (only the press on the chosen row counts).
+  const auto centre = [list](int row) {
+    list->scrollToItem(list->item(row));
+    return list->visualItemRect(list->item(row)).center();
+  };
+  step([&] { QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centre(other())); });
+  step([&] {
+    const int from = std::max(0, list->currentRow()), to = other();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre(from));
+    QTest::mouseMove(list->viewport(), centre(to));
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre(to));
+    out.rowAfterDrag = list->currentRow() == from;
+  });
   // No row chosen, the focus elsewhere, then taken by Tab (in the active
   // window: a handler's own windows may have taken the activation).
   list->window()->activateWindow();
@@ -163,7 +179,7 @@ class HandlerEvents : public ProgramWindowsTest {
 // A list's and a page control's handler: clicks and keys of the user (a
 // click on the chosen row too), never the program's setting, and the focus
 // taken chooses nothing.
-const std::vector<int> kListRuns = {0, 1, 1, 1, 0};
+const std::vector<int> kListRuns = {0, 1, 1, 1, 0, 1, 0};
 const std::vector<int> kPageRuns = {0, 1, 0, 1, 0};
 
 TEST_F(HandlerEvents, ListsAndPageControlsOfEveryWindowRunTheirHandlersForTheUsersClicksAndKeysOnly) {
@@ -174,7 +190,7 @@ TEST_F(HandlerEvents, ListsAndPageControlsOfEveryWindowRunTheirHandlersForTheUse
     Raise(list->window());
     ListActs acts;
     ClosingModals(list->window(), [&] { acts = ActOnList(list); });
-    EXPECT_EQ(std::pair(acts.runs, acts.rowAfterFocus), std::pair(kListRuns, -1)) << name;
+    EXPECT_EQ(std::tuple(acts.runs, acts.rowAfterDrag, acts.rowAfterFocus), std::tuple(kListRuns, true, -1)) << name;
     visited.insert(list);
   };
   const auto checkPages = [&](QTabWidget* pages) {
