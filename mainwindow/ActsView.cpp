@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -115,7 +114,6 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox16->setEnabled(true);
     CheckBox21->setChecked(false);
     {
-      const QSignalBlocker block(ComboBox28);
       ComboBox28->clear();
       if (stand)
         ComboBox28->addItems(TreeGroupItems(stand->TitleText(2), stand->FindSpecies(0), stand->FindSpecies(1),

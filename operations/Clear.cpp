@@ -132,10 +132,9 @@ TClearForm::TClearForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("C
   ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
   ConnectChange(CheckBox5, &QCheckBox::toggled, [this] { CheckBox5Click(); });
   ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox6Click(); });
-  // The main window hides the strip page of the hidden dialog, which may
-  // change its current page: nothing follows until the dialog is open.
   // The user's page change; the window's own choice and hiding of pages
-  // run nothing.
+  // (the main window hides the strip page of the hidden dialog) run
+  // nothing.
   WatchPageChanges(PageControl1, [this] {
     if (IsOpen()) PageControl1Change();
   });

@@ -36,18 +36,15 @@ namespace {
 
 constexpr int kMaxNotes = 400;
 
-// Fills a list with items and selects one, without running its handler.
+// Fills a list with items and selects one (the program's changes of a list
+// run no handler: only the user's choice does).
 void FillList(QComboBox* list, const QStringList& items, int index) {
-  const QSignalBlocker block(list);
   list->clear();
   list->addItems(items);
   list->setCurrentIndex(index);
 }
 
-void SelectItem(QComboBox* list, int index) {
-  const QSignalBlocker block(list);
-  list->setCurrentIndex(index);
-}
+void SelectItem(QComboBox* list, int index) { list->setCurrentIndex(index); }
 
 // A list emptied to the single item " 0.0", selected and disabled.
 void ResetComboToZero(QComboBox* list) {

@@ -171,7 +171,6 @@ void TOpenForm::ShowPreviewStructure() {
   if (ComboBox14->isVisibleTo(this)) {
     int stems = 0;
     for (int s = 0; s < 5; ++s) stems += PreviewSpecies[s].words[WordStems];
-    const QSignalBlocker block(ComboBox14);
     ComboBox14->clear();
     ComboBox14->addItem(StemCountAlternativeText(stems, code % 10));
     ComboBox14->setToolTip(ComboBox14->itemText(0));
