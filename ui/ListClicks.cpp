@@ -55,10 +55,10 @@ class FocusChoiceWatch : public QObject {
 class ListClickWatch : public QObject {
  public:
   ListClickWatch(QListWidget* list, std::function<void()> onClick)
-      : QObject(list), list_(list), onClick_(std::move(onClick)) {
+      : QObject(list), list_(list), viewport_(list->viewport()), onClick_(std::move(onClick)) {
     setObjectName(QLatin1String(kListWatchName));
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { KeepHighlightOnCurrentRow(); });
     // The view tells of a press on a row after making it current: the click,
@@ -74,8 +74,10 @@ class ListClickWatch : public QObject {
   }
 
  protected:
+  // (The list and its viewport are compared by address only: while the list
+  // is being destroyed they still send events here.)
   bool eventFilter(QObject* watched, QEvent* e) override {
-    if (watched == list_->viewport()) return ViewportEvent(e);
+    if (watched == viewport_) return ViewportEvent(e);
     if (watched != list_) return false;
     if (e->type() == QEvent::FocusIn) {
       KeepNoCurrentRowAtFocus(list_);
@@ -122,6 +124,7 @@ class ListClickWatch : public QObject {
   }
 
   QListWidget* list_;
+  QWidget* viewport_;
   std::function<void()> onClick_;
   bool leftPress_ = false;   // a left press on the list is being handled
   bool byKey_ = false;       // a key is being handled by the list
@@ -131,10 +134,10 @@ class ListClickWatch : public QObject {
 class PageChangeWatch : public QObject {
  public:
   PageChangeWatch(QTabWidget* pages, std::function<void()> onChange)
-      : QObject(pages), pages_(pages), onChange_(std::move(onChange)) {
+      : QObject(pages), pages_(pages), bar_(pages->tabBar()), onChange_(std::move(onChange)) {
     setObjectName(QLatin1String(kPageWatchName));
     pages->installEventFilter(this);
-    pages->tabBar()->installEventFilter(this);
+    bar_->installEventFilter(this);
     connect(pages, &QTabWidget::currentChanged, this, [this] {
       if (!std::exchange(byUser_, false)) return;
       CountHandlerRun(this);
@@ -144,7 +147,7 @@ class PageChangeWatch : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
-    if (delivering_ || (watched != pages_ && watched != pages_->tabBar())) return false;
+    if (delivering_ || (watched != pages_ && watched != bar_)) return false;
     switch (e->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
@@ -159,6 +162,7 @@ class PageChangeWatch : public QObject {
 
  private:
   QTabWidget* pages_;
+  QTabBar* bar_;
   std::function<void()> onChange_;
   bool byUser_ = false;  // the user's mouse, wheel or key is being handled
   bool delivering_ = false;
