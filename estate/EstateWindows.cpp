@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "estate/FolderRules.h"
@@ -118,7 +117,7 @@ void PlaceButtonRow(std::initializer_list<QPushButton*> rightToLeft, int right, 
 }
 
 void SetTimePointGroupItems(TRadioGroup* group, const QStringList& items) {
-  const QSignalBlocker block(group);
+  // New items leave no choice: item 0 chosen next runs the group's handler.
   group->SetItems(items);
   group->SetItemIndex(0);
 }

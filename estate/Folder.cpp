@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "estate/EstateWindows.h"
@@ -72,10 +71,9 @@ TFolderForm::TFolderForm(QWidget* parent) : QDialog(parent) {
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetRoleColor(ListBox1, QPalette::Base, PaletteColor(15));
-  // The distribution follows the chosen item, by the mouse or the keys; a
-  // click on the item already chosen shows it again (after a refill has
-  // put the development classes in its place).
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  // The distribution follows the user's click or key; a click on the item
+  // already chosen shows it again (after a refill has put the development
+  // classes in its place).
   WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   CheckBox1 = new QCheckBox(QStringLiteral("m3/ha,   ") + CommonlanText(56), this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -268,13 +266,12 @@ void TFolderForm::showEvent(QShowEvent* e) {
 
 void TFolderForm::FormActivate() {
   if (SetupRequested) {
-    {
-      const QSignalBlocker b1(CheckBox1), b2(CheckBox2), b3(RadioGroup1);
-      CheckBox1->setChecked(false);
-      CheckBox2->setChecked(false);
-      RadioGroup1->setEnabled(true);
-      RadioGroup1->SetItemIndex(0);
-    }
+    // A tick or a time point changed here runs its handler; the
+    // development classes chosen in the list are shown by the refill.
+    CheckBox1->setChecked(false);
+    CheckBox2->setChecked(false);
+    RadioGroup1->setEnabled(true);
+    RadioGroup1->SetItemIndex(0);
     ListBox1->setCurrentRow(0);
     SetGridColors(StringGrid2, PaletteColor(14), Qt::white);
     RefillEstateOverview(true);

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "ui/EstateChart.h"
 #include "estate/EstateWindows.h"
@@ -185,14 +184,12 @@ void TGraphForm::showEvent(QShowEvent* e) {
 void TGraphForm::FormActivate() {
   if (Rebuilding) {
     StackControls();
-    {
-      const QSignalBlocker b1(RadioGroup1), b2(CheckBox1), b3(CheckBox2), b4(CheckBox3);
-      RadioGroup1->setEnabled(true);
-      RadioGroup1->SetItemIndex(0);
-      CheckBox1->setChecked(false);
-      CheckBox2->setChecked(false);
-      CheckBox3->setChecked(false);
-    }
+    // (Rebuilding: the options' handlers do nothing.)
+    RadioGroup1->setEnabled(true);
+    RadioGroup1->SetItemIndex(0);
+    CheckBox1->setChecked(false);
+    CheckBox2->setChecked(false);
+    CheckBox3->setChecked(false);
     Panel5->hide();
     RadioGroup1->setTitle(TimePointCaptionText(1, false));
     // The removal can be shown when the estate has a cutting.

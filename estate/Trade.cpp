@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 
 #include "estate/EstateWindows.h"
 #include "estate/TradeChart.h"
@@ -422,13 +421,9 @@ void TTradeForm::SetDefaultTradePrices() {
 
 void TTradeForm::ResetPrices() {
   InPriceSwitch = false;
-  // A reset, not a switch: the stem prices are dropped and the log edits
-  // take their colour back below, so the boxes' handler (its question, its
-  // price switch) does not run.
-  for (QCheckBox* b : {CheckBox14, CheckBox15}) {
-    const QSignalBlocker block(b);
-    b->setChecked(false);
-  }
+  // A ticked box that is enabled switches back to the log price through its
+  // handler, which ticks the log row again; a disabled one does nothing.
+  for (QCheckBox* b : {CheckBox14, CheckBox15}) b->setChecked(false);
   for (trade::StemPrices& p : SavedPrices) p.stem = 0.0f;
   AskStemPrice = true;
   SetDefaultTradePrices();
@@ -658,9 +653,10 @@ void TTradeForm::SwitchStemPrice(int species, QCheckBox* box, QCheckBox* logRow,
     const int answer = ShowQuestion(TradelanText(17), TradelanText(15), TradelanText(16), CommonlanText(7),
                                     CommonlanText(21));
     if (answer != 1) {
-      // Put back without its handler running again.
-      const QSignalBlocker block(box);
+      // Put back while disabled, so that its handler does nothing.
+      box->setEnabled(false);
       box->setChecked(!box->isChecked());
+      box->setEnabled(true);
       return;
     }
   }

@@ -125,9 +125,9 @@ void TActForm::CreateStandCard() {
   ListBox3->addItems({QStringLiteral("harvennushakkuu"), QStringLiteral("pääte- tai poimintahakkuu")});
   ListBox3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // The stage follows every change of the chosen item, by the mouse or the
-  // keys; a click on the item already chosen finds nothing changed.
-  connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
+  // The stage follows the user's click or key; a click on the item already
+  // chosen finds nothing changed, and the list taking the focus with no
+  // item chooses none.
   WatchListClicks(ListBox3, [this] { ListBox3Click(); });
   Button7 = MakeButton(Panel1, "Button7");
   Button10 = MakeButton(Panel1, "Button10");
@@ -224,7 +224,9 @@ void TActForm::CreatePages() {
     (*picture)->hide();
   }
   ComboBox28->raise();
-  connect(PageControl2, &QTabWidget::currentChanged, this, [this] { PageControl2Change(); });
+  // The user's change of page; the window's own settings of its pages
+  // (hidden, shown, chosen) run nothing.
+  WatchPageChanges(PageControl2, [this] { PageControl2Change(); });
 }
 
 void TActForm::CreateMenu() {

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -150,7 +149,6 @@ void TActForm::ListBox3Click() {
                              !stand->IsCurrentLeadingGrowth(false);
     if (cutRecorded) {
       ShowNotice(ActlanText(7), ActlanText(62).toLower() + QStringLiteral("   !"));
-      const QSignalBlocker block(ListBox3);
       ListBox3->setCurrentRow(chosen == 0 ? 1 : 0);
     } else {
       UpdateOperationButtonsVisibility(false);

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "estate/EstateWindows.h"
@@ -49,8 +48,8 @@ void TActForm::CreateStandCommands() {
   connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
   connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
   // Another stand chosen by the mouse or the keys opens it; a click on the
-  // open stand's own row (chosen already) shows its data.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  // open stand's own row (chosen already) shows its data. The list taking
+  // the focus (the window activated again) chooses no stand.
   WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   connect(M11, &QAction::triggered, this, [this] { M11Click(); });
   connect(M12, &QAction::triggered, this, [this] { M12Click(); });
@@ -98,15 +97,9 @@ void TActForm::ListBox1Click() {
     // The selection returns to the open stand; a file deleted in the
     // open-stand window leaves the lists.
     FileListBox1->SetFileName(StandFileName);
-    {
-      const QSignalBlocker block(ListBox1);
-      ListBox1->setCurrentRow(FileListBox1->currentRow());
-    }
+    ListBox1->setCurrentRow(FileListBox1->currentRow());
     if (opened == -2) {
-      {
-        const QSignalBlocker block(ListBox1);
-        delete ListBox1->takeItem(row);
-      }
+      delete ListBox1->takeItem(row);
       delete FileListBox1->takeItem(row);
       PublishStandList();
       FileListBox1->SetFileName(StandFileName);

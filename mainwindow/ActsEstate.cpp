@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "ui/EstateChart.h"
@@ -72,10 +71,9 @@ void TActForm::CreateEstateControls() {
   SetWidgetColor(Panel5, PaletteColor(1));
   OnPanelClick(Panel5, [this] { Panel5Click(); });
   OnPanelClick(Panel8, [this] { Panel8Click(); });
-  // Another folder chosen by the mouse or the keys is refused; a click on
-  // the open folder (chosen already) changes nothing.
-  connect(DirectoryListBox1, &QListWidget::currentRowChanged, this, [this] { DirectoryListBox1Click(); });
-  WatchListClicks(DirectoryListBox1, [this] { ClearFocus(this); });
+  // Any folder clicked, the open one too, or chosen by the keys is
+  // refused with the notice.
+  WatchListClicks(DirectoryListBox1, [this] { DirectoryListBox1Click(); });
   SetEstatePanelVisibility(0);
   CheckBox18->hide();
   CheckBox19->hide();
@@ -87,10 +85,7 @@ void TActForm::BuildEstateTimePoints() {
   const Estate e = CurrentEstate();
   EstateTimePoints& timePoints = TheSession->TimePoints;
   timePoints = ::BuildEstateTimePoints(e.stands);
-  {
-    const QSignalBlocker block(RadioGroup1);
-    RadioGroup1->SetItems(timePoints.items);
-  }
+  RadioGroup1->SetItems(timePoints.items);
   for (int i = 0; i < RadioGroup1->Count(); ++i) RadioGroup1->Item(i)->setFixedHeight(15);
   CopyTimePointsToEstateWindows();
   RefreshEstateGridAndChart();
@@ -112,10 +107,8 @@ void TActForm::CopyTimePointsToEstateWindows() {
 
 void TActForm::SetEstateTimePointCaption(bool /*shown*/) {
   RadioGroup1->setTitle(QStringLiteral("  ") + ActlanText(81) + QStringLiteral("  "));
-  {
-    const QSignalBlocker block(RadioGroup1);
-    RadioGroup1->SetItemIndex(0);
-  }
+  // Item 0 chosen anew runs the group's handler (the grid and the chart).
+  RadioGroup1->SetItemIndex(0);
   RadioGroup1->setEnabled(true);
   CheckBox17->show();
   repaint();
@@ -306,11 +299,8 @@ void TActForm::PlaceEstateTimePointGroup() {
 void TActForm::ClearEstatePanel() {
   SetEstatePanelVisibility(2);
   ClearEstateChart();
-  {
-    const QSignalBlocker block(RadioGroup1);
-    RadioGroup1->setTitle(QString());
-    RadioGroup1->SetItems({});
-  }
+  RadioGroup1->setTitle(QString());
+  RadioGroup1->SetItems({});
   for (int row = 0; row < StringGrid6->rowCount(); ++row) {
     StringGrid6->setItem(row, 0, new QTableWidgetItem);
     StringGrid6->setItem(row, 1, new QTableWidgetItem);
@@ -373,9 +363,6 @@ void TActForm::Panel5Click() { ShowForecastInfo(-1); }
 
 void TActForm::DirectoryListBox1Click() {
   ShowNotice(ActlanText(31), ActlanText(87));
-  {
-    const QSignalBlocker block(DirectoryListBox1);
-    DirectoryListBox1->setCurrentRow(DirectoryListBox1->count() - 1);
-  }
+  DirectoryListBox1->setCurrentRow(DirectoryListBox1->count() - 1);
   ClearFocus(this);
 }

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <map>
@@ -165,11 +164,11 @@ void TActForm::CreateOverviewPage() {
   SetRoleColor(Label30, QPalette::WindowText, kPageText);
   Label30->setFont(small);
 
-  // The page's switches answer every change of their choice or tick, the
+  // The page's switches answer every change of their tick or choice, the
   // user's and the program's; their guards (Resetting, their visibility)
-  // decide. A click on the chart content already chosen changes nothing.
-  connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ApplyOverviewChartChoice(); });
-  WatchListClicks(ListBox2, [this] { ClearFocus(this); });
+  // decide. The chart-content list answers the user's clicks and keys, a
+  // click on the content already chosen too.
+  WatchListClicks(ListBox2, [this] { ApplyOverviewChartChoice(); });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   connect(CheckBox5, &QCheckBox::toggled, this, [this] { CheckBox5Click(); });
   connect(CheckBox6, &QCheckBox::toggled, this, [this] { CheckBox6Click(); });
@@ -353,10 +352,7 @@ void TActForm::ApplyDevelopmentClassState(int developmentClass) {
   if (!enabled) Panel14->raise();
   SetGrowButtonState(enabled);
   if (!enabled) {
-    {
-      const QSignalBlocker block(ListBox3);
-      ListBox3->setCurrentRow(-1);
-    }
+    ListBox3->setCurrentRow(-1);
     UpdateOperationButtonsVisibility(false);
   }
 }
@@ -418,12 +414,6 @@ void TActForm::ResetOverviewTab() {
   CheckBox6->setChecked(false);
   CheckBox7->show();
   CheckBox7->setChecked(false);
-  {
-    // The new stand's page starts with the standing trees, drawn below.
-    const QSignalBlocker block2(CheckBox2), block5(CheckBox5);
-    CheckBox2->setChecked(false);
-    CheckBox5->setChecked(false);
-  }
   OverviewModeShown = false;
   DrawTreeMaps(true, true);
   CheckBox11->setVisible(ListBox2->currentRow() == 1);

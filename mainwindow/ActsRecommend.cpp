@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QPushButton>
 
 #include "mainwindow/Acts.h"
@@ -68,7 +67,6 @@ void TActForm::ShowOperationRecommendation(int state, bool fullRefresh) {
         if (b.cuttingStageItem >= 0 && b.cuttingStageItem < ListBox3->count()) {
           // The stage's buttons follow right below, as the list's own
           // handler would give them.
-          const QSignalBlocker block(ListBox3);
           ListBox3->setCurrentRow(b.cuttingStageItem);
         }
         if (b.updateVisibility) UpdateOperationButtonsVisibility(false);

@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 #include "mainwindow/Acts.h"
 #include "model/Estate.h"
@@ -41,7 +40,6 @@ bool TActForm::ActivateStand(int mode) {
   } else if (CurrentPhase() > 0) {
     // A stand opened with recorded steps continues in the cutting stage of
     // its steps.
-    const QSignalBlocker block(ListBox3);
     ListBox3->setCurrentRow(CuttingStageOfOpenedStand(stand));
   }
   if (mode >= ActivateNewStand) {
@@ -82,13 +80,10 @@ void TActForm::FillMainStandList(bool withTimePoint, bool asValue,
   if (!TheSession) return;
   const QString sep = MainStandListSeparator();
   QListWidget* list = ListBox1;
-  {
-    const QSignalBlocker block(list);
-    list->clear();
-    for (int i = 0; i < FileListBox1->count(); ++i)
-      list->addItem(QLatin1Char(' ') + MainStandListRow(i, sep, withTimePoint, asValue, removalAt));
-    list->setCurrentRow(FileListBox1->currentRow());
-  }
+  list->clear();
+  for (int i = 0; i < FileListBox1->count(); ++i)
+    list->addItem(QLatin1Char(' ') + MainStandListRow(i, sep, withTimePoint, asValue, removalAt));
+  list->setCurrentRow(FileListBox1->currentRow());
   PublishStandList();
 }
 

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "mainwindow/Acts.h"
@@ -115,7 +114,6 @@ void TActForm::UpdateMainWindow(int phase) {
     CheckBox16->setEnabled(true);
     CheckBox21->setChecked(false);
     {
-      const QSignalBlocker block(ComboBox28);
       ComboBox28->clear();
       if (stand)
         ComboBox28->addItems(TreeGroupItems(stand->TitleText(2), stand->FindSpecies(0), stand->FindSpecies(1),
@@ -133,10 +131,7 @@ void TActForm::UpdateMainWindow(int phase) {
       TreeGroupIndex = 0;
       ComboBox28->setCurrentIndex(0);
     }
-    {
-      const QSignalBlocker block(ListBox2);
-      ListBox2->setCurrentRow(0);
-    }
+    ListBox2->setCurrentRow(0);
     RadioGroup4->SetItemIndex(1);
     RadioGroup5->SetItemIndex(1);
     Resetting = false;
@@ -166,8 +161,6 @@ void TActForm::DrawCardFrame(const QColor& pen) {
 
 void TActForm::SetStandViewTabsVisible(bool visible, int overviewIndex, int activeIndex) {
   const StandViewTabs t = StandViewTabsFor(visible, PageControl2->isTabVisible(1), overviewIndex, activeIndex);
-  // The window changes its pages here; that is no page change of the user.
-  const QSignalBlocker block(PageControl2);
   if (t.change) {
     PageControl2->setTabVisible(t.first, t.visible);
     PageControl2->setTabVisible(t.second, t.visible);
@@ -261,11 +254,8 @@ void TActForm::ResetEstatePanel(const QString& fileName, const QString& folder) 
   PublishStandList();
   ShowForecastInfoPanel(false);
   ClearEstatePanel();
-  {
-    // The estate's folder is shown, not chosen by the user.
-    const QSignalBlocker block(DirectoryListBox1);
-    DirectoryListBox1->SetDirectory(folder);
-  }
+  // The estate's folder is shown, not chosen by the user.
+  DirectoryListBox1->SetDirectory(folder);
   if (TheSession) TheSession->EstateFolder = folder;
   HorizontalLayout(IsNarrowView(), false);
 }

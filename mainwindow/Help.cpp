@@ -14,6 +14,7 @@
 #include "stands/Intro.h"
 #include "texts/Actlan.h"
 #include "texts/Helplan.h"
+#include "ui/ListClicks.h"
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
 
@@ -105,15 +106,14 @@ THelpDlg::THelpDlg(QWidget* parent) : QDialog(parent) {
   Button1->setFont(PixelFont(QStringLiteral("Calibri Light"), 14));
 
   connect(Button1, &QPushButton::clicked, this, [this] { done(2); });
-  connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] {
-    if (!activating_) TreeView1Change();
-  });
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-    if (!activating_) PageControl1Change();
-  });
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
-    if (!activating_) ListBox1Click();
-  });
+  // The tree's handler follows every change of its topic, the program's
+  // too (clearing it chooses none, which shows nothing); the page control's
+  // and the concept list's follow the user's clicks and keys. Taking the
+  // focus chooses no topic and no concept.
+  connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { TreeView1Change(); });
+  WatchFocusChoice(TreeView1);
+  WatchPageChanges(PageControl1, [this] { PageControl1Change(); });
+  WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   setWindowTitle(PadCaption(ActlanText(57)));
 }
 
@@ -153,14 +153,12 @@ void ShowHelpTopic(THelpDlg* window, const QString& title) {
 void ShowHelpConcept(THelpDlg* window, const QString& name) { window->SetMemoLines({HelpConceptText(name)}); }
 
 void THelpDlg::FormActivate() {
-  activating_ = true;
   PageControl1->setCurrentIndex(0);
   TreeView1->setCurrentItem(nullptr);
   TreeView1->clearSelection();
   ListBox1->setCurrentRow(-1);
   ListBox1->clearSelection();
   SetMemoLines({});
-  activating_ = false;
 }
 
 void THelpDlg::TreeView1Change() {

@@ -44,7 +44,6 @@ class THelpDlg : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
-  bool activating_ = false;
   QStringList memoLines_;
 };
 

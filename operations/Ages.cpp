@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "model/Data.h"
 #include "operations/AgesRules.h"
@@ -123,7 +122,6 @@ void TAgesForm::PrepareAgeChoices() {
 }
 
 void TAgesForm::FillAgeChoices(int first, int count, QComboBox* list) {
-  const QSignalBlocker block(list);
   list->addItems(AgeChoiceItems(first, count));
   list->setCurrentIndex(DefaultAgeChoiceIndex(first, count));
 }

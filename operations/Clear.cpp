@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -15,6 +14,7 @@
 #include "texts/Clearlan.h"
 #include "texts/Commonlan.h"
 #include "ui/Info.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
@@ -132,9 +132,12 @@ TClearForm::TClearForm(QWidget* parent) : TCuttingForm(parent, QStringLiteral("C
   ConnectChange(RadioGroup1, &TRadioGroup::Clicked, [this] { RadioGroup1Click(); });
   ConnectChange(CheckBox5, &QCheckBox::toggled, [this] { CheckBox5Click(); });
   ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox6Click(); });
-  // The main window hides the strip page of the hidden dialog, which may
-  // change its current page: nothing follows until the dialog is open.
-  ConnectChange(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
+  // The user's page change; the window's own choice and hiding of pages
+  // (the main window hides the strip page of the hidden dialog) run
+  // nothing.
+  WatchPageChanges(PageControl1, [this] {
+    if (IsOpen()) PageControl1Change();
+  });
 }
 
 TClearForm::~TClearForm() {

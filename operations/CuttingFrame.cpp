@@ -244,8 +244,7 @@ void TCuttingForm::Open() {
   Centre();
   show();
   ShowOnScreen(this);
-  // Open from here on: what Qt changed while showing the window (the first
-  // row of a list that takes the focus) was nobody's choice.
+  // Open from here on: nothing of the dialog ran while it was being shown.
   open_ = true;
   FormActivate();
 }

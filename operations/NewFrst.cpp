@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -58,21 +57,18 @@ void SetText(QLabel* label, const QString& text) {
   if (!(label->alignment() & Qt::AlignRight)) label->adjustSize();
 }
 
-// Fills a list without running its handler; the index is kept within it.
+// The program's changes of a list run no handler (only the user's choice
+// does); a radio group's choice changed by the program runs its handler.
 void FillList(QComboBox* list, const QStringList& items) {
-  const QSignalBlocker block(list);
   list->clear();
   list->addItems(items);
   list->setCurrentIndex(-1);
 }
 
-void ChooseItem(QComboBox* list, int index) {
-  const QSignalBlocker block(list);
-  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
-}
+// The index is kept within the list.
+void ChooseItem(QComboBox* list, int index) { list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1); }
 
 void ChooseItem(TRadioGroup* group, int index) {
-  const QSignalBlocker block(group);
   group->SetItemIndex(index >= 0 && index < group->Count() ? index : -1);
 }
 
@@ -320,21 +316,21 @@ void TNewFrstForm::SetupRegenerationPage() {
 void TNewFrstForm::LoadRegenerationChoices() {
   const ::data* stand = OpenedStand();
   auto choice = [stand](int i) { return stand ? stand->RegenerationChoice(i) : (i == 5 ? -1 : 0); };
-  // Cultivation first: the method's lists, then its choices. An index that
-  // lies outside its list (a stand file written elsewhere) takes the first
-  // item, or the default amount.
+  // Cultivation first: the method (a method chosen anew builds its lists
+  // through the group's handler), then its choices. An index that lies
+  // outside its list (a stand file written elsewhere) takes the first item,
+  // or the default amount.
   const int method = WithinList(choice(CultivationMethodChoice), 3, NoCultivation);
   ChooseItem(RadioGroup4, method);
-  FillCultivationLists();
   if (method != NoCultivation) {
+    // The species chosen runs its handler, which remembers it for the
+    // method; the amounts, the material and the work are shown, not
+    // remembered (their lists run nothing when the program sets them).
     const int species = WithinList(choice(CultivationSpeciesChoice), RadioGroup2->Count(), 0);
     ChooseItem(RadioGroup2, species);
     ChooseItem(ComboBox2, WithinList(choice(AmountChoice), ComboBox2->count(), DefaultAmountIndex(species)));
     ChooseItem(ComboBox3, WithinList(choice(MaterialChoice), ComboBox3->count(), 0));
     ChooseItem(ComboBox4, WithinList(choice(WorkChoice), ComboBox4->count(), 0));
-    // The stored choices are shown, not remembered: only the user's own
-    // choices in this opening are (a species chosen then gets its default
-    // amount, a method chosen again its first items).
   }
   ShowMethodCaption();
   // Clearing and soil preparation: a chosen method has a cost.
@@ -436,6 +432,7 @@ void TNewFrstForm::FormActivate() {
   PageControl1->setCurrentIndex(0);
   setWindowTitle(PadCaption(windowTitle()));
   for (auto& m : remembered_) m.fill(-1);
+  if (CultivationShown()) FillCultivationLists();
   LoadRegenerationChoices();
   SyncMethodCombo(RadioGroup1, ComboBox1, Label1, false);
   SyncMethodCombo(RadioGroup3, ComboBox5, Label20, false);
@@ -527,7 +524,7 @@ void TNewFrstForm::FillCultivationLists() {
 
 void TNewFrstForm::FillSpeciesList() {
   const int method = Method();
-  const QSignalBlocker block(RadioGroup2);
+  // New items leave no choice: the choice set next runs the group's handler.
   RadioGroup2->SetItems(CultivationListsFor(method).species);
   RadioGroup2->SetItemIndex(method == NoCultivation ? -1 : WithinList(Remembered(SpeciesList), RadioGroup2->Count(), 0));
 }

@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "model/Phase.h"
@@ -93,12 +92,13 @@ TTh1Form::TTh1Form(QWidget* parent) : TCuttingForm(parent, QStringLiteral("Th1Fo
   BuildButtonPanel(Panel1, "Label7", true);
   StackPanels({Panel7, Panel6, Panel1});
 
-  ConnectChange(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(); });
-  ConnectChange(ListBox3, &QListWidget::currentRowChanged, [this] { ListBox3Click(); });
-  // A click on the type already chosen changes nothing, and the list does
-  // not keep the focus either.
+  // The user's page change, and the user's click on a type (the type
+  // already chosen too) or move by the keys.
+  WatchPageChanges(PageControl1, [this] {
+    if (IsOpen()) PageControl1Change();
+  });
   WatchListClicks(ListBox3, [this] {
-    if (IsOpen()) ClearFocus(this);
+    if (IsOpen()) ListBox3Click();
   });
   ConnectChange(Preview.chartSwitch, &QCheckBox::toggled, [this] { CheckBox1Click(); });
 }
@@ -116,10 +116,7 @@ void TTh1Form::FormActivate() {
   startVolume_ = s.startVolume;
   const int a = CuttingStartSlot(*stand);
   setWindowTitle(StandWindowCaption(*stand, CommonlanText(95).toLower()));
-  {
-    const QSignalBlocker block(ListBox3);
-    ListBox3->setCurrentRow(0);
-  }
+  ListBox3->setCurrentRow(0);
   ListBox3->setEnabled(s.volume >= 50);
   SetThinningCaptions(0);
 

@@ -16,6 +16,7 @@
 #include "platform/Numbers.h"
 #include "platform/Screen.h"
 #include "ui/WindowHelpers.h"
+#include "ui/ListClicks.h"
 #include "ui/MessageService.h"
 #include "ui/Palette.h"
 #include "ui/Session.h"
@@ -168,16 +169,7 @@ TIntroForm::TIntroForm(QWidget* parent) : QWidget(parent) {
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->resize(64, 3 * ListBox1->sizeHintForRow(0) + 2 * ListBox1->frameWidth());
-  // A choice by mouse or keys; the program's own settings of the row are
-  // made with the signals blocked, and until the start-up flow has set the
-  // list a change is not the user's (the list takes its first row as current
-  // when it gets the focus without one). The choice is handled once the list
-  // has finished with the mouse press that made it: a refused size puts the
-  // list back, and the press must not select the refused row afterwards.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0 || !sizeChoiceReady_) return;
-    QMetaObject::invokeMethod(this, [this, row] { ListBox1Click(row); }, Qt::QueuedConnection);
-  });
+  WatchListClicks(ListBox1, [this] { ListBox1Click(ListBox1->currentRow()); });
   Button3 = IntroButton(this, "Button3");
   Button2 = IntroButton(this, "Button2");
   Button1 = IntroButton(this, "Button1");
@@ -266,13 +258,9 @@ void TIntroForm::FormActivate() {
     const SizeChoice c = SizeChoiceFor(main.width(), main.height(), platform::GetScreenMetrics().width);
     ListBox1->setVisible(c.listVisible);
     Label5->setVisible(c.listVisible);
-    {
-      const QSignalBlocker block(ListBox1);
-      ListBox1->setCurrentRow(c.itemIndex);
-    }
+    ListBox1->setCurrentRow(c.itemIndex);
     SmallestSizeIndex = c.smallestSizeIndex;
     SizeIndex = c.itemIndex;
-    sizeChoiceReady_ = true;
     // 9.
     setWindowTitle(PadCaption(windowTitle()));
   }
@@ -284,7 +272,6 @@ void TIntroForm::ListBox1Click(int s) {
     if (s < SmallestSizeIndex) {
       ShowNotice(IntrolanText(32), IntrolanText(33) + (s < 1 ? IntrolanText(34) : IntrolanText(35)) +
                                        QStringLiteral("  !"));
-      const QSignalBlocker block(ListBox1);
       ListBox1->setCurrentRow(SizeIndex);
     } else if (StandHost* host = SessionHost()) {
       const platform::ScreenMetrics m = platform::GetScreenMetrics();

@@ -65,8 +65,6 @@ class TIntroForm : public QWidget {
  private:
   void LayOutStartDisplay();
   void ClearActiveControl();
-  // Set once the first activation has offered the window sizes.
-  bool sizeChoiceReady_ = false;
 };
 
 extern TIntroForm* IntroForm;

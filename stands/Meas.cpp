@@ -27,6 +27,7 @@
 #include "texts/TextState.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroup.h"
+#include "ui/ListClicks.h"
 #include "ui/WindowHelpers.h"
 
 TMeasForm* MeasForm = nullptr;
@@ -429,9 +430,7 @@ void TMeasForm::ConnectHandlers() {
   }
   connect(ComboBox10, &QComboBox::activated, this, [this] { ComboBox10Change(); });
   connect(ComboBox14, &QComboBox::activated, this, [this] { ComboBox14Change(); });
-  connect(ListBox2, &QListWidget::currentRowChanged, this, [this] {
-    if (!loading_) ListBox2Click();
-  });
+  WatchListClicks(ListBox2, [this] { ListBox2Click(); });
   connect(ComboBox15, &QComboBox::activated, this, [this] { HeaderFieldChanged(ComboBox15); });
   connect(Edit2, &QLineEdit::textEdited, this, [this] { HeaderFieldChanged(Edit2); });
   connect(Edit3, &QLineEdit::textEdited, this, [this] { HeaderFieldChanged(Edit3); });
@@ -446,9 +445,7 @@ void TMeasForm::ConnectHandlers() {
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
-  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] {
-    if (!settingChoice_) RadioGroup1Click();
-  });
+  connect(RadioGroup1, &TRadioGroup::Clicked, this, [this] { RadioGroup1Click(); });
   connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
   connect(CheckBox4, &QCheckBox::toggled, this, [this] { CheckBox4Click(); });

@@ -221,9 +221,9 @@ class TMeasForm : public QDialog {
   // Asks a message of the rules: a notice gives false, a question whether
   // it was answered yes.
   bool ShowMeasMessage(const MeasMessage& m);
-  // While set, list changes made by the window itself run no handler.
+  // While set, the date and notes that the window itself sets run no
+  // handler.
   bool loading_ = false;
-  bool settingChoice_ = false;
 };
 
 extern TMeasForm* MeasForm;

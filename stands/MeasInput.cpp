@@ -36,18 +36,15 @@ namespace {
 
 constexpr int kMaxNotes = 400;
 
-// Fills a list with items and selects one, without running its handler.
+// Fills a list with items and selects one (the program's changes of a list
+// run no handler: only the user's choice does).
 void FillList(QComboBox* list, const QStringList& items, int index) {
-  const QSignalBlocker block(list);
   list->clear();
   list->addItems(items);
   list->setCurrentIndex(index);
 }
 
-void SelectItem(QComboBox* list, int index) {
-  const QSignalBlocker block(list);
-  list->setCurrentIndex(index);
-}
+void SelectItem(QComboBox* list, int index) { list->setCurrentIndex(index); }
 
 // A list emptied to the single item " 0.0", selected and disabled.
 void ResetComboToZero(QComboBox* list) {
@@ -148,8 +145,8 @@ void TMeasForm::FormActivate() {
     }
   }
   // 4.
+  // Hidden first: their handler then does nothing.
   for (QCheckBox* b : {CheckBox2, CheckBox3}) {
-    const QSignalBlocker block(b);
     b->hide();
     b->setChecked(false);
   }
@@ -184,10 +181,7 @@ void TMeasForm::LoadSeedlingMeasurement(int species, int stems, int heightDm) {
 }
 
 void TMeasForm::ShowStructureCode(int code) {
-  {
-    const QSignalBlocker block(ListBox2);
-    ListBox2->setCurrentRow(StructureCodeGroupingIndex(code));
-  }
+  ListBox2->setCurrentRow(StructureCodeGroupingIndex(code));
   ComboBox14->setVisible(code >= 0);
   ListBox2->setVisible(code >= -3);
   Image2->setVisible(code >= -3);
@@ -400,10 +394,7 @@ void TMeasForm::ApplyStemCountAlternative(int request) {
   if (request == 100 && ListBox2->currentRow() != 1) {
     Initialised = false;
     GroupingIndex = 1;
-    {
-      const QSignalBlocker block(ListBox2);
-      ListBox2->setCurrentRow(1);
-    }
+    ListBox2->setCurrentRow(1);
     Initialised = true;
   }
   // 3.
@@ -457,7 +448,6 @@ void TMeasForm::ShowStemCountChoices(int developmentClass, int totalStems, float
   AlternativeIndex = -1;
   SetGroupingVisible(false);
   GroupingIndex = 1;
-  const QSignalBlocker block(ListBox2);
   ListBox2->setCurrentRow(1);
 }
 

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "model/ClassTables.h"
 #include "model/Sample.h"
@@ -302,11 +301,7 @@ void TMeasForm::DrawViewMessage(int mode, const QString& line, const QString& up
   Image3->setPixmap(ViewMessagePicture(Image3->size(), mode, line, upperLine, palette().color(QPalette::WindowText)));
 }
 
-void TMeasForm::SetViewChoice(int index) {
-  settingChoice_ = true;
-  RadioGroup1->SetItemIndex(index);
-  settingChoice_ = false;
-}
+void TMeasForm::SetViewChoice(int index) { RadioGroup1->SetItemIndex(index); }
 
 void TMeasForm::RadioGroup1Click() {
   if (!Initialised) return;

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "model/Sample.h"
 #include "platform/Files.h"
@@ -210,10 +209,8 @@ int NewStandFromMeasurementWindow(bool changeData) {
   if (!w || !TheSession) return 0;
   // 1.
   w->IsNewStand = !changeData;
-  {
-    const QSignalBlocker block(w->CheckBox1);
-    w->CheckBox1->setChecked(false);
-  }
+  // (The window is hidden: the box's handler does nothing.)
+  w->CheckBox1->setChecked(false);
   w->Initialised = false;
   // 2.
   const int r = w->exec();

@@ -134,10 +134,9 @@ void TOpenForm::CreateUpperPanel() {
   ListBox1->setUniformItemSizes(true);
   ListBox1->setGeometry(6, 20, kTableWidth - 12, kListRows * kListRowHeight);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Another row chosen by the mouse or the keys previews its stand; a click
-  // on the row already chosen only clears the focus.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-  WatchListClicks(ListBox1, [this] { ClearActiveControl(); });
+  // A click on another row (or a move by the keys) previews its stand; a
+  // click on the row already chosen only clears the focus.
+  WatchListClicks(ListBox1, [this] { ListBox1Click(); });
   FileListBox1 = new TFileListBox(Panel2);
   FileListBox1->SetMask(StandFileMask());
   FileListBox1->hide();
@@ -366,10 +365,10 @@ void TOpenForm::LayoutOpenWindow(bool showView) {
     x -= box->width() + 1;
     box->move(x, optionTop);
     x -= 10;
-    const QSignalBlocker block(box);
-    box->setChecked(false);
+    // Hidden first: the box's handler then does nothing.
     box->hide();
     label->hide();
+    box->setChecked(false);
   }
   // 5. The button bar under the lowest panel.
   Panel5->move(0, Image3->isVisibleTo(this) ? Image3->y() + Image3->height() : Panel3->y() + Panel3->height());

@@ -177,7 +177,6 @@ class TOpenForm : public QDialog {
   void ExclusiveFilterClick(QCheckBox* box, QCheckBox* other);
   bool openButton_ = true;
   bool standList_ = false;
-  bool settingFilters_ = false;
   // Chart1's bottom margin (its top margin is 0).
   int chartBottomMargin_ = 1;
 };

@@ -48,7 +48,6 @@ void TOpenForm::FormActivate() {
     DirectoryListBox1->SetDirectory(folder);
     FillOpenWindowStandList(false);
     FileListBox1->SetFileName(PreviewPath);
-    const QSignalBlocker block(ListBox1);
     ListBox1->setCurrentRow(FileListBox1->currentRow());
   } else {
     SetOpenWindowHeader(IsOpenMode() ? 1 : 0, 0, 0, 0.0f, QString());
@@ -106,7 +105,6 @@ void TOpenForm::PreviewSelectedFile() {
     // The file could not be previewed (its message was shown): the lists
     // return to the stand still shown, so that Open opens what is seen.
     FileListBox1->SetFileName(PreviewPath);
-    const QSignalBlocker block(ListBox1);
     ListBox1->setCurrentRow(FileListBox1->currentRow());
   }
   RefreshOpenPreview(false);
@@ -132,13 +130,10 @@ void TOpenForm::Panel7Click() {
       // The rows go and row 0 is chosen in both lists without a preview of
       // their own; the first stand is previewed once, below.
       const int i = FileListBox1->currentRow();
-      {
-        const QSignalBlocker block(ListBox1);
-        delete ListBox1->takeItem(i);
-        delete FileListBox1->takeItem(i);
-        FileListBox1->setCurrentRow(0);
-        ListBox1->setCurrentRow(0);
-      }
+      delete ListBox1->takeItem(i);
+      delete FileListBox1->takeItem(i);
+      FileListBox1->setCurrentRow(0);
+      ListBox1->setCurrentRow(0);
       if (ListBox1->count() > 0) {
         FillOpenWindowStandList(true);
         PreviewSelectedFile();
@@ -172,24 +167,21 @@ void TOpenForm::CheckBox1Click() {
 }
 
 void TOpenForm::CheckBox2Click() {
-  if (CheckBox2->isVisible() && !settingFilters_) DrawOpenStandView(false);
+  if (CheckBox2->isVisible()) DrawOpenStandView(false);
   ClearActiveControl();
 }
 
 void TOpenForm::CheckBox4Click() {
-  if (CheckBox4->isVisible() && CheckBox4->isEnabled() && !settingFilters_) DrawOpenStandView(false);
+  if (CheckBox4->isVisible() && CheckBox4->isEnabled()) DrawOpenStandView(false);
   ClearActiveControl();
 }
 
 void TOpenForm::ExclusiveFilterClick(QCheckBox* box, QCheckBox* other) {
-  if (!box->isVisible() || !box->isEnabled() || settingFilters_) return;
-  {
-    settingFilters_ = true;
-    other->setEnabled(false);
-    other->setChecked(false);
-    other->setEnabled(true);
-    settingFilters_ = false;
-  }
+  if (!box->isVisible() || !box->isEnabled()) return;
+  // The other box unticked while disabled: its handler redraws nothing.
+  other->setEnabled(false);
+  other->setChecked(false);
+  other->setEnabled(true);
   DrawOpenStandView(false);
 }
 

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 #include "model/Estate.h"
 #include "model/Phase.h"
@@ -101,10 +100,8 @@ int OpenStandFile(const QString& path, bool showList, bool /*fromDialog*/) {
     return -1;
   }
   w->Activated = false;
-  {
-    const QSignalBlocker block(w->CheckBox1);
-    w->CheckBox1->setChecked(false);
-  }
+  // (The window is hidden: the box's handler does nothing.)
+  w->CheckBox1->setChecked(false);
   const int r = ShowOpenWindowModal();
   if (r == 3) return -2;
   if (r == 1) return w->PreviewTreeCount;
@@ -192,10 +189,8 @@ int DrawStandPicture(int /*treeCount*/, const std::array<SpeciesBlock, kSpeciesS
   w->DrawPreviewMap();
   w->Activated = false;
   w->SetShowMode(false, false);
-  {
-    const QSignalBlocker block(w->CheckBox1);
-    w->CheckBox1->setChecked(false);
-  }
+  // (The window is hidden: the box's handler does nothing.)
+  w->CheckBox1->setChecked(false);
   return ShowOpenWindowModal();
 }
 

@@ -48,7 +48,6 @@ void TOpenForm::FillOpenWindowStandList(bool countOnly) {
   for (int i = 0; i < FileListBox1->count(); ++i) names << FileListBox1->item(i)->text();
   const EstateRecordList records = BuildEstateList(FileListBox1->Directory(), names);
   if (!countOnly) {
-    const QSignalBlocker block(ListBox1);
     ListBox1->clear();
     for (const EstateRecord& r : records) {
       ListBox1->addItem(OpenListLine(r));
@@ -164,10 +163,7 @@ void TOpenForm::ShowPreviewAges() {
 
 void TOpenForm::ShowPreviewStructure() {
   const int code = PreviewHeader.structureCode;
-  {
-    const QSignalBlocker block(ListBox2);
-    ListBox2->setCurrentRow(StructureCodeGroupingIndex(code));
-  }
+  ListBox2->setCurrentRow(StructureCodeGroupingIndex(code));
   ComboBox14->setVisible(code >= 0);
   const bool grouping = code >= -3;
   ListBox2->setVisible(grouping);
@@ -175,7 +171,6 @@ void TOpenForm::ShowPreviewStructure() {
   if (ComboBox14->isVisibleTo(this)) {
     int stems = 0;
     for (int s = 0; s < 5; ++s) stems += PreviewSpecies[s].words[WordStems];
-    const QSignalBlocker block(ComboBox14);
     ComboBox14->clear();
     ComboBox14->addItem(StemCountAlternativeText(stems, code % 10));
     ComboBox14->setToolTip(ComboBox14->itemText(0));
@@ -222,10 +217,11 @@ void TOpenForm::ShowPreviewTotals(const StandProbe& probe, const QString& path) 
   SetLabel(Label29, StandMeansText(m.meanHeight, m.meanDiameter, m.basalArea));
   SetTextColour(Label29, m.basalArea < -1.0f ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
   if (HasTreePicture(PreviewHeader.developmentClass) && IsOpenMode()) {
-    const QSignalBlocker b4(CheckBox4), b5(CheckBox5), b7(CheckBox7);
+    // Each box unticked while disabled, so that its handler redraws nothing.
     for (auto [box, label, on] : {std::tuple{CheckBox4, Label24, probe.hasLogs},
                                   {CheckBox5, Label36, probe.hasBroadleaves},
                                   {CheckBox7, Label40, probe.hasBroadleaves}}) {
+      box->setEnabled(false);
       box->setChecked(false);
       box->setEnabled(on);
       label->setEnabled(on);

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QTextEdit>
 
+#include "ui/ListClicks.h"
 #include "ui/Palette.h"
 #include "platform/Numbers.h"
 #include "ui/WindowHelpers.h"
@@ -112,10 +113,9 @@ TSettForm::TSettForm(QWidget* parent)
   // All three formats in sight.
   ListBox1->setGeometry(kListLeft, 168, kListWidth,
                         model::kPriceFormatCount * ListBox1->sizeHintForRow(0) + 2 * ListBox1->frameWidth());
-  // The lists react to the user's choices only; the program selects under
-  // a signal blocker.
-  connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ListBox2Click(); });
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  // The lists react to the user's clicks and keys only.
+  WatchListClicks(ListBox2, [this] { ListBox2Click(); });
+  WatchListClicks(ListBox1, [this] { ListBox1Click(); });
 
   RichEdit4 = MakeSettingsInfoText(this, QStringLiteral("RichEdit4"), 1);
 
@@ -163,11 +163,8 @@ void TSettForm::FormCreate() {
       QStringLiteral("Ranka on kuitupuuta pienempää runkopuuta ja latvarankaa."),
   };
   RichEdit4->setPlainText(info.join(QLatin1Char('\n')));
-  {
-    const QSignalBlocker block(ListBox2);
-    ListBox2->clear();
-    for (int i = 0; i < model::kCurrencyCount; ++i) ListBox2->addItem(model::CurrencyListText(i));
-  }
+  ListBox2->clear();
+  for (int i = 0; i < model::kCurrencyCount; ++i) ListBox2->addItem(model::CurrencyListText(i));
 
   // Heights: the information text by its lines, the button panel under it.
   RichEdit4->setGeometry(0, kPricePanelHeight, kWidth, 100);
@@ -302,15 +299,9 @@ bool TSettForm::ApplySettings() {
 }
 
 void TSettForm::ShowSettings(const model::SettingsRecord& s) {
-  {
-    const QSignalBlocker block(ListBox2);
-    ListBox2->setCurrentRow(s.currencyIndex);
-  }
+  ListBox2->setCurrentRow(s.currencyIndex);
   FillPriceListText();
-  {
-    const QSignalBlocker block(ListBox1);
-    ListBox1->setCurrentRow(s.priceFormatIndex);
-  }
+  ListBox1->setCurrentRow(s.priceFormatIndex);
   FillPriceEdits(PriceEdits(), UnitLabels(), -1);
 }
 

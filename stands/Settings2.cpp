@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "ui/WindowHelpers.h"
 #include "ui/MessageService.h"
@@ -136,7 +135,8 @@ void TSettForm2::DisplaySettingChanged() {
 void TSettForm2::CheckBox6Click() {
   if (CheckBox6->isChecked()) {
     ShowNotice(CommonlanText(99), QString::fromUtf8("toistaiseksi käytettävissä vain suomenkielinen versio   !"));
-    const QSignalBlocker block(CheckBox6);
+    // Unticked: its handler runs again and does nothing but clear the
+    // focus.
     CheckBox6->setChecked(false);
   }
   ClearActiveControl(this);

@@ -282,17 +282,17 @@ TEST_F(CuttingDialogs, ThinningStageSpeciesRemovalOfSmallTreesAndThinningRefusal
   EXPECT_EQ(CurrentPhase(), 1);
 }
 
-TEST_F(CuttingDialogs, ThinningTypeChosenByTheKeysAsByTheMouseAndAClickOnTheChosenTypeTriesNothing) {
+TEST_F(CuttingDialogs, ThinningTypeChosenByTheKeysAsByTheMouseAndAClickOnTheChosenTypeTriesItAgain) {
   Open(AdvancedThinningStand(), 0);
   CommitStripRoads(false);
   EXPECT_TRUE(Run(ActForm->Button7, [&](QWidget* d) {
     auto* type = Child<QListWidget>(d, "ListBox3");
     const int start = Recalculations(d);
     ClickRow(type, 0);
-    EXPECT_EQ(std::pair(Recalculations(d) - start, type->hasFocus()), std::pair(0, false));
+    EXPECT_EQ(std::pair(Recalculations(d) - start, type->hasFocus()), std::pair(1, false));
     QTest::keyClick(type, Qt::Key_Down);
     EXPECT_EQ(std::pair(Recalculations(d) - start, Text(d, "Label9")),
-              std::pair(1, QString("1 ha otos puustosta yläharvennuksen jälkeen")));
+              std::pair(2, QString("1 ha otos puustosta yläharvennuksen jälkeen")));
     ClickButton(d, "BitBtn2");
   }));
 }

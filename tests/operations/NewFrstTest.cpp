@@ -246,6 +246,27 @@ TEST_F(NewForest, StoredChoicesAreShownButNotRememberedWithinTheOpening) {
   EXPECT_EQ(Choices(Stand()), (std::vector<int>{0, -1, 0, -1, Planting, 1, 8, 0, 0}));
 }
 
+TEST_F(NewForest, StoredSpeciesIsRememberedAsItsChoiceRunsItsHandlerAtLoading) {
+  TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
+  // Planting birch, 2000 stems/ha (item 10), 25 and 30 per 100 plants.
+  for (auto [choice, index] : {std::pair{CultivationMethodChoice, int(Planting)}, {CultivationSpeciesChoice, 2},
+                               {AmountChoice, 10}, {MaterialChoice, 25}, {WorkChoice, 30}})
+    Stand().SetRegenerationChoice(choice, index);
+  Refresh(false);
+  EXPECT_TRUE(RunEstimate([&](QWidget*) {
+    ChoosePage(f, 2);
+    EXPECT_EQ((QStringList{f->ComboBox2->currentText(), Text(f, "Label10")}), (QStringList{"2000", "istutus, koivu"}));
+    // Seeding and back: the species loaded was remembered for planting,
+    // the amount was not: birch's default 1600 stems/ha.
+    ClickItem(f, "RadioGroup4", 2);
+    ClickItem(f, "RadioGroup4", 1);
+    EXPECT_EQ((QStringList{f->ComboBox2->currentText(), f->ComboBox3->currentText(), Text(f, "Label10")}),
+              (QStringList{"1600", "0", "istutus, koivu"}));
+    ClickButton(f, "BitBtn1");
+  }));
+  EXPECT_EQ(Choices(Stand()), (std::vector<int>{0, -1, 0, -1, Planting, 2, 6, 0, 0}));
+}
+
 TEST_F(NewForest, CurrencyChangeRefreshesUnitsAndFigures) {
   TNewFrstForm* f = OpenAfter("Avohakkuu, säästöpuita 30 kpl/ha");
   Stand().SetRegenerationChoice(SoilMethodChoice, 1);

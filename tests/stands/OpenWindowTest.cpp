@@ -433,12 +433,14 @@ TEST_F(OpenWindow, StandListRowsByKeysOrMouseAndOutsideListModeTheMainListRow) {
   EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 0); }));
   Tick(ActForm->CheckBox18);
   EXPECT_TRUE(InModal(OpenWindowUp, look, [] { ClickRow(ActForm->ListBox1, 1); }));
+  // The same stand reached with the keys from the open stand's row.
+  EXPECT_TRUE(InModal(OpenWindowUp, look, [] { QTest::keyClick(ActForm->ListBox1, Qt::Key_Down); }));
   EXPECT_EQ(lines, QStringList({"Kuvio b  :  mittaus 15.06.2016 / 1", "Kuvio b  :  mittaus 15.06.2016 / 1",
                                 "Kuvio c  :  mittaus 15.06.2017 / 2", "Kuvio a  :  mittaus 15.06.2015 / 0",
                                 QString::fromUtf8("Kuvio a   :   1.00 ha,  varttunut kasvatusmetsä,  100 m3/ha,  tukki % 50"),
-                                "Kuvio b   :   0.50 ha,  ei hakkuuta"}));
+                                "Kuvio b   :   0.50 ha,  ei hakkuuta", "Kuvio b   :   0.50 ha,  ei hakkuuta"}));
   EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
-  EXPECT_EQ(sizes, (QList<int>{220, 238, 238, -4, 232, 194, 194, -4, 188, 194, 194, -4, 188}));
+  EXPECT_EQ(sizes, (QList<int>{220, 238, 238, -4, 232, 194, 194, -4, 188, 194, 194, -4, 188, 194, 194, -4, 188}));
 }
 
 // The platform's open dialog as the start window shows it (not scripted):

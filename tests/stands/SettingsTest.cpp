@@ -184,11 +184,11 @@ TEST_F(SettingsWindows, PricesTypedCurrencyAcceptedAndFormatChosenEachMarkingThe
   price->hide();
   price->show();
   EXPECT_FALSE(price->BitBtn1->isEnabled());
-  price->ListBox2->setCurrentRow(5);
+  testsupport::ClickRow(price->ListBox2, 5);
   EXPECT_EQ((QStringList{CurrencyUnitText(true), price->Label11->text(), price->ListBox1->item(0)->text()}),
             (QStringList{"B", "B/m3", "99.99 B"}));
   EXPECT_TRUE(price->BitBtn1->isEnabled());
-  price->ListBox2->setCurrentRow(1);
+  testsupport::ClickRow(price->ListBox2, 1);
   EXPECT_EQ(std::pair(CurrencyUnitText(true), CurrencyUnitText(false)),
             std::pair(QString("$"), QString("dollari, $")));
   EXPECT_EQ(CommonlanText(57), QString::fromUtf8("€/m3"));
@@ -199,7 +199,7 @@ TEST_F(SettingsWindows, PricesTypedCurrencyAcceptedAndFormatChosenEachMarkingThe
   for (int i = 0; i < 9; ++i) edits[i]->setText(QString("%1.00").arg(11 + i));
   price->MaskEdit1->setText("12.50");
   price->MaskEdit10->setText("02.75");
-  price->ListBox2->setCurrentRow(2);
+  testsupport::ClickRow(price->ListBox2, 2);
   price->BitBtn1->click();
   EXPECT_EQ(std::pair(price->result(), script.Count(MessageKind::Question)), std::pair(1, 0));
   EXPECT_TRUE(price->ApplySettings());
@@ -213,7 +213,7 @@ TEST_F(SettingsWindows, PricesTypedCurrencyAcceptedAndFormatChosenEachMarkingThe
   price->FillPriceEdits(edits, labels, -1);
   EXPECT_EQ(price->MaskEdit6->displayText(), "99.99");
   price->show();
-  price->ListBox1->setCurrentRow(2);
+  testsupport::ClickRow(price->ListBox1, 2);
   Shoot(price.get(), "settings_price_format2");
   EXPECT_EQ(std::pair(price->MaskEdit6->displayText(), price->MaskEdit10->displayText()),
             std::pair(QString("0150.00"), QString("0002.75")));
