@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -31,6 +32,8 @@
 #include "ui/WindowHelpers.h"
 
 namespace {
+
+constexpr int kGridLineWidth = 1;  // the estate grid's lines
 
 QCheckBox* EstateBox(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QCheckBox(caption, parent);
@@ -248,11 +251,16 @@ void TActForm::LayoutEstateGrid() {
   StringGrid6->setFont(PixelFont(QStringLiteral("Calibri Light"), 12));
   StringGrid6->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
   StringGrid6->setShowGrid(true);
-  for (int r = 0; r < 6; ++r) StringGrid6->setRowHeight(r, rowHeight);
-  const int gridHeight = (rowHeight + 1) * 6;
+  // Six whole rows in the grid's height: each row its height and the grid
+  // line under it (Qt draws the line within the row), no frame around, and
+  // no larger least row height than the one set.
+  StringGrid6->setFrameShape(QFrame::NoFrame);
+  StringGrid6->verticalHeader()->setMinimumSectionSize(1);
+  for (int r = 0; r < 6; ++r) StringGrid6->setRowHeight(r, rowHeight + kGridLineWidth);
+  const int gridHeight = (rowHeight + kGridLineWidth) * 6;
   const int gridWidth = RadioGroup1->width() - 1;
   StringGrid6->setGeometry(RadioGroup1->x() + 1, Panel9->height() - gridHeight - 1, gridWidth, gridHeight);
-  const int columnWidth = (gridWidth - 1) / 2 + 1;
+  const int columnWidth = (gridWidth - kGridLineWidth) / 2 + 1;
   for (int c = 0; c < 3; ++c) StringGrid6->setColumnWidth(c, columnWidth);
   for (QCheckBox* b : {CheckBox8, CheckBox9, CheckBox17}) {
     b->setFont(estateFont);

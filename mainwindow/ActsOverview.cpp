@@ -200,10 +200,15 @@ void TActForm::LayoutOverviewPage() {
   Image111->setGeometry(left - 4, afterTop - 4, mapWidth + 8, mapHeight + 8);
   Image131->setGeometry(places.measuredMapLeft - 4, beforeTop - 4, mapWidth + 8, mapHeight + 8);
 
-  // The captions over the maps, the steps under the after map.
+  // The captions over the maps, the steps under the after map. The after
+  // map's caption stands on its frame, under the page's caption; in the
+  // small windows the map lies so high that the two captions take every
+  // pixel above the frame.
   const int line = Label43->fontMetrics().height() + 2;
-  Label6->setGeometry(left - 4, 4, mapWidth + 8, Label6->fontMetrics().height() + 2);
-  Label43->setGeometry(left - 4, qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line), mapWidth + 8, line);
+  const int frameTop = afterTop - 4;
+  Label6->setGeometry(left - 4, 2, mapWidth + 8, Label6->fontMetrics().height());
+  const int captionTop = qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line);
+  Label43->setGeometry(left - 4, captionTop, mapWidth + 8, qMin(line, frameTop - 1 - captionTop));
   Label3->setGeometry(left - 4, afterTop + mapHeight + 6, mapWidth + 8, Label3->fontMetrics().height() + 2);
   Label17->setGeometry(places.measuredMapLeft - 4, beforeTop - 6 - line, mapWidth + 8, line);
 
