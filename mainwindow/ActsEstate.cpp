@@ -61,6 +61,9 @@ void TActForm::CreateEstateControls() {
   CheckBox8 = EstateBox(Panel9, "CheckBox8", QStringLiteral("ha"));
   CheckBox9 = EstateBox(Panel9, "CheckBox9", CommonlanText(54));
   CheckBox17 = EstateBox(Panel9, "CheckBox17", CommonlanText(54));
+  // 25 pixels wide for a one-character currency: its caption follows the
+  // box closely, so that the caption shows whole beside this style's box.
+  CheckBox17->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
   CheckBox18 = EstateBox(Panel2, "CheckBox18", CommonlanText(52).toLower());
   CheckBox19 = EstateBox(Panel2, "CheckBox19", CommonlanText(54));
   // Every change of a tick runs its handler, which acts while its box is
