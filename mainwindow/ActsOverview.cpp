@@ -200,15 +200,13 @@ void TActForm::LayoutOverviewPage() {
   Image111->setGeometry(left - 4, afterTop - 4, mapWidth + 8, mapHeight + 8);
   Image131->setGeometry(places.measuredMapLeft - 4, beforeTop - 4, mapWidth + 8, mapHeight + 8);
 
-  // The captions over the maps, the steps under the after map. The after
-  // map's caption stands on its frame, under the page's caption; in the
-  // small windows the map lies so high that the two captions take every
-  // pixel above the frame.
+  // The captions over the maps. The after map's caption stands on its
+  // frame, under the page's caption: in the small windows the map lies so
+  // high that the two captions take every pixel above the frame.
   const int line = Label43->fontMetrics().height() + 2;
-  const int frameTop = afterTop - 4;
   Label6->setGeometry(left - 4, 2, mapWidth + 8, Label6->fontMetrics().height());
   const int captionTop = qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line);
-  Label43->setGeometry(left - 4, captionTop, mapWidth + 8, qMin(line, frameTop - 1 - captionTop));
+  Label43->setGeometry(left - 4, captionTop, mapWidth + 8, line);
   Label17->setGeometry(places.measuredMapLeft - 4, beforeTop - 6 - line, mapWidth + 8, line);
 
   const int column = places.columnWidth;

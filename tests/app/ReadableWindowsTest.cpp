@@ -7,6 +7,7 @@
 // few cases the windows' own geometry forces are listed with their reason.
 // Pictures of every window are left for a person to look at (under a real
 // display also of the whole screen).
+#include <QAbstractAxis>
 #include <QAction>
 #include <QCheckBox>
 #include <QChartView>
@@ -44,6 +45,7 @@
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/ProgramWindows.h"
 #include "stands/MeasWidgets.h"
+#include "ui/EstateChart.h"
 #include "ui/ProgBar.h"
 #include "ui/AboutDlg.h"
 
@@ -134,6 +136,12 @@ QRect Ink(const QFontMetrics& fm, const QRect& box, const QString& text) {
   return QRect(QPoint(box.left(), firstBaseline + top), QPoint(box.right(), lastBaseline + bottom));
 }
 
+// One line of text drawn from the left of `room`, centred in its height.
+QRect LineInk(const QFontMetrics& fm, const QRect& room, const QString& text) {
+  const QRect box(room.left(), room.top() + (room.height() - fm.height()) / 2, fm.horizontalAdvance(text), fm.height());
+  return Ink(fm, box, text);
+}
+
 // A control's text: where it is drawn (in the control) and the room the
 // control gives it.
 struct DrawnText {
@@ -188,20 +196,14 @@ std::vector<DrawnText> TextsOf(const QWidget* w) {
     o.lineWidth = 1;
     const QRect room = g->rect();
     const QRect label = g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
-    const QFontMetrics fm(g->font());
-    const QRect box(label.left(), label.top() + (label.height() - fm.height()) / 2, fm.horizontalAdvance(g->title()),
-                    fm.height());
-    out.push_back({g, g->title(), Ink(fm, box, g->title()), room});
+    out.push_back({g, g->title(), LineInk(QFontMetrics(g->font()), label, g->title()), room});
   } else if (auto* c = qobject_cast<const QComboBox*>(w)) {
     if (c->currentText().trimmed().isEmpty()) return out;
     QStyleOptionComboBox o;
     o.initFrom(c);
     o.editable = c->isEditable();
     const QRect room = c->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c);
-    const QFontMetrics fm(c->font());
-    const QRect box(room.left(), room.top() + (room.height() - fm.height()) / 2, fm.horizontalAdvance(c->currentText()),
-                    fm.height());
-    out.push_back({c, c->currentText(), Ink(fm, box, c->currentText()), room});
+    out.push_back({c, c->currentText(), LineInk(QFontMetrics(c->font()), room, c->currentText()), room});
   } else if (auto* list = qobject_cast<const QListWidget*>(w)) {
     const QFontMetrics fm(list->font());
     const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
@@ -346,6 +348,19 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
         ADD_FAILURE() << seen.toStdString();
       }
     }
+    // The bars' value marks inside their charts, clear of the right edge.
+    for (const TEstateChart* chart : window->findChildren<TEstateChart*>()) {
+      if (!Shown(chart, window)) continue;
+      for (const QRectF& mark : chart->MarkRects())
+        if (mark.right() > chart->width() - 2 || mark.left() < 0) {
+          const QString seen = form + "/" + chart->objectName() + ": a value mark at " +
+                               Describe(mark.toAlignedRect()) + " past the chart's edge";
+          if (!reported_.contains(seen)) {
+            reported_.insert(seen);
+            ADD_FAILURE() << seen.toStdString();
+          }
+        }
+    }
     for (const auto& [control, what] : Unreadable(window)) {
       const QString seen = form + "/" + control + ": " + what;
       if (!IsForced(form, control, screen_.height, name) && !reported_.contains(seen)) {
@@ -405,6 +420,8 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
     const std::vector<QRectF> rects = chart->ShownNameRects();
     for (std::size_t i = 1; i < rects.size(); ++i) EXPECT_FALSE(rects[i].intersects(rects[i - 1])) << i;
     for (const QRectF& r : rects) EXPECT_TRUE(QRectF(chart->rect()).contains(r));
+    // Drawn once: the category axis shows no names of its own.
+    for (const QAbstractAxis* a : chart->chart()->axes(Qt::Vertical)) EXPECT_FALSE(a->labelsVisible());
   }
   // The cutting dialog that the button opens, cancelled.
   void CheckDialog(QPushButton* button) {
@@ -448,6 +465,11 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
   script_.Clear();
   if (screen_.windowSize >= 0) ClickRow(IntroForm->ListBox1, screen_.windowSize);
   Check(IntroForm, "intro");
+  // The question of the start window's close button, answered no.
+  script_.Answer(2);
+  Click(IntroForm->Button1);
+  ASSERT_TRUE(IntroForm->isVisible());
+  ASSERT_EQ(script_.Count(MessageKind::Question), 1);
   // A new stand over the start window, left unsaved.
   WhenShown(MeasForm, [this] {
     CheckMeasurementWindow("meas-new");
@@ -486,6 +508,13 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
   }, [] { Click(ActForm->Panel4); });
   ASSERT_EQ(CurrentPhase(), 3);
   CheckPages("grown");
+  // The recommendation's message, where the overview page offers one.
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet6);
+  if (ActForm->Panel12->isVisible()) {
+    Click(ActForm->Panel12);
+    EXPECT_EQ(script_.Count(MessageKind::Message), 1);
+  }
+  ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
   // The timber sale and the stand report.
   WhenShown(TradeForm, [this] {
     Check(TradeForm, "sale");
