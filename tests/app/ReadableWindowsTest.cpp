@@ -376,6 +376,14 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
       ClickTab(ActForm->PageControl2, page);
       Check(ActForm, QStringLiteral("main-%1-%2").arg(state, page->objectName()));
     }
+    // The recommendation panel: the steps under the after map left of it,
+    // its message laid out.
+    if (ActForm->Panel12->isVisible()) {
+      EXPECT_LT(ActForm->Label3->geometry().right(), ActForm->Panel12->x());
+      const int messages = script_.Count(MessageKind::Message);
+      Click(ActForm->Panel12);
+      EXPECT_EQ(script_.Count(MessageKind::Message), messages + 1);
+    }
     ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
     CheckEstateGrid();
   }
@@ -508,13 +516,6 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
   }, [] { Click(ActForm->Panel4); });
   ASSERT_EQ(CurrentPhase(), 3);
   CheckPages("grown");
-  // The recommendation's message, where the overview page offers one.
-  ClickTab(ActForm->PageControl2, ActForm->TabSheet6);
-  if (ActForm->Panel12->isVisible()) {
-    Click(ActForm->Panel12);
-    EXPECT_EQ(script_.Count(MessageKind::Message), 1);
-  }
-  ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
   // The timber sale and the stand report.
   WhenShown(TradeForm, [this] {
     Check(TradeForm, "sale");
