@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kVisibleStandRows = 8;
-constexpr int kMargin = 10;
+constexpr int kMargin = 8;
 
 // The tables' letters: the nine columns of the stand table, measured in
 // them, keep the window within a 1100-pixel screen.
