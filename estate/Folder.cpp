@@ -28,9 +28,11 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kVisibleStandRows = 8;
-constexpr int kMargin = 10;
+constexpr int kMargin = 8;
 
-QFont GridFont() { return PixelFont(QStringLiteral("Courier New"), 12); }
+// The tables' letters: the nine columns of the stand table, measured in
+// them, keep the window within a 1100-pixel screen.
+QFont GridFont() { return PixelFont(QStringLiteral("Courier New"), 11); }
 
 }  // namespace
 
@@ -277,6 +279,8 @@ void TFolderForm::FormActivate() {
     RefillEstateOverview(true);
     RadioGroup1->setTitle(TimePointCaptionText(0, false));
     StackControls();
+    // Centred on the screen, like every window without a place of its own.
+    PlaceOnScreen(this, 0.5, 0.5);
     Panel5->hide();
     if (GraphForm) GraphForm->PlaceChartWindow(true);
     SetupRequested = 0;

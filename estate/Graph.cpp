@@ -22,7 +22,9 @@ TGraphForm* GraphForm = nullptr;
 
 namespace {
 
-constexpr int kChartWidth = 560;
+// Two columns of charts: the window 1090 pixels wide, within a 1100-pixel
+// screen.
+constexpr int kChartWidth = 530;
 constexpr int kMargin = 8;
 constexpr int kBoxGap = 4;  // between the controls stacked under the assortment chart
 

@@ -127,9 +127,19 @@ void TdbRapForm::showEvent(QShowEvent* e) {
 void TdbRapForm::FormActivate() {
   LayoutReportWindow();
   const int item = FolderForm && FolderForm->ListBox1->currentRow() > 0 ? 1 : 0;
+  // The distribution box is as wide as its first caption needs (and the
+  // second less the 25 pixels it moves the others by), 25 wider for the
+  // second; the assortment box starts at its right edge.
+  int base = 0;
+  for (int i = 0; FolderForm && i < FolderForm->ListBox1->count() && i < 2; ++i) {
+    CheckBox3->setText(FolderForm->ListBox1->item(i)->text());
+    base = qMax(base, CheckBox3->sizeHint().width() - 25 * i);
+  }
   if (FolderForm && FolderForm->ListBox1->item(item)) CheckBox3->setText(FolderForm->ListBox1->item(item)->text());
   for (QCheckBox* b : {CheckBox3, CheckBox4, CheckBox5}) b->adjustSize();
-  CheckBox4->move(CheckBox3->x() + CheckBox3->width() + 25 * item + 12, CheckBox3->y());
+  base = qMax(base, CheckBox3->width() - 25 * item) + 10;
+  CheckBox3->resize(base + 25 * item, CheckBox3->height());
+  CheckBox4->move(CheckBox3->x() + CheckBox3->width(), CheckBox3->y());
   CheckBox5->move(CheckBox4->x() + CheckBox4->width() + 25, CheckBox3->y());
   const platform::ScreenMetrics s = platform::GetScreenMetrics();
   move(ScreenOffset(s.width, OuterWidth(this), 0.5), ScreenOffset(s.height, OuterHeight(this), 0.5) - 10);

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -30,6 +31,8 @@
 #include "ui/WindowHelpers.h"
 
 namespace {
+
+constexpr int kGridLineWidth = 1;  // the estate grid's lines
 
 QCheckBox* EstateBox(QWidget* parent, const char* name, const QString& caption) {
   auto* b = new QCheckBox(caption, parent);
@@ -57,6 +60,9 @@ void TActForm::CreateEstateControls() {
   CheckBox8 = EstateBox(Panel9, "CheckBox8", QStringLiteral("ha"));
   CheckBox9 = EstateBox(Panel9, "CheckBox9", CommonlanText(54));
   CheckBox17 = EstateBox(Panel9, "CheckBox17", CommonlanText(54));
+  // 25 pixels wide for a one-character currency: its caption follows the
+  // box closely, so that the caption shows whole beside this style's box.
+  CheckBox17->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
   CheckBox18 = EstateBox(Panel2, "CheckBox18", CommonlanText(52).toLower());
   CheckBox19 = EstateBox(Panel2, "CheckBox19", CommonlanText(54));
   // Every change of a tick runs its handler, which acts while its box is
@@ -241,11 +247,16 @@ void TActForm::LayoutEstateGrid() {
   StringGrid6->setFont(PixelFont(QStringLiteral("Calibri Light"), 12));
   StringGrid6->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
   StringGrid6->setShowGrid(true);
-  for (int r = 0; r < 6; ++r) StringGrid6->setRowHeight(r, rowHeight);
-  const int gridHeight = (rowHeight + 1) * 6;
+  // Six whole rows in the grid's height: each row its height and the grid
+  // line under it (Qt draws the line within the row), no frame around, and
+  // no larger least row height than the one set.
+  StringGrid6->setFrameShape(QFrame::NoFrame);
+  StringGrid6->verticalHeader()->setMinimumSectionSize(1);
+  for (int r = 0; r < 6; ++r) StringGrid6->setRowHeight(r, rowHeight + kGridLineWidth);
+  const int gridHeight = (rowHeight + kGridLineWidth) * 6;
   const int gridWidth = RadioGroup1->width() - 1;
   StringGrid6->setGeometry(RadioGroup1->x() + 1, Panel9->height() - gridHeight - 1, gridWidth, gridHeight);
-  const int columnWidth = (gridWidth - 1) / 2 + 1;
+  const int columnWidth = (gridWidth - kGridLineWidth) / 2 + 1;
   for (int c = 0; c < 3; ++c) StringGrid6->setColumnWidth(c, columnWidth);
   for (QCheckBox* b : {CheckBox8, CheckBox9, CheckBox17}) {
     b->setFont(estateFont);

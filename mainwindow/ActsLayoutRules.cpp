@@ -61,28 +61,25 @@ DotMapSize DotMapSizeFor(int width, int height) {
   return {560, 0.54, 16, 18};
 }
 
-namespace {
-constexpr int kLowerChartLeast = 170;
-}  // namespace
-
-OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int mapWidth) {
-  const bool small = windowWidth > 0 && windowWidth < 1100;
+OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int windowHeight, int mapWidth) {
+  const bool narrow = windowWidth > 0 && windowWidth < 1200;
   OverviewPagePlaces p;
-  p.columnWidth = small ? 134 : 150;
-  p.columnLeft = panelWidth - p.columnWidth - 8;
-  const int shared = p.columnLeft;
-  const int margin = small ? 8 : 14;
-  p.chart4Width = shared - 2 * margin - (mapWidth + 8);
-  // Never so narrow that the footer's lines (up to 32 characters of 8-pixel
-  // Courier New and its margins) are cut.
-  p.chart3Width = small ? std::max(p.chart4Width - 48, std::min(p.chart4Width, kLowerChartLeast)) : p.chart4Width;
+  p.columnWidth = narrow ? 134 : 150;
+  const int margin = narrow ? 8 : 14;
+  p.chart4Width = panelWidth - 2 * margin - (mapWidth + 8);
+  p.chart3Width = windowHeight == 700 && windowWidth > 0 && windowWidth < 1100 ? p.chart4Width - 48 : p.chart4Width;
   const auto centred = [&](int chartWidth) {
-    return platform::TruncToInt((shared - (mapWidth + chartWidth + 8)) * 0.5);
+    return platform::TruncToInt((panelWidth - (mapWidth + chartWidth + 8)) * 0.5);
   };
   p.afterMapLeft = centred(p.chart4Width);
   p.measuredMapLeft = centred(p.chart3Width);
   p.chart4Left = p.afterMapLeft + mapWidth + 8;
   p.chart3Left = p.measuredMapLeft + mapWidth + 8;
+  // The options' right edge 6 pixels inside the charts'; the bars and texts
+  // end 6 pixels before the options.
+  p.columnLeft = p.chart4Left + p.chart4Width - 6 - p.columnWidth;
+  p.lowerColumnLeft = p.chart3Left + p.chart3Width - 6 - p.columnWidth;
+  p.optionsRoomWidth = p.columnWidth + 12;
   return p;
 }
 

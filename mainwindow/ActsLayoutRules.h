@@ -30,15 +30,13 @@ struct DotMapSize {
 };
 DotMapSize DotMapSizeFor(int width, int height);
 
-// The overview page from left to right: the dot maps, the charts beside
-// them and the column of the page's options at the right edge. Each map is
-// centred with its chart in the part of the page left of the options (the
-// measured map: left = trunc((that width - (map width + Chart3 width + 8)) x
-// 0.5)), its chart 8 pixels right of it. The upper chart takes the room that
-// leaves a margin of 14 pixels (8 below 1100 wide) on either side, the
-// options beyond the right one; the lower
-// chart is as wide, 48 pixels narrower below 1100 wide, but never narrower
-// than 170 pixels (its footer's longest lines) unless the upper one is.
+// The overview page: each dot map with its chart 8 pixels right of it,
+// the two centred in the page (the measured map: left = trunc((page width -
+// (map width + Chart3 width + 8)) x 0.5)); the page's options in a column
+// right-aligned to the charts, over the charts' right part, which their bars
+// and texts leave free. The upper chart takes the page's width less a
+// margin of 14 pixels on either side (8 below 1200 wide); the lower chart
+// is as wide, 48 pixels narrower in a window 700 high and below 1100 wide.
 struct OverviewPagePlaces {
   int afterMapLeft = 0;     // Image11, with Chart4 beside it
   int measuredMapLeft = 0;  // Image13, with Chart3 beside it
@@ -46,11 +44,13 @@ struct OverviewPagePlaces {
   int chart4Width = 0;
   int chart3Left = 0;
   int chart3Width = 0;
-  int columnLeft = 0;       // the options
+  int columnLeft = 0;       // the options of the upper chart
+  int lowerColumnLeft = 0;  // the options of the lower chart
   int columnWidth = 0;
+  int optionsRoomWidth = 0; // of a chart's width, what its options take
   bool operator==(const OverviewPagePlaces&) const = default;
 };
-OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int mapWidth);
+OverviewPagePlaces OverviewPagePlacesFor(int panelWidth, int windowWidth, int windowHeight, int mapWidth);
 
 // Point sizes of the overview charts' texts in the small windows of 700
 // pixels height (0: the chart's own size): below 1100 wide the heading and

@@ -191,20 +191,22 @@ void TActForm::LayoutOverviewPage() {
   const int mapHeight = mapWidth / 4;
   const int afterTop = platform::TruncToInt((h * 0.5 - mapHeight) * size.f + size.d1);
   const int beforeTop = h - (afterTop + mapHeight) + size.d2;
-  // The maps centred beside the charts, the options in a column at the
-  // right edge.
-  const OverviewPagePlaces places = OverviewPagePlacesFor(w, MainWindowWidth, mapWidth);
+  // The maps centred with the charts beside them, the options right-aligned
+  // to the charts.
+  const OverviewPagePlaces places = OverviewPagePlacesFor(w, MainWindowWidth, MainWindowHeight, mapWidth);
   const int left = places.afterMapLeft;
   Image11->setGeometry(left, afterTop, mapWidth, mapHeight);
   Image13->setGeometry(places.measuredMapLeft, beforeTop, mapWidth, mapHeight);
   Image111->setGeometry(left - 4, afterTop - 4, mapWidth + 8, mapHeight + 8);
   Image131->setGeometry(places.measuredMapLeft - 4, beforeTop - 4, mapWidth + 8, mapHeight + 8);
 
-  // The captions over the maps, the steps under the after map.
+  // The captions over the maps. The after map's caption stands on its
+  // frame, under the page's caption: in the small windows the map lies so
+  // high that the two captions take every pixel above the frame.
   const int line = Label43->fontMetrics().height() + 2;
-  Label6->setGeometry(left - 4, 4, mapWidth + 8, Label6->fontMetrics().height() + 2);
-  Label43->setGeometry(left - 4, qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line), mapWidth + 8, line);
-  Label3->setGeometry(left - 4, afterTop + mapHeight + 6, mapWidth + 8, Label3->fontMetrics().height() + 2);
+  Label6->setGeometry(left - 4, 2, mapWidth + 8, Label6->fontMetrics().height());
+  const int captionTop = qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line);
+  Label43->setGeometry(left - 4, captionTop, mapWidth + 8, line);
   Label17->setGeometry(places.measuredMapLeft - 4, beforeTop - 6 - line, mapWidth + 8, line);
 
   const int column = places.columnWidth;
@@ -212,12 +214,13 @@ void TActForm::LayoutOverviewPage() {
   const int half = h / 2;
   Chart4->setGeometry(places.chart4Left, 4, places.chart4Width, half - 6);
   Chart3->setGeometry(places.chart3Left, half + 2, places.chart3Width, h - half - 6);
+  for (TOverviewChart* c : {Chart4, Chart3}) c->SetOptionsRoom(places.optionsRoomWidth);
   // The charts' texts in the small windows.
   const OverviewChartFonts fonts = OverviewChartFontsFor(MainWindowWidth, MainWindowHeight);
   Chart3->SetSmallWindowFonts(fonts);
   Chart4->SetSmallWindowFonts(fonts);
 
-  BitBtn3->setGeometry(w - 8 - 64, 4, 64, 24);
+  BitBtn3->setGeometry(places.chart4Left + places.chart4Width - 6 - 64, 4, 64, 24);
   int y = afterTop - 4;
   for (QCheckBox* b : {CheckBox2, CheckBox5}) {
     b->adjustSize();
@@ -229,17 +232,18 @@ void TActForm::LayoutOverviewPage() {
   CheckBox13->move(columnLeft, y);
   CheckBox14->move(columnLeft + CheckBox13->width() + 8, y);
 
+  const int lowerLeft = places.lowerColumnLeft;
   const int rowHeight = ListBox2->fontMetrics().height() + 4;
-  ListBox2->setGeometry(columnLeft, half + 2, column, 3 * rowHeight + 6);
+  ListBox2->setGeometry(lowerLeft, half + 8, column, 3 * rowHeight + 6);
   y = ListBox2->geometry().bottom() + 4;
   for (QCheckBox* b : {CheckBox7, CheckBox11, CheckBox12, CheckBox6}) b->adjustSize();
-  CheckBox7->move(columnLeft, y);
-  CheckBox6->move(columnLeft, y);
-  CheckBox11->move(columnLeft, y);
-  CheckBox12->move(columnLeft + CheckBox11->width() + 8, y);
+  CheckBox7->move(lowerLeft, y);
+  CheckBox6->move(lowerLeft, y);
+  CheckBox11->move(lowerLeft, y);
+  CheckBox12->move(lowerLeft + CheckBox11->width() + 8, y);
   const int groupHeight = RadioGroup5->sizeHint().height();
-  RadioGroup4->setGeometry(columnLeft, h - 6 - groupHeight, column, groupHeight);
-  RadioGroup5->setGeometry(columnLeft, RadioGroup4->y() - 4 - groupHeight, column, groupHeight);
+  RadioGroup4->setGeometry(lowerLeft, h - 12 - groupHeight, column, groupHeight);
+  RadioGroup5->setGeometry(lowerLeft, RadioGroup4->y() - 4 - groupHeight, column, groupHeight);
   PlaceSpeciesLegendColumns();
   PlaceRecommendationPanel();
 }
@@ -249,6 +253,15 @@ void TActForm::PlaceRecommendationPanel() {
   Panel12->move(Image111->x() + platform::TruncToInt((Image111->width() - Panel12->width()) * 0.9), top);
   Label30->adjustSize();
   Label30->move(Image111->x() + Image111->width() - Label30->width(), top + (Panel12->height() - Label30->height()) / 2);
+  // The steps under the after map keep left of the recommendation panel (or
+  // of the note that takes its place), on a second line when they need it.
+  int right = Image111->x() + Image111->width();
+  if (Panel12->isVisibleTo(Panel3)) right = Panel12->x() - 6;
+  else if (Label30->isVisibleTo(Panel3)) right = Label30->x() - 6;
+  const int width = qMax(1, right - Image111->x());
+  Label3->setWordWrap(true);
+  Label3->setGeometry(Image111->x(), Image111->y() + Image111->height() + 2, width,
+                      qMax(Label3->fontMetrics().height() + 2, Label3->heightForWidth(width)));
 }
 
 void TActForm::PlaceSpeciesLegend() {

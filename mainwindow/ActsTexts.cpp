@@ -397,8 +397,10 @@ void TActForm::RefreshOverviewHeaderTexts(int phase) {
   RefreshAfterStateTexts(true);
   ShowTimberSalePanel(phase);
   // The overview page's header and species labels, where the page has them.
-  if (auto* header = TabSheet6->findChild<QLabel*>(QStringLiteral("Label3")))
+  if (auto* header = TabSheet6->findChild<QLabel*>(QStringLiteral("Label3"))) {
     header->setText(OperationChainText(*stand, CurrentStandViewState(), phase));
+    PlaceRecommendationPanel();
+  }
   const std::pair<const char*, int> species[] = {
       {"Label33", 13}, {"Label32", 12}, {"Label31", 11}, {"Label25", 10}, {"Label26", 9}};
   for (int s = 0; s < 5; ++s) {

@@ -44,16 +44,15 @@ void TOverviewChart::Prepare(const OverviewChartLayout& layout) {
   horizontal_->setVisible(!layout.vertical);
   vertical_->setVisible(layout.vertical);
   TEstateChart* c = ActiveSeries();
-  // A narrow chart (the smallest windows) takes smaller letters.
-  const bool narrow = width() < 260;
-  // The species chart's bar names take the small windows' size.
+  // The species chart's bar names take the small windows' size; the
+  // heading and the value marks keep the chart's own unless the small
+  // windows give them theirs.
   if (layout.vertical && fonts_.barNamePoints > 0)
     c->SetTextFont(PointFont(QStringLiteral("Calibri"), fonts_.barNamePoints));
   else
-    c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + (narrow ? 2 : 4)));
+    c->SetTextFont(PixelFont(QStringLiteral("Calibri"), layout.labelFontSize + 4));
   if (fonts_.headingPoints > 0) c->SetHeadFont(PointFont(QStringLiteral("Calibri"), fonts_.headingPoints));
   if (fonts_.markPoints > 0) c->SetMarkFont(PointFont(QStringLiteral("Calibri"), fonts_.markPoints));
-  c->SetValueRoom(narrow && !layout.vertical ? 1.55 : 0);
   c->SetFootAlignment(layout.footerCentred ? Qt::AlignHCenter : Qt::AlignLeft);
   if (layout.vertical) {
     c->SetAxisSpan(layout.bottomAxisStart, layout.bottomAxisEnd);
@@ -79,7 +78,7 @@ void TOverviewChart::Show(const OverviewChart& content) {
     const QFontMetrics m(PixelFont(QStringLiteral("Courier New"), footSize));
     int widest = 0;
     for (const QString& line : content.footer) widest = qMax(widest, m.horizontalAdvance(line));
-    if (widest <= width() - 16) break;
+    if (widest <= width() - optionsRoom_ - 16) break;
   }
   c->SetFootFont(PixelFont(QStringLiteral("Courier New"), footSize));
   c->SetFootLines(layout_.footerVisible ? content.footer : QStringList());
@@ -108,9 +107,15 @@ void TOverviewChart::resizeEvent(QResizeEvent* e) {
   FitSeries();
 }
 
+void TOverviewChart::SetOptionsRoom(int pixels) {
+  optionsRoom_ = pixels;
+  FitSeries();
+}
+
 void TOverviewChart::FitSeries() {
+  const QRect room(0, 0, qMax(0, width() - optionsRoom_), height());
   for (TEstateChart* c : {horizontal_, vertical_}) {
-    c->setGeometry(rect());
-    c->chart()->resize(size());
+    c->setGeometry(room);
+    c->chart()->resize(room.size());
   }
 }

@@ -31,6 +31,9 @@ class TOverviewChart : public QWidget {
   // The heading, footer and value marks in the small windows' point sizes
   // (0: the chart's own size), from the next Prepare and Show on.
   void SetSmallWindowFonts(const OverviewChartFonts& fonts);
+  // The chart's right part that the page's options cover: the bars and
+  // texts keep out of it.
+  void SetOptionsRoom(int pixels);
   const OverviewChartFonts& SmallWindowFonts() const { return fonts_; }
   QColor BackColor() const { return back_; }
 
@@ -53,4 +56,5 @@ class TOverviewChart : public QWidget {
   OverviewChartFonts fonts_;
   QString valueFormat_;
   QColor back_;
+  int optionsRoom_ = 0;
 };

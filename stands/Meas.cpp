@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -34,11 +35,13 @@ TMeasForm* MeasForm = nullptr;
 
 namespace {
 
+// The client area is 590 x 435 without the stand view: the four panels add
+// up to its height.
 constexpr int kWidth = 590;     // client width
-constexpr int kHeaderHeight = 50;
-constexpr int kGridHeight = 220;
-constexpr int kSampleHeight = 178;
-constexpr int kBarHeight = 44;
+constexpr int kHeaderHeight = 46;
+constexpr int kGridHeight = 204;
+constexpr int kSampleHeight = 145;
+constexpr int kBarHeight = 40;
 constexpr int kRowHead = 6;     // x of the row labels
 constexpr int kColumn0 = 104;   // x of the pine column
 constexpr int kColumnStep = 56;
@@ -46,9 +49,11 @@ constexpr int kColumnWidth = 52;
 constexpr int kNotesWidth = 429;  // the notes editor, left of the estimate chart
 constexpr int kListHeight = 22;
 constexpr int kValueBoxStrip = 16;  // under the growing-stock chart
-constexpr int kRowDiameter = 74;
-constexpr int kRowHeight = 100;
-constexpr int kRowBasalArea = 126;
+constexpr int kRowDiameter = 66;
+constexpr int kRowHeight = 90;
+constexpr int kRowBasalArea = 114;
+constexpr int kHeadsTop = 48;   // the species names over the columns
+constexpr int kNotesTop = 156;  // the notes editor, its caption beside the height hint
 // Colour codes of the species columns (SpeciesColor).
 constexpr int kColumnColours[5] = {10, 11, 22, 13, 14};
 
@@ -167,29 +172,29 @@ void TMeasForm::CreateHeaderPanel() {
     auto* e = new QLineEdit(Panel1);
     e->setObjectName(QLatin1String(name));
     e->setMaxLength(maxLength);
-    e->setGeometry(x, 22, width, 22);
+    e->setGeometry(x, 21, width, 22);
     return e;
   };
   Label4 = MakeLabel(Panel1, "Label4", QString(), light);
-  Label4->move(8, 4);
+  Label4->move(8, 3);
   Edit2 = textField("Edit2", 25, 8, 176);
   Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Kuvion tunnus"), light);
-  Label3->move(192, 4);
+  Label3->move(192, 3);
   Edit3 = textField("Edit3", 6, 192, 84);
   Label14 = MakeLabel(Panel1, "Label14", QStringLiteral("Pinta-ala"), light);
-  Label14->move(284, 4);
+  Label14->move(284, 3);
   MaskEdit10 = new QLineEdit(Panel1);
   MaskEdit10->setObjectName(QStringLiteral("MaskEdit10"));
   // One whole digit and two decimals, each optional; the field's handler
   // turns blanks into zeros.
   MaskEdit10->setInputMask(QStringLiteral("0.00;_"));
-  MaskEdit10->setGeometry(284, 22, 44, 22);
+  MaskEdit10->setGeometry(284, 21, 44, 22);
   Label23 = MakeLabel(Panel1, "Label23", CommonlanText(55), light);
-  Label23->move(332, 25);
+  Label23->move(332, 24);
   Label17 = MakeLabel(Panel1, "Label17", QStringLiteral("Kasvupaikkatyyppi"), light);
-  Label17->move(360, 4);
+  Label17->move(360, 3);
   ComboBox15 = MakeList(Panel1, QStringLiteral("ComboBox15"), QColor());
-  ComboBox15->setGeometry(360, 22, 222, 22);
+  ComboBox15->setGeometry(360, 21, 222, 22);
 }
 
 void TMeasForm::CreateMeasurementPanel() {
@@ -251,7 +256,7 @@ void TMeasForm::CreateMeasurementPanel() {
   // length of the text.
   RichEdit1->setFont(PixelFont(QStringLiteral("Courier New"), 11));
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  RichEdit1->setGeometry(kRowHead, 168, kNotesWidth, kGridHeight - 168 - 8);
+  RichEdit1->setGeometry(kRowHead, kNotesTop, kNotesWidth, kGridHeight - kNotesTop - 6);
 
   // The growing-stock estimate beside the grid.
   Panel6 = MakePanel(Panel2, "Panel6", 13);
@@ -277,7 +282,7 @@ void TMeasForm::CreateSamplePanel() {
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(8, 24, 400, 100);
   Label24 = MakeLabel(Panel3, "Label24", QString(), text);
-  Label24->move(8, 130);
+  Label24->move(8, 126);
   Label18 = MakeLabel(Panel3, "Label18", QString(), text);
   Chart3 = MakeSpeciesMiniChart(Panel3, QStringLiteral("Chart3"));
   Image2 = new QLabel(Panel3);
@@ -290,7 +295,11 @@ void TMeasForm::CreateSamplePanel() {
   ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetRoleColor(ListBox2, QPalette::Base, PaletteColor(15));
   ComboBox14 = MakeList(Panel3, QStringLiteral("ComboBox14"), PaletteColor(15));
-  ComboBox14->setGeometry(416, kSampleHeight - 5 - kListHeight, kWidth - 416 - 6, kListHeight);
+  // Beside the sample map, as wide as the panel leaves: the default
+  // alternative's text ("B3 :  ... runkoa/ha    ( oletus )") whole.
+  ComboBox14->setFont(WindowFont(11));
+  const int listLeft = Image1->x() + Image1->width() + 4;
+  ComboBox14->setGeometry(listLeft, kSampleHeight - 5 - kListHeight, kWidth - listLeft - 4, kListHeight);
 }
 
 void TMeasForm::CreateBottomBar() {
@@ -301,6 +310,8 @@ void TMeasForm::CreateBottomBar() {
   RadioGroup1->setFont(WindowFont(11));
   SetRoleColor(RadioGroup1, QPalette::WindowText, light);
   RadioGroup1->setGeometry(6, 0, 138, kBarHeight - 3);
+  // The two choices on one row under the caption, within the bar.
+  RadioGroup1->layout()->setContentsMargins(8, 0, 8, 1);
   Label36 = MakeLabel(Panel5, "Label36", QString(), light);
   auto button = [this](const char* name) {
     auto* b = new QPushButton(Panel5);
@@ -362,13 +373,13 @@ void TMeasForm::ApplyMeasurementCaptions() {
   for (int s = 0; s < 5; ++s) {
     QLabel* head = const_cast<QLabel*>(heads[s]);
     const QComboBox* list = diameters[static_cast<std::size_t>(s)];
-    CentreOn(head, list->x() + list->width() / 2, 54);
+    CentreOn(head, list->x() + list->width() / 2, kHeadsTop);
   }
-  Label1->move(kRowHead, 6);
-  CentreOn(DateTimePicker1, Label1->x() + Label1->width() / 2, 26);
+  Label1->move(kRowHead, 4);
+  CentreOn(DateTimePicker1, Label1->x() + Label1->width() / 2, 22);
   const int birchCentre = ComboBox9->x() + ComboBox9->width() / 2;
-  CentreOn(ComboBox10, birchCentre + 20, 26);
-  CentreOn(Label28, ComboBox10->x() + ComboBox10->width() / 2, 8);
+  CentreOn(ComboBox10, birchCentre + 20, 22);
+  CentreOn(Label28, ComboBox10->x() + ComboBox10->width() / 2, 5);
   Label20->move(kRowHead, RichEdit1->y() - Label20->height() - 1);
   Button1->setText(CommonlanText(8));
   BitBtn2->setText(CommonlanText(22).toUpper());
@@ -392,7 +403,7 @@ void TMeasForm::LayoutGroupingList() {
   DrawCanvasFrame(frame, Qt::white, Qt::black, 0);
   Image2->setPixmap(QPixmap::fromImage(frame));
   Image2->lower();
-  Chart3->setGeometry(ComboBox14->x(), ListBox2->y() - 53 - 2, ComboBox14->width(), 53);
+  Chart3->setGeometry(ComboBox14->x(), ListBox2->y() - kStemChartHeight - 2, ComboBox14->width(), kStemChartHeight);
 }
 
 void TMeasForm::LayoutViewOptions() {

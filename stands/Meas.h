@@ -204,6 +204,9 @@ class TMeasForm : public QDialog {
   void done(int r) override;
 
  private:
+  // The stem-count chart's height over the grouping list, and without stems.
+  static constexpr int kStemChartHeight = 46;
+  static constexpr int kEmptyStemChartHeight = 40;
   void CreateHeaderPanel();
   void CreateMeasurementPanel();
   void CreateSamplePanel();

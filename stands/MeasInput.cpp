@@ -550,6 +550,12 @@ void TMeasForm::PlaceMeasurementWindow() {
   } else {
     PlaceOnScreen(this, 0.5, 0.5);
   }
+  // Over the open-stand or the start window, the window with its stand view
+  // may reach past the screen's bottom, its buttons with it: it is raised so
+  // that it ends at the bottom (never above the top), and its Save, help and
+  // close buttons stay within reach.
+  const int overflow = y() + OuterHeight(this) - m.height;
+  if (overflow > 0) move(x(), qMax(0, y() - overflow));
 }
 
 // ---- Entries read back -------------------------------------------------------------

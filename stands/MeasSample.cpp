@@ -148,7 +148,7 @@ void TMeasForm::UpdateStemCountChart(const std::array<int, 6>& counts) {
   // The caption and the chart stand over the grouping list.
   const bool grouping = !ListBox2->isHidden();
   Chart3->setVisible(grouping);
-  Chart3->resize(Chart3->width(), total < 1 ? 42 : 53);
+  Chart3->resize(Chart3->width(), total < 1 ? kEmptyStemChartHeight : kStemChartHeight);
   Chart3->move(Chart3->x(), ListBox2->y() - Chart3->height() - 2);
   const QString code = ListBox2->currentItem() ? ListBox2->currentItem()->text() : QString();
   Label18->setText(StemCountCaption(show, total, grouping, code, alternative));

@@ -4,11 +4,13 @@
 #include <QBarSet>
 #include <QChart>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QStackedBarSeries>
 #include <QValueAxis>
+#include <QtMath>
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -31,6 +33,7 @@ TBarChart::TBarChart(QWidget* parent, const QString& name, bool horizontal)
   c->setBackgroundRoundness(0);
   c->layout()->setContentsMargins(0, 0, 0, 0);
   setChart(c);
+  connect(c, &QChart::plotAreaChanged, this, [this] { PlaceNames(); });
   Rebuild();
 }
 
@@ -89,8 +92,44 @@ void TBarChart::SetBars(const std::vector<ChartBar>& bars) {
 void TBarChart::SetLeftAxisVisible(bool visible) {
   if (visible == leftAxisVisible_) return;
   leftAxisVisible_ = visible;
+  if (horizontal_) {
+    Rebuild();
+    return;
+  }
   for (QAbstractAxis* a : chart()->axes())
     if (qobject_cast<QBarCategoryAxis*>(a)) a->setVisible(visible);
+}
+
+void TBarChart::SetBottomMargin(int pixels) {
+  bottomMargin_ = pixels;
+  chart()->setMargins(QMargins(nameRoom_, 0, 0, bottomMargin_));
+}
+
+QStringList TBarChart::ShownNames() const {
+  QStringList shown;
+  for (const QGraphicsSimpleTextItem* n : names_)
+    if (n->isVisible()) shown << n->text();
+  return shown;
+}
+
+std::vector<QRectF> TBarChart::ShownNameRects() const {
+  std::vector<QRectF> rects;
+  for (const QGraphicsSimpleTextItem* n : names_)
+    if (n->isVisible()) rects.push_back(n->mapRectToParent(n->boundingRect()));
+  return rects;
+}
+
+void TBarChart::PlaceNames() {
+  if (names_.empty() || chart()->series().isEmpty()) return;
+  const QRectF plot = chart()->plotArea();
+  const int n = static_cast<int>(names_.size());
+  for (int i = 0; i < n; ++i) {
+    QGraphicsSimpleTextItem* name = names_[static_cast<std::size_t>(i)];
+    // Category i lies at the middle of its band, the first at the bottom.
+    const double middle = plot.bottom() - (i + 0.5) * plot.height() / n;
+    const QRectF r = name->boundingRect();
+    name->setPos(plot.left() - 4 - r.width(), middle - r.height() / 2);
+  }
 }
 
 void TBarChart::SetMarksVisible(bool visible) {
@@ -116,6 +155,10 @@ void TBarChart::SetTextSize(int labelPixels, int titlePixels) {
 void TBarChart::Rebuild() {
   QChart* c = chart();
   EmptyChart(c);
+  for (QGraphicsSimpleTextItem* n : names_) delete n;
+  names_.clear();
+  nameRoom_ = 0;
+  c->setMargins(QMargins(0, 0, 0, bottomMargin_));
   if (bars_.empty()) return;
   QAbstractBarSeries* series = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
                                            : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);
@@ -148,6 +191,22 @@ void TBarChart::Rebuild() {
   categoryAxis->setGridLineVisible(false);
   categoryAxis->setTruncateLabels(false);
   categoryAxis->setVisible(leftAxisVisible_);
+  if (horizontal_ && leftAxisVisible_) {
+    // The names beside the bars, each whole; the axis keeps its line.
+    categoryAxis->setLabelsVisible(false);
+    const QFont font = PixelFont(QStringLiteral("Calibri"), labelPixels_);
+    int widest = 0;
+    for (const ChartBar& b : bars_) {
+      auto* name = new QGraphicsSimpleTextItem(b.label, c);
+      name->setFont(font);
+      name->setBrush(QColor(32, 32, 32));
+      name->setZValue(10);
+      widest = qMax(widest, qCeil(name->boundingRect().width()));
+      names_.push_back(name);
+    }
+    nameRoom_ = widest + 6;
+    c->setMargins(QMargins(nameRoom_, 0, 0, bottomMargin_));
+  }
   auto* valueAxis = new QValueAxis;
   valueAxis->setRange(0.0, top > 0.0 ? top * 1.05 : 1.0);
   valueAxis->setVisible(false);
@@ -155,6 +214,7 @@ void TBarChart::Rebuild() {
   c->addAxis(valueAxis, horizontal_ ? Qt::AlignBottom : Qt::AlignLeft);
   series->attachAxis(categoryAxis);
   series->attachAxis(valueAxis);
+  PlaceNames();
 }
 
 void ShowSampleCaption(const QWidget* chart, QLabel* label, bool hasLogTrees, bool pad) {

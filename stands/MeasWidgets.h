@@ -12,6 +12,7 @@
 #include <vector>
 
 class QBarCategoryAxis;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 // One bar: its value, its label on the category axis and its colour.
@@ -45,9 +46,20 @@ class TBarChart : public QChartView {
   void SetGradientStart(const QColor& c);
   // Pixel size of the axis labels, marks and title.
   void SetTextSize(int labelPixels, int titlePixels);
+  // Room under the bars (the chart's bottom margin).
+  void SetBottomMargin(int pixels);
+  // The bars' names as drawn beside a horizontal chart's bars (none while
+  // the category axis is hidden).
+  QStringList ShownNames() const;
+  // Where each shown name is drawn, in the chart's coordinates.
+  std::vector<QRectF> ShownNameRects() const;
 
  private:
   void Rebuild();
+  // A horizontal chart names every bar: the category axis drops the names
+  // that do not fit its spacing, so the names are drawn beside the bars
+  // instead, in the room the chart's left margin keeps for them.
+  void PlaceNames();
   bool horizontal_;
   QStringList title_;
   QStringList footer_;
@@ -56,6 +68,9 @@ class TBarChart : public QChartView {
   bool marksVisible_ = true;
   int labelPixels_ = 10;
   int titlePixels_ = 11;
+  std::vector<QGraphicsSimpleTextItem*> names_;
+  int nameRoom_ = 0;      // left of the bars, for their names
+  int bottomMargin_ = 0;
 };
 
 // Removes every series and every axis of a chart (the axes are deleted).

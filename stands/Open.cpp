@@ -203,9 +203,13 @@ void TOpenForm::CreateSamplePanel() {
   Image2 = MakeLabel(Panel3, QStringLiteral("Image2"));
   Image2->setFrameShape(QFrame::Panel);
   Image2->setFrameShadow(QFrame::Sunken);
+  // The grouping and the stem-count alternative in the measurement window's
+  // letters: their texts ("A1 :  puuston ryhmitys epätasainen", "B3 :
+  // ... runkoa/ha    ( oletus )") whole beside the sample map.
+  const QFont listFont = PixelFont(QStringLiteral("Calibri"), 11);
   ListBox2 = new QListWidget(Panel3);
   ListBox2->setObjectName(QStringLiteral("ListBox2"));
-  ListBox2->setFont(WindowFont());
+  ListBox2->setFont(listFont);
   ListBox2->setFrameShape(QFrame::NoFrame);
   // Shows the stand's grouping; not a choice here.
   ListBox2->setFocusPolicy(Qt::NoFocus);
@@ -215,7 +219,7 @@ void TOpenForm::CreateSamplePanel() {
   ListBox2->setUniformItemSizes(true);
   ComboBox14 = new QComboBox(Panel3);
   ComboBox14->setObjectName(QStringLiteral("ComboBox14"));
-  ComboBox14->setFont(WindowFont());
+  ComboBox14->setFont(listFont);
   ComboBox14->setFocusPolicy(Qt::NoFocus);
   ComboBox14->setAttribute(Qt::WA_TransparentForMouseEvents);
   const int left = kMapWidth + 12;

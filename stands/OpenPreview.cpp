@@ -187,8 +187,7 @@ void TOpenForm::DrawGrowingStockChart() {
   Chart1->SetLeftAxisVisible(c.axisVisible);
   // With bars the footer holds one empty line, where the currency box sits.
   Chart1->SetFooterLines(c.axisVisible ? QStringList{QString()} : QStringList{});
-  Chart1->chart()->setMargins(
-      QMargins(0, 0, 0, chartBottomMargin_ + (c.axisVisible ? CheckBox1->height() : 0)));
+  Chart1->SetBottomMargin(chartBottomMargin_ + (c.axisVisible ? CheckBox1->height() : 0));
   CheckBox1->setVisible(c.axisVisible);
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QStackedBarSeries>
 #include <QValueAxis>
+#include <QtMath>
 
 #include "ui/Palette.h"
 #include "ui/WindowHelpers.h"
@@ -260,6 +261,7 @@ void TEstateChart::PlaceMargins() {
     m.setRight(m.right() + roomWidth * (100 - valueEnd_) / 100);
     m.setTop(m.top() + roomHeight * categoryStart_ / 100);
     m.setBottom(m.bottom() + roomHeight * (100 - categoryEnd_) / 100);
+    KeepMarksInside(r.width() - m.left() - m.right(), m.right());
   } else {
     int lines = 1;
     for (const EstateBar& b : bars_) lines = qMax(lines, static_cast<int>(b.text.count(QLatin1Char('\n'))) + 1);
@@ -273,6 +275,30 @@ void TEstateChart::PlaceMargins() {
   // texts follow the plot at once.
   c->layout()->activate();
   PlaceTexts();
+}
+
+void TEstateChart::KeepMarksInside(int plotWidth, int rightMargin) {
+  // The longest bar ends where its mark, 4 pixels after it, still ends 4
+  // pixels inside the chart: the value axis reaches that much further.
+  double top = 0.0;
+  int widest = 0;
+  for (std::size_t i = 0; i < bars_.size() && i < marks_.size(); ++i) {
+    top = qMax(top, bars_[i].value);
+    widest = qMax(widest, qCeil(marks_[i]->boundingRect().width()));
+  }
+  if (top <= 0 || plotWidth <= 0) return;
+  const double room = valueRoom_ > 0 ? valueRoom_ : 1.3;
+  const double free = plotWidth + rightMargin - 8.0 - widest;
+  const double needed = free > 1.0 ? plotWidth / free : room;
+  const double reach = top * qMax(room, needed);
+  if (valueAxis_->max() != reach) valueAxis_->setMax(reach);
+}
+
+std::vector<QRectF> TEstateChart::MarkRects() const {
+  std::vector<QRectF> rects;
+  for (const QGraphicsSimpleTextItem* m : marks_)
+    if (m->isVisible() && !m->text().isEmpty()) rects.push_back(m->mapRectToParent(m->boundingRect()));
+  return rects;
 }
 
 void TEstateChart::PlaceTexts() {

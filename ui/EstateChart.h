@@ -70,6 +70,8 @@ class TEstateChart : public QChartView {
   QString TopNote() const { return note_; }
   // The mark drawn at bar i.
   QString MarkOf(int i) const;
+  // Where the bars' marks are drawn, in the chart's coordinates.
+  std::vector<QRectF> MarkRects() const;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -78,6 +80,9 @@ class TEstateChart : public QChartView {
   void Rebuild();
   void PlaceTexts();
   void PlaceMargins();
+  // Lengthens the value axis so that the longest bar's mark ends inside
+  // the chart (a horizontal chart of positive values).
+  void KeepMarksInside(int plotWidth, int rightMargin);
   QLabel* MakeLabel(const QString& suffix, Qt::Alignment alignment);
   bool horizontal_;
   std::vector<EstateBar> bars_;

@@ -1,5 +1,6 @@
 #include "ui/WindowHelpers.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QTabWidget>
@@ -78,7 +79,12 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
   QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+  // The desktop's font is no part of the windows' layouts: their sizes are
+  // in pixels, measured for this one.
+  QApplication::setFont(ProgramDefaultFont());
 }
+
+QFont ProgramDefaultFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 11); }
 
 QWidget* AddTabSheet(QTabWidget* pages, const QString& name) {
   auto* page = new QWidget;

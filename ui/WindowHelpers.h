@@ -43,7 +43,13 @@ QWidget* AddTabSheet(QTabWidget* pages, const QString& name);
 // pixels, so their fonts are too).
 QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
 
+// The program's default font: every control that names no font of its own
+// is drawn in it, whatever the desktop's font ("MS Sans Serif" of 11
+// pixels, Liberation Sans here).
+QFont ProgramDefaultFont();
+
 // Maps the fonts the windows name to the metric-compatible fonts installed
-// with the program (Calibri -> Carlito, Arial -> Liberation Sans, ...). Run
-// once at start, before any window is made.
+// with the program (Calibri -> Carlito, Arial -> Liberation Sans, ...) and
+// makes ProgramDefaultFont the application's font. Run once at start,
+// before any window is made.
 void InstallFontSubstitutions();

@@ -435,8 +435,9 @@ TEST_F(EstateViews, ReportSiteTypesAndTheRemovalViewCarriedOver) {
       [&] {
         EXPECT_EQ(QStringList({dbRapForm->CheckBox3->text(), dbRapForm->CheckBox5->text()}),
                   QStringList({"kasvupaikkatyypit", U("kuvioiden hakkuukertymä")}));
-        // The site types move the other boxes 25 pixels to the right.
-        EXPECT_EQ(dbRapForm->CheckBox4->x(), dbRapForm->CheckBox3->x() + dbRapForm->CheckBox3->width() + 12 + 25);
+        // The assortment box at the distribution box's right edge (25 pixels
+        // further right for the site types than for the development classes).
+        EXPECT_EQ(dbRapForm->CheckBox4->x(), dbRapForm->CheckBox3->x() + dbRapForm->CheckBox3->width());
         const QStringList memo = ReportMemo();
         const int stands = memo.indexOf(" " + FolderForm->Label39->text());
         ASSERT_GT(stands, 0);

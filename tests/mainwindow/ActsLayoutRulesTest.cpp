@@ -75,14 +75,23 @@ TEST(MainWindowPages, PicturePagesOverviewPlacesAndSmallWindowLetters) {
   EXPECT_EQ(StandViewTabsFor(true, true, 2, 1), (StandViewTabs{false, 0, 1, true, 1}));
   EXPECT_EQ(StandViewTabsFor(false, false, 2, 2), (StandViewTabs{false, 0, 1, false, 2}));
   EXPECT_EQ(StandViewTabsFor(false, true, 0, 1), (StandViewTabs{true, 1, 2, false, 0}));
-  // Page 1107 wide in a window 1347 wide, maps 556: options 150 wide at 949;
-  // charts 949 - 2 x 14 - 564 = 357 wide; maps at (949 - (556 + 357 + 8)) x
-  // 0.5 = 14. 1024 wide, page 783, maps 436: the lower chart 48 narrower
-  // than the upper (181) but not below 170; the measured map at (641 - 614) x
-  // 0.5 = 13. The wide view (page 1018): lower chart 416 - 48.
-  EXPECT_EQ(OverviewPagePlacesFor(1107, 1347, 556), (OverviewPagePlaces{14, 14, 578, 357, 578, 357, 949, 150}));
-  EXPECT_EQ(OverviewPagePlacesFor(783, 1024, 436), (OverviewPagePlaces{8, 13, 452, 181, 457, 170, 641, 134}));
-  EXPECT_EQ(OverviewPagePlacesFor(1018, 1024, 436), (OverviewPagePlaces{8, 32, 452, 416, 476, 368, 876, 134}));
+  // Page 1107 wide in a window 1347 x 728, maps 556: margins of 14, charts
+  // 1107 - 2 x 14 - 564 = 515 wide, maps at (1107 - (556 + 515 + 8)) x 0.5 =
+  // 14, charts at 578; options 150 wide right-aligned 6 inside the charts at
+  // 578 + 515 - 6 - 150 = 937, the bars and texts keeping 162 free for them.
+  EXPECT_EQ(OverviewPagePlacesFor(1107, 1347, 728, 556),
+            (OverviewPagePlaces{14, 14, 578, 515, 578, 515, 937, 937, 150, 162}));
+  // 1024 x 700, page 783, maps 436: margins of 8, the upper chart 783 - 16 -
+  // 444 = 323, the lower 48 narrower (275), its map at (783 - 719) x 0.5 =
+  // 32; options 134 wide at 452 + 323 - 6 - 134 = 635 and 476 + 275 - 140 =
+  // 611. The wide view (page 1018): charts 558 and 510.
+  EXPECT_EQ(OverviewPagePlacesFor(783, 1024, 700, 436),
+            (OverviewPagePlaces{8, 32, 452, 323, 476, 275, 635, 611, 134, 146}));
+  EXPECT_EQ(OverviewPagePlacesFor(1018, 1024, 700, 436),
+            (OverviewPagePlaces{8, 32, 452, 558, 476, 510, 870, 846, 134, 146}));
+  // From 1100 wide both charts alike: page 855, maps 508, charts 323.
+  EXPECT_EQ(OverviewPagePlacesFor(855, 1100, 700, 508),
+            (OverviewPagePlaces{8, 8, 524, 323, 524, 323, 707, 707, 134, 146}));
   // Letters of the small windows 700 high.
   for (int w : {1024, 1099}) EXPECT_EQ(OverviewChartFontsFor(w, 700), (OverviewChartFonts{7, 7, 8})) << w;
   for (int w : {1100, 1199}) EXPECT_EQ(OverviewChartFontsFor(w, 700), (OverviewChartFonts{0, 0, 9})) << w;

@@ -8,6 +8,7 @@
 #include "tests/model/StandFixture.h"
 #include "stands/Settings1.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/EstateChart.h"
 #include "ui/Palette.h"
 #include "ui/Session.h"
 
@@ -304,14 +305,17 @@ TEST_F(StandOnScreen, EveryPartLaidOutAtEveryScreenSize) {
       Shot(f, QString(onRight ? "main_%1.png" : "main_%1_listleft.png").arg(w));
     }
     // The overview page: every shown control inside it, the maps clear of
-    // the charts and the charts of the options.
+    // the charts, the options right-aligned over the charts and their bars
+    // and texts clear of the options.
     ClickTab(pages, f->TabSheet6);
     for (QWidget* c : f->Panel3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (!c->isVisible()) continue;
       EXPECT_TRUE(f->Panel3->rect().contains(c->geometry())) << c->objectName().toStdString();
     }
     EXPECT_LT(f->Image111->geometry().right(), f->Chart4->x());
-    EXPECT_LT(f->Chart4->geometry().right(), f->ListBox2->x());
+    EXPECT_EQ(f->ListBox2->geometry().right(), f->Chart3->geometry().right() - 6);
+    EXPECT_LT(f->Chart3->x() + f->Chart3->ActiveSeries()->geometry().right(), f->ListBox2->x());
+    EXPECT_LT(f->Chart4->x() + f->Chart4->ActiveSeries()->geometry().right(), f->CheckBox2->x());
     EXPECT_LT(f->Image111->geometry().bottom(), f->Label17->y());
     Shot(f, QStringLiteral("overview_%1.png").arg(w));
     ClickTab(pages, f->TabSheet9);

@@ -440,7 +440,7 @@ TEST_F(OpenWindow, StandListRowsByKeysOrMouseAndOutsideListModeTheMainListRow) {
                                 QString::fromUtf8("Kuvio a   :   1.00 ha,  varttunut kasvatusmetsä,  100 m3/ha,  tukki % 50"),
                                 "Kuvio b   :   0.50 ha,  ei hakkuuta", "Kuvio b   :   0.50 ha,  ei hakkuuta"}));
   EXPECT_EQ(behind, ColorFromBgr(kButtonFaceColor));
-  EXPECT_EQ(sizes, (QList<int>{220, 238, 238, -4, 232, 194, 194, -4, 188, 194, 194, -4, 188, 194, 194, -4, 188}));
+  EXPECT_EQ(sizes, (QList<int>{204, 222, 222, -4, 216, 178, 178, -4, 172, 178, 178, -4, 172, 178, 178, -4, 172}));
 }
 
 // The platform's open dialog as the start window shows it (not scripted):
