@@ -1,21 +1,13 @@
-// When the windows' handlers run, in every window, driven as the user
-// drives it: every list with a handler (a mouse click on another row, on the
-// chosen row, a move by the keys, a row set by the program, the right
-// button, a drag across the rows, the focus taken by Tab with no row
-// chosen) and every page control with one (a click on
-// another page, on the page shown, Ctrl+Tab, a page set by the program, the
-// focus taken); then every radio group and check box of the windows (a click
-// on another item or on the box, on the item chosen, an arrow key, the
-// program's change, the program setting what is already there, new items,
-// the focus taken). The lists' and page controls' runs are counted by their
-// one watcher; a radio group's or check box's handler follows its change
-// signal, so the signal is counted.
-#include <QApplication>
+// When the handlers of every window run, driven as the user drives them:
+// every list, page control, radio group and check box with a handler,
+// through mouse clicks on another item and on the chosen one, keys, the
+// program's changes and the focus taken by Tab. A list's or page control's
+// runs are counted by its one watcher, a radio group's or check box's by the
+// change signal its handler follows. Then the road of a price class reset.
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,45 +15,33 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 #include <set>
 #include <vector>
 
 #include "estate/Folder.h"
 #include "estate/Trade.h"
-#include "mainwindow/Acts.h"
 #include "mainwindow/Help.h"
 #include "operations/Clear.h"
 #include "operations/Roads.h"
 #include "operations/Th1.h"
-#include "stands/Intro.h"
 #include "stands/Meas.h"
 #include "stands/Settings.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/ListClicks.h"
-#include "ui/RadioGroup.h"
 
 namespace {
 
 using namespace testsupport;
 
-// The handler runs counted by the control's watcher.
-int Runs(const QWidget* control, const char* watch) {
-  const QObject* w = control->findChild<QObject*>(QLatin1String(watch), Qt::FindDirectChildrenOnly);
-  EXPECT_NE(w, nullptr) << control->objectName().toStdString() << " has no watcher";
-  return w ? w->property(kHandlerRunsProperty).toInt() : 0;
-}
-
-// Runs `fn` while every modal window that a handler opens meanwhile (other
-// than `keep`) is closed as soon as it is up.
+// Runs `fn` with every modal window a handler opens meanwhile (other than
+// `keep`) closed as soon as it is up.
 void ClosingModals(QWidget* keep, const std::function<void()>& fn) {
   QTimer closer;
-  closer.setInterval(5);
   QObject::connect(&closer, &QTimer::timeout, [keep] {
     auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (d && d != keep && d->isVisible()) d->reject();
   });
-  closer.start();
+  closer.start(5);
   fn();
 }
 
@@ -71,76 +51,71 @@ void Raise(QWidget* window) {
   EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
 }
 
-// Runs each act and keeps how many handler runs (or change signals) it
-// gave.
-class Acts {
- public:
-  explicit Acts(std::function<int()> count) : count_(std::move(count)) {}
+// The focus taken by Tab from elsewhere.
+void TabInto(QWidget* w) {
+  w->clearFocus();
+  w->setFocus(Qt::TabFocusReason);
+}
+
+// Each act with the handler runs (or change signals) it gave.
+struct Acts {
+  explicit Acts(std::function<int()> counter) : count(std::move(counter)) {}
+  std::function<int()> count;
+  std::vector<int> runs;
   void operator()(const std::function<void()>& act) {
-    const int before = count_();
+    const int before = count();
     act();
     QApplication::processEvents();
-    runs.push_back(count_() - before);
+    runs.push_back(count() - before);
   }
-  std::vector<int> runs;
-
- private:
-  std::function<int()> count_;
 };
 
-// The acts on a list, each with the handler runs it gave; whether a drag
-// kept its row, and the row the focus left chosen (-1: none).
-struct ListActs {
-  std::vector<int> runs;
-  bool rowAfterDrag = false;  // the drag left the row it started from
-  int rowAfterFocus = -2;
-};
+// The handler runs counted by the control's watcher.
+std::function<int()> WatchedRuns(const QWidget* control, const char* watch) {
+  const QObject* w = control->findChild<QObject*>(QLatin1String(watch), Qt::FindDirectChildrenOnly);
+  EXPECT_NE(w, nullptr) << control->objectName().toStdString() << " has no watcher";
+  return [w] { return w ? w->property(kHandlerRunsProperty).toInt() : 0; };
+}
 
-ListActs ActOnList(QListWidget* list) {
-  ListActs out;
+// A list: a row set by the program, a click on another row, on the chosen
+// row, a move by the keys, the right button on another row, a drag from the
+// chosen row to another (the row pressed stays chosen), the focus taken by
+// Tab with no row chosen (none is chosen then).
+std::vector<int> ActOnList(QListWidget* list) {
   const int original = list->currentRow();
-  Acts step([list] { return Runs(list, kListWatchName); });
+  Acts step{WatchedRuns(list, kListWatchName)};
   const auto other = [list] { return list->currentRow() == 1 ? 0 : 1; };
-  // Set by the program, clicked on another row, clicked on the row chosen,
-  // moved by the keys.
-  step([&] { list->setCurrentRow(other()); });
-  step([&] { ClickRow(list, other()); });
-  step([&] { ClickRow(list, std::max(0, list->currentRow())); });
-  step([&] { QTest::keyClick(list, list->currentRow() > 0 ? Qt::Key_Up : Qt::Key_Down); });
-  // The right button on another row; a drag from the chosen row to another
-  // (only the press on the chosen row counts).
   const auto centre = [list](int row) {
     list->scrollToItem(list->item(row));
     return list->visualItemRect(list->item(row)).center();
   };
+  step([&] { list->setCurrentRow(other()); });
+  step([&] { ClickRow(list, other()); });
+  step([&] { ClickRow(list, std::max(0, list->currentRow())); });
+  step([&] { QTest::keyClick(list, list->currentRow() > 0 ? Qt::Key_Up : Qt::Key_Down); });
   step([&] { QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centre(other())); });
   step([&] {
     const int from = std::max(0, list->currentRow()), to = other();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre(from));
     QTest::mouseMove(list->viewport(), centre(to));
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre(to));
-    out.rowAfterDrag = list->currentRow() == from;
+    EXPECT_EQ(list->currentRow(), from) << "after the drag";
   });
-  // No row chosen, the focus elsewhere, then taken by Tab (in the active
-  // window: a handler's own windows may have taken the activation).
-  list->window()->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(list->window()));
+  Raise(list->window());  // a handler's own windows may have taken the activation
   step([&] {
     list->setCurrentRow(-1);
-    list->clearFocus();
-    list->setFocus(Qt::TabFocusReason);
+    TabInto(list);
   });
-  EXPECT_TRUE(list->hasFocus()) << list->objectName().toStdString();
-  out.rowAfterFocus = list->currentRow();
-  out.runs = step.runs;
+  EXPECT_EQ(std::pair(list->hasFocus(), list->currentRow()), std::pair(true, -1)) << "after the focus";
   list->setCurrentRow(original);
-  return out;
+  return step.runs;
 }
 
-// The same five acts on a page control.
+// A page control: a page set by the program, a click on another page, on
+// the page shown, Ctrl+Tab, the focus taken by Tab.
 std::vector<int> ActOnPages(QTabWidget* pages) {
   const int original = pages->currentIndex();
-  Acts step([pages] { return Runs(pages, kPageWatchName); });
+  Acts step{WatchedRuns(pages, kPageWatchName)};
   const auto other = [pages] {
     for (int i = 0; i < pages->count(); ++i)
       if (i != pages->currentIndex() && pages->isTabVisible(i) && pages->isTabEnabled(i)) return i;
@@ -151,10 +126,7 @@ std::vector<int> ActOnPages(QTabWidget* pages) {
   step([&] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(other()).center()); });
   step([&] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pages->currentIndex()).center()); });
   step([&] { QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier); });
-  step([&] {
-    pages->clearFocus();
-    pages->setFocus(Qt::TabFocusReason);
-  });
+  step([&] { TabInto(pages); });
   pages->setCurrentIndex(original);
   return step.runs;
 }
@@ -176,73 +148,56 @@ class HandlerEvents : public ProgramWindowsTest {
   QString stand_;
 };
 
-// A list's and a page control's handler: clicks and keys of the user (a
-// click on the chosen row too), never the program's setting, and the focus
-// taken chooses nothing.
+// A list's and a page control's handler runs for the user's clicks (the
+// chosen row too) and keys, never for the program's setting or the focus.
 const std::vector<int> kListRuns = {0, 1, 1, 1, 0, 1, 0};
 const std::vector<int> kPageRuns = {0, 1, 0, 1, 0};
 
 TEST_F(HandlerEvents, ListsAndPageControlsOfEveryWindowRunTheirHandlersForTheUsersClicksAndKeysOnly) {
   std::set<const QWidget*> visited;
-  const auto checkList = [&](QListWidget* list) {
-    const std::string name = list->window()->objectName().toStdString() + "." + list->objectName().toStdString();
-    ASSERT_GE(list->count(), 2) << name;
-    Raise(list->window());
-    ListActs acts;
-    ClosingModals(list->window(), [&] { acts = ActOnList(list); });
-    EXPECT_EQ(std::tuple(acts.runs, acts.rowAfterDrag, acts.rowAfterFocus), std::tuple(kListRuns, true, -1)) << name;
-    visited.insert(list);
-  };
-  const auto checkPages = [&](QTabWidget* pages) {
-    Raise(pages->window());
-    std::vector<int> runs;
-    ClosingModals(pages->window(), [&] { runs = ActOnPages(pages); });
-    EXPECT_EQ(runs, kPageRuns) << pages->window()->objectName().toStdString() << "."
-                               << pages->objectName().toStdString();
-    visited.insert(pages);
+  std::set<QWidget*> shownHere;
+  // Each control in its window, raised.
+  const auto check = [&](std::initializer_list<QWidget*> controls) {
+    for (QWidget* c : controls) {
+      QWidget* window = c->window();
+      SCOPED_TRACE(window->objectName().toStdString() + "." + c->objectName().toStdString());
+      if (!window->isVisible()) shownHere.insert(window);
+      Raise(window);
+      auto* list = qobject_cast<QListWidget*>(c);
+      ASSERT_TRUE(!list || list->count() >= 2);
+      std::vector<int> runs;
+      ClosingModals(window, [&] { runs = list ? ActOnList(list) : ActOnPages(static_cast<QTabWidget*>(c)); });
+      EXPECT_EQ(runs, list ? kListRuns : kPageRuns);
+      visited.insert(c);
+    }
   };
 
-  // The start window's size list, before a stand is opened; the open-stand
-  // window's stand list in list mode, from the start window.
-  checkList(IntroForm->ListBox1);
-  script_.AnswerFile(stand_);
-  EXPECT_TRUE(InModal(
-      OpenWindowUp,
-      [&] {
-        checkList(OpenForm->ListBox1);
-        Click(OpenForm->Button3);
-      },
-      [] { Click(IntroForm->Button3); }));
+  // The start window's size list; the open-stand window's stand list in
+  // list mode, from the start window.
+  check({IntroForm->ListBox1});
+  EXPECT_TRUE(OpenThroughTheList(stand_, [&] {
+    check({OpenForm->ListBox1});
+    Click(OpenForm->Button3);
+  }));
   ASSERT_NE(TheSession->CurrentStand, nullptr);
   // The main window: the stand list, the cutting stage, the estate folders,
   // the pages and the overview page's chart content.
-  for (QListWidget* list :
-       std::initializer_list<QListWidget*>{ActForm->ListBox1, ActForm->ListBox3, ActForm->DirectoryListBox1})
-    checkList(list);
-  checkPages(ActForm->PageControl2);
+  check({ActForm->ListBox1, ActForm->ListBox3, ActForm->DirectoryListBox1, ActForm->PageControl2});
   ActForm->PageControl2->setCurrentWidget(ActForm->TabSheet6);
-  checkList(ActForm->ListBox2);
-  // The measurement window of the open stand: its grouping list.
+  check({ActForm->ListBox2});
+  // The open stand's measurement window: its grouping list.
   EXPECT_TRUE(InModal([] { return MeasForm->isVisible() && MeasForm->Initialised; },
                       [&] {
-                        checkList(MeasForm->ListBox2);
+                        check({MeasForm->ListBox2});
                         Click(MeasForm->Button1);
                       },
                       [] { NewStandFromMeasurementWindow(true); }));
   // The price settings, the help window, the estate overview, the thinning
   // and regeneration dialogs (shown here without a trial).
-  checkList(SettForm->ListBox2);
-  checkList(SettForm->ListBox1);
-  checkList(HelpDlg->ListBox1);
-  checkPages(HelpDlg->PageControl1);
+  check({SettForm->ListBox2, SettForm->ListBox1, HelpDlg->ListBox1, HelpDlg->PageControl1});
   FolderForm->SetupRequested = 1;
-  checkList(FolderForm->ListBox1);
-  checkList(Th1Form->ListBox3);
-  checkPages(Th1Form->PageControl1);
-  checkPages(ClearForm->PageControl1);
-  for (QWidget* w : {static_cast<QWidget*>(SettForm), static_cast<QWidget*>(HelpDlg), static_cast<QWidget*>(FolderForm),
-                     static_cast<QWidget*>(Th1Form), static_cast<QWidget*>(ClearForm)})
-    w->hide();
+  check({FolderForm->ListBox1, Th1Form->ListBox3, Th1Form->PageControl1, ClearForm->PageControl1});
+  for (QWidget* w : shownHere) w->hide();
 
   // No list or page control of the program is left out.
   for (QWidget* window : QApplication::topLevelWidgets())
@@ -252,24 +207,22 @@ TEST_F(HandlerEvents, ListsAndPageControlsOfEveryWindowRunTheirHandlersForTheUse
             << window->objectName().toStdString() << "." << w->parent()->objectName().toStdString();
 }
 
-// The acts on a radio group, each with the changes it signalled: a click on
-// another item, on the item chosen, an arrow key, the program choosing
-// another item, the item chosen, new items, the focus taken by Tab.
+// A radio group: a click on another item, on the item chosen, the arrow key
+// towards the other item, the program choosing another item, the item
+// chosen, new items, the focus taken by Tab.
 std::vector<int> ActOnGroup(TRadioGroup* group) {
   QSignalSpy spy(group, &TRadioGroup::Clicked);
-  Acts step([&spy] { return static_cast<int>(spy.count()); });
+  Acts step{[&spy] { return static_cast<int>(spy.count()); }};
   const int original = group->ItemIndex();
   const auto other = [group] { return group->ItemIndex() == 1 ? 0 : 1; };
   step([&] { ClickItem(group, other()); });
   step([&] { ClickItem(group, std::max(0, group->ItemIndex())); });
   step([&] {
-    // The arrow that points from the chosen item to the other one.
     QAbstractButton* chosen = group->Item(std::max(0, group->ItemIndex()));
     const QPoint d = group->Item(other())->geometry().center() - chosen->geometry().center();
     const Qt::Key key = std::abs(d.x()) > std::abs(d.y()) ? (d.x() > 0 ? Qt::Key_Right : Qt::Key_Left)
                                                           : (d.y() > 0 ? Qt::Key_Down : Qt::Key_Up);
-    group->window()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(group->window()));
+    Raise(group->window());
     chosen->setFocus(Qt::TabFocusReason);
     QTest::keyClick(chosen, key);
   });
@@ -279,27 +232,21 @@ std::vector<int> ActOnGroup(TRadioGroup* group) {
   for (int i = 0; i < group->Count(); ++i) items << group->ItemText(i);
   step([&] { group->SetItems(items); });
   group->SetItemIndex(std::max(0, original));
-  step([&] {
-    group->window()->setFocus();
-    group->Item(group->ItemIndex())->setFocus(Qt::TabFocusReason);
-  });
+  step([&] { TabInto(group->Item(group->ItemIndex())); });
   group->SetItemIndex(original);
   return step.runs;
 }
 
-// The acts on a check box: a click, the program changing the tick, setting
-// it as it is, the focus taken by Tab.
+// A check box: a click, the program changing the tick, setting it as it is,
+// the focus taken by Tab.
 std::vector<int> ActOnBox(QCheckBox* box) {
   QSignalSpy spy(box, &QCheckBox::toggled);
-  Acts step([&spy] { return static_cast<int>(spy.count()); });
+  Acts step{[&spy] { return static_cast<int>(spy.count()); }};
   const bool original = box->isChecked();
   step([&] { Tick(box); });
   step([&] { box->setChecked(!box->isChecked()); });
   step([&] { box->setChecked(box->isChecked()); });
-  step([&] {
-    box->window()->setFocus();
-    box->setFocus(Qt::TabFocusReason);
-  });
+  step([&] { TabInto(box); });
   box->setChecked(original);
   return step.runs;
 }
@@ -307,10 +254,9 @@ std::vector<int> ActOnBox(QCheckBox* box) {
 const std::vector<int> kGroupRuns = {1, 0, 1, 1, 0, 0, 0};
 const std::vector<int> kBoxRuns = {1, 1, 0, 0};
 // Boxes whose handler puts a new tick back at once, through the same
-// handler: the refused language, the stem price whose question was not
-// answered "Jatka", the timber sale that the report's box opened and that
-// was closed without attaching it, the removal sample of a stand without a
-// cutting.
+// handler: the refused language, the stem price not answered "Jatka", the
+// report's timber sale closed without attaching it, the removal sample of a
+// stand without a cutting.
 const std::vector<int> kPutBackRuns = {2, 2, 0, 0};
 const std::set<QString> kPutBack = {"SettForm2.CheckBox6", "TradeForm.CheckBox14", "TradeForm.CheckBox15",
                                     "RapForm.CheckBox3", "ActForm.CheckBox33"};
@@ -372,8 +318,7 @@ TEST_F(HandlerEvents, PriceClassResetUntickingTheStemPriceTicksItsLogRowAgain) {
   const int opened = CurrentPhase();
   ClickRow(ActForm->ListBox3, 0);
   InDialog(RoadForm, ActForm->Button5, [] {
-    for (int i = 0; i < RoadForm->RadioGroup2->Count(); ++i)
-      if (RoadForm->RadioGroup2->ItemText(i) == "4.0") ClickItem(RoadForm->RadioGroup2, i);
+    ClickItem(RoadForm->RadioGroup2, "4.0");
     Click(Child<QAbstractButton>(RoadForm, "BitBtn1"));
   });
   ASSERT_EQ(CurrentPhase(), opened + 1);
@@ -388,8 +333,7 @@ TEST_F(HandlerEvents, PriceClassResetUntickingTheStemPriceTicksItsLogRowAgain) {
   Click(ActForm->Button12);
   ClickRow(ActForm->ListBox3, 1);
   InDialog(ClearForm, ActForm->Button14, [] {
-    QTabBar* bar = ClearForm->PageControl1->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    ClickTab(ClearForm->PageControl1, ClearForm->PageControl1->widget(1));
     Click(Child<QAbstractButton>(ClearForm, "BitBtn1"));
   });
   ASSERT_EQ(CurrentPhase(), opened + 1);

@@ -1,18 +1,15 @@
-// Every window and dialog of the program, opened on the model estate the way
-// a user opens them, at the screen sizes 1100 x 700, 1366 x 768 and
-// 1920 x 1080: every visible label, button, check box, radio button, group
-// caption and list item shows its whole text (the text's width in its font
-// within the control and within what its panels show of it), no visible
-// control covers another's text, and every window lies on the screen. The
-// few cases the windows' own geometry forces are listed with their reason.
-// Pictures of every window are left for a person to look at (under a real
-// display also of the whole screen).
+// Every window and dialog, opened on the model estate as a user opens them
+// at 1100 x 700, 1366 x 768 and 1920 x 1080: every visible label, button,
+// check box, radio button, group caption and list item shows its whole text
+// (within the control and what its panels show of it), no visible control
+// covers another's text, and every window lies on the screen, but for the
+// cases the windows' own geometry forces. Pictures of every window are left
+// for a person to look at.
 #include <QAbstractAxis>
 #include <QAction>
 #include <QCheckBox>
 #include <QChartView>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QRadioButton>
 #include <QSet>
 #include <QStyleOptionButton>
@@ -20,6 +17,8 @@
 #include <QStyleOptionGroupBox>
 #include <QTableWidget>
 #include <QTextDocument>
+
+#include <utility>
 
 #include "estate/Folder.h"
 #include "estate/Graph.h"
@@ -30,14 +29,11 @@
 #include "mainwindow/Help.h"
 #include "operations/Ages.h"
 #include "operations/Clear.h"
-#include "operations/Gate.h"
 #include "operations/Inc.h"
 #include "operations/Inc1.h"
 #include "operations/NewFrst.h"
-#include "operations/PlocCutt.h"
 #include "operations/Roads.h"
 #include "operations/Th1.h"
-#include "operations/Th4.h"
 #include "stands/Settings.h"
 #include "stands/Settings1.h"
 #include "stands/Settings2.h"
@@ -47,7 +43,6 @@
 #include "stands/MeasWidgets.h"
 #include "ui/EstateChart.h"
 #include "ui/ProgBar.h"
-#include "ui/AboutDlg.h"
 
 namespace {
 
@@ -59,34 +54,35 @@ struct ScreenSize {
   int windowSize = -1;  // the start window's size chosen (-1: as it offers)
 };
 
-// A text that does not show whole, or a window off the screen, that the
-// window's own geometry forces: the window, the control ("" for the window's
-// place on the screen), the screen heights where it holds (0: all), the
-// picture it is seen in ("": all) and why.
+std::string NameOf(const ScreenSize& s) {
+  return std::to_string(s.width) + "x" + std::to_string(s.height) + (s.windowSize == 2 ? "Small" : "");
+}
+
+// A text not whole, or a window off the screen ("" control), that the
+// window's own geometry forces, on screens that high (0: all).
 struct Forced {
   const char* window;
   const char* control;
   int screenHeight;
-  const char* check;
   const char* reason;
 };
 
 const Forced kForced[] = {
-    {"ActForm", "", 700, "",
+    {"ActForm", "", 700,
      "on a 700-pixel screen the main window is 700 high with its menu bar and stands 1.6 menu bars above the "
      "screen's middle, its top above the screen"},
-    {"MapForm", "", 700, "",
+    {"MapForm", "", 700,
      "a map picture larger than 1000 x 700 is shown 1000 x 700 with its scroll bars and the button column, a window "
      "larger than a 1100 x 700 screen, centred on it"},
-    {"ActForm", "Label40", 0, "",
+    {"ActForm", "Label40", 0,
      "the hint of the regeneration cost is centred between the new-forest button and the stand card picture's right "
      "edge, 17 pixels above the picture's bottom, so its start lies left of the picture (both on the card's colour)"},
 };
 
-bool IsForced(const QString& window, const QString& control, int screenHeight, const QString& check) {
+bool IsForced(const QString& window, const QString& control, int screenHeight) {
   for (const Forced& f : kForced)
     if (window == QLatin1String(f.window) && control == QLatin1String(f.control) &&
-        (f.screenHeight == 0 || f.screenHeight == screenHeight) && (!*f.check || check == QLatin1String(f.check)))
+        (f.screenHeight == 0 || f.screenHeight == screenHeight))
       return true;
   return false;
 }
@@ -142,16 +138,16 @@ QRect LineInk(const QFontMetrics& fm, const QRect& room, const QString& text) {
   return Ink(fm, box, text);
 }
 
-// A control's text: where it is drawn (in the control) and the room the
-// control gives it.
+// A control's texts: where each is drawn and the room the control gives it,
+// in the window.
 struct DrawnText {
   const QWidget* control = nullptr;
   QString text;
-  QRect ink;   // the text as drawn
-  QRect room;  // where the control draws it
+  QRect ink;
+  QRect room;
 };
 
-std::vector<DrawnText> TextsOf(const QWidget* w) {
+std::vector<DrawnText> TextsOf(const QWidget* w, const QWidget* window) {
   std::vector<DrawnText> out;
   if (auto* l = qobject_cast<const QLabel*>(w)) {
     const QString text = PlainText(l);
@@ -166,26 +162,21 @@ std::vector<DrawnText> TextsOf(const QWidget* w) {
     }
     const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
     out.push_back({l, text, Ink(fm, fm.boundingRect(room, flags, text), text), room});
-  } else if (auto* b = qobject_cast<const QPushButton*>(w)) {
+  } else if (auto* b = qobject_cast<const QAbstractButton*>(w);
+             b && (qobject_cast<const QPushButton*>(w) || qobject_cast<const QCheckBox*>(w) ||
+                   qobject_cast<const QRadioButton*>(w))) {
     if (b->text().trimmed().isEmpty()) return out;
     QStyleOptionButton o;
     o.initFrom(b);
     o.text = b->text();
-    const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b);
+    const bool push = qobject_cast<const QPushButton*>(w);
+    const QStyle::SubElement contents = push                                ? QStyle::SE_PushButtonContents
+                                        : qobject_cast<const QCheckBox*>(w) ? QStyle::SE_CheckBoxContents
+                                                                            : QStyle::SE_RadioButtonContents;
+    const QRect room = b->style()->subElementRect(contents, &o, b);
     const QFontMetrics fm(b->font());
-    out.push_back({b, b->text(), Ink(fm, fm.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, b->text()), b->text()), room});
-  } else if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {
-    auto* b = static_cast<const QAbstractButton*>(w);
-    if (b->text().trimmed().isEmpty()) return out;
-    QStyleOptionButton o;
-    o.initFrom(b);
-    o.text = b->text();
-    const bool check = qobject_cast<const QCheckBox*>(w);
-    const QRect room =
-        b->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &o, b);
-    const QFontMetrics fm(b->font());
-    const QRect box = fm.boundingRect(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, b->text());
-    out.push_back({b, b->text(), Ink(fm, box, b->text()), room});
+    const int align = (push ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter) | Qt::TextShowMnemonic;
+    out.push_back({b, b->text(), Ink(fm, fm.boundingRect(room, align, b->text()), b->text()), room});
   } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
     if (g->title().trimmed().isEmpty()) return out;
     QStyleOptionGroupBox o;
@@ -194,9 +185,8 @@ std::vector<DrawnText> TextsOf(const QWidget* w) {
     o.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     o.textAlignment = g->alignment();
     o.lineWidth = 1;
-    const QRect room = g->rect();
     const QRect label = g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
-    out.push_back({g, g->title(), LineInk(QFontMetrics(g->font()), label, g->title()), room});
+    out.push_back({g, g->title(), LineInk(QFontMetrics(g->font()), label, g->title()), g->rect()});
   } else if (auto* c = qobject_cast<const QComboBox*>(w)) {
     if (c->currentText().trimmed().isEmpty()) return out;
     QStyleOptionComboBox o;
@@ -220,6 +210,10 @@ std::vector<DrawnText> TextsOf(const QWidget* w) {
       out.push_back({list, item->text(), box.translated(list->viewport()->pos()), room.translated(list->viewport()->pos())});
     }
   }
+  for (DrawnText& t : out) {
+    t.ink = InWindow(w, window, t.ink);
+    t.room = InWindow(w, window, t.room);
+  }
   return out;
 }
 
@@ -228,11 +222,9 @@ bool Opaque(const QWidget* w) {
   if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w) || qobject_cast<const QGroupBox*>(w))
     return false;
   if (auto* l = qobject_cast<const QLabel*>(w)) return !l->pixmap().isNull() || l->autoFillBackground();
-  if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
-      qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractScrollArea*>(w))
-    return true;
-  if (w->inherits("TCanvas")) return true;
-  return w->autoFillBackground();
+  return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+         qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractScrollArea*>(w) || w->inherits("TCanvas") ||
+         w->autoFillBackground();
 }
 
 // b is drawn over a (neither holds the other).
@@ -250,8 +242,8 @@ bool Above(const QWidget* b, const QWidget* a) {
 // A picture: a map, a stand view, a filled frame that holds nothing.
 bool Picture(const QWidget* w) {
   if (auto* l = qobject_cast<const QLabel*>(w); l && !l->pixmap().isNull()) return true;
-  if (w->inherits("TCanvas")) return true;
-  return qobject_cast<const QFrame*>(w) && w->autoFillBackground() && w->findChildren<QWidget*>().isEmpty();
+  return w->inherits("TCanvas") ||
+         (qobject_cast<const QFrame*>(w) && w->autoFillBackground() && w->findChildren<QWidget*>().isEmpty());
 }
 
 // An opaque panel that holds the text control lies over `b` where they
@@ -266,46 +258,38 @@ QString Describe(const QRect& r) {
   return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// What does not show whole in the window: "control: what" lines.
+// What does not show whole in the window: (control, what) pairs.
 std::vector<std::pair<QString, QString>> Unreadable(const QWidget* window) {
   std::vector<std::pair<QString, QString>> found;
   QList<const QWidget*> shown;
   for (const QWidget* w : window->findChildren<QWidget*>())
     if (Shown(w, window)) shown << w;
-  struct Placed {
-    DrawnText t;
-    QRect ink;  // in the window
-  };
-  std::vector<Placed> texts;
+  std::vector<DrawnText> texts;
   for (const QWidget* w : shown)
-    for (const DrawnText& t : TextsOf(w)) texts.push_back({t, InWindow(w, window, t.ink)});
-  for (const Placed& p : texts) {
-    const QString name = p.t.control->objectName();
-    const QRect shownRect = ShownRect(p.t.control, window);
-    if (!p.t.room.contains(p.t.ink) || !shownRect.contains(p.ink))
+    for (const DrawnText& t : TextsOf(w, window)) texts.push_back(t);
+  for (const DrawnText& t : texts) {
+    const QWidget* a = t.control;
+    const QString name = a->objectName();
+    const QRect shownRect = ShownRect(a, window);
+    if (!t.room.contains(t.ink) || !shownRect.contains(t.ink))
       found.emplace_back(name, QStringLiteral("\"%1\" drawn at %2, room %3, shown %4")
-                                   .arg(p.t.text, Describe(p.ink), Describe(InWindow(p.t.control, window, p.t.room)),
-                                        Describe(shownRect)));
-  }
-  for (const Placed& p : texts) {
-    const QWidget* a = p.t.control;
+                                   .arg(t.text, Describe(t.ink), Describe(t.room), Describe(shownRect)));
     for (const QWidget* b : shown) {
       if (b == a || b->isAncestorOf(a) || a->isAncestorOf(b)) continue;
-      const QRect over = ShownRect(b, window) & p.ink;
+      const QRect over = ShownRect(b, window) & t.ink;
       if (over.isEmpty()) continue;
       if (Opaque(b) && Above(b, a)) {
-        found.emplace_back(a->objectName(), QStringLiteral("\"%1\" covered by %2 at %3").arg(p.t.text, b->objectName(),
-                                                                                              Describe(over)));
-      } else if (Picture(b) && !ShownRect(b, window).contains(p.ink) && !HiddenBehindPanel(a, b, over, window)) {
+        found.emplace_back(name, QStringLiteral("\"%1\" covered by %2 at %3").arg(t.text, b->objectName(), Describe(over)));
+      } else if (Picture(b) && !ShownRect(b, window).contains(t.ink) && !HiddenBehindPanel(a, b, over, window)) {
         // A text on a picture lies on it whole; one that crosses a
         // picture's edge (a map's frame) is half on it.
-        found.emplace_back(a->objectName(), QStringLiteral("\"%1\" across the edge of %2 at %3")
-                                                .arg(p.t.text, b->objectName(), Describe(over)));
+        found.emplace_back(name, QStringLiteral("\"%1\" across the edge of %2 at %3")
+                                     .arg(t.text, b->objectName(), Describe(over)));
       } else if (!Opaque(b) && b < a) {
-        for (const DrawnText& t : TextsOf(b))
-          if (const QRect both = InWindow(b, window, t.ink) & p.ink; !both.isEmpty())
-            found.emplace_back(a->objectName(), QStringLiteral("\"%1\" and \"%2\" of %3 overlap at %4")
-                                                    .arg(p.t.text, t.text, b->objectName(), Describe(both)));
+        for (const DrawnText& u : TextsOf(b, window))
+          if (const QRect both = u.ink & t.ink; !both.isEmpty())
+            found.emplace_back(name, QStringLiteral("\"%1\" and \"%2\" of %3 overlap at %4")
+                                         .arg(t.text, u.text, b->objectName(), Describe(both)));
       }
     }
   }
@@ -324,56 +308,41 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
     Journey::SetUp();
     screen_ = GetParam();
     platform::SetScreenMetrics({.width = screen_.width, .height = screen_.height, .menuBarHeight = 20});
-    shotPrefix_ = QStringLiteral("readable-%1x%2%3")
-                      .arg(screen_.width)
-                      .arg(screen_.height)
-                      .arg(screen_.windowSize == 2 ? QStringLiteral("-small") : QString());
+    shotPrefix_ = QString::fromStdString("readable-" + NameOf(screen_));
   }
   void TearDown() override {
     platform::SetPauseFunction([](int) {});
     Journey::TearDown();
   }
 
-  // The window on the screen with every text whole, except what is forced;
-  // a picture of it under `name`.
+  // A fault seen, once on whichever page it shows, unless forced.
+  void Report(const QString& seen, const QString& window, const QString& control) {
+    if (IsForced(window, control, screen_.height) || reported_.contains(seen)) return;
+    reported_.insert(seen);
+    ADD_FAILURE() << seen.toStdString();
+  }
+  // The window, and every window shown under it, on the screen; its charts'
+  // value marks inside them, clear of the right edge; every text whole. A
+  // picture of it under `name`.
   void Check(QWidget* window, const QString& name) {
     SCOPED_TRACE(name.toStdString());
     QApplication::processEvents();
     SaveShot(window, shotPrefix_ + "-" + name + ".png");
     const QString form = window->objectName();
-    // The window and every window under it on the screen.
-    QList<QWidget*> placed{window};
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w != window && w->isVisible()) placed << w;
-    for (QWidget* w : placed) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
       const QRect outer(w->pos(), QSize(OuterWidth(w), OuterHeight(w)));
-      const QString seen = w->objectName() + " at " + Describe(outer) + " off the screen";
-      if (!QRect(0, 0, screen_.width, screen_.height).contains(outer) &&
-          !IsForced(w->objectName(), QString(), screen_.height, name) && !reported_.contains(seen)) {
-        reported_.insert(seen);
-        ADD_FAILURE() << seen.toStdString();
-      }
+      if ((w == window || w->isVisible()) && !QRect(0, 0, screen_.width, screen_.height).contains(outer))
+        Report(w->objectName() + " at " + Describe(outer) + " off the screen", w->objectName(), QString());
     }
-    // The bars' value marks inside their charts, clear of the right edge.
     for (const TEstateChart* chart : window->findChildren<TEstateChart*>()) {
       if (!Shown(chart, window)) continue;
       for (const QRectF& mark : chart->MarkRects())
-        if (mark.right() > chart->width() - 2 || mark.left() < 0) {
-          const QString seen = form + "/" + chart->objectName() + ": a value mark at " +
-                               Describe(mark.toAlignedRect()) + " past the chart's edge";
-          if (!reported_.contains(seen)) {
-            reported_.insert(seen);
-            ADD_FAILURE() << seen.toStdString();
-          }
-        }
+        if (mark.right() > chart->width() - 2 || mark.left() < 0)
+          Report(form + "/" + chart->objectName() + ": a value mark at " + Describe(mark.toAlignedRect()) +
+                     " past the chart's edge",
+                 form, chart->objectName());
     }
-    for (const auto& [control, what] : Unreadable(window)) {
-      const QString seen = form + "/" + control + ": " + what;
-      if (!IsForced(form, control, screen_.height, name) && !reported_.contains(seen)) {
-        reported_.insert(seen);
-        ADD_FAILURE() << seen.toStdString();
-      }
-    }
+    for (const auto& [control, what] : Unreadable(window)) Report(form + "/" + control + ": " + what, form, control);
   }
 
   // The main window's three pages.
@@ -394,19 +363,14 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
     CheckEstateGrid();
   }
   // The estate grid: rows of 17 pixels (16 in a window below 752 high) and
-  // the line under each, six whole rows in the grid's height, the grid on
+  // the line under each, six whole rows filling the grid, the grid whole in
   // the window; the stand list's summary names the estate folder whole.
   void CheckEstateGrid() {
     QTableWidget* grid = ActForm->StringGrid6;
-    const int text = ActForm->GetMainWindowSize('y') < 752 ? 16 : 17;
-    EXPECT_EQ(grid->height(), (text + 1) * 6);
-    for (int r = 0; r < 6; ++r) {
-      EXPECT_EQ(grid->rowHeight(r), text + 1) << r;
-      const QRect row(0, grid->rowViewportPosition(r), grid->viewport()->width(), grid->rowHeight(r));
-      EXPECT_TRUE(grid->viewport()->rect().contains(row)) << r;
-    }
-    EXPECT_TRUE(ShownRect(grid, ActForm).contains(InWindow(grid, ActForm, grid->rect())))
-        << Describe(ShownRect(grid, ActForm)).toStdString();
+    const int row = (ActForm->GetMainWindowSize('y') < 752 ? 16 : 17) + 1;
+    for (int r = 0; r < 6; ++r) EXPECT_EQ(grid->rowHeight(r), row) << r;
+    EXPECT_EQ(std::pair(grid->height(), grid->viewport()->height()), std::pair(6 * row, 6 * row));
+    EXPECT_EQ(ShownRect(grid, ActForm), InWindow(grid, ActForm, grid->rect()));
     EXPECT_TRUE(ActForm->Label14->text().startsWith(QStringLiteral("kuviolista Mallitila,")))
         << ActForm->Label14->text().toStdString();
   }
@@ -449,18 +413,19 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
   }
   static void Escape(QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }
   static void Menu(const char* name) { ActForm->findChild<QAction*>(QLatin1String(name))->trigger(); }
-  // The window that the menu item opens.
-  static QWidget* ModalNamedAfter(const char* item) {
-    const QString i = QString::fromLatin1(item);
-    if (i == "M22") return SettForm;
-    if (i == "M23") return SettForm1;
-    if (i == "M24") return SettForm2;
-    return HelpDlg;
+  // The window that `open` brings up (once `ready`), checked under `name`,
+  // then closed by the button `close` (by Escape where none).
+  void Look(QWidget* window, const QString& name, const std::function<void()>& open, QWidget* close = nullptr,
+            const std::function<bool()>& ready = {}) {
+    WhenShown(window, [=, this] {
+      Check(window, name);
+      close ? Click(close) : Escape(window);
+    }, open, ready);
   }
 
   ScreenSize screen_{};
   bool busyChecked_ = false;
-  QSet<QString> reported_;  // each fault once, on whichever page it shows
+  QSet<QString> reported_;
 };
 
 TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
@@ -470,33 +435,26 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
     if (window) Check(window, QStringLiteral("message-%1").arg(static_cast<int>(r.kind)));
   });
   platform::SetPauseFunction([this](int) {
-    if (ProgBarForm && ProgBarForm->isVisible() && !busyChecked_) {
-      busyChecked_ = true;
-      Check(ProgBarForm, QStringLiteral("busy"));
-    }
+    if (ProgBarForm && ProgBarForm->isVisible() && !std::exchange(busyChecked_, true)) Check(ProgBarForm, "busy");
   });
   StartProgram();
   script_.Clear();
   if (screen_.windowSize >= 0) ClickRow(IntroForm->ListBox1, screen_.windowSize);
   Check(IntroForm, "intro");
-  // The question of the start window's close button, answered no.
+  // The start window's close button asks, answered no; a new stand over the
+  // start window, left unsaved.
   script_.Answer(2);
   Click(IntroForm->Button1);
   ASSERT_TRUE(IntroForm->isVisible());
   ASSERT_EQ(script_.Count(MessageKind::Question), 1);
-  // A new stand over the start window, left unsaved.
   WhenShown(MeasForm, [this] {
     CheckMeasurementWindow("meas-new");
     Escape(MeasForm);
   }, [] { Click(IntroForm->Button2); }, [] { return MeasForm->Initialised; });
 
   // The model estate's list, and its young spruce stand opened.
-  const QString estate = estates_ + "/Mallitila/";
-  script_.AnswerFile(estate + "10.Norvalen");
-  WhenShown(OpenForm, [this] {
-    Check(OpenForm, "open-list");
-    Click(OpenForm->Button3);
-  }, [] { Click(IntroForm->Button3); }, PreviewDrawn);
+  script_.AnswerFile(estates_ + "/Mallitila/10.Norvalen");
+  Look(OpenForm, "open-list", [] { Click(IntroForm->Button3); }, OpenForm->Button3, PreviewDrawn);
   ASSERT_NE(TheSession->CurrentStand, nullptr);
 
   // The thinning stage's dialogs, each cancelled; strip roads, a thinning,
@@ -511,29 +469,18 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
     Check(AgesForm, "ages");
     WhenShown(IncForm, [this] {
       Check(IncForm, "growth");
-      WhenShown(IncForm1, [this] {
-        Check(IncForm1, "timing");
-        Escape(IncForm1);
-      }, [] { Click(IncForm->Button2); });
-      for (int i = 0; i < IncForm->RadioGroup1->Count(); ++i)
-        if (IncForm->RadioGroup1->ItemText(i) == QStringLiteral("10")) ClickItem(IncForm->RadioGroup1, i);
+      Look(IncForm1, "timing", [] { Click(IncForm->Button2); });
+      ClickItem(IncForm->RadioGroup1, QStringLiteral("10"));
       Click(IncForm->BitBtn2);
     }, [] { Click(AgesForm->BitBtn2); });
   }, [] { Click(ActForm->Panel4); });
   ASSERT_EQ(CurrentPhase(), 3);
   CheckPages("grown");
-  // The timber sale and the stand report.
-  WhenShown(TradeForm, [this] {
-    Check(TradeForm, "sale");
-    Click(TradeForm->Button2);
-  }, [] { Click(ActForm->Panel11); });
-  WhenShown(RapForm, [this] {
-    Check(RapForm, "report");
-    Click(RapForm->Button1);
-  }, [] { Click(ActForm->Button3); });
+  Look(TradeForm, "sale", [] { Click(ActForm->Panel11); }, TradeForm->Button2);
+  Look(RapForm, "report", [] { Click(ActForm->Button3); }, RapForm->Button1);
 
-  // The mature spruce stand: the final cuttings' dialogs; a regeneration
-  // cutting and its cost estimate.
+  // The mature spruce stand: the final cuttings' dialogs; a clear-cut and
+  // its regeneration cost.
   OpenFromStandList("6");
   CheckPages("measured");
   ClickRow(ActForm->ListBox3, 0);
@@ -541,19 +488,14 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
   ClickRow(ActForm->ListBox3, 1);
   for (QPushButton* b : {ActForm->Button15, ActForm->Button4, ActForm->Button14}) CheckDialog(b);
   WhenShown(ClearForm, [] {
-    QTabBar* pages = Child<QTabWidget>(ClearForm, "PageControl1")->tabBar();
-    QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(1).center());  // clear-cut
+    auto* pages = Child<QTabWidget>(ClearForm, "PageControl1");
+    ClickTab(pages, pages->widget(1));
     Click(Child(ClearForm, "BitBtn1"));
   }, [] { Click(ActForm->Button14); });
   ASSERT_EQ(CurrentPhase(), 1);
   CheckPages("regenerated");
-  if (ActForm->IsNewForestButtonVisible())
-    WhenShown(NewFrstForm, [this] {
-      Check(NewFrstForm, "regeneration-cost");
-      Escape(NewFrstForm);
-    }, [] { Click(ActForm->Button11); });
-  else
-    ADD_FAILURE() << "no regeneration cost after a regeneration cutting";
+  if (ActForm->IsNewForestButtonVisible()) Look(NewFrstForm, "regeneration-cost", [] { Click(ActForm->Button11); });
+  else ADD_FAILURE() << "no regeneration cost after a regeneration cutting";
 
   // The dense seedling stand: corridors after strip roads.
   OpenFromStandList("3");
@@ -562,13 +504,12 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
   CheckDialog(ActForm->Button1);
 
   // The estate: its charts, the overview, the report over both
-  // distributions, the map.
+  // distributions (the assortment box at the distribution box's right edge,
+  // 25 further right for the site types), the map.
   WhenShown(GraphForm, [this] {
     Check(GraphForm, "estate-charts");
     WhenShown(FolderForm, [this] {
       Check(FolderForm, "estate-overview");
-      // The report's section boxes: the assortment box at the distribution
-      // box's right edge, 25 further right for the site types.
       int assortmentBox[2] = {};
       for (int row : {0, 1}) {
         ClickRow(FolderForm->ListBox1, row);
@@ -580,25 +521,23 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
         }, [] { Click(FolderForm->Button23); });
       }
       EXPECT_EQ(assortmentBox[1] - assortmentBox[0], 25);
-      WhenShown(MapForm, [this] {
-        Check(MapForm, "map");
-        Escape(MapForm);
-      }, [] { Click(FolderForm->Button6); });
+      Look(MapForm, "map", [] { Click(FolderForm->Button6); });
       Click(FolderForm->Button1);
     }, [] { Click(GraphForm->Button2); });
     Click(GraphForm->Button1);
   }, [] { Click(ActForm->Panel8); });
 
-  // The stand's data changed over the main window, with the stand view.
-  WhenShown(MeasForm, [this] {
-    CheckMeasurementWindow("meas-change");
+  // The stand's data changed over the main window, with the stand view, and
+  // over the open-stand window; a stand of the list previewed between.
+  const auto measurementWindow = [this](const QString& name) {
+    CheckMeasurementWindow(name);
     CheckBarNames(MeasForm->Chart1);
     ClickItem(MeasForm->RadioGroup1, 1);
-    CheckMeasurementWindow("meas-change-view");
+    CheckMeasurementWindow(name + "-view");
     Escape(MeasForm);
-  }, [] { Menu("M12"); }, [] { return MeasForm->Initialised; });
-  // A stand of the list previewed; then the open stand's data, changed
-  // over the open-stand window.
+  };
+  WhenShown(MeasForm, [&] { measurementWindow("meas-change"); }, [] { Menu("M12"); },
+            [] { return MeasForm->Initialised; });
   const int row = RowOf("9");
   ASSERT_GE(row, 0);
   WhenShown(OpenForm, [this] {
@@ -606,38 +545,25 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
     CheckBarNames(OpenForm->Chart1);
     Click(OpenForm->Button1);
   }, [row] { ClickRow(ActForm->ListBox1, row); }, PreviewDrawn);
-  WhenShown(OpenForm, [this] {
+  WhenShown(OpenForm, [&] {
     Check(OpenForm, "open-data");
     ASSERT_TRUE(OpenForm->Button2->isVisible());
-    WhenShown(MeasForm, [this] {
-      CheckMeasurementWindow("meas-over-open");
-      ClickItem(MeasForm->RadioGroup1, 1);
-      CheckMeasurementWindow("meas-over-open-view");
-      Escape(MeasForm);
-    }, [] { Click(OpenForm->Button2); }, [] { return MeasForm->Initialised; });
+    WhenShown(MeasForm, [&] { measurementWindow("meas-over-open"); }, [] { Click(OpenForm->Button2); },
+              [] { return MeasForm->Initialised; });
     Click(OpenForm->Button1);
   }, [] { Menu("M11"); }, PreviewDrawn);
 
-  // Settings, help, about.
-  for (const char* item : {"M22", "M23", "M24", "M31"}) {
-    const QString name = QString::fromLatin1(item);
-    WhenShown(ModalNamedAfter(item), [this, name] {
-      QWidget* w = QApplication::activeModalWidget();
-      Check(w, "menu-" + name);
-      Escape(w);
-    }, [item] { Menu(item); });
-  }
+  // Settings, help, about; the main window's help texts.
+  for (const auto& [item, window] : {std::pair<const char*, QWidget*>{"M22", SettForm},
+                                     {"M23", SettForm1}, {"M24", SettForm2}, {"M31", HelpDlg}})
+    Look(window, QStringLiteral("menu-") + item, [item] { Menu(item); });
   Menu("M32");
-  // Help texts of the main window.
   for (QPushButton* b : {ActForm->BitBtn2, ActForm->BitBtn4}) Click(b);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ReadableWindows,
                          ::testing::Values(ScreenSize{1100, 700}, ScreenSize{1366, 768}, ScreenSize{1366, 768, 2},
                                            ScreenSize{1920, 1080}),
-                         [](const ::testing::TestParamInfo<ScreenSize>& i) {
-                           return std::to_string(i.param.width) + "x" + std::to_string(i.param.height) +
-                                  (i.param.windowSize == 2 ? "Small" : "");
-                         });
+                         [](const ::testing::TestParamInfo<ScreenSize>& i) { return NameOf(i.param); });
 
 }  // namespace

@@ -258,17 +258,12 @@ TEST_F(FailedSave, NameTurnedIntoALinkToAnotherStandAtAnyMomentOfTheSave) {
   WriteStand("12b", 9);
   const QByteArray other = FileBytes(PathOf("12b"));
   const QString aside = estate_ + "/12a.vanha";
-  for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+  for (WriteStage stage : testsupport::kWriteStages) {
     SCOPED_TRACE(static_cast<int>(stage));
     GrowAndKeep();
-    bool made = false;
-    platform::SetWriteStageHook([&](WriteStage at) {
-      if (at == stage && !made) made = QFile::rename(PathOf("12a"), aside) && QFile::link(PathOf("12b"), PathOf("12a"));
-    });
+    testsupport::NameSwap swap(stage, PathOf("12a"), aside, [&] { return QFile::link(PathOf("12b"), PathOf("12a")); });
     ExpectSaveRefused(QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
-    platform::SetWriteStageHook({});
-    EXPECT_TRUE(made);
-    EXPECT_TRUE(FileBytes(aside) == before_ && FileBytes(PathOf("12b")) == other);
+    EXPECT_TRUE(swap.made && FileBytes(aside) == before_ && FileBytes(PathOf("12b")) == other);
     EXPECT_EQ(std::pair(QFileInfo(PathOf("12a")).symLinkTarget(), QDir(estate_).entryList(QDir::Files | QDir::Hidden)),
               std::pair(PathOf("12b"), QStringList{"12a.Norvalen", "12a.vanha", "12b.Norvalen"}));
     ASSERT_TRUE(QFile::remove(PathOf("12a")) && QFile::remove(aside));

@@ -166,9 +166,9 @@ TEST_F(OverviewPage, MapsChartsAndCaptionsFollowTheStandThroughItsModes) {
   EXPECT_EQ(script_.Count(MessageKind::HelpText), 4);
 }
 
-// A dot is the circle of the corners (X - r, Y - r)-(X + r, Y + r): 2 r
-// pixels each way. One pine in the middle of the plot, (320, 125), lies at
-// the middle of both maps: X = width / 2, Y = height / 2.
+// A dot is the circle of the corners (X - r, Y - r)-(X + r, Y + r), 2 r
+// pixels each way: one pine at the plot's middle, (320, 125), in the middle
+// of both maps.
 TEST_F(OverviewPage, DotsCoverTheBoxOfTheirCornersWithoutItsRightAndBottomEdges) {
   auto stand = standfixture::MakeStand(1, 5);
   for (SpeciesBlock& b : stand->SpeciesBlocks) b.words[WordStems] = 0;
@@ -176,20 +176,15 @@ TEST_F(OverviewPage, DotsCoverTheBoxOfTheirCornersWithoutItsRightAndBottomEdges)
   stand->Trees[0] = TreeRecord{320.0f, 125.0f, 1200.0f, 1000.0f, 0, 0};
   stand->RecordPhase(0, "dummyStr", 0, 0);
   Open(std::move(stand));
-  TActForm* f = ActForm;
-  ShowPage(f->TabSheet6);
-  ClickItem(f->RadioGroup4, 0);
-  for (int item = 0; item < 4; ++item) {
-    ClickItem(f->RadioGroup5, item);
-    const int r = item + 1;
-    for (TCanvas* map : {f->Image13, f->Image11}) {
+  ShowPage(ActForm->TabSheet6);
+  ClickItem(ActForm->RadioGroup4, 0);
+  for (int r = 1; r <= 4; ++r) {
+    ClickItem(ActForm->RadioGroup5, r - 1);
+    for (TCanvas* map : {ActForm->Image13, ActForm->Image11}) {
       const QImage image = map->pixmap().toImage();
       const QRgb ground = image.pixel(2, 2);
-      QRect dot;
-      for (int y = 1; y < image.height() - 1; ++y)
-        for (int x = 1; x < image.width() - 1; ++x)
-          if (image.pixel(x, y) != ground) dot |= QRect(x, y, 1, 1);
-      EXPECT_EQ(dot, QRect(image.width() / 2 - r, image.height() / 2 - r, 2 * r, 2 * r))
+      EXPECT_EQ(PixelBox(image, [ground](QRgb p) { return p != ground; }, image.rect().adjusted(1, 1, -1, -1)),
+                QRect(image.width() / 2 - r, image.height() / 2 - r, 2 * r, 2 * r))
           << map->objectName().toStdString() << " r " << r;
     }
   }

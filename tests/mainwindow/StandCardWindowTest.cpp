@@ -217,33 +217,20 @@ TEST_F(StandOnScreen, IncrementBoxesRemovalSampleAndTheUnsavedMark) {
 }
 
 // A swatch or a bar given by two corners leaves out its right and bottom
-// edges: the swatches (7, 17)-(34, 25), (37, 17)-(64, 25), (67, 17)-(94, 25)
-// are 27 x 8; the measured state's bar (pitch 18, offset 36 + 2, bar 14)
-// covers rows 38 to 51.
+// edges: the swatches (7, 17)-(34, 25) and 30 and 60 further right are
+// 27 x 8; the measured state's bar (pitch 18, offset 36 + 2, 14 high)
+// covers rows 38 to 51 from x 4, its energy, pulp and log parts side by side.
 TEST_F(StandOnScreen, CardSwatchesAndBarsLeaveOutTheirRightAndBottomEdges) {
   Open(MeasuredStand(), 0);
   const QImage card = ActForm->Image4->pixmap().toImage();
-  // The box of the pixels of a colour between two rows.
-  const auto box = [&card](const QColor& colour, int fromRow, int toRow) {
-    QRect r;
-    for (int y = fromRow; y < toRow; ++y)
-      for (int x = 0; x < card.width(); ++x)
-        if (QColor(card.pixel(x, y)) == colour) r |= QRect(x, y, 1, 1);
-    return r;
-  };
-  EXPECT_EQ(box(PaletteColor(26), 0, 30), QRect(7, 17, 27, 8));
-  EXPECT_EQ(box(PaletteColor(25), 0, 30), QRect(37, 17, 27, 8));
-  EXPECT_EQ(box(PaletteColor(17), 0, 30), QRect(67, 17, 27, 8));
-  for (int colour : {26, 25, 17}) {
-    const QRect bar = box(PaletteColor(colour), 30, card.height());
-    EXPECT_EQ(std::pair(bar.top(), bar.height()), std::pair(38, 14)) << colour;
+  int barFrom = 4;
+  for (const auto& [colour, swatchLeft] : {std::pair(26, 7), {25, 37}, {17, 67}}) {
+    const auto of = [colour](QRgb p) { return QColor(p) == PaletteColor(colour); };
+    EXPECT_EQ(PixelBox(card, of, QRect(0, 0, card.width(), 30)), QRect(swatchLeft, 17, 27, 8)) << colour;
+    const QRect bar = PixelBox(card, of, QRect(0, 30, card.width(), card.height() - 30));
+    EXPECT_EQ(std::tuple(bar.left(), bar.top(), bar.height()), std::tuple(barFrom, 38, 14)) << colour;
+    barFrom = bar.right() + 1;
   }
-  // The bar from x 4, its parts side by side with no gap.
-  const QRect energy = box(PaletteColor(26), 30, card.height());
-  const QRect pulp = box(PaletteColor(25), 30, card.height());
-  const QRect logs = box(PaletteColor(17), 30, card.height());
-  EXPECT_EQ(std::tuple(energy.left(), pulp.left(), logs.left()),
-            std::tuple(4, energy.right() + 1, pulp.right() + 1));
 }
 
 TEST_F(StandOnScreen, EveryPartLaidOutAtEveryScreenSize) {

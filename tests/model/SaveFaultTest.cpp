@@ -240,21 +240,16 @@ TEST_F(SaveFaultTest, NameTurnedIntoALinkToAnotherStandDuringTheWrite) {
   const QString other = MakeOpenStand(folder, QStringLiteral("12b")).path;
   const QByteArray otherBytes = ReadAll(other);
   const QString aside = folder + "/12a.vanha";
-  using platform::WriteStage;
   for (const Writer& w : std::span(kWriters, 2)) {
-    for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+    for (platform::WriteStage stage : testsupport::kWriteStages) {
       SCOPED_TRACE(testing::Message() << w.what << " at stage " << int(stage));
       OpenStand o = MakeOpenStand(folder);
       const QByteArray own = ReadAll(o.path);
       const QString info = o.stand->InfoText();
-      bool made = false;
-      platform::SetWriteStageHook([&](WriteStage at) {
-        if (at == stage && !made) made = QFile::rename(o.path, aside) && QFile::link(other, o.path);
-      });
+      testsupport::NameSwap swap(stage, o.path, aside, [&] { return QFile::link(other, o.path); });
       QString error;
       EXPECT_EQ(w.write(o, &error), S::WriteFailed);
-      platform::SetWriteStageHook({});
-      EXPECT_EQ(std::tuple(made, error.toStdString(), ReadAll(aside) == own, ReadAll(other) == otherBytes),
+      EXPECT_EQ(std::tuple(swap.made, error.toStdString(), ReadAll(aside) == own, ReadAll(other) == otherBytes),
                 std::tuple(true, std::string("tiedoston nimi vaihtui tallennuksen aikana"), true, true));
       EXPECT_EQ(o.stand->InfoText(), info);
       ASSERT_TRUE(QFile::remove(o.path) && QFile::remove(aside));

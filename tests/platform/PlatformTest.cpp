@@ -308,24 +308,19 @@ TEST(Files, AtomicWriteOverACheckedFileReplacesThatFileOnly) {
       {"nothing", [](const QString&, const QString&) { return true; }, ""},
   };
   for (const auto& swap : swaps) {
-    for (WriteStage stage : {WriteStage::Started, WriteStage::Checked, WriteStage::Written, WriteStage::Replacing}) {
+    for (WriteStage stage : kWriteStages) {
       SCOPED_TRACE(testing::Message() << "the name becomes " << swap.what << " at stage " << int(stage));
       TempDir dir;
       const QString file = dir.file("a.bin"), other = dir.file("toinen.bin");
       WriteAll(file, "vanha");
       WriteAll(other, "toinen");
       const FileIdentity checked = ReadFileStart(file, 100).identity;
-      bool made = false;
-      SetWriteStageHook([&](WriteStage at) {
-        if (at == stage && !made) made = QFile::rename(file, dir.file("vanha.bin")) && swap.swap(file, other);
-      });
+      NameSwap swapped(stage, file, dir.file("vanha.bin"), [&] { return swap.swap(file, other); });
       QString why;
       EXPECT_FALSE(WriteFileAtomically(file, "uusi", &why, &checked));
-      SetWriteStageHook({});
-      EXPECT_TRUE(made);
-      EXPECT_EQ(why, QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"));
-      EXPECT_EQ(std::tuple(ReadAll(dir.file("vanha.bin")), ReadAll(other), ReadAll(file)),
-                std::tuple(QByteArray("vanha"), QByteArray("toinen"), QByteArray(swap.left)));
+      EXPECT_EQ(std::tuple(swapped.made, why, ReadAll(dir.file("vanha.bin")), ReadAll(other), ReadAll(file)),
+                std::tuple(true, QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"), QByteArray("vanha"),
+                           QByteArray("toinen"), QByteArray(swap.left)));
       EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("a.bin."), QStringList());
     }
   }

@@ -42,6 +42,12 @@ inline void Tick(QAbstractButton* b) {
   QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 inline void ClickItem(TRadioGroup* group, int i) { Tick(group->Item(i)); }
+// A click on the radio group's item of that text (a failure when none).
+inline void ClickItem(TRadioGroup* group, const QString& text) {
+  for (int i = 0; i < group->Count(); ++i)
+    if (group->ItemText(i) == text) return ClickItem(group, i);
+  ADD_FAILURE() << group->objectName().toStdString() << " has no item " << text.toStdString();
+}
 // A click on row i of a list, scrolled into view first.
 inline void ClickRow(QListWidget* list, int row) {
   ASSERT_NE(list->item(row), nullptr) << row;

@@ -1,7 +1,8 @@
 #pragma once
 // Whole files as bytes, and little-endian numbers inside them, for the tests
 // of the file layouts; names that are not regular files, a folder's state to
-// tell that nothing changed, and a guard that ends a read that hangs.
+// tell that nothing changed, a name changed during a write, and a guard that
+// ends a read that hangs.
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDir>
@@ -11,12 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include "platform/Files.h"
 
 namespace testsupport {
 
@@ -110,6 +114,24 @@ inline std::string FolderState(const QString& folder) {
   state.sort();
   return state.join('\n').toStdString();
 }
+
+// The stages of an atomic write at which another program may change the
+// name; while a NameSwap lives, the first time a write reaches `at` the file
+// `path` is moved to `aside` and `swap` puts something else in its name.
+inline constexpr platform::WriteStage kWriteStages[] = {platform::WriteStage::Started, platform::WriteStage::Checked,
+                                                        platform::WriteStage::Written, platform::WriteStage::Replacing};
+class NameSwap {
+ public:
+  NameSwap(platform::WriteStage at, const QString& path, const QString& aside, std::function<bool()> swap) {
+    platform::SetWriteStageHook([=, this](platform::WriteStage stage) {
+      if (stage == at && !made) made = QFile::rename(path, aside) && swap();
+    });
+  }
+  ~NameSwap() { platform::SetWriteStageHook({}); }
+  NameSwap(const NameSwap&) = delete;
+  NameSwap& operator=(const NameSwap&) = delete;
+  bool made = false;  // moved aside and swapped
+};
 
 // Ends the test program with a message when what it guards has not returned
 // in time: a read that waits on a pipe or reads a device without end fails

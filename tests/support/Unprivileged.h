@@ -18,6 +18,8 @@
 
 namespace testsupport {
 
+inline constexpr uid_t kNobody = 65534;
+
 class UnprivilegedFiles {
  public:
   UnprivilegedFiles() : root_(::geteuid() == 0) {
@@ -35,45 +37,32 @@ class UnprivilegedFiles {
   UnprivilegedFiles& operator=(const UnprivilegedFiles&) = delete;
 
  private:
-  static constexpr uid_t kNobody = 65534;
   bool root_;
 };
 
-}  // namespace testsupport
-
-// ---- A test run as an ordinary user ----
-// Where a test must meet the permissions an ordinary user meets (a
-// write-protected file, which root writes all the same), it runs as one:
-// here when this program already runs as an ordinary user; under root again
-// in a child process, this test program started anew with this test alone
-// after fork has dropped root for the user "nobody" (setgroups, setgid,
-// setuid) in the child. The child's output joins this program's, and its
-// result is this test's. Where root cannot give up its rights (no setuid
-// allowed) or the test program cannot be run as "nobody" (its folder closed
-// to other users), the test is skipped with the reason.
-namespace testsupport {
-
-enum class OrdinaryUserRun { Here, RanInChild, Impossible };
-
-inline OrdinaryUserRun RunAsOrdinaryUser(std::string& whyNot) {
-  if (::geteuid() != 0) return OrdinaryUserRun::Here;
+// A test that must meet an ordinary user's permissions (root writes a
+// write-protected file all the same) runs as one: here, or under root in a
+// child process that drops to "nobody" (setgroups, setgid, setuid) and runs
+// this test program with this test alone, whose result is the test's.
+// Returns whether the test goes on here; otherwise `whyNot` says why it is
+// skipped (root cannot drop its rights, the program's folder is closed to
+// other users), or is empty when the child ran it.
+inline bool GoOnAsOrdinaryUser(std::string& whyNot) {
+  if (::geteuid() != 0) return true;
   constexpr int kCannotDrop = 77, kCannotRun = 78;
-  constexpr uid_t kNobody = 65534;
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
   char self[PATH_MAX] = {};
   if (::readlink("/proc/self/exe", self, sizeof self - 1) <= 0) {
     whyNot = "the test program's own path is unknown";
-    return OrdinaryUserRun::Impossible;
+    return false;
   }
   std::fflush(nullptr);
   const pid_t child = ::fork();
-  if (child == 0) {
-    // Only calls that are safe between fork and exec.
+  if (child == 0) {  // only calls that are safe between fork and exec
     if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(kCannotDrop);
-    if (::chdir("/") != 0) ::_exit(kCannotRun);
     char* argv[] = {self, filter.data(), nullptr};
-    ::execv(self, argv);
+    if (::chdir("/") == 0) ::execv(self, argv);
     ::_exit(kCannotRun);
   }
   int status = 0;
@@ -83,22 +72,19 @@ inline OrdinaryUserRun RunAsOrdinaryUser(std::string& whyNot) {
   if (code == kCannotDrop || code == kCannotRun) {
     whyNot = code == kCannotDrop ? "root cannot become the user nobody here"
                                  : "the user nobody cannot run the test program from its folder";
-    return OrdinaryUserRun::Impossible;
+  } else {
+    EXPECT_EQ(code, 0) << "the test as the user nobody (its output above)";
   }
-  EXPECT_EQ(code, 0) << "the test as the user nobody (its output above)";
-  return OrdinaryUserRun::RanInChild;
+  return false;
 }
 
 }  // namespace testsupport
 
-// The rest of the test runs as an ordinary user (RunAsOrdinaryUser): here,
-// or in a child process in its place.
-#define NORVALEN_AS_ORDINARY_USER()                                                  \
-  do {                                                                               \
-    std::string whyNot_;                                                             \
-    switch (testsupport::RunAsOrdinaryUser(whyNot_)) {                               \
-      case testsupport::OrdinaryUserRun::Here: break;                                \
-      case testsupport::OrdinaryUserRun::RanInChild: return;                         \
-      case testsupport::OrdinaryUserRun::Impossible: GTEST_SKIP() << whyNot_;        \
-    }                                                                                \
+// The rest of the test runs as an ordinary user (GoOnAsOrdinaryUser).
+#define NORVALEN_AS_ORDINARY_USER()                                      \
+  do {                                                                   \
+    std::string whyNot_;                                                 \
+    if (testsupport::GoOnAsOrdinaryUser(whyNot_)) break;                 \
+    if (!whyNot_.empty()) GTEST_SKIP() << whyNot_;                       \
+    return;                                                              \
   } while (false)

@@ -5,10 +5,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
-#include <tuple>
 
+#include "tests/support/Shots.h"
 #include "ui/Canvas.h"
 #include "ui/DotStamps.h"
 
@@ -36,26 +35,20 @@ TEST(DotStamps, SamePixelsAsThePainterDraws) {
   }
 }
 
-// The pixels a shape given by two corners covers: the columns and rows
-// from its left and top to one short of its right and bottom.
+// A shape given by two corners covers the columns and rows from its left
+// and top to one short of its right and bottom.
 TEST(CornerBox, ShapesLeaveOutTheirRightAndBottomEdges) {
-  struct Extent {
-    int left, right, top, bottom;
+  const auto inked = [](QRgb p) { return p != qRgb(255, 255, 255); };
+  const auto blank = [](int side) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
   };
-  const auto extentOf = [](const QImage& image) {
-    Extent e{image.width(), -1, image.height(), -1};
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixel(x, y) != qRgb(255, 255, 255))
-          e = {std::min(e.left, x), std::max(e.right, x), std::min(e.top, y), std::max(e.bottom, y)};
-    return e;
-  };
-  // Circles of radius 1 to 8 centred at (20, 20): 2 r pixels each way,
-  // stamped, painted and painted smooth.
-  for (int r = 1; r <= 8; ++r) {
+  // Circles of radius 1 to 8 at (20, 20), stamped, painted and painted
+  // smooth: 2 r pixels each way.
+  for (int r = 1; r <= 8; ++r)
     for (int way = 0; way < 3; ++way) {
-      QImage image(40, 40, QImage::Format_RGB32);
-      image.fill(Qt::white);
+      QImage image = blank(40);
       if (way == 0) {
         DotStamps().Draw(image, 20, 20, r, Qt::black, Qt::red);
       } else {
@@ -65,16 +58,11 @@ TEST(CornerBox, ShapesLeaveOutTheirRightAndBottomEdges) {
         p.setBrush(Qt::red);
         DrawCornerEllipse(p, 20 - r, 20 - r, 20 + r, 20 + r);
       }
-      const Extent e = extentOf(image);
-      EXPECT_EQ(std::tuple(e.left, e.right, e.top, e.bottom), std::tuple(20 - r, 19 + r, 20 - r, 19 + r))
-          << "r " << r << " way " << way;
+      EXPECT_EQ(testsupport::PixelBox(image, inked), QRect(20 - r, 20 - r, 2 * r, 2 * r)) << r << " " << way;
     }
-  }
-  // The common dot, radius 2: a pixel is in the circle when its centre is,
-  // so the 4 x 4 box loses its corners; the outline is the pen's, the
-  // middle the brush's.
-  QImage dot(4, 4, QImage::Format_RGB32);
-  dot.fill(Qt::white);
+  // Radius 2: the pixels whose centres are in the circle, the 4 x 4 box
+  // without its corners; the outline the pen's, the middle the brush's.
+  QImage dot = blank(4);
   DotStamps().Draw(dot, 2, 2, 2, Qt::black, Qt::red);
   QString rows;
   for (int y = 0; y < 4; ++y)
@@ -84,13 +72,11 @@ TEST(CornerBox, ShapesLeaveOutTheirRightAndBottomEdges) {
                   "#oo#"
                   "#oo#"
                   ".##.");
-  // A box of no width covers nothing (the stand card's swatches and bars
-  // are the card's test).
-  QImage image(20, 20, QImage::Format_RGB32);
-  image.fill(Qt::white);
+  // A box of no width covers nothing.
+  QImage image = blank(20);
   QPainter p(&image);
   FillCornerBox(p, 4, 3, 4, 14, Qt::red);
   DrawCornerEllipse(p, 9, 9, 9, 20);
   p.end();
-  EXPECT_EQ(extentOf(image).right, -1);
+  EXPECT_TRUE(testsupport::PixelBox(image, inked).isEmpty());
 }
