@@ -109,6 +109,8 @@ void TActForm::CreateOverviewPage() {
   Label43 = PageLabel(Panel3, "Label43", text);
   Label17 = PageLabel(Panel3, "Label17", text);
   Label3 = PageLabel(Panel3, "Label3", small);
+  // A long chain of steps goes on to a second line (PlaceRecommendationPanel).
+  Label3->setWordWrap(true);
   const std::pair<QLabel**, const char*> names[] = {
       {&Label33, "Label33"}, {&Label32, "Label32"}, {&Label31, "Label31"}, {&Label25, "Label25"}, {&Label26, "Label26"}};
   // The legend's rows lie their label's height - 4 apart under the measured
@@ -259,7 +261,6 @@ void TActForm::PlaceRecommendationPanel() {
   if (Panel12->isVisibleTo(Panel3)) right = Panel12->x() - 6;
   else if (Label30->isVisibleTo(Panel3)) right = Label30->x() - 6;
   const int width = qMax(1, right - Image111->x());
-  Label3->setWordWrap(true);
   Label3->setGeometry(Image111->x(), Image111->y() + Image111->height() + 2, width,
                       qMax(Label3->fontMetrics().height() + 2, Label3->heightForWidth(width)));
 }

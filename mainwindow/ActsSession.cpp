@@ -45,8 +45,8 @@ void TActForm::ConnectSession() {
           [s](const QModelIndex& current) { s->ThinningStageChosen = current.row() == 0; }, direct);
   connect(ListBox1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [s](const QModelIndex& current) { s->StandListRow = current.row(); }, direct);
-  // The page shown: the tab bar reports every change, also those the window
-  // makes with the page control's signals blocked.
+  // The page shown: the tab bar reports every change of the page, the
+  // user's and the window's own.
   auto pageShown = [this, s] { s->OverviewPageShown = PageControl2->currentWidget() == TabSheet6; };
   connect(PageControl2->tabBar(), &QTabBar::currentChanged, this, pageShown, direct);
   pageShown();

@@ -152,14 +152,29 @@ FileIdentity IdentityOf(const struct stat& st) {
 
 QString NameChanged() { return QString::fromUtf8("tiedoston nimi vaihtui tallennuksen aikana"); }
 
-// Why the entry `name` of the folder may not be replaced: it is not a
-// regular file (a link is told by what it points at), or, with `only`, it is
-// not that file; empty when it may. Where nothing has that name, a new file
-// may take it, but not with `only`.
-QString NotReplaceable(int folder, const QByteArray& name, const QString& path, const FileIdentity* only) {
-  struct stat st;
-  if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-    return only && errno == ENOENT ? NameChanged() : QString();
+// What an entry of the folder holds, looked at without following a link or
+// opening a pipe or a device.
+struct Look {
+  bool present = false;
+  int error = 0;  // why nothing was seen (ENOENT: nothing has that name)
+  struct stat st {};
+};
+
+Look LookAt(int folder, const QByteArray& name) {
+  Look look;
+  look.present = ::fstatat(folder, name.constData(), &look.st, AT_SYMLINK_NOFOLLOW) == 0;
+  if (!look.present) look.error = errno;
+  return look;
+}
+
+// Why the entry `name` of the folder, as `look` saw it, may not be
+// replaced: it is not a regular file (a link is told by what it points at),
+// or, with `only`, it is not that file; empty when it may. Where nothing has
+// that name, a new file may take it, but not with `only`.
+QString NotReplaceable(int folder, const QByteArray& name, const QString& path, const FileIdentity* only,
+                       const Look& look) {
+  if (!look.present) return only && look.error == ENOENT ? NameChanged() : QString();
+  const struct stat& st = look.st;
   if (S_ISREG(st.st_mode)) return only && IdentityOf(st) != *only ? NameChanged() : QString();
   if (!S_ISLNK(st.st_mode)) return NotAFileReason(st.st_mode, path);
   // A link put in the file's place: told by what it points at.
@@ -221,10 +236,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   // What the name holds now, looked at without following a link or opening
   // a pipe or a device: nothing (with `replacing`, that file), or a regular
   // file whose permissions the new file takes and that this user may write.
-  if (const QString why = NotReplaceable(folder.get(), name, target, replacing); !why.isEmpty()) return fail(why);
-  struct stat held;
-  const bool exists = ::fstatat(folder.get(), name.constData(), &held, AT_SYMLINK_NOFOLLOW) == 0;
-  if (!exists && errno != ENOENT) return failWith(errno);
+  const Look held = LookAt(folder.get(), name);
+  if (const QString why = NotReplaceable(folder.get(), name, target, replacing, held); !why.isEmpty()) return fail(why);
+  const bool exists = held.present;
+  if (!exists && held.error != ENOENT) return failWith(held.error);
   if (exists && ::faccessat(folder.get(), name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
     return failWith(errno);
   ReachStage(WriteStage::Checked);
@@ -250,7 +265,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     return failWith(number);
   };
   if (::fstat(file.get(), &own) != 0) return discard(errno);
-  if (exists && ::fchmod(file.get(), held.st_mode & 07777) != 0) return discard(errno);
+  if (exists && ::fchmod(file.get(), held.st.st_mode & 07777) != 0) return discard(errno);
   qint64 done = 0;
   while (done < bytes.size()) {
     // A short write is followed by another, which fails with the reason.
@@ -281,16 +296,17 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   };
   bool replaced = false;
   for (int attempt = 0; attempt < 8; ++attempt) {
-    if (const QString why = NotReplaceable(folder.get(), name, target, replacing); !why.isEmpty()) {
+    const Look now = LookAt(folder.get(), name);
+    if (const QString why = NotReplaceable(folder.get(), name, target, replacing, now); !why.isEmpty()) {
       removeOwn();
       return fail(why);
     }
-    struct stat now;
-    const bool present = ::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool present = now.present;
     ReachStage(WriteStage::Replacing);
     if (::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(),
                     present ? RENAME_EXCHANGE : RENAME_NOREPLACE) == 0) {
-      const QString why = present ? NotReplaceable(folder.get(), temporary, target, replacing) : QString();
+      const QString why =
+          present ? NotReplaceable(folder.get(), temporary, target, replacing, LookAt(folder.get(), temporary)) : QString();
       if (!why.isEmpty()) {
         // Something else took the name meanwhile: it gets its name back.
         ::renameat2(folder.get(), temporary.constData(), folder.get(), name.constData(), RENAME_EXCHANGE);

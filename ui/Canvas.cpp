@@ -24,14 +24,15 @@ void FillCornerBox(QPainter& p, int left, int top, int right, int bottom, const 
 void DrawCornerEllipse(QPainter& p, int left, int top, int right, int bottom) {
   const QRect box = CornerBox(left, top, right, bottom);
   if (box.isEmpty()) return;
-  p.save();
-  p.setClipRect(box, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
   if (p.testRenderHint(QPainter::Antialiasing)) {
     // The pen's outer edge on the box's edges (a pen of width 0 is one
-    // pixel wide).
+    // pixel wide); the box clips what the smoothing would spill.
     const qreal width = p.pen().widthF() > 0 ? p.pen().widthF() : 1.0;
     const qreal half = p.pen().style() == Qt::NoPen ? 0.0 : width / 2;
+    p.save();
+    p.setClipRect(box, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p.drawEllipse(QRectF(box).adjusted(half, half, -half, -half));
+    p.restore();
   } else {
     // Pixel by pixel: a pixel whose centre lies in the ellipse is covered,
     // in the pen's colour when a side neighbour is not (the 1-pixel
@@ -60,5 +61,4 @@ void DrawCornerEllipse(QPainter& p, int left, int top, int right, int bottom) {
       }
     }
   }
-  p.restore();
 }

@@ -78,13 +78,9 @@ class ListClickWatch : public QObject {
   // is being destroyed they still send events here.)
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (watched == viewport_) return ViewportEvent(e);
-    if (watched != list_) return false;
-    if (e->type() == QEvent::FocusIn) {
-      KeepNoCurrentRowAtFocus(list_);
-    } else if (e->type() == QEvent::KeyPress && !delivering_) {
-      const int key = static_cast<QKeyEvent*>(e)->key();
-      if (key != Qt::Key_Tab && key != Qt::Key_Backtab) return DeliverAsUserInput(list_, e, delivering_, byKey_);
-    }
+    if (watched != list_ || e->type() != QEvent::KeyPress || delivering_) return false;
+    const int key = static_cast<QKeyEvent*>(e)->key();
+    if (key != Qt::Key_Tab && key != Qt::Key_Backtab) return DeliverAsUserInput(list_, e, delivering_, byKey_);
     return false;
   }
 
@@ -170,7 +166,10 @@ class PageChangeWatch : public QObject {
 
 }  // namespace
 
-void WatchListClicks(QListWidget* list, std::function<void()> onClick) { new ListClickWatch(list, std::move(onClick)); }
+void WatchListClicks(QListWidget* list, std::function<void()> onClick) {
+  new ListClickWatch(list, std::move(onClick));
+  WatchFocusChoice(list);
+}
 
 void WatchFocusChoice(QAbstractItemView* view) { new FocusChoiceWatch(view); }
 
