@@ -140,9 +140,20 @@ bool TMapForm::ShowMapFile(const QString& path) {
     Image1->resize(picture_.size());
     Label1->setText(MapFileLabel(path));
     ScrollBox1->show();
-    const MapView view = MapViewFor(picture_.width(), picture_.height());
-    if (view.scrolled) LayOutScrolled(view.visibleWidth, view.visibleHeight, view.extraWidth, view.extraHeight);
-    else LayOutWhole();
+    MapView view = MapViewFor(picture_.width(), picture_.height());
+    const platform::ScreenMetrics screen = platform::GetScreenMetrics();
+    if (!view.scrolled) {
+      LayOutWhole();
+      // A picture shown whole whose window would not fit on the screen is
+      // scrolled instead.
+      if (OuterWidth(this) > screen.width || OuterHeight(this) > screen.height)
+        view = MapView{picture_.width(), picture_.height(), 0, 0, true};
+    }
+    if (view.scrolled) {
+      view = FitMapViewToScreen(view, picture_.width(), picture_.height(), ScrolledImageLeft(),
+                                screen.captionHeight, screen.width, screen.height);
+      LayOutScrolled(view.visibleWidth, view.visibleHeight, view.extraWidth, view.extraHeight);
+    }
   }
   Centre();
   if (isVisible()) ClearFocus(this);
@@ -174,8 +185,8 @@ void TMapForm::LayOutWhole() {
 }
 
 void TMapForm::LayOutScrolled(int visibleWidth, int visibleHeight, int extraWidth, int extraHeight) {
-  const int columnWidth = Button1->width() + 16;
-  const int imageLeft = columnWidth + 1;
+  const int imageLeft = ScrolledImageLeft();
+  const int columnWidth = imageLeft - 1;
   const int width = ScrolledMapWindowWidth(imageLeft, MapView{visibleWidth, visibleHeight, extraWidth, extraHeight, true});
   const int caption = platform::GetScreenMetrics().captionHeight;
   const int height =
@@ -201,6 +212,8 @@ void TMapForm::LayOutScrolled(int visibleWidth, int visibleHeight, int extraWidt
   resize(clientWidth, clientHeight);
   setSizeGripEnabled(true);
 }
+
+int TMapForm::ScrolledImageLeft() const { return Button1->width() + 16 + 1; }
 
 void TMapForm::resizeEvent(QResizeEvent* e) {
   QDialog::resizeEvent(e);

@@ -59,6 +59,9 @@ class TMapForm : public QDialog {
  private:
   void LayOutWhole();
   void LayOutScrolled(int visibleWidth, int visibleHeight, int extraWidth, int extraHeight);
+  // The picture's left edge in the scrolled layout: right of the button
+  // column.
+  int ScrolledImageLeft() const;
   void Centre();
   QImage picture_;
 };

@@ -39,6 +39,22 @@ int ScrolledMapWindowHeight(int captionHeight, int imageTop, const MapView& v) {
   return std::max(260, captionHeight + imageTop + v.visibleHeight + v.extraHeight);
 }
 
+MapView FitMapViewToScreen(MapView v, int pictureWidth, int pictureHeight, int imageLeft, int captionHeight,
+                           int screenWidth, int screenHeight) {
+  v.scrolled = true;
+  // Each bar's room can make the other side too long once more: at most
+  // three rounds settle it.
+  for (int round = 0; round < 3; ++round) {
+    v.visibleWidth -= std::max(0, ScrolledMapWindowWidth(imageLeft, v) - screenWidth);
+    v.visibleHeight -= std::max(0, ScrolledMapWindowHeight(captionHeight, 0, v) - screenHeight);
+    v.visibleWidth = std::max(1, v.visibleWidth);
+    v.visibleHeight = std::max(1, v.visibleHeight);
+    if (v.visibleWidth < pictureWidth) v.extraHeight = kScrollBarRoom;
+    if (v.visibleHeight < pictureHeight) v.extraWidth = kScrollBarRoom;
+  }
+  return v;
+}
+
 QString MapFileLabel(const QString& path) {
   return QStringLiteral("karttatiedosto  :  ") + platform::FileNameOfPath(path);
 }

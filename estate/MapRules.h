@@ -22,6 +22,11 @@ int WholeMapWindowWidth(int imageWidth);
 // imageLeft its width + 1): at least 370 x 260 pixels.
 int ScrolledMapWindowWidth(int imageLeft, const MapView& view);
 int ScrolledMapWindowHeight(int captionHeight, int imageTop, const MapView& view);
+// The scrolled layout's view of a picture of w x h pixels made smaller where
+// its window would be larger than the screen, until the window fits; a side
+// that becomes cut gets the room for its scroll bar.
+MapView FitMapViewToScreen(MapView view, int pictureWidth, int pictureHeight, int imageLeft, int captionHeight,
+                           int screenWidth, int screenHeight);
 
 // The label over a shown map: "karttatiedosto  :  " and the file's name.
 QString MapFileLabel(const QString& path);

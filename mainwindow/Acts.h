@@ -26,9 +26,11 @@
 //                     buttons, the map button and the stand info panel
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include "estate/TimePointRules.h"
 #include "mainwindow/ActsLayout.h"
@@ -172,6 +174,8 @@ class TActForm : public QMainWindow, public StandHost {
   int PanelOffset = -1;
   bool LayoutPending = true;
   bool StandCardDirty = false;
+  // Where the stand card's volumes were last drawn on its picture.
+  std::vector<QRect> StandCardFigureRects;
   bool Resetting = false;
   bool BeforePictureDirty = false;
   bool AfterPictureDirty = false;

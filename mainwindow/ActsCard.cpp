@@ -55,6 +55,7 @@ void TActForm::DrawStandCard() {
   const int g = stand ? stand->GrowthStepCount() : 0;
   SetIncrementBoxesVisible(g > 0, p);
 
+  StandCardFigureRects.clear();
   QPixmap pm(width, height);
   pm.fill(PaletteColor(7));
   QPainter painter(&pm);
@@ -93,10 +94,16 @@ void TActForm::DrawStandCard() {
   for (const StandCardRow& row : card.rows) {
     if (!row.selectable) {
       painter.setPen(Qt::white);
-      DrawText(painter, valueFont, columns.valueX, row.textY, StandCardValueText(row.volume, card.fieldWidth));
+      const QString figure = StandCardValueText(row.volume, card.fieldWidth);
+      DrawText(painter, valueFont, columns.valueX, row.textY, figure);
+      const QFontMetrics valueMetrics(valueFont);
+      StandCardFigureRects.emplace_back(columns.valueX, row.textY, valueMetrics.horizontalAdvance(figure),
+                                        valueMetrics.height());
     }
     painter.setPen(row.growth ? PaletteColor(252) : QColor(Qt::white));
-    DrawText(painter, textFont, row.phase == 0 ? columns.textX0 : columns.textX, row.textY, row.text);
+    // Shortened only where the figures leave it too little room.
+    const int textX = row.phase == 0 ? columns.textX0 : columns.textX;
+    DrawText(painter, textFont, textX, row.textY, textMetrics.elidedText(row.text, Qt::ElideRight, width - textX));
     if (!row.selectable && columns.barWidth > 0) {
       const StandCardBar bar = StandCardBarFor(row, columns.barWidth, card.scale);
       const int top = row.top;

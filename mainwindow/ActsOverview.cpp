@@ -204,10 +204,13 @@ void TActForm::LayoutOverviewPage() {
 
   // The captions over the maps. The after map's caption stands on its
   // frame, under the page's caption: in the small windows the map lies so
-  // high that the two captions take every pixel above the frame.
+  // high that the two captions take every pixel above the frame, and the
+  // caption's box reaches up into the page caption's (the letters stay
+  // apart) to end above the frame.
   const int line = Label43->fontMetrics().height() + 2;
   Label6->setGeometry(left - 4, 2, mapWidth + 8, Label6->fontMetrics().height());
-  const int captionTop = qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line);
+  const int captionTop =
+      qMin(qMax(Label6->geometry().bottom() + 1, afterTop - 6 - line), Image111->y() - line);
   Label43->setGeometry(left - 4, captionTop, mapWidth + 8, line);
   Label17->setGeometry(places.measuredMapLeft - 4, beforeTop - 6 - line, mapWidth + 8, line);
 

@@ -5,6 +5,8 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QHorizontalStackedBarSeries>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -33,7 +35,16 @@ TBarChart::TBarChart(QWidget* parent, const QString& name, bool horizontal)
   c->setBackgroundRoundness(0);
   c->layout()->setContentsMargins(0, 0, 0, 0);
   setChart(c);
-  connect(c, &QChart::plotAreaChanged, this, [this] { PlaceNames(); });
+  titleItem_ = new QGraphicsTextItem(c);
+  titleItem_->setAcceptedMouseButtons({});
+  titleItem_->setFont(c->titleFont());
+  titleItem_->setDefaultTextColor(c->titleBrush().color());
+  titleItem_->document()->setDocumentMargin(0.5);
+  titleItem_->setZValue(10);
+  connect(c, &QChart::plotAreaChanged, this, [this] {
+    PlaceNames();
+    PlaceTitle();
+  });
   Rebuild();
 }
 
@@ -41,8 +52,27 @@ void TBarChart::SetTitleLines(const QStringList& lines) {
   title_ = lines;
   QStringList shown;
   for (const QString& l : lines)
-    if (!l.isEmpty()) shown << l.toHtmlEscaped();
-  chart()->setTitle(shown.join(QStringLiteral("<br>")));
+    if (!l.isEmpty()) shown << l;
+  titleItem_->setPlainText(shown.join(QLatin1Char('\n')));
+  // Each line centred in the width of the longest.
+  titleItem_->setTextWidth(-1);
+  titleItem_->setTextWidth(titleItem_->document()->idealWidth());
+  QTextOption centred = titleItem_->document()->defaultTextOption();
+  centred.setAlignment(Qt::AlignHCenter);
+  titleItem_->document()->setDefaultTextOption(centred);
+  titleItem_->setVisible(!shown.isEmpty());
+  ApplyMargins();
+  PlaceTitle();
+}
+
+void TBarChart::PlaceTitle() {
+  const qreal width = titleItem_->boundingRect().width();
+  titleItem_->setPos(qRound((chart()->size().width() - width) / 2), 0);
+}
+
+void TBarChart::ApplyMargins() {
+  const int title = titleItem_->isVisible() ? qCeil(titleItem_->boundingRect().height()) + 1 : 0;
+  chart()->setMargins(QMargins(nameRoom_, title, 0, bottomMargin_));
 }
 
 void EmptyChart(QChart* chart) {
@@ -102,7 +132,7 @@ void TBarChart::SetLeftAxisVisible(bool visible) {
 
 void TBarChart::SetBottomMargin(int pixels) {
   bottomMargin_ = pixels;
-  chart()->setMargins(QMargins(nameRoom_, 0, 0, bottomMargin_));
+  ApplyMargins();
 }
 
 QStringList TBarChart::ShownNames() const {
@@ -148,7 +178,8 @@ void TBarChart::SetGradientStart(const QColor& c) {
 void TBarChart::SetTextSize(int labelPixels, int titlePixels) {
   labelPixels_ = labelPixels;
   titlePixels_ = titlePixels;
-  chart()->setTitleFont(PixelFont(QStringLiteral("Calibri"), titlePixels_));
+  titleItem_->setFont(PixelFont(QStringLiteral("Calibri"), titlePixels_));
+  SetTitleLines(title_);
   Rebuild();
 }
 
@@ -158,7 +189,7 @@ void TBarChart::Rebuild() {
   for (QGraphicsSimpleTextItem* n : names_) delete n;
   names_.clear();
   nameRoom_ = 0;
-  c->setMargins(QMargins(0, 0, 0, bottomMargin_));
+  ApplyMargins();
   if (bars_.empty()) return;
   QAbstractBarSeries* series = horizontal_ ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
                                            : static_cast<QAbstractBarSeries*>(new QStackedBarSeries);
@@ -205,7 +236,7 @@ void TBarChart::Rebuild() {
       names_.push_back(name);
     }
     nameRoom_ = widest + 6;
-    c->setMargins(QMargins(nameRoom_, 0, 0, bottomMargin_));
+    ApplyMargins();
   }
   auto* valueAxis = new QValueAxis;
   valueAxis->setRange(0.0, top > 0.0 ? top * 1.05 : 1.0);

@@ -13,6 +13,7 @@
 
 class QBarCategoryAxis;
 class QGraphicsSimpleTextItem;
+class QGraphicsTextItem;
 class QValueAxis;
 
 // One bar: its value, its label on the category axis and its colour.
@@ -60,6 +61,11 @@ class TBarChart : public QChartView {
   // that do not fit its spacing, so the names are drawn beside the bars
   // instead, in the room the chart's left margin keeps for them.
   void PlaceNames();
+  // The title is the chart's own item, each line centred over the chart's
+  // whole width: the room kept for the names narrows only the plot, never
+  // the title. The chart's top margin keeps the title's height.
+  void PlaceTitle();
+  void ApplyMargins();
   bool horizontal_;
   QStringList title_;
   QStringList footer_;
@@ -68,6 +74,7 @@ class TBarChart : public QChartView {
   bool marksVisible_ = true;
   int labelPixels_ = 10;
   int titlePixels_ = 11;
+  QGraphicsTextItem* titleItem_ = nullptr;
   std::vector<QGraphicsSimpleTextItem*> names_;
   int nameRoom_ = 0;      // left of the bars, for their names
   int bottomMargin_ = 0;

@@ -23,6 +23,7 @@
 #include "texts/Meoplan.h"
 #include "ui/ApplicationWindows.h"
 #include "ui/Canvas.h"
+#include "ui/DotStamps.h"
 #include "ui/FileLists.h"
 #include "ui/Palette.h"
 #include "ui/Session.h"
@@ -242,25 +243,20 @@ void TOpenForm::ClearStandViewImage(TCanvas* image, bool freeSample, bool backgr
 }
 
 void TOpenForm::DrawPreviewMap() {
-  QPixmap pm = Image1->pixmap();
-  if (pm.size() != Image1->size()) {
-    ClearStandViewImage(Image1, false, false);
-    pm = Image1->pixmap();
-  }
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1));
-  const int w = pm.width();
-  const int h = pm.height();
+  if (Image1->pixmap().size() != Image1->size()) ClearStandViewImage(Image1, false, false);
+  // Crisp dots with a black edge, as on the measurement window's map: a
+  // pixel is the edge's colour or the species colour, never a blend.
+  QImage image = Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  static DotStamps stamps;
+  const QColor edge(0, 0, 0);
+  const int w = image.width();
+  const int h = image.height();
   for (const MapTree& t : PreviewMapTrees) {
     const int x = InterpolatePicturePosition(0, w, platform::TruncToInt(t.x), 20, 620);
     const int y = InterpolatePicturePosition(0, h, platform::TruncToInt(t.y), 50, 200);
-    const int r = t.logs ? 4 : 2;
-    p.setBrush(SpeciesColor(t.species));
-    DrawCornerEllipse(p, x - r, y - r, x + r, y + r);
+    stamps.Draw(image, x, y, t.logs ? 4 : 2, edge, SpeciesColor(t.species));
   }
-  p.end();
-  Image1->setPixmap(pm);
+  Image1->setPixmap(QPixmap::fromImage(image));
 }
 
 void TOpenForm::DrawOpenStandView(bool pause) {

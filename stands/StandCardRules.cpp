@@ -178,10 +178,12 @@ StandCardBar StandCardBarFor(const StandCardRow& row, int barWidth, int scale) {
 StandCardColumns StandCardColumnsFor(int width, int textColumn, int valueColumn) {
   StandCardColumns c;
   c.barWidth = width - textColumn - valueColumn - 4 - 5;
-  c.valueX = width - valueColumn - textColumn;
-  c.textX0 = width - textColumn;
-  c.textX = width - textColumn + 16;
-  c.bracketX = width - textColumn + 8;
+  // A long phase text never pushes the figures off the picture's left
+  // edge: the texts follow the value column and their ends give instead.
+  c.valueX = std::max(0, width - valueColumn - textColumn);
+  c.textX0 = c.valueX + valueColumn;
+  c.textX = c.textX0 + 16;
+  c.bracketX = c.textX0 + 8;
   return c;
 }
 

@@ -121,10 +121,10 @@ StandCardBar StandCardBarFor(const StandCardRow& row, int barWidth, int scale);
 // width T and the value column width C.
 struct StandCardColumns {
   int barWidth = 0;    // B = W - T - C - 4 - 5
-  int valueX = 0;      // W - C - T
-  int textX0 = 0;      // phase 0: W - T
-  int textX = 0;       // later phases: W - T + 16
-  int bracketX = 0;    // W - T + 8
+  int valueX = 0;      // W - C - T, never below 0
+  int textX0 = 0;      // phase 0: valueX + C (W - T while the texts fit)
+  int textX = 0;       // later phases: textX0 + 16
+  int bracketX = 0;    // textX0 + 8
 };
 StandCardColumns StandCardColumnsFor(int width, int textColumn, int valueColumn);
 

@@ -237,10 +237,10 @@ void TEstateChart::PlaceMargins() {
     return top + l->height();
   };
   // The corner lines share the top with a centred title, else they may take
-  // the chart's width.
+  // the chart's width, to 2 pixels of its right edge as the title does.
   const int marginTop = r.height() * marginTop_ / 100;
   const int marginBottom = r.height() * marginBottom_ / 100;
-  int top = fit(headLabel_, headTop_ + marginTop, 6, titleLabel_->text().isEmpty() ? r.width() - 12 : r.width() / 2);
+  int top = fit(headLabel_, headTop_ + marginTop, 6, titleLabel_->text().isEmpty() ? r.width() - 8 : r.width() / 2);
   top = fit(titleLabel_, std::max(top + 2, titleTop_), 2, r.width() - 4);
   top = fit(noteLabel_, top, 2, r.width() - 4);
   const QFontMetrics fm(textFont_);

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QChartView>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSet>
@@ -71,9 +73,6 @@ const Forced kForced[] = {
     {"ActForm", "", 700,
      "on a 700-pixel screen the main window is 700 high with its menu bar and stands 1.6 menu bars above the "
      "screen's middle, its top above the screen"},
-    {"MapForm", "", 700,
-     "a map picture larger than 1000 x 700 is shown 1000 x 700 with its scroll bars and the button column, a window "
-     "larger than a 1100 x 700 screen, centred on it"},
     {"ActForm", "Label40", 0,
      "the hint of the regeneration cost is centred between the new-forest button and the stand card picture's right "
      "edge, 17 pixels above the picture's bottom, so its start lies left of the picture (both on the card's colour)"},
@@ -342,6 +341,20 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
                      " past the chart's edge",
                  form, chart->objectName());
     }
+    // Every text a chart draws of its own (titles, names, marks) across
+    // it, none shortened by the chart.
+    for (const QChartView* view : window->findChildren<QChartView*>()) {
+      for (const QGraphicsItem* item : view->chart()->childItems()) {
+        const auto* rich = qgraphicsitem_cast<const QGraphicsTextItem*>(item);
+        const auto* simple = qgraphicsitem_cast<const QGraphicsSimpleTextItem*>(item);
+        const QString text = rich ? rich->toPlainText() : simple ? simple->text() : QString();
+        const QRectF drawn = item->mapRectToParent(item->boundingRect());
+        if (Shown(view, window) && item->isVisible() && !text.trimmed().isEmpty() &&
+            (drawn.left() < 0 || drawn.right() > view->chart()->size().width() || text.contains("...")))
+          Report(form + "/" + view->objectName() + ": \"" + text + "\" at " + Describe(drawn.toAlignedRect()),
+                 form, view->objectName());
+      }
+    }
     for (const auto& [control, what] : Unreadable(window)) Report(form + "/" + control + ": " + what, form, control);
   }
 
@@ -350,6 +363,13 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
     for (QWidget* page : {ActForm->TabSheet8, ActForm->TabSheet9, ActForm->TabSheet6}) {
       ClickTab(ActForm->PageControl2, page);
       Check(ActForm, QStringLiteral("main-%1-%2").arg(state, page->objectName()));
+    }
+    // The after map's caption clear of the map's frame.
+    EXPECT_LT(ActForm->Label43->geometry().bottom(), ActForm->Image111->y());
+    // The overview charts' other contents: assortments, species shares.
+    for (int row : {1, 2, 0}) {
+      ClickRow(ActForm->ListBox2, row);
+      if (row) Check(ActForm, QStringLiteral("main-%1-charts-%2").arg(state).arg(row));
     }
     // The recommendation panel: the steps under the after map left of it,
     // its message laid out.
@@ -361,6 +381,10 @@ class ReadableWindows : public Journey, public ::testing::WithParamInterface<Scr
     }
     ClickTab(ActForm->PageControl2, ActForm->TabSheet8);
     CheckEstateGrid();
+    // The stand card's volumes whole on its picture.
+    EXPECT_FALSE(ActForm->StandCardFigureRects.empty());
+    for (const QRect& r : ActForm->StandCardFigureRects)
+      EXPECT_TRUE(ActForm->Image4->rect().contains(r)) << state.toStdString() << " " << Describe(r).toStdString();
   }
   // The estate grid: rows of 17 pixels (16 in a window below 752 high) and
   // the line under each, six whole rows filling the grid, the grid whole in
@@ -527,8 +551,11 @@ TEST_P(ReadableWindows, EveryWindowWholeAndOnTheScreen) {
     Click(GraphForm->Button1);
   }, [] { Click(ActForm->Panel8); });
 
-  // The stand's data changed over the main window, with the stand view, and
-  // over the open-stand window; a stand of the list previewed between.
+  // A stand of larger volumes: longer headings and figures. Its data
+  // changed over the main window, with the stand view, and over the
+  // open-stand window; a stand of the list previewed between.
+  OpenFromStandList("5");
+  CheckPages("volumes");
   const auto measurementWindow = [this](const QString& name) {
     CheckMeasurementWindow(name);
     CheckBarNames(MeasForm->Chart1);

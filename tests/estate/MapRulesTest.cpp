@@ -32,6 +32,26 @@ TEST(MapRules, VisibleAreaScrollRoomAndWindowSize) {
   EXPECT_EQ(ScrolledMapWindowHeight(23, 0, MapViewFor(1200, 600)), 658);
   EXPECT_EQ(ScrolledMapWindowWidth(92, MapView{100, 50, 0, 35, true}), 370);
   EXPECT_EQ(ScrolledMapWindowHeight(23, 0, MapView{100, 50, 0, 35, true}), 260);
+  // Beside the 92-pixel column on a 1100 x 700 screen the view shrinks by
+  // what the window is too large (1127 - 1100, 758 - 700), a side that
+  // becomes cut taking its bar's room too; on 1366 x 768 nothing changes.
+  const struct {
+    int w, h, screenW, screenH;
+    MapView view;
+  } fits[] = {
+      {3000, 2000, 1100, 700, {973, 642, 35, 35, true}},
+      {3000, 2000, 1366, 768, {1000, 700, 35, 35, true}},
+      {1200, 680, 1100, 700, {973, 642, 35, 35, true}},
+  };
+  for (const auto& c : fits) {
+    const MapView v = FitMapViewToScreen(MapViewFor(c.w, c.h), c.w, c.h, 92, 23, c.screenW, c.screenH);
+    EXPECT_EQ(std::tuple(v.visibleWidth, v.visibleHeight, v.extraWidth, v.extraHeight, v.scrolled),
+              std::tuple(c.view.visibleWidth, c.view.visibleHeight, c.view.extraWidth, c.view.extraHeight, true))
+        << c.w << " x " << c.h << " on " << c.screenW << " x " << c.screenH;
+  }
+  // A picture shown whole whose window is too high is scrolled instead.
+  const MapView whole = FitMapViewToScreen({1000, 700, 0, 0, true}, 1000, 700, 92, 23, 1100, 700);
+  EXPECT_EQ(std::tuple(whole.visibleWidth, whole.visibleHeight, whole.extraWidth), std::tuple(973, 642, 35));
 }
 
 TEST(MapRules, LabelAndModelEstateMap) {

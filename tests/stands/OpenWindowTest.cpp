@@ -83,6 +83,15 @@ TEST_F(OpenWindow, StandListButtonOpensAStandOfTheChosenEstate) {
     EXPECT_TRUE(OpenForm->Label25->text().startsWith("1 ha (50 m * 200 m) otos puustosta"));
     EXPECT_TRUE(PaddedUpTo(OpenForm->Label25, OpenForm->Chart3->x() - 2)) << OpenForm->Label25->text().toStdString();
     SaveShot(OpenForm, "open-window-list.png");
+    // The map's dots are crisp: every pixel the ground, the black edge or
+    // a species colour, never a blend.
+    const QImage map = OpenForm->Image1->pixmap().toImage();
+    QSet<QRgb> colours;
+    for (int y = 1; y < map.height() - 1; ++y)
+      for (int x = 1; x < map.width() - 1; ++x) colours.insert(map.pixel(x, y));
+    EXPECT_TRUE((colours - QSet<QRgb>{PaletteColor22().rgb(), qRgb(0, 0, 0), SpeciesColor(0).rgb(),
+                                      SpeciesColor(1).rgb(), SpeciesColor(2).rgb()})
+                    .isEmpty());
     // The species filters of the stand view exclude each other: broadleaves
     // (the stand has birches), conifers, then the broadleaves' label, which
     // toggles its box.

@@ -170,6 +170,11 @@ TEST(StandCard, BarEndsColumnsAndZeroScale) {
   EXPECT_EQ(StandCardBarFor(row, 7, 100).energyEnd, 4);
   const StandCardColumns c = StandCardColumnsFor(400, 150, 70);
   EXPECT_EQ(std::tuple(c.barWidth, c.valueX, c.textX0, c.textX, c.bracketX), std::tuple(171, 180, 250, 266, 258));
+  // A text column too wide for the picture: the figures start at its left
+  // edge, the texts right after them, and no bar has room.
+  const StandCardColumns narrow = StandCardColumnsFor(250, 230, 70);
+  EXPECT_EQ(std::tuple(narrow.barWidth, narrow.valueX, narrow.textX0, narrow.textX, narrow.bracketX),
+            std::tuple(-59, 0, 70, 86, 78));
   // Every slot empty: scale 1000, no division by zero, one operation row
   // and no bracket.
   data s(0);
