@@ -17,6 +17,7 @@
 #include "ui/Session.h"
 #include "app/Startup.h"
 #include "stands/Meas.h"
+#include "stands/Open.h"
 #include "ui/MessageService.h"
 #include "ui/WindowHelpers.h"
 
@@ -99,5 +100,17 @@ void BM_PlaceSampleTrees(benchmark::State& state) {
   w->hide();
 }
 BENCHMARK(BM_PlaceSampleTrees)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The open-stand window's 1-ha map of a stand file's trees, every third a
+// log tree.
+void BM_OpenPreviewMap(benchmark::State& state) {
+  EnsureWindows();
+  OpenForm->PreviewMapTrees.clear();
+  for (int i = 0; i < state.range(0); ++i)
+    OpenForm->PreviewMapTrees.push_back({20.0f + static_cast<float>(platform::Random(600)),
+                                         50.0f + static_cast<float>(platform::Random(150)), i % 5, i % 3 == 0});
+  for (auto _ : state) OpenForm->DrawPreviewMap();
+}
+BENCHMARK(BM_OpenPreviewMap)->Arg(12000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
