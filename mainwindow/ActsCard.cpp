@@ -88,7 +88,8 @@ void TActForm::DrawStandCard() {
   int textColumn = 0;
   for (const StandCardRow& row : card.rows)
     textColumn = qMax(textColumn, textMetrics.horizontalAdvance(row.text) + (row.phase > 0 ? 16 : 0) + 5);
-  const int valueColumn = QFontMetrics(valueFont).horizontalAdvance(card.valueLabel) + 8;
+  const QFontMetrics valueMetrics(valueFont);
+  const int valueColumn = valueMetrics.horizontalAdvance(card.valueLabel) + 8;
   const StandCardColumns columns = StandCardColumnsFor(width, textColumn, valueColumn);
 
   for (const StandCardRow& row : card.rows) {
@@ -96,7 +97,6 @@ void TActForm::DrawStandCard() {
       painter.setPen(Qt::white);
       const QString figure = StandCardValueText(row.volume, card.fieldWidth);
       DrawText(painter, valueFont, columns.valueX, row.textY, figure);
-      const QFontMetrics valueMetrics(valueFont);
       StandCardFigureRects.emplace_back(columns.valueX, row.textY, valueMetrics.horizontalAdvance(figure),
                                         valueMetrics.height());
     }

@@ -40,6 +40,10 @@ TBarChart::TBarChart(QWidget* parent, const QString& name, bool horizontal)
   titleItem_->setFont(c->titleFont());
   titleItem_->setDefaultTextColor(c->titleBrush().color());
   titleItem_->document()->setDocumentMargin(0.5);
+  // Each line centred in the width of the longest.
+  QTextOption centred = titleItem_->document()->defaultTextOption();
+  centred.setAlignment(Qt::AlignHCenter);
+  titleItem_->document()->setDefaultTextOption(centred);
   titleItem_->setZValue(10);
   connect(c, &QChart::plotAreaChanged, this, [this] {
     PlaceNames();
@@ -54,12 +58,8 @@ void TBarChart::SetTitleLines(const QStringList& lines) {
   for (const QString& l : lines)
     if (!l.isEmpty()) shown << l;
   titleItem_->setPlainText(shown.join(QLatin1Char('\n')));
-  // Each line centred in the width of the longest.
   titleItem_->setTextWidth(-1);
   titleItem_->setTextWidth(titleItem_->document()->idealWidth());
-  QTextOption centred = titleItem_->document()->defaultTextOption();
-  centred.setAlignment(Qt::AlignHCenter);
-  titleItem_->document()->setDefaultTextOption(centred);
   titleItem_->setVisible(!shown.isEmpty());
   ApplyMargins();
   PlaceTitle();
